@@ -1,0 +1,120 @@
+#pragma once
+// A raster drawing surface: the canvas, its off-screen copy, the enlarged
+// memory bitmap and the small colour panels all draw on one of these.
+//
+// Pixels are 32-bit RGB values with red in the low byte (0x00BBGGRR), the
+// same form the drawing list stores colours in. Nothing is anti-aliased:
+// flood fills stop at black lines, so every pixel must be exactly the pen
+// colour or untouched.
+//
+// Rules every drawing call keeps:
+//  - each call touches each pixel at most once, so an XOR figure drawn twice
+//    restores the surface exactly;
+//  - a segment rasterises to the same pixels whichever end it starts from;
+//  - a width-1 line leaves out its end pixel; wider pens have round ends;
+//  - everything is clipped before rasterising, so far-away coordinates and
+//    huge radii cost nothing and never overflow.
+#include <cstdint>
+#include <vector>
+
+namespace orn {
+
+using Rgb = std::uint32_t;
+
+constexpr Rgb kBlack = 0x000000;
+constexpr Rgb kWhite = 0xFFFFFF;
+
+constexpr Rgb rgb(int r, int g, int b) {
+  return Rgb(r & 0xFF) | (Rgb(g & 0xFF) << 8) | (Rgb(b & 0xFF) << 16);
+}
+
+// Drawing modes, numbered as the editor's drawing code names them.
+enum class PenMode : int { Copy = 13, Xor = 7 };
+
+// How a flood fill finds its region: up to a border colour, or over the
+// connected area that has the given colour.
+enum class FillType : int { Border = 0, Surface = 1 };
+
+// Rounds a coordinate for a whole-pixel drawing call: halves go to even, and
+// values beyond any surface are pinned far outside it instead of overflowing.
+int toPixel(double v);
+
+class Surface {
+ public:
+  Surface() = default;
+  Surface(int width, int height, Rgb back = kWhite);
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  bool empty() const { return width_ <= 0 || height_ <= 0; }
+
+  // Changes the size; the contents are cleared to the back colour.
+  void resize(int width, int height);
+
+  Rgb backColor() const { return back_; }
+  void setBackColor(Rgb c) { back_ = c & 0xFFFFFF; }
+  // Fills the whole surface with the back colour.
+  void clear();
+
+  // The pen used by line, box, circle and arc.
+  Rgb penColor() const { return pen_; }
+  void setPenColor(Rgb c) { pen_ = c & 0xFFFFFF; }
+  int penWidth() const { return penWidth_; }
+  void setPenWidth(int w);  // clamped to 1..20
+  PenMode penMode() const { return mode_; }
+  void setPenMode(PenMode m) { mode_ = m; }
+
+  // Line from (x1, y1) to (x2, y2) with the current pen.
+  void line(int x1, int y1, int x2, int y2);
+  // Outline of the box with corners (x1, y1) and (x2, y2), both included.
+  void box(int x1, int y1, int x2, int y2);
+  // Box filled with `fill` (copy mode, corners included), no outline.
+  void fillBox(int x1, int y1, int x2, int y2, Rgb fill);
+  // Circle outline around (cx, cy).
+  void circle(int cx, int cy, int r);
+  // Arc counter-clockwise from angle `start` to `end` (radians, 0 = east,
+  // angles grow towards the top of the surface since y points down).
+  void arc(int cx, int cy, int r, double start, double end);
+
+  // Sets one pixel in the given colour (always copy mode).
+  void pset(int x, int y, Rgb c);
+  // Sets one pixel with the current pen colour and mode.
+  void plot(int x, int y);
+  // The pixel's colour, or -1 outside the surface.
+  std::int64_t point(int x, int y) const;
+
+  // 4-connected flood fill from (x, y) with `fill`. Border: stops at pixels of
+  // colour `c`; Surface: covers the connected pixels of colour `c`. Fails and
+  // changes nothing when the seed is outside, on the border colour (Border) or
+  // not of colour `c` (Surface).
+  bool floodFill(int x, int y, Rgb c, Rgb fill, FillType type = FillType::Border);
+
+  // The nearest colour the surface can show: itself on a 24-bit surface.
+  Rgb nearestColor(Rgb c) const { return c & 0xFFFFFF; }
+
+  // Block copy of a w x h rectangle of `src` at (sx, sy) to (dx, dy) here.
+  void blit(int dx, int dy, int w, int h, const Surface& src, int sx, int sy);
+  // Stretch copy of a rectangle of `src` onto a rectangle here (nearest pixel).
+  void stretch(int dx, int dy, int dw, int dh, const Surface& src, int sx, int sy,
+               int sw, int sh);
+
+  // Raw access for display and tests: rows of `width()` pixels, top to bottom.
+  const Rgb* pixels() const { return px_.data(); }
+  Rgb* pixels() { return px_.data(); }
+  const Rgb* row(int y) const { return px_.data() + static_cast<std::size_t>(y) * width_; }
+
+  bool operator==(const Surface& o) const {
+    return width_ == o.width_ && height_ == o.height_ && px_ == o.px_;
+  }
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  Rgb back_ = kWhite;
+  Rgb pen_ = kBlack;
+  int penWidth_ = 1;
+  PenMode mode_ = PenMode::Copy;
+  std::vector<Rgb> px_;
+};
+
+}  // namespace orn
