@@ -23,6 +23,9 @@ class Host {
   // True while a Ctrl key is held down.
   virtual bool ctrlKeyDown() const = 0;
   virtual void beep() = 0;
+  // Shows the hourglass pointer over every window while `on` (long
+  // operations); a no-op where there is no pointer.
+  virtual void setHourglass(bool on) { (void)on; }
   // Seconds since midnight, with a fraction, as the editor's timers compare.
   virtual double secondsSinceMidnight() const = 0;
   // A monotonic clock in milliseconds.

@@ -14,6 +14,7 @@
 //  - a width-1 line leaves out its end pixel; wider pens have round ends;
 //  - everything is clipped before rasterising, so far-away coordinates and
 //    huge radii cost nothing and never overflow.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -38,6 +39,26 @@ enum class FillType : int { Border = 0, Surface = 1 };
 // Rounds a coordinate for a whole-pixel drawing call: halves go to even, and
 // values beyond any surface are pinned far outside it instead of overflowing.
 int toPixel(double v);
+
+namespace detail {
+// Memory for pixel buffers. Large buffers are aligned to and marked for the
+// processor's large pages: fills and vertical lines step a whole row per
+// pixel, which otherwise costs an address translation miss per row.
+void* allocatePixels(std::size_t bytes);
+void freePixels(void* p, std::size_t bytes) noexcept;
+
+template <class T>
+struct PixelAllocator {
+  using value_type = T;
+  PixelAllocator() = default;
+  template <class U>
+  PixelAllocator(const PixelAllocator<U>&) {}
+  T* allocate(std::size_t n) { return static_cast<T*>(allocatePixels(n * sizeof(T))); }
+  void deallocate(T* p, std::size_t n) noexcept { freePixels(p, n * sizeof(T)); }
+  template <class U>
+  bool operator==(const PixelAllocator<U>&) const { return true; }
+};
+}  // namespace detail
 
 class Surface {
  public:
@@ -64,22 +85,34 @@ class Surface {
   PenMode penMode() const { return mode_; }
   void setPenMode(PenMode m) { mode_ = m; }
 
-  // Line from (x1, y1) to (x2, y2) with the current pen.
+  // Line from (x1, y1) to (x2, y2) with the current pen. At width 1 the end
+  // pixel (x2, y2) is left out, so a line to the start point draws nothing;
+  // wider pens cover every pixel centre within half the width of the segment
+  // (round ends, a round dot for a zero-length line).
   void line(int x1, int y1, int x2, int y2);
-  // Outline of the box with corners (x1, y1) and (x2, y2), both included.
+  // Outline of the box with corners (x1, y1) and (x2, y2), both included. A
+  // wide pen widens the outline on both sides of it (square corners).
   void box(int x1, int y1, int x2, int y2);
   // Box filled with `fill` (copy mode, corners included), no outline.
   void fillBox(int x1, int y1, int x2, int y2, Rgb fill);
-  // Circle outline around (cx, cy).
+  // Circle outline around (cx, cy); radius 0 is one pixel, a negative radius
+  // draws nothing. A wide pen covers the pixel centres within half the width
+  // of the circle.
   void circle(int cx, int cy, int r);
   // Arc counter-clockwise from angle `start` to `end` (radians, 0 = east,
-  // angles grow towards the top of the surface since y points down).
+  // angles grow towards the top of the surface since y points down): the
+  // pixels of circle(cx, cy, r) whose direction from the centre lies in that
+  // sweep, with round ends for a wide pen. Equal angles (or a sweep of a full
+  // turn or more) draw the whole circle; non-finite angles draw nothing.
   void arc(int cx, int cy, int r, double start, double end);
 
   // Sets one pixel in the given colour (always copy mode).
   void pset(int x, int y, Rgb c);
   // Sets one pixel with the current pen colour and mode.
   void plot(int x, int y);
+  // A round dot of the pen's width in the pen colour and mode: what a point
+  // set draws with a wide pen (one pixel at width 1).
+  void dot(int x, int y);
   // The pixel's colour, or -1 outside the surface.
   std::int64_t point(int x, int y) const;
 
@@ -93,8 +126,12 @@ class Surface {
   Rgb nearestColor(Rgb c) const { return c & 0xFFFFFF; }
 
   // Block copy of a w x h rectangle of `src` at (sx, sy) to (dx, dy) here.
+  // Pixels whose source or target lies outside its surface are skipped; the
+  // source may be this surface, overlapping or not.
   void blit(int dx, int dy, int w, int h, const Surface& src, int sx, int sy);
-  // Stretch copy of a rectangle of `src` onto a rectangle here (nearest pixel).
+  // Stretch copy of a rectangle of `src` onto a rectangle here: each target
+  // pixel takes the source pixel under its centre. Empty rectangles copy
+  // nothing; the same clipping as blit.
   void stretch(int dx, int dy, int dw, int dh, const Surface& src, int sx, int sy,
                int sw, int sh);
 
@@ -108,13 +145,18 @@ class Surface {
   }
 
  private:
+  // Pen colour (copy or XOR) over the pixels x0..x1 of row y, all inside.
+  void penSpan(int y, int x0, int x1);
+  void thinLine(int x1, int y1, int x2, int y2);
+  void wideLine(int x1, int y1, int x2, int y2);
+
   int width_ = 0;
   int height_ = 0;
   Rgb back_ = kWhite;
   Rgb pen_ = kBlack;
   int penWidth_ = 1;
   PenMode mode_ = PenMode::Copy;
-  std::vector<Rgb> px_;
+  std::vector<Rgb, detail::PixelAllocator<Rgb>> px_;
 };
 
 }  // namespace orn

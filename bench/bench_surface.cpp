@@ -1,0 +1,237 @@
+// The Surface's flood fill and lines side by side with other ways of doing
+// the same work on the same pixels: OpenCV's cv::floodFill, a plain 4-way
+// queue fill, and QPainter drawing into a QImage without anti-aliasing.
+// After the run the ratios (other time / Surface time) are printed.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QLine>
+#include <QPainter>
+#include <QPen>
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/core/surface.h"
+
+#if ORNIVALE_HAVE_OPENCV
+#include <opencv2/imgproc.hpp>
+#endif
+
+namespace {
+
+using orn::Rgb;
+using orn::Surface;
+
+constexpr int kFillSize = 4096;
+constexpr Rgb kFillColour = 0x0000FF;
+
+// A perfect maze of 3-pixel corridors between 1-pixel black walls: one
+// region winding through the whole image, the hardest case for a fill.
+struct Maze {
+  Surface image;
+  int seedX = 1, seedY = 1;
+};
+
+const Maze& maze() {
+  static const Maze m = [] {
+    Maze out;
+    constexpr int cell = 4, cells = kFillSize / cell;
+    Surface& s = out.image;
+    s = Surface(kFillSize, kFillSize, orn::kBlack);
+    std::vector<char> seen(std::size_t(cells) * cells, 0);
+    std::vector<int> stack{0};
+    seen[0] = 1;
+    std::mt19937 rng(2024);
+    auto open = [&](int cx, int cy) { s.fillBox(cx * cell + 1, cy * cell + 1, cx * cell + 3, cy * cell + 3, orn::kWhite); };
+    open(0, 0);
+    while (!stack.empty()) {
+      const int c = stack.back(), cx = c % cells, cy = c / cells;
+      int options[4], n = 0;
+      const int nx[4] = {cx + 1, cx - 1, cx, cx}, ny[4] = {cy, cy, cy + 1, cy - 1};
+      for (int k = 0; k < 4; ++k)
+        if (nx[k] >= 0 && ny[k] >= 0 && nx[k] < cells && ny[k] < cells && !seen[ny[k] * cells + nx[k]])
+          options[n++] = k;
+      if (n == 0) {
+        stack.pop_back();
+        continue;
+      }
+      const int k = options[rng() % n];
+      seen[ny[k] * cells + nx[k]] = 1;
+      open(nx[k], ny[k]);
+      // Knock out the wall between the two cells.
+      const int wx = std::min(cx, nx[k]) * cell, wy = std::min(cy, ny[k]) * cell;
+      if (ny[k] == cy) {
+        s.fillBox(wx + 4, wy + 1, wx + 4, wy + 3, orn::kWhite);
+      } else {
+        s.fillBox(wx + 1, wy + 4, wx + 3, wy + 4, orn::kWhite);
+      }
+      stack.push_back(ny[k] * cells + nx[k]);
+    }
+    return out;
+  }();
+  return m;
+}
+
+// Every fill works on a Surface's own pixel buffer, refreshed from the maze
+// before each timed fill, so all three see the same memory.
+Surface& workCopy() {
+  static Surface work = maze().image;
+  work.blit(0, 0, kFillSize, kFillSize, maze().image, 0, 0);
+  return work;
+}
+
+void BM_FillSurface(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    Surface& s = workCopy();
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(s.floodFill(maze().seedX, maze().seedY, orn::kBlack, kFillColour));
+  }
+}
+BENCHMARK(BM_FillSurface)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+#if ORNIVALE_HAVE_OPENCV
+// cv::floodFill without a mask fills the 4-connected pixels equal to the
+// seed's (white); on a black and white image that is the fill up to black.
+void BM_FillOpenCV(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    cv::Mat mat(kFillSize, kFillSize, CV_32SC1, workCopy().pixels());
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(cv::floodFill(mat, cv::Point(maze().seedX, maze().seedY),
+                                           cv::Scalar(double(kFillColour)), nullptr, cv::Scalar(),
+                                           cv::Scalar(), 4));
+  }
+}
+BENCHMARK(BM_FillOpenCV)->Unit(benchmark::kMillisecond)->UseRealTime();
+#endif
+
+// The textbook fill: a queue of pixels, each neighbour looked at one by one.
+void BM_FillQueue(benchmark::State& state) {
+  std::vector<std::uint32_t> queue;
+  for (auto _ : state) {
+    state.PauseTiming();
+    Rgb* work = workCopy().pixels();
+    state.ResumeTiming();
+    const int w = kFillSize, h = kFillSize;
+    queue.clear();
+    auto visit = [&](int x, int y) {
+      Rgb& p = work[std::size_t(y) * w + x];
+      if (p == orn::kBlack || p == kFillColour) return;
+      p = kFillColour;
+      queue.push_back(std::uint32_t(y) * w + x);
+    };
+    visit(maze().seedX, maze().seedY);
+    for (std::size_t head = 0; head < queue.size(); ++head) {
+      const int x = int(queue[head] % w), y = int(queue[head] / w);
+      if (x > 0) visit(x - 1, y);
+      if (x < w - 1) visit(x + 1, y);
+      if (y > 0) visit(x, y - 1);
+      if (y < h - 1) visit(x, y + 1);
+    }
+    benchmark::DoNotOptimize(queue.size());
+  }
+}
+BENCHMARK(BM_FillQueue)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+constexpr int kLineSize = 2000;
+
+// Lines of every direction and length, a tenth of them reaching off the
+// surface.
+const std::vector<QLine>& lines() {
+  static const std::vector<QLine> out = [] {
+    std::vector<QLine> v;
+    std::mt19937 rng(77);
+    std::uniform_int_distribution<int> inside(0, kLineSize - 1), around(-300, kLineSize + 300);
+    for (int i = 0; i < 20000; ++i) {
+      auto& d = i % 10 == 0 ? around : inside;
+      v.emplace_back(d(rng), d(rng), d(rng), d(rng));
+    }
+    return v;
+  }();
+  return out;
+}
+
+void BM_LinesSurface(benchmark::State& state) {
+  Surface s(kLineSize, kLineSize);
+  s.setPenWidth(int(state.range(0)));
+  Rgb colour = 0;
+  for (auto _ : state) {
+    s.setPenColor(colour += 0x010203);
+    for (const QLine& l : lines()) s.line(l.x1(), l.y1(), l.x2(), l.y2());
+    benchmark::DoNotOptimize(s.pixels());
+  }
+  state.SetItemsProcessed(state.iterations() * std::int64_t(lines().size()));
+}
+BENCHMARK(BM_LinesSurface)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// QPainter with round caps (as the Surface's wide pens), one call per line.
+void BM_LinesQPainter(benchmark::State& state) {
+  QImage image(kLineSize, kLineSize, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  Rgb colour = 0;
+  for (auto _ : state) {
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(QColor::fromRgb(colour += 0x010203), qreal(state.range(0)), Qt::SolidLine,
+                  Qt::RoundCap));
+    for (const QLine& l : lines()) p.drawLine(l);
+    p.end();
+    benchmark::DoNotOptimize(image.constBits());
+  }
+  state.SetItemsProcessed(state.iterations() * std::int64_t(lines().size()));
+}
+BENCHMARK(BM_LinesQPainter)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Prints the usual table, then how many times faster the Surface is.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& r : runs)
+      if (r.run_type == Run::RT_Iteration && r.iterations > 0)
+        times_[r.benchmark_name()] = r.GetAdjustedRealTime();
+    ConsoleReporter::ReportRuns(runs);
+  }
+  void printRatios() const {
+    std::printf("\nRatios (other time / Surface time; above 1 means the Surface is faster):\n");
+    ratio("fill vs cv::floodFill", "BM_FillOpenCV", "BM_FillSurface");
+    ratio("fill vs 4-way queue fill", "BM_FillQueue", "BM_FillSurface");
+    ratio("1-pixel lines vs QPainter", "BM_LinesQPainter/1/real_time", "BM_LinesSurface/1/real_time");
+    ratio("3-pixel lines vs QPainter", "BM_LinesQPainter/3/real_time", "BM_LinesSurface/3/real_time");
+  }
+
+ private:
+  void ratio(const char* what, const std::string& other, const std::string& ours) const {
+    auto find = [this](const std::string& name) {
+      for (const auto& [n, t] : times_)
+        if (n == name || n == name + "/real_time") return t;
+      return -1.0;
+    };
+    const double a = find(other), b = find(ours);
+    if (a > 0 && b > 0) std::printf("  %-28s %6.2f\n", what, a / b);
+  }
+  std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  int qtArgc = 1;
+  QGuiApplication app(qtArgc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  maze();  // built once, outside the timings
+  lines();
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.printRatios();
+  benchmark::Shutdown();
+  return 0;
+}

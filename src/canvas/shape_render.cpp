@@ -1,0 +1,97 @@
+#include "canvas/shape_render.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "symmetry/replication.h"
+#include "model/geometry.h"
+
+namespace orn {
+
+namespace {
+
+constexpr int kTwoPointCircle = 3;
+
+struct Pt {
+  float x, y;
+};
+
+float Distance(Pt a, Pt b) { return float(std::hypot(double(a.x) - b.x, double(a.y) - b.y)); }
+Pt Mid(Pt a, Pt b) { return {(a.x + b.x) / 2.0f, (a.y + b.y) / 2.0f}; }
+
+// Centre of the circle through three points, from the crossing of two
+// perpendicular bisectors; false when the points lie on one line.
+bool CircleCentre(Pt first, Pt second, Pt last, Pt& centre) {
+  const Pt m1 = Mid(first, last);
+  Pt e1{}, e2{};
+  RotateAbout(first.x, first.y, m1.x, m1.y, e1.x, e1.y, 90.0f, 6.0f);
+  const Pt m2 = Mid(second, last);
+  RotateAbout(second.x, second.y, m2.x, m2.y, e2.x, e2.y, 90.0f, 6.0f);
+  return LineIntersect(m1.x, m1.y, e1.x, e1.y, m2.x, m2.y, e2.x, e2.y, centre.x, centre.y);
+}
+
+}  // namespace
+
+void Circles(SymState& sym, DrawContext& ctx, std::span<const float> X, std::span<const float> Y,
+             int first, int last, Rgb colour, int tool) {
+  const int n = static_cast<int>(std::min(X.size(), Y.size()));
+  if (first < 0 || last < first || last >= n) return;
+  const Pt p0{X[first], Y[first]};
+  const Pt pn{X[last], Y[last]};
+
+  if (tool == kTwoPointCircle || first == last) {
+    SymmCircle(sym, ctx, X, Y, p0.x, p0.y, Distance(p0, pn), colour, tool, first, last);
+    return;
+  }
+  const Pt p1{X[first + 1], Y[first + 1]};
+  Pt centre{0.0f, 0.0f};
+  // Two points, a last point equal to the second, or three points on one
+  // line: the circle on the first and last point as diameter (an arc: their
+  // chord).
+  const bool twoPoint = last == first + 1 || (pn.x == p1.x && pn.y == p1.y) ||
+                        !CircleCentre(p0, p1, pn, centre);
+  if (twoPoint) {
+    if (tool == kArcType) {
+      SymmLine(sym, ctx, p0.x, p0.y, pn.x, pn.y, colour);
+    } else {
+      const Pt m = Mid(p0, pn);
+      SymmCircle(sym, ctx, X, Y, m.x, m.y, Distance(p0, pn) / 2.0f, colour, tool, first, last);
+    }
+    return;
+  }
+  SymmCircle(sym, ctx, X, Y, centre.x, centre.y, Distance(centre, p0), colour, tool, first, last);
+}
+
+void GeoSegments(SymState& sym, DrawContext& ctx, std::span<const float> X, std::span<const float> Y,
+                 int first, int last, Rgb colour, int /*type*/) {
+  const int n = static_cast<int>(std::min(X.size(), Y.size()));
+  if (first < 0 || last >= n) return;
+  for (int i = first + 1; i <= last - 1; ++i) {
+    SymmLine(sym, ctx, X[i - 1], Y[i - 1], X[i], Y[i], colour);
+    if (sym.GeoCapture != 1) continue;
+    // The capture redraw turns every edge into a set-up copy.
+    if (sym.SymCount >= kMaxCopy) {
+      sym.CaptureOverflow = true;
+      continue;
+    }
+    const int c = ++sym.SymCount;
+    auto& f = sym.SymData[c];
+    const Pt start{X[i - 1], Y[i - 1]}, end{X[i], Y[i]}, centre{X[last], Y[last]};
+    const Pt mid = Mid(start, end);
+    const Pt handle = Mid(mid, centre);
+    f[0] = 0.0f;
+    f[1] = handle.x;
+    f[2] = handle.y;
+    f[3] = start.x;
+    f[4] = start.y;
+    f[5] = end.x;
+    f[6] = end.y;
+    f[7] = centre.x;
+    f[8] = centre.y;
+    f[9] = mid.x;
+    f[10] = mid.y;
+    f[11] = float(first);
+  }
+}
+
+}  // namespace orn

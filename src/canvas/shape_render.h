@@ -1,0 +1,27 @@
+#pragma once
+// Rendering of the circle records and of the Geometric base shapes through
+// the replication routines, so that they appear in every copy of the part.
+#include <span>
+
+#include "platform/core/surface.h"
+#include "symmetry/draw_context.h"
+#include "symmetry/sym_state.h"
+
+namespace orn {
+
+// Draws the circle record whose points are X/Y[first..last]; tool is its
+// type: 3 "2 Pt Circle" (centre and a point on the rim), 4 "3 Pt Circle" or
+// 5 "Arc" (three points on the rim; an arc runs from the first to the second
+// through the last). Two points give the circle on them as diameter (an arc:
+// their chord); so do three points on one line.
+void Circles(SymState& sym, DrawContext& ctx, std::span<const float> X, std::span<const float> Y,
+             int first, int last, Rgb colour, int tool);
+
+// Draws the edges of the Geometric record X/Y[first..last] (its vertices,
+// the first repeated at the end, then its centre). During the set-up's
+// capture redraw (GeoCapture 1) each edge also becomes a set-up copy
+// SymCount of the copy table.
+void GeoSegments(SymState& sym, DrawContext& ctx, std::span<const float> X, std::span<const float> Y,
+                 int first, int last, Rgb colour, int type);
+
+}  // namespace orn

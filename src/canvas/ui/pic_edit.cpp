@@ -1,0 +1,292 @@
+// The editor window: its widgets, the layout for the window's size, the
+// off-screen copy of the canvas and the full redraw.
+#include "canvas/ui/pic_edit.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QTimer>
+
+#include <algorithm>
+#include <cctype>
+
+#include "canvas/redraw.h"
+#include "canvas/ui/file_dialogs.h"
+#include "canvas/ui/form_layout.h"
+#include "canvas/ui/pic_edit_hooks.h"
+#include "canvas/ui/sym_p_load.h"
+#include "platform/canvas_widget.h"
+#include "shell/ui/error_msg_box.h"
+
+namespace orn {
+
+namespace {
+
+// The canvas before the first layout: the shape of a new picture.
+constexpr int kDesignCanvasWidth = 600;
+constexpr int kDesignCanvasHeight = 480;
+// The bottom strip: the help box above the progress strip.
+constexpr int kHelpBoxHeight = 36;
+constexpr int kProgressWidth = 200;
+constexpr int kProgressHeight = 10;
+// The colour panel right of the canvas.
+constexpr int kSwatchSize = 40;
+constexpr int kInUseTop = 64;
+constexpr int kInUseWidth = 48;
+constexpr int kInUseHeight = 200;
+constexpr int kStopSignPos = 16;
+constexpr int kStopSignSize = 32;
+
+QString colourStyle(Rgb c) {
+  return QString("background-color: #%1%2%3;")
+      .arg(c & 0xFF, 2, 16, QChar('0'))
+      .arg((c >> 8) & 0xFF, 2, 16, QChar('0'))
+      .arg((c >> 16) & 0xFF, 2, 16, QChar('0'));
+}
+
+}  // namespace
+
+PicEdit::PicEdit(Host& host, FileDialogs* dialogs, QWidget* parent)
+    : QMainWindow(parent),
+      host_(host),
+      dialogs_(dialogs),
+      errors_(host),
+      canvas_(kDesignCanvasWidth, kDesignCanvasHeight, kWhite),
+      progress_(kProgressWidth, kProgressHeight, kWhite),
+      canvasLeft_(kCanvasLeft),
+      canvasTop_(kCanvasTop) {
+  setObjectName("PicEdit");
+  if (!dialogs_) {
+    ownDialogs_ = std::make_unique<QtFileDialogs>(this);
+    dialogs_ = ownDialogs_.get();
+  }
+  draw_.Picture1 = &canvas_;
+  errors_.setErrorBoxWindow([this](const std::string& text) { return ErrorMsgBox::ask(this, text); });
+  buildWidgets();
+  buildMenus();
+  startEmpty();
+}
+
+PicEdit::~PicEdit() = default;
+
+void PicEdit::buildWidgets() {
+  inner_ = new QWidget(this);
+  inner_->setObjectName("FormArea");
+  inner_->installEventFilter(this);
+  setCentralWidget(inner_);
+
+  DrawTypePanel = new QWidget(inner_);
+  DrawTypePanel->setObjectName("DrawTypePanel");
+
+  Picture1 = new CanvasWidget(inner_);
+  Picture1->setObjectName("Picture1");
+  Picture1->setSurface(&canvas_);
+
+  Text1 = new QLabel(inner_);
+  Text1->setObjectName("Text1");
+  Text1->setWordWrap(true);
+  Text1->setAutoFillBackground(true);
+  Text1->setStyleSheet(colourStyle(0x00FFFF));
+  Text1->hide();
+
+  Progress = new CanvasWidget(inner_);
+  Progress->setObjectName("Progress");
+  Progress->setSurface(&progress_);
+
+  StopSign = new QPushButton("Stop", inner_);
+  StopSign->setObjectName("StopSign");
+  StopSign->setToolTip("Stop");
+  StopSign->setGeometry(kStopSignPos, kStopSignPos, kStopSignSize, kStopSignSize);
+  StopSign->hide();
+  connect(StopSign, &QPushButton::clicked, this, [this] { StopSign_Click(editor_); });
+
+  Picture4 = new QWidget(inner_);
+  Picture4->setObjectName("Picture4");
+  Picture4->setAutoFillBackground(true);
+  Picture4->setStyleSheet(colourStyle(colour_.CurrentColor));
+  CinUse = new QWidget(inner_);
+  CinUse->setObjectName("CinUse");
+  Label19 = new QLabel(inner_);
+  Label19->setObjectName("Label19");
+  Wheel = new QWidget(inner_);
+  Wheel->setObjectName("Wheel");
+  Wheel->hide();
+
+  SymPLoad_ = new SymPLoad(this);
+  SymPLoad_->hide();
+
+  layoutTimer_ = new QTimer(this);
+  layoutTimer_->setSingleShot(true);
+  layoutTimer_->setInterval(0);
+  connect(layoutTimer_, &QTimer::timeout, this, [this] { FormRSZ(); });
+
+  resizeCanvas(canvas_.width(), canvas_.height());
+  placeColourPanel();
+  placeBottomStrip();
+}
+
+// The editor as it opens: an empty picture, the editing menus, no caption of
+// a picture yet.
+void PicEdit::startEmpty() {
+  setWindowTitle("Ornivale");
+  file_.DocWord = "Picture";
+  setItemVisible("MenFileLoad(1)", false);
+  setItemVisible("DebugXX", false);
+  setItemVisible("Th", false);
+  setItemEnabled("Th", false);
+  MenusAllOptions(false);
+  MenusShowMode(true);
+  MenEnable(true);
+
+  file_.NewInLoad = true;
+  FileContext ctx = fileContext();
+  afterNew(orn::FileNew(ctx));
+  file_.NewInLoad = false;
+  EditStartDir = std::filesystem::current_path().string();
+}
+
+// ---- layout ---------------------------------------------------------------------
+
+void PicEdit::resizeCanvas(int w, int h) {
+  canvas_.setBackColor(draw_.PicBackColor);
+  canvas_.resize(w, h);
+  Picture1->setGeometry(canvasLeft_, canvasTop_, w, h);
+  Picture1->update();
+}
+
+void PicEdit::placeColourPanel() {
+  PositionPic4(canvasLeft_ + canvas_.width() + kColourPanelGap);
+  CinUse->setGeometry(Picture4->x(), kInUseTop, kInUseWidth, kInUseHeight);
+  Label19->move(Picture4->x() - kColourPanelGap, kInUseTop - 16);
+}
+
+void PicEdit::PositionPic4(int x) {
+  Picture4->setGeometry(x, kColourPanelGap, kSwatchSize, kSwatchSize);
+  Wheel->move(x - 5, Picture4->y() - 6);
+}
+
+void PicEdit::placeBottomStrip() {
+  const int fh = inner_->height();
+  const int top = std::max(fh - kFreeHeight, 0);
+  DrawTypePanel->setGeometry(0, 0, kCanvasLeft, top);
+  Text1->setGeometry(kCanvasLeft, top + 4, std::max(inner_->width() - kFreeWidth, 1),
+                     kHelpBoxHeight);
+  Progress->setGeometry(kCanvasLeft, top + kHelpBoxHeight + 10, kProgressWidth, kProgressHeight);
+}
+
+void PicEdit::FormRSZ() {
+  layoutTimer_->stop();
+  errors_.Trap("FormRSZ", [this] { formRszSteps(); });
+}
+
+void PicEdit::formRszSteps() {
+  if (isMinimized()) {
+    RedrawPending = true;
+    return;
+  }
+  if (RedrawPending) {
+    RedrawPending = false;
+    Picture1->show();
+    DrawAll(1);
+    return;
+  }
+  if (FitOnResize) {
+    FitOnResize = false;
+    return;
+  }
+  canvas_.clear();
+  const int fw = inner_->width();
+  const int fh = inner_->height();
+  const int w0 = canvas_.width();
+  const CanvasFit fit = FitCanvas(fw, fh, PageAspect, canvas_.width(), canvas_.height());
+  PageAspect = fit.pageAspect;
+  PrintInitDone = false;
+  if (showMode()) {
+    const CanvasPlace at = PlaceCanvas(fw, fh, fit.width, fit.height, true);
+    canvasLeft_ = at.left;
+    canvasTop_ = at.top;
+  }
+  resizeCanvas(fit.width, fit.height);
+  placeColourPanel();
+  placeBottomStrip();
+  // The picture keeps its place relative to the canvas. Pending deletions
+  // are packed first, so a marked point is never moved.
+  if (RescaleToCanvas(views_, list_, w0, fit.width, fit.height)) sym_.SymTablesValid = false;
+  Picture1->show();
+  DrawAll(1);
+}
+
+void PicEdit::resizeEvent(QResizeEvent* e) {
+  QMainWindow::resizeEvent(e);
+  // A drag of the window's edge sends many resizes: lay out once they stop.
+  layoutTimer_->start();
+}
+
+void PicEdit::changeEvent(QEvent* e) {
+  QMainWindow::changeEvent(e);
+  if (e->type() == QEvent::WindowStateChange) layoutTimer_->start();
+}
+
+bool PicEdit::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == inner_ && e->type() == QEvent::Paint) Form_Paint();
+  return QMainWindow::eventFilter(watched, e);
+}
+
+void PicEdit::Form_Paint() {
+  if (!HelpRedraw) return;
+  HelpRedraw = false;
+  // Never redraw inside a paint event: the redraw pumps events itself.
+  QTimer::singleShot(0, this, [this] { DrawAll(1); });
+}
+
+// ---- the canvas and its copy ---------------------------------------------------
+
+void PicEdit::CopyToBmap() {
+  const bool copyWanted = PathKey(file_.FileName).find("OVMOD") != std::string::npos ||
+                          file_.ShowMode == 0;
+  if (!copyWanted || draw_.WallMeasure || !LowColorDisplay) return;
+  if (bmap_.width() != canvas_.width() || bmap_.height() != canvas_.height())
+    bmap_.resize(canvas_.width(), canvas_.height());
+  bmap_.blit(0, 0, canvas_.width(), canvas_.height(), canvas_, 0, 0);
+}
+
+void PicEdit::CopyBMAPtoPicture() {
+  canvas_.blit(0, 0, canvas_.width(), canvas_.height(), bmap_, 0, 0);
+  Picture1->update();
+}
+
+// ---- redraw ----------------------------------------------------------------------
+
+void PicEdit::DrawAll(int index) {
+  RedrawEnv env{list_, sym_, draw_, editor_, pick_, colour_, views_, host_, *this};
+  orn::DrawAll(env, index);
+  Picture1->update();
+}
+
+void PicEdit::progressChanged() { Progress->update(); }
+
+void PicEdit::setStopSignVisible(bool on) { StopSign->setVisible(on); }
+
+// ---- leaving -----------------------------------------------------------------------
+
+void PicEdit::closeEvent(QCloseEvent* e) {
+  if (RedrawRunning(editor_)) {
+    // A running redraw is stopped first; the window closes once it has.
+    editor_.StopFlag = kStopRequested;
+    e->ignore();
+    QTimer::singleShot(300, this, [this] { close(); });
+    return;
+  }
+  if (!offerSave()) {
+    e->ignore();
+    return;
+  }
+  SymPLoad_->hide();
+  e->accept();
+}
+
+}  // namespace orn

@@ -1,0 +1,211 @@
+#pragma once
+// PicEdit: the editor window. It owns the picture's state (the drawing list,
+// the symmetry tables, the views, the editor flags, the drawing context and
+// the colour state) and passes it by reference to the core; it lays out the
+// canvas and its panels for the window's size, keeps the off-screen copy of
+// the canvas, keeps the menus and the caption in line with what the editor
+// is doing, and runs the File menu's commands.
+#include <QMainWindow>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "canvas/editor_state.h"
+#include "canvas/progress.h"
+#include "canvas/view_table.h"
+#include "colour/colour_state.h"
+#include "model/drawing_list.h"
+#include "model/list_edit.h"
+#include "model/picture_io.h"
+#include "platform/core/host.h"
+#include "platform/core/surface.h"
+#include "shell/error_report.h"
+#include "shell/menu_state.h"
+#include "symmetry/draw_context.h"
+#include "symmetry/sym_state.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+namespace orn {
+
+class CanvasWidget;
+class FileDialogs;
+class SymPLoad;
+
+class PicEdit : public QMainWindow, private MenuItems, private EditorControls {
+  Q_OBJECT
+ public:
+  // `host` answers the message boxes; `dialogs` the file dialogs (null: Qt's
+  // own). Neither is owned.
+  explicit PicEdit(Host& host, FileDialogs* dialogs = nullptr, QWidget* parent = nullptr);
+  ~PicEdit() override;
+
+  // ---- state the editor owns ----
+  DrawingList& list() { return list_; }
+  SymState& sym() { return sym_; }
+  ViewTable& views() { return views_; }
+  EditorState& editor() { return editor_; }
+  DrawContext& draw() { return draw_; }
+  ColourState& colour() { return colour_; }
+  PictureSettings& picture() { return pic_; }
+  FileState& file() { return file_; }
+  ErrorReport& errors() { return errors_; }
+  // The folder of the settings and standard colours files.
+  void setDataFolder(const std::filesystem::path& folder) { dataFolder_ = folder; }
+
+  // ---- the canvas and its copy ----
+  // The canvas Picture1 shows this surface; bmap is its off-screen copy.
+  Surface& canvasSurface() { return canvas_; }
+  const Surface& bmap() const { return bmap_; }
+  CanvasWidget* Picture1 = nullptr;
+  // Copies the canvas into bmap when the display needs the copy.
+  void CopyToBmap() override;
+  // Copies bmap back onto the canvas.
+  void CopyBMAPtoPicture();
+  // Kept for the custom-colour button: the copy needs no refresh there.
+  void CopyPictureToBMAP() {}
+  // The display shows fewer than 16 bits per pixel: only then is the copy kept.
+  bool LowColorDisplay = false;
+
+  // ---- layout ----
+  // Lays the window out for its size, rescales the picture with the canvas
+  // and redraws.
+  void FormRSZ();
+  // Puts the current-colour swatch at left x and the colour wheel beside it.
+  void PositionPic4(int x);
+  // Wanted canvas height / width; kAspectFromCanvas takes it from the canvas.
+  double PageAspect = 0.8;
+  bool RedrawPending = false;
+  bool FitOnResize = false;
+  bool HelpRedraw = false;
+  // Printing must lay its pages out anew.
+  bool PrintInitDone = false;
+  // The inner area the layout works in (the form's scale width and height).
+  QWidget* formArea() const { return inner_; }
+
+  // ---- menus and caption ----
+  void MenEnable(bool enable) override;
+  void MenusShowMode(bool edit);
+  void MenusAllOptions(bool show);
+  // Sets the caption for a picture name (see ShowFileNameCaption).
+  void ShowFileName(const std::string& name, bool asIs);
+  // A menu item by its name ("MenFileSave", "FName(2)"); null when unknown.
+  QAction* menuItem(const std::string& name) const;
+  // The editor is in show mode ("&Switch to Show Mode" is checked).
+  bool showMode() const override;
+
+  // ---- File menu commands ----
+  void MenFileNew_Click();
+  void MenFileLoad_Click(int index);
+  void MenFileSave_Click();
+  void MenFileSaveAs_Click();
+  void MenFileExit_Click();
+  void MenFile_Click();
+  void FName_Click(int index);
+  // Loads the picture named by `path` as the main menu hands one over.
+  void LoadPicture(const std::string& path);
+  // Rebuilds the captions of the recent-file items.
+  void FixFName();
+  // The folder the recent-file captions were last made relative to.
+  std::string EditStartDir;
+
+  // ---- panels ----
+  QLabel* Text1 = nullptr;         // the help box
+  QWidget* DrawTypePanel = nullptr; // the tool button column
+  QPushButton* StopSign = nullptr;
+  CanvasWidget* Progress = nullptr;
+  QWidget* Picture4 = nullptr;     // current colour
+  QWidget* CinUse = nullptr;       // colours in use
+  QLabel* Label19 = nullptr;
+  QWidget* Wheel = nullptr;
+  SymPLoad* loadWindow() const { return SymPLoad_; }
+
+  // Redraws the whole picture (Index as the Redraw commands pass it).
+  void DrawAll(int index);
+
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+  void changeEvent(QEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ private:
+  class Hooks;
+  friend class Hooks;
+
+  // MenuItems
+  void setItemEnabled(std::string_view name, bool enabled) override;
+  void setItemVisible(std::string_view name, bool visible) override;
+  void setItemChecked(std::string_view name, bool checked) override;
+
+  // EditorControls
+  Surface* progressStrip() override { return &progress_; }
+  void progressChanged() override;
+  void setStopSignVisible(bool on) override;
+
+  void buildWidgets();
+  void buildMenus();
+  QMenu* addMenu(QMenu* parent, const char* name, const char* caption);
+  QAction* addItem(QMenu* menu, const char* name, const char* caption, bool built = false,
+                   bool checkable = false);
+  void addSeparator(QMenu* menu, const char* name);
+  void wireFileMenu();
+  void startEmpty();
+
+  void formRszSteps();
+  void placeColourPanel();
+  void placeBottomStrip();
+  void resizeCanvas(int w, int h);
+  void Form_Paint();
+
+  FileContext fileContext();
+  void runLoad(int kind);
+  void afterLoad(const LoadOutcome& out);
+  void applyStoredSizes(const LoadReport& r);
+  void afterNew(const NewOutcome& out);
+  void afterSave(const SaveOutcome& out);
+  bool offerSave();
+  void showRecentItems();
+  void updatePictureMenus();
+  void setLineWidthCaption();
+  void reportFailure(const std::string& text, const std::string& title);
+
+  Host& host_;
+  std::unique_ptr<FileDialogs> ownDialogs_;
+  FileDialogs* dialogs_;
+  std::unique_ptr<Hooks> hooks_;
+  std::filesystem::path dataFolder_;
+
+  DrawingList list_;
+  SymState sym_;
+  PickState pick_;
+  ViewTable views_;
+  EditorState editor_;
+  DrawContext draw_;
+  ColourState colour_;
+  PictureSettings pic_;
+  FileState file_;
+  ErrorReport errors_;
+
+  Surface canvas_;
+  Surface bmap_;
+  Surface progress_;
+
+  QWidget* inner_ = nullptr;
+  SymPLoad* SymPLoad_ = nullptr;
+  QTimer* layoutTimer_ = nullptr;
+  // A load is under way: the loading window lets events run, and a second
+  // file command must not start inside it.
+  bool loading_ = false;
+  int canvasLeft_;
+  int canvasTop_;
+  std::map<std::string, QAction*, std::less<>> items_;
+};
+
+}  // namespace orn

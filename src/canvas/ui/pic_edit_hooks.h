@@ -1,0 +1,95 @@
+#pragma once
+// What the file commands ask of the editor window (internal to the window).
+#include <QImage>
+
+#include <cmath>
+
+#include "canvas/ui/pic_edit.h"
+#include "canvas/ui/sym_p_load.h"
+#include "colour/standard_colors.h"
+#include "platform/canvas_widget.h"
+#include "symmetry/sym_table.h"
+
+namespace orn {
+
+// Colours of the loading progress: yellow in the loading window, red in show
+// mode's progress strip.
+inline constexpr Rgb kLoadBarColour = 0x00FFFF;
+inline constexpr Rgb kShowBarColour = 0x0000FF;
+
+// What the file commands ask of the window.
+class PicEdit::Hooks : public FileHooks {
+ public:
+  explicit Hooks(PicEdit& w) : w_(w) {}
+
+  void copyToBmap() override { w_.CopyToBmap(); }
+
+  WindowSizes windowSizes() override {
+    WindowSizes s;
+    s.windowWidth = w_.width();
+    s.windowHeight = w_.height();
+    s.canvasWidth = w_.canvas_.width();
+    s.canvasHeight = w_.canvas_.height();
+    s.windowState = w_.isMaximized() ? 2 : w_.isMinimized() ? 1 : 0;
+    return s;
+  }
+
+  void showProgress(int p) override {
+    if (w_.showMode()) {
+      if (p == 0) w_.progress_.clear();
+      const int right = int(std::lround(p * (w_.progress_.width() / 160.0))) - 1;
+      if (right >= 0) w_.progress_.fillBox(0, 0, right, w_.progress_.height() - 1, kShowBarColour);
+      w_.Progress->update();
+    } else {
+      SymPLoad& box = *w_.SymPLoad_;
+      if (p == 0) {
+        box.clearBar();
+        box.setWindowTitle(QString::fromStdString("Loading " + loadingName));
+        box.show();
+      }
+      box.drawBox(p, kLoadBarColour);
+      if (p >= SymPLoad::kBarScale) box.hide();
+    }
+    // Let the loading window paint itself.
+    w_.host_.pumpEvents();
+  }
+
+  void symmetryLoaded() override { InvalidateSymTables(w_.sym_); }
+
+  void coloursLoaded(const std::vector<ColourUse>& colours) override {
+    ColourState& c = w_.colour_;
+    c.ColorsInUse.clear();
+    for (const ColourUse& u : colours) c.ColorsInUse.push_back({u.code, u.rgb});
+    c.InUseCount = int(c.ColorsInUse.size());
+    if (!colours.empty()) {
+      // The last colour found becomes the current colour.
+      c.CurrentColor = colours.back().rgb;
+      c.CurrentCode = colours.back().code;
+      w_.Picture4->setStyleSheet(QString("background-color: #%1%2%3;")
+                                     .arg(c.CurrentColor & 0xFF, 2, 16, QChar('0'))
+                                     .arg((c.CurrentColor >> 8) & 0xFF, 2, 16, QChar('0'))
+                                     .arg((c.CurrentColor >> 16) & 0xFF, 2, 16, QChar('0')));
+    }
+  }
+
+  std::optional<std::string> saveBitmap(const std::string& path) override {
+    const Surface& s = w_.canvas_;
+    QImage img(reinterpret_cast<const uchar*>(s.pixels()), s.width(), s.height(), s.width() * 4,
+               QImage::Format_RGBX8888);
+    if (!img.convertToFormat(QImage::Format_RGB888).save(QString::fromStdString(path), "BMP"))
+      return "\"" + path + "\" could not be written.";
+    return std::nullopt;
+  }
+
+  void saveStandardColors() override {
+    SaveStandardColors(w_.list_, w_.colour_, w_.dataFolder_, w_.host_);
+  }
+
+  // The file being loaded, for the loading window's caption.
+  std::string loadingName;
+
+ private:
+  PicEdit& w_;
+};
+
+}  // namespace orn

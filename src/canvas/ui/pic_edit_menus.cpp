@@ -1,0 +1,230 @@
+// The editor's menu bar: every menu and item, named as the editor's code
+// names them, and the menu states reached through those names.
+//
+// Items whose commands the editor does not have yet are present but stay
+// disabled whatever the menu states say; they are marked "built" = false.
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "canvas/redraw.h"
+#include "canvas/ui/pic_edit.h"
+
+namespace orn {
+
+namespace {
+
+constexpr const char* kBuilt = "ornBuilt";
+
+bool isBuilt(const QAction* a) { return a->property(kBuilt).toBool(); }
+
+}  // namespace
+
+QMenu* PicEdit::addMenu(QMenu* parent, const char* name, const char* caption) {
+  QMenu* m = parent ? parent->addMenu(QString::fromUtf8(caption))
+                    : menuBar()->addMenu(QString::fromUtf8(caption));
+  m->setObjectName(name);
+  m->menuAction()->setObjectName(name);
+  // A menu is a container: it follows the menu states; its items keep
+  // their own.
+  m->menuAction()->setProperty(kBuilt, true);
+  items_[name] = m->menuAction();
+  return m;
+}
+
+QAction* PicEdit::addItem(QMenu* menu, const char* name, const char* caption, bool built,
+                          bool checkable) {
+  QAction* a = menu ? menu->addAction(QString::fromUtf8(caption))
+                    : menuBar()->addAction(QString::fromUtf8(caption));
+  a->setObjectName(name);
+  a->setProperty(kBuilt, built);
+  a->setCheckable(checkable);
+  a->setEnabled(built);
+  items_[name] = a;
+  return a;
+}
+
+void PicEdit::addSeparator(QMenu* menu, const char* name) {
+  QAction* s = menu->addSeparator();
+  s->setObjectName(name);
+  s->setProperty(kBuilt, true);
+  items_[name] = s;
+}
+
+void PicEdit::buildMenus() {
+  // "&File": new, load, save, export, print, exit, and the recent files.
+  QMenu* file = addMenu(nullptr, "MenFile", "&File");
+  addItem(file, "MenFileNew", "&New Picture", true);
+  addItem(file, "MenFileLoad(0)", "&Load Picture ...", true);
+  addItem(file, "MenFileLoad(1)", "Load &Halvik File...");
+  addItem(file, "MenFileSave", "&Save Picture", true);
+  addItem(file, "MenFileSaveAs", "Save Picture &As ...", true);
+  addSeparator(file, "linFile1");
+  addItem(file, "MenSaveBitmap", "Save as &Bitmap...");
+  addItem(file, "MenSaveWall", "Save as &Wallpaper");
+  addSeparator(file, "linFile2");
+  addItem(file, "MenFilePrint", "&Print Picture...");
+  addItem(file, "MenFilePset", "P&rinter Setup...");
+  addSeparator(file, "linFile3");
+  addItem(file, "MenFileExit", "E&xit", true);
+  addSeparator(file, "linFile4");
+  for (int i = 0; i < 4; ++i) {
+    const std::string name = "FName(" + std::to_string(i) + ")";
+    addItem(file, name.c_str(), "", true)->setVisible(false);
+  }
+
+  // "&Options": drawing options, marks, picture shape, show mode.
+  QMenu* options = addMenu(nullptr, "MenOptionS", "&Options");
+  addItem(options, "MenOptionsGravity", "S&nap 0...");
+  addItem(options, "MenOptionsLine", "&Line Width 1...");
+  addItem(options, "MenOpSpline", "&Allow Spline Lines", false, true);
+  addItem(options, "MenOptionSound", "S&ound On", false, true);
+  QMenu* cursor = addMenu(options, "MenDrawCursor", "&Drawing Cursor");
+  addItem(cursor, "PickDrawCurse(1)", "&Arrow");
+  addItem(cursor, "PickDrawCurse(2)", "&Cross");
+  addItem(cursor, "PickDrawCurse(10)", "&Up Arrow");
+  QMenu* extend = addMenu(options, "ExtendLn", "Extend Lines .5");
+  addItem(extend, "ExtendV(0)", "0");
+  addItem(extend, "ExtendV(1)", ".25");
+  addItem(extend, "ExtendV(2)", ".5");
+  addItem(extend, "ExtendV(3)", "1");
+  addItem(extend, "ExtendV(4)", "2");
+  addSeparator(options, "menuline");
+  addItem(options, "MenEditMark", "&Mark");
+  addItem(options, "MenEditUndo", "&Undo to Mark");
+  addSeparator(options, "Lin099");
+  QMenu* shape = addMenu(options, "MenPageSh", "Set &Picture Shape");
+  addItem(shape, "MenPageShape(0)", "&Horizontal");
+  addItem(shape, "MenPageShape(1)", "&Vertical");
+  addItem(shape, "MenPageShape(2)", "&Square");
+  addItem(shape, "MenPageShape(3)", "&Fill Window");
+  addItem(shape, "MenPageShape(4)", "&Enter Ratio...");
+  addItem(options, "MenProjPages", "&Screen is Picture...");
+  addSeparator(options, "menline37");
+  QMenu* thumbs = addMenu(options, "Th", "&ThumbNails");
+  addItem(thumbs, "Thum(0)", "&Remake Painting ThumbNails");
+  addItem(thumbs, "Thum(1)", "&Kill Painting ThumbNails");
+  addSeparator(options, "lingal");
+  addItem(options, "Gallery", "&Switch to Show Mode", false, true);
+
+  // "&Symmetry": set-up, working symmetry and the grid.
+  QMenu* sym = addMenu(nullptr, "MenSym", "&Symmetry");
+  addItem(sym, "Editsym", "&Setup Symmetry");
+  addItem(sym, "SymWorking", "&Working Symmetry...");
+  QMenu* grid = addMenu(sym, "MenGrid", "&Grid Color");
+  addItem(grid, "MenGridBlack", "&Black", false, true);
+  addItem(grid, "MenGridRed", "&Red", false, true);
+  addItem(grid, "MenGridOff", "&Hide", false, true);
+
+  // "&Color": wheel, harmony, highlights and the colour commands.
+  QMenu* colour = addMenu(nullptr, "MenColor", "&Color");
+  addItem(colour, "MenRotateColors", "Display Color &Wheel", false, true);
+  QMenu* harmony = addMenu(colour, "MenPalHarmony", "&Pallette Harmony");
+  addItem(harmony, "MenHarmony(0)", "&Normal", false, true);
+  addItem(harmony, "MenHarmony(1)", "&Opposite", false, true);
+  addItem(harmony, "MenHarmony(2)", "&Three Fold", false, true);
+  addItem(harmony, "MenHarmony(3)", "&Adjacent", false, true);
+  addItem(colour, "Yellow", "&Yellow Base Shape ", false, true);
+  addItem(colour, "PaintOrder", "&High Speed Repaint", true, true);
+  addItem(colour, "MenColorGray", "Paint Picture &Gray ", false, true);
+  addItem(colour, "OptionsShowColor", "Hide &Colors Temporarily");
+  addItem(colour, "OptionsCustGray(0)", "&Set Custom to Base Colors");
+  QMenu* back = addMenu(colour, "MenSetBack", "Set &Background Color to..");
+  addItem(back, "MenSetBackCol(0)", "&Current Color");
+  addItem(back, "MenSetBackCol(1)", "&White");
+  addItem(colour, "MenEditErase", "&Erase All Colors...");
+
+  // "&Zoom": the zoom box, history and the stored views.
+  QMenu* zoom = addMenu(nullptr, "MenZoom", "&Zoom");
+  addItem(zoom, "ZoomSS(2)", "Set &Zoom");
+  addItem(zoom, "ZoomS(0)", "&Back")->setVisible(false);
+  addItem(zoom, "ZoomS(1)", "&Restore")->setVisible(false);
+  addSeparator(zoom, "linZoom");
+  addItem(zoom, "Zoom(0)", "&Symmetry")->setVisible(false);
+  addItem(zoom, "Zoom(1)", "&Full Picture");
+  for (int i = 2; i <= 6; ++i) {
+    const std::string name = "Zoom(" + std::to_string(i) + ")";
+    const std::string caption = "Part &" + std::to_string(i);
+    addItem(zoom, name.c_str(), caption.c_str())->setVisible(false);
+  }
+  addItem(zoom, "Zoom(7)", "&Project")->setVisible(false);
+
+  // "&Modify": show mode's commands.
+  QMenu* modify = addMenu(nullptr, "MenGalEdit", "&Modify");
+  addItem(modify, "MenEditR(0)", "&Edit this Picture");
+  addItem(modify, "MenEditR(1)", "re&Color this Picture");
+  addItem(modify, "MenEditR(2)", "&reCreate this Picture");
+  addSeparator(modify, "lineo");
+  addItem(modify, "GalBackColor", "&Set BackGround Color");
+  addItem(modify, "GalTitle", "&Title this Picture");
+
+  // Commands on the bar itself.
+  addItem(nullptr, "mnuRedraw", "&Redraw", true);
+  addItem(nullptr, "HelpP", "&Help");
+  addItem(nullptr, "GalHelp", "&Help");
+  addItem(nullptr, "MenQuit", "e&Xit", true);
+
+  // The hidden developer menu.
+  QMenu* special = addMenu(nullptr, "DebugXX", "S&pecial");
+  const char* const debugCaptions[] = {"&Stamp Buttons",
+                                       "&Geometry Buttons",
+                                       "Show &Numbers",
+                                       "&Dump Picture Data",
+                                       "Strip Symmetry - be careful!",
+                                       "&Zot Name && List",
+                                       "&Toggle Menu Color",
+                                       "Show &All \"Options\"",
+                                       "&Halvik3-Paint"};
+  for (int i = 0; i < 9; ++i) {
+    const std::string name = "DebugX(" + std::to_string(i) + ")";
+    const bool checkable = i == 0 || i == 1 || i == 2 || i == 7;
+    addItem(special, name.c_str(), debugCaptions[i], false, checkable);
+  }
+
+  wireFileMenu();
+  connect(items_["mnuRedraw"], &QAction::triggered, this, [this] { DrawAll(1); });
+  connect(items_["PaintOrder"], &QAction::triggered, this, [this] {
+    items_["PaintOrder"]->setChecked(PaintOrder_Click(draw_));
+  });
+}
+
+QAction* PicEdit::menuItem(const std::string& name) const {
+  const auto it = items_.find(name);
+  return it == items_.end() ? nullptr : it->second;
+}
+
+void PicEdit::setItemEnabled(std::string_view name, bool enabled) {
+  const auto it = items_.find(name);
+  if (it == items_.end()) return;
+  it->second->setEnabled(enabled && isBuilt(it->second));
+}
+
+void PicEdit::setItemVisible(std::string_view name, bool visible) {
+  const auto it = items_.find(name);
+  if (it != items_.end()) it->second->setVisible(visible);
+}
+
+void PicEdit::setItemChecked(std::string_view name, bool checked) {
+  const auto it = items_.find(name);
+  if (it == items_.end()) return;
+  it->second->setCheckable(true);
+  it->second->setChecked(checked);
+}
+
+void PicEdit::MenEnable(bool enable) { orn::MenEnable(*this, enable, sym_.SymStart, sym_.SymEnd); }
+
+void PicEdit::MenusShowMode(bool edit) { orn::MenusShowMode(*this, edit); }
+
+void PicEdit::MenusAllOptions(bool show) { orn::MenusAllOptions(*this, show); }
+
+void PicEdit::ShowFileName(const std::string& name, bool asIs) {
+  setWindowTitle(QString::fromStdString(ShowFileNameCaption(name, asIs, file_.DocWord)));
+}
+
+bool PicEdit::showMode() const {
+  const QAction* g = menuItem("Gallery");
+  return g && g->isChecked();
+}
+
+}  // namespace orn

@@ -1,0 +1,27 @@
+#include "print/mem_bmp.h"
+
+#include "colour/colour_model.h"
+
+namespace orn {
+
+void MemBmp::MemBmpLine(int x1, int y1, int x2, int y2) {
+  bmp_.line(x1, y1, x2, y2);
+  // Drawn there and back on the bitmap: the end pixel is set too (a wide
+  // pen's round end already covers it).
+  if (bmp_.penWidth() == 1) bmp_.plot(x2, y2);
+}
+
+void MemBmp::MemBmpEllipse(int x, int y, int r) {
+  if (r <= 0) {
+    bmp_.plot(x, y);
+  } else {
+    bmp_.circle(x, y, r);
+  }
+}
+
+void MemBmp::MemBmpFill(int x, int y, Rgb colour) {
+  const Rgb c = ctx_.GrayPaint ? GrayOf(colour) : colour;
+  bmp_.floodFill(x, y, kBlack, bmp_.nearestColor(c), FillType::Border);
+}
+
+}  // namespace orn

@@ -1,0 +1,31 @@
+#pragma once
+// The enlarged memory bitmap's drawing primitives: the replication routines
+// draw through them while DrawTarget is -1. Lines and circles use the
+// bitmap's pen (colour and width set by the bitmap command); fills stop at
+// black.
+#include "platform/core/surface.h"
+#include "symmetry/draw_context.h"
+
+namespace orn {
+
+class MemBmp : public MemBmpTarget {
+ public:
+  // Draws on `bitmap`; fills read GrayPaint from `ctx`.
+  MemBmp(Surface& bitmap, const DrawContext& ctx) : bmp_(bitmap), ctx_(ctx) {}
+
+  // The segment with both end pixels set.
+  void MemBmpLine(int x1, int y1, int x2, int y2) override;
+  // Circle outline covering x - r .. x + r; r = 0 sets one pixel.
+  void MemBmpEllipse(int x, int y, int r) override;
+  // Flood fill from (x, y) up to black, in the colour or, with GrayPaint,
+  // in its grey.
+  void MemBmpFill(int x, int y, Rgb colour) override;
+
+  Surface& bitmap() { return bmp_; }
+
+ private:
+  Surface& bmp_;
+  const DrawContext& ctx_;
+};
+
+}  // namespace orn

@@ -1,0 +1,392 @@
+// The file commands on real files: save and load round trips, refused files,
+// the load options, saving over and failing to save, and the recent list.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <limits>
+
+#include <sys/resource.h>
+
+#include "model/picture_io.h"
+#include "model/picture_test_support.h"
+
+namespace orn {
+namespace {
+
+using test::Editor;
+using test::MakeEditor;
+
+// A picture with every kind of record, a symmetry block, a title, views and
+// settings that differ from a new picture's.
+void DrawEverything(Editor& e) {
+  e.append({{20006, 2}, {20077, 5}, {0, 0}, {100, 0}, {100, 100}, {0, 100},           // 0 Geometric
+            {20091, -2},                                                                 // 6 block opens
+            {20090, 4}, {-3, 1}, {0, 0}, {20077, 7}, {0, 0}, {100, 0}, {50, 50}, {0, 1000},  // 7 base copy
+            {20090, 4}, {3, 2}, {0, -1}, {20077, 7}, {100, 0}, {0, 0}, {50, 50}, {100, 1000},
+            {20091, 3}, {20092, 0},                                                      // 23 block closes
+            {20000, 3}, {0, 0}, {20077, 5}, {1, 1}, {2, 5}, {3, 1},                      // 25 Spline
+            {20001, 3}, {-1, 0}, {20077, 4}, {5, 7}, {15, 7},                            // 31 Poly Line
+            {20002, 3}, {0, 0}, {20077, 6}, {1, 2}, {3, 4}, {5, 6}, {7, 8},              // 36 Multi Line
+            {20003, 2}, {20077, 3}, {50, 50}, {60, 50},                                  // 43 2 Pt Circle
+            {20004, 2}, {20077, 4}, {10, 10}, {20, 12}, {15, 30},                        // 47 3 Pt Circle
+            {20005, 2}, {20077, 4}, {30, 30}, {40, 35}, {45, 50},                        // 52 Arc
+            {20101, 3}, {0, 0}, {20077, 4}, {900, 900}, {950, 900},                      // 57 OUT Poly Line
+            {20010, 2}, {20077, 7}, {21305, 255}, {5, 5}, {21412, 65280}, {50, 20},      // 62 PAINT
+            {21305, 255}, {70, 70}, {20092, 0}});
+  e.pic.PictureTitle = "Rose window";
+  e.pic.SplinePolyOn = true;
+  e.pic.ZoomFactor = 2.5f;
+  e.pic.GalleryBackColor = 0;  // black: written as 1.0
+  e.pic.PicKind = 15;
+  e.draw.LineWidth = 4;
+  e.draw.PicBackColor = 0x00FF00;
+  e.editor.GridMode = 1;
+  e.editor.YellowBase = true;
+  e.editor.ProjPages = 3;
+  e.views.rows[2] = ViewRow{400, 0, 799, 0, 799, 599, 0, 0, 799, 0, 799, 599};
+  e.views.rows[6] = ViewRow{10, 10, 410, 10, 410, 310, 0, 0, 799, 0, 799, 599};
+  SaveScale(e.views, 800, 600);
+  SaveScale(e.views, 800, 600);
+  e.editor.PicChanged = true;
+}
+
+LoadOutcome LoadPath(Editor& e, const std::filesystem::path& p, int option = kLoadNormal) {
+  e.file.PicturePath = p.string();
+  e.file.LoadOption = option;
+  return FileLoadC(e.ctx, 0);
+}
+
+SaveOutcome SaveAs(Editor& e, const std::filesystem::path& p) {
+  e.file.SaveAsWanted = true;
+  e.dialogs.saves.push_back(p.string());
+  return FileSaveC(e.ctx);
+}
+
+TEST(PictureRoundTrip, SavedPictureLoadsBackIdenticalAndSavesToTheSameBytes) {
+  test::ScratchFolder folder;
+  auto a = MakeEditor();
+  DrawEverything(*a);
+  ASSERT_EQ(SaveAs(*a, folder.path("all.PNT")).status, CommandStatus::Done);
+  EXPECT_FALSE(a->editor.PicChanged);
+  EXPECT_EQ(a->file.FileName, folder.path("all.PNT").string());
+  EXPECT_EQ(a->list.G0[a->list.NumPoints], 20099.0f);  // the end marker in memory is untouched
+
+  auto b = MakeEditor();
+  const LoadOutcome loaded = LoadPath(*b, folder.path("all.PNT"));
+  ASSERT_EQ(loaded.status, CommandStatus::Done) << loaded.error;
+  ASSERT_EQ(b->list.NumPoints, a->list.NumPoints);
+  for (int i = 0; i <= a->list.NumPoints; ++i) {
+    EXPECT_EQ(b->list.G0[i], a->list.G0[i]) << i;
+    EXPECT_EQ(b->list.G1[i], a->list.G1[i]) << i;
+  }
+  EXPECT_EQ(b->list.ItemHead, b->list.NumPoints);
+  EXPECT_EQ(b->pic.PictureTitle, "Rose window");
+  EXPECT_TRUE(b->pic.SplinePolyOn);
+  EXPECT_EQ(b->pic.ZoomFactor, 2.5f);
+  EXPECT_EQ(b->pic.GalleryBackColor, 0u);
+  EXPECT_EQ(b->pic.PicKind, 15.0f);
+  EXPECT_EQ(b->draw.LineWidth, 4);
+  EXPECT_EQ(b->draw.PicBackColor, 0x00FF00u);
+  EXPECT_EQ(b->editor.GridMode, 1);
+  EXPECT_TRUE(b->editor.YellowBase);
+  EXPECT_EQ(b->editor.ProjPages, 3);
+  EXPECT_EQ(b->views.ViewDepth, 2);
+  EXPECT_EQ(b->views.rows[6], a->views.rows[6]);
+  EXPECT_EQ(b->views.rows[22], a->views.rows[22]);
+  // The stored sizes go to the window and leave the table.
+  EXPECT_TRUE(loaded.report.hasStoredSizes);
+  EXPECT_EQ(loaded.report.storedCanvasWidth, 800.0f);
+  EXPECT_EQ(loaded.report.windowState, 2);
+  EXPECT_EQ(b->views.rows[20][0], 0.0f);
+  // Symmetry block, base copies and colours in use.
+  EXPECT_EQ(b->sym.SymStart, 6);
+  EXPECT_EQ(b->sym.SymEnd, 23);
+  EXPECT_GE(b->hooks.symmetryCalls, 1);
+  EXPECT_TRUE(loaded.report.HasBaseGroup);
+  EXPECT_TRUE(loaded.report.baseGroup[3]);
+  EXPECT_TRUE(loaded.report.tallPartPanel);
+  ASSERT_EQ(b->hooks.colours.size(), 2u);
+  EXPECT_EQ(b->hooks.colours[0].code, 305);
+  EXPECT_EQ(b->hooks.colours[1].rgb, 65280u);
+  EXPECT_FALSE(b->editor.PicChanged);
+  EXPECT_EQ(b->file.RecentFiles[0], folder.path("all.PNT").string());
+
+  ASSERT_EQ(SaveAs(*b, folder.path("again.PNT")).status, CommandStatus::Done);
+  EXPECT_EQ(test::ReadBytes(folder.path("again.PNT")), test::ReadBytes(folder.path("all.PNT")));
+}
+
+TEST(PictureLoad, RefusedFilesLeaveTheOpenPictureExactlyAsItWas) {
+  test::ScratchFolder folder;
+  auto e = MakeEditor();
+  DrawEverything(*e);
+  ASSERT_EQ(SaveAs(*e, folder.path("good.PNT")).status, CommandStatus::Done);
+  const std::vector<std::uint8_t> good = test::ReadBytes(folder.path("good.PNT"));
+  e->editor.PicChanged = false;
+  const test::Snapshot before(*e);
+
+  std::vector<std::pair<std::string, std::vector<std::uint8_t>>> bad;
+  for (std::size_t len : {4ul, 60ul, 200ul, good.size() - 8, good.size() - 3}) {
+    bad.push_back({"cut" + std::to_string(len) + ".PNT", {good.begin(), good.begin() + static_cast<long>(len)}});
+  }
+  auto patch = [&](std::size_t value, float v) {
+    std::vector<std::uint8_t> b = good;
+    std::memcpy(b.data() + 4 * value, &v, 4);
+    return b;
+  };
+  const std::size_t title = 42, list = title + 14 + 12 * 23;
+  bad.push_back({"nan.PNT", patch(list + 2 * 3, std::numeric_limits<float>::quiet_NaN())});
+  bad.push_back({"rows.PNT", patch(title + 12, 70)});
+  bad.push_back({"offset.PNT", patch(list + 2 * 1 + 1, 3000)});
+  const std::string text = "just some words in a text file\n";
+  bad.push_back({"words.PNT", {text.begin(), text.end()}});
+
+  for (const auto& [name, bytes] : bad) {
+    test::WriteBytes(folder.path(name), bytes);
+    const LoadOutcome out = LoadPath(*e, folder.path(name), kLoadEraseColours);
+    EXPECT_EQ(out.status, CommandStatus::Failed) << name;
+    EXPECT_NE(out.error.find(name), std::string::npos) << name << ": " << out.error;
+    EXPECT_TRUE(test::Snapshot(*e) == before) << name;
+  }
+  EXPECT_EQ(e->hooks.erased, 0);
+
+  // A file that is not a picture by its extension is not even read.
+  e->dialogs.opens.push_back(folder.path("notes.txt").string());
+  const LoadOutcome txt = FileLoadC(e->ctx, 0);
+  EXPECT_EQ(txt.status, CommandStatus::Failed);
+  EXPECT_TRUE(test::Snapshot(*e) == before);
+}
+
+TEST(PictureLoad, LoadOptionIsBackAtNormalAfterEveryLoad) {
+  test::ScratchFolder folder;
+  auto e = MakeEditor();
+  DrawEverything(*e);
+  ASSERT_EQ(SaveAs(*e, folder.path("p.PNT")).status, CommandStatus::Done);
+
+  // Erase colours: done once, then the option is gone.
+  auto b = MakeEditor();
+  ASSERT_EQ(LoadPath(*b, folder.path("p.PNT"), kLoadEraseColours).status, CommandStatus::Done);
+  EXPECT_EQ(b->hooks.erased, 1);
+  EXPECT_EQ(b->file.LoadOption, kLoadNormal);
+  ASSERT_EQ(LoadPath(*b, folder.path("p.PNT")).status, CommandStatus::Done);
+  EXPECT_EQ(b->hooks.erased, 1);
+
+  // A failed load and a cancelled dialog consume it too.
+  test::WriteBytes(folder.path("bad.PNT"), {1, 2, 3, 4, 5, 6, 7, 8});
+  LoadPath(*b, folder.path("bad.PNT"), kLoadReCreate);
+  EXPECT_EQ(b->file.LoadOption, kLoadNormal);
+  b->file.LoadOption = kLoadReCreate;
+  EXPECT_EQ(FileLoadC(b->ctx, 0).status, CommandStatus::Cancelled);
+  EXPECT_EQ(b->file.LoadOption, kLoadNormal);
+  EXPECT_TRUE(b->file.PicturePath.empty());
+
+  // Re-create keeps the shapes before the end of the symmetry block.
+  ASSERT_EQ(LoadPath(*b, folder.path("p.PNT"), kLoadReCreate).status, CommandStatus::Done);
+  EXPECT_EQ(b->list.NumPoints, 26);
+  EXPECT_EQ(b->list.G0[23], 20091.0f);
+  EXPECT_EQ(b->list.G0[24], 20092.0f);
+  EXPECT_EQ(b->list.G0[25], 20091.0f);
+  EXPECT_EQ(b->list.G1[25], 1.0f);
+  EXPECT_EQ(b->list.G0[26], 20099.0f);
+  EXPECT_EQ(b->editor.GridMode, 0);
+  EXPECT_TRUE(b->editor.YellowBase);
+  EXPECT_EQ(b->file.LoadOption, kLoadNormal);
+
+  // A re-create of a picture without symmetry loads it whole.
+  auto plain = MakeEditor();
+  plain->append({{20001, 3}, {0, 0}, {20077, 4}, {5, 7}, {15, 7}});
+  ASSERT_EQ(SaveAs(*plain, folder.path("plain.PNT")).status, CommandStatus::Done);
+  ASSERT_EQ(LoadPath(*b, folder.path("plain.PNT"), kLoadReCreate).status, CommandStatus::Done);
+  EXPECT_EQ(b->list.NumPoints, 5);
+  EXPECT_EQ(b->file.LoadOption, kLoadNormal);
+}
+
+TEST(PictureLoad, LowerCaseExtensionLoadsUnderItsRealPathAndSamplesBecomeUnnamed) {
+  test::ScratchFolder folder;
+  auto e = MakeEditor();
+  e->append({{20001, 3}, {0, 0}, {20077, 4}, {5, 7}, {15, 7}});
+  ASSERT_EQ(SaveAs(*e, folder.path("a.pnt")).status, CommandStatus::Done);
+
+  auto b = MakeEditor();
+  ASSERT_EQ(LoadPath(*b, folder.path("a.pnt")).status, CommandStatus::Done);
+  EXPECT_TRUE(b->dialogs.asked.empty());
+  EXPECT_EQ(b->file.FileName, folder.path("a.pnt").string());
+
+  std::filesystem::create_directories(folder.path("Static"));
+  std::filesystem::copy_file(folder.path("a.pnt"), folder.path("Static/ovmod4a.pnt"));
+  const LoadOutcome s = LoadPath(*b, folder.path("Static/ovmod4a.pnt"));
+  ASSERT_EQ(s.status, CommandStatus::Done);
+  EXPECT_TRUE(s.report.sample);
+  EXPECT_EQ(s.report.ModelNumber, 4);
+  EXPECT_EQ(b->file.FileName, kUnNamed);
+  EXPECT_EQ(b->file.RecentFiles[0], folder.path("a.pnt").string());  // samples stay off the list
+
+  // Saving it asks for a name, with none proposed.
+  b->dialogs.saves.push_back(std::nullopt);
+  EXPECT_EQ(FileSaveC(b->ctx).status, CommandStatus::Cancelled);
+  EXPECT_TRUE(b->file.SaveCancelled);
+  ASSERT_EQ(b->dialogs.asked.size(), 1u);
+  EXPECT_EQ(b->dialogs.asked[0].title, "Save Picture As");
+  EXPECT_TRUE(b->dialogs.asked[0].proposedName.empty());
+}
+
+TEST(PictureLoad, SavePromptCancelOrCancelledSaveKeepsTheChangedPicture) {
+  test::ScratchFolder folder;
+  auto e = MakeEditor();
+  DrawEverything(*e);
+  ASSERT_EQ(SaveAs(*e, folder.path("p.PNT")).status, CommandStatus::Done);
+  e->append({{20001, 3}, {0, 0}, {20077, 4}, {1, 1}, {2, 2}});
+  e->editor.PicChanged = true;
+  const test::Snapshot before(*e);
+
+  e->host.answers = {MsgResult::Cancel};
+  EXPECT_EQ(LoadPath(*e, folder.path("p.PNT")).status, CommandStatus::Cancelled);
+  EXPECT_EQ(e->host.texts.back(), "Save Changes to " + folder.path("p.PNT").string());
+  EXPECT_EQ(e->host.titles.back(), "Symmetry");
+  EXPECT_TRUE(test::Snapshot(*e) == before);
+
+  // No: the changes are dropped and the file loads.
+  e->host.answers = {MsgResult::No};
+  EXPECT_EQ(LoadPath(*e, folder.path("p.PNT")).status, CommandStatus::Done);
+  EXPECT_NE(e->list.NumPoints, before.numPoints);
+}
+
+TEST(PictureSave, OverwritingALongerFileLeavesExactlyTheNewLength) {
+  test::ScratchFolder folder;
+  const auto path = folder.path("long.PNT");
+  test::WriteBytes(path, std::vector<std::uint8_t>(9000, 0x55));
+  auto e = MakeEditor();
+  e->file.FileName = path.string();
+  ASSERT_EQ(FileSaveC(e->ctx).status, CommandStatus::Done);
+  EXPECT_EQ(std::filesystem::file_size(path), 1072u);
+  EXPECT_TRUE(e->dialogs.asked.empty());
+}
+
+// Lowers the largest file this process may write for the length of a test.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lower = old_;
+    lower.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &lower);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    std::signal(SIGXFSZ, previous_);
+  }
+
+ private:
+  rlimit old_{};
+  void (*previous_)(int) = nullptr;
+};
+
+TEST(PictureSave, AFailedSaveLeavesTheOldFileWholeAndSaysWhy) {
+  test::ScratchFolder folder;
+  const auto path = folder.path("keep.PNT");
+  auto e = MakeEditor();
+  e->file.FileName = path.string();
+  ASSERT_EQ(FileSaveC(e->ctx).status, CommandStatus::Done);
+  const auto old = test::ReadBytes(path);
+
+  DrawEverything(*e);  // now longer than the limit below
+  SaveOutcome out;
+  {
+    FileSizeLimit limit(1500);
+    out = FileSaveC(e->ctx);
+  }
+  EXPECT_EQ(out.status, CommandStatus::Failed);
+  EXPECT_NE(out.error.find("keep.PNT"), std::string::npos) << out.error;
+  EXPECT_EQ(test::ReadBytes(path), old);
+  EXPECT_TRUE(e->editor.PicChanged);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.dir()), {}), 1);
+  EXPECT_EQ(e->file.RecentFiles[0], path.string());  // from the first, good save only
+}
+
+TEST(PictureSave, StandardColFileIsNeverWrittenAndColourFilesSaveTheStandardColours) {
+  test::ScratchFolder folder;
+  auto e = MakeEditor();
+  e->file.FileName = folder.path("standard.col").string();
+  EXPECT_EQ(FileSaveC(e->ctx).status, CommandStatus::Refused);
+  EXPECT_EQ(e->host.texts.back(),
+            "You are not allowed to save a .COL file named STANDARD.COL.  Use another name.");
+  EXPECT_EQ(SaveAs(*e, folder.path("STANDARD.COL")).status, CommandStatus::Refused);
+  EXPECT_FALSE(std::filesystem::exists(folder.path("standard.col")));
+  EXPECT_FALSE(std::filesystem::exists(folder.path("STANDARD.COL")));
+
+  std::filesystem::create_directories(folder.path("my.COL"));
+  EXPECT_EQ(SaveAs(*e, folder.path("my.COL/x.PNT")).status, CommandStatus::Done);
+  EXPECT_EQ(e->hooks.standardColours, 0);
+  EXPECT_EQ(SaveAs(*e, folder.path("warm.col")).status, CommandStatus::Done);
+  EXPECT_EQ(e->hooks.standardColours, 1);
+
+  // A colour file loads like a picture.
+  auto b = MakeEditor();
+  EXPECT_EQ(LoadPath(*b, folder.path("warm.col")).status, CommandStatus::Done);
+}
+
+TEST(PictureSave, BitmapModeAndBmpNamesSaveABitmapNotThePicture) {
+  auto e = MakeEditor();
+  e->file.FileName = "/pics/rose.PNT";
+  e->file.PrintMode = -1;
+  e->file.SaveAsWanted = true;
+  e->dialogs.saves.push_back("/pics/rose.bmp");
+  const SaveOutcome out = FileSaveC(e->ctx);
+  EXPECT_TRUE(out.bitmap);
+  EXPECT_EQ(e->hooks.bitmaps, std::vector<std::string>{"/pics/rose.bmp"});
+  EXPECT_EQ(e->dialogs.asked[0].title, "Save as Bitmap");
+  EXPECT_EQ(e->dialogs.asked[0].proposedName, "/pics/rose.BMP");
+  EXPECT_EQ(e->file.PrintMode, 0);
+  EXPECT_EQ(e->file.FileName, "/pics/rose.PNT");
+}
+
+TEST(PictureNew, NewClearsThePictureAndReopensTheStartPictureUnlessCtrlIsHeld) {
+  test::ScratchFolder folder;
+  auto e = MakeEditor();
+  DrawEverything(*e);
+  ASSERT_EQ(SaveAs(*e, folder.path("start.PNT")).status, CommandStatus::Done);
+  e->file.StartPicture = folder.path("start.PNT").string();
+
+  e->host.ctrl = true;
+  NewOutcome out = FileNew(e->ctx);
+  EXPECT_EQ(out.status, CommandStatus::Done);
+  EXPECT_FALSE(out.reopened);
+  EXPECT_EQ(e->list.NumPoints, 0);
+  EXPECT_EQ(e->list.G0[0], 20099.0f);
+  EXPECT_EQ(e->file.FileName, kUnNamed);
+  EXPECT_TRUE(e->pic.PictureTitle.empty());
+  EXPECT_EQ(e->views.ViewDepth, 0);
+  EXPECT_EQ(e->views.rows[1], (ViewRow{0, 0, 799, 0, 799, 599, 0, 0, 799, 0, 799, 599}));
+  EXPECT_TRUE(e->hooks.colours.empty());
+
+  e->host.ctrl = false;
+  out = FileNew(e->ctx);
+  EXPECT_TRUE(out.reopened);
+  EXPECT_EQ(out.load.status, CommandStatus::Done);
+  EXPECT_EQ(e->list.NumPoints, 71);
+}
+
+TEST(RecentFiles, MoveToTopWithoutDuplicatesAndDropTheOldest) {
+  FileState f;
+  for (const char* p : {"/a/1.PNT", "/a/2.PNT", "/a/3.PNT", "/a/4.PNT"}) FixFList(f, p);
+  EXPECT_EQ(f.RecentFiles, (std::array<std::string, 4>{"/a/4.PNT", "/a/3.PNT", "/a/2.PNT", "/a/1.PNT"}));
+  FixFList(f, "/a/4.PNT");
+  FixFList(f, "/a/2.PNT");
+  EXPECT_EQ(f.RecentFiles, (std::array<std::string, 4>{"/a/2.PNT", "/a/4.PNT", "/a/3.PNT", "/a/1.PNT"}));
+  FixFList(f, "/a/5.PNT");
+  EXPECT_EQ(f.RecentFiles, (std::array<std::string, 4>{"/a/5.PNT", "/a/2.PNT", "/a/4.PNT", "/a/3.PNT"}));
+  FixFList(f, "/x/STATIC/OVROSE1.PNT");
+  f.ShowMode = 1;
+  FixFList(f, "/a/6.PNT");
+  EXPECT_EQ(f.RecentFiles[0], "/a/5.PNT");
+
+  EXPECT_EQ(RecentCaption("/home/u/pics/rose.PNT", "/home/u/pics"), "rose.PNT");
+  EXPECT_EQ(RecentCaption("/home/u/pics/old/rose.PNT", "/home/u/pics"), "../old/rose.PNT");
+  EXPECT_EQ(RecentCaption("/tmp/rose.PNT", "/home/u/pics"), "/tmp/rose.PNT");
+  EXPECT_EQ(ModelNumberOf("/d/STATIC/OVX12.PNT"), 2);
+  EXPECT_TRUE(WallpaperAllowed(6) && WallpaperAllowed(15));
+  EXPECT_FALSE(WallpaperAllowed(7) || WallpaperAllowed(12) || WallpaperAllowed(19));
+}
+
+}  // namespace
+}  // namespace orn

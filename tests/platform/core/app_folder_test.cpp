@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+
+#include "platform/core/app_folder.h"
+
+namespace orn {
+namespace {
+
+class TempDir : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root = fs::temp_directory_path() / ("orn_folder_test_" + std::to_string(std::random_device{}()));
+    fs::create_directories(root);
+  }
+  void TearDown() override {
+    std::error_code ec;
+    // Restore write bits so that read-only test folders can be removed.
+    for (auto& e : fs::recursive_directory_iterator(root, ec))
+      fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(root, ec);
+  }
+  static void write(const fs::path& p, const std::string& text) {
+    fs::create_directories(p.parent_path());
+    std::ofstream(p) << text;
+  }
+  static std::string read(const fs::path& p) {
+    std::ifstream in(p);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  fs::path root;
+};
+
+using ProgramFolder = TempDir;
+using NoCaseNames = TempDir;
+
+TEST(ProgramFolderPlace, FollowsXdgDataHomeOrTheHomeFolder) {
+  EXPECT_EQ(userProgramFolder("/data/x", "/home/u"), fs::path("/data/x/ornivale"));
+  EXPECT_EQ(userProgramFolder(nullptr, "/home/u"), fs::path("/home/u/.local/share/ornivale"));
+  EXPECT_EQ(userProgramFolder("", "/home/u"), fs::path("/home/u/.local/share/ornivale"));
+  // A relative XDG_DATA_HOME is invalid and ignored.
+  EXPECT_EQ(userProgramFolder("rel/dir", "/home/u"), fs::path("/home/u/.local/share/ornivale"));
+  EXPECT_EQ(withTrailingSeparator("/home/u/x"), "/home/u/x/");
+  EXPECT_EQ(withTrailingSeparator("/home/u/x/"), "/home/u/x/");
+}
+
+TEST_F(ProgramFolder, FirstStartCreatesAndSeedsItOnce) {
+  const fs::path installed = root / "share" / "ornivale";
+  write(installed / "Standard.Clr", "colours");
+  write(installed / "OVMOD4A.PNT", "sample");
+  write(installed / "help" / "1000.html", "<p>help</p>");
+  const fs::path folder = root / "user" / "ornivale";
+
+  AppFolderResult first = prepareAppFolder(folder, installed);
+  ASSERT_EQ(first.state, FolderState::Created) << first.error;
+  EXPECT_EQ(read(folder / "Standard.Clr"), "colours");
+  EXPECT_EQ(read(folder / "OVMOD4A.PNT"), "sample");
+  EXPECT_EQ(read(folder / "help" / "1000.html"), "<p>help</p>");
+
+  // The user's changes survive later starts: nothing is copied again.
+  write(folder / "Standard.Clr", "mine");
+  fs::create_directories(folder / "STATIC");
+  fs::rename(folder / "OVMOD4A.PNT", folder / "STATIC" / "OVMOD4A.PNT");
+  AppFolderResult second = prepareAppFolder(folder, installed);
+  EXPECT_EQ(second.state, FolderState::Existing);
+  EXPECT_EQ(read(folder / "Standard.Clr"), "mine");
+  EXPECT_FALSE(fs::exists(folder / "OVMOD4A.PNT"));
+
+  // No half-built folder is left beside it.
+  int entries = 0;
+  for (auto& e : fs::directory_iterator(root / "user")) entries += e.path() != folder;
+  EXPECT_EQ(entries, 0);
+}
+
+TEST_F(ProgramFolder, SeededCopiesOfReadOnlyDataAreWritable) {
+  const fs::path installed = root / "ro";
+  write(installed / "Standard.Clr", "colours");
+  write(installed / "help" / "1000.html", "page");
+  fs::permissions(installed / "Standard.Clr", fs::perms::owner_read | fs::perms::group_read);
+  fs::permissions(installed / "help" / "1000.html", fs::perms::owner_read);
+  fs::permissions(installed / "help", fs::perms::owner_read | fs::perms::owner_exec);
+  const fs::path folder = root / "home" / "ornivale";
+
+  ASSERT_EQ(prepareAppFolder(folder, installed).state, FolderState::Created);
+  for (const fs::path& p : {folder / "Standard.Clr", folder / "help", folder / "help" / "1000.html"})
+    EXPECT_NE(fs::status(p).permissions() & fs::perms::owner_write, fs::perms::none) << p;
+  EXPECT_EQ(read(folder / "help" / "1000.html"), "page");
+}
+
+TEST_F(ProgramFolder, StartsEmptyWithoutInstalledDataAndReportsABlockedPlace) {
+  const fs::path folder = root / "a" / "ornivale";
+  AppFolderResult r = prepareAppFolder(folder, findInstalledData({root / "missing"}));
+  ASSERT_EQ(r.state, FolderState::Created) << r.error;
+  EXPECT_TRUE(fs::is_empty(folder));
+
+  write(root / "b" / "ornivale", "a file in the way");
+  AppFolderResult blocked = prepareAppFolder(root / "b" / "ornivale", std::nullopt);
+  EXPECT_EQ(blocked.state, FolderState::Failed);
+  EXPECT_FALSE(blocked.error.empty());
+}
+
+TEST_F(ProgramFolder, InstalledDataIsTheFirstExistingCandidate) {
+  const fs::path exeDir = root / "prefix" / "bin";
+  fs::create_directories(exeDir);
+  EXPECT_FALSE(findInstalledData(installedDataCandidates(exeDir)));
+  fs::create_directories(root / "prefix" / "share" / "ornivale");
+  EXPECT_EQ(findInstalledData(installedDataCandidates(exeDir)),
+            fs::weakly_canonical(root / "prefix" / "share" / "ornivale"));
+  fs::create_directories(exeDir / "data");  // beside the executable wins
+  EXPECT_EQ(findInstalledData(installedDataCandidates(exeDir)), fs::weakly_canonical(exeDir / "data"));
+}
+
+TEST_F(NoCaseNames, FindsAFileSpeltInAnotherCase) {
+  write(root / "a.pnt", "x");
+  EXPECT_EQ(findNoCase(root, "A.PNT"), root / "a.pnt");
+  EXPECT_FALSE(findNoCase(root, "B.PNT"));
+  EXPECT_FALSE(findNoCase(root / "nowhere", "A.PNT"));
+  EXPECT_FALSE(findNoCase(root, ""));
+}
+
+TEST_F(NoCaseNames, PrefersTheExactSpelling) {
+  write(root / "PAINT.DAT", "upper");
+  write(root / "Paint.Dat", "exact");
+  EXPECT_EQ(findNoCase(root, "Paint.Dat"), root / "Paint.Dat");
+  EXPECT_EQ(findNoCase(root, "paint.dat"), root / "PAINT.DAT");
+}
+
+TEST_F(NoCaseNames, ResolvesEveryPartOfAnUpperCasedPath) {
+  write(root / "Static" / "OVpp1a.pnt", "x");
+  EXPECT_EQ(resolveNoCase(root / "STATIC" / "OVPP1A.PNT"), root / "Static" / "OVpp1a.pnt");
+  EXPECT_EQ(resolveNoCase(root / "Static" / "OVpp1a.pnt"), root / "Static" / "OVpp1a.pnt");
+  EXPECT_FALSE(resolveNoCase(root / "STATIC" / "OVPP2A.PNT"));
+  EXPECT_EQ(resolveNoCase(root / "STATIC" / ".." / "static" / "ovpp1a.pnt"),
+            root / "Static" / ".." / "Static" / "OVpp1a.pnt");
+}
+
+TEST(PathForms, ComparisonFormIsUpperCaseWithBackslashes) {
+  const std::string p = comparisonForm("/home/ann/.local/share/ornivale/static/ovpp1a.pnt");
+  EXPECT_EQ(p, "\\HOME\\ANN\\.LOCAL\\SHARE\\ORNIVALE\\STATIC\\OVPP1A.PNT");
+  EXPECT_NE(p.find("\\STATIC\\OV"), std::string::npos);
+  // Only ASCII letters change; other bytes (UTF-8 names) are kept.
+  EXPECT_EQ(comparisonForm("b\xC3\xA4r/x"), "B\xC3\xA4R\\X");
+}
+
+TEST(PathForms, ExtensionsAndPatternsIgnoreCase) {
+  EXPECT_TRUE(hasExtension("/x/Rose.pnt", ".PNT"));
+  EXPECT_FALSE(hasExtension("/x/Rose.pntx", ".PNT"));
+  EXPECT_FALSE(hasExtension("NT", ".PNT"));
+  EXPECT_TRUE(matchesNoCase("ovpp1a.pnt", "OV*.PNT"));
+  EXPECT_TRUE(matchesNoCase("-tile.bmp", "-*.BMP"));
+  EXPECT_TRUE(matchesNoCase("OV.PNT", "OV*.PNT"));
+  EXPECT_FALSE(matchesNoCase("OVPP1A.PNT.bak", "OV*.PNT"));
+  EXPECT_FALSE(matchesNoCase("xOV.PNT", "OV*.PNT"));
+  EXPECT_TRUE(matchesNoCase("a.pnt.pnt", "*.pnt"));
+  EXPECT_TRUE(matchesNoCase("abc", "a?c"));
+  EXPECT_FALSE(matchesNoCase("ac", "a?c"));
+}
+
+TEST_F(NoCaseNames, ListsMatchingFilesSortedAndSkipsFolders) {
+  write(root / "OVPP2A.PNT", "");
+  write(root / "ovpp1a.pnt", "");
+  write(root / "Notes.txt", "");
+  fs::create_directories(root / "OVDIR.PNT");
+  const auto list = listNoCase(root, "OV*.PNT");
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].filename(), "OVPP2A.PNT");
+  EXPECT_EQ(list[1].filename(), "ovpp1a.pnt");
+  EXPECT_TRUE(listNoCase(root / "missing", "*").empty());
+}
+
+}  // namespace
+}  // namespace orn

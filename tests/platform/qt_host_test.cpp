@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+#include "platform/qt_host.h"
+#include "qt_app.h"
+
+namespace orn {
+namespace {
+
+// Runs `answer` on the modal box as soon as it is up.
+void whenModal(std::function<void(QWidget*)> answer) {
+  auto poll = std::make_shared<std::function<void()>>();
+  *poll = [answer, poll] {
+    if (QWidget* w = QApplication::activeModalWidget()) {
+      answer(w);
+      return;
+    }
+    QTimer::singleShot(5, *poll);
+  };
+  QTimer::singleShot(0, *poll);
+}
+
+// Clicks the box's button with the given standard role; records which
+// buttons the box offered.
+void clickButton(QMessageBox::StandardButton which, QMessageBox::StandardButtons* offered = nullptr) {
+  whenModal([which, offered](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    if (offered) *offered = box->standardButtons();
+    box->button(which)->click();
+  });
+}
+
+QMessageBox::StandardButtons offeredBy(QtHost& host, MsgButtons set, QMessageBox::StandardButton click,
+                                       MsgResult* result) {
+  QMessageBox::StandardButtons offered;
+  clickButton(click, &offered);
+  *result = host.messageBox("Text", set, MsgIcon::Question, "Title");
+  return offered;
+}
+
+TEST(QtHostBoxes, EachButtonSetAnswersWithItsCode) {
+  test::app();
+  QtHost host;
+  using B = QMessageBox;
+  struct Case {
+    MsgButtons set;
+    B::StandardButtons buttons;
+    B::StandardButton click;
+    MsgResult want;
+  } cases[] = {
+      {MsgButtons::OK, B::Ok, B::Ok, MsgResult::OK},
+      {MsgButtons::OKCancel, B::Ok | B::Cancel, B::Cancel, MsgResult::Cancel},
+      {MsgButtons::YesNo, B::Yes | B::No, B::No, MsgResult::No},
+      {MsgButtons::YesNoCancel, B::Yes | B::No | B::Cancel, B::Yes, MsgResult::Yes},
+      {MsgButtons::AbortRetryIgnore, B::Abort | B::Retry | B::Ignore, B::Ignore, MsgResult::Ignore},
+      {MsgButtons::AbortRetryIgnore, B::Abort | B::Retry | B::Ignore, B::Retry, MsgResult::Retry},
+      {MsgButtons::RetryCancel, B::Retry | B::Cancel, B::Retry, MsgResult::Retry},
+  };
+  for (const auto& c : cases) {
+    MsgResult got{};
+    EXPECT_EQ(offeredBy(host, c.set, c.click, &got), c.buttons) << int(c.set);
+    EXPECT_EQ(got, c.want) << int(c.set);
+  }
+}
+
+TEST(QtHostBoxes, BoxShowsTextTitleIconAndDefaultsToTheFirstButton) {
+  test::app();
+  QtHost host;
+  QString text, title;
+  QMessageBox::Icon icon{};
+  bool firstIsDefault = false;
+  whenModal([&](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    text = box->text();
+    title = box->windowTitle();
+    icon = box->icon();
+    firstIsDefault = box->defaultButton() == box->button(QMessageBox::Abort);
+    box->button(QMessageBox::Ignore)->click();
+  });
+  host.messageBox("Something failed", MsgButtons::AbortRetryIgnore, MsgIcon::Exclamation, "Error Message");
+  EXPECT_EQ(text, "Something failed");
+  EXPECT_EQ(title, "Error Message");
+  EXPECT_EQ(icon, QMessageBox::Warning);
+  EXPECT_TRUE(firstIsDefault);
+}
+
+TEST(QtHostBoxes, EscapeCancelsWhereThereIsCancelAndNeverPicksAbort) {
+  test::app();
+  QtHost host;
+  whenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+  EXPECT_EQ(host.messageBox("Save?", MsgButtons::YesNoCancel, MsgIcon::Question, ""), MsgResult::Cancel);
+
+  // Escape and closing are ignored on the error box; the box stays until a
+  // button is clicked.
+  bool stillUp = false;
+  whenModal([&stillUp](QWidget* w) {
+    QTest::keyClick(w, Qt::Key_Escape);
+    w->close();
+    QTimer::singleShot(20, [&stillUp, w] {
+      stillUp = QApplication::activeModalWidget() == w && w->isVisible();
+      qobject_cast<QMessageBox*>(w)->button(QMessageBox::Retry)->click();
+    });
+  });
+  EXPECT_EQ(host.messageBox("Failed", MsgButtons::AbortRetryIgnore, MsgIcon::Exclamation, "Error Message"),
+            MsgResult::Retry);
+  EXPECT_TRUE(stillUp);
+}
+
+TEST(QtHostInput, ReturnsTheTextOrNothingWhenCancelled) {
+  test::app();
+  QtHost host;
+  QString shownInitial, shownPrompt;
+  whenModal([&](QWidget* w) {
+    auto* dlg = qobject_cast<QInputDialog*>(w);
+    ASSERT_NE(dlg, nullptr);
+    shownInitial = dlg->textValue();
+    shownPrompt = dlg->labelText();
+    dlg->setTextValue("Blue Rose");
+    dlg->accept();
+  });
+  EXPECT_EQ(host.inputBox("Picture title:", "Title", "old"), std::optional<std::string>("Blue Rose"));
+  EXPECT_EQ(shownInitial, "old");
+  EXPECT_EQ(shownPrompt, "Picture title:");
+
+  whenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+  EXPECT_EQ(host.inputBox("Picture title:", "Title", "old"), std::nullopt);
+}
+
+TEST(QtHostState, HourglassNestsAndCtrlFollowsTheKeyboard) {
+  test::app();
+  QtHost host;
+  host.setHourglass(true);
+  host.setHourglass(true);
+  host.setHourglass(false);
+  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  host.setHourglass(false);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  host.setHourglass(false);  // an extra end does not unbalance later calls
+  host.setHourglass(true);
+  EXPECT_NE(QGuiApplication::overrideCursor(), nullptr);
+  host.setHourglass(false);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+  QWidget w;
+  w.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+  QTest::keyPress(w.windowHandle(), Qt::Key_Control, Qt::ControlModifier);
+  EXPECT_TRUE(host.ctrlKeyDown());
+  QTest::keyRelease(w.windowHandle(), Qt::Key_Control, Qt::NoModifier);
+  EXPECT_FALSE(host.ctrlKeyDown());
+}
+
+}  // namespace
+}  // namespace orn

@@ -1,0 +1,57 @@
+// The five-button error window answers with the button pressed, through the
+// report that shows it.
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "shell/error_report.h"
+#include "shell/ui/error_msg_box.h"
+#include "ui/pic_edit_fixture.h"
+
+namespace orn::test {
+namespace {
+
+// Presses a button of the error window as soon as it is up.
+void pressWhenShown(int button, std::string* textSeen) {
+  QTimer::singleShot(0, [=] {
+    auto* box = qobject_cast<ErrorMsgBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    if (textSeen) *textSeen = box->Label1->text().toStdString();
+    box->Command1[button]->click();
+  });
+}
+
+TEST(ErrorMsgBox, ShowsTheTextAndExplainsEveryButton) {
+  app();
+  ErrorMsgBox box("Bad file at Line 1000\r\nin Form_Load");
+  EXPECT_EQ(box.Label3->text().toStdString(), "An Error has Occurred");
+  EXPECT_EQ(box.Label2[2]->text().toStdString(), "Skip -Skips the failed operation");
+  EXPECT_EQ(box.Label2[0]->text().toStdString(), "Abort - Stops the Program");
+  const char* const captions[] = {"Retry", "Skip", "Cancel", "Abort", "Help"};
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(box.Command1[i]->text().toStdString(), captions[i]);
+  // Closed without a button, the window answers Cancel.
+  box.reject();
+  EXPECT_EQ(box.ErrorChoice(), kErrorCancel);
+}
+
+TEST(ErrorMsgBox, ReportAnswersWithTheButtonPressedAndAbortEndsTheProgram) {
+  app();
+  NullHost host;
+  int ends = 0;
+  ErrorReport report(host, [&] { ++ends; });
+  report.setErrorBoxWindow([](const std::string& t) { return ErrorMsgBox::ask(nullptr, t); });
+  std::string seen;
+  pressWhenShown(1, &seen);
+  EXPECT_EQ(report.ShowErrorBox("Form_Load", 1001, "File not found"), kErrorIgnore);
+  EXPECT_EQ(seen, "File not found at Line 1001\r\nin Form_Load");
+  EXPECT_FALSE(report.state().ErrorBoxOpen);
+  pressWhenShown(4, nullptr);
+  EXPECT_EQ(report.ShowErrorBox("Form_Load", 1001, "x"), kErrorHelp);
+  EXPECT_EQ(ends, 0);
+  pressWhenShown(3, nullptr);
+  report.ShowErrorBox("Form_Load", 1001, "x");
+  EXPECT_EQ(ends, 1);
+}
+
+}  // namespace
+}  // namespace orn::test

@@ -1,0 +1,94 @@
+// The editor's menu bar on the real window: every menu is there, items not
+// available yet stay grey whatever the menu states say, and the menu states
+// follow the editor's mode.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "ui/pic_edit_fixture.h"
+
+namespace orn::test {
+namespace {
+
+std::vector<std::string> topMenuCaptions(PicEdit& w) {
+  std::vector<std::string> out;
+  for (QAction* a : w.menuBar()->actions())
+    if (a->isVisible()) out.push_back(a->text().toStdString());
+  return out;
+}
+
+TEST_F(PicEditTest, EditingMenuBarOpensWithTheFileMenuAndItsCommands) {
+  EXPECT_EQ(topMenuCaptions(*w),
+            (std::vector<std::string>{"&File", "&Options", "&Symmetry", "&Color", "&Zoom", "&Redraw",
+                                      "&Help", "e&Xit"}));
+  for (auto n : {"MenFileNew", "MenFileLoad(0)", "MenFileSave", "MenFileSaveAs", "MenFileExit",
+                 "mnuRedraw", "MenQuit"})
+    EXPECT_TRUE(w->menuItem(n)->isEnabled()) << n;
+  EXPECT_FALSE(w->menuItem("MenFileLoad(1)")->isVisible());
+  EXPECT_EQ(w->menuItem("MenFileLoad(0)")->text().toStdString(), "&Load Picture ...");
+  EXPECT_EQ(w->menuItem("MenFileSaveAs")->text().toStdString(), "Save Picture &As ...");
+  // Items of commands still to come are present and grey.
+  for (auto n : {"MenFilePrint", "MenSaveBitmap", "Editsym", "ZoomSS(2)", "MenRotateColors",
+                 "MenPageShape(2)", "MenOptionsGravity"}) {
+    ASSERT_NE(w->menuItem(n), nullptr) << n;
+    EXPECT_FALSE(w->menuItem(n)->isEnabled()) << n;
+  }
+  // The advanced Options items and the Special menu start hidden.
+  EXPECT_FALSE(w->menuItem("MenEditMark")->isVisible());
+  EXPECT_FALSE(w->menuItem("MenPageSh")->isVisible());
+  EXPECT_TRUE(w->menuItem("menline37")->isVisible());
+  EXPECT_FALSE(w->menuItem("DebugXX")->isVisible());
+  EXPECT_EQ(w->windowTitle().toStdString(), "Ornivale");
+}
+
+TEST_F(PicEditTest, MenEnableGreysTheTopMenusAndLeavesUnbuiltItemsGrey) {
+  w->MenEnable(false);
+  for (auto n : {"MenFile", "MenOptionS", "MenColor", "MenZoom", "mnuRedraw", "MenQuit", "MenSym"})
+    EXPECT_FALSE(w->menuItem(n)->isEnabled()) << n;
+  w->MenEnable(true);
+  for (auto n : {"MenFile", "MenOptionS", "MenColor", "MenZoom", "mnuRedraw", "MenQuit"})
+    EXPECT_TRUE(w->menuItem(n)->isEnabled()) << n;
+  // No symmetry block: the Symmetry menu stays grey.
+  EXPECT_FALSE(w->menuItem("MenSym")->isEnabled());
+  w->sym().SymStart = 0;
+  w->sym().SymEnd = 40;
+  w->MenEnable(true);
+  EXPECT_TRUE(w->menuItem("MenSym")->isEnabled());
+  // The help command is not there yet: enabling the menus leaves it grey.
+  EXPECT_FALSE(w->menuItem("HelpP")->isEnabled());
+}
+
+TEST_F(PicEditTest, ShowModeMenusReplaceTheEditingMenus) {
+  w->MenusShowMode(false);
+  EXPECT_EQ(topMenuCaptions(*w),
+            (std::vector<std::string>{"&File", "&Modify", "&Redraw", "&Help", "e&Xit"}));
+  EXPECT_TRUE(w->menuItem("GalHelp")->isVisible());
+  EXPECT_FALSE(w->menuItem("HelpP")->isVisible());
+  w->MenusShowMode(true);
+  EXPECT_EQ(topMenuCaptions(*w),
+            (std::vector<std::string>{"&File", "&Options", "&Symmetry", "&Color", "&Zoom", "&Redraw",
+                                      "&Help", "e&Xit"}));
+  EXPECT_FALSE(w->menuItem("GalHelp")->isVisible());
+
+  w->MenusAllOptions(true);
+  EXPECT_TRUE(w->menuItem("MenEditMark")->isVisible());
+  EXPECT_TRUE(w->menuItem("MenProjPages")->isVisible());
+  EXPECT_TRUE(w->menuItem("DebugX(7)")->isChecked());
+}
+
+TEST_F(PicEditTest, CaptionFollowsTheNamedPicture) {
+  w->ShowFileName("/home/ann/art/ROSE.PNT", false);
+  EXPECT_EQ(w->windowTitle().toStdString(), "Picture  -  ROSE");
+  w->ShowFileName("Dancing Birds", true);
+  EXPECT_EQ(w->windowTitle().toStdString(), "Dancing Birds");
+}
+
+TEST_F(PicEditTest, StopSignAsksARunningRedrawToStop) {
+  w->StopSign->show();
+  w->StopSign->click();
+  EXPECT_EQ(w->editor().StopFlag, kStopRequested);
+}
+
+}  // namespace
+}  // namespace orn::test
