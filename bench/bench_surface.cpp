@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -31,24 +32,28 @@ using orn::Surface;
 constexpr int kFillSize = 4096;
 constexpr Rgb kFillColour = 0x0000FF;
 
-// A perfect maze of 3-pixel corridors between 1-pixel black walls: one
-// region winding through the whole image, the hardest case for a fill.
+// A perfect maze of corridors between 1-pixel black walls on a grid of
+// `cell` pixels: one region winding through the whole image. Corridors of 3
+// pixels (cell 4) are the hardest case for a span fill, since nearly every
+// span is a few pixels long; cell 8 gives 7-pixel corridors.
 struct Maze {
   Surface image;
   int seedX = 1, seedY = 1;
 };
 
-const Maze& maze() {
-  static const Maze m = [] {
+Maze makeMaze(int cell) {
+  {
     Maze out;
-    constexpr int cell = 4, cells = kFillSize / cell;
+    const int cells = kFillSize / cell;
     Surface& s = out.image;
     s = Surface(kFillSize, kFillSize, orn::kBlack);
     std::vector<char> seen(std::size_t(cells) * cells, 0);
     std::vector<int> stack{0};
     seen[0] = 1;
     std::mt19937 rng(2024);
-    auto open = [&](int cx, int cy) { s.fillBox(cx * cell + 1, cy * cell + 1, cx * cell + 3, cy * cell + 3, orn::kWhite); };
+    auto open = [&](int cx, int cy) {
+      s.fillBox(cx * cell + 1, cy * cell + 1, cx * cell + cell - 1, cy * cell + cell - 1, orn::kWhite);
+    };
     open(0, 0);
     while (!stack.empty()) {
       const int c = stack.back(), cx = c % cells, cy = c / cells;
@@ -67,57 +72,73 @@ const Maze& maze() {
       // Knock out the wall between the two cells.
       const int wx = std::min(cx, nx[k]) * cell, wy = std::min(cy, ny[k]) * cell;
       if (ny[k] == cy) {
-        s.fillBox(wx + 4, wy + 1, wx + 4, wy + 3, orn::kWhite);
+        s.fillBox(wx + cell, wy + 1, wx + cell, wy + cell - 1, orn::kWhite);
       } else {
-        s.fillBox(wx + 1, wy + 4, wx + 3, wy + 4, orn::kWhite);
+        s.fillBox(wx + 1, wy + cell, wx + cell - 1, wy + cell, orn::kWhite);
       }
       stack.push_back(ny[k] * cells + nx[k]);
     }
     return out;
-  }();
-  return m;
+  }
+}
+
+const Maze& maze(int cell) {
+  static std::map<int, Maze> made;
+  auto it = made.find(cell);
+  if (it == made.end()) it = made.emplace(cell, makeMaze(cell)).first;
+  return it->second;
 }
 
 // Every fill works on a Surface's own pixel buffer, refreshed from the maze
 // before each timed fill, so all three see the same memory.
-Surface& workCopy() {
-  static Surface work = maze().image;
-  work.blit(0, 0, kFillSize, kFillSize, maze().image, 0, 0);
+Surface& workCopy(const Maze& m) {
+  static Surface work(kFillSize, kFillSize);
+  work.blit(0, 0, kFillSize, kFillSize, m.image, 0, 0);
   return work;
 }
 
 void BM_FillSurface(benchmark::State& state) {
+  const Maze& m = maze(int(state.range(0)));
   for (auto _ : state) {
     state.PauseTiming();
-    Surface& s = workCopy();
+    Surface& s = workCopy(m);
     state.ResumeTiming();
-    benchmark::DoNotOptimize(s.floodFill(maze().seedX, maze().seedY, orn::kBlack, kFillColour));
+    benchmark::DoNotOptimize(s.floodFill(m.seedX, m.seedY, orn::kBlack, kFillColour));
   }
 }
-BENCHMARK(BM_FillSurface)->Unit(benchmark::kMillisecond)->UseRealTime();
+// The machine may be busy with other work: each benchmark runs five times
+// and the ratios use the fastest run of each.
+double fastest(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+#define ORN_BENCH(fn)                                                                    \
+  BENCHMARK(fn)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ComputeStatistics( \
+      "min", fastest)
+
+ORN_BENCH(BM_FillSurface)->Arg(4)->Arg(8);
 
 #if ORNIVALE_HAVE_OPENCV
 // cv::floodFill without a mask fills the 4-connected pixels equal to the
 // seed's (white); on a black and white image that is the fill up to black.
 void BM_FillOpenCV(benchmark::State& state) {
+  const Maze& m = maze(int(state.range(0)));
   for (auto _ : state) {
     state.PauseTiming();
-    cv::Mat mat(kFillSize, kFillSize, CV_32SC1, workCopy().pixels());
+    cv::Mat mat(kFillSize, kFillSize, CV_32SC1, workCopy(m).pixels());
     state.ResumeTiming();
-    benchmark::DoNotOptimize(cv::floodFill(mat, cv::Point(maze().seedX, maze().seedY),
+    benchmark::DoNotOptimize(cv::floodFill(mat, cv::Point(m.seedX, m.seedY),
                                            cv::Scalar(double(kFillColour)), nullptr, cv::Scalar(),
                                            cv::Scalar(), 4));
   }
 }
-BENCHMARK(BM_FillOpenCV)->Unit(benchmark::kMillisecond)->UseRealTime();
+ORN_BENCH(BM_FillOpenCV)->Arg(4)->Arg(8);
 #endif
 
 // The textbook fill: a queue of pixels, each neighbour looked at one by one.
 void BM_FillQueue(benchmark::State& state) {
+  const Maze& m = maze(int(state.range(0)));
   std::vector<std::uint32_t> queue;
   for (auto _ : state) {
     state.PauseTiming();
-    Rgb* work = workCopy().pixels();
+    Rgb* work = workCopy(m).pixels();
     state.ResumeTiming();
     const int w = kFillSize, h = kFillSize;
     queue.clear();
@@ -127,7 +148,7 @@ void BM_FillQueue(benchmark::State& state) {
       p = kFillColour;
       queue.push_back(std::uint32_t(y) * w + x);
     };
-    visit(maze().seedX, maze().seedY);
+    visit(m.seedX, m.seedY);
     for (std::size_t head = 0; head < queue.size(); ++head) {
       const int x = int(queue[head] % w), y = int(queue[head] / w);
       if (x > 0) visit(x - 1, y);
@@ -138,7 +159,7 @@ void BM_FillQueue(benchmark::State& state) {
     benchmark::DoNotOptimize(queue.size());
   }
 }
-BENCHMARK(BM_FillQueue)->Unit(benchmark::kMillisecond)->UseRealTime();
+ORN_BENCH(BM_FillQueue)->Arg(4)->Arg(8);
 
 constexpr int kLineSize = 2000;
 
@@ -169,7 +190,7 @@ void BM_LinesSurface(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * std::int64_t(lines().size()));
 }
-BENCHMARK(BM_LinesSurface)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+ORN_BENCH(BM_LinesSurface)->Arg(1)->Arg(3);
 
 // QPainter with round caps (as the Surface's wide pens), one call per line.
 void BM_LinesQPainter(benchmark::State& state) {
@@ -187,34 +208,38 @@ void BM_LinesQPainter(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations() * std::int64_t(lines().size()));
 }
-BENCHMARK(BM_LinesQPainter)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+ORN_BENCH(BM_LinesQPainter)->Arg(1)->Arg(3);
 
 // Prints the usual table, then how many times faster the Surface is.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration && r.iterations > 0)
-        times_[r.benchmark_name()] = r.GetAdjustedRealTime();
+      if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "min")
+        times_[r.run_name.str()] = r.GetAdjustedRealTime();
     ConsoleReporter::ReportRuns(runs);
   }
   void printRatios() const {
     std::printf("\nRatios (other time / Surface time; above 1 means the Surface is faster):\n");
-    ratio("fill vs cv::floodFill", "BM_FillOpenCV", "BM_FillSurface");
-    ratio("fill vs 4-way queue fill", "BM_FillQueue", "BM_FillSurface");
-    ratio("1-pixel lines vs QPainter", "BM_LinesQPainter/1/real_time", "BM_LinesSurface/1/real_time");
-    ratio("3-pixel lines vs QPainter", "BM_LinesQPainter/3/real_time", "BM_LinesSurface/3/real_time");
+    for (const char* cell : {"4", "8"}) {
+      const std::string c = std::string("/") + cell;
+      const std::string corridor = cell == std::string("4") ? "3" : "7";
+      ratio(("fill vs cv::floodFill, " + corridor + "-px maze").c_str(), "BM_FillOpenCV" + c, "BM_FillSurface" + c);
+      ratio(("fill vs queue fill, " + corridor + "-px maze").c_str(), "BM_FillQueue" + c, "BM_FillSurface" + c);
+    }
+    ratio("1-pixel lines vs QPainter", "BM_LinesQPainter/1", "BM_LinesSurface/1");
+    ratio("3-pixel lines vs QPainter", "BM_LinesQPainter/3", "BM_LinesSurface/3");
   }
 
  private:
   void ratio(const char* what, const std::string& other, const std::string& ours) const {
     auto find = [this](const std::string& name) {
       for (const auto& [n, t] : times_)
-        if (n == name || n == name + "/real_time") return t;
+        if (n.rfind(name + "/", 0) == 0) return t;
       return -1.0;
     };
     const double a = find(other), b = find(ours);
-    if (a > 0 && b > 0) std::printf("  %-28s %6.2f\n", what, a / b);
+    if (a > 0 && b > 0) std::printf("  %-36s %6.2f\n", what, a / b);
   }
   std::map<std::string, double> times_;
 };
@@ -227,7 +252,8 @@ int main(int argc, char** argv) {
   QGuiApplication app(qtArgc, argv);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  maze();  // built once, outside the timings
+  maze(4);  // built once, outside the timings
+  maze(8);
   lines();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);

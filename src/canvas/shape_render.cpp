@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "symmetry/replication.h"
+#include "symmetry/setup_capture.h"
 #include "model/geometry.h"
 
 namespace orn {
@@ -68,29 +69,8 @@ void GeoSegments(SymState& sym, DrawContext& ctx, std::span<const float> X, std:
   if (first < 0 || last >= n) return;
   for (int i = first + 1; i <= last - 1; ++i) {
     SymmLine(sym, ctx, X[i - 1], Y[i - 1], X[i], Y[i], colour);
-    if (sym.GeoCapture != 1) continue;
     // The capture redraw turns every edge into a set-up copy.
-    if (sym.SymCount >= kMaxCopy) {
-      sym.CaptureOverflow = true;
-      continue;
-    }
-    const int c = ++sym.SymCount;
-    auto& f = sym.SymData[c];
-    const Pt start{X[i - 1], Y[i - 1]}, end{X[i], Y[i]}, centre{X[last], Y[last]};
-    const Pt mid = Mid(start, end);
-    const Pt handle = Mid(mid, centre);
-    f[0] = 0.0f;
-    f[1] = handle.x;
-    f[2] = handle.y;
-    f[3] = start.x;
-    f[4] = start.y;
-    f[5] = end.x;
-    f[6] = end.y;
-    f[7] = centre.x;
-    f[8] = centre.y;
-    f[9] = mid.x;
-    f[10] = mid.y;
-    f[11] = float(first);
+    if (sym.GeoCapture == 1) CaptureEdge(sym, X, Y, i, first, last);
   }
 }
 

@@ -358,8 +358,7 @@ TEST(SymmetrySetupUi, WorkingSymmetryMenuBeepsWithoutAPartAndCancelKeepsTheValue
   e.panel->Editsym_Click();
   for (int k = 1; k <= 4; ++k) e.clickHandle(k);
   QTest::mouseClick(e.panel->SymOK[0], Qt::LeftButton);
-  e.sym_.CurPart = 1;
-  CheckSymData(e.sym_, e.list_);
+  QTest::mouseClick(e.parts->Label7[1], Qt::LeftButton);  // part 1, kept by redraws
   e.sym_.WorkingSym = 2;
   const int redraws = e.redraws;
   QTimer::singleShot(0, [] {
@@ -378,7 +377,9 @@ TEST(SymmetrySetupUi, WorkingSymmetryMenuBeepsWithoutAPartAndCancelKeepsTheValue
     ASSERT_NE(d, nullptr);
     d->VScroll1->setValue(1);
     EXPECT_EQ(d->Label1->text(), "1");
+    EXPECT_EQ(d->value(), 1);
     d->Command1->click();
+    EXPECT_EQ(d->result(), QDialog::Accepted);
   });
   SymWorking_Click(e, &e.window);
   EXPECT_EQ(e.sym_.WorkingSym, 1);

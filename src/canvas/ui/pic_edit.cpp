@@ -19,6 +19,7 @@
 #include "canvas/ui/form_layout.h"
 #include "canvas/ui/pic_edit_hooks.h"
 #include "canvas/ui/sym_p_load.h"
+#include "canvas/ui/tool_buttons.h"
 #include "platform/canvas_widget.h"
 #include "shell/ui/error_msg_box.h"
 
@@ -69,6 +70,7 @@ PicEdit::PicEdit(Host& host, FileDialogs* dialogs, QWidget* parent)
   buildWidgets();
   buildMenus();
   startEmpty();
+  tools_ = new CanvasTools(*this);
 }
 
 PicEdit::~PicEdit() = default;
@@ -85,6 +87,14 @@ void PicEdit::buildWidgets() {
   Picture1 = new CanvasWidget(inner_);
   Picture1->setObjectName("Picture1");
   Picture1->setSurface(&canvas_);
+  // Canvas presses: while the symmetry set-up is up its handles take them
+  // (routeSetup... return true); other presses go on to the drawing tools.
+  Picture1->onMouseDown = [this](int b, int s, int x, int y) {
+    if (!routeSetupPress(b, s, float(x), float(y)) && tools_) tools_->engine().P1MD(b, s, float(x), float(y));
+  };
+  Picture1->onDoubleClick = [this](int, int, int, int) {
+    if (!routeSetupDoubleClick() && tools_) tools_->engine().P1DBL();
+  };
 
   Text1 = new QLabel(inner_);
   Text1->setObjectName("Text1");
@@ -123,6 +133,8 @@ void PicEdit::buildWidgets() {
   layoutTimer_->setSingleShot(true);
   layoutTimer_->setInterval(0);
   connect(layoutTimer_, &QTimer::timeout, this, [this] { FormRSZ(); });
+
+  buildSymmetryWidgets();
 
   resizeCanvas(canvas_.width(), canvas_.height());
   placeColourPanel();
@@ -176,6 +188,7 @@ void PicEdit::placeBottomStrip() {
   Text1->setGeometry(kCanvasLeft, top + 4, std::max(inner_->width() - kFreeWidth, 1),
                      kHelpBoxHeight);
   Progress->setGeometry(kCanvasLeft, top + kHelpBoxHeight + 10, kProgressWidth, kProgressHeight);
+  placePartLabels();
 }
 
 void PicEdit::FormRSZ() {

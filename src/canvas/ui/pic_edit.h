@@ -24,7 +24,9 @@
 #include "shell/error_report.h"
 #include "shell/menu_state.h"
 #include "symmetry/draw_context.h"
+#include "symmetry/polygon_shape.h"
 #include "symmetry/sym_state.h"
+#include "symmetry/ui/sym_setup_host.h"
 
 class QAction;
 class QLabel;
@@ -34,11 +36,17 @@ class QTimer;
 
 namespace orn {
 
+class CanvasTools;
 class CanvasWidget;
 class FileDialogs;
+class PartLabels;
+class SymSetupPanel;
 class SymPLoad;
 
-class PicEdit : public QMainWindow, private MenuItems, private EditorControls {
+class PicEdit : public QMainWindow,
+                private MenuItems,
+                private EditorControls,
+                public SymSetupHost {
   Q_OBJECT
  public:
   // `host` answers the message boxes; `dialogs` the file dialogs (null: Qt's
@@ -47,15 +55,19 @@ class PicEdit : public QMainWindow, private MenuItems, private EditorControls {
   ~PicEdit() override;
 
   // ---- state the editor owns ----
-  DrawingList& list() { return list_; }
-  SymState& sym() { return sym_; }
-  ViewTable& views() { return views_; }
-  EditorState& editor() { return editor_; }
-  DrawContext& draw() { return draw_; }
+  DrawingList& list() override { return list_; }
+  SymState& sym() override { return sym_; }
+  ViewTable& views() override { return views_; }
+  EditorState& editor() override { return editor_; }
+  DrawContext& draw() override { return draw_; }
   ColourState& colour() { return colour_; }
   PictureSettings& picture() { return pic_; }
   FileState& file() { return file_; }
   ErrorReport& errors() { return errors_; }
+  PickState& pick() { return pick_; }
+  EditorControls& controls() { return *this; }
+  // The tool buttons and the canvas's mouse engine.
+  CanvasTools& tools() { return *tools_; }
   // The folder of the settings and standard colours files.
   void setDataFolder(const std::filesystem::path& folder) { dataFolder_ = folder; }
 
@@ -91,6 +103,10 @@ class PicEdit : public QMainWindow, private MenuItems, private EditorControls {
 
   // ---- menus and caption ----
   void MenEnable(bool enable) override;
+  // The symmetry menus follow the picture's symmetry block (and base shapes).
+  void SymUpdateMenus() override;
+  // "&Setup Symmetry" is offered: the drawing starts with base shapes.
+  void setEditsymEnabled(bool enabled);
   void MenusShowMode(bool edit);
   void MenusAllOptions(bool show);
   // Sets the caption for a picture name (see ShowFileNameCaption).
@@ -127,7 +143,29 @@ class PicEdit : public QMainWindow, private MenuItems, private EditorControls {
   SymPLoad* loadWindow() const { return SymPLoad_; }
 
   // Redraws the whole picture (Index as the Redraw commands pass it).
-  void DrawAll(int index);
+  void DrawAll(int index) override;
+
+  // ---- symmetry ----
+  SymSetupPanel* Picture5 = nullptr;  // the set-up panel
+  PartLabels* Picture7 = nullptr;     // the part labels
+  QPushButton* Picture13 = nullptr;   // the polygon button beside the tools
+  // The polygon the Geometric tool builds on a dragged edge.
+  PolyShape& polyShape() { return polyShape_; }
+  // "&Setup Symmetry", "&Working Symmetry..." and the polygon button.
+  void Editsym_Click();
+  void SymWorking_Click();
+  void Picture13_Click();
+  // A canvas press or double click during the set-up goes to its handles;
+  // true when the set-up took it.
+  bool routeSetupPress(int Button, int Shift, float X, float Y);
+  bool routeSetupDoubleClick();
+  void SymTestHandle(int Button, int Shift, float X, float Y);
+  void repeatSetupPress();
+
+  // Erases all colour from the picture (asks first and redraws afterwards
+  // unless SilentErase is set).
+  void EraseC();
+  bool SilentErase = false;
 
  protected:
   void resizeEvent(QResizeEvent* e) override;
@@ -148,6 +186,27 @@ class PicEdit : public QMainWindow, private MenuItems, private EditorControls {
   Surface* progressStrip() override { return &progress_; }
   void progressChanged() override;
   void setStopSignVisible(bool on) override;
+  bool setupPanelVisible() const override;
+  void ShowSymme(int region) override;
+  void SymShowHandles(int mode) override;
+  void GeoSh() override;
+
+  // SymSetupHost
+  Surface& canvas() override { return canvas_; }
+  Host& host() override { return host_; }
+  QLabel* helpBox() override { return Text1; }
+  void canvasChanged() override;
+  void selectTool(int tool) override;
+  void SetDrawButtons(bool enable) override;
+  void setSymWorkingEnabled(bool enable) override;
+  bool yellowChecked() const override;
+
+  void buildSymmetryWidgets();
+  void wireSymmetryMenu();
+  void placePartLabels();
+  // The part labels and symmetry menus for the picture now in the list.
+  void refreshSymmetryControls();
+  bool setupOffered() const;
 
   void buildWidgets();
   void buildMenus();
@@ -180,6 +239,7 @@ class PicEdit : public QMainWindow, private MenuItems, private EditorControls {
   std::unique_ptr<FileDialogs> ownDialogs_;
   FileDialogs* dialogs_;
   std::unique_ptr<Hooks> hooks_;
+  CanvasTools* tools_ = nullptr;
   std::filesystem::path dataFolder_;
 
   DrawingList list_;
@@ -196,6 +256,7 @@ class PicEdit : public QMainWindow, private MenuItems, private EditorControls {
   Surface canvas_;
   Surface bmap_;
   Surface progress_;
+  PolyShape polyShape_;
 
   QWidget* inner_ = nullptr;
   SymPLoad* SymPLoad_ = nullptr;

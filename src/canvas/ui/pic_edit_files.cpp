@@ -193,6 +193,7 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   const bool geometricFirst = list_.G0[0] == float(kCodeGeometric) ||
                               list_.G0[0] == float(kCodeGeometric + kCodeOut);
   setItemEnabled("Editsym", geometricFirst);
+  refreshSymmetryControls();
 }
 
 // The canvas takes the size stored with the picture; a window of another size
@@ -265,6 +266,7 @@ void PicEdit::afterNew(const NewOutcome& out) {
   menuItem("Zoom(1)")->setText("Full Picture");
   for (auto n : {"Zoom(2)", "Zoom(3)", "Zoom(4)", "Zoom(5)", "Zoom(7)"}) setItemVisible(n, false);
   updatePictureMenus();
+  refreshSymmetryControls();
   if (out.reopened) afterLoad(out.load);
 }
 

@@ -81,6 +81,13 @@ class PicEdit::Hooks : public FileHooks {
     return std::nullopt;
   }
 
+  // A load that repaints the picture starts it without colours.
+  void eraseColours() override {
+    w_.SilentErase = true;
+    w_.EraseC();
+    w_.SilentErase = false;
+  }
+
   void saveStandardColors() override {
     SaveStandardColors(w_.list_, w_.colour_, w_.dataFolder_, w_.host_);
   }

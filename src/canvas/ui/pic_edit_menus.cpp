@@ -110,8 +110,8 @@ void PicEdit::buildMenus() {
 
   // "&Symmetry": set-up, working symmetry and the grid.
   QMenu* sym = addMenu(nullptr, "MenSym", "&Symmetry");
-  addItem(sym, "Editsym", "&Setup Symmetry");
-  addItem(sym, "SymWorking", "&Working Symmetry...");
+  addItem(sym, "Editsym", "&Setup Symmetry", true);
+  addItem(sym, "SymWorking", "&Working Symmetry...", true);
   QMenu* grid = addMenu(sym, "MenGrid", "&Grid Color");
   addItem(grid, "MenGridBlack", "&Black", false, true);
   addItem(grid, "MenGridRed", "&Red", false, true);
@@ -183,6 +183,7 @@ void PicEdit::buildMenus() {
   }
 
   wireFileMenu();
+  wireSymmetryMenu();
   connect(items_["mnuRedraw"], &QAction::triggered, this, [this] { DrawAll(1); });
   connect(items_["PaintOrder"], &QAction::triggered, this, [this] {
     items_["PaintOrder"]->setChecked(PaintOrder_Click(draw_));
@@ -212,7 +213,12 @@ void PicEdit::setItemChecked(std::string_view name, bool checked) {
   it->second->setChecked(checked);
 }
 
-void PicEdit::MenEnable(bool enable) { orn::MenEnable(*this, enable, sym_.SymStart, sym_.SymEnd); }
+void PicEdit::MenEnable(bool enable) {
+  orn::MenEnable(*this, enable, sym_.SymStart, sym_.SymEnd);
+  // A drawing that starts with base shapes but has no symmetry yet reaches
+  // "&Setup Symmetry" through the same menu.
+  if (enable && setupOffered()) setItemEnabled("MenSym", true);
+}
 
 void PicEdit::MenusShowMode(bool edit) { orn::MenusShowMode(*this, edit); }
 

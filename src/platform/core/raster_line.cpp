@@ -125,6 +125,28 @@ void Surface::thinLine(int x1, int y1, int x2, int y2) {
 
 namespace {
 
+// floor(n / d) and ceil(n / d) while n grows by a fixed step per row, d > 0,
+// without a division per row.
+template <class T>
+struct SteppedQuotient {
+  T q = 0, r = 0, stepQ = 0, stepR = 0, d = 1;
+  SteppedQuotient(T n, T step, T divisor) : d(divisor) {
+    q = floorDiv<T>(n, d);
+    r = n - q * d;
+    stepQ = floorDiv<T>(step, d);
+    stepR = step - stepQ * d;
+  }
+  // Branch-free: the carry is unpredictable for most slopes.
+  void next() {
+    r += stepR;
+    const T carry = T(r >= d);
+    q += stepQ + carry;
+    r -= d * carry;
+  }
+  T floor() const { return q; }
+  T ceil() const { return q + T(r != 0); }
+};
+
 // Rows of a wide line: the pixels whose centres lie within w / 2 of the
 // segment from (ax, ay) to (bx, by), which come in ordered so that dx >= 0
 // and dy > 0 when dx = 0. All tests are exact, so the figure is symmetric
@@ -134,36 +156,32 @@ template <class T, class Span>
 void wideRows(T ax, T ay, T bx, T by, int w, int width, int height, Span span) {
   const T dx = bx - ax, dy = by - ay;
   const T len2 = dx * dx + dy * dy;
-  const T w2 = T(w) * w;
   const int half = w / 2;
-  // |cross| <= r |d| holds exactly when |cross| <= floor(sqrt(w2 len2) / 2).
-  const T reach = len2 > 0 ? raster::isqrt(w2 * len2) / 2 : T(0);
   const T xMin = std::min(ax, bx) - half, xMax = std::max(ax, bx) + half;
   if (xMax < 0 || xMin > width - 1) return;
   const T yFirst = std::max<T>(std::min(ay, by) - half, 0);
   const T yLast = std::min<T>(std::max(ay, by) + half, height - 1);
+  if (yFirst > yLast) return;
+  // Half-widths of the round ends, row by row from -half to half.
+  std::int64_t capHalf[21];
+  for (int oy = -half; oy <= half; ++oy)
+    capHalf[oy + half] = raster::isqrt(std::int64_t(w) * w - 4 * oy * oy) / 2;
+
+  // The band beside the segment: |cross| <= reach and 0 <= t <= len2, with
+  // cross = (px - ax) dy - oy dx and t = (px - ax) dx + oy dy, oy = py - ay.
+  // |cross| <= (w / 2) |d| holds exactly when |cross| <= reach.
+  const T reach = len2 > 0 ? raster::isqrt(T(w) * w * len2) / 2 : T(0);
   const T none = T(1) << 62;  // beyond any coordinate
-  for (T py = yFirst; py <= yLast; ++py) {
-    T lo = none, hi = -none;
-    auto take = [&](T l, T h) {
-      if (l > h) return;
-      lo = std::min(lo, l);
-      hi = std::max(hi, h);
-    };
-    // Round ends: pixel centres within w / 2 of either end point.
-    auto cap = [&](T cx, T oy) {
-      if (oy < -half || oy > half) return;
-      const std::int64_t e = std::int64_t(w) * w - 4 * std::int64_t(oy) * std::int64_t(oy);
-      if (e < 0) return;
-      const T h = raster::isqrt(e) / 2;
-      take(cx - h, cx + h);
-    };
+  auto emit = [&](T py, T lo, T hi) {
+    lo = std::max<T>(lo, 0);
+    hi = std::min<T>(hi, width - 1);
+    if (lo <= hi) span(int(py), int(lo), int(hi));
+  };
+  // A row near an end: band, ends of the band and round caps.
+  auto endRow = [&](T py) {
     const T oy = py - ay;
-    cap(ax, oy);
-    cap(bx, py - by);
+    T lo = none, hi = -none;
     if (len2 > 0) {
-      // The band beside the segment: |cross| <= reach and 0 <= t <= len2,
-      // with cross = (px - ax) dy - oy dx and t = (px - ax) dx + oy dy.
       T klo = -none, khi = none;
       bool ok = true;
       if (dy != 0) {
@@ -179,13 +197,42 @@ void wideRows(T ax, T ay, T bx, T by, int w, int width, int height, Span span) {
       } else {
         ok = ok && oy >= 0 && oy <= dy;
       }
-      if (ok) take(ax + klo, ax + khi);
+      if (ok && klo <= khi) {
+        lo = ax + klo;
+        hi = ax + khi;
+      }
     }
-    if (lo > hi) continue;
-    lo = std::max<T>(lo, 0);
-    hi = std::min<T>(hi, width - 1);
-    if (lo <= hi) span(int(py), int(lo), int(hi));
+    auto cap = [&](T cx, T off) {
+      if (off < -half || off > half) return;
+      const T h = capHalf[int(off) + half];
+      lo = std::min(lo, cx - h);
+      hi = std::max(hi, cx + h);
+    };
+    cap(ax, oy);
+    cap(bx, py - by);
+    if (lo <= hi) emit(py, lo, hi);
+  };
+  // Rows more than half the width from both ends lie beside the segment's
+  // middle: there neither the ends of the band nor the caps reach, and the
+  // band's edges move by a fixed slope per row.
+  const T midFirst = std::max<T>(std::min(ay, by) + half + 1, yFirst);
+  const T midLast = std::min<T>(std::max(ay, by) - half - 1, yLast);
+  if (midFirst > midLast) {
+    for (T py = yFirst; py <= yLast; ++py) endRow(py);
+    return;
   }
+  for (T py = yFirst; py < midFirst; ++py) endRow(py);
+  const T sign = dy < 0 ? T(-1) : T(1), ady = dy * sign;
+  const T oy0 = midFirst - ay;
+  SteppedQuotient<T> bandLo(sign * (oy0 * dx) - reach, sign * dx, ady);
+  SteppedQuotient<T> bandHi(sign * (oy0 * dx) + reach, sign * dx, ady);
+  for (T py = midFirst;; ++py) {
+    emit(py, ax + bandLo.ceil(), ax + bandHi.floor());
+    if (py == midLast) break;
+    bandLo.next();
+    bandHi.next();
+  }
+  for (T py = midLast + 1; py <= yLast; ++py) endRow(py);
 }
 
 }  // namespace
@@ -195,13 +242,32 @@ void Surface::wideLine(int x1, int y1, int x2, int y2) {
     std::swap(x1, x2);
     std::swap(y1, y2);
   }
-  auto span = [this](int y, int x0, int xe) { penSpan(y, x0, xe); };
   constexpr int kSmall = 1 << 24;  // products then stay within 64 bits
   auto small = [](int v) { return v > -kSmall && v < kSmall; };
-  if (small(x1) && small(y1) && small(x2) && small(y2)) {
-    wideRows<std::int64_t>(x1, y1, x2, y2, penWidth_, width_, height_, span);
+  auto draw = [&](auto span) {
+    if (small(x1) && small(y1) && small(x2) && small(y2)) {
+      wideRows<std::int64_t>(x1, y1, x2, y2, penWidth_, width_, height_, span);
+    } else {
+      wideRows<i128>(x1, y1, x2, y2, penWidth_, width_, height_, span);
+    }
+  };
+  Rgb* px = px_.data();
+  const std::size_t stride = std::size_t(width_);
+  const Rgb pen = pen_;
+  if (mode_ == PenMode::Xor) {
+    draw([=](int y, int x0, int xe) {
+      for (Rgb* p = px + y * stride + x0; p <= px + y * stride + xe; ++p) *p ^= pen;
+    });
   } else {
-    wideRows<i128>(x1, y1, x2, y2, penWidth_, width_, height_, span);
+    draw([=](int y, int x0, int xe) {
+      Rgb* p = px + y * stride + x0;
+      const int n = xe - x0 + 1;
+      if (n > 8) {
+        std::fill_n(p, n, pen);
+      } else {  // steep lines: a few pixels per row, not worth a vector loop
+        for (int i = 0; i < n; ++i) p[i] = pen;
+      }
+    });
   }
 }
 

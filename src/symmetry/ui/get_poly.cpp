@@ -84,7 +84,7 @@ GetPoly::GetPoly(PolyShape& shape, QWidget* parent) : QDialog(parent), shape_(sh
     PolyShape probe = shape;
     int m = code;
     SetPolygonShape(probe, m);
-    if (probe == shape && shape.t[1][1] != shape.t[2][1] + 0.0f) start = code;
+    if (probe == shape && shape.t[1][1] != shape.t[2][1]) start = code;
   }
   const QSignalBlocker block(VScroll1);
   VScroll1->setValue(n);

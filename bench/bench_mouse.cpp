@@ -1,0 +1,109 @@
+// One mouse move with a rubber band in an 800-copy part on a 1600 x 1000
+// canvas: the XOR rubber band of the open record is erased and drawn again
+// in the base cell and in every replica. Tools: Poly Line, Spline and the
+// 3 Pt Circle.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <vector>
+
+#include "canvas/mouse_engine.h"
+#include "canvas/tools.h"
+#include "symmetry/sym_records.h"
+#include "symmetry/sym_table.h"
+
+namespace {
+
+using namespace orn;
+
+constexpr int kCopies = 800;
+constexpr double kCx = 800, kCy = 500;
+
+struct Editor {
+  DrawingList list;
+  SymState sym;
+  DrawContext ctx;
+  EditorState ed;
+  PickState pick;
+  ColourState colour;
+  ViewTable views;
+  NullHost host;
+  EditorControls controls;
+  MouseUi ui;
+  bool splinePolyOn = false;
+  PolyShape poly;
+  Surface canvas{1600, 1000, kWhite};
+  MouseEngine m{MouseEnv{list, sym, ctx, ed, pick, colour, views, host, controls, ui, splinePolyOn, poly}};
+
+  Editor() {
+    ctx.Picture1 = &canvas;
+    // A rosette: the base cell turned about the centre in 800 steps.
+    std::vector<SymItem> items;
+    for (int k = 0; k < kCopies; ++k) {
+      const double a = 2 * 3.1415926535 * k / kCopies;
+      auto turn = [a](double x, double y, float& ox, float& oy) {
+        ox = float(kCx + x * std::cos(a) - y * std::sin(a));
+        oy = float(kCy + x * std::sin(a) + y * std::cos(a));
+      };
+      SymItem it;
+      it.group = k == 0 ? -1 : 1;
+      turn(-60, 420, it.P0x, it.P0y);
+      turn(60, 420, it.P1x, it.P1y);
+      turn(0, -4000, it.P2x, it.P2y);
+      items.push_back(it);
+    }
+    // The base shape the part refers to, then the symmetry block.
+    list.CreateItem(6, 0, 740, 920);
+    for (auto [x, y] : {std::pair{860.f, 920.f}, {800.f, 80.f}, {740.f, 920.f}, {800.f, 700.f}})
+      list.AddPoint(x, y, 6);
+    list.closeRecord();
+    const int at = list.NumPoints;
+    list.ensureIndex(at + SymBlockLength(kCopies) + 10);
+    WriteSymBlock(list, sym, at, items, 1);
+    const int end = at + SymBlockLength(kCopies);
+    list.G0[end] = 20099.0f;
+    list.G1[end] = 0.0f;
+    list.NumPoints = list.ItemHead = list.ItemFirst = static_cast<std::int16_t>(end);
+    sym.CurPart = 1;
+    CheckSymData(sym, list);
+  }
+};
+
+void RubberBand(benchmark::State& state, int tool) {
+  Editor e;
+  e.m.DrawType(tool);
+  // An open record in the base cell, near the rim of the rosette.
+  const float y0 = float(kCy + 380);
+  const std::vector<std::pair<float, float>> clicks = tool == kToolCircle3
+                                                          ? std::vector<std::pair<float, float>>{{790, y0}, {810, y0}}
+                                                          : std::vector<std::pair<float, float>>{{780, y0}, {800, y0 - 20}, {815, y0}};
+  for (auto [x, y] : clicks) {
+    e.m.P1MM(0, 0, x, y);
+    e.m.P1MD(1, 0, x, y);
+    e.m.Picture1_MouseUp(1, 0, x, y);
+  }
+  int i = 0;
+  for (auto _ : state) {
+    const float x = 795.0f + float(i % 20);
+    const float y = y0 - 10.0f - float((i * 7) % 15);
+    e.m.P1MM(0, 0, x, y);
+    ++i;
+  }
+  state.counters["copies"] = e.sym.LastCopy - e.sym.BaseCopy + 1;
+  // The band is really drawn: black pixels in the base cell and in a replica.
+  long black = 0;
+  for (int k = 0; k < e.canvas.width() * e.canvas.height(); ++k) black += e.canvas.pixels()[k] == 0;
+  state.counters["black_px"] = double(black);
+}
+
+void BM_MovePolyline(benchmark::State& s) { RubberBand(s, kToolPolyLine); }
+void BM_MoveSpline(benchmark::State& s) { RubberBand(s, kToolSpline); }
+void BM_MoveCircle(benchmark::State& s) { RubberBand(s, kToolCircle3); }
+
+BENCHMARK(BM_MovePolyline)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoveSpline)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoveCircle)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

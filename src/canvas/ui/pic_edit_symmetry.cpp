@@ -1,0 +1,196 @@
+// The editor window's symmetry: the set-up panel and the part labels in its
+// layout, the "&Symmetry" menu, the polygon button beside the tools, the
+// canvas presses that go to the set-up's handles, and the highlights a redraw
+// asks for.
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "canvas/redraw.h"
+#include "canvas/ui/form_layout.h"
+#include "canvas/ui/pic_edit.h"
+#include "canvas/ui/tool_buttons.h"
+#include "platform/canvas_widget.h"
+#include "symmetry/parts_select.h"
+#include "symmetry/setup_handles.h"
+#include "symmetry/setup_state.h"
+#include "symmetry/ui/click_label.h"
+#include "symmetry/ui/get_poly.h"
+#include "symmetry/ui/part_labels.h"
+#include "symmetry/ui/sym_setup_panel.h"
+#include "symmetry/ui/wsym_set.h"
+
+namespace orn {
+
+namespace {
+
+// The set-up panel stands over the tool column, whose buttons it hides.
+constexpr int kSetupPanelLeft = 0;
+constexpr int kSetupPanelTop = 56;
+// The polygon button's place in the tool column.
+constexpr int kPolygonButtonPos = 4;
+constexpr int kPolygonButtonSize = 28;
+// The part labels sit in the bottom strip, this far below its top edge.
+constexpr int kPartLabelsDrop = 4;
+
+}  // namespace
+
+void PicEdit::buildSymmetryWidgets() {
+  Picture7 = new PartLabels(*this, inner_);
+  Picture7->hide();
+  Picture5 = new SymSetupPanel(*this, *Picture7, inner_);
+  Picture5->move(kSetupPanelLeft, kSetupPanelTop);
+  Picture5->hide();
+
+  Picture13 = new QPushButton(QString::fromUtf8("\u2B21"), DrawTypePanel);
+  Picture13->setObjectName("Picture13");
+  Picture13->setGeometry(kPolygonButtonPos, kPolygonButtonPos, kPolygonButtonSize,
+                         kPolygonButtonSize);
+  // Shown with the geometry buttons only.
+  Picture13->hide();
+  connect(Picture13, &QPushButton::clicked, this, [this] { Picture13_Click(); });
+}
+
+void PicEdit::wireSymmetryMenu() {
+  connect(menuItem("Editsym"), &QAction::triggered, this, [this] { Editsym_Click(); });
+  connect(menuItem("SymWorking"), &QAction::triggered, this, [this] { SymWorking_Click(); });
+}
+
+// Under the canvas's right end, clear of the progress strip.
+void PicEdit::placePartLabels() {
+  if (Picture7 == nullptr) return;
+  const int top = std::max(inner_->height() - kFreeHeight, 0) + kPartLabelsDrop;
+  const int left = std::max(canvasLeft_ + canvas_.width() - Picture7->width(),
+                            Progress->geometry().right() + kColourPanelGap);
+  Picture7->move(left, top);
+}
+
+// ---- menus ---------------------------------------------------------------------
+
+void PicEdit::Editsym_Click() {
+  errors_.Trap("EditSym", [this] { Picture5->Editsym_Click(); });
+}
+
+void PicEdit::SymWorking_Click() {
+  errors_.Trap("SymWork", [this] { orn::SymWorking_Click(*this, this); });
+}
+
+void PicEdit::Picture13_Click() {
+  if (file_.ZoomBoxMode) return;
+  errors_.Trap("Picture13", [this] {
+    {
+      GetPoly dialog(polyShape_, this);
+      dialog.exec();
+    }
+    selectTool(kToolGeometric);
+    DrawAll(1);
+    GeoSh();
+  });
+}
+
+bool PicEdit::setupOffered() const {
+  const QAction* a = menuItem("Editsym");
+  return a != nullptr && a->isEnabled();
+}
+
+void PicEdit::SymUpdateMenus() {
+  const bool block = sym_.SymStart != sym_.SymEnd;
+  setItemEnabled("Yellow", block);
+  setItemEnabled("Zoom(0)", block);
+  setItemEnabled("MenSym", block || setupOffered());
+}
+
+void PicEdit::setEditsymEnabled(bool enabled) {
+  setItemEnabled("Editsym", enabled);
+  // While the menus are greyed out they stay so; MenEnable brings the
+  // symmetry menu back with the others.
+  const QAction* file = menuItem("MenFile");
+  if (file != nullptr && file->isEnabled()) SymUpdateMenus();
+}
+
+void PicEdit::setSymWorkingEnabled(bool enable) { setItemEnabled("SymWorking", enable); }
+
+bool PicEdit::yellowChecked() const {
+  const QAction* a = menuItem("Yellow");
+  return a != nullptr && a->isChecked();
+}
+
+void PicEdit::refreshSymmetryControls() {
+  Picture7->showPartsFromBlock();
+  bool anyPart = false;
+  for (int g = 1; g <= kMaxGroups; ++g)
+    anyPart = anyPart || Picture7->Label7[static_cast<std::size_t>(g)]->isVisibleTo(Picture7);
+  Picture7->setVisible(anyPart && !showMode() && editor_.PaintOnlyMode == 0);
+  SymUpdateMenus();
+}
+
+// ---- the canvas during the set-up --------------------------------------------------
+
+bool PicEdit::routeSetupPress(int Button, int Shift, float X, float Y) {
+  if (sym_.GeoCapture == 0) return false;
+  // Neither a redraw walking the list nor the initial-part choice takes a
+  // press; the set-up keeps the canvas all the same.
+  if (RedrawRunning(editor_) || Picture5->setup().SymInitialMode) return true;
+  editor_.PicChanged = true;
+  SymTestHandle(Button, Shift, X, Y);
+  return true;
+}
+
+bool PicEdit::routeSetupDoubleClick() {
+  if (sym_.GeoCapture == 0) return false;
+  if (RedrawRunning(editor_) || Picture5->setup().SymInitialMode) return true;
+  repeatSetupPress();
+  return true;
+}
+
+void PicEdit::SymTestHandle(int Button, int Shift, float X, float Y) {
+  errors_.Trap("SymTestHandle", [&] { Picture5->SymTestHandle(Button, Shift, X, Y); });
+}
+
+void PicEdit::repeatSetupPress() {
+  errors_.Trap("SymTestHandle", [this] { Picture5->repeatLastHandle(); });
+}
+
+// ---- what the set-up and the redraw ask of the window -----------------------------
+
+void PicEdit::canvasChanged() {
+  CopyToBmap();
+  Picture1->update();
+}
+
+void PicEdit::selectTool(int tool) {
+  if (tools_) {
+    tools_->engine().DrawType(tool);
+  } else {
+    editor_.CurDrawType = tool;
+  }
+}
+
+void PicEdit::SetDrawButtons(bool enable) {
+  if (tools_) tools_->engine().SetDrawButtons(enable);
+  Picture13->setVisible(enable && editor_.ShowGeoNumbers && editor_.PaintOnlyMode == 0);
+}
+
+// The set-up counts as up from its start to OK or Cancel, also while the
+// panel steps aside for the "Base" click.
+bool PicEdit::setupPanelVisible() const {
+  return sym_.GeoCapture != 0 || (Picture5 != nullptr && Picture5->isVisibleTo(inner_));
+}
+
+void PicEdit::ShowSymme(int region) { orn::ShowSymme(sym_, draw_, list_, region); }
+
+void PicEdit::SymShowHandles(int mode) {
+  orn::SymShowHandles(sym_, canvas_, mode, editor_.SymSetupDraw);
+}
+
+void PicEdit::GeoSh() {
+  errors_.Trap("GeoSh", [this] {
+    auto* button = DrawTypePanel->findChild<QAbstractButton*>("DrawType(6)");
+    orn::GeoSh(button, polyShape_, editor_.ShowGeoNumbers);
+  });
+}
+
+}  // namespace orn

@@ -1,0 +1,83 @@
+#pragma once
+// The canvas's tools in the editor window: the column of tool buttons, the
+// Delete Color Handle swatch, the spline/polyline switch, the step-back
+// repeat timer, and the wiring of the canvas's mouse events to the mouse
+// engine.
+#include <QToolButton>
+#include <QObject>
+
+#include <map>
+#include <memory>
+
+#include "canvas/mouse_engine.h"
+
+class QTimer;
+
+namespace orn {
+
+class PicEdit;
+
+// One tool button: a coloured box that acts on the press (not the click).
+class ToolButton : public QToolButton {
+  Q_OBJECT
+ public:
+  ToolButton(int tool, QWidget* parent);
+  int tool() const { return tool_; }
+  void setBackColor(Rgb c);
+  Rgb backColor() const { return back_; }
+
+ signals:
+  void pressedTool(int tool);
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override;
+
+ private:
+  int tool_;
+  Rgb back_ = 0;
+};
+
+class CanvasTools : public QObject, private MouseUi {
+  Q_OBJECT
+ public:
+  explicit CanvasTools(PicEdit& w);
+  ~CanvasTools() override;
+
+  MouseEngine& engine() { return *engine_; }
+  // The button of a tool (DrawType(i)); null for an unknown code.
+  ToolButton* DrawType(int tool) const;
+  QWidget* KillColor = nullptr;
+  ToolButton* SplinePoly = nullptr;
+  QTimer* UndoPoly = nullptr;
+
+ private:
+  class Controls;
+
+  // MouseUi
+  void canvasChanged() override;
+  void setCanvasPointer(int pointer) override;
+  void LocateCursor(int x, int y) override;
+  void undoPolyChanged(bool running) override;
+  bool loading() const override;
+  void ExitC() override;
+  void setEditsymEnabled(bool enabled) override;
+  void setToolButtonVisible(int tool, bool visible) override;
+  bool toolButtonVisible(int tool) const override;
+  void showKillColor(bool visible, Rgb colour) override;
+  Rgb killColor() const override { return killColour_; }
+  void currentColourChanged() override;
+  void setSplinePolyColour(Rgb colour) override;
+  void setPolygonButtonVisible(bool visible) override;
+
+  void buildButtons();
+  void wireCanvas();
+  void wireMenus();
+
+  PicEdit& w_;
+  std::unique_ptr<Controls> controls_;
+  std::unique_ptr<MouseEngine> engine_;
+  std::map<int, ToolButton*> buttons_;
+  Rgb killColour_ = 0;
+};
+
+}  // namespace orn

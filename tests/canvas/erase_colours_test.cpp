@@ -1,0 +1,231 @@
+// Erasing all colour: the PAINT records leave the list, every other record
+// stays exactly as it was, and the list stays well formed.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <utility>
+#include <vector>
+
+#include "canvas/erase_colours.h"
+#include "canvas/redraw_fixture.h"
+
+namespace orn::test {
+namespace {
+
+using Entries = std::vector<std::pair<float, float>>;
+
+Entries entriesOf(const DrawingList& list, int from, int to) {
+  Entries out;
+  for (int i = from; i <= to; ++i) out.push_back({list.G0[i], list.G1[i]});
+  return out;
+}
+
+// The entries of every frame that is not a live PAINT record, in order.
+Entries keptEntries(const DrawingList& list) {
+  Entries out;
+  FrameWalker walk(list);
+  Frame f;
+  while (walk.next(f)) {
+    if (f.kind == FrameKind::Record && list.G0[f.head] == float(kCodePaint)) continue;
+    const Entries e = entriesOf(list, f.head, f.last);
+    out.insert(out.end(), e.begin(), e.end());
+  }
+  return out;
+}
+
+// Walks the whole list: every frame sound, the end marker at NumPoints, no
+// record open, no PAINT record left.
+void expectWellFormedWithoutPaint(const DrawingList& list) {
+  FrameWalker walk(list);
+  Frame f;
+  FrameKind last = FrameKind::Malformed;
+  while (walk.next(f)) {
+    ASSERT_NE(f.kind, FrameKind::Malformed) << "at " << f.head;
+    EXPECT_NE(list.G0[f.head], float(kCodePaint)) << "at " << f.head;
+    last = f.kind;
+  }
+  EXPECT_EQ(last, FrameKind::End);
+  EXPECT_EQ(list.G0[list.NumPoints], float(kCodeEnd));
+  EXPECT_EQ(list.ItemHead, list.NumPoints);
+  EXPECT_EQ(list.ItemFirst, list.NumPoints);
+}
+
+class AnsweringHost : public PumpHost {
+ public:
+  MsgResult messageBox(const std::string& text, MsgButtons b, MsgIcon icon,
+                       const std::string& title) override {
+    asked.push_back({text, title});
+    buttons = b;
+    this->icon = icon;
+    return answer;
+  }
+  MsgResult answer = MsgResult::OK;
+  std::vector<std::pair<std::string, std::string>> asked;
+  MsgButtons buttons{};
+  MsgIcon icon{};
+};
+
+class CountingHooks : public ListEditHooks {
+ public:
+  void closeOpenRecord(DrawingList& list) override {
+    ++closes;
+    list.closeRecord();
+  }
+  void drawAll() override { ++redraws; }
+  int closes = 0;
+  int redraws = 0;
+};
+
+struct EraseScene : Scene {
+  AnsweringHost asking;
+  CountingHooks hooks;
+  EraseEnv eraseEnv() { return EraseEnv{list, sym, colour, asking, hooks}; }
+  void useColours() {
+    colour.ColorsInUse = {{308, 0x3333FF}, {999, 0x2050E0}};
+    colour.InUseCount = 2;
+  }
+};
+
+TEST(EraseColours, RemovesPaintBetweenRecordsAndLeavesTheOthersIdentical) {
+  EraseScene s;
+  s.addShape(kTypePolyLine, {{10, 10}, {50, 10}, {50, 50}});
+  s.addPaint({{0x0000FF, {20, 20}}, {0x00FF00, {30, 30}}});
+  s.addShape(kTypeCircle2, {{100, 100}, {120, 100}});
+  s.addSingle(float(kCodeMark), 0.0f);
+  s.addPaint({{0xFF0000, {5, 5}}});
+  // A PAINT record taken out of the picture is not a live one and stays.
+  const int out = s.addPaint({{0x123456, {7, 7}}});
+  s.list.G0[out] = float(kCodePaint + kCodeOut);
+  s.addShape(kTypeSpline, {{60, 60}, {70, 80}, {90, 60}});
+  s.useColours();
+  const Entries expected = keptEntries(s.list);
+  const int before = s.list.NumPoints;
+
+  EraseEnv env = s.eraseEnv();
+  ASSERT_TRUE(EraseC(env, true));
+
+  expectWellFormedWithoutPaint(s.list);
+  EXPECT_EQ(entriesOf(s.list, 0, s.list.NumPoints), expected);
+  // The entries freed at the end hold nothing of the old records.
+  for (int i = s.list.NumPoints + 1; i <= before; ++i) {
+    EXPECT_EQ(s.list.G0[i], 0.0f) << i;
+    EXPECT_EQ(s.list.G1[i], 0.0f) << i;
+  }
+  EXPECT_EQ(s.colour.InUseCount, 0);
+  EXPECT_TRUE(s.colour.ColorsInUse.empty());
+  // Silently: no question, no redraw.
+  EXPECT_TRUE(s.asking.asked.empty());
+  EXPECT_EQ(s.hooks.redraws, 0);
+}
+
+TEST(EraseColours, AsksFirstAndCancelLeavesThePictureAlone) {
+  EraseScene s;
+  s.addShape(kTypePolyLine, {{10, 10}, {50, 10}});
+  s.addPaint({{0x0000FF, {20, 20}}});
+  s.useColours();
+  const Entries all = entriesOf(s.list, 0, s.list.NumPoints);
+  const int n = s.list.NumPoints;
+
+  s.asking.answer = MsgResult::Cancel;
+  EraseEnv env = s.eraseEnv();
+  EXPECT_FALSE(EraseC(env, false));
+  ASSERT_EQ(s.asking.asked.size(), 1u);
+  EXPECT_EQ(s.asking.asked[0].first, "Are you sure?");
+  EXPECT_EQ(s.asking.asked[0].second, "Erase All Color From Picture");
+  EXPECT_EQ(s.asking.buttons, MsgButtons::OKCancel);
+  EXPECT_EQ(s.asking.icon, MsgIcon::Question);
+  EXPECT_EQ(s.list.NumPoints, n);
+  EXPECT_EQ(entriesOf(s.list, 0, n), all);
+  EXPECT_EQ(s.colour.InUseCount, 2);
+  EXPECT_EQ(s.hooks.redraws, 0);
+
+  s.asking.answer = MsgResult::OK;
+  EXPECT_TRUE(EraseC(env, false));
+  expectWellFormedWithoutPaint(s.list);
+  EXPECT_EQ(s.colour.InUseCount, 0);
+  EXPECT_EQ(s.hooks.redraws, 1);
+}
+
+TEST(EraseColours, PacksPendingDeletionsAndClosesTheOpenRecordFirst) {
+  EraseScene s;
+  const int line = s.addShape(kTypePolyLine, {{10, 10}, {50, 10}, {50, 50}, {10, 50}});
+  s.addPaint({{0x0000FF, {20, 20}}});
+  // The second point of the line is deleted and waits for packing.
+  const int first = firstPointOf(s.list, line);
+  s.list.G0[first + 1] = kDeletedPoint;
+  s.list.G1[first + 1] = kDeletedPoint;
+  s.list.PackFrom = static_cast<std::int16_t>(first + 1);
+  // A polyline still being drawn.
+  ASSERT_TRUE(s.list.CreateItem(kTypePolyLine, 1, 200, 200));
+  ASSERT_TRUE(s.list.AddPoint(220, 210, kToolPolyLine));
+  ASSERT_TRUE(s.list.recordOpen());
+
+  EraseEnv env = s.eraseEnv();
+  ASSERT_TRUE(EraseC(env, true));
+
+  EXPECT_EQ(s.hooks.closes, 1);
+  EXPECT_EQ(s.list.PackFrom, 0);
+  expectWellFormedWithoutPaint(s.list);
+  // The line lost its deleted point; the closed record follows it directly.
+  const Frame a = frameAt(s.list, 0);
+  ASSERT_EQ(a.kind, FrameKind::Record);
+  EXPECT_EQ(a.last - a.first + 1, 3);
+  const Frame b = frameAt(s.list, a.next());
+  ASSERT_EQ(b.kind, FrameKind::Record);
+  EXPECT_EQ(entriesOf(s.list, b.first, b.last), (Entries{{200, 200}, {220, 210}}));
+  EXPECT_EQ(b.next(), s.list.NumPoints);
+}
+
+TEST(EraseColours, SymmetryBlockAfterAFillKeepsWorking) {
+  // The base shapes were coloured before the symmetry was set up: the block
+  // and the Geometric record it refers to move down with the fill gone.
+  EraseScene s;
+  const int fill = s.addPaint({{0x0000FF, {40, 40}}});
+  const int fillLength = s.list.NumPoints - fill;
+  s.addTranslationSymmetry();
+  s.addShape(kTypePolyLine, {{10, 10}, {100, 100}});
+  const int oldStart = s.sym.SymStart;
+  const int oldEnd = s.sym.SymEnd;
+  s.sym.CurPart = 1;
+  ASSERT_EQ(CheckSymData(s.sym, s.list), SymRebuild::Valid);
+
+  EraseEnv env = s.eraseEnv();
+  ASSERT_TRUE(EraseC(env, true));
+
+  expectWellFormedWithoutPaint(s.list);
+  EXPECT_EQ(s.sym.SymStart, oldStart - fillLength);
+  EXPECT_EQ(s.sym.SymEnd, oldEnd - fillLength);
+  EXPECT_EQ(s.list.G0[s.sym.SymStart], float(kCodeSymmetryChg));
+  EXPECT_EQ(s.list.G1[s.sym.SymStart], -2.0f);
+  EXPECT_EQ(s.list.G0[s.sym.SymEnd], float(kCodeSymmetryChg));
+  EXPECT_FALSE(s.sym.SymTablesValid);
+  ASSERT_EQ(CheckSymData(s.sym, s.list), SymRebuild::Valid);
+  // Every copy still refers to the Geometric record, now at the list's start.
+  std::vector<SymItem> items;
+  ASSERT_TRUE(ReadSymBlock(s.list, s.sym, items));
+  ASSERT_EQ(items.size(), 2u);
+  for (const SymItem& it : items) {
+    EXPECT_EQ(it.RefGeo, 0);
+  }
+  EXPECT_EQ(s.list.G0[0], float(kCodeGeometric));
+
+  // The redraw replicates the line into the translated copy.
+  RedrawEnv redraw = s.env();
+  DrawAll(redraw, 1);
+  EXPECT_EQ(s.canvas.point(55, 55), std::int64_t(kBlack));
+  EXPECT_EQ(s.canvas.point(175, 55), std::int64_t(kBlack));
+}
+
+TEST(EraseColours, AListWithoutPaintIsLeftAsItIs) {
+  EraseScene s;
+  s.addShape(kTypePolyLine, {{10, 10}, {50, 10}});
+  s.addSingle(float(kCodeMark), 0.0f);
+  const Entries all = entriesOf(s.list, 0, s.list.NumPoints + 3);
+  const int n = s.list.NumPoints;
+  EXPECT_EQ(RemovePaintRecords(s.list, s.sym), 0);
+  EXPECT_EQ(s.list.NumPoints, n);
+  EXPECT_EQ(entriesOf(s.list, 0, n + 3), all);
+}
+
+}  // namespace
+}  // namespace orn::test
