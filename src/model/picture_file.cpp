@@ -212,8 +212,12 @@ void Put(std::vector<std::uint8_t>& out, float v) {
 }
 
 FileError WriteFailure(const std::filesystem::path& path, int err) {
-  return FileError{FileErrorKind::CannotWrite,
-                   "\"" + path.string() + "\" could not be saved: " + std::strerror(err) + "."};
+  std::string text = "\"";
+  text += path.string();
+  text += "\" could not be saved: ";
+  text += std::strerror(err);
+  text += ".";
+  return FileError{FileErrorKind::CannotWrite, text};
 }
 
 }  // namespace
@@ -348,7 +352,10 @@ std::vector<std::uint8_t> EncodePictureFile(const PictureFile& pic) {
 std::optional<FileError> WriteFileReplacing(const std::filesystem::path& path,
                                             std::span<const std::uint8_t> bytes) {
   const std::filesystem::path dir = path.has_parent_path() ? path.parent_path() : ".";
-  std::string tmpl = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
+  std::string hidden = ".";
+  hidden += path.filename().string();
+  hidden += ".XXXXXX";
+  std::string tmpl = (dir / hidden).string();
   const int fd = ::mkstemp(tmpl.data());
   if (fd < 0) return WriteFailure(path, errno);
 

@@ -17,7 +17,9 @@ void quitNow() { std::_Exit(EXIT_FAILURE); }
 }  // namespace
 
 std::string NumberText(long long n) {
-  return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+  std::string text = n < 0 ? "" : " ";
+  text += std::to_string(n);
+  return text;
 }
 
 std::string ErrorMessageText(const std::string& errorText, int errIndex, int line,
