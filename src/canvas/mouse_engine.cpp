@@ -143,7 +143,9 @@ namespace {
 std::string signText(float v) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%g", double(v));
-  return v < 0 ? std::string(buf) : " " + std::string(buf);
+  std::string text = v < 0 ? "" : " ";
+  text += buf;
+  return text;
 }
 
 }  // namespace

@@ -316,7 +316,10 @@ FileResult<PictureFile> ReadPictureFile(const std::filesystem::path& path) {
   std::error_code ec;
   if (!f || !std::filesystem::is_regular_file(path, ec)) {
     FileResult<PictureFile> r;
-    r.error = FileError{FileErrorKind::CannotOpen, "\"" + path.string() + "\" cannot be opened."};
+    std::string text = "\"";
+    text += path.string();
+    text += "\" cannot be opened.";
+    r.error = FileError{FileErrorKind::CannotOpen, text};
     return r;
   }
   std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};

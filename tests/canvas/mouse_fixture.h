@@ -94,8 +94,9 @@ struct MouseScene : Scene {
     for (int y = 0; y < a.height(); ++y)
       for (int x = 0; x < a.width(); ++x)
         if (a.point(x, y) != b.point(x, y) && n++ < 12)
-          out += "(" + std::to_string(x) + "," + std::to_string(y) + ":" + std::to_string(a.point(x, y)) +
-                 "/" + std::to_string(b.point(x, y)) + ") ";
+          out.append("(").append(std::to_string(x)).append(",").append(std::to_string(y))
+              .append(":").append(std::to_string(a.point(x, y))).append("/")
+              .append(std::to_string(b.point(x, y))).append(") ");
     return std::to_string(n) + " differ " + out;
   }
   std::vector<std::pair<float, float>> entries(int from, int to) const {
