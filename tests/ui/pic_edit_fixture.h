@@ -42,6 +42,9 @@ class ScriptedHost : public NullHost {
     if (onPump) onPump();
   }
   std::function<void()> onPump;
+  // The Ctrl key as the test holds it.
+  bool ctrlKeyDown() const override { return ctrl; }
+  bool ctrl = false;
   MsgResult messageBox(const std::string& text, MsgButtons b, MsgIcon,
                        const std::string& title) override {
     boxes.push_back({text, b, title});

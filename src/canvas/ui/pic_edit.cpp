@@ -21,7 +21,9 @@
 #include "canvas/ui/sym_p_load.h"
 #include "canvas/ui/tool_buttons.h"
 #include "platform/canvas_widget.h"
+#include "platform/qt_colour.h"
 #include "shell/ui/error_msg_box.h"
+#include "symmetry/ui/click_label.h"
 
 namespace orn {
 
@@ -41,13 +43,9 @@ constexpr int kInUseWidth = 48;
 constexpr int kInUseHeight = 200;
 constexpr int kStopSignPos = 16;
 constexpr int kStopSignSize = 32;
+// The Special menu's hot spot, in the bottom-left corner below the tools.
+constexpr int kLabel6Pos = 2;
 
-QString colourStyle(Rgb c) {
-  return QString("background-color: #%1%2%3;")
-      .arg(c & 0xFF, 2, 16, QChar('0'))
-      .arg((c >> 8) & 0xFF, 2, 16, QChar('0'))
-      .arg((c >> 16) & 0xFF, 2, 16, QChar('0'));
-}
 
 }  // namespace
 
@@ -135,6 +133,7 @@ void PicEdit::buildWidgets() {
   connect(layoutTimer_, &QTimer::timeout, this, [this] { FormRSZ(); });
 
   buildSymmetryWidgets();
+  buildSpecialWidgets();
 
   resizeCanvas(canvas_.width(), canvas_.height());
   placeColourPanel();
@@ -188,6 +187,7 @@ void PicEdit::placeBottomStrip() {
   Text1->setGeometry(kCanvasLeft, top + 4, std::max(inner_->width() - kFreeWidth, 1),
                      kHelpBoxHeight);
   Progress->setGeometry(kCanvasLeft, top + kHelpBoxHeight + 10, kProgressWidth, kProgressHeight);
+  Label6->move(kLabel6Pos, std::max(fh - Label6->height() - kLabel6Pos, 0));
   placePartLabels();
 }
 
@@ -202,7 +202,10 @@ void PicEdit::formRszSteps() {
     return;
   }
   if (RedrawPending) {
+    // Restored from an icon: the canvas keeps its size, which is all a
+    // pending FitOnResize asks.
     RedrawPending = false;
+    FitOnResize = false;
     Picture1->show();
     DrawAll(1);
     return;

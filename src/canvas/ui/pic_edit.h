@@ -38,6 +38,7 @@ namespace orn {
 
 class CanvasTools;
 class CanvasWidget;
+class ClickLabel;
 class FileDialogs;
 class PartLabels;
 class SymSetupPanel;
@@ -162,6 +163,13 @@ class PicEdit : public QMainWindow,
   void SymTestHandle(int Button, int Shift, float X, float Y);
   void repeatSetupPress();
 
+  // ---- the hidden "S&pecial" menu ----
+  // The small caption-less hot spot whose Ctrl+click shows or hides the menu.
+  ClickLabel* Label6 = nullptr;
+  void Label6_Click();
+  void DebugX_Click(int Index);
+  void DebugXC(int Index);
+
   // Erases all colour from the picture (asks first and redraws afterwards
   // unless SilentErase is set).
   void EraseC();
@@ -210,6 +218,8 @@ class PicEdit : public QMainWindow,
 
   void buildWidgets();
   void buildMenus();
+  void buildSpecialWidgets();
+  void wireSpecialMenu();
   QMenu* addMenu(QMenu* parent, const char* name, const char* caption);
   QAction* addItem(QMenu* menu, const char* name, const char* caption, bool built = false,
                    bool checkable = false);

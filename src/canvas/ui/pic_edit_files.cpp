@@ -15,6 +15,7 @@
 #include "canvas/ui/sym_p_load.h"
 #include "model/record_codes.h"
 #include "platform/canvas_widget.h"
+#include "platform/qt_colour.h"
 
 namespace orn {
 
@@ -181,13 +182,19 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   if (r.windowState == 2) {
     if (!isMaximized()) showMaximized();
   } else if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
+    // The layout this state change asks for runs later, from the event
+    // loop; FitOnResize stays set until then, so that it passes and the
+    // canvas keeps the size stored with the picture.
     FitOnResize = true;
     showNormal();
-    FitOnResize = false;
   }
   const int fw = inner_->width();
   const int fh = inner_->height();
-  if (fw - kFreeWidth < canvas_.width() || fh - kFreeHeight < canvas_.height()) FormRSZ();
+  if (fw - kFreeWidth < canvas_.width() || fh - kFreeHeight < canvas_.height()) {
+    // The stored canvas does not fit: it is fitted now, not kept.
+    FitOnResize = false;
+    FormRSZ();
+  }
   if (!editor_.SkipSplineRedraw) DrawAll(1);
 
   const bool geometricFirst = list_.G0[0] == float(kCodeGeometric) ||
@@ -221,7 +228,7 @@ void PicEdit::applyStoredSizes(const LoadReport& r) {
     inner_->setAutoFillBackground(true);
     QPalette p = inner_->palette();
     const Rgb g = pic_.GalleryBackColor;
-    p.setColor(QPalette::Window, QColor(g & 0xFF, (g >> 8) & 0xFF, (g >> 16) & 0xFF));
+    p.setColor(QPalette::Window, toQColor(g));
     inner_->setPalette(p);
   }
 }

@@ -30,9 +30,6 @@ namespace {
 // The set-up panel stands over the tool column, whose buttons it hides.
 constexpr int kSetupPanelLeft = 0;
 constexpr int kSetupPanelTop = 56;
-// The polygon button's place in the tool column.
-constexpr int kPolygonButtonPos = 4;
-constexpr int kPolygonButtonSize = 28;
 // The part labels sit in the bottom strip, this far below its top edge.
 constexpr int kPartLabelsDrop = 4;
 
@@ -47,9 +44,8 @@ void PicEdit::buildSymmetryWidgets() {
 
   Picture13 = new QPushButton(QString::fromUtf8("\u2B21"), DrawTypePanel);
   Picture13->setObjectName("Picture13");
-  Picture13->setGeometry(kPolygonButtonPos, kPolygonButtonPos, kPolygonButtonSize,
-                         kPolygonButtonSize);
-  // Shown with the geometry buttons only.
+  // Placed in the tool column with the tool buttons; shown with the geometry
+  // buttons only.
   Picture13->hide();
   connect(Picture13, &QPushButton::clicked, this, [this] { Picture13_Click(); });
 }

@@ -9,6 +9,7 @@
 #include "canvas/tools.h"
 #include "canvas/ui/pic_edit.h"
 #include "platform/canvas_widget.h"
+#include "platform/qt_colour.h"
 
 namespace orn {
 
@@ -17,12 +18,7 @@ namespace {
 constexpr int kButtonSize = 30;
 constexpr int kButtonGap = 2;
 
-QString colourStyle(Rgb c) {
-  return QString("background-color: #%1%2%3; border: 1px solid gray;")
-      .arg(c & 0xFF, 2, 16, QChar('0'))
-      .arg((c >> 8) & 0xFF, 2, 16, QChar('0'))
-      .arg((c >> 16) & 0xFF, 2, 16, QChar('0'));
-}
+QString buttonStyle(Rgb c) { return colourStyle(c, "border: 1px solid gray;"); }
 
 // Short captions for the buttons.
 QString caption(int tool) {
@@ -54,7 +50,7 @@ ToolButton::ToolButton(int tool, QWidget* parent) : QToolButton(parent), tool_(t
 
 void ToolButton::setBackColor(Rgb c) {
   back_ = c & 0xFFFFFF;
-  setStyleSheet(colourStyle(back_));
+  setStyleSheet(buttonStyle(back_));
 }
 
 void ToolButton::mousePressEvent(QMouseEvent* e) {
@@ -136,6 +132,9 @@ void CanvasTools::buildButtons() {
   SplinePoly->setGeometry(kButtonGap, below, kButtonSize, kButtonSize / 2);
   SplinePoly->setBackColor(w_.picture().SplinePolyOn ? 255 : kToolButtonDrawing);
   connect(SplinePoly, &ToolButton::pressedTool, this, [this] { engine_->SplinePoly_Click(); });
+  // The polygon button beside the switch, clear of every tool button.
+  if (w_.Picture13 != nullptr)
+    w_.Picture13->setGeometry(2 * kButtonGap + kButtonSize, below, kButtonSize, kButtonSize);
 
   KillColor = new QWidget(panel);
   KillColor->setObjectName("KillColor");
@@ -211,10 +210,9 @@ bool CanvasTools::loading() const { return w_.file().LoadingRecent; }
 
 void CanvasTools::ExitC() { w_.MenFileExit_Click(); }
 
-void CanvasTools::setEditsymEnabled(bool enabled) {
-  QAction* a = w_.menuItem("Editsym");
-  if (a != nullptr && a->property("ornBuilt").toBool()) a->setEnabled(enabled);
-}
+// Through the window, so that the "&Symmetry" menu that holds the item is
+// offered with it.
+void CanvasTools::setEditsymEnabled(bool enabled) { w_.setEditsymEnabled(enabled); }
 
 void CanvasTools::setToolButtonVisible(int tool, bool visible) {
   if (ToolButton* b = DrawType(tool)) b->setVisible(visible);
@@ -227,12 +225,12 @@ bool CanvasTools::toolButtonVisible(int tool) const {
 
 void CanvasTools::showKillColor(bool visible, Rgb colour) {
   killColour_ = colour & 0xFFFFFF;
-  KillColor->setStyleSheet(colourStyle(killColour_));
+  KillColor->setStyleSheet(buttonStyle(killColour_));
   KillColor->setVisible(visible);
 }
 
 void CanvasTools::currentColourChanged() {
-  w_.Picture4->setStyleSheet(colourStyle(w_.colour().CurrentColor));
+  w_.Picture4->setStyleSheet(buttonStyle(w_.colour().CurrentColor));
 }
 
 void CanvasTools::setSplinePolyColour(Rgb colour) { SplinePoly->setBackColor(colour); }

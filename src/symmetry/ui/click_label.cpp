@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include "platform/qt_colour.h"
+
 namespace orn {
 
 ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
@@ -12,7 +14,7 @@ ClickLabel::ClickLabel(const QString& text, QWidget* parent) : QLabel(text, pare
 void ClickLabel::setBackColor(Rgb c) {
   back_ = c & 0xFFFFFF;
   QPalette p = palette();
-  p.setColor(QPalette::Window, QColor(back_ & 0xFF, (back_ >> 8) & 0xFF, (back_ >> 16) & 0xFF));
+  p.setColor(QPalette::Window, toQColor(back_));
   setPalette(p);
 }
 

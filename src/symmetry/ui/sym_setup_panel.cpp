@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "model/record_codes.h"
+#include "platform/qt_colour.h"
 #include "symmetry/setup_accept.h"
 #include "symmetry/setup_capture.h"
 #include "symmetry/setup_handles.h"
@@ -23,12 +24,6 @@ constexpr int kHelpTopic = 1000;
 constexpr const char* kTooLongText =
     "The symmetry does not fit into the picture's list of points; nothing was changed.";
 
-QString colourSheet(Rgb c) {
-  return QString("background-color: #%1%2%3;")
-      .arg(c & 0xFF, 2, 16, QChar('0'))
-      .arg((c >> 8) & 0xFF, 2, 16, QChar('0'))
-      .arg((c >> 16) & 0xFF, 2, 16, QChar('0'));
-}
 
 }  // namespace
 
@@ -36,14 +31,19 @@ SymSetupPanel::SymSetupPanel(SymSetupHost& host, PartLabels& parts, QWidget* par
     : QFrame(parent), host_(host), parts_(parts) {
   setObjectName("Picture5");
   setFrameShape(QFrame::Box);
+  // Opaque: the tool buttons it stands over do not show through.
+  setAutoFillBackground(true);
+  // One narrow column, as wide as the tool column it stands over, so that
+  // it covers no part of the canvas and its handles.
   Label10 = new QLabel(" Symmetry Group", this);
   Label10->setObjectName("Label10");
-  Label10->setGeometry(4, 4, 110, 16);
-  // Choices 0..5 at (120,480), (360,480), (600,480), (120,720), ... twips.
+  Label10->setWordWrap(true);
+  Label10->setGeometry(1, 2, 62, 30);
+  // Choices 0..5 in two rows of three.
   for (int i = 0; i <= kMaxGroups; ++i) {
     auto* l = new ClickLabel(QString(), this);
     l->setObjectName(QString("Label9_%1").arg(i));
-    l->setGeometry(8 + (i % 3) * 16, 32 + (i / 3) * 16, kChoice - 2, kChoice - 2);
+    l->setGeometry(9 + (i % 3) * 16, 34 + (i / 3) * 16, kChoice - 2, kChoice - 2);
     l->setBackColor(GroupColor(i));
     l->setFrameShape(QFrame::Box);
     l->onClick = [this, i] { Label9_Click(i); };
@@ -56,7 +56,7 @@ SymSetupPanel::SymSetupPanel(SymSetupHost& host, PartLabels& parts, QWidget* par
   exx->setFrameShape(QFrame::Box);
   Label11 = new ClickLabel(QString(), this);
   Label11->setObjectName("Label11");
-  Label11->setGeometry(70, 34, kChoice, kChoice);
+  Label11->setGeometry(4, 70, kChoice, kChoice);
   Label11->setFrameShape(QFrame::Box);
   Label11->onClick = [this] { SymInitialC(); };
 
@@ -66,19 +66,19 @@ SymSetupPanel::SymSetupPanel(SymSetupHost& host, PartLabels& parts, QWidget* par
     b->setGeometry(x, y, 56, 22);
     return b;
   };
-  SymInitial = button("SymInitial", "Initial", 90, 30);
-  SymClear = button("SymClear", "Clear", 4, 70);
-  Command1 = button("Command1", "Base", 62, 70);
-  SymOK[0] = button("SymOK_0", "OK", 4, 96);
-  SymOK[1] = button("SymOK_1", "Cancel", 62, 96);
-  Command3 = button("Command3", "Help", 120, 96);
+  SymInitial = button("SymInitial", "Initial", 4, 90);
+  SymClear = button("SymClear", "Clear", 4, 118);
+  Command1 = button("Command1", "Base", 4, 142);
+  SymOK[0] = button("SymOK_0", "OK", 4, 170);
+  SymOK[1] = button("SymOK_1", "Cancel", 4, 194);
+  Command3 = button("Command3", "Help", 4, 218);
   connect(SymInitial, &QPushButton::clicked, this, [this] { SymInitialC(); });
   connect(SymClear, &QPushButton::clicked, this, [this] { SymClear_Click(); });
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   connect(SymOK[0], &QPushButton::clicked, this, [this] { SymOK_Click(0); });
   connect(SymOK[1], &QPushButton::clicked, this, [this] { SymOK_Click(1); });
   connect(Command3, &QPushButton::clicked, this, [this] { host_.showHelp(kHelpTopic); });
-  setFixedSize(180, 122);
+  setFixedSize(64, 244);
   PutSymType(1);
   hide();
 }
@@ -96,7 +96,7 @@ void SymSetupPanel::setHelpText(const char* text, int group) {
   QLabel* t = host_.helpBox();
   if (t == nullptr) return;
   t->setText(text);
-  t->setStyleSheet(colourSheet(GroupColor(group)));
+  t->setStyleSheet(colourStyle(GroupColor(group)));
   t->show();
 }
 
@@ -179,7 +179,7 @@ void SymSetupPanel::Label9_Click(int Index) {
   if (!setup_.SymInitialMode) {
     if (Index == 0) return;
     setup_.CurSymGroup = Index;
-    if (QLabel* t = host_.helpBox()) t->setStyleSheet(colourSheet(GroupColor(Index)));
+    if (QLabel* t = host_.helpBox()) t->setStyleSheet(colourStyle(GroupColor(Index)));
   } else {
     setup_.CurSymType = Index;
   }
@@ -238,7 +238,7 @@ void SymSetupPanel::leaveSetup() {
   if (QLabel* t = host_.helpBox()) {
     t->hide();
     t->setText(QString::fromStdString(setup_.OldHelpText));
-    t->setStyleSheet(colourSheet(GroupColor(1)));
+    t->setStyleSheet(colourStyle(GroupColor(1)));
   }
   if (setup_.SavedColorTools) host_.ToggleColorTools();
   host_.MenEnable(true);

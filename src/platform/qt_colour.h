@@ -1,0 +1,21 @@
+#pragma once
+// Conversions from the program's colour values (red in the low byte) to Qt's.
+#include <QColor>
+#include <QString>
+
+#include "platform/core/surface.h"
+
+namespace orn {
+
+inline QColor toQColor(Rgb c) {
+  return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+// A style sheet that paints a widget's background in `c`, followed by `extra`.
+inline QString colourStyle(Rgb c, const QString& extra = QString()) {
+  QString sheet = QString("background-color: %1;").arg(toQColor(c).name());
+  if (!extra.isEmpty()) sheet += ' ' + extra;
+  return sheet;
+}
+
+}  // namespace orn
