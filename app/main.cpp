@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "canvas/ui/pic_edit.h"
+#include "colour/standard_colors.h"
 #include "platform/program_folder.h"
 #include "platform/qt_host.h"
 
@@ -24,5 +25,8 @@ int main(int argc, char** argv) {
   // The editor fills the screen, also where no window manager maximises it.
   if (QScreen* screen = QGuiApplication::primaryScreen()) w.setGeometry(screen->availableGeometry());
   w.showMaximized();
+  // The standard colours of the program folder (the built-in ones, with a
+  // word to the user, when the file is missing or damaged).
+  orn::ReadStandardColors(w.colour(), folder.folder, host);
   return app.exec();
 }

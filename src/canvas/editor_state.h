@@ -62,7 +62,8 @@ struct EditorState {
   // Which handle dots are on the canvas: 0 none, else the tool they are for.
   int DotsMode = 0;
 
-  // Pieces a spline rubber band is drawn in (kept with the settings).
+  // The spline setting of the editor start. Nothing reads it: a curve cuts
+  // each interval into as many pieces as the interval's size needs.
   int SplineSteps = 12;
 
   // The progress strip of a redraw.

@@ -1,5 +1,6 @@
 #include "canvas/redraw.h"
 
+#include <cmath>
 #include <vector>
 
 #include "canvas/paint_replay.h"
@@ -64,8 +65,9 @@ void colourToolButtons(RedrawEnv& e, bool redrawing) {
 // Black lines between the pages of a project.
 void drawProjectPages(RedrawEnv& e, Surface& canvas) {
   const float x = e.views.at(kProjectRow, 2);
-  const int pages = e.ed.ProjPages < 1 ? 1 : e.ed.ProjPages;
-  const float step = e.views.at(kProjectRow, 5) / static_cast<float>(pages);
+  // Without a page count there is no page to separate: only the right edge.
+  const int pages = e.ed.ProjPages < 1 ? 0 : e.ed.ProjPages;
+  const float step = pages > 0 ? e.views.at(kProjectRow, 5) / static_cast<float>(pages) : 0.0f;
   const Rgb pen = canvas.penColor();
   canvas.setPenMode(PenMode::Copy);
   canvas.setPenColor(kBlack);
@@ -104,6 +106,8 @@ void prepareCanvas(RedrawEnv& e, Walk& w) {
 // A SYMMETRY CHG entry: the part named by its new value becomes current.
 void followSymmetryChange(RedrawEnv& e, int i) {
   if (e.ed.DebugSymChg) e.list.G1[i] = 0.0f;
+  // A value that is not a whole number is a stray entry, not a part change.
+  if (e.list.G1[i] != std::floor(e.list.G1[i])) return;
   int part = roundEntry(e.list.G1[i]);
   if (part >= 0) part %= 100;
   if (part >= 0 && part <= kMaxParts && part != e.sym.CurPart) selectPart(e, part);

@@ -252,11 +252,17 @@ bool MouseEngine::closeFigure(int type) {
   CanvasDrawing d = drawing();
   const std::span<const float> X(list.G0), Y(list.G1);
   penMode(PenMode::Copy);
-  auto drop = [&] { list.NumPoints = static_cast<std::int16_t>(list.ItemHead - 1); };
+  bool redraw = false;
+  auto drop = [&] {
+    list.NumPoints = static_cast<std::int16_t>(list.ItemHead - 1);
+    // The rubber band of a stroke that shrank to one point may still show
+    // (a dot, or a gap in a line under it): only a redraw shows the picture
+    // without it.
+    if (type != kTypePaint) redraw = true;
+  };
   auto setLength = [&] {
     list.G1[list.ItemFirst - 1] = static_cast<float>(list.NumPoints - list.ItemHead);
   };
-  bool redraw = false;
   switch (type) {
     case kTypeSpline:
       if (list.NumPoints == list.ItemFirst) {
@@ -273,7 +279,11 @@ bool MouseEngine::closeFigure(int type) {
       break;
     case kTypePolyLine:
     case kTypeMultiLine:
-      if (type == kTypeMultiLine && (list.NumPoints - list.ItemFirst) % 2 == 0) --list.NumPoints;
+      // An unpaired last point goes; a lone first point leaves no record.
+      if (type == kTypeMultiLine && list.NumPoints > list.ItemFirst &&
+          (list.NumPoints - list.ItemFirst) % 2 == 0) {
+        --list.NumPoints;
+      }
       if (list.NumPoints == list.ItemFirst) {
         drop();
       } else {

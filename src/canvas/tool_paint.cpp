@@ -10,8 +10,12 @@
 namespace orn {
 
 void MouseEngine::UseColor() {
+  // A painted colour ends a pending pick or swap.
+  ed.ColorMode = kColorIdle;
+  colour.SwapIndex = 0;
+  // A colour is in use once, whatever code it was picked with.
   for (const InUseColor& c : colour.ColorsInUse) {
-    if (c.code == colour.CurrentCode && c.rgb == colour.CurrentColor) return;
+    if ((c.rgb & 0xFFFFFF) == (colour.CurrentColor & 0xFFFFFF)) return;
   }
   if (static_cast<int>(colour.ColorsInUse.size()) >= kMaxColorsInUse) return;
   colour.ColorsInUse.push_back({colour.CurrentCode, colour.CurrentColor});

@@ -195,14 +195,14 @@ FileDialogRequest OpenRequest(const FileState& file, int kind) {
   return r;
 }
 
-FileDialogRequest SaveRequest(const FileState& file, bool bitmap) {
+FileDialogRequest SaveRequest(const FileState& file, bool bitmap, bool wallpaper) {
   FileDialogRequest r;
   r.initialFolder = file.DialogDir;
   const bool named = file.FileName != kUnNamed;
   if (bitmap) {
     r.defaultExtension = "BMP";
-    if (named) r.proposedName = file.FileName.substr(0, file.FileName.size() - 3) + "BMP";
-    r.title = "Save as Bitmap";
+    if (named && !wallpaper) r.proposedName = file.FileName.substr(0, file.FileName.size() - 3) + "BMP";
+    r.title = wallpaper ? "Save as Wallpaper" : "Save as Bitmap";
     r.filter = "Bitmap Files (*.BMP)|*.BMP|All Files (*.*)|*.*";
   } else {
     r.defaultExtension = "PNT";
@@ -254,7 +254,9 @@ void ApplyPictureFile(FileContext& ctx, const PictureFile& pf, const std::string
   DrawingList& list = ctx.list;
   list.reset();
   const int end = static_cast<int>(g0.size()) - 1;
-  list.ensureIndex(end);
+  // The end marker stays at or below the capacity mark, so that the spare
+  // entries past it are there for the next record.
+  while (end > list.ListCapacity) list.BiggerArrays();
   std::copy(g0.begin(), g0.end(), list.G0.begin());
   std::copy(g1.begin(), g1.end(), list.G1.begin());
   list.NumPoints = list.ItemHead = list.ItemFirst = static_cast<std::int16_t>(end);
@@ -443,7 +445,7 @@ SaveOutcome FileSaveC(FileContext& ctx) {
   file.SaveAsWanted = false;
   const bool bitmapMode = file.PrintMode != 0;
   file.PrintMode = 0;
-  const auto chosen = ctx.dialogs.saveFile(SaveRequest(file, bitmapMode));
+  const auto chosen = ctx.dialogs.saveFile(SaveRequest(file, bitmapMode, ctx.draw.WallMeasure));
   if (!chosen || chosen->empty()) {
     file.SaveCancelled = true;
     return SaveOutcome{};
@@ -472,10 +474,17 @@ SaveOutcome FileSaveC(FileContext& ctx) {
 
 void FixFList(FileState& file, const std::string& fileName) {
   auto& r = file.RecentFiles;
-  if (r[0] == fileName) return;
+  // Names are compared without regard to case; an entry found takes the
+  // newest spelling.
+  const std::string key = PathKey(fileName);
+  auto same = [&](const std::string& s) { return !s.empty() && PathKey(s) == key; };
+  if (same(r[0])) {
+    r[0] = fileName;
+    return;
+  }
   if (IsSamplePath(fileName) || file.ShowMode != 0) return;
   int k = 1;
-  while (k <= 3 && r[k] != fileName) ++k;
+  while (k <= 3 && !same(r[k])) ++k;
   for (int j = (k <= 3 ? k - 1 : 2); j >= 0; --j) r[j + 1] = r[j];
   r[0] = fileName;
 }
@@ -502,7 +511,11 @@ bool HasExtension(const std::string& path, const std::string& ext) {
 
 bool IsSamplePath(const std::string& path) { return PathKey(path).find("\\STATIC\\OV") != std::string::npos; }
 
-bool IsStandardColFile(const std::string& path) { return Upper(FileNameOf(path)) == "STANDARD.COL"; }
+bool IsStandardColFile(const std::string& path) {
+  const std::string name = Upper(FileNameOf(path));
+  const std::string standard = "STANDARD.COL";
+  return name.size() >= standard.size() && name.compare(name.size() - standard.size(), standard.size(), standard) == 0;
+}
 
 int ModelNumberOf(const std::string& path) {
   const std::string key = PathKey(path);

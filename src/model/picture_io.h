@@ -207,7 +207,8 @@ void ApplyPictureFile(FileContext& ctx, const PictureFile& pf, const std::string
 
 // Puts `fileName` at the top of the recent list: unchanged when it is on top
 // already, or is a sample or loaded by a slide show; moved to the top when it
-// is further down; else the oldest entry drops out.
+// is further down; else the oldest entry drops out. Names are compared
+// without regard to case, and an entry found takes the new spelling.
 void FixFList(FileState& file, const std::string& fileName);
 
 // The menu caption of a recent path: the bare file name when it lies in
@@ -220,7 +221,8 @@ std::string PathKey(const std::string& path);
 bool HasExtension(const std::string& path, const std::string& ext);
 // A sample picture of the program (a file "OV..." in a "STATIC" folder).
 bool IsSamplePath(const std::string& path);
-// The standard colours' colour file, which is never written over.
+// The standard colours' colour file, which is never written over: a file
+// name ending in "STANDARD.COL", in any case.
 bool IsStandardColFile(const std::string& path);
 // The model number of a model sample: the digit after "\STATIC\OVMOD", or
 // for "\STATIC\OVX..." the digit before the extension; 0 otherwise.

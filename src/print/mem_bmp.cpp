@@ -12,11 +12,8 @@ void MemBmp::MemBmpLine(int x1, int y1, int x2, int y2) {
 }
 
 void MemBmp::MemBmpEllipse(int x, int y, int r) {
-  if (r <= 0) {
-    bmp_.plot(x, y);
-  } else {
-    bmp_.circle(x, y, r);
-  }
+  // Radius 0 is the one-pixel box, which the pen draws as a dot of its width.
+  bmp_.circle(x, y, r < 0 ? 0 : r);
 }
 
 void MemBmp::MemBmpFill(int x, int y, Rgb colour) {

@@ -15,7 +15,8 @@ class MemBmp : public MemBmpTarget {
 
   // The segment with both end pixels set.
   void MemBmpLine(int x1, int y1, int x2, int y2) override;
-  // Circle outline covering x - r .. x + r; r = 0 sets one pixel.
+  // Circle outline covering x - r .. x + r; r = 0 is a dot of the pen's
+  // width (one pixel with a thin pen).
   void MemBmpEllipse(int x, int y, int r) override;
   // Flood fill from (x, y) up to black, in the colour or, with GrayPaint,
   // in its grey.

@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "model/picture_io.h"
+
 namespace orn {
 
 namespace {
@@ -46,12 +48,9 @@ std::string ShowFileNameCaption(const std::string& name, bool asIs, const std::s
   if (asIs) return name;
   std::string text = name;
   if (!text.empty() && text.front() != '<') {
-    if (text.size() >= 3 && text.compare(text.size() - 3, 3, "PNT") == 0) {
-      // The extension's dot, never one in a folder name.
-      const auto dot = text.rfind('.');
-      const auto sep = text.find_last_of("/\\");
-      if (dot != std::string::npos && (sep == std::string::npos || dot > sep)) text.erase(dot);
-    }
+    // A picture file's extension goes, in any case: paths keep the case they
+    // have on disk. A dot in a folder name is never taken for it.
+    if (HasExtension(text, "PNT")) text.erase(text.rfind('.'));
     // Either separator ends a folder name.
     const auto slash = text.find_last_of("/\\");
     if (slash != std::string::npos) text.erase(0, slash + 1);

@@ -33,8 +33,8 @@ void MenusAllOptions(MenuItems& menus, bool show);
 // The editor window's caption for a picture name. With asIs the name is the
 // caption as it stands (picture titles, slide shows). Otherwise a real path
 // (not beginning with "<", as "<UnNamed>" does) loses its folders and, when
-// it ends in "PNT" exactly, its extension; then the caption is docWord, two
-// blanks, a hyphen, two blanks and the name.
+// it ends in "PNT" in any case, its extension; then the caption is docWord,
+// two blanks, a hyphen, two blanks and the name.
 std::string ShowFileNameCaption(const std::string& name, bool asIs,
                                 const std::string& docWord = "Picture");
 

@@ -6,6 +6,7 @@
 #include "model/record_codes.h"
 #include "symmetry/replication.h"
 #include "symmetry/setup_state.h"
+#include "symmetry/sym_records.h"
 
 namespace orn {
 
@@ -87,8 +88,13 @@ bool PartReferenceShape(const DrawingList& list, const SymState& sym, int& first
   const int p = sym.CurPart;
   if (p < 1 || p > kMaxParts || !sym.SymTablesValid) return false;
   const auto& row = sym.SymGroups[static_cast<std::size_t>(p)];
-  if (row[kLastCopy] < row[kFirstCopy] || (row[kFirstCopy] == 0 && row[kLastCopy] == 0 &&
-                                           row[kRefGeo] == 0))
+  if (row[kFirstCopy] < 0 || row[kLastCopy] < row[kFirstCopy]) return false;
+  // A part that is not in the block has a row of zeros, like a part of one
+  // copy made from the first base shape: the part's first record tells them
+  // apart, being the base copy of group p only for a real part.
+  SymItem base;
+  if (!GetSymItem(list, sym.SymStart + 1 + kSymItemLength * row[kFirstCopy], sym.SymEnd, base) ||
+      base.group != -p)
     return false;
   const int ref = row[kRefGeo];
   if (ref < 0 || ref >= list.NumPoints) return false;
@@ -127,8 +133,9 @@ void ShowSymme(SymState& sym, DrawContext& ctx, const DrawingList& list, int Ind
   const int saved = sym.CurPart;
   sym.CurPart = 0;
   const bool failed = ctx.FillFailed;
-  SymmPaint(sym, ctx, kYellow, std::floor(list.G0[last] + 0.5f), std::floor(list.G1[last] + 0.5f),
-            kBlack, FillType::Border);
+  // The centre is rounded to whole pixels, halves to even.
+  SymmPaint(sym, ctx, kYellow, std::nearbyint(list.G0[last]), std::nearbyint(list.G1[last]), kBlack,
+            FillType::Border);
   sym.CurPart = saved;
   ctx.FillFailed = failed;
   Outline(s, list, first, last, kWhite);

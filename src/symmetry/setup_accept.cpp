@@ -18,25 +18,27 @@ struct Entry {
   float g1;
 };
 
-// The drawing after `from` up to NumPoints, frame by frame: Marks at its
-// start are left out (the block's own Mark takes their place), and it always
-// ends with an end marker. A damaged frame ends the frame walk; the entries
-// from there are kept as they are.
+// The drawing after `from` up to NumPoints, frame by frame, with no Mark
+// standing right after another: Marks at its start are left out (the block's
+// own Mark, or the one that follows the base shapes, takes their place), and
+// a run of Marks further on keeps one. It always ends with an end marker. A
+// damaged frame ends the frame walk; the entries from there are kept as they
+// are.
 std::vector<Entry> ParkTail(const DrawingList& list, int from) {
   std::vector<Entry> tail;
   const int n = list.NumPoints;
   if (from > n) return {{float(kCodeEnd), 0.0f}};
-  bool leading = true;
+  bool afterMark = true;
   FrameWalker walk(list, from);
   Frame fr;
   int copied = from;
   while (walk.next(fr)) {
     if (fr.kind == FrameKind::Malformed) break;
     const bool mark = fr.kind == FrameKind::Single && list.G0[fr.head] == kMarkCode;
-    if (!(leading && mark)) {
+    if (!(afterMark && mark)) {
       for (int j = fr.head; j <= fr.last; ++j) tail.push_back({list.G0[j], list.G1[j]});
-      leading = false;
     }
+    afterMark = mark;
     copied = fr.last + 1;
   }
   for (int j = copied; j <= n; ++j) tail.push_back({list.G0[j], list.G1[j]});

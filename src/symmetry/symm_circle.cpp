@@ -139,8 +139,10 @@ void ArcAngles(SymState& sym, DrawContext& ctx, double cx, double cy, double ax,
   canvas.setPenColor(colour);
   canvas.arc(Pix(cx), Pix(cy), Pix(R), from, to);
   if (forward) {
+    // The start of a counter-clockwise arc is marked by a red point, as wide
+    // as the pen.
     canvas.setPenColor(kRed);
-    canvas.plot(Pix(ax), Pix(ay));
+    canvas.dot(Pix(ax), Pix(ay));
     canvas.setPenColor(colour);
   }
 }

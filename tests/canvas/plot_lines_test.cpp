@@ -46,6 +46,43 @@ TEST(PlotLines, DrawsAChainAndPairsOfAMultiLine) {
   EXPECT_TRUE(multi.canvas == linesOf({}));
 }
 
+// The chain (20,20) (60,20) (60,60) (100,60) (100,100) in a part of two
+// copies, drawn as a full redraw draws it (lines lengthened by 3), each
+// segment through the line replication with the given lengthening switches.
+Surface extendedChain(std::initializer_list<int> extendFirst) {
+  Scene s;
+  s.addTranslationSymmetry();
+  s.sym.CurPart = 1;
+  CheckSymData(s.sym, s.list);
+  s.ctx.ExtendLen = 3.0f;
+  s.ctx.ExtendLast = -1;
+  const int pts[5][2] = {{20, 20}, {60, 20}, {60, 60}, {100, 60}, {100, 100}};
+  int k = 0;
+  for (int ext : extendFirst) {
+    s.ctx.ExtendFirst = ext;
+    SymmLine(s.sym, s.ctx, pts[k][0], pts[k][1], pts[k + 1][0], pts[k + 1][1], kBlack);
+    ++k;
+  }
+  return s.canvas;
+}
+
+TEST(PlotLines, LengthensOnlyTheFirstAndLastSegmentOfAChainInARedraw) {
+  Scene s;
+  s.addTranslationSymmetry();
+  s.sym.CurPart = 1;
+  CheckSymData(s.sym, s.list);
+  s.ctx.ExtendLen = 3.0f;
+  s.ctx.ExtendLast = -1;
+  const Frame f = frameAt(s.list, s.addShape(kTypePolyLine, {{20, 20}, {60, 20}, {60, 60}, {100, 60}, {100, 100}}));
+  CanvasDrawing d = s.drawing();
+  PlotLines(d, s.list, f.first, f.last, 0, 100, kTypePolyLine);
+  EXPECT_EQ(s.ctx.ExtendFirst, 0);
+  EXPECT_TRUE(s.canvas == extendedChain({0, 1, 1, 0}));
+  // The switches make a visible difference in the copy.
+  EXPECT_FALSE(s.canvas == extendedChain({0, 0, 0, 0}));
+  EXPECT_FALSE(s.canvas == extendedChain({1, 1, 1, 1}));
+}
+
 TEST(PlotLines, ASmallCountDrawsOnlyTheNewestSegment) {
   Scene s;
   const Frame f = frameAt(s.list, s.addShape(kTypePolyLine, {{10, 10}, {50, 10}, {50, 50}, {90, 90}}));

@@ -123,6 +123,77 @@ TEST(SplineDraw, AStopRequestEndsTheCurveAndLeavesTheListAndFlagsSound) {
   EXPECT_EQ(s.ctx.ExtendFirst, 0);
 }
 
+// Takes the segments the replication sends to the printer.
+class SegmentLog : public PrintSink {
+ public:
+  struct Seg {
+    float x1, y1, x2, y2;
+  };
+  void PrintLine(float x1, float y1, float x2, float y2, Rgb) override {
+    segs.push_back({x1 - 1.0f, y1 - 1.0f, x2 - 1.0f, y2 - 1.0f});  // the print path adds 1
+  }
+  float PrintScaleWidth() const override { return 1.0f; }
+  // Segments per interval: an interval ends exactly on its clicked point.
+  std::vector<int> piecesUpTo(const std::vector<Pt>& clicks) const {
+    std::vector<int> out;
+    int n = 0;
+    std::size_t next = 1;
+    for (const Seg& g : segs) {
+      ++n;
+      if (next < clicks.size() && g.x2 == clicks[next].first && g.y2 == clicks[next].second) {
+        out.push_back(n);
+        n = 0;
+        ++next;
+      }
+    }
+    return out;
+  }
+  std::vector<Seg> segs;
+};
+
+std::vector<SegmentLog::Seg> drawLogged(const std::vector<Pt>& clicks) {
+  Scene s;
+  SegmentLog log;
+  s.ctx.PrintPath = true;
+  s.ctx.Printer = &log;
+  s.ctx.Clip = ClipRect{-1000.0f, 1000.0f, 1000.0f, -1000.0f};
+  s.list.CreateItem(kTypeSpline, 1, clicks[0].first, clicks[0].second);
+  for (std::size_t k = 1; k < clicks.size(); ++k) s.list.AddPoint(clicks[k].first, clicks[k].second, 0);
+  const Frame f = frameAt(s.list, s.list.ItemHead);
+  CanvasDrawing d = s.drawing();
+  SplineDraw(d, s.list, f.first, f.last, 0, kWholeSpline);
+  return log.segs;
+}
+
+TEST(SplineDraw, CutsEachIntervalByItsSizeAlongTheSolvedCurve) {
+  // Worked by hand: the middle of the first interval of (0,0), (100,0),
+  // (100,100) lies at (62.5, -9.4595), 63.2 from its start, so 65 pieces; the
+  // second interval's middle (106.25, 49.1554) gives 51.
+  const std::vector<Pt> a{{0, 0}, {100, 0}, {100, 100}};
+  SegmentLog logA;
+  logA.segs = drawLogged(a);
+  EXPECT_EQ(logA.piecesUpTo(a), (std::vector<int>{65, 51}));
+  ASSERT_GE(logA.segs.size(), 2u);
+  EXPECT_EQ(logA.segs[0].x1, 0.0f);
+  EXPECT_EQ(logA.segs[0].y1, 0.0f);
+  EXPECT_NEAR(logA.segs[0].x2, 2.296, 2e-3);
+  EXPECT_NEAR(logA.segs[0].y2, -0.514, 2e-3);
+  EXPECT_NEAR(logA.segs[1].x2, 4.568, 2e-3);
+  EXPECT_NEAR(logA.segs[1].y2, -1.015, 2e-3);
+  // The pieces join up: the pen moves along the curve without a gap.
+  for (std::size_t k = 1; k < logA.segs.size(); ++k) {
+    EXPECT_EQ(logA.segs[k].x1, logA.segs[k - 1].x2) << k;
+    EXPECT_EQ(logA.segs[k].y1, logA.segs[k - 1].y2) << k;
+  }
+
+  // Four clicks: midpoints (17.48, 29.71), (42.95, 20.67), (78.16, 17.02).
+  const std::vector<Pt> b{{0, 0}, {30, 40}, {60, 0}, {90, 40}};
+  SegmentLog logB;
+  logB.segs = drawLogged(b);
+  EXPECT_EQ(logB.piecesUpTo(b), (std::vector<int>{36, 25, 26}));
+  EXPECT_EQ(logB.segs.size(), 36u + 25u + 26u);
+}
+
 TEST(SplineDraw, AbsurdCoordinatesDoNotHangOrCrash) {
   Scene s;
   const Frame f =

@@ -9,6 +9,7 @@
 
 #include "model/picture_io.h"
 #include "model/picture_test_support.h"
+#include "model/record_codes.h"
 
 namespace orn {
 namespace {
@@ -386,6 +387,65 @@ TEST(RecentFiles, MoveToTopWithoutDuplicatesAndDropTheOldest) {
   EXPECT_EQ(ModelNumberOf("/d/STATIC/OVX12.PNT"), 2);
   EXPECT_TRUE(WallpaperAllowed(6) && WallpaperAllowed(15));
   EXPECT_FALSE(WallpaperAllowed(7) || WallpaperAllowed(12) || WallpaperAllowed(19));
+}
+
+TEST(RecentFiles, NamesThatDifferOnlyInCaseAreOneEntryHeldUnderTheNewestSpelling) {
+  FileState f;
+  FixFList(f, "/a/Rose.PNT");
+  FixFList(f, "/a/b.PNT");
+  FixFList(f, "/A/ROSE.pnt");
+  EXPECT_EQ(f.RecentFiles, (std::array<std::string, 4>{"/A/ROSE.pnt", "/a/b.PNT", "", ""}));
+  FixFList(f, "/a/rose.PNT");
+  EXPECT_EQ(f.RecentFiles, (std::array<std::string, 4>{"/a/rose.PNT", "/a/b.PNT", "", ""}));
+}
+
+TEST(PictureSave, ANameEndingInStandardColIsRefusedInAnyCase) {
+  test::ScratchFolder folder;
+  auto e = MakeEditor();
+  EXPECT_EQ(SaveAs(*e, folder.path("MyStandard.col")).status, CommandStatus::Refused);
+  EXPECT_FALSE(std::filesystem::exists(folder.path("MyStandard.col")));
+  EXPECT_EQ(e->hooks.standardColours, 0);
+  e->file.FileName = folder.path("OLDSTANDARD.COL").string();
+  EXPECT_EQ(FileSaveC(e->ctx).status, CommandStatus::Refused);
+  EXPECT_FALSE(std::filesystem::exists(folder.path("OLDSTANDARD.COL")));
+}
+
+TEST(PictureSave, TheWallpaperAsksForANewNameUnderItsOwnTitle) {
+  auto e = MakeEditor();
+  e->file.FileName = "/pics/rose.PNT";
+  e->file.PrintMode = -1;
+  e->file.SaveAsWanted = true;
+  e->draw.WallMeasure = true;
+  e->dialogs.saves.push_back("/pics/tile.BMP");
+  const SaveOutcome out = FileSaveC(e->ctx);
+  EXPECT_TRUE(out.bitmap);
+  ASSERT_EQ(e->dialogs.asked.size(), 1u);
+  EXPECT_EQ(e->dialogs.asked[0].title, "Save as Wallpaper");
+  EXPECT_TRUE(e->dialogs.asked[0].proposedName.empty());
+  EXPECT_EQ(e->dialogs.asked[0].defaultExtension, "BMP");
+  EXPECT_EQ(e->hooks.bitmaps, std::vector<std::string>{"/pics/tile.BMP"});
+  EXPECT_EQ(e->file.FileName, "/pics/rose.PNT");
+}
+
+TEST(PictureLoad, ALoadedListKeepsItsSpareEntriesPastTheEndMarker) {
+  test::ScratchFolder folder;
+  auto e = MakeEditor();
+  // One Multi Line whose end marker lands just past the first capacity mark.
+  ASSERT_TRUE(e->list.CreateItem(kTypeMultiLine, 1, 0, 0));
+  while (e->list.NumPoints < 1004) {
+    ASSERT_TRUE(e->list.AddPoint(static_cast<float>(e->list.NumPoints), 1, kTypeMultiLine));
+  }
+  ASSERT_TRUE(e->list.closeRecord());
+  ASSERT_EQ(e->list.NumPoints, 1005);
+  ASSERT_EQ(SaveAs(*e, folder.path("long.PNT")).status, CommandStatus::Done);
+
+  auto b = MakeEditor();
+  ASSERT_EQ(LoadPath(*b, folder.path("long.PNT")).status, CommandStatus::Done);
+  ASSERT_EQ(b->list.NumPoints, 1005);
+  EXPECT_LE(b->list.NumPoints, b->list.ListCapacity);
+  EXPECT_EQ(b->list.size(), b->list.ListCapacity + kSpareEntries + 1);
+  // A record opened at the end marker fits without growing first.
+  EXPECT_GT(b->list.size(), b->list.NumPoints + kSpareEntries);
 }
 
 }  // namespace

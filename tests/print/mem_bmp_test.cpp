@@ -38,6 +38,21 @@ TEST(MemBmp, AnEllipseOfRadiusZeroIsOnePixel) {
   EXPECT_EQ(bmp.point(43, 30), std::int64_t(kWhite));
 }
 
+TEST(MemBmp, AnEllipseOfRadiusZeroWithAWidePenIsADotOfItsWidth) {
+  // The bitmap's pen may be wide: a circle of radius 0 is then a dot as wide
+  // as the pen, like every other circle and line drawn with it.
+  Surface bmp(60, 60);
+  bmp.setPenWidth(5);
+  DrawContext ctx;
+  MemBmp mem(bmp, ctx);
+  mem.MemBmpEllipse(30, 30, 0);
+  Surface expected(60, 60);
+  expected.setPenWidth(5);
+  expected.dot(30, 30);
+  EXPECT_TRUE(bmp == expected);
+  EXPECT_EQ(bmp.point(32, 30), std::int64_t(kBlack));
+}
+
 TEST(MemBmp, AFillStopsAtBlackAndTurnsGreyInGrayPaint) {
   Surface bmp(60, 60);
   DrawContext ctx;

@@ -69,8 +69,11 @@ TEST(MenuState, AllOptionsShowsTheAdvancedItemsAndKeepsTheirSeparator) {
 TEST(MenuState, CaptionShortensARealPathAndKeepsAnUnnamedPicture) {
   EXPECT_EQ(ShowFileNameCaption("C:\\ART\\ROSE.PNT", false), "Picture  -  ROSE");
   EXPECT_EQ(ShowFileNameCaption("/home/ann/art/ROSE.PNT", false), "Picture  -  ROSE");
-  // Only an upper-case extension is dropped.
-  EXPECT_EQ(ShowFileNameCaption("C:\\ART\\rose.pnt", false), "Picture  -  rose.pnt");
+  // The extension goes whatever its case: picture paths keep the case they
+  // have on disk, and "rose.pnt" is the same picture file as "ROSE.PNT".
+  EXPECT_EQ(ShowFileNameCaption("C:\\ART\\rose.pnt", false), "Picture  -  rose");
+  EXPECT_EQ(ShowFileNameCaption("/home/ann/art/Rose.Pnt", false), "Picture  -  Rose");
+  EXPECT_EQ(ShowFileNameCaption("/home/ann/art/rose.col", false), "Picture  -  rose.col");
   EXPECT_EQ(ShowFileNameCaption("C:\\MY.ART\\ROSE.PNT", false), "Picture  -  ROSE");
   EXPECT_EQ(ShowFileNameCaption("/my.art/WHEEL.COL", false), "Picture  -  WHEEL.COL");
   // A dot in a folder name is never taken for the extension's.

@@ -111,6 +111,23 @@ TEST_F(CircleTest, AnArcTurnsTheWayItsThirdPointLies) {
   EXPECT_TRUE(canvas == expected);
 }
 
+TEST_F(CircleTest, TheRedMarkAtAnArcsStartIsAPointOfThePensWidth) {
+  // With a wide pen a point set is a dot of the pen's width, so the mark
+  // shows beside the wide arc's own round end.
+  canvas.setPenWidth(5);
+  expected.setPenWidth(5);
+  X = {200, 190, 192.93f};
+  Y = {190, 200, 192.93f};
+  SymmCircle(sym, ctx, X, Y, 200, 200, 10, kBlack, kArcType, 0, 2);
+  expected.setPenColor(kBlack);
+  expected.arc(200, 200, 10, F(kPiHere / 2), F(kPiHere));
+  expected.setPenColor(rgb(255, 0, 0));
+  expected.dot(200, 190);
+  EXPECT_TRUE(canvas == expected);
+  EXPECT_EQ(canvas.point(202, 190), std::int64_t(rgb(255, 0, 0)));
+  EXPECT_EQ(canvas.penColor(), kBlack);
+}
+
 TEST_F(CircleTest, AnArcInAMirroredCopyIsMirrored) {
   ASSERT_EQ(test::LoadBlock(list, sym, test::Part({kSquare[0], kSquare[0]}, 1, {0, -1})),
             SymRebuild::Valid);

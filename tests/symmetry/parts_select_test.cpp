@@ -2,6 +2,9 @@
 // replicated into its copies (limited by the working symmetry).
 #include <gtest/gtest.h>
 
+#include <array>
+#include <utility>
+
 #include "model/record_codes.h"
 #include "setup_fixtures.h"
 #include "symmetry/parts_select.h"
@@ -116,6 +119,67 @@ TEST(PartsSelect, YellowBaseShapeFillsOnlyTheBaseCellsShape) {
   sym.SymGroups[1][kRefGeo] = 9;
   Surface clean(400, 400);
   ctx.Picture1 = &clean;
+  ShowSymme(sym, ctx, list, 1);
+  EXPECT_TRUE(clean == Surface(400, 400));
+}
+
+// A base shape whose centre lies half a pixel from its right side: the
+// centre rounds to the even pixel inside the shape, not onto its outline.
+TEST(PartsSelect, YellowBaseShapeRoundsItsCentreHalvesToEven) {
+  DrawingList list;
+  ASSERT_TRUE(list.CreateItem(6, 0, 100, 250));
+  for (auto [x, y] : {std::pair{151.0f, 250.0f}, {151.0f, 150.0f}, {100.0f, 150.0f},
+                      {100.0f, 250.0f}, {150.5f, 200.0f}})
+    ASSERT_TRUE(list.AddPoint(x, y, 6));
+  ASSERT_TRUE(list.closeRecord());
+  SymState sym;
+  ASSERT_EQ(CaptureLeadingShapes(sym, list), 4);
+  sym.GeoCapture = 2;
+  for (int k = 1; k <= 4; ++k) sym.SymData[k][kGroup] = k == 1 ? -1.0f : 1.0f;
+  SetupState setup;
+  setup.CurSymType = 1;
+  ASSERT_EQ(AcceptSymmetry(setup, sym, list).result, AcceptResult::Written);
+  ASSERT_EQ(CheckSymData(sym, list), SymRebuild::Valid);
+  Surface canvas(400, 400);
+  DrawContext ctx;
+  ctx.Picture1 = &canvas;
+  ShowSymme(sym, ctx, list, 1);
+  EXPECT_EQ(canvas.point(150, 200), kYellow);
+  EXPECT_EQ(canvas.point(120, 180), kYellow);
+  EXPECT_EQ(canvas.point(151, 200), kWhite);  // the outline, white again
+  EXPECT_EQ(canvas.point(160, 200), kWhite);
+}
+
+// A part may be its base copy alone; made from the first base shape, its
+// row of the part table is all zeros, and it is highlighted all the same.
+TEST(PartsSelect, APartOfItsBaseCopyAloneIsHighlighted) {
+  DrawingList list;
+  AddPolygon(list, PolyShape(), 100, 300, 300, 300);
+  SymState sym;
+  CaptureLeadingShapes(sym, list);
+  sym.GeoCapture = 2;
+  sym.SymData[1][kGroup] = -1.0f;
+  SetupState setup;
+  setup.CurSymType = 1;
+  ASSERT_EQ(AcceptSymmetry(setup, sym, list).result, AcceptResult::Written);
+  ASSERT_EQ(CheckSymData(sym, list), SymRebuild::Valid);
+  ASSERT_EQ(sym.SymGroups[1], (std::array<int, 3>{0, 0, 0}));
+  Surface canvas(400, 400);
+  DrawContext ctx;
+  ctx.Picture1 = &canvas;
+  ShowSymme(sym, ctx, list, 0);
+  // The cyan box round the base copy's handle (200,250).
+  EXPECT_EQ(canvas.point(202, 250), 0xFFFFFFu ^ kPartHighlight);
+  ShowSymme(sym, ctx, list, 0);
+  EXPECT_TRUE(canvas == Surface(400, 400));
+  ShowSymme(sym, ctx, list, 1);
+  EXPECT_EQ(canvas.point(200, 200), kYellow);
+
+  // Part 2 has no copies at all: nothing is drawn for it.
+  sym.CurPart = 2;
+  Surface clean(400, 400);
+  ctx.Picture1 = &clean;
+  ShowSymme(sym, ctx, list, 0);
   ShowSymme(sym, ctx, list, 1);
   EXPECT_TRUE(clean == Surface(400, 400));
 }

@@ -2,6 +2,7 @@
 // back by the engine, and what it makes of a stroke in the base cell.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -162,6 +163,55 @@ TEST(SetupAccept, SecondOkRestoresTheGroupsAndReplacesTheBlockWithOneMark) {
   }
   EXPECT_EQ(p.list.NumPoints - p.sym.SymEnd, tailLength);
   EXPECT_NE(p.list.G0[p.sym.SymEnd + 2], kMarkCode);
+}
+
+// Mark over the end marker, as the Mark command writes it.
+void AddMark(DrawingList& list) {
+  ASSERT_TRUE(list.ensureIndex(list.NumPoints + 1));
+  list.G0[list.NumPoints] = kMarkCode;
+  list.G1[list.NumPoints] = 0.0f;
+  list.NumPoints = static_cast<std::int16_t>(list.NumPoints + 1);
+  list.G0[list.NumPoints] = float(kCodeEnd);
+  list.G1[list.NumPoints] = 0.0f;
+  list.ItemHead = list.ItemFirst = list.NumPoints;
+}
+
+int MarksInARow(const DrawingList& l, int from) {
+  int worst = 0, run = 0;
+  for (int i = from; i <= l.NumPoints; ++i) {
+    run = l.G0[i] == kMarkCode ? run + 1 : 0;
+    worst = std::max(worst, run);
+  }
+  return worst;
+}
+
+TEST(SetupAccept, MarksSetTwiceInARowBehindTheBlockBecomeOne) {
+  for (bool withGroup : {true, false}) {
+    Picture p;
+    AddPolygon(p.list, PolyShape(), 100, 300, 300, 300);
+    AddMark(p.list);
+    AddMark(p.list);
+    int from = p.list.NumPoints;
+    AddPolyLine(p.list, {{150, 280}, {160, 270}});
+    const std::vector<Entry> first = Entries(p.list, from, p.list.NumPoints - 1);
+    AddMark(p.list);
+    AddMark(p.list);
+    AddMark(p.list);
+    from = p.list.NumPoints;
+    AddPolyLine(p.list, {{170, 280}, {180, 270}});
+    const std::vector<Entry> second = Entries(p.list, from, p.list.NumPoints);
+    p.enterSetup();
+    if (withGroup) p.clickEdge(100, 300);
+    ASSERT_EQ(AcceptSymmetry(p.setup, p.sym, p.list).result, AcceptResult::Written);
+    EXPECT_EQ(MarksInARow(p.list, 0), 1) << withGroup;
+    // The base shapes (8 entries), the block with its Mark or a lone Mark,
+    // the first stroke, one Mark, the second stroke and the end marker.
+    std::vector<Entry> expected = first;
+    expected.push_back({kMarkCode, 0.0f});
+    expected.insert(expected.end(), second.begin(), second.end());
+    const int after = 8 + (withGroup ? SymBlockLength(1) : 1);
+    EXPECT_EQ(Entries(p.list, after, p.list.NumPoints), expected) << withGroup;
+  }
 }
 
 TEST(SetupAccept, GroupsWithoutCopiesAreSkippedAndNoGroupLeavesNoBlock) {

@@ -65,6 +65,8 @@ class DrawingGui : public PicEditTest {
     Frame f, last;
     while (walk.next(f)) {
       if (f.kind == FrameKind::Malformed) return false;
+      // A stroke is never kept without its first point.
+      if (f.kind == FrameKind::Record && f.last < f.first) return false;
       last = f;
     }
     return last.kind == FrameKind::End ||

@@ -1,5 +1,7 @@
 // The five-button error window answers with the button pressed, through the
 // report that shows it.
+#include <QCursor>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -51,6 +53,27 @@ TEST(ErrorMsgBox, ReportAnswersWithTheButtonPressedAndAbortEndsTheProgram) {
   pressWhenShown(3, nullptr);
   report.ShowErrorBox("Form_Load", 1001, "x");
   EXPECT_EQ(ends, 1);
+}
+
+// The window comes up while the program shows the hourglass (the editor
+// start reports through it in the middle of a load): the pointer over it is
+// the arrow, and the hourglass is back once it is answered.
+TEST(ErrorMsgBox, ShowsTheArrowPointerOverAnHourglass) {
+  app();
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  Qt::CursorShape whileUp = Qt::WaitCursor;
+  QTimer::singleShot(0, [&] {
+    if (const QCursor* c = QGuiApplication::overrideCursor()) whileUp = c->shape();
+    auto* box = qobject_cast<ErrorMsgBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    box->Command1[kErrorRetry]->click();
+  });
+  EXPECT_EQ(ErrorMsgBox::ask(nullptr, "x at Line 1000\r\nin Form_Load"), kErrorRetry);
+  EXPECT_EQ(whileUp, Qt::ArrowCursor);
+  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  QGuiApplication::restoreOverrideCursor();
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

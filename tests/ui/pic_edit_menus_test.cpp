@@ -84,6 +84,25 @@ TEST_F(PicEditTest, CaptionFollowsTheNamedPicture) {
   EXPECT_EQ(w->windowTitle().toStdString(), "Dancing Birds");
 }
 
+// Picture files keep the case of their names on disk: a lower-case one,
+// saved and loaded back through the File menu, is named without its
+// extension as an upper-case one is.
+TEST_F(PicEditTest, CaptionDropsALowerCasePictureExtension) {
+  ASSERT_TRUE(w->list().CreateItem(1, 1, 100.0f, 40.0f));
+  ASSERT_TRUE(w->list().AddPoint(200.0f, 80.0f, 1));
+  ASSERT_TRUE(w->list().closeRecord());
+  const int n = w->list().NumPoints;
+  const std::string file = path("rose.pnt");
+  dialogs.saves = {file};
+  trigger("MenFileSaveAs");
+  EXPECT_EQ(w->windowTitle().toStdString(), "Picture  -  rose");
+  trigger("MenFileNew");
+  dialogs.opens = {file};
+  trigger("MenFileLoad(0)");
+  EXPECT_EQ(w->list().NumPoints, n);
+  EXPECT_EQ(w->windowTitle().toStdString(), "Picture  -  rose");
+}
+
 TEST_F(PicEditTest, StopSignAsksARunningRedrawToStop) {
   w->StopSign->show();
   w->StopSign->click();

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <functional>
 
+#include "model/record_codes.h"
 #include "platform/canvas_widget.h"
 #include "symmetry/polygon_shape.h"
 #include "symmetry/setup_handles.h"
@@ -233,6 +234,28 @@ TEST_F(PicEditSymmetryTest, ChosenPartIsHighlightedAndAStrokeRedrawnAppearsInEve
   });
   trigger("SymWorking");
   EXPECT_EQ(w->sym().WorkingSym, 1);
+}
+
+// A part chosen while a Poly Line is being drawn closes the line as a double
+// click does: its moving end point does not stay behind as an extra point.
+TEST_F(PicEditSymmetryTest, ChoosingAPartFinishesTheOpenLineAsADoubleClickDoes) {
+  acceptTwoSquares();
+  ASSERT_EQ(w->editor().CurDrawType, kToolPolyLine);
+  const int head = w->list().NumPoints;
+  QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(240, 290));
+  QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(260, 290));
+  ASSERT_TRUE(w->list().recordOpen());
+  QTest::mouseClick(w->Picture7->Label7[1], Qt::LeftButton);
+  EXPECT_EQ(w->sym().CurPart, 1);
+  const DrawingList& list = w->list();
+  EXPECT_FALSE(list.recordOpen());
+  const Frame line = frameAt(list, head);
+  ASSERT_EQ(line.kind, FrameKind::Record);
+  EXPECT_EQ(line.last - line.first + 1, 2);
+  EXPECT_EQ(list.G0[line.last], 260.0f);
+  EXPECT_EQ(list.G0[line.next()], kSymChangeCode);
+  EXPECT_EQ(list.G1[line.next()], 1.0f);
+  EXPECT_EQ(list.G0[list.NumPoints], float(kCodeEnd));
 }
 
 TEST_F(PicEditSymmetryTest, PartLabelsAndSymmetryMenusFollowNewAndLoadedPictures) {

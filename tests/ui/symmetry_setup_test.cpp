@@ -335,6 +335,25 @@ TEST(SymmetrySetupUi, PolygonDialogKeepsItsChoiceThroughRepaintsAndCancelChanges
   EXPECT_FLOAT_EQ(shape.t[6][1], 120.0f);
 }
 
+// Every fixed shape the table holds is the one the dialog opens on, so that
+// OK pressed straight away keeps it, the golden triangle "3" with its two
+// equal angles too.
+TEST(SymmetrySetupUi, PolygonDialogOpensOnEachFixedShapeAndOkKeepsIt) {
+  App();
+  for (int code = -1; code >= -kFixedShapeCount; --code) {
+    PolyShape shape;
+    int n = code;
+    ASSERT_TRUE(SetPolygonShape(shape, n));
+    const PolyShape chosen = shape;
+    GetPoly dlg(shape);
+    dlg.show();
+    QApplication::processEvents();
+    EXPECT_EQ(dlg.choice(), code);
+    QTest::mouseClick(dlg.Command2, Qt::LeftButton);
+    EXPECT_TRUE(shape == chosen) << "shape " << -code;
+  }
+}
+
 TEST(SymmetrySetupUi, WorkingSymmetryDialogOffersNoneToNMinusOneAndAll) {
   App();
   WSymSet dlg(3, kAllReplicas);

@@ -205,6 +205,7 @@ class PicEdit : public QMainWindow,
   QLabel* helpBox() override { return Text1; }
   void canvasChanged() override;
   void selectTool(int tool) override;
+  void closeOpenRecord() override;
   void SetDrawButtons(bool enable) override;
   void setSymWorkingEnabled(bool enable) override;
   bool yellowChecked() const override;

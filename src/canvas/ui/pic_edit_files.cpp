@@ -49,6 +49,7 @@ class NamingDialogs : public FileDialogs {
 
 FileContext PicEdit::fileContext() {
   if (!hooks_) hooks_ = std::make_unique<Hooks>(*this);
+  file_.GalleryShown = showMode();
   return FileContext{list_, views_, editor_, draw_, sym_, pic_, file_, host_, *dialogs_, *hooks_};
 }
 
@@ -267,6 +268,11 @@ void PicEdit::afterNew(const NewOutcome& out) {
   canvas_.setBackColor(draw_.PicBackColor);
   canvas_.clear();
   Picture1->update();
+  // A new picture starts with the Poly Line tool and nothing to duplicate.
+  if (tools_) {
+    if (ToolButton* b = tools_->DrawType(kToolDuplicate)) b->hide();
+    tools_->engine().DrawType(kToolPolyLine);
+  }
   setItemEnabled("Editsym", false);
   setItemVisible("ZoomS(0)", false);
   setItemVisible("ZoomS(1)", false);

@@ -6,6 +6,7 @@
 
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/sym_p_load.h"
+#include "canvas/ui/tool_buttons.h"
 #include "colour/standard_colors.h"
 #include "platform/canvas_widget.h"
 #include "symmetry/sym_table.h"
@@ -23,6 +24,10 @@ class PicEdit::Hooks : public FileHooks {
   explicit Hooks(PicEdit& w) : w_(w) {}
 
   void copyToBmap() override { w_.CopyToBmap(); }
+
+  // Closes the open record as a double click on the canvas does: the mouse
+  // engine drops a repeated end point and finishes the figure.
+  void closeOpenRecord(DrawingList&) override { w_.closeOpenRecord(); }
 
   WindowSizes windowSizes() override {
     WindowSizes s;

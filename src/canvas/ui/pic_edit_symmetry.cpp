@@ -165,6 +165,13 @@ void PicEdit::selectTool(int tool) {
   }
 }
 
+// The open record is finished as a double click finishes it (the moving end
+// point dropped, a figure closed by its own rules).
+void PicEdit::closeOpenRecord() {
+  if (tools_) tools_->engine().listHooks().closeOpenRecord(list_);
+  if (list_.recordOpen()) list_.closeRecord();
+}
+
 void PicEdit::SetDrawButtons(bool enable) {
   if (tools_) tools_->engine().SetDrawButtons(enable);
   Picture13->setVisible(enable && editor_.ShowGeoNumbers && editor_.PaintOnlyMode == 0);

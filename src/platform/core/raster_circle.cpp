@@ -21,21 +21,28 @@ constexpr double kPi = 3.141592653589793;
 // The ring of circle(r) at pen width w, row by row (oy = row - centre).
 // Width 1: the pixels of the disk x² + y² <= r² + r that have a 4-neighbour
 // outside it, an 8-connected closed curve one pixel thick. Wider: the pixel
-// centres whose distance from the circle is at most w / 2.
+// centres whose distance from the circle is at most w / 2, the circle being
+// centred on the pixel for an odd pen and half a pixel right of and below it
+// for an even one (as wide lines are), so that the ring is exactly w pixels
+// thick where it runs along a row or a column. In doubled coordinates
+// (2 x - e, 2 y - e), e = 1 for an even pen, no pixel centre lies on either
+// edge of the ring.
 template <class T>
 struct Ring {
   T r;
   int w;
 
-  // Rows -reach()..reach() around the centre hold pixels.
-  T reach() const { return w == 1 ? r : r + w / 2; }
+  T shift() const { return T(w % 2 == 0); }
+  // Rows first()..last() around the centre hold pixels.
+  T first() const { return w == 1 ? -r : raster::ceilDiv<T>(shift() - 2 * r - w, 2); }
+  T last() const { return w == 1 ? r : raster::floorDiv<T>(shift() + 2 * r + w, 2); }
 
-  // Outer extent x of row oy (-1: empty row) and first x of the right-hand
-  // span; the row is then [-outer, -inner] and [inner, outer], or the whole
-  // [-outer, outer] when inner <= 0.
+  // Outer extent x of row oy (-1: empty row) and first x of the
+  // right-hand span; the row is then [e - outer, e - inner] and
+  // [inner, outer], or the whole [e - outer, outer] when 2 inner <= e + 1.
   void row(T oy, T& outer, T& inner) const {
-    if (oy < 0) oy = -oy;
     if (w == 1) {
+      if (oy < 0) oy = -oy;
       const T k = r * r + r;
       auto extent = [k](T y) { return k - y * y >= 0 ? raster::isqrt(k - y * y) : T(-1); };
       outer = extent(oy);
@@ -43,15 +50,20 @@ struct Ring {
       inner = next < 0 ? T(0) : std::min(next + 1, outer);
       return;
     }
+    const T e = shift(), v = 2 * oy - e;
     const T ro = 2 * r + w, ri = 2 * r - w;
-    const T eo = ro * ro - 4 * oy * oy;
-    outer = eo >= 0 ? raster::isqrt(eo) / 2 : T(-1);
-    inner = 0;
+    const T eo = ro * ro - v * v;
+    if (eo < 0) {
+      outer = inner = -1;
+      return;
+    }
+    outer = raster::floorDiv<T>(e + raster::isqrt(eo), 2);
+    inner = e;
     if (ri > 0) {
-      const T ei = ri * ri - 4 * oy * oy;
-      if (ei > 0) {  // smallest x with 4 x² >= ei
+      const T ei = ri * ri - v * v;
+      if (ei > 0) {  // smallest x with (2 x - e)² >= ei
         const T s = raster::isqrt(ei);
-        inner = s * s == ei ? (s + 1) / 2 : s / 2 + 1;
+        inner = raster::ceilDiv<T>(e + (s * s == ei ? s : s + 1), 2);
       }
     }
   }
@@ -71,18 +83,19 @@ Interval clipped(std::int64_t lo, std::int64_t hi, int width) {
 template <class T, class Fn>
 void ringRows(int cx, int cy, int r, int w, int width, int height, Fn fn) {
   const Ring<T> ring{T(r), w};
-  const std::int64_t reach = static_cast<std::int64_t>(ring.reach());
-  const std::int64_t yFirst = std::max<std::int64_t>(std::int64_t(cy) - reach, 0);
-  const std::int64_t yLast = std::min<std::int64_t>(std::int64_t(cy) + reach, height - 1);
+  const std::int64_t e = static_cast<std::int64_t>(ring.shift());
+  const std::int64_t yFirst = std::max<std::int64_t>(cy + static_cast<std::int64_t>(ring.first()), 0);
+  const std::int64_t yLast =
+      std::min<std::int64_t>(cy + static_cast<std::int64_t>(ring.last()), height - 1);
   for (std::int64_t y = yFirst; y <= yLast; ++y) {
     T outer, inner;
     ring.row(T(y - cy), outer, inner);
     if (outer < 0) continue;
     const auto o = static_cast<std::int64_t>(outer), i = static_cast<std::int64_t>(inner);
-    if (i <= 0) {
-      fn(int(y), clipped(cx - o, cx + o, width), Interval{0, -1});
+    if (2 * i <= e + 1) {
+      fn(int(y), clipped(cx + e - o, cx + o, width), Interval{0, -1});
     } else {
-      fn(int(y), clipped(cx - o, cx - i, width), clipped(cx + i, cx + o, width));
+      fn(int(y), clipped(cx + e - o, cx + e - i, width), clipped(cx + i, cx + o, width));
     }
   }
 }
@@ -138,11 +151,14 @@ void Surface::arc(int cx, int cy, int r, double start, double end) {
     const double c1 = vx * u1y - vy * u1x;  // >= 0: u1 is counter-clockwise of v
     return narrow ? (c0 >= slack && c1 >= slack) : !(c0 < slack && c1 < slack);
   };
-  // Round ends of a wide pen: pixel centres within w / 2 of the end points.
+  // Round ends of a wide pen: pixel centres within w / 2 of the end points,
+  // which lie on the circle as the ring centres it (half a pixel right of
+  // and below the centre pixel for an even pen).
   const int w = penWidth_;
+  const double shift = w % 2 == 0 ? 0.5 : 0.0;
   const double capR2 = w * w / 4.0;
-  const std::array<double, 2> ex{cx + r * u0x, cx + r * u1x};
-  const std::array<double, 2> ey{cy - r * u0y, cy - r * u1y};
+  const std::array<double, 2> ex{cx + shift + r * u0x, cx + shift + r * u1x};
+  const std::array<double, 2> ey{cy + shift - r * u0y, cy + shift - r * u1y};
   auto capRow = [&](int k, int y) -> Interval {
     if (w == 1) return {0, -1};
     const double dy = y - ey[k];
@@ -161,13 +177,13 @@ void Surface::arc(int cx, int cy, int r, double start, double end) {
     std::sort(parts.begin(), parts.end(),
               [](const Interval& p, const Interval& q) { return p.lo < q.lo; });
     auto in = [](const Interval& iv, std::int64_t x) { return x >= iv.lo && x <= iv.hi; };
-    const double oy = double(y) - cy;
+    const double oy = double(y) - cy - shift;
     std::int64_t next = 0;  // pixels left of this one are done
     for (const Interval& part : parts) {
       if (part.empty()) continue;
       for (std::int64_t x = std::max(part.lo, next); x <= part.hi; ++x) {
         const bool onRing = in(ra, x) || in(rb, x);
-        if (in(capA, x) || in(capB, x) || (onRing && inSweep(double(x) - cx, oy))) {
+        if (in(capA, x) || in(capB, x) || (onRing && inSweep(double(x) - cx - shift, oy))) {
           penSpan(y, int(x), int(x));
         }
       }

@@ -147,30 +147,42 @@ struct SteppedQuotient {
   T ceil() const { return q + T(r != 0); }
 };
 
-// Rows of a wide line: the pixels whose centres lie within w / 2 of the
-// segment from (ax, ay) to (bx, by), which come in ordered so that dx >= 0
-// and dy > 0 when dx = 0. All tests are exact, so the figure is symmetric
-// about the segment's midpoint. Calls span(y, x0, x1) with the row's pixels
-// already clipped to the surface.
+// Rows of a wide line, with the end points coming in ordered so that dx >= 0
+// and dy > 0 when dx = 0. The pen is a disk of diameter w swept along the
+// segment; an odd pen is centred on the pixel, an even one on the corner
+// half a pixel right of and below it, so that a horizontal or vertical line
+// is exactly w pixels thick. The pixels taken are those whose centres lie in
+// the swept disk: the band within w / 2 of the segment between the normals
+// at its ends, and a round cap at each end. All tests are exact, in doubled
+// coordinates (U, V) = 2 (px - ax, py - ay) - e, e = 1 for an even pen, and
+// no pixel centre ever lies on the boundary, so the figure does not depend
+// on the drawing direction and an odd pen's figure is symmetric about the
+// segment's midpoint. Calls span(y, x0, x1) with the row's pixels already
+// clipped to the surface.
 template <class T, class Span>
 void wideRows(T ax, T ay, T bx, T by, int w, int width, int height, Span span) {
   const T dx = bx - ax, dy = by - ay;
   const T len2 = dx * dx + dy * dy;
-  const int half = w / 2;
-  const T xMin = std::min(ax, bx) - half, xMax = std::max(ax, bx) + half;
+  const T e = T(w % 2 == 0);
+  const T yMinEnd = std::min(ay, by), yMaxEnd = std::max(ay, by);
+  // Rows and columns reached: |V| <= w about either end.
+  const T lead = ceilDiv<T>(e - w, 2), trail = floorDiv<T>(e + w, 2);
+  const T xMin = std::min(ax, bx) + lead, xMax = std::max(ax, bx) + trail;
   if (xMax < 0 || xMin > width - 1) return;
-  const T yFirst = std::max<T>(std::min(ay, by) - half, 0);
-  const T yLast = std::min<T>(std::max(ay, by) + half, height - 1);
+  const T yFirst = std::max<T>(yMinEnd + lead, 0);
+  const T yLast = std::min<T>(yMaxEnd + trail, height - 1);
   if (yFirst > yLast) return;
-  // Half-widths of the round ends, row by row from -half to half.
-  std::int64_t capHalf[21];
-  for (int oy = -half; oy <= half; ++oy)
-    capHalf[oy + half] = raster::isqrt(std::int64_t(w) * w - 4 * oy * oy) / 2;
+  // Column offsets of a round cap, by V from -w to w: |U| <= sqrt(w² - V²).
+  std::int64_t capLo[41], capHi[41];
+  for (int v = -w; v <= w; ++v) {
+    const std::int64_t h = raster::isqrt(std::int64_t(w) * w - std::int64_t(v) * v);
+    capLo[v + w] = ceilDiv<std::int64_t>(std::int64_t(e) - h, 2);
+    capHi[v + w] = floorDiv<std::int64_t>(std::int64_t(e) + h, 2);
+  }
 
-  // The band beside the segment: |cross| <= reach and 0 <= t <= len2, with
-  // cross = (px - ax) dy - oy dx and t = (px - ax) dx + oy dy, oy = py - ay.
-  // |cross| <= (w / 2) |d| holds exactly when |cross| <= reach.
-  const T reach = len2 > 0 ? raster::isqrt(T(w) * w * len2) / 2 : T(0);
+  // The band: |U dy - V dx| <= w |d|, which for whole numbers is
+  // |U dy - V dx| <= reach; and 0 <= U dx + V dy <= 2 len2.
+  const T reach = len2 > 0 ? raster::isqrt(T(w) * w * len2) : T(0);
   const T none = T(1) << 62;  // beyond any coordinate
   auto emit = [&](T py, T lo, T hi) {
     lo = std::max<T>(lo, 0);
@@ -179,53 +191,52 @@ void wideRows(T ax, T ay, T bx, T by, int w, int width, int height, Span span) {
   };
   // A row near an end: band, ends of the band and round caps.
   auto endRow = [&](T py) {
-    const T oy = py - ay;
+    const T v = 2 * (py - ay) - e;
     T lo = none, hi = -none;
     if (len2 > 0) {
       T klo = -none, khi = none;
       bool ok = true;
-      if (dy != 0) {
-        const T c = oy * dx;
-        klo = dy > 0 ? ceilDiv<T>(c - reach, dy) : ceilDiv<T>(c + reach, dy);
-        khi = dy > 0 ? floorDiv<T>(c + reach, dy) : floorDiv<T>(c - reach, dy);
+      if (dy != 0) {  // 2 kx dy - c within [-reach, reach]
+        const T c = v * dx + e * dy;
+        klo = dy > 0 ? ceilDiv<T>(c - reach, 2 * dy) : ceilDiv<T>(c + reach, 2 * dy);
+        khi = dy > 0 ? floorDiv<T>(c + reach, 2 * dy) : floorDiv<T>(c - reach, 2 * dy);
       } else {
-        ok = (oy < 0 ? -oy : oy) * dx <= reach;
+        ok = (v < 0 ? -v : v) * dx <= reach;
       }
       if (dx > 0) {
-        klo = std::max(klo, ceilDiv<T>(-oy * dy, dx));
-        khi = std::min(khi, floorDiv<T>(len2 - oy * dy, dx));
+        klo = std::max(klo, ceilDiv<T>(e * dx - v * dy, 2 * dx));
+        khi = std::min(khi, floorDiv<T>(2 * len2 + e * dx - v * dy, 2 * dx));
       } else {
-        ok = ok && oy >= 0 && oy <= dy;
+        ok = ok && v >= 0 && v <= 2 * dy;
       }
       if (ok && klo <= khi) {
         lo = ax + klo;
         hi = ax + khi;
       }
     }
-    auto cap = [&](T cx, T off) {
-      if (off < -half || off > half) return;
-      const T h = capHalf[int(off) + half];
-      lo = std::min(lo, cx - h);
-      hi = std::max(hi, cx + h);
+    auto cap = [&](T cx, T cv) {
+      if (cv < -w || cv > w) return;
+      lo = std::min(lo, cx + T(capLo[int(cv) + w]));
+      hi = std::max(hi, cx + T(capHi[int(cv) + w]));
     };
-    cap(ax, oy);
-    cap(bx, py - by);
+    cap(ax, v);
+    cap(bx, 2 * (py - by) - e);
     if (lo <= hi) emit(py, lo, hi);
   };
-  // Rows more than half the width from both ends lie beside the segment's
-  // middle: there neither the ends of the band nor the caps reach, and the
-  // band's edges move by a fixed slope per row.
-  const T midFirst = std::max<T>(std::min(ay, by) + half + 1, yFirst);
-  const T midLast = std::min<T>(std::max(ay, by) - half - 1, yLast);
+  // Rows beyond the reach of both ends (|V| > w from each) lie beside the
+  // segment's middle: there neither the ends of the band nor the caps
+  // reach, and the band's edges move by a fixed slope per row.
+  const T midFirst = std::max<T>(yMinEnd + trail + 1, yFirst);
+  const T midLast = std::min<T>(yMaxEnd + lead - 1, yLast);
   if (midFirst > midLast) {
     for (T py = yFirst; py <= yLast; ++py) endRow(py);
     return;
   }
   for (T py = yFirst; py < midFirst; ++py) endRow(py);
-  const T sign = dy < 0 ? T(-1) : T(1), ady = dy * sign;
-  const T oy0 = midFirst - ay;
-  SteppedQuotient<T> bandLo(sign * (oy0 * dx) - reach, sign * dx, ady);
-  SteppedQuotient<T> bandHi(sign * (oy0 * dx) + reach, sign * dx, ady);
+  const T sign = dy < 0 ? T(-1) : T(1), twoAdy = 2 * dy * sign;
+  const T c0 = (2 * (midFirst - ay) - e) * dx + e * dy;
+  SteppedQuotient<T> bandLo(sign * c0 - reach, sign * 2 * dx, twoAdy);
+  SteppedQuotient<T> bandHi(sign * c0 + reach, sign * 2 * dx, twoAdy);
   for (T py = midFirst;; ++py) {
     emit(py, ax + bandLo.ceil(), ax + bandHi.floor());
     if (py == midLast) break;

@@ -88,7 +88,9 @@ class Surface {
   // Line from (x1, y1) to (x2, y2) with the current pen. At width 1 the end
   // pixel (x2, y2) is left out, so a line to the start point draws nothing;
   // wider pens cover every pixel centre within half the width of the segment
-  // (round ends, a round dot for a zero-length line).
+  // (round ends, a round dot for a zero-length line). An even pen is centred
+  // half a pixel right of and below the segment, so a horizontal or vertical
+  // line is exactly as many pixels thick as the pen is wide.
   void line(int x1, int y1, int x2, int y2);
   // Outline of the box with corners (x1, y1) and (x2, y2), both included. A
   // wide pen widens the outline on both sides of it (square corners).
@@ -97,7 +99,7 @@ class Surface {
   void fillBox(int x1, int y1, int x2, int y2, Rgb fill);
   // Circle outline around (cx, cy); radius 0 is one pixel, a negative radius
   // draws nothing. A wide pen covers the pixel centres within half the width
-  // of the circle.
+  // of the circle (centred as a wide line's pen is).
   void circle(int cx, int cy, int r);
   // Arc counter-clockwise from angle `start` to `end` (radians, 0 = east,
   // angles grow towards the top of the surface since y points down): the

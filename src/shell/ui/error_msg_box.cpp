@@ -61,7 +61,11 @@ int ErrorMsgBox::ask(QWidget* parent, const std::string& errorText) {
     const QRect s = screen->geometry();
     box.move(s.x() + (s.width() - box.width()) / 2, s.y() + (s.height() - box.height()) / 2);
   }
+  // The pointer is the arrow while the window is up, even over an hourglass
+  // the program shows for the work that failed; that comes back afterwards.
+  QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
   box.exec();
+  QGuiApplication::restoreOverrideCursor();
   return box.ErrorChoice();
 }
 

@@ -17,6 +17,8 @@ constexpr int kMinCount = 3;
 constexpr int kMaxCount = 24;
 constexpr Rgb kGreen = 0x00C000;
 constexpr Rgb kRed = 0x0000FF;
+// Half the side of a vertex marker: 20 twips.
+constexpr double kMarker = 20.0 / 15.0;
 }  // namespace
 
 GetPoly::GetPoly(PolyShape& shape, QWidget* parent) : QDialog(parent), shape_(shape) {
@@ -84,7 +86,7 @@ GetPoly::GetPoly(PolyShape& shape, QWidget* parent) : QDialog(parent), shape_(sh
     PolyShape probe = shape;
     int m = code;
     SetPolygonShape(probe, m);
-    if (probe == shape && shape.t[1][1] != shape.t[2][1]) start = code;
+    if (probe == shape) start = code;
   }
   const QSignalBlocker block(VScroll1);
   VScroll1->setValue(n);
@@ -113,8 +115,12 @@ void GetPoly::DrawPolyPreview(int code) {
   maxY += m;
   const double scale = std::min((preview_.width() - 1) / (maxX - minX),
                                 (preview_.height() - 1) / (maxY - minY));
+  auto at = [&](const PolyPoint& p) {
+    return std::pair<double, double>{(p.x - minX) * scale, (p.y - minY) * scale};
+  };
   auto px = [&](const PolyPoint& p) {
-    return std::pair<int, int>{toPixel((p.x - minX) * scale), toPixel((p.y - minY) * scale)};
+    const auto [x, y] = at(p);
+    return std::pair<int, int>{toPixel(x), toPixel(y)};
   };
   preview_.setBackColor(kWhite);
   preview_.clear();
@@ -128,9 +134,10 @@ void GetPoly::DrawPolyPreview(int code) {
   // Markers: green on the vertices built, red on the far end of the first
   // edge, the closing vertex and the centre.
   for (int k = 1; k <= n + 1 && k < static_cast<int>(pts.size()); ++k) {
-    const auto p = px(pts[static_cast<std::size_t>(k)]);
+    const auto [x, y] = at(pts[static_cast<std::size_t>(k)]);
     preview_.setPenColor((k >= 2 && k <= n - 1) ? kGreen : kRed);
-    preview_.box(p.first - 2, p.second - 2, p.first + 2, p.second + 2);
+    preview_.box(toPixel(x - kMarker), toPixel(y - kMarker), toPixel(x + kMarker),
+                 toPixel(y + kMarker));
   }
   QImage img(reinterpret_cast<const uchar*>(preview_.pixels()), preview_.width(),
              preview_.height(), preview_.width() * 4, QImage::Format_RGBX8888);

@@ -39,11 +39,11 @@ SymSetupPanel::SymSetupPanel(SymSetupHost& host, PartLabels& parts, QWidget* par
   Label10->setObjectName("Label10");
   Label10->setWordWrap(true);
   Label10->setGeometry(1, 2, 62, 30);
-  // Choices 0..5 in two rows of three.
+  // Choices 0..5 in two rows of three, 16 pixels apart.
   for (int i = 0; i <= kMaxGroups; ++i) {
     auto* l = new ClickLabel(QString(), this);
     l->setObjectName(QString("Label9_%1").arg(i));
-    l->setGeometry(9 + (i % 3) * 16, 34 + (i / 3) * 16, kChoice - 2, kChoice - 2);
+    l->setGeometry(8 + (i % 3) * 16, 32 + (i / 3) * 16, kChoice, kChoice);
     l->setBackColor(GroupColor(i));
     l->setFrameShape(QFrame::Box);
     l->onClick = [this, i] { Label9_Click(i); };

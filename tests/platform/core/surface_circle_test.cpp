@@ -15,13 +15,15 @@ __extension__ typedef __int128 Big;
 
 // A pixel at offset (x, y) from the centre belongs to a width-1 circle when
 // it lies in the disk x² + y² <= r² + r with a 4-neighbour outside it; to a
-// wider ring when its distance from the circle is at most w / 2.
+// wider ring when its distance from the circle is at most w / 2, the circle
+// of an even pen being centred half a pixel right of and below the centre.
 bool onRing(Big x, Big y, Big r, int w) {
   auto inDisk = [r](Big a, Big b) { return a * a + b * b <= r * r + r; };
   if (w == 1)
     return inDisk(x, y) &&
            !(inDisk(x + 1, y) && inDisk(x - 1, y) && inDisk(x, y + 1) && inDisk(x, y - 1));
-  const Big d4 = 4 * (x * x + y * y);
+  const Big e = w % 2 == 0 ? 1 : 0;
+  const Big d4 = (2 * x - e) * (2 * x - e) + (2 * y - e) * (2 * y - e);
   const Big outer = 2 * r + w, inner = 2 * r - w;
   return d4 <= outer * outer && (inner <= 0 || d4 >= inner * inner);
 }
@@ -59,6 +61,35 @@ TEST(SurfaceCircle, RingMatchesItsDefinitionForSmallAndHugeRadii) {
   EXPECT_TRUE(drawOn(9, 9, 1, [](Surface& s) { s.circle(4, 4, -3); }) == Surface(9, 9));
 }
 
+// Where the ring runs along a row or a column it is exactly as thick as the
+// pen, so width 2 and width 3 look different; an even pen's ring, like its
+// lines, takes its extra pixel on the lower and right side.
+TEST(SurfaceCircle, RingIsExactlyAsThickAsThePen) {
+  for (int w = 1; w <= 20; ++w) {
+    SCOPED_TRACE(testing::Message() << "width " << w);
+    const Surface s = drawOn(90, 90, w, [](Surface& t) { t.circle(45, 45, 25); });
+    auto run = [&](int x0, int y0, int stepX, int stepY) {
+      int first = -1, count = 0;
+      for (int k = 0; k < 45; ++k) {
+        if (s.point(x0 + k * stepX, y0 + k * stepY) != kBlack) continue;
+        if (first < 0) first = k;
+        ++count;
+      }
+      return std::pair<int, int>(first, count);
+    };
+    // Down the centre column from the top, right along the centre row from
+    // the left edge, and back from the bottom and right edges.
+    const auto top = run(45, 0, 0, 1), left = run(0, 45, 1, 0);
+    const auto bottom = run(45, 89, 0, -1), right = run(89, 45, -1, 0);
+    EXPECT_EQ(top.second, w);
+    EXPECT_EQ(left.second, w);
+    EXPECT_EQ(bottom.second, w);
+    EXPECT_EQ(right.second, w);
+    EXPECT_EQ(top.first, 45 - 25 - (w - 1) / 2);
+    EXPECT_EQ(89 - bottom.first, 45 + 25 + w / 2);
+  }
+}
+
 TEST(SurfaceCircle, ThinCircleIsClosedSoAFillInsideStaysInside) {
   for (int r : {1, 2, 5, 17}) {
     Surface s = drawOn(50, 50, 1, [&](Surface& t) { t.circle(25, 25, r); });
@@ -78,7 +109,7 @@ TEST(SurfaceCircle, XorCirclesAndArcsDrawnTwiceRestoreEveryPixel) {
     for (int x = 0; x < 80; ++x) base.pset(x, y, rng() & 0xFFFFFF);
   std::uniform_int_distribution<int> centre(-20, 100), radius(0, 70);
   std::uniform_real_distribution<double> angle(-7.0, 14.0);
-  for (int w : {1, 5}) {
+  for (int w : {1, 2, 5, 6}) {
     for (int i = 0; i < 40; ++i) {
       const int cx = centre(rng), cy = centre(rng), r = radius(rng);
       const double a = angle(rng), b = angle(rng);

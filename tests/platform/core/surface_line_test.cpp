@@ -76,14 +76,18 @@ TEST(SurfaceLine, SegmentGivesTheSamePixelsFromEitherEnd) {
   }
 }
 
-TEST(SurfaceLine, WideLineIsSymmetricAboutItsMidpointWithRoundEnds) {
+// An odd pen is centred on the segment's pixels and an even one half a pixel
+// right of and below them, so the figure is symmetric about the segment's
+// midpoint, moved by that half pixel for an even pen.
+TEST(SurfaceLine, WideLineIsSymmetricAboutItsPenCentreWithRoundEnds) {
   std::mt19937 rng(11);
   std::uniform_int_distribution<int> coord(25, 75);
   for (int i = 0; i < 300; ++i) {
     const int x1 = coord(rng), y1 = coord(rng), x2 = coord(rng), y2 = coord(rng);
-    const int w = 2 + i % 19;
+    const int w = 2 + i % 19, e = w % 2 == 0 ? 1 : 0;
     const Pixels p = drawn(100, 100, w, [&](Surface& s) { s.line(x1, y1, x2, y2); });
-    for (auto [x, y] : p) ASSERT_TRUE(p.count({x1 + x2 - x, y1 + y2 - y})) << "width " << w;
+    for (auto [x, y] : p)
+      ASSERT_TRUE(p.count({x1 + x2 + e - x, y1 + y2 + e - y})) << "width " << w;
   }
   // A horizontal width-5 line: 5 rows thick, and its ends are rounded, so
   // the corners of the bounding box stay clear.
@@ -97,11 +101,89 @@ TEST(SurfaceLine, WideLineIsSymmetricAboutItsMidpointWithRoundEnds) {
   for (auto [x, y] : h) EXPECT_TRUE(h.count({x, 20 - y}));
 }
 
+// What the user picks as the line width is what the canvas shows: every
+// width, odd or even, gives a horizontal or vertical line exactly that many
+// pixels thick, with the extra row of an even pen below (or column right of)
+// the line whichever end it is drawn from.
+TEST(SurfaceLine, StraightLineIsExactlyAsThickAsThePen) {
+  for (int w = 1; w <= 20; ++w) {
+    SCOPED_TRACE(testing::Message() << "width " << w);
+    for (bool reversed : {false, true}) {
+      const Pixels h = drawn(80, 60, w, [&](Surface& s) {
+        reversed ? s.line(60, 30, 20, 30) : s.line(20, 30, 60, 30);
+      });
+      const Pixels v = drawn(80, 60, w, [&](Surface& s) {
+        reversed ? s.line(40, 50, 40, 10) : s.line(40, 10, 40, 50);
+      });
+      std::set<int> rows, columns;
+      for (auto [x, y] : h)
+        if (x == 40) rows.insert(y);
+      for (auto [x, y] : v)
+        if (y == 30) columns.insert(x);
+      ASSERT_EQ(int(rows.size()), w);
+      ASSERT_EQ(int(columns.size()), w);
+      EXPECT_EQ(*rows.begin(), 30 - (w - 1) / 2);
+      EXPECT_EQ(*rows.rbegin(), 30 + w / 2);
+      EXPECT_EQ(*columns.begin(), 40 - (w - 1) / 2);
+      EXPECT_EQ(*columns.rbegin(), 40 + w / 2);
+    }
+    // A dot spans the pen's width both ways.
+    const Pixels d = drawn(40, 40, w, [](Surface& s) { s.dot(20, 20); });
+    std::set<int> xs, ys;
+    for (auto [x, y] : d) {
+      xs.insert(x);
+      ys.insert(y);
+    }
+    EXPECT_EQ(int(xs.size()), w);
+    EXPECT_EQ(int(ys.size()), w);
+  }
+  // Width 2 and width 3 differ: a 2-pixel pen is not drawn 3 pixels thick.
+  EXPECT_NE(drawn(40, 40, 2, [](Surface& s) { s.line(5, 20, 35, 20); }),
+            drawn(40, 40, 3, [](Surface& s) { s.line(5, 20, 35, 20); }));
+  EXPECT_EQ(drawn(20, 20, 2, [](Surface& s) { s.dot(5, 5); }),
+            Pixels({{5, 5}, {6, 5}, {5, 6}, {6, 6}}));
+}
+
+// The swept pen, decided pixel by pixel in doubled coordinates: the pen's
+// centre runs along the segment, moved half a pixel right and down for an
+// even width; a pixel is drawn when its centre lies within w / 2 of that path.
+bool underPen(long x, long y, long x1, long y1, long x2, long y2, int w) {
+  __extension__ typedef __int128 Big;
+  const Big e = w % 2 == 0 ? 1 : 0;
+  const Big u = 2 * Big(x - x1) - e, v = 2 * Big(y - y1) - e;
+  const Big dx = 2 * Big(x2 - x1), dy = 2 * Big(y2 - y1);
+  const Big ww = Big(w) * w, len2 = dx * dx + dy * dy;
+  if (u * u + v * v <= ww) return true;
+  const Big ub = u - dx, vb = v - dy;
+  if (ub * ub + vb * vb <= ww) return true;
+  const Big t = u * dx + v * dy, cross = u * dy - v * dx;
+  return len2 > 0 && t >= 0 && t <= len2 && cross * cross <= ww * len2;
+}
+
+TEST(SurfaceLine, WideLineIsThePixelsUnderTheSweptPen) {
+  std::mt19937 rng(23);
+  std::uniform_int_distribution<int> coord(-40, 110);
+  for (int i = 0; i < 400; ++i) {
+    const int x1 = coord(rng), y1 = coord(rng), x2 = coord(rng), y2 = coord(rng);
+    const int w = 2 + i % 19;
+    const Pixels p = drawn(72, 64, w, [&](Surface& s) { s.line(x1, y1, x2, y2); });
+    for (int y = 0; y < 64; ++y)
+      for (int x = 0; x < 72; ++x)
+        ASSERT_EQ(p.count({x, y}) == 1, underPen(x, y, x1, y1, x2, y2, w))
+            << "pixel " << x << "," << y << " line (" << x1 << "," << y1 << ")-(" << x2 << ","
+            << y2 << ") width " << w;
+  }
+}
+
 TEST(SurfaceLine, WideZeroLengthLineIsTheSameRoundDotAsDot) {
   const Pixels a = drawn(30, 30, 6, [](Surface& s) { s.line(15, 15, 15, 15); });
   const Pixels b = drawn(30, 30, 6, [](Surface& s) { s.dot(15, 15); });
   EXPECT_EQ(a, b);
-  EXPECT_EQ(a.size(), 29u);  // centres within distance 3: 1 + 4 + 4 + 4 + 8 + 8
+  EXPECT_EQ(a.size(), 32u);  // a 6 x 6 square without its corners
+  EXPECT_FALSE(a.count({13, 13}) || a.count({18, 18}));
+  EXPECT_TRUE(a.count({13, 14}) && a.count({18, 17}));
+  const Pixels c = drawn(30, 30, 5, [](Surface& s) { s.dot(15, 15); });
+  EXPECT_EQ(c.size(), 21u);  // a 5 x 5 square without its corners
   EXPECT_EQ(drawn(30, 30, 1, [](Surface& s) { s.dot(3, 4); }), Pixels({{3, 4}}));
 }
 
@@ -181,7 +263,7 @@ TEST(SurfaceLine, FarAwayEndsAreClippedWithoutMovingTheLine) {
   }
   // Wholly outside, at the ends of the int range: nothing drawn, no overflow.
   const int big = 2147483647, small = -2147483647 - 1;
-  for (int w : {1, 7}) {
+  for (int w : {1, 7, 8}) {
     EXPECT_TRUE(drawn(50, 50, w, [&](Surface& s) {
                   s.line(small, small, big, small);
                   s.line(big, small, big, big);
