@@ -14,6 +14,10 @@ mkdir -m 700 "$tmp/run"
 # A fresh per-user folder, so the test neither reads nor changes the user's own.
 export XDG_DATA_HOME="$tmp/data" XDG_RUNTIME_DIR="$tmp/run" QT_QPA_PLATFORM=xcb
 
+# A virtual server that is still starting up (or one that another run is
+# just shutting down) can refuse the first connection; that case, and only
+# that one, is tried again.
+run_once() {
 echo "window_smoke: starting $prog under xvfb-run"
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   "$1" >"$2/out.log" 2>&1 &
@@ -40,6 +44,14 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     exit 1
   fi
 ' _ "$prog" "$tmp"
+}
+
+for attempt in 1 2 3; do
+  if run_once; then break; fi
+  if ! grep -q "could not connect to display" "$tmp/out.log" || ((attempt == 3)); then exit 1; fi
+  echo "window_smoke: the X server refused the connection; trying again"
+  sleep 1
+done
 
 if [[ ! -d "$XDG_DATA_HOME/ornivale" ]]; then
   echo "window_smoke: the program folder $XDG_DATA_HOME/ornivale was not created"
