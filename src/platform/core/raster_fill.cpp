@@ -2,9 +2,23 @@
 // still to look at (no recursion, no per-pixel bookkeeping). Only up, down,
 // left and right count as connected, so a one-pixel diagonal line of the
 // border colour closes a region.
+//
+// A span fill pays for every span it follows, and in a region of narrow
+// winding corridors each span is a few pixels at a new place in memory. So a
+// border fill that has taken many spans finishes in row order instead: it
+// labels the runs of non-border pixels row by row, joins the runs that touch
+// from one row to the next, and paints every run joined to the seed's. That
+// reads the image front to back, at memory speed.
+#include "platform/core/raster_fill.h"
+
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/core/surface.h"
 
@@ -19,21 +33,30 @@ constexpr Rgb kColourBits = 0xFFFFFF;
 // After a run is reported inside() must be false for its pixels. Each stack
 // entry is a span of row y that was just filled, with the direction dy of
 // the row to look at next.
-template <class Inside, class Filled>
-void spanFill(Rgb* px, int width, int height, int x, int y, Inside insideAt, Rgb value,
-              Filled filled) {
-  struct Span {
-    int y, xl, xr, dy;
-  };
+struct Span {
+  int y, xl, xr, dy;
+};
+
+// The two spans a fill from (x, y) starts with.
+std::vector<Span> firstSpans(int x, int y, int height) {
   std::vector<Span> stack;
   stack.reserve(1024);
+  if (y + 1 < height) stack.push_back({y, x, x, 1});
+  stack.push_back({y + 1, x, x, -1});  // taken first: the seed's own row
+  return stack;
+}
+
+// Works through `stack` (see firstSpans), at most `budget` spans; returns
+// whether the fill is complete. An unfinished fill can go on with another call.
+template <class Inside, class Filled>
+bool spanFill(Rgb* px, int width, int height, std::vector<Span>& stack, Inside insideAt,
+              Rgb value, Filled filled, std::size_t budget = ~std::size_t(0)) {
   auto push = [&](int row, int xl, int xr, int dy) {
     const int next = row + dy;
     if (next >= 0 && next < height) stack.push_back({row, xl, xr, dy});
   };
-  push(y, x, x, 1);
-  push(y + 1, x, x, -1);  // taken first: fills the seed's own row
   while (!stack.empty()) {
+    if (budget-- == 0) return false;
     const Span s = stack.back();
     stack.pop_back();
     const int row = s.y + s.dy, x1 = s.xl, x2 = s.xr, dy = s.dy;
@@ -67,6 +90,7 @@ void spanFill(Rgb* px, int width, int height, int x, int y, Inside insideAt, Rgb
       filling = true;
     }
   }
+  return true;
 }
 
 // Which pixels of the rows a fill has reached it filled itself: one bit per
@@ -102,6 +126,245 @@ class FilledBits {
   std::vector<std::uint64_t> bits_;
 };
 
+// One bit per pixel of 64 pixels from p: set where the pixel has colour c.
+std::uint64_t borderBits64(const Rgb* p, Rgb c) {
+#if defined(__SSE2__)
+  const __m128i mask = _mm_set1_epi32(int(kColourBits)), want = _mm_set1_epi32(int(c));
+  auto eq4 = [&](int i) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+    return _mm_cmpeq_epi32(_mm_and_si128(v, mask), want);
+  };
+  std::uint64_t bits = 0;
+  for (int i = 0; i < 64; i += 16) {
+    const __m128i lo = _mm_packs_epi32(eq4(i), eq4(i + 4));
+    const __m128i hi = _mm_packs_epi32(eq4(i + 8), eq4(i + 12));
+    bits |= std::uint64_t(std::uint32_t(_mm_movemask_epi8(_mm_packs_epi16(lo, hi)))) << i;
+  }
+  return bits;
+#else
+  std::uint64_t bits = 0;
+  for (int i = 0; i < 64; ++i) bits |= std::uint64_t((p[i] & kColourBits) == c) << i;
+  return bits;
+#endif
+}
+
+// One bit per pixel of a row, 64 to a word: set where the pixel is not of
+// colour c. Bits past the row's end stay clear, so every run ends in its row.
+void openBits(const Rgb* line, int width, Rgb c, std::uint64_t* bits) {
+  int base = 0;
+  for (; width - base >= 64; base += 64) *bits++ = ~borderBits64(line + base, c);
+  if (base < width) {
+    std::uint64_t border = 0;
+    for (int i = 0; i < width - base; ++i)
+      border |= std::uint64_t((line[base + i] & kColourBits) == c) << i;
+    *bits = ~border & ((std::uint64_t(1) << (width - base)) - 1);
+  }
+}
+
+// Calls run(x0, x1) for each run of set bits, left to right.
+template <class Run>
+void forEachRun(const std::uint64_t* bits, int words, Run run) {
+  int start = 0;
+  bool open = false;
+  for (int w = 0; w < words; ++w) {
+    const std::uint64_t set = bits[w];
+    int pos = 0;
+    for (;;) {
+      if (!open) {
+        const std::uint64_t from = set & (~std::uint64_t(0) << pos);
+        if (from == 0) break;
+        pos = __builtin_ctzll(from);
+        start = w * 64 + pos;
+        open = true;
+      }
+      const std::uint64_t to = ~set & (~std::uint64_t(0) << pos);
+      if (to == 0) break;
+      pos = __builtin_ctzll(to);
+      run(start, w * 64 + pos - 1);
+      open = false;
+    }
+  }
+  if (open) run(start, words * 64 - 1);  // only when the row fills its last word
+}
+
+// Whether any bit from x0 to x1 is set.
+bool anyBit(const std::uint64_t* bits, int x0, int x1) {
+  const int w0 = x0 >> 6, w1 = x1 >> 6;
+  const std::uint64_t first = ~std::uint64_t(0) << (x0 & 63);
+  const std::uint64_t last = ~std::uint64_t(0) >> (63 - (x1 & 63));
+  if (w0 == w1) return (bits[w0] & first & last) != 0;
+  if (bits[w0] & first) return true;
+  for (int w = w0 + 1; w < w1; ++w)
+    if (bits[w]) return true;
+  return (bits[w1] & last) != 0;
+}
+
+// Sets the bits from x0 to x1.
+void setBits(std::uint64_t* bits, int x0, int x1) {
+  const int w0 = x0 >> 6, w1 = x1 >> 6;
+  const std::uint64_t first = ~std::uint64_t(0) << (x0 & 63);
+  const std::uint64_t last = ~std::uint64_t(0) >> (63 - (x1 & 63));
+  if (w0 == w1) {
+    bits[w0] |= first & last;
+    return;
+  }
+  bits[w0] |= first;
+  for (int w = w0 + 1; w < w1; ++w) bits[w] = ~std::uint64_t(0);
+  bits[w1] |= last;
+}
+
+// Gives the pixels of a row whose bit is set the colour `fill`, a word of
+// bits at a time without a branch per run.
+void paintBits(Rgb* line, int width, const std::uint64_t* bits, Rgb fill) {
+  int base = 0;
+#if defined(__SSE2__)
+  // Masks of four pixels for each four bits.
+  alignas(16) static constexpr std::uint32_t kLanes[16][4] = {
+      {0, 0, 0, 0},          {~0u, 0, 0, 0},          {0, ~0u, 0, 0},          {~0u, ~0u, 0, 0},
+      {0, 0, ~0u, 0},        {~0u, 0, ~0u, 0},        {0, ~0u, ~0u, 0},        {~0u, ~0u, ~0u, 0},
+      {0, 0, 0, ~0u},        {~0u, 0, 0, ~0u},        {0, ~0u, 0, ~0u},        {~0u, ~0u, 0, ~0u},
+      {0, 0, ~0u, ~0u},      {~0u, 0, ~0u, ~0u},      {0, ~0u, ~0u, ~0u},      {~0u, ~0u, ~0u, ~0u}};
+  const __m128i colour = _mm_set1_epi32(int(fill));
+  for (; width - base >= 64; base += 64) {
+    std::uint64_t set = *bits++;
+    if (set == 0) continue;
+    Rgb* p = line + base;
+    for (int i = 0; i < 64; i += 4, set >>= 4) {
+      const __m128i m = _mm_load_si128(reinterpret_cast<const __m128i*>(kLanes[set & 15]));
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i),
+                       _mm_or_si128(_mm_andnot_si128(m, v), _mm_and_si128(m, colour)));
+    }
+  }
+#endif
+  for (; base < width; base += 64, ++bits)
+    for (int i = 0; i < 64 && base + i < width; ++i)
+      if (*bits >> i & 1) line[base + i] = fill;
+}
+
+// Labels the runs of pixels not of colour c row by row. A run takes the
+// label of the first run above it that shares a column, or a new label if
+// there is none, so the labels depend on the image alone and a second sweep
+// gets the same ones. Runs of consecutive rows that share a column are
+// 4-connected: join(a, b) is called for each further run above with another
+// label, and row(line, x0, x1, labels, n) after each row. Labels count up
+// from 0; returns false once more than `limit` would be needed.
+template <class Join, class Row>
+bool labelRuns(Rgb* px, int width, int height, Rgb c, std::size_t limit, Join join, Row row) {
+  const std::size_t most = std::size_t(width) / 2 + 1;
+  const int words = (width + 63) / 64;
+  std::vector<std::uint64_t> open(static_cast<std::size_t>(words));
+  std::vector<int> prevX0(most), prevX1(most), curX0(most), curX1(most);
+  std::vector<std::uint32_t> prevLabel(most), curLabel(most);
+  std::size_t prevCount = 0, labels = 0;
+  for (int y = 0; y < height; ++y) {
+    Rgb* line = px + std::size_t(y) * width;
+    std::size_t n = 0;
+    openBits(line, width, c, open.data());
+    forEachRun(open.data(), words, [&](int x0, int x1) {
+      curX0[n] = x0;
+      curX1[n] = x1;
+      ++n;
+    });
+    // Both rows' runs are in order: walk them side by side.
+    std::size_t j = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+      while (j < prevCount && prevX1[j] < curX0[i]) ++j;
+      std::size_t m = j;
+      if (m < prevCount && prevX0[m] <= curX1[i]) {
+        const std::uint32_t label = prevLabel[m];
+        for (++m; m < prevCount && prevX0[m] <= curX1[i]; ++m)
+          if (prevLabel[m] != label) join(label, prevLabel[m]);
+        curLabel[i] = label;
+      } else {
+        if (labels == limit) return false;
+        curLabel[i] = std::uint32_t(labels++);
+      }
+    }
+    row(line, curX0.data(), curX1.data(), curLabel.data(), n);
+    std::swap(prevX0, curX0);
+    std::swap(prevX1, curX1);
+    std::swap(prevLabel, curLabel);
+    prevCount = n;
+  }
+  return true;
+}
+
+// Which labels name one region: disjoint sets whose root is their lowest
+// label, so every label's parent is no higher than itself.
+class LabelSets {
+ public:
+  void add(std::uint32_t label) {
+    while (parent_.size() <= label) parent_.push_back(std::uint32_t(parent_.size()));
+  }
+  std::uint32_t find(std::uint32_t k) {
+    while (parent_[k] != k) {
+      parent_[k] = parent_[parent_[k]];
+      k = parent_[k];
+    }
+    return k;
+  }
+  void join(std::uint32_t a, std::uint32_t b) {
+    a = find(a);
+    b = find(b);
+    if (a < b) parent_[b] = a;
+    if (b < a) parent_[a] = b;
+  }
+  // Points every label straight at its root, lowest label first.
+  void flatten() {
+    for (std::uint32_t& p : parent_) p = parent_[p];
+  }
+  std::uint32_t root(std::uint32_t label) const { return parent_[label]; }  // after flatten()
+  std::size_t bytes() const { return parent_.capacity() * sizeof(std::uint32_t); }
+
+ private:
+  std::vector<std::uint32_t> parent_;
+};
+
+// The row pass: the 4-connected pixels not of colour c around (x, y) become
+// `fill`. The first sweep labels the runs and finds which labels meet. The
+// second finds the runs again and paints those of the region: a run that
+// touches a run above belongs to it if that run does (as all the runs it
+// touches are joined to it), and the others are the ones that took a new
+// label, in the same order as in the first sweep. Only the labels' table is
+// kept, one entry for each run with no run above it. Returns false, having
+// changed nothing, when more than `labelLimit` labels are needed.
+bool fillByRows(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
+                std::size_t labelLimit) {
+  LabelSets sets;
+  std::uint32_t seedLabel = 0;
+  const Rgb* seedLine = px + std::size_t(y) * width;
+  const bool labelled = labelRuns(
+      px, width, height, c, labelLimit, [&](std::uint32_t a, std::uint32_t b) { sets.join(a, b); },
+      [&](const Rgb* line, const int* x0, const int* x1, const std::uint32_t* label, std::size_t n) {
+        for (std::size_t i = 0; i < n; ++i) sets.add(label[i]);
+        if (line != seedLine) return;
+        for (std::size_t i = 0; i < n; ++i)
+          if (x0[i] <= x && x <= x1[i]) seedLabel = label[i];
+      });
+  if (!labelled) return false;
+  sets.flatten();
+  const std::uint32_t region = sets.root(seedLabel);
+  // Per row: the open pixels and the painted ones, of this row and the one above.
+  const auto words = std::size_t((width + 63) / 64);
+  std::vector<std::uint64_t> openAbove(words), open(words), paintedAbove(words), painted(words);
+  std::uint32_t nextLabel = 0;
+  for (int row = 0; row < height; ++row) {
+    Rgb* line = px + std::size_t(row) * width;
+    openBits(line, width, c, open.data());
+    std::fill(painted.begin(), painted.end(), 0);
+    forEachRun(open.data(), int(words), [&](int x0, int x1) {
+      const bool mine = anyBit(openAbove.data(), x0, x1) ? anyBit(paintedAbove.data(), x0, x1)
+                                                          : sets.root(nextLabel++) == region;
+      if (mine) setBits(painted.data(), x0, x1);
+    });
+    paintBits(line, width, painted.data(), fill);
+    std::swap(open, openAbove);
+    std::swap(painted, paintedAbove);
+  }
+  return true;
+}
+
 }  // namespace
 
 bool Surface::floodFill(int x, int y, Rgb c, Rgb fill, FillType type) {
@@ -114,29 +377,62 @@ bool Surface::floodFill(int x, int y, Rgb c, Rgb fill, FillType type) {
   if (type == FillType::Surface) {
     if (seed != c) return false;
     if (fill == c) return true;  // the region already has the fill colour
-    spanFill(px, width_, height_, x, y, [c](int, int, Rgb p) { return (p & kColourBits) == c; },
+    std::vector<Span> stack = firstSpans(x, y, height_);
+    spanFill(px, width_, height_, stack, [c](int, int, Rgb p) { return (p & kColourBits) == c; },
              fill, nothing);
     return true;
   }
   if (seed == c) return false;
   if (fill == c) {  // filled pixels become border pixels: they mark themselves
-    spanFill(px, width_, height_, x, y, [c](int, int, Rgb p) { return (p & kColourBits) != c; },
+    std::vector<Span> stack = firstSpans(x, y, height_);
+    spanFill(px, width_, height_, stack, [c](int, int, Rgb p) { return (p & kColourBits) != c; },
              fill, nothing);
     return true;
   }
+  return detail::fillToBorder(px, width_, height_, x, y, c, fill,
+                              detail::defaultBorderFillLimits(width_, height_));
+}
+
+namespace detail {
+
+BorderFillLimits defaultBorderFillLimits(int width, int height) {
+  const std::size_t pixels = std::size_t(std::max(width, 0)) * std::size_t(std::max(height, 0));
+  // The row pass costs a few nanoseconds a pixel of the whole image; a span
+  // costs some tens. So a fill goes on span by span while that costs a few
+  // per cent of the row pass: a small fill never sees the row pass. The run
+  // labels take four bytes a run, at most a quarter of the image's memory;
+  // past that (a region of runs one or two pixels long) the span fill goes on.
+  return {std::max<std::size_t>(pixels / 1024, 4096), pixels / 4};
+}
+
+bool fillToBorder(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
+                  BorderFillLimits limits) {
+  if (x < 0 || y < 0 || x >= width || y >= height) return false;
+  c &= kColourBits;
+  fill &= kColourBits;
+  if ((px[std::size_t(y) * width + x] & kColourBits) == c) return false;
   // Pixels that already had the fill colour before must still be crossed: a
   // pixel of the fill colour is new ground unless this fill set it, which
   // the bits tell. They are only looked at where the fill meets the fill
   // colour, which for most regions is where it closes a loop.
-  FilledBits mine(width_, height_);
-  spanFill(
-      px, width_, height_, x, y,
-      [c, fill, &mine](int row, int i, Rgb p) {
-        p &= kColourBits;
-        return p == fill ? !mine.test(row, i) : p != c;
-      },
-      fill, [&mine](int row, int x0, int x1) { mine.set(row, x0, x1); });
+  FilledBits mine(width, height);
+  auto inside = [c, fill, &mine](int row, int i, Rgb p) {
+    p &= kColourBits;
+    return p == fill ? !mine.test(row, i) : p != c;
+  };
+  auto filled = [&mine](int row, int x0, int x1) { mine.set(row, x0, x1); };
+  std::vector<Span> stack = firstSpans(x, y, height);
+  if (spanFill(px, width, height, stack, inside, fill, filled, limits.spans)) return true;
+  // A large fill: the row pass finishes it. Painting in a colour other than
+  // the border's leaves every region as it was, so the runs of the part
+  // filled image are those of the original, and painting a pixel again does
+  // no harm. Run labels are numbered in 32 bits.
+  const std::size_t runLimit =
+      std::min<std::size_t>(limits.runs, std::numeric_limits<std::uint32_t>::max());
+  if (fillByRows(px, width, height, x, y, c, fill, runLimit)) return true;
+  spanFill(px, width, height, stack, inside, fill, filled);
   return true;
 }
 
+}  // namespace detail
 }  // namespace orn

@@ -1,0 +1,27 @@
+#pragma once
+// The flood fill's inner workings, for Surface::floodFill and its tests only.
+#include <cstddef>
+
+#include "platform/core/surface.h"
+
+namespace orn::detail {
+
+// How far a border fill goes span by span before it finishes row by row.
+struct BorderFillLimits {
+  // Spans the span fill may take before handing over to the row pass. The
+  // default depends on the image size (see defaultBorderFillLimits).
+  std::size_t spans;
+  // Most runs the row pass may keep a label for; with more it gives up and
+  // the span fill finishes the job.
+  std::size_t runs;
+};
+
+BorderFillLimits defaultBorderFillLimits(int width, int height);
+
+// Fills the 4-connected pixels around (x, y) that are not of colour `c` with
+// `fill`, for fill != c, on a width x height image. Returns false and changes
+// nothing when the seed is outside or on the border colour.
+bool fillToBorder(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
+                  BorderFillLimits limits);
+
+}  // namespace orn::detail

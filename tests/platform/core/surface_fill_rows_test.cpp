@@ -1,0 +1,197 @@
+// Border fills that finish in row order (labelled runs) instead of span by
+// span, checked pixel for pixel against a plain breadth-first fill.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <random>
+#include <vector>
+
+#include "platform/core/raster_fill.h"
+#include "platform/core/surface.h"
+
+namespace orn {
+namespace {
+
+using detail::BorderFillLimits;
+using detail::fillToBorder;
+
+constexpr std::size_t kNoLimit = ~std::size_t(0);
+
+// One pixel at a time, with its own visited list.
+Surface plainFill(Surface s, int x, int y, Rgb border, Rgb fill) {
+  const int w = s.width(), h = s.height();
+  std::vector<char> seen(std::size_t(w) * h, 0);
+  std::vector<std::pair<int, int>> region;
+  std::deque<std::pair<int, int>> queue{{x, y}};
+  seen[std::size_t(y) * w + x] = 1;
+  while (!queue.empty()) {
+    auto [px, py] = queue.front();
+    queue.pop_front();
+    region.push_back({px, py});
+    const int nx[4] = {px + 1, px - 1, px, px}, ny[4] = {py, py, py + 1, py - 1};
+    for (int k = 0; k < 4; ++k) {
+      if (nx[k] < 0 || ny[k] < 0 || nx[k] >= w || ny[k] >= h) continue;
+      auto& v = seen[std::size_t(ny[k]) * w + nx[k]];
+      if (!v && Rgb(s.point(nx[k], ny[k])) != border) {
+        v = 1;
+        queue.push_back({nx[k], ny[k]});
+      }
+    }
+  }
+  for (auto [px, py] : region) s.pset(px, py, fill);
+  return s;
+}
+
+bool fillWith(Surface& s, int x, int y, Rgb fill, BorderFillLimits limits) {
+  return fillToBorder(s.pixels(), s.width(), s.height(), x, y, kBlack, fill, limits);
+}
+
+// Many thin black lines, some in the colours the fills use.
+Surface tangle(int w, int h, unsigned seed, int lines) {
+  Surface s(w, h);
+  std::mt19937 rng(seed);
+  std::uniform_int_distribution<int> x(-10, w + 10), y(-10, h + 10);
+  const Rgb inks[] = {kBlack, kBlack, kBlack, kBlack, 0x0000FF, 0x00FF00};
+  for (int i = 0; i < lines; ++i) {
+    s.setPenColor(inks[i % 6]);
+    s.setPenWidth(i % 5 == 0 ? 2 : 1);
+    s.line(x(rng), y(rng), x(rng), y(rng));
+  }
+  return s;
+}
+
+// A perfect maze of corridors `cell - 1` pixels wide between 1-pixel walls,
+// with a ragged right and bottom edge when the size is no multiple of cell.
+Surface maze(int w, int h, int cell, unsigned seed) {
+  Surface s(w, h, kBlack);
+  const int cw = (w - 1) / cell, ch = (h - 1) / cell;
+  std::vector<char> seen(std::size_t(cw) * ch, 0);
+  std::vector<int> stack{0};
+  seen[0] = 1;
+  std::mt19937 rng(seed);
+  auto open = [&](int cx, int cy) {
+    s.fillBox(cx * cell + 1, cy * cell + 1, cx * cell + cell - 1, cy * cell + cell - 1, kWhite);
+  };
+  open(0, 0);
+  while (!stack.empty()) {
+    const int c = stack.back(), cx = c % cw, cy = c / cw;
+    int options[4], n = 0;
+    const int nx[4] = {cx + 1, cx - 1, cx, cx}, ny[4] = {cy, cy, cy + 1, cy - 1};
+    for (int k = 0; k < 4; ++k)
+      if (nx[k] >= 0 && ny[k] >= 0 && nx[k] < cw && ny[k] < ch && !seen[ny[k] * cw + nx[k]])
+        options[n++] = k;
+    if (n == 0) {
+      stack.pop_back();
+      continue;
+    }
+    const int k = options[rng() % n];
+    seen[ny[k] * cw + nx[k]] = 1;
+    open(nx[k], ny[k]);
+    const int wx = std::min(cx, nx[k]) * cell, wy = std::min(cy, ny[k]) * cell;
+    if (ny[k] == cy) {
+      s.fillBox(wx + cell, wy + 1, wx + cell, wy + cell - 1, kWhite);
+    } else {
+      s.fillBox(wx + 1, wy + cell, wx + cell - 1, wy + cell, kWhite);
+    }
+    stack.push_back(ny[k] * cw + nx[k]);
+  }
+  return s;
+}
+
+// The limits that make every large fill take each way: all span by span,
+// straight to the row pass, part way, and the row pass giving up at once.
+const BorderFillLimits kWays[] = {{kNoLimit, kNoLimit}, {0, kNoLimit}, {9, kNoLimit}, {3, 1}};
+
+TEST(SurfaceFillRows, MatchesAPlainFillOnLineTanglesWhicheverWayItGoes) {
+  std::mt19937 rng(11);
+  for (unsigned seed = 0; seed < 40; ++seed) {
+    // Widths on both sides of a 64-pixel word.
+    const int w = 40 + int(seed % 8) * 23, h = 30 + int(seed % 5) * 17;
+    const Surface start = tangle(w, h, seed, 20 + int(seed % 40));
+    int x = int(rng() % w), y = int(rng() % h);
+    while (start.point(x, y) == kBlack) x = (x + 1) % w;
+    // A new colour, and colours the tangle already has inside the region.
+    const Rgb fill = seed % 3 == 0 ? 0xFF0000 : seed % 3 == 1 ? 0x0000FF : 0x00FF00;
+    const Surface expected = plainFill(start, x, y, kBlack, fill);
+    for (const BorderFillLimits& way : kWays) {
+      SCOPED_TRACE(testing::Message() << "seed " << seed << " limits " << way.spans << "/"
+                                      << way.runs);
+      Surface s = start;
+      ASSERT_TRUE(fillWith(s, x, y, fill, way));
+      ASSERT_TRUE(s == expected);
+    }
+  }
+}
+
+TEST(SurfaceFillRows, MatchesAPlainFillThroughMazesFromAnySeed) {
+  for (const int cell : {2, 4, 8}) {
+    const Surface start = maze(203, 131, cell, unsigned(cell));
+    // Every corner and edge of the maze, and somewhere in the middle.
+    for (auto [x, y] : {std::pair{1, 1}, {201, 129}, {1, 129}, {201, 1}, {101, 65}}) {
+      if (start.point(x, y) == kBlack) continue;
+      const Surface expected = plainFill(start, x, y, kBlack, 0x123456);
+      for (const BorderFillLimits& way : kWays) {
+        Surface s = start;
+        ASSERT_TRUE(fillWith(s, x, y, 0x123456, way));
+        ASSERT_TRUE(s == expected) << "cell " << cell << " at " << x << "," << y;
+      }
+    }
+  }
+}
+
+TEST(SurfaceFillRows, LargeMazeFillThroughTheSurfaceIsExact) {
+  // Big enough that the fill runs out of spans and finishes row by row.
+  const Surface start = maze(700, 515, 4, 99);
+  Surface s = start;
+  ASSERT_TRUE(s.floodFill(1, 1, kBlack, 0x00FFFF));
+  EXPECT_TRUE(s == plainFill(start, 1, 1, kBlack, 0x00FFFF));
+}
+
+TEST(SurfaceFillRows, SeedsOnTheImageEdgesAndOnePixelWideImages) {
+  // Columns and rows one pixel wide, broken by border pixels.
+  for (auto [w, h] : {std::pair{1, 300}, {300, 1}, {1, 1}, {64, 1}, {65, 2}}) {
+    Surface start(w, h);
+    for (int i = 0; i < w * h; i += 7) start.pset(i % w, i / w, kBlack);
+    for (auto [x, y] : {std::pair{0, 0}, {w - 1, h - 1}, {w / 2, h / 2}}) {
+      if (start.point(x, y) == kBlack) continue;
+      const Surface expected = plainFill(start, x, y, kBlack, 0xFF00FF);
+      for (const BorderFillLimits& way : kWays) {
+        Surface s = start;
+        ASSERT_TRUE(fillWith(s, x, y, 0xFF00FF, way));
+        ASSERT_TRUE(s == expected) << w << "x" << h << " at " << x << "," << y;
+      }
+    }
+  }
+  // Seeds on every edge of a tangle.
+  const Surface start = tangle(130, 70, 5, 40);
+  for (auto [x, y] : {std::pair{0, 35}, {129, 35}, {65, 0}, {65, 69}, {129, 69}}) {
+    if (start.point(x, y) == kBlack) continue;
+    Surface s = start;
+    ASSERT_TRUE(fillWith(s, x, y, 0xFF0000, {0, kNoLimit}));
+    ASSERT_TRUE(s == plainFill(start, x, y, kBlack, 0xFF0000)) << x << "," << y;
+  }
+}
+
+TEST(SurfaceFillRows, RowPassIgnoresTheUnusedTopByteOfPixels) {
+  // The top byte of a pixel is no part of its colour: a border pixel with it
+  // set still stops the fill, and any other pixel is still crossed.
+  Surface start = maze(150, 90, 4, 3);
+  Rgb* px = start.pixels();
+  for (int i = 0; i < 150 * 90; i += 3) px[i] |= 0xAB000000;
+  Surface spans = start, rows = start;
+  ASSERT_TRUE(fillWith(spans, 1, 1, 0x0000FF, {kNoLimit, kNoLimit}));
+  ASSERT_TRUE(fillWith(rows, 1, 1, 0x0000FF, {0, kNoLimit}));
+  EXPECT_TRUE(rows == spans);
+  EXPECT_FALSE(rows == start);
+}
+
+TEST(SurfaceFillRows, FailsAndChangesNothingOnTheBorderOrOutside) {
+  const Surface start = maze(90, 70, 4, 8);
+  Surface s = start;
+  for (auto [x, y] : {std::pair{0, 0}, {-1, 5}, {5, -1}, {90, 5}, {5, 70}, {4, 9}})
+    EXPECT_FALSE(fillWith(s, x, y, 0xFF0000, {0, kNoLimit})) << x << "," << y;
+  EXPECT_TRUE(s == start);
+}
+
+}  // namespace
+}  // namespace orn
