@@ -161,49 +161,57 @@ void openBits(const Rgb* line, int width, Rgb c, std::uint64_t* bits) {
   }
 }
 
-// Calls run(x0, x1) for each run of set bits, left to right.
-template <class Run>
-void forEachRun(const std::uint64_t* bits, int words, Run run) {
-  int start = 0;
-  bool open = false;
-  for (int w = 0; w < words; ++w) {
-    const std::uint64_t set = bits[w];
-    int pos = 0;
-    for (;;) {
-      if (!open) {
-        const std::uint64_t from = set & (~std::uint64_t(0) << pos);
-        if (from == 0) break;
-        pos = __builtin_ctzll(from);
-        start = w * 64 + pos;
-        open = true;
-      }
-      const std::uint64_t to = ~set & (~std::uint64_t(0) << pos);
-      if (to == 0) break;
-      pos = __builtin_ctzll(to);
-      run(start, w * 64 + pos - 1);
-      open = false;
-    }
+// Bit masks and searches over a row of bits, 64 pixels to a word, with a
+// clear word past the row's end so every search for a clear bit stops.
+std::uint64_t upTo(int bit) { return ~std::uint64_t(0) >> (63 - bit); }  // bits 0..bit
+
+// Position of the first set bit at or after x, or words * 64 if there is none.
+int nextSet(const std::uint64_t* bits, int words, int x) {
+  int w = x >> 6;
+  std::uint64_t m = bits[w] & (~std::uint64_t(0) << (x & 63));
+  while (m == 0) {
+    if (++w >= words) return words * 64;
+    m = bits[w];
   }
-  if (open) run(start, words * 64 - 1);  // only when the row fills its last word
+  return w * 64 + __builtin_ctzll(m);
 }
 
-// Whether any bit from x0 to x1 is set.
-bool anyBit(const std::uint64_t* bits, int x0, int x1) {
-  const int w0 = x0 >> 6, w1 = x1 >> 6;
-  const std::uint64_t first = ~std::uint64_t(0) << (x0 & 63);
-  const std::uint64_t last = ~std::uint64_t(0) >> (63 - (x1 & 63));
-  if (w0 == w1) return (bits[w0] & first & last) != 0;
-  if (bits[w0] & first) return true;
-  for (int w = w0 + 1; w < w1; ++w)
-    if (bits[w]) return true;
-  return (bits[w1] & last) != 0;
+// Position of the first clear bit at or after x (the clear word past the end
+// holds one).
+int nextClear(const std::uint64_t* bits, int x) {
+  int w = x >> 6;
+  std::uint64_t m = ~bits[w] & (~std::uint64_t(0) << (x & 63));
+  while (m == 0) m = ~bits[++w];
+  return w * 64 + __builtin_ctzll(m);
+}
+
+// Position of the last set bit at or before x; there must be one.
+int prevSet(const std::uint64_t* bits, int x) {
+  int w = x >> 6;
+  std::uint64_t m = bits[w] & upTo(x & 63);
+  while (m == 0) m = bits[--w];
+  return w * 64 + 63 - __builtin_clzll(m);
+}
+
+// The first pixels of the runs of set bits in a word, given the word before.
+std::uint64_t runStarts(std::uint64_t bits, std::uint64_t before) {
+  return bits & ~(bits << 1 | before >> 63);
+}
+
+// Adds two rows of bits word by word; `carry` comes in and goes out.
+std::uint64_t addWithCarry(std::uint64_t a, std::uint64_t b, unsigned& carry) {
+  std::uint64_t sum;
+  const bool c1 = __builtin_add_overflow(a, b, &sum);
+  const bool c2 = __builtin_add_overflow(sum, std::uint64_t(carry), &sum);
+  carry = unsigned(c1 || c2);
+  return sum;
 }
 
 // Sets the bits from x0 to x1.
 void setBits(std::uint64_t* bits, int x0, int x1) {
   const int w0 = x0 >> 6, w1 = x1 >> 6;
   const std::uint64_t first = ~std::uint64_t(0) << (x0 & 63);
-  const std::uint64_t last = ~std::uint64_t(0) >> (63 - (x1 & 63));
+  const std::uint64_t last = upTo(x1 & 63);
   if (w0 == w1) {
     bits[w0] |= first & last;
     return;
@@ -242,54 +250,6 @@ void paintBits(Rgb* line, int width, const std::uint64_t* bits, Rgb fill) {
       if (*bits >> i & 1) line[base + i] = fill;
 }
 
-// Labels the runs of pixels not of colour c row by row. A run takes the
-// label of the first run above it that shares a column, or a new label if
-// there is none, so the labels depend on the image alone and a second sweep
-// gets the same ones. Runs of consecutive rows that share a column are
-// 4-connected: join(a, b) is called for each further run above with another
-// label, and row(line, x0, x1, labels, n) after each row. Labels count up
-// from 0; returns false once more than `limit` would be needed.
-template <class Join, class Row>
-bool labelRuns(Rgb* px, int width, int height, Rgb c, std::size_t limit, Join join, Row row) {
-  const std::size_t most = std::size_t(width) / 2 + 1;
-  const int words = (width + 63) / 64;
-  std::vector<std::uint64_t> open(static_cast<std::size_t>(words));
-  std::vector<int> prevX0(most), prevX1(most), curX0(most), curX1(most);
-  std::vector<std::uint32_t> prevLabel(most), curLabel(most);
-  std::size_t prevCount = 0, labels = 0;
-  for (int y = 0; y < height; ++y) {
-    Rgb* line = px + std::size_t(y) * width;
-    std::size_t n = 0;
-    openBits(line, width, c, open.data());
-    forEachRun(open.data(), words, [&](int x0, int x1) {
-      curX0[n] = x0;
-      curX1[n] = x1;
-      ++n;
-    });
-    // Both rows' runs are in order: walk them side by side.
-    std::size_t j = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-      while (j < prevCount && prevX1[j] < curX0[i]) ++j;
-      std::size_t m = j;
-      if (m < prevCount && prevX0[m] <= curX1[i]) {
-        const std::uint32_t label = prevLabel[m];
-        for (++m; m < prevCount && prevX0[m] <= curX1[i]; ++m)
-          if (prevLabel[m] != label) join(label, prevLabel[m]);
-        curLabel[i] = label;
-      } else {
-        if (labels == limit) return false;
-        curLabel[i] = std::uint32_t(labels++);
-      }
-    }
-    row(line, curX0.data(), curX1.data(), curLabel.data(), n);
-    std::swap(prevX0, curX0);
-    std::swap(prevX1, curX1);
-    std::swap(prevLabel, curLabel);
-    prevCount = n;
-  }
-  return true;
-}
-
 // Which labels name one region: disjoint sets whose root is their lowest
 // label, so every label's parent is no higher than itself.
 class LabelSets {
@@ -315,49 +275,149 @@ class LabelSets {
     for (std::uint32_t& p : parent_) p = parent_[p];
   }
   std::uint32_t root(std::uint32_t label) const { return parent_[label]; }  // after flatten()
-  std::size_t bytes() const { return parent_.capacity() * sizeof(std::uint32_t); }
 
  private:
   std::vector<std::uint32_t> parent_;
 };
 
+// Labels the runs of pixels not of colour c row by row and joins, in `sets`,
+// the labels of runs that touch from one row to the next; returns the label
+// of the seed's run in `seedLabel`, or false once more than `limit` labels
+// would be needed.
+//
+// A run takes the label of the first run above it that it touches, or a new
+// label if it touches none, so the labels depend on the image alone and the
+// second sweep of fillByRows meets the new ones in the same order. A run's
+// label is kept at its first pixel: a run that starts where the run above it
+// starts has its label in place already, which in corridors is most runs.
+// Which runs touch which is worked out 64 pixels at a time: in a run, a
+// pixel over an open pixel that has none left of it over an open pixel
+// starts the stretch where the run meets one run above. Each stretch after
+// the first in its run joins another run above, and those are found by
+// adding each run's stretch starts to the run: the carry clears the run from
+// its first stretch on.
+bool labelRows(const Rgb* px, int width, int height, Rgb c, std::size_t limit, int seedX,
+               int seedY, LabelSets& sets, std::uint32_t& seedLabel) {
+  const int words = (width + 63) / 64;
+  const auto size = std::size_t(words) + 1;
+  std::vector<std::uint64_t> open(size, 0), above(size, 0), starts(size, 0), startsAbove(size, 0);
+  std::vector<std::uint32_t> label(std::size_t(words) * 64);
+  std::uint32_t labels = 0;
+  for (int y = 0; y < height; ++y) {
+    openBits(px + std::size_t(y) * width, width, c, open.data());
+    std::uint64_t openBefore = 0, touchBefore = 0, fromFirstBefore = 0;
+    unsigned carry = 0;
+    for (int w = 0; w < words; ++w) {
+      const std::uint64_t o = open[w], a = above[w], touch = o & a;
+      const std::uint64_t first = runStarts(o, openBefore), stretch = runStarts(touch, touchBefore);
+      starts[w] = first;
+      const std::uint64_t fromFirst = (o & ~addWithCarry(o, stretch, carry)) | stretch;
+      const std::uint64_t joins = stretch & (fromFirst << 1 | fromFirstBefore >> 63);
+      // Runs that start elsewhere than a run above: they take the label of
+      // the run above they meet first, or a new one.
+      for (std::uint64_t m = first & ~startsAbove[w]; m != 0; m &= m - 1) {
+        const int s = w * 64 + __builtin_ctzll(m);
+        std::uint32_t l;
+        if (a >> (s & 63) & 1) {
+          l = label[std::size_t(prevSet(startsAbove.data(), s))];
+        } else {
+          // The first open pixel above it starts a run above.
+          const int q = nextSet(startsAbove.data(), words, s);
+          if (q < nextClear(open.data(), s)) {
+            l = label[std::size_t(q)];
+          } else {
+            if (labels == limit) return false;
+            l = labels++;
+            sets.add(l);
+          }
+        }
+        label[std::size_t(s)] = l;
+      }
+      // Each further stretch starts a run above, and joins it to the run.
+      for (std::uint64_t m = joins; m != 0; m &= m - 1) {
+        const int p = w * 64 + __builtin_ctzll(m);
+        const std::uint32_t mine = label[std::size_t(prevSet(starts.data(), p))];
+        const std::uint32_t other = label[std::size_t(p)];
+        if (mine != other) sets.join(mine, other);
+      }
+      openBefore = o;
+      touchBefore = touch;
+      fromFirstBefore = fromFirst;
+    }
+    if (y == seedY) seedLabel = label[std::size_t(prevSet(starts.data(), seedX))];
+    std::swap(open, above);
+    std::swap(starts, startsAbove);
+  }
+  return true;
+}
+
+// Widens each set bit of `from` to the left over the set bits of `through`
+// that run unbroken up to it, within one word.
+std::uint64_t spreadLeft(std::uint64_t from, std::uint64_t through) {
+  from |= through & (from >> 1);
+  through &= through >> 1;
+  from |= through & (from >> 2);
+  through &= through >> 2;
+  from |= through & (from >> 4);
+  through &= through >> 4;
+  from |= through & (from >> 8);
+  through &= through >> 8;
+  from |= through & (from >> 16);
+  through &= through >> 16;
+  return from | (through & (from >> 32));
+}
+
 // The row pass: the 4-connected pixels not of colour c around (x, y) become
 // `fill`. The first sweep labels the runs and finds which labels meet. The
 // second finds the runs again and paints those of the region: a run that
-// touches a run above belongs to it if that run does (as all the runs it
-// touches are joined to it), and the others are the ones that took a new
-// label, in the same order as in the first sweep. Only the labels' table is
-// kept, one entry for each run with no run above it. Returns false, having
-// changed nothing, when more than `labelLimit` labels are needed.
+// touches a run above belongs to it if a painted run above is among those it
+// touches (as all the runs it touches are joined to it), and the others are
+// the ones that took a new label, in the same order as in the first sweep.
+// Only the labels' table is kept, one entry for each run with no run above
+// it. Returns false, having changed nothing, when more than `labelLimit`
+// labels are needed.
 bool fillByRows(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
                 std::size_t labelLimit) {
   LabelSets sets;
   std::uint32_t seedLabel = 0;
-  const Rgb* seedLine = px + std::size_t(y) * width;
-  const bool labelled = labelRuns(
-      px, width, height, c, labelLimit, [&](std::uint32_t a, std::uint32_t b) { sets.join(a, b); },
-      [&](const Rgb* line, const int* x0, const int* x1, const std::uint32_t* label, std::size_t n) {
-        for (std::size_t i = 0; i < n; ++i) sets.add(label[i]);
-        if (line != seedLine) return;
-        for (std::size_t i = 0; i < n; ++i)
-          if (x0[i] <= x && x <= x1[i]) seedLabel = label[i];
-      });
-  if (!labelled) return false;
+  if (!labelRows(px, width, height, c, labelLimit, x, y, sets, seedLabel)) return false;
   sets.flatten();
   const std::uint32_t region = sets.root(seedLabel);
-  // Per row: the open pixels and the painted ones, of this row and the one above.
-  const auto words = std::size_t((width + 63) / 64);
-  std::vector<std::uint64_t> openAbove(words), open(words), paintedAbove(words), painted(words);
+  // Per row: the open pixels and the painted ones, of this row and the one
+  // above, and where this row's runs start.
+  const int words = (width + 63) / 64;
+  const auto size = std::size_t(words) + 1;
+  std::vector<std::uint64_t> openAbove(size, 0), open(size, 0), paintedAbove(size, 0),
+      painted(size, 0), starts(size, 0);
   std::uint32_t nextLabel = 0;
   for (int row = 0; row < height; ++row) {
     Rgb* line = px + std::size_t(row) * width;
     openBits(line, width, c, open.data());
-    std::fill(painted.begin(), painted.end(), 0);
-    forEachRun(open.data(), int(words), [&](int x0, int x1) {
-      const bool mine = anyBit(openAbove.data(), x0, x1) ? anyBit(paintedAbove.data(), x0, x1)
-                                                          : sets.root(nextLabel++) == region;
-      if (mine) setBits(painted.data(), x0, x1);
-    });
+    // Left to right, by carries through each run: the run from its first
+    // pixel under a painted pixel on, and the pixel past the end of each run
+    // that touches the row above.
+    std::uint64_t openBefore = 0;
+    unsigned carryPainted = 0, carryTouch = 0;
+    for (int w = 0; w <= words; ++w) {  // the clear word past the end takes the last carries
+      const std::uint64_t o = open[w], under = o & paintedAbove[w];
+      starts[w] = runStarts(o, openBefore);
+      painted[w] = (o & ~addWithCarry(o, under, carryPainted)) | under;
+      const std::uint64_t touchedEnds = addWithCarry(o, o & openAbove[w], carryTouch);
+      // Runs with nothing above: the ones that took a new label.
+      for (std::uint64_t m = ~o & (o << 1 | openBefore >> 63) & ~touchedEnds; m != 0; m &= m - 1) {
+        const int end = w * 64 + __builtin_ctzll(m) - 1;
+        if (sets.root(nextLabel++) == region)
+          setBits(painted.data(), prevSet(starts.data(), end), end);
+      }
+      openBefore = o;
+    }
+    // Right to left: the rest of each run that meets a painted pixel above.
+    std::uint64_t spill = 0;
+    for (int w = words - 1; w >= 0; --w) {
+      const std::uint64_t o = open[std::size_t(w)];
+      painted[std::size_t(w)] = spreadLeft(painted[std::size_t(w)] | (o & spill << 63), o);
+      spill = painted[std::size_t(w)] & 1;
+    }
     paintBits(line, width, painted.data(), fill);
     std::swap(open, openAbove);
     std::swap(painted, paintedAbove);

@@ -2,6 +2,7 @@
 // span, checked pixel for pixel against a plain breadth-first fill.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <random>
 #include <vector>
@@ -169,6 +170,76 @@ TEST(SurfaceFillRows, SeedsOnTheImageEdgesAndOnePixelWideImages) {
     Surface s = start;
     ASSERT_TRUE(fillWith(s, x, y, 0xFF0000, {0, kNoLimit}));
     ASSERT_TRUE(s == plainFill(start, x, y, kBlack, 0xFF0000)) << x << "," << y;
+  }
+}
+
+// Every open pixel that can be a seed, up to `most` of them spread over the image.
+std::vector<std::pair<int, int>> seeds(const Surface& s, int most) {
+  std::vector<std::pair<int, int>> out;
+  const int step = std::max(1, s.width() * s.height() / most);
+  for (int i = 0; i < s.width() * s.height(); i += step)
+    if (s.point(i % s.width(), i / s.width()) != kBlack) out.push_back({i % s.width(), i / s.width()});
+  return out;
+}
+
+void expectEveryWayMatches(const Surface& start, int x, int y, Rgb fill) {
+  const Surface expected = plainFill(start, x, y, kBlack, fill);
+  for (const BorderFillLimits& way : kWays) {
+    Surface s = start;
+    ASSERT_TRUE(fillWith(s, x, y, fill, way));
+    ASSERT_TRUE(s == expected) << start.width() << "x" << start.height() << " at " << x << ","
+                               << y << " limits " << way.spans << "/" << way.runs;
+  }
+}
+
+TEST(SurfaceFillRows, RunsSpanningWordsArePaintedWholeFromEitherEnd) {
+  // A bar crossing several 64-pixel words, reached from above only at one end
+  // and from nothing above elsewhere; the widths put the row's end on and off
+  // a word's end.
+  for (const int w : {128, 192, 200}) {
+    for (const bool fromRight : {true, false}) {
+      Surface start(w, 12, kBlack);
+      const int column = fromRight ? w - 3 : 1;
+      start.fillBox(column, 0, column, 6, kWhite);
+      start.fillBox(0, 6, w - 1, 6, kWhite);
+      start.fillBox(w / 2, 8, w - 1, 8, kWhite);  // a run of its own below
+      expectEveryWayMatches(start, column, 0, 0x00FF00);
+      expectEveryWayMatches(start, 5, 6, 0x00FF00);
+      expectEveryWayMatches(start, w - 1, 8, 0x00FF00);
+    }
+  }
+}
+
+TEST(SurfaceFillRows, TeethJoinedOnlyBelowAreOneRegion) {
+  // Combs hanging from the top whose teeth meet only in a bar at the bottom,
+  // so the teeth take different labels that are joined late, across words;
+  // beside them a comb standing on its own bar at the top, and teeth of
+  // both widths.
+  for (const int w : {64, 130, 256}) {
+    Surface start(w, 40, kBlack);
+    for (int x = 1; x < w - 1; x += 4) start.fillBox(x, 0, x + (x % 8 == 1 ? 1 : 0), 30, kWhite);
+    start.fillBox(1, 30, w - 2, 30, kWhite);
+    start.fillBox(0, 33, w - 1, 33, kWhite);
+    for (int x = 2; x < w; x += 3) start.fillBox(x, 33, x, 39, kWhite);
+    expectEveryWayMatches(start, 1, 0, 0xFF0000);
+    expectEveryWayMatches(start, w - 3 - (w - 3) % 4 + 1, 5, 0xFF0000);
+    expectEveryWayMatches(start, w - 1, 33, 0xFF0000);
+    expectEveryWayMatches(start, 2, 39, 0xFF0000);
+  }
+}
+
+TEST(SurfaceFillRows, MatchesAPlainFillOnRandomSpecklesOfEveryDensity) {
+  // Speckles make runs that start inside, before and after the runs above,
+  // touch several of them, or none, at every place in a word.
+  std::mt19937 rng(5);
+  for (const int w : {64, 127, 128, 129, 191}) {
+    for (const int percent : {25, 40, 55}) {
+      Surface start(w, 50);
+      for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < w; ++x)
+          if (int(rng() % 100) < percent) start.pset(x, y, kBlack);
+      for (auto [x, y] : seeds(start, 6)) expectEveryWayMatches(start, x, y, 0x0000FF);
+    }
   }
 }
 
