@@ -2,30 +2,11 @@
 // they are in view again.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <utility>
-
 #include "canvas/out_marks.h"
-#include "model/drawing_list.h"
+#include "canvas_fixture.h"
 
-namespace orn {
+namespace orn::test {
 namespace {
-
-DrawingList ListOf(std::initializer_list<std::pair<float, float>> entries) {
-  DrawingList list;
-  int i = 0;
-  for (auto [a, b] : entries) {
-    list.ensureIndex(i);
-    list.G0[i] = a;
-    list.G1[i] = b;
-    ++i;
-  }
-  list.ensureIndex(i);
-  list.G0[i] = 20099;
-  list.G1[i] = 0;
-  list.NumPoints = list.ItemHead = list.ItemFirst = static_cast<std::int16_t>(i);
-  return list;
-}
 
 constexpr CanvasRect kCanvas{0, 400, 0, 300};
 
@@ -102,4 +83,4 @@ TEST(OutMarks, EmptyListAndAnOpenRecordAreSafe) {
 }
 
 }  // namespace
-}  // namespace orn
+}  // namespace orn::test

@@ -3,22 +3,24 @@
 #include <gtest/gtest.h>
 
 #include "canvas/plot_lines.h"
+#include "canvas/progress.h"
 #include "canvas/shape_render.h"
 #include "canvas/spline.h"
-#include "redraw_fixture.h"
+#include "canvas_fixture.h"
 #include "symmetry/replication.h"
 
 namespace orn::test {
 namespace {
 
+constexpr Rgb kRed = 255;
 constexpr Rgb kRedFill = 0x0000FF;
 constexpr Rgb kBlueFill = 0xFF0000;
 constexpr Rgb kGreenFill = 0x00FF00;
 
-// A picture of every kind of record, in a part of two copies side by side.
-// Its first fill comes before the square it lies in.
+// Every kind of record, in a part of two copies side by side. Its first
+// fill comes before the square it lies in.
 struct Picture : Scene {
-  int paintEarly, square, spline, circle, multi, paintLate;
+  int paintEarly, square, spline, circle, multi;
   Picture() {
     addTranslationSymmetry();
     paintEarly = addPaint({{kRedFill, {35, 35}}});
@@ -26,144 +28,106 @@ struct Picture : Scene {
     spline = addShape(kTypeSpline, {{10, 100}, {30, 80}, {50, 120}, {70, 100}});
     circle = addShape(kTypeCircle2, {{90, 100}, {90, 118}});
     multi = addShape(kTypeMultiLine, {{20, 140}, {100, 140}, {20, 150}, {100, 150}});
-    paintLate = addPaint({{kBlueFill, {90, 100}}});
+    addPaint({{kBlueFill, {90, 100}}});
+  }
+  void redraw() {
+    RedrawEnv e = env();
+    DrawAll(e, 1);
   }
 };
 
-Frame frame(const DrawingList& list, int head) { return frameAt(list, head); }
-
-TEST(DrawAll, DrawsTheSamePixelsEveryTime) {
+TEST(DrawAll, GivesTheSamePixelsTwiceAndTheSameAsDrawingEachRecordByHand) {
   Picture p;
-  RedrawEnv e = p.env();
-  DrawAll(e, 1);
+  p.redraw();
   const Surface first = p.canvas;
-  DrawAll(e, 1);
+  p.redraw();
   EXPECT_TRUE(p.canvas == first);
   EXPECT_EQ(p.ui.copies, 2);
-  // Something of every record reached the canvas, in both copies.
-  EXPECT_EQ(p.canvas.point(35, 35), kRedFill);
-  EXPECT_EQ(p.canvas.point(155, 35), kRedFill);
-  EXPECT_EQ(p.canvas.point(90, 100), kBlueFill);
-  EXPECT_EQ(p.canvas.point(210, 100), kBlueFill);
-  EXPECT_EQ(p.canvas.point(60, 140), kBlack);
-  EXPECT_EQ(p.canvas.point(180, 140), kBlack);
-}
-
-TEST(DrawAll, DrawsWhatDrawingEachRecordByHandDraws) {
-  Picture p;
-  RedrawEnv e = p.env();
-  DrawAll(e, 1);
-  const Surface redrawn = p.canvas;
 
   Picture q;
   q.canvas.clear();
   CanvasDrawing d = q.drawing();
   const std::span<const float> X(q.list.G0), Y(q.list.G1);
   q.ctx.ExtendLast = -1;
-  const Frame geo = frame(q.list, 0);
+  const Frame geo = frameAt(q.list, 0);
   q.ctx.ExtendFirst = 1;
   GeoSegments(q.sym, q.ctx, X, Y, geo.first, geo.last, kBlack, kTypeGeometric);
   q.ctx.ExtendFirst = 0;
   q.sym.CurPart = 1;  // the block's closing entry selects part 1
   CheckSymData(q.sym, q.list);
-  Frame f = frame(q.list, q.square);
+  Frame f = frameAt(q.list, q.square);
   PlotLines(d, q.list, f.first, f.last, 0, 100, kTypePolyLine);
-  f = frame(q.list, q.spline);
+  f = frameAt(q.list, q.spline);
   SplineDraw(d, q.list, f.first, f.last, 0, kWholeSpline);
-  f = frame(q.list, q.circle);
+  f = frameAt(q.list, q.circle);
   Circles(q.sym, q.ctx, X, Y, f.first, f.last, 0, kTypeCircle2);
-  f = frame(q.list, q.multi);
+  f = frameAt(q.list, q.multi);
   PlotLines(d, q.list, f.first, f.last, 0, 100, kTypeMultiLine);
   q.ctx.ExtendLast = 0;
-  // Then the fills, in list order.
   SymmPaint(q.sym, q.ctx, kRedFill, 35, 35, kBlack, FillType::Border);
   SymmPaint(q.sym, q.ctx, kBlueFill, 90, 100, kBlack, FillType::Border);
-
-  EXPECT_TRUE(redrawn == q.canvas);
+  EXPECT_TRUE(first == q.canvas);
 }
 
-TEST(DrawAll, FillsComeAfterEveryLine) {
+TEST(DrawAll, FillsComeAfterEveryLineAndAreLeftOutWithThePaintPanelHidden) {
   Picture p;
-  RedrawEnv e = p.env();
-  DrawAll(e, 1);
-  // The red fill stands before its square in the list, yet it stays inside it.
-  EXPECT_EQ(p.canvas.point(35, 35), kRedFill);
-  EXPECT_EQ(p.canvas.point(60, 35), kBlack);
-  EXPECT_EQ(p.canvas.point(5, 5), kWhite);
-  EXPECT_EQ(p.canvas.point(70, 35), kWhite);
-  EXPECT_EQ(p.canvas.point(155, 35), kRedFill);
-  EXPECT_EQ(p.canvas.point(130, 5), kWhite);
+  p.redraw();
+  // The red fill stands before its square in the list, yet it stays inside it, in both copies.
+  for (int dx : {0, 120}) {
+    EXPECT_EQ(p.canvas.point(35 + dx, 35), kRedFill) << dx;
+    EXPECT_EQ(p.canvas.point(90 + dx, 100), kBlueFill) << dx;
+    EXPECT_EQ(p.canvas.point(70 + dx, 35), kWhite) << dx;
+    EXPECT_EQ(p.canvas.point(5 + dx, 5), kWhite) << dx;
+    EXPECT_TRUE(p.black(60 + dx, 35) && p.black(60 + dx, 140)) << dx;
+  }
+  Picture hidden;
+  hidden.ed.ColorToolsOn = false;
+  hidden.redraw();
+  EXPECT_EQ(hidden.canvas.point(35, 35), kWhite);
+  EXPECT_TRUE(hidden.black(60, 35));
+  EXPECT_EQ(hidden.ed.ProgressTotal, 2);  // still counted
 }
 
-TEST(DrawAll, WithThePaintPanelHiddenDrawsThePictureWithoutItsFills) {
-  Picture p;
-  p.ed.ColorToolsOn = false;
-  RedrawEnv e = p.env();
-  DrawAll(e, 1);
-  EXPECT_EQ(p.canvas.point(35, 35), kWhite);
-  EXPECT_EQ(p.canvas.point(60, 35), kBlack);
-  EXPECT_EQ(p.ed.ProgressTotal, 2);  // still counted
-}
-
-// A column of separate polylines, one per record, so that pixels show which
-// records were drawn.
+// A column of separate polylines, one per record: pixels show which were drawn.
 struct Column : Scene {
   static constexpr int kLines = 8;
   Column() {
-    for (int k = 0; k < kLines; ++k) {
-      const float y = 10.0f + 15.0f * k;
-      addShape(kTypePolyLine, {{10, y}, {100, y}});
-    }
+    for (int k = 0; k < kLines; ++k) addShape(kTypePolyLine, {{10, 10.0f + 15 * k}, {100, 10.0f + 15 * k}});
   }
-  bool drawn(int k) const { return canvas.point(50, 10 + 15 * k) == kBlack; }
+  // Records 0..last drawn, the rest not.
+  void expectDrawnUpTo(int last) const {
+    for (int k = 0; k < kLines; ++k) EXPECT_EQ(black(50, 10 + 15 * k), k <= last) << k;
+  }
 };
 
-TEST(DrawAll, TheStopButtonEndsTheRedrawAtTheNextRecord) {
-  Column c;
-  RedrawEnv e = c.env();
-  // Pump 1 shows the stop button; pump 2 + k runs before record k.
-  c.host.onPump = [&] {
-    if (c.host.pumps == 2 + 3) StopSign_Click(c.ed);
-  };
-  DrawAll(e, 1);
-  for (int k = 0; k < Column::kLines; ++k) EXPECT_EQ(c.drawn(k), k <= 3) << k;
-  // The finish still ran: the request is forgotten and the window is usable.
-  EXPECT_EQ(c.ed.StopFlag, 0);
-  EXPECT_FALSE(c.ed.DrawBusy);
-  EXPECT_FALSE(c.ed.Redrawing);
-  EXPECT_FALSE(c.ui.stopVisible);
-  EXPECT_TRUE(c.ui.menusOn);
-  EXPECT_EQ(c.ui.copies, 1);
-}
-
-TEST(DrawAll, TheCtrlKeyEndsTheRedrawLikeTheStopButton) {
-  Column c;
-  RedrawEnv e = c.env();
-  c.host.onPump = [&] { c.host.ctrl = c.host.pumps >= 2 + 5; };
-  DrawAll(e, 1);
-  for (int k = 0; k < Column::kLines; ++k) EXPECT_EQ(c.drawn(k), k <= 5) << k;
-}
-
-TEST(DrawAll, AStopIsIgnoredWhileAColourActionIsUnderWay) {
-  for (int mode : {kColorPicked, kColorSwapArmed}) {
-    Column c;
-    c.ed.ColorMode = mode;
-    RedrawEnv e = c.env();
-    c.host.onPump = [&] {
-      StopSign_Click(c.ed);
-      c.host.ctrl = true;
+TEST(DrawAll, TheStopButtonOrCtrlEndsTheRedrawAtTheNextRecordOnlyWhileNoColourActionRuns) {
+  struct Case { bool ctrl; int mode; int drawnUpTo; };
+  for (const Case c : {Case{false, kColorIdle, 3}, Case{true, kColorIdle, 3},
+                       Case{false, kColorPicked, 7}, Case{true, kColorSwapArmed, 7}}) {
+    SCOPED_TRACE(testing::Message() << c.ctrl << " " << c.mode);
+    Column s;
+    s.ed.ColorMode = c.mode;
+    RedrawEnv e = s.env();
+    // Pump 1 shows the stop button; pump 2 + k runs before record k.
+    s.host.onPump = [&] {
+      if (s.host.pumps < 2 + 3) return;
+      if (c.ctrl) s.host.ctrl = true;
+      else StopSign_Click(s.ed);
     };
     DrawAll(e, 1);
-    for (int k = 0; k < Column::kLines; ++k) EXPECT_TRUE(c.drawn(k)) << mode << " " << k;
+    s.expectDrawnUpTo(c.drawnUpTo);
+    // The finish still ran: the request is forgotten and the window is usable.
+    EXPECT_EQ(s.ed.StopFlag, 0);
+    EXPECT_FALSE(s.ed.DrawBusy || s.ed.Redrawing || s.ui.stopVisible);
+    EXPECT_TRUE(s.ui.menusOn);
+    EXPECT_EQ(s.ui.copies, 1);
   }
-}
-
-TEST(DrawAll, AStopClickBetweenRedrawsIsForgotten) {
-  Column c;
-  RedrawEnv e = c.env();
-  StopSign_Click(c.ed);
+  Column s;  // a stop click between redraws is forgotten
+  StopSign_Click(s.ed);
+  EXPECT_EQ(s.ed.StopFlag, kStopRequested);
+  RedrawEnv e = s.env();
   DrawAll(e, 1);
-  for (int k = 0; k < Column::kLines; ++k) EXPECT_TRUE(c.drawn(k)) << k;
+  s.expectDrawnUpTo(7);
 }
 
 TEST(DrawAll, IsNeverReEnteredFromTheEventPump) {
@@ -178,7 +142,7 @@ TEST(DrawAll, IsNeverReEnteredFromTheEventPump) {
   EXPECT_EQ(c.ui.copies, 1);
   EXPECT_EQ(c.ui.noRedrawStarts, 1);
   EXPECT_FALSE(RedrawRunning(c.ed));
-  for (int k = 0; k < Column::kLines; ++k) EXPECT_TRUE(c.drawn(k)) << k;
+  c.expectDrawnUpTo(7);
 }
 
 TEST(DrawAll, TheRedrawButtonJustAfterARedrawOnlyCancelsTheColourAction) {
@@ -190,68 +154,57 @@ TEST(DrawAll, TheRedrawButtonJustAfterARedrawOnlyCancelsTheColourAction) {
   DrawAll(e, 0);
   EXPECT_EQ(c.ed.ColorMode, kColorIdle);
   EXPECT_EQ(c.colour.SwapIndex, 0);
-  EXPECT_FALSE(c.drawn(0));
   EXPECT_EQ(c.ui.copies, 0);
-  EXPECT_FALSE(c.ed.Redrawing);
+  c.expectDrawnUpTo(-1);
   DrawAll(e, 1);  // every other caller is not held back
-  EXPECT_TRUE(c.drawn(0));
+  c.expectDrawnUpTo(7);
 }
 
 TEST(DrawAll, AWheelTurnRecoloursTheFillsOverTheCanvasAsItStands) {
   Picture p;
-  RedrawEnv e = p.env();
-  DrawAll(e, 1);
-  // A closed box that no redraw draws and no fill reaches.
-  p.canvas.setPenColor(kBlack);
+  p.redraw();
+  p.canvas.setPenColor(kBlack);  // a closed box no redraw draws and no fill reaches
   p.canvas.box(200, 120, 230, 150);
   p.canvas.fillBox(201, 121, 229, 149, 0x654321);
-
   p.ed.ColorMode = kColorWheelApplying;
   p.colour.RotateStep = 4;
-  DrawAll(e, 1);
-  EXPECT_EQ(p.canvas.point(215, 135), 0x654321u);  // the canvas was not cleared
-  // Red, blue and green are wheel colours: each turns four steps on.
-  EXPECT_EQ(p.canvas.point(35, 35), kGreenFill);
+  p.redraw();
+  EXPECT_EQ(p.canvas.point(215, 135), 0x654321u);  // not cleared
+  EXPECT_EQ(p.canvas.point(35, 35), kGreenFill);    // each wheel colour turns four steps on
   EXPECT_EQ(p.canvas.point(155, 35), kGreenFill);
   EXPECT_EQ(p.canvas.point(90, 100), kRedFill);
-  const Frame f = frame(p.list, p.paintEarly);
-  EXPECT_EQ(p.list.G0[f.first], 21412.0f);
-  EXPECT_EQ(p.list.G1[f.first], float(kGreenFill));
+  const Frame f = frameAt(p.list, p.paintEarly);
+  EXPECT_EQ(entriesOf(p.list, f.first, f.first), (Entries{{21412.0f, float(kGreenFill)}}));
   EXPECT_TRUE(p.ed.PicChanged);
-  EXPECT_EQ(p.ed.ColorMode, kColorWheelApplying);  // only an Index 0 request resets it
+  EXPECT_EQ(p.ed.ColorMode, kColorWheelApplying);
 }
 
 TEST(DrawAll, HighSpeedRepaintShowsThePictureANormalRedrawShows) {
-  Picture normal;
-  // A later fill of the same region: the newest wins either way.
-  normal.addPaint({{0x00FFFF, {35, 35}}});
-  RedrawEnv en = normal.env();
-  DrawAll(en, 1);
-
-  Picture fast;
+  Picture normal, fast;
+  normal.addPaint({{0x00FFFF, {35, 35}}});  // a later fill of the same region wins
   fast.addPaint({{0x00FFFF, {35, 35}}});
+  normal.redraw();
   EXPECT_TRUE(PaintOrder_Click(fast.ctx));
-  RedrawEnv ef = fast.env();
-  DrawAll(ef, 1);
-  EXPECT_EQ(fast.ctx.PaintOrderMode, -1);
+  fast.redraw();
   EXPECT_EQ(fast.canvas.point(35, 35), 0x00FFFFu);
   EXPECT_TRUE(fast.canvas == normal.canvas);
   EXPECT_FALSE(PaintOrder_Click(fast.ctx));
-  EXPECT_EQ(fast.ctx.PaintOrderMode, 0);
 }
 
-TEST(DrawAll, FollowsTheListsPartChangesAndEndsInTheLastPart) {
+TEST(DrawAll, ASymmetryChangeSwitchesToTheNewPartOfAWholeValueOnly) {
   Scene s;
   s.addTranslationSymmetry();
-  s.addShape(kTypePolyLine, {{10, 20}, {50, 20}});        // part 1: both copies
-  s.addSingle(float(kCodeSymmetryChg), 100.0f);            // 100 x old + new: part 0
-  s.addShape(kTypePolyLine, {{10, 40}, {50, 40}});        // part 0: the base cell only
+  s.addSingle(float(kCodeSymmetryChg), 101.0f);  // part 1 to part 1
+  s.addShape(kTypePolyLine, {{10, 20}, {50, 20}});
+  s.addSingle(float(kCodeSymmetryChg), -2.0f);   // the start mark switches nothing
+  s.addShape(kTypePolyLine, {{10, 40}, {50, 40}});
+  s.addSingle(float(kCodeSymmetryChg), 100.5f);  // not a whole number: stepped over
+  s.addShape(kTypePolyLine, {{10, 60}, {50, 60}});
+  s.addSingle(float(kCodeSymmetryChg), 100.0f);  // part 0: the base cell only
+  s.addShape(kTypePolyLine, {{10, 80}, {50, 80}});
   RedrawEnv e = s.env();
   DrawAll(e, 1);
-  EXPECT_EQ(s.canvas.point(30, 20), kBlack);
-  EXPECT_EQ(s.canvas.point(150, 20), kBlack);
-  EXPECT_EQ(s.canvas.point(30, 40), kBlack);
-  EXPECT_EQ(s.canvas.point(150, 40), kWhite);
+  for (int y : {20, 40, 60, 80}) EXPECT_TRUE(s.black(30, y) && s.black(150, y) == (y != 80)) << y;
   EXPECT_EQ(s.sym.CurPart, 0);
 }
 
@@ -260,23 +213,123 @@ TEST(DrawAll, ADamagedRecordIsSteppedOverWithoutReadingPastTheList) {
   c.list.G1[0] = 30000.0f;  // the first header's offset points far past the end
   RedrawEnv e = c.env();
   DrawAll(e, 1);
-  EXPECT_FALSE(c.drawn(0));
-  for (int k = 1; k < Column::kLines; ++k) EXPECT_TRUE(c.drawn(k)) << k;
+  for (int k = 0; k < Column::kLines; ++k) EXPECT_EQ(c.black(50, 10 + 15 * k), k > 0) << k;
 }
 
-TEST(DrawAll, ShowsItsProgressAndClearsTheStripAtTheEnd) {
+TEST(DrawAll, BaseShapesAheadOfTheSymmetryFollowTheGridColour) {
+  for (int grid : {0, 1, 2}) {
+    Scene s;
+    s.addTranslationSymmetry();
+    s.addShape(kTypeGeometric, {{20, 100}, {40, 100}, {40, 120}, {30, 110}});
+    s.ed.GridMode = grid;
+    RedrawEnv e = s.env();
+    DrawAll(e, 1);
+    const Rgb want[] = {kBlack, kRed, kWhite};
+    EXPECT_EQ(s.canvas.point(60, 0), want[grid]) << grid;
+    EXPECT_TRUE(s.black(30, 100) && s.black(150, 100)) << grid;  // later ones always black
+  }
+}
+
+TEST(DrawAll, TheCaptureRedrawDrawsOnlyTheLeadingBaseShapesInRed) {
+  Scene s;
+  s.addShape(kTypeGeometric, {{10, 10}, {60, 10}, {60, 60}, {35, 35}});
+  s.addShape(kTypePolyLine, {{10, 100}, {60, 100}});
+  s.addShape(kTypeGeometric, {{100, 10}, {150, 10}, {150, 60}, {125, 35}});
+  s.addPaint({{0xFF0000, {40, 20}}});
+  s.sym.GeoCapture = 1;
+  RedrawEnv e = s.env();
+  DrawAll(e, 1);
+  EXPECT_EQ(s.canvas.point(35, 10), kRed);
+  for (auto [x, y] : {std::pair{35, 100}, {125, 10}, {40, 20}}) EXPECT_EQ(s.canvas.point(x, y), kWhite) << x;
+  EXPECT_EQ(s.sym.GeoCapture, 2);
+  EXPECT_EQ(s.ui.handles, 0);
+  DrawAll(e, 1);  // later set-up redraws end with the handles
+  EXPECT_EQ(s.ui.handles, 1);
+}
+
+TEST(DrawAll, AnEmptyPictureIsClearedAndHidesTheDuplicateButton) {
+  Scene s;
+  s.canvas.fillBox(0, 0, 20, 20, 0x123456);
+  s.ui.dupVisible = true;
+  s.ed.ShowGeoNumbers = true;
+  RedrawEnv e = s.env();
+  DrawAll(e, 1);
+  EXPECT_TRUE(s.canvas == Surface(Scene::kWidth, Scene::kHeight, kWhite));
+  EXPECT_FALSE(s.ui.dupVisible);
+  EXPECT_EQ(s.ui.copies, 1);
+  s.addShape(kTypeGeometric, {{10, 10}, {60, 10}, {60, 60}, {35, 35}});
+  DrawAll(e, 1);
+  EXPECT_TRUE(s.ui.dupVisible);
+}
+
+TEST(DrawAll, AnEditToolGetsItsDotsOnlyAfterARedrawThatRanToItsEnd) {
+  for (bool ctrl : {false, true}) {
+    Scene s;
+    s.addShape(kTypePolyLine, {{10, 10}, {60, 10}});
+    s.addShape(kTypePolyLine, {{10, 40}, {60, 40}});
+    s.ed.CurDrawType = kToolAdjustPoints;
+    s.host.ctrl = ctrl;
+    RedrawEnv e = s.env();
+    DrawAll(e, 1);
+    EXPECT_TRUE(s.black(30, 10)) << ctrl;
+    EXPECT_EQ(s.black(30, 40), !ctrl) << ctrl;
+    EXPECT_EQ(s.canvas.point(10, 10), ctrl ? kBlack : kRed) << ctrl;
+    EXPECT_EQ(s.ed.DotsMode, ctrl ? 0 : kToolAdjustPoints) << ctrl;
+  }
+}
+
+TEST(DrawAll, TheProjectViewSeparatesItsPagesWithBlackLines) {
+  Scene s;
+  s.ed.ProjectView = true;
+  s.ed.ProjPages = 2;
+  s.views.at(7, 2) = 200.0f;  // the project's right edge
+  s.views.at(7, 5) = 150.0f;  // and its bottom
+  RedrawEnv e = s.env();
+  DrawAll(e, 1);
+  EXPECT_TRUE(s.black(200, 40) && s.black(100, 75) && s.black(100, 150) && !s.black(100, 100));
+  s.ed.ProjPages = 0;  // only the right edge
+  DrawAll(e, 1);
+  EXPECT_TRUE(s.black(200, 40) && !s.black(100, 150));
+}
+
+TEST(Progress, AnEmptyListDrawsNoBarAndTheRedrawShowsBothPhasesThenClearsTheStrip) {
+  RecordingControls empty;
+  EditorState ed;
+  ShowProgress(ed, empty, 0, 3, 0);  // nothing to divide by
+  EXPECT_TRUE(empty.strip == Surface(101, 5, kWhite));
   Picture p;
-  RedrawEnv e = p.env();
   Rgb seenDrawing = kWhite, seenPainting = kWhite;
   p.host.onPump = [&] {
     const Rgb left = static_cast<Rgb>(p.ui.strip.point(0, 2));
     if (p.ed.ProgressColor == kProgressDrawColor && left != kWhite) seenDrawing = left;
     if (p.ed.ProgressColor == kProgressPaintColor && left != kWhite) seenPainting = left;
   };
-  DrawAll(e, 1);
+  p.redraw();
   EXPECT_EQ(seenDrawing, kProgressDrawColor);
   EXPECT_EQ(seenPainting, kProgressPaintColor);
   EXPECT_TRUE(p.ui.strip == Surface(101, 5, kWhite));
+}
+
+TEST(UndoPoly, RepeatsSlowlyDuringTheFirstSecondAndFastAfterItAcrossMidnight) {
+  EditorState ed;
+  int steps = 0;
+  const auto stepBack = [&] { ++steps; };
+  StartUndoPoly(ed, 36000.4);
+  EXPECT_EQ(ed.UndoPolyInterval, 60);
+  UndoPoly_Timer(ed, 36000.46, stepBack);
+  EXPECT_EQ(ed.UndoPolyInterval, 300);
+  UndoPoly_Timer(ed, 36001.0, stepBack);
+  EXPECT_EQ(ed.UndoPolyInterval, 300);
+  UndoPoly_Timer(ed, 36001.1, stepBack);
+  EXPECT_EQ(ed.UndoPolyInterval, 30);
+  EXPECT_EQ(steps, 3);
+  StartUndoPoly(ed, 36005.0);  // a second press while it runs keeps the first time
+  EXPECT_EQ(ed.PressTime, 36000);
+  StopUndoPoly(ed);
+  EXPECT_FALSE(ed.UndoPolyRunning);
+  StartUndoPoly(ed, 86399.7);  // the clock wraps: fast at once
+  UndoPoly_Timer(ed, 0.1, stepBack);
+  EXPECT_EQ(ed.UndoPolyInterval, 30);
 }
 
 }  // namespace

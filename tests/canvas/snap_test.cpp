@@ -3,27 +3,26 @@
 #include <gtest/gtest.h>
 
 #include "canvas/snap.h"
-#include "mouse_fixture.h"
+#include "canvas_fixture.h"
 
 namespace orn::test {
 namespace {
+
+// Finds a point as a press of the current tool does: (HitIndex, HitHeader).
+std::pair<int, int> find(MouseScene& s, float x, float y) {
+  s.m.FindPoint(x, y);
+  return {s.pick.HitIndex, s.pick.HitHeader};
+}
 
 TEST(FindPoint, RepeatedPressesCycleThroughPointsAtOnePlace) {
   MouseScene s;
   s.addShape(kTypePolyLine, {{50, 50}, {90, 50}});
   s.addShape(kTypePolyLine, {{51, 51}, {51, 90}});
   s.ed.CurDrawType = kToolAdjustPoints;
-  s.m.FindPoint(50, 50);
-  EXPECT_EQ(s.pick.HitIndex, 3);
-  EXPECT_EQ(s.pick.HitHeader, 0);
-  s.m.FindPoint(50, 50);
-  EXPECT_EQ(s.pick.HitIndex, 8);
-  EXPECT_EQ(s.pick.HitHeader, 5);
-  s.m.FindPoint(50, 50);
-  EXPECT_EQ(s.pick.HitIndex, 3);
-  s.m.FindPoint(50, 47);  // 3 away in y: a miss keeps the rest
-  EXPECT_EQ(s.pick.HitIndex, -1);
-  EXPECT_EQ(s.pick.HitHeader, 0);
+  EXPECT_EQ(find(s, 50, 50), std::make_pair(3, 0));
+  EXPECT_EQ(find(s, 50, 50), std::make_pair(8, 5));
+  EXPECT_EQ(find(s, 50, 50), std::make_pair(3, 0));
+  EXPECT_EQ(find(s, 50, 47), std::make_pair(-1, 0));  // 3 away in y: a miss
 }
 
 TEST(FindPoint, OnlyPointsAreFoundNeverSlotsColourEntriesOrSymmetryRecords) {
@@ -35,25 +34,21 @@ TEST(FindPoint, OnlyPointsAreFoundNeverSlotsColourEntriesOrSymmetryRecords) {
   s.ed.CurDrawType = kToolEraseLines;
   // The base rectangle has a point at (0, 0) and the symmetry items points
   // near it, but they lie before the end of the symmetry block.
-  s.m.FindPoint(1, 1);
-  EXPECT_EQ(s.pick.HitIndex, -1);
-  s.m.FindPoint(20, 20);  // a fill's seed is no point for Erase Lines
-  EXPECT_EQ(s.pick.HitIndex, -1);
+  EXPECT_EQ(find(s, 1, 1).first, -1);
+  EXPECT_EQ(find(s, 20, 20).first, -1);  // a fill's seed is no point for Erase Lines
   s.ed.CurDrawType = kToolAdjustColorHandles;
   s.m.FindPoint(21, 20);
   EXPECT_GT(s.pick.HitIndex, after);
   EXPECT_EQ(s.pick.HitType, kTypePaint);
   EXPECT_EQ(s.m.ms.HitPair, s.pick.HitIndex - 1);
-  s.m.FindPoint(100, 100);  // a colour-handle tool never picks a shape point
-  EXPECT_EQ(s.pick.HitIndex, -1);
+  EXPECT_EQ(find(s, 100, 100).first, -1);  // a colour-handle tool never picks a shape point
 }
 
 TEST(FindPoint, MultiLinePairIsTheFirstEntryOfThePair) {
   MouseScene s;
   s.addShape(kTypeMultiLine, {{10, 10}, {50, 10}, {10, 40}, {50, 40}});
   s.ed.CurDrawType = kToolEraseLines;
-  s.m.FindPoint(50, 40);
-  EXPECT_EQ(s.pick.HitIndex, 6);
+  EXPECT_EQ(find(s, 50, 40).first, 6);
   EXPECT_EQ(s.m.ms.HitPair, 5);
   s.m.FindPoint(10, 40);
   EXPECT_EQ(s.m.ms.HitPair, 5);
@@ -64,19 +59,19 @@ TEST(GravFind, SnapsStrictlyInsideTheSnapDistanceToTheNewestRecord) {
   s.addShape(kTypePolyLine, {{50, 50}, {90, 50}});
   s.addShape(kTypePolyLine, {{52, 52}, {52, 90}});
   s.addPaint({{0x0000FF, {70, 70}}});
-  s.m.ms.SnapSize = 5;
-  int flag = -1;
-  float x = 51, y = 51;
-  EXPECT_TRUE(s.m.GravFind(x, y, -1, flag));
-  EXPECT_EQ(flag, 0);
-  EXPECT_EQ(x, 52.0f);  // the newer polyline wins
-  x = 95, y = 50;  // exactly SnapSize away in x
-  EXPECT_FALSE(s.m.GravFind(x, y, -1, flag));
-  x = 71, y = 70;  // fills never attract
-  EXPECT_FALSE(s.m.GravFind(x, y, -1, flag));
-  s.m.ms.SnapSize = 0;
-  x = 51, y = 51;
-  EXPECT_FALSE(s.m.GravFind(x, y, -1, flag));
+  struct Case { float x, y; int snap; bool hit; float wantX; };
+  // The newer polyline wins; exactly SnapSize away is out; fills never attract; size 0 is off.
+  for (const Case c : {Case{51, 51, 5, true, 52}, Case{95, 50, 5, false, 95}, Case{71, 70, 5, false, 71},
+                       Case{51, 51, 0, false, 51}}) {
+    s.m.ms.SnapSize = c.snap;
+    int flag = -1;
+    float x = c.x, y = c.y;
+    EXPECT_EQ(s.m.GravFind(x, y, -1, flag), c.hit) << c.x;
+    EXPECT_EQ(x, c.wantX) << c.x;
+    if (c.hit) {
+      EXPECT_EQ(flag, 0);
+    }
+  }
 }
 
 TEST(GravFind, ACircleBeingDrawnIsNotAttractedByItsOwnCentreButAPolylineIsByItsPoints) {
@@ -89,15 +84,11 @@ TEST(GravFind, ACircleBeingDrawnIsNotAttractedByItsOwnCentreButAPolylineIsByItsP
   s.tool(kToolPolyLine);
   s.click(100, 100);
   s.click(130, 100);
-  // Snapped onto the polyline's own first point, 30 units from the last
-  // fixed point: the snap's move fixes the point and the click, now on the
-  // last fixed point, ends the polyline there.
+  // Snapped onto its own first point: the snap's move fixes the point and
+  // the click, now on the last fixed point, ends the polyline there.
   s.click(101, 102);
   EXPECT_FALSE(s.list.recordOpen());
-  const int last = s.list.NumPoints - 1;
-  EXPECT_EQ(s.list.G0[last], 100.0f);
-  EXPECT_EQ(s.list.G1[last], 100.0f);
-  EXPECT_EQ(s.list.G0[last - 1], 130.0f);
+  EXPECT_EQ(entriesOf(s.list, s.list.NumPoints - 2, s.list.NumPoints - 1), (Entries{{130, 100}, {100, 100}}));
 }
 
 TEST(GravFind, AMarkAtTheStartOfTheListIsSafe) {
@@ -107,7 +98,7 @@ TEST(GravFind, AMarkAtTheStartOfTheListIsSafe) {
   s.tool(kToolPolyLine);
   s.click(3, 3);
   s.click(40, 40);
-  EXPECT_TRUE(s.wellFormed());
+  EXPECT_TRUE(wellFormed(s.list));
   EXPECT_EQ(s.list.G0[0], float(kCodeMark));
 }
 

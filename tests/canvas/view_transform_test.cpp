@@ -2,51 +2,35 @@
 // frames; a row that cannot be applied changes nothing.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <utility>
-
 #include "canvas/view_table.h"
-#include "model/drawing_list.h"
+#include "canvas_fixture.h"
 
-namespace orn {
+namespace orn::test {
 namespace {
 
-DrawingList ListOf(std::initializer_list<std::pair<float, float>> entries) {
-  DrawingList list;
-  int i = 0;
-  for (auto [a, b] : entries) {
-    list.ensureIndex(i);
-    list.G0[i] = a;
-    list.G1[i] = b;
+constexpr CanvasRect kCanvas{0, 400, 0, 300};
+
+// The points from index `from` on are near the given (x, y) pairs.
+void expectPoints(const DrawingList& list, int from, std::initializer_list<Pt> want, double tol = 1e-3) {
+  int i = from;
+  for (auto [x, y] : want) {
+    EXPECT_NEAR(list.G0[i], x, tol) << i;
+    EXPECT_NEAR(list.G1[i], y, tol) << i;
     ++i;
   }
-  list.ensureIndex(i);
-  list.G0[i] = 20099;
-  list.G1[i] = 0;
-  list.NumPoints = list.ItemHead = list.ItemFirst = static_cast<std::int16_t>(i);
-  return list;
 }
-
-constexpr CanvasRect kCanvas{0, 400, 0, 300};
 
 TEST(ViewTransform, ThirtyDegreeFrameBecomesHorizontalAndScaled) {
   ViewTable v;
   v.rows[1] = ViewRow{100, 100, 273.2051f, 200, 0, 0, 0, 0, 399, 0, 0, 0};
   DrawingList list = ListOf({{20001, 3}, {0, 0}, {20077, 5}, {100, 100}, {273.2051f, 200}, {200, 300}});
   ASSERT_TRUE(TransformView(v, list, 1, kCanvas));
-  EXPECT_NEAR(list.G0[3], 0, 1e-3);
-  EXPECT_NEAR(list.G1[3], 0, 1e-3);
-  EXPECT_NEAR(list.G0[4], 399, 1e-3);
-  EXPECT_NEAR(list.G1[4], 0, 1e-3);
-  EXPECT_NEAR(list.G0[5], 372.2721, 2e-3);
-  EXPECT_NEAR(list.G1[5], 245.7941, 2e-3);
+  expectPoints(list, 3, {{0, 0}, {399, 0}, {372.2721f, 245.7941f}}, 2e-3);
   // The row's own frame moved with the points; its targets stayed.
   EXPECT_NEAR(v.rows[1][0], 0, 1e-3);
   EXPECT_NEAR(v.rows[1][2], 399, 1e-3);
   EXPECT_EQ(v.rows[1][8], 399.0f);
-  // Header, parameter and Begin Data entries are never rewritten.
-  EXPECT_EQ(list.G0[0], 20001.0f);
-  EXPECT_EQ(list.G1[2], 5.0f);
+  EXPECT_EQ(entriesOf(list, 0, 2), (Entries{{20001, 3}, {0, 0}, {20077, 5}}));  // never rewritten
 }
 
 TEST(ViewTransform, DoubleWidthFrameHalvesPointsSeedsAndStoredFramesButNotCodes) {
@@ -60,17 +44,9 @@ TEST(ViewTransform, DoubleWidthFrameHalvesPointsSeedsAndStoredFramesButNotCodes)
                              {20091, 7}, {20092, 0},
                              {20010, 2}, {20077, 5}, {21305, 255}, {40, 60}, {-7777, -7777}, {-7777, -7777}});
   ASSERT_TRUE(TransformView(v, list, 6, kCanvas));
-  EXPECT_EQ(list.G0[3], 250.0f);
-  EXPECT_EQ(list.G1[3], 150.0f);
-  EXPECT_EQ(list.G0[4], 50.0f);
-  EXPECT_EQ(list.G1[5], 7.0f);       // symmetry change kept
-  EXPECT_EQ(list.G0[6], 20092.0f);   // Mark kept
-  EXPECT_EQ(list.G0[9], 21305.0f);   // colour entry kept
-  EXPECT_EQ(list.G1[9], 255.0f);
-  EXPECT_EQ(list.G0[10], 20.0f);     // seed halved
-  EXPECT_EQ(list.G1[10], 30.0f);
-  EXPECT_EQ(list.G0[12], -7777.0f);  // a deleted pair keeps its mark
-  EXPECT_EQ(list.G1[12], -7777.0f);
+  // Points and seeds halved; symmetry change, Mark, colour entry and deleted pair kept.
+  EXPECT_EQ(entriesOf(list, 0, 12), (Entries{{20001, 3}, {0, 0}, {20077, 4}, {250, 150}, {50, 25}, {20091, 7}, {20092, 0},
+                                             {20010, 2}, {20077, 5}, {21305, 255}, {20, 30}, {-7777, -7777}, {-7777, -7777}}));
   EXPECT_EQ(v.rows[3], (ViewRow{50, 50, 150, 50, 150, 100, 0, 0, 399, 0, 399, 299}));
   EXPECT_EQ(v.rows[21][0], 1.0f);
   EXPECT_EQ(v.rows[30][0], 2.0f);
@@ -98,10 +74,7 @@ TEST(ViewTransform, VerticalFrameEdgeTurnsThePictureAQuarter) {
   v.rows[1] = ViewRow{0, 0, 0, 100, 0, 0, 0, 0, 100, 0, 0, 0};
   DrawingList list = ListOf({{20003, 2}, {20077, 3}, {0, 100}, {50, 0}});
   ASSERT_TRUE(TransformView(v, list, 1, kCanvas));
-  EXPECT_NEAR(list.G0[2], 100, 1e-3);
-  EXPECT_NEAR(list.G1[2], 0, 1e-3);
-  EXPECT_NEAR(list.G0[3], 0, 1e-3);
-  EXPECT_NEAR(list.G1[3], -50, 1e-3);
+  expectPoints(list, 2, {{100, 0}, {0, -50}});
 }
 
 TEST(ViewTransform, ResizeRescalesAboutTheOriginAfterPackingPendingDeletions) {
@@ -112,12 +85,8 @@ TEST(ViewTransform, ResizeRescalesAboutTheOriginAfterPackingPendingDeletions) {
   ResetViews(v, 600, 450);
   ASSERT_TRUE(RescaleToCanvas(v, list, 600, 900, 675));
   EXPECT_EQ(list.PackFrom, 0);
-  EXPECT_EQ(list.NumPoints, 10);
-  EXPECT_EQ(list.G1[2], 4.0f);
-  EXPECT_EQ(list.G0[3], 15.0f);
-  EXPECT_EQ(list.G1[4], 60.0f);
-  EXPECT_EQ(list.G0[8], 150.0f);
-  EXPECT_EQ(list.G1[9], 600.0f);
+  EXPECT_EQ(entriesOf(list, 0, 10), (Entries{{20002, 3}, {0, 0}, {20077, 4}, {15, 30}, {45, 60},
+                                             {20001, 3}, {0, 0}, {20077, 4}, {150, 300}, {450, 600}, {20099, 0}}));
   EXPECT_EQ(v.ViewDepth, 0);
   EXPECT_NEAR(v.rows[1][2], 599 * 1.5, 1e-3);  // the full-picture view moved with the picture
 }
@@ -131,4 +100,4 @@ TEST(ViewTable, SaveScaleStartsTheHistoryAgainWhenTheTableIsFull) {
 }
 
 }  // namespace
-}  // namespace orn
+}  // namespace orn::test

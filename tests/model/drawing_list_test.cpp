@@ -15,20 +15,12 @@ using testing::entries;
 using testing::listIsSound;
 using testing::listOf;
 using testing::liveEntries;
+using Entries = std::vector<Entry>;
 
-TEST(DrawingList, NewListIsAnEmptyPictureWithRoomForAThousandEntries) {
-  DrawingList list;
-  EXPECT_EQ(list.size(), 1011);
-  EXPECT_EQ(list.ListCapacity, 1000);
-  EXPECT_EQ(list.NumPoints, 0);
-  EXPECT_FALSE(list.recordOpen());
-  EXPECT_TRUE(listIsSound(list));
-}
-
-TEST(DrawingList, CreateItemOnEmptyPictureLaysOutTheRecord) {
+TEST(DrawingList, CreateItemLaysOutTheRecordInPlaceOfTheEndMarkerAndRefusesWhileOpen) {
   DrawingList poly;
   ASSERT_TRUE(poly.CreateItem(kTypePolyLine, 1, 5, 7));
-  EXPECT_EQ(entries(poly, 0, 3), (std::vector<Entry>{{20001, 3}, {0, 0}, {20077, 3}, {5, 7}}));
+  EXPECT_EQ(entries(poly, 0, 3), (Entries{{20001, 3}, {0, 0}, {20077, 3}, {5, 7}}));
   EXPECT_EQ(poly.ItemHead, 0);
   EXPECT_EQ(poly.ItemFirst, 3);
   EXPECT_EQ(poly.NumPoints, 3);
@@ -36,56 +28,40 @@ TEST(DrawingList, CreateItemOnEmptyPictureLaysOutTheRecord) {
 
   DrawingList circle;
   ASSERT_TRUE(circle.CreateItem(kTypeCircle2, 0, 5, 7));
-  EXPECT_EQ(entries(circle, 0, 2), (std::vector<Entry>{{20003, 2}, {20077, 2}, {5, 7}}));
-  EXPECT_EQ(circle.ItemFirst, 2);
-}
+  EXPECT_EQ(entries(circle, 0, 2), (Entries{{20003, 2}, {20077, 2}, {5, 7}}));
 
-TEST(DrawingList, CreateItemTakesThePlaceOfTheEndMarkerAndRefusesWhileOpen) {
   DrawingList list = listOf({{20092, 0}});
   ASSERT_TRUE(list.CreateItem(kTypePaint, 0, 1, 2));
-  EXPECT_EQ(entries(list, 0, 3), (std::vector<Entry>{{20092, 0}, {20010, 2}, {20077, 2}, {1, 2}}));
+  EXPECT_EQ(entries(list, 0, 3), (Entries{{20092, 0}, {20010, 2}, {20077, 2}, {1, 2}}));
   const auto before = liveEntries(list);
   EXPECT_FALSE(list.CreateItem(kTypePolyLine, 1, 9, 9));
   EXPECT_EQ(liveEntries(list), before);
 }
 
 TEST(DrawingList, AddPointSkipsARepeatOfTheEntryBeforeTheLastExceptForPaintAndMultiLinePairs) {
-  // Right after CreateItem the entry before is "Begin Data": the same point
-  // goes in, so a record being drawn ends in a point that follows the mouse.
+  // Right after CreateItem the entry before is "Begin Data": the same point goes in.
   DrawingList list;
   list.CreateItem(kTypePolyLine, 1, 5, 7);
   ASSERT_TRUE(list.AddPoint(5, 7, kTypePolyLine));
   EXPECT_EQ(list.NumPoints, 4);
-
-  // (5, 7) is now the entry before the last: a click there again is skipped,
-  // but the Begin Data offset is still written.
-  list.G1[2] = 0;  // spoil it to see it rewritten
+  list.G1[2] = 0;  // a skipped repeat still rewrites the Begin Data offset
   ASSERT_TRUE(list.AddPoint(5, 7, kTypePolyLine));
   EXPECT_EQ(list.NumPoints, 4);
   EXPECT_EQ(list.G1[2], 4);
-
-  // A point that differs in y only is no repeat.
-  ASSERT_TRUE(list.AddPoint(5, 8, kTypePolyLine));
+  ASSERT_TRUE(list.AddPoint(5, 8, kTypePolyLine));  // differs in y only
   EXPECT_EQ(list.NumPoints, 5);
-
-  // The paint tool keeps repeats.
-  DrawingList paint;
-  paint.CreateItem(kTypePaint, 0, 1, 1);
-  paint.AddPoint(1, 1, kTypePaint);
-  paint.AddPoint(1, 1, kTypePaint);
-  EXPECT_EQ(paint.NumPoints, 4);
 
   // Multi Line: kept when NumPoints - ItemFirst is even, skipped when odd.
   DrawingList multi;
   multi.CreateItem(kTypeMultiLine, 1, 1, 1);
-  multi.AddPoint(1, 1, kTypeMultiLine);  // after Begin Data: appended, NumPoints - ItemFirst = 1
-  multi.AddPoint(1, 1, kTypeMultiLine);  // odd: a repeat is skipped
+  multi.AddPoint(1, 1, kTypeMultiLine);
+  multi.AddPoint(1, 1, kTypeMultiLine);
   EXPECT_EQ(multi.NumPoints - multi.ItemFirst, 1);
-  multi.AddPoint(2, 2, kTypeMultiLine);  // now 2, even
-  multi.AddPoint(1, 1, kTypeMultiLine);  // repeat of the entry before the last, even: kept
+  multi.AddPoint(2, 2, kTypeMultiLine);
+  multi.AddPoint(1, 1, kTypeMultiLine);
   EXPECT_EQ(multi.NumPoints - multi.ItemFirst, 3);
 
-  // The test is on the current tool, not on the record's type.
+  // The paint tool keeps repeats; the test is on the tool, not the record's type.
   DrawingList polyWithPaintTool;
   polyWithPaintTool.CreateItem(kTypePolyLine, 1, 3, 3);
   polyWithPaintTool.AddPoint(3, 3, kTypePaint);
@@ -96,25 +72,21 @@ TEST(DrawingList, AddPointSkipsARepeatOfTheEntryBeforeTheLastExceptForPaintAndMu
 
 TEST(DrawingList, AppendingPastTheCapacityMarkGrowsByAThousandAndKeepsEveryEntry) {
   DrawingList list;
+  EXPECT_EQ(list.size(), 1011);
   list.CreateItem(kTypePolyLine, 1, 0, 0);
   for (int k = 1; list.NumPoints < list.ListCapacity; ++k) list.AddPoint(float(k), float(-k), kTypePolyLine);
-  EXPECT_EQ(list.NumPoints, 1000);
   EXPECT_EQ(list.size(), 1011);
-
   ASSERT_TRUE(list.AddPoint(-1, -1, kTypePolyLine));
   EXPECT_EQ(list.NumPoints, 1001);
   EXPECT_EQ(list.ListCapacity, 2000);
   EXPECT_EQ(list.size(), 2011);
   for (int i = 4; i <= 1000; ++i) ASSERT_EQ(list.G0[i], float(i - 3)) << i;
-  EXPECT_EQ(entries(list, 1001, 1002), (std::vector<Entry>{{-1, -1}, {0, 0}}));
-  EXPECT_TRUE(listIsSound(list));
-
+  EXPECT_EQ(entries(list, 1001, 1002), (Entries{{-1, -1}, {0, 0}}));
   ASSERT_TRUE(list.closeRecord());
   EXPECT_EQ(list.NumPoints, 1002);
   EXPECT_TRUE(listIsSound(list));
 }
 
-// A list whose open Poly Line reaches index `last`.
 DrawingList openRecordReaching(int last) {
   DrawingList list;
   list.CreateItem(kTypePolyLine, 1, 0, 0);
@@ -124,21 +96,15 @@ DrawingList openRecordReaching(int last) {
 
 TEST(DrawingList, NoOperationWritesPastTheLastIndexAndAFailedOneChangesNothing) {
   DrawingList full = openRecordReaching(kMaxIndex);
-  ASSERT_EQ(full.NumPoints, kMaxIndex);
   const auto before = liveEntries(full);
   const int capacity = full.ListCapacity;
-
   EXPECT_FALSE(full.AddPoint(-5, -5, kTypePolyLine));
   EXPECT_FALSE(full.closeRecord());
-  EXPECT_EQ(full.NumPoints, kMaxIndex);
   EXPECT_EQ(full.ListCapacity, capacity);
   EXPECT_EQ(liveEntries(full), before);
   EXPECT_TRUE(listIsSound(full));
-
-  // A repeat at the limit appends nothing and so is no failure.
+  // A repeat appends nothing and so is no failure; the record can still close.
   EXPECT_TRUE(full.AddPoint(full.G0[kMaxIndex - 1], full.G1[kMaxIndex - 1], kTypePolyLine));
-
-  // The record can still lose its moving point and close at the last index.
   ASSERT_TRUE(full.DelLastPt());
   ASSERT_TRUE(full.closeRecord());
   EXPECT_EQ(full.NumPoints, kMaxIndex);
@@ -147,7 +113,6 @@ TEST(DrawingList, NoOperationWritesPastTheLastIndexAndAFailedOneChangesNothing) 
   // A new record needs three entries past the end marker.
   DrawingList nearly = openRecordReaching(kMaxIndex - 3);
   nearly.closeRecord();
-  ASSERT_EQ(nearly.NumPoints, kMaxIndex - 2);
   const auto idle = liveEntries(nearly);
   EXPECT_FALSE(nearly.CreateItem(kTypePolyLine, 1, 9, 9));
   EXPECT_EQ(liveEntries(nearly), idle);
@@ -156,107 +121,60 @@ TEST(DrawingList, NoOperationWritesPastTheLastIndexAndAFailedOneChangesNothing) 
   EXPECT_EQ(nearly.NumPoints, kMaxIndex);
 }
 
-TEST(DrawingList, DelLastPtClearsTheFreedEntryAndStopsAtTheFirstPoint) {
-  DrawingList list;
-  list.CreateItem(kTypePolyLine, 1, 5, 7);
-  list.AddPoint(6, 8, kTypePolyLine);
-  ASSERT_TRUE(list.DelLastPt());
-  EXPECT_EQ(list.NumPoints, 3);
-  EXPECT_EQ(entries(list, 2, 4), (std::vector<Entry>{{20077, 3}, {5, 7}, {0, 0}}));
-  EXPECT_FALSE(list.DelLastPt());
-  EXPECT_EQ(entries(list, 0, 3), (std::vector<Entry>{{20001, 3}, {0, 0}, {20077, 3}, {5, 7}}));
-
-  DrawingList idle;
-  EXPECT_FALSE(idle.DelLastPt());
-  EXPECT_TRUE(listIsSound(idle));
-}
-
-// Poly Line at 0-5, a Mark at 6, an OUT 3 Pt Circle at 7-11, a PAINT record at
-// 12-15, end marker at 16.
+// Poly Line at 0-5, a Mark at 6, an OUT 3 Pt Circle at 7-11, a PAINT record at 12-15, end at 16.
 DrawingList threeRecords() {
-  return listOf({{20001, 3}, {0, 0}, {20077, 5}, {1, 1}, {2, 2}, {3, 3},
-                 {20092, 0},
-                 {20104, 2}, {20077, 4}, {4, 4}, {5, 5}, {6, 6},
-                 {20010, 2}, {20077, 3}, {21003, 255}, {7, 7}});
+  return listOf({{20001, 3}, {0, 0}, {20077, 5}, {1, 1}, {2, 2}, {3, 3}, {20092, 0},
+                 {20104, 2}, {20077, 4}, {4, 4}, {5, 5}, {6, 6}, {20010, 2}, {20077, 3}, {21003, 255}, {7, 7}});
 }
 
-TEST(DrawingList, SeekShapeFindsTheSameRecordFromEveryOneOfItsPoints) {
-  const DrawingList list = threeRecords();
-  for (int i = 3; i <= 5; ++i) {
-    const auto s = list.SeekShape(i);
-    ASSERT_TRUE(s) << i;
-    EXPECT_EQ(s->header, 0);
-    EXPECT_EQ(s->first, 3);
-    EXPECT_EQ(s->last, 5);
-    EXPECT_EQ(s->type, kTypePolyLine);
+TEST(DrawingList, SeekShapeFindsTheRecordOfEveryEntryAndIsNotMisledByCodeLikeCoordinates) {
+  DrawingList list = threeRecords();
+  struct Case { int index, header, last, type; };
+  // From a point its record; from a header, slot or Mark the record before.
+  for (const Case c : {Case{3, 0, 5, kTypePolyLine}, Case{5, 0, 5, kTypePolyLine}, Case{6, 0, 5, kTypePolyLine},
+                       Case{7, 0, 5, kTypePolyLine}, Case{8, 0, 5, kTypePolyLine}, Case{9, 7, 11, kTypeCircle3},
+                       Case{11, 7, 11, kTypeCircle3}, Case{15, 12, 15, kTypePaint}}) {
+    SCOPED_TRACE(c.index);
+    const auto s = list.SeekShape(c.index);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->header, c.header);
+    EXPECT_EQ(s->last, c.last);
+    EXPECT_EQ(s->type, c.type);
   }
-  for (int i = 9; i <= 11; ++i) {
-    const auto s = list.SeekShape(i);
-    ASSERT_TRUE(s) << i;
-    EXPECT_EQ(s->header, 7);
-    EXPECT_EQ(s->last, 11);
-    EXPECT_EQ(s->type, kTypeCircle3);  // taken out, same type
-  }
-  EXPECT_EQ(list.SeekShape(15)->header, 12);
-  EXPECT_EQ(list.SeekShape(15)->type, kTypePaint);
+  EXPECT_EQ(list.SeekShape(4)->first, 3);
+  for (int i : {1, 2, -3, 400}) EXPECT_FALSE(list.SeekShape(i)) << i;
 
-  // From a header, a slot or a Mark: the record before it.
-  EXPECT_EQ(list.SeekShape(6)->header, 0);
-  EXPECT_EQ(list.SeekShape(7)->header, 0);
-  EXPECT_EQ(list.SeekShape(8)->header, 0);
-  // Before every "Begin Data" there is no record.
-  EXPECT_FALSE(list.SeekShape(1));
-  EXPECT_FALSE(list.SeekShape(2));
-  EXPECT_FALSE(list.SeekShape(-3));
-  EXPECT_FALSE(list.SeekShape(400));
-}
+  list.CreateItem(kTypeMultiLine, 1, 8, 8);
+  list.AddPoint(9, 9, kTypeMultiLine);
+  EXPECT_EQ(list.SeekShape(list.NumPoints)->header, 16);
 
-TEST(DrawingList, SeekShapeIsNotMisledByZoomedCoordinatesThatLookLikeCodes) {
   // Points whose x equals "Begin Data" or a header code, as after a deep zoom.
-  const DrawingList list = listOf({{20001, 3}, {0, 0}, {20077, 7},
-                                   {20500, 2}, {20077, 4}, {20001, 3}, {1, 1}, {2, 2}});
+  const DrawingList zoomed =
+      listOf({{20001, 3}, {0, 0}, {20077, 7}, {20500, 2}, {20077, 4}, {20001, 3}, {1, 1}, {2, 2}});
   for (int i = 3; i <= 7; ++i) {
-    const auto s = list.SeekShape(i);
+    const auto s = zoomed.SeekShape(i);
     ASSERT_TRUE(s) << i;
     EXPECT_EQ(s->header, 0) << i;
     EXPECT_EQ(s->last, 7) << i;
   }
 }
 
-TEST(DrawingList, SeekShapeFindsTheOpenRecord) {
-  DrawingList list = threeRecords();
-  list.CreateItem(kTypeMultiLine, 1, 8, 8);
-  list.AddPoint(9, 9, kTypeMultiLine);
-  const auto s = list.SeekShape(list.NumPoints);
-  ASSERT_TRUE(s);
-  EXPECT_EQ(s->header, 16);
-  EXPECT_EQ(s->last, list.NumPoints);
-}
-
-TEST(DrawingList, PointMarkStandsOutAgainstTheFill) {
-  EXPECT_EQ(PtMarkColor(float(rgb(255, 255, 0))), 0xFF0000u);  // yellow, mean 170: blue
-  EXPECT_EQ(PtMarkColor(float(rgb(128, 0, 0))), 0xFFFF00u);    // dark red: cyan
+TEST(DrawingList, PointMarkIsABoxInAColourThatStandsOutAgainstTheFill) {
   EXPECT_EQ(PtMarkColor(float(rgb(128, 128, 128))), 0xFF0000u);
   EXPECT_EQ(PtMarkColor(float(rgb(127, 128, 128))), 0xFFFF00u);  // mean just below 128
-
-  // On a real surface: a 3x3 box outline around the seed, centre untouched.
   DrawingList list = threeRecords();
   Surface s(30, 30, kWhite);
   s.setPenColor(0x123456);
   DispPtMark(list, 15, s);  // seed (7, 7) after a red fill: dark, so cyan
-  EXPECT_EQ(s.point(6, 6), 0xFFFF00);
-  EXPECT_EQ(s.point(8, 8), 0xFFFF00);
-  EXPECT_EQ(s.point(8, 6), 0xFFFF00);
+  for (auto [x, y] : {std::pair{6, 6}, {8, 8}, {8, 6}}) EXPECT_EQ(s.point(x, y), 0xFFFF00u);
   EXPECT_EQ(s.point(7, 7), kWhite);
   EXPECT_EQ(s.point(5, 5), kWhite);
   EXPECT_EQ(s.penColor(), 0x123456u);
 
-  // An index outside the list draws nothing.
   Surface untouched(30, 30, kWhite);
-  Surface blank(30, 30, kWhite);
   DispPtMark(list, 0, untouched);
   DispPtMark(list, 5000, untouched);
-  EXPECT_TRUE(untouched == blank);
+  EXPECT_TRUE(untouched == Surface(30, 30, kWhite));
 }
 
 TEST(DrawingList, RandomStoreOperationsKeepTheListSound) {
@@ -271,18 +189,13 @@ TEST(DrawingList, RandomStoreOperationsKeepTheListSound) {
       if (!list.recordOpen()) {
         if (op < 7) {
           tool = std::vector<int>{0, 1, 2, 3, 4, 5, 6, 10}[rng() % 8];
-          const int slots = tool <= 2 ? 1 : 0;
-          ASSERT_TRUE(list.CreateItem(tool, slots, x, y));
+          ASSERT_TRUE(list.CreateItem(tool, tool <= 2 ? 1 : 0, x, y));
           ASSERT_TRUE(list.AddPoint(x, y, tool));
         }
       } else if (op < 6) {
         ASSERT_TRUE(list.AddPoint(x, y, tool));
       } else if (op < 8) {
-        if (list.NumPoints > list.ItemFirst) {
-          ASSERT_TRUE(list.DelLastPt());
-        } else {
-          ASSERT_FALSE(list.DelLastPt());
-        }
+        ASSERT_EQ(list.DelLastPt(), list.NumPoints > list.ItemFirst);
       } else {
         ASSERT_TRUE(list.closeRecord());
       }
@@ -292,15 +205,13 @@ TEST(DrawingList, RandomStoreOperationsKeepTheListSound) {
 }
 
 TEST(RecordCodes, FrameWalkStopsAtAFrameThatDoesNotFitAndNeverReadsPastTheEnd) {
-  // Header offset 0 would make a walk stand still.
-  DrawingList stuck = listOf({{20002, 0}, {20077, 3}, {1, 1}});
-  FrameWalker walk(stuck);
   Frame f;
+  DrawingList stuck = listOf({{20002, 0}, {20077, 3}, {1, 1}});  // header offset 0
+  FrameWalker walk(stuck);
   ASSERT_TRUE(walk.next(f));
   EXPECT_EQ(f.kind, FrameKind::Malformed);
   EXPECT_FALSE(walk.next(f));
 
-  // A last-entry offset running past the end marker.
   DrawingList longer = listOf({{20092, 0}, {20001, 3}, {0, 0}, {20077, 50}, {1, 1}});
   FrameWalker walk2(longer);
   ASSERT_TRUE(walk2.next(f));
@@ -312,9 +223,8 @@ TEST(RecordCodes, FrameWalkStopsAtAFrameThatDoesNotFitAndNeverReadsPastTheEnd) {
 }
 
 TEST(RecordCodes, ColourEntriesAndMarksAreFoundOnlyWhereTheFramesPutThem) {
-  // A shape whose points carry x values of 21005 and 20092, then a PAINT
-  // record whose seed x is 21040 (a zoomed coordinate), a Mark, and an OUT
-  // PAINT record with a deleted fill.
+  // Points with x of 21005 and 20092, a PAINT seed at x 21040, a Mark, and an
+  // OUT PAINT record with a deleted fill.
   const DrawingList list = listOf({{20001, 3}, {0, 0}, {20077, 5}, {21005, 1}, {20092, 0}, {3, 3},
                                    {20010, 2}, {20077, 5}, {21003, 255}, {21040, 9}, {21108, 65535}, {4, 4},
                                    {20092, 0},
@@ -322,9 +232,7 @@ TEST(RecordCodes, ColourEntriesAndMarksAreFoundOnlyWhereTheFramesPutThem) {
   EXPECT_EQ(colourEntryIndexes(list, false), (std::vector<int>{8, 10}));
   EXPECT_EQ(colourEntryIndexes(list, true), (std::vector<int>{8, 10, 17}));
   EXPECT_EQ(lastMarkIndex(list), 12);
-
-  const DrawingList noMark = listOf({{20001, 3}, {0, 0}, {20077, 4}, {20092, 0}, {20092, 0}});
-  EXPECT_EQ(lastMarkIndex(noMark), -1);
+  EXPECT_EQ(lastMarkIndex(listOf({{20001, 3}, {0, 0}, {20077, 4}, {20092, 0}, {20092, 0}})), -1);
 }
 
 }  // namespace

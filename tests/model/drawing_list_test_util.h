@@ -42,25 +42,20 @@ inline std::vector<Entry> liveEntries(const DrawingList& list) { return entries(
 // open whose offsets agree with ItemHead, ItemFirst and NumPoints; every frame
 // before the end fits.
 inline ::testing::AssertionResult listIsSound(const DrawingList& list) {
-  if (list.NumPoints < 0 || list.NumPoints >= list.size())
-    return ::testing::AssertionFailure() << "NumPoints " << list.NumPoints << " outside the arrays";
-  if (list.ListCapacity + kSpareEntries + 1 != list.size())
-    return ::testing::AssertionFailure() << "arrays do not reach 10 past the capacity mark";
+  auto fail = [] { return ::testing::AssertionFailure(); };
+  if (list.NumPoints < 0 || list.NumPoints >= list.size()) return fail() << "NumPoints " << list.NumPoints;
+  if (list.ListCapacity + kSpareEntries + 1 != list.size()) return fail() << "arrays not 10 past capacity";
   if (list.recordOpen()) {
-    if (list.G1[list.ItemHead] != list.ItemFirst - list.ItemHead)
-      return ::testing::AssertionFailure() << "open header offset wrong";
-    if (list.G0[list.ItemFirst - 1] != kCodeBeginData ||
-        list.G1[list.ItemFirst - 1] != list.NumPoints - list.ItemHead)
-      return ::testing::AssertionFailure() << "open Begin Data wrong";
+    if (list.G1[list.ItemHead] != list.ItemFirst - list.ItemHead) return fail() << "open header offset wrong";
+    if (list.G0[list.ItemFirst - 1] != kCodeBeginData || list.G1[list.ItemFirst - 1] != list.NumPoints - list.ItemHead)
+      return fail() << "open Begin Data wrong";
   } else if (list.G0[list.NumPoints] != kCodeEnd || list.G1[list.NumPoints] != 0.0f) {
-    return ::testing::AssertionFailure() << "no end marker at " << list.NumPoints;
+    return fail() << "no end marker at " << list.NumPoints;
   }
   FrameWalker walk(list);
   Frame f;
-  while (walk.next(f)) {
-    if (f.kind == FrameKind::Malformed)
-      return ::testing::AssertionFailure() << "malformed frame at " << f.head;
-  }
+  while (walk.next(f))
+    if (f.kind == FrameKind::Malformed) return fail() << "malformed frame at " << f.head;
   return ::testing::AssertionSuccess();
 }
 

@@ -27,14 +27,8 @@ struct Bytes {
     for (int k = 0; k < 4; ++k) b.push_back(static_cast<std::uint8_t>(u >> (8 * k)));
     return *this;
   }
-  Bytes& fs(std::initializer_list<float> vs) {
-    for (float v : vs) f(v);
-    return *this;
-  }
-  Bytes& zeros(int n) {
-    for (int k = 0; k < n; ++k) f(0.0f);
-    return *this;
-  }
+  Bytes& fs(std::initializer_list<float> vs) { for (float v : vs) f(v); return *this; }
+  Bytes& zeros(int n) { for (int k = 0; k < n; ++k) f(0.0f); return *this; }
 };
 
 inline std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& p) {
@@ -78,9 +72,8 @@ class ScriptedDialogs : public FileDialogs {
  private:
   std::optional<std::string> next(std::deque<std::optional<std::string>>& q, const FileDialogRequest& r) {
     asked.push_back(r);
-    if (q.empty()) return std::nullopt;
-    auto v = q.front();
-    q.pop_front();
+    std::optional<std::string> v = q.empty() ? std::nullopt : q.front();
+    if (!q.empty()) q.pop_front();
     return v;
   }
 };
@@ -94,9 +87,8 @@ class ScriptedHost : public NullHost {
   MsgResult messageBox(const std::string& text, MsgButtons, MsgIcon, const std::string& title) override {
     texts.push_back(text);
     titles.push_back(title);
-    if (answers.empty()) return MsgResult::OK;
-    const MsgResult r = answers.front();
-    answers.pop_front();
+    const MsgResult r = answers.empty() ? MsgResult::OK : answers.front();
+    if (!answers.empty()) answers.pop_front();
     return r;
   }
 };
@@ -104,19 +96,14 @@ class ScriptedHost : public NullHost {
 class RecordingHooks : public FileHooks {
  public:
   WindowSizes sizes{1024, 768, 800, 600, 2};
-  int erased = 0;
-  int symmetryCalls = 0;
-  int standardColours = 0;
+  int erased = 0, symmetryCalls = 0, standardColours = 0;
   std::vector<ColourUse> colours;
   std::vector<std::string> bitmaps;
   WindowSizes windowSizes() override { return sizes; }
   void symmetryLoaded() override { ++symmetryCalls; }
   void coloursLoaded(const std::vector<ColourUse>& c) override { colours = c; }
   void eraseColours() override { ++erased; }
-  std::optional<std::string> saveBitmap(const std::string& path) override {
-    bitmaps.push_back(path);
-    return std::nullopt;
-  }
+  std::optional<std::string> saveBitmap(const std::string& path) override { bitmaps.push_back(path); return {}; }
   void saveStandardColors() override { ++standardColours; }
 };
 
@@ -143,15 +130,9 @@ struct Editor {
   // Appends entries in place of the end marker and puts the end marker after them.
   void append(std::initializer_list<std::pair<float, float>> entries) {
     int i = list.NumPoints;
-    for (auto [a, b] : entries) {
-      list.ensureIndex(i);
-      list.G0[i] = a;
-      list.G1[i] = b;
-      ++i;
-    }
+    for (auto [a, b] : entries) list.ensureIndex(i), list.G0[i] = a, list.G1[i++] = b;
     list.ensureIndex(i);
-    list.G0[i] = 20099;
-    list.G1[i] = 0;
+    list.G0[i] = 20099, list.G1[i] = 0;
     list.NumPoints = list.ItemHead = list.ItemFirst = static_cast<std::int16_t>(i);
   }
 };

@@ -28,25 +28,6 @@ void whenModal(std::function<void(QWidget*)> answer) {
   QTimer::singleShot(0, *poll);
 }
 
-// Clicks the box's button with the given standard role; records which
-// buttons the box offered.
-void clickButton(QMessageBox::StandardButton which, QMessageBox::StandardButtons* offered = nullptr) {
-  whenModal([which, offered](QWidget* w) {
-    auto* box = qobject_cast<QMessageBox*>(w);
-    ASSERT_NE(box, nullptr);
-    if (offered) *offered = box->standardButtons();
-    box->button(which)->click();
-  });
-}
-
-QMessageBox::StandardButtons offeredBy(QtHost& host, MsgButtons set, QMessageBox::StandardButton click,
-                                       MsgResult* result) {
-  QMessageBox::StandardButtons offered;
-  clickButton(click, &offered);
-  *result = host.messageBox("Text", set, MsgIcon::Question, "Title");
-  return offered;
-}
-
 TEST(QtHostBoxes, EachButtonSetAnswersWithItsCode) {
   test::app();
   QtHost host;
@@ -66,9 +47,15 @@ TEST(QtHostBoxes, EachButtonSetAnswersWithItsCode) {
       {MsgButtons::RetryCancel, B::Retry | B::Cancel, B::Retry, MsgResult::Retry},
   };
   for (const auto& c : cases) {
-    MsgResult got{};
-    EXPECT_EQ(offeredBy(host, c.set, c.click, &got), c.buttons) << int(c.set);
-    EXPECT_EQ(got, c.want) << int(c.set);
+    QMessageBox::StandardButtons offered;
+    whenModal([&](QWidget* w) {
+      auto* box = qobject_cast<QMessageBox*>(w);
+      ASSERT_NE(box, nullptr);
+      offered = box->standardButtons();
+      box->button(c.click)->click();
+    });
+    EXPECT_EQ(host.messageBox("Text", c.set, MsgIcon::Question, "Title"), c.want) << int(c.set);
+    EXPECT_EQ(offered, c.buttons) << int(c.set);
   }
 }
 
@@ -138,15 +125,13 @@ TEST(QtHostInput, ReturnsTheTextOrNothingWhenCancelled) {
 TEST(QtHostState, HourglassNestsAndCtrlFollowsTheKeyboard) {
   test::app();
   QtHost host;
-  host.setHourglass(true);
-  host.setHourglass(true);
-  host.setHourglass(false);
+  // Two begins, then ends; an extra end does not unbalance later calls.
+  for (bool on : {true, true, false}) host.setHourglass(on);
   ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
   host.setHourglass(false);
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-  host.setHourglass(false);  // an extra end does not unbalance later calls
-  host.setHourglass(true);
+  for (bool on : {false, true}) host.setHourglass(on);
   EXPECT_NE(QGuiApplication::overrideCursor(), nullptr);
   host.setHourglass(false);
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);

@@ -2,65 +2,20 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "symmetry/polygon_shape.h"
 
 namespace orn {
 namespace {
 
-// The polygon on the edge (x0, y0)-(x1, y1), laid out as a Geometric record:
-// header at 0, Begin Data at 1, the edge at 2 and 3.
-struct Built {
-  std::vector<float> X = std::vector<float>(60, 0.0f);
-  std::vector<float> Y = std::vector<float>(60, 0.0f);
-  int last = 0;
-  bool ok = false;
-};
-
-Built BuildOn(const PolyShape& s, float x0, float y0, float x1, float y1) {
-  Built b;
-  b.X[2] = x0;
-  b.Y[2] = y0;
-  b.X[3] = x1;
-  b.Y[3] = y1;
-  b.ok = BuildPolygonOnEdge(s, b.X, b.Y, 0, 2, b.last);
-  return b;
-}
-
-void ExpectPoint(const Built& b, int i, double x, double y, double tol = 1e-6) {
-  EXPECT_NEAR(b.X[i], x, tol) << "point " << i;
-  EXPECT_NEAR(b.Y[i], y, tol) << "point " << i;
-}
-
-TEST(PolygonShape, RegularAndFixedTables) {
+TEST(PolygonShape, ShapeCodesOutsideTheTableChangeNothing) {
   PolyShape s;
-  EXPECT_EQ(s.count(), 4);
-  EXPECT_FLOAT_EQ(s.t[4][1], 90.0f);
-
-  int n = 6;
-  ASSERT_TRUE(SetPolygonShape(s, n));
-  for (int k = 1; k <= 6; ++k) {
-    EXPECT_FLOAT_EQ(s.t[k][0], 1.0f);
-    EXPECT_FLOAT_EQ(s.t[k][1], 120.0f);
-  }
-  n = 3;
-  SetPolygonShape(s, n);
-  EXPECT_FLOAT_EQ(s.t[3][1], 60.0f);
-
-  n = -5;
+  int n = -5;  // the rhombus: four sides, the code turned into the count
   ASSERT_TRUE(SetPolygonShape(s, n));
   EXPECT_EQ(n, 4);
-  EXPECT_EQ(s.count(), 4);
-  EXPECT_FLOAT_EQ(s.t[1][1], 120.0f);
-  EXPECT_FLOAT_EQ(s.t[2][1], 60.0f);
-  n = -4;
-  SetPolygonShape(s, n);
-  EXPECT_EQ(n, 3);
-  EXPECT_FLOAT_EQ(s.t[3][0], 0.5176f);
-
-  // Values that would divide by zero or overrun the table change nothing.
   const PolyShape before = s;
-  for (int bad : {-9, -100, 0, 1, 2, 36, 1000}) {
+  for (int bad : {-9, -100, 0, 1, 2, 36, 1000}) {  // would divide by zero or overrun the table
     int m = bad;
     EXPECT_FALSE(SetPolygonShape(s, m));
     EXPECT_EQ(m, bad);
@@ -68,101 +23,63 @@ TEST(PolygonShape, RegularAndFixedTables) {
   }
 }
 
-TEST(PolygonShape, SquareOnUnitEdge) {
-  const Built b = BuildOn(PolyShape(), 0, 0, 1, 0);
-  ASSERT_TRUE(b.ok);
-  EXPECT_EQ(b.last, 2 + 4 + 1);
-  ExpectPoint(b, 4, 1, -1);
-  ExpectPoint(b, 5, 0, -1);
-  ExpectPoint(b, 6, 0, 0);
-  ExpectPoint(b, 7, 0.5, -0.5, 1e-3);
-  EXPECT_FLOAT_EQ(b.Y[1], 7.0f);  // Begin Data: offset from the header to the centre
-}
-
-TEST(PolygonShape, HexagonClosesExactlyAndKeepsThreeDecimals) {
-  PolyShape s;
-  int n = 6;
-  SetPolygonShape(s, n);
-  const Built b = BuildOn(s, 0, 0, 1, 0);
-  ASSERT_TRUE(b.ok);
-  ExpectPoint(b, 4, 1.5, -0.866);
-  ExpectPoint(b, 5, 1, -1.732);
-  ExpectPoint(b, 6, 0, -1.732);
-  ExpectPoint(b, 7, -0.5, -0.866);
-  EXPECT_EQ(b.X[8], 0.0f);  // the closing vertex is the first point, exactly
-  EXPECT_EQ(b.Y[8], 0.0f);
-  ExpectPoint(b, 9, 0.5, -0.866, 1e-3);
-  for (int i = 4; i <= 7; ++i) {
-    const double scaled = b.Y[i] * 1000.0;
-    EXPECT_NEAR(scaled, std::round(scaled), 1e-3) << "more than three decimals at " << i;
-  }
-}
-
-TEST(PolygonShape, TriangleAndFixedShapesOnUnitEdge) {
-  PolyShape s;
-  int n = 3;
-  SetPolygonShape(s, n);
-  Built b = BuildOn(s, 0, 0, 1, 0);
-  ExpectPoint(b, 4, 0.5, -0.866);
-  ExpectPoint(b, 6, 0.5, -0.2887, 2e-3);  // the centre of an equilateral triangle
-
-  n = -1;
-  SetPolygonShape(s, n);
-  b = BuildOn(s, 0, 0, 1, 0);
-  ExpectPoint(b, 4, 0.5, -0.363, 2e-3);
-
-  n = -5;  // the 60-degree rhombus
-  SetPolygonShape(s, n);
-  b = BuildOn(s, 0, 0, 1, 0);
-  EXPECT_EQ(b.last, 2 + 4 + 1);
-  ExpectPoint(b, 4, 1.5, -0.866);
-  ExpectPoint(b, 5, 0.5, -0.866);
-  ExpectPoint(b, 7, 0.75, -0.433, 2e-3);
-
-  n = -4;  // 30-75-75: the triangle itself, whatever its closing row says
-  SetPolygonShape(s, n);
-  b = BuildOn(s, 0, 0, 1, 0);
-  ExpectPoint(b, 4, 0.134, -0.5, 1e-3);
-  const double side = std::hypot(b.X[4] - 0.0, b.Y[4] - 0.0);
-  EXPECT_NEAR(side, 0.5176, 2e-3);
-
-  for (int code : {-6, -7, -8}) {  // pentagons close near their start
-    n = code;
-    SetPolygonShape(s, n);
+// Polygons on the unit edge (0,0)-(1,0), laid out as a Geometric record:
+// header at 0, Begin Data at 1, the edge at 2 and 3, then the other vertices,
+// the closing vertex and the centre.
+TEST(PolygonShape, PolygonsOnTheUnitEdgeHaveTheHandWorkedVertices) {
+  struct V {
+    int i;
+    double x, y, tol;
+  };
+  struct Case {
+    int code, last;
+    std::vector<V> v;
+  };
+  const Case cases[] = {
+      {4, 7, {{4, 1, -1, 1e-6}, {5, 0, -1, 1e-6}, {6, 0, 0, 0}, {7, 0.5, -0.5, 1e-3}}},
+      {6, 9, {{4, 1.5, -0.866, 1e-6}, {5, 1, -1.732, 1e-6}, {7, -0.5, -0.866, 1e-6}, {8, 0, 0, 0},
+              {9, 0.5, -0.866, 1e-3}}},
+      {3, 6, {{4, 0.5, -0.866, 1e-6}, {6, 0.5, -0.2887, 2e-3}}},
+      {-1, 6, {{4, 0.5, -0.363, 2e-3}}},
+      {-5, 7, {{4, 1.5, -0.866, 1e-6}, {5, 0.5, -0.866, 1e-6}, {7, 0.75, -0.433, 2e-3}}},
+      {-4, 6, {{4, 0.134, -0.5, 1e-3}}},  // 30-75-75: the triangle itself
+      {-6, 8, {}}, {-7, 8, {}}, {-8, 8, {}},  // pentagons close near their start
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.code);
+    PolyShape s;
+    int n = c.code;
+    ASSERT_TRUE(SetPolygonShape(s, n));
     std::vector<float> X(60, 0), Y(60, 0);
     X[3] = 1;
     int last = 0;
     ASSERT_TRUE(BuildPolygonOnEdge(s, X, Y, 0, 2, last));
-    EXPECT_EQ(last, 2 + 5 + 1);
+    EXPECT_EQ(last, c.last);
+    EXPECT_FLOAT_EQ(Y[1], float(c.last));  // Begin Data: offset from the header to the centre
+    for (const V& v : c.v) {
+      EXPECT_NEAR(X[v.i], v.x, v.tol) << v.i;
+      EXPECT_NEAR(Y[v.i], v.y, v.tol) << v.i;
+    }
+    for (int i = 4; i < last - 1; ++i)  // vertices keep three decimals
+      EXPECT_NEAR(Y[i] * 1000.0, std::round(Y[i] * 1000.0), 1e-3) << i;
   }
 }
 
-TEST(PolygonShape, ZeroEdgeAndShortArrays) {
-  const Built b = BuildOn(PolyShape(), 5, 5, 5, 5);
-  ASSERT_TRUE(b.ok);
-  EXPECT_EQ(b.last, 3);
-  EXPECT_FLOAT_EQ(b.Y[1], 3.0f);
-  EXPECT_EQ(b.X[4], 0.0f);  // nothing appended
+TEST(PolygonShape, ZeroEdgeAndShortArraysAreSafe) {
+  std::vector<float> X(60, 5), Y(60, 5);
+  X[4] = Y[1] = 0;
+  int last = 0;
+  ASSERT_TRUE(BuildPolygonOnEdge(PolyShape(), X, Y, 0, 2, last));
+  EXPECT_EQ(last, 3);
+  EXPECT_EQ(X[4], 0.0f);  // nothing appended
+  EXPECT_FLOAT_EQ(Y[1], 3.0f);
 
-  // Too little room after the edge: nothing is written past the arrays.
-  std::vector<float> X(6, 0), Y(6, 0);
-  X[3] = 1;
-  int last = -1;
-  EXPECT_FALSE(BuildPolygonOnEdge(PolyShape(), X, Y, 0, 2, last));
+  std::vector<float> sx(6, 0), sy(6, 0);  // too little room after the edge
+  sx[3] = 1;
+  last = -1;
+  EXPECT_FALSE(BuildPolygonOnEdge(PolyShape(), sx, sy, 0, 2, last));
   EXPECT_EQ(last, -1);
-  EXPECT_EQ(Y[1], 0.0f);
-}
-
-TEST(PolygonShape, ButtonCaptionCentresOneAndTwoDigits) {
-  PolyShape s;
-  GeoCaption c = GeoShCaption(s);
-  EXPECT_EQ(c.text, " 4");
-  EXPECT_EQ(c.x, -1);
-  int n = 12;
-  SetPolygonShape(s, n);
-  c = GeoShCaption(s);
-  EXPECT_EQ(c.text, " 12");
-  EXPECT_EQ(c.x, -4);
+  EXPECT_EQ(sy[1], 0.0f);
 }
 
 }  // namespace

@@ -1,12 +1,16 @@
 #pragma once
 // Hand-made symmetries for the tests: the square built on the edge
 // (100,300)->(300,300), its four edges as copies (apex ten times as far out
-// as the centre (200,200)), and strips of translated copies.
-#include <cmath>
+// as the centre (200,200)); and pictures laid with the Geometric tool.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "model/drawing_list.h"
 #include "symmetry/draw_context.h"
+#include "symmetry/polygon_shape.h"
 #include "symmetry/sym_records.h"
 #include "symmetry/sym_state.h"
 #include "symmetry/sym_table.h"
@@ -25,47 +29,29 @@ inline const Tri kSquare[4] = {
     {100, 100, 100, 300, 1100, 200},
 };
 
-// The bottom edge translated by (dx, dy).
 inline Tri Shifted(const Tri& t, float dx, float dy) {
   return {t.p0x + dx, t.p0y + dy, t.p1x + dx, t.p1y + dy, t.p2x + dx, t.p2y + dy};
 }
 
-// The triangle scaled by s about the origin.
 inline Tri Scaled(const Tri& t, float s) {
   return {t.p0x * s, t.p0y * s, t.p1x * s, t.p1y * s, t.p2x * s, t.p2y * s};
 }
 
-inline SymItem Item(const Tri& t, int group, float reflect = 0.0f, int refGeo = 0) {
-  SymItem it;
-  it.group = group;
-  it.RefGeo = refGeo;
-  it.reflect = reflect;
-  it.P0x = t.p0x;
-  it.P0y = t.p0y;
-  it.P1x = t.p1x;
-  it.P1y = t.p1y;
-  it.handleX = (t.p0x + t.p1x) / 2;
-  it.handleY = (t.p0y + t.p1y) / 2;
-  it.P2x = t.p2x;
-  it.P2y = t.p2y;
-  return it;
+inline SymItem Item(const Tri& t, int group, float reflect = 0.0f) {
+  return {group, 1, 0, reflect, t.p0x, t.p0y, t.p1x, t.p1y, (t.p0x + t.p1x) / 2, (t.p0y + t.p1y) / 2, t.p2x, t.p2y};
 }
 
 // One part: the first triangle is the base copy, the others its replicas.
 inline std::vector<SymItem> Part(const std::vector<Tri>& tris, int group = 1,
                                  const std::vector<float>& reflects = {}) {
   std::vector<SymItem> items;
-  for (std::size_t i = 0; i < tris.size(); ++i) {
-    const float r = i < reflects.size() ? reflects[i] : 0.0f;
-    items.push_back(Item(tris[i], i == 0 ? -group : group, r));
-  }
+  for (std::size_t i = 0; i < tris.size(); ++i)
+    items.push_back(Item(tris[i], i == 0 ? -group : group, i < reflects.size() ? reflects[i] : 0.0f));
   return items;
 }
 
 // The square cut into 4 rotated copies.
-inline std::vector<SymItem> SquareC4() {
-  return Part({kSquare[0], kSquare[1], kSquare[2], kSquare[3]});
-}
+inline std::vector<SymItem> SquareC4() { return Part({kSquare[0], kSquare[1], kSquare[2], kSquare[3]}); }
 
 // The square cut into 8: every edge once plain and once mirrored.
 inline std::vector<SymItem> SquareD4() {
@@ -74,11 +60,10 @@ inline std::vector<SymItem> SquareD4() {
               1, {0, -1, 0, -1, 0, -1, 0, -1});
 }
 
-// Index at which the test lists start their symmetry block; entry 0 stands
-// in for the Geometric record the parts refer to.
+// Where the test lists start their symmetry block; entry 0 stands in for the
+// Geometric record the parts refer to.
 constexpr int kBlockAt = 10;
 
-// Writes the block into the list and selects part `part`.
 inline SymRebuild LoadBlock(DrawingList& list, SymState& sym, const std::vector<SymItem>& items,
                             int part = 1) {
   list.G0[0] = 20006.0f;
@@ -97,18 +82,42 @@ struct PrintRecorder : PrintSink {
     Rgb colour;
   };
   std::vector<Seg> segs;
-  float pageWidth = 500.0f;
   void PrintLine(float x1, float y1, float x2, float y2, Rgb colour) override {
     segs.push_back({x1, y1, x2, y2, colour});
   }
-  float PrintScaleWidth() const override { return pageWidth; }
+  float PrintScaleWidth() const override { return 500.0f; }
 };
 
-// A print path whose clip rectangle takes in everything.
 inline void PrintEverything(DrawContext& ctx, PrintRecorder& rec) {
   ctx.PrintPath = true;
   ctx.Printer = &rec;
   ctx.Clip = {-1.0e6f, 1.0e6f, 1.0e6f, -1.0e6f};
+}
+
+inline PolyShape Regular(int n) {
+  PolyShape s;
+  SetPolygonShape(s, n);
+  return s;
+}
+
+// Lays a polygon of `shape` on the edge (x0, y0)-(x1, y1) at the end of the
+// list, as the Geometric tool does, and closes it.
+inline void AddPolygon(DrawingList& list, const PolyShape& shape, float x0, float y0, float x1,
+                       float y1) {
+  ASSERT_TRUE(list.CreateItem(6, 0, x0, y0));
+  ASSERT_TRUE(list.AddPoint(x1, y1, 6));
+  ASSERT_TRUE(list.ensureIndex(list.NumPoints + PolygonRoomNeeded(shape) + 1));
+  int last = 0;
+  ASSERT_TRUE(BuildPolygonOnEdge(shape, list.G0, list.G1, list.ItemHead, list.ItemFirst, last));
+  list.NumPoints = static_cast<std::int16_t>(last);
+  ASSERT_TRUE(list.closeRecord());
+}
+
+inline void AddPolyLine(DrawingList& list, std::initializer_list<std::pair<float, float>> pts) {
+  auto it = pts.begin();
+  ASSERT_TRUE(list.CreateItem(1, 1, it->first, it->second));
+  for (++it; it != pts.end(); ++it) ASSERT_TRUE(list.AddPoint(it->first, it->second, 1));
+  ASSERT_TRUE(list.closeRecord());
 }
 
 }  // namespace orn::test

@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 #include "shell/error_report.h"
 #include "shell/ui/error_msg_box.h"
@@ -14,30 +13,25 @@ namespace orn::test {
 namespace {
 
 // Presses a button of the error window as soon as it is up.
-void pressWhenShown(int button, std::string* textSeen) {
-  QTimer::singleShot(0, [=] {
-    auto* box = qobject_cast<ErrorMsgBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    if (textSeen) *textSeen = box->Label1->text().toStdString();
-    box->Command1[button]->click();
+void pressWhenShown(int button, std::string* textSeen = nullptr) {
+  whenModal<ErrorMsgBox>([=](ErrorMsgBox& box) {
+    if (textSeen) *textSeen = box.Label1->text().toStdString();
+    box.Command1[button]->click();
   });
-}
-
-TEST(ErrorMsgBox, ShowsTheTextAndExplainsEveryButton) {
-  app();
-  ErrorMsgBox box("Bad file at Line 1000\r\nin Form_Load");
-  EXPECT_EQ(box.Label3->text().toStdString(), "An Error has Occurred");
-  EXPECT_EQ(box.Label2[2]->text().toStdString(), "Skip -Skips the failed operation");
-  EXPECT_EQ(box.Label2[0]->text().toStdString(), "Abort - Stops the Program");
-  const char* const captions[] = {"Retry", "Skip", "Cancel", "Abort", "Help"};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(box.Command1[i]->text().toStdString(), captions[i]);
-  // Closed without a button, the window answers Cancel.
-  box.reject();
-  EXPECT_EQ(box.ErrorChoice(), kErrorCancel);
 }
 
 TEST(ErrorMsgBox, ReportAnswersWithTheButtonPressedAndAbortEndsTheProgram) {
   app();
+  {
+    ErrorMsgBox box("Bad file at Line 1000\r\nin Form_Load");
+    EXPECT_EQ(box.Label3->text().toStdString(), "An Error has Occurred");
+    EXPECT_EQ(box.Label2[2]->text().toStdString(), "Skip -Skips the failed operation");
+    EXPECT_EQ(box.Label2[0]->text().toStdString(), "Abort - Stops the Program");
+    const char* const captions[] = {"Retry", "Skip", "Cancel", "Abort", "Help"};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(box.Command1[i]->text().toStdString(), captions[i]);
+    box.reject();  // closed without a button: Cancel
+    EXPECT_EQ(box.ErrorChoice(), kErrorCancel);
+  }
   NullHost host;
   int ends = 0;
   ErrorReport report(host, [&] { ++ends; });
@@ -47,26 +41,23 @@ TEST(ErrorMsgBox, ReportAnswersWithTheButtonPressedAndAbortEndsTheProgram) {
   EXPECT_EQ(report.ShowErrorBox("Form_Load", 1001, "File not found"), kErrorIgnore);
   EXPECT_EQ(seen, "File not found at Line 1001\r\nin Form_Load");
   EXPECT_FALSE(report.state().ErrorBoxOpen);
-  pressWhenShown(4, nullptr);
+  pressWhenShown(4);
   EXPECT_EQ(report.ShowErrorBox("Form_Load", 1001, "x"), kErrorHelp);
   EXPECT_EQ(ends, 0);
-  pressWhenShown(3, nullptr);
+  pressWhenShown(3);
   report.ShowErrorBox("Form_Load", 1001, "x");
   EXPECT_EQ(ends, 1);
 }
 
-// The window comes up while the program shows the hourglass (the editor
-// start reports through it in the middle of a load): the pointer over it is
-// the arrow, and the hourglass is back once it is answered.
+// Over the hourglass of a load the window shows the arrow pointer, and the
+// hourglass is back once it is answered.
 TEST(ErrorMsgBox, ShowsTheArrowPointerOverAnHourglass) {
   app();
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
   Qt::CursorShape whileUp = Qt::WaitCursor;
-  QTimer::singleShot(0, [&] {
+  whenModal<ErrorMsgBox>([&](ErrorMsgBox& box) {
     if (const QCursor* c = QGuiApplication::overrideCursor()) whileUp = c->shape();
-    auto* box = qobject_cast<ErrorMsgBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    box->Command1[kErrorRetry]->click();
+    box.Command1[kErrorRetry]->click();
   });
   EXPECT_EQ(ErrorMsgBox::ask(nullptr, "x at Line 1000\r\nin Form_Load"), kErrorRetry);
   EXPECT_EQ(whileUp, Qt::ArrowCursor);

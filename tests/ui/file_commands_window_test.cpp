@@ -1,15 +1,10 @@
 // What the editor window does around its file commands: a save closes a
-// record still being drawn as a double click would, New starts over with
-// the Poly Line tool, and a titled sample shown in show mode keeps its title
-// as the caption.
-#include <QMouseEvent>
-
+// record still being drawn as a double click would, New starts over with the
+// Poly Line tool, and a titled sample in show mode keeps its title as caption.
 #include "canvas/tools.h"
-#include "canvas/ui/tool_buttons.h"
 #include "model/picture_file.h"
 #include "model/record_codes.h"
 #include "pic_edit_fixture.h"
-#include "platform/canvas_widget.h"
 
 namespace orn::test {
 namespace {
@@ -20,54 +15,33 @@ class FileCommandsWindow : public PicEditTest {
     PicEditTest::SetUp();
     setInnerSize(800, 600);
   }
-  void send(QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held,
-            QWidget* target = nullptr) {
-    QWidget* to = target ? target : w->Picture1;
-    QMouseEvent e(type, QPointF(p), to->mapToGlobal(QPointF(p)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(to, &e);
-  }
-  void click(int x, int y) {
-    send(QEvent::MouseMove, {x, y}, Qt::NoButton, Qt::NoButton);
-    send(QEvent::MouseButtonPress, {x, y}, Qt::LeftButton, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, {x, y}, Qt::LeftButton, Qt::NoButton);
-  }
-  void chooseTool(int tool) {
-    ToolButton* b = w->tools().DrawType(tool);
-    ASSERT_NE(b, nullptr);
-    send(QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton, b);
-    send(QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton, b);
+  void addLine() {
+    ASSERT_TRUE(w->list().CreateItem(kTypePolyLine, 1, 10.0f, 10.0f));
+    ASSERT_TRUE(w->list().AddPoint(60.0f, 60.0f, kToolPolyLine));
+    ASSERT_TRUE(w->list().closeRecord());
   }
 };
 
 TEST_F(FileCommandsWindow, SavingWhileALineIsDrawnClosesItAsADoubleClickWould) {
   chooseTool(kToolPolyLine);
-  click(20, 20);
-  click(100, 20);
-  click(100, 90);  // the moving end point now repeats the last click
-  ASSERT_TRUE(w->list().recordOpen());
-
+  for (QPoint p : {QPoint(20, 20), QPoint(100, 20), QPoint(100, 90)}) click(p);
+  ASSERT_TRUE(w->list().recordOpen());  // the moving end point repeats the last click
   const std::string file = path("OPEN.PNT");
-  dialogs.saves = {file};
-  trigger("MenFileSaveAs");
+  saveAs(file);
   const auto read = ReadPictureFile(file);
   ASSERT_TRUE(read.ok()) << read.error->message;
   // Header, slot, "Begin Data", three points, end marker: the repeat is gone.
-  const std::vector<float> g0{20001, 0, 20077, 20, 100, 100, 20099};
-  const std::vector<float> g1{3, 0, 5, 20, 20, 90, 0};
-  EXPECT_EQ(read.value->g0, g0);
-  EXPECT_EQ(read.value->g1, g1);
+  EXPECT_EQ(read.value->g0, (std::vector<float>{20001, 0, 20077, 20, 100, 100, 20099}));
+  EXPECT_EQ(read.value->g1, (std::vector<float>{3, 0, 5, 20, 20, 90, 0}));
   EXPECT_FALSE(w->list().recordOpen());
   EXPECT_EQ(w->list().NumPoints, 6);
 }
 
 TEST_F(FileCommandsWindow, NewPictureStartsWithThePolyLineToolAndNoDuplicateButton) {
-  ASSERT_TRUE(w->list().CreateItem(kTypePolyLine, 1, 10.0f, 10.0f));
-  ASSERT_TRUE(w->list().AddPoint(60.0f, 60.0f, kToolPolyLine));
-  ASSERT_TRUE(w->list().closeRecord());
+  addLine();
   chooseTool(kToolAdjustPoints);
   ASSERT_EQ(w->editor().CurDrawType, kToolAdjustPoints);
   w->tools().DrawType(kToolDuplicate)->show();
-
   trigger("MenFileNew");
   EXPECT_EQ(w->list().NumPoints, 0);
   EXPECT_EQ(w->editor().CurDrawType, kToolPolyLine);
@@ -75,14 +49,11 @@ TEST_F(FileCommandsWindow, NewPictureStartsWithThePolyLineToolAndNoDuplicateButt
 }
 
 TEST_F(FileCommandsWindow, ShowModeKeepsATitledSampleUnderItsNameWithItsTitleAsCaption) {
-  ASSERT_TRUE(w->list().CreateItem(kTypePolyLine, 1, 10.0f, 10.0f));
-  ASSERT_TRUE(w->list().AddPoint(60.0f, 60.0f, kToolPolyLine));
-  ASSERT_TRUE(w->list().closeRecord());
+  addLine();
   w->picture().PictureTitle = "Blue Rose";
   std::filesystem::create_directories(dir / "STATIC");
   const std::string sample = path("STATIC/OVROSE.PNT");
-  dialogs.saves = {sample};
-  trigger("MenFileSaveAs");
+  saveAs(sample);
   ASSERT_TRUE(std::filesystem::exists(sample));
   w->editor().PicChanged = false;
   w->picture().PictureTitle.clear();
@@ -93,7 +64,6 @@ TEST_F(FileCommandsWindow, ShowModeKeepsATitledSampleUnderItsNameWithItsTitleAsC
   EXPECT_EQ(w->windowTitle().toStdString(), "Blue Rose");
   EXPECT_EQ(w->picture().PictureTitle, "Blue Rose");
   EXPECT_EQ(w->file().FileName, sample);
-
   // Outside show mode the same sample loads unnamed, so that saving asks.
   w->menuItem("Gallery")->setChecked(false);
   w->LoadPicture(sample);

@@ -5,19 +5,12 @@
 // rescaled and a load followed by a save leaves the file as it was.
 #include <QAction>
 
-#include <fstream>
-
 #include "canvas/ui/form_layout.h"
 #include "platform/canvas_widget.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {
 namespace {
-
-std::vector<char> bytesOf(const std::string& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::vector<char>(std::istreambuf_iterator<char>(in), {});
-}
 
 TEST_F(PicEditTest, PictureSavedInANormalWindowLoadsIntoAMaximisedOneWithItsCanvasKept) {
   // The picture is saved from a normal window as large as the maximised one,
@@ -42,11 +35,9 @@ TEST_F(PicEditTest, PictureSavedInANormalWindowLoadsIntoAMaximisedOneWithItsCanv
   ASSERT_TRUE(list.closeRecord());
   w->editor().PicChanged = true;
   const int n = list.NumPoints;
-  const std::vector<float> g0(list.G0.begin(), list.G0.begin() + n + 1);
-  const std::vector<float> g1(list.G1.begin(), list.G1.begin() + n + 1);
+  const std::vector<float> g0 = entries(list.G0, n), g1 = entries(list.G1, n);
   const std::string file = path("NORMAL.PNT");
-  dialogs.saves = {file};
-  trigger("MenFileSaveAs");
+  saveAs(file);
   const auto saved = bytesOf(file);
   ASSERT_FALSE(saved.empty());
 
@@ -54,17 +45,15 @@ TEST_F(PicEditTest, PictureSavedInANormalWindowLoadsIntoAMaximisedOneWithItsCanv
   QApplication::processEvents();
   ASSERT_TRUE(w->isMaximized());
 
-  dialogs.opens = {file};
-  trigger("MenFileLoad(0)");
+  load(file);
   // Let every layout the load's state change asked for run.
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
   EXPECT_FALSE(w->isMaximized());
   EXPECT_EQ(w->Picture1->size(), QSize(600, 480));
-  EXPECT_EQ(w->canvasSurface().width(), 600);
-  EXPECT_EQ(w->canvasSurface().height(), 480);
+  EXPECT_EQ(QSize(w->canvasSurface().width(), w->canvasSurface().height()), QSize(600, 480));
   ASSERT_EQ(list.NumPoints, n);
-  EXPECT_EQ(std::vector<float>(list.G0.begin(), list.G0.begin() + n + 1), g0);
-  EXPECT_EQ(std::vector<float>(list.G1.begin(), list.G1.begin() + n + 1), g1);
+  EXPECT_EQ(entries(list.G0, n), g0);
+  EXPECT_EQ(entries(list.G1, n), g1);
   EXPECT_FALSE(w->FitOnResize);
 
   trigger("MenFileSave");

@@ -3,20 +3,28 @@
 // answer from a script, and a scratch folder for real files.
 #include <QApplication>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "canvas/ui/file_dialogs.h"
 #include "canvas/ui/pic_edit.h"
+#include "canvas/ui/tool_buttons.h"
+#include "platform/canvas_widget.h"
 #include "platform/core/host.h"
+#include "symmetry/setup_state.h"
+#include "symmetry/ui/click_label.h"
 
 namespace orn::test {
 
@@ -83,6 +91,28 @@ class ScriptedDialogs : public FileDialogs {
   }
 };
 
+inline std::vector<char> bytesOf(const std::string& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::vector<char>(std::istreambuf_iterator<char>(in), {});
+}
+
+// The first n + 1 entries of a list column.
+inline std::vector<float> entries(const std::vector<float>& g, int n) {
+  return {g.begin(), g.begin() + n + 1};
+}
+
+// Runs `act` on the modal dialog of type D once it is up; `ran` (if given)
+// tells the test that the dialog really came up.
+template <class D>
+void whenModal(std::function<void(D&)> act, bool* ran = nullptr) {
+  QTimer::singleShot(0, [ran, act] {
+    auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
+    ASSERT_NE(d, nullptr);
+    if (ran) *ran = true;
+    act(*d);
+  });
+}
+
 class PicEditTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -120,6 +150,68 @@ class PicEditTest : public ::testing::Test {
     ASSERT_TRUE(a->isEnabled()) << item;
     a->trigger();
     QApplication::processEvents();
+  }
+
+  // File > Save As and File > Load Picture, with the dialog answered `file`.
+  void saveAs(const std::string& file) {
+    dialogs.saves = {file};
+    trigger("MenFileSaveAs");
+  }
+  void load(const std::string& file) {
+    dialogs.opens = {file};
+    trigger("MenFileLoad(0)");
+  }
+
+  bool enabled(const std::string& item) { return w->menuItem(item)->isEnabled(); }
+
+  // ---- the mouse, as the platform delivers it ----
+  void send(QWidget* to, QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons held) {
+    QMouseEvent e(type, QPointF(p), to->mapToGlobal(QPointF(p)), b, held, Qt::NoModifier);
+    QApplication::sendEvent(to, &e);
+  }
+  void move(QPoint p, Qt::MouseButtons held = Qt::NoButton) {
+    send(w->Picture1, QEvent::MouseMove, p, Qt::NoButton, held);
+  }
+  void click(QPoint p, Qt::MouseButton b = Qt::LeftButton) {
+    move(p);
+    send(w->Picture1, QEvent::MouseButtonPress, p, b, b);
+    send(w->Picture1, QEvent::MouseButtonRelease, p, b, Qt::NoButton);
+  }
+  // Press, release, double click in place of the second press, release.
+  void dbl(QPoint p) {
+    click(p);
+    send(w->Picture1, QEvent::MouseButtonDblClick, p, Qt::LeftButton, Qt::LeftButton);
+    send(w->Picture1, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+  }
+  void chooseTool(int tool) {
+    ToolButton* b = w->tools().DrawType(tool);
+    ASSERT_NE(b, nullptr);
+    send(b, QEvent::MouseButtonPress, {5, 5}, Qt::LeftButton, Qt::LeftButton);
+    send(b, QEvent::MouseButtonRelease, {5, 5}, Qt::LeftButton, Qt::NoButton);
+  }
+  void clickLabel6(bool withCtrl) {
+    host.ctrl = withCtrl;
+    QTest::mouseClick(w->Label6, Qt::LeftButton, withCtrl ? Qt::ControlModifier : Qt::NoModifier);
+    host.ctrl = false;
+    QApplication::processEvents();
+  }
+
+  // ---- the symmetry set-up's handles ----
+  QPoint handleAt(int k) const {
+    const auto& f = w->sym().SymData[static_cast<std::size_t>(k)];
+    return {toPixel(f[kHandlePosX]), toPixel(f[kHandlePosY])};
+  }
+  void clickHandle(int k) { QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, handleAt(k)); }
+  float group(int k) const { return w->sym().SymData[static_cast<std::size_t>(k)][kGroup]; }
+  float orient(int k) const { return w->sym().SymData[static_cast<std::size_t>(k)][kOrient]; }
+
+  // A full redraw of the present list, leaving the canvas as it was.
+  Surface redrawn() {
+    const Surface before = w->canvasSurface();
+    w->DrawAll(1);
+    Surface after = w->canvasSurface();
+    w->canvasSurface() = before;
+    return after;
   }
 
   ScriptedHost host;

@@ -10,53 +10,37 @@
 namespace orn::test {
 namespace {
 
-TEST(FormLayout, CanvasIsTheLargestRectangleOfThePictureShapeInTheFreeSpace) {
+TEST(FormLayout, CanvasIsTheLargestOfThePictureShapeThatFitsAndALoadedCanvasKeepsItsSizeIfItFits) {
   // 1029 x 664 inside leaves 900 x 600 for the canvas.
-  CanvasFit f = FitCanvas(1029, 664, 0.8, 10, 10);
-  EXPECT_EQ(f.width, 750);
-  EXPECT_EQ(f.height, 600);
-  f = FitCanvas(1029, 664, 1.25, 10, 10);
-  EXPECT_EQ(f.width, 480);
-  EXPECT_EQ(f.height, 600);
-  f = FitCanvas(1029, 664, 0.25, 10, 10);
-  EXPECT_EQ(f.width, 900);
-  EXPECT_EQ(f.height, 225);
-}
-
-TEST(FormLayout, LoadedCanvasKeepsItsSizeWhenItFitsAndItsShapeWhenItDoesNot) {
-  CanvasFit f = FitCanvas(1029, 664, kAspectFromCanvas, 700, 500);
-  EXPECT_EQ(f.width, 700);
-  EXPECT_EQ(f.height, 500);
-  EXPECT_DOUBLE_EQ(f.pageAspect, 500.0 / 700.0);
-  f = FitCanvas(1029, 664, kAspectFromCanvas, 1000, 500);
-  EXPECT_EQ(f.width, 900);
-  EXPECT_EQ(f.height, 450);
-  EXPECT_DOUBLE_EQ(f.pageAspect, 0.5);
-}
-
-TEST(FormLayout, TinyWindowsAndBadRatiosStillGiveACanvas) {
-  for (int s : {0, 40, 85, 100, 140}) {
+  const struct {
+    double aspect;
+    int canvasW, canvasH, width, height;
+  } cases[] = {
+      {0.8, 10, 10, 750, 600},   {1.25, 10, 10, 480, 600},
+      {0.25, 10, 10, 900, 225},  {0.0, 0, 0, 900, 600},  // a bad ratio
+      {kAspectFromCanvas, 700, 500, 700, 500},            // fits: kept
+      {kAspectFromCanvas, 1000, 500, 900, 450},           // too wide: shape kept
+      {kAspectFromCanvas, 0, 0, 900, 600},                // no canvas to copy
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.aspect << " " << c.canvasW << "x" << c.canvasH);
+    const CanvasFit f = FitCanvas(1029, 664, c.aspect, c.canvasW, c.canvasH);
+    EXPECT_EQ(f.width, c.width);
+    EXPECT_EQ(f.height, c.height);
+    if (c.aspect == kAspectFromCanvas && c.canvasW > 0) {
+      EXPECT_DOUBLE_EQ(f.pageAspect, double(c.canvasH) / c.canvasW);
+    }
+  }
+  for (int s : {0, 40, 85, 100, 140}) {  // tiny windows still give a canvas
     const CanvasFit f = FitCanvas(s, s, 0.8, 0, 0);
     EXPECT_GE(f.width, 1) << s;
     EXPECT_GE(f.height, 1) << s;
     EXPECT_LE(f.width, kMinCanvas) << s;
   }
-  const CanvasFit zero = FitCanvas(1029, 664, 0.0, 0, 0);
-  EXPECT_EQ(zero.width, 900);
-  EXPECT_EQ(zero.height, 600);
-  // A canvas of width 0 asked to keep its shape.
-  const CanvasFit none = FitCanvas(1029, 664, kAspectFromCanvas, 0, 0);
-  EXPECT_EQ(none.width, 900);
-  EXPECT_EQ(none.height, 600);
-}
-
-TEST(FormLayout, ShowModeCentresTheCanvas) {
-  const CanvasPlace p = PlaceCanvas(1029, 664, 749, 600, true);
-  EXPECT_EQ(p.left, 140);
-  EXPECT_EQ(p.top, 32);
-  const CanvasPlace e = PlaceCanvas(1029, 664, 749, 600, false);
-  EXPECT_EQ(e.left, kCanvasLeft);
-  EXPECT_EQ(e.top, kCanvasTop);
+  const CanvasPlace shown = PlaceCanvas(1029, 664, 749, 600, true);  // show mode centres it
+  EXPECT_EQ(QPoint(shown.left, shown.top), QPoint(140, 32));
+  const CanvasPlace edit = PlaceCanvas(1029, 664, 749, 600, false);
+  EXPECT_EQ(QPoint(edit.left, edit.top), QPoint(kCanvasLeft, kCanvasTop));
 }
 
 TEST_F(PicEditTest, WindowPlacesCanvasAndColourPanelForItsSize) {
@@ -83,40 +67,30 @@ TEST_F(PicEditTest, WindowPlacesCanvasAndColourPanelForItsSize) {
   EXPECT_EQ(w->Wheel->y(), w->Picture4->y() - 6);
 }
 
-TEST_F(PicEditTest, ResizingTheWindowRescalesThePictureWithTheCanvas) {
+// A polyline 100,40 - 200,80 - 300,80 whose middle point is marked deleted,
+// as an editing tool leaves it: the resize packs it away before rescaling.
+TEST_F(PicEditTest, ResizingTheWindowPacksAndRescalesThePictureWithTheCanvas) {
   setInnerSize(729, 664);  // 600 x 480 canvas
   ASSERT_EQ(w->Picture1->size(), QSize(600, 480));
   DrawingList& list = w->list();
   ASSERT_TRUE(list.CreateItem(1, 1, 100.0f, 40.0f));
   ASSERT_TRUE(list.AddPoint(200.0f, 80.0f, 1));
+  ASSERT_TRUE(list.AddPoint(300.0f, 80.0f, 1));
   ASSERT_TRUE(list.closeRecord());
   const int first = 3;  // header, parameter slot, Begin Data, then the points
   ASSERT_EQ(list.G0[first], 100.0f);
+  list.G0[first + 1] = -7777.0f;
+  list.PackFrom = first + 1;
 
   setInnerSize(1029, 784);  // room for 900 x 720: the shape is kept
   EXPECT_EQ(w->Picture1->size(), QSize(900, 720));
-  EXPECT_FLOAT_EQ(list.G0[first], 150.0f);
-  EXPECT_FLOAT_EQ(list.G1[first], 60.0f);
-  EXPECT_FLOAT_EQ(list.G0[first + 1], 300.0f);
-  EXPECT_FLOAT_EQ(list.G1[first + 1], 120.0f);
-  // The full-picture view follows the picture.
-  EXPECT_FLOAT_EQ(w->views().rows[1][2], 599.0f * 1.5f);
-}
-
-TEST_F(PicEditTest, ResizeWithADeletionPendingPacksBeforeRescaling) {
-  setInnerSize(729, 664);
-  DrawingList& list = w->list();
-  ASSERT_TRUE(list.CreateItem(1, 1, 100.0f, 40.0f));
-  ASSERT_TRUE(list.AddPoint(200.0f, 80.0f, 1));
-  ASSERT_TRUE(list.AddPoint(300.0f, 80.0f, 1));
-  ASSERT_TRUE(list.closeRecord());
-  // The middle point is marked deleted, as an editing tool leaves it.
-  list.G0[4] = -7777.0f;
-  list.PackFrom = 4;
-  setInnerSize(1029, 784);
   EXPECT_EQ(list.PackFrom, 0);
   for (int i = 0; i <= list.NumPoints; ++i) EXPECT_NE(list.G0[i], -7777.0f) << i;
-  EXPECT_FLOAT_EQ(list.G0[4], 450.0f);
+  EXPECT_FLOAT_EQ(list.G0[first], 150.0f);
+  EXPECT_FLOAT_EQ(list.G1[first], 60.0f);
+  EXPECT_FLOAT_EQ(list.G0[first + 1], 450.0f);
+  EXPECT_FLOAT_EQ(list.G1[first + 1], 120.0f);
+  EXPECT_FLOAT_EQ(w->views().rows[1][2], 599.0f * 1.5f);  // the full-picture view follows
 }
 
 TEST_F(PicEditTest, MinimizedWindowOnlyRedrawsWhenRestored) {
@@ -134,9 +108,8 @@ TEST_F(PicEditTest, MinimizedWindowOnlyRedrawsWhenRestored) {
   EXPECT_EQ(w->Picture1->size(), before);
 }
 
-TEST_F(PicEditTest, CanvasCopyRoundTripsEveryPixel) {
+TEST_F(PicEditTest, CanvasCopyIsKeptOnlyWhereTheDisplayNeedsItAndRoundTripsEveryPixel) {
   setInnerSize(729, 664);
-  w->LowColorDisplay = true;
   Surface& canvas = w->canvasSurface();
   canvas.setPenColor(rgb(200, 10, 30));
   canvas.setPenWidth(3);
@@ -144,18 +117,6 @@ TEST_F(PicEditTest, CanvasCopyRoundTripsEveryPixel) {
   canvas.fillBox(50, 60, 120, 90, rgb(1, 2, 3));
   canvas.pset(canvas.width() - 1, canvas.height() - 1, rgb(9, 9, 9));
   const Surface drawn = canvas;
-  w->CopyToBmap();
-  ASSERT_EQ(w->bmap(), drawn);
-  canvas.clear();
-  ASSERT_FALSE(canvas == drawn);
-  w->CopyBMAPtoPicture();
-  EXPECT_EQ(canvas, drawn);
-}
-
-TEST_F(PicEditTest, CanvasCopyIsKeptOnlyWhereTheDisplayNeedsIt) {
-  setInnerSize(729, 664);
-  Surface& canvas = w->canvasSurface();
-  canvas.fillBox(0, 0, 10, 10, rgb(5, 6, 7));
   w->LowColorDisplay = false;
   w->CopyToBmap();
   EXPECT_TRUE(w->bmap().empty());
@@ -166,7 +127,11 @@ TEST_F(PicEditTest, CanvasCopyIsKeptOnlyWhereTheDisplayNeedsIt) {
   EXPECT_TRUE(w->bmap().empty());
   w->file().FileName = "/data/STATIC/OVMOD4A.PNT";
   w->CopyToBmap();
-  EXPECT_EQ(w->bmap(), canvas);
+  ASSERT_EQ(w->bmap(), drawn);
+  canvas.clear();
+  ASSERT_FALSE(canvas == drawn);
+  w->CopyBMAPtoPicture();
+  EXPECT_EQ(canvas, drawn);
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
 // The editor's menu bar on the real window: every menu is there, items not
 // available yet stay grey whatever the menu states say, and the menu states
-// follow the editor's mode.
+// and caption follow the editor's mode and picture.
 #include <QAction>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 
 #include "ui/pic_edit_fixture.h"
@@ -17,88 +15,70 @@ std::vector<std::string> topMenuCaptions(PicEdit& w) {
     if (a->isVisible()) out.push_back(a->text().toStdString());
   return out;
 }
+const std::vector<std::string> kEditingMenus{"&File", "&Options", "&Symmetry", "&Color",
+                                             "&Zoom", "&Redraw",  "&Help",     "e&Xit"};
 
-TEST_F(PicEditTest, EditingMenuBarOpensWithTheFileMenuAndItsCommands) {
-  EXPECT_EQ(topMenuCaptions(*w),
-            (std::vector<std::string>{"&File", "&Options", "&Symmetry", "&Color", "&Zoom", "&Redraw",
-                                      "&Help", "e&Xit"}));
-  for (auto n : {"MenFileNew", "MenFileLoad(0)", "MenFileSave", "MenFileSaveAs", "MenFileExit",
-                 "mnuRedraw", "MenQuit"})
-    EXPECT_TRUE(w->menuItem(n)->isEnabled()) << n;
+TEST_F(PicEditTest, MenuBarOpensWithFileCommandsLiveAndUnbuiltItemsGreyWhateverMenEnableSays) {
+  EXPECT_EQ(topMenuCaptions(*w), kEditingMenus);
+  for (auto n : {"MenFileNew", "MenFileLoad(0)", "MenFileSave", "MenFileSaveAs", "MenFileExit", "mnuRedraw", "MenQuit"})
+    EXPECT_TRUE(enabled(n)) << n;
   EXPECT_FALSE(w->menuItem("MenFileLoad(1)")->isVisible());
   EXPECT_EQ(w->menuItem("MenFileLoad(0)")->text().toStdString(), "&Load Picture ...");
   EXPECT_EQ(w->menuItem("MenFileSaveAs")->text().toStdString(), "Save Picture &As ...");
-  // Items of commands still to come are present and grey.
-  for (auto n : {"MenFilePrint", "MenSaveBitmap", "Editsym", "ZoomSS(2)", "MenRotateColors",
-                 "MenPageShape(2)", "MenOptionsGravity"}) {
-    ASSERT_NE(w->menuItem(n), nullptr) << n;
-    EXPECT_FALSE(w->menuItem(n)->isEnabled()) << n;
-  }
-  // The advanced Options items and the Special menu start hidden.
-  EXPECT_FALSE(w->menuItem("MenEditMark")->isVisible());
+  EXPECT_FALSE(w->menuItem("MenEditMark")->isVisible());  // advanced items and Special hidden
   EXPECT_FALSE(w->menuItem("MenPageSh")->isVisible());
   EXPECT_TRUE(w->menuItem("menline37")->isVisible());
   EXPECT_FALSE(w->menuItem("DebugXX")->isVisible());
-  EXPECT_EQ(w->windowTitle().toStdString(), "Ornivale");
-}
 
-TEST_F(PicEditTest, MenEnableGreysTheTopMenusAndLeavesUnbuiltItemsGrey) {
+  const auto unbuilt = {"MenFilePrint", "MenSaveBitmap", "Editsym", "ZoomSS(2)", "MenRotateColors",
+                        "MenPageShape(2)", "MenOptionsGravity", "HelpP"};
+  for (auto n : unbuilt) EXPECT_FALSE(enabled(n)) << n;
   w->MenEnable(false);
   for (auto n : {"MenFile", "MenOptionS", "MenColor", "MenZoom", "mnuRedraw", "MenQuit", "MenSym"})
-    EXPECT_FALSE(w->menuItem(n)->isEnabled()) << n;
+    EXPECT_FALSE(enabled(n)) << n;
   w->MenEnable(true);
-  for (auto n : {"MenFile", "MenOptionS", "MenColor", "MenZoom", "mnuRedraw", "MenQuit"})
-    EXPECT_TRUE(w->menuItem(n)->isEnabled()) << n;
-  // No symmetry block: the Symmetry menu stays grey.
-  EXPECT_FALSE(w->menuItem("MenSym")->isEnabled());
+  for (auto n : {"MenFile", "MenOptionS", "MenColor", "MenZoom", "mnuRedraw", "MenQuit"}) EXPECT_TRUE(enabled(n)) << n;
+  for (auto n : unbuilt) EXPECT_FALSE(enabled(n)) << n;
+  EXPECT_FALSE(enabled("MenSym"));  // no symmetry block
   w->sym().SymStart = 0;
   w->sym().SymEnd = 40;
   w->MenEnable(true);
-  EXPECT_TRUE(w->menuItem("MenSym")->isEnabled());
-  // The help command is not there yet: enabling the menus leaves it grey.
-  EXPECT_FALSE(w->menuItem("HelpP")->isEnabled());
+  EXPECT_TRUE(enabled("MenSym"));
 }
 
 TEST_F(PicEditTest, ShowModeMenusReplaceTheEditingMenus) {
   w->MenusShowMode(false);
-  EXPECT_EQ(topMenuCaptions(*w),
-            (std::vector<std::string>{"&File", "&Modify", "&Redraw", "&Help", "e&Xit"}));
+  EXPECT_EQ(topMenuCaptions(*w), (std::vector<std::string>{"&File", "&Modify", "&Redraw", "&Help", "e&Xit"}));
   EXPECT_TRUE(w->menuItem("GalHelp")->isVisible());
   EXPECT_FALSE(w->menuItem("HelpP")->isVisible());
   w->MenusShowMode(true);
-  EXPECT_EQ(topMenuCaptions(*w),
-            (std::vector<std::string>{"&File", "&Options", "&Symmetry", "&Color", "&Zoom", "&Redraw",
-                                      "&Help", "e&Xit"}));
+  EXPECT_EQ(topMenuCaptions(*w), kEditingMenus);
   EXPECT_FALSE(w->menuItem("GalHelp")->isVisible());
-
   w->MenusAllOptions(true);
   EXPECT_TRUE(w->menuItem("MenEditMark")->isVisible());
   EXPECT_TRUE(w->menuItem("MenProjPages")->isVisible());
   EXPECT_TRUE(w->menuItem("DebugX(7)")->isChecked());
 }
 
-TEST_F(PicEditTest, CaptionFollowsTheNamedPicture) {
+// Picture files keep the case of their names on disk: a lower-case one,
+// saved and loaded back through the File menu, is named without its
+// extension as an upper-case one is.
+TEST_F(PicEditTest, CaptionNamesThePictureWithoutItsExtensionOfEitherCase) {
+  EXPECT_EQ(w->windowTitle().toStdString(), "Ornivale");
   w->ShowFileName("/home/ann/art/ROSE.PNT", false);
   EXPECT_EQ(w->windowTitle().toStdString(), "Picture  -  ROSE");
   w->ShowFileName("Dancing Birds", true);
   EXPECT_EQ(w->windowTitle().toStdString(), "Dancing Birds");
-}
 
-// Picture files keep the case of their names on disk: a lower-case one,
-// saved and loaded back through the File menu, is named without its
-// extension as an upper-case one is.
-TEST_F(PicEditTest, CaptionDropsALowerCasePictureExtension) {
   ASSERT_TRUE(w->list().CreateItem(1, 1, 100.0f, 40.0f));
   ASSERT_TRUE(w->list().AddPoint(200.0f, 80.0f, 1));
   ASSERT_TRUE(w->list().closeRecord());
   const int n = w->list().NumPoints;
   const std::string file = path("rose.pnt");
-  dialogs.saves = {file};
-  trigger("MenFileSaveAs");
+  saveAs(file);
   EXPECT_EQ(w->windowTitle().toStdString(), "Picture  -  rose");
   trigger("MenFileNew");
-  dialogs.opens = {file};
-  trigger("MenFileLoad(0)");
+  load(file);
   EXPECT_EQ(w->list().NumPoints, n);
   EXPECT_EQ(w->windowTitle().toStdString(), "Picture  -  rose");
 }

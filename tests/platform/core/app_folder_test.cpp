@@ -27,7 +27,7 @@ class TempDir : public ::testing::Test {
   }
   static std::string read(const fs::path& p) {
     std::ifstream in(p);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return {std::istreambuf_iterator<char>(in), {}};
   }
   fs::path root;
 };
@@ -38,9 +38,8 @@ using NoCaseNames = TempDir;
 TEST(ProgramFolderPlace, FollowsXdgDataHomeOrTheHomeFolder) {
   EXPECT_EQ(userProgramFolder("/data/x", "/home/u"), fs::path("/data/x/ornivale"));
   EXPECT_EQ(userProgramFolder(nullptr, "/home/u"), fs::path("/home/u/.local/share/ornivale"));
-  EXPECT_EQ(userProgramFolder("", "/home/u"), fs::path("/home/u/.local/share/ornivale"));
-  // A relative XDG_DATA_HOME is invalid and ignored.
-  EXPECT_EQ(userProgramFolder("rel/dir", "/home/u"), fs::path("/home/u/.local/share/ornivale"));
+  for (const char* ignored : {"", "rel/dir"})  // empty or relative: not a valid XDG_DATA_HOME
+    EXPECT_EQ(userProgramFolder(ignored, "/home/u"), fs::path("/home/u/.local/share/ornivale"));
   EXPECT_EQ(withTrailingSeparator("/home/u/x"), "/home/u/x/");
   EXPECT_EQ(withTrailingSeparator("/home/u/x/"), "/home/u/x/");
 }
@@ -54,23 +53,19 @@ TEST_F(ProgramFolder, FirstStartCreatesAndSeedsItOnce) {
 
   AppFolderResult first = prepareAppFolder(folder, installed);
   ASSERT_EQ(first.state, FolderState::Created) << first.error;
-  EXPECT_EQ(read(folder / "Standard.Clr"), "colours");
-  EXPECT_EQ(read(folder / "OVMOD4A.PNT"), "sample");
-  EXPECT_EQ(read(folder / "help" / "1000.html"), "<p>help</p>");
+  for (auto [name, text] : {std::pair{"Standard.Clr", "colours"}, {"OVMOD4A.PNT", "sample"}, {"help/1000.html", "<p>help</p>"}})
+    EXPECT_EQ(read(folder / name), text) << name;
 
   // The user's changes survive later starts: nothing is copied again.
   write(folder / "Standard.Clr", "mine");
   fs::create_directories(folder / "STATIC");
   fs::rename(folder / "OVMOD4A.PNT", folder / "STATIC" / "OVMOD4A.PNT");
-  AppFolderResult second = prepareAppFolder(folder, installed);
-  EXPECT_EQ(second.state, FolderState::Existing);
+  EXPECT_EQ(prepareAppFolder(folder, installed).state, FolderState::Existing);
   EXPECT_EQ(read(folder / "Standard.Clr"), "mine");
   EXPECT_FALSE(fs::exists(folder / "OVMOD4A.PNT"));
 
   // No half-built folder is left beside it.
-  int entries = 0;
-  for (auto& e : fs::directory_iterator(root / "user")) entries += e.path() != folder;
-  EXPECT_EQ(entries, 0);
+  EXPECT_EQ(std::distance(fs::directory_iterator(root / "user"), fs::directory_iterator()), 1);
 }
 
 TEST_F(ProgramFolder, SeededCopiesOfReadOnlyDataAreWritable) {
@@ -111,50 +106,21 @@ TEST_F(ProgramFolder, InstalledDataIsTheFirstExistingCandidate) {
   EXPECT_EQ(findInstalledData(installedDataCandidates(exeDir)), fs::weakly_canonical(exeDir / "data"));
 }
 
-TEST_F(NoCaseNames, FindsAFileSpeltInAnotherCase) {
+TEST_F(NoCaseNames, FindsFilesAndPathsSpeltInAnotherCasePreferringTheExactSpelling) {
   write(root / "a.pnt", "x");
   EXPECT_EQ(findNoCase(root, "A.PNT"), root / "a.pnt");
   EXPECT_FALSE(findNoCase(root, "B.PNT"));
   EXPECT_FALSE(findNoCase(root / "nowhere", "A.PNT"));
   EXPECT_FALSE(findNoCase(root, ""));
-}
-
-TEST_F(NoCaseNames, PrefersTheExactSpelling) {
   write(root / "PAINT.DAT", "upper");
   write(root / "Paint.Dat", "exact");
   EXPECT_EQ(findNoCase(root, "Paint.Dat"), root / "Paint.Dat");
   EXPECT_EQ(findNoCase(root, "paint.dat"), root / "PAINT.DAT");
-}
-
-TEST_F(NoCaseNames, ResolvesEveryPartOfAnUpperCasedPath) {
   write(root / "Static" / "OVpp1a.pnt", "x");
   EXPECT_EQ(resolveNoCase(root / "STATIC" / "OVPP1A.PNT"), root / "Static" / "OVpp1a.pnt");
-  EXPECT_EQ(resolveNoCase(root / "Static" / "OVpp1a.pnt"), root / "Static" / "OVpp1a.pnt");
   EXPECT_FALSE(resolveNoCase(root / "STATIC" / "OVPP2A.PNT"));
   EXPECT_EQ(resolveNoCase(root / "STATIC" / ".." / "static" / "ovpp1a.pnt"),
             root / "Static" / ".." / "Static" / "OVpp1a.pnt");
-}
-
-TEST(PathForms, ComparisonFormIsUpperCaseWithBackslashes) {
-  const std::string p = comparisonForm("/home/ann/.local/share/ornivale/static/ovpp1a.pnt");
-  EXPECT_EQ(p, "\\HOME\\ANN\\.LOCAL\\SHARE\\ORNIVALE\\STATIC\\OVPP1A.PNT");
-  EXPECT_NE(p.find("\\STATIC\\OV"), std::string::npos);
-  // Only ASCII letters change; other bytes (UTF-8 names) are kept.
-  EXPECT_EQ(comparisonForm("b\xC3\xA4r/x"), "B\xC3\xA4R\\X");
-}
-
-TEST(PathForms, ExtensionsAndPatternsIgnoreCase) {
-  EXPECT_TRUE(hasExtension("/x/Rose.pnt", ".PNT"));
-  EXPECT_FALSE(hasExtension("/x/Rose.pntx", ".PNT"));
-  EXPECT_FALSE(hasExtension("NT", ".PNT"));
-  EXPECT_TRUE(matchesNoCase("ovpp1a.pnt", "OV*.PNT"));
-  EXPECT_TRUE(matchesNoCase("-tile.bmp", "-*.BMP"));
-  EXPECT_TRUE(matchesNoCase("OV.PNT", "OV*.PNT"));
-  EXPECT_FALSE(matchesNoCase("OVPP1A.PNT.bak", "OV*.PNT"));
-  EXPECT_FALSE(matchesNoCase("xOV.PNT", "OV*.PNT"));
-  EXPECT_TRUE(matchesNoCase("a.pnt.pnt", "*.pnt"));
-  EXPECT_TRUE(matchesNoCase("abc", "a?c"));
-  EXPECT_FALSE(matchesNoCase("ac", "a?c"));
 }
 
 TEST_F(NoCaseNames, ListsMatchingFilesSortedAndSkipsFolders) {
@@ -167,6 +133,23 @@ TEST_F(NoCaseNames, ListsMatchingFilesSortedAndSkipsFolders) {
   EXPECT_EQ(list[0].filename(), "OVPP2A.PNT");
   EXPECT_EQ(list[1].filename(), "ovpp1a.pnt");
   EXPECT_TRUE(listNoCase(root / "missing", "*").empty());
+}
+
+TEST(PathForms, ComparisonFormAndPatternsIgnoreCase) {
+  EXPECT_EQ(comparisonForm("/home/ann/.local/share/ornivale/static/ovpp1a.pnt"),
+            "\\HOME\\ANN\\.LOCAL\\SHARE\\ORNIVALE\\STATIC\\OVPP1A.PNT");
+  EXPECT_EQ(comparisonForm("b\xC3\xA4r/x"), "B\xC3\xA4R\\X");  // only ASCII letters change
+  EXPECT_TRUE(hasExtension("/x/Rose.pnt", ".PNT"));
+  EXPECT_FALSE(hasExtension("/x/Rose.pntx", ".PNT"));
+  EXPECT_FALSE(hasExtension("NT", ".PNT"));
+  struct Case {
+    const char *name, *pattern;
+    bool match;
+  } cases[] = {{"ovpp1a.pnt", "OV*.PNT", true},      {"-tile.bmp", "-*.BMP", true},
+               {"OV.PNT", "OV*.PNT", true},          {"OVPP1A.PNT.bak", "OV*.PNT", false},
+               {"xOV.PNT", "OV*.PNT", false},        {"a.pnt.pnt", "*.pnt", true},
+               {"abc", "a?c", true},                 {"ac", "a?c", false}};
+  for (const Case& c : cases) EXPECT_EQ(matchesNoCase(c.name, c.pattern), c.match) << c.name << " " << c.pattern;
 }
 
 }  // namespace

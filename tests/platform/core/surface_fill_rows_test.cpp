@@ -3,62 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
-#include <random>
-#include <vector>
 
 #include "platform/core/raster_fill.h"
-#include "platform/core/surface.h"
+#include "surface_testing.h"
 
 namespace orn {
 namespace {
 
 using detail::BorderFillLimits;
 using detail::fillToBorder;
+using test::tangle;
 
 constexpr std::size_t kNoLimit = ~std::size_t(0);
 
-// One pixel at a time, with its own visited list.
-Surface plainFill(Surface s, int x, int y, Rgb border, Rgb fill) {
-  const int w = s.width(), h = s.height();
-  std::vector<char> seen(std::size_t(w) * h, 0);
-  std::vector<std::pair<int, int>> region;
-  std::deque<std::pair<int, int>> queue{{x, y}};
-  seen[std::size_t(y) * w + x] = 1;
-  while (!queue.empty()) {
-    auto [px, py] = queue.front();
-    queue.pop_front();
-    region.push_back({px, py});
-    const int nx[4] = {px + 1, px - 1, px, px}, ny[4] = {py, py, py + 1, py - 1};
-    for (int k = 0; k < 4; ++k) {
-      if (nx[k] < 0 || ny[k] < 0 || nx[k] >= w || ny[k] >= h) continue;
-      auto& v = seen[std::size_t(ny[k]) * w + nx[k]];
-      if (!v && Rgb(s.point(nx[k], ny[k])) != border) {
-        v = 1;
-        queue.push_back({nx[k], ny[k]});
-      }
-    }
-  }
-  for (auto [px, py] : region) s.pset(px, py, fill);
-  return s;
-}
-
 bool fillWith(Surface& s, int x, int y, Rgb fill, BorderFillLimits limits) {
   return fillToBorder(s.pixels(), s.width(), s.height(), x, y, kBlack, fill, limits);
-}
-
-// Many thin black lines, some in the colours the fills use.
-Surface tangle(int w, int h, unsigned seed, int lines) {
-  Surface s(w, h);
-  std::mt19937 rng(seed);
-  std::uniform_int_distribution<int> x(-10, w + 10), y(-10, h + 10);
-  const Rgb inks[] = {kBlack, kBlack, kBlack, kBlack, 0x0000FF, 0x00FF00};
-  for (int i = 0; i < lines; ++i) {
-    s.setPenColor(inks[i % 6]);
-    s.setPenWidth(i % 5 == 0 ? 2 : 1);
-    s.line(x(rng), y(rng), x(rng), y(rng));
-  }
-  return s;
 }
 
 // A perfect maze of corridors `cell - 1` pixels wide between 1-pixel walls,
@@ -103,6 +62,16 @@ Surface maze(int w, int h, int cell, unsigned seed) {
 // straight to the row pass, part way, and the row pass giving up at once.
 const BorderFillLimits kWays[] = {{kNoLimit, kNoLimit}, {0, kNoLimit}, {9, kNoLimit}, {3, 1}};
 
+void expectEveryWayMatches(const Surface& start, int x, int y, Rgb fill) {
+  const Surface expected = test::referenceFill(start, x, y, kBlack, fill);
+  for (const BorderFillLimits& way : kWays) {
+    Surface s = start;
+    ASSERT_TRUE(fillWith(s, x, y, fill, way));
+    ASSERT_TRUE(s == expected) << start.width() << "x" << start.height() << " at " << x << ","
+                               << y << " limits " << way.spans << "/" << way.runs;
+  }
+}
+
 TEST(SurfaceFillRows, MatchesAPlainFillOnLineTanglesWhicheverWayItGoes) {
   std::mt19937 rng(11);
   for (unsigned seed = 0; seed < 40; ++seed) {
@@ -113,14 +82,8 @@ TEST(SurfaceFillRows, MatchesAPlainFillOnLineTanglesWhicheverWayItGoes) {
     while (start.point(x, y) == kBlack) x = (x + 1) % w;
     // A new colour, and colours the tangle already has inside the region.
     const Rgb fill = seed % 3 == 0 ? 0xFF0000 : seed % 3 == 1 ? 0x0000FF : 0x00FF00;
-    const Surface expected = plainFill(start, x, y, kBlack, fill);
-    for (const BorderFillLimits& way : kWays) {
-      SCOPED_TRACE(testing::Message() << "seed " << seed << " limits " << way.spans << "/"
-                                      << way.runs);
-      Surface s = start;
-      ASSERT_TRUE(fillWith(s, x, y, fill, way));
-      ASSERT_TRUE(s == expected);
-    }
+    SCOPED_TRACE(testing::Message() << "seed " << seed);
+    expectEveryWayMatches(start, x, y, fill);
   }
 }
 
@@ -128,24 +91,14 @@ TEST(SurfaceFillRows, MatchesAPlainFillThroughMazesFromAnySeed) {
   for (const int cell : {2, 4, 8}) {
     const Surface start = maze(203, 131, cell, unsigned(cell));
     // Every corner and edge of the maze, and somewhere in the middle.
-    for (auto [x, y] : {std::pair{1, 1}, {201, 129}, {1, 129}, {201, 1}, {101, 65}}) {
-      if (start.point(x, y) == kBlack) continue;
-      const Surface expected = plainFill(start, x, y, kBlack, 0x123456);
-      for (const BorderFillLimits& way : kWays) {
-        Surface s = start;
-        ASSERT_TRUE(fillWith(s, x, y, 0x123456, way));
-        ASSERT_TRUE(s == expected) << "cell " << cell << " at " << x << "," << y;
-      }
-    }
+    for (auto [x, y] : {std::pair{1, 1}, {201, 129}, {1, 129}, {201, 1}, {101, 65}})
+      if (start.point(x, y) != kBlack) expectEveryWayMatches(start, x, y, 0x123456);
   }
-}
-
-TEST(SurfaceFillRows, LargeMazeFillThroughTheSurfaceIsExact) {
-  // Big enough that the fill runs out of spans and finishes row by row.
+  // Big enough that a fill through the Surface runs out of spans and finishes row by row.
   const Surface start = maze(700, 515, 4, 99);
   Surface s = start;
   ASSERT_TRUE(s.floodFill(1, 1, kBlack, 0x00FFFF));
-  EXPECT_TRUE(s == plainFill(start, 1, 1, kBlack, 0x00FFFF));
+  EXPECT_TRUE(s == test::referenceFill(start, 1, 1, kBlack, 0x00FFFF));
 }
 
 TEST(SurfaceFillRows, SeedsOnTheImageEdgesAndOnePixelWideImages) {
@@ -153,24 +106,13 @@ TEST(SurfaceFillRows, SeedsOnTheImageEdgesAndOnePixelWideImages) {
   for (auto [w, h] : {std::pair{1, 300}, {300, 1}, {1, 1}, {64, 1}, {65, 2}}) {
     Surface start(w, h);
     for (int i = 0; i < w * h; i += 7) start.pset(i % w, i / w, kBlack);
-    for (auto [x, y] : {std::pair{0, 0}, {w - 1, h - 1}, {w / 2, h / 2}}) {
-      if (start.point(x, y) == kBlack) continue;
-      const Surface expected = plainFill(start, x, y, kBlack, 0xFF00FF);
-      for (const BorderFillLimits& way : kWays) {
-        Surface s = start;
-        ASSERT_TRUE(fillWith(s, x, y, 0xFF00FF, way));
-        ASSERT_TRUE(s == expected) << w << "x" << h << " at " << x << "," << y;
-      }
-    }
+    for (auto [x, y] : {std::pair{0, 0}, {w - 1, h - 1}, {w / 2, h / 2}})
+      if (start.point(x, y) != kBlack) expectEveryWayMatches(start, x, y, 0xFF00FF);
   }
   // Seeds on every edge of a tangle.
   const Surface start = tangle(130, 70, 5, 40);
-  for (auto [x, y] : {std::pair{0, 35}, {129, 35}, {65, 0}, {65, 69}, {129, 69}}) {
-    if (start.point(x, y) == kBlack) continue;
-    Surface s = start;
-    ASSERT_TRUE(fillWith(s, x, y, 0xFF0000, {0, kNoLimit}));
-    ASSERT_TRUE(s == plainFill(start, x, y, kBlack, 0xFF0000)) << x << "," << y;
-  }
+  for (auto [x, y] : {std::pair{0, 35}, {129, 35}, {65, 0}, {65, 69}, {129, 69}})
+    if (start.point(x, y) != kBlack) expectEveryWayMatches(start, x, y, 0xFF0000);
 }
 
 // Every open pixel that can be a seed, up to `most` of them spread over the image.
@@ -180,16 +122,6 @@ std::vector<std::pair<int, int>> seeds(const Surface& s, int most) {
   for (int i = 0; i < s.width() * s.height(); i += step)
     if (s.point(i % s.width(), i / s.width()) != kBlack) out.push_back({i % s.width(), i / s.width()});
   return out;
-}
-
-void expectEveryWayMatches(const Surface& start, int x, int y, Rgb fill) {
-  const Surface expected = plainFill(start, x, y, kBlack, fill);
-  for (const BorderFillLimits& way : kWays) {
-    Surface s = start;
-    ASSERT_TRUE(fillWith(s, x, y, fill, way));
-    ASSERT_TRUE(s == expected) << start.width() << "x" << start.height() << " at " << x << ","
-                               << y << " limits " << way.spans << "/" << way.runs;
-  }
 }
 
 TEST(SurfaceFillRows, RunsSpanningWordsArePaintedWholeFromEitherEnd) {

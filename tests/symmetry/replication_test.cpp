@@ -1,0 +1,382 @@
+// Lines, circles, arcs and fills drawn in the base cell land in every copy
+// of the part.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "colour/colour_model.h"
+#include "platform/core/surface.h"
+#include "sym_fixtures.h"
+#include "symmetry/replication.h"
+
+namespace orn {
+namespace {
+
+using test::kSquare;
+constexpr Rgb kRed = 0x0000FF;
+
+struct Pt {
+  int x, y;
+};
+
+struct Seg {
+  int x1, y1, x2, y2;
+};
+
+// The segment (150,280)-(120,290) and its images in the square's copies.
+const Seg kPlain[4] = {{150, 280, 120, 290}, {280, 250, 290, 280}, {250, 120, 280, 110}, {120, 150, 110, 120}};
+const Seg kMirrored[4] = {{250, 280, 280, 290}, {280, 150, 290, 120}, {150, 120, 120, 110}, {120, 250, 110, 280}};
+
+// A printed segment, shifted by one as the printer receives it.
+void ExpectPrinted(const test::PrintRecorder::Seg& s, float x1, float y1, float x2, float y2) {
+  EXPECT_NEAR(s.x1, x1 + 1, 1e-3);
+  EXPECT_NEAR(s.y1, y1 + 1, 1e-3);
+  EXPECT_NEAR(s.x2, x2 + 1, 1e-3);
+  EXPECT_NEAR(s.y2, y2 + 1, 1e-3);
+}
+
+struct Replica : ::testing::Test {
+  DrawingList list;
+  SymState sym;
+  DrawContext ctx;
+  test::PrintRecorder rec;
+  Surface canvas{400, 400};
+  Surface expected{400, 400};
+  std::vector<float> X = std::vector<float>(8, 0.0f), Y = std::vector<float>(8, 0.0f);
+  void SetUp() override {
+    ctx.Picture1 = &canvas;
+    expected.setPenColor(kBlack);
+  }
+  void Reset() {
+    canvas.clear();
+    expected.clear();
+  }
+  void Print() { test::PrintEverything(ctx, rec); }
+  Rgb At(Pt p) const { return static_cast<Rgb>(canvas.point(p.x, p.y)); }
+  void Draw(Rgb colour = kBlack) { SymmLine(sym, ctx, 150, 280, 120, 290, colour); }
+  // A black segment on the canvas: the line and its end pixel.
+  void Expect(const Seg& g) {
+    expected.line(g.x1, g.y1, g.x2, g.y2);
+    expected.plot(g.x2, g.y2);
+  }
+  void Circle(SymState& s, float x, float y, float r) { SymmCircle(s, ctx, X, Y, x, y, r, kBlack, 3, 0, 0); }
+  void Arc(SymState& s, float cx, float cy, float r) { SymmCircle(s, ctx, X, Y, cx, cy, r, kBlack, kArcType, 0, 2); }
+  // A small closed black triangle around (150,280), replicated into every copy.
+  void DrawTriangle() {
+    SymmLine(sym, ctx, 140, 290, 165, 290, kBlack);
+    SymmLine(sym, ctx, 165, 290, 150, 265, kBlack);
+    SymmLine(sym, ctx, 150, 265, 140, 290, kBlack);
+  }
+  void Paint(Rgb c) { SymmPaint(sym, ctx, c, 150, 280, kBlack, FillType::Border); }
+};
+
+TEST_F(Replica, ALineLandsOnTheExpectedPixelsInEveryPlainAndMirroredCopy) {
+  ASSERT_EQ(test::LoadBlock(list, sym, test::SquareC4()), SymRebuild::Valid);
+  Draw();
+  for (const Seg& g : kPlain) Expect(g);
+  EXPECT_TRUE(canvas == expected);
+
+  Reset();
+  SymState d4;
+  ASSERT_EQ(test::LoadBlock(list, d4, test::SquareD4()), SymRebuild::Valid);
+  SymmLine(d4, ctx, 150, 280, 120, 290, kBlack);
+  for (int e = 0; e < 4; ++e) {
+    Expect(kPlain[e]);
+    Expect(kMirrored[e]);
+  }
+  EXPECT_TRUE(canvas == expected);
+
+  // Only a black line closes its end pixel.
+  Reset();
+  SymState none;
+  SymmLine(none, ctx, 150, 280, 120, 290, rgb(255, 0, 0));
+  EXPECT_EQ(canvas.point(150, 280), std::int64_t(rgb(255, 0, 0)));
+  EXPECT_EQ(canvas.point(120, 290), std::int64_t(kWhite));
+}
+
+TEST_F(Replica, WorkingSymmetryLimitsTheReplicasAndNoPartMeansNone) {
+  ASSERT_EQ(test::LoadBlock(list, sym, test::SquareC4()), SymRebuild::Valid);
+  const struct {
+    int working, part, copies;
+  } cases[] = {{2, 1, 3}, {0, 1, 1}, {kAllReplicas, 0, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.working);
+    Reset();
+    sym.WorkingSym = c.working;
+    sym.CurPart = c.part;
+    CheckSymData(sym, list);
+    Draw();
+    for (int k = 0; k < c.copies; ++k) Expect(kPlain[k]);
+    EXPECT_TRUE(canvas == expected);
+  }
+}
+
+// A segment that continues the previous one after WorkingSym grew must not
+// start the newly drawn replicas at end points the previous one never wrote.
+TEST_F(Replica, MoreReplicasAfterWorkingSymmetryGrewStartAtTheSharedPoint) {
+  ASSERT_EQ(test::LoadBlock(list, sym, test::SquareC4()), SymRebuild::Valid);
+  Print();
+  sym.WorkingSym = 1;
+  SymmLine(sym, ctx, 160, 270, 150, 280, kBlack);
+  rec.segs.clear();
+  sym.WorkingSym = kAllReplicas;
+  SymmLine(sym, ctx, 150, 280, 120, 290, kBlack);
+  ASSERT_EQ(rec.segs.size(), 4u);
+  for (int k = 1; k < 4; ++k) {
+    EXPECT_NEAR(rec.segs[k].x1 - 1, kPlain[k].x1, 1e-3) << k;
+    EXPECT_NEAR(rec.segs[k].y1 - 1, kPlain[k].y1, 1e-3) << k;
+  }
+}
+
+TEST_F(Replica, APolylinesReplicasJoinExactly) {
+  ASSERT_EQ(test::LoadBlock(list, sym, test::SquareC4()), SymRebuild::Valid);
+  Print();
+  SymmLine(sym, ctx, 150, 280, 120.3f, 290.7f, kBlack);
+  SymmLine(sym, ctx, 120.3f, 290.7f, 160, 260, kBlack);
+  ASSERT_EQ(rec.segs.size(), 8u);
+  for (int k = 1; k < 4; ++k) {
+    EXPECT_EQ(rec.segs[4 + k].x1, rec.segs[k].x2);
+    EXPECT_EQ(rec.segs[4 + k].y1, rec.segs[k].y2);
+  }
+}
+
+TEST_F(Replica, AFullRedrawLengthensOnlyTheReplicas) {
+  ASSERT_EQ(test::LoadBlock(list, sym, test::Part({kSquare[0], test::Shifted(kSquare[0], 200, 0)})),
+            SymRebuild::Valid);
+  Print();
+  ctx.ExtendLast = -1;
+  ctx.ExtendLen = 0.5f;
+  SymmLine(sym, ctx, 10, 5, 20, 5, kBlack);
+  SymmLine(sym, ctx, 10, 5, 10, 15, kBlack);
+  ctx.ExtendFirst = 1;
+  SymmLine(sym, ctx, 30, 5, 40, 5, kBlack);
+  ctx.ExtendFirst = 0;
+  SymmLine(sym, ctx, 50, 5, 50.0005f, 5.0005f, kBlack);  // too short to have a direction
+  ASSERT_EQ(rec.segs.size(), 8u);
+  ExpectPrinted(rec.segs[0], 10, 5, 20, 5);
+  ExpectPrinted(rec.segs[1], 209.5f, 5, 220.5f, 5);
+  ExpectPrinted(rec.segs[3], 210, 4.5f, 210, 15.5f);
+  ExpectPrinted(rec.segs[5], 230, 5, 240, 5);
+  ExpectPrinted(rec.segs[7], 250, 5, 250.0005f, 5.0005f);
+}
+
+TEST_F(Replica, ThePrinterReceivesClippedSegmentsShiftedByOne) {
+  Print();
+  ctx.Clip = {0, 200, 400, 0};
+  SymmLine(sym, ctx, 150, 100, 250, 100, kBlack);
+  SymmLine(sym, ctx, 250, 50, 300, 60, kBlack);
+  SymmLine(sym, ctx, 20, 30, 40, 50, rgb(0, 0, 255));
+  ASSERT_EQ(rec.segs.size(), 2u);
+  // Clipping may turn the segment round.
+  EXPECT_FLOAT_EQ(std::min(rec.segs[0].x1, rec.segs[0].x2), 151);
+  EXPECT_FLOAT_EQ(std::max(rec.segs[0].x1, rec.segs[0].x2), 201);
+  EXPECT_FLOAT_EQ(rec.segs[0].y1, 101);
+  EXPECT_FLOAT_EQ(rec.segs[0].y2, 101);
+  ExpectPrinted(rec.segs[1], 20, 30, 40, 50);
+  EXPECT_EQ(rec.segs[1].colour, rgb(0, 0, 255));
+  EXPECT_EQ(At({240, 100}), kBlack);  // the canvas got every segment, unclipped
+}
+
+TEST_F(Replica, MeasuringFindsTheWallpaperTileAndDrawsNothing) {
+  const test::Tri& b = kSquare[0];
+  ASSERT_EQ(test::LoadBlock(list, sym, test::Part({b, kSquare[1], test::Shifted(b, 200, 0), test::Shifted(b, 400, 0),
+                                                   test::Shifted(b, 0, 200), test::Shifted(b, 0, 400)})),
+            SymRebuild::Valid);
+  ctx.WallMeasure = true;
+  SymmLine(sym, ctx, 100, 300, 110, 290, kBlack);
+  EXPECT_EQ(ctx.WallLeft, 110);
+  EXPECT_EQ(ctx.WallTop, 290);
+  EXPECT_EQ(ctx.WallRight - ctx.WallLeft, 200);
+  EXPECT_EQ(ctx.WallBottom - ctx.WallTop, 200);
+  EXPECT_TRUE(canvas == expected);
+
+  SymState rosette;  // no shifted copies: no tile
+  ASSERT_EQ(test::LoadBlock(list, rosette, test::SquareC4()), SymRebuild::Valid);
+  SymmLine(rosette, ctx, 100, 300, 110, 290, kBlack);
+  EXPECT_EQ(ctx.WallRight, kWallNotFound);
+  EXPECT_EQ(ctx.WallBottom, kWallNotFound);
+}
+
+TEST_F(Replica, DegenerateCopiesAndBadPointsArePassedOver) {
+  const test::Tri flat{200, 200, 200, 200, 200, 200};
+  ASSERT_EQ(test::LoadBlock(list, sym, test::Part({kSquare[0], flat, kSquare[1]})), SymRebuild::Valid);
+  Draw();
+  Expect(kPlain[0]);
+  Expect(kPlain[1]);
+  expected.plot(200, 200);  // the flat copy shrinks the segment onto its one point
+  EXPECT_TRUE(canvas == expected);
+
+  // A base cell without area carries nothing into its copies.
+  Reset();
+  SymState flatBase;
+  ASSERT_EQ(test::LoadBlock(list, flatBase, test::Part({flat, kSquare[0], kSquare[1]})), SymRebuild::Valid);
+  SymmLine(flatBase, ctx, 150, 280, 120, 290, kBlack);
+  Expect(kPlain[0]);
+  EXPECT_TRUE(canvas == expected);
+
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  SymmLine(sym, ctx, nan, 280, 120, 290, kBlack);
+  SymmLine(sym, ctx, 1e30f, -1e30f, 120, 290, kBlack);
+}
+
+constexpr double kPiHere = 3.1415926535;
+// Arc angles reach the canvas as single-precision values.
+double F(double a) { return double(float(a)); }
+
+
+TEST_F(Replica, ACircleAppearsInEveryCopyWhateverTheWorkingSymmetryScaledWithItsBaseEdge) {
+  ASSERT_EQ(test::LoadBlock(list, sym, test::SquareC4()), SymRebuild::Valid);
+  sym.WorkingSym = 1;  // limits lines only
+  Circle(sym, 150, 280, 10);
+  for (auto [x, y] : {std::pair{150, 280}, {280, 250}, {250, 120}, {120, 150}}) expected.circle(x, y, 10);
+  EXPECT_TRUE(canvas == expected);
+
+  canvas.clear();
+  expected.clear();
+  SymState s;  // a copy on half the base edge gets half the radius
+  ASSERT_EQ(test::LoadBlock(list, s, test::Part({kSquare[0], test::Scaled(kSquare[0], 0.5f)})), SymRebuild::Valid);
+  Circle(s, 150, 280, 10);
+  expected.circle(150, 280, 10);
+  expected.circle(75, 140, 5);
+  EXPECT_TRUE(canvas == expected);
+}
+
+TEST_F(Replica, AnArcTurnsTheWayItsThirdPointLiesAndIsMirroredInAMirroredCopy) {
+  // Ends A above the centre and B to its left; C between them on the upper left.
+  X = {200, 190, 192.93f};
+  Y = {190, 200, 192.93f};
+  Arc(sym, 200, 200, 10);
+  expected.arc(200, 200, 10, F(kPiHere / 2), F(kPiHere));
+  expected.pset(200, 190, rgb(255, 0, 0));  // the red mark at the arc's start
+  EXPECT_TRUE(canvas == expected);
+
+  canvas.clear();
+  expected.clear();
+  X[2] = Y[2] = 207.07f;  // C on the other side: the long way round
+  Arc(sym, 200, 200, 10);
+  expected.arc(200, 200, 10, F(kPiHere), F(kPiHere / 2));
+  EXPECT_TRUE(canvas == expected);
+
+  canvas.clear();
+  expected.clear();
+  ASSERT_EQ(test::LoadBlock(list, sym, test::Part({kSquare[0], kSquare[0]}, 1, {0, -1})), SymRebuild::Valid);
+  X = {150, 140, 142.93f};
+  Y = {250, 260, 252.93f};
+  Arc(sym, 150, 260, 10);
+  expected.arc(150, 260, 10, F(kPiHere / 2), F(kPiHere));
+  expected.pset(150, 250, rgb(255, 0, 0));
+  expected.setPenColor(kBlack);
+  expected.arc(250, 260, 10, F(2 * kPiHere), F(kPiHere / 2));
+  EXPECT_TRUE(canvas == expected);
+}
+
+// With a wide pen a point set is a dot of the pen's width, so the mark shows
+// beside the wide arc's own round end.
+TEST_F(Replica, TheRedMarkAtAnArcsStartIsAPointOfThePensWidth) {
+  canvas.setPenWidth(5);
+  expected.setPenWidth(5);
+  X = {200, 190, 192.93f};
+  Y = {190, 200, 192.93f};
+  Arc(sym, 200, 200, 10);
+  expected.arc(200, 200, 10, F(kPiHere / 2), F(kPiHere));
+  expected.setPenColor(rgb(255, 0, 0));
+  expected.dot(200, 190);
+  EXPECT_TRUE(canvas == expected);
+  EXPECT_EQ(At({202, 190}), rgb(255, 0, 0));
+  EXPECT_EQ(canvas.penColor(), kBlack);
+}
+
+TEST_F(Replica, ASmallArcStaysSmallInAFullRedraw) {
+  const double a0 = -0.3, a1 = a0 - 3 * kPiHere / 180;  // 3 degrees, radius 100
+  X = {float(200 + 100 * std::cos(a0)), float(200 + 100 * std::cos(a1)), float(200 + 100 * std::cos((a0 + a1) / 2))};
+  Y = {float(200 + 100 * std::sin(a0)), float(200 + 100 * std::sin(a1)), float(200 + 100 * std::sin((a0 + a1) / 2))};
+  ctx.ExtendLast = -1;
+  Arc(sym, 200, 200, 100);
+  int black = 0;
+  for (int i = 0; i < canvas.width() * canvas.height(); ++i) black += canvas.pixels()[i] == kBlack;
+  EXPECT_GT(black, 2);
+  EXPECT_LT(black, 12);
+}
+
+TEST_F(Replica, NearlyCollinearArcPointsAndBadIndexesDrawNothing) {
+  X = {0, 400, 200};
+  Y = {200, 200, 199.9f};
+  SymmCircle(sym, ctx, X, Y, 200, 1000200, 1000000, kBlack, kArcType, 0, 2);
+  SymmCircle(sym, ctx, X, Y, 200, 200, 10, kBlack, kArcType, 2, 7);
+  EXPECT_TRUE(canvas == expected);
+}
+
+// Images of the seed (150,280) in the square's copies, plain then mirrored.
+const Pt kSeeds[4] = {{150, 280}, {280, 250}, {250, 120}, {120, 150}};
+const Pt kMirrorSeeds[4] = {{250, 280}, {280, 150}, {150, 120}, {120, 250}};
+
+TEST_F(Replica, AFillFillsTheSeedsRegionInEveryPlainAndMirroredCopyAndNothingElse) {
+  for (bool mirrored : {false, true}) {
+    SCOPED_TRACE(mirrored);
+    canvas.clear();
+    sym = SymState{};
+    ASSERT_EQ(test::LoadBlock(list, sym, mirrored ? test::SquareD4() : test::SquareC4()), SymRebuild::Valid);
+    DrawTriangle();
+    sym.WorkingSym = 0;  // fills ignore the working symmetry
+    Paint(kRed);
+    EXPECT_FALSE(ctx.FillFailed);
+    for (int e = 0; e < 4; ++e) {
+      EXPECT_EQ(At(kSeeds[e]), kRed);
+      EXPECT_EQ(At(kMirrorSeeds[e]), mirrored ? kRed : kWhite);
+    }
+    EXPECT_EQ(At({150, 295}), kWhite);
+    EXPECT_EQ(At({200, 200}), kWhite);
+  }
+}
+
+TEST_F(Replica, ASeedOnBlackFailsInTheBaseButTheReplicasAreStillFilled) {
+  ASSERT_EQ(test::LoadBlock(list, sym, test::SquareC4()), SymRebuild::Valid);
+  DrawTriangle();
+  canvas.pset(150, 280, kBlack);
+  Paint(kRed);
+  EXPECT_TRUE(ctx.FillFailed);
+  EXPECT_EQ(At(kSeeds[0]), kBlack);
+  EXPECT_EQ(At({150, 285}), kWhite);
+  for (int k = 1; k < 4; ++k) EXPECT_EQ(At(kSeeds[k]), kRed);
+}
+
+TEST_F(Replica, ASeedOffTheCanvasIsSkippedAndGrayPaintFillsInGrey) {
+  ASSERT_EQ(test::LoadBlock(list, sym, test::SquareC4()), SymRebuild::Valid);
+  canvas.resize(270, 400);
+  DrawTriangle();
+  ctx.GrayPaint = true;
+  Paint(rgb(200, 40, 90));
+  EXPECT_FALSE(ctx.FillFailed);
+  for (int k : {0, 2, 3}) EXPECT_EQ(At(kSeeds[k]), GrayOf(rgb(200, 40, 90)));
+}
+
+TEST_F(Replica, HighSpeedRepaintMarksSeedsButNeverABorderPixel) {
+  ASSERT_EQ(test::LoadBlock(list, sym, test::SquareC4()), SymRebuild::Valid);
+  DrawTriangle();
+  const Surface before = canvas;
+  canvas.pset(kSeeds[1].x, kSeeds[1].y, kBlack);  // one replica seed lies on a border
+  ctx.PaintOrderMode = 1;
+  Paint(kRed);
+  int changed = 0;
+  for (int i = 0; i < canvas.width() * canvas.height(); ++i) changed += canvas.pixels()[i] != before.pixels()[i];
+  EXPECT_EQ(changed, 4);  // three probes and the border pixel set above
+  EXPECT_EQ(At(kSeeds[1]), kBlack);
+  EXPECT_EQ(At(kSeeds[0]), ctx.ProbeColor);
+
+  // The replay fills where a probe shows and leaves the border pixel black,
+  // so nothing leaks out of the region.
+  ctx.PaintOrderMode = 2;
+  Paint(kRed);
+  EXPECT_EQ(At(kSeeds[0]), kRed);
+  EXPECT_EQ(At(kSeeds[2]), kRed);
+  EXPECT_EQ(At(kSeeds[1]), kBlack);
+  EXPECT_EQ(At({200, 200}), kWhite);
+  Paint(rgb(0, 255, 0));  // a region whose probe a newer fill covered is not filled again
+  EXPECT_EQ(At(kSeeds[0]), kRed);
+}
+
+}  // namespace
+}  // namespace orn
