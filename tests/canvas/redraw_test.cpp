@@ -130,7 +130,7 @@ TEST(DrawAll, TheStopButtonOrCtrlEndsTheRedrawAtTheNextRecordOnlyWhileNoColourAc
   s.expectDrawnUpTo(7);
 }
 
-TEST(DrawAll, IsNeverReEnteredFromTheEventPump) {
+TEST(DrawAll, IsNeverReEnteredFromTheEventPumpAndTheRedrawButtonJustAfterOneOnlyCancelsTheColourAction) {
   Column c;
   RedrawEnv e = c.env();
   int nested = 0;
@@ -143,21 +143,18 @@ TEST(DrawAll, IsNeverReEnteredFromTheEventPump) {
   EXPECT_EQ(c.ui.noRedrawStarts, 1);
   EXPECT_FALSE(RedrawRunning(c.ed));
   c.expectDrawnUpTo(7);
-}
 
-TEST(DrawAll, TheRedrawButtonJustAfterARedrawOnlyCancelsTheColourAction) {
-  Column c;
-  c.ui.noRedraw = true;
-  c.ed.ColorMode = kColorSwapArmed;
-  c.colour.SwapIndex = 3;
-  RedrawEnv e = c.env();
-  DrawAll(e, 0);
-  EXPECT_EQ(c.ed.ColorMode, kColorIdle);
-  EXPECT_EQ(c.colour.SwapIndex, 0);
-  EXPECT_EQ(c.ui.copies, 0);
-  c.expectDrawnUpTo(-1);
-  DrawAll(e, 1);  // every other caller is not held back
-  c.expectDrawnUpTo(7);
+  Column d;
+  d.ui.noRedraw = true;
+  d.ed.ColorMode = kColorSwapArmed;
+  d.colour.SwapIndex = 3;
+  RedrawEnv f = d.env();
+  DrawAll(f, 0);
+  EXPECT_TRUE(d.ed.ColorMode == kColorIdle && d.colour.SwapIndex == 0);
+  EXPECT_EQ(d.ui.copies, 0);
+  d.expectDrawnUpTo(-1);
+  DrawAll(f, 1);  // every other caller is not held back
+  d.expectDrawnUpTo(7);
 }
 
 TEST(DrawAll, AWheelTurnRecoloursTheFillsOverTheCanvasAsItStands) {
@@ -316,12 +313,10 @@ TEST(UndoPoly, RepeatsSlowlyDuringTheFirstSecondAndFastAfterItAcrossMidnight) {
   const auto stepBack = [&] { ++steps; };
   StartUndoPoly(ed, 36000.4);
   EXPECT_EQ(ed.UndoPolyInterval, 60);
-  UndoPoly_Timer(ed, 36000.46, stepBack);
-  EXPECT_EQ(ed.UndoPolyInterval, 300);
-  UndoPoly_Timer(ed, 36001.0, stepBack);
-  EXPECT_EQ(ed.UndoPolyInterval, 300);
-  UndoPoly_Timer(ed, 36001.1, stepBack);
-  EXPECT_EQ(ed.UndoPolyInterval, 30);
+  for (auto [now, interval] : {std::pair{36000.46, 300}, {36001.0, 300}, {36001.1, 30}}) {
+    UndoPoly_Timer(ed, now, stepBack);
+    EXPECT_EQ(ed.UndoPolyInterval, interval) << now;
+  }
   EXPECT_EQ(steps, 3);
   StartUndoPoly(ed, 36005.0);  // a second press while it runs keeps the first time
   EXPECT_EQ(ed.PressTime, 36000);

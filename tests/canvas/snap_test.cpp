@@ -14,7 +14,7 @@ std::pair<int, int> find(MouseScene& s, float x, float y) {
   return {s.pick.HitIndex, s.pick.HitHeader};
 }
 
-TEST(FindPoint, RepeatedPressesCycleThroughPointsAtOnePlace) {
+TEST(FindPoint, RepeatedPressesCycleThroughPointsAtOnePlaceAndAMultiLineHitNamesItsPair) {
   MouseScene s;
   s.addShape(kTypePolyLine, {{50, 50}, {90, 50}});
   s.addShape(kTypePolyLine, {{51, 51}, {51, 90}});
@@ -23,6 +23,14 @@ TEST(FindPoint, RepeatedPressesCycleThroughPointsAtOnePlace) {
   EXPECT_EQ(find(s, 50, 50), std::make_pair(8, 5));
   EXPECT_EQ(find(s, 50, 50), std::make_pair(3, 0));
   EXPECT_EQ(find(s, 50, 47), std::make_pair(-1, 0));  // 3 away in y: a miss
+
+  MouseScene m;  // a multi line's pair is named by its first entry, whichever end is hit
+  m.addShape(kTypeMultiLine, {{10, 10}, {50, 10}, {10, 40}, {50, 40}});
+  m.ed.CurDrawType = kToolEraseLines;
+  EXPECT_EQ(find(m, 50, 40).first, 6);
+  EXPECT_EQ(m.m.ms.HitPair, 5);
+  m.m.FindPoint(10, 40);
+  EXPECT_EQ(m.m.ms.HitPair, 5);
 }
 
 TEST(FindPoint, OnlyPointsAreFoundNeverSlotsColourEntriesOrSymmetryRecords) {
@@ -42,16 +50,6 @@ TEST(FindPoint, OnlyPointsAreFoundNeverSlotsColourEntriesOrSymmetryRecords) {
   EXPECT_EQ(s.pick.HitType, kTypePaint);
   EXPECT_EQ(s.m.ms.HitPair, s.pick.HitIndex - 1);
   EXPECT_EQ(find(s, 100, 100).first, -1);  // a colour-handle tool never picks a shape point
-}
-
-TEST(FindPoint, MultiLinePairIsTheFirstEntryOfThePair) {
-  MouseScene s;
-  s.addShape(kTypeMultiLine, {{10, 10}, {50, 10}, {10, 40}, {50, 40}});
-  s.ed.CurDrawType = kToolEraseLines;
-  EXPECT_EQ(find(s, 50, 40).first, 6);
-  EXPECT_EQ(s.m.ms.HitPair, 5);
-  s.m.FindPoint(10, 40);
-  EXPECT_EQ(s.m.ms.HitPair, 5);
 }
 
 TEST(GravFind, SnapsStrictlyInsideTheSnapDistanceToTheNewestRecord) {
@@ -74,7 +72,7 @@ TEST(GravFind, SnapsStrictlyInsideTheSnapDistanceToTheNewestRecord) {
   }
 }
 
-TEST(GravFind, ACircleBeingDrawnIsNotAttractedByItsOwnCentreButAPolylineIsByItsPoints) {
+TEST(GravFind, AnOpenCircleIgnoresItsOwnCentreAPolylineSnapsToItsPointsAndALeadingMarkIsSafe) {
   MouseScene s;
   s.m.ms.SnapSize = 5;
   s.tool(kToolCircle2);
@@ -89,17 +87,15 @@ TEST(GravFind, ACircleBeingDrawnIsNotAttractedByItsOwnCentreButAPolylineIsByItsP
   s.click(101, 102);
   EXPECT_FALSE(s.list.recordOpen());
   EXPECT_EQ(entriesOf(s.list, s.list.NumPoints - 2, s.list.NumPoints - 1), (Entries{{130, 100}, {100, 100}}));
-}
 
-TEST(GravFind, AMarkAtTheStartOfTheListIsSafe) {
-  MouseScene s;
-  s.addSingle(float(kCodeMark), 0);
-  s.m.ms.SnapSize = 5;
-  s.tool(kToolPolyLine);
-  s.click(3, 3);
-  s.click(40, 40);
-  EXPECT_TRUE(wellFormed(s.list));
-  EXPECT_EQ(s.list.G0[0], float(kCodeMark));
+  MouseScene m;  // a mark at the very start of the list is no record to snap into
+  m.addSingle(float(kCodeMark), 0);
+  m.m.ms.SnapSize = 5;
+  m.tool(kToolPolyLine);
+  m.click(3, 3);
+  m.click(40, 40);
+  EXPECT_TRUE(wellFormed(m.list));
+  EXPECT_EQ(m.list.G0[0], float(kCodeMark));
 }
 
 }  // namespace

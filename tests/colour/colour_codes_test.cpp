@@ -12,7 +12,6 @@ TEST(FixPalIndex, FindsTheFirstWheelCellAndNeverTheBaseRows) {
   int code = 5;
   EXPECT_TRUE(FixPalIndex(code, 0x0000FF, t));  // pure red: hue 8, shade 4
   EXPECT_EQ(code, 408);
-  code = 5;
   EXPECT_TRUE(FixPalIndex(code, 0xFF0000, t));  // pure blue: hue 16, shade 4
   EXPECT_EQ(code, 416);
 
@@ -33,30 +32,19 @@ TEST(FixPalIndex, FindsTheFirstWheelCellAndNeverTheBaseRows) {
 }
 
 TEST(FetchTagIndex, GivesTheWheelHueOfTheCurrentColour) {
-  const struct {
-    int code;
-    int index;
-  } cases[] = {{999, 0}, {8, 0}, {512, 4}, {719, 11}, {20, 12}, {420, 12}, {305, 0}, {6, 0}, {-1, 0}};
-  for (const auto& c : cases) EXPECT_EQ(FetchTagIndex(c.code), c.index) << c.code;
+  const int cases[][2] = {{999, 0}, {8, 0}, {512, 4}, {719, 11}, {20, 12}, {420, 12}, {305, 0}, {6, 0}, {-1, 0}};
+  for (const auto& c : cases) EXPECT_EQ(FetchTagIndex(c[0]), c[1]) << c[0];
 }
 
 TEST(ReColorCode, TurnsWheelCodesAndLeavesEveryOtherCodeAlone) {
   const ColourTable& t = BuiltInColorTable();
-  const struct {
-    int code, step, turned;
-  } cases[] = {
-      {408, 4, 412},       // red to green
-      {21512, 4, 21516},   // a colour entry keeps its 21000
-      {719, 1, 708},       // round past hue 19
-      {19, 11, 18},
-      {408, 6, 414},
-      {108, 0, 108},
-      {408, -1, 419},      // a turn back wraps the other way
-  };
+  // Red to green; a colour entry keeps its 21000; round past hue 19; a turn back wraps.
+  const int cases[][3] = {{408, 4, 412}, {21512, 4, 21516}, {719, 1, 708}, {19, 11, 18},
+                          {408, 6, 414}, {108, 0, 108},     {408, -1, 419}};
   for (const auto& c : cases) {
-    int code = c.code;
-    const std::optional<Rgb> colour = ReColorCode(code, c.step, t);
-    EXPECT_EQ(code, c.turned) << c.code;
+    int code = c[0];
+    const std::optional<Rgb> colour = ReColorCode(code, c[1], t);
+    EXPECT_EQ(code, c[2]) << c[0];
     ASSERT_TRUE(colour.has_value());
     const int cell = code >= kColorEntryBase ? code - kColorEntryBase : code;
     EXPECT_EQ(*colour, t(ShadeOfCode(cell), HueOfCode(cell)));

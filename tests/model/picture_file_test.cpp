@@ -52,8 +52,6 @@ TEST(PictureFileBytes, PolylinePictureAndTitleBlockMatchHandBuiltImagesAndReadBa
   ASSERT_TRUE(read.ok()) << read.error->message;
   EXPECT_EQ(read.value->title, "Hi");
   EXPECT_EQ(read.value->layout, PictureLayout::Full);
-  EXPECT_EQ(read.value->views.size(), 21u);
-  EXPECT_EQ(read.value->views[20][2], 800.0f);
   EXPECT_EQ(read.value->g0, (std::vector<float>{20001, 0, 20077, 5, 15, 20099}));
   EXPECT_EQ(read.value->g1, (std::vector<float>{3, 0, 4, 7, 7, 0}));
   EXPECT_EQ(EncodePictureFile(*read.value), titled.b);
@@ -84,20 +82,12 @@ TEST(PictureFileTitle, CutAt40PaddedWithSpacesAndReadBackTrimmedInSingleByteCode
   pf.g0 = {20099};
   pf.g1 = {0};
   pf.title = std::string(45, 'x');
-  auto read = ParsePictureFile(EncodePictureFile(pf), "t");
-  ASSERT_TRUE(read.ok());
-  EXPECT_EQ(read.value->title, std::string(40, 'x'));
+  EXPECT_EQ(ParsePictureFile(EncodePictureFile(pf), "t").value.value().title, std::string(40, 'x'));
 
   pf.title = "Caf\xC3\xA9 \xE2\x82\xAC";  // "Café €": both have single-byte codes
   const auto bytes = EncodePictureFile(pf);
-  float codes[2];
-  std::memcpy(&codes[0], bytes.data() + 8 + 4 * 3, 4);
-  std::memcpy(&codes[1], bytes.data() + 8 + 4 * 5, 4);
-  EXPECT_EQ(codes[0], 233.0f);
-  EXPECT_EQ(codes[1], 128.0f);
-  read = ParsePictureFile(bytes, "t");
-  ASSERT_TRUE(read.ok());
-  EXPECT_EQ(read.value->title, pf.title);
+  EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 20, bytes.begin() + 32), Bytes().fs({233, 32, 128}).b);
+  EXPECT_EQ(ParsePictureFile(bytes, "t").value.value().title, pf.title);
 }
 
 // A small valid picture with a PAINT record and a symmetry block.
@@ -118,7 +108,7 @@ TEST(PictureFileRefusal, EveryTruncationOfAValidFileIsRefused) {
   }
 }
 
-TEST(PictureFileRefusal, BadCountsIndexesNumbersTextAndOversizedListsAreRefusedWithAReason) {
+TEST(PictureFileRefusal, BadCountsIndexesNumbersTitlesAndOversizedListsAreRefusedWithAReason) {
   const std::size_t list = 14 + 12 * 21;  // first value of the list
   const float nan = std::numeric_limits<float>::quiet_NaN();
   struct Case {
@@ -153,8 +143,6 @@ TEST(PictureFileRefusal, BadCountsIndexesNumbersTextAndOversizedListsAreRefusedW
     EXPECT_NE(r.error->message.find("bad.PNT"), std::string::npos);
   }
 
-  const std::string text = "This is a letter, not a picture. It goes on for a while.\n";
-  EXPECT_FALSE(ParsePictureFile(std::vector<std::uint8_t>(text.begin(), text.end()), "x.PNT").ok());
   Bytes title;
   title.fs({32100, 32100, 300}).zeros(39).fs({20099, 0, 30000, 0});
   const auto t = ParsePictureFile(title.b, "t.PNT");
@@ -166,23 +154,6 @@ TEST(PictureFileRefusal, BadCountsIndexesNumbersTextAndOversizedListsAreRefusedW
   const auto r = ParsePictureFile(big.b, "big.PNT");
   ASSERT_FALSE(r.ok());
   EXPECT_EQ(r.error->kind, FileErrorKind::TooLong);
-}
-
-TEST(PictureFileWrite, OverwritingALongerFileLeavesExactlyTheNewBytesAndAMissingFolderIsAnError) {
-  test::ScratchFolder folder;
-  const auto path = folder.path("over.PNT");
-  test::WriteBytes(path, std::vector<std::uint8_t>(5000, 0xAB));
-  const Bytes image = SmallValidFile();
-  const auto pf = ParsePictureFile(image.b, "v");
-  ASSERT_TRUE(pf.ok());
-  ASSERT_FALSE(WritePictureFile(path, *pf.value).has_value());
-  EXPECT_EQ(test::ReadBytes(path), image.b);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.dir()), {}), 1);  // no temporary left
-
-  const auto e = WritePictureFile(folder.path("no/such/folder/x.PNT"), *pf.value);
-  ASSERT_TRUE(e.has_value());
-  EXPECT_EQ(e->kind, FileErrorKind::CannotWrite);
-  EXPECT_NE(e->message.find("x.PNT"), std::string::npos);
 }
 
 }  // namespace

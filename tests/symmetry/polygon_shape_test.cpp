@@ -9,7 +9,7 @@
 namespace orn {
 namespace {
 
-TEST(PolygonShape, ShapeCodesOutsideTheTableChangeNothing) {
+TEST(PolygonShape, BadShapeCodesZeroEdgesAndShortArraysChangeNothing) {
   PolyShape s;
   int n = -5;  // the rhombus: four sides, the code turned into the count
   ASSERT_TRUE(SetPolygonShape(s, n));
@@ -21,6 +21,21 @@ TEST(PolygonShape, ShapeCodesOutsideTheTableChangeNothing) {
     EXPECT_EQ(m, bad);
     EXPECT_TRUE(s == before);
   }
+
+  std::vector<float> X(60, 5), Y(60, 5);
+  X[4] = Y[1] = 0;  // a zero-length edge at (5, 5)
+  int last = 0;
+  ASSERT_TRUE(BuildPolygonOnEdge(PolyShape(), X, Y, 0, 2, last));
+  EXPECT_EQ(last, 3);
+  EXPECT_EQ(X[4], 0.0f);  // nothing appended
+  EXPECT_FLOAT_EQ(Y[1], 3.0f);
+
+  std::vector<float> sx(6, 0), sy(6, 0);  // too little room after the edge
+  sx[3] = 1;
+  last = -1;
+  EXPECT_FALSE(BuildPolygonOnEdge(PolyShape(), sx, sy, 0, 2, last));
+  EXPECT_EQ(last, -1);
+  EXPECT_EQ(sy[1], 0.0f);
 }
 
 // Polygons on the unit edge (0,0)-(1,0), laid out as a Geometric record:
@@ -63,23 +78,6 @@ TEST(PolygonShape, PolygonsOnTheUnitEdgeHaveTheHandWorkedVertices) {
     for (int i = 4; i < last - 1; ++i)  // vertices keep three decimals
       EXPECT_NEAR(Y[i] * 1000.0, std::round(Y[i] * 1000.0), 1e-3) << i;
   }
-}
-
-TEST(PolygonShape, ZeroEdgeAndShortArraysAreSafe) {
-  std::vector<float> X(60, 5), Y(60, 5);
-  X[4] = Y[1] = 0;
-  int last = 0;
-  ASSERT_TRUE(BuildPolygonOnEdge(PolyShape(), X, Y, 0, 2, last));
-  EXPECT_EQ(last, 3);
-  EXPECT_EQ(X[4], 0.0f);  // nothing appended
-  EXPECT_FLOAT_EQ(Y[1], 3.0f);
-
-  std::vector<float> sx(6, 0), sy(6, 0);  // too little room after the edge
-  sx[3] = 1;
-  last = -1;
-  EXPECT_FALSE(BuildPolygonOnEdge(PolyShape(), sx, sy, 0, 2, last));
-  EXPECT_EQ(last, -1);
-  EXPECT_EQ(sy[1], 0.0f);
 }
 
 }  // namespace

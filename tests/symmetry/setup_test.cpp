@@ -1,19 +1,19 @@
 // The set-up: capturing the base shapes' edges as copies, clicks on their
 // handles, accepting (the symmetry block written and read back), choosing a
-// part, and strokes replicated into its copies.
+// part and its highlight.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "model/record_codes.h"
 #include "sym_fixtures.h"
 #include "symmetry/parts_select.h"
-#include "symmetry/replication.h"
 #include "symmetry/setup_accept.h"
 #include "symmetry/setup_capture.h"
 #include "symmetry/setup_handles.h"
@@ -99,14 +99,6 @@ struct Picture {
     }
     FAIL() << "no edge starts at " << x << ", " << y;
   }
-  // The square on (100,300)-(300,300) as one part of four copies, the base
-  // on the bottom edge, copies 2 and 4 mirrored if asked.
-  void rosette(bool mirrored) {
-    square();
-    for (int k = 1; k <= 4; ++k)
-      if (mirrored && k % 2 == 0) sym.SymData[k][kOrient] = -sym.SymData[k][kOrient];
-    accept(4);
-  }
   // Copy 1 as the base of part 1 and copies 2..members as its members, then OK.
   void accept(int members) {
     for (int k = 1; k <= members; ++k) sym.SymData[k][kGroup] = k == 1 ? -1.0f : 1.0f;
@@ -125,19 +117,16 @@ struct Picture {
 };
 
 TEST(SetupCapture, OneSquareGivesFourCopiesWithEdgesCentreMatchPointsAndHandles) {
-  DrawingList list;
-  AddPolygon(list, PolyShape(), 100, 300, 300, 300);
-  SymState sym;
-  ASSERT_EQ(CaptureLeadingShapes(sym, list), 4);
+  Picture p;
+  p.square();  // handles sit 6 units inside each edge's midpoint
+  ASSERT_EQ(p.sym.SymCount, 4);
   const float want[4][8] = {{100, 300, 300, 300, 200, 250, 200, 294},
                             {300, 300, 300, 100, 250, 200, 294, 200},
                             {300, 100, 100, 100, 200, 150, 200, 106},
                             {100, 100, 100, 300, 150, 200, 106, 200}};
-  Surface canvas(400, 400);
-  SymShowHandles(sym, canvas, 0, true);  // handles sit 6 units inside each edge's midpoint
   for (int k = 1; k <= 4; ++k) {
     SCOPED_TRACE(k);
-    const auto& f = sym.SymData[k];
+    const auto& f = p.sym.SymData[k];
     const float* w = want[k - 1];
     EXPECT_FLOAT_EQ(f[kGroup], 0);
     EXPECT_FLOAT_EQ(f[kOrient], 2);  // the record's first point
@@ -282,15 +271,11 @@ TEST(SetupAccept, FirstOkWritesTheBlockAfterTheBaseShapesAndKeepsTheDrawingExact
   p.clickEdge(300, 100);
   p.clickEdge(300, 100);  // mirrored
   p.setup.CurSymType = 1;
-  const AcceptOutcome out = AcceptSymmetry(p.setup, p.sym, p.list);
-  ASSERT_EQ(out.result, AcceptResult::Written);
-  EXPECT_TRUE(out.partShown[1]);
+  ASSERT_EQ(AcceptSymmetry(p.setup, p.sym, p.list).result, AcceptResult::Written);
   EXPECT_EQ(p.sym.SymEnd, 8 + 1 + 3 * 8);
   EXPECT_EQ(p.list.G0[8], kSymChangeCode);
   EXPECT_EQ(p.list.G1[p.sym.SymEnd], 1.0f);
-  EXPECT_EQ(p.list.G0[p.sym.SymEnd + 1], kMarkCode);
   EXPECT_EQ(Entries(p.list, p.sym.SymEnd + 2, p.list.NumPoints), strokes);
-  EXPECT_EQ(p.sym.CurPart, 1);
 
   const std::vector<SymItem> items = Block(p.list, p.sym);
   ASSERT_EQ(items.size(), 3u);
@@ -334,28 +319,9 @@ TEST(SetupAccept, SecondOkRestoresTheGroupsAndWritesTheSameBlockWithOneMark) {
   EXPECT_EQ(Entries(p.list, p.sym.SymEnd, p.list.NumPoints), tail);
 }
 
-TEST(SetupAccept, EmptyGroupsAreSkippedAndNoGroupLeavesNoBlock) {
-  Picture p;
-  AddPolygon(p.list, PolyShape(), 100, 300, 300, 300);
-  AddPolyLine(p.list, {{150, 280}, {160, 270}});
-  const std::vector<Entry> strokes = Entries(p.list, 8, p.list.NumPoints);
-  p.enterSetup();
-  // A group used and emptied again, and a count left by a record that matched
-  // no copy: neither may leave a record-less part behind.
-  p.clickEdge(300, 300);
-  p.sym.SymData[1][kGroup] = 0;
-  p.setup.GroupCounts[3] = 1;
-  p.setup.CurSymType = 1;
-  const AcceptOutcome out = AcceptSymmetry(p.setup, p.sym, p.list);
-  ASSERT_EQ(out.result, AcceptResult::Written);
-  for (int g = 1; g <= kMaxGroups; ++g) EXPECT_FALSE(out.partShown[g]);
-  EXPECT_EQ(p.sym.SymEnd, 0);
-  EXPECT_EQ(p.sym.CurPart, 0);
-  EXPECT_EQ(p.list.G0[8], kMarkCode);
-  EXPECT_EQ(Entries(p.list, 9, p.list.NumPoints), strokes);
-}
-
-TEST(SetupAccept, MarksSetTwiceInARowBehindTheBlockBecomeOne) {
+// Without a group (one used and emptied again, and a count left by a record
+// that matched no copy) no record-less part is written: a lone Mark instead.
+TEST(SetupAccept, MarksSetTwiceInARowBecomeOneAndEmptyGroupsAreSkipped) {
   for (bool withGroup : {true, false}) {
     SCOPED_TRACE(withGroup);
     Picture p;
@@ -371,9 +337,19 @@ TEST(SetupAccept, MarksSetTwiceInARowBehindTheBlockBecomeOne) {
     AddPolyLine(p.list, {{170, 280}, {180, 270}});
     for (const Entry& e : Entries(p.list, from, p.list.NumPoints)) expected.push_back(e);
     p.enterSetup();
-    if (withGroup) p.clickEdge(100, 300);
-    ASSERT_EQ(AcceptSymmetry(p.setup, p.sym, p.list).result, AcceptResult::Written);
+    p.clickEdge(withGroup ? 100 : 300, 300);
+    if (!withGroup) {
+      p.sym.SymData[1][kGroup] = 0;
+      p.setup.GroupCounts[3] = 1;
+    }
+    p.setup.CurSymType = 1;
+    const AcceptOutcome out = AcceptSymmetry(p.setup, p.sym, p.list);
+    ASSERT_EQ(out.result, AcceptResult::Written);
+    for (int g = 1; g <= kMaxGroups; ++g) EXPECT_EQ(out.partShown[g], withGroup && g == 1) << g;
+    EXPECT_EQ(p.sym.CurPart, withGroup ? 1 : 0);
+    EXPECT_EQ(p.sym.SymEnd != 0, withGroup);
     EXPECT_EQ(MarksInARow(p.list), 1);
+    EXPECT_EQ(p.list.G0[withGroup ? p.sym.SymEnd + 1 : 8], kMarkCode);
     // After the base shapes and the block with its Mark (or a lone Mark): the
     // first stroke, one Mark, the second stroke and the end marker.
     EXPECT_EQ(Entries(p.list, 8 + (withGroup ? SymBlockLength(1) : 1), p.list.NumPoints), expected);
@@ -395,15 +371,9 @@ TEST(SetupAccept, RecordOrderIsBaseThenMembersAndAGroupWithoutBaseGetsOne) {
   ASSERT_EQ(AcceptSymmetry(p.setup, p.sym, p.list).result, AcceptResult::Written);
   const std::vector<SymItem> items = Block(p.list, p.sym);
   ASSERT_EQ(items.size(), 5u);
-  const struct {
-    int copy, group;
-    float reflect;
-  } want[5] = {{4, -1, 0}, {2, 1, 0}, {7, 1, 0}, {3, -2, 0}, {5, 2, -1}};
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(items[i].copyNumber, want[i].copy) << i;
-    EXPECT_EQ(items[i].group, want[i].group) << i;
-    EXPECT_EQ(items[i].reflect, want[i].reflect) << i;
-  }
+  const std::tuple<int, int, float> want[5] = {{4, -1, 0}, {2, 1, 0}, {7, 1, 0}, {3, -2, 0}, {5, 2, -1}};
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(std::tuple(items[i].copyNumber, items[i].group, items[i].reflect), want[i]) << i;
 }
 
 TEST(SetupAccept, ABlockThatWouldPassTheEntryLimitIsRefusedWithTheListUntouched) {
@@ -421,9 +391,10 @@ TEST(SetupAccept, ABlockThatWouldPassTheEntryLimitIsRefusedWithTheListUntouched)
   EXPECT_EQ(p.sym.SymStart, p.sym.SymEnd);
 }
 
-TEST(PartsSelect, ChoicesInARowLeaveOneEntryAndNeverTouchTheClosingEntry) {
+TEST(PartsSelect, ChoicesInARowLeaveOneEntryNeverTouchTheClosingEntryAndSetTheWorkingChoices) {
   Picture p;
-  p.rosette(false);
+  p.square();
+  p.accept(4);
   const int end = p.list.NumPoints;
   const float closing = p.list.G1[p.sym.SymEnd];
   for (int part : {2, 3, 0}) {
@@ -445,26 +416,46 @@ TEST(PartsSelect, ChoicesInARowLeaveOneEntryAndNeverTouchTheClosingEntry) {
   EXPECT_EQ(p.list.G0[p.sym.SymEnd + 1], kSymChangeCode);
   EXPECT_FALSE(SelectPart(p.list, p.sym, 6).done);
   EXPECT_FALSE(SelectPart(p.list, p.sym, -1).done);
+
+  // The working symmetry is offered for the part's 3 replicas: None, 1, 2, All.
+  EXPECT_EQ(PartCopiesOf(p.sym), 3);
+  EXPECT_EQ(ShowWorkSym(0, 3).label, "None");
+  EXPECT_EQ(ShowWorkSym(3, 3).value, kAllReplicas);
+  EXPECT_EQ(ShowWorkSym(999, 3).value, 2);  // one step down from All
 }
 
-TEST(PartsSelect, TheHighlightTogglesAndTheBaseShapeShowsYellow) {
-  Picture p;
-  p.rosette(false);
-  const Surface before = p.canvas;
-  ShowSymme(p.sym, p.ctx, p.list, 0);
-  EXPECT_EQ(p.px(252, 200), 0xFFFFFFu ^ kPartHighlight);  // a box round copy 2's handle
-  ShowSymme(p.sym, p.ctx, p.list, 0);
-  EXPECT_TRUE(p.canvas == before);
-  ShowSymme(p.sym, p.ctx, p.list, 1);
-  EXPECT_EQ(p.px(200, 200), kYellow);
+// Part 1 of four copies, and of its base copy alone (made from the first base
+// shape, its row of the part table is all zeros): the copies' handles are
+// boxed and unboxed in turn, the base shape turns yellow, and a RefGeo naming
+// no base shape, no part or a part without copies draw nothing.
+TEST(PartsSelect, TheHighlightTogglesTheBaseShapeShowsYellowAndBadPartsDrawNothing) {
+  for (auto [members, boxX, boxY] : {std::tuple{4, 252, 200}, {1, 202, 250}}) {
+    SCOPED_TRACE(members);
+    Picture p;
+    p.square();
+    p.accept(members);
+    if (members == 1) {
+      ASSERT_EQ(p.sym.SymGroups[1], (std::array<int, 3>{0, 0, 0}));
+    }
+    const Surface before = p.canvas;
+    ShowSymme(p.sym, p.ctx, p.list, 0);
+    EXPECT_EQ(p.px(boxX, boxY), 0xFFFFFFu ^ kPartHighlight);
+    ShowSymme(p.sym, p.ctx, p.list, 0);
+    EXPECT_TRUE(p.canvas == before);
+    ShowSymme(p.sym, p.ctx, p.list, 1);
+    EXPECT_EQ(p.px(200, 200), kYellow);
 
-  p.sym.SymGroups[1][kRefGeo] = 9;  // a RefGeo that names no base shape draws nothing
-  Surface clean(600, 600);
-  p.ctx.Picture1 = &clean;
-  ShowSymme(p.sym, p.ctx, p.list, 1);
-  p.sym.CurPart = 0;  // no part: nothing drawn
-  ShowSymme(p.sym, p.ctx, p.list, 0);
-  EXPECT_TRUE(clean == Surface(600, 600));
+    Surface clean(600, 600);
+    p.ctx.Picture1 = &clean;
+    p.sym.SymGroups[1][kRefGeo] = 9;
+    ShowSymme(p.sym, p.ctx, p.list, 1);
+    for (int part : {0, 2}) {
+      p.sym.CurPart = part;
+      ShowSymme(p.sym, p.ctx, p.list, 0);
+      ShowSymme(p.sym, p.ctx, p.list, 1);
+    }
+    EXPECT_TRUE(clean == Surface(600, 600));
+  }
 }
 
 // The centre of this base shape lies half a pixel from its right side: it
@@ -485,57 +476,6 @@ TEST(PartsSelect, YellowBaseShapeRoundsItsCentreHalvesToEven) {
   EXPECT_EQ(clean.point(120, 180), kYellow);
   EXPECT_EQ(clean.point(151, 200), kWhite);  // the outline, white again
   EXPECT_EQ(clean.point(160, 200), kWhite);
-}
-
-// A part may be its base copy alone; made from the first base shape, its row
-// of the part table is all zeros, and it is highlighted all the same.
-TEST(PartsSelect, APartOfItsBaseCopyAloneIsHighlighted) {
-  Picture p;
-  p.square();
-  p.accept(1);
-  ASSERT_EQ(p.sym.SymGroups[1], (std::array<int, 3>{0, 0, 0}));
-  const Surface before = p.canvas;
-  ShowSymme(p.sym, p.ctx, p.list, 0);
-  EXPECT_EQ(p.px(202, 250), 0xFFFFFFu ^ kPartHighlight);  // a box round the base copy's handle
-  ShowSymme(p.sym, p.ctx, p.list, 0);
-  EXPECT_TRUE(p.canvas == before);
-  ShowSymme(p.sym, p.ctx, p.list, 1);
-  EXPECT_EQ(p.px(200, 200), kYellow);
-
-  p.sym.CurPart = 2;  // a part without copies: nothing drawn
-  Surface clean(600, 600);
-  p.ctx.Picture1 = &clean;
-  ShowSymme(p.sym, p.ctx, p.list, 0);
-  ShowSymme(p.sym, p.ctx, p.list, 1);
-  EXPECT_TRUE(clean == Surface(600, 600));
-}
-
-// Copy 2 is the right edge, 3 the top, 4 the left; a working symmetry of 1
-// draws the base and copy 2 only.
-TEST(PartsSelect, AStrokeInTheBaseCellAppearsInTheCopiesMirroredWhereMarked) {
-  for (auto [mirrored, limited] : {std::pair{false, false}, {true, false}, {false, true}}) {
-    SCOPED_TRACE(::testing::Message() << mirrored << limited);
-    Picture p;
-    p.rosette(mirrored);
-    ASSERT_EQ(p.sym.LastCopy - p.sym.BaseCopy, 3);
-    if (limited) p.sym.WorkingSym = 1;
-    SymmLine(p.sym, p.ctx, 150, 280, 150, 290, kBlack);
-    const Rgb rest = limited ? kWhite : kBlack;
-    EXPECT_EQ(p.px(150, 285), kBlack);
-    EXPECT_EQ(p.px(285, mirrored ? 150 : 250), kBlack);
-    EXPECT_EQ(p.px(285, mirrored ? 250 : 150), kWhite);
-    EXPECT_EQ(p.px(250, 115), rest);
-    EXPECT_EQ(p.px(115, mirrored ? 250 : 150), rest);
-  }
-}
-
-TEST(PartsSelect, WorkingSymmetryChoicesFollowThePartsCopies) {
-  Picture p;
-  p.rosette(false);
-  EXPECT_EQ(PartCopiesOf(p.sym), 3);  // offered for 3 replicas: None, 1, 2 and All
-  EXPECT_EQ(ShowWorkSym(0, 3).label, "None");
-  EXPECT_EQ(ShowWorkSym(3, 3).value, kAllReplicas);
-  EXPECT_EQ(ShowWorkSym(999, 3).value, 2);  // one step down from All
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "../canvas/canvas_fixture.h"
 #include "canvas/tools.h"
 #include "model/record_codes.h"
 #include "pic_edit_fixture.h"
@@ -24,78 +25,39 @@ class DrawingGui : public PicEditTest {
     chooseTool(kToolPolyLine);
     for (QPoint p : pts) click(p);
   }
-  bool wellFormed() {
-    const DrawingList& l = w->list();
-    FrameWalker walk(l, 0);
-    Frame f, last;
-    while (walk.next(f)) {
-      if (f.kind == FrameKind::Malformed) return false;
-      if (f.kind == FrameKind::Record && f.last < f.first) return false;  // a stroke without points
-      last = f;
-    }
-    return last.kind == FrameKind::End ||
-           (l.recordOpen() && last.kind == FrameKind::Record && last.last == l.NumPoints);
-  }
+  bool wellFormed() { return test::wellFormed(w->list()); }
 };
 
-TEST_F(DrawingGui, PolylineDrawnWithTheMouseIsStoredAndShownAsARedrawShowsIt) {
+TEST_F(DrawingGui, MouseEventsOnTheCanvasDrawAPolylineStepBackAndShowItAsARedrawShowsIt) {
   chooseTool(kToolCircle2);
-  EXPECT_EQ(w->editor().CurDrawType, kToolCircle2);
   EXPECT_EQ(w->tools().DrawType(kToolCircle2)->backColor(), kToolButtonSelected);
   EXPECT_EQ(w->tools().DrawType(kToolPolyLine)->backColor(), kToolButtonDrawing);
 
-  polyline({{20, 20}});
+  polyline({{20, 20}, {100, 20}, {100, 90}});
+  move({60, 60});
+  send(w->Picture1, QEvent::MouseButtonPress, {60, 60}, Qt::RightButton, Qt::RightButton);
+  EXPECT_TRUE(w->tools().UndoPoly->isActive());  // the step-back repeat runs while held
+  send(w->Picture1, QEvent::MouseButtonRelease, {60, 60}, Qt::RightButton, Qt::NoButton);
+  EXPECT_FALSE(w->tools().UndoPoly->isActive());
   move({80, 40});
-  EXPECT_EQ(px(50, 30), kBlack);  // the rubber band
-  click({100, 20});
-  click({100, 90});
+  EXPECT_EQ(px(90, 30), kBlack);  // the rubber band from the last fixed point
   dbl({100, 90});
   const DrawingList& l = w->list();
   EXPECT_EQ(entries(l.G0, 6), (std::vector<float>{20001, 0, 20077, 20, 100, 100, float(kCodeEnd)}));
-  EXPECT_EQ(l.G1[2], 5.0f);
   EXPECT_EQ(l.G1[5], 90.0f);
-  EXPECT_EQ(px(60, 20), kBlack);
-  EXPECT_EQ(px(100, 60), kBlack);
-  EXPECT_EQ(px(50, 30), kWhite);  // no rubber-band leftovers
+  EXPECT_EQ(px(90, 30), kWhite);  // no rubber-band leftovers
   EXPECT_EQ(w->canvasSurface(), redrawn());
   EXPECT_TRUE(w->editor().PicChanged);
 }
 
-TEST_F(DrawingGui, RightButtonStepsBackAndTheReleaseStopsTheRepeat) {
-  polyline({{20, 20}, {100, 20}, {100, 90}});
-  move({60, 60});
-  send(w->Picture1, QEvent::MouseButtonPress, {60, 60}, Qt::RightButton, Qt::RightButton);
-  EXPECT_TRUE(w->tools().UndoPoly->isActive());
-  send(w->Picture1, QEvent::MouseButtonRelease, {60, 60}, Qt::RightButton, Qt::NoButton);
-  EXPECT_FALSE(w->tools().UndoPoly->isActive());
-  // The moving point went with its rubber band; the last fixed segment now
-  // follows the mouse.
-  EXPECT_EQ(w->list().NumPoints - w->list().ItemFirst, 2);
-  EXPECT_EQ(px(80, 75), kWhite);
-  EXPECT_EQ(px(100, 60), kBlack);
-  move({40, 90});
-  EXPECT_EQ(px(100, 60), kWhite);
-  EXPECT_EQ(px(70, 55), kBlack);
-}
-
-TEST_F(DrawingGui, PaintClickFillsTheRegionAndAClickOnALineFails) {
+TEST_F(DrawingGui, PaintClickFillsTheRegionAndADragOffTheCanvasPaintsNothingThere) {
   polyline({{20, 20}, {120, 20}, {120, 120}, {20, 120}, {20, 20}});
   dbl({20, 20});
-  const int n = w->list().NumPoints;
   chooseTool(kToolPaint);
   const Rgb c = w->colour().CurrentColor;
   click({60, 60});
   EXPECT_EQ(px(60, 60), c);
   EXPECT_EQ(px(200, 200), kWhite);
-  EXPECT_EQ(w->list().G0[n + 2], float(kColorEntryBase + w->colour().CurrentCode));
-  EXPECT_EQ(w->list().G0[n + 3], 60.0f);
-  EXPECT_EQ(w->colour().InUseCount, 1);
-  const int before = w->list().NumPoints;
-  const int beeps = host.beeps;
-  click({70, 20});  // on the black line: the fill fails
-  EXPECT_EQ(host.beeps, beeps + 1);
-  EXPECT_EQ(w->list().NumPoints, before);
-  // A drag that leaves the canvas paints nothing out there.
   w->colour().CurrentColor = kWhite;
   send(w->Picture1, QEvent::MouseButtonPress, {60, 60}, Qt::LeftButton, Qt::LeftButton);
   const int afterPress = w->list().NumPoints;
@@ -105,8 +67,7 @@ TEST_F(DrawingGui, PaintClickFillsTheRegionAndAClickOnALineFails) {
   EXPECT_EQ(w->list().NumPoints, afterPress);
 }
 
-// A few thousand random presses, moves, releases and double clicks with
-// random tools: nothing crashes and the list keeps its frames.
+// Random presses, moves, releases, double clicks and tools: no crash, the list keeps its frames.
 TEST_F(DrawingGui, RandomMouseStormKeepsTheListWellFormed) {
   std::mt19937 rng(20240611);
   auto pick = [&](int n) { return int(rng() % unsigned(n)); };

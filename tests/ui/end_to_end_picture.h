@@ -2,8 +2,7 @@
 // A whole picture built the way the editor stores one: a square Geometric
 // base shape, a symmetry block of eight copies (each edge of the square once
 // plain and once mirrored), then a polyline, a circle and a fill inside the
-// circle, all in the base cell below the square's centre. It is written to
-// disk with the file commands, as a saved picture would be.
+// circle, all in the base cell below the square's centre.
 #include <cmath>
 #include <string>
 #include <tuple>
@@ -12,7 +11,6 @@
 
 #include "canvas/redraw.h"
 #include "colour/colour_codes.h"
-#include "model/picture_io.h"
 #include "model/record_codes.h"
 #include "symmetry/sym_records.h"
 #include "symmetry/sym_table.h"
@@ -27,47 +25,21 @@ struct EndToEndPicture {
   static constexpr Rgb kFill = 0x2050E0;              // stored as R in the low byte
   static constexpr int kCopies = 8;
 
-  // The polyline's points, the circle (centre and a point on the rim) and
-  // the fill's seed, all in the base cell.
+  // The polyline's points and the fill's seed, in the base cell.
   std::vector<std::pair<float, float>> stroke{{220, 335}, {270, 320}, {285, 290}};
-  std::pair<float, float> circleCentre{255, 300};
-  std::pair<float, float> circleRim{265, 300};
   std::pair<float, float> seed{255, 300};
+  int fillAt = 0;  // the index of the fill's PAINT record
 
   DrawingList list;
   SymState sym;
-  ViewTable views;
-  EditorState editor;
-  DrawContext draw;
-  PictureSettings pic;
-  FileState file;
 
   EndToEndPicture() {
     addSquare();
     addSymmetry();
     addShape(kTypePolyLine, 1, stroke);
-    addShape(kTypeCircle2, 0, {circleCentre, circleRim});
+    addShape(kTypeCircle2, 0, {{255, 300}, {265, 300}});  // around the seed
+    fillAt = list.NumPoints;
     addFill();
-    ResetViews(views, kCanvasWidth, kCanvasHeight);
-    pic.PictureTitle = "Eightfold rose";
-  }
-
-  // Writes the picture to `path` as the file commands save it, with the
-  // window sizes the editor would report.
-  bool save(const std::string& path, int windowWidth, int windowHeight) {
-    struct Sizes : FileHooks {
-      WindowSizes s;
-      WindowSizes windowSizes() override { return s; }
-    } hooks;
-    hooks.s = {windowWidth, windowHeight, kCanvasWidth, kCanvasHeight, 0};
-    struct NoDialogs : FileDialogs {
-      std::optional<std::string> openFile(const FileDialogRequest&) override { return {}; }
-      std::optional<std::string> saveFile(const FileDialogRequest&) override { return {}; }
-    } dialogs;
-    NullHost host;
-    file.FileName = path;
-    FileContext ctx{list, views, editor, draw, sym, pic, file, host, dialogs, hooks};
-    return FileSaveC(ctx).status == CommandStatus::Done;
   }
 
   // The copy table of the block with its part selected, for mapping points.
@@ -118,13 +90,6 @@ struct EndToEndPicture {
   }
 
  private:
-  void endAt(int at) {
-    list.ensureIndex(at);
-    list.G0[at] = float(kCodeEnd);
-    list.G1[at] = 0.0f;
-    list.NumPoints = list.ItemHead = list.ItemFirst = static_cast<std::int16_t>(at);
-  }
-
   void addShape(int type, int nParams, const std::vector<std::pair<float, float>>& pts) {
     list.CreateItem(type, nParams, pts[0].first, pts[0].second);
     for (std::size_t i = 1; i < pts.size(); ++i)
@@ -167,7 +132,10 @@ struct EndToEndPicture {
     const int at = list.NumPoints;
     list.ensureIndex(at + SymBlockLength(kCopies) + 1);
     WriteSymBlock(list, sym, at, items, 1);
-    endAt(at + SymBlockLength(kCopies));
+    const int end = at + SymBlockLength(kCopies);
+    list.G0[end] = float(kCodeEnd);
+    list.G1[end] = 0.0f;
+    list.NumPoints = list.ItemHead = list.ItemFirst = static_cast<std::int16_t>(end);
   }
 
   void addFill() {
@@ -179,15 +147,5 @@ struct EndToEndPicture {
     list.closeRecord();
   }
 };
-
-// Indexes of the live PAINT record headers of a list.
-inline std::vector<int> paintHeaders(const DrawingList& list) {
-  std::vector<int> out;
-  FrameWalker walk(list);
-  Frame f;
-  while (walk.next(f))
-    if (f.kind == FrameKind::Record && list.G0[f.head] == float(kCodePaint)) out.push_back(f.head);
-  return out;
-}
 
 }  // namespace orn::test

@@ -1,7 +1,6 @@
-// A symmetric picture saved by the file commands, opened through the editor
-// window's File menu: the canvas shows exactly a full redraw of the list, the
-// stroke and the fill appear in all eight copies, and saving it again writes
-// the same bytes.
+// A symmetric picture saved and opened through the editor window's File menu:
+// the canvas shows exactly a full redraw of the list, the stroke and the fill
+// appear in all eight copies, and saving it again writes the same bytes.
 #include <QAction>
 
 #include <set>
@@ -30,11 +29,16 @@ int pixelsOf(const Surface& s, Rgb colour) {
 
 class EndToEnd : public PicEditTest {
  protected:
+  // The picture drawn in the window, saved through the menus and cleared.
   void SetUp() override {
     PicEditTest::SetUp();
-    setInnerSize(900, 700);
+    setInnerSize(729, 544);
+    w->list() = picture.list;
+    w->picture().PictureTitle = "Eightfold rose";
     file = path("ROSE8.PNT");
-    ASSERT_TRUE(picture.save(file, w->width(), w->height()));
+    saveAs(file);
+    ASSERT_TRUE(std::filesystem::exists(file));
+    trigger("MenFileNew");
   }
   EndToEndPicture picture;
   std::string file;
@@ -43,11 +47,11 @@ class EndToEnd : public PicEditTest {
 TEST_F(EndToEnd, OpenedPictureShowsTheRedrawOfItsListInEveryCopyAndSavesBackTheSameBytes) {
   load(file);
   ASSERT_TRUE(host.boxes.empty()) << host.boxes.front().text;
-  ASSERT_EQ(w->file().FileName, file);
+  EXPECT_EQ(w->windowTitle().toStdString(), "Picture  -  ROSE8");
   const Surface& canvas = w->canvasSurface();
   ASSERT_EQ(canvas.width(), EndToEndPicture::kCanvasWidth);
   ASSERT_EQ(canvas.height(), EndToEndPicture::kCanvasHeight);
-  EXPECT_EQ(w->list().NumPoints, picture.list.NumPoints);
+  EXPECT_EQ(entries(w->list().G0, w->list().NumPoints), entries(picture.list.G0, picture.list.NumPoints));
   EXPECT_TRUE(canvas == EndToEndPicture::redrawn(picture.list));
   // The picture is really there: lines and fills, not two blank canvases.
   EXPECT_GT(pixelsOf(canvas, kBlack), 1000);
@@ -55,12 +59,9 @@ TEST_F(EndToEnd, OpenedPictureShowsTheRedrawOfItsListInEveryCopyAndSavesBackTheS
 
   const SymState table = EndToEndPicture::copyTable(w->list());
   ASSERT_EQ(table.LastCopy - table.BaseCopy + 1, EndToEndPicture::kCopies);
-  // Every point of the stroke and the middles of its segments, in 8 distinct places.
-  std::vector<std::pair<float, float>> onStroke = picture.stroke;
-  for (std::size_t i = 1; i < picture.stroke.size(); ++i)
-    onStroke.push_back({(picture.stroke[i - 1].first + picture.stroke[i].first) / 2,
-                        (picture.stroke[i - 1].second + picture.stroke[i].second) / 2});
-  for (const auto& [x, y] : onStroke) {
+  // Every point of the stroke in 8 distinct places, and the fill at its seed's
+  // images, only inside its circles: the square's centre is background.
+  for (const auto& [x, y] : picture.stroke) {
     const auto at = EndToEndPicture::images(table, x, y);
     ASSERT_EQ(at.size(), std::size_t(EndToEndPicture::kCopies));
     std::set<std::pair<long, long>> distinct;
@@ -70,33 +71,26 @@ TEST_F(EndToEnd, OpenedPictureShowsTheRedrawOfItsListInEveryCopyAndSavesBackTheS
     }
     EXPECT_EQ(distinct.size(), std::size_t(EndToEndPicture::kCopies));
   }
-  // The fill at the image of its seed and of a point beside it, in every copy,
-  // and only inside its circles: the square's centre is background.
-  for (const auto& [x, y] : {picture.seed, std::pair<float, float>{picture.seed.first + 5, picture.seed.second - 3}})
-    for (const auto& [mx, my] : EndToEndPicture::images(table, x, y))
-      EXPECT_EQ(canvas.point(int(std::lround(mx)), int(std::lround(my))), std::int64_t(EndToEndPicture::kFill))
-          << "no fill at (" << mx << ", " << my << ")";
+  for (const auto& [mx, my] : EndToEndPicture::images(table, picture.seed.first, picture.seed.second))
+    EXPECT_EQ(canvas.point(int(std::lround(mx)), int(std::lround(my))), std::int64_t(EndToEndPicture::kFill))
+        << "no fill at (" << mx << ", " << my << ")";
   EXPECT_EQ(canvas.point(300, 240), std::int64_t(kWhite));
 
   const std::string again = path("AGAIN.PNT");
   saveAs(again);
-  const auto first = bytesOf(file), second = bytesOf(again);
-  EXPECT_GT(first.size(), 1000u);
-  EXPECT_TRUE(first == second) << first.size() << " bytes, then " << second.size();
+  EXPECT_TRUE(bytesOf(file) == bytesOf(again));
 }
 
-TEST_F(EndToEnd, RepaintLoadStartsWithoutColoursAndTheOptionDoesNotLeak) {
-  ASSERT_EQ(paintHeaders(picture.list).size(), 1u);
+TEST_F(EndToEnd, RepaintLoadDropsTheFillsAndColoursAndKeepsEverythingElse) {
   w->file().LoadOption = kLoadEraseColours;
   w->LoadPicture(file);
   QApplication::processEvents();
   EXPECT_TRUE(host.boxes.empty());  // silently: no question asked
   EXPECT_EQ(w->file().LoadOption, kLoadNormal);
-  EXPECT_TRUE(paintHeaders(w->list()).empty());
   EXPECT_EQ(w->colour().InUseCount, 0);
   EXPECT_TRUE(w->colour().ColorsInUse.empty());
-  // Everything but the fill is as saved, and the list ends properly.
-  const int kept = paintHeaders(picture.list)[0];
+  // Everything up to the fill is as saved, and the list ends there properly.
+  const int kept = picture.fillAt;
   ASSERT_EQ(w->list().NumPoints, kept);
   EXPECT_EQ(entries(w->list().G0, kept - 1), entries(picture.list.G0, kept - 1));
   EXPECT_EQ(entries(w->list().G1, kept - 1), entries(picture.list.G1, kept - 1));
@@ -104,10 +98,6 @@ TEST_F(EndToEnd, RepaintLoadStartsWithoutColoursAndTheOptionDoesNotLeak) {
   EXPECT_EQ(w->list().ItemHead, kept);
   EXPECT_EQ(pixelsOf(w->canvasSurface(), EndToEndPicture::kFill), 0);
   EXPECT_GT(pixelsOf(w->canvasSurface(), kBlack), 1000);
-
-  load(file);
-  EXPECT_EQ(paintHeaders(w->list()).size(), 1u);
-  EXPECT_GT(pixelsOf(w->canvasSurface(), EndToEndPicture::kFill), 0);
 }
 
 }  // namespace

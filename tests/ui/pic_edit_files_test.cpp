@@ -1,35 +1,48 @@
-// The File menu through the real menu actions: saving writes a file that
-// loading reads back, a bad file is refused without harm, a failed save is
-// reported with a chance to try again, and the recent files are offered.
+// The File menu through the real menu actions and what only the window shows
+// of it: captions, message boxes, the loading window, the recent-file items,
+// the tools after New, and the window state and canvas size a load brings.
 #include <QAction>
 #include <QLabel>
 
+#include "canvas/tools.h"
+#include "canvas/ui/form_layout.h"
 #include "canvas/ui/sym_p_load.h"
 #include "model/picture_file.h"
 #include "model/picture_io.h"
+#include "model/record_codes.h"
+#include "platform/canvas_widget.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {
 namespace {
+
+// Draws a polyline as the tools leave it.
+void addPolyline(DrawingList& list) {
+  ASSERT_TRUE(list.CreateItem(kTypePolyLine, 1, 100.0f, 40.0f));
+  ASSERT_TRUE(list.AddPoint(200.0f, 80.0f, kToolPolyLine));
+  ASSERT_TRUE(list.AddPoint(250.0f, 180.0f, kToolPolyLine));
+  ASSERT_TRUE(list.closeRecord());
+}
 
 class PicEditFiles : public PicEditTest {
  protected:
   void SetUp() override {
     PicEditTest::SetUp();
     setInnerSize(729, 664);
-    // A polyline and a circle, as drawing leaves them.
-    DrawingList& list = w->list();
-    ASSERT_TRUE(list.CreateItem(1, 1, 100.0f, 40.0f));
-    ASSERT_TRUE(list.AddPoint(200.0f, 80.0f, 1));
-    ASSERT_TRUE(list.AddPoint(250.0f, 180.0f, 1));
-    ASSERT_TRUE(list.closeRecord());
-    ASSERT_TRUE(list.CreateItem(3, 0, 300.0f, 300.0f));
-    ASSERT_TRUE(list.AddPoint(340.0f, 300.0f, 3));
-    ASSERT_TRUE(list.closeRecord());
+    addPolyline(w->list());
+    keepPicture();
+  }
+  void addCircle(float x) {
+    ASSERT_TRUE(w->list().CreateItem(kTypeCircle2, 0, x, 300.0f));
+    ASSERT_TRUE(w->list().AddPoint(x + 40.0f, 300.0f, kTypeCircle2));
+    ASSERT_TRUE(w->list().closeRecord());
+  }
+  // Remembers the open picture as changed, for expectPictureKept.
+  void keepPicture() {
     w->editor().PicChanged = true;
-    n = list.NumPoints;
-    g0 = entries(list.G0, n);
-    g1 = entries(list.G1, n);
+    n = w->list().NumPoints;
+    g0 = entries(w->list().G0, n);
+    g1 = entries(w->list().G1, n);
   }
   void expectPictureKept(const std::string& why) {
     ASSERT_EQ(w->list().NumPoints, n) << why;
@@ -47,71 +60,18 @@ class PicEditFiles : public PicEditTest {
   std::vector<float> g0, g1;
 };
 
-TEST_F(PicEditFiles, SavedPictureLoadsBackThroughTheMenusAndSavesAgainByteForByte) {
-  w->draw().LineWidth = 3;
-  const std::string file = path("ROSE.PNT");
-  saveAs(file);
-  ASSERT_TRUE(std::filesystem::exists(file));
-  EXPECT_EQ(w->windowTitle().toStdString(), "Picture  -  ROSE");
-  EXPECT_FALSE(w->editor().PicChanged);
-  ASSERT_EQ(dialogs.saveRequests.size(), 1u);
-  EXPECT_EQ(dialogs.saveRequests[0].title, "Save Picture As");
-
-  trigger("MenFileNew");
-  EXPECT_EQ(w->list().NumPoints, 0);
-  EXPECT_EQ(w->windowTitle().toStdString(), "Picture  -  <UnNamed>");
-  EXPECT_EQ(inkedPixels(), 0);
-  w->draw().LineWidth = 1;
-
-  // While the file is read the loading window is up and names the file.
-  std::vector<std::string> loadingCaptions;
-  host.onPump = [&] {
-    if (w->loadWindow()->isVisible()) loadingCaptions.push_back(w->loadWindow()->windowTitle().toStdString());
-  };
-  load(file);
-  host.onPump = nullptr;
-  ASSERT_FALSE(loadingCaptions.empty());
-  EXPECT_EQ(loadingCaptions.front(), "Loading " + file);
-  EXPECT_GT(inkedPixels(), 100);
-  EXPECT_TRUE(host.boxes.empty()) << host.boxes.front().text;
-  expectPictureKept("loaded");
-  EXPECT_EQ(w->draw().LineWidth, 3);
-  EXPECT_EQ(w->menuItem("MenOptionsLine")->text().toStdString(), "&Line Width 3...");
-  EXPECT_EQ(w->windowTitle().toStdString(), "Picture  -  ROSE");
-  EXPECT_EQ(w->file().LoadOption, kLoadNormal);
-  EXPECT_TRUE(w->loadWindow()->isHidden());
-
-  // Saving again under its own name asks nothing and writes the same bytes.
-  const auto first = bytesOf(file);
-  trigger("MenFileSave");
-  EXPECT_EQ(dialogs.saveRequests.size(), 1u);
-  EXPECT_EQ(bytesOf(file), first);
-}
-
-TEST_F(PicEditFiles, RefusedFileLeavesTheOpenPictureAndCaptionAsTheyWere) {
+TEST_F(PicEditFiles, RefusedFileIsReportedAndLeavesTheOpenPictureAndCaptionAsTheyWere) {
   const std::string good = path("GOOD.PNT");
   saveAs(good);
-  // Changed again, and not saved: the open picture differs from the file.
-  ASSERT_TRUE(w->list().CreateItem(3, 0, 100.0f, 300.0f));
-  ASSERT_TRUE(w->list().AddPoint(140.0f, 300.0f, 3));
-  ASSERT_TRUE(w->list().closeRecord());
-  w->editor().PicChanged = true;
-  n = w->list().NumPoints;
-  g0 = entries(w->list().G0, n);
-  g1 = entries(w->list().G1, n);
+  addCircle(100.0f);  // changed again, and not saved: the open picture differs from the file
+  keepPicture();
   const QString caption = w->windowTitle();
-
-  // The saved file cut short at several lengths, and a file of text.
   const auto whole = bytesOf(good);
-  std::vector<std::string> bad;
-  for (std::size_t len : {std::size_t(0), std::size_t(3), std::size_t(56), whole.size() - 8}) {
-    bad.push_back(path("CUT" + std::to_string(len) + ".PNT"));
-    std::ofstream(bad.back(), std::ios::binary).write(whole.data(), std::streamsize(len));
-  }
-  bad.push_back(path("NOTES.PNT"));
-  std::ofstream(bad.back()) << "This is not a picture at all, just some words.\n";
+  const std::string cut = path("CUT.PNT"), words = path("NOTES.PNT");
+  std::ofstream(cut, std::ios::binary).write(whole.data(), std::streamsize(whole.size() - 8));
+  std::ofstream(words) << "This is not a picture at all, just some words.\n";
 
-  for (const std::string& p : bad) {
+  for (const std::string& p : {cut, words}) {
     SCOPED_TRACE(p);
     host.boxes.clear();
     host.answers = {MsgResult::No};  // the offer to save the changed picture first
@@ -175,48 +135,138 @@ TEST_F(PicEditFiles, FailedSaveIsReportedRetryTriesAgainAndAbortEndsTheProgram) 
   EXPECT_EQ(programEnds, 1);
 }
 
-TEST_F(PicEditFiles, RecentFilesAreOfferedAtTheFootOfTheFileMenu) {
-  for (int i = 0; i < 4; ++i) EXPECT_FALSE(w->menuItem("FName(" + std::to_string(i) + ")")->isVisible());
+TEST_F(PicEditFiles, RecentFilesAtTheFootOfTheFileMenuLoadWithCaptionAndSettings) {
+  EXPECT_FALSE(w->menuItem("FName(0)")->isVisible());
+  w->draw().LineWidth = 3;
   const std::string a = path("A.PNT");
   dialogs.saves = {a, path("B.PNT")};
   trigger("MenFileSaveAs");
+  EXPECT_EQ(w->windowTitle().toStdString(), "Picture  -  A");
+  EXPECT_FALSE(w->editor().PicChanged);
+  EXPECT_EQ(dialogs.saveRequests.at(0).title, "Save Picture As");
   trigger("MenFileSaveAs");
-  EXPECT_TRUE(w->menuItem("FName(0)")->isVisible());
-  EXPECT_TRUE(w->menuItem("FName(1)")->isVisible());
-  EXPECT_FALSE(w->menuItem("FName(2)")->isVisible());
   EXPECT_TRUE(w->menuItem("FName(0)")->text().endsWith("B.PNT"));
+  EXPECT_TRUE(w->menuItem("FName(1)")->isVisible());
   EXPECT_TRUE(w->menuItem("FName(1)")->text().endsWith("A.PNT"));
+  EXPECT_FALSE(w->menuItem("FName(2)")->isVisible());
 
-  // Choosing the older one loads it and moves it to the top.
   trigger("MenFileNew");
+  EXPECT_EQ(w->windowTitle().toStdString(), "Picture  -  <UnNamed>");
+  EXPECT_EQ(inkedPixels(), 0);
+  w->draw().LineWidth = 1;
+  // Choosing the older one loads it, with the loading window up and naming
+  // the file meanwhile, and moves it to the top.
+  std::vector<std::string> loadingCaptions;
+  host.onPump = [&] {
+    if (w->loadWindow()->isVisible()) loadingCaptions.push_back(w->loadWindow()->windowTitle().toStdString());
+  };
   trigger("FName(1)");
+  host.onPump = nullptr;
+  ASSERT_FALSE(loadingCaptions.empty());
+  EXPECT_EQ(loadingCaptions.front(), "Loading " + a);
+  EXPECT_TRUE(w->loadWindow()->isHidden());
+  EXPECT_TRUE(host.boxes.empty()) << host.boxes.front().text;
   EXPECT_EQ(w->file().FileName, a);
   EXPECT_EQ(w->windowTitle().toStdString(), "Picture  -  A");
   expectPictureKept("recent");
+  EXPECT_GT(inkedPixels(), 100);
+  EXPECT_EQ(w->menuItem("MenOptionsLine")->text().toStdString(), "&Line Width 3...");
   EXPECT_TRUE(w->menuItem("FName(0)")->text().endsWith("A.PNT"));
   EXPECT_TRUE(w->file().PicturePath.empty());
   EXPECT_FALSE(w->file().LoadingRecent);
 }
 
-TEST_F(PicEditFiles, CancelledDialogsAndQuestionsKeepTheChangedPicture) {
-  host.answers = {MsgResult::Cancel};
-  trigger("MenFileNew");
-  ASSERT_EQ(host.boxes.size(), 1u);
-  EXPECT_EQ(host.boxes[0].text, "Save Changes to <UnNamed>");
-  EXPECT_EQ(host.boxes[0].title, "Symmetry");
-  expectPictureKept("New cancelled");
-
-  w->editor().PicChanged = false;
-  load("");  // the dialog cancelled
-  expectPictureKept("Load cancelled");
-  EXPECT_EQ(host.boxes.size(), 1u);
-  EXPECT_EQ(w->windowTitle().toStdString(), "Ornivale");
-
-  w->editor().PicChanged = true;
+TEST_F(PicEditFiles, NewPictureStartsWithThePolyLineToolAndNoDuplicateButton) {
+  chooseTool(kToolAdjustPoints);
+  ASSERT_EQ(w->editor().CurDrawType, kToolAdjustPoints);
+  w->tools().DrawType(kToolDuplicate)->show();
   host.answers = {MsgResult::No};
   trigger("MenFileNew");
   EXPECT_EQ(w->list().NumPoints, 0);
-  EXPECT_FALSE(w->editor().PicChanged);
+  EXPECT_EQ(w->editor().CurDrawType, kToolPolyLine);
+  EXPECT_TRUE(w->tools().DrawType(kToolDuplicate)->isHidden());
+}
+
+TEST_F(PicEditFiles, ShowModeKeepsATitledSampleUnderItsNameWithItsTitleAsCaption) {
+  w->picture().PictureTitle = "Blue Rose";
+  std::filesystem::create_directories(dir / "STATIC");
+  const std::string sample = path("STATIC/OVROSE.PNT");
+  saveAs(sample);
+  ASSERT_TRUE(std::filesystem::exists(sample));
+  w->picture().PictureTitle.clear();
+
+  w->menuItem("Gallery")->setChecked(true);
+  ASSERT_TRUE(w->showMode());
+  w->LoadPicture(sample);
+  EXPECT_EQ(w->windowTitle().toStdString(), "Blue Rose");
+  EXPECT_EQ(w->picture().PictureTitle, "Blue Rose");
+  EXPECT_EQ(w->file().FileName, sample);
+}
+
+TEST_F(PicEditTest, SavingWhileALineIsDrawnClosesItAsADoubleClickWould) {
+  setInnerSize(800, 600);
+  chooseTool(kToolPolyLine);
+  for (QPoint p : {QPoint(20, 20), QPoint(100, 20), QPoint(100, 90)}) click(p);
+  ASSERT_TRUE(w->list().recordOpen());  // the moving end point repeats the last click
+  const std::string file = path("OPEN.PNT");
+  saveAs(file);
+  const auto read = ReadPictureFile(file);
+  ASSERT_TRUE(read.ok()) << read.error->message;
+  // Header, slot, "Begin Data", three points, end marker: the repeat is gone.
+  EXPECT_EQ(read.value->g0, (std::vector<float>{20001, 0, 20077, 20, 100, 100, 20099}));
+  EXPECT_EQ(read.value->g1, (std::vector<float>{3, 0, 5, 20, 20, 90, 0}));
+  EXPECT_FALSE(w->list().recordOpen());
+  EXPECT_EQ(w->list().NumPoints, 6);
+}
+
+// A picture saved from a normal window loads into a maximised one: the window
+// takes the picture's state, and the layouts that change brings about later
+// leave the canvas at the stored size, so no point is rescaled and saving
+// again leaves the file as it was.
+TEST_F(PicEditTest, PictureSavedInANormalWindowLoadsIntoAMaximisedOneWithItsCanvasKept) {
+  w->showMaximized();
+  QApplication::processEvents();
+  if (!w->isMaximized()) GTEST_SKIP() << "the platform does not maximise windows";
+  const QSize full = w->size();
+  w->showNormal();
+  QApplication::processEvents();
+  setInnerSize(729, 544);
+  // A normal window as large as the maximised one, keeping a smaller canvas.
+  w->PageAspect = kAspectFromCanvas;
+  w->resize(full);
+  QApplication::processEvents();
+  ASSERT_EQ(w->size(), full);
+  ASSERT_EQ(w->Picture1->size(), QSize(600, 480));
+  DrawingList& list = w->list();
+  addPolyline(list);
+  w->editor().PicChanged = true;
+  const int n = list.NumPoints;
+  const std::vector<float> g0 = entries(list.G0, n), g1 = entries(list.G1, n);
+  const std::string file = path("NORMAL.PNT");
+  saveAs(file);
+  const auto saved = bytesOf(file);
+  ASSERT_FALSE(saved.empty());
+
+  w->showMaximized();
+  QApplication::processEvents();
+  ASSERT_TRUE(w->isMaximized());
+  load(file);
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();  // every layout the load asked for
+  EXPECT_FALSE(w->isMaximized());
+  EXPECT_EQ(w->Picture1->size(), QSize(600, 480));
+  EXPECT_EQ(QSize(w->canvasSurface().width(), w->canvasSurface().height()), QSize(600, 480));
+  ASSERT_EQ(list.NumPoints, n);
+  EXPECT_EQ(entries(list.G0, n), g0);
+  EXPECT_EQ(entries(list.G1, n), g1);
+  EXPECT_FALSE(w->FitOnResize);
+
+  // Saving under its own name asks nothing and writes the same bytes.
+  trigger("MenFileSave");
+  EXPECT_EQ(dialogs.saveRequests.size(), 1u);
+  EXPECT_EQ(bytesOf(file), saved);
+  // A later resize by the user lays the window out again as usual.
+  setInnerSize(1029, 784);
+  EXPECT_EQ(w->Picture1->size(), QSize(900, 720));
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
-// What stands beside the canvas on the real window: the polygon button is not
-// buried under a tool button, and the symmetry set-up panel neither covers the
-// canvas (whose handles the user clicks) nor lets the tool buttons under it
-// show through.
+// Beside the canvas: the polygon button clear of the tool buttons, and the
+// set-up panel off the canvas and opaque over the tools under it.
 #include <QImage>
 #include <QPushButton>
 
@@ -50,8 +48,7 @@ TEST_F(ToolColumn, SetupPanelLeavesTheCanvasFreeShowsAllItsControlsAndHidesTheTo
       EXPECT_TRUE(panel->rect().contains(c->geometry())) << c->objectName().toStdString();
     }
 
-  // Wherever a tool button still shown lies under the panel and no control
-  // of the panel covers it, the panel's own background is seen.
+  // Where a shown tool button lies under the panel's bare background, the background is seen.
   const QImage shot = w->formArea()->grab().toImage();
   const QColor back = panel->palette().color(QPalette::Window);
   int looked = 0;
