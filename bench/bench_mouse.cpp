@@ -9,6 +9,7 @@
 
 #include "canvas/mouse_engine.h"
 #include "canvas/tools.h"
+#include "rosette.h"
 #include "symmetry/sym_records.h"
 #include "symmetry/sym_table.h"
 
@@ -17,7 +18,8 @@ namespace {
 using namespace orn;
 
 constexpr int kCopies = 800;
-constexpr double kCx = 800, kCy = 500;
+using bench::kCx;
+using bench::kCy;
 
 struct Editor {
   DrawingList list;
@@ -37,21 +39,7 @@ struct Editor {
 
   Editor() {
     ctx.Picture1 = &canvas;
-    // A rosette: the base cell turned about the centre in 800 steps.
-    std::vector<SymItem> items;
-    for (int k = 0; k < kCopies; ++k) {
-      const double a = 2 * 3.1415926535 * k / kCopies;
-      auto turn = [a](double x, double y, float& ox, float& oy) {
-        ox = float(kCx + x * std::cos(a) - y * std::sin(a));
-        oy = float(kCy + x * std::sin(a) + y * std::cos(a));
-      };
-      SymItem it;
-      it.group = k == 0 ? -1 : 1;
-      turn(-60, 420, it.P0x, it.P0y);
-      turn(60, 420, it.P1x, it.P1y);
-      turn(0, -4000, it.P2x, it.P2y);
-      items.push_back(it);
-    }
+    const std::vector<SymItem> items = bench::RosetteItems(kCopies);
     // The base shape the part refers to, then the symmetry block.
     list.CreateItem(6, 0, 740, 920);
     for (auto [x, y] : {std::pair{860.f, 920.f}, {800.f, 80.f}, {740.f, 920.f}, {800.f, 700.f}})

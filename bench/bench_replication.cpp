@@ -11,6 +11,7 @@
 #include "model/drawing_list.h"
 #include "platform/core/surface.h"
 #include "symmetry/replication.h"
+#include "rosette.h"
 #include "symmetry/sym_records.h"
 #include "symmetry/sym_table.h"
 
@@ -20,7 +21,8 @@ using namespace orn;
 
 constexpr int kCopies = 800;
 constexpr int kPoints = 25;
-constexpr double kCx = 800, kCy = 500;
+using bench::kCx;
+using bench::kCy;
 
 struct Fixture {
   DrawingList list;
@@ -30,21 +32,7 @@ struct Fixture {
   explicit Fixture(int count) {
     list.ensureIndex(8 * kCopies + 40);
     list.G0[0] = 20006.0f;
-    std::vector<SymItem> items;
-    // A rosette: the base triangle turned about the centre in 800 steps.
-    for (int k = 0; k < kCopies; ++k) {
-      const double a = 2 * 3.1415926535 * k / kCopies;
-      auto turn = [a](double x, double y, float& ox, float& oy) {
-        ox = float(kCx + x * std::cos(a) - y * std::sin(a));
-        oy = float(kCy + x * std::sin(a) + y * std::cos(a));
-      };
-      SymItem it;
-      it.group = k == 0 ? -1 : 1;
-      turn(-60, 420, it.P0x, it.P0y);
-      turn(60, 420, it.P1x, it.P1y);
-      turn(0, -4000, it.P2x, it.P2y);
-      items.push_back(it);
-    }
+    const std::vector<SymItem> items = bench::RosetteItems(kCopies);
     WriteSymBlock(list, sym, 10, items, 1);
     list.NumPoints = static_cast<std::int16_t>(sym.SymEnd + 2);
     sym.CurPart = 1;

@@ -15,18 +15,7 @@
 namespace orn {
 
 MouseEngine::MouseEngine(const MouseEnv& env)
-    : list(env.list),
-      sym(env.sym),
-      ctx(env.ctx),
-      ed(env.ed),
-      pick(env.pick),
-      colour(env.colour),
-      views(env.views),
-      host(env.host),
-      controls(env.controls),
-      ui(env.ui),
-      SplinePolyOn(env.SplinePolyOn),
-      polyShape(env.polyShape),
+    : MouseEnv(env),
       hooks_(*this) {
   pick.DupIndex = -1;
 }

@@ -134,7 +134,9 @@ struct MouseEnv {
   const PolyShape& polyShape;
 };
 
-class MouseEngine {
+// The engine works on the editor's state through the references of its
+// MouseEnv, under the same names.
+class MouseEngine : private MouseEnv {
  public:
   explicit MouseEngine(const MouseEnv& env);
 
@@ -236,18 +238,6 @@ class MouseEngine {
   void dragSegments();
   void dragFigure(Rgb c);
 
-  DrawingList& list;
-  SymState& sym;
-  DrawContext& ctx;
-  EditorState& ed;
-  PickState& pick;
-  ColourState& colour;
-  const ViewTable& views;
-  Host& host;
-  EditorControls& controls;
-  MouseUi& ui;
-  bool& SplinePolyOn;
-  const PolyShape& polyShape;
   Hooks hooks_;
 };
 

@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "canvas/editor_state.h"
-#include "canvas/ui/file_dialogs.h"
 #include "canvas/view_table.h"
 #include "model/drawing_list.h"
+#include "model/file_dialogs.h"
 #include "model/picture_file.h"
 #include "platform/core/host.h"
 #include "symmetry/draw_context.h"

@@ -1,31 +1,13 @@
 #pragma once
-// The open and save dialogs the editor's file commands ask. The program uses
-// Qt's dialogs; tests answer with a script.
+// Qt's open and save dialogs behind the file commands' dialog interface.
 #include <optional>
 #include <string>
+
+#include "model/file_dialogs.h"
 
 class QWidget;
 
 namespace orn {
-
-struct FileDialogRequest {
-  std::string title;
-  // "Paint Files (*.PNT)|*.PNT|All Files (*.*)|*.*": pairs of a description
-  // and its patterns, the first pair chosen at first.
-  std::string filter;
-  std::string initialFolder;     // empty: wherever the dialog opens
-  std::string proposedName;      // save only; may be empty
-  std::string defaultExtension;  // added to a typed name without one
-};
-
-class FileDialogs {
- public:
-  virtual ~FileDialogs() = default;
-  // The chosen path, or nothing when the user cancels.
-  virtual std::optional<std::string> openFile(const FileDialogRequest& r) = 0;
-  // Save dialogs ask before a chosen file is overwritten.
-  virtual std::optional<std::string> saveFile(const FileDialogRequest& r) = 0;
-};
 
 // Qt's file dialogs, over a parent window.
 class QtFileDialogs : public FileDialogs {

@@ -1,0 +1,28 @@
+#pragma once
+// The open and save dialogs the editor's file commands ask. The program
+// answers them with Qt's dialogs; tests answer with a script.
+#include <optional>
+#include <string>
+
+namespace orn {
+
+struct FileDialogRequest {
+  std::string title;
+  // "Paint Files (*.PNT)|*.PNT|All Files (*.*)|*.*": pairs of a description
+  // and its patterns, the first pair chosen at first.
+  std::string filter;
+  std::string initialFolder;     // empty: wherever the dialog opens
+  std::string proposedName;      // save only; may be empty
+  std::string defaultExtension;  // added to a typed name without one
+};
+
+class FileDialogs {
+ public:
+  virtual ~FileDialogs() = default;
+  // The chosen path, or nothing when the user cancels.
+  virtual std::optional<std::string> openFile(const FileDialogRequest& r) = 0;
+  // Save dialogs ask before a chosen file is overwritten.
+  virtual std::optional<std::string> saveFile(const FileDialogRequest& r) = 0;
+};
+
+}  // namespace orn
