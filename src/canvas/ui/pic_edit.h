@@ -18,7 +18,7 @@
 #include "colour/colour_state.h"
 #include "model/drawing_list.h"
 #include "model/list_edit.h"
-#include "model/picture_io.h"
+#include "canvas/picture_commands.h"
 #include "platform/core/host.h"
 #include "platform/core/surface.h"
 #include "shell/error_report.h"

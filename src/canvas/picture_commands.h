@@ -1,7 +1,9 @@
 #pragma once
 // The editor's file commands without their window: loading a picture or
 // colour file (FileLoadC), starting a new picture (FileNew), saving
-// (FileSaveC) and the list of recent files (FixFList, RecentCaption).
+// (FileSaveC) and the list of recent files (FixFList). Reading, checking and
+// writing the file itself is PictureFile's work (model/picture_file.h); these
+// commands apply a file to the editor's state and capture that state again.
 //
 // A command works on the editor's state through FileContext and asks the
 // window for what only the window can do (dialogs, message boxes, the
@@ -20,6 +22,7 @@
 #include "canvas/view_table.h"
 #include "model/drawing_list.h"
 #include "model/file_dialogs.h"
+#include "model/file_util.h"
 #include "model/picture_file.h"
 #include "platform/core/host.h"
 #include "symmetry/draw_context.h"
@@ -203,7 +206,7 @@ PictureFile CapturePicture(const FileContext& ctx, const WindowSizes& sizes);
 void ApplyPictureFile(FileContext& ctx, const PictureFile& pf, const std::string& path,
                       LoadReport& report);
 
-// ---- Recent files and path rules --------------------------------------------
+// ---- Recent files -------------------------------------------------------------
 
 // Puts `fileName` at the top of the recent list: unchanged when it is on top
 // already, or is a sample or loaded by a slide show; moved to the top when it
@@ -211,22 +214,6 @@ void ApplyPictureFile(FileContext& ctx, const PictureFile& pf, const std::string
 // without regard to case, and an entry found takes the new spelling.
 void FixFList(FileState& file, const std::string& fileName);
 
-// The menu caption of a recent path: the bare file name when it lies in
-// `baseDir`, "../" and the rest when it lies below it, else the full path.
-std::string RecentCaption(const std::string& path, const std::string& baseDir);
-
-// The path upper-cased with "/" turned into "\", for the tests on path texts.
-std::string PathKey(const std::string& path);
-// True when the file name's extension is `ext` (without the dot), in any case.
-bool HasExtension(const std::string& path, const std::string& ext);
-// A sample picture of the program (a file "OV..." in a "STATIC" folder).
-bool IsSamplePath(const std::string& path);
-// The standard colours' colour file, which is never written over: a file
-// name ending in "STANDARD.COL", in any case.
-bool IsStandardColFile(const std::string& path);
-// The model number of a model sample: the digit after "\STATIC\OVMOD", or
-// for "\STATIC\OVX..." the digit before the extension; 0 otherwise.
-int ModelNumberOf(const std::string& path);
 // The wallpaper command is offered for these picture kinds.
 bool WallpaperAllowed(float PicKind);
 
