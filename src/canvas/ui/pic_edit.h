@@ -175,6 +175,11 @@ class PicEdit : public QMainWindow,
   void EraseC();
   bool SilentErase = false;
 
+  // ---- view files, grid and base-shape highlight, model frame ----
+  // After a view file was loaded: the hand-over file the sibling product
+  // leaves in the program folder goes.
+  void afterViewLoad();
+
  protected:
   void resizeEvent(QResizeEvent* e) override;
   void changeEvent(QEvent* e) override;
