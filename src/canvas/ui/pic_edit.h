@@ -183,6 +183,19 @@ class PicEdit : public QMainWindow,
   QTimer* NoRedraw = nullptr;
   void DrawAll_Click(int Index);
 
+  // ---- view files, grid and base-shape highlight, model frame ----
+  // After a view file was loaded: the hand-over file the sibling product
+  // leaves in the program folder goes.
+  void afterViewLoad();
+  // "&Grid Color": the base shapes ahead of the symmetry drawn black, red or
+  // not at all; then a full redraw.
+  void MenGridBlack_Click();
+  void MenGridRed_Click();
+  void MenGridOff_Click();
+  // "&Yellow Base Shape ": switches the highlight of part 1's base shape,
+  // leaving an editing tool first, and redraws.
+  void Yellow_Click();
+
  protected:
   void resizeEvent(QResizeEvent* e) override;
   void changeEvent(QEvent* e) override;
