@@ -102,7 +102,13 @@ TEST_F(PicEditGrid, AHighlightWhoseBaseShapeIndexNamesNoBaseShapeDrawsNothing) {
   for (SymItem& it : items) it.RefGeo = sym.SymEnd + 2;  // the polyline after the block
   ASSERT_EQ(list.G0[sym.SymEnd + 2], 20001.0f);
   ASSERT_TRUE(WriteSymBlock(list, sym, sym.SymStart, items, 1));
-  open(list);
+  w->list() = list;
+  saveAs(path("SQUARE.PNT"));
+  load(path("SQUARE.PNT"));
+  // Such a block replicates nothing, and the load says so once.
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].text, "Corrupt Symmetry data");
+  host.boxes.clear();
   const Surface before = w->canvasSurface();
   trigger("Yellow");
   EXPECT_TRUE(host.boxes.empty());
