@@ -16,7 +16,7 @@ constexpr long long kMaxRgb = 0xFFFFFF;
 constexpr std::size_t kLineCount = 25;
 constexpr std::size_t kZoneWidth = 14;
 
-bool knownCursor(long long c) { return c == kCursorArrow || c == kCursorCross || c == kCursorUpArrow; }
+bool knownCursor(long long c) { return c == kPointerArrow || c == kPointerCross || c == kPointerUpArrow; }
 
 // Four numbers in print zones of 14 columns; the last one unpadded.
 std::string zonedLine(const std::array<int, 4>& v) {

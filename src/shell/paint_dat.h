@@ -14,16 +14,12 @@
 #include <optional>
 #include <string>
 
+#include "canvas/mouse_engine.h"
 #include "colour/colour_state.h"
 
 namespace orn {
 
 inline constexpr const char* kPaintDatName = "Paint.Dat";
-
-// Drawing cursors: arrow, cross, up arrow.
-constexpr int kCursorArrow = 1;
-constexpr int kCursorCross = 2;
-constexpr int kCursorUpArrow = 10;
 
 struct EditorSettings {
   int ReservedSetting1 = 1;
@@ -33,7 +29,7 @@ struct EditorSettings {
   int SnapSize = 3;          // 0 .. 10
   int DatFlag = -1;
   int PrintQuality = 1;      // 1 draft .. 4 high
-  int DrawCursor = kCursorCross;
+  int DrawCursor = kPointerCross;
   std::array<std::string, 4> RecentFiles;
   std::array<Rgb, kCustomColorCount> CustomPalette{};
 

@@ -33,8 +33,9 @@ TEST(PreviewFile, PixelsSurviveAWriteAndRead) {
   const auto back = ReadPreviewFile(dir.path("p.pv"));
   ASSERT_TRUE(back);
   EXPECT_EQ(*back, s);
-  test::WriteBytes(dir.path("cut.pv"), std::vector<std::uint8_t>(test::ReadBytes(dir.path("p.pv")).begin(),
-                                                               test::ReadBytes(dir.path("p.pv")).end() - 1));
+  std::vector<std::uint8_t> bytes = test::ReadBytes(dir.path("p.pv"));
+  bytes.pop_back();
+  test::WriteBytes(dir.path("cut.pv"), bytes);
   EXPECT_FALSE(ReadPreviewFile(dir.path("cut.pv")));
 }
 

@@ -30,7 +30,7 @@ EditorSettings someSettings() {
   s.SnapSize = 10;
   s.DatFlag = 0;
   s.PrintQuality = 4;
-  s.DrawCursor = kCursorUpArrow;
+  s.DrawCursor = kPointerUpArrow;
   s.RecentFiles = {"/home/u/My Pictures/rose, big.PNT", "", "/tmp/a.pnt", ""};
   s.CustomPalette[3] = 0x123456;
   return s;
@@ -68,7 +68,7 @@ TEST(PaintDat, HandEditedSeparatorsAndLoneLineFeedsRead) {
   EXPECT_EQ(r.settings.PrintOrientation, 1);
   EXPECT_EQ(r.settings.LineWidth, 2);
   EXPECT_EQ(r.settings.PrintQuality, 1) << "a stored print quality of 0 reads as 1";
-  EXPECT_EQ(r.settings.DrawCursor, kCursorArrow);
+  EXPECT_EQ(r.settings.DrawCursor, kPointerArrow);
   EXPECT_EQ(r.settings.CustomPalette[15], 15u);
 }
 
