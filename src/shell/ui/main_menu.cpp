@@ -3,6 +3,7 @@
 #include "shell/ui/main_menu.h"
 
 #include <QApplication>
+#include <QBitmap>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -34,8 +35,11 @@ constexpr int kArtIcon = 56;
 constexpr int kPreview = 120;
 constexpr int kWakeUpMs = 1;
 constexpr int kRaftUpMs = 100;
-constexpr Rgb kPanelBack = 0xF4F0EC;  // a warm light gray behind the pictograms
+constexpr Rgb kPictogramBack = 0xFEFEFE;  // shown transparent
+constexpr int kMenuWidth = 1160;
+constexpr int kMenuHeight = 700;
 const char* const kRowStyle =
+    "QWidget#MainRaft { background: white; border: 1px solid #c8ccd4; border-radius: 10px; }"
     "QToolButton { border: 2px solid transparent; border-radius: 6px; padding: 4px; }"
     "QToolButton:hover { border-color: #b8c4d8; }"
     "QToolButton:checked { border-color: #2858c8; background: #dfe8fa; }";
@@ -76,8 +80,13 @@ MainMenu::MainMenu(Host& host, AppState& app, const ProfileSource& profile, File
   outer->addStretch(1);
   outer->addWidget(MainRaft, 0, Qt::AlignHCenter);
   outer->addStretch(2);
+  MainRaft->setAttribute(Qt::WA_StyledBackground);
   buildRows(MainRaft);
   buildMenus();
+  // One size for every art type, in the middle of the screen.
+  resize(kMenuWidth, kMenuHeight);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
 
   const auto oneShot = [this](int ms, auto slot) {
     auto* t = new QTimer(this);
@@ -125,6 +134,7 @@ void MainMenu::buildMenus() {
 void MainMenu::buildRows(QWidget* into) {
   into->setStyleSheet(kRowStyle);
   auto* box = new QVBoxLayout(into);
+  box->setContentsMargins(24, 18, 24, 18);
   box->setSpacing(10);
 
   box->addWidget(heading("Select Mode", into));
@@ -133,7 +143,10 @@ void MainMenu::buildRows(QWidget* into) {
   for (int i = 0; i < 4; ++i) {
     MaMode[std::size_t(i)] = rowButton(ModeWord(i), into);
     MaMode[std::size_t(i)]->setObjectName(QString("MaMode(%1)").arg(i));
-    MaMode[std::size_t(i)]->setIcon(QPixmap::fromImage(toQImage(ModePictogram(i, kModeIcon, kPanelBack))));
+    QPixmap pictogram = QPixmap::fromImage(toQImage(ModePictogram(i, kModeIcon, kPictogramBack)));
+    pictogram.setMask(QBitmap::fromImage(toQImage(ModePictogram(i, kModeIcon, kPictogramBack))
+                                             .createMaskFromColor(toQColor(kPictogramBack).rgb())));
+    MaMode[std::size_t(i)]->setIcon(pictogram);
     MaMode[std::size_t(i)]->setIconSize({kModeIcon, kModeIcon});
     modeGroup->addButton(MaMode[std::size_t(i)], i);
     modes->addWidget(MaMode[std::size_t(i)]);
