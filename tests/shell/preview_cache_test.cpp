@@ -4,10 +4,10 @@
 #include <chrono>
 #include <thread>
 
-#include "model/picture_file.h"
 #include "model/picture_test_support.h"
 #include "shell/preview_cache.h"
 #include "shell/preview_render.h"
+#include "shell/sample_pictures.h"
 
 namespace orn {
 namespace {
@@ -15,15 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::ScratchFolder;
 
-// A picture with one Poly Line from (10, 10) to (110, 60), saved by the program's own saver.
-void savePicture(const fs::path& file, Rgb back = kWhite) {
-  PictureFile p;
-  p.header[kHdrPicBackColor] = float(back);
-  p.views.resize(kViewBaseRow + 1);
-  p.g0 = {20001, 0, 20077, 10, 110, 20099};
-  p.g1 = {3, 0, 4, 10, 60, 0};
-  ASSERT_FALSE(WritePictureFile(file, p));
-}
+void savePicture(const fs::path& file, Rgb back = kWhite) { test::SaveLinePicture(file, back); }
 
 TEST(PreviewFile, PixelsSurviveAWriteAndRead) {
   ScratchFolder dir;
