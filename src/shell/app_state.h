@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/picture_io.h"
+#include "canvas/picture_commands.h"
 
 namespace orn {
 

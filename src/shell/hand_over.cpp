@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "model/picture_io.h"
+#include "canvas/picture_commands.h"
 #include "platform/core/app_folder.h"
 #include "shell/app_state.h"
 

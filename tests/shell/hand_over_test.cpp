@@ -1,7 +1,7 @@
 // The main menu's rules: mode x art type x sample -> file, view and load option.
 #include <gtest/gtest.h>
 
-#include "model/picture_io.h"
+#include "canvas/picture_commands.h"
 #include "shell/app_state.h"
 #include "shell/hand_over.h"
 
