@@ -17,7 +17,6 @@ class PicEditView : public PicEditTest {
     PicEditTest::SetUp();
     // Room for an 800 x 600 canvas beside the tool column and the panels.
     setInnerSize(929, 664);
-    w->setDataFolder(dir);
   }
   void writeView(const std::string& name, const ViewBytes& v) { WriteBytes(dir / name, v.bytes()); }
 };
