@@ -50,10 +50,4 @@ std::optional<ModelFramePlace> ModelFramePlacement(int d, CanvasBounds canvas) {
   return place;
 }
 
-int ModelOfPicture(int PMod) {
-  for (int d = 1; d <= kModelPictures; ++d)
-    if (kRows[std::size_t(d - 1)].PMod == PMod) return d;
-  return 0;
-}
-
 }  // namespace orn

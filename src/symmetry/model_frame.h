@@ -33,8 +33,4 @@ int ModelDigit(const std::string& fileName, int p);
 // The picture and corner of model d: nothing for a d outside 1..7.
 std::optional<ModelFramePlace> ModelFramePlacement(int d, CanvasBounds canvas);
 
-// The digit of the model that main-menu picture PMod shows (the inverse of
-// the placement's choice); 0 outside 0..6.
-int ModelOfPicture(int PMod);
-
 }  // namespace orn

@@ -20,10 +20,8 @@ TEST(ModelFrame, EachModelTakesItsPictureAndTheCornerItsNetLeavesFree) {
     EXPECT_EQ(place->PMod, r.PMod) << r.d;
     EXPECT_EQ(place->left, r.left) << r.d;
     EXPECT_EQ(place->top, r.top) << r.d;
-    EXPECT_EQ(ModelOfPicture(r.PMod), r.d);
   }
   for (int d : {0, 8, 9, -1}) EXPECT_FALSE(ModelFramePlacement(d, canvas)) << d;
-  EXPECT_EQ(ModelOfPicture(7), 0);
 }
 
 TEST(ModelFrame, TheDigitIsTheCharacterRightAfterTheMark) {

@@ -59,17 +59,5 @@ TEST_F(PicEditModelFrame, TheModelStandsInTheCornerItsDigitNamesWithItsMainMenuP
   EXPECT_FALSE(w->Model().isVisible());
 }
 
-// Without the main menu's pictures the sample of the model gives one.
-TEST_F(PicEditModelFrame, WithoutMainMenuPicturesTheModelSampleGivesThePicture) {
-  w->setModelPictures(nullptr);
-  w->setDataFolder(dir);
-  std::filesystem::create_directories(dir / "STATIC");
-  std::ofstream(dir / "STATIC" / "OVMOD7A.PNT") << "sample";
-  frame(path("STATIC/OVMOD7A.PNT"));
-  ASSERT_NE(w->Model().surface(), nullptr);
-  EXPECT_EQ(w->Model().surface()->width(), 120);
-  EXPECT_EQ(w->Model().pos(), canvasCorner() + QPoint(w->canvasSurface().width() - 130, 10));
-}
-
 }  // namespace
 }  // namespace orn::test

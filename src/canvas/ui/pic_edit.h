@@ -221,13 +221,16 @@ class PicEdit : public QMainWindow,
   void Yellow_Click();
   // The picture of the folded model over a corner of the canvas, for the
   // model samples. The pictures are the main menu's model pictures (PMod
-  // 0..6); until a source is set they are rendered from the model samples.
+  // 0..6), which the main menu hands over; without them the frame stays empty.
   using ModelPictureSource = std::function<std::optional<Surface>(int PMod)>;
   void setModelPictures(ModelPictureSource source) { modelPictures_ = std::move(source); }
   CanvasWidget& Model();
   // Shows the model picture for the digit after "OVMOD", which stands at the
   // 1-based position p of FileName.
   void FrameModel(int p);
+  // After a load: a picture named as a model sample, opened while the main
+  // menu shows the models, shows its model.
+  void frameLoadedModel();
 
  private:
   CanvasWidget* Model_ = nullptr;

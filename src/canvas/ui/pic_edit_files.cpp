@@ -200,6 +200,7 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
     FormRSZ();
   }
   if (!editor_.SkipSplineRedraw) DrawAll(1);
+  frameLoadedModel();
 
   if (r.viewFile) afterViewLoad();
 
