@@ -4,13 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 
 #include "model/picture_file.h"
 
 namespace orn::test {
 
-inline void SaveLinePicture(const std::filesystem::path& file, Rgb back = kWhite) {
+inline void SaveLinePicture(const std::filesystem::path& file, Rgb back = kWhite,
+                            const std::string& title = {}) {
   PictureFile p;
+  p.title = title;
   p.header[kHdrPicBackColor] = float(back);
   p.views.resize(kViewBaseRow + 1);
   p.g0 = {20001, 0, 20077, 10, 110, 20099};

@@ -12,8 +12,10 @@
 
 #include "shell/ornisk_dat.h"
 #include "shell/paint_dat.h"
+#include "shell/preview_cache.h"
 #include "shell/sample_pictures.h"
 #include "shell/ui/main_menu.h"
+#include "platform/canvas_widget.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {
@@ -155,6 +157,26 @@ TEST_F(MainMenuTest, ExtraModelsOpenFromTheMorePopUp) {
   // In the gallery a click on the picture leads back to the menu.
   QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {20, 20});
   ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
+}
+
+// A titled model sample shown from the Model samples keeps its name, and its
+// folded model stands beside the net: the menu's own picture of it.
+TEST_F(MainMenuTest, AModelSampleShowsTheMenusPictureOfItsModelInACornerOfTheCanvas) {
+  SaveLinePicture(folder.path("OVMOD4A.PNT"), kWhite, "Fire");
+  start();
+  const auto fire = ReadPreviewFile(folder.path("previews/OVMOD4A.PNT.pv"));
+  ASSERT_TRUE(fire);
+  open(kStartDisplay, kArtModel, 0);
+  PicEdit& e = openedEditor();
+  ASSERT_TRUE(e.showMode());
+  EXPECT_TRUE(e.Model().isVisible());
+  EXPECT_EQ(e.Model().pos(), e.Picture1->pos() + QPoint(10, 10));
+  EXPECT_TRUE(*e.Model().surface() == *fire);
+  exitEditor();
+
+  // Opened for editing it takes a new name and shows no model.
+  open(kStartEdit, kArtModel, 0);
+  EXPECT_FALSE(openedEditor().Model().isVisible());
 }
 
 TEST_F(MainMenuTest, AMissingSampleIsNamedInAMessageAndNoEditorOpens) {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "canvas/editor_state.h"
@@ -218,6 +219,23 @@ class PicEdit : public QMainWindow,
   // "&Yellow Base Shape ": switches the highlight of part 1's base shape,
   // leaving an editing tool first, and redraws.
   void Yellow_Click();
+  // The picture of the folded model over a corner of the canvas, for the
+  // model samples. The pictures are the main menu's model pictures (PMod
+  // 0..6), which the main menu hands over; without them the frame stays empty.
+  using ModelPictureSource = std::function<std::optional<Surface>(int PMod)>;
+  void setModelPictures(ModelPictureSource source) { modelPictures_ = std::move(source); }
+  CanvasWidget& Model();
+  // Shows the model picture for the digit after "OVMOD", which stands at the
+  // 1-based position p of FileName.
+  void FrameModel(int p);
+  // After a load: a picture named as a model sample, opened while the main
+  // menu shows the models, shows its model.
+  void frameLoadedModel();
+
+ private:
+  CanvasWidget* Model_ = nullptr;
+  Surface modelPicture_;
+  ModelPictureSource modelPictures_;
 
  protected:
   void resizeEvent(QResizeEvent* e) override;

@@ -293,6 +293,11 @@ void MainMenu::ShowSymPaint() {
     editor_->setAttribute(Qt::WA_DeleteOnClose);
     editor_->setProfile(profile_);
     editor_->onExit = [this] { WakeUp->start(); };
+    // The model samples show the menu's pictures of their folded models.
+    editor_->setModelPictures([this](int PMod) -> std::optional<Surface> {
+      if (!previews_) return std::nullopt;
+      return previews_->preview(samplePath(kArtModel, PMod), kPreview, kPreview);
+    });
     if (auto* qtHost = dynamic_cast<QtHost*>(&host_)) qtHost->setParentWindow(editor_);
     // The editor fills the screen, also where no window manager maximises it.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
