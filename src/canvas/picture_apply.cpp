@@ -70,18 +70,14 @@ std::vector<ColourUse> ColoursOf(const DrawingList& list) {
 
 void ApplyHeader(FileContext& ctx, const PictureFile& pf, LoadReport& report) {
   const auto& h = pf.header;
-  if (pf.layout == PictureLayout::NoHeader) {
-    // No settings stored: those of a new picture.
-    ctx.draw.LineWidth = 1;
-    ctx.editor.GridMode = 0;
-    ctx.pic.ZoomFactor = 6.0f;
-    ctx.draw.PicBackColor = kWhite;
-    ctx.pic.GalleryBackColor = kGalleryDefault;
-    ctx.pic.PicKind = 0.0f;
-    ctx.editor.YellowBase = false;
-    return;
-  }
+  // Every load starts with the thinnest pen and the grid in black.
+  ctx.draw.LineWidth = 1;
+  ctx.editor.GridMode = 0;
+  UseLineWidth(ctx.draw);
+  // A file without settings keeps those of the picture open before it.
+  if (pf.layout == PictureLayout::NoHeader) return;
   ctx.draw.LineWidth = std::clamp(RoundInt(h[kHdrLineWidth]), 1, 20);
+  UseLineWidth(ctx.draw);
   ctx.editor.GridMode = RoundInt(h[kHdrGridMode]);
   ctx.pic.SplinePolyOn = h[kHdrSplinePolyOn] != 0.0f;
   report.windowState = RoundInt(std::clamp(h[kHdrWindowState], 0.0f, 2.0f));

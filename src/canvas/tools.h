@@ -36,6 +36,10 @@ constexpr Rgb ToolButtonIdleColour(int tool) {
              : kToolButtonDrawing;
 }
 
+// The spline/polyline switch: red while strokes of the Spline tool are
+// drawn as polylines, else the drawing tools' colour.
+constexpr Rgb SplinePolyColour(bool on) { return on ? 0x0000FF : kToolButtonDrawing; }
+
 // The tooltip of a tool's button ("" for the Geometric and duplicate tools).
 const char* ToolTipText(int tool);
 

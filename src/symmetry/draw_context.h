@@ -96,4 +96,9 @@ struct DrawContext {
   PrintSink* Printer = nullptr;
 };
 
+// The canvas draws everything with the user's pen width.
+inline void UseLineWidth(DrawContext& ctx) {
+  if (ctx.Picture1 != nullptr) ctx.Picture1->setPenWidth(ctx.LineWidth);
+}
+
 }  // namespace orn

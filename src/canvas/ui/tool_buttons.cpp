@@ -97,7 +97,7 @@ void CanvasTools::buildButtons() {
   SplinePoly = new ToolButton(-1, panel);
   SplinePoly->setObjectName("SplinePoly");
   SplinePoly->setGeometry(kButtonGap, below, kButtonSize, kButtonSize / 2);
-  SplinePoly->setBackColor(w_.picture().SplinePolyOn ? 255 : kToolButtonDrawing);
+  SplinePoly->setBackColor(SplinePolyColour(w_.picture().SplinePolyOn));
   connect(SplinePoly, &ToolButton::pressedTool, this, [this] {
     w_.errors().Trap("Spline-Poly", [this] { engine_->SplinePoly_Click(); });
   });
