@@ -69,16 +69,22 @@ TEST(DrawAll, GivesTheSamePixelsTwiceAndTheSameAsDrawingEachRecordByHand) {
   EXPECT_TRUE(first == q.canvas);
 }
 
-TEST(DrawAll, FillsComeAfterEveryLineAndAreLeftOutWithThePaintPanelHidden) {
-  Picture p;
-  p.redraw();
-  // The red fill stands before its square in the list, yet it stays inside it, in both copies.
-  for (int dx : {0, 120}) {
-    EXPECT_EQ(p.canvas.point(35 + dx, 35), kRedFill) << dx;
-    EXPECT_EQ(p.canvas.point(90 + dx, 100), kBlueFill) << dx;
-    EXPECT_EQ(p.canvas.point(70 + dx, 35), kWhite) << dx;
-    EXPECT_EQ(p.canvas.point(5 + dx, 5), kWhite) << dx;
-    EXPECT_TRUE(p.black(60 + dx, 35) && p.black(60 + dx, 140)) << dx;
+TEST(DrawAll, FillsComeAfterEveryLineInEveryCopyAndAreLeftOutWithThePaintPanelHidden) {
+  // The working symmetry limits only what is drawn while drawing: a full
+  // redraw draws the lines of every copy, so no copy's fill leaks.
+  for (int working : {kAllReplicas, 0}) {
+    Picture p;
+    p.sym.WorkingSym = working;
+    p.redraw();
+    // The red fill stands before its square in the list, yet it stays inside it, in both copies.
+    for (int dx : {0, 120}) {
+      SCOPED_TRACE(testing::Message() << working << " " << dx);
+      EXPECT_EQ(p.canvas.point(35 + dx, 35), kRedFill);
+      EXPECT_EQ(p.canvas.point(90 + dx, 100), kBlueFill);
+      EXPECT_EQ(p.canvas.point(70 + dx, 35), kWhite);
+      EXPECT_EQ(p.canvas.point(5 + dx, 5), kWhite);
+      EXPECT_TRUE(p.black(60 + dx, 35) && p.black(60 + dx, 140));
+    }
   }
   Picture hidden;
   hidden.ed.ColorToolsOn = false;
