@@ -71,6 +71,10 @@ struct DrawContext {
   int ExtendLast = 0;
   // 1 = the segment being drawn is not lengthened (inner pieces of a run).
   int ExtendFirst = 0;
+  // A full redraw draws every replica whatever the working symmetry; a
+  // figure finished while the user draws is drawn as a redraw draws it but
+  // with the working symmetry's replicas, while this is set.
+  bool LimitReplicas = false;
   // "Extend Lines": 0, 0.25, 0.5, 1 or 2.
   float ExtendLen = 0.5f;
 

@@ -51,7 +51,7 @@ void FullCircle(SymState& sym, DrawContext& ctx, double x, double y, double r, R
   }
   // While drawing a working symmetry of none leaves the replicas out; a
   // full redraw draws them all, as it draws every line's.
-  const bool noReplicas = sym.WorkingSym <= 0 && ctx.ExtendLast == 0;
+  const bool noReplicas = sym.WorkingSym <= 0 && (ctx.ExtendLast == 0 || ctx.LimitReplicas);
   if (sym.CurPart <= 0 || noReplicas || ctx.PrintPath) return;
 
   // WorkingSym limits lines only: a circle goes into every replica.

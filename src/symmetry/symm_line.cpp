@@ -88,7 +88,8 @@ void SymmLine(SymState& sym, DrawContext& ctx, float x1, float y1, float x2, flo
   // The working symmetry limits the replicas while the user draws; a full
   // redraw draws every one, so that the fills of every copy stay in their
   // cells.
-  const repl::CopyRange range = repl::Replicas(sym, ctx.ExtendLast != 0 ? kMaxCopy + 1 : sym.WorkingSym);
+  const bool everyReplica = ctx.ExtendLast != 0 && !ctx.LimitReplicas;
+  const repl::CopyRange range = repl::Replicas(sym, everyReplica ? kMaxCopy + 1 : sym.WorkingSym);
   if (sym.CurPart == 0 || sym.BaseCopy < 0 || sym.BaseCopy > kMaxCopy) return;
 
   // In a full redraw the replicas are lengthened so that their joins close.

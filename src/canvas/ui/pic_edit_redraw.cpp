@@ -54,10 +54,16 @@ void PicEdit::Trap(const char* tag, int index, const std::function<void()>& comm
 }
 
 void PicEdit::DrawAll(int index) {
-  errors_.Trap("DrawAll", [this, index] {
-    RedrawEnv env{list_, sym_, draw_, editor_, pick_, colour_, views_, host_, *this};
-    orn::DrawAll(env, index);
-  });
+  if (tools_ != nullptr) {
+    // Through the mouse engine, which keeps track of the open record's
+    // traces on the canvas across the redraw.
+    tools_->engine().DrawAll(index);
+  } else {
+    errors_.Trap("DrawAll", [this, index] {
+      RedrawEnv env{list_, sym_, draw_, editor_, pick_, colour_, views_, host_, *this};
+      orn::DrawAll(env, index);
+    });
+  }
   Picture1->update();
 }
 
