@@ -36,8 +36,15 @@ std::optional<ViewMap> MapOfRow(const ViewRow& row) {
   const double theta = AngleOf(x1 - x0, y1 - y0);
   m.c = static_cast<float>(std::cos(theta));
   m.s = static_cast<float>(std::sin(theta));
-  if (std::fabs(m.c - 1.0f) < 0.001f) m.c = 1.0f;
-  if (std::fabs(m.s) < 0.001f) m.s = 0.0f;
+  // A frame that stands level (or upside down) within rounding is taken as
+  // exactly so.
+  // Cosine and sine are snapped together: a cosine of 1 with a sine left
+  // as it was would shear and grow the picture instead of turning it, and
+  // a turn and its step back would no longer cancel.
+  if (std::fabs(m.s) < 0.001f) {
+    m.c = m.c > 0.0f ? 1.0f : -1.0f;
+    m.s = 0.0f;
+  }
   const float x0r = x0 * m.c + y0 * m.s, y0r = -x0 * m.s + y0 * m.c;
   const float x1r = x1 * m.c + y1 * m.s;
   if (x1r == x0r) return std::nullopt;
@@ -103,13 +110,10 @@ bool TransformView(ViewTable& views, DrawingList& list, int index, CanvasRect vi
 bool RescaleToCanvas(ViewTable& views, DrawingList& list, int oldW, int newW, int newH) {
   if (list.PackFrom > 0) PackBad(list);
   if (oldW <= 0 || newW <= 0 || newH <= 0) return false;
-  SaveScale(views, newW, newH);
-  ViewRow& row = views.rows[views.lastRow()];
   const float f = static_cast<float>(newW) / static_cast<float>(oldW);
-  for (int c = 0; c < 6; ++c) row[6 + c] = f * row[c];
-  const bool applied = TransformView(views, list, views.lastRow(), CanvasRect{0, newW, 0, newH});
-  views.ViewDepth -= 1;
-  return applied;
+  return ApplyPushedRow(views, list, newW, newH, [f](ViewRow& row) {
+    for (int c = 0; c < 6; ++c) row[6 + c] = f * row[c];
+  });
 }
 
 }  // namespace orn

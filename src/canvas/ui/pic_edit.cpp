@@ -69,6 +69,7 @@ PicEdit::PicEdit(Host& host, FileDialogs* dialogs, QWidget* parent)
   buildMenus();
   startEmpty();
   tools_ = new CanvasTools(*this);
+  showOptionStates();
 }
 
 PicEdit::~PicEdit() = default;
@@ -134,6 +135,7 @@ void PicEdit::buildWidgets() {
 
   buildSymmetryWidgets();
   buildSpecialWidgets();
+  buildViewWidgets();
 
   resizeCanvas(canvas_.width(), canvas_.height());
   placeColourPanel();
@@ -279,7 +281,14 @@ void PicEdit::CopyBMAPtoPicture() {
 
 void PicEdit::DrawAll(int index) {
   RedrawEnv env{list_, sym_, draw_, editor_, pick_, colour_, views_, host_, *this};
+  // SkipSplineRedraw tells whether the redraw passed its guards; what it
+  // said before is kept for the commands that read it.
+  const bool skipBefore = editor_.SkipSplineRedraw;
+  editor_.SkipSplineRedraw = false;
   orn::DrawAll(env, index);
+  const bool ran = editor_.SkipSplineRedraw;
+  editor_.SkipSplineRedraw = skipBefore || ran;
+  afterRedraw(ran);
   Picture1->update();
 }
 

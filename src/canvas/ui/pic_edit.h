@@ -41,8 +41,10 @@ class CanvasWidget;
 class ClickLabel;
 class FileDialogs;
 class PartLabels;
+class ProjectPages;
 class SymSetupPanel;
 class SymPLoad;
+class ZoomControl;
 
 class PicEdit : public QMainWindow,
                 private MenuItems,
@@ -278,6 +280,47 @@ class PicEdit : public QMainWindow,
   int canvasLeft_;
   int canvasTop_;
   std::map<std::string, QAction*, std::less<>> items_;
+
+  // ---- views, zoom, picture shape and drawing options ----------------------
+  // (pic_edit_zoom.cpp, pic_edit_options.cpp)
+ public:
+  // The "&Zoom" menu and the zoom box; the picture shape and project pages.
+  ZoomControl& zoom() { return *zoom_; }
+  ProjectPages& pages() { return *pages_; }
+  // The menu items by name, with the menu states' rules.
+  MenuItems& menus() { return *this; }
+  // Sizes the canvas for a stored view; the layout that follows fits it to
+  // the window and rescales the picture with it.
+  void sizeCanvas(int w, int h);
+  // The part labels, when the picture has parts and the editor draws.
+  void showPartLabels();
+  // The Redraw button, put away while a panel owns the canvas.
+  void setRedrawButtonVisible(bool visible);
+  // "&Back" for the symmetry set-up, and the view of a part's reference shape.
+  void ZoomBack() override;
+  void CalcItemView(int part, int header) override;
+
+  // The "&Options" menu's drawing options.
+  void MenOptionsGravity_Click();
+  void MenOptionsLine_Click();
+  void MenOpSplineC();
+  void MenOptionSound_Click();
+  void PickDrawCurse_Click(int Index);
+  void ExtendV_Click(int Index);
+  // "&Snap n..." for the snap distance in force.
+  void setSnapCaption();
+  // The check marks of the switches, as the settings stand.
+  void showOptionStates();
+
+ private:
+  void buildViewWidgets();
+  void wireZoomMenu();
+  void wireOptionsMenu();
+  // After every full redraw; `ran` when it passed its guards.
+  void afterRedraw(bool ran);
+
+  ZoomControl* zoom_ = nullptr;
+  ProjectPages* pages_ = nullptr;
 };
 
 }  // namespace orn
