@@ -162,7 +162,8 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   const LoadReport& r = out.report;
 
   updatePictureMenus();
-  if (r.viewRowsRead) pages_->showPageItems();
+  // A view starts with the page menus of a new picture.
+  if (r.viewRowsRead || r.viewFile) pages_->showPageItems();
 
   applyStoredSizes(r);
 
@@ -190,6 +191,8 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
     FormRSZ();
   }
   if (!editor_.SkipSplineRedraw) DrawAll(1);
+
+  if (r.viewFile) afterViewLoad();
 
   const bool geometricFirst = list_.G0[0] == float(kCodeGeometric) ||
                               list_.G0[0] == float(kCodeGeometric + kCodeOut);
