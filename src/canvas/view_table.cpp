@@ -36,15 +36,8 @@ std::optional<ViewMap> MapOfRow(const ViewRow& row) {
   const double theta = AngleOf(x1 - x0, y1 - y0);
   m.c = static_cast<float>(std::cos(theta));
   m.s = static_cast<float>(std::sin(theta));
-  // A frame that stands level (or upside down) within rounding is taken as
-  // exactly so.
-  // Cosine and sine are snapped together: a cosine of 1 with a sine left
-  // as it was would shear and grow the picture instead of turning it, and
-  // a turn and its step back would no longer cancel.
-  if (std::fabs(m.s) < 0.001f) {
-    m.c = m.c > 0.0f ? 1.0f : -1.0f;
-    m.s = 0.0f;
-  }
+  if (std::fabs(m.c - 1.0f) < 0.001f) m.c = 1.0f;
+  if (std::fabs(m.s) < 0.001f) m.s = 0.0f;
   const float x0r = x0 * m.c + y0 * m.s, y0r = -x0 * m.s + y0 * m.c;
   const float x1r = x1 * m.c + y1 * m.s;
   if (x1r == x0r) return std::nullopt;

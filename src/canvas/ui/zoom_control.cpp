@@ -82,7 +82,11 @@ void ZoomControl::zoomTo(int row) {
   updateBackItem();
   w_.Picture1->hide();
   w_.PrintInitDone = false;
-  w_.sizeCanvas(RowCanvasWidth(v, row), RowCanvasHeight(v, row));
+  const int rowW = RowCanvasWidth(v, row), rowH = RowCanvasHeight(v, row);
+  w_.sizeCanvas(rowW, rowH);
+  // The view is shown in its own shape, as large as the window allows: the
+  // project view as tall as its stack of pages, a page as its page.
+  w_.PageAspect = double(rowH) / double(rowW);
   w_.editor().ProjectView = row == kProjectRowView;
   TransformView(v, w_.list(), row, CanvasRect{0, canvasW(), 0, canvasH()});
   InvalidateSymTables(w_.sym());
