@@ -4,6 +4,7 @@
 
 #include "canvas/tools.h"
 #include "symmetry/parts_select.h"
+#include "symmetry/sym_records.h"
 #include "ui/end_to_end_picture.h"
 #include "ui/pic_edit_fixture.h"
 
@@ -84,6 +85,30 @@ TEST_F(PicEditGrid, TheYellowBaseShapeLeavesAnEditingToolAndFillsTheBaseShape) {
   EXPECT_FALSE(yellow->isChecked());
   EXPECT_EQ(w->editor().CurDrawType, kToolPaint);
   EXPECT_EQ(yellowPixels(), 0);
+}
+
+// A base shape reference that names another record is not followed: the
+// highlight draws nothing and the redraw goes on.
+TEST_F(PicEditGrid, AHighlightWhoseBaseShapeIndexNamesNoBaseShapeDrawsNothing) {
+  DrawingList list = picture.list;
+  SymState sym = EndToEndPicture::copyTable(list);
+  std::vector<SymItem> items;
+  ASSERT_TRUE(ReadSymBlock(list, sym, items));
+  for (SymItem& it : items) it.RefGeo = sym.SymEnd + 2;  // the polyline after the block
+  ASSERT_EQ(list.G0[sym.SymEnd + 2], 20001.0f);
+  ASSERT_TRUE(WriteSymBlock(list, sym, sym.SymStart, items, 1));
+  w->list() = list;
+  saveAs(path("SQUARE.PNT"));
+  load(path("SQUARE.PNT"));
+  // Such a block replicates nothing, and the load says so once.
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].text, "Corrupt Symmetry data");
+  host.boxes.clear();
+  const Surface before = w->canvasSurface();
+  trigger("Yellow");
+  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_EQ(yellowPixels(), 0);
+  EXPECT_TRUE(w->canvasSurface() == before);
 }
 
 }  // namespace
