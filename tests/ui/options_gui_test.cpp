@@ -29,9 +29,10 @@ class OptionsGui : public PicEditTest {
 };
 
 TEST_F(OptionsGui, SnapDialogSetsTheDistanceAndCaptionAndAPressThenSnapsOntoAStoredPoint) {
+  ms().SnapSize = 2;
   whenModal<Grav>([](Grav& d) {
     EXPECT_EQ(d.windowTitle(), "Set Snap");
-    EXPECT_TRUE(d.op[0]->isChecked());  // starts on the distance in force
+    EXPECT_TRUE(d.op[2]->isChecked());  // starts on the distance in force
     QTest::mouseClick(d.op[5], Qt::LeftButton);
     QTest::mouseClick(d.Command1, Qt::LeftButton);
   });
@@ -84,7 +85,8 @@ TEST_F(OptionsGui, LineWidthDialogWidensTheRedrawnLinesAndCancelOnlyRedraws) {
 }
 
 TEST_F(OptionsGui, SplinesOffLeavesTheSplineToolForPolyLinesAndHidesItsButtons) {
-  ASSERT_TRUE(w->menuItem("MenOpSpline")->isChecked());
+  if (!w->menuItem("MenOpSpline")->isChecked()) trigger("MenOpSpline");
+  ASSERT_FALSE(w->tools().DrawType(kToolSpline)->isHidden());
   chooseTool(kToolSpline);
   trigger("MenOpSpline");
   EXPECT_FALSE(w->menuItem("MenOpSpline")->isChecked());

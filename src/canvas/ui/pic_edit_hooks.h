@@ -109,7 +109,7 @@ class PicEdit::Hooks : public FileHooks {
   }
 
   void saveStandardColors() override {
-    SaveStandardColors(w_.list_, w_.colour_, w_.dataFolder_, w_.host_);
+    SaveStandardColors(w_.list_, w_.colour_, w_.dataFolder(), w_.host_);
   }
 
   // The file being loaded, for the loading window's caption.

@@ -46,8 +46,7 @@ void PicEdit::wireOptionsMenu() {
 }
 
 void PicEdit::showOptionStates() {
-  const MouseState& ms = tools_->engine().ms;
-  setItemChecked("MenOpSpline", ms.AllowSplines);
+  showSplineTools();
   setItemChecked("MenOptionSound", editor_.SoundOn);
   setSnapCaption();
   setLineWidthCaption();
@@ -82,15 +81,20 @@ void PicEdit::MenOptionsLine_Click() {
   DrawAll(1);
 }
 
-// Splines allowed or not: the spline tool, the convert tool and the
-// spline/polyline switch are offered exactly while they are.
+// The spline tool, the convert tool and the spline/polyline switch are
+// offered exactly while splines are allowed.
+void PicEdit::showSplineTools() {
+  const bool on = tools_->engine().ms.AllowSplines;
+  setItemChecked("MenOpSpline", on);
+  for (int tool : {kToolSpline, kToolConvert})
+    if (ToolButton* b = tools_->DrawType(tool)) b->setVisible(on);
+  tools_->SplinePoly->setVisible(on);
+}
+
 void PicEdit::MenOpSplineC() {
   MouseEngine& m = tools_->engine();
   m.ms.AllowSplines = !m.ms.AllowSplines;
-  setItemChecked("MenOpSpline", m.ms.AllowSplines);
-  for (int tool : {kToolSpline, kToolConvert})
-    if (ToolButton* b = tools_->DrawType(tool)) b->setVisible(m.ms.AllowSplines);
-  tools_->SplinePoly->setVisible(m.ms.AllowSplines);
+  showSplineTools();
   if (!m.ms.AllowSplines && editor_.CurDrawType == kToolSpline) m.DrawType(kToolPolyLine);
 }
 

@@ -3,6 +3,7 @@
 // symmetry set-up stores and steps back from.
 #include <QAction>
 #include <QLabel>
+#include <QToolButton>
 
 #include <string>
 
@@ -49,7 +50,7 @@ void PicEdit::showPartLabels() {
 }
 
 void PicEdit::setRedrawButtonVisible(bool visible) {
-  if (auto* b = inner_->findChild<QWidget*>("DrawAll(0)")) b->setVisible(visible);
+  if (DrawAll0 != nullptr) DrawAll0->setVisible(visible);
 }
 
 void PicEdit::ZoomBack() {
@@ -61,8 +62,8 @@ void PicEdit::CalcItemView(int part, int header) {
   orn::CalcItemView(views_, list_, part, header, canvas_.width(), canvas_.height());
 }
 
-void PicEdit::afterRedraw(bool ran) {
-  zoom_->afterRedraw(ran);
+void PicEdit::afterRedraw() {
+  zoom_->afterRedraw();
   // The project-pages panel keeps the menus away until it closes.
   if (pages_->panelOpen()) MenEnable(false);
 }

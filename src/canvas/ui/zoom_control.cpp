@@ -191,8 +191,8 @@ void ZoomControl::redrawWithBox() {
   box_.BoxChanged = false;
 }
 
-void ZoomControl::afterRedraw(bool cleared) {
-  if (cleared) box_.BoxDrawn = false;
+void ZoomControl::afterRedraw() {
+  box_.BoxDrawn = false;
   if (!box_.ZoomBoxMode) return;
   // The redraw brings the menus back at its end; the mode keeps them away.
   w_.MenEnable(false);

@@ -42,9 +42,9 @@ class ZoomControl : public QObject, private BoxPointer {
 
   // "&Back" is offered exactly while the history holds a view.
   void updateBackItem();
-  // After every full redraw: `cleared` when the redraw ran and cleared the
-  // canvas. In the zoom-box mode the menus stay away and the box is put back.
-  void afterRedraw(bool cleared);
+  // After every full redraw that ran (it cleared the canvas, box and all):
+  // in the zoom-box mode the menus stay away and the box is put back.
+  void afterRedraw();
 
  private:
   // BoxPointer
