@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "canvas/editor_state.h"
@@ -20,7 +21,9 @@
 #include "model/list_edit.h"
 #include "model/picture_io.h"
 #include "platform/core/host.h"
+#include "platform/core/profile.h"
 #include "platform/core/surface.h"
+#include "print/print_state.h"
 #include "shell/error_report.h"
 #include "shell/menu_state.h"
 #include "symmetry/draw_context.h"
@@ -41,6 +44,7 @@ class CanvasWidget;
 class ClickLabel;
 class FileDialogs;
 class PartLabels;
+class PrinterDevice;
 class SymSetupPanel;
 class SymPLoad;
 
@@ -175,6 +179,25 @@ class PicEdit : public QMainWindow,
   void EraseC();
   bool SilentErase = false;
 
+  // ---- printing and image export (pic_edit_print.cpp) ----
+  PrintState& printState() { return printState_; }
+  void MenFilePrint_Click();
+  void MenFilePset_Click();
+  void MenSaveBitmap_Click();
+  void MenSaveWall_Click();
+  // What the picture save writes for a bitmap: the wallpaper tile while the
+  // wallpaper command measures, else the canvas. An error text on failure.
+  std::optional<std::string> saveCanvasBitmap(const std::string& path);
+  // Prints on `printer` and reads the measurement setting and the default
+  // printer from `profile` instead of the desktop's (both kept by the
+  // caller; null: the desktop's).
+  void setPrintPlatform(PrinterDevice* printer, const ProfileSource* profile);
+  // The PDF file that stands in for a missing printer, and the wallpaper
+  // folder.
+  std::filesystem::path printFilePath() const;
+  std::filesystem::path wallpaperFolder() const;
+  // ---- end of printing and image export ----
+
  protected:
   void resizeEvent(QResizeEvent* e) override;
   void changeEvent(QEvent* e) override;
@@ -278,6 +301,16 @@ class PicEdit : public QMainWindow,
   int canvasLeft_;
   int canvasTop_;
   std::map<std::string, QAction*, std::less<>> items_;
+
+  // Printing and image export (pic_edit_print.cpp).
+  class Printing;
+  struct PrintingDeleter {
+    void operator()(Printing* p) const;
+  };
+  std::unique_ptr<Printing, PrintingDeleter> printing_;
+  PrintState printState_;
+  void wirePrintMenu();
+  Printing& printing();
 };
 
 }  // namespace orn

@@ -159,6 +159,7 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   }
   if (out.status != CommandStatus::Done) return;
   const LoadReport& r = out.report;
+  printState_.ModelNumber = r.ModelNumber;
 
   updatePictureMenus();
   if (r.viewRowsRead) {
