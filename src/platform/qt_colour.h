@@ -27,4 +27,11 @@ inline QString colourStyle(Rgb c, const QString& extra = QString()) {
   return sheet;
 }
 
+// A copy of a surface as a Qt image, pixel for pixel.
+inline QImage toQImage(const Surface& s) {
+  return QImage(reinterpret_cast<const uchar*>(s.pixels()), s.width(), s.height(), s.width() * 4,
+                QImage::Format_RGBX8888)
+      .copy();
+}
+
 }  // namespace orn

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "model/file_dialogs.h"
-#include "model/picture_io.h"
+#include "canvas/picture_commands.h"
 #include "platform/core/host.h"
 #include "platform/core/surface.h"
 #include "symmetry/draw_context.h"

@@ -186,8 +186,8 @@ void PageLayout::ShowSizes() {
 }
 
 void PageLayout::ShowModelSize() {
-  ps_.Metric = ps_.UnitFactor != 1.0f;
-  const std::string text = ModelSizeText(ps_.ModelNumber, LeadingNumber(wBox_), ps_.Metric);
+  const bool metric = ps_.UnitFactor != 1.0f;
+  const std::string text = ModelSizeText(ps_.ModelNumber, LeadingNumber(wBox_), metric);
   // A model the program does not know keeps the resolution line.
   if (!text.empty()) label1_ = text;
   ++revision_;

@@ -57,7 +57,6 @@ struct PrintState {
   int PrinterDpiY = 0;
   float UnitFactor = 1.0f;  // 2.54 for centimetres, 1.0 for inches
   std::string UnitName = "inches";
-  bool Metric = false;
 
   // The image rectangle on the page.
   int ImageX = 0;

@@ -299,7 +299,6 @@ TEST(PageLayout, AModelNetShowsItsFoldedHeightForTheTypedWidth) {
   PrintState ps = Letter(2.54f);
   ps.ModelNumber = 6;
   Opened o(ps);
-  EXPECT_TRUE(o.ps.Metric);
   EXPECT_EQ(o.layout.label1(), "3D Cube will be 1.9 cm high\r(2 sheets required).");
   o.layout.WBox_Change("25.40");
   EXPECT_EQ(o.layout.label1(), "3D Cube will be 9.3 cm high\r(2 sheets required).");

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "canvas/ui/file_dialogs.h"
+#include "model/picture_test_support.h"
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/tool_buttons.h"
 #include "platform/canvas_widget.h"
@@ -67,30 +68,6 @@ class ScriptedHost : public NullHost {
   std::vector<ShownBox> boxes;
 };
 
-class ScriptedDialogs : public FileDialogs {
- public:
-  std::optional<std::string> openFile(const FileDialogRequest& r) override {
-    openRequests.push_back(r);
-    return next(opens);
-  }
-  std::optional<std::string> saveFile(const FileDialogRequest& r) override {
-    saveRequests.push_back(r);
-    return next(saves);
-  }
-  // An empty string in a script stands for Cancel.
-  std::deque<std::string> opens, saves;
-  std::vector<FileDialogRequest> openRequests, saveRequests;
-
- private:
-  static std::optional<std::string> next(std::deque<std::string>& q) {
-    if (q.empty()) return std::nullopt;
-    std::string s = q.front();
-    q.pop_front();
-    if (s.empty()) return std::nullopt;
-    return s;
-  }
-};
-
 inline std::vector<char> bytesOf(const std::string& p) {
   std::ifstream in(p, std::ios::binary);
   return std::vector<char>(std::istreambuf_iterator<char>(in), {});
@@ -122,7 +99,11 @@ class PicEditTest : public ::testing::Test {
            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
-    w = std::make_unique<PicEdit>(host, &dialogs);
+    // A program folder with the standard colours the program ships.
+    std::filesystem::copy_file(std::filesystem::path(ORNIVALE_SOURCE_DIR) / "data" / "Standard.Clr",
+                               dir / "Standard.Clr");
+    appState.AppFolder = appState.DataFolder = dir.string() + "/";
+    w = std::make_unique<PicEdit>(host, appState, &dialogs);
     w->errors().setEndProgram([this] { ++programEnds; });
     w->show();
     QApplication::processEvents();
@@ -216,6 +197,7 @@ class PicEditTest : public ::testing::Test {
 
   ScriptedHost host;
   ScriptedDialogs dialogs;
+  AppState appState;
   std::unique_ptr<PicEdit> w;
   std::filesystem::path dir;
   int programEnds = 0;

@@ -55,7 +55,8 @@ class PrintGui : public PicEditTest {
     PicEditTest::SetUp();
     setInnerSize(700, 500);
     pdf = std::make_unique<QtPrinterDevice>(w.get(), path("out.pdf"), false, true);
-    w->setPrintPlatform(pdf.get(), &inches);
+    w->setPrinter(pdf.get());
+    w->setProfile(inches);
   }
   void TearDown() override {
     pdf.reset();

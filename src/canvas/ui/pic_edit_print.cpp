@@ -10,7 +10,6 @@
 #include "model/list_edit.h"
 #include "platform/canvas_widget.h"
 #include "platform/qt_colour.h"
-#include "platform/qt_profile_source.h"
 #include "print/bitmap_export.h"
 #include "print/print_command.h"
 #include "print/printer_setup.h"
@@ -35,33 +34,19 @@ class PicEdit::Printing : public PrintWindow {
  public:
   explicit Printing(PicEdit& w) : w_(w) {}
 
-  const Profile& profile() {
-    const ProfileSource& source = profileOverride ? *profileOverride : desktop_;
-    if (!profile_ || &source != source_) {
-      profile_ = std::make_unique<Profile>(source);
-      source_ = &source;
-    }
-    return *profile_;
-  }
+  // The measurement setting: 0 metric, else inches.
+  int iMeasure() const { return Profile(*w_.profile_).getInt("intl", "iMeasure", 1); }
 
   PrinterDevice& printer() {
     if (printerOverride) return *printerOverride;
     if (!own_) {
-      own_ = std::make_unique<QtPrinterDevice>(&w_, w_.printFilePath().string(),
-                                               profile().getInt("intl", "iMeasure", 1) == 0);
+      own_ = std::make_unique<QtPrinterDevice>(&w_, w_.printFilePath().string(), iMeasure() == 0);
     }
     return *own_;
   }
 
-  // The default printer as the editor start reads it, once.
-  void readPrinter() {
-    if (printerRead_) return;
-    ReadDefaultPrinter(w_.printState_, profile());
-    printerRead_ = true;
-  }
-
   void showPrintFrm() override {
-    PrintFrm dialog(w_.printState_, w_.file_.PrintMode, w_.canvas_,
+    PrintFrm dialog(w_.printState(), w_.file_.PrintMode, w_.canvas_,
                     [this](int topic) { w_.showHelp(topic); }, &w_);
     dialog.exec();
   }
@@ -113,7 +98,6 @@ class PicEdit::Printing : public PrintWindow {
 
   QtImageWriter images;
   PrinterDevice* printerOverride = nullptr;
-  const ProfileSource* profileOverride = nullptr;
 
  private:
   struct HelpBox {
@@ -124,11 +108,7 @@ class PicEdit::Printing : public PrintWindow {
   };
 
   PicEdit& w_;
-  QtProfileSource desktop_;
-  const ProfileSource* source_ = nullptr;
-  std::unique_ptr<Profile> profile_;
   std::unique_ptr<QtPrinterDevice> own_;
-  bool printerRead_ = false;
   bool partsShown_ = false;
   bool messageShown_ = false;
   HelpBox saved_;
@@ -156,13 +136,10 @@ void PicEdit::wirePrintMenu() {
   }
 }
 
-void PicEdit::setPrintPlatform(PrinterDevice* printer, const ProfileSource* profile) {
-  printing().printerOverride = printer;
-  printing().profileOverride = profile;
-}
+void PicEdit::setPrinter(PrinterDevice* printer) { printing().printerOverride = printer; }
 
 std::filesystem::path PicEdit::printFilePath() const {
-  const std::filesystem::path folder = dataFolder_.empty() ? std::filesystem::current_path() : dataFolder_;
+  const std::filesystem::path folder = dataFolder().empty() ? std::filesystem::current_path() : dataFolder();
   return folder / kPrintFileName;
 }
 
@@ -177,14 +154,12 @@ std::filesystem::path PicEdit::wallpaperFolder() const {
 void PicEdit::MenFilePrint_Click() {
   errors_.Trap("MenFilePrint", [this] {
     Printing& p = printing();
-    p.readPrinter();
     if (list_.PackFrom > 0) orn::PackBad(list_);
     RedrawEnv redraw{list_, sym_, draw_, editor_, pick_, colour_, views_, host_, *this};
     const std::string capture =
-        dataFolder_.empty() ? std::string() : (dataFolder_ / kPrintCaptureName).string();
-    PrintEnv env{redraw,    printState_, file_.PrintMode, PrintInitDone,
-                 p.profile().getInt("intl", "iMeasure", 1),       p.printer(),
-                 p,         p.images,    capture};
+        dataFolder().empty() ? std::string() : (dataFolder() / kPrintCaptureName).string();
+    PrintEnv env{redraw, printState(), file_.PrintMode, PrintInitDone, p.iMeasure(), p.printer(), p,
+                 p.images, capture};
     MenFilePrint(env);
   });
   Picture1->update();
@@ -202,7 +177,7 @@ void PicEdit::MenFilePset_Click() {
 
 void PicEdit::MenSaveBitmap_Click() {
   errors_.Trap("MenSaveBitmap", [this] {
-    MenSaveBitmap(canvas_, dataFolder_.string(), *dialogs_, host_, printing().images);
+    MenSaveBitmap(canvas_, dataFolder().string(), *dialogs_, host_, printing().images);
   });
 }
 
