@@ -176,11 +176,16 @@ void MainMenu::buildRows(QWidget* into) {
   MainMsg = new QLabel(into);
   MainMsg->setObjectName("MainMsg");
   box->addWidget(MainMsg);
+  int widest = 0;
   for (int art = 0; art < 4; ++art) {
     ArtRaft[std::size_t(art)] = buildArtPanel(art);
     box->addWidget(ArtRaft[std::size_t(art)]);
     ArtRaft[std::size_t(art)]->hide();
+    widest = std::max(widest, ArtRaft[std::size_t(art)]->sizeHint().width());
   }
+  // The panel keeps one width whichever art type is shown.
+  const QMargins m = box->contentsMargins();
+  into->setMinimumWidth(widest + m.left() + m.right());
 }
 
 QWidget* MainMenu::buildArtPanel(int art) {
@@ -208,6 +213,8 @@ QWidget* MainMenu::buildArtPanel(int art) {
     connect(MoreMen, &QPushButton::clicked, this, [this] { MoreMen_Click(); });
     grid->addWidget(MoreMen, 0, count, Qt::AlignVCenter);
   }
+  // The samples stand together from the left.
+  grid->setColumnStretch(count + 1, 1);
   return panel;
 }
 
