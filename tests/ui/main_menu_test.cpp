@@ -160,7 +160,8 @@ TEST_F(MainMenuTest, ExtraModelsOpenFromTheMorePopUp) {
 }
 
 // A titled model sample shown from the Model samples keeps its name, and its
-// folded model stands beside the net: the menu's own picture of it.
+// folded model stands in the corner its digit names: the menu's own picture
+// of it. (The corner of each digit: tests/symmetry/model_frame_test.cpp.)
 TEST_F(MainMenuTest, AModelSampleShowsTheMenusPictureOfItsModelInACornerOfTheCanvas) {
   SaveLinePicture(folder.path("OVMOD4A.PNT"), kWhite, "Fire");
   start();
@@ -172,6 +173,15 @@ TEST_F(MainMenuTest, AModelSampleShowsTheMenusPictureOfItsModelInACornerOfTheCan
   EXPECT_TRUE(e.Model().isVisible());
   EXPECT_EQ(e.Model().pos(), e.Picture1->pos() + QPoint(10, 10));
   EXPECT_TRUE(*e.Model().surface() == *fire);
+  // A name without a model digit leaves the picture where it is; the next
+  // load takes it away.
+  e.file().FileName = "/x/OVMODXA.PNT";
+  e.FrameModel(4);
+  EXPECT_TRUE(e.Model().isVisible());
+  EXPECT_EQ(e.Model().pos(), e.Picture1->pos() + QPoint(10, 10));
+  dialogs.opens = {folder.path("STATIC/OVPP1A.PNT").string()};
+  e.menuItem("MenFileLoad(0)")->trigger();
+  EXPECT_FALSE(e.Model().isVisible());
   exitEditor();
 
   // Opened for editing it takes a new name and shows no model.

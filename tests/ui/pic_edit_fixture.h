@@ -51,12 +51,15 @@ class ScriptedHost : public NullHost {
     if (onPump) onPump();
   }
   std::function<void()> onPump;
+  // Runs as each box comes up (a test may fail a command there).
+  std::function<void(const std::string&)> onBox;
   // The Ctrl key as the test holds it.
   bool ctrlKeyDown() const override { return ctrl; }
   bool ctrl = false;
   MsgResult messageBox(const std::string& text, MsgButtons b, MsgIcon,
                        const std::string& title) override {
     boxes.push_back({text, b, title});
+    if (onBox) onBox(text);
     if (!answers.empty()) {
       const MsgResult a = answers.front();
       answers.pop_front();

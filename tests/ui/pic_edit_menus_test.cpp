@@ -83,11 +83,5 @@ TEST_F(PicEditTest, CaptionNamesThePictureWithoutItsExtensionOfEitherCase) {
   EXPECT_EQ(w->windowTitle().toStdString(), "Picture  -  rose");
 }
 
-TEST_F(PicEditTest, StopSignAsksARunningRedrawToStop) {
-  w->StopSign->show();
-  w->StopSign->click();
-  EXPECT_EQ(w->editor().StopFlag, kStopRequested);
-}
-
 }  // namespace
 }  // namespace orn::test

@@ -38,6 +38,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
+class QToolButton;
 
 namespace orn {
 
@@ -181,6 +182,13 @@ class PicEdit : public QMainWindow,
   void EraseC();
   bool SilentErase = false;
 
+  // ---- the Redraw button and the window's side of every redraw ----
+  // The Redraw button (DrawAll(0)) and the 500 ms guard after a redraw
+  // during which it is ignored.
+  QToolButton* DrawAll0 = nullptr;
+  QTimer* NoRedraw = nullptr;
+  void DrawAll_Click(int Index);
+
   // ---- start and exit (pic_edit_start.cpp) ----
   AppState& app() { return app_; }
   // Where the desktop's default printer is asked for (no printer until set).
@@ -260,6 +268,20 @@ class PicEdit : public QMainWindow,
   void ShowSymme(int region) override;
   void SymShowHandles(int mode) override;
   void GeoSh() override;
+  void setToolButtonColor(int tool, Rgb c) override;
+  void setRedrawButtonColor(Rgb c) override;
+  bool dupButtonVisible() const override;
+  void setDupButtonVisible(bool visible) override;
+  void reportCorruptSymmetry() override;
+  void PutSymState(int CurPart) override;
+  void redrawFinished() override;
+  void startNoRedrawTimer() override;
+  bool noRedrawTimerActive() const override;
+  void buildRedrawWidgets();
+  void Trap(const char* tag, int index, const std::function<void()>& command) override;
+  // A resize that came while a redraw walked the list: laid out once the
+  // redraw has ended.
+  bool resizeAfterRedraw_ = false;
 
   // SymSetupHost
   Surface& canvas() override { return canvas_; }
