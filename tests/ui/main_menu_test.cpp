@@ -309,3 +309,20 @@ TEST_F(MainMenuTest, WithoutADefaultPrinterTheEditorStartsWithoutAnErrorBox) {
 
 }  // namespace
 }  // namespace orn::test
+
+namespace orn::test {
+namespace {
+
+TEST_F(MainMenuTest, CanvasClicksWaitUntilTheEditorHasOpened) {
+  start();
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& e = *menu->editor();
+  QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {30, 30});
+  EXPECT_FALSE(e.editor().PicChanged) << "a click while the editor opens is ignored";
+  ASSERT_TRUE(waitFor([&] { return !e.StartLoading && e.StartDone; }));
+  QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {30, 30});
+  EXPECT_TRUE(e.editor().PicChanged);
+}
+
+}  // namespace
+}  // namespace orn::test

@@ -15,6 +15,7 @@
 #include "canvas/redraw.h"
 #include "canvas/tools.h"
 #include "canvas/ui/pic_edit.h"
+#include "platform/one_shot_timer.h"
 #include "canvas/ui/sym_p_load.h"
 #include "canvas/ui/tool_buttons.h"
 #include "colour/standard_colors.h"
@@ -36,15 +37,8 @@ constexpr int kLowColorBits = 16;
 }  // namespace
 
 void PicEdit::buildStartTimers() {
-  const auto oneShot = [this](int ms, auto slot) {
-    auto* t = new QTimer(this);
-    t->setSingleShot(true);
-    t->setInterval(ms);
-    connect(t, &QTimer::timeout, this, slot);
-    return t;
-  };
-  StartTimer = oneShot(kStartDelayMs, [this] { StartTimer_Timer(); });
-  LoadTimer = oneShot(kStartDelayMs, [this] { LoadTimer_Timer(); });
+  StartTimer = OneShotTimer(this, kStartDelayMs, [this] { StartTimer_Timer(); });
+  LoadTimer = OneShotTimer(this, kStartDelayMs, [this] { LoadTimer_Timer(); });
   // Retried until a running redraw or load has ended.
   ReturnToMain = new QTimer(this);
   ReturnToMain->setInterval(kReturnRetryMs);
