@@ -1,8 +1,9 @@
 #include "canvas/page_shape.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
+
+#include "model/leading_number.h"
 
 namespace orn {
 
@@ -34,18 +35,6 @@ std::string RatioDefaultText(int canvasW, int canvasH) {
   std::string text = hundredths < 0 ? "" : " ";
   text += buf;
   return text;
-}
-
-double LeadingNumber(const std::string& text) {
-  std::size_t i = text.find_first_not_of(" \t");
-  if (i == std::string::npos) return 0.0;
-  const bool plus = text[i] == '+';
-  if (plus) ++i;
-  double v = 0.0;
-  const char* begin = text.data() + i;
-  const auto [end, ec] = std::from_chars(begin, text.data() + text.size(), v);
-  if (ec != std::errc() || (plus && *begin == '-')) return 0.0;
-  return std::isfinite(v) ? v : 0.0;
 }
 
 std::optional<float> RatioReply(const std::string& reply) {

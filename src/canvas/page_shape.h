@@ -22,8 +22,4 @@ std::string RatioDefaultText(int canvasW, int canvasH);
 // shrink below a pixel gives nothing.
 std::optional<float> RatioReply(const std::string& reply);
 
-// The number a text begins with, after any blanks; 0 when it begins with
-// none.
-double LeadingNumber(const std::string& text);
-
 }  // namespace orn

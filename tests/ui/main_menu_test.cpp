@@ -104,7 +104,7 @@ TEST_F(MainMenuTest, FirstStartMovesTheSamplesShowsTheirPreviewsAndRestoresTheLa
   EXPECT_EQ(menu->MainMsg->text(), "Click on the drawing below that you want to edit");
   EXPECT_TRUE(menu->ArtRaft[kArtDrawing]->isVisible());
   EXPECT_FALSE(menu->ArtRaft[kArtPattern]->isVisible());
-  EXPECT_EQ(state.PrintOrientation, 1);
+  EXPECT_EQ(state.Print.PrintOrientation, 1);
   // Present samples show their previews; a missing one shows none.
   EXPECT_FALSE(menu->samples[kArtDrawing][1]->icon().isNull());
   EXPECT_TRUE(menu->samples[kArtDrawing][0]->icon().isNull());
@@ -233,7 +233,7 @@ TEST_F(MainMenuTest, QuittingWritesTheMenuChoices) {
   start();
   QTest::mouseClick(menu->MaMode[kStartRepaint], Qt::LeftButton);
   QTest::mouseClick(menu->MaPat[kArtModel], Qt::LeftButton);
-  state.PrintOrientation = 1;
+  state.Print.PrintOrientation = 1;
   menu->close();
   MenuSettings s;
   ASSERT_TRUE(ReadOrniskDat(folder.path("Ornisk.Dat"), s));
@@ -301,10 +301,27 @@ TEST_F(MainMenuTest, WithoutADefaultPrinterTheEditorStartsWithoutAnErrorBox) {
   start();
   open(kStartEdit, kArtRose, 0);
   PicEdit& e = openedEditor();
-  EXPECT_EQ(e.PrinterName, "");
-  EXPECT_FALSE(e.SetupPanelOn);
+  EXPECT_EQ(e.printState().PrinterName, "");
+  EXPECT_FALSE(e.printState().SetupPanelOn);
   EXPECT_TRUE(host.boxes.empty());
   EXPECT_FALSE(e.errors().state().ErrorBoxOpen);
+}
+
+}  // namespace
+}  // namespace orn::test
+
+namespace orn::test {
+namespace {
+
+TEST_F(MainMenuTest, CanvasClicksWaitUntilTheEditorHasOpened) {
+  start();
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& e = *menu->editor();
+  QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {30, 30});
+  EXPECT_FALSE(e.editor().PicChanged) << "a click while the editor opens is ignored";
+  ASSERT_TRUE(waitFor([&] { return !e.StartLoading && e.StartDone; }));
+  QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {30, 30});
+  EXPECT_TRUE(e.editor().PicChanged);
 }
 
 }  // namespace

@@ -123,6 +123,9 @@ class PicEditTest : public ::testing::Test {
     w = std::make_unique<PicEdit>(host, appState, &dialogs);
     w->errors().setEndProgram([this] { ++programEnds; });
     w->show();
+    // The start's two timers fire at once: the editor is open for clicks.
+    w->LoadTimer_Timer();
+    w->StartTimer_Timer();
     QApplication::processEvents();
   }
   void TearDown() override {

@@ -47,6 +47,7 @@ class CanvasWidget;
 class ClickLabel;
 class FileDialogs;
 class PartLabels;
+class PrinterDevice;
 class ProjectPages;
 class SymSetupPanel;
 class SymPLoad;
@@ -206,8 +207,6 @@ class PicEdit : public QMainWindow,
   QTimer* ReturnToMain = nullptr;
   bool StartLoading = false;
   bool StartDone = false;
-  std::string PrinterName;
-  bool SetupPanelOn = false;
   // Leaves the editor: waits for a running redraw or load, offers to save a
   // changed picture, writes "Paint.Dat". False when the editor stays open.
   bool ExitC();
@@ -216,6 +215,24 @@ class PicEdit : public QMainWindow,
   // the menu then calls finishExit(). Unset, the editor simply closes.
   std::function<void()> onExit;
   void finishExit();
+
+  // ---- printing and image export (pic_edit_print.cpp) ----
+  PrintState& printState() { return app_.Print; }
+  void MenFilePrint_Click();
+  void MenFilePset_Click();
+  void MenSaveBitmap_Click();
+  void MenSaveWall_Click();
+  // What the picture save writes for a bitmap: the wallpaper tile while the
+  // wallpaper command measures, else the canvas. An error text on failure.
+  std::optional<std::string> saveCanvasBitmap(const std::string& path);
+  // Prints on `printer` (kept by the caller) instead of the default printer
+  // or its stand-in file; null: back to those.
+  void setPrinter(PrinterDevice* printer);
+  // The PDF file that stands in for a missing printer, and the wallpaper
+  // folder.
+  std::filesystem::path printFilePath() const;
+  std::filesystem::path wallpaperFolder() const;
+  // ---- end of printing and image export ----
 
   // ---- view files, grid and base-shape highlight, model frame ----
   // After a view file was loaded: the hand-over file the sibling product
@@ -362,6 +379,15 @@ class PicEdit : public QMainWindow,
   int canvasLeft_;
   int canvasTop_;
   std::map<std::string, QAction*, std::less<>> items_;
+
+  // Printing and image export (pic_edit_print.cpp).
+  class Printing;
+  struct PrintingDeleter {
+    void operator()(Printing* p) const;
+  };
+  std::unique_ptr<Printing, PrintingDeleter> printing_;
+  void wirePrintMenu();
+  Printing& printing();
 
   // start and exit
   void buildStartTimers();

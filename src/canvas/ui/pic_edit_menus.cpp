@@ -187,6 +187,7 @@ void PicEdit::buildMenus() {
   wireSpecialMenu();
   wireZoomMenu();
   wireOptionsMenu();
+  wirePrintMenu();
   connect(items_["mnuRedraw"], &QAction::triggered, this, [this] { DrawAll(1); });
   connect(items_["PaintOrder"], &QAction::triggered, this, [this] {
     items_["PaintOrder"]->setChecked(PaintOrder_Click(draw_));

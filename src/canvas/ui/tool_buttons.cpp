@@ -186,7 +186,8 @@ void CanvasTools::undoPolyChanged(bool running) {
   }
 }
 
-bool CanvasTools::loading() const { return w_.file().LoadingRecent; }
+// Canvas clicks are ignored while a recent file loads and while the editor opens.
+bool CanvasTools::loading() const { return w_.file().LoadingRecent || w_.StartLoading; }
 
 void CanvasTools::ExitC() { w_.MenFileExit_Click(); }
 
