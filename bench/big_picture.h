@@ -13,7 +13,7 @@
 #include "canvas/redraw.h"
 #include "colour/colour_codes.h"
 #include "model/record_codes.h"
-#include "symmetry/sym_records.h"
+#include "../tests/print/lattice.h"
 
 namespace orn::bench {
 
@@ -56,31 +56,7 @@ struct Picture {
     std::mt19937 rng(7);
     std::uniform_real_distribution<float> ux(2, kCellW - 2), uy(2, kCellH - 2);
 
-    list.CreateItem(kTypeGeometric, 0, 0, 0);
-    for (auto [x, y] : {std::pair{kCellW, 0.f}, {kCellW, kCellH}, {0.f, kCellH}, {0.f, 0.f},
-                        {kCellW / 2, kCellH / 2}}) {
-      list.AddPoint(x, y, kToolPaint);
-    }
-    list.closeRecord();
-    std::vector<SymItem> items;
-    for (int r = 0; r < kRows; ++r) {
-      for (int c = 0; c < kCols; ++c) {
-        SymItem it;
-        it.group = items.empty() ? -1 : 1;
-        it.RefGeo = 0;
-        const float dx = c * kCellW, dy = r * kCellH;
-        it.P0x = dx, it.P0y = dy, it.P1x = dx + kCellW, it.P1y = dy, it.P2x = dx, it.P2y = dy + kCellH;
-        it.handleX = dx + 20, it.handleY = dy + 20;
-        items.push_back(it);
-      }
-    }
-    const int at = list.NumPoints;
-    list.ensureIndex(at + SymBlockLength(int(items.size())) + 1);
-    WriteSymBlock(list, sym, at, items, 1);
-    const int end = at + SymBlockLength(int(items.size()));
-    list.NumPoints = list.ItemHead = list.ItemFirst = static_cast<std::int16_t>(end);
-    list.G0[end] = float(kCodeEnd);
-    list.G1[end] = 0;
+    test::AddLattice(list, sym, kCols, kRows, kCellW, kCellH, 20, 20);
 
     for (int k = 0; k < 1000; ++k) {
       std::vector<std::pair<float, float>> pts;
