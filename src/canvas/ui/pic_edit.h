@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "canvas/colour_tools.h"
 #include "canvas/editor_state.h"
 #include "canvas/progress.h"
 #include "canvas/view_table.h"
@@ -29,9 +30,11 @@
 #include "symmetry/ui/sym_setup_host.h"
 
 class QAction;
+class QFrame;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QScrollBar;
 class QTimer;
 
 namespace orn {
@@ -39,6 +42,12 @@ namespace orn {
 class CanvasTools;
 class CanvasWidget;
 class ClickLabel;
+class ColorsInUseStrip;
+class ColourPanel;
+class CurrentColorBox;
+class CustomColorsBox;
+class PaletteBox;
+class WheelPanel;
 class FileDialogs;
 class PartLabels;
 class SymSetupPanel;
@@ -137,10 +146,6 @@ class PicEdit : public QMainWindow,
   QWidget* DrawTypePanel = nullptr; // the tool button column
   QPushButton* StopSign = nullptr;
   CanvasWidget* Progress = nullptr;
-  QWidget* Picture4 = nullptr;     // current colour
-  QWidget* CinUse = nullptr;       // colours in use
-  QLabel* Label19 = nullptr;
-  QWidget* Wheel = nullptr;
   SymPLoad* loadWindow() const { return SymPLoad_; }
 
   // Redraws the whole picture (Index as the Redraw commands pass it).
@@ -169,11 +174,6 @@ class PicEdit : public QMainWindow,
   void Label6_Click();
   void DebugX_Click(int Index);
   void DebugXC(int Index);
-
-  // Erases all colour from the picture (asks first and redraws afterwards
-  // unless SilentErase is set).
-  void EraseC();
-  bool SilentErase = false;
 
  protected:
   void resizeEvent(QResizeEvent* e) override;
@@ -278,6 +278,44 @@ class PicEdit : public QMainWindow,
   int canvasLeft_;
   int canvasTop_;
   std::map<std::string, QAction*, std::less<>> items_;
+
+  // ---- colour tools (pic_edit_colour.cpp) ----
+ public:
+  // The colour panels, named as the editor's code names them.
+  PaletteBox* Picture3 = nullptr;       // the palette
+  QScrollBar* VScroll2 = nullptr;       // its harmony scroll bar
+  CurrentColorBox* Picture4 = nullptr;  // the current colour
+  ColorsInUseStrip* CinUse = nullptr;   // the colours in use
+  QLabel* Label19 = nullptr;            // their label, red while a swap is armed
+  QFrame* Picture11 = nullptr;          // the frame, red while a swap is armed
+  CustomColorsBox* Picture10 = nullptr; // the custom colours
+  QPushButton* Command4 = nullptr;      // "#", the colour dialog
+  CanvasWidget* Wheel = nullptr;        // the colour wheel
+  WheelPanel* Picture12 = nullptr;      // the wheel's panel in the tool column
+  ColourTools& colourTools() { return *colourTools_; }
+  // Repaints the custom colours (after the settings were read).
+  void DispCustColors();
+  // Sets the custom colours to the base colours; Index 0 asks first.
+  void CustGrayC(int Index);
+  // Erases all colour from the picture: kEraseAsks asks first, selects the
+  // paint tool and redraws; kEraseSilent does neither; kEraseSilentRedraw
+  // only redraws.
+  void EraseC(int SilentErase = kEraseAsks);
+  void ToggleColorTools() override;
+  // The wheel and its panel shown in place of the drawing tools.
+  void setWheelPanelVisible(bool visible);
+  // The canvas's tools changed the current colour or the colours in use.
+  void currentColourChanged();
+  void colorsInUseChanged();
+
+ private:
+  class ColourHooks;
+  void buildColourTools();
+  void wireColourMenu();
+  void placeColourTools();
+  std::unique_ptr<ColourUi> colourHooks_;
+  std::unique_ptr<ColourTools> colourTools_;
+  ColourPanel* colourPanel_ = nullptr;
 };
 
 }  // namespace orn

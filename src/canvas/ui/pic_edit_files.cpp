@@ -202,6 +202,7 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
                               list_.G0[0] == float(kCodeGeometric + kCodeOut);
   setItemEnabled("Editsym", geometricFirst);
   refreshSymmetryControls();
+  colourTools_->showLoadedColours();
 }
 
 // The canvas takes the size stored with the picture; a window of another size
@@ -280,6 +281,7 @@ void PicEdit::afterNew(const NewOutcome& out) {
   for (auto n : {"Zoom(2)", "Zoom(3)", "Zoom(4)", "Zoom(5)", "Zoom(7)"}) setItemVisible(n, false);
   updatePictureMenus();
   refreshSymmetryControls();
+  colourTools_->showLoadedColours();
   if (out.reopened) afterLoad(out.load);
 }
 
