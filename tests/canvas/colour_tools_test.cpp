@@ -285,8 +285,17 @@ TEST(ColourCommands, HidingTheColoursLeavesTheColourHandleToolsAndHidesTheFills)
   EXPECT_EQ(s.pixel(0), kRed);
 }
 
-TEST(ColourCommands, ALoadedPictureBringsAtMostTwoHundredColoursAndTheLastBecomesCurrent) {
+TEST(ColoursInUse, StopAtTwoHundredWhetherPaintedOrLoadedAndTheLastLoadedBecomesCurrent) {
   ColourScene s;
+  s.addShape(kTypePolyLine, {{10, 10}, {100, 10}, {100, 100}, {10, 100}, {10, 10}});
+  s.tool(kToolPaint);
+  for (int k = 1; k <= kMaxColorsInUse + 5; ++k) {
+    s.colour.CurrentColor = Rgb(k);
+    s.click(50, 50);
+  }
+  EXPECT_EQ(s.colour.InUseCount, kMaxColorsInUse);
+  EXPECT_EQ(s.canvas.point(50, 50), kMaxColorsInUse + 5);  // painting goes on
+
   std::vector<ColourUse> many;
   for (int k = 1; k <= 250; ++k) many.push_back({kOffTableCode, Rgb(k)});
   s.t.coloursLoaded(many);
