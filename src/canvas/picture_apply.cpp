@@ -145,15 +145,8 @@ void ApplyPictureFile(FileContext& ctx, const PictureFile& pf, const std::string
   const bool reCreated = ctx.file.LoadOption == kLoadReCreate && CutAfterSymmetry(g0, g1);
 
   DrawingList& list = ctx.list;
-  list.reset();
-  const int end = static_cast<int>(g0.size()) - 1;
-  // The end marker stays at or below the capacity mark, so that the spare
-  // entries past it are there for the next record.
-  while (end > list.ListCapacity) list.BiggerArrays();
-  std::copy(g0.begin(), g0.end(), list.G0.begin());
-  std::copy(g1.begin(), g1.end(), list.G1.begin());
-  list.NumPoints = list.ItemHead = list.ItemFirst = static_cast<std::int16_t>(end);
-  list.PackFrom = 0;
+  // A checked file never holds more entries than the list.
+  list.replaceWith(g0, g1);
 
   ApplyHeader(ctx, pf, report);
   if (reCreated) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "canvas/view_load.h"
 #include "model/file_util.h"
 #include "model/list_edit.h"
 
@@ -130,20 +131,18 @@ LoadOutcome FileLoadC(FileContext& ctx, int kind) {
   }
 
   if (HasExtension(path, "VEW")) {
-    if (auto e = ctx.hooks.loadView(path)) {
+    ctx.hooks.showProgress(0);
+    if (auto e = LoadView(ctx, path, out.report)) {
       out.status = CommandStatus::Failed;
       out.error = *e;
       return out;
     }
-    ctx.file.FileName = kUnNamed;
-    ctx.editor.PicChanged = false;
-    out.report.path = path;
-    out.report.viewFile = true;
-    out.report.windowState = ctx.hooks.windowSizes().windowState == 2 ? 2 : 0;
   } else {
     if (!HasExtension(path, "PNT") && !HasExtension(path, "COL")) {
       out.status = CommandStatus::Failed;
-      out.error = "\"" + FileNameOf(path) + "\" is not a picture file.";
+      out.error = "\"";
+      out.error += FileNameOf(path);
+      out.error += "\" is not a picture file.";
       return out;
     }
     ctx.hooks.showProgress(0);

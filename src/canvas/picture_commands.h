@@ -16,6 +16,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "canvas/editor_state.h"
@@ -120,11 +121,15 @@ class FileHooks {
   // Removes all paint from the list without asking or redrawing, clears the
   // colours in use, and shows the colour wheel.
   virtual void eraseColours() {}
-  // Imports a view file into the list and view table; an error text when it
-  // cannot.
-  virtual std::optional<std::string> loadView(const std::string& path) {
-    return "\"" + path + "\" cannot be loaded: view files are not supported.";
+  // The room the window's layout gives the canvas: its inner area less the
+  // tool column, the colour panel and the bottom strip.
+  virtual std::pair<int, int> canvasRoom() {
+    const WindowSizes s = windowSizes();
+    return {s.canvasWidth, s.canvasHeight};
   }
+  // A view file was imported: the canvas takes the view's size, and later
+  // layouts keep its proportions (height / width).
+  virtual void viewCanvas(int /*width*/, int /*height*/, double /*aspect*/) {}
   // Saves the canvas as a bitmap file; an error text on failure.
   virtual std::optional<std::string> saveBitmap(const std::string& /*path*/) { return std::nullopt; }
   // Derives and saves the standard colours after a colour file was saved.

@@ -1,6 +1,7 @@
 #pragma once
 // Conversions from the program's colour values (red in the low byte) to Qt's.
 #include <QColor>
+#include <QImage>
 #include <QString>
 
 #include "platform/core/surface.h"
@@ -16,6 +17,13 @@ inline QString colourStyle(Rgb c, const QString& extra = QString()) {
   QString sheet = QString("background-color: %1;").arg(toQColor(c).name());
   if (!extra.isEmpty()) sheet += ' ' + extra;
   return sheet;
+}
+
+// A copy of a surface as a Qt image, pixel for pixel.
+inline QImage toQImage(const Surface& s) {
+  return QImage(reinterpret_cast<const uchar*>(s.pixels()), s.width(), s.height(), s.width() * 4,
+                QImage::Format_RGBX8888)
+      .copy();
 }
 
 }  // namespace orn

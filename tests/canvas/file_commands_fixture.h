@@ -25,6 +25,11 @@ class RecordingHooks : public FileHooks {
   void eraseColours() override { ++erased; }
   std::optional<std::string> saveBitmap(const std::string& path) override { bitmaps.push_back(path); return {}; }
   void saveStandardColors() override { ++standardColours; }
+  struct ViewCanvas {
+    int width = 0, height = 0;
+    double aspect = 0;
+  } viewCanvasSet;
+  void viewCanvas(int width, int height, double aspect) override { viewCanvasSet = {width, height, aspect}; }
 };
 
 // One editor's state with its file commands' helpers.

@@ -100,7 +100,11 @@ class PicEditTest : public ::testing::Test {
            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
-    w = std::make_unique<PicEdit>(host, &dialogs);
+    // A program folder with the standard colours the program ships.
+    std::filesystem::copy_file(std::filesystem::path(ORNIVALE_SOURCE_DIR) / "data" / "Standard.Clr",
+                               dir / "Standard.Clr");
+    appState.AppFolder = appState.DataFolder = dir.string() + "/";
+    w = std::make_unique<PicEdit>(host, appState, &dialogs);
     w->errors().setEndProgram([this] { ++programEnds; });
     w->show();
     QApplication::processEvents();
@@ -194,6 +198,7 @@ class PicEditTest : public ::testing::Test {
 
   ScriptedHost host;
   ScriptedDialogs dialogs;
+  AppState appState;
   std::unique_ptr<PicEdit> w;
   std::filesystem::path dir;
   int programEnds = 0;

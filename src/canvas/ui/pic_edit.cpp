@@ -44,7 +44,7 @@ constexpr int kLabel6Pos = 2;
 
 }  // namespace
 
-PicEdit::PicEdit(Host& host, FileDialogs* dialogs, QWidget* parent)
+PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, QWidget* parent)
     : QMainWindow(parent),
       host_(host),
       dialogs_(dialogs),
@@ -52,7 +52,8 @@ PicEdit::PicEdit(Host& host, FileDialogs* dialogs, QWidget* parent)
       canvas_(kDesignCanvasWidth, kDesignCanvasHeight, kWhite),
       progress_(kProgressWidth, kProgressHeight, kWhite),
       canvasLeft_(kCanvasLeft),
-      canvasTop_(kCanvasTop) {
+      canvasTop_(kCanvasTop),
+      app_(app) {
   setObjectName("PicEdit");
   if (!dialogs_) {
     ownDialogs_ = std::make_unique<QtFileDialogs>(this);
@@ -62,8 +63,9 @@ PicEdit::PicEdit(Host& host, FileDialogs* dialogs, QWidget* parent)
   errors_.setErrorBoxWindow([this](const std::string& text) { return ErrorMsgBox::ask(this, text); });
   buildWidgets();
   buildMenus();
-  startEmpty();
+  buildStartTimers();
   tools_ = new CanvasTools(*this);
+  Form_Load();
 }
 
 PicEdit::~PicEdit() = default;
@@ -123,26 +125,6 @@ void PicEdit::buildWidgets() {
   resizeCanvas(canvas_.width(), canvas_.height());
   placeColourPanel();
   placeBottomStrip();
-}
-
-// The editor as it opens: an empty picture, the editing menus, no caption of
-// a picture yet.
-void PicEdit::startEmpty() {
-  setWindowTitle("Ornivale");
-  file_.DocWord = "Picture";
-  setItemVisible("MenFileLoad(1)", false);
-  setItemVisible("DebugXX", false);
-  setItemVisible("Th", false);
-  setItemEnabled("Th", false);
-  MenusAllOptions(false);
-  MenusShowMode(true);
-  MenEnable(true);
-
-  file_.NewInLoad = true;
-  FileContext ctx = fileContext();
-  afterNew(orn::FileNew(ctx));
-  file_.NewInLoad = false;
-  EditStartDir = std::filesystem::current_path().string();
 }
 
 // ---- layout ---------------------------------------------------------------------
@@ -262,23 +244,5 @@ void PicEdit::DrawAll(int index) {
 void PicEdit::progressChanged() { Progress->update(); }
 
 void PicEdit::setStopSignVisible(bool on) { StopSign->setVisible(on); }
-
-// ---- leaving -----------------------------------------------------------------------
-
-void PicEdit::closeEvent(QCloseEvent* e) {
-  if (RedrawRunning(editor_)) {
-    // A running redraw is stopped first; the window closes once it has.
-    editor_.StopFlag = kStopRequested;
-    e->ignore();
-    QTimer::singleShot(300, this, [this] { close(); });
-    return;
-  }
-  if (!offerSave()) {
-    e->ignore();
-    return;
-  }
-  SymPLoad_->hide();
-  e->accept();
-}
 
 }  // namespace orn

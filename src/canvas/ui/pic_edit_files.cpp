@@ -152,6 +152,8 @@ void PicEdit::reportFailure(const std::string& text, const std::string& title) {
 }
 
 void PicEdit::afterLoad(const LoadOutcome& out) {
+  // A load that got as far as a file hides the model picture of the last one.
+  if (out.status != CommandStatus::Cancelled && Model_ != nullptr) Model_->hide();
   if (out.status == CommandStatus::Failed) {
     // Nothing of the open picture was touched; say why the file was refused.
     reportFailure(out.error, "Load Picture");
@@ -161,7 +163,8 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   const LoadReport& r = out.report;
 
   updatePictureMenus();
-  if (r.viewRowsRead) {
+  // A view starts with the page menus of a new picture.
+  if (r.viewRowsRead || r.viewFile) {
     for (int i = 1; i <= 7; ++i) setItemVisible("Zoom(" + std::to_string(i) + ")", false);
     for (int i = 1; i <= std::min(editor_.ProjPages, 6); ++i)
       setItemVisible("Zoom(" + std::to_string(i) + ")", true);
@@ -197,6 +200,9 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
     FormRSZ();
   }
   if (!editor_.SkipSplineRedraw) DrawAll(1);
+  frameLoadedModel();
+
+  if (r.viewFile) afterViewLoad();
 
   const bool geometricFirst = list_.G0[0] == float(kCodeGeometric) ||
                               list_.G0[0] == float(kCodeGeometric + kCodeOut);
