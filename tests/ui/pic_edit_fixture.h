@@ -52,12 +52,15 @@ class ScriptedHost : public NullHost {
     if (onPump) onPump();
   }
   std::function<void()> onPump;
+  // Runs as each box comes up (a test may fail a command there).
+  std::function<void(const std::string&)> onBox;
   // The Ctrl key as the test holds it.
   bool ctrlKeyDown() const override { return ctrl; }
   bool ctrl = false;
   MsgResult messageBox(const std::string& text, MsgButtons b, MsgIcon,
                        const std::string& title) override {
     boxes.push_back({text, b, title});
+    if (onBox) onBox(text);
     if (!answers.empty()) {
       const MsgResult a = answers.front();
       answers.pop_front();
@@ -107,6 +110,9 @@ class PicEditTest : public ::testing::Test {
     w = std::make_unique<PicEdit>(host, appState, &dialogs);
     w->errors().setEndProgram([this] { ++programEnds; });
     w->show();
+    // The start's two timers fire at once: the editor is open for clicks.
+    w->LoadTimer_Timer();
+    w->StartTimer_Timer();
     QApplication::processEvents();
   }
   void TearDown() override {

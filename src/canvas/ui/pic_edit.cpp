@@ -36,8 +36,6 @@ constexpr int kDesignCanvasHeight = 480;
 constexpr int kHelpBoxHeight = 36;
 constexpr int kProgressWidth = 200;
 constexpr int kProgressHeight = 10;
-constexpr int kStopSignPos = 16;
-constexpr int kStopSignSize = 32;
 // The Special menu's hot spot, in the bottom-left corner below the tools.
 constexpr int kLabel6Pos = 2;
 
@@ -84,11 +82,16 @@ void PicEdit::buildWidgets() {
   Picture1->setSurface(&canvas_);
   // Canvas presses: while the symmetry set-up is up its handles take them
   // (routeSetup... return true); other presses go on to the drawing tools.
+  // Each canvas event reports its own failures (the button as the index).
   Picture1->onMouseDown = [this](int b, int s, int x, int y) {
-    if (!routeSetupPress(b, s, float(x), float(y)) && tools_) tools_->engine().P1MD(b, s, float(x), float(y));
+    errors_.Trap("P1MD", b, [&] {
+      if (!routeSetupPress(b, s, float(x), float(y)) && tools_) tools_->engine().P1MD(b, s, float(x), float(y));
+    });
   };
   Picture1->onDoubleClick = [this](int, int, int, int) {
-    if (!routeSetupDoubleClick() && tools_) tools_->engine().P1DBL();
+    errors_.Trap("P1DBL", [this] {
+      if (!routeSetupDoubleClick() && tools_) tools_->engine().P1DBL();
+    });
   };
 
   Text1 = new QLabel(inner_);
@@ -102,13 +105,6 @@ void PicEdit::buildWidgets() {
   Progress->setObjectName("Progress");
   Progress->setSurface(&progress_);
 
-  StopSign = new QPushButton("Stop", inner_);
-  StopSign->setObjectName("StopSign");
-  StopSign->setToolTip("Stop");
-  StopSign->setGeometry(kStopSignPos, kStopSignPos, kStopSignSize, kStopSignSize);
-  StopSign->hide();
-  connect(StopSign, &QPushButton::clicked, this, [this] { StopSign_Click(editor_); });
-
   buildColourTools();
 
   SymPLoad_ = new SymPLoad(this);
@@ -121,6 +117,7 @@ void PicEdit::buildWidgets() {
 
   buildSymmetryWidgets();
   buildSpecialWidgets();
+  buildRedrawWidgets();
 
   resizeCanvas(canvas_.width(), canvas_.height());
   placeColourPanel();
@@ -145,12 +142,20 @@ void PicEdit::placeBottomStrip() {
   Text1->setGeometry(kCanvasLeft, top + 4, std::max(inner_->width() - kFreeWidth, 1),
                      kHelpBoxHeight);
   Progress->setGeometry(kCanvasLeft, top + kHelpBoxHeight + 10, kProgressWidth, kProgressHeight);
+  // The stop button stands below the tool column, left of the help box and
+  // the progress strip, where it hides nothing during a redraw.
+  StopSign->move((kCanvasLeft - StopSign->width()) / 2, top + (kFreeHeight - StopSign->height()) / 2);
   Label6->move(kLabel6Pos, std::max(fh - Label6->height() - kLabel6Pos, 0));
   placePartLabels();
 }
 
 void PicEdit::FormRSZ() {
   layoutTimer_->stop();
+  if (RedrawRunning(editor_)) {
+    // The list must not be rescaled under the walk: lay out when it ends.
+    resizeAfterRedraw_ = true;
+    return;
+  }
   errors_.Trap("FormRSZ", [this] { formRszSteps(); });
 }
 
@@ -232,17 +237,5 @@ void PicEdit::CopyBMAPtoPicture() {
   canvas_.blit(0, 0, canvas_.width(), canvas_.height(), bmap_, 0, 0);
   Picture1->update();
 }
-
-// ---- redraw ----------------------------------------------------------------------
-
-void PicEdit::DrawAll(int index) {
-  RedrawEnv env{list_, sym_, draw_, editor_, pick_, colour_, views_, host_, *this};
-  orn::DrawAll(env, index);
-  Picture1->update();
-}
-
-void PicEdit::progressChanged() { Progress->update(); }
-
-void PicEdit::setStopSignVisible(bool on) { StopSign->setVisible(on); }
 
 }  // namespace orn

@@ -41,6 +41,7 @@ class QMenu;
 class QPushButton;
 class QScrollBar;
 class QTimer;
+class QToolButton;
 
 namespace orn {
 
@@ -55,6 +56,7 @@ class PaletteBox;
 class WheelPanel;
 class FileDialogs;
 class PartLabels;
+class PrinterDevice;
 class SymSetupPanel;
 class SymPLoad;
 
@@ -181,6 +183,13 @@ class PicEdit : public QMainWindow,
   void DebugX_Click(int Index);
   void DebugXC(int Index);
 
+  // ---- the Redraw button and the window's side of every redraw ----
+  // The Redraw button (DrawAll(0)) and the 500 ms guard after a redraw
+  // during which it is ignored.
+  QToolButton* DrawAll0 = nullptr;
+  QTimer* NoRedraw = nullptr;
+  void DrawAll_Click(int Index);
+
   // ---- start and exit (pic_edit_start.cpp) ----
   AppState& app() { return app_; }
   // Where the desktop's default printer is asked for (no printer until set).
@@ -196,8 +205,6 @@ class PicEdit : public QMainWindow,
   QTimer* ReturnToMain = nullptr;
   bool StartLoading = false;
   bool StartDone = false;
-  std::string PrinterName;
-  bool SetupPanelOn = false;
   // Leaves the editor: waits for a running redraw or load, offers to save a
   // changed picture, writes "Paint.Dat". False when the editor stays open.
   bool ExitC();
@@ -206,6 +213,24 @@ class PicEdit : public QMainWindow,
   // the menu then calls finishExit(). Unset, the editor simply closes.
   std::function<void()> onExit;
   void finishExit();
+
+  // ---- printing and image export (pic_edit_print.cpp) ----
+  PrintState& printState() { return app_.Print; }
+  void MenFilePrint_Click();
+  void MenFilePset_Click();
+  void MenSaveBitmap_Click();
+  void MenSaveWall_Click();
+  // What the picture save writes for a bitmap: the wallpaper tile while the
+  // wallpaper command measures, else the canvas. An error text on failure.
+  std::optional<std::string> saveCanvasBitmap(const std::string& path);
+  // Prints on `printer` (kept by the caller) instead of the default printer
+  // or its stand-in file; null: back to those.
+  void setPrinter(PrinterDevice* printer);
+  // The PDF file that stands in for a missing printer, and the wallpaper
+  // folder.
+  std::filesystem::path printFilePath() const;
+  std::filesystem::path wallpaperFolder() const;
+  // ---- end of printing and image export ----
 
   // ---- view files, grid and base-shape highlight, model frame ----
   // After a view file was loaded: the hand-over file the sibling product
@@ -260,6 +285,20 @@ class PicEdit : public QMainWindow,
   void ShowSymme(int region) override;
   void SymShowHandles(int mode) override;
   void GeoSh() override;
+  void setToolButtonColor(int tool, Rgb c) override;
+  void setRedrawButtonColor(Rgb c) override;
+  bool dupButtonVisible() const override;
+  void setDupButtonVisible(bool visible) override;
+  void reportCorruptSymmetry() override;
+  void PutSymState(int CurPart) override;
+  void redrawFinished() override;
+  void startNoRedrawTimer() override;
+  bool noRedrawTimerActive() const override;
+  void buildRedrawWidgets();
+  void Trap(const char* tag, int index, const std::function<void()>& command) override;
+  // A resize that came while a redraw walked the list: laid out once the
+  // redraw has ended.
+  bool resizeAfterRedraw_ = false;
 
   // SymSetupHost
   Surface& canvas() override { return canvas_; }
@@ -338,6 +377,15 @@ class PicEdit : public QMainWindow,
   int canvasLeft_;
   int canvasTop_;
   std::map<std::string, QAction*, std::less<>> items_;
+
+  // Printing and image export (pic_edit_print.cpp).
+  class Printing;
+  struct PrintingDeleter {
+    void operator()(Printing* p) const;
+  };
+  std::unique_ptr<Printing, PrintingDeleter> printing_;
+  void wirePrintMenu();
+  Printing& printing();
 
   // start and exit
   void buildStartTimers();

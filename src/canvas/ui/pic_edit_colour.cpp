@@ -87,9 +87,6 @@ void PicEdit::buildColourTools() {
   Command4 = colourPanel_->Command4;
   Wheel = colourPanel_->Wheel;
   Picture12 = colourPanel_->Picture12;
-  // The stop button stays above the wheel's panel.
-  StopSign->raise();
-
   ColourTools& t = *colourTools_;
   Picture3->onPress = [this](int b, int s, float x, float y) {
     errors_.Trap("P3MD", b, [&] { colourTools_->P3MD(b, s, x, y); });

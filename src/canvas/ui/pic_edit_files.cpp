@@ -161,6 +161,7 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   }
   if (out.status != CommandStatus::Done) return;
   const LoadReport& r = out.report;
+  printState().ModelNumber = r.ModelNumber;
 
   updatePictureMenus();
   // A view starts with the page menus of a new picture.

@@ -1,7 +1,5 @@
 #pragma once
 // What the file commands ask of the editor window (internal to the window).
-#include <QImage>
-
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -81,12 +79,7 @@ class PicEdit::Hooks : public FileHooks {
   }
 
   std::optional<std::string> saveBitmap(const std::string& path) override {
-    const Surface& s = w_.canvas_;
-    QImage img(reinterpret_cast<const uchar*>(s.pixels()), s.width(), s.height(), s.width() * 4,
-               QImage::Format_RGBX8888);
-    if (!img.convertToFormat(QImage::Format_RGB888).save(QString::fromStdString(path), "BMP"))
-      return "\"" + path + "\" could not be written.";
-    return std::nullopt;
+    return w_.saveCanvasBitmap(path);
   }
 
   // A load that repaints the picture starts it without colours and with the

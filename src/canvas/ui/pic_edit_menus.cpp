@@ -185,6 +185,7 @@ void PicEdit::buildMenus() {
   wireFileMenu();
   wireSymmetryMenu();
   wireSpecialMenu();
+  wirePrintMenu();
   wireColourMenu();
   connect(items_["mnuRedraw"], &QAction::triggered, this, [this] { DrawAll(1); });
   connect(items_["PaintOrder"], &QAction::triggered, this, [this] {

@@ -15,11 +15,13 @@
 #include "canvas/redraw.h"
 #include "canvas/tools.h"
 #include "canvas/ui/pic_edit.h"
+#include "platform/one_shot_timer.h"
 #include "canvas/ui/sym_p_load.h"
 #include "canvas/ui/tool_buttons.h"
 #include "colour/standard_colors.h"
 #include "platform/canvas_widget.h"
 #include "platform/core/app_folder.h"
+#include "print/printer_setup.h"
 #include "shell/paint_dat.h"
 
 namespace orn {
@@ -32,23 +34,11 @@ constexpr int kStartLine = 1000;
 constexpr int kStartLineAfterProbes = 1001;
 constexpr int kLowColorBits = 16;
 
-// A printer whose set-up dialog opens with the print dialog.
-bool wantsSetupPanel(const std::string& printerName) {
-  return upperAscii(printerName).find("HP DESKJET") != std::string::npos;
-}
-
 }  // namespace
 
 void PicEdit::buildStartTimers() {
-  const auto oneShot = [this](int ms, auto slot) {
-    auto* t = new QTimer(this);
-    t->setSingleShot(true);
-    t->setInterval(ms);
-    connect(t, &QTimer::timeout, this, slot);
-    return t;
-  };
-  StartTimer = oneShot(kStartDelayMs, [this] { StartTimer_Timer(); });
-  LoadTimer = oneShot(kStartDelayMs, [this] { LoadTimer_Timer(); });
+  StartTimer = OneShotTimer(this, kStartDelayMs, [this] { StartTimer_Timer(); });
+  LoadTimer = OneShotTimer(this, kStartDelayMs, [this] { LoadTimer_Timer(); });
   // Retried until a running redraw or load has ended.
   ReturnToMain = new QTimer(this);
   ReturnToMain->setInterval(kReturnRetryMs);
@@ -86,8 +76,7 @@ void PicEdit::Form_Load() {
     LowColorDisplay = screen && screen->depth() < kLowColorBits;
   }) && step(kStartLineAfterProbes, [this] {
     // No default printer is no fault: the name stays empty.
-    PrinterName = profile_->defaultPrinterName();
-    SetupPanelOn = wantsSetupPanel(PrinterName);
+    ReadDefaultPrinter(app_.Print, Profile(*profile_));
     setItemVisible("Th", false);
     setItemEnabled("Th", false);
     if (app_.DataFolder.empty()) app_.DataFolder = app_.AppFolder;
@@ -161,11 +150,11 @@ void PicEdit::Form_Load() {
 // gives the defaults without a word.
 void PicEdit::readSettings() {
   const std::filesystem::path folder = dataFolder();
-  const PaintDatRead r = ReadPaintDat(folder / kPaintDatName, app_.PrintOrientation,
+  const PaintDatRead r = ReadPaintDat(folder / kPaintDatName, app_.Print.PrintOrientation,
                                       colour_.DitheredDisplay);
   const EditorSettings& s = r.settings;
-  app_.PrintOrientation = s.PrintOrientation;
-  app_.PrintQuality = s.PrintQuality;
+  app_.Print.PrintOrientation = s.PrintOrientation;
+  app_.Print.PrintQuality = s.PrintQuality;
   draw_.LineWidth = s.LineWidth;
   canvas_.setPenWidth(s.LineWidth);
   MouseState& ms = tools_->engine().ms;
@@ -264,10 +253,10 @@ bool PicEdit::ExitC() {
 
 void PicEdit::SaveSettings() {
   EditorSettings s = settings_;
-  s.PrintOrientation = app_.PrintOrientation;
+  s.PrintOrientation = app_.Print.PrintOrientation;
   s.LineWidth = draw_.LineWidth;
   s.SnapSize = tools_->engine().ms.SnapSize;
-  s.PrintQuality = app_.PrintQuality;
+  s.PrintQuality = app_.Print.PrintQuality;
   s.DrawCursor = tools_->engine().ms.DrawCursor;
   s.RecentFiles = file_.RecentFiles;
   s.CustomPalette = colour_.CustomPalette;
