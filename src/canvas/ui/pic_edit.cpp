@@ -63,6 +63,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, QWidget* paren
   buildMenus();
   buildStartTimers();
   tools_ = new CanvasTools(*this);
+  showOptionStates();
   Form_Load();
 }
 
@@ -118,6 +119,7 @@ void PicEdit::buildWidgets() {
   buildSymmetryWidgets();
   buildSpecialWidgets();
   buildRedrawWidgets();
+  buildViewWidgets();
 
   resizeCanvas(canvas_.width(), canvas_.height());
   placeColourPanel();

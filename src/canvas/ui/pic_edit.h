@@ -57,8 +57,10 @@ class WheelPanel;
 class FileDialogs;
 class PartLabels;
 class PrinterDevice;
+class ProjectPages;
 class SymSetupPanel;
 class SymPLoad;
+class ZoomControl;
 
 class PicEdit : public QMainWindow,
                 private MenuItems,
@@ -399,6 +401,50 @@ class PicEdit : public QMainWindow,
   const ProfileSource* profile_ = &noProfile_;
   bool exiting_ = false;
   bool exitDone_ = false;
+
+  // ---- views, zoom, picture shape and drawing options ----------------------
+  // (pic_edit_zoom.cpp, pic_edit_options.cpp)
+ public:
+  // The "&Zoom" menu and the zoom box; the picture shape and project pages.
+  ZoomControl& zoom() { return *zoom_; }
+  ProjectPages& pages() { return *pages_; }
+  // The menu items by name, with the menu states' rules.
+  MenuItems& menus() { return *this; }
+  // Sizes the canvas for a stored view; the layout that follows fits it to
+  // the window and rescales the picture with it.
+  void sizeCanvas(int w, int h);
+  // The part labels, when the picture has parts and the editor draws.
+  void showPartLabels();
+  // The Redraw button, put away while a panel owns the canvas.
+  void setRedrawButtonVisible(bool visible);
+  // "&Back" for the symmetry set-up, and the view of a part's reference shape.
+  void ZoomBack() override;
+  void CalcItemView(int part, int header) override;
+
+  // The "&Options" menu's drawing options.
+  void MenOptionsGravity_Click();
+  void MenOptionsLine_Click();
+  void MenOpSplineC();
+  void MenOptionSound_Click();
+  void PickDrawCurse_Click(int Index);
+  void ExtendV_Click(int Index);
+  // "&Snap n..." for the snap distance in force.
+  void setSnapCaption();
+  // The check marks of the switches, as the settings stand.
+  void showOptionStates();
+  // The spline tools and their menu check, as AllowSplines stands.
+  void showSplineTools();
+
+ private:
+  void buildViewWidgets();
+  void wireZoomMenu();
+  void wireOptionsMenu();
+  // After every full redraw that ran: the panels that own the canvas keep
+  // the menus away, and the zoom box goes back over the picture.
+  void afterRedraw();
+
+  ZoomControl* zoom_ = nullptr;
+  ProjectPages* pages_ = nullptr;
 
   // ---- colour tools (pic_edit_colour.cpp) ----
  public:
