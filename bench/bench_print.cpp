@@ -16,7 +16,7 @@
 
 #include <filesystem>
 
-#include "big_picture.h"
+#include "grid_picture.h"
 #include "platform/qt_colour.h"
 #include "print/bitmap_export.h"
 #include "print/enlarged_bitmap.h"
@@ -57,8 +57,28 @@ class FixedLayout : public PrintWindow {
   int style_, w_, h_;
 };
 
+// The grid picture of the redraw benchmark, with 200 PAINT records.
+struct Picture {
+  DrawingList list;
+  SymState sym;
+  DrawContext ctx;
+  EditorState ed;
+  PickState pick;
+  ColourState colour;
+  ViewTable views;
+  NullHost host;
+  EditorControls ui;
+  Surface canvas{bench::kGridWidth, bench::kGridHeight, kWhite};
+
+  Picture() {
+    ctx.Picture1 = &canvas;
+    bench::BuildGridPicture(list, sym, 1000, 200);
+  }
+  RedrawEnv env() { return RedrawEnv{list, sym, ctx, ed, pick, colour, views, host, ui}; }
+};
+
 struct Printing {
-  bench::Picture p{1, 200};
+  Picture p;
   RedrawEnv redraw = p.env();
   PrintState ps;
   int PrintMode = 0;
