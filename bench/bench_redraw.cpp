@@ -10,6 +10,7 @@
 #include "canvas/plot_lines.h"
 #include "redraw_picture.h"
 #include "symmetry/replication.h"
+#include "symmetry/sym_table.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 
 #include "canvas/zoom_views.h"
 #include "redraw_picture.h"
+#include "symmetry/sym_table.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ double seconds(Clock::duration d) { return std::chrono::duration<double>(d).coun
 
 ZoomBoxState HalfSizeBox() {
   ZoomBoxState b;
-  CalcBox(b, bench::kWidth, bench::kHeight);
+  CalcBox(b, bench::kGridWidth, bench::kGridHeight);
   b.ViewInvScale = 0.5f;
   GeoRotate(b);
   return b;
@@ -30,7 +31,7 @@ void runZoom(benchmark::State& state, bool stepBack) {
   Picture p(1, 200);
   RedrawEnv e = p.env();
   const ZoomBoxState box = HalfSizeBox();
-  const int w = bench::kWidth, h = bench::kHeight;
+  const int w = bench::kGridWidth, h = bench::kGridHeight;
   auto zoomIn = [&] {
     SaveScale(p.views, w, h);
     ApplyBoxView(p.views, p.list, box, w, h);
