@@ -139,6 +139,11 @@ TEST(ColourSwap, AColourAlreadyInUseIsAskedForAndAClickPastTheSwatchesKeepsTheSw
   s.t.CinUse_MouseDown(1, 0, 0.5f, 5.5f);  // no swatch there
   EXPECT_EQ(s.ed.ColorMode, kColorSwapArmed);
   EXPECT_EQ(s.cui.swatches.back(), -1);
+  s.ed.DrawBusy = true;  // nor while a redraw runs
+  s.clickSwatch(2);
+  s.ed.DrawBusy = false;
+  EXPECT_EQ(s.ed.ColorMode, kColorSwapArmed);
+  EXPECT_TRUE(s.host.asked.empty());
 
   const DrawingList before = s.list;
   s.host.answer = MsgResult::Cancel;
