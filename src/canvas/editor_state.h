@@ -93,6 +93,9 @@ struct EditorState {
   // The picture has changed since it was last saved.
   bool PicChanged = false;
 
+  // "S&ound On": the user's sound switch (nothing else depends on it).
+  bool SoundOn = true;
+
   // Project pages: lines between the pages are drawn in the project view.
   bool ProjectView = false;
   int ProjPages = 1;

@@ -4,52 +4,52 @@
 #include <cmath>
 
 #include "canvas/redraw.h"
-#include "model/picture_io.h"
-#include "shell/model_view.h"
+#include "model/record_codes.h"
 
 namespace orn {
 
 namespace {
 
-class NoDialogs : public FileDialogs {
- public:
-  std::optional<std::string> openFile(const FileDialogRequest&) override { return std::nullopt; }
-  std::optional<std::string> saveFile(const FileDialogRequest&) override { return std::nullopt; }
-};
-
 bool sane(float v) { return std::isfinite(v) && v >= 16.0f && v <= 8000.0f; }
+
+// The canvas a picture that stores none needs: one that holds all the points
+// of its records with a small margin.
+std::pair<int, int> CanvasOfPoints(const DrawingList& list) {
+  float right = 0, bottom = 0;
+  FrameWalker walk(list, 0);
+  Frame f;
+  while (walk.next(f)) {
+    if (f.kind != FrameKind::Record) continue;
+    for (int i = f.first; i <= f.last; ++i)
+      if (list.G0[i] >= 0 && list.G0[i] < 8000 && list.G1[i] >= 0 && list.G1[i] < 8000) {
+        right = std::max(right, list.G0[i]);
+        bottom = std::max(bottom, list.G1[i]);
+      }
+  }
+  return {std::max(16, int(std::ceil(right)) + 10), std::max(16, int(std::ceil(bottom)) + 10)};
+}
 
 }  // namespace
 
 std::optional<Surface> RenderPictureFile(const PictureFile& pf, const std::string& path, bool fills) {
   // An editor of its own, loaded through the program's loader.
-  DrawingList list;
-  ViewTable views;
-  EditorState ed;
-  DrawContext draw;
-  SymState sym;
-  PictureSettings pic;
-  FileState file;
-  NullHost host;
-  NoDialogs dialogs;
-  FileHooks hooks;
-  FileContext ctx{list, views, ed, draw, sym, pic, file, host, dialogs, hooks};
+  OffscreenEditor e;
   LoadReport report;
-  ApplyPictureFile(ctx, pf, path, report);
-  ed.ColorToolsOn = fills;
+  e.load(pf, path, report);
+  e.editor.ColorToolsOn = fills;
 
-  int w = kDefaultRenderWidth, h = kDefaultRenderHeight;
+  auto [w, h] = CanvasOfPoints(e.list);
   if (report.hasStoredSizes && sane(report.storedCanvasWidth) && sane(report.storedCanvasHeight)) {
     w = int(std::lround(report.storedCanvasWidth));
     h = int(std::lround(report.storedCanvasHeight));
   }
-  Surface canvas(w, h, draw.PicBackColor);
-  canvas.setPenWidth(draw.LineWidth);
-  draw.Picture1 = &canvas;
+  Surface canvas(w, h, e.draw.PicBackColor);
+  canvas.setPenWidth(e.draw.LineWidth);
+  e.draw.Picture1 = &canvas;
   PickState pick;
   ColourState colour;
   EditorControls ui;
-  RedrawEnv env{list, sym, draw, ed, pick, colour, views, host, ui};
+  RedrawEnv env{e.list, e.sym, e.draw, e.editor, pick, colour, e.views, e.host, ui};
   DrawAll(env, 1);
   return canvas;
 }
@@ -91,27 +91,6 @@ Surface ShrinkToFit(const Surface& src, int width, int height, Rgb back) {
     }
   }
   return out;
-}
-
-Surface RenderSamplePreview(const std::filesystem::path& pnt, int width, int height, Rgb back) {
-  const FileResult<PictureFile> read = ReadPictureFile(pnt);
-  if (!read.ok()) return Surface();
-  const std::string path = pnt.string();
-  if (const int model = ModelNumberOf(path); model != 0) {
-    Surface view = RenderFoldedModel(*read.value, path, model, std::min(width, height), back);
-    if (!view.empty()) return ShrinkToFit(view, width, height, back);
-  }
-  const std::optional<Surface> picture = RenderPictureFile(*read.value, path);
-  if (!picture) return Surface();
-  if (!WallpaperAllowed(read.value->header[kHdrPicKind]) || width <= 0 || height <= 0)
-    return ShrinkToFit(*picture, width, height, back);
-  // A pattern repeats: its middle, cut to the box's proportions, shows it
-  // larger than the whole would.
-  const int cw = std::min(picture->width(), int(std::lround(double(picture->height()) * width / height)));
-  const int ch = std::min(picture->height(), int(std::lround(double(cw) * height / width)));
-  Surface middle(cw, ch, back);
-  middle.blit(0, 0, cw, ch, *picture, (picture->width() - cw) / 2, (picture->height() - ch) / 2);
-  return ShrinkToFit(middle, width, height, back);
 }
 
 }  // namespace orn

@@ -9,17 +9,36 @@
 #include <optional>
 #include <string>
 
+#include "canvas/picture_commands.h"
 #include "model/picture_file.h"
 #include "platform/core/surface.h"
 
 namespace orn {
 
-// The canvas size used for a picture that stores none (older layouts).
-constexpr int kDefaultRenderWidth = 640;
-constexpr int kDefaultRenderHeight = 480;
+// An editor's worth of picture state with no window: what the program's own
+// file commands load a picture into and capture it from.
+struct OffscreenEditor {
+  DrawingList list;
+  ViewTable views;
+  EditorState editor;
+  DrawContext draw;
+  SymState sym;
+  PictureSettings pic;
+  FileState file;
+  NullHost host;
+  NoFileDialogs dialogs;
+  FileHooks hooks;
+
+  FileContext context() { return FileContext{list, views, editor, draw, sym, pic, file, host, dialogs, hooks}; }
+  // Loads a picture as the editor's loader does; `report` tells the rest.
+  void load(const PictureFile& pf, const std::string& path, LoadReport& report) {
+    FileContext ctx = context();
+    ApplyPictureFile(ctx, pf, path, report);
+  }
+};
 
 // The picture of `pf` after a full redraw on a canvas of the size stored
-// with it, in its own background colour and line width; without its fills
+// with it (or, for a picture that stores none, just large enough for it), in its own background colour and line width; without its fills
 // when `fills` is false, as the editor draws it with the paint panel hidden.
 // `path` is the file's path; it only decides what the loader makes of a
 // sample's name. Empty when the picture cannot be drawn.
@@ -29,12 +48,5 @@ std::optional<Surface> RenderPictureFile(const PictureFile& pf, const std::strin
 // centred on `back`; every target pixel is the area-weighted average of the
 // source pixels under it. A source smaller than the box is centred unscaled.
 Surface ShrinkToFit(const Surface& src, int width, int height, Rgb back);
-
-// The main menu's picture of a sample file: the folded solid for a model
-// sample (a model number in its name and a net in its base shapes), the
-// middle of a repeating pattern (a picture kind that offers the wallpaper)
-// cut to the box's proportions and shrunk, else the whole picture shrunk.
-// An empty Surface when the file cannot be read.
-Surface RenderSamplePreview(const std::filesystem::path& pnt, int width, int height, Rgb back);
 
 }  // namespace orn

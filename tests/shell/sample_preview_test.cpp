@@ -38,9 +38,5 @@ TEST(ShrinkToFit, KeepsProportionsWithBandsOfTheBackColour) {
   EXPECT_EQ(big.point(6, 6), kWhite);
 }
 
-TEST(SamplePreview, AFileThatCannotBeReadGivesNoPicture) {
-  EXPECT_TRUE(RenderSamplePreview("/nonexistent/STATIC/OVPP1A.PNT", 120, 120, kWhite).empty());
-}
-
 }  // namespace
 }  // namespace orn::test

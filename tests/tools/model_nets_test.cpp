@@ -33,7 +33,7 @@ struct FoldedSample {
   explicit FoldedSample(const std::string& file) {
     EXPECT_TRUE(l.load(BuiltSample(file))) << file;
     solid = ModelSolid(ModelOf(file));
-    net = PictureNet(l.file);
+    net = PictureNet(l.picture);
     if (solid) fold = FoldNet(net, *solid);
   }
 

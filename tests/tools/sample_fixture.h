@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "model/picture_io.h"
+#include "shell/sample_preview.h"
 #include "model/record_codes.h"
 #include "symmetry/sym_table.h"
 
@@ -19,36 +19,18 @@ inline std::filesystem::path BuiltSample(const std::string& file) {
   return std::filesystem::path(ORNIVALE_BINARY_DIR) / "samples" / file;
 }
 
-class NoDialogs : public FileDialogs {
- public:
-  std::optional<std::string> openFile(const FileDialogRequest&) override { return std::nullopt; }
-  std::optional<std::string> saveFile(const FileDialogRequest&) override { return std::nullopt; }
-};
-
-struct LoadedSample {
-  PictureFile file;
-  DrawingList list;
-  ViewTable views;
-  EditorState editor;
-  DrawContext draw;
-  SymState sym;
-  PictureSettings pic;
-  FileState state;
-  NullHost host;
-  NoDialogs dialogs;
-  FileHooks hooks;
+struct LoadedSample : OffscreenEditor {
+  PictureFile picture;  // the file as read
   LoadReport report;
-
-  FileContext ctx() { return FileContext{list, views, editor, draw, sym, pic, state, host, dialogs, hooks}; }
+  FileContext ctx() { return context(); }
 
   // Loads the file as the editor loads a sample (path inside a STATIC folder).
   bool load(const std::filesystem::path& p, int loadOption = kLoadNormal) {
     FileResult<PictureFile> read = ReadPictureFile(p);
     if (!read.ok()) return false;
-    file = *read.value;
-    state.LoadOption = loadOption;
-    FileContext c = ctx();
-    ApplyPictureFile(c, file, "/opt/ornivale/STATIC/" + p.filename().string(), report);
+    picture = *read.value;
+    file.LoadOption = loadOption;
+    OffscreenEditor::load(picture, "/opt/ornivale/STATIC/" + p.filename().string(), report);
     return true;
   }
 

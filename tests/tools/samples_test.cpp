@@ -71,12 +71,12 @@ TEST(Samples, EachLoadsAndSavesBackByteForByte) {
     EXPECT_EQ(l.report.ModelNumber, ModelDigit(s.file)) << s.file;
     // Saved from an editor of the size the picture was made in.
     WindowSizes sizes;
-    sizes.windowWidth = int(l.file.views[ViewBase][0]);
-    sizes.windowHeight = int(l.file.views[ViewBase][1]);
-    sizes.canvasWidth = int(l.file.views[ViewBase][2]);
-    sizes.canvasHeight = int(l.file.views[ViewBase][3]);
-    sizes.windowState = int(l.file.header[kHdrWindowState]);
-    l.pic.PictureTitle = l.file.title;  // a sample loads unnamed and untitled; saved, it keeps its title
+    sizes.windowWidth = int(l.picture.views[ViewBase][0]);
+    sizes.windowHeight = int(l.picture.views[ViewBase][1]);
+    sizes.canvasWidth = int(l.picture.views[ViewBase][2]);
+    sizes.canvasHeight = int(l.picture.views[ViewBase][3]);
+    sizes.windowState = int(l.picture.header[kHdrWindowState]);
+    l.pic.PictureTitle = l.picture.title;  // a sample loads unnamed and untitled; saved, it keeps its title
     const FileContext c = l.ctx();
     EXPECT_EQ(EncodePictureFile(CapturePicture(c, sizes)), ReadBytes(BuiltSample(s.file))) << s.file;
   }
@@ -158,7 +158,7 @@ TEST(Samples, EveryFillStaysInsideItsRegionInEveryCopy) {
   for (const SampleSpec& s : Catalogue()) {
     LoadedSample l;
     ASSERT_TRUE(l.load(BuiltSample(s.file))) << s.file;
-    const std::optional<Surface> lines = RenderPictureFile(l.file, "x.pnt", false);
+    const std::optional<Surface> lines = RenderPictureFile(l.picture, "x.pnt", false);
     ASSERT_TRUE(lines) << s.file;
     const Regions regions(*lines);
     std::map<int, Rgb> colourOf;

@@ -15,10 +15,12 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "canvas/ui/file_dialogs.h"
+#include "model/picture_test_support.h"
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/tool_buttons.h"
 #include "platform/canvas_widget.h"
@@ -50,12 +52,15 @@ class ScriptedHost : public NullHost {
     if (onPump) onPump();
   }
   std::function<void()> onPump;
+  // Runs as each box comes up (a test may fail a command there).
+  std::function<void(const std::string&)> onBox;
   // The Ctrl key as the test holds it.
   bool ctrlKeyDown() const override { return ctrl; }
   bool ctrl = false;
   MsgResult messageBox(const std::string& text, MsgButtons b, MsgIcon,
                        const std::string& title) override {
     boxes.push_back({text, b, title});
+    if (onBox) onBox(text);
     if (!answers.empty()) {
       const MsgResult a = answers.front();
       answers.pop_front();
@@ -65,30 +70,19 @@ class ScriptedHost : public NullHost {
   }
   std::deque<MsgResult> answers;
   std::vector<ShownBox> boxes;
-};
-
-class ScriptedDialogs : public FileDialogs {
- public:
-  std::optional<std::string> openFile(const FileDialogRequest& r) override {
-    openRequests.push_back(r);
-    return next(opens);
+  // Input boxes answer from `replies` (nullopt = Cancel), else with the offered text.
+  std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
+                                      const std::string& initial) override {
+    inputs.push_back({prompt, MsgButtons::OKCancel, title});
+    offered = initial;
+    if (replies.empty()) return initial;
+    const std::optional<std::string> r = replies.front();
+    replies.pop_front();
+    return r;
   }
-  std::optional<std::string> saveFile(const FileDialogRequest& r) override {
-    saveRequests.push_back(r);
-    return next(saves);
-  }
-  // An empty string in a script stands for Cancel.
-  std::deque<std::string> opens, saves;
-  std::vector<FileDialogRequest> openRequests, saveRequests;
-
- private:
-  static std::optional<std::string> next(std::deque<std::string>& q) {
-    if (q.empty()) return std::nullopt;
-    std::string s = q.front();
-    q.pop_front();
-    if (s.empty()) return std::nullopt;
-    return s;
-  }
+  std::deque<std::optional<std::string>> replies;
+  std::vector<ShownBox> inputs;
+  std::string offered;
 };
 
 inline std::vector<char> bytesOf(const std::string& p) {
@@ -122,9 +116,16 @@ class PicEditTest : public ::testing::Test {
            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
-    w = std::make_unique<PicEdit>(host, &dialogs);
+    // A program folder with the standard colours the program ships.
+    std::filesystem::copy_file(std::filesystem::path(ORNIVALE_SOURCE_DIR) / "data" / "Standard.Clr",
+                               dir / "Standard.Clr");
+    appState.AppFolder = appState.DataFolder = dir.string() + "/";
+    w = std::make_unique<PicEdit>(host, appState, &dialogs);
     w->errors().setEndProgram([this] { ++programEnds; });
     w->show();
+    // The start's two timers fire at once: the editor is open for clicks.
+    w->LoadTimer_Timer();
+    w->StartTimer_Timer();
     QApplication::processEvents();
   }
   void TearDown() override {
@@ -216,6 +217,7 @@ class PicEditTest : public ::testing::Test {
 
   ScriptedHost host;
   ScriptedDialogs dialogs;
+  AppState appState;
   std::unique_ptr<PicEdit> w;
   std::filesystem::path dir;
   int programEnds = 0;

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <string>
 
+#include "shell/preview_render.h"
 #include "shell/sample_preview.h"
 #include "tools/samples/catalogue.h"
 
@@ -49,8 +50,8 @@ int main(int argc, char** argv) {
     const std::filesystem::path installed = lookDir / "STATIC" / spec.file;
     std::filesystem::create_directories(installed.parent_path());
     std::filesystem::copy_file(target, installed, std::filesystem::copy_options::overwrite_existing);
-    writePpm(orn::RenderSamplePreview(installed, 120, 120, 0xC0C0C0), lookDir / (stem + "_menu.ppm"));
-    writePpm(orn::RenderSamplePreview(installed, 360, 360, 0xC0C0C0), lookDir / (stem + "_big.ppm"));
+    for (auto [size, suffix] : {std::pair{120, "_menu.ppm"}, {360, "_big.ppm"}})
+      if (auto small = orn::RenderPreview(installed, size, size)) writePpm(*small, lookDir / (stem + suffix));
   }
   return 0;
 }

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "canvas/editor_state.h"
+#include "shell/sample_preview.h"
 #include "model/record_codes.h"
 #include "symmetry/setup_accept.h"
 #include "symmetry/setup_capture.h"
@@ -14,12 +15,6 @@
 namespace orn::samples {
 
 namespace {
-
-class NoDialogs : public FileDialogs {
- public:
-  std::optional<std::string> openFile(const FileDialogRequest&) override { return std::nullopt; }
-  std::optional<std::string> saveFile(const FileDialogRequest&) override { return std::nullopt; }
-};
 
 void require(bool ok, const char* what) {
   if (!ok) throw std::runtime_error(what);
@@ -176,22 +171,18 @@ void Sample::closePaint() {
 
 PictureFile Sample::picture() {
   closePaint();
-  EditorState editor;
-  editor.GridMode = gridMode;
-  editor.YellowBase = false;
-  editor.ProjPages = 1;
-  DrawContext draw;
-  draw.LineWidth = lineWidth;
-  draw.PicBackColor = background;
-  PictureSettings pic;
-  pic.PicKind = picKind;
-  pic.PictureTitle = title;
-  pic.GalleryBackColor = gallery;
-  FileState file;
-  NullHost host;
-  NoDialogs dialogs;
-  FileHooks hooks;
-  FileContext ctx{list_, views_, editor, draw, sym_, pic, file, host, dialogs, hooks};
+  OffscreenEditor e;
+  e.list = list_;
+  e.views = views_;
+  e.sym = sym_;
+  e.editor.GridMode = gridMode;
+  e.editor.YellowBase = false;
+  e.editor.ProjPages = 1;
+  e.draw.LineWidth = lineWidth;
+  e.draw.PicBackColor = background;
+  e.pic.PicKind = picKind;
+  e.pic.PictureTitle = title;
+  e.pic.GalleryBackColor = gallery;
   // Saved from a maximised editor whose canvas has the picture's size.
   WindowSizes sizes;
   sizes.windowWidth = width_ + 160;
@@ -199,7 +190,7 @@ PictureFile Sample::picture() {
   sizes.canvasWidth = width_;
   sizes.canvasHeight = height_;
   sizes.windowState = 2;
-  return CapturePicture(ctx, sizes);
+  return CapturePicture(e.context(), sizes);
 }
 
 }  // namespace orn::samples

@@ -8,7 +8,7 @@
 
 #include "canvas/view_table.h"
 #include "colour/colour_table.h"
-#include "model/picture_io.h"
+#include "canvas/picture_commands.h"
 #include "symmetry/polygon_shape.h"
 #include "symmetry/setup_state.h"
 #include "symmetry/sym_state.h"

@@ -12,6 +12,7 @@
 #include "canvas/ui/form_layout.h"
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/pic_edit_hooks.h"
+#include "canvas/ui/project_pages.h"
 #include "canvas/ui/sym_p_load.h"
 #include "model/record_codes.h"
 #include "platform/canvas_widget.h"
@@ -152,6 +153,8 @@ void PicEdit::reportFailure(const std::string& text, const std::string& title) {
 }
 
 void PicEdit::afterLoad(const LoadOutcome& out) {
+  // A load that got as far as a file hides the model picture of the last one.
+  if (out.status != CommandStatus::Cancelled && Model_ != nullptr) Model_->hide();
   if (out.status == CommandStatus::Failed) {
     // Nothing of the open picture was touched; say why the file was refused.
     reportFailure(out.error, "Load Picture");
@@ -159,17 +162,11 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   }
   if (out.status != CommandStatus::Done) return;
   const LoadReport& r = out.report;
+  printState().ModelNumber = r.ModelNumber;
 
   updatePictureMenus();
-  if (r.viewRowsRead) {
-    for (int i = 1; i <= 7; ++i) setItemVisible("Zoom(" + std::to_string(i) + ")", false);
-    for (int i = 1; i <= std::min(editor_.ProjPages, 6); ++i)
-      setItemVisible("Zoom(" + std::to_string(i) + ")", true);
-    setItemVisible("Zoom(1)", true);
-    const bool pages = editor_.ProjPages > 1;
-    setItemVisible("Zoom(7)", pages);
-    menuItem("Zoom(1)")->setText(pages ? "Part 1" : "Full Picture");
-  }
+  // A view starts with the page menus of a new picture.
+  if (r.viewRowsRead || r.viewFile) pages_->showPageItems();
 
   applyStoredSizes(r);
 
@@ -197,6 +194,9 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
     FormRSZ();
   }
   if (!editor_.SkipSplineRedraw) DrawAll(1);
+  frameLoadedModel();
+
+  if (r.viewFile) afterViewLoad();
 
   const bool geometricFirst = list_.G0[0] == float(kCodeGeometric) ||
                               list_.G0[0] == float(kCodeGeometric + kCodeOut);
@@ -276,8 +276,7 @@ void PicEdit::afterNew(const NewOutcome& out) {
   setItemEnabled("Editsym", false);
   setItemVisible("ZoomS(0)", false);
   setItemVisible("ZoomS(1)", false);
-  menuItem("Zoom(1)")->setText("Full Picture");
-  for (auto n : {"Zoom(2)", "Zoom(3)", "Zoom(4)", "Zoom(5)", "Zoom(7)"}) setItemVisible(n, false);
+  pages_->showPageItems();
   updatePictureMenus();
   refreshSymmetryControls();
   if (out.reopened) afterLoad(out.load);

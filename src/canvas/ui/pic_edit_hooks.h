@@ -1,9 +1,10 @@
 #pragma once
 // What the file commands ask of the editor window (internal to the window).
-#include <QImage>
-
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
+#include "canvas/ui/form_layout.h"
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/sym_p_load.h"
 #include "canvas/ui/tool_buttons.h"
@@ -37,6 +38,18 @@ class PicEdit::Hooks : public FileHooks {
     s.canvasHeight = w_.canvas_.height();
     s.windowState = w_.isMaximized() ? 2 : w_.isMinimized() ? 1 : 0;
     return s;
+  }
+
+  std::pair<int, int> canvasRoom() override {
+    return {std::max(w_.inner_->width() - kFreeWidth, kMinCanvas),
+            std::max(w_.inner_->height() - kFreeHeight, kMinCanvas)};
+  }
+
+  void viewCanvas(int width, int height, double aspect) override {
+    w_.PrintInitDone = false;
+    w_.resizeCanvas(width, height);
+    w_.placeColourPanel();
+    w_.PageAspect = aspect;
   }
 
   void showProgress(int p) override {
@@ -78,12 +91,7 @@ class PicEdit::Hooks : public FileHooks {
   }
 
   std::optional<std::string> saveBitmap(const std::string& path) override {
-    const Surface& s = w_.canvas_;
-    QImage img(reinterpret_cast<const uchar*>(s.pixels()), s.width(), s.height(), s.width() * 4,
-               QImage::Format_RGBX8888);
-    if (!img.convertToFormat(QImage::Format_RGB888).save(QString::fromStdString(path), "BMP"))
-      return "\"" + path + "\" could not be written.";
-    return std::nullopt;
+    return w_.saveCanvasBitmap(path);
   }
 
   // A load that repaints the picture starts it without colours.
@@ -94,7 +102,7 @@ class PicEdit::Hooks : public FileHooks {
   }
 
   void saveStandardColors() override {
-    SaveStandardColors(w_.list_, w_.colour_, w_.dataFolder_, w_.host_);
+    SaveStandardColors(w_.list_, w_.colour_, w_.dataFolder(), w_.host_);
   }
 
   // The file being loaded, for the loading window's caption.

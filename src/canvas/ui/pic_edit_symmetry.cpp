@@ -53,6 +53,10 @@ void PicEdit::buildSymmetryWidgets() {
 void PicEdit::wireSymmetryMenu() {
   connect(menuItem("Editsym"), &QAction::triggered, this, [this] { Editsym_Click(); });
   connect(menuItem("SymWorking"), &QAction::triggered, this, [this] { SymWorking_Click(); });
+  connect(menuItem("MenGridBlack"), &QAction::triggered, this, [this] { MenGridBlack_Click(); });
+  connect(menuItem("MenGridRed"), &QAction::triggered, this, [this] { MenGridRed_Click(); });
+  connect(menuItem("MenGridOff"), &QAction::triggered, this, [this] { MenGridOff_Click(); });
+  connect(menuItem("Yellow"), &QAction::triggered, this, [this] { Yellow_Click(); });
 }
 
 // Under the canvas's right end, clear of the progress strip.
@@ -96,6 +100,7 @@ void PicEdit::SymUpdateMenus() {
   const bool block = sym_.SymStart != sym_.SymEnd;
   setItemEnabled("Yellow", block);
   setItemEnabled("Zoom(0)", block);
+  setItemVisible("Zoom(0)", block);
   setItemEnabled("MenSym", block || setupOffered());
 }
 
@@ -116,10 +121,7 @@ bool PicEdit::yellowChecked() const {
 
 void PicEdit::refreshSymmetryControls() {
   Picture7->showPartsFromBlock();
-  bool anyPart = false;
-  for (int g = 1; g <= kMaxGroups; ++g)
-    anyPart = anyPart || Picture7->Label7[static_cast<std::size_t>(g)]->isVisibleTo(Picture7);
-  Picture7->setVisible(anyPart && !showMode() && editor_.PaintOnlyMode == 0);
+  showPartLabels();
   SymUpdateMenus();
 }
 

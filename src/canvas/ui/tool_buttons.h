@@ -10,12 +10,16 @@
 #include <memory>
 
 #include "canvas/mouse_engine.h"
+#include "platform/canvas_widget.h"
 
 class QTimer;
 
 namespace orn {
 
 class PicEdit;
+
+// The canvas's pointer for a drawing-cursor code (1 arrow, 2 cross, 10 up arrow).
+CanvasCursor CursorOfPointer(int pointer);
 
 // One tool button: a coloured box that acts on the press (not the click).
 class ToolButton : public QToolButton {
@@ -51,12 +55,12 @@ class CanvasTools : public QObject, private MouseUi {
   QTimer* UndoPoly = nullptr;
 
  private:
-  class Controls;
-
   // MouseUi
   void canvasChanged() override;
   void setCanvasPointer(int pointer) override;
   void LocateCursor(int x, int y) override;
+  bool zoomBoxMode() const override;
+  void CalcBoxDrag(int Kind, int Button, int Shift, float X, float Y) override;
   void undoPolyChanged(bool running) override;
   bool loading() const override;
   void ExitC() override;
@@ -68,13 +72,16 @@ class CanvasTools : public QObject, private MouseUi {
   void currentColourChanged() override;
   void setSplinePolyColour(Rgb colour) override;
   void setPolygonButtonVisible(bool visible) override;
+  void SymUpdateMenus(bool hasBlock) override;
+  void hidePartPanel() override;
+  void clearHasBaseGroup() override;
+  void Trap(const char* tag, const std::function<void()>& command) override;
 
   void buildButtons();
   void wireCanvas();
   void wireMenus();
 
   PicEdit& w_;
-  std::unique_ptr<Controls> controls_;
   std::unique_ptr<MouseEngine> engine_;
   std::map<int, ToolButton*> buttons_;
   Rgb killColour_ = 0;
