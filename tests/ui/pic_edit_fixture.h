@@ -23,6 +23,7 @@
 #include "model/picture_test_support.h"
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/tool_buttons.h"
+#include "colour/ui/colour_panel.h"
 #include "platform/canvas_widget.h"
 #include "platform/core/host.h"
 #include "symmetry/setup_state.h"

@@ -202,6 +202,7 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
                               list_.G0[0] == float(kCodeGeometric + kCodeOut);
   setItemEnabled("Editsym", geometricFirst);
   refreshSymmetryControls();
+  colourTools_->showLoadedColours();
 }
 
 // The canvas takes the size stored with the picture; a window of another size
@@ -279,6 +280,7 @@ void PicEdit::afterNew(const NewOutcome& out) {
   pages_->showPageItems();
   updatePictureMenus();
   refreshSymmetryControls();
+  colourTools_->showLoadedColours();
   if (out.reopened) afterLoad(out.load);
 }
 

@@ -188,6 +188,7 @@ void PicEdit::buildMenus() {
   wireZoomMenu();
   wireOptionsMenu();
   wirePrintMenu();
+  wireColourMenu();
   connect(items_["mnuRedraw"], &QAction::triggered, this, [this] { DrawAll(1); });
   connect(items_["PaintOrder"], &QAction::triggered, this, [this] {
     items_["PaintOrder"]->setChecked(PaintOrder_Click(draw_));

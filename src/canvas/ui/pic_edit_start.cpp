@@ -165,6 +165,7 @@ void PicEdit::readSettings() {
   Picture1->setCanvasCursor(CanvasCursor::Arrow);
   file_.RecentFiles = s.RecentFiles;
   colour_.CustomPalette = s.CustomPalette;
+  DispCustColors();
   showRecentItems();
   settings_ = s;
 }
@@ -181,9 +182,7 @@ void PicEdit::enterShowMode() {
   setItemChecked("Gallery", true);
   MenusShowMode(false);
   DrawTypePanel->hide();
-  Picture4->hide();
-  CinUse->hide();
-  Label19->hide();
+  if (editor_.ColorToolsOn) ToggleColorTools();
   Text1->hide();
   setWindowTitle(QString());
 }

@@ -210,9 +210,13 @@ void CanvasTools::showKillColor(bool visible, Rgb colour) {
   KillColor->setVisible(visible);
 }
 
-void CanvasTools::currentColourChanged() {
-  w_.Picture4->setStyleSheet(buttonStyle(w_.colour().CurrentColor));
-}
+bool CanvasTools::colourWheelShown() const { return w_.colour().WheelShown; }
+
+void CanvasTools::setWheelPanelVisible(bool visible) { w_.setWheelPanelVisible(visible); }
+
+void CanvasTools::currentColourChanged() { w_.currentColourChanged(); }
+
+void CanvasTools::colorsInUseChanged() { w_.colorsInUseChanged(); }
 
 void CanvasTools::setSplinePolyColour(Rgb colour) { SplinePoly->setBackColor(colour); }
 

@@ -69,7 +69,10 @@ class CanvasTools : public QObject, private MouseUi {
   bool toolButtonVisible(int tool) const override;
   void showKillColor(bool visible, Rgb colour) override;
   Rgb killColor() const override { return killColour_; }
+  bool colourWheelShown() const override;
+  void setWheelPanelVisible(bool visible) override;
   void currentColourChanged() override;
+  void colorsInUseChanged() override;
   void setSplinePolyColour(Rgb colour) override;
   void setPolygonButtonVisible(bool visible) override;
   void SymUpdateMenus(bool hasBlock) override;
