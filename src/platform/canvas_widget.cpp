@@ -1,5 +1,6 @@
 #include "platform/canvas_widget.h"
 
+#include <QCursor>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -7,6 +8,8 @@
 
 #include <bit>
 #include <cmath>
+
+#include "platform/qt_colour.h"
 
 namespace orn {
 
@@ -36,6 +39,13 @@ void CanvasWidget::setCanvasCursor(CanvasCursor c) {
   }
 }
 
+bool CanvasWidget::placePointer(int x, int y) {
+  const qreal dpr = devicePixelRatioF();
+  const QPoint at = mapToGlobal(QPointF(x / dpr, y / dpr).toPoint());
+  QCursor::setPos(screen(), at);
+  return QCursor::pos(screen()) == at;
+}
+
 QSize CanvasWidget::sizeHint() const {
   if (!surface_ || surface_->empty()) return {0, 0};
   const qreal dpr = devicePixelRatioF();
@@ -61,8 +71,7 @@ void CanvasWidget::paintEvent(QPaintEvent* e) {
   }
   // The pixels hold red in the low byte, which on a little-endian machine is
   // the byte order R, G, B, unused: the RGBX8888 layout. No copy is made.
-  QImage img(reinterpret_cast<const uchar*>(surface_->pixels()), surface_->width(),
-             surface_->height(), surface_->width() * 4, QImage::Format_RGBX8888);
+  QImage img = surfaceImage(*surface_);
   const qreal dpr = devicePixelRatioF();
   img.setDevicePixelRatio(dpr);
   p.setRenderHint(QPainter::SmoothPixmapTransform, false);

@@ -1,5 +1,6 @@
 #pragma once
-// Conversions from the program's colour values (red in the low byte) to Qt's.
+// Conversions from the program's colour values (red in the low byte) and
+// surfaces to Qt's.
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -10,6 +11,13 @@ namespace orn {
 
 inline QColor toQColor(Rgb c) {
   return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+// A view of a surface's pixels as an image (no copy: valid while the
+// surface is alive and unchanged in size).
+inline QImage surfaceImage(const Surface& s) {
+  return QImage(reinterpret_cast<const uchar*>(s.pixels()), s.width(), s.height(), s.width() * 4,
+                QImage::Format_RGBX8888);
 }
 
 // A style sheet that paints a widget's background in `c`, followed by `extra`.

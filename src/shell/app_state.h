@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "canvas/picture_commands.h"
+#include "print/print_state.h"
 
 namespace orn {
 
@@ -46,8 +47,9 @@ struct AppState {
   bool MenuBackFlag = true;
 
   // ---- settings both settings files carry or the editor keeps between runs ----
-  int PrintOrientation = 0;  // 0 portrait, 1 landscape
-  int PrintQuality = 1;      // 1 draft .. 4 high
+  // The print settings, PrintOrientation and PrintQuality among them, which
+  // the page-layout dialog and the print command keep for the whole run.
+  PrintState Print;
   bool AllowSplines = false; // the spline tools are offered
 };
 

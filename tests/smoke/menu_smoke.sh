@@ -47,11 +47,11 @@ drive() {
   sleep 0.5
   eval "$(xdotool getwindowgeometry --shell "$(xdotool search --name "^$menu\$" | head -1)")"
   # The rows and the first sample, relative to the menu window.
-  modes=(191 261 334 412)
+  modes=(77 148 220 298)
   for mode in 0 1 2 3; do
-    xdotool mousemove --sync $((X + modes[mode])) $((Y + 161)) click 1
+    xdotool mousemove --sync $((X + modes[mode])) $((Y + 165)) click 1
     sleep 0.2
-    xdotool mousemove --sync $((X + 225)) $((Y + 478)) click 1
+    xdotool mousemove --sync $((X + 111)) $((Y + 480)) click 1
     waitfor "$menu" IsUnMapped
     sleep 1
     if ((mode == 0)); then

@@ -104,7 +104,7 @@ TEST_F(MainMenuTest, FirstStartMovesTheSamplesShowsTheirPreviewsAndRestoresTheLa
   EXPECT_EQ(menu->MainMsg->text(), "Click on the drawing below that you want to edit");
   EXPECT_TRUE(menu->ArtRaft[kArtDrawing]->isVisible());
   EXPECT_FALSE(menu->ArtRaft[kArtPattern]->isVisible());
-  EXPECT_EQ(state.PrintOrientation, 1);
+  EXPECT_EQ(state.Print.PrintOrientation, 1);
   // Present samples show their previews; a missing one shows none.
   EXPECT_FALSE(menu->samples[kArtDrawing][1]->icon().isNull());
   EXPECT_TRUE(menu->samples[kArtDrawing][0]->icon().isNull());
@@ -160,7 +160,8 @@ TEST_F(MainMenuTest, ExtraModelsOpenFromTheMorePopUp) {
 }
 
 // A titled model sample shown from the Model samples keeps its name, and its
-// folded model stands beside the net: the menu's own picture of it.
+// folded model stands in the corner its digit names: the menu's own picture
+// of it. (The corner of each digit: tests/symmetry/model_frame_test.cpp.)
 TEST_F(MainMenuTest, AModelSampleShowsTheMenusPictureOfItsModelInACornerOfTheCanvas) {
   SaveLinePicture(folder.path("OVMOD4A.PNT"), kWhite, "Fire");
   start();
@@ -172,6 +173,15 @@ TEST_F(MainMenuTest, AModelSampleShowsTheMenusPictureOfItsModelInACornerOfTheCan
   EXPECT_TRUE(e.Model().isVisible());
   EXPECT_EQ(e.Model().pos(), e.Picture1->pos() + QPoint(10, 10));
   EXPECT_TRUE(*e.Model().surface() == *fire);
+  // A name without a model digit leaves the picture where it is; the next
+  // load takes it away.
+  e.file().FileName = "/x/OVMODXA.PNT";
+  e.FrameModel(4);
+  EXPECT_TRUE(e.Model().isVisible());
+  EXPECT_EQ(e.Model().pos(), e.Picture1->pos() + QPoint(10, 10));
+  dialogs.opens = {folder.path("STATIC/OVPP1A.PNT").string()};
+  e.menuItem("MenFileLoad(0)")->trigger();
+  EXPECT_FALSE(e.Model().isVisible());
   exitEditor();
 
   // Opened for editing it takes a new name and shows no model.
@@ -213,6 +223,8 @@ TEST_F(MainMenuTest, EditorSettingsAreWrittenAtExitAndReadAtTheNextStart) {
   PicEdit& next = openedEditor();
   EXPECT_EQ(next.tools().engine().ms.SnapSize, 0);
   EXPECT_EQ(next.colour().CustomPalette[2], 0x010203u);
+  const Surface& custom = *next.Picture10->surface();  // and the grid shows it
+  EXPECT_EQ(custom.point(int(2.5 * (custom.width() - 1) / 8), int(0.5 * (custom.height() - 1) / 2)), 0x010203);
   EXPECT_EQ(next.file().RecentFiles[0], "/pictures/mine.PNT");
   EXPECT_TRUE(next.menuItem("FName(0)")->isVisible());
   EXPECT_EQ(next.sym().WorkingSym, kAllReplicas) << "every start draws into every copy";
@@ -223,7 +235,7 @@ TEST_F(MainMenuTest, QuittingWritesTheMenuChoices) {
   start();
   QTest::mouseClick(menu->MaMode[kStartRepaint], Qt::LeftButton);
   QTest::mouseClick(menu->MaPat[kArtModel], Qt::LeftButton);
-  state.PrintOrientation = 1;
+  state.Print.PrintOrientation = 1;
   menu->close();
   MenuSettings s;
   ASSERT_TRUE(ReadOrniskDat(folder.path("Ornisk.Dat"), s));
@@ -291,10 +303,27 @@ TEST_F(MainMenuTest, WithoutADefaultPrinterTheEditorStartsWithoutAnErrorBox) {
   start();
   open(kStartEdit, kArtRose, 0);
   PicEdit& e = openedEditor();
-  EXPECT_EQ(e.PrinterName, "");
-  EXPECT_FALSE(e.SetupPanelOn);
+  EXPECT_EQ(e.printState().PrinterName, "");
+  EXPECT_FALSE(e.printState().SetupPanelOn);
   EXPECT_TRUE(host.boxes.empty());
   EXPECT_FALSE(e.errors().state().ErrorBoxOpen);
+}
+
+}  // namespace
+}  // namespace orn::test
+
+namespace orn::test {
+namespace {
+
+TEST_F(MainMenuTest, CanvasClicksWaitUntilTheEditorHasOpened) {
+  start();
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& e = *menu->editor();
+  QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {30, 30});
+  EXPECT_FALSE(e.editor().PicChanged) << "a click while the editor opens is ignored";
+  ASSERT_TRUE(waitFor([&] { return !e.StartLoading && e.StartDone; }));
+  QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {30, 30});
+  EXPECT_TRUE(e.editor().PicChanged);
 }
 
 }  // namespace

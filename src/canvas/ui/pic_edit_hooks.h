@@ -1,7 +1,5 @@
 #pragma once
 // What the file commands ask of the editor window (internal to the window).
-#include <QImage>
-
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -77,35 +75,20 @@ class PicEdit::Hooks : public FileHooks {
   void symmetryLoaded() override { InvalidateSymTables(w_.sym_); }
 
   void coloursLoaded(const std::vector<ColourUse>& colours) override {
-    ColourState& c = w_.colour_;
-    c.ColorsInUse.clear();
-    for (const ColourUse& u : colours) c.ColorsInUse.push_back({u.code, u.rgb});
-    c.InUseCount = int(c.ColorsInUse.size());
-    if (!colours.empty()) {
-      // The last colour found becomes the current colour.
-      c.CurrentColor = colours.back().rgb;
-      c.CurrentCode = colours.back().code;
-      w_.Picture4->setStyleSheet(QString("background-color: #%1%2%3;")
-                                     .arg(c.CurrentColor & 0xFF, 2, 16, QChar('0'))
-                                     .arg((c.CurrentColor >> 8) & 0xFF, 2, 16, QChar('0'))
-                                     .arg((c.CurrentColor >> 16) & 0xFF, 2, 16, QChar('0')));
-    }
+    w_.colourTools_->coloursLoaded(colours);
   }
 
   std::optional<std::string> saveBitmap(const std::string& path) override {
-    const Surface& s = w_.canvas_;
-    QImage img(reinterpret_cast<const uchar*>(s.pixels()), s.width(), s.height(), s.width() * 4,
-               QImage::Format_RGBX8888);
-    if (!img.convertToFormat(QImage::Format_RGB888).save(QString::fromStdString(path), "BMP"))
-      return "\"" + path + "\" could not be written.";
-    return std::nullopt;
+    return w_.saveCanvasBitmap(path);
   }
 
-  // A load that repaints the picture starts it without colours.
+  // A load that repaints the picture starts it without colours and with the
+  // colour wheel switched over; the picture still counts as unchanged.
   void eraseColours() override {
-    w_.SilentErase = true;
-    w_.EraseC();
-    w_.SilentErase = false;
+    ColourTools& t = *w_.colourTools_;
+    t.EraseC(kEraseSilent);
+    t.ToggleColorWheel();
+    w_.editor_.PicChanged = false;
   }
 
   void saveStandardColors() override {

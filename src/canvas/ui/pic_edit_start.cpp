@@ -15,11 +15,13 @@
 #include "canvas/redraw.h"
 #include "canvas/tools.h"
 #include "canvas/ui/pic_edit.h"
+#include "platform/one_shot_timer.h"
 #include "canvas/ui/sym_p_load.h"
 #include "canvas/ui/tool_buttons.h"
 #include "colour/standard_colors.h"
 #include "platform/canvas_widget.h"
 #include "platform/core/app_folder.h"
+#include "print/printer_setup.h"
 #include "shell/paint_dat.h"
 
 namespace orn {
@@ -32,23 +34,11 @@ constexpr int kStartLine = 1000;
 constexpr int kStartLineAfterProbes = 1001;
 constexpr int kLowColorBits = 16;
 
-// A printer whose set-up dialog opens with the print dialog.
-bool wantsSetupPanel(const std::string& printerName) {
-  return upperAscii(printerName).find("HP DESKJET") != std::string::npos;
-}
-
 }  // namespace
 
 void PicEdit::buildStartTimers() {
-  const auto oneShot = [this](int ms, auto slot) {
-    auto* t = new QTimer(this);
-    t->setSingleShot(true);
-    t->setInterval(ms);
-    connect(t, &QTimer::timeout, this, slot);
-    return t;
-  };
-  StartTimer = oneShot(kStartDelayMs, [this] { StartTimer_Timer(); });
-  LoadTimer = oneShot(kStartDelayMs, [this] { LoadTimer_Timer(); });
+  StartTimer = OneShotTimer(this, kStartDelayMs, [this] { StartTimer_Timer(); });
+  LoadTimer = OneShotTimer(this, kStartDelayMs, [this] { LoadTimer_Timer(); });
   // Retried until a running redraw or load has ended.
   ReturnToMain = new QTimer(this);
   ReturnToMain->setInterval(kReturnRetryMs);
@@ -86,8 +76,7 @@ void PicEdit::Form_Load() {
     LowColorDisplay = screen && screen->depth() < kLowColorBits;
   }) && step(kStartLineAfterProbes, [this] {
     // No default printer is no fault: the name stays empty.
-    PrinterName = profile_->defaultPrinterName();
-    SetupPanelOn = wantsSetupPanel(PrinterName);
+    ReadDefaultPrinter(app_.Print, Profile(*profile_));
     setItemVisible("Th", false);
     setItemEnabled("Th", false);
     if (app_.DataFolder.empty()) app_.DataFolder = app_.AppFolder;
@@ -124,6 +113,7 @@ void PicEdit::Form_Load() {
     PageAspect = 0.8;
     FormRSZ();
   }) && step(kStartLineAfterProbes, [this] {
+    colour_.DitheredDisplay = app_.DitheredDisplay;
     ReadStandardColors(colour_, dataFolder(), host_);
   });
   if (!done) return;
@@ -161,11 +151,11 @@ void PicEdit::Form_Load() {
 // gives the defaults without a word.
 void PicEdit::readSettings() {
   const std::filesystem::path folder = dataFolder();
-  const PaintDatRead r = ReadPaintDat(folder / kPaintDatName, app_.PrintOrientation,
+  const PaintDatRead r = ReadPaintDat(folder / kPaintDatName, app_.Print.PrintOrientation,
                                       colour_.DitheredDisplay);
   const EditorSettings& s = r.settings;
-  app_.PrintOrientation = s.PrintOrientation;
-  app_.PrintQuality = s.PrintQuality;
+  app_.Print.PrintOrientation = s.PrintOrientation;
+  app_.Print.PrintQuality = s.PrintQuality;
   draw_.LineWidth = s.LineWidth;
   canvas_.setPenWidth(s.LineWidth);
   MouseState& ms = tools_->engine().ms;
@@ -176,6 +166,7 @@ void PicEdit::readSettings() {
   Picture1->setCanvasCursor(CanvasCursor::Arrow);
   file_.RecentFiles = s.RecentFiles;
   colour_.CustomPalette = s.CustomPalette;
+  DispCustColors();
   showRecentItems();
   settings_ = s;
 }
@@ -183,12 +174,8 @@ void PicEdit::readSettings() {
 // The spline tools are offered only while the option is on; the option
 // lasts for the program's run.
 void PicEdit::applySplineOption() {
-  const bool on = app_.AllowSplines;
-  tools_->engine().ms.AllowSplines = on;
-  for (int t : {kToolSpline, kToolConvert})
-    if (ToolButton* b = tools_->DrawType(t)) b->setVisible(on);
-  tools_->SplinePoly->setVisible(on);
-  setItemChecked("MenOpSpline", on);
+  tools_->engine().ms.AllowSplines = app_.AllowSplines;
+  showSplineTools();
 }
 
 // The gallery view: the picture alone on the window, the show-mode menus.
@@ -196,9 +183,7 @@ void PicEdit::enterShowMode() {
   setItemChecked("Gallery", true);
   MenusShowMode(false);
   DrawTypePanel->hide();
-  Picture4->hide();
-  CinUse->hide();
-  Label19->hide();
+  if (editor_.ColorToolsOn) ToggleColorTools();
   Text1->hide();
   setWindowTitle(QString());
 }
@@ -223,11 +208,8 @@ void PicEdit::StartTimer_Timer() {
   polyShape_ = PolyShape{};
   GeoSh();
   host_.setHourglass(false);
-  Picture1->setCanvasCursor(tools_->engine().ms.DrawCursor == kPointerArrow     ? CanvasCursor::Arrow
-                            : tools_->engine().ms.DrawCursor == kPointerUpArrow ? CanvasCursor::UpArrow
-                                                                                : CanvasCursor::Cross);
-  menuItem("MenOptionsGravity")
-      ->setText(QString::fromStdString("&Snap" + NumberText(tools_->engine().ms.SnapSize) + "..."));
+  Picture1->setCanvasCursor(CursorOfPointer(tools_->engine().ms.DrawCursor));
+  setSnapCaption();
   setLineWidthCaption();
   editor_.PaintOnlyMode = 0;
   StartDone = true;
@@ -265,10 +247,10 @@ bool PicEdit::ExitC() {
 
 void PicEdit::SaveSettings() {
   EditorSettings s = settings_;
-  s.PrintOrientation = app_.PrintOrientation;
+  s.PrintOrientation = app_.Print.PrintOrientation;
   s.LineWidth = draw_.LineWidth;
   s.SnapSize = tools_->engine().ms.SnapSize;
-  s.PrintQuality = app_.PrintQuality;
+  s.PrintQuality = app_.Print.PrintQuality;
   s.DrawCursor = tools_->engine().ms.DrawCursor;
   s.RecentFiles = file_.RecentFiles;
   s.CustomPalette = colour_.CustomPalette;

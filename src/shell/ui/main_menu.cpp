@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "canvas/ui/pic_edit.h"
+#include "platform/one_shot_timer.h"
 #include "platform/core/app_folder.h"
 #include "platform/qt_colour.h"
 #include "platform/qt_host.h"
@@ -88,17 +89,10 @@ MainMenu::MainMenu(Host& host, AppState& app, const ProfileSource& profile, File
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
 
-  const auto oneShot = [this](int ms, auto slot) {
-    auto* t = new QTimer(this);
-    t->setSingleShot(true);
-    t->setInterval(ms);
-    connect(t, &QTimer::timeout, this, slot);
-    return t;
-  };
-  InitTimer1 = oneShot(300, [this] { InitTimer1_Timer(); });
-  InitTimer2 = oneShot(1800, [this] { InitTimer2_Timer(); });
-  MainRaftUp = oneShot(kRaftUpMs, [this] { MainRaftUp_Timer(); });
-  WakeUp = oneShot(kWakeUpMs, [this] { WakeUp_Timer(); });
+  InitTimer1 = OneShotTimer(this, 300, [this] { InitTimer1_Timer(); });
+  InitTimer2 = OneShotTimer(this, 1800, [this] { InitTimer2_Timer(); });
+  MainRaftUp = OneShotTimer(this, kRaftUpMs, [this] { MainRaftUp_Timer(); });
+  WakeUp = OneShotTimer(this, kWakeUpMs, [this] { WakeUp_Timer(); });
 }
 
 MainMenu::~MainMenu() {
@@ -131,6 +125,28 @@ void MainMenu::buildMenus() {
   item(nullptr, "Aboutcode", "A&bout")->setEnabled(false);
 }
 
+// A row of four buttons of which one is chosen, named name(0) .. name(3)
+// and captioned by `word`.
+std::array<QToolButton*, 4> MainMenu::buildRow(QWidget* into, QBoxLayout* box, const char* name,
+                                               const char* (*word)(int), int iconSize,
+                                               const std::function<void(int)>& click) {
+  std::array<QToolButton*, 4> row{};
+  auto* line = new QHBoxLayout;
+  auto* group = new QButtonGroup(this);
+  for (int i = 0; i < 4; ++i) {
+    QToolButton* b = rowButton(word(i), into);
+    b->setObjectName(QString("%1(%2)").arg(name).arg(i));
+    b->setIconSize({iconSize, iconSize});
+    group->addButton(b, i);
+    line->addWidget(b);
+    connect(b, &QToolButton::clicked, this, [click, i] { click(i); });
+    row[std::size_t(i)] = b;
+  }
+  line->addStretch(1);
+  box->addLayout(line);
+  return row;
+}
+
 void MainMenu::buildRows(QWidget* into) {
   into->setStyleSheet(kRowStyle);
   auto* box = new QVBoxLayout(into);
@@ -138,36 +154,15 @@ void MainMenu::buildRows(QWidget* into) {
   box->setSpacing(10);
 
   box->addWidget(heading("Select Mode", into));
-  auto* modes = new QHBoxLayout;
-  auto* modeGroup = new QButtonGroup(this);
+  MaMode = buildRow(into, box, "MaMode", ModeWord, kModeIcon, [this](int i) { MaMode_Click(i); });
   for (int i = 0; i < 4; ++i) {
-    MaMode[std::size_t(i)] = rowButton(ModeWord(i), into);
-    MaMode[std::size_t(i)]->setObjectName(QString("MaMode(%1)").arg(i));
-    QPixmap pictogram = QPixmap::fromImage(toQImage(ModePictogram(i, kModeIcon, kPictogramBack)));
-    pictogram.setMask(QBitmap::fromImage(toQImage(ModePictogram(i, kModeIcon, kPictogramBack))
-                                             .createMaskFromColor(toQColor(kPictogramBack).rgb())));
-    MaMode[std::size_t(i)]->setIcon(pictogram);
-    MaMode[std::size_t(i)]->setIconSize({kModeIcon, kModeIcon});
-    modeGroup->addButton(MaMode[std::size_t(i)], i);
-    modes->addWidget(MaMode[std::size_t(i)]);
-    connect(MaMode[std::size_t(i)], &QToolButton::clicked, this, [this, i] { MaMode_Click(i); });
+    const QImage pictogram = toQImage(ModePictogram(i, kModeIcon, kPictogramBack));
+    QPixmap shown = QPixmap::fromImage(pictogram);
+    shown.setMask(QBitmap::fromImage(pictogram.createMaskFromColor(toQColor(kPictogramBack).rgb())));
+    MaMode[std::size_t(i)]->setIcon(shown);
   }
-  modes->addStretch(1);
-  box->addLayout(modes);
-
   box->addWidget(heading("Select Type of Art", into));
-  auto* arts = new QHBoxLayout;
-  auto* artGroup = new QButtonGroup(this);
-  for (int i = 0; i < 4; ++i) {
-    MaPat[std::size_t(i)] = rowButton(ArtWord(i), into);
-    MaPat[std::size_t(i)]->setObjectName(QString("MaPat(%1)").arg(i));
-    MaPat[std::size_t(i)]->setIconSize({kArtIcon, kArtIcon});
-    artGroup->addButton(MaPat[std::size_t(i)], i);
-    arts->addWidget(MaPat[std::size_t(i)]);
-    connect(MaPat[std::size_t(i)], &QToolButton::clicked, this, [this, i] { MaPat_Click(i); });
-  }
-  arts->addStretch(1);
-  box->addLayout(arts);
+  MaPat = buildRow(into, box, "MaPat", ArtWord, kArtIcon, [this](int i) { MaPat_Click(i); });
 
   box->addSpacing(8);
   ModeArt = heading(QString(), into, 2);
@@ -176,11 +171,16 @@ void MainMenu::buildRows(QWidget* into) {
   MainMsg = new QLabel(into);
   MainMsg->setObjectName("MainMsg");
   box->addWidget(MainMsg);
+  int widest = 0;
   for (int art = 0; art < 4; ++art) {
     ArtRaft[std::size_t(art)] = buildArtPanel(art);
     box->addWidget(ArtRaft[std::size_t(art)]);
     ArtRaft[std::size_t(art)]->hide();
+    widest = std::max(widest, ArtRaft[std::size_t(art)]->sizeHint().width());
   }
+  // The panel keeps one width whichever art type is shown.
+  const QMargins m = box->contentsMargins();
+  into->setMinimumWidth(widest + m.left() + m.right());
 }
 
 QWidget* MainMenu::buildArtPanel(int art) {
@@ -208,6 +208,8 @@ QWidget* MainMenu::buildArtPanel(int art) {
     connect(MoreMen, &QPushButton::clicked, this, [this] { MoreMen_Click(); });
     grid->addWidget(MoreMen, 0, count, Qt::AlignVCenter);
   }
+  // The samples stand together from the left.
+  grid->setColumnStretch(count + 1, 1);
   return panel;
 }
 

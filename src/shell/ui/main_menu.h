@@ -13,6 +13,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -22,6 +23,7 @@
 #include "shell/app_state.h"
 #include "shell/preview_cache.h"
 
+class QBoxLayout;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -95,6 +97,9 @@ class MainMenu : public QMainWindow {
  private:
   void buildMenus();
   void buildRows(QWidget* into);
+  std::array<QToolButton*, 4> buildRow(QWidget* into, QBoxLayout* box, const char* name,
+                                       const char* (*word)(int), int iconSize,
+                                       const std::function<void(int)>& click);
   QWidget* buildArtPanel(int art);
   void loadPreviews();
   void setCaptions();

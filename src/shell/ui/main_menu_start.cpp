@@ -95,7 +95,7 @@ void MainMenu::InitTimer1_Timer() {
     }
   }
 
-  MenuSettings s{app_.LastFolder, app_.StartMode, app_.MenuMode, app_.MenuArtType, app_.PrintOrientation};
+  MenuSettings s{app_.LastFolder, app_.StartMode, app_.MenuMode, app_.MenuArtType, app_.Print.PrintOrientation};
   if (std::filesystem::exists(std::filesystem::path(app_.AppFolder) / kOrniskDatName)) {
     ReadOrniskDat(std::filesystem::path(app_.AppFolder) / kOrniskDatName, s);
     app_.AllowSplines = false;
@@ -104,7 +104,7 @@ void MainMenu::InitTimer1_Timer() {
   app_.StartMode = s.StartMode;
   app_.MenuMode = s.MenuMode;
   app_.MenuArtType = s.MenuArtType;
-  app_.PrintOrientation = s.PrintOrientation;
+  app_.Print.PrintOrientation = s.PrintOrientation;
 
   loadPreviews();
   InitTimer2->start();
@@ -138,7 +138,7 @@ void MainMenu::closeEvent(QCloseEvent* e) {
   s.StartMode = app_.StartMode;
   s.MenuMode = app_.MenuMode;
   s.MenuArtType = app_.MenuArtType;
-  s.PrintOrientation = app_.PrintOrientation;
+  s.PrintOrientation = app_.Print.PrintOrientation;
   if (auto error = WriteOrniskDat(std::filesystem::path(app_.DataFolder) / kOrniskDatName, s))
     host_.messageBox("The settings could not be saved: " + *error, MsgButtons::OK,
                      MsgIcon::Exclamation, "Ornivale");
