@@ -78,6 +78,7 @@ enum class FileErrorKind {
   TooLong,       // more list entries than the list can hold
   BadRecord,     // a record whose offsets leave the list or go backwards
   BadGroup,      // a symmetry item naming a part outside 1..5
+  BadColour,     // a fill's colour entry whose colour code is no 16-bit code
 };
 
 struct FileError {
