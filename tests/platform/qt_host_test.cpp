@@ -15,17 +15,19 @@
 namespace orn {
 namespace {
 
-// Runs `answer` on the modal box as soon as it is up.
+// Runs `answer` on the modal box as soon as it is up. The polling timer owns
+// nothing that owns it, and goes away once it has answered.
 void whenModal(std::function<void(QWidget*)> answer) {
-  auto poll = std::make_shared<std::function<void()>>();
-  *poll = [answer, poll] {
-    if (QWidget* w = QApplication::activeModalWidget()) {
-      answer(w);
-      return;
-    }
-    QTimer::singleShot(5, *poll);
-  };
-  QTimer::singleShot(0, *poll);
+  auto* poll = new QTimer;
+  poll->setInterval(5);
+  QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w) return;
+    poll->stop();
+    poll->deleteLater();
+    answer(w);
+  });
+  poll->start();
 }
 
 TEST(QtHostBoxes, EachButtonSetAnswersWithItsCode) {
