@@ -1,5 +1,6 @@
 #include "model/drawing_list.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/record_codes.h"
@@ -27,6 +28,17 @@ void DrawingList::BiggerArrays() {
   G0.resize(static_cast<std::size_t>(ListCapacity) + 1, 0.0f);
   G1.resize(static_cast<std::size_t>(ListCapacity) + 1, 0.0f);
   ListCapacity -= kSpareEntries;
+}
+
+bool DrawingList::replaceWith(const std::vector<float>& g0, const std::vector<float>& g1) {
+  const int end = static_cast<int>(g0.size()) - 1;
+  if (end < 0 || end > kMaxIndex || g1.size() != g0.size()) return false;
+  reset();
+  while (end > ListCapacity) BiggerArrays();
+  std::copy(g0.begin(), g0.end(), G0.begin());
+  std::copy(g1.begin(), g1.end(), G1.begin());
+  NumPoints = ItemHead = ItemFirst = static_cast<std::int16_t>(end);
+  return true;
 }
 
 bool DrawingList::ensureIndex(int i) {

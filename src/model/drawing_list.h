@@ -65,6 +65,12 @@ struct DrawingList {
   // nothing awaiting packing. The arrays keep their size.
   void reset();
 
+  // Replaces the whole list by entries 0 .. end marker (the last entry), no
+  // record open and nothing awaiting packing; the arrays grow so that the end
+  // marker stays at or below the capacity mark, with the spare entries past
+  // it. False, with the list unchanged, for more entries than the list holds.
+  bool replaceWith(const std::vector<float>& g0, const std::vector<float>& g1);
+
   // Number of entries the arrays hold (ListCapacity + 11 after every growth).
   int size() const { return static_cast<int>(G0.size()); }
 

@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "model/picture_io.h"
+#include "model/file_util.h"
 
 namespace orn {
 

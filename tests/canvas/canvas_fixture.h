@@ -2,6 +2,7 @@
 // A small editor on a real canvas Surface: drawing list, symmetry tables,
 // a host whose event pump and message boxes a test can steer, controls that
 // record what was asked of the window, and the mouse engine.
+#include <deque>
 #include <functional>
 #include <initializer_list>
 #include <map>
@@ -31,12 +32,18 @@ class PumpHost : public NullHost {
     asked.push_back({text, title});
     buttons = b;
     icon = i;
+    if (!answers.empty()) {
+      const MsgResult a = answers.front();
+      answers.pop_front();
+      return a;
+    }
     return answer ? *answer : NullHost::messageBox(text, b, i, title);
   }
   std::function<void()> onPump;
   int pumps = 0;
   bool ctrl = false;
-  std::optional<MsgResult> answer;  // unset: the usual default answer
+  std::deque<MsgResult> answers;    // answered first, one per box
+  std::optional<MsgResult> answer;  // then this; unset: the usual default answer
   std::vector<std::pair<std::string, std::string>> asked;
   MsgButtons buttons{};
   MsgIcon icon{};

@@ -13,50 +13,6 @@ namespace {
 
 using test::Bytes;
 
-// A new picture on an 800 x 600 canvas in a maximised 1024 x 768 window,
-// without title: header, view rows 0-20, end pair.
-Bytes NewPictureImage(float numPoints = 0) {
-  Bytes b;
-  b.fs({1, 0, 0, 0, 2, numPoints, 6, 16777215, 12632256, 0, 0, 0, 20, 1}).zeros(12);
-  b.fs({0, 0, 799, 0, 799, 599, 0, 0, 799, 0, 799, 599}).zeros(12 * 18);  // row 1: the full picture
-  b.fs({1024, 768, 800, 600}).zeros(8);                                   // row 20 with the sizes
-  return b;
-}
-
-TEST(PictureFileBytes, NewEmptyPictureIsExactly1072BytesEndingInTheEndPair) {
-  auto ed = test::MakeEditor();
-  const std::vector<std::uint8_t> written = EncodePictureFile(CapturePicture(ed->ctx, ed->hooks.sizes));
-  ASSERT_EQ(written.size(), 1072u);
-  EXPECT_EQ(written, NewPictureImage().fs({30000, 0}).b);
-  // White and 30000 spelled out byte for byte: little-endian floats.
-  EXPECT_EQ(std::vector<std::uint8_t>(written.begin() + 28, written.begin() + 32),
-            (std::vector<std::uint8_t>{0xFF, 0xFF, 0x7F, 0x4B}));
-  EXPECT_EQ(std::vector<std::uint8_t>(written.begin() + 1064, written.end()),
-            (std::vector<std::uint8_t>{0x00, 0x60, 0xEA, 0x46, 0, 0, 0, 0}));
-}
-
-TEST(PictureFileBytes, PolylinePictureAndTitleBlockMatchHandBuiltImagesAndReadBack) {
-  auto ed = test::MakeEditor();
-  ed->append({{20001, 3}, {0, 0}, {20077, 4}, {5, 7}, {15, 7}});
-  Bytes image = NewPictureImage(5).fs({20001, 3, 0, 0, 20077, 4, 5, 7, 15, 7, 30000, 0});
-  EXPECT_EQ(EncodePictureFile(CapturePicture(ed->ctx, ed->hooks.sizes)), image.b);
-
-  ed->pic.PictureTitle = "Hi";
-  Bytes titled;
-  titled.fs({32100, 32100, 72, 105});
-  for (int k = 0; k < 38; ++k) titled.f(32);
-  titled.b.insert(titled.b.end(), image.b.begin(), image.b.end());
-  EXPECT_EQ(EncodePictureFile(CapturePicture(ed->ctx, ed->hooks.sizes)), titled.b);
-
-  const auto read = ParsePictureFile(titled.b, "t.PNT");
-  ASSERT_TRUE(read.ok()) << read.error->message;
-  EXPECT_EQ(read.value->title, "Hi");
-  EXPECT_EQ(read.value->layout, PictureLayout::Full);
-  EXPECT_EQ(read.value->g0, (std::vector<float>{20001, 0, 20077, 5, 15, 20099}));
-  EXPECT_EQ(read.value->g1, (std::vector<float>{3, 0, 4, 7, 7, 0}));
-  EXPECT_EQ(EncodePictureFile(*read.value), titled.b);
-}
-
 TEST(PictureFileBytes, OlderLayoutsAreReadAndAPointAt30000DoesNotEndTheList) {
   Bytes noHeader;
   noHeader.fs({20006, 2, 20077, 3, 1, 1, 9, 9, 30000, 0});

@@ -8,7 +8,7 @@
 #include "canvas/ui/form_layout.h"
 #include "canvas/ui/sym_p_load.h"
 #include "model/picture_file.h"
-#include "model/picture_io.h"
+#include "canvas/picture_commands.h"
 #include "model/record_codes.h"
 #include "platform/canvas_widget.h"
 #include "ui/pic_edit_fixture.h"

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "canvas/ui/file_dialogs.h"
+#include "model/picture_test_support.h"
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/tool_buttons.h"
 #include "platform/canvas_widget.h"
@@ -65,30 +66,6 @@ class ScriptedHost : public NullHost {
   }
   std::deque<MsgResult> answers;
   std::vector<ShownBox> boxes;
-};
-
-class ScriptedDialogs : public FileDialogs {
- public:
-  std::optional<std::string> openFile(const FileDialogRequest& r) override {
-    openRequests.push_back(r);
-    return next(opens);
-  }
-  std::optional<std::string> saveFile(const FileDialogRequest& r) override {
-    saveRequests.push_back(r);
-    return next(saves);
-  }
-  // An empty string in a script stands for Cancel.
-  std::deque<std::string> opens, saves;
-  std::vector<FileDialogRequest> openRequests, saveRequests;
-
- private:
-  static std::optional<std::string> next(std::deque<std::string>& q) {
-    if (q.empty()) return std::nullopt;
-    std::string s = q.front();
-    q.pop_front();
-    if (s.empty()) return std::nullopt;
-    return s;
-  }
 };
 
 inline std::vector<char> bytesOf(const std::string& p) {

@@ -18,7 +18,7 @@
 #include "colour/colour_state.h"
 #include "model/drawing_list.h"
 #include "model/list_edit.h"
-#include "model/picture_io.h"
+#include "canvas/picture_commands.h"
 #include "platform/core/host.h"
 #include "platform/core/surface.h"
 #include "shell/error_report.h"
@@ -174,6 +174,11 @@ class PicEdit : public QMainWindow,
   // unless SilentErase is set).
   void EraseC();
   bool SilentErase = false;
+
+  // ---- view files, grid and base-shape highlight, model frame ----
+  // After a view file was loaded: the hand-over file the sibling product
+  // leaves in the program folder goes.
+  void afterViewLoad();
 
  protected:
   void resizeEvent(QResizeEvent* e) override;

@@ -161,7 +161,8 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   const LoadReport& r = out.report;
 
   updatePictureMenus();
-  if (r.viewRowsRead) {
+  // A view starts with the page menus of a new picture.
+  if (r.viewRowsRead || r.viewFile) {
     for (int i = 1; i <= 7; ++i) setItemVisible("Zoom(" + std::to_string(i) + ")", false);
     for (int i = 1; i <= std::min(editor_.ProjPages, 6); ++i)
       setItemVisible("Zoom(" + std::to_string(i) + ")", true);
@@ -197,6 +198,8 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
     FormRSZ();
   }
   if (!editor_.SkipSplineRedraw) DrawAll(1);
+
+  if (r.viewFile) afterViewLoad();
 
   const bool geometricFirst = list_.G0[0] == float(kCodeGeometric) ||
                               list_.G0[0] == float(kCodeGeometric + kCodeOut);

@@ -2,8 +2,11 @@
 // What the file commands ask of the editor window (internal to the window).
 #include <QImage>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
+#include "canvas/ui/form_layout.h"
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/sym_p_load.h"
 #include "canvas/ui/tool_buttons.h"
@@ -37,6 +40,18 @@ class PicEdit::Hooks : public FileHooks {
     s.canvasHeight = w_.canvas_.height();
     s.windowState = w_.isMaximized() ? 2 : w_.isMinimized() ? 1 : 0;
     return s;
+  }
+
+  std::pair<int, int> canvasRoom() override {
+    return {std::max(w_.inner_->width() - kFreeWidth, kMinCanvas),
+            std::max(w_.inner_->height() - kFreeHeight, kMinCanvas)};
+  }
+
+  void viewCanvas(int width, int height, double aspect) override {
+    w_.PrintInitDone = false;
+    w_.resizeCanvas(width, height);
+    w_.placeColourPanel();
+    w_.PageAspect = aspect;
   }
 
   void showProgress(int p) override {

@@ -57,7 +57,7 @@ void PicEdit::buildMenus() {
   QMenu* file = addMenu(nullptr, "MenFile", "&File");
   addItem(file, "MenFileNew", "&New Picture", true);
   addItem(file, "MenFileLoad(0)", "&Load Picture ...", true);
-  addItem(file, "MenFileLoad(1)", "Load &Halvik File...");
+  addItem(file, "MenFileLoad(1)", "Load &Halvik File...", true);
   addItem(file, "MenFileSave", "&Save Picture", true);
   addItem(file, "MenFileSaveAs", "Save Picture &As ...", true);
   addSeparator(file, "linFile1");

@@ -1,7 +1,9 @@
 #pragma once
 // The editor's file commands without their window: loading a picture or
 // colour file (FileLoadC), starting a new picture (FileNew), saving
-// (FileSaveC) and the list of recent files (FixFList, RecentCaption).
+// (FileSaveC) and the list of recent files (FixFList). Reading, checking and
+// writing the file itself is PictureFile's work (model/picture_file.h); these
+// commands apply a file to the editor's state and capture that state again.
 //
 // A command works on the editor's state through FileContext and asks the
 // window for what only the window can do (dialogs, message boxes, the
@@ -14,12 +16,14 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "canvas/editor_state.h"
 #include "canvas/view_table.h"
 #include "model/drawing_list.h"
 #include "model/file_dialogs.h"
+#include "model/file_util.h"
 #include "model/picture_file.h"
 #include "platform/core/host.h"
 #include "symmetry/draw_context.h"
@@ -117,11 +121,15 @@ class FileHooks {
   // Removes all paint from the list without asking or redrawing, clears the
   // colours in use, and shows the colour wheel.
   virtual void eraseColours() {}
-  // Imports a view file into the list and view table; an error text when it
-  // cannot.
-  virtual std::optional<std::string> loadView(const std::string& path) {
-    return "\"" + path + "\" cannot be loaded: view files are not supported.";
+  // The room the window's layout gives the canvas: its inner area less the
+  // tool column, the colour panel and the bottom strip.
+  virtual std::pair<int, int> canvasRoom() {
+    const WindowSizes s = windowSizes();
+    return {s.canvasWidth, s.canvasHeight};
   }
+  // A view file was imported: the canvas takes the view's size, and later
+  // layouts keep its proportions (height / width).
+  virtual void viewCanvas(int /*width*/, int /*height*/, double /*aspect*/) {}
   // Saves the canvas as a bitmap file; an error text on failure.
   virtual std::optional<std::string> saveBitmap(const std::string& /*path*/) { return std::nullopt; }
   // Derives and saves the standard colours after a colour file was saved.
@@ -203,7 +211,7 @@ PictureFile CapturePicture(const FileContext& ctx, const WindowSizes& sizes);
 void ApplyPictureFile(FileContext& ctx, const PictureFile& pf, const std::string& path,
                       LoadReport& report);
 
-// ---- Recent files and path rules --------------------------------------------
+// ---- Recent files -------------------------------------------------------------
 
 // Puts `fileName` at the top of the recent list: unchanged when it is on top
 // already, or is a sample or loaded by a slide show; moved to the top when it
@@ -211,22 +219,6 @@ void ApplyPictureFile(FileContext& ctx, const PictureFile& pf, const std::string
 // without regard to case, and an entry found takes the new spelling.
 void FixFList(FileState& file, const std::string& fileName);
 
-// The menu caption of a recent path: the bare file name when it lies in
-// `baseDir`, "../" and the rest when it lies below it, else the full path.
-std::string RecentCaption(const std::string& path, const std::string& baseDir);
-
-// The path upper-cased with "/" turned into "\", for the tests on path texts.
-std::string PathKey(const std::string& path);
-// True when the file name's extension is `ext` (without the dot), in any case.
-bool HasExtension(const std::string& path, const std::string& ext);
-// A sample picture of the program (a file "OV..." in a "STATIC" folder).
-bool IsSamplePath(const std::string& path);
-// The standard colours' colour file, which is never written over: a file
-// name ending in "STANDARD.COL", in any case.
-bool IsStandardColFile(const std::string& path);
-// The model number of a model sample: the digit after "\STATIC\OVMOD", or
-// for "\STATIC\OVX..." the digit before the extension; 0 otherwise.
-int ModelNumberOf(const std::string& path);
 // The wallpaper command is offered for these picture kinds.
 bool WallpaperAllowed(float PicKind);
 

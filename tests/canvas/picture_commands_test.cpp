@@ -7,8 +7,8 @@
 
 #include <sys/resource.h>
 
-#include "model/picture_io.h"
-#include "model/picture_test_support.h"
+#include "canvas/picture_commands.h"
+#include "file_commands_fixture.h"
 #include "model/record_codes.h"
 #include "model/drawing_list_test_util.h"
 
@@ -186,12 +186,12 @@ TEST(PictureLoad, LowerCaseExtensionLoadsUnderItsRealPathAndSamplesBecomeUnnamed
   EXPECT_EQ(b->file.RecentFiles[0], folder.path("a.pnt").string());  // samples stay off the list
 
   // Saving it asks for a name, with none proposed.
-  b->dialogs.saves.push_back(std::nullopt);
+  b->dialogs.saves.push_back("");
   EXPECT_EQ(FileSaveC(b->ctx).status, CommandStatus::Cancelled);
   EXPECT_TRUE(b->file.SaveCancelled);
-  ASSERT_EQ(b->dialogs.asked.size(), 1u);
-  EXPECT_EQ(b->dialogs.asked[0].title, "Save Picture As");
-  EXPECT_TRUE(b->dialogs.asked[0].proposedName.empty());
+  ASSERT_EQ(b->dialogs.saveRequests.size(), 1u);
+  EXPECT_EQ(b->dialogs.saveRequests[0].title, "Save Picture As");
+  EXPECT_TRUE(b->dialogs.saveRequests[0].proposedName.empty());
 }
 
 TEST(PictureLoad, CancellingTheSavePromptOfLoadOrNewKeepsTheChangedPictureAndNoDropsIt) {
@@ -203,10 +203,10 @@ TEST(PictureLoad, CancellingTheSavePromptOfLoadOrNewKeepsTheChangedPictureAndNoD
   const test::Snapshot before(*e);
   e->host.answers = {MsgResult::Cancel, MsgResult::Cancel, MsgResult::No};
   EXPECT_EQ(FileNew(e->ctx).status, CommandStatus::Cancelled);
-  EXPECT_EQ(e->host.texts.back(), "Save Changes to " + folder.path("p.PNT").string());
+  EXPECT_EQ(e->host.asked.back().first, "Save Changes to " + folder.path("p.PNT").string());
   EXPECT_EQ(LoadPath(*e, folder.path("p.PNT")).status, CommandStatus::Cancelled);
-  EXPECT_EQ(e->host.texts.back(), "Save Changes to " + folder.path("p.PNT").string());
-  EXPECT_EQ(e->host.titles.back(), "Symmetry");
+  EXPECT_EQ(e->host.asked.back().first, "Save Changes to " + folder.path("p.PNT").string());
+  EXPECT_EQ(e->host.asked.back().second, "Symmetry");
   EXPECT_TRUE(test::Snapshot(*e) == before);
   EXPECT_EQ(LoadPath(*e, folder.path("p.PNT")).status, CommandStatus::Done);
   EXPECT_EQ(e->list.NumPoints, 0);
@@ -240,7 +240,7 @@ TEST(PictureSave, SavingOverALongerFileLeavesTheNewLengthAndAFailedSaveKeepsTheO
   e->file.FileName = path.string();
   ASSERT_EQ(FileSaveC(e->ctx).status, CommandStatus::Done);
   EXPECT_EQ(std::filesystem::file_size(path), 1072u);
-  EXPECT_TRUE(e->dialogs.asked.empty());
+  EXPECT_TRUE(e->dialogs.saveRequests.empty());
   const auto old = test::ReadBytes(path);
 
   DrawEverything(*e);  // now longer than the limit below
@@ -262,7 +262,7 @@ TEST(PictureSave, NoNameEndingInStandardColIsWrittenAndColourFilesSaveTheStandar
   auto e = MakeEditor();
   e->file.FileName = folder.path("standard.col").string();
   EXPECT_EQ(FileSaveC(e->ctx).status, CommandStatus::Refused);
-  EXPECT_EQ(e->host.texts.back(),
+  EXPECT_EQ(e->host.asked.back().first,
             "You are not allowed to save a .COL file named STANDARD.COL.  Use another name.");
   e->file.FileName = folder.path("OLDSTANDARD.COL").string();
   EXPECT_EQ(FileSaveC(e->ctx).status, CommandStatus::Refused);
@@ -292,9 +292,9 @@ TEST(PictureSave, BitmapAndWallpaperModesSaveABitmapUnderTheirOwnDialog) {
     e->dialogs.saves.push_back(c.answer);
     EXPECT_TRUE(FileSaveC(e->ctx).bitmap);
     EXPECT_EQ(e->hooks.bitmaps, std::vector<std::string>{c.answer});
-    ASSERT_EQ(e->dialogs.asked.size(), 1u);
-    EXPECT_EQ(e->dialogs.asked[0].title, c.title);
-    EXPECT_EQ(e->dialogs.asked[0].proposedName, c.proposed);
+    ASSERT_EQ(e->dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(e->dialogs.saveRequests[0].title, c.title);
+    EXPECT_EQ(e->dialogs.saveRequests[0].proposedName, c.proposed);
     EXPECT_EQ(e->file.PrintMode, 0);
     EXPECT_EQ(e->file.FileName, "/pics/rose.PNT");
   }
@@ -365,6 +365,52 @@ TEST(PictureLoad, ALoadedListKeepsItsSpareEntriesPastTheEndMarker) {
   ASSERT_EQ(b->list.NumPoints, 1005);
   EXPECT_LE(b->list.NumPoints, b->list.ListCapacity);
   EXPECT_EQ(b->list.size(), b->list.ListCapacity + kSpareEntries + 1);
+}
+
+using test::Bytes;
+
+// A new picture on an 800 x 600 canvas in a maximised 1024 x 768 window,
+// without title: header, view rows 0-20, end pair.
+Bytes NewPictureImage(float numPoints = 0) {
+  Bytes b;
+  b.fs({1, 0, 0, 0, 2, numPoints, 6, 16777215, 12632256, 0, 0, 0, 20, 1}).zeros(12);
+  b.fs({0, 0, 799, 0, 799, 599, 0, 0, 799, 0, 799, 599}).zeros(12 * 18);  // row 1: the full picture
+  b.fs({1024, 768, 800, 600}).zeros(8);                                   // row 20 with the sizes
+  return b;
+}
+
+TEST(PictureFileBytes, NewEmptyPictureIsExactly1072BytesEndingInTheEndPair) {
+  auto ed = MakeEditor();
+  const std::vector<std::uint8_t> written = EncodePictureFile(CapturePicture(ed->ctx, ed->hooks.sizes));
+  ASSERT_EQ(written.size(), 1072u);
+  EXPECT_EQ(written, NewPictureImage().fs({30000, 0}).b);
+  // White and 30000 spelled out byte for byte: little-endian floats.
+  EXPECT_EQ(std::vector<std::uint8_t>(written.begin() + 28, written.begin() + 32),
+            (std::vector<std::uint8_t>{0xFF, 0xFF, 0x7F, 0x4B}));
+  EXPECT_EQ(std::vector<std::uint8_t>(written.begin() + 1064, written.end()),
+            (std::vector<std::uint8_t>{0x00, 0x60, 0xEA, 0x46, 0, 0, 0, 0}));
+}
+
+TEST(PictureFileBytes, PolylinePictureAndTitleBlockMatchHandBuiltImagesAndReadBack) {
+  auto ed = MakeEditor();
+  ed->append({{20001, 3}, {0, 0}, {20077, 4}, {5, 7}, {15, 7}});
+  Bytes image = NewPictureImage(5).fs({20001, 3, 0, 0, 20077, 4, 5, 7, 15, 7, 30000, 0});
+  EXPECT_EQ(EncodePictureFile(CapturePicture(ed->ctx, ed->hooks.sizes)), image.b);
+
+  ed->pic.PictureTitle = "Hi";
+  Bytes titled;
+  titled.fs({32100, 32100, 72, 105});
+  for (int k = 0; k < 38; ++k) titled.f(32);
+  titled.b.insert(titled.b.end(), image.b.begin(), image.b.end());
+  EXPECT_EQ(EncodePictureFile(CapturePicture(ed->ctx, ed->hooks.sizes)), titled.b);
+
+  const auto read = ParsePictureFile(titled.b, "t.PNT");
+  ASSERT_TRUE(read.ok()) << read.error->message;
+  EXPECT_EQ(read.value->title, "Hi");
+  EXPECT_EQ(read.value->layout, PictureLayout::Full);
+  EXPECT_EQ(read.value->g0, (std::vector<float>{20001, 0, 20077, 5, 15, 20099}));
+  EXPECT_EQ(read.value->g1, (std::vector<float>{3, 0, 4, 7, 7, 0}));
+  EXPECT_EQ(EncodePictureFile(*read.value), titled.b);
 }
 
 }  // namespace
