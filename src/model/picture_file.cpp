@@ -4,15 +4,9 @@
 #include "model/record_codes.h"
 
 #include <bit>
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <fstream>
 #include <iterator>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace orn {
 
@@ -270,15 +264,6 @@ void Put(std::vector<std::uint8_t>& out, float v) {
   for (int k = 0; k < 4; ++k) out.push_back(static_cast<std::uint8_t>(u >> (8 * k)));
 }
 
-FileError WriteFailure(const std::filesystem::path& path, int err) {
-  std::string text = "\"";
-  text += path.string();
-  text += "\" could not be saved: ";
-  text += std::strerror(err);
-  text += ".";
-  return FileError{FileErrorKind::CannotWrite, text};
-}
-
 }  // namespace
 
 std::vector<int> TitleToCodes(const std::string& utf8) {
@@ -425,56 +410,15 @@ std::vector<std::uint8_t> EncodePictureFile(const PictureFile& pic) {
 }
 
 std::optional<FileError> WriteFileReplacing(const std::filesystem::path& path,
-                                            std::span<const std::uint8_t> bytes) {
-  const std::filesystem::path dir = path.has_parent_path() ? path.parent_path() : ".";
-  std::string hidden = ".";
-  hidden += path.filename().string();
-  hidden += ".XXXXXX";
-  std::string tmpl = (dir / hidden).string();
-  const int fd = ::mkstemp(tmpl.data());
-  if (fd < 0) return WriteFailure(path, errno);
-
-  auto abandon = [&](int err) {
-    ::close(fd);
-    ::unlink(tmpl.c_str());
-    return WriteFailure(path, err);
-  };
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (w < 0) {
-      if (errno == EINTR) continue;
-      return abandon(errno);
-    }
-    done += static_cast<std::size_t>(w);
-  }
-  // The new file takes the old file's permissions, or the usual ones for a new file.
-  struct stat st {};
-  mode_t mode = 0;
-  if (::stat(path.c_str(), &st) == 0) {
-    mode = st.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-  if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) return abandon(errno);
-  if (::close(fd) != 0) {
-    const int err = errno;
-    ::unlink(tmpl.c_str());
-    return WriteFailure(path, err);
-  }
-  if (::rename(tmpl.c_str(), path.c_str()) != 0) {
-    const int err = errno;
-    ::unlink(tmpl.c_str());
-    return WriteFailure(path, err);
-  }
+                                            std::span<const std::uint8_t> bytes, SaveFileSystem& files) {
+  if (auto e = ReplaceFile(path, bytes, files)) return FileError{FileErrorKind::CannotWrite, *e};
   return std::nullopt;
 }
 
-std::optional<FileError> WritePictureFile(const std::filesystem::path& path, const PictureFile& pic) {
+std::optional<FileError> WritePictureFile(const std::filesystem::path& path, const PictureFile& pic,
+                                          SaveFileSystem& files) {
   const std::vector<std::uint8_t> bytes = EncodePictureFile(pic);
-  return WriteFileReplacing(path, bytes);
+  return WriteFileReplacing(path, bytes, files);
 }
 
 }  // namespace orn

@@ -7,6 +7,7 @@
 
 #include "model/picture_file.h"
 #include "model/picture_test_support.h"
+#include "platform/core/failing_file_system.h"
 
 namespace orn {
 namespace {
@@ -54,6 +55,15 @@ Bytes SmallValidFile() {
   b.fs({20091, -2, 20090, 4, -1, 1, 0, 0, 20077, 7, 0, 0, 10, 0, 5, 5, 0, 100, 20091, 1, 20092, 0});
   b.fs({20010, 2, 20077, 3, 21305, 255, 5, 5, 30000, 0});
   return b;
+}
+
+TEST(PictureFileBytes, WhicheverCallOfASaveFailsTheOldPictureFileStaysWhole) {
+  test::ScratchFolder folder;
+  const auto path = folder.path("OLD.PNT");
+  const PictureFile pf = ParsePictureFile(SmallValidFile().b, "new.PNT").value.value();
+  test::ExpectEveryFailureKeepsTheOldFile(path, "an older picture", [&](SaveFileSystem& files) {
+    return !WritePictureFile(path, pf, files).has_value();
+  });
 }
 
 TEST(PictureFileRefusal, EveryTruncationOfAValidFileIsRefusedAsShort) {
