@@ -1,32 +1,37 @@
-// Ornivale: starts the program and shows its window.
+// Ornivale: starts the program in its main menu.
 #include <QApplication>
-#include <QScreen>
+#include <QIcon>
+#include <QPixmap>
 
 #include <cstdio>
 
-#include "canvas/ui/pic_edit.h"
-#include "colour/standard_colors.h"
 #include "platform/program_folder.h"
+#include "platform/qt_colour.h"
 #include "platform/qt_host.h"
+#include "platform/qt_profile_source.h"
+#include "shell/app_state.h"
+#include "shell/menu_pictures.h"
+#include "shell/ui/main_menu.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Ornivale");
+  QApplication::setDesktopFileName("ornivale");
+  // The program's rosette, drawn by our own Surface, marks its windows.
+  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(orn::toQImage(orn::SplashRosette(64)))));
 
+  // The per-user program folder, made and seeded from the installed data on
+  // the first start.
   const orn::AppFolderResult folder = orn::prepareProgramFolder();
   if (folder.state == orn::FolderState::Failed)
     std::fprintf(stderr, "Ornivale: %s\n", folder.error.c_str());
 
-  // The editor window; its caption reads "Ornivale" until a picture is named.
+  orn::AppState state;
+  state.AppFolder = orn::withTrailingSeparator(folder.folder);
   orn::QtHost host;
-  orn::PicEdit w(host);
-  host.setParentWindow(&w);
-  w.setDataFolder(folder.folder);
-  // The editor fills the screen, also where no window manager maximises it.
-  if (QScreen* screen = QGuiApplication::primaryScreen()) w.setGeometry(screen->availableGeometry());
-  w.showMaximized();
-  // The standard colours of the program folder (the built-in ones, with a
-  // word to the user, when the file is missing or damaged).
-  orn::ReadStandardColors(w.colour(), folder.folder, host);
+  orn::QtProfileSource profile;
+  orn::MainMenu menu(host, state, profile);
+  host.setParentWindow(&menu);
+  menu.MainMenu_Form_Load();
   return app.exec();
 }

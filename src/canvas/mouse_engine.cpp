@@ -27,8 +27,10 @@ RedrawEnv MouseEngine::redrawEnv() {
 CanvasDrawing MouseEngine::drawing() { return CanvasDrawing{sym, ctx, ed, pick, host, controls}; }
 
 void MouseEngine::DrawAll(int Index) {
-  RedrawEnv e = redrawEnv();
-  orn::DrawAll(e, Index);
+  ui.Trap("DrawAll", [this, Index] {
+    RedrawEnv e = redrawEnv();
+    orn::DrawAll(e, Index);
+  });
   ui.canvasChanged();
 }
 

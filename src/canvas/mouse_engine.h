@@ -14,6 +14,7 @@
 // presses) it asks through MouseUi. Every tool's branch lives in its own
 // file (tool_draw, tool_paint, tool_step_back, tool_edit, tool_drag,
 // tool_convert); tool selection is in tools.cpp, snapping in snap.cpp.
+#include <functional>
 #include <string>
 
 #include "canvas/redraw.h"
@@ -83,6 +84,9 @@ class MouseUi {
   virtual void setSplinePolyColour(Rgb /*colour*/) {}
   // The hidden debug label that shows the mouse position.
   virtual void setDebugLabel(const std::string& /*text*/) {}
+  // Runs a command that reports its own failures under `tag` (the full
+  // redraw under "DrawAll"); without a window it simply runs.
+  virtual void Trap(const char* /*tag*/, const std::function<void()>& command) { command(); }
 };
 
 // The engine's own state: the last press, the pick state of the editing

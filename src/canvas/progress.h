@@ -41,6 +41,11 @@ class EditorControls {
   virtual void SymShowHandles(int /*mode*/) {}
   // The symmetry block is damaged (shown once per damaged block).
   virtual void reportCorruptSymmetry() {}
+  // The copy table was checked and part `CurPart` is current: the part
+  // labels mark it and the menus follow it.
+  virtual void PutSymState(int /*CurPart*/) {}
+  // A full redraw has ended (the canvas is complete and no walk runs).
+  virtual void redrawFinished() {}
   // Copies the canvas into its off-screen copy.
   virtual void CopyToBmap() {}
   // The 500 ms guard after a redraw during which the Redraw button is ignored.

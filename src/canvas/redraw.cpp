@@ -42,6 +42,7 @@ struct Walk {
 void selectPart(RedrawEnv& e, int part) {
   e.sym.CurPart = part;
   if (CheckSymData(e.sym, e.list) == SymRebuild::Corrupt) e.ui.reportCorruptSymmetry();
+  e.ui.PutSymState(e.sym.CurPart);
 }
 
 void colourToolButtons(RedrawEnv& e, bool redrawing) {
@@ -263,6 +264,7 @@ void finish(RedrawEnv& e, Walk& w) {
   if (!e.ui.setupPanelVisible() && e.ed.PreviewFlag == 0) e.ui.MenEnable(true);
   e.ed.StopFlag = 0;
   e.ed.Redrawing = false;
+  e.ui.redrawFinished();
 }
 
 // Puts the editor back into a usable state when a redraw is abandoned by an
@@ -281,6 +283,7 @@ class AbandonGuard {
     if (e_.ctx.PaintOrderMode != 0) e_.ctx.PaintOrderMode = -1;
     e_.ui.setStopSignVisible(false);
     e_.ui.MenEnable(true);
+    e_.ui.redrawFinished();
   }
   void disarm() { armed_ = false; }
 

@@ -35,7 +35,8 @@ bool MouseEngine::stepBackClosedList(int& T) {
       const int part = static_cast<int>(std::trunc(double(list.G1[N]) / 100.0));
       sym.CurPart = (part >= 0 && part <= kMaxParts) ? part : 0;
       ui.SymUpdateMenus(sym.CurPart != 0);
-      CheckSymData(sym, list);
+      if (CheckSymData(sym, list) == SymRebuild::Corrupt) controls.reportCorruptSymmetry();
+      controls.PutSymState(sym.CurPart);
     }
     writeEndAt(N);
     return false;
@@ -66,6 +67,9 @@ bool MouseEngine::stepBackClosedList(int& T) {
       ui.clearHasBaseGroup();
       ui.hidePartPanel();
       sym.SymTablesValid = false;
+      // The part labels and the symmetry menus follow the picture without a block.
+      controls.PutSymState(0);
+      ui.SymUpdateMenus(false);
     }
     writeEndAt(at);
     ed.CurDrawType = T;

@@ -7,19 +7,19 @@ namespace orn {
 namespace {
 
 // Rounds to the nearest whole number, halves to the even one.
-int roundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+int roundEven(float v) { return static_cast<int>(std::nearbyint(v)); }
 
 // The value of one colour channel at hue angle h between the two levels.
 float channel(float m1, float m2, float h) {
   if (h > 360.0f) {
-    h = static_cast<float>(h - 360.0);
+    h -= 360.0f;
   } else if (h < 0.0f) {
-    h = static_cast<float>(h + 360.0);
+    h += 360.0f;
   }
-  if (h < 60.0f) return static_cast<float>(m1 + (double(m2) - m1) * h / 60.0);
+  if (h < 60.0f) return m1 + (m2 - m1) * h / 60.0f;
   if (h < 180.0f) return m2;
   if (h >= 240.0f) return m1;
-  return static_cast<float>(m1 + (double(m2) - m1) * (240.0 - h) / 60.0);
+  return m1 + (m2 - m1) * (240.0f - h) / 60.0f;
 }
 
 }  // namespace
@@ -32,9 +32,9 @@ RgbParts SplitRGB(Rgb colour) {
 Rgb JoinRGB(RgbParts p) { return rgb(p.R, p.G, p.B); }
 
 Hls RGBToHLS(int R, int G, int B) {
-  const float r = static_cast<float>(R / 255.0);
-  const float g = static_cast<float>(G / 255.0);
-  const float b = static_cast<float>(B / 255.0);
+  const float r = static_cast<float>(R) / 255.0f;
+  const float g = static_cast<float>(G) / 255.0f;
+  const float b = static_cast<float>(B) / 255.0f;
   float mx = r;
   if (g > mx) mx = g;
   if (b > mx) mx = b;
@@ -43,25 +43,24 @@ Hls RGBToHLS(int R, int G, int B) {
   if (b < mn) mn = b;
 
   Hls out;
-  out.L = static_cast<float>((double(mx) + mn) / 2.0);
+  out.L = (mx + mn) / 2.0f;
   if (mx == mn) return out;  // a gray: no hue, no saturation
 
-  const float d = static_cast<float>(double(mx) - mn);
-  out.S = out.L <= 0.5f ? static_cast<float>(d / (double(mx) + mn))
-                        : static_cast<float>(d / (2.0 - mx - mn));
-  const float rc = static_cast<float>((double(mx) - r) / d);
-  const float gc = static_cast<float>((double(mx) - g) / d);
-  const float bc = static_cast<float>((double(mx) - b) / d);
+  const float d = mx - mn;
+  out.S = out.L <= 0.5f ? d / (mx + mn) : d / (2.0f - mx - mn);
+  const float rc = (mx - r) / d;
+  const float gc = (mx - g) / d;
+  const float bc = (mx - b) / d;
   float h;
   if (r == mx) {
-    h = static_cast<float>(double(bc) - gc);
+    h = bc - gc;
   } else if (g == mx) {
-    h = static_cast<float>(2.0 + rc - bc);
+    h = 2.0f + rc - bc;
   } else {
-    h = static_cast<float>(4.0 + gc - rc);
+    h = 4.0f + gc - rc;
   }
-  h = static_cast<float>(h * 60.0);
-  if (h < 0.0f) h = static_cast<float>(h + 360.0);
+  h *= 60.0f;
+  if (h < 0.0f) h += 360.0f;
   out.H = h;
   return out;
 }
@@ -74,17 +73,17 @@ RgbParts HLSToRGB(float H, float L, float S) {
     // m1 = 2L - m2, written the way that keeps the rounding of the two levels apart.
     float m1, m2;
     if (L < 0.5f) {
-      m2 = static_cast<float>(L * (1.0 + S));
-      m1 = static_cast<float>(L - double(L) * S);
+      m2 = L * (1.0f + S);
+      m1 = L - L * S;
     } else {
-      m2 = static_cast<float>(double(L) + S - double(L) * S);
-      m1 = static_cast<float>(L - (1.0 - L) * S);
+      m2 = L + S - L * S;
+      m1 = L - (1.0f - L) * S;
     }
-    r = channel(m1, m2, static_cast<float>(H + 120.0));
+    r = channel(m1, m2, H + 120.0f);
     g = channel(m1, m2, H);
-    b = channel(m1, m2, static_cast<float>(H - 120.0));
+    b = channel(m1, m2, H - 120.0f);
   }
-  return RgbParts{roundEven(255.0 * r), roundEven(255.0 * g), roundEven(255.0 * b)};
+  return RgbParts{roundEven(255.0f * r), roundEven(255.0f * g), roundEven(255.0f * b)};
 }
 
 float LightnessOf(Rgb colour) {

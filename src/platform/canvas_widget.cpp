@@ -8,6 +8,8 @@
 #include <bit>
 #include <cmath>
 
+#include "platform/qt_colour.h"
+
 namespace orn {
 
 static_assert(std::endian::native == std::endian::little,
@@ -61,8 +63,7 @@ void CanvasWidget::paintEvent(QPaintEvent* e) {
   }
   // The pixels hold red in the low byte, which on a little-endian machine is
   // the byte order R, G, B, unused: the RGBX8888 layout. No copy is made.
-  QImage img(reinterpret_cast<const uchar*>(surface_->pixels()), surface_->width(),
-             surface_->height(), surface_->width() * 4, QImage::Format_RGBX8888);
+  QImage img = surfaceImage(*surface_);
   const qreal dpr = devicePixelRatioF();
   img.setDevicePixelRatio(dpr);
   p.setRenderHint(QPainter::SmoothPixmapTransform, false);

@@ -1,6 +1,8 @@
 #pragma once
-// Conversions from the program's colour values (red in the low byte) to Qt's.
+// Conversions from the program's colour values (red in the low byte) and
+// surfaces to Qt's.
 #include <QColor>
+#include <QImage>
 #include <QString>
 
 #include "platform/core/surface.h"
@@ -11,11 +13,25 @@ inline QColor toQColor(Rgb c) {
   return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 
+// A view of a surface's pixels as an image (no copy: valid while the
+// surface is alive and unchanged in size).
+inline QImage surfaceImage(const Surface& s) {
+  return QImage(reinterpret_cast<const uchar*>(s.pixels()), s.width(), s.height(), s.width() * 4,
+                QImage::Format_RGBX8888);
+}
+
 // A style sheet that paints a widget's background in `c`, followed by `extra`.
 inline QString colourStyle(Rgb c, const QString& extra = QString()) {
   QString sheet = QString("background-color: %1;").arg(toQColor(c).name());
   if (!extra.isEmpty()) sheet += ' ' + extra;
   return sheet;
+}
+
+// A copy of a surface as a Qt image, pixel for pixel.
+inline QImage toQImage(const Surface& s) {
+  return QImage(reinterpret_cast<const uchar*>(s.pixels()), s.width(), s.height(), s.width() * 4,
+                QImage::Format_RGBX8888)
+      .copy();
 }
 
 }  // namespace orn

@@ -1,8 +1,8 @@
 #pragma once
 // The enlarged memory bitmap's drawing primitives: the replication routines
 // draw through them while DrawTarget is -1. Lines and circles use the
-// bitmap's pen (colour and width set by the bitmap command); fills stop at
-// black.
+// bitmap's pen (its width set by the command that draws the bitmap, its
+// colour the stroke's); fills stop at black.
 #include "platform/core/surface.h"
 #include "symmetry/draw_context.h"
 
@@ -13,6 +13,7 @@ class MemBmp : public MemBmpTarget {
   // Draws on `bitmap`; fills read GrayPaint from `ctx`.
   MemBmp(Surface& bitmap, const DrawContext& ctx) : bmp_(bitmap), ctx_(ctx) {}
 
+  void MemBmpPenColor(Rgb colour) override { bmp_.setPenColor(colour); }
   // The segment with both end pixels set.
   void MemBmpLine(int x1, int y1, int x2, int y2) override;
   // Circle outline covering x - r .. x + r; r = 0 is a dot of the pen's

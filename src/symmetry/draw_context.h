@@ -26,11 +26,14 @@ class PrintSink {
 };
 
 // The enlarged memory bitmap, in its own device pixels (callers scale by
-// BitmapScale). The bitmap export implements it on a second Surface
-// (print/mem_bmp.h); lines and circles use that Surface's pen.
+// BitmapScale). The print command implements it on a second Surface
+// (print/mem_bmp.h); lines and circles use that Surface's pen, in the
+// stroke's colour.
 class MemBmpTarget {
  public:
   virtual ~MemBmpTarget() = default;
+  // The colour of the lines and circles that follow.
+  virtual void MemBmpPenColor(Rgb colour) = 0;
   virtual void MemBmpLine(int x1, int y1, int x2, int y2) = 0;
   virtual void MemBmpEllipse(int x, int y, int r) = 0;
   virtual void MemBmpFill(int x, int y, Rgb colour) = 0;

@@ -29,6 +29,7 @@ class SegmentDrawer {
       if (black_) canvas_->plot(ex, ey);
     }
     if (bitmap_ != nullptr) {
+      bitmap_->MemBmpPenColor(colour_);
       bitmap_->MemBmpLine(Pix(x1 * scale_), Pix(y1 * scale_), Pix(x2 * scale_), Pix(y2 * scale_));
     }
   }

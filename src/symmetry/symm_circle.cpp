@@ -23,6 +23,7 @@ void DrawCircle(DrawContext& ctx, double x, double y, double r, Rgb colour) {
     ctx.Picture1->circle(Pix(x), Pix(y), Pix(r));
   } else if (ctx.MemBmp != nullptr) {
     const double k = ctx.BitmapScale;
+    ctx.MemBmp->MemBmpPenColor(colour);
     ctx.MemBmp->MemBmpEllipse(Pix(x * k), Pix(y * k), Pix(r * k));
   }
 }

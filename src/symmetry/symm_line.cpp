@@ -118,6 +118,10 @@ void SymmLine(SymState& sym, DrawContext& ctx, float x1, float y1, float x2, flo
         startMapped = true;
       }
       if (!startOk || !UVToCopy(sym, k, us, m1x, m1y)) continue;
+      // A mapped start is held in single precision like a cached one (and
+      // like the end below), so both ends of a replica round the same way.
+      m1x = float(m1x);
+      m1y = float(m1y);
     }
     double m2x, m2y;
     if (!UVToCopy(sym, k, ue, m2x, m2y)) continue;

@@ -1,6 +1,8 @@
 // The HLS conversions both ways, against values worked out by hand.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "colour/colour_model.h"
 
 namespace orn {
@@ -57,6 +59,7 @@ const RgbCase kToRgb[] = {
     {0.0f, 0.5f, 0.0001f, {128, 127, 127}},    // at the threshold: a colour
     {77.0f, 0.0f, 0.7f, {0, 0, 0}},
     {77.0f, 1.0f, 0.7f, {255, 255, 255}},
+    {0.0f, 0.6f, 0.75f, {230, 77, 77}},        // 255 x 0.9 is 229.5 in single precision: 230
 };
 
 TEST(HlsToRgb, GivesTheComponentsRoundedHalfToEven) {
@@ -64,6 +67,41 @@ TEST(HlsToRgb, GivesTheComponentsRoundedHalfToEven) {
     SCOPED_TRACE(testing::Message() << c.H << "," << c.L << "," << c.S);
     EXPECT_EQ(HLSToRGB(c.H, c.L, c.S), c.rgb);
   }
+}
+
+// The formula written out once more, in single precision from end to end.
+RgbParts SinglePrecisionHls(float H, float L, float S) {
+  if (S < 0.0001f) {
+    const int v = int(std::nearbyint(255.0f * L));
+    return {v, v, v};
+  }
+  const float m2 = L < 0.5f ? L * (1.0f + S) : L + S - L * S;
+  const float m1 = L < 0.5f ? L - L * S : L - (1.0f - L) * S;
+  auto level = [&](float h) {
+    h = h > 360.0f ? h - 360.0f : h < 0.0f ? h + 360.0f : h;
+    const float v = h < 60.0f    ? m1 + (m2 - m1) * h / 60.0f
+                    : h < 180.0f ? m2
+                    : h >= 240.0f ? m1
+                                  : m1 + (m2 - m1) * (240.0f - h) / 60.0f;
+    return int(std::nearbyint(255.0f * v));
+  };
+  return {level(H + 120.0f), level(H), level(H - 120.0f)};
+}
+
+TEST(HlsToRgb, EveryTripleOfAGridMatchesTheFormulaInSinglePrecision) {
+  int differing = 0;
+  for (int h = 0; h <= 360; h += 8) {
+    for (int l = 0; l <= 14; ++l) {
+      for (int s = 0; s <= 14; ++s) {
+        const float H = float(h), L = float(l) / 14.0f, S = float(s) / 14.0f;
+        const RgbParts want = SinglePrecisionHls(H, L, S);
+        if (!(HLSToRGB(H, L, S) == want)) ++differing;
+      }
+    }
+  }
+  EXPECT_EQ(differing, 0);
+  // 255 x 0.998039 is 254.5 in single precision: the gray rounds to the even 254.
+  EXPECT_EQ(GrayOf(0xFEFFFF), 0xFEFEFEu);
 }
 
 TEST(HlsConversions, RoundTripEveryColourOfAGrid) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <vector>
 
 #include "colour/colour_model.h"
@@ -141,6 +142,54 @@ TEST_F(Replica, APolylinesReplicasJoinExactly) {
     EXPECT_EQ(rec.segs[4 + k].x1, rec.segs[k].x2);
     EXPECT_EQ(rec.segs[4 + k].y1, rec.segs[k].y2);
   }
+}
+
+// Separate strokes, each starting afresh, with ends on half pixels where the
+// rounding of a start and an end are most easily told apart. `image` maps a
+// base pixel to the pixel it must land on in copy k, computed in whole
+// numbers apart from the mapping under test.
+template <class Image>
+void ExpectExactImages(SymState& sym, DrawContext& ctx, Surface& canvas, int copies, float x0, float y0,
+                       float size, Image image) {
+  std::mt19937 random(11);
+  std::uniform_int_distribution<int> half(1, int(2 * size) - 1);
+  Surface expected(canvas.width(), canvas.height());
+  expected.setPenColor(kBlack);
+  for (int stroke = 0; stroke < 400; ++stroke) {
+    const float ax = x0 + 0.5f * half(random), ay = y0 + 0.5f * half(random);
+    const float bx = x0 + 0.5f * half(random) + 0.1f, by = y0 + 0.5f * half(random);
+    canvas.clear();
+    expected.clear();
+    SymmLine(sym, ctx, ax, ay, bx, by, kBlack);
+    const Pt a{int(std::nearbyint(ax)), int(std::nearbyint(ay))}, b{int(std::nearbyint(bx)), int(std::nearbyint(by))};
+    for (int k = 0; k < copies; ++k) {
+      const Pt ka = image(k, a), kb = image(k, b);
+      expected.line(ka.x, ka.y, kb.x, kb.y);
+      expected.plot(kb.x, kb.y);
+    }
+    ASSERT_TRUE(canvas == expected) << "stroke " << stroke << ": (" << ax << ", " << ay << ")-(" << bx << ", "
+                                    << by << ")";
+  }
+}
+
+TEST_F(Replica, ReplicasOfSeparateStrokesAreExactTranslatesAndRotationsOfTheBasePixels) {
+  // A frieze of five 120-pixel squares, each a shift of the first.
+  const test::Tri cell{0, 300, 120, 300, 60, -300};
+  std::vector<test::Tri> frieze;
+  for (int k = 0; k < 5; ++k) frieze.push_back(test::Shifted(cell, 120.0f * k, 0));
+  Surface wide(640, 320);
+  ctx.Picture1 = &wide;
+  ASSERT_EQ(test::LoadBlock(list, sym, test::Part(frieze)), SymRebuild::Valid);
+  ExpectExactImages(sym, ctx, wide, 5, 0, 180, 119, [](int k, Pt p) { return Pt{p.x + 120 * k, p.y}; });
+
+  // The square about the pixel centre (200, 200), turned a quarter at a time.
+  ctx.Picture1 = &canvas;
+  SymState c4;
+  ASSERT_EQ(test::LoadBlock(list, c4, test::SquareC4()), SymRebuild::Valid);
+  ExpectExactImages(c4, ctx, canvas, 4, 100, 200, 99, [](int k, Pt p) {
+    for (int turn = 0; turn < k; ++turn) p = Pt{p.y, 400 - p.x};
+    return p;
+  });
 }
 
 TEST_F(Replica, AFullRedrawLengthensOnlyTheReplicas) {

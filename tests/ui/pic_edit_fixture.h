@@ -51,12 +51,15 @@ class ScriptedHost : public NullHost {
     if (onPump) onPump();
   }
   std::function<void()> onPump;
+  // Runs as each box comes up (a test may fail a command there).
+  std::function<void(const std::string&)> onBox;
   // The Ctrl key as the test holds it.
   bool ctrlKeyDown() const override { return ctrl; }
   bool ctrl = false;
   MsgResult messageBox(const std::string& text, MsgButtons b, MsgIcon,
                        const std::string& title) override {
     boxes.push_back({text, b, title});
+    if (onBox) onBox(text);
     if (!answers.empty()) {
       const MsgResult a = answers.front();
       answers.pop_front();
@@ -99,9 +102,16 @@ class PicEditTest : public ::testing::Test {
            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
-    w = std::make_unique<PicEdit>(host, &dialogs);
+    // A program folder with the standard colours the program ships.
+    std::filesystem::copy_file(std::filesystem::path(ORNIVALE_SOURCE_DIR) / "data" / "Standard.Clr",
+                               dir / "Standard.Clr");
+    appState.AppFolder = appState.DataFolder = dir.string() + "/";
+    w = std::make_unique<PicEdit>(host, appState, &dialogs);
     w->errors().setEndProgram([this] { ++programEnds; });
     w->show();
+    // The start's two timers fire at once: the editor is open for clicks.
+    w->LoadTimer_Timer();
+    w->StartTimer_Timer();
     QApplication::processEvents();
   }
   void TearDown() override {
@@ -193,6 +203,7 @@ class PicEditTest : public ::testing::Test {
 
   ScriptedHost host;
   ScriptedDialogs dialogs;
+  AppState appState;
   std::unique_ptr<PicEdit> w;
   std::filesystem::path dir;
   int programEnds = 0;

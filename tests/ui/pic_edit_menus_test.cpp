@@ -20,7 +20,8 @@ const std::vector<std::string> kEditingMenus{"&File", "&Options", "&Symmetry", "
 
 TEST_F(PicEditTest, MenuBarOpensWithFileCommandsLiveAndUnbuiltItemsGreyWhateverMenEnableSays) {
   EXPECT_EQ(topMenuCaptions(*w), kEditingMenus);
-  for (auto n : {"MenFileNew", "MenFileLoad(0)", "MenFileSave", "MenFileSaveAs", "MenFileExit", "mnuRedraw", "MenQuit"})
+  for (auto n : {"MenFileNew", "MenFileLoad(0)", "MenFileSave", "MenFileSaveAs", "MenFileExit", "mnuRedraw", "MenQuit",
+                 "MenFilePrint", "MenFilePset", "MenSaveBitmap", "MenSaveWall"})
     EXPECT_TRUE(enabled(n)) << n;
   EXPECT_FALSE(w->menuItem("MenFileLoad(1)")->isVisible());
   EXPECT_EQ(w->menuItem("MenFileLoad(0)")->text().toStdString(), "&Load Picture ...");
@@ -30,7 +31,7 @@ TEST_F(PicEditTest, MenuBarOpensWithFileCommandsLiveAndUnbuiltItemsGreyWhateverM
   EXPECT_TRUE(w->menuItem("menline37")->isVisible());
   EXPECT_FALSE(w->menuItem("DebugXX")->isVisible());
 
-  const auto unbuilt = {"MenFilePrint", "MenSaveBitmap", "Editsym", "ZoomSS(2)", "MenRotateColors",
+  const auto unbuilt = {"Editsym", "ZoomSS(2)", "MenRotateColors",
                         "MenPageShape(2)", "MenOptionsGravity", "HelpP"};
   for (auto n : unbuilt) EXPECT_FALSE(enabled(n)) << n;
   w->MenEnable(false);
@@ -81,12 +82,6 @@ TEST_F(PicEditTest, CaptionNamesThePictureWithoutItsExtensionOfEitherCase) {
   load(file);
   EXPECT_EQ(w->list().NumPoints, n);
   EXPECT_EQ(w->windowTitle().toStdString(), "Picture  -  rose");
-}
-
-TEST_F(PicEditTest, StopSignAsksARunningRedrawToStop) {
-  w->StopSign->show();
-  w->StopSign->click();
-  EXPECT_EQ(w->editor().StopFlag, kStopRequested);
 }
 
 }  // namespace

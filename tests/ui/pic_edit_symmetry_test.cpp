@@ -10,6 +10,7 @@
 #include "symmetry/polygon_shape.h"
 #include "symmetry/setup_handles.h"
 #include "symmetry/sym_records.h"
+#include "symmetry/sym_table.h"
 #include "symmetry/ui/click_label.h"
 #include "symmetry/ui/get_poly.h"
 #include "symmetry/ui/part_labels.h"
@@ -142,6 +143,70 @@ TEST_F(PicEditSymmetryTest, ChoosingAPartFinishesTheOpenLineHighlightsWhilePress
   });
   trigger("SymWorking");
   EXPECT_EQ(w->sym().WorkingSym, kAllReplicas);
+}
+
+// After a redraw, and after a step back over a part change or the whole
+// block, the part labels, their caption and the menus follow the part in
+// which drawing goes on.
+TEST_F(PicEditSymmetryTest, PartLabelsAndMenusFollowThePartAfterARedrawAndAStepBack) {
+  acceptTwoSquares();
+  auto partShown = [&](int part) {
+    EXPECT_EQ(w->sym().CurPart, part);
+    EXPECT_EQ(w->Picture7->exx2->pos(), w->Picture7->Label7[std::size_t(part)]->pos());
+    EXPECT_EQ(w->Picture7->Label8->text(), part != 0 ? "Symmetry" : "No Sym");
+    EXPECT_EQ(enabled("SymWorking"), part != 0);
+  };
+  w->MenusAllOptions(true);  // Mark and Undo to Mark
+  QTest::mouseClick(w->Picture7->Label7[0], Qt::LeftButton);
+  trigger("MenEditMark");
+  QTest::mouseClick(w->Picture7->Label7[1], Qt::LeftButton);
+  partShown(1);
+  trigger("MenEditUndo");  // the part change is cut: drawing goes on with no part
+  partShown(0);
+
+  QTest::mouseClick(w->Picture7->Label7[1], Qt::LeftButton);
+  host.answers = {MsgResult::Yes};
+  QTest::mouseClick(w->Picture1, Qt::RightButton, {}, QPoint(20, 20));
+  ASSERT_EQ(host.boxes.back().text, "Undo Symmetry Setting?");
+  partShown(0);
+
+  // Back through the Mark to the block itself, which goes with all its parts.
+  host.answers = {MsgResult::Yes, MsgResult::Yes, MsgResult::Yes};
+  for (int k = 0; k < 4 && w->sym().SymStart != w->sym().SymEnd; ++k)
+    QTest::mouseClick(w->Picture1, Qt::RightButton, {}, QPoint(20, 20));
+  ASSERT_EQ(host.boxes.back().text, "Erase All Symmetry Information?");
+  EXPECT_FALSE(w->Picture7->isVisible());
+  EXPECT_FALSE(enabled("Yellow"));
+  partShown(0);
+}
+
+// A damaged block is drawn without copies and said so once, not at every redraw.
+TEST_F(PicEditSymmetryTest, ADamagedSymmetryBlockIsReportedOnce) {
+  acceptTwoSquares();
+  QTest::mouseClick(w->Picture7->Label7[1], Qt::LeftButton);
+  w->list().G0[std::size_t(w->sym().SymStart + 1)] = float(kCodeMark);
+  InvalidateSymTables(w->sym());
+  host.boxes.clear();
+  trigger("mnuRedraw");
+  trigger("mnuRedraw");
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].text, "Corrupt Symmetry data");
+}
+
+// A press on a part label while a redraw walks the list changes nothing.
+TEST_F(PicEditSymmetryTest, APartLabelPressDuringARedrawIsIgnored) {
+  acceptTwoSquares();
+  const int n = w->list().NumPoints;
+  const int part = w->sym().CurPart;
+  int pumps = 0;
+  host.onPump = [&] {
+    if (pumps++ == 1) QTest::mouseClick(w->Picture7->Label7[part == 1 ? 0 : 1], Qt::LeftButton);
+  };
+  trigger("mnuRedraw");
+  host.onPump = nullptr;
+  EXPECT_GT(pumps, 1);
+  EXPECT_EQ(w->list().NumPoints, n);
+  EXPECT_EQ(w->sym().CurPart, part);
 }
 
 TEST_F(PicEditSymmetryTest, PartLabelsSitBelowTheCanvasClearOfTheProgressStrip) {

@@ -1,11 +1,17 @@
 // Beside the canvas: the polygon button clear of the tool buttons, and the
 // set-up panel off the canvas and opaque over the tools under it.
 #include <QImage>
+#include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
+
+#include <vector>
 
 #include "canvas/tools.h"
 #include "pic_edit_fixture.h"
+#include "symmetry/ui/part_labels.h"
 #include "symmetry/ui/sym_setup_panel.h"
+#include "symmetry/ui/click_label.h"
 
 namespace orn::test {
 namespace {
@@ -20,17 +26,28 @@ class ToolColumn : public PicEditTest {
   }
 };
 
-TEST_F(ToolColumn, PolygonButtonStandsClearOfEveryToolButton) {
+TEST_F(ToolColumn, PolygonRedrawAndStopButtonsStandClearOfEveryOtherControl) {
   QPushButton* poly = w->Picture13;
   ASSERT_TRUE(poly->isVisible());
   w->tools().DrawType(kToolDuplicate)->show();
   w->tools().KillColor->show();
-  for (int tool : kAllTools)
-    EXPECT_FALSE(w->tools().DrawType(tool)->geometry().intersects(poly->geometry())) << tool;
-  EXPECT_FALSE(w->tools().SplinePoly->geometry().intersects(poly->geometry()));
-  EXPECT_FALSE(w->tools().KillColor->geometry().intersects(poly->geometry()));
+  std::vector<QWidget*> column{w->tools().SplinePoly, w->tools().KillColor, poly, w->DrawAll0};
+  for (int tool : kAllTools) column.push_back(w->tools().DrawType(tool));
+  for (std::size_t a = 0; a < column.size(); ++a) {
+    EXPECT_TRUE(w->DrawTypePanel->rect().contains(column[a]->geometry())) << a;
+    for (std::size_t b = a + 1; b < column.size(); ++b)
+      EXPECT_FALSE(column[a]->geometry().intersects(column[b]->geometry())) << a << " " << b;
+  }
   EXPECT_EQ(w->DrawTypePanel->childAt(poly->geometry().center()), poly);
-  EXPECT_TRUE(w->DrawTypePanel->rect().contains(poly->geometry()));
+  EXPECT_EQ(w->DrawAll0->toolTip(), "Redraw");
+
+  // The stop button, shown during a redraw, hides nothing the user needs then.
+  const QRect stop = w->StopSign->geometry();
+  EXPECT_TRUE(w->formArea()->rect().contains(stop));
+  for (QWidget* c : {static_cast<QWidget*>(w->DrawTypePanel), static_cast<QWidget*>(w->Picture1),
+                     static_cast<QWidget*>(w->Text1), static_cast<QWidget*>(w->Progress),
+                     static_cast<QWidget*>(w->Picture7), static_cast<QWidget*>(w->Label6)})
+    EXPECT_FALSE(stop.intersects(c->geometry())) << c->objectName().toStdString();
 }
 
 TEST_F(ToolColumn, SetupPanelLeavesTheCanvasFreeShowsAllItsControlsAndHidesTheToolsUnderIt) {

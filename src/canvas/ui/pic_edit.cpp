@@ -41,15 +41,13 @@ constexpr int kSwatchSize = 40;
 constexpr int kInUseTop = 64;
 constexpr int kInUseWidth = 48;
 constexpr int kInUseHeight = 200;
-constexpr int kStopSignPos = 16;
-constexpr int kStopSignSize = 32;
 // The Special menu's hot spot, in the bottom-left corner below the tools.
 constexpr int kLabel6Pos = 2;
 
 
 }  // namespace
 
-PicEdit::PicEdit(Host& host, FileDialogs* dialogs, QWidget* parent)
+PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, QWidget* parent)
     : QMainWindow(parent),
       host_(host),
       dialogs_(dialogs),
@@ -57,7 +55,8 @@ PicEdit::PicEdit(Host& host, FileDialogs* dialogs, QWidget* parent)
       canvas_(kDesignCanvasWidth, kDesignCanvasHeight, kWhite),
       progress_(kProgressWidth, kProgressHeight, kWhite),
       canvasLeft_(kCanvasLeft),
-      canvasTop_(kCanvasTop) {
+      canvasTop_(kCanvasTop),
+      app_(app) {
   setObjectName("PicEdit");
   if (!dialogs_) {
     ownDialogs_ = std::make_unique<QtFileDialogs>(this);
@@ -67,8 +66,9 @@ PicEdit::PicEdit(Host& host, FileDialogs* dialogs, QWidget* parent)
   errors_.setErrorBoxWindow([this](const std::string& text) { return ErrorMsgBox::ask(this, text); });
   buildWidgets();
   buildMenus();
-  startEmpty();
+  buildStartTimers();
   tools_ = new CanvasTools(*this);
+  Form_Load();
 }
 
 PicEdit::~PicEdit() = default;
@@ -87,11 +87,16 @@ void PicEdit::buildWidgets() {
   Picture1->setSurface(&canvas_);
   // Canvas presses: while the symmetry set-up is up its handles take them
   // (routeSetup... return true); other presses go on to the drawing tools.
+  // Each canvas event reports its own failures (the button as the index).
   Picture1->onMouseDown = [this](int b, int s, int x, int y) {
-    if (!routeSetupPress(b, s, float(x), float(y)) && tools_) tools_->engine().P1MD(b, s, float(x), float(y));
+    errors_.Trap("P1MD", b, [&] {
+      if (!routeSetupPress(b, s, float(x), float(y)) && tools_) tools_->engine().P1MD(b, s, float(x), float(y));
+    });
   };
   Picture1->onDoubleClick = [this](int, int, int, int) {
-    if (!routeSetupDoubleClick() && tools_) tools_->engine().P1DBL();
+    errors_.Trap("P1DBL", [this] {
+      if (!routeSetupDoubleClick() && tools_) tools_->engine().P1DBL();
+    });
   };
 
   Text1 = new QLabel(inner_);
@@ -104,13 +109,6 @@ void PicEdit::buildWidgets() {
   Progress = new CanvasWidget(inner_);
   Progress->setObjectName("Progress");
   Progress->setSurface(&progress_);
-
-  StopSign = new QPushButton("Stop", inner_);
-  StopSign->setObjectName("StopSign");
-  StopSign->setToolTip("Stop");
-  StopSign->setGeometry(kStopSignPos, kStopSignPos, kStopSignSize, kStopSignSize);
-  StopSign->hide();
-  connect(StopSign, &QPushButton::clicked, this, [this] { StopSign_Click(editor_); });
 
   Picture4 = new QWidget(inner_);
   Picture4->setObjectName("Picture4");
@@ -134,30 +132,11 @@ void PicEdit::buildWidgets() {
 
   buildSymmetryWidgets();
   buildSpecialWidgets();
+  buildRedrawWidgets();
 
   resizeCanvas(canvas_.width(), canvas_.height());
   placeColourPanel();
   placeBottomStrip();
-}
-
-// The editor as it opens: an empty picture, the editing menus, no caption of
-// a picture yet.
-void PicEdit::startEmpty() {
-  setWindowTitle("Ornivale");
-  file_.DocWord = "Picture";
-  setItemVisible("MenFileLoad(1)", false);
-  setItemVisible("DebugXX", false);
-  setItemVisible("Th", false);
-  setItemEnabled("Th", false);
-  MenusAllOptions(false);
-  MenusShowMode(true);
-  MenEnable(true);
-
-  file_.NewInLoad = true;
-  FileContext ctx = fileContext();
-  afterNew(orn::FileNew(ctx));
-  file_.NewInLoad = false;
-  EditStartDir = std::filesystem::current_path().string();
 }
 
 // ---- layout ---------------------------------------------------------------------
@@ -187,12 +166,20 @@ void PicEdit::placeBottomStrip() {
   Text1->setGeometry(kCanvasLeft, top + 4, std::max(inner_->width() - kFreeWidth, 1),
                      kHelpBoxHeight);
   Progress->setGeometry(kCanvasLeft, top + kHelpBoxHeight + 10, kProgressWidth, kProgressHeight);
+  // The stop button stands below the tool column, left of the help box and
+  // the progress strip, where it hides nothing during a redraw.
+  StopSign->move((kCanvasLeft - StopSign->width()) / 2, top + (kFreeHeight - StopSign->height()) / 2);
   Label6->move(kLabel6Pos, std::max(fh - Label6->height() - kLabel6Pos, 0));
   placePartLabels();
 }
 
 void PicEdit::FormRSZ() {
   layoutTimer_->stop();
+  if (RedrawRunning(editor_)) {
+    // The list must not be rescaled under the walk: lay out when it ends.
+    resizeAfterRedraw_ = true;
+    return;
+  }
   errors_.Trap("FormRSZ", [this] { formRszSteps(); });
 }
 
@@ -273,36 +260,6 @@ void PicEdit::CopyToBmap() {
 void PicEdit::CopyBMAPtoPicture() {
   canvas_.blit(0, 0, canvas_.width(), canvas_.height(), bmap_, 0, 0);
   Picture1->update();
-}
-
-// ---- redraw ----------------------------------------------------------------------
-
-void PicEdit::DrawAll(int index) {
-  RedrawEnv env{list_, sym_, draw_, editor_, pick_, colour_, views_, host_, *this};
-  orn::DrawAll(env, index);
-  Picture1->update();
-}
-
-void PicEdit::progressChanged() { Progress->update(); }
-
-void PicEdit::setStopSignVisible(bool on) { StopSign->setVisible(on); }
-
-// ---- leaving -----------------------------------------------------------------------
-
-void PicEdit::closeEvent(QCloseEvent* e) {
-  if (RedrawRunning(editor_)) {
-    // A running redraw is stopped first; the window closes once it has.
-    editor_.StopFlag = kStopRequested;
-    e->ignore();
-    QTimer::singleShot(300, this, [this] { close(); });
-    return;
-  }
-  if (!offerSave()) {
-    e->ignore();
-    return;
-  }
-  SymPLoad_->hide();
-  e->accept();
 }
 
 }  // namespace orn

@@ -8,8 +8,10 @@
 #include <QMainWindow>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "canvas/editor_state.h"
@@ -20,7 +22,10 @@
 #include "model/list_edit.h"
 #include "canvas/picture_commands.h"
 #include "platform/core/host.h"
+#include "platform/core/profile.h"
 #include "platform/core/surface.h"
+#include "shell/app_state.h"
+#include "shell/paint_dat.h"
 #include "shell/error_report.h"
 #include "shell/menu_state.h"
 #include "symmetry/draw_context.h"
@@ -33,6 +38,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
+class QToolButton;
 
 namespace orn {
 
@@ -41,6 +47,7 @@ class CanvasWidget;
 class ClickLabel;
 class FileDialogs;
 class PartLabels;
+class PrinterDevice;
 class SymSetupPanel;
 class SymPLoad;
 
@@ -50,9 +57,10 @@ class PicEdit : public QMainWindow,
                 public SymSetupHost {
   Q_OBJECT
  public:
-  // `host` answers the message boxes; `dialogs` the file dialogs (null: Qt's
-  // own). Neither is owned.
-  explicit PicEdit(Host& host, FileDialogs* dialogs = nullptr, QWidget* parent = nullptr);
+  // `host` answers the message boxes; `app` is the application's state with
+  // what the main menu hands over; `dialogs` the file dialogs (null: Qt's
+  // own). None is owned. The editor's start runs here (Form_Load).
+  PicEdit(Host& host, AppState& app, FileDialogs* dialogs = nullptr, QWidget* parent = nullptr);
   ~PicEdit() override;
 
   // ---- state the editor owns ----
@@ -70,7 +78,7 @@ class PicEdit : public QMainWindow,
   // The tool buttons and the canvas's mouse engine.
   CanvasTools& tools() { return *tools_; }
   // The folder of the settings and standard colours files.
-  void setDataFolder(const std::filesystem::path& folder) { dataFolder_ = folder; }
+  std::filesystem::path dataFolder() const { return app_.DataFolder; }
 
   // ---- the canvas and its copy ----
   // The canvas Picture1 shows this surface; bmap is its off-screen copy.
@@ -175,10 +183,84 @@ class PicEdit : public QMainWindow,
   void EraseC();
   bool SilentErase = false;
 
+  // ---- the Redraw button and the window's side of every redraw ----
+  // The Redraw button (DrawAll(0)) and the 500 ms guard after a redraw
+  // during which it is ignored.
+  QToolButton* DrawAll0 = nullptr;
+  QTimer* NoRedraw = nullptr;
+  void DrawAll_Click(int Index);
+
+  // ---- start and exit (pic_edit_start.cpp) ----
+  AppState& app() { return app_; }
+  // Where the desktop's default printer is asked for (no printer until set).
+  void setProfile(const ProfileSource& profile) { profile_ = &profile; }
+  // The start: Form_Load prepares the empty editor; StartTimer (300 ms)
+  // loads the handed-over picture; LoadTimer (300 ms) ends the guard that
+  // keeps canvas clicks off a half-built editor.
+  void Form_Load();
+  void StartTimer_Timer();
+  void LoadTimer_Timer();
+  QTimer* StartTimer = nullptr;
+  QTimer* LoadTimer = nullptr;
+  QTimer* ReturnToMain = nullptr;
+  bool StartLoading = false;
+  bool StartDone = false;
+  // Leaves the editor: waits for a running redraw or load, offers to save a
+  // changed picture, writes "Paint.Dat". False when the editor stays open.
+  bool ExitC();
+  void SaveSettings();
+  // Set by the main menu: brings the menu back once the exit is settled;
+  // the menu then calls finishExit(). Unset, the editor simply closes.
+  std::function<void()> onExit;
+  void finishExit();
+
+  // ---- printing and image export (pic_edit_print.cpp) ----
+  PrintState& printState() { return app_.Print; }
+  void MenFilePrint_Click();
+  void MenFilePset_Click();
+  void MenSaveBitmap_Click();
+  void MenSaveWall_Click();
+  // What the picture save writes for a bitmap: the wallpaper tile while the
+  // wallpaper command measures, else the canvas. An error text on failure.
+  std::optional<std::string> saveCanvasBitmap(const std::string& path);
+  // Prints on `printer` (kept by the caller) instead of the default printer
+  // or its stand-in file; null: back to those.
+  void setPrinter(PrinterDevice* printer);
+  // The PDF file that stands in for a missing printer, and the wallpaper
+  // folder.
+  std::filesystem::path printFilePath() const;
+  std::filesystem::path wallpaperFolder() const;
+  // ---- end of printing and image export ----
+
   // ---- view files, grid and base-shape highlight, model frame ----
   // After a view file was loaded: the hand-over file the sibling product
   // leaves in the program folder goes.
   void afterViewLoad();
+  // "&Grid Color": the base shapes ahead of the symmetry drawn black, red or
+  // not at all; then a full redraw.
+  void MenGridBlack_Click();
+  void MenGridRed_Click();
+  void MenGridOff_Click();
+  // "&Yellow Base Shape ": switches the highlight of part 1's base shape,
+  // leaving an editing tool first, and redraws.
+  void Yellow_Click();
+  // The picture of the folded model over a corner of the canvas, for the
+  // model samples. The pictures are the main menu's model pictures (PMod
+  // 0..6), which the main menu hands over; without them the frame stays empty.
+  using ModelPictureSource = std::function<std::optional<Surface>(int PMod)>;
+  void setModelPictures(ModelPictureSource source) { modelPictures_ = std::move(source); }
+  CanvasWidget& Model();
+  // Shows the model picture for the digit after "OVMOD", which stands at the
+  // 1-based position p of FileName.
+  void FrameModel(int p);
+  // After a load: a picture named as a model sample, opened while the main
+  // menu shows the models, shows its model.
+  void frameLoadedModel();
+
+ private:
+  CanvasWidget* Model_ = nullptr;
+  Surface modelPicture_;
+  ModelPictureSource modelPictures_;
 
  protected:
   void resizeEvent(QResizeEvent* e) override;
@@ -203,6 +285,20 @@ class PicEdit : public QMainWindow,
   void ShowSymme(int region) override;
   void SymShowHandles(int mode) override;
   void GeoSh() override;
+  void setToolButtonColor(int tool, Rgb c) override;
+  void setRedrawButtonColor(Rgb c) override;
+  bool dupButtonVisible() const override;
+  void setDupButtonVisible(bool visible) override;
+  void reportCorruptSymmetry() override;
+  void PutSymState(int CurPart) override;
+  void redrawFinished() override;
+  void startNoRedrawTimer() override;
+  bool noRedrawTimerActive() const override;
+  void buildRedrawWidgets();
+  void Trap(const char* tag, int index, const std::function<void()>& command) override;
+  // A resize that came while a redraw walked the list: laid out once the
+  // redraw has ended.
+  bool resizeAfterRedraw_ = false;
 
   // SymSetupHost
   Surface& canvas() override { return canvas_; }
@@ -231,7 +327,6 @@ class PicEdit : public QMainWindow,
                    bool checkable = false);
   void addSeparator(QMenu* menu, const char* name);
   void wireFileMenu();
-  void startEmpty();
 
   void formRszSteps();
   void placeColourPanel();
@@ -256,7 +351,6 @@ class PicEdit : public QMainWindow,
   FileDialogs* dialogs_;
   std::unique_ptr<Hooks> hooks_;
   CanvasTools* tools_ = nullptr;
-  std::filesystem::path dataFolder_;
 
   DrawingList list_;
   SymState sym_;
@@ -283,6 +377,28 @@ class PicEdit : public QMainWindow,
   int canvasLeft_;
   int canvasTop_;
   std::map<std::string, QAction*, std::less<>> items_;
+
+  // Printing and image export (pic_edit_print.cpp).
+  class Printing;
+  struct PrintingDeleter {
+    void operator()(Printing* p) const;
+  };
+  std::unique_ptr<Printing, PrintingDeleter> printing_;
+  void wirePrintMenu();
+  Printing& printing();
+
+  // start and exit
+  void buildStartTimers();
+  void readSettings();
+  void applySplineOption();
+  void enterShowMode();
+  AppState& app_;
+  // The settings as read, for the values only written back.
+  EditorSettings settings_;
+  FixedProfileSource noProfile_;
+  const ProfileSource* profile_ = &noProfile_;
+  bool exiting_ = false;
+  bool exitDone_ = false;
 };
 
 }  // namespace orn

@@ -152,6 +152,8 @@ void PicEdit::reportFailure(const std::string& text, const std::string& title) {
 }
 
 void PicEdit::afterLoad(const LoadOutcome& out) {
+  // A load that got as far as a file hides the model picture of the last one.
+  if (out.status != CommandStatus::Cancelled && Model_ != nullptr) Model_->hide();
   if (out.status == CommandStatus::Failed) {
     // Nothing of the open picture was touched; say why the file was refused.
     reportFailure(out.error, "Load Picture");
@@ -159,6 +161,7 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   }
   if (out.status != CommandStatus::Done) return;
   const LoadReport& r = out.report;
+  printState().ModelNumber = r.ModelNumber;
 
   updatePictureMenus();
   // A view starts with the page menus of a new picture.
@@ -198,6 +201,7 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
     FormRSZ();
   }
   if (!editor_.SkipSplineRedraw) DrawAll(1);
+  frameLoadedModel();
 
   if (r.viewFile) afterViewLoad();
 

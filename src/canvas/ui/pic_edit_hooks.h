@@ -1,7 +1,5 @@
 #pragma once
 // What the file commands ask of the editor window (internal to the window).
-#include <QImage>
-
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -93,12 +91,7 @@ class PicEdit::Hooks : public FileHooks {
   }
 
   std::optional<std::string> saveBitmap(const std::string& path) override {
-    const Surface& s = w_.canvas_;
-    QImage img(reinterpret_cast<const uchar*>(s.pixels()), s.width(), s.height(), s.width() * 4,
-               QImage::Format_RGBX8888);
-    if (!img.convertToFormat(QImage::Format_RGB888).save(QString::fromStdString(path), "BMP"))
-      return "\"" + path + "\" could not be written.";
-    return std::nullopt;
+    return w_.saveCanvasBitmap(path);
   }
 
   // A load that repaints the picture starts it without colours.
@@ -109,7 +102,7 @@ class PicEdit::Hooks : public FileHooks {
   }
 
   void saveStandardColors() override {
-    SaveStandardColors(w_.list_, w_.colour_, w_.dataFolder_, w_.host_);
+    SaveStandardColors(w_.list_, w_.colour_, w_.dataFolder(), w_.host_);
   }
 
   // The file being loaded, for the loading window's caption.

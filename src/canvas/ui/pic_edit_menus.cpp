@@ -113,9 +113,9 @@ void PicEdit::buildMenus() {
   addItem(sym, "Editsym", "&Setup Symmetry", true);
   addItem(sym, "SymWorking", "&Working Symmetry...", true);
   QMenu* grid = addMenu(sym, "MenGrid", "&Grid Color");
-  addItem(grid, "MenGridBlack", "&Black", false, true);
-  addItem(grid, "MenGridRed", "&Red", false, true);
-  addItem(grid, "MenGridOff", "&Hide", false, true);
+  addItem(grid, "MenGridBlack", "&Black", true, true);
+  addItem(grid, "MenGridRed", "&Red", true, true);
+  addItem(grid, "MenGridOff", "&Hide", true, true);
 
   // "&Color": wheel, harmony, highlights and the colour commands.
   QMenu* colour = addMenu(nullptr, "MenColor", "&Color");
@@ -125,7 +125,7 @@ void PicEdit::buildMenus() {
   addItem(harmony, "MenHarmony(1)", "&Opposite", false, true);
   addItem(harmony, "MenHarmony(2)", "&Three Fold", false, true);
   addItem(harmony, "MenHarmony(3)", "&Adjacent", false, true);
-  addItem(colour, "Yellow", "&Yellow Base Shape ", false, true);
+  addItem(colour, "Yellow", "&Yellow Base Shape ", true, true);
   addItem(colour, "PaintOrder", "&High Speed Repaint", true, true);
   addItem(colour, "MenColorGray", "Paint Picture &Gray ", false, true);
   addItem(colour, "OptionsShowColor", "Hide &Colors Temporarily");
@@ -185,6 +185,7 @@ void PicEdit::buildMenus() {
   wireFileMenu();
   wireSymmetryMenu();
   wireSpecialMenu();
+  wirePrintMenu();
   connect(items_["mnuRedraw"], &QAction::triggered, this, [this] { DrawAll(1); });
   connect(items_["PaintOrder"], &QAction::triggered, this, [this] {
     items_["PaintOrder"]->setChecked(PaintOrder_Click(draw_));

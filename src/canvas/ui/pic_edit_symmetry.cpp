@@ -53,6 +53,10 @@ void PicEdit::buildSymmetryWidgets() {
 void PicEdit::wireSymmetryMenu() {
   connect(menuItem("Editsym"), &QAction::triggered, this, [this] { Editsym_Click(); });
   connect(menuItem("SymWorking"), &QAction::triggered, this, [this] { SymWorking_Click(); });
+  connect(menuItem("MenGridBlack"), &QAction::triggered, this, [this] { MenGridBlack_Click(); });
+  connect(menuItem("MenGridRed"), &QAction::triggered, this, [this] { MenGridRed_Click(); });
+  connect(menuItem("MenGridOff"), &QAction::triggered, this, [this] { MenGridOff_Click(); });
+  connect(menuItem("Yellow"), &QAction::triggered, this, [this] { Yellow_Click(); });
 }
 
 // Under the canvas's right end, clear of the progress strip.

@@ -15,8 +15,8 @@ constexpr const char* kHandOverView = "TEMP628.VEW";
 }  // namespace
 
 void PicEdit::afterViewLoad() {
-  if (dataFolder_.empty()) return;
-  const std::filesystem::path leftover = dataFolder_ / kHandOverView;
+  if (dataFolder().empty()) return;
+  const std::filesystem::path leftover = dataFolder() / kHandOverView;
   std::error_code ec;
   if (FileExists(leftover.string())) std::filesystem::remove(leftover, ec);
 }

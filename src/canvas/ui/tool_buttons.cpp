@@ -10,6 +10,7 @@
 #include "canvas/ui/pic_edit.h"
 #include "platform/canvas_widget.h"
 #include "platform/qt_colour.h"
+#include "symmetry/ui/part_labels.h"
 
 namespace orn {
 
@@ -59,46 +60,10 @@ void ToolButton::mousePressEvent(QMouseEvent* e) {
   emit pressedTool(tool_);
 }
 
-// The window's controls as the engine's redraws reach them, with the tool
-// buttons of this column in place of the window's.
-class CanvasTools::Controls : public EditorControls {
- public:
-  Controls(EditorControls& inner, CanvasTools& t) : in_(inner), t_(t) {}
-  Surface* progressStrip() override { return in_.progressStrip(); }
-  void progressChanged() override { in_.progressChanged(); }
-  void setStopSignVisible(bool v) override { in_.setStopSignVisible(v); }
-  void MenEnable(bool on) override { in_.MenEnable(on); }
-  void setToolButtonColor(int tool, Rgb c) override {
-    if (ToolButton* b = t_.DrawType(tool)) b->setBackColor(c);
-  }
-  void setRedrawButtonColor(Rgb c) override { in_.setRedrawButtonColor(c); }
-  void GeoSh() override { in_.GeoSh(); }
-  bool dupButtonVisible() const override {
-    const ToolButton* b = t_.DrawType(kToolDuplicate);
-    return b && !b->isHidden();
-  }
-  void setDupButtonVisible(bool v) override {
-    if (ToolButton* b = t_.DrawType(kToolDuplicate)) b->setVisible(v);
-  }
-  bool showMode() const override { return in_.showMode(); }
-  bool setupPanelVisible() const override { return in_.setupPanelVisible(); }
-  void ShowSymme(int r) override { in_.ShowSymme(r); }
-  void SymShowHandles(int m) override { in_.SymShowHandles(m); }
-  void reportCorruptSymmetry() override { in_.reportCorruptSymmetry(); }
-  void CopyToBmap() override { in_.CopyToBmap(); }
-  void startNoRedrawTimer() override { in_.startNoRedrawTimer(); }
-  bool noRedrawTimerActive() const override { return in_.noRedrawTimerActive(); }
-
- private:
-  EditorControls& in_;
-  CanvasTools& t_;
-};
-
 CanvasTools::CanvasTools(PicEdit& w) : QObject(&w), w_(w) {
-  controls_ = std::make_unique<Controls>(w.controls(), *this);
   engine_ = std::make_unique<MouseEngine>(MouseEnv{w.list(), w.sym(), w.draw(), w.editor(), w.pick(),
-                                                   w.colour(), w.views(), static_cast<SymSetupHost&>(w).host(), *controls_,
-                                                   *this, w.picture().SplinePolyOn, w.polyShape()});
+                                                   w.colour(), w.views(), static_cast<SymSetupHost&>(w).host(),
+                                                   w.controls(), *this, w.picture().SplinePolyOn, w.polyShape()});
   buildButtons();
   wireCanvas();
   wireMenus();
@@ -122,7 +87,9 @@ void CanvasTools::buildButtons() {
     b->setGeometry(kButtonGap + (k % 2) * (kButtonSize + kButtonGap),
                    kButtonGap + (k / 2) * (kButtonSize + kButtonGap), kButtonSize, kButtonSize);
     b->setBackColor(ToolButtonIdleColour(tool));
-    connect(b, &ToolButton::pressedTool, this, [this](int t) { engine_->DrawType_MouseDown(t); });
+    connect(b, &ToolButton::pressedTool, this, [this](int t) {
+      w_.errors().Trap("DrawType", t, [this, t] { engine_->DrawType_MouseDown(t); });
+    });
     buttons_[tool] = b;
     ++k;
   }
@@ -131,7 +98,9 @@ void CanvasTools::buildButtons() {
   SplinePoly->setObjectName("SplinePoly");
   SplinePoly->setGeometry(kButtonGap, below, kButtonSize, kButtonSize / 2);
   SplinePoly->setBackColor(w_.picture().SplinePolyOn ? 255 : kToolButtonDrawing);
-  connect(SplinePoly, &ToolButton::pressedTool, this, [this] { engine_->SplinePoly_Click(); });
+  connect(SplinePoly, &ToolButton::pressedTool, this, [this] {
+    w_.errors().Trap("Spline-Poly", [this] { engine_->SplinePoly_Click(); });
+  });
   // The polygon button beside the switch, clear of every tool button.
   if (w_.Picture13 != nullptr)
     w_.Picture13->setGeometry(2 * kButtonGap + kButtonSize, below, kButtonSize, kButtonSize);
@@ -141,17 +110,20 @@ void CanvasTools::buildButtons() {
   KillColor->setAutoFillBackground(true);
   KillColor->setGeometry(kButtonGap, below + kButtonSize, 2 * kButtonSize, kButtonSize / 2);
   KillColor->hide();
+  // The Redraw button closes the column, across both of its rows.
+  w_.DrawAll0->setGeometry(kButtonGap, below + kButtonSize + kButtonSize / 2 + kButtonGap,
+                           2 * kButtonSize + kButtonGap, kButtonSize);
 
   // The Geometric tool and the duplicate tool wait for the geometry buttons.
   buttons_[kToolDuplicate]->hide();
   buttons_[kToolGeometric]->setVisible(w_.editor().ShowGeoNumbers);
-  controls_->setToolButtonColor(w_.editor().CurDrawType, kToolButtonSelected);
-  controls_->GeoSh();
+  DrawType(w_.editor().CurDrawType)->setBackColor(kToolButtonSelected);
+  w_.controls().GeoSh();
 
   UndoPoly = new QTimer(this);
   UndoPoly->setObjectName("UndoPoly");
   connect(UndoPoly, &QTimer::timeout, this, [this] {
-    engine_->UndoPoly_Tick();
+    w_.errors().Trap("P1MD", 2, [this] { engine_->UndoPoly_Tick(); });
     if (!w_.editor().UndoPolyRunning) {
       UndoPoly->stop();
     } else {
@@ -165,9 +137,11 @@ void CanvasTools::wireCanvas() {
   // lets the symmetry set-up take them first.
   CanvasWidget* c = w_.Picture1;
   c->setMouseTracking(true);
-  c->onMouseMove = [this](int b, int s, int x, int y) { engine_->P1MM(b, s, float(x), float(y)); };
+  c->onMouseMove = [this](int b, int s, int x, int y) {
+    w_.errors().Trap("P1MM", [&] { engine_->P1MM(b, s, float(x), float(y)); });
+  };
   c->onMouseUp = [this](int b, int s, int x, int y) {
-    engine_->Picture1_MouseUp(b, s, float(x), float(y));
+    w_.errors().Trap("P1MU", b, [&] { engine_->Picture1_MouseUp(b, s, float(x), float(y)); });
   };
 }
 
@@ -179,8 +153,8 @@ void CanvasTools::wireMenus() {
     a->setEnabled(true);
     connect(a, &QAction::triggered, this, fn);
   };
-  wire("MenEditMark", [this] { engine_->MarkC(); });
-  wire("MenEditUndo", [this] { engine_->UndoToMarkC(); });
+  wire("MenEditMark", [this] { w_.errors().Trap("MenEditMark", [this] { engine_->MarkC(); }); });
+  wire("MenEditUndo", [this] { w_.errors().Trap("MenEditUndo", [this] { engine_->UndoToMarkC(); }); });
 }
 
 // ---- MouseUi ---------------------------------------------------------------------
@@ -206,7 +180,8 @@ void CanvasTools::undoPolyChanged(bool running) {
   }
 }
 
-bool CanvasTools::loading() const { return w_.file().LoadingRecent; }
+// Canvas clicks are ignored while a recent file loads and while the editor opens.
+bool CanvasTools::loading() const { return w_.file().LoadingRecent || w_.StartLoading; }
 
 void CanvasTools::ExitC() { w_.MenFileExit_Click(); }
 
@@ -234,6 +209,19 @@ void CanvasTools::currentColourChanged() {
 }
 
 void CanvasTools::setSplinePolyColour(Rgb colour) { SplinePoly->setBackColor(colour); }
+
+void CanvasTools::SymUpdateMenus(bool) { w_.SymUpdateMenus(); }
+
+void CanvasTools::hidePartPanel() { w_.Picture7->hide(); }
+
+void CanvasTools::clearHasBaseGroup() {
+  // Without a symmetry block no part has a base copy: no part label is offered.
+  w_.Picture7->showParts({});
+}
+
+void CanvasTools::Trap(const char* tag, const std::function<void()>& command) {
+  w_.errors().Trap(tag, command);
+}
 
 void CanvasTools::setPolygonButtonVisible(bool visible) {
   if (w_.Picture13 != nullptr) w_.Picture13->setVisible(visible);

@@ -51,8 +51,6 @@ class CanvasTools : public QObject, private MouseUi {
   QTimer* UndoPoly = nullptr;
 
  private:
-  class Controls;
-
   // MouseUi
   void canvasChanged() override;
   void setCanvasPointer(int pointer) override;
@@ -68,13 +66,16 @@ class CanvasTools : public QObject, private MouseUi {
   void currentColourChanged() override;
   void setSplinePolyColour(Rgb colour) override;
   void setPolygonButtonVisible(bool visible) override;
+  void SymUpdateMenus(bool hasBlock) override;
+  void hidePartPanel() override;
+  void clearHasBaseGroup() override;
+  void Trap(const char* tag, const std::function<void()>& command) override;
 
   void buildButtons();
   void wireCanvas();
   void wireMenus();
 
   PicEdit& w_;
-  std::unique_ptr<Controls> controls_;
   std::unique_ptr<MouseEngine> engine_;
   std::map<int, ToolButton*> buttons_;
   Rgb killColour_ = 0;

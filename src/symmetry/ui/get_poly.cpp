@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/qt_colour.h"
+
 namespace orn {
 
 namespace {
@@ -139,9 +141,7 @@ void GetPoly::DrawPolyPreview(int code) {
     preview_.box(toPixel(x - kMarker), toPixel(y - kMarker), toPixel(x + kMarker),
                  toPixel(y + kMarker));
   }
-  QImage img(reinterpret_cast<const uchar*>(preview_.pixels()), preview_.width(),
-             preview_.height(), preview_.width() * 4, QImage::Format_RGBX8888);
-  Picture1->setPixmap(QPixmap::fromImage(img.copy()));
+  Picture1->setPixmap(QPixmap::fromImage(surfaceImage(preview_).copy()));
 }
 
 void GeoSh(QAbstractButton* button, const PolyShape& shape, bool ShowGeoNumbers) {

@@ -32,7 +32,7 @@ PartLabels::PartLabels(SymSetupHost& host, QWidget* parent) : QFrame(parent), ho
       l->setBackColor(GroupColor(i));
       l->hide();
     }
-    l->onPress = [this, i] { Label7_MouseDown(i); };
+    l->onPress = [this, i] { host_.Trap("Label7MD", i, [this, i] { Label7_MouseDown(i); }); };
     l->onRelease = [this, i] { Label7_MouseUp(i); };
     Label7[static_cast<std::size_t>(i)] = l;
   }
@@ -75,7 +75,15 @@ void PartLabels::showPartsFromBlock() {
   PutSymState(host_.sym().CurPart);
 }
 
+bool PartLabels::redrawRunning() const {
+  return host_.editor().DrawBusy || host_.editor().Redrawing;
+}
+
 void PartLabels::Label7_MouseDown(int index) {
+  // The list must not change under a redraw that is walking it; the release
+  // of an ignored press is ignored with it.
+  pressIgnored_ = redrawRunning();
+  if (pressIgnored_) return;
   DrawingList& list = host_.list();
   SymState& sym = host_.sym();
   if (list.PackFrom > 0) host_.PackBad();
@@ -95,17 +103,21 @@ void PartLabels::Label7_MouseDown(int index) {
 }
 
 void PartLabels::Label7_MouseUp(int) {
+  if (pressIgnored_) return;
   ShowSymme(host_.sym(), host_.draw(), host_.list(), 0);
   host_.canvasChanged();
 }
 
 void PartLabels::exx2_MouseDown() {
+  pressIgnored_ = redrawRunning();
+  if (pressIgnored_) return;
   if (host_.list().PackFrom > 0) host_.PackBad();
   ShowSymme(host_.sym(), host_.draw(), host_.list(), 0);
   host_.canvasChanged();
 }
 
 void PartLabels::exx2_MouseUp() {
+  if (pressIgnored_) return;
   ShowSymme(host_.sym(), host_.draw(), host_.list(), 0);
   host_.canvasChanged();
 }

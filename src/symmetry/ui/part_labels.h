@@ -36,7 +36,11 @@ class PartLabels : public QFrame {
   void exx2_MouseUp();
 
  private:
+  bool redrawRunning() const;
+
   SymSetupHost& host_;
+  // The last press came during a redraw and was ignored.
+  bool pressIgnored_ = false;
 };
 
 }  // namespace orn

@@ -2,6 +2,7 @@
 // What the symmetry set-up panel, the part labels and the symmetry dialogs
 // ask of the editor window. PicEdit implements it; the defaults do the work
 // in the core where no window is needed.
+#include <functional>
 #include <string>
 
 #include "canvas/editor_state.h"
@@ -58,6 +59,9 @@ class SymSetupHost {
   virtual void ZoomBack();
   // Help topic of a window.
   virtual void showHelp(int /*topic*/) {}
+  // Runs a command that reports its own failures under `tag`, with `index`
+  // as the report's index; without a window it simply runs.
+  virtual void Trap(const char* /*tag*/, int /*index*/, const std::function<void()>& command) { command(); }
 };
 
 }  // namespace orn

@@ -1,0 +1,112 @@
+// The editor window's side of the full redraw: the Redraw button and its
+// 500 ms guard, the stop button, and what every redraw shows in the window
+// (tool-button colours, the duplicate-shapes button, the part labels, a
+// damaged symmetry block), whoever starts the redraw.
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+#include "canvas/redraw.h"
+#include "canvas/tools.h"
+#include "canvas/ui/pic_edit.h"
+#include "canvas/ui/tool_buttons.h"
+#include "platform/canvas_widget.h"
+#include "platform/qt_colour.h"
+#include "symmetry/sym_table.h"
+#include "symmetry/ui/part_labels.h"
+
+namespace orn {
+
+namespace {
+
+constexpr int kNoRedrawMs = 500;
+constexpr int kStopSignSize = 32;
+constexpr Rgb kRedrawButtonIdle = 0xFF8080;
+
+}  // namespace
+
+void PicEdit::buildRedrawWidgets() {
+  DrawAll0 = new QToolButton(DrawTypePanel);
+  DrawAll0->setObjectName("DrawAll(0)");
+  DrawAll0->setToolTip("Redraw");
+  DrawAll0->setFocusPolicy(Qt::NoFocus);
+  DrawAll0->setAutoFillBackground(true);
+  setRedrawButtonColor(kRedrawButtonIdle);
+  connect(DrawAll0, &QToolButton::clicked, this, [this] { DrawAll_Click(0); });
+
+  NoRedraw = new QTimer(this);
+  NoRedraw->setObjectName("NoRedraw");
+  NoRedraw->setSingleShot(true);
+  NoRedraw->setInterval(kNoRedrawMs);
+
+  StopSign = new QPushButton("Stop", inner_);
+  StopSign->setObjectName("StopSign");
+  StopSign->setToolTip("Stop");
+  StopSign->resize(kStopSignSize, kStopSignSize);
+  StopSign->hide();
+  connect(StopSign, &QPushButton::clicked, this, [this] { StopSign_Click(editor_); });
+}
+
+void PicEdit::DrawAll_Click(int Index) { DrawAll(Index); }
+
+void PicEdit::Trap(const char* tag, int index, const std::function<void()>& command) {
+  errors_.Trap(tag, index, command);
+}
+
+void PicEdit::DrawAll(int index) {
+  errors_.Trap("DrawAll", [this, index] {
+    RedrawEnv env{list_, sym_, draw_, editor_, pick_, colour_, views_, host_, *this};
+    orn::DrawAll(env, index);
+  });
+  Picture1->update();
+}
+
+// ---- EditorControls --------------------------------------------------------------
+
+void PicEdit::progressChanged() { Progress->update(); }
+
+void PicEdit::setStopSignVisible(bool on) {
+  StopSign->setVisible(on);
+  if (on) StopSign->raise();
+}
+
+void PicEdit::setToolButtonColor(int tool, Rgb c) {
+  if (tools_ == nullptr) return;
+  if (ToolButton* b = tools_->DrawType(tool)) b->setBackColor(c);
+}
+
+void PicEdit::setRedrawButtonColor(Rgb c) {
+  DrawAll0->setStyleSheet(colourStyle(c, "border: 1px solid gray;"));
+}
+
+bool PicEdit::dupButtonVisible() const {
+  const ToolButton* b = tools_ ? tools_->DrawType(kToolDuplicate) : nullptr;
+  return b != nullptr && !b->isHidden();
+}
+
+void PicEdit::setDupButtonVisible(bool visible) {
+  if (tools_ == nullptr) return;
+  if (ToolButton* b = tools_->DrawType(kToolDuplicate)) b->setVisible(visible);
+}
+
+void PicEdit::reportCorruptSymmetry() {
+  host_.messageBox(kCorruptSymmetryText, MsgButtons::OK, MsgIcon::None, "");
+}
+
+void PicEdit::PutSymState(int CurPart) {
+  if (Picture7 != nullptr) Picture7->PutSymState(CurPart);
+}
+
+void PicEdit::redrawFinished() {
+  if (!resizeAfterRedraw_) return;
+  // The resize that came during the redraw is laid out from the event loop,
+  // once, after the redraw has returned to its caller.
+  resizeAfterRedraw_ = false;
+  layoutTimer_->start();
+}
+
+void PicEdit::startNoRedrawTimer() { NoRedraw->start(); }
+
+bool PicEdit::noRedrawTimerActive() const { return NoRedraw->isActive(); }
+
+}  // namespace orn

@@ -1,0 +1,184 @@
+#include "print/bitmap_export.h"
+
+#include <cmath>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/core/app_folder.h"
+#include "print/print_state.h"
+#include "symmetry/replication.h"
+#include "symmetry/sym_table.h"
+
+namespace orn {
+
+std::string NotWrittenText(const std::string& path) { return "\"" + path + "\" could not be written."; }
+
+// ---- Save as Bitmap --------------------------------------------------------------
+
+bool BitmapNameOk(const std::string& path) {
+  return hasExtension(std::filesystem::path(path).filename().string(), ".bmp");
+}
+
+void MenSaveBitmap(const Surface& canvas, const std::string& DataFolder, FileDialogs& dialogs,
+                   Host& host, ImageWriter& images) {
+  // The capture: the canvas as it shows now, before the dialog covers it.
+  const Surface WorkPic = canvas;
+  FileDialogRequest r;
+  r.title = "File to Save";
+  r.filter = "Bitmap (*.bmp)|*.bmp";
+  r.initialFolder = DataFolder;
+  r.defaultExtension = "bmp";
+  const auto name = dialogs.saveFile(r);
+  if (!name || name->empty()) return;
+  if (!BitmapNameOk(*name)) {
+    host.messageBox("Bad Name - " + *name, MsgButtons::OK, MsgIcon::None, "");
+    return;
+  }
+  if (auto e = images.writeBmp(WorkPic, *name)) host.messageBox(*e, MsgButtons::OK, MsgIcon::Exclamation, "");
+}
+
+// ---- Save as Wallpaper -----------------------------------------------------------
+
+namespace {
+
+// Moves a tile `size` long starting at `start` by whole periods until it lies
+// within 0..limit; false when it cannot.
+bool fitByPeriods(int& start, int size, int limit) {
+  if (size <= 0 || size > limit) return false;
+  if (start < 0) start += ((-start + size - 1) / size) * size;
+  if (start + size > limit) start -= ((start + size - limit + size - 1) / size) * size;
+  return start >= 0 && start + size <= limit;
+}
+
+// Selects part 1 for the measuring when no part is selected, and puts the
+// selection and the copy table back afterwards; lets lines reach every
+// replica while it measures.
+class MeasureScope {
+ public:
+  MeasureScope(SymState& sym, const DrawingList& list) : sym_(sym), list_(list) {
+    part_ = sym.CurPart;
+    working_ = sym.WorkingSym;
+    sym.WorkingSym = kAllReplicas;
+    if (part_ == 0) sym.CurPart = 1;
+    valid_ = CheckSymData(sym, list) == SymRebuild::Valid && sym.CurPart != 0;
+  }
+  ~MeasureScope() {
+    sym_.WorkingSym = working_;
+    if (part_ == 0) {
+      sym_.CurPart = 0;
+      CheckSymData(sym_, list_);
+    }
+  }
+  MeasureScope(const MeasureScope&) = delete;
+  MeasureScope& operator=(const MeasureScope&) = delete;
+  bool valid() const { return valid_; }
+
+ private:
+  SymState& sym_;
+  const DrawingList& list_;
+  int part_ = 0;
+  int working_ = kAllReplicas;
+  bool valid_ = false;
+};
+
+}  // namespace
+
+bool MeasureWallTile(SymState& sym, DrawContext& ctx, const DrawingList& list, int canvasWidth,
+                     int canvasHeight) {
+  ctx.WallMeasure = true;
+  float hx = 0, hy = 0;
+  {
+    MeasureScope scope(sym, list);
+    if (!scope.valid()) return false;
+    const auto& base = sym.SymData[static_cast<std::size_t>(sym.BaseCopy)];
+    // A short probe from the base copy's first corner; the replication
+    // finds its nearest pure translates to the right and below.
+    const float x = base[kP0x], y = base[kP0y];
+    SymmLine(sym, ctx, x, y, x + 10.0f, y - 10.0f, kBlack);
+    hx = base[kHandleX];
+    hy = base[kHandleY];
+  }
+  if (ctx.WallRight == kWallNotFound || ctx.WallBottom == kWallNotFound) return false;
+  const int w = ctx.WallRight - ctx.WallLeft;
+  const int h = ctx.WallBottom - ctx.WallTop;
+  // Exactly one period each way, so that tiles laid edge to edge meet
+  // without a seam.
+  int left = static_cast<int>(std::nearbyint(hx - w / 2.0));
+  int top = static_cast<int>(std::nearbyint(hy - h / 2.0));
+  if (!fitByPeriods(left, w, canvasWidth) || !fitByPeriods(top, h, canvasHeight)) return false;
+  ctx.WallLeft = left;
+  ctx.WallTop = top;
+  ctx.WallRight = left + w - 1;
+  ctx.WallBottom = top + h - 1;
+  return true;
+}
+
+void WallOutline(Surface& canvas, const DrawContext& ctx) {
+  const int width = canvas.penWidth();
+  const PenMode mode = canvas.penMode();
+  const Rgb pen = canvas.penColor();
+  canvas.setPenWidth(1);
+  canvas.setPenMode(PenMode::Xor);
+  canvas.setPenColor(kWallOutlineColour);
+  for (int i = 1; i <= 4; ++i) {
+    canvas.box(ctx.WallLeft - i, ctx.WallTop - i, ctx.WallRight + i, ctx.WallBottom + i);
+  }
+  canvas.setPenColor(pen);
+  canvas.setPenMode(mode);
+  canvas.setPenWidth(width);
+}
+
+namespace {
+
+// Whatever happens, the wallpaper command ends with the canvas as it found
+// it, the measuring off and the file dialogs' folder back.
+class WallScope {
+ public:
+  WallScope(FileContext& fc, Surface& canvas) : fc_(fc), canvas_(canvas), bmap_(canvas) {
+    dialogDir_ = fc.file.DialogDir;
+  }
+  ~WallScope() {
+    fc_.file.DialogDir = dialogDir_;
+    fc_.file.PrintMode = 0;
+    fc_.draw.WallMeasure = false;
+    canvas_ = bmap_;
+  }
+  WallScope(const WallScope&) = delete;
+  WallScope& operator=(const WallScope&) = delete;
+
+ private:
+  FileContext& fc_;
+  Surface& canvas_;
+  const Surface bmap_;
+  std::string dialogDir_;
+};
+
+}  // namespace
+
+void MenSaveWall(FileContext& fc, Surface& canvas, const std::string& wallFolder) {
+  fc.hooks.copyToBmap();
+  WallScope scope(fc, canvas);
+  if (!MeasureWallTile(fc.sym, fc.draw, fc.list, canvas.width(), canvas.height())) {
+    fc.host.messageBox(kNoWallpaperText, MsgButtons::OK, MsgIcon::None, "");
+    return;
+  }
+  WallOutline(canvas, fc.draw);
+  std::error_code ec;
+  std::filesystem::create_directories(wallFolder, ec);
+  if (std::filesystem::is_directory(wallFolder, ec)) fc.file.DialogDir = wallFolder;
+  fc.file.SaveAsWanted = true;
+  fc.file.PrintMode = kLastFormat;
+  const SaveOutcome out = FileSaveC(fc);
+  if (out.status == CommandStatus::Failed) {
+    fc.host.messageBox(out.error, MsgButtons::OK, MsgIcon::Exclamation, "");
+  }
+}
+
+std::optional<std::string> SaveCanvasBitmap(const Surface& canvas, const DrawContext& ctx,
+                                            ImageWriter& images, const std::string& path) {
+  if (!ctx.WallMeasure) return images.writeBmp(canvas, path);
+  return images.writeBmp(canvas, ctx.WallLeft, ctx.WallTop, ctx.WallRight - ctx.WallLeft + 1,
+                         ctx.WallBottom - ctx.WallTop + 1, path);
+}
+
+}  // namespace orn

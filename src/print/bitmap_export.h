@@ -1,0 +1,76 @@
+#pragma once
+// Bitmap and wallpaper export: the canvas saved as a bitmap file as the
+// screen shows it, and one repeat tile of a wallpaper pattern saved as a
+// bitmap into the wallpaper folder.
+#include <optional>
+#include <string>
+
+#include "model/file_dialogs.h"
+#include "canvas/picture_commands.h"
+#include "platform/core/host.h"
+#include "platform/core/surface.h"
+#include "symmetry/draw_context.h"
+#include "symmetry/sym_state.h"
+
+namespace orn {
+
+// Writes bitmap files. The program writes 24-bit Windows bitmaps through Qt's
+// image writer, completely or not at all (an existing file is replaced only
+// by a complete new one).
+class ImageWriter {
+ public:
+  virtual ~ImageWriter() = default;
+  // The w x h rectangle of `source` at (x, y); an error text on failure.
+  virtual std::optional<std::string> writeBmp(const Surface& source, int x, int y, int w, int h,
+                                              const std::string& path) = 0;
+  std::optional<std::string> writeBmp(const Surface& source, const std::string& path) {
+    return writeBmp(source, 0, 0, source.width(), source.height(), path);
+  }
+};
+
+// The message for a file that could not be written.
+std::string NotWrittenText(const std::string& path);
+
+// ---- Save as Bitmap --------------------------------------------------------------
+
+// A bitmap name ends in ".bmp", in any case.
+bool BitmapNameOk(const std::string& path);
+
+// "Save as Bitmap...": the canvas as the screen shows it, under a name the
+// user chooses (the dialog opens in `DataFolder`). A name with another
+// ending is refused with "Bad Name - " and the name; a failed write is
+// reported. Cancelling saves nothing.
+void MenSaveBitmap(const Surface& canvas, const std::string& DataFolder, FileDialogs& dialogs,
+                   Host& host, ImageWriter& images);
+
+// ---- Save as Wallpaper -----------------------------------------------------------
+
+constexpr const char* kNoWallpaperText = "can't make wallpaper of this drawing";
+// Colour of the outline that marks the tile on the canvas while the name is
+// asked, drawn with the XOR pen.
+constexpr Rgb kWallOutlineColour = 0x00FFFF;
+
+// The tile: one horizontal and one vertical period of the pattern, centred
+// on the base copy's handle and moved by whole periods to lie on the canvas.
+// Leaves WallLeft..WallBottom (inclusive bounds) in `ctx`. False when the
+// pattern has no horizontal or no vertical translation, or its tile does not
+// fit on the canvas. Measures in part 1 when no part is selected, and leaves
+// the selection and the copy table as they were.
+bool MeasureWallTile(SymState& sym, DrawContext& ctx, const DrawingList& list, int canvasWidth,
+                     int canvasHeight);
+
+// The four outlines around the tile, drawn (and drawn again to remove them)
+// with the XOR pen.
+void WallOutline(Surface& canvas, const DrawContext& ctx);
+
+// "Save as Wallpaper": measures the tile, marks it, and saves it through the
+// picture save's bitmap dialog, which opens in `wallFolder` (made when it is
+// missing). The canvas ends as it was before the command.
+void MenSaveWall(FileContext& fc, Surface& canvas, const std::string& wallFolder);
+
+// What the picture save writes for a bitmap: the tile while the wallpaper
+// command measures, else the whole canvas.
+std::optional<std::string> SaveCanvasBitmap(const Surface& canvas, const DrawContext& ctx,
+                                            ImageWriter& images, const std::string& path);
+
+}  // namespace orn

@@ -1,0 +1,64 @@
+#pragma once
+// The printer as the print command sees it: the page it offers, and a job
+// of pages to print. The program prints through Qt's printing (or into a
+// PDF file when no printer is installed); tests record the jobs.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/core/surface.h"
+
+namespace orn {
+
+// The printable area of the printer's page, in its own orientation, in
+// device pixels, and its resolution.
+struct PrinterInfo {
+  int width = 0;
+  int height = 0;
+  int dpiX = 0;
+  int dpiY = 0;
+};
+
+// One line on the page, in device pixels.
+struct PrintedLine {
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  Rgb colour = kBlack;
+};
+
+// What goes on every copy's sheet. Coordinates are device pixels of the
+// printable area, in the page orientation the job asks for.
+struct PrintJob {
+  // false: the printer's own orientation (the page shape it reported);
+  // true: its page turned a quarter (width and height swapped).
+  bool turnPage = false;
+  int copies = 1;
+  // A picture stretched into a rectangle ...
+  Surface image;
+  int imageX = 0, imageY = 0, imageW = 0, imageH = 0;
+  // ... and lines drawn with a round pen of this width.
+  int penWidth = 1;
+  std::vector<PrintedLine> lines;
+};
+
+struct PrintOutcome {
+  bool ok = false;
+  std::string error;   // why nothing was printed
+  std::string toFile;  // set when the job went into this file, not to a printer
+};
+
+class PrinterDevice {
+ public:
+  virtual ~PrinterDevice() = default;
+  // Name shown in the dialog's caption.
+  virtual std::string name() const = 0;
+  // The page and resolution; nothing when the printer does not answer.
+  virtual std::optional<PrinterInfo> pageInfo() = 0;
+  // Prints one sheet per copy.
+  virtual PrintOutcome print(const PrintJob& job) = 0;
+  // The printer set-up dialog: which printer, and its own settings.
+  virtual void printSetup() {}
+  // The page set-up dialog: paper and orientation.
+  virtual void pageSetup() {}
+};
+
+}  // namespace orn

@@ -1,0 +1,80 @@
+#include "shell/preview_cache.h"
+
+#include <array>
+#include <cstdint>
+#include <fstream>
+#include <span>
+#include <vector>
+
+#include "model/picture_file.h"
+
+namespace orn {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::array<char, 6> kMagic = {'O', 'R', 'N', 'P', 'V', '1'};
+constexpr int kMaxSide = 4096;
+
+}  // namespace
+
+bool WritePreviewFile(const fs::path& file, const Surface& s) {
+  if (s.empty() || s.width() > kMaxSide || s.height() > kMaxSide) return false;
+  std::vector<std::uint8_t> bytes(kMagic.begin(), kMagic.end());
+  for (int v : {s.width(), s.height()}) {
+    bytes.push_back(std::uint8_t(v & 0xFF));
+    bytes.push_back(std::uint8_t(v >> 8));
+  }
+  bytes.reserve(bytes.size() + std::size_t(s.width()) * std::size_t(s.height()) * 3);
+  for (int y = 0; y < s.height(); ++y)
+    for (int x = 0; x < s.width(); ++x) {
+      const Rgb c = s.row(y)[x];
+      bytes.push_back(std::uint8_t(c & 0xFF));
+      bytes.push_back(std::uint8_t((c >> 8) & 0xFF));
+      bytes.push_back(std::uint8_t((c >> 16) & 0xFF));
+    }
+  return !WriteFileReplacing(file, bytes);
+}
+
+std::optional<Surface> ReadPreviewFile(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::array<char, 10> head{};
+  if (!in.read(head.data(), head.size())) return std::nullopt;
+  if (!std::equal(kMagic.begin(), kMagic.end(), head.begin())) return std::nullopt;
+  const auto u16 = [&](int at) { return int(std::uint8_t(head[std::size_t(at)])) | int(std::uint8_t(head[std::size_t(at + 1)])) << 8; };
+  const int w = u16(6), h = u16(8);
+  if (w < 1 || h < 1 || w > kMaxSide || h > kMaxSide) return std::nullopt;
+  std::vector<std::uint8_t> px(std::size_t(w) * std::size_t(h) * 3);
+  if (!in.read(reinterpret_cast<char*>(px.data()), std::streamsize(px.size()))) return std::nullopt;
+  if (in.peek() != std::ifstream::traits_type::eof()) return std::nullopt;
+  Surface s(w, h);
+  Rgb* out = s.pixels();
+  for (std::size_t i = 0; i < std::size_t(w) * std::size_t(h); ++i)
+    out[i] = rgb(px[3 * i], px[3 * i + 1], px[3 * i + 2]);
+  return s;
+}
+
+PreviewCache::PreviewCache(fs::path cacheFolder, PreviewRenderer render)
+    : folder_(std::move(cacheFolder)), render_(std::move(render)) {}
+
+std::optional<Surface> PreviewCache::preview(const fs::path& sample, int width, int height) {
+  std::error_code ec;
+  const auto sampleTime = fs::last_write_time(sample, ec);
+  if (ec) return std::nullopt;
+  const fs::path stored = folder_ / (sample.filename().string() + ".pv");
+  const auto storedTime = fs::last_write_time(stored, ec);
+  if (!ec && storedTime >= sampleTime) {
+    auto s = ReadPreviewFile(stored);
+    if (s && s->width() == width && s->height() == height) return s;
+  }
+  auto s = render_(sample, width, height);
+  if (!s) return std::nullopt;
+  ++rendered_;
+  fs::create_directories(folder_, ec);
+  WritePreviewFile(stored, *s);
+  return s;
+}
+
+}  // namespace orn

@@ -1,0 +1,43 @@
+#pragma once
+// The small previews of the sample pictures that the main menu shows. Each is
+// rendered from its sample by our own Surface and kept in the program
+// folder, so later starts only read it; a sample newer than its preview is
+// rendered again.
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "platform/core/surface.h"
+
+namespace orn {
+
+// Renders a picture file into a width x height surface; nothing when the file
+// cannot be read.
+using PreviewRenderer =
+    std::function<std::optional<Surface>(const std::filesystem::path& picture, int width, int height)>;
+
+// The preview file format: "ORNPV1", width and height as 16-bit little-endian
+// numbers, then the pixels row by row as red, green, blue bytes.
+bool WritePreviewFile(const std::filesystem::path& file, const Surface& s);
+std::optional<Surface> ReadPreviewFile(const std::filesystem::path& file);
+
+class PreviewCache {
+ public:
+  PreviewCache(std::filesystem::path cacheFolder, PreviewRenderer render);
+
+  // The preview of `sample` at width x height: the stored one when it has that
+  // size and is not older than the sample, else a fresh rendering, which is
+  // stored (a preview that cannot be stored is still returned). Nothing when
+  // the sample is missing or cannot be rendered.
+  std::optional<Surface> preview(const std::filesystem::path& sample, int width, int height);
+
+  // How many previews this cache has rendered (the rest came from files).
+  int rendered() const { return rendered_; }
+
+ private:
+  std::filesystem::path folder_;
+  PreviewRenderer render_;
+  int rendered_ = 0;
+};
+
+}  // namespace orn

@@ -1,0 +1,60 @@
+#include "shell/settings_text.h"
+
+#include <cstdint>
+#include <fstream>
+#include <span>
+
+#include "model/picture_file.h"
+#include "shell/error_report.h"
+
+namespace orn {
+
+std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::vector<std::string> lines;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  if (in.bad()) return std::nullopt;
+  return lines;
+}
+
+std::optional<std::vector<long long>> ParseNumbers(const std::string& line, std::size_t count,
+                                                   long long lo, long long hi) {
+  std::vector<long long> out;
+  std::size_t i = 0;
+  const auto separator = [](char c) { return c == ' ' || c == '\t' || c == ','; };
+  while (i < line.size()) {
+    while (i < line.size() && separator(line[i])) ++i;
+    if (i == line.size()) break;
+    std::size_t j = i;
+    bool negative = false;
+    if (line[j] == '-' || line[j] == '+') negative = line[j++] == '-';
+    long long v = 0;
+    const std::size_t digits = j;
+    // Values are bounded well inside long long: longer numbers are out of range anyway.
+    while (j < line.size() && line[j] >= '0' && line[j] <= '9' && j - digits < 12)
+      v = v * 10 + (line[j++] - '0');
+    if (j == digits || (j < line.size() && !separator(line[j]))) return std::nullopt;
+    if (negative) v = -v;
+    if (v < lo || v > hi) return std::nullopt;
+    out.push_back(v);
+    i = j;
+  }
+  if (out.size() != count) return std::nullopt;
+  return out;
+}
+
+std::string NumberField(long long n) { return NumberText(n) + " "; }
+
+std::optional<std::string> WriteTextFile(const std::filesystem::path& file, const std::string& text) {
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+  if (auto e = WriteFileReplacing(file, std::span<const std::uint8_t>(bytes, text.size())))
+    return e->message;
+  return std::nullopt;
+}
+
+}  // namespace orn

@@ -1,0 +1,31 @@
+#pragma once
+// The text form shared by the two settings files: lines ended by CR LF
+// (LF alone is read too), numbers as decimal text separated by blanks or
+// commas, and a whole-file write that never leaves a half-written file.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orn {
+
+// The lines of a text file without their line ends; nothing when the file
+// cannot be read. A last line without a line end counts.
+std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& file);
+
+// The `count` integers of a line, each within [lo, hi]. Numbers are separated
+// by blanks, tabs or commas. Nothing when the line holds another count of
+// numbers, something that is not an integer, or a value out of range.
+std::optional<std::vector<long long>> ParseNumbers(const std::string& line, std::size_t count,
+                                                   long long lo, long long hi);
+
+// A number as the files write it: a blank (or the minus sign), the digits
+// and one blank: " 3 ", "-1 ".
+std::string NumberField(long long n);
+
+// Writes `text` to a temporary file beside `file` and renames it over it.
+// An error text when the file could not be written; the old file is then
+// untouched.
+std::optional<std::string> WriteTextFile(const std::filesystem::path& file, const std::string& text);
+
+}  // namespace orn

@@ -1,0 +1,122 @@
+#pragma once
+// MainMenu: the window the program starts in. The user picks a mode
+// (Display, Edit, Repaint, Redraw) and an art type (Pattern, Rose, Drawing,
+// Model), sees the samples of that type and opens one in the editor in that
+// mode. The menu hides while the editor is open and comes back when it
+// closes; closing the menu writes "Ornisk.Dat" and ends the program.
+//
+// The start runs in three stages behind the start-up window: Form_Load
+// shows the windows; InitTimer1 (300 ms) sets the folders, moves the samples
+// on the first run, reads "Ornisk.Dat" and makes the previews; InitTimer2
+// (1800 ms) drops the start-up window and restores the last choices.
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "canvas/ui/pic_edit.h"
+#include "platform/core/host.h"
+#include "platform/core/profile.h"
+#include "shell/app_state.h"
+#include "shell/preview_cache.h"
+
+class QBoxLayout;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+class QToolButton;
+
+namespace orn {
+
+class FileDialogs;
+class TitleForm;
+
+class MainMenu : public QMainWindow {
+  Q_OBJECT
+ public:
+  // `app.AppFolder` must be set: the program folder. `dialogs` (may be null)
+  // serves the editors' file dialogs. Nothing is owned.
+  MainMenu(Host& host, AppState& app, const ProfileSource& profile,
+           FileDialogs* dialogs = nullptr, QWidget* parent = nullptr);
+  ~MainMenu() override;
+
+  // ---- start-up ----
+  void MainMenu_Form_Load();
+  void InitTimer1_Timer();
+  void InitTimer2_Timer();
+  // The stages' pauses (tests and benchmarks shorten them).
+  void setStartDelays(int initTimer1Ms, int initTimer2Ms);
+  // The menu is up with every preview: the start is over.
+  bool ready() const { return ready_; }
+
+  // ---- the rows and the samples ----
+  void MaMode_Click(int Index);
+  void MaPat_Click(int Index);
+  // Opens sample `index` of art type `art` (models: 0-6, "Mo&re" 10-16).
+  void openSample(int art, int index);
+  void MoreMen_Click();
+  void MoreMod_Click(int Index) { openSample(kArtModel, Index + 10); }
+
+  // ---- to the editor and back ----
+  void ShowSymPaint();
+  void WakeUp_Timer();
+  void MainMenu_Form_Activate();
+  void MainRaftUp_Timer();
+  // The open editor; null while the menu is shown.
+  PicEdit* editor() const { return editor_; }
+  // An art type to restore when the menu comes back (-1: none).
+  int PendingArtType = -1;
+
+  // ---- controls ----
+  QWidget* MainRaft = nullptr;
+  std::array<QToolButton*, 4> MaMode{};
+  std::array<QToolButton*, 4> MaPat{};
+  QLabel* ModeArt = nullptr;
+  QLabel* MainMsg = nullptr;
+  std::array<QWidget*, 4> ArtRaft{};
+  // The sample pictures of each art type, in the order of their captions.
+  std::array<std::vector<QToolButton*>, 4> samples;
+  QPushButton* MoreMen = nullptr;
+  QMenu* MoreM = nullptr;
+  TitleForm* titleForm() const { return TitleForm_; }
+  QTimer* InitTimer1 = nullptr;
+  QTimer* InitTimer2 = nullptr;
+  QTimer* MainRaftUp = nullptr;
+  QTimer* WakeUp = nullptr;
+
+ signals:
+  void startFinished();
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void buildMenus();
+  void buildRows(QWidget* into);
+  std::array<QToolButton*, 4> buildRow(QWidget* into, QBoxLayout* box, const char* name,
+                                       const char* (*word)(int), int iconSize,
+                                       const std::function<void(int)>& click);
+  QWidget* buildArtPanel(int art);
+  void loadPreviews();
+  void setCaptions();
+  std::filesystem::path samplePath(int art, int index) const;
+
+  Host& host_;
+  AppState& app_;
+  const ProfileSource& profile_;
+  FileDialogs* dialogs_;
+  std::unique_ptr<PreviewCache> previews_;
+  TitleForm* TitleForm_ = nullptr;
+  QPointer<PicEdit> editor_;
+  QString ModeWord_ = "Show";
+  QString ArtWord_ = "Patterns";
+  bool ReturnedFromEditor = false;
+  bool ready_ = false;
+  bool quitting_ = false;
+};
+
+}  // namespace orn

@@ -1,0 +1,149 @@
+// The main menu's start-up stages and its end: the folders, the first run's
+// set-up of the sample folder, "Ornisk.Dat" read at the start and written at
+// the end.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QToolButton>
+
+#include "canvas/ui/pic_edit.h"
+#include "shell/first_run.h"
+#include "shell/ornisk_dat.h"
+#include "shell/ui/main_menu.h"
+#include "shell/ui/title_form.h"
+
+namespace orn {
+
+namespace {
+
+constexpr Rgb kNearBlackTest = 0x202020;
+constexpr int kDisplayTestSize = 10;
+
+// Where wallpaper bitmaps go: a folder of the user's pictures.
+std::optional<std::filesystem::path> wallpaperFolder() {
+  const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  if (pictures.isEmpty()) return std::nullopt;
+  return std::filesystem::path(pictures.toStdString()) / "Ornivale Wallpapers";
+}
+
+void setTopMenusVisible(QMenuBar* bar, bool on) {
+  for (QAction* a : bar->actions())
+    if (a->objectName() == "ArtShow" || a->objectName() == "Aboutcode" || a->objectName() == "Quitter")
+      a->setVisible(on);
+}
+
+}  // namespace
+
+void MainMenu::setStartDelays(int initTimer1Ms, int initTimer2Ms) {
+  InitTimer1->setInterval(initTimer1Ms);
+  InitTimer2->setInterval(initTimer2Ms);
+}
+
+void MainMenu::MainMenu_Form_Load() {
+  app_.DialogDir = QDir::currentPath().toStdString();
+  if (!app_.AppFolder.empty() && app_.AppFolder.back() != '/') app_.AppFolder += '/';
+  app_.HelpFile = app_.AppFolder + "help/";
+  host_.setHourglass(true);
+  PendingArtType = -1;
+  setTopMenusVisible(menuBar(), false);
+  MainRaft->hide();
+  TitleForm_ = new TitleForm;
+  if (SamplesAwaitMove(app_.AppFolder)) TitleForm_->InitLab->show();
+  show();
+  TitleForm_->show();
+  TitleForm_->raise();
+  QCoreApplication::processEvents();
+  InitTimer1->start();
+}
+
+void MainMenu::InitTimer1_Timer() {
+  InitTimer1->stop();
+  // A display that shows the near-black as black dithers: black must then
+  // stand in for the near-black in the palette.
+  Surface& test = TitleForm_->TitPic0();
+  const Surface before = test;
+  test.fillBox(0, 0, kDisplayTestSize, kDisplayTestSize, kNearBlackTest);
+  app_.DitheredDisplay = false;
+  for (int x = 0; x <= kDisplayTestSize && !app_.DitheredDisplay; ++x)
+    for (int y = 0; y <= kDisplayTestSize; ++y)
+      if (test.point(x, y) == 0) {
+        app_.DitheredDisplay = true;
+        break;
+      }
+  test = before;
+  app_.Metric = profile_.metricMeasurement();
+  app_.StaticFolder = app_.AppFolder + "STATIC/";
+  app_.DataFolder = app_.AppFolder;
+  app_.MenuMode = app_.MenuArtType = 0;
+  ModeWord_ = "Show";
+  ArtWord_ = "Patterns";
+
+  if (SamplesAwaitMove(app_.AppFolder)) {
+    TitleForm_->InitLab->show();
+    QCoreApplication::processEvents();
+    const FirstRunResult moved = MoveSamplesIntoStatic(app_.AppFolder, wallpaperFolder());
+    TitleForm_->InitLab->hide();
+    if (!moved.failures.empty()) {
+      std::string text = "These files could not be moved into the sample folder " + app_.StaticFolder +
+                         " and stay where they are:";
+      for (const auto& f : moved.failures) text += "\n" + f;
+      host_.messageBox(text, MsgButtons::OK, MsgIcon::Exclamation, "Initializing Files");
+    }
+  }
+
+  MenuSettings s{app_.LastFolder, app_.StartMode, app_.MenuMode, app_.MenuArtType, app_.Print.PrintOrientation};
+  if (std::filesystem::exists(std::filesystem::path(app_.AppFolder) / kOrniskDatName)) {
+    ReadOrniskDat(std::filesystem::path(app_.AppFolder) / kOrniskDatName, s);
+    app_.AllowSplines = false;
+  }
+  app_.LastFolder = s.LastFolder;
+  app_.StartMode = s.StartMode;
+  app_.MenuMode = s.MenuMode;
+  app_.MenuArtType = s.MenuArtType;
+  app_.Print.PrintOrientation = s.PrintOrientation;
+
+  loadPreviews();
+  InitTimer2->start();
+}
+
+void MainMenu::InitTimer2_Timer() {
+  InitTimer2->stop();
+  TitleForm_->hide();
+  TitleForm_->deleteLater();
+  TitleForm_ = nullptr;
+  MaPat_Click(app_.MenuArtType);
+  MaMode_Click(app_.MenuMode);
+  host_.setHourglass(false);
+  MainRaft->show();
+  setTopMenusVisible(menuBar(), true);
+  setWindowTitle("Ornivale - Version 6");
+  ready_ = true;
+  emit startFinished();
+}
+
+// Writes "Ornisk.Dat" and ends the program.
+void MainMenu::closeEvent(QCloseEvent* e) {
+  if (editor_) {
+    // The menu is hidden while an editor is open; the editor leads back here.
+    e->ignore();
+    return;
+  }
+  MenuSettings s;
+  // There are no drive letters here: the working folder is always remembered.
+  s.LastFolder = QDir::currentPath().toStdString();
+  s.StartMode = app_.StartMode;
+  s.MenuMode = app_.MenuMode;
+  s.MenuArtType = app_.MenuArtType;
+  s.PrintOrientation = app_.Print.PrintOrientation;
+  if (auto error = WriteOrniskDat(std::filesystem::path(app_.DataFolder) / kOrniskDatName, s))
+    host_.messageBox("The settings could not be saved: " + *error, MsgButtons::OK,
+                     MsgIcon::Exclamation, "Ornivale");
+  e->accept();
+  QCoreApplication::quit();
+}
+
+}  // namespace orn

@@ -1,0 +1,328 @@
+// The main menu and the editor through their real windows: the start-up on
+// a first run, the hand-over of a sample to the editor in each mode, the
+// settings written at the editor's exit and read at its next start, and the
+// return to the menu.
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QToolButton>
+
+#include <chrono>
+#include <fstream>
+
+#include "shell/ornisk_dat.h"
+#include "shell/paint_dat.h"
+#include "shell/preview_cache.h"
+#include "shell/sample_pictures.h"
+#include "shell/ui/main_menu.h"
+#include "platform/canvas_widget.h"
+#include "ui/pic_edit_fixture.h"
+
+namespace orn::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs the event loop until `done` holds or two seconds have passed.
+bool waitFor(const std::function<bool()>& done) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > until) return false;
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  return true;
+}
+
+class MainMenuTest : public ::testing::Test {
+ protected:
+  // A scratch program folder, made afresh for each test.
+  struct Folder {
+    fs::path root = fs::temp_directory_path() /
+                    ("orn_menu_" + std::to_string(::getpid()) + "_" +
+                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    Folder() {
+      fs::remove_all(root);
+      fs::create_directories(root);
+    }
+    ~Folder() { fs::remove_all(root); }
+    fs::path path(const std::string& name) const { return root / name; }
+    const fs::path& dir() const { return root; }
+  };
+
+  void SetUp() override {
+    app();
+    // A first run: the samples lie in the program folder itself.
+    fs::copy_file(fs::path(ORNIVALE_SOURCE_DIR) / "data" / "Standard.Clr", folder.path("Standard.Clr"));
+    for (auto n : {"OVMOD4A.PNT", "OVPP1A.PNT", "OVRO1A.PNT", "OVTE2A.PNT", "OVMOD5D.PNT", "OVXOWL4.PNT"})
+      SaveLinePicture(folder.path(n));
+    state.AppFolder = folder.dir().string();
+  }
+  void TearDown() override {
+    if (menu && menu->editor()) menu->editor()->editor().PicChanged = false;
+    menu.reset();
+  }
+
+  void start() {
+    menu = std::make_unique<MainMenu>(host, state, profile, &dialogs);
+    menu->setStartDelays(0, 0);
+    menu->MainMenu_Form_Load();
+    ASSERT_TRUE(waitFor([this] { return menu->ready(); }));
+  }
+  // Clicks as the user does: a mode, an art type, then a sample.
+  void open(int mode, int art, int index) {
+    QTest::mouseClick(menu->MaMode[std::size_t(mode)], Qt::LeftButton);
+    QTest::mouseClick(menu->MaPat[std::size_t(art)], Qt::LeftButton);
+    QTest::mouseClick(menu->samples[std::size_t(art)][std::size_t(index)], Qt::LeftButton);
+  }
+  // The editor once its start timer has loaded the picture.
+  PicEdit& openedEditor() {
+    EXPECT_TRUE(waitFor([this] { return menu->editor() && menu->editor()->StartDone; }));
+    return *menu->editor();
+  }
+  void exitEditor() {
+    menu->editor()->menuItem("MenFileExit")->trigger();
+    ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
+    ASSERT_TRUE(waitFor([this] { return menu->MainRaft->isVisible(); }));
+  }
+
+  Folder folder;
+  ScriptedHost host;
+  ScriptedDialogs dialogs;
+  FixedProfileSource profile;
+  AppState state;
+  std::unique_ptr<MainMenu> menu;
+};
+
+TEST_F(MainMenuTest, FirstStartMovesTheSamplesShowsTheirPreviewsAndRestoresTheLastChoices) {
+  // Out-of-range choices keep their two lowest bits: mode 5 is Edit, art 6 Drawing.
+  std::ofstream(folder.path("Ornisk.Dat")) << "/somewhere\r\n 0 \r\n 5  6 \r\n 1 \r\n";
+  start();
+  EXPECT_TRUE(fs::exists(folder.path("STATIC/OVPP1A.PNT")));
+  EXPECT_FALSE(fs::exists(folder.path("OVPP1A.PNT")));
+  EXPECT_EQ(menu->windowTitle(), "Ornivale - Version 6");
+  EXPECT_EQ(menu->ModeArt->text(), "Drawings");
+  EXPECT_EQ(menu->MainMsg->text(), "Click on the drawing below that you want to edit");
+  EXPECT_TRUE(menu->ArtRaft[kArtDrawing]->isVisible());
+  EXPECT_FALSE(menu->ArtRaft[kArtPattern]->isVisible());
+  EXPECT_EQ(state.Print.PrintOrientation, 1);
+  // Present samples show their previews; a missing one shows none.
+  EXPECT_FALSE(menu->samples[kArtDrawing][1]->icon().isNull());
+  EXPECT_TRUE(menu->samples[kArtDrawing][0]->icon().isNull());
+  EXPECT_TRUE(fs::exists(folder.path("previews/OVTE2A.PNT.pv")));
+  EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(MainMenuTest, EachModeOpensTheSampleAsItsRulesSayAndTheMenuComesBack) {
+  start();
+  struct Case {
+    int mode, art, index;
+    const char* file;
+    bool showMode;
+    int loadOption;
+  };
+  const Case cases[] = {
+      {kStartDisplay, kArtPattern, 0, "OVPP1A.PNT", true, kLoadNormal},
+      {kStartEdit, kArtRose, 0, "OVRO1A.PNT", false, kLoadNormal},
+      {kStartRepaint, kArtDrawing, 1, "OVTE2A.PNT", false, kLoadNormal},
+      {kStartRedraw, kArtPattern, 0, "OVPP1A.PNT", false, kLoadEraseColours},
+      {kStartRedraw, kArtModel, 3, "OVMOD5D.PNT", false, kLoadNormal},
+  };
+  for (const Case& c : cases) {
+    open(c.mode, c.art, c.index);
+    ASSERT_NE(menu->editor(), nullptr) << c.file;
+    EXPECT_FALSE(menu->isVisible()) << "the menu hides while the editor is open";
+    EXPECT_FALSE(state.MenuBackFlag);
+    EXPECT_EQ(fs::path(state.PicturePath).filename(), c.file);
+    EXPECT_EQ(state.LoadOption, c.loadOption) << c.file;
+    PicEdit& e = openedEditor();
+    EXPECT_EQ(e.showMode(), c.showMode) << c.file;
+    EXPECT_GT(e.list().NumPoints, 0) << c.file << " was loaded";
+    exitEditor();
+    EXPECT_TRUE(state.MenuBackFlag);
+    EXPECT_EQ(state.StartMode, c.mode) << "the mode the sample was opened in comes back";
+    EXPECT_TRUE(menu->MaMode[std::size_t(c.mode)]->isChecked());
+  }
+  EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(MainMenuTest, ExtraModelsOpenFromTheMorePopUp) {
+  start();
+  QTest::mouseClick(menu->MaMode[kStartDisplay], Qt::LeftButton);
+  QTest::mouseClick(menu->MaPat[kArtModel], Qt::LeftButton);
+  menu->MoreM->actions()[0]->trigger();  // "&Owl"
+  ASSERT_NE(menu->editor(), nullptr);
+  EXPECT_EQ(fs::path(state.PicturePath).filename(), "OVXOWL4.PNT");
+  EXPECT_FALSE(state.OpenForEditing);
+  PicEdit& e = openedEditor();
+  // In the gallery a click on the picture leads back to the menu.
+  QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {20, 20});
+  ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
+}
+
+// A titled model sample shown from the Model samples keeps its name, and its
+// folded model stands in the corner its digit names: the menu's own picture
+// of it. (The corner of each digit: tests/symmetry/model_frame_test.cpp.)
+TEST_F(MainMenuTest, AModelSampleShowsTheMenusPictureOfItsModelInACornerOfTheCanvas) {
+  SaveLinePicture(folder.path("OVMOD4A.PNT"), kWhite, "Fire");
+  start();
+  const auto fire = ReadPreviewFile(folder.path("previews/OVMOD4A.PNT.pv"));
+  ASSERT_TRUE(fire);
+  open(kStartDisplay, kArtModel, 0);
+  PicEdit& e = openedEditor();
+  ASSERT_TRUE(e.showMode());
+  EXPECT_TRUE(e.Model().isVisible());
+  EXPECT_EQ(e.Model().pos(), e.Picture1->pos() + QPoint(10, 10));
+  EXPECT_TRUE(*e.Model().surface() == *fire);
+  // A name without a model digit leaves the picture where it is; the next
+  // load takes it away.
+  e.file().FileName = "/x/OVMODXA.PNT";
+  e.FrameModel(4);
+  EXPECT_TRUE(e.Model().isVisible());
+  EXPECT_EQ(e.Model().pos(), e.Picture1->pos() + QPoint(10, 10));
+  dialogs.opens = {folder.path("STATIC/OVPP1A.PNT").string()};
+  e.menuItem("MenFileLoad(0)")->trigger();
+  EXPECT_FALSE(e.Model().isVisible());
+  exitEditor();
+
+  // Opened for editing it takes a new name and shows no model.
+  open(kStartEdit, kArtModel, 0);
+  EXPECT_FALSE(openedEditor().Model().isVisible());
+}
+
+TEST_F(MainMenuTest, AMissingSampleIsNamedInAMessageAndNoEditorOpens) {
+  start();
+  open(kStartEdit, kArtRose, 4);
+  EXPECT_EQ(menu->editor(), nullptr);
+  EXPECT_TRUE(menu->MainRaft->isVisible());
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_NE(host.boxes[0].text.find("OVRO5A.PNT"), std::string::npos);
+}
+
+TEST_F(MainMenuTest, EditorSettingsAreWrittenAtExitAndReadAtTheNextStart) {
+  start();
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& e = openedEditor();
+  // No settings file yet: the defaults.
+  EXPECT_EQ(e.draw().LineWidth, 1);
+  EXPECT_EQ(e.tools().engine().ms.SnapSize, 3);
+  EXPECT_EQ(e.menuItem("MenOptionsGravity")->text(), "&Snap 3...");
+  e.draw().LineWidth = 6;
+  e.tools().engine().ms.SnapSize = 0;
+  e.tools().engine().ms.DrawCursor = kPointerUpArrow;
+  e.colour().CustomPalette[2] = 0x010203;
+  e.file().RecentFiles[0] = "/pictures/mine.PNT";
+  e.sym().WorkingSym = 3;
+  exitEditor();
+
+  const PaintDatRead written = ReadPaintDat(folder.path("Paint.Dat"), 0, false);
+  ASSERT_TRUE(written.fromFile);
+  EXPECT_EQ(written.settings.LineWidth, 6);
+  EXPECT_EQ(written.settings.DrawCursor, kPointerUpArrow);
+
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& next = openedEditor();
+  EXPECT_EQ(next.tools().engine().ms.SnapSize, 0);
+  EXPECT_EQ(next.colour().CustomPalette[2], 0x010203u);
+  EXPECT_EQ(next.file().RecentFiles[0], "/pictures/mine.PNT");
+  EXPECT_TRUE(next.menuItem("FName(0)")->isVisible());
+  EXPECT_EQ(next.sym().WorkingSym, kAllReplicas) << "every start draws into every copy";
+  EXPECT_EQ(next.menuItem("MenOptionsGravity")->text(), "&Snap 0...");
+}
+
+TEST_F(MainMenuTest, QuittingWritesTheMenuChoices) {
+  start();
+  QTest::mouseClick(menu->MaMode[kStartRepaint], Qt::LeftButton);
+  QTest::mouseClick(menu->MaPat[kArtModel], Qt::LeftButton);
+  state.Print.PrintOrientation = 1;
+  menu->close();
+  MenuSettings s;
+  ASSERT_TRUE(ReadOrniskDat(folder.path("Ornisk.Dat"), s));
+  EXPECT_EQ(s.MenuMode, kStartRepaint);
+  EXPECT_EQ(s.MenuArtType, kArtModel);
+  EXPECT_EQ(s.PrintOrientation, 1);
+  EXPECT_EQ(s.LastFolder, fs::current_path().string());
+}
+
+TEST_F(MainMenuTest, ClosingDuringARedrawWaitsForItAndThenReturns) {
+  start();
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& e = openedEditor();
+  e.editor().Redrawing = true;
+  e.close();
+  EXPECT_TRUE(e.isVisible()) << "refused while the redraw runs";
+  EXPECT_EQ(e.editor().StopFlag, kStopRequested);
+  QTest::qWait(400);
+  EXPECT_NE(menu->editor(), nullptr) << "still waiting";
+  e.editor().Redrawing = false;
+  ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
+}
+
+TEST_F(MainMenuTest, ClosingDuringALoadWaitsForIt) {
+  start();
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& e = openedEditor();
+  bool closedInside = false;
+  // The load lets events run while it reads: the user closes the window
+  // then, and the menu's timers get their turn.
+  host.onPump = [&] {
+    if (!closedInside) {
+      closedInside = true;
+      e.close();
+    }
+    QTest::qWait(20);
+    EXPECT_NE(menu->editor(), nullptr) << "the editor must outlive its load";
+  };
+  e.LoadPicture(folder.path("STATIC/OVRO1A.PNT").string());
+  host.onPump = nullptr;
+  ASSERT_TRUE(closedInside);
+  EXPECT_GT(e.list().NumPoints, 0) << "the load ran to its end";
+  ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
+}
+
+TEST_F(MainMenuTest, AFailedSaveAtExitKeepsTheEditorAndItsPicture) {
+  start();
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& e = openedEditor();
+  e.editor().PicChanged = true;
+  const int points = e.list().NumPoints;
+  // Save? Yes; the Save dialog names a folder that does not exist; the
+  // failure report is answered Ignore.
+  host.answers = {MsgResult::Yes, MsgResult::Ignore};
+  dialogs.saves = {folder.path("no/such/folder/x.PNT").string()};
+  e.close();
+  QTest::qWait(50);
+  ASSERT_NE(menu->editor(), nullptr);
+  EXPECT_TRUE(e.isVisible());
+  EXPECT_EQ(e.list().NumPoints, points);
+  EXPECT_FALSE(fs::exists(folder.path("Paint.Dat"))) << "nothing was settled";
+}
+
+TEST_F(MainMenuTest, WithoutADefaultPrinterTheEditorStartsWithoutAnErrorBox) {
+  start();
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& e = openedEditor();
+  EXPECT_EQ(e.printState().PrinterName, "");
+  EXPECT_FALSE(e.printState().SetupPanelOn);
+  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_FALSE(e.errors().state().ErrorBoxOpen);
+}
+
+}  // namespace
+}  // namespace orn::test
+
+namespace orn::test {
+namespace {
+
+TEST_F(MainMenuTest, CanvasClicksWaitUntilTheEditorHasOpened) {
+  start();
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& e = *menu->editor();
+  QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {30, 30});
+  EXPECT_FALSE(e.editor().PicChanged) << "a click while the editor opens is ignored";
+  ASSERT_TRUE(waitFor([&] { return !e.StartLoading && e.StartDone; }));
+  QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {30, 30});
+  EXPECT_TRUE(e.editor().PicChanged);
+}
+
+}  // namespace
+}  // namespace orn::test

@@ -1,0 +1,245 @@
+// Printing and image export in the real editor window: a print into a real
+// PDF file read back with poppler's tools, the page-layout dialog driven by
+// the mouse and keyboard, bitmaps and the wallpaper tile written and read
+// back.
+#include <QGroupBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "model/record_codes.h"
+#include "pic_edit_fixture.h"
+#include "print/lattice.h"
+#include "print/ui/page_preview.h"
+#include "print/ui/print_frm.h"
+#include "print/ui/qt_printer.h"
+
+namespace orn::test {
+namespace {
+
+constexpr Rgb kFill = rgb(255, 0, 0);
+
+// Output of a shell command.
+std::string Run(const std::string& cmd) {
+  std::string out;
+  if (FILE* p = ::popen(cmd.c_str(), "r")) {
+    char buf[256];
+    while (std::fgets(buf, sizeof buf, p)) out += buf;
+    ::pclose(p);
+  }
+  return out;
+}
+
+int PdfPages(const std::string& pdf) {
+  const std::string info = Run("pdfinfo '" + pdf + "' 2>/dev/null");
+  const auto at = info.find("Pages:");
+  return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
+}
+
+// The first page rendered at 300 dpi.
+QImage PdfPage(const std::string& pdf, const std::string& stem) {
+  Run("pdftoppm -r 300 -f 1 -l 1 -singlefile -png '" + pdf + "' '" + stem + "'");
+  return QImage(QString::fromStdString(stem + ".png"));
+}
+
+bool Red(QRgb c) { return qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80; }
+bool Dark(QRgb c) { return qGray(c) < 100; }
+
+class PrintGui : public PicEditTest {
+ protected:
+  void SetUp() override {
+    PicEditTest::SetUp();
+    setInnerSize(700, 500);
+    pdf = std::make_unique<QtPrinterDevice>(w.get(), path("out.pdf"), false, true);
+    w->setPrinter(pdf.get());
+    w->setProfile(inches);
+  }
+  void TearDown() override {
+    pdf.reset();
+    PicEditTest::TearDown();
+  }
+
+  // A black square from (20, 20) to (100, 100) filled red.
+  void drawSquare() {
+    DrawingList& l = w->list();
+    l.CreateItem(kTypePolyLine, 1, 20, 20);
+    for (auto [x, y] : {std::pair{100.f, 20.f}, {100.f, 100.f}, {20.f, 100.f}, {20.f, 20.f}})
+      l.AddPoint(x, y, kToolPaint);
+    l.closeRecord();
+    l.CreateItem(kTypePaint, 0, 60, 60);
+    l.G0[l.ItemFirst] = float(kColorEntryBase + kOffTableCode);
+    l.G1[l.ItemFirst] = float(kFill);
+    l.AddPoint(60, 60, kToolPaint);
+    l.closeRecord();
+    w->DrawAll(1);
+    ASSERT_EQ(w->canvasSurface().point(60, 60), std::int64_t(kFill));
+  }
+
+  // File > Print Picture... with the dialog answered by `act`.
+  void print(std::function<void(PrintFrm&)> act) {
+    bool ran = false;
+    whenModal<PrintFrm>(
+        [act](PrintFrm& d) {
+          act(d);
+          if (d.isVisible()) QTest::mouseClick(d.PrtGlob[0], Qt::LeftButton);
+        },
+        &ran);
+    trigger("MenFilePrint");
+    ASSERT_TRUE(ran);
+  }
+
+  static void typeInto(QLineEdit* box, const char* text) {
+    box->selectAll();
+    QTest::keyClicks(box, text);
+  }
+
+  FixedProfileSource inches{false, ""};
+  std::unique_ptr<QtPrinterDevice> pdf;
+};
+
+TEST_F(PrintGui, AColourPrintIntoAPdfHasAPagePerCopyWithThePictureWhereTheLayoutPutIt) {
+  drawSquare();
+  print([](PrintFrm& d) { typeInto(d.TCopy, "3"); });
+  EXPECT_EQ(PdfPages(path("out.pdf")), 3);
+  ASSERT_FALSE(host.boxes.empty());
+  EXPECT_NE(host.boxes.back().text.find(path("out.pdf")), std::string::npos);  // says where
+
+  const QImage page = PdfPage(path("out.pdf"), path("page"));
+  ASSERT_EQ(page.width(), 2550);  // a letter sheet at 300 dpi
+  const PrintState& ps = w->printState();
+  EXPECT_EQ(ps.ImageX, 100);
+  EXPECT_TRUE(Red(page.pixel(100 + 60, 100 + 60)));
+  EXPECT_TRUE(Dark(page.pixel(100 + 20, 100 + 60)));
+  EXPECT_FALSE(Red(page.pixel(100 + 110, 100 + 60)));
+  EXPECT_FALSE(Red(page.pixel(50, 50)));
+  // The editor is back as it was: menus on, the picture on the canvas.
+  EXPECT_TRUE(enabled("MenFilePrint"));
+  EXPECT_EQ(w->canvasSurface().point(60, 60), std::int64_t(kFill));
+}
+
+TEST_F(PrintGui, ABlackAndWhitePrintDrawsTheLinesOnlyAtTheTypedPlace) {
+  drawSquare();
+  print([](PrintFrm& d) {
+    QTest::mouseClick(d.Style[2], Qt::LeftButton);
+    typeInto(d.TCopy, "2");
+    typeInto(d.LBox, "1");  // one inch from the left
+  });
+  EXPECT_EQ(PdfPages(path("out.pdf")), 2);
+  const QImage page = PdfPage(path("out.pdf"), path("page"));
+  ASSERT_FALSE(page.isNull());
+  // The square's left edge at canvas x 20 (+1) is 300 + 21 on the page.
+  EXPECT_TRUE(Dark(page.pixel(300 + 21, 100 + 60)));
+  EXPECT_FALSE(Dark(page.pixel(300 + 60, 100 + 60)));
+  for (int y = 0; y < page.height(); y += 3)
+    for (int x = 0; x < page.width(); x += 3) ASSERT_FALSE(Red(page.pixel(x, y))) << x << "," << y;
+  EXPECT_EQ(w->canvasSurface().point(60, 60), std::int64_t(kFill));  // the screen keeps its fills
+}
+
+TEST_F(PrintGui, TheDialogsPreviewFollowsTheMouseAndTheTypedSizes) {
+  PrintState ps;
+  ps.PageWidth = 2550;
+  ps.PageHeight = 3300;
+  ps.PrinterDpiX = ps.PrinterDpiY = 300;
+  ps.ImageX = ps.ImageY = 100;
+  ps.ImageW = 600;
+  ps.ImageH = 400;
+  ps.AspectRatio = 1.5f;
+  int mode = 0;
+  PrintFrm d(ps, mode, w->canvasSurface(), nullptr);
+  d.show();
+  QApplication::processEvents();
+  EXPECT_EQ(d.WBox->text(), "2.00");
+  typeInto(d.WBox, "3");
+  EXPECT_EQ(d.HBox->text(), "2.00");
+
+  // Drag the bottom-right corner 10 preview pixels to the right.
+  const PreviewRect bm = d.layout().bm();
+  const QPoint origin = d.Preview->pageOrigin();
+  const QPoint grab(origin.x() + int(bm.right()) + 7, origin.y() + int(bm.bottom()) + 7);
+  QTest::mousePress(d.Preview, Qt::LeftButton, {}, grab);
+  QMouseEvent move(QEvent::MouseMove, QPointF(grab + QPoint(10, 0)), d.Preview->mapToGlobal(QPointF(grab)),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(d.Preview, &move);
+  QTest::mouseRelease(d.Preview, Qt::LeftButton, {}, grab + QPoint(10, 0));
+  EXPECT_NEAR(d.layout().bm().width, bm.width + 10, 1e-9);
+  EXPECT_NE(d.WBox->text(), "3");
+
+  const QSize portrait = d.Preview->size();
+  QTest::mouseClick(d.PortLand[1], Qt::LeftButton);
+  EXPECT_GT(d.Preview->width(), portrait.width());
+  EXPECT_EQ(ps.PageWidth, 3300);
+  QTest::keyClick(&d, Qt::Key_Escape);
+  EXPECT_FALSE(ps.GoFlag);
+  EXPECT_GT(ps.ImageW, 900);
+}
+
+TEST_F(PrintGui, SaveAsBitmapWritesTheCanvasPixelsExactlyAs24BitBmp) {
+  drawSquare();
+  w->canvasSurface().pset(3, 4, rgb(12, 34, 56));
+  dialogs.saves = {path("pic.bmp")};
+  trigger("MenSaveBitmap");
+  ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+  EXPECT_EQ(dialogs.saveRequests[0].title, "File to Save");
+  const std::vector<char> bytes = bytesOf(path("pic.bmp"));
+  ASSERT_GT(bytes.size(), 54u);
+  EXPECT_EQ(bytes[0], 'B');
+  EXPECT_EQ(int(bytes[28]), 24);  // bits per pixel
+  const QImage img(QString::fromStdString(path("pic.bmp")));
+  const Surface& c = w->canvasSurface();
+  ASSERT_EQ(img.width(), c.width());
+  ASSERT_EQ(img.height(), c.height());
+  for (int y = 0; y < c.height(); ++y)
+    for (int x = 0; x < c.width(); ++x)
+      ASSERT_EQ(std::int64_t(rgb(qRed(img.pixel(x, y)), qGreen(img.pixel(x, y)), qBlue(img.pixel(x, y)))),
+                c.point(x, y))
+          << x << "," << y;
+
+  dialogs.saves = {path("pic.png")};
+  trigger("MenSaveBitmap");
+  EXPECT_EQ(host.boxes.back().text, "Bad Name - " + path("pic.png"));
+  EXPECT_FALSE(std::filesystem::exists(path("pic.png")));
+}
+
+TEST_F(PrintGui, TheWallpaperTileLaidThreeByThreeIsThePictureItself) {
+  // The wallpaper folder lies in the (test's) Pictures folder.
+  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+  ::setenv("HOME", dir.c_str(), 1);
+  ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+  // Lines drawn alike in every copy: the base shapes hidden, no lengthening.
+  w->editor().GridMode = 2;
+  w->draw().ExtendLen = 0.0f;
+  AddLattice(w->list(), w->sym(), 12, 10, 50, 40, 25, 20);
+  DrawingList& l = w->list();
+  l.CreateItem(kTypePolyLine, 1, 5, 5);
+  for (auto [x, y] : {std::pair{45.f, 12.f}, {30.f, 35.f}, {5.f, 5.f}}) l.AddPoint(x, y, kToolPaint);
+  l.closeRecord();
+  w->DrawAll(1);
+  const Surface canvas = w->canvasSurface();
+  dialogs.saves = {path("wall.bmp")};
+  trigger("MenSaveWall");
+  ::setenv("HOME", home.c_str(), 1);
+  ::unsetenv("XDG_CONFIG_HOME");
+
+  ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+  EXPECT_EQ(dialogs.saveRequests[0].title, "Save as Wallpaper");
+  EXPECT_EQ(dialogs.saveRequests[0].initialFolder, (dir / "Pictures" / "Ornivale Wallpapers").string());
+  EXPECT_TRUE(w->canvasSurface() == canvas);  // the outline is gone again
+  const QImage tile(QString::fromStdString(path("wall.bmp")));
+  ASSERT_EQ(tile.width(), 50);
+  ASSERT_EQ(tile.height(), 40);
+  const DrawContext& ctx = w->draw();
+  for (int y = 0; y < 3 * tile.height(); ++y) {
+    for (int x = 0; x < 3 * tile.width(); ++x) {
+      const QRgb t = tile.pixel(x % tile.width(), y % tile.height());
+      ASSERT_EQ(std::int64_t(rgb(qRed(t), qGreen(t), qBlue(t))), canvas.point(ctx.WallLeft + x, ctx.WallTop + y))
+          << x << "," << y;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace orn::test
