@@ -140,9 +140,7 @@ LoadOutcome FileLoadC(FileContext& ctx, int kind) {
   } else {
     if (!HasExtension(path, "PNT") && !HasExtension(path, "COL")) {
       out.status = CommandStatus::Failed;
-      out.error = "\"";
-      out.error += FileNameOf(path);
-      out.error += "\" is not a picture file.";
+      out.error = std::string(1, '"').append(FileNameOf(path)).append("\" is not a picture file.");
       return out;
     }
     ctx.hooks.showProgress(0);

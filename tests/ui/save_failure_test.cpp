@@ -36,13 +36,21 @@ void answerNextBox(Qt::Key key, BoxAnswer& seen, std::function<void()> then = {}
 
 TEST(SaveFailure, EnterRetriesAndEscapeIgnoresSoTheProgramGoesOnWithThePicture) {
   app();
+  const auto dir = std::filesystem::temp_directory_path() / ("orn_save_failure_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  std::filesystem::copy_file(std::filesystem::path(ORNIVALE_SOURCE_DIR) / "data" / "Standard.Clr",
+                             dir / "Standard.Clr", std::filesystem::copy_options::overwrite_existing);
+  AppState appState;
+  appState.AppFolder = appState.DataFolder = dir.string() + "/";
   QtHost host;
   ScriptedDialogs dialogs;
-  PicEdit w(host, &dialogs);
+  PicEdit w(host, appState, &dialogs);
   host.setParentWindow(&w);
   int programEnds = 0;
   w.errors().setEndProgram([&programEnds] { ++programEnds; });
   w.show();
+  w.LoadTimer_Timer();
+  w.StartTimer_Timer();
   QApplication::processEvents();
 
   DrawingList& list = w.list();
@@ -54,8 +62,6 @@ TEST(SaveFailure, EnterRetriesAndEscapeIgnoresSoTheProgramGoesOnWithThePicture) 
   const std::vector<float> g0 = entries(list.G0, n);
 
   // A folder that cannot be made: its parent is a plain file.
-  const auto dir = std::filesystem::temp_directory_path() / ("orn_save_failure_" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
   std::ofstream((dir / "plain").string()) << "x";
   const std::string target = (dir / "plain" / "ROSE.PNT").string();
   dialogs.saves = {target, target};
