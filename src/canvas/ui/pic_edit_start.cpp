@@ -165,6 +165,7 @@ void PicEdit::readSettings() {
   Picture1->setCanvasCursor(CanvasCursor::Arrow);
   file_.RecentFiles = s.RecentFiles;
   colour_.CustomPalette = s.CustomPalette;
+  DispCustColors();
   showRecentItems();
   settings_ = s;
 }
@@ -172,12 +173,8 @@ void PicEdit::readSettings() {
 // The spline tools are offered only while the option is on; the option
 // lasts for the program's run.
 void PicEdit::applySplineOption() {
-  const bool on = app_.AllowSplines;
-  tools_->engine().ms.AllowSplines = on;
-  for (int t : {kToolSpline, kToolConvert})
-    if (ToolButton* b = tools_->DrawType(t)) b->setVisible(on);
-  tools_->SplinePoly->setVisible(on);
-  setItemChecked("MenOpSpline", on);
+  tools_->engine().ms.AllowSplines = app_.AllowSplines;
+  showSplineTools();
 }
 
 // The gallery view: the picture alone on the window, the show-mode menus.
@@ -185,9 +182,7 @@ void PicEdit::enterShowMode() {
   setItemChecked("Gallery", true);
   MenusShowMode(false);
   DrawTypePanel->hide();
-  Picture4->hide();
-  CinUse->hide();
-  Label19->hide();
+  if (editor_.ColorToolsOn) ToggleColorTools();
   Text1->hide();
   setWindowTitle(QString());
 }
@@ -212,11 +207,8 @@ void PicEdit::StartTimer_Timer() {
   polyShape_ = PolyShape{};
   GeoSh();
   host_.setHourglass(false);
-  Picture1->setCanvasCursor(tools_->engine().ms.DrawCursor == kPointerArrow     ? CanvasCursor::Arrow
-                            : tools_->engine().ms.DrawCursor == kPointerUpArrow ? CanvasCursor::UpArrow
-                                                                                : CanvasCursor::Cross);
-  menuItem("MenOptionsGravity")
-      ->setText(QString::fromStdString("&Snap" + NumberText(tools_->engine().ms.SnapSize) + "..."));
+  Picture1->setCanvasCursor(CursorOfPointer(tools_->engine().ms.DrawCursor));
+  setSnapCaption();
   setLineWidthCaption();
   editor_.PaintOnlyMode = 0;
   StartDone = true;
