@@ -6,57 +6,17 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <vector>
 
 #include "canvas/plot_lines.h"
-#include "canvas/redraw.h"
-#include "grid_picture.h"
+#include "redraw_picture.h"
 #include "symmetry/replication.h"
 #include "symmetry/sym_table.h"
 
 namespace {
 
 using namespace orn;
-using Clock = std::chrono::steady_clock;
-
-using bench::kGridHeight;
-using bench::kGridWidth;
-
-class GapHost : public NullHost {
- public:
-  void pumpEvents() override {
-    const auto now = Clock::now();
-    if (started) maxGap = std::max(maxGap, now - last);
-    last = now;
-    started = true;
-  }
-  void reset() { started = false; }
-  Clock::time_point last{};
-  Clock::duration maxGap{};
-  bool started = false;
-};
-
-struct Picture {
-  DrawingList list;
-  SymState sym;
-  DrawContext ctx;
-  EditorState ed;
-  PickState pick;
-  ColourState colour;
-  ViewTable views;
-  GapHost host;
-  EditorControls ui;
-  Surface canvas{kGridWidth, kGridHeight, kWhite};
-  std::vector<bench::Polyline> lines;
-
-  Picture(int lineWidth, int paintRecords) {
-    ctx.Picture1 = &canvas;
-    canvas.setPenWidth(lineWidth);
-    lines = bench::BuildGridPicture(list, sym, 1000, paintRecords);
-  }
-
-  RedrawEnv env() { return RedrawEnv{list, sym, ctx, ed, pick, colour, views, host, ui}; }
-};
+using bench::Clock;
+using bench::Picture;
 
 void runRedraw(benchmark::State& state, int paintRecords, bool highSpeed) {
   Picture p(static_cast<int>(state.range(0)), paintRecords);

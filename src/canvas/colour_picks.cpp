@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "canvas/colour_tools.h"
+#include "canvas/redraw.h"
 #include "canvas/tools.h"
 #include "colour/colour_codes.h"
 #include "colour/palette.h"
@@ -146,6 +147,8 @@ void ColourTools::CinUse_MouseDown(int /*Button*/, int /*Shift*/, float X, float
 // current colour was itself picked from the colours in use, the two trade
 // places. The rewriting happens in the paint replay of the full redraw.
 void ColourTools::applySwap(int index) {
+  // A running redraw cannot replay the fills a second time: the swap waits.
+  if (RedrawRunning(ed)) return;
   std::vector<InUseColor>& inUse = colour.ColorsInUse;
   if (colour.SwapIndex < 0 || colour.SwapIndex > colour.InUseCount) colour.SwapIndex = 0;
   if (colour.SwapIndex == 0) {

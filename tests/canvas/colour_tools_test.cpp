@@ -139,6 +139,11 @@ TEST(ColourSwap, AColourAlreadyInUseIsAskedForAndAClickPastTheSwatchesKeepsTheSw
   s.t.CinUse_MouseDown(1, 0, 0.5f, 5.5f);  // no swatch there
   EXPECT_EQ(s.ed.ColorMode, kColorSwapArmed);
   EXPECT_EQ(s.cui.swatches.back(), -1);
+  s.ed.DrawBusy = true;  // nor while a redraw runs
+  s.clickSwatch(2);
+  s.ed.DrawBusy = false;
+  EXPECT_EQ(s.ed.ColorMode, kColorSwapArmed);
+  EXPECT_TRUE(s.host.asked.empty());
 
   const DrawingList before = s.list;
   s.host.answer = MsgResult::Cancel;
@@ -163,7 +168,7 @@ struct WheelScene : PaintedBoxes {
   WheelScene()
       : PaintedBoxes({{408, kRed}, {512, T(5, 12)}, {719, T(7, 19)}, {999, kRed}, {999, 0x123456},
                       {20, T(0, 20)}, {106, T(1, 6)}}) {
-    useColours({{408, kRed}, {999, 0x123456}, {719, T(7, 19)}});
+    useColours({{408, kRed}, {999, 0x123456}, {719, T(7, 19)}, {999, kYellow}});
     t.ToggleColorWheel();
   }
   // A press on segment `step` of the wheel.
@@ -191,6 +196,7 @@ TEST(ColourWheel, ATurnRecodesEveryFillTheCurrentColourAndTheColoursInUse) {
   EXPECT_EQ(s.colour.ColorsInUse[0].code, 412);
   EXPECT_EQ(s.colour.ColorsInUse[1].rgb, 0x123456u);
   EXPECT_EQ(s.colour.ColorsInUse[2].rgb, T(7, 11));
+  EXPECT_EQ(s.colour.ColorsInUse[3].code, 414);  // off the table but the wheel's yellow: turned as its fills
   EXPECT_TRUE(s.ed.PicChanged);
   EXPECT_EQ(s.ed.ColorMode, kColorIdle);
 }

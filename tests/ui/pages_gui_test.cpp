@@ -19,7 +19,12 @@ class PagesGui : public PicEditTest {
   void SetUp() override {
     PicEditTest::SetUp();
     setInnerSize(929, 664);
-    w->MenusAllOptions(true);  // the shape and page items are among the advanced options
+    // The shape and page items are among the advanced options, which the
+    // hidden Special menu's "Show All Options" brings.
+    clickLabel6(true);
+    trigger("DebugX(7)");
+    EXPECT_TRUE(w->menuItem("DebugX(7)")->isChecked());
+    EXPECT_TRUE(w->menuItem("MenProjPages")->isVisible());
   }
   int W() const { return w->canvasSurface().width(); }
   int H() const { return w->canvasSurface().height(); }

@@ -27,10 +27,12 @@ Grav::Grav(int snapSize, QWidget* parent)
       preview_(kPreviewSize, kPreviewSize, kWhite) {
   setWindowTitle("Set Snap");
   setObjectName("Grav");
-  auto* numbers = new QLabel("0  1  2  3  4  5  6  7  8  9 10", this);
-  numbers->setGeometry(8, 8, 11 * kOptionStep + 8, 16);
   auto* group = new QButtonGroup(this);
   for (int i = 0; i <= kMaxSnap; ++i) {
+    // The numbers "0" to "10", each over its option button.
+    auto* number = new QLabel(QString::number(i), this);
+    number->setAlignment(Qt::AlignCenter);
+    number->setGeometry(8 + i * kOptionStep - 4, 8, kOptionStep, 16);
     auto* b = new QRadioButton(this);
     b->setObjectName(QString("op(%1)").arg(i));
     b->setGeometry(8 + i * kOptionStep, 26, kOptionStep, 18);

@@ -29,29 +29,30 @@ LineSet::LineSet(int lineWidth, QWidget* parent)
       "You can control the widths of all lines in your drawing by changing the number below.  "
       "Fatter lines may look better.  Also fat lines may be helpful in plugging small gaps that "
       "are causing problems when you try to paint your drawing.  ");
-  Text1->setGeometry(8, 8, 240, 92);
+  Text1->setGeometry(8, 8, 260, 112);
+  const int row = 128;
   Label2 = new QLabel("Line Width", this);
-  Label2->setGeometry(8, 110, 70, 16);
+  Label2->setGeometry(8, row + 2, 70, 16);
   Label1 = new QLabel(this);
   Label1->setObjectName("Label1");
-  Label1->setGeometry(80, 110, 30, 16);
+  Label1->setGeometry(80, row + 2, 30, 16);
   VScroll1 = new QScrollBar(Qt::Vertical, this);
   VScroll1->setObjectName("VScroll1");
   VScroll1->setRange(kMinWidth, kMaxWidth);
-  VScroll1->setGeometry(116, 108, 18, 60);
+  VScroll1->setGeometry(116, row, 18, 60);
   Picture1 = new CanvasWidget(this);
   Picture1->setObjectName("Picture1");
   Picture1->setSurface(&preview_);
-  Picture1->setGeometry(146, 108, kPreviewSize, kPreviewSize);
+  Picture1->setGeometry(146, row, kPreviewSize, kPreviewSize);
   Command1 = new QPushButton("OK", this);
-  Command1->setGeometry(200, 108, 48, 24);
+  Command1->setGeometry(200, row, 68, 24);
   Command1->setDefault(true);
   Command2 = new QPushButton("Cancel", this);
-  Command2->setGeometry(200, 136, 48, 24);
+  Command2->setGeometry(200, row + 28, 68, 24);
   connect(VScroll1, &QScrollBar::valueChanged, this, [this](int) { VScroll1_Change(); });
   connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
   connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
-  setFixedSize(256, 176);
+  setFixedSize(276, 196);
   VScroll1->setValue(lineWidth);
   VScroll1_Change();
 }

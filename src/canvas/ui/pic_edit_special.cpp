@@ -14,6 +14,7 @@ namespace {
 
 constexpr int kLabel6Size = 9;
 constexpr int kGeometryButtons = 1;
+constexpr int kShowAllOptions = 7;
 
 }  // namespace
 
@@ -30,6 +31,10 @@ void PicEdit::wireSpecialMenu() {
   geometry->setProperty("ornBuilt", true);
   geometry->setEnabled(true);
   connect(geometry, &QAction::triggered, this, [this] { DebugX_Click(kGeometryButtons); });
+  QAction* all = menuItem("DebugX(7)");
+  all->setProperty("ornBuilt", true);
+  all->setEnabled(true);
+  connect(all, &QAction::triggered, this, [this] { DebugX_Click(kShowAllOptions); });
 }
 
 void PicEdit::Label6_Click() {
@@ -42,6 +47,12 @@ void PicEdit::DebugX_Click(int Index) { DebugXC(Index); }
 
 void PicEdit::DebugXC(int Index) {
   errors_.Trap("DebugXC", Index, [this, Index] {
+    if (Index == kShowAllOptions) {
+      // The advanced items of the "&Options" menu: marks, picture shape,
+      // project pages.
+      MenusAllOptions(!menuItem("MenPageSh")->isVisible());
+      return;
+    }
     if (Index != kGeometryButtons) return;
     // The geometry buttons: the Geometric tool and the polygon button come
     // and go together; the duplicate tool goes with them.

@@ -113,6 +113,7 @@ void PicEdit::Form_Load() {
     PageAspect = 0.8;
     FormRSZ();
   }) && step(kStartLineAfterProbes, [this] {
+    colour_.DitheredDisplay = app_.DitheredDisplay;
     ReadStandardColors(colour_, dataFolder(), host_);
   });
   if (!done) return;

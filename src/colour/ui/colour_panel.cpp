@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -43,6 +44,15 @@ constexpr int kLeftmost = 64 + 200 + 2 * kGap;
 // The wheel's panel at the top of the tool column.
 constexpr int kWheelPanelPos = 2;
 
+// The harmony scroll bar is short: its slider may be short too, so that it
+// shows where in the harmony's sets the palette is.
+class ShortSliderStyle : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override {
+    return m == PM_ScrollBarSliderMin ? 6 : QProxyStyle::pixelMetric(m, o, w);
+  }
+};
+
 }  // namespace
 
 ColourPanel::ColourPanel(ColourState& colour, const Surface& wheel, QWidget* form, Rgb back)
@@ -54,6 +64,9 @@ ColourPanel::ColourPanel(ColourState& colour, const Surface& wheel, QWidget* for
   VScroll2->setObjectName("VScroll2");
   VScroll2->resize(kScrollWidth, kPaletteHeight);
   VScroll2->setFocusPolicy(Qt::NoFocus);
+  auto* style = new ShortSliderStyle;
+  style->setParent(VScroll2);
+  VScroll2->setStyle(style);
   connect(VScroll2, &QScrollBar::valueChanged, this, [this](int v) {
     // Qt's value grows downwards; the palette's value grows upwards.
     if (!syncing_ && onScroll) onScroll(-v);
