@@ -40,7 +40,7 @@ constexpr Rgb ToolButtonIdleColour(int tool) {
 // drawn as polylines, else the drawing tools' colour.
 constexpr Rgb SplinePolyColour(bool on) { return on ? 0x0000FF : kToolButtonDrawing; }
 
-// The tooltip of a tool's button ("" for the Geometric and duplicate tools).
+// The tooltip of a tool's button: the tool's name.
 const char* ToolTipText(int tool);
 
 }  // namespace orn
