@@ -15,6 +15,7 @@
 #include "colour/colour_model.h"
 #include "colour/standard_colors.h"
 #include "model/drawing_list.h"
+#include "platform/core/failing_file_system.h"
 #include "platform/core/host.h"
 
 namespace orn {
@@ -109,6 +110,18 @@ TEST_F(ColourFileTest, RoundTripsEveryCellInTheDocumentedLayoutAndLiftsBlackInSh
   state.DitheredDisplay = true;
   EXPECT_TRUE(ReadStandardColors(state, dir, host));
   EXPECT_EQ(state.ColorTable(0, 6), 0u);
+}
+
+TEST_F(ColourFileTest, WhicheverCallOfASaveFailsTheOldFileStaysWhole) {
+  const std::string old = std::string(kStandardColorsFileSize, '\x11');
+  test::ExpectEveryFailureKeepsTheOldFile(file, old, [&](SaveFileSystem& files) {
+    std::string why;
+    const bool ok = WriteColorTableFile(file, BuiltInColorTable(), &why, files);
+    if (!ok) {
+      EXPECT_NE(why.find("Standard.Clr"), std::string::npos) << why;
+    }
+    return ok;
+  });
 }
 
 TEST_F(ColourFileTest, AMissingShortOrLongFileFallsBackToTheBuiltInTableAndSaysSoOnce) {

@@ -149,7 +149,6 @@ void ZoomControl::setZoom() {
   static_cast<SymSetupHost&>(w_).SetDrawButtons(false);
   w_.MenEnable(false);
   w_.Picture7->hide();
-  savedColorTools_ = ed.ColorToolsOn;
   if (ed.ColorToolsOn) {
     // The paint panel goes, and comes back when the mode ends.
     w_.ToggleColorTools();
@@ -316,42 +315,37 @@ void ZoomControl::endBoxMode() {
 
 // ---- the fine-tuning bars -------------------------------------------------------------
 
-void ZoomControl::resetBar(QScrollBar* bar) {
-  const QSignalBlocker block(bar);
-  bar->setValue(0);
+// One step of a bar: the bar springs back to 0 at once (also when the step
+// only applies a dragged frame), and `apply` changes the view by the value.
+void ZoomControl::barStep(QScrollBar* bar, const std::function<bool(int)>& apply) {
+  const int value = bar->value();
+  {
+    const QSignalBlocker block(bar);
+    bar->setValue(0);
+  }
+  if (!box_.ZoomBoxMode) return;
+  if (box_.BoxChanged) {
+    ButtonBox(0);
+    return;
+  }
+  if (value == 0) return;
+  if (apply(value)) InvalidateSymTables(w_.sym());
+  redrawWithBox();
 }
 
 void ZoomControl::HScroll1_Change() {
-  QScrollBar* bar = Picture2->HScroll1;
-  w_.errors().Trap("HScroll1", [this, bar] {
-    const int value = bar->value();
-    resetBar(bar);
-    if (!box_.ZoomBoxMode) return;
-    if (box_.BoxChanged) {
-      ButtonBox(0);
-      return;
-    }
-    if (value == 0) return;
-    if (NudgeView(w_.views(), w_.list(), value, canvasW(), canvasH())) InvalidateSymTables(w_.sym());
-    redrawWithBox();
+  w_.errors().Trap("HScroll1", [this] {
+    barStep(Picture2->HScroll1,
+            [this](int value) { return NudgeView(w_.views(), w_.list(), value, canvasW(), canvasH()); });
   });
 }
 
 void ZoomControl::VScroll1_Change(int Index) {
   if (Index < 0 || Index > 2) return;
-  QScrollBar* bar = Picture2->VScroll1[static_cast<std::size_t>(Index)];
-  w_.errors().Trap("VScroll1C", Index, [this, bar, Index] {
-    const int value = bar->value();
-    resetBar(bar);
-    if (!box_.ZoomBoxMode) return;
-    if (box_.BoxChanged) {
-      ButtonBox(0);
-      return;
-    }
-    if (value == 0) return;
-    if (FineTuneView(w_.views(), w_.list(), Index, value, canvasW(), canvasH()))
-      InvalidateSymTables(w_.sym());
-    redrawWithBox();
+  w_.errors().Trap("VScroll1C", Index, [this, Index] {
+    barStep(Picture2->VScroll1[static_cast<std::size_t>(Index)], [this, Index](int value) {
+      return FineTuneView(w_.views(), w_.list(), Index, value, canvasW(), canvasH());
+    });
   });
 }
 

@@ -9,6 +9,8 @@
 // box is drawn over the picture with the exclusive-or pen.
 #include <QObject>
 
+#include <functional>
+
 class QScrollBar;
 
 #include "canvas/zoom_box.h"
@@ -62,13 +64,12 @@ class ZoomControl : public QObject, private BoxPointer {
   // A redraw that keeps the zoom-box mode, its menus and the box.
   void redrawWithBox();
   void showBox(bool on);
-  void resetBar(QScrollBar* bar);
+  void barStep(QScrollBar* bar, const std::function<bool(int)>& apply);
   int canvasW() const;
   int canvasH() const;
 
   PicEdit& w_;
   ZoomBoxState box_;
-  bool savedColorTools_ = false;
 };
 
 }  // namespace orn
