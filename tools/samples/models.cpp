@@ -15,7 +15,8 @@ namespace orn::samples {
 
 namespace {
 
-constexpr double kNetMargin = 20;
+constexpr double kNetMargin = 26;
+constexpr double kFlapDepth = 18;
 
 struct Sheet {
   Sample s{960, 640};
@@ -23,7 +24,7 @@ struct Sheet {
   std::vector<Poly> faces;
 };
 
-// The net with its symmetry accepted, drawing in part 1.
+// The net with its symmetry accepted and its glue flaps, drawing in part 1.
 Sheet Start(int model, const std::string& title) {
   Sheet m;
   m.model = model;
@@ -32,6 +33,10 @@ Sheet Start(int model, const std::string& title) {
   m.faces = LayNet(m.s, ModelNet(model), kNetMargin);
   JoinModelSymmetry(m.s, model, m.faces);
   m.s.accept(1);
+  // The glue flaps, drawn once each, in no part; then back to part 1.
+  m.s.part(0);
+  for (const auto& flap : GlueFlaps(m.faces, model, kFlapDepth)) m.s.polyline(flap);
+  m.s.part(1);
   return m;
 }
 
