@@ -271,6 +271,60 @@ std::vector<Poly> LayNet(Sample& s, const std::vector<NetStep>& net, double marg
   return polys;
 }
 
+std::vector<std::vector<P>> GlueFlaps(const std::vector<Poly>& polys, int modelNumber, double depth) {
+  const Solid* solid = ModelSolid(modelNumber);
+  std::vector<NetPolygon> net;
+  for (const Poly& p : polys) {
+    NetPolygon q;
+    for (P v : p.v) q.push_back({v.x, v.y});
+    net.push_back(q);
+  }
+  const Fold fold = FoldNet(net, *solid);
+  if (!fold.complete) throw std::runtime_error("the net does not fold");
+  // The outer edges by the solid's edge they become.
+  std::map<std::pair<int, int>, std::vector<std::pair<int, int>>> open;
+  for (std::size_t p = 0; p < polys.size(); ++p)
+    for (int e = 0; e < polys[p].n(); ++e) {
+      const P a = polys[p].corner(e), b = polys[p].corner(e + 1);
+      bool shared = false;
+      for (std::size_t q = 0; q < polys.size() && !shared; ++q)
+        for (int f = 0; f < polys[q].n() && !shared; ++f)
+          shared = q != p && len(polys[q].corner(f) - b) < 0.5 && len(polys[q].corner(f + 1) - a) < 0.5;
+      if (shared) continue;
+      const auto& c = fold.polygons[p].corners;
+      const int u = c[std::size_t(e)], v = c[std::size_t((e + 1) % polys[p].n())];
+      open[{std::min(u, v), std::max(u, v)}].push_back({int(p), e});
+    }
+  std::vector<std::vector<P>> flaps;
+  // A flap's sides slope in by `slope` times its depth; narrower and
+  // shallower flaps are tried where a broad one would cover something.
+  auto flapOn = [&](int p, int e, double slope, double deep) {
+    const P a = polys[std::size_t(p)].corner(e), b = polys[std::size_t(p)].corner(e + 1);
+    const double d = std::min(deep, 0.3 * len(b - a) / slope);
+    const P out = unit(turn(b - a, -90)) * d, along = unit(b - a) * (d * slope);
+    return std::vector<P>{a, a + along + out, b - along + out, b};
+  };
+  auto clear = [&](const std::vector<P>& flap) {
+    for (const Poly& q : polys)
+      if (overlap(flap, q.v)) return false;
+    for (const auto& f : flaps)
+      if (overlap(flap, f)) return false;
+    return true;
+  };
+  for (const auto& [edge, sides] : open) {
+    bool done = false;
+    for (auto [slope, deep] : {std::pair{1.0, depth}, {2.0, depth}, {2.0, depth / 2}})
+      for (auto [p, e] : sides) {
+        if (done) break;
+        const std::vector<P> flap = flapOn(p, e, slope, deep);
+        if (!clear(flap)) continue;
+        flaps.push_back(flap);
+        done = true;
+      }
+  }
+  return flaps;
+}
+
 int LongEdge(const Poly& p) {
   if (p.n() != 3) return -1;
   double l[3];
