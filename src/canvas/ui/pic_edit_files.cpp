@@ -162,6 +162,7 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   if (out.status != CommandStatus::Done) return;
   const LoadReport& r = out.report;
   printState().ModelNumber = r.ModelNumber;
+  loadedPath_ = r.viewFile ? std::string() : r.path;
 
   updatePictureMenus();
   // A view starts with the page menus of a new picture.
@@ -209,6 +210,7 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
                               list_.G0[0] == float(kCodeGeometric + kCodeOut);
   setItemEnabled("Editsym", geometricFirst);
   refreshSymmetryControls();
+  if (file_.ShowMode != 0) showSlideCount();
 }
 
 // The canvas takes the size stored with the picture; a window of another size
@@ -271,6 +273,7 @@ void PicEdit::afterNew(const NewOutcome& out) {
     throw CommandError(out.error);
   }
   if (out.status != CommandStatus::Done) return;
+  loadedPath_.clear();
   if (!file_.NewInLoad) ShowFileName(file_.FileName, false);
   canvas_.setBackColor(draw_.PicBackColor);
   canvas_.clear();

@@ -185,6 +185,8 @@ void PicEdit::buildMenus() {
   wireFileMenu();
   wireSymmetryMenu();
   wireSpecialMenu();
+  wireGalleryMenu();
+  wireHelp();
   wirePrintMenu();
   connect(items_["mnuRedraw"], &QAction::triggered, this, [this] { DrawAll(1); });
   connect(items_["PaintOrder"], &QAction::triggered, this, [this] {
