@@ -6,112 +6,17 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <random>
-#include <vector>
 
 #include "canvas/plot_lines.h"
-#include "canvas/redraw.h"
-#include "model/record_codes.h"
+#include "redraw_picture.h"
 #include "symmetry/replication.h"
-#include "symmetry/sym_records.h"
 #include "symmetry/sym_table.h"
 
 namespace {
 
 using namespace orn;
-using Clock = std::chrono::steady_clock;
-
-constexpr int kWidth = 1600, kHeight = 1000;
-constexpr int kCols = 6, kRows = 4;  // 24 copies
-constexpr float kCellW = kWidth / float(kCols), kCellH = kHeight / float(kRows);
-
-class GapHost : public NullHost {
- public:
-  void pumpEvents() override {
-    const auto now = Clock::now();
-    if (started) maxGap = std::max(maxGap, now - last);
-    last = now;
-    started = true;
-  }
-  void reset() { started = false; }
-  Clock::time_point last{};
-  Clock::duration maxGap{};
-  bool started = false;
-};
-
-struct Picture {
-  DrawingList list;
-  SymState sym;
-  DrawContext ctx;
-  EditorState ed;
-  PickState pick;
-  ColourState colour;
-  ViewTable views;
-  GapHost host;
-  EditorControls ui;
-  Surface canvas{kWidth, kHeight, kWhite};
-  std::vector<std::vector<std::pair<float, float>>> lines;
-
-  Picture(int lineWidth, int paintRecords) {
-    ctx.Picture1 = &canvas;
-    canvas.setPenWidth(lineWidth);
-    std::mt19937 rng(7);
-    std::uniform_real_distribution<float> ux(2, kCellW - 2), uy(2, kCellH - 2);
-
-    list.CreateItem(kTypeGeometric, 0, 0, 0);
-    for (auto [x, y] : {std::pair{kCellW, 0.f}, {kCellW, kCellH}, {0.f, kCellH}, {0.f, 0.f},
-                        {kCellW / 2, kCellH / 2}}) {
-      list.AddPoint(x, y, kToolPaint);
-    }
-    list.closeRecord();
-    std::vector<SymItem> items;
-    for (int r = 0; r < kRows; ++r) {
-      for (int c = 0; c < kCols; ++c) {
-        SymItem it;
-        it.group = items.empty() ? -1 : 1;
-        it.RefGeo = 0;
-        const float dx = c * kCellW, dy = r * kCellH;
-        it.P0x = dx, it.P0y = dy, it.P1x = dx + kCellW, it.P1y = dy, it.P2x = dx, it.P2y = dy + kCellH;
-        it.handleX = dx + 20, it.handleY = dy + 20;
-        items.push_back(it);
-      }
-    }
-    const int at = list.NumPoints;
-    list.ensureIndex(at + SymBlockLength(int(items.size())) + 1);
-    WriteSymBlock(list, sym, at, items, 1);
-    const int end = at + SymBlockLength(int(items.size()));
-    list.NumPoints = list.ItemHead = list.ItemFirst = static_cast<std::int16_t>(end);
-    list.G0[end] = float(kCodeEnd);
-    list.G1[end] = 0;
-
-    for (int k = 0; k < 1000; ++k) {
-      std::vector<std::pair<float, float>> pts;
-      for (int i = 0; i < 25; ++i) pts.emplace_back(std::round(ux(rng)), std::round(uy(rng)));
-      list.CreateItem(kTypePolyLine, 1, pts[0].first, pts[0].second);
-      for (int i = 1; i < 25; ++i) list.AddPoint(pts[i].first, pts[i].second, kToolPaint);
-      list.closeRecord();
-      lines.push_back(pts);
-    }
-    std::uniform_int_distribution<int> colours(0, 0xFFFFFE);
-    for (int k = 0; k < paintRecords; ++k) {
-      list.CreateItem(kTypePaint, 0, 0, 0);
-      for (int f = 0; f < 5; ++f) {
-        const float x = std::round(ux(rng)), y = std::round(uy(rng));
-        const float code = float(kColorEntryBase + kOffTableCode), rgbv = float(colours(rng) | 0x010101);
-        if (f == 0) {
-          list.G0[list.ItemFirst] = code;
-          list.G1[list.ItemFirst] = rgbv;
-        } else {
-          list.AddPoint(code, rgbv, kToolPaint);
-        }
-        list.AddPoint(x, y, kToolPaint);
-      }
-      list.closeRecord();
-    }
-  }
-
-  RedrawEnv env() { return RedrawEnv{list, sym, ctx, ed, pick, colour, views, host, ui}; }
-};
+using bench::Clock;
+using bench::Picture;
 
 void runRedraw(benchmark::State& state, int paintRecords, bool highSpeed) {
   Picture p(static_cast<int>(state.range(0)), paintRecords);

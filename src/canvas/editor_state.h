@@ -3,6 +3,7 @@
 // full redraw share. The editor owns one EditorState and passes it by
 // reference; each function takes only the state it needs.
 #include <cstdint>
+#include <functional>
 
 namespace orn {
 
@@ -29,6 +30,28 @@ constexpr int kColorRefillAll = 8;
 // The stop request's "True".
 constexpr int kStopRequested = -1;
 
+// The colour action state: an int that tells a watcher each time it changes,
+// so that what shows the state (the red frame of an armed swap) follows every
+// path that changes it. Copies take the value, never the watcher.
+class ColorModeValue {
+ public:
+  ColorModeValue(int v = kColorIdle) : v_(v) {}
+  ColorModeValue(const ColorModeValue& o) : v_(o.v_) {}
+  ColorModeValue& operator=(const ColorModeValue& o) { return *this = o.v_; }
+  ColorModeValue& operator=(int v) {
+    if (v == v_) return *this;
+    v_ = v;
+    if (watch) watch(v_);
+    return *this;
+  }
+  operator int() const { return v_; }
+
+  std::function<void(int)> watch;
+
+ private:
+  int v_;
+};
+
 struct EditorState {
   // Stop request of the stop button (True = -1); cleared at the start and
   // at the end of every full redraw.
@@ -38,7 +61,7 @@ struct EditorState {
 
   // The colour action under way: 0 idle, 1 picked, 2 swap armed, 3 swap
   // being applied, 4 wheel turn being applied, 8 all fills repainted.
-  int ColorMode = kColorIdle;
+  ColorModeValue ColorMode = kColorIdle;
 
   // The drawing routines pump events and honour the stop only while set.
   bool AllowDoEvents = false;
@@ -92,6 +115,9 @@ struct EditorState {
   int PaintOnlyMode = 0;
   // The picture has changed since it was last saved.
   bool PicChanged = false;
+
+  // "S&ound On": the user's sound switch (nothing else depends on it).
+  bool SoundOn = true;
 
   // Project pages: lines between the pages are drawn in the project view.
   bool ProjectView = false;

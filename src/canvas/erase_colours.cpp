@@ -98,20 +98,15 @@ int RemovePaintRecords(DrawingList& list, SymState& sym) {
   return removed;
 }
 
-bool EraseC(EraseEnv& e, bool SilentErase) {
-  if (!SilentErase &&
-      e.host.messageBox(kEraseColoursQuestion, MsgButtons::OKCancel, MsgIcon::Question,
-                        kEraseColoursTitle) != MsgResult::OK) {
-    return false;
+bool ResetSymmetryChanges(DrawingList& list) {
+  bool changed = false;
+  for (int i = 0; i < list.NumPoints; ++i) {
+    if (list.G0[i] == float(kCodeSymmetryChg) && list.G1[i] > 0.0f) {
+      list.G1[i] = 0.0f;
+      changed = true;
+    }
   }
-  if (e.list.PackFrom > 0) PackBad(e.list);
-  if (e.list.G0[e.list.NumPoints] != float(kCodeEnd) || e.list.recordOpen())
-    e.hooks.closeOpenRecord(e.list);
-  RemovePaintRecords(e.list, e.sym);
-  e.colour.ColorsInUse.clear();
-  e.colour.InUseCount = 0;
-  if (!SilentErase) e.hooks.drawAll();
-  return true;
+  return changed;
 }
 
 }  // namespace orn

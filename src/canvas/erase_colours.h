@@ -1,11 +1,8 @@
 #pragma once
 // Erasing all colour from a picture: every PAINT record leaves the drawing
-// list, the records around them move down unchanged, and the colours in use
-// are emptied.
-#include "colour/colour_state.h"
+// list and the records around them move down unchanged. The command that
+// asks and redraws is ColourTools::EraseC.
 #include "model/drawing_list.h"
-#include "model/list_edit.h"
-#include "platform/core/host.h"
 #include "symmetry/sym_state.h"
 
 namespace orn {
@@ -22,21 +19,9 @@ inline constexpr const char* kEraseColoursTitle = "Erase All Color From Picture"
 // (0, 0). Returns the number of entries removed.
 int RemovePaintRecords(DrawingList& list, SymState& sym);
 
-// What EraseC works on. `hooks` closes an open record the way a double click
-// does and redraws the picture.
-struct EraseEnv {
-  DrawingList& list;
-  SymState& sym;
-  ColourState& colour;
-  Host& host;
-  ListEditHooks& hooks;
-};
-
-// Erases all colour from the picture. Unless SilentErase is set it first asks
-// kEraseColoursQuestion (OK / Cancel) and stops unless OK. Then it packs
-// pending deletions, closes an open record, removes the PAINT records,
-// empties the colours in use and, unless SilentErase is set, redraws.
-// Returns false when the user declined.
-bool EraseC(EraseEnv& e, bool SilentErase);
+// Sets every recorded part change (SYMMETRY CHG entry) with a positive part
+// to 0; the entry that opens the symmetry block (-2) stays. True when one
+// changed.
+bool ResetSymmetryChanges(DrawingList& list);
 
 }  // namespace orn

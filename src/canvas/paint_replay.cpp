@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "canvas/redraw.h"
+#include "colour/colour_wheel.h"
 #include "model/record_codes.h"
 #include "symmetry/replication.h"
 #include "symmetry/sym_table.h"
@@ -18,15 +19,9 @@ Rgb fillColour(CanvasDrawing& d, DrawingList& list, ColourState& colour, int i) 
   const bool replay = d.ctx.PaintOrderMode == 2;
   if (mode == kColorWheelApplying && !replay) {
     // A colour off the wheel that equals a wheel colour first takes its code.
-    int code = roundEntry(list.G0[i]) - kColorEntryBase;
-    const int hue = code % 100;
-    if (hue < kFirstWheelHue || hue > 20) {
-      const Rgb entryRgb = static_cast<Rgb>(std::llrint(double(list.G1[i]))) & 0xFFFFFF;
-      if (FixPalIndex(code, entryRgb, colour.ColorTable)) {
-        list.G0[i] = static_cast<float>(kColorEntryBase + code);
-      }
-    }
-    int entry = roundEntry(list.G0[i]);
+    const Rgb entryRgb = static_cast<Rgb>(std::llrint(double(list.G1[i]))) & 0xFFFFFF;
+    int entry = WheelCodeOf(roundEntry(list.G0[i]), entryRgb, colour.ColorTable);
+    list.G0[i] = static_cast<float>(entry);
     if (const std::optional<Rgb> turned = ReColorCode(entry, colour.RotateStep, colour.ColorTable)) {
       d.ed.PicChanged = true;
       if (entry < kColorEntryBase) entry += kColorEntryBase;

@@ -140,9 +140,10 @@ LoadOutcome FileLoadC(FileContext& ctx, int kind) {
   } else {
     if (!HasExtension(path, "PNT") && !HasExtension(path, "COL")) {
       out.status = CommandStatus::Failed;
-      out.error = "\"";
-      out.error += FileNameOf(path);
-      out.error += "\" is not a picture file.";
+      std::string text = "\"";
+      text += FileNameOf(path);
+      text += "\" is not a picture file.";
+      out.error = std::move(text);
       return out;
     }
     ctx.hooks.showProgress(0);

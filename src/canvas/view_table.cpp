@@ -103,13 +103,10 @@ bool TransformView(ViewTable& views, DrawingList& list, int index, CanvasRect vi
 bool RescaleToCanvas(ViewTable& views, DrawingList& list, int oldW, int newW, int newH) {
   if (list.PackFrom > 0) PackBad(list);
   if (oldW <= 0 || newW <= 0 || newH <= 0) return false;
-  SaveScale(views, newW, newH);
-  ViewRow& row = views.rows[views.lastRow()];
   const float f = static_cast<float>(newW) / static_cast<float>(oldW);
-  for (int c = 0; c < 6; ++c) row[6 + c] = f * row[c];
-  const bool applied = TransformView(views, list, views.lastRow(), CanvasRect{0, newW, 0, newH});
-  views.ViewDepth -= 1;
-  return applied;
+  return ApplyPushedRow(views, list, newW, newH, [f](ViewRow& row) {
+    for (int c = 0; c < 6; ++c) row[6 + c] = f * row[c];
+  });
 }
 
 }  // namespace orn

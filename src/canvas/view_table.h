@@ -73,6 +73,19 @@ struct CanvasRect {
 // caller then treats the symmetry tables as out of date and redraws.
 bool TransformView(ViewTable& views, DrawingList& list, int index, CanvasRect visible);
 
+// Pushes the present canvas, lets `edit` change the pushed row, applies it
+// and drops it again, so the history is as before. Returns true when the
+// view changed.
+template <class Edit>
+bool ApplyPushedRow(ViewTable& v, DrawingList& list, int w, int h, Edit edit) {
+  SaveScale(v, w, h);
+  ViewRow& row = v.rows[v.lastRow()];
+  edit(row);
+  const bool applied = TransformView(v, list, v.lastRow(), CanvasRect{0, w, 0, h});
+  v.ViewDepth -= 1;
+  return applied;
+}
+
 // Rescales the picture to a canvas resized from width oldW to newW x newH
 // (the window layout): every point is multiplied by newW / oldW about the
 // canvas origin. Runs pending packing first, so deleted points are never

@@ -8,6 +8,7 @@
 
 #include "colour/colour_codes.h"
 #include "colour/colour_table.h"
+#include "colour/palette.h"
 
 namespace orn {
 
@@ -43,6 +44,25 @@ struct ColourState {
 
   // Steps the colour wheel turns the fills by while a wheel turn is applied.
   int RotateStep = 0;
+
+  // The palette: the hue of each row (-1 none), the harmony chosen in the
+  // "Pallette Harmony" menu and the value of its scroll bar (its top end
+  // HarmonyTop(HarmonyMode) down to -2), and the first runs of the palette
+  // set-up, which also choose the current colour.
+  PaletteRows PalRows{8, 9, 10, 11};
+  int HarmonyMode = kHarmonyNormal;
+  int HarmonyScroll = -2;
+  int VScroll2Count = 0;
+
+  // The colour wheel: shown ("Display Color Wheel" checked), the segment
+  // marked with the dot, and the turns since it was shown, which "Reset"
+  // takes back.
+  bool WheelShown = false;
+  int WheelStep = 0;
+  int HarmonyOffset = 0;
+
+  // The colours-in-use grid as last laid out.
+  InUseGrid InUse;
 
   // The display cannot show the near-black exactly (never on our Surface).
   bool DitheredDisplay = false;

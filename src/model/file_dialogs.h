@@ -25,4 +25,11 @@ class FileDialogs {
   virtual std::optional<std::string> saveFile(const FileDialogRequest& r) = 0;
 };
 
+// Dialogs that the user always cancels: for file work without a window.
+class NoFileDialogs : public FileDialogs {
+ public:
+  std::optional<std::string> openFile(const FileDialogRequest&) override { return std::nullopt; }
+  std::optional<std::string> saveFile(const FileDialogRequest&) override { return std::nullopt; }
+};
+
 }  // namespace orn

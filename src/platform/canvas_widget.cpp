@@ -1,5 +1,6 @@
 #include "platform/canvas_widget.h"
 
+#include <QCursor>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -36,6 +37,13 @@ void CanvasWidget::setCanvasCursor(CanvasCursor c) {
     case CanvasCursor::UpArrow: setCursor(Qt::UpArrowCursor); break;
     case CanvasCursor::Hourglass: setCursor(Qt::WaitCursor); break;
   }
+}
+
+bool CanvasWidget::placePointer(int x, int y) {
+  const qreal dpr = devicePixelRatioF();
+  const QPoint at = mapToGlobal(QPointF(x / dpr, y / dpr).toPoint());
+  QCursor::setPos(screen(), at);
+  return QCursor::pos(screen()) == at;
 }
 
 QSize CanvasWidget::sizeHint() const {

@@ -31,6 +31,11 @@ class CanvasWidget : public QWidget {
   void setCanvasCursor(CanvasCursor c);
   CanvasCursor canvasCursor() const { return cursor_; }
 
+  // Moves the mouse pointer onto the surface pixel (x, y). Returns whether
+  // the pointer stands there now: some desktops do not let a program move
+  // the pointer.
+  bool placePointer(int x, int y);
+
   MouseHandler onMouseDown;
   MouseHandler onMouseMove;
   MouseHandler onMouseUp;

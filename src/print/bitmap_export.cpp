@@ -21,8 +21,6 @@ bool BitmapNameOk(const std::string& path) {
 
 void MenSaveBitmap(const Surface& canvas, const std::string& DataFolder, FileDialogs& dialogs,
                    Host& host, ImageWriter& images) {
-  // The capture: the canvas as it shows now, before the dialog covers it.
-  const Surface WorkPic = canvas;
   FileDialogRequest r;
   r.title = "File to Save";
   r.filter = "Bitmap (*.bmp)|*.bmp";
@@ -34,7 +32,8 @@ void MenSaveBitmap(const Surface& canvas, const std::string& DataFolder, FileDia
     host.messageBox("Bad Name - " + *name, MsgButtons::OK, MsgIcon::None, "");
     return;
   }
-  if (auto e = images.writeBmp(WorkPic, *name)) host.messageBox(*e, MsgButtons::OK, MsgIcon::Exclamation, "");
+  // The canvas as the screen shows it (the modal dialog leaves it as it was).
+  if (auto e = images.writeBmp(canvas, *name)) host.messageBox(*e, MsgButtons::OK, MsgIcon::Exclamation, "");
 }
 
 // ---- Save as Wallpaper -----------------------------------------------------------

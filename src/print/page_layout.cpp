@@ -35,29 +35,6 @@ std::string trimLeadingZero(std::string s) {
 
 }  // namespace
 
-double LeadingNumber(const std::string& text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  std::string num;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) num += text[i++];
-  bool digits = false, point = false;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (std::isdigit(static_cast<unsigned char>(c))) {
-      digits = true;
-      num += c;
-    } else if (c == '.' && !point) {
-      point = true;
-      num += c;
-    } else {
-      break;
-    }
-  }
-  if (!digits) return 0.0;
-  const double v = std::strtod(num.c_str(), nullptr);
-  return std::isfinite(v) ? v : 0.0;
-}
-
 std::string PrintSizeText(double pageUnits, int dpi, double unitFactor) {
   if (dpi <= 0) dpi = 1;
   const double value = pageUnits / dpi * unitFactor;

@@ -10,6 +10,8 @@
 #include <array>
 #include <string>
 
+#include "model/leading_number.h"
+
 #include "print/print_state.h"
 
 namespace orn {
@@ -42,10 +44,6 @@ constexpr int kDragTopRight = 1;
 constexpr int kDragBottomLeft = 2;
 constexpr int kDragBottomRight = 3;
 constexpr int kDragMove = 4;
-
-// The leading number of a text, as typed into a box: an optional sign,
-// digits and one decimal point after leading blanks; 0 when there is none.
-double LeadingNumber(const std::string& text);
 
 // A size in page units as the print layout shows it: converted to the
 // user's unit and cut (not rounded) to hundredths, with two decimals and no

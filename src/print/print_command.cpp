@@ -17,7 +17,11 @@ Surface& canvasOf(PrintEnv& env) { return *env.redraw.ctx.Picture1; }
 class PrintScope {
  public:
   PrintScope(PrintEnv& env, const Surface& bmap) : env_(env), bmap_(bmap) {}
-  ~PrintScope() {
+  ~PrintScope() { restore(); }
+  // Puts the editor back (once).
+  void restore() {
+    if (restored_) return;
+    restored_ = true;
     DrawContext& ctx = env_.redraw.ctx;
     ctx.PrintPath = false;
     ctx.Printer = nullptr;
@@ -39,6 +43,7 @@ class PrintScope {
   PrintEnv& env_;
   const Surface& bmap_;
   bool workspaceHidden_ = false;
+  bool restored_ = false;
 };
 
 // Reads the printer's page and lays the image out afresh. False when the
@@ -167,7 +172,10 @@ void MenFilePrint(PrintEnv& env) {
   } else {
     blackWhiteJob(env, job);
   }
-  report(env, env.printer.print(job));
+  const PrintOutcome out = env.printer.print(job);
+  // The user reads the outcome in the editor as it is again.
+  scope.restore();
+  report(env, out);
 }
 
 }  // namespace orn

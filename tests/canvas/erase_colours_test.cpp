@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "canvas/erase_colours.h"
-#include "canvas_fixture.h"
+#include "colour_fixture.h"
 
 namespace orn::test {
 namespace {
@@ -29,22 +29,8 @@ void expectWellFormedWithoutPaint(const DrawingList& list) {
   while (walk.next(f)) EXPECT_NE(list.G0[f.head], float(kCodePaint)) << "at " << f.head;
 }
 
-struct CountingHooks : ListEditHooks {
-  void closeOpenRecord(DrawingList& list) override {
-    ++closes;
-    list.closeRecord();
-  }
-  void drawAll() override { ++redraws; }
-  int closes = 0, redraws = 0;
-};
-
-struct EraseScene : Scene {
-  CountingHooks hooks;
-  EraseEnv eraseEnv() { return EraseEnv{list, sym, colour, host, hooks}; }
-  void useColours() {
-    colour.ColorsInUse = {{308, 0x3333FF}, {999, 0x2050E0}};
-    colour.InUseCount = 2;
-  }
+struct EraseScene : ColourScene {
+  void useTwoColours() { useColours({{308, 0x3333FF}, {999, 0x2050E0}}); }
 };
 
 TEST(EraseColours, RemovesPaintBetweenRecordsAndLeavesTheOthersIdentical) {
@@ -58,12 +44,11 @@ TEST(EraseColours, RemovesPaintBetweenRecordsAndLeavesTheOthersIdentical) {
   const int out = s.addPaint({{0x123456, {7, 7}}});
   s.list.G0[out] = float(kCodePaint + kCodeOut);
   s.addShape(kTypeSpline, {{60, 60}, {70, 80}, {90, 60}});
-  s.useColours();
+  s.useTwoColours();
   const Entries expected = keptEntries(s.list);
   const int before = s.list.NumPoints;
 
-  EraseEnv env = s.eraseEnv();
-  ASSERT_TRUE(EraseC(env, true));
+  ASSERT_TRUE(s.t.EraseC(kEraseSilent));
 
   expectWellFormedWithoutPaint(s.list);
   EXPECT_EQ(entriesOf(s.list, 0, s.list.NumPoints), expected);
@@ -72,20 +57,20 @@ TEST(EraseColours, RemovesPaintBetweenRecordsAndLeavesTheOthersIdentical) {
   EXPECT_EQ(s.colour.InUseCount, 0);
   EXPECT_TRUE(s.colour.ColorsInUse.empty());
   EXPECT_TRUE(s.host.asked.empty());  // silently: no question, no redraw
-  EXPECT_EQ(s.hooks.redraws, 0);
+  EXPECT_EQ(s.cui.redraws, 0);
+  EXPECT_TRUE(s.ed.PicChanged);  // the picture to be saved has changed
 }
 
-TEST(EraseColours, AsksFirstAndCancelLeavesThePictureAlone) {
+TEST(EraseColours, AsksFirstAndCancelLeavesThePictureAloneButSelectsThePaintTool) {
   EraseScene s;
   s.addShape(kTypePolyLine, {{10, 10}, {50, 10}});
   s.addPaint({{0x0000FF, {20, 20}}});
-  s.useColours();
+  s.useTwoColours();
   const Entries all = entriesOf(s.list, 0, s.list.NumPoints);
   const int n = s.list.NumPoints;
 
   s.host.answer = MsgResult::Cancel;
-  EraseEnv env = s.eraseEnv();
-  EXPECT_FALSE(EraseC(env, false));
+  EXPECT_FALSE(s.t.EraseC(kEraseAsks));
   ASSERT_EQ(s.host.asked.size(), 1u);
   EXPECT_EQ(s.host.asked[0], std::make_pair(std::string("Are you sure?"), std::string("Erase All Color From Picture")));
   EXPECT_EQ(s.host.buttons, MsgButtons::OKCancel);
@@ -93,13 +78,18 @@ TEST(EraseColours, AsksFirstAndCancelLeavesThePictureAlone) {
   EXPECT_EQ(s.list.NumPoints, n);
   EXPECT_EQ(entriesOf(s.list, 0, n), all);
   EXPECT_EQ(s.colour.InUseCount, 2);
-  EXPECT_EQ(s.hooks.redraws, 0);
+  EXPECT_EQ(s.cui.redraws, 0);
+  EXPECT_FALSE(s.ed.PicChanged);
+  EXPECT_EQ(s.ed.CurDrawType, kToolPaint);
 
+  s.tool(kToolPolyLine);
   s.host.answer = MsgResult::OK;
-  EXPECT_TRUE(EraseC(env, false));
+  EXPECT_TRUE(s.t.EraseC(kEraseAsks));
   expectWellFormedWithoutPaint(s.list);
   EXPECT_EQ(s.colour.InUseCount, 0);
-  EXPECT_EQ(s.hooks.redraws, 1);
+  EXPECT_EQ(s.cui.redraws, 1);
+  EXPECT_TRUE(s.ed.PicChanged);
+  EXPECT_EQ(s.ed.CurDrawType, kToolPaint);
 }
 
 TEST(EraseColours, PacksPendingDeletionsAndClosesTheOpenRecordFirst) {
@@ -116,10 +106,8 @@ TEST(EraseColours, PacksPendingDeletionsAndClosesTheOpenRecordFirst) {
   ASSERT_TRUE(s.list.AddPoint(220, 210, kToolPolyLine));
   ASSERT_TRUE(s.list.recordOpen());
 
-  EraseEnv env = s.eraseEnv();
-  ASSERT_TRUE(EraseC(env, true));
+  ASSERT_TRUE(s.t.EraseC(kEraseSilent));
 
-  EXPECT_EQ(s.hooks.closes, 1);
   EXPECT_EQ(s.list.PackFrom, 0);
   expectWellFormedWithoutPaint(s.list);
   // The line lost its deleted point; the closed record follows it directly.
@@ -142,8 +130,7 @@ TEST(EraseColours, SymmetryBlockAfterAFillKeepsWorking) {
   s.sym.CurPart = 1;
   ASSERT_EQ(CheckSymData(s.sym, s.list), SymRebuild::Valid);
 
-  EraseEnv env = s.eraseEnv();
-  ASSERT_TRUE(EraseC(env, true));
+  ASSERT_TRUE(s.t.EraseC(kEraseSilent));
 
   expectWellFormedWithoutPaint(s.list);
   EXPECT_EQ(s.sym.SymStart, oldStart - fillLength);
@@ -166,15 +153,28 @@ TEST(EraseColours, SymmetryBlockAfterAFillKeepsWorking) {
   EXPECT_EQ(s.canvas.point(175, 55), std::int64_t(kBlack));
 }
 
-TEST(EraseColours, AListWithoutPaintIsLeftAsItIs) {
+TEST(EraseColours, APictureWithoutPaintKeepsItsListAndStripAndCtrlResetsThePartChanges) {
   EraseScene s;
   s.addShape(kTypePolyLine, {{10, 10}, {50, 10}});
   s.addSingle(float(kCodeMark), 0.0f);
+  s.addSingle(float(kCodeSymmetryChg), -2.0f);
+  s.addSingle(float(kCodeSymmetryChg), 3.0f);
+  s.useTwoColours();
   const Entries all = entriesOf(s.list, 0, s.list.NumPoints + 3);
   const int n = s.list.NumPoints;
   EXPECT_EQ(RemovePaintRecords(s.list, s.sym), 0);
+  ASSERT_TRUE(s.t.EraseC(kEraseAsks));
   EXPECT_EQ(s.list.NumPoints, n);
   EXPECT_EQ(entriesOf(s.list, 0, n + 3), all);
+  EXPECT_EQ(s.colour.InUseCount, 2);
+  EXPECT_FALSE(s.ed.PicChanged);
+
+  // With Ctrl held the recorded part changes go too; the block's opening entry stays.
+  s.host.ctrl = true;
+  ASSERT_TRUE(s.t.EraseC(kEraseAsks));
+  EXPECT_EQ(s.list.G1[n - 2], -2.0f);
+  EXPECT_EQ(s.list.G1[n - 1], 0.0f);
+  EXPECT_TRUE(s.ed.PicChanged);
 }
 
 }  // namespace

@@ -27,6 +27,24 @@ TEST(MemBmp, AnEllipseOfRadiusZeroIsADotOfThePenWidth) {
   }
 }
 
+TEST(MemBmp, LinesAndCirclesKeepTheStrokesColour) {
+  DrawingList list;
+  SymState sym;
+  DrawContext ctx;
+  Surface canvas{100, 100}, bitmap{200, 200};
+  MemBmp mem{bitmap, ctx};
+  ctx.Picture1 = &canvas;
+  ctx.MemBmp = &mem;
+  ctx.DrawTarget = kDrawMemBmp;
+  ctx.BitmapScale = 2.0f;
+  const Rgb red = rgb(255, 0, 0);
+  SymmLine(sym, ctx, 10, 10, 40, 10, red);
+  EXPECT_EQ(bitmap.point(50, 20), std::int64_t(red));
+  std::vector<float> X, Y;
+  SymmCircle(sym, ctx, X, Y, 50, 50, 10, rgb(0, 0, 255), 3, 0, 0);
+  EXPECT_EQ(bitmap.point(120, 100), std::int64_t(rgb(0, 0, 255)));
+}
+
 TEST(MemBmp, AFillStopsAtBlackAndTurnsGreyInGrayPaint) {
   Surface bmp(60, 60);
   DrawContext ctx;

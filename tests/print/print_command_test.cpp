@@ -143,6 +143,7 @@ TEST(PrintCommand, BlackAndWhitePrintsTheLinesOnlyWithTheBorderAndEveryCopy) {
 
 TEST(PrintCommand, ColourPrintsTheCanvasAsShownOnEverySheet) {
   PrintScene s;
+  s.images.fail = true;  // a program folder that cannot take the capture stops nothing
   s.window.steps = {[](PageLayout& l) {
     l.TCopy_Change("3");
     return false;
@@ -257,6 +258,30 @@ TEST(PrintCommand, APrinterFailureStillPutsTheEditorBack) {
   EXPECT_TRUE(s.ui.menusOn);
   EXPECT_FALSE(s.window.workspaceHidden);
   EXPECT_EQ(s.window.messages.back(), "");
+}
+
+}  // namespace
+}  // namespace orn
+
+namespace orn {
+namespace {
+
+TEST(PrintInit, LinesJoinIntoPathsEndToStartInTheirColourInWholeDots) {
+  const std::vector<PrintedLine> lines = {
+      {0, 0, 10, 0, kBlack},       // copy 1
+      {100, 0, 110, 0, kBlack},    // copy 2
+      {10, 0, 10, 10, kBlack},     // copy 1 goes on
+      {110.4f, 0, 110, 9.6f, kBlack},  // copy 2 goes on, a little off the dot
+      {20, 10, 10, 10, kBlack},    // drawn the other way round
+      {10, 10, 10, 30, rgb(255, 0, 0)},  // another colour starts its own path
+  };
+  const std::vector<PrintedPath> paths = JoinLines(lines);
+  ASSERT_EQ(paths.size(), 3u);
+  using P = std::vector<std::pair<int, int>>;
+  EXPECT_EQ(paths[0].points, (P{{0, 0}, {10, 0}, {10, 10}, {20, 10}}));
+  EXPECT_EQ(paths[1].points, (P{{100, 0}, {110, 0}, {110, 10}}));
+  EXPECT_EQ(paths[2].colour, rgb(255, 0, 0));
+  EXPECT_EQ(paths[2].points, (P{{10, 10}, {10, 30}}));
 }
 
 }  // namespace

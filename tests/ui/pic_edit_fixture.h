@@ -15,6 +15,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@
 #include "model/picture_test_support.h"
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/tool_buttons.h"
+#include "colour/ui/colour_panel.h"
 #include "platform/canvas_widget.h"
 #include "platform/core/host.h"
 #include "symmetry/setup_state.h"
@@ -69,6 +71,19 @@ class ScriptedHost : public NullHost {
   }
   std::deque<MsgResult> answers;
   std::vector<ShownBox> boxes;
+  // Input boxes answer from `replies` (nullopt = Cancel), else with the offered text.
+  std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
+                                      const std::string& initial) override {
+    inputs.push_back({prompt, MsgButtons::OKCancel, title});
+    offered = initial;
+    if (replies.empty()) return initial;
+    const std::optional<std::string> r = replies.front();
+    replies.pop_front();
+    return r;
+  }
+  std::deque<std::optional<std::string>> replies;
+  std::vector<ShownBox> inputs;
+  std::string offered;
 };
 
 inline std::vector<char> bytesOf(const std::string& p) {

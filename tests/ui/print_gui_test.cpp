@@ -16,6 +16,7 @@
 #include "print/lattice.h"
 #include "print/ui/page_preview.h"
 #include "print/ui/print_frm.h"
+#include "print/ui/qt_image_writer.h"
 #include "print/ui/qt_printer.h"
 
 namespace orn::test {
@@ -197,6 +198,15 @@ TEST_F(PrintGui, SaveAsBitmapWritesTheCanvasPixelsExactlyAs24BitBmp) {
       ASSERT_EQ(std::int64_t(rgb(qRed(img.pixel(x, y)), qGreen(img.pixel(x, y)), qBlue(img.pixel(x, y)))),
                 c.point(x, y))
           << x << "," << y;
+
+  // Saved again under the same name, the file is the new picture alone.
+  QtImageWriter writer;
+  ASSERT_FALSE(writer.writeBmp(c, 0, 0, 7, 5, path("pic.bmp")));
+  EXPECT_EQ(QImage(QString::fromStdString(path("pic.bmp"))).size(), QSize(7, 5));
+  for (const auto& e : std::filesystem::directory_iterator(dir)) {
+    const std::string name = e.path().filename().string();
+    EXPECT_TRUE(name == "pic.bmp" || name.rfind("pic", 0) != 0) << name;  // no scratch file left
+  }
 
   dialogs.saves = {path("pic.png")};
   trigger("MenSaveBitmap");

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -288,6 +289,30 @@ TEST_F(RosetteGui, WorkingSymmetryOneLimitsMouseDrawnLinesToOneReplicaUntilAllIs
   });
   EXPECT_EQ(s.WorkingSym, kAllReplicas);
   EXPECT_EQ(copiesShowingIt(), (std::vector<int>{0, 1, 2, 3}));
+}
+
+TEST_F(RosetteGui, SymmetryZoomShowsThePartsReferenceShapeFillingTheCanvasHeight) {
+  layPolygon(1, 4, {400, 450}, {550, 450});  // a square
+  trigger("Editsym");
+  for (int k = 1; k <= 4; ++k) clickHandle(k);
+  QTest::mouseClick(w->Picture5->SymOK[0], Qt::LeftButton);
+  ASSERT_FALSE(w->views().rowEmpty(8));  // the OK stored the view of part 1
+  ASSERT_TRUE(w->menuItem("Zoom(0)")->isVisible());
+  trigger("Zoom(0)");  // no part chosen: the view of part 1
+  const Frame sq = frameAt(w->list(), 0);
+  double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
+  for (int i = sq.first; i <= sq.last; ++i) {
+    minX = std::min<double>(minX, w->list().G0[i]);
+    maxX = std::max<double>(maxX, w->list().G0[i]);
+    minY = std::min<double>(minY, w->list().G1[i]);
+    maxY = std::max<double>(maxY, w->list().G1[i]);
+  }
+  // A tenth of the square to spare above and below, centred across.
+  const double H = w->canvasSurface().height() - 1, W = w->canvasSurface().width() - 1;
+  EXPECT_NEAR(minY, H / 12, 1.5);
+  EXPECT_NEAR(maxY, H * 11 / 12, 1.5);
+  EXPECT_NEAR(minX + maxX, W, 1.5);
+  EXPECT_TRUE(w->menuItem("ZoomS(0)")->isVisible());
 }
 
 }  // namespace

@@ -25,13 +25,14 @@ namespace fs = std::filesystem;
 
 class ShowMode : public PicEditTest {
  protected:
-  // Opens `file` (saved first when it does not exist) and enters show mode.
+  // Enters show mode and opens `file` there (saved first when it does not
+  // exist).
   void show(const std::string& file) {
     setInnerSize(800, 600);
     if (!fs::exists(file)) SaveLinePicture(file);
-    load(file);
-    trigger("Gallery");
+    if (!w->showMode()) trigger("Gallery");
     ASSERT_TRUE(w->showMode());
+    load(file);
   }
   // The editor opened again with the application state as it is now.
   void reopen() {
@@ -80,6 +81,37 @@ TEST_F(ShowMode, ShowsThePictureAloneCentredAndLeavingPutsEverythingBackWhereItW
   EXPECT_TRUE(w->tools().DrawType(kToolPolyLine)->isVisible() && w->DrawAll0->isVisible());
   EXPECT_TRUE(visible("MenOptionS") && visible("Gallery") && visible("HelpP"));
   EXPECT_EQ(w->windowTitle(), "Picture  -  GULLS");
+}
+
+// The picture in show mode is the picture as drawn: its fills painted
+// (though the colour panel is away) and its lines as wide as it was saved
+// with.
+TEST_F(ShowMode, APictureInShowModeShowsItsFillsAndItsLineWidthWithoutTheColourPanel) {
+  setInnerSize(729, 544);
+  w->list() = EndToEndPicture().list;
+  w->draw().LineWidth = 5;
+  saveAs(path("ROSE8.PNT"));
+  trigger("MenFileNew");
+  ASSERT_EQ(w->draw().LineWidth, 1);
+  show(path("ROSE8.PNT"));
+  EXPECT_EQ(w->draw().LineWidth, 5);
+  EXPECT_FALSE(w->Picture3->isVisible() || w->CinUse->isVisible() ||
+               w->tools().DrawType(kToolPaint)->isVisible());
+  auto count = [&](Rgb c) {
+    int n = 0;
+    const Surface& s = w->canvasSurface();
+    for (int y = 0; y < s.height(); ++y)
+      for (int x = 0; x < s.width(); ++x) n += s.row(y)[x] == c;
+    return n;
+  };
+  EXPECT_GT(count(EndToEndPicture::kFill), 8 * 100) << "the fills are painted";
+  // A horizontal cut through the base shape's bottom edge: 5 pixels of black.
+  int thick = 0;
+  for (int y = 330; y < 350; ++y) thick += w->canvasSurface().point(300, y) == std::int64_t(kBlack);
+  EXPECT_EQ(thick, 5);
+  trigger("MenEditR(0)");
+  EXPECT_TRUE(w->Picture3->isVisible() && w->CinUse->isVisible() &&
+              w->tools().DrawType(kToolPaint)->isVisible()) << "the colour tools come back";
 }
 
 // A title is up to the 40 characters the file keeps; a new title is a change

@@ -36,11 +36,6 @@ constexpr int kDesignCanvasHeight = 480;
 constexpr int kHelpBoxHeight = 36;
 constexpr int kProgressWidth = 200;
 constexpr int kProgressHeight = 10;
-// The colour panel right of the canvas.
-constexpr int kSwatchSize = 40;
-constexpr int kInUseTop = 64;
-constexpr int kInUseWidth = 48;
-constexpr int kInUseHeight = 200;
 
 
 }  // namespace
@@ -68,6 +63,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, QWidget* paren
   buildMenus();
   buildStartTimers();
   tools_ = new CanvasTools(*this);
+  showOptionStates();
   Form_Load();
 }
 
@@ -110,17 +106,7 @@ void PicEdit::buildWidgets() {
   Progress->setObjectName("Progress");
   Progress->setSurface(&progress_);
 
-  Picture4 = new QWidget(inner_);
-  Picture4->setObjectName("Picture4");
-  Picture4->setAutoFillBackground(true);
-  Picture4->setStyleSheet(colourStyle(colour_.CurrentColor));
-  CinUse = new QWidget(inner_);
-  CinUse->setObjectName("CinUse");
-  Label19 = new QLabel(inner_);
-  Label19->setObjectName("Label19");
-  Wheel = new QWidget(inner_);
-  Wheel->setObjectName("Wheel");
-  Wheel->hide();
+  buildColourTools();
 
   SymPLoad_ = new SymPLoad(this);
   SymPLoad_->hide();
@@ -133,6 +119,7 @@ void PicEdit::buildWidgets() {
   buildSymmetryWidgets();
   buildSpecialWidgets();
   buildRedrawWidgets();
+  buildViewWidgets();
 
   resizeCanvas(canvas_.width(), canvas_.height());
   placeColourPanel();
@@ -148,16 +135,7 @@ void PicEdit::resizeCanvas(int w, int h) {
   Picture1->update();
 }
 
-void PicEdit::placeColourPanel() {
-  PositionPic4(canvasLeft_ + canvas_.width() + kColourPanelGap);
-  CinUse->setGeometry(Picture4->x(), kInUseTop, kInUseWidth, kInUseHeight);
-  Label19->move(Picture4->x() - kColourPanelGap, kInUseTop - 16);
-}
-
-void PicEdit::PositionPic4(int x) {
-  Picture4->setGeometry(x, kColourPanelGap, kSwatchSize, kSwatchSize);
-  Wheel->move(x - 5, Picture4->y() - 6);
-}
+void PicEdit::placeColourPanel() { placeColourTools(); }
 
 void PicEdit::placeBottomStrip() {
   const int fh = inner_->height();

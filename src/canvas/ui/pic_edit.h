@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 
+#include "canvas/colour_tools.h"
 #include "canvas/editor_state.h"
 #include "canvas/progress.h"
 #include "canvas/view_table.h"
@@ -36,9 +37,11 @@
 #include "symmetry/ui/sym_setup_host.h"
 
 class QAction;
+class QFrame;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QScrollBar;
 class QTimer;
 class QToolButton;
 
@@ -47,12 +50,20 @@ namespace orn {
 class CanvasTools;
 class CanvasWidget;
 class ClickLabel;
+class ColorsInUseStrip;
+class ColourPanel;
+class CurrentColorBox;
+class CustomColorsBox;
+class PaletteBox;
+class WheelPanel;
 class FileDialogs;
 class HelpWindow;
 class PartLabels;
 class PrinterDevice;
+class ProjectPages;
 class SymSetupPanel;
 class SymPLoad;
+class ZoomControl;
 
 class PicEdit : public QMainWindow,
                 private MenuItems,
@@ -148,10 +159,6 @@ class PicEdit : public QMainWindow,
   QWidget* DrawTypePanel = nullptr; // the tool button column
   QPushButton* StopSign = nullptr;
   CanvasWidget* Progress = nullptr;
-  QWidget* Picture4 = nullptr;     // current colour
-  QWidget* CinUse = nullptr;       // colours in use
-  QLabel* Label19 = nullptr;
-  QWidget* Wheel = nullptr;
   SymPLoad* loadWindow() const { return SymPLoad_; }
 
   // Redraws the whole picture (Index as the Redraw commands pass it).
@@ -180,11 +187,6 @@ class PicEdit : public QMainWindow,
   void Label6_Click();
   void DebugX_Click(int Index);
   void DebugXC(int Index);
-
-  // Erases all colour from the picture (asks first and redraws afterwards
-  // unless SilentErase is set).
-  void EraseC();
-  bool SilentErase = false;
 
   // ---- the Redraw button and the window's side of every redraw ----
   // The Redraw button (DrawAll(0)) and the 500 ms guard after a redraw
@@ -465,6 +467,88 @@ class PicEdit : public QMainWindow,
   const ProfileSource* profile_ = &noProfile_;
   bool exiting_ = false;
   bool exitDone_ = false;
+
+  // ---- views, zoom, picture shape and drawing options ----------------------
+  // (pic_edit_zoom.cpp, pic_edit_options.cpp)
+ public:
+  // The "&Zoom" menu and the zoom box; the picture shape and project pages.
+  ZoomControl& zoom() { return *zoom_; }
+  ProjectPages& pages() { return *pages_; }
+  // The menu items by name, with the menu states' rules.
+  MenuItems& menus() { return *this; }
+  // Sizes the canvas for a stored view; the layout that follows fits it to
+  // the window and rescales the picture with it.
+  void sizeCanvas(int w, int h);
+  // The part labels, when the picture has parts and the editor draws.
+  void showPartLabels();
+  // The Redraw button, put away while a panel owns the canvas.
+  void setRedrawButtonVisible(bool visible);
+  // "&Back" for the symmetry set-up, and the view of a part's reference shape.
+  void ZoomBack() override;
+  void CalcItemView(int part, int header) override;
+
+  // The "&Options" menu's drawing options.
+  void MenOptionsGravity_Click();
+  void MenOptionsLine_Click();
+  void MenOpSplineC();
+  void MenOptionSound_Click();
+  void PickDrawCurse_Click(int Index);
+  void ExtendV_Click(int Index);
+  // "&Snap n..." for the snap distance in force.
+  void setSnapCaption();
+  // The check marks of the switches, as the settings stand.
+  void showOptionStates();
+  // The spline tools and their menu check, as AllowSplines stands.
+  void showSplineTools();
+
+ private:
+  void buildViewWidgets();
+  void wireZoomMenu();
+  void wireOptionsMenu();
+  // After every full redraw that ran: the panels that own the canvas keep
+  // the menus away, and the zoom box goes back over the picture.
+  void afterRedraw();
+
+  ZoomControl* zoom_ = nullptr;
+  ProjectPages* pages_ = nullptr;
+
+  // ---- colour tools (pic_edit_colour.cpp) ----
+ public:
+  // The colour panels, named as the editor's code names them.
+  PaletteBox* Picture3 = nullptr;       // the palette
+  QScrollBar* VScroll2 = nullptr;       // its harmony scroll bar
+  CurrentColorBox* Picture4 = nullptr;  // the current colour
+  ColorsInUseStrip* CinUse = nullptr;   // the colours in use
+  QLabel* Label19 = nullptr;            // their label, red while a swap is armed
+  QFrame* Picture11 = nullptr;          // the frame, red while a swap is armed
+  CustomColorsBox* Picture10 = nullptr; // the custom colours
+  QPushButton* Command4 = nullptr;      // "#", the colour dialog
+  CanvasWidget* Wheel = nullptr;        // the colour wheel
+  WheelPanel* Picture12 = nullptr;      // the wheel's panel in the tool column
+  ColourTools& colourTools() { return *colourTools_; }
+  // Repaints the custom colours (after the settings were read).
+  void DispCustColors();
+  // Sets the custom colours to the base colours; Index 0 asks first.
+  void CustGrayC(int Index);
+  // Erases all colour from the picture: kEraseAsks asks first, selects the
+  // paint tool and redraws; kEraseSilent does neither; kEraseSilentRedraw
+  // only redraws.
+  void EraseC(int SilentErase = kEraseAsks);
+  void ToggleColorTools() override;
+  // The wheel and its panel shown in place of the drawing tools.
+  void setWheelPanelVisible(bool visible);
+  // The canvas's tools changed the current colour or the colours in use.
+  void currentColourChanged();
+  void colorsInUseChanged();
+
+ private:
+  class ColourHooks;
+  void buildColourTools();
+  void wireColourMenu();
+  void placeColourTools();
+  std::unique_ptr<ColourUi> colourHooks_;
+  std::unique_ptr<ColourTools> colourTools_;
+  ColourPanel* colourPanel_ = nullptr;
 };
 
 }  // namespace orn

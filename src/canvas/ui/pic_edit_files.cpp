@@ -12,6 +12,7 @@
 #include "canvas/ui/form_layout.h"
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/pic_edit_hooks.h"
+#include "canvas/ui/project_pages.h"
 #include "canvas/ui/sym_p_load.h"
 #include "model/record_codes.h"
 #include "platform/canvas_widget.h"
@@ -163,18 +164,12 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   const LoadReport& r = out.report;
   printState().ModelNumber = r.ModelNumber;
   loadedPath_ = r.viewFile ? std::string() : r.path;
+  // The canvas draws with the line width the picture was saved with.
+  canvas_.setPenWidth(draw_.LineWidth);
 
   updatePictureMenus();
   // A view starts with the page menus of a new picture.
-  if (r.viewRowsRead || r.viewFile) {
-    for (int i = 1; i <= 7; ++i) setItemVisible("Zoom(" + std::to_string(i) + ")", false);
-    for (int i = 1; i <= std::min(editor_.ProjPages, 6); ++i)
-      setItemVisible("Zoom(" + std::to_string(i) + ")", true);
-    setItemVisible("Zoom(1)", true);
-    const bool pages = editor_.ProjPages > 1;
-    setItemVisible("Zoom(7)", pages);
-    menuItem("Zoom(1)")->setText(pages ? "Part 1" : "Full Picture");
-  }
+  if (r.viewRowsRead || r.viewFile) pages_->showPageItems();
 
   applyStoredSizes(r);
 
@@ -210,6 +205,7 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
                               list_.G0[0] == float(kCodeGeometric + kCodeOut);
   setItemEnabled("Editsym", geometricFirst);
   refreshSymmetryControls();
+  colourTools_->showLoadedColours();
   if (file_.ShowMode != 0) showSlideCount();
 }
 
@@ -274,6 +270,7 @@ void PicEdit::afterNew(const NewOutcome& out) {
   }
   if (out.status != CommandStatus::Done) return;
   loadedPath_.clear();
+  canvas_.setPenWidth(draw_.LineWidth);
   if (!file_.NewInLoad) ShowFileName(file_.FileName, false);
   canvas_.setBackColor(draw_.PicBackColor);
   canvas_.clear();
@@ -286,10 +283,10 @@ void PicEdit::afterNew(const NewOutcome& out) {
   setItemEnabled("Editsym", false);
   setItemVisible("ZoomS(0)", false);
   setItemVisible("ZoomS(1)", false);
-  menuItem("Zoom(1)")->setText("Full Picture");
-  for (auto n : {"Zoom(2)", "Zoom(3)", "Zoom(4)", "Zoom(5)", "Zoom(7)"}) setItemVisible(n, false);
+  pages_->showPageItems();
   updatePictureMenus();
   refreshSymmetryControls();
+  colourTools_->showLoadedColours();
   if (out.reopened) afterLoad(out.load);
 }
 

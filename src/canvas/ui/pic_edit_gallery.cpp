@@ -163,10 +163,10 @@ void PicEdit::MenEditR_Click(int Index) {
     if (confirmed && Index == 0) {
       Gallery_Click();
     } else if (confirmed && Index == 1) {
+      // The colours go without a question, and the wheel shows to paint anew.
       Gallery_Click();
-      SilentErase = true;
-      EraseC();
-      SilentErase = false;
+      EraseC(kEraseSilentRedraw);
+      colourTools().ToggleColorWheel();
     } else if (confirmed && Index == 2) {
       const std::string from = reloadPath();
       if (PathKey(from).find("\\STATIC\\OVMOD") != std::string::npos && from.size() >= 5) {
@@ -199,7 +199,7 @@ void PicEdit::GalBackColor_Click() {
     const QColor chosen = QColorDialog::getColor(toQColor(pic_.GalleryBackColor), this);
     if (!chosen.isValid()) return;
     // Not a change of the picture: it is saved with the next save.
-    pic_.GalleryBackColor = Rgb(chosen.red()) | Rgb(chosen.green()) << 8 | Rgb(chosen.blue()) << 16;
+    pic_.GalleryBackColor = fromQColor(chosen);
     setWindowBackground(pic_.GalleryBackColor);
   });
 }

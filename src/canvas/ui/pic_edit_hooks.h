@@ -75,30 +75,20 @@ class PicEdit::Hooks : public FileHooks {
   void symmetryLoaded() override { InvalidateSymTables(w_.sym_); }
 
   void coloursLoaded(const std::vector<ColourUse>& colours) override {
-    ColourState& c = w_.colour_;
-    c.ColorsInUse.clear();
-    for (const ColourUse& u : colours) c.ColorsInUse.push_back({u.code, u.rgb});
-    c.InUseCount = int(c.ColorsInUse.size());
-    if (!colours.empty()) {
-      // The last colour found becomes the current colour.
-      c.CurrentColor = colours.back().rgb;
-      c.CurrentCode = colours.back().code;
-      w_.Picture4->setStyleSheet(QString("background-color: #%1%2%3;")
-                                     .arg(c.CurrentColor & 0xFF, 2, 16, QChar('0'))
-                                     .arg((c.CurrentColor >> 8) & 0xFF, 2, 16, QChar('0'))
-                                     .arg((c.CurrentColor >> 16) & 0xFF, 2, 16, QChar('0')));
-    }
+    w_.colourTools_->coloursLoaded(colours);
   }
 
   std::optional<std::string> saveBitmap(const std::string& path) override {
     return w_.saveCanvasBitmap(path);
   }
 
-  // A load that repaints the picture starts it without colours.
+  // A load that repaints the picture starts it without colours and with the
+  // colour wheel switched over; the picture still counts as unchanged.
   void eraseColours() override {
-    w_.SilentErase = true;
-    w_.EraseC();
-    w_.SilentErase = false;
+    ColourTools& t = *w_.colourTools_;
+    t.EraseC(kEraseSilent);
+    t.ToggleColorWheel();
+    w_.editor_.PicChanged = false;
   }
 
   void saveStandardColors() override {

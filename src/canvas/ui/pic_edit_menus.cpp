@@ -76,31 +76,31 @@ void PicEdit::buildMenus() {
 
   // "&Options": drawing options, marks, picture shape, show mode.
   QMenu* options = addMenu(nullptr, "MenOptionS", "&Options");
-  addItem(options, "MenOptionsGravity", "S&nap 0...");
-  addItem(options, "MenOptionsLine", "&Line Width 1...");
-  addItem(options, "MenOpSpline", "&Allow Spline Lines", false, true);
-  addItem(options, "MenOptionSound", "S&ound On", false, true);
+  addItem(options, "MenOptionsGravity", "S&nap 0...", true);
+  addItem(options, "MenOptionsLine", "&Line Width 1...", true);
+  addItem(options, "MenOpSpline", "&Allow Spline Lines", true, true);
+  addItem(options, "MenOptionSound", "S&ound On", true, true);
   QMenu* cursor = addMenu(options, "MenDrawCursor", "&Drawing Cursor");
-  addItem(cursor, "PickDrawCurse(1)", "&Arrow");
-  addItem(cursor, "PickDrawCurse(2)", "&Cross");
-  addItem(cursor, "PickDrawCurse(10)", "&Up Arrow");
+  addItem(cursor, "PickDrawCurse(1)", "&Arrow", true);
+  addItem(cursor, "PickDrawCurse(2)", "&Cross", true);
+  addItem(cursor, "PickDrawCurse(10)", "&Up Arrow", true);
   QMenu* extend = addMenu(options, "ExtendLn", "Extend Lines .5");
-  addItem(extend, "ExtendV(0)", "0");
-  addItem(extend, "ExtendV(1)", ".25");
-  addItem(extend, "ExtendV(2)", ".5");
-  addItem(extend, "ExtendV(3)", "1");
-  addItem(extend, "ExtendV(4)", "2");
+  addItem(extend, "ExtendV(0)", "0", true);
+  addItem(extend, "ExtendV(1)", ".25", true);
+  addItem(extend, "ExtendV(2)", ".5", true);
+  addItem(extend, "ExtendV(3)", "1", true);
+  addItem(extend, "ExtendV(4)", "2", true);
   addSeparator(options, "menuline");
   addItem(options, "MenEditMark", "&Mark");
   addItem(options, "MenEditUndo", "&Undo to Mark");
   addSeparator(options, "Lin099");
   QMenu* shape = addMenu(options, "MenPageSh", "Set &Picture Shape");
-  addItem(shape, "MenPageShape(0)", "&Horizontal");
-  addItem(shape, "MenPageShape(1)", "&Vertical");
-  addItem(shape, "MenPageShape(2)", "&Square");
-  addItem(shape, "MenPageShape(3)", "&Fill Window");
-  addItem(shape, "MenPageShape(4)", "&Enter Ratio...");
-  addItem(options, "MenProjPages", "&Screen is Picture...");
+  addItem(shape, "MenPageShape(0)", "&Horizontal", true);
+  addItem(shape, "MenPageShape(1)", "&Vertical", true);
+  addItem(shape, "MenPageShape(2)", "&Square", true);
+  addItem(shape, "MenPageShape(3)", "&Fill Window", true);
+  addItem(shape, "MenPageShape(4)", "&Enter Ratio...", true);
+  addItem(options, "MenProjPages", "&Screen is Picture...", true);
   addSeparator(options, "menline37");
   QMenu* thumbs = addMenu(options, "Th", "&ThumbNails");
   addItem(thumbs, "Thum(0)", "&Remake Painting ThumbNails");
@@ -137,18 +137,18 @@ void PicEdit::buildMenus() {
 
   // "&Zoom": the zoom box, history and the stored views.
   QMenu* zoom = addMenu(nullptr, "MenZoom", "&Zoom");
-  addItem(zoom, "ZoomSS(2)", "Set &Zoom");
-  addItem(zoom, "ZoomS(0)", "&Back")->setVisible(false);
-  addItem(zoom, "ZoomS(1)", "&Restore")->setVisible(false);
+  addItem(zoom, "ZoomSS(2)", "Set &Zoom", true);
+  addItem(zoom, "ZoomS(0)", "&Back", true)->setVisible(false);
+  addItem(zoom, "ZoomS(1)", "&Restore", true)->setVisible(false);
   addSeparator(zoom, "linZoom");
-  addItem(zoom, "Zoom(0)", "&Symmetry")->setVisible(false);
-  addItem(zoom, "Zoom(1)", "&Full Picture");
+  addItem(zoom, "Zoom(0)", "&Symmetry", true)->setVisible(false);
+  addItem(zoom, "Zoom(1)", "&Full Picture", true);
   for (int i = 2; i <= 6; ++i) {
     const std::string name = "Zoom(" + std::to_string(i) + ")";
     const std::string caption = "Part &" + std::to_string(i);
-    addItem(zoom, name.c_str(), caption.c_str())->setVisible(false);
+    addItem(zoom, name.c_str(), caption.c_str(), true)->setVisible(false);
   }
-  addItem(zoom, "Zoom(7)", "&Project")->setVisible(false);
+  addItem(zoom, "Zoom(7)", "&Project", true)->setVisible(false);
 
   // "&Modify": show mode's commands.
   QMenu* modify = addMenu(nullptr, "MenGalEdit", "&Modify");
@@ -187,7 +187,10 @@ void PicEdit::buildMenus() {
   wireSpecialMenu();
   wireGalleryMenu();
   wireHelp();
+  wireZoomMenu();
+  wireOptionsMenu();
   wirePrintMenu();
+  wireColourMenu();
   connect(items_["mnuRedraw"], &QAction::triggered, this, [this] { DrawAll(1); });
   connect(items_["PaintOrder"], &QAction::triggered, this, [this] {
     items_["PaintOrder"]->setChecked(PaintOrder_Click(draw_));

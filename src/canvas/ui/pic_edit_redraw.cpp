@@ -98,6 +98,7 @@ void PicEdit::PutSymState(int CurPart) {
 }
 
 void PicEdit::redrawFinished() {
+  afterRedraw();
   if (!resizeAfterRedraw_) return;
   // The resize that came during the redraw is laid out from the event loop,
   // once, after the redraw has returned to its caller.

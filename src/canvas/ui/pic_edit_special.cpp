@@ -10,7 +10,9 @@
 #include "canvas/tools.h"
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/tool_buttons.h"
+#include "colour/ui/colour_panel.h"
 #include "platform/canvas_widget.h"
+#include "platform/qt_colour.h"
 #include "print/printer_device.h"
 #include "shell/list_dump.h"
 #include "symmetry/ui/click_label.h"
@@ -146,9 +148,7 @@ void PicEdit::DebugXC(int Index) {
         if (host_.messageBox(kStripQuestion, MsgButtons::YesNo, MsgIcon::None, "Strip Symmetry?") !=
             MsgResult::Yes)
           break;
-        SilentErase = true;
-        EraseC();
-        SilentErase = false;
+        EraseC(kEraseSilent);
         // The redraw sets every symmetry change to 0 as it meets it.
         editor_.PicChanged = true;
         editor_.DebugSymChg = true;
@@ -201,6 +201,10 @@ void PicEdit::switchPaintOnly() {
 
 void PicEdit::setPanelColour(Rgb colour) {
   setWindowBackground(colour == kPanelGray ? std::nullopt : std::optional<Rgb>(colour));
+  colourPanel_->setUseColor(colour);
+  // The wheel on the panels' colour, its dot where it was.
+  colourTools_->setWheelBackground(colour == kPanelGray ? fromQColor(palette().color(QPalette::Window)) : colour);
+  colourTools_->MakeWheel(colour_.WheelStep);
 }
 
 // ---- the printed listings ------------------------------------------------------------

@@ -117,6 +117,7 @@ void PicEdit::Form_Load() {
     PageAspect = 0.8;
     FormRSZ();
   }) && step(kStartLineAfterProbes, [this] {
+    colour_.DitheredDisplay = app_.DitheredDisplay;
     ReadStandardColors(colour_, dataFolder(), host_);
   });
   if (!done) return;
@@ -170,6 +171,7 @@ void PicEdit::readSettings() {
   Picture1->setCanvasCursor(CanvasCursor::Arrow);
   file_.RecentFiles = s.RecentFiles;
   colour_.CustomPalette = s.CustomPalette;
+  DispCustColors();
   showRecentItems();
   settings_ = s;
 }
@@ -177,12 +179,8 @@ void PicEdit::readSettings() {
 // The spline tools are offered only while the option is on; the option
 // lasts for the program's run.
 void PicEdit::applySplineOption() {
-  const bool on = app_.AllowSplines;
-  tools_->engine().ms.AllowSplines = on;
-  for (int t : {kToolSpline, kToolConvert})
-    if (ToolButton* b = tools_->DrawType(t)) b->setVisible(on);
-  tools_->SplinePoly->setVisible(on);
-  setItemChecked("MenOpSpline", on);
+  tools_->engine().ms.AllowSplines = app_.AllowSplines;
+  showSplineTools();
 }
 
 // ---- StartTimer and LoadTimer ----------------------------------------------
@@ -212,11 +210,8 @@ void PicEdit::StartTimer_Timer() {
   polyShape_ = PolyShape{};
   GeoSh();
   host_.setHourglass(false);
-  Picture1->setCanvasCursor(tools_->engine().ms.DrawCursor == kPointerArrow     ? CanvasCursor::Arrow
-                            : tools_->engine().ms.DrawCursor == kPointerUpArrow ? CanvasCursor::UpArrow
-                                                                                : CanvasCursor::Cross);
-  menuItem("MenOptionsGravity")
-      ->setText(QString::fromStdString("&Snap" + NumberText(tools_->engine().ms.SnapSize) + "..."));
+  Picture1->setCanvasCursor(CursorOfPointer(tools_->engine().ms.DrawCursor));
+  setSnapCaption();
   setLineWidthCaption();
   editor_.PaintOnlyMode = 0;
   // The slides follow one another once the first has loaded.

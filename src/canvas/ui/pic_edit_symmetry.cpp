@@ -100,6 +100,7 @@ void PicEdit::SymUpdateMenus() {
   const bool block = sym_.SymStart != sym_.SymEnd;
   setItemEnabled("Yellow", block);
   setItemEnabled("Zoom(0)", block);
+  setItemVisible("Zoom(0)", block);
   setItemEnabled("MenSym", block || setupOffered());
 }
 
@@ -120,10 +121,7 @@ bool PicEdit::yellowChecked() const {
 
 void PicEdit::refreshSymmetryControls() {
   Picture7->showPartsFromBlock();
-  bool anyPart = false;
-  for (int g = 1; g <= kMaxGroups; ++g)
-    anyPart = anyPart || Picture7->Label7[static_cast<std::size_t>(g)]->isVisibleTo(Picture7);
-  Picture7->setVisible(anyPart && !showMode() && editor_.PaintOnlyMode == 0);
+  showPartLabels();
   SymUpdateMenus();
 }
 

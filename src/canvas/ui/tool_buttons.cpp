@@ -9,6 +9,7 @@
 
 #include "canvas/tools.h"
 #include "canvas/ui/pic_edit.h"
+#include "canvas/ui/zoom_control.h"
 #include "platform/canvas_widget.h"
 #include "platform/qt_colour.h"
 #include "symmetry/ui/part_labels.h"
@@ -162,15 +163,20 @@ void CanvasTools::wireMenus() {
 
 void CanvasTools::canvasChanged() { w_.Picture1->update(); }
 
-void CanvasTools::setCanvasPointer(int pointer) {
-  w_.Picture1->setCanvasCursor(pointer == kPointerCross     ? CanvasCursor::Cross
-                               : pointer == kPointerUpArrow ? CanvasCursor::UpArrow
-                                                            : CanvasCursor::Arrow);
+CanvasCursor CursorOfPointer(int pointer) {
+  return pointer == kPointerCross     ? CanvasCursor::Cross
+         : pointer == kPointerUpArrow ? CanvasCursor::UpArrow
+                                      : CanvasCursor::Arrow;
 }
 
-void CanvasTools::LocateCursor(int x, int y) {
-  const qreal dpr = w_.Picture1->devicePixelRatioF();
-  QCursor::setPos(w_.Picture1->mapToGlobal(QPointF(x / dpr, y / dpr).toPoint()));
+void CanvasTools::setCanvasPointer(int pointer) { w_.Picture1->setCanvasCursor(CursorOfPointer(pointer)); }
+
+void CanvasTools::LocateCursor(int x, int y) { w_.Picture1->placePointer(x, y); }
+
+bool CanvasTools::zoomBoxMode() const { return w_.zoom().zoomBoxMode(); }
+
+void CanvasTools::CalcBoxDrag(int Kind, int Button, int Shift, float X, float Y) {
+  w_.zoom().CalcBoxDrag(Kind, Button, Shift, X, Y);
 }
 
 void CanvasTools::undoPolyChanged(bool running) {
@@ -209,9 +215,13 @@ void CanvasTools::showKillColor(bool visible, Rgb colour) {
   KillColor->setVisible(visible);
 }
 
-void CanvasTools::currentColourChanged() {
-  w_.Picture4->setStyleSheet(buttonStyle(w_.colour().CurrentColor));
-}
+bool CanvasTools::colourWheelShown() const { return w_.colour().WheelShown; }
+
+void CanvasTools::setWheelPanelVisible(bool visible) { w_.setWheelPanelVisible(visible); }
+
+void CanvasTools::currentColourChanged() { w_.currentColourChanged(); }
+
+void CanvasTools::colorsInUseChanged() { w_.colorsInUseChanged(); }
 
 void CanvasTools::setSplinePolyColour(Rgb colour) { SplinePoly->setBackColor(colour); }
 

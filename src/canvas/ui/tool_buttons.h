@@ -10,12 +10,16 @@
 #include <memory>
 
 #include "canvas/mouse_engine.h"
+#include "platform/canvas_widget.h"
 
 class QTimer;
 
 namespace orn {
 
 class PicEdit;
+
+// The canvas's pointer for a drawing-cursor code (1 arrow, 2 cross, 10 up arrow).
+CanvasCursor CursorOfPointer(int pointer);
 
 // One tool button: a coloured box that acts on the press (not the click).
 class ToolButton : public QToolButton {
@@ -55,6 +59,8 @@ class CanvasTools : public QObject, private MouseUi {
   void canvasChanged() override;
   void setCanvasPointer(int pointer) override;
   void LocateCursor(int x, int y) override;
+  bool zoomBoxMode() const override;
+  void CalcBoxDrag(int Kind, int Button, int Shift, float X, float Y) override;
   void undoPolyChanged(bool running) override;
   bool loading() const override;
   void ExitC() override;
@@ -63,7 +69,10 @@ class CanvasTools : public QObject, private MouseUi {
   bool toolButtonVisible(int tool) const override;
   void showKillColor(bool visible, Rgb colour) override;
   Rgb killColor() const override { return killColour_; }
+  bool colourWheelShown() const override;
+  void setWheelPanelVisible(bool visible) override;
   void currentColourChanged() override;
+  void colorsInUseChanged() override;
   void setSplinePolyColour(Rgb colour) override;
   void setPolygonButtonVisible(bool visible) override;
   void SymUpdateMenus(bool hasBlock) override;

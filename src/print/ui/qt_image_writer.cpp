@@ -11,7 +11,9 @@ std::optional<std::string> QtImageWriter::writeBmp(const Surface& source, int x,
                                                    const std::string& path) {
   const QRect area = QRect(x, y, w, h).intersected(QRect(0, 0, source.width(), source.height()));
   if (area.isEmpty()) return NotWrittenText(path);
-  const QImage image = surfaceImage(source).copy(area).convertToFormat(QImage::Format_RGB888);
+  const QImage whole = surfaceImage(source);
+  const QImage image =
+      (area == whole.rect() ? whole : whole.copy(area)).convertToFormat(QImage::Format_RGB888);
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly)) return NotWrittenText(path);
   QImageWriter writer(&file, "bmp");

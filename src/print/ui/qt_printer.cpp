@@ -12,29 +12,26 @@
 #include <system_error>
 
 #include "platform/qt_colour.h"
+#include "print/print_job.h"
 
 namespace orn {
 
 namespace {
 
-// Draws runs of lines of one colour with one pen.
-void paintLines(QPainter& p, const PrintJob& job) {
-  std::vector<QLineF> run;
-  Rgb colour = job.lines.empty() ? kBlack : job.lines.front().colour;
-  auto flush = [&] {
-    if (run.empty()) return;
-    p.setPen(QPen(toQColor(colour), job.penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawLines(run.data(), int(run.size()));
-    run.clear();
-  };
-  for (const PrintedLine& l : job.lines) {
-    if (l.colour != colour) {
-      flush();
-      colour = l.colour;
+// The lines joined into paths, each drawn with the job's round pen.
+void paintLines(QPainter& p, const std::vector<PrintedPath>& paths, int penWidth) {
+  std::vector<QPoint> points;
+  Rgb colour = kBlack;
+  p.setPen(QPen(toQColor(colour), penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  for (const PrintedPath& path : paths) {
+    if (path.colour != colour) {
+      colour = path.colour;
+      p.setPen(QPen(toQColor(colour), penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     }
-    run.emplace_back(l.x1, l.y1, l.x2, l.y2);
+    points.clear();
+    for (const auto& [x, y] : path.points) points.emplace_back(x, y);
+    p.drawPolyline(points.data(), int(points.size()));
   }
-  flush();
 }
 
 constexpr int kListingPoints = 9;
@@ -120,6 +117,7 @@ bool QtPrinterDevice::paint(const PrintJob& job, int sheets) {
     // transparency, and the file keeps every pixel as it is.
     const QImage image =
         job.image.empty() ? QImage() : surfaceImage(job.image).convertToFormat(QImage::Format_RGB888);
+    const std::vector<PrintedPath> paths = JoinLines(job.lines);
     painter.setRenderHint(QPainter::LosslessImageRendering, true);
     for (int sheet = 0; sheet < sheets; ++sheet) {
       if (sheet > 0) p.newPage();
@@ -127,7 +125,7 @@ bool QtPrinterDevice::paint(const PrintJob& job, int sheets) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(QRect(job.imageX, job.imageY, job.imageW, job.imageH), image);
       }
-      paintLines(painter, job);
+      paintLines(painter, paths, job.penWidth);
       if (!job.text.empty()) paintText(p, painter, job.text);
     }
     painter.end();

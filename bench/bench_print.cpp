@@ -1,0 +1,175 @@
+// Printing and bitmap export of the large benchmark picture (about 30,000
+// list entries, 24 copies, 200 PAINT records), each beside what it is
+// measured against:
+//  - the print command into a PDF page at 300 dpi, black and white (the
+//    lines redrawn for the printer) and colour at the canvas's size and at
+//    twice it (drawn afresh in the enlarged memory bitmap), against drawing
+//    the picture into a memory bitmap of the printed image's pixel size plus
+//    Qt writing that image to a PDF page;
+//  - Save as Bitmap against Qt writing the same image as a BMP file.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <filesystem>
+
+#include "grid_picture.h"
+#include "platform/qt_colour.h"
+#include "print/bitmap_export.h"
+#include "print/enlarged_bitmap.h"
+#include "print/page_layout.h"
+#include "print/print_command.h"
+#include "print/ui/qt_image_writer.h"
+#include "print/ui/qt_printer.h"
+
+namespace {
+
+using namespace orn;
+namespace fs = std::filesystem;
+
+const fs::path kFolder = fs::temp_directory_path() / "ornivale_bench_print";
+
+// The dialog, closed with "Print" in the given style, the image placed at
+// (50, 50) with the given size.
+class FixedLayout : public PrintWindow {
+ public:
+  FixedLayout(PrintState& ps, int& mode, int style, int w, int h) : ps_(ps), mode_(mode), style_(style), w_(w), h_(h) {}
+  void showPrintFrm() override {
+    PageLayout l(ps_, mode_);
+    l.open();
+    l.Style_Click(style_);
+    l.PrtGlob_Click(0);
+    ps_.ImageX = ps_.ImageY = 50;
+    ps_.ImageW = w_;
+    ps_.ImageH = h_;
+  }
+  void canvasChanged() override {}
+  void hideWorkspace() override {}
+  void restoreWorkspace() override {}
+  void showPrintMessage(const std::string&) override {}
+
+ private:
+  PrintState& ps_;
+  int& mode_;
+  int style_, w_, h_;
+};
+
+// The grid picture of the redraw benchmark, with 200 PAINT records.
+struct Picture {
+  DrawingList list;
+  SymState sym;
+  DrawContext ctx;
+  EditorState ed;
+  PickState pick;
+  ColourState colour;
+  ViewTable views;
+  NullHost host;
+  EditorControls ui;
+  Surface canvas{bench::kGridWidth, bench::kGridHeight, kWhite};
+
+  Picture() {
+    ctx.Picture1 = &canvas;
+    bench::BuildGridPicture(list, sym, 1000, 200);
+  }
+  RedrawEnv env() { return RedrawEnv{list, sym, ctx, ed, pick, colour, views, host, ui}; }
+};
+
+struct Printing {
+  Picture p;
+  RedrawEnv redraw = p.env();
+  PrintState ps;
+  int PrintMode = 0;
+  bool PrintInitDone = false;
+  QtImageWriter images;
+
+  Printing() {
+    fs::create_directories(kFolder);
+    p.ed.ColorToolsOn = true;
+    DrawAll(redraw, 1);
+  }
+
+  void print(int style, int scale, int orientation) {
+    const int w = p.canvas.width() * scale, h = p.canvas.height() * scale;
+    QtPrinterDevice printer(nullptr, (kFolder / "print.pdf").string(), false, true);
+    FixedLayout window(ps, PrintMode, style, w, h);
+    ps.PrintOrientation = orientation;
+    PrintInitDone = false;
+    PrintEnv env{redraw, ps, PrintMode, PrintInitDone, 1, printer, window, images, ""};
+    MenFilePrint(env);
+  }
+};
+
+// A picture drawn into a memory bitmap, then written onto a PDF page.
+void bitmapThenPdf(Printing& pr, int scale, bool landscape) {
+  Surface bmp;
+  DrawEnlarged(pr.redraw, bmp, scale);
+  QPdfWriter pdf(QString::fromStdString((kFolder / "image.pdf").string()));
+  pdf.setResolution(QtPrinterDevice::kPdfResolution);
+  pdf.setPageSize(QPageSize(QPageSize::Letter));
+  pdf.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+  pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+  QPainter painter(&pdf);
+  painter.setRenderHint(QPainter::LosslessImageRendering, true);
+  painter.drawImage(QRect(50, 50, bmp.width(), bmp.height()),
+                    surfaceImage(bmp).convertToFormat(QImage::Format_RGB888));
+}
+
+void BM_Print_BlackWhite(benchmark::State& state) {
+  Printing pr;
+  for (auto _ : state) pr.print(kStyleBlackWhite, 1, kPortrait);
+  state.counters["entries"] = pr.p.list.NumPoints;
+}
+
+void BM_Print_Colour(benchmark::State& state) {
+  Printing pr;
+  const int scale = int(state.range(0));
+  for (auto _ : state) pr.print(kStyleColor, scale, scale > 1 ? kLandscape : kPortrait);
+}
+
+void BM_BitmapThenPdf(benchmark::State& state) {
+  Printing pr;
+  const int scale = int(state.range(0));
+  for (auto _ : state) bitmapThenPdf(pr, scale, scale > 1);
+}
+
+// The save dialog answered with one file name.
+class OneName : public FileDialogs {
+ public:
+  std::optional<std::string> openFile(const FileDialogRequest&) override { return std::nullopt; }
+  std::optional<std::string> saveFile(const FileDialogRequest&) override {
+    return (kFolder / "canvas.bmp").string();
+  }
+};
+
+void BM_SaveAsBitmap(benchmark::State& state) {
+  Printing pr;
+  OneName dialogs;
+  NullHost host;
+  for (auto _ : state) MenSaveBitmap(pr.p.canvas, kFolder.string(), dialogs, host, pr.images);
+}
+
+void BM_QtWritesTheImage(benchmark::State& state) {
+  Printing pr;
+  const QString path = QString::fromStdString((kFolder / "plain.bmp").string());
+  for (auto _ : state) surfaceImage(pr.p.canvas).convertToFormat(QImage::Format_RGB888).save(path, "BMP");
+}
+
+}  // namespace
+
+BENCHMARK(BM_Print_BlackWhite)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Print_Colour)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BitmapThenPdf)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveAsBitmap)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QtWritesTheImage)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  if (!std::getenv("KEEP")) std::filesystem::remove_all(kFolder);
+  return 0;
+}

@@ -1,0 +1,185 @@
+#include "colour/ui/colour_panel.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+
+#include "colour/colour_wheel.h"
+#include "colour/palette.h"
+#include "platform/qt_colour.h"
+
+namespace orn {
+
+namespace {
+
+// The frame of the colour panel and its label at rest, and while a swap is
+// armed.
+constexpr Rgb kUseColor = 0xC0C0C0;
+constexpr Rgb kSwapArmed = 0x0000FF;
+// Beside the canvas.
+constexpr int kSideGap = 8;       // between the canvas and the current colour
+constexpr int kSwatch = 56;       // the current colour's box, the strip's width
+constexpr int kSwatchTop = 8;
+constexpr int kStripTop = 72;     // below the wheel
+constexpr int kStripFoot = 96;    // kept free below the strip: its label and the bottom strip
+constexpr int kLabelHeight = 28;
+// Below the canvas, in the 64 pixels of the bottom strip.
+constexpr int kBottomStrip = 64;
+constexpr int kRowsTop = 6;
+constexpr int kPaletteWidth = 8 * 24 + 1;
+constexpr int kPaletteHeight = 4 * 13 + 1;
+constexpr int kScrollWidth = 16;
+constexpr int kCustomWidth = 8 * 20 + 1;
+constexpr int kCustomHeight = 2 * 13 + 1;
+constexpr int kFramePad = 4;
+constexpr int kGap = 6;
+constexpr int kPanelWidth = kPaletteWidth + kGap + kScrollWidth + 2 * kGap + 2 * kFramePad +
+                            kCustomWidth + kGap + kCustomHeight;
+// Left of the palette: the tool column and the progress strip.
+constexpr int kLeftmost = 64 + 200 + 2 * kGap;
+// The wheel's panel at the top of the tool column.
+constexpr int kWheelPanelPos = 2;
+
+// The harmony scroll bar is short: its slider may be short too, so that it
+// shows where in the harmony's sets the palette is.
+class ShortSliderStyle : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override {
+    return m == PM_ScrollBarSliderMin ? 6 : QProxyStyle::pixelMetric(m, o, w);
+  }
+};
+
+}  // namespace
+
+ColourPanel::ColourPanel(ColourState& colour, const Surface& wheel, QWidget* form, Rgb back)
+    : QObject(form), colour_(colour), back_(back), useColor_(kUseColor) {
+  Picture3 = new PaletteBox(colour, back, form);
+  Picture3->resize(kPaletteWidth, kPaletteHeight);
+
+  VScroll2 = new QScrollBar(Qt::Vertical, form);
+  VScroll2->setObjectName("VScroll2");
+  VScroll2->resize(kScrollWidth, kPaletteHeight);
+  VScroll2->setFocusPolicy(Qt::NoFocus);
+  auto* style = new ShortSliderStyle;
+  style->setParent(VScroll2);
+  VScroll2->setStyle(style);
+  connect(VScroll2, &QScrollBar::valueChanged, this, [this](int v) {
+    // Qt's value grows downwards; the palette's value grows upwards.
+    if (!syncing_ && onScroll) onScroll(-v);
+  });
+
+  Picture4 = new CurrentColorBox(form);
+  Picture4->resize(kSwatch, kSwatch);
+
+  Label19 = new QLabel("Colors in Use", form);
+  Label19->setObjectName("Label19");
+  Label19->setWordWrap(true);
+  Label19->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  Label19->setAutoFillBackground(true);
+
+  CinUse = new ColorsInUseStrip(colour, back, form);
+
+  Picture11 = new QFrame(form);
+  Picture11->setObjectName("Picture11");
+  Picture11->setAutoFillBackground(true);
+  Picture11->resize(2 * kFramePad + kCustomWidth + kGap + kCustomHeight, 2 * kFramePad + kCustomHeight);
+  Picture10 = new CustomColorsBox(colour, back, Picture11);
+  Picture10->setGeometry(kFramePad, kFramePad, kCustomWidth, kCustomHeight);
+  Command4 = new QPushButton("#", Picture11);
+  Command4->setObjectName("Command4");
+  Command4->setToolTip("Make Custom Color");
+  Command4->setFocusPolicy(Qt::NoFocus);
+  Command4->setGeometry(kFramePad + kCustomWidth + kGap, kFramePad, kCustomHeight, kCustomHeight);
+
+  Wheel = new CanvasWidget(form);
+  Wheel->setObjectName("Wheel");
+  Wheel->setFocusPolicy(Qt::NoFocus);
+  Wheel->setSurface(&wheel);
+  Wheel->resize(kWheelWidth, kWheelHeight);
+  Wheel->onMouseDown = [this](int b, int s, int x, int y) {
+    if (onWheel) onWheel(b, s, float(x), float(y));
+  };
+  Picture12 = new WheelPanel(form);
+  Picture12->move(kWheelPanelPos, kWheelPanelPos);
+  setWheelVisible(false);
+
+  showSwapArmed(false);
+  syncScroll();
+}
+
+void ColourPanel::place(const QRect& canvas, const QSize& form) {
+  PositionPic4(canvas.x() + canvas.width() + kSideGap);
+  const int x = Picture4->x();
+  const int stripHeight = std::max(form.height() - kStripTop - kStripFoot, 20);
+  CinUse->setGeometry(x, kStripTop, kSwatch, stripHeight);
+  Label19->setGeometry(x - kSideGap, kStripTop + stripHeight + 4, kSwatch + 2 * kSideGap, kLabelHeight);
+
+  // The palette, its scroll bar and the frame end under the canvas's right edge.
+  const int top = std::max(form.height() - kBottomStrip, 0) + kRowsTop;
+  int left = std::max(canvas.x() + canvas.width() - kPanelWidth, kLeftmost);
+  Picture3->move(left, top);
+  left += kPaletteWidth + kGap;
+  VScroll2->move(left, top);
+  left += kScrollWidth + 2 * kGap;
+  Picture11->move(left, top);
+}
+
+void ColourPanel::PositionPic4(int x) {
+  Picture4->move(x, kSwatchTop);
+  Wheel->move(x - 5, Picture4->y() - 6);
+}
+
+void ColourPanel::setShown(bool shown) {
+  for (QWidget* w : {static_cast<QWidget*>(Picture3), static_cast<QWidget*>(Picture4),
+                     static_cast<QWidget*>(Label19), static_cast<QWidget*>(CinUse)}) {
+    w->setVisible(shown);
+    w->setEnabled(shown);
+  }
+  if (shown) CinUse->ShowCInUse(-1);
+  for (QWidget* w : {static_cast<QWidget*>(Picture11), static_cast<QWidget*>(Picture10),
+                     static_cast<QWidget*>(Command4), static_cast<QWidget*>(VScroll2)}) {
+    w->setVisible(shown);
+    w->setEnabled(shown);
+  }
+}
+
+void ColourPanel::showSwapArmed(bool armed) {
+  armed_ = armed;
+  const QString style = colourStyle(armed ? kSwapArmed : useColor_);
+  Picture11->setStyleSheet("QFrame#Picture11 { " + style + " }");
+  Label19->setStyleSheet(style);
+}
+
+void ColourPanel::setUseColor(Rgb colour) {
+  useColor_ = colour;
+  showSwapArmed(armed_);
+  Picture12->setStyleSheet(colour == kUseColor ? QString() : "QFrame#Picture12 { " + colourStyle(colour) + " }");
+  CinUse->setBack(colour == kUseColor ? back_ : colour);
+  CinUse->redraw();
+}
+
+void ColourPanel::setWheelVisible(bool visible) {
+  Picture12->setVisible(visible);
+  Wheel->setVisible(visible);
+  if (visible) {
+    Wheel->raise();
+    Picture12->raise();
+    Wheel->update();
+  }
+}
+
+void ColourPanel::syncScroll() {
+  syncing_ = true;
+  VScroll2->setRange(-HarmonyTop(colour_.HarmonyMode), 2);
+  VScroll2->setPageStep(1);
+  VScroll2->setValue(-colour_.HarmonyScroll);
+  syncing_ = false;
+}
+
+void ColourPanel::showCurrent() { Picture4->setColour(colour_.CurrentColor); }
+
+}  // namespace orn

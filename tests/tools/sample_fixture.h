@@ -1,0 +1,62 @@
+#pragma once
+// A sample picture as the editor holds it after loading: read from the file
+// the build made and applied by the program's own loader, with its copy
+// table built.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shell/sample_preview.h"
+#include "model/record_codes.h"
+#include "symmetry/sym_table.h"
+
+namespace orn::test {
+
+inline std::filesystem::path BuiltSample(const std::string& file) {
+  return std::filesystem::path(ORNIVALE_BINARY_DIR) / "samples" / file;
+}
+
+struct LoadedSample : OffscreenEditor {
+  PictureFile picture;  // the file as read
+  LoadReport report;
+  FileContext ctx() { return context(); }
+
+  // Loads the file as the editor loads a sample (path inside a STATIC folder).
+  bool load(const std::filesystem::path& p, int loadOption = kLoadNormal) {
+    FileResult<PictureFile> read = ReadPictureFile(p);
+    if (!read.ok()) return false;
+    picture = *read.value;
+    file.LoadOption = loadOption;
+    OffscreenEditor::load(picture, "/opt/ornivale/STATIC/" + p.filename().string(), report);
+    return true;
+  }
+
+  // The parts in force at each record after the block, as a redraw follows
+  // the symmetry changes: (first index of the record, part).
+  template <typename Visit>
+  void forEachRecordInPart(Visit visit) {
+    FrameWalker walk(list, 0);
+    Frame f;
+    int part = 0;
+    while (walk.next(f)) {
+      if (f.kind == FrameKind::Single && list.G0[f.head] == float(kCodeSymmetryChg)) {
+        const int v = roundEntry(list.G1[f.head]);
+        if (v >= 0) part = v % 100;
+      } else if (f.kind == FrameKind::Record) {
+        visit(f, part);
+      }
+    }
+  }
+
+  // Selects a part as a redraw does; false when the block is damaged.
+  bool select(int part) {
+    sym.CurPart = part;
+    const SymRebuild r = CheckSymData(sym, list);
+    return r == SymRebuild::Valid || r == SymRebuild::NoBlock;
+  }
+};
+
+}  // namespace orn::test

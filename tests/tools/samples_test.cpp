@@ -1,0 +1,228 @@
+// The sample pictures the build makes and installs: their names and titles,
+// how they load, save and redraw, and the repeats of the patterns.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+
+#include "model/picture_test_support.h"
+#include "shell/sample_preview.h"
+#include "symmetry/replication.h"
+#include "tools/sample_fixture.h"
+#include "tools/samples/catalogue.h"
+
+namespace orn::test {
+namespace {
+
+using samples::Catalogue;
+using samples::SampleSpec;
+
+std::vector<std::uint8_t> Encoded(const SampleSpec& s) { return EncodePictureFile(s.make()); }
+
+bool isPattern(const std::string& f) { return f.rfind("OVPP", 0) == 0; }
+// The model number a model sample's name carries: the digit after "OVMOD",
+// or the one before the extension of an extra model "OVX...".
+int ModelDigit(const std::string& f) {
+  if (f.rfind("OVMOD", 0) == 0) return f[5] - '0';
+  if (f.rfind("OVX", 0) == 0) return f[f.size() - 5] - '0';
+  return 0;
+}
+
+TEST(Samples, TheCatalogueHoldsTheThirtyNineFilesTheMainMenuOpensUnderItsCaptions) {
+  std::map<std::string, std::string> want;
+  const char* patterns[] = {"Needle", "Quilt", "Gem", "Quarter", "Star", "Snap"};
+  const char* roses[] = {"Snowflake", "Circus", "Twelve", "Hummingbird", "Crystal", "Monkey"};
+  const char* drawings[] = {"Snail", "Peacock", "Poppy", "Fish", "Bunny", "Butterfly"};
+  for (int i = 0; i < 6; ++i) {
+    want["OVPP" + std::to_string(i + 1) + "A.PNT"] = patterns[i];
+    want["OVRO" + std::to_string(i + 1) + "A.PNT"] = roses[i];
+    want["OVTE" + std::to_string(i + 1) + "A.PNT"] = drawings[i];
+  }
+  const std::pair<int, const char*> models[] = {{4, "Fire"},   {3, "Air"},   {6, "Earth"},  {5, "Ocean"},
+                                                {7, "Cosmos"}, {2, "Glory"}, {1, "Bouquet"}};
+  for (auto [d, caption] : models) {
+    want["OVMOD" + std::to_string(d) + "A.PNT"] = caption;
+    want["OVMOD" + std::to_string(d) + "D.PNT"] = caption;
+  }
+  for (auto [file, caption] : {std::pair{"OVXOWL4.PNT", "Owl"}, {"OVXDIAL6.PNT", "Dials"},
+                               {"OVXPENG3.PNT", "Penguin"}, {"OVXMERC7.PNT", "Mercury"},
+                               {"OVXSTAR5.PNT", "Starry"}, {"OVXZEBR5.PNT", "Zebra"}, {"OVXHART1.PNT", "Heart"}})
+    want[file] = caption;
+
+  std::map<std::string, std::string> have;
+  for (const SampleSpec& s : Catalogue()) have[s.file] = s.caption;
+  EXPECT_EQ(have, want);
+}
+
+TEST(Samples, EachBuiltFileIsWhatTheGeneratorMakesEveryTime) {
+  for (const SampleSpec& s : Catalogue()) {
+    const std::vector<std::uint8_t> once = Encoded(s);
+    EXPECT_EQ(once, Encoded(s)) << s.file;
+    EXPECT_EQ(ReadBytes(BuiltSample(s.file)), once) << s.file << " differs from the build's";
+  }
+}
+
+TEST(Samples, EachLoadsAndSavesBackByteForByte) {
+  for (const SampleSpec& s : Catalogue()) {
+    LoadedSample l;
+    ASSERT_TRUE(l.load(BuiltSample(s.file))) << s.file;
+    EXPECT_EQ(l.report.ModelNumber, ModelDigit(s.file)) << s.file;
+    // Saved from an editor of the size the picture was made in.
+    WindowSizes sizes;
+    sizes.windowWidth = int(l.picture.views[ViewBase][0]);
+    sizes.windowHeight = int(l.picture.views[ViewBase][1]);
+    sizes.canvasWidth = int(l.picture.views[ViewBase][2]);
+    sizes.canvasHeight = int(l.picture.views[ViewBase][3]);
+    sizes.windowState = int(l.picture.header[kHdrWindowState]);
+    l.pic.PictureTitle = l.picture.title;  // a sample loads unnamed and untitled; saved, it keeps its title
+    const FileContext c = l.ctx();
+    EXPECT_EQ(EncodePictureFile(CapturePicture(c, sizes)), ReadBytes(BuiltSample(s.file))) << s.file;
+  }
+}
+
+TEST(Samples, TitlesFollowTheCaptionsAndOnlyPatternsOfferTheWallpaper) {
+  for (const SampleSpec& s : Catalogue()) {
+    const PictureFile pf = s.make();
+    EXPECT_FALSE(pf.title.empty()) << s.file;
+    EXPECT_LE(TitleToCodes(pf.title).size(), std::size_t(kTitleLength)) << s.file;
+    EXPECT_EQ(CodesToTitle(TitleToCodes(pf.title)), pf.title) << s.file;
+    EXPECT_EQ(pf.title.rfind(s.caption, 0), 0u) << s.file << ": " << pf.title;
+    std::string upper = pf.title;
+    for (char& ch : upper) ch = char(std::toupper(static_cast<unsigned char>(ch)));
+    EXPECT_EQ(upper.find("PICTURE -"), std::string::npos) << s.file;
+    EXPECT_NE(upper, "<UNNAMED>");
+    EXPECT_EQ(WallpaperAllowed(pf.header[kHdrPicKind]), isPattern(s.file)) << s.file;
+  }
+}
+
+TEST(Samples, EachHasASymmetryThatARedrawFromScratchKeeps) {
+  for (const SampleSpec& s : Catalogue()) {
+    LoadedSample l;
+    ASSERT_TRUE(l.load(BuiltSample(s.file), kLoadReCreate)) << s.file;
+    ASSERT_NE(l.sym.SymStart, l.sym.SymEnd) << s.file;
+    ASSERT_TRUE(l.select(1)) << s.file;
+    EXPECT_GT(l.sym.LastCopy, l.sym.BaseCopy) << s.file;
+    // Kept: the base shapes and the symmetry, then a Mark, part 1 and the end.
+    const int n = l.list.NumPoints;
+    EXPECT_EQ(n, l.sym.SymEnd + 3) << s.file;
+    EXPECT_EQ(l.list.G0[n - 2], float(kCodeMark)) << s.file;
+    EXPECT_EQ(l.list.G1[n - 1], 1.0f) << s.file;
+  }
+}
+
+// Labels the 4-connected regions of the pixels that are not black.
+struct Regions {
+  explicit Regions(const Surface& s) : w(s.width()), h(s.height()), label(std::size_t(w) * h, -1) {
+    std::vector<int> stack;
+    for (int start = 0; start < w * h; ++start) {
+      if (label[start] != -1 || s.pixels()[start] == kBlack) continue;
+      const int id = int(area.size());
+      area.push_back(0);
+      edge.push_back(false);
+      label[start] = id;
+      stack.push_back(start);
+      while (!stack.empty()) {
+        const int p = stack.back();
+        stack.pop_back();
+        ++area[id];
+        const int x = p % w, y = p / w;
+        if (x == 0 || y == 0 || x == w - 1 || y == h - 1) edge[id] = true;
+        for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
+          const int nx = x + dx, ny = y + dy;
+          if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
+          const int q = ny * w + nx;
+          if (label[q] == -1 && s.pixels()[q] != kBlack) {
+            label[q] = id;
+            stack.push_back(q);
+          }
+        }
+      }
+    }
+  }
+  int at(int x, int y) const { return (x < 0 || y < 0 || x >= w || y >= h) ? -1 : label[std::size_t(y) * w + x]; }
+  int w, h;
+  std::vector<int> label;
+  std::vector<int> area;
+  std::vector<bool> edge;  // touches the canvas's border
+};
+
+int halfUp(double v) { return int(std::floor(v + 0.5)); }
+
+// Every fill of every sample, in the base cell and in each copy, lands in a
+// region bounded by the picture's lines that no fill of another colour
+// reaches, and (away from the canvas's border) that region is as large in
+// every copy as in the base cell: no fill leaks through a gap in a line.
+TEST(Samples, EveryFillStaysInsideItsRegionInEveryCopy) {
+  for (const SampleSpec& s : Catalogue()) {
+    LoadedSample l;
+    ASSERT_TRUE(l.load(BuiltSample(s.file))) << s.file;
+    const std::optional<Surface> lines = RenderPictureFile(l.picture, "x.pnt", false);
+    ASSERT_TRUE(lines) << s.file;
+    const Regions regions(*lines);
+    std::map<int, Rgb> colourOf;
+    int fills = 0;
+    l.forEachRecordInPart([&](const Frame& f, int part) {
+      if (f.type != kTypePaint) return;
+      ASSERT_TRUE(l.select(part));
+      for (int i = f.first; i + 1 <= f.last; i += 2) {
+        const Rgb colour = Rgb(std::llrint(double(l.list.G1[i])));
+        const float x = l.list.G0[i + 1], y = l.list.G1[i + 1];
+        // A seed off the canvas is skipped in the base cell as in every copy.
+        if (x < 0 || y < 0 || x > lines->width() || y > lines->height()) continue;
+        const int base = regions.at(toPixel(x), toPixel(y));
+        EXPECT_GE(base, 0) << s.file << ": a seed on a line at " << x << "," << y;
+        if (base < 0) continue;
+        UV uv;
+        std::vector<int> seeded{base};
+        if (part != 0 && PointToUV(l.sym, l.sym.BaseCopy, halfUp(x), halfUp(y), uv)) {
+          for (int k = l.sym.BaseCopy + 1; k <= l.sym.LastCopy; ++k) {
+            double cx, cy;
+            if (!UVToCopy(l.sym, k, uv, cx, cy)) continue;
+            const int px = halfUp(cx), py = halfUp(cy);
+            if (px < 0 || py < 0 || px > lines->width() || py > lines->height()) continue;
+            const int r = regions.at(px, py);
+            if (r < 0) continue;  // on the canvas's last column or row
+            seeded.push_back(r);
+            if (!regions.edge[r] && !regions.edge[base]) {
+              const double a = regions.area[r], a0 = regions.area[base];
+              EXPECT_LE(std::fabs(a - a0), std::max(0.2 * a0, 40.0))
+                  << s.file << ": copy " << k << " of the fill at " << x << "," << y;
+            }
+          }
+        }
+        for (int r : seeded) {
+          auto [it, fresh] = colourOf.emplace(r, colour);
+          EXPECT_TRUE(fresh || it->second == colour)
+              << s.file << ": two colours meet in one region (seed " << x << "," << y << ")";
+        }
+        ++fills;
+      }
+    });
+    // A construction drawing has no fills; every other sample is painted.
+    EXPECT_EQ(fills > 0, s.file.find("D.PNT") == std::string::npos) << s.file;
+  }
+}
+
+// The wallpaper command's measure: a short segment from the base cell's
+// first corner has a pure translate straight to the right and straight
+// below among the copies of part 1.
+TEST(Samples, PatternsRepeatByAHorizontalAndAVerticalTranslation) {
+  for (const SampleSpec& s : samples::Patterns()) {
+    LoadedSample l;
+    ASSERT_TRUE(l.load(BuiltSample(s.file))) << s.file;
+    ASSERT_TRUE(l.select(1));
+    DrawContext ctx;
+    ctx.WallMeasure = true;
+    const auto& base = l.sym.SymData[std::size_t(l.sym.BaseCopy)];
+    SymmLine(l.sym, ctx, base[kP0x], base[kP0y], base[kP0x] + 10, base[kP0y] - 10, kBlack);
+    EXPECT_NE(ctx.WallRight, kWallNotFound) << s.file;
+    EXPECT_NE(ctx.WallBottom, kWallNotFound) << s.file;
+    EXPECT_GT(ctx.WallRight - ctx.WallLeft, 20) << s.file;
+    EXPECT_GT(ctx.WallBottom - ctx.WallTop, 20) << s.file;
+  }
+}
+
+}  // namespace
+}  // namespace orn::test

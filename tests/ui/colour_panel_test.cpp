@@ -1,0 +1,194 @@
+// The colour tools in the editor window: real clicks on the real panels and
+// the Color menu change the current colour, the colours in use, the picture
+// and what every panel shows.
+#include <QColorDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "canvas/tools.h"
+#include "colour/colour_wheel.h"
+#include "colour/palette.h"
+#include "pic_edit_fixture.h"
+
+namespace orn::test {
+namespace {
+
+const ColourTable& T = BuiltInColorTable();
+
+Rgb at(const CanvasWidget* w, int x, int y) { return Rgb(w->surface()->point(x, y)); }
+
+class ColourPanelGui : public PicEditTest {
+ protected:
+  void SetUp() override {
+    PicEditTest::SetUp();
+    setInnerSize(900, 700);
+    // Two boxes to paint in.
+    chooseTool(kToolPolyLine);
+    for (QPoint p : {QPoint{20, 20}, {120, 20}, {120, 120}, {20, 120}}) click(p);
+    dbl({20, 20});
+    for (QPoint p : {QPoint{200, 20}, {300, 20}, {300, 120}, {200, 120}}) click(p);
+    dbl({200, 20});
+  }
+  // A press at the centre of cell (c, r) of a panel `cols` x `rows` cells.
+  static void clickCell(QWidget* panel, double cols, double rows, double c, double r) {
+    const QPoint p(int((c + 0.5) * (panel->width() - 1) / cols), int((r + 0.5) * (panel->height() - 1) / rows));
+    QTest::mouseClick(panel, Qt::LeftButton, {}, p);
+  }
+  void pickPalette(int c, int r) { clickCell(w->Picture3, kPaletteColumns, PaletteRowCount(w->colour().PalRows), c, r); }
+  void clickSwatch(int i) {
+    const InUseGrid& g = w->colour().InUse;
+    clickCell(w->CinUse, g.cols * 1.02, g.rows * 1.02, (i - 1) % g.cols, (i - 1) / g.cols);
+  }
+  Rgb swatch(int i) {
+    const InUseGrid& g = w->colour().InUse;
+    const double ux = (w->CinUse->width() - 1) / (g.cols * 1.02), uy = (w->CinUse->height() - 1) / (g.rows * 1.02);
+    return at(w->CinUse, int(((i - 1) % g.cols + 0.5) * ux), int(((i - 1) / g.cols + 0.5) * uy));
+  }
+  bool armedFrame() { return w->Label19->grab().toImage().pixelColor(2, 2) == QColor(255, 0, 0); }
+  Rgb px(int x, int y) { return Rgb(w->canvasSurface().point(x, y)); }
+};
+
+TEST_F(ColourPanelGui, PalettePicksPaintTheCanvasFillTheStripAndASwapOnTheStripExchangesThem) {
+  pickPalette(4, 0);  // red
+  EXPECT_EQ(at(w->Picture4, 20, 20), T(4, 8));
+  EXPECT_EQ(w->editor().CurDrawType, kToolPaint);
+  click({60, 60});
+  pickPalette(4, 3);  // hue 11
+  click({250, 60});
+  EXPECT_EQ(px(60, 60), T(4, 8));
+  ASSERT_EQ(w->colour().InUseCount, 2);
+  EXPECT_EQ(swatch(1), T(4, 8));
+  EXPECT_EQ(swatch(2), T(4, 11));
+
+  clickSwatch(1);
+  EXPECT_EQ(at(w->Picture4, 20, 20), T(4, 8));
+  QTest::mouseClick(w->Picture4, Qt::LeftButton);
+  EXPECT_TRUE(armedFrame());
+  clickSwatch(2);
+  EXPECT_FALSE(armedFrame());
+  EXPECT_EQ(px(60, 60), T(4, 11));
+  EXPECT_EQ(px(250, 60), T(4, 8));
+  EXPECT_EQ(swatch(1), T(4, 11));
+  EXPECT_EQ(swatch(2), T(4, 8));
+  EXPECT_EQ(w->canvasSurface(), redrawn());
+}
+
+TEST_F(ColourPanelGui, TheSwapFrameIsRedExactlyWhileASwapIsArmedWhateverEndsIt) {
+  const auto arm = [&] {
+    pickPalette(2, 1);
+    QTest::mouseClick(w->Picture4, Qt::LeftButton);
+    ASSERT_TRUE(armedFrame());
+  };
+  arm();
+  click({60, 60});  // painting ends the swap
+  EXPECT_FALSE(armedFrame());
+  arm();
+  chooseTool(kToolPaint);  // the paint tool again repaints every fill
+  EXPECT_FALSE(armedFrame());
+  arm();
+  w->menuItem("MenRotateColors")->trigger();
+  const WheelSpot s = WheelSpots[6];
+  QTest::mouseClick(w->Wheel, Qt::LeftButton, {}, QPoint(int(s.x), int(s.y)));  // a turn
+  EXPECT_FALSE(armedFrame());
+  arm();
+  clickCell(w->Picture10, kCustomColumns, kCustomRows, 0, 0);  // stored in a custom cell
+  EXPECT_FALSE(armedFrame());
+}
+
+TEST_F(ColourPanelGui, TheWheelFromTheColorMenuTurnsThePictureAndResetTurnsItBack) {
+  pickPalette(4, 0);
+  click({60, 60});
+  const Surface painted = w->canvasSurface();
+  trigger("MenRotateColors");
+  EXPECT_TRUE(w->Wheel->isVisible());
+  EXPECT_TRUE(w->Picture12->isVisible());
+  EXPECT_FALSE(w->tools().DrawType(kToolPolyLine)->isVisible());
+  EXPECT_EQ(at(w->Wheel, int(WheelSpots[0].x), int(WheelSpots[0].y)), kWhite);  // the dot on red
+
+  const WheelSpot s = WheelSpots[8];
+  QTest::mouseClick(w->Wheel, Qt::LeftButton, {}, QPoint(int(s.x), int(s.y)));
+  EXPECT_EQ(px(60, 60), T(4, 12));
+  EXPECT_EQ(swatch(1), T(4, 12));
+  EXPECT_EQ(at(w->Picture4, 20, 20), T(4, 12));
+  EXPECT_TRUE(w->editor().PicChanged);
+
+  QTest::mouseClick(w->Picture12->RotOK[1], Qt::LeftButton);
+  EXPECT_EQ(w->canvasSurface(), painted);
+  QTest::mouseClick(w->Picture12->RotOK[0], Qt::LeftButton);
+  EXPECT_FALSE(w->Wheel->isVisible());
+  EXPECT_FALSE(w->menuItem("MenRotateColors")->isChecked());
+  EXPECT_TRUE(w->tools().DrawType(kToolPolyLine)->isVisible());
+}
+
+TEST_F(ColourPanelGui, HarmonyMenuAndScrollBarChooseThePaletteRows) {
+  trigger("MenHarmony(3)");
+  EXPECT_EQ(w->colour().PalRows, (PaletteRows{19, 8, 9, -1}));
+  EXPECT_TRUE(w->menuItem("MenHarmony(3)")->isChecked());
+  EXPECT_FALSE(w->menuItem("MenHarmony(0)")->isChecked());
+  EXPECT_EQ(at(w->Picture3, 12, 8), T(0, 19));
+  w->VScroll2->triggerAction(QAbstractSlider::SliderSingleStepSub);  // towards the top
+  EXPECT_EQ(w->colour().PalRows, (PaletteRows{8, 9, 10, -1}));
+  w->VScroll2->setValue(w->VScroll2->maximum());  // the bottom: grays and browns
+  EXPECT_EQ(w->colour().PalRows, (PaletteRows{0, 2, -1, -1}));
+  EXPECT_EQ(at(w->Picture3, 12, 8), T(0, 0));
+}
+
+TEST_F(ColourPanelGui, CustomColoursPickAndTakeADialogColourAndTheColourToolsHideAndShow) {
+  clickCell(w->Picture10, kCustomColumns, kCustomRows, 2, 0);
+  EXPECT_EQ(w->colour().CurrentColor, w->colour().CustomPalette[2]);
+  whenModal<QColorDialog>([](QColorDialog& d) {
+    d.setCurrentColor(QColor(10, 20, 30));
+    d.accept();
+  });
+  QTest::mouseClick(w->Command4, Qt::LeftButton);
+  EXPECT_EQ(w->colour().CurrentColor, rgb(10, 20, 30));
+  EXPECT_EQ(w->colour().CurrentCode, kOffTableCode);
+  QTest::mouseClick(w->Picture4, Qt::LeftButton);
+  clickCell(w->Picture10, kCustomColumns, kCustomRows, 7, 1);
+  EXPECT_EQ(w->colour().CustomPalette[15], rgb(10, 20, 30));
+
+  trigger("OptionsShowColor");
+  for (QWidget* c : {static_cast<QWidget*>(w->Picture3), static_cast<QWidget*>(w->Picture10),
+                     static_cast<QWidget*>(w->CinUse), static_cast<QWidget*>(w->Picture4)})
+    EXPECT_FALSE(c->isVisible()) << c->objectName().toStdString();
+  EXPECT_FALSE(w->tools().DrawType(kToolPaint)->isVisible());
+  trigger("OptionsShowColor");
+  EXPECT_TRUE(w->Picture3->isVisible());
+  EXPECT_TRUE(w->tools().DrawType(kToolPaint)->isVisible());
+}
+
+TEST_F(ColourPanelGui, ALoadedPictureShowsItsColoursInEveryPanelAndErasingThemEmptiesTheStrip) {
+  pickPalette(3, 2);
+  click({60, 60});
+  clickCell(w->Picture10, kCustomColumns, kCustomRows, 4, 0);  // the base red: code 408
+  click({250, 60});
+  saveAs(path("two.PNT"));
+  trigger("MenRotateColors");
+  trigger("MenFileNew");
+  EXPECT_EQ(w->colour().InUseCount, 0);
+
+  load(path("two.PNT"));
+  ASSERT_EQ(w->colour().InUseCount, 2);
+  EXPECT_EQ(swatch(1), T(3, 10));
+  EXPECT_EQ(swatch(2), T(4, 8));
+  EXPECT_EQ(at(w->Picture4, 20, 20), T(4, 8));  // the last colour is current
+  EXPECT_EQ(w->colour().CurrentCode, 408);
+  EXPECT_EQ(at(w->Wheel, int(WheelSpots[0].x), int(WheelSpots[0].y)), kWhite);
+  // The custom cell of the current colour carries a black ring inside its outline.
+  const Surface& custom = *w->Picture10->surface();
+  const double cw = (custom.width() - 1) / 8.0, ch = (custom.height() - 1) / 2.0;
+  int ring = 0;
+  for (int y = 2; y < int(ch) - 1; ++y)
+    for (int x = int(4 * cw) + 2; x < int(5 * cw) - 1; ++x) ring += custom.point(x, y) == kBlack;
+  EXPECT_GT(ring, 0);
+
+  host.answers = {MsgResult::OK};
+  trigger("MenEditErase");
+  EXPECT_EQ(w->colour().InUseCount, 0);
+  EXPECT_EQ(px(60, 60), kWhite);
+  EXPECT_TRUE(w->editor().PicChanged);
+}
+
+}  // namespace
+}  // namespace orn::test

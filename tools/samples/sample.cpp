@@ -1,0 +1,196 @@
+#include "tools/samples/sample.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "canvas/editor_state.h"
+#include "shell/sample_preview.h"
+#include "model/record_codes.h"
+#include "symmetry/setup_accept.h"
+#include "symmetry/setup_capture.h"
+#include "symmetry/setup_handles.h"
+#include "symmetry/sym_records.h"
+#include "symmetry/sym_table.h"
+
+namespace orn::samples {
+
+namespace {
+
+void require(bool ok, const char* what) {
+  if (!ok) throw std::runtime_error(what);
+}
+
+float F(double v) { return static_cast<float>(v); }
+
+}  // namespace
+
+Sample::Sample(int width, int height) : width_(width), height_(height) {
+  ResetViews(views_, width, height);
+}
+
+const ColourTable& Sample::table() const { return BuiltInColorTable(); }
+
+Poly Sample::polygon(int shape, P a, P b) {
+  require(!accepted_, "base shapes come before the symmetry");
+  int n = shape;
+  require(SetPolygonShape(shape_, n), "no such polygon");
+  // The Geometric tool: a record opened at the edge's start, the edge's end
+  // added, and the polygon built on it when the record closes.
+  const int head = list_.NumPoints;
+  require(list_.CreateItem(kTypeGeometric, 0, F(a.x), F(a.y)), "list full");
+  require(list_.AddPoint(F(b.x), F(b.y), kToolGeometric), "list full");
+  const int first = list_.ItemFirst;
+  require(list_.ensureIndex(first + 1 + PolygonRoomNeeded(shape_) + 1), "list full");
+  int last = 0;
+  require(BuildPolygonOnEdge(shape_, list_.G0, list_.G1, head, first, last), "polygon not built");
+  list_.NumPoints = static_cast<std::int16_t>(last);
+  require(list_.closeRecord(), "list full");
+
+  Poly p;
+  p.index = static_cast<int>(polys_.size());
+  p.header = head;
+  for (int i = first; i <= last - 2; ++i) p.v.push_back({list_.G0[i], list_.G1[i]});
+  p.centre = {list_.G0[last], list_.G1[last]};
+  firstCopy_.push_back(polys_.empty() ? 1 : firstCopy_.back() + polys_.back().n());
+  polys_.push_back(p);
+  return p;
+}
+
+Poly Sample::polygonOn(const Poly& parent, int e, int shape) {
+  return polygon(shape, parent.corner(e + 1), parent.corner(e));
+}
+
+void Sample::join(const Poly& poly, int e, int group, bool mirrored) {
+  require(e >= 0 && e < poly.n(), "no such edge");
+  const int copy = firstCopy_[static_cast<std::size_t>(poly.index)] + e;
+  require(std::none_of(clicks_.begin(), clicks_.end(), [copy](const Click& c) { return c.copy == copy; }),
+          "a copy joins once");
+  clicks_.push_back({copy, group, mirrored});
+}
+
+void Sample::base(const Poly& poly, int e) {
+  const int copy = firstCopy_[static_cast<std::size_t>(poly.index)] + e;
+  auto it = std::find_if(clicks_.begin(), clicks_.end(), [copy](const Click& c) { return c.copy == copy; });
+  require(it != clicks_.end(), "the base must be joined");
+  require(!it->mirrored, "a base cell is never mirrored");
+  // First among the clicks of its group.
+  const Click c = *it;
+  clicks_.erase(it);
+  auto first = std::find_if(clicks_.begin(), clicks_.end(), [&c](const Click& o) { return o.group == c.group; });
+  clicks_.insert(first, c);
+}
+
+void Sample::accept(int initialPart) {
+  require(!accepted_, "set up twice");
+  // Entering the set-up: the capture redraw makes a copy of every edge of
+  // the base shapes and the handles are placed beside them.
+  sym_.GeoCapture = 1;
+  CaptureLeadingShapes(sym_, list_);
+  require(!sym_.CaptureOverflow, "more than 800 edges");
+  sym_.GeoCapture = 2;
+  Surface canvas(width_, height_, kWhite);
+  SymShowHandles(sym_, canvas, 0, true);
+  std::vector<P> handle(static_cast<std::size_t>(sym_.SymCount) + 1);
+  std::vector<std::array<float, 4>> edge(handle.size());
+  for (int k = 1; k <= sym_.SymCount; ++k) {
+    const auto& f = sym_.SymData[static_cast<std::size_t>(k)];
+    handle[static_cast<std::size_t>(k)] = {f[kHandlePosX], f[kHandlePosY]};
+    edge[static_cast<std::size_t>(k)] = {f[kEdgeP0x], f[kEdgeP0y], f[kEdgeP1x], f[kEdgeP1y]};
+  }
+  NullHost host;
+  for (const Click& c : clicks_) {
+    setup_.CurSymGroup = c.group;
+    const P h = handle[static_cast<std::size_t>(c.copy)];
+    for (int times = c.mirrored ? 2 : 1; times > 0; --times) {
+      const HandleAction a = SymTestHandle(setup_, sym_, canvas, host, 1, 0, F(h.x), F(h.y));
+      require(a == HandleAction::Joined || a == HandleAction::Mirrored, "handle click refused");
+    }
+    // The click must have found this very copy, not a neighbour's handle.
+    const auto& f = sym_.SymData[static_cast<std::size_t>(setup_.SymActive)];
+    require(std::array<float, 4>{f[kEdgeP0x], f[kEdgeP0y], f[kEdgeP1x], f[kEdgeP1y]} ==
+                edge[static_cast<std::size_t>(c.copy)],
+            "a handle hides another");
+  }
+  setup_.CurSymType = initialPart;
+  require(AcceptSymmetry(setup_, sym_, list_).result == AcceptResult::Written, "symmetry refused");
+  require(CheckSymData(sym_, list_) == SymRebuild::Valid || clicks_.empty(), "symmetry damaged");
+  accepted_ = true;
+}
+
+void Sample::part(int p) {
+  closePaint();
+  const int at = list_.NumPoints;
+  require(list_.ensureIndex(at + 1), "list full");
+  list_.G0[at] = float(kCodeSymmetryChg);
+  list_.G1[at] = float(100 * sym_.CurPart + p);
+  list_.G0[at + 1] = float(kCodeEnd);
+  list_.G1[at + 1] = 0.0f;
+  list_.NumPoints = list_.ItemHead = list_.ItemFirst = static_cast<std::int16_t>(at + 1);
+  sym_.CurPart = p;
+  CheckSymData(sym_, list_);
+}
+
+void Sample::shape(int type, int nParams, const std::vector<P>& pts) {
+  closePaint();
+  require(!pts.empty(), "a shape needs points");
+  require(list_.CreateItem(type, nParams, F(pts[0].x), F(pts[0].y)), "list full");
+  for (std::size_t i = 1; i < pts.size(); ++i)
+    require(list_.AddPoint(F(pts[i].x), F(pts[i].y), kToolPaint), "list full");
+  require(list_.closeRecord(), "list full");
+}
+
+void Sample::polyline(const std::vector<P>& pts) { shape(kTypePolyLine, 1, pts); }
+void Sample::segments(const std::vector<P>& pts) { shape(kTypeMultiLine, 1, pts); }
+void Sample::spline(const std::vector<P>& pts) { shape(kTypeSpline, 1, pts); }
+void Sample::circle(P c, double r) { shape(kTypeCircle2, 0, {c, c + P{r, 0}}); }
+void Sample::arc(P a, P b, P c) { shape(kTypeArc, 0, {a, b, c}); }
+
+void Sample::fill(Colour c, const std::vector<P>& seeds) {
+  const float entry = float(kCodeColour + c.code());
+  const float colour = float(table()(c.shade, c.hue));
+  for (P s : seeds) {
+    // The paint tool: the first click opens the record and its point becomes
+    // the colour entry; every fill is a colour entry and its seed.
+    if (!paintOpen_) {
+      require(list_.CreateItem(kTypePaint, 0, F(s.x), F(s.y)), "list full");
+      list_.G0[list_.ItemFirst] = entry;
+      list_.G1[list_.ItemFirst] = colour;
+      paintOpen_ = true;
+    } else {
+      require(list_.AddPoint(entry, colour, kToolPaint), "list full");
+    }
+    require(list_.AddPoint(F(s.x), F(s.y), kToolPaint), "list full");
+  }
+}
+
+void Sample::closePaint() {
+  if (!paintOpen_) return;
+  require(list_.closeRecord(), "list full");
+  paintOpen_ = false;
+}
+
+PictureFile Sample::picture() {
+  closePaint();
+  OffscreenEditor e;
+  e.list = list_;
+  e.views = views_;
+  e.sym = sym_;
+  e.editor.GridMode = gridMode;
+  e.editor.YellowBase = false;
+  e.editor.ProjPages = 1;
+  e.draw.LineWidth = lineWidth;
+  e.draw.PicBackColor = background;
+  e.pic.PicKind = picKind;
+  e.pic.PictureTitle = title;
+  e.pic.GalleryBackColor = gallery;
+  // Saved from a maximised editor whose canvas has the picture's size.
+  WindowSizes sizes;
+  sizes.windowWidth = width_ + 160;
+  sizes.windowHeight = height_ + 120;
+  sizes.canvasWidth = width_;
+  sizes.canvasHeight = height_;
+  sizes.windowState = 2;
+  return CapturePicture(e.context(), sizes);
+}
+
+}  // namespace orn::samples
