@@ -7,12 +7,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include <QToolButton>
 
 #include <filesystem>
 
 #include "canvas/redraw.h"
 #include "canvas/ui/pic_edit.h"
+#include "canvas/ui/tool_buttons.h"
 #include "platform/canvas_widget.h"
 #include "platform/core/app_folder.h"
 #include "platform/qt_colour.h"
