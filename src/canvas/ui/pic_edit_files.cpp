@@ -275,6 +275,8 @@ void PicEdit::afterNew(const NewOutcome& out) {
   if (out.status != CommandStatus::Done) return;
   loadedPath_.clear();
   canvas_.setPenWidth(draw_.LineWidth);
+  // A new picture is no model net: its print layout gives no folded height.
+  printState().ModelNumber = 0;
   if (!file_.NewInLoad) ShowFileName(file_.FileName, false);
   canvas_.setBackColor(draw_.PicBackColor);
   canvas_.clear();
