@@ -11,7 +11,6 @@
 #include <utility>
 #include <vector>
 
-#include "model/drawing_list_test_util.h"
 #include "model/record_codes.h"
 #include "sym_fixtures.h"
 #include "symmetry/parts_select.h"
@@ -35,8 +34,16 @@ class RecordingHost : public NullHost {
   std::vector<std::string> messages;
 };
 
-using testing::Entry;
-constexpr auto Entries = testing::entries;
+struct Entry {
+  float g0, g1;
+  bool operator==(const Entry&) const = default;
+};
+
+std::vector<Entry> Entries(const DrawingList& l, int from, int to) {
+  std::vector<Entry> v;
+  for (int i = from; i <= to; ++i) v.push_back({l.G0[i], l.G1[i]});
+  return v;
+}
 
 // A Mark over the end marker, as the Mark command writes it.
 void AddMark(DrawingList& list) {
