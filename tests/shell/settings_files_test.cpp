@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "colour/base_colors.h"
-#include "model/picture_test_support.h"
+#include "support/scratch_folder.h"
 #include "shell/ornisk_dat.h"
 #include "shell/paint_dat.h"
 #include "shell/settings_text.h"

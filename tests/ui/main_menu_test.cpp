@@ -42,20 +42,6 @@ bool waitFor(const std::function<bool()>& done) {
 
 class MainMenuTest : public ::testing::Test {
  protected:
-  // A scratch program folder, made afresh for each test.
-  struct Folder {
-    fs::path root = fs::temp_directory_path() /
-                    ("orn_menu_" + std::to_string(::getpid()) + "_" +
-                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    Folder() {
-      fs::remove_all(root);
-      fs::create_directories(root);
-    }
-    ~Folder() { fs::remove_all(root); }
-    fs::path path(const std::string& name) const { return root / name; }
-    const fs::path& dir() const { return root; }
-  };
-
   void SetUp() override {
     app();
     // A first run: the samples lie in the program folder itself.
@@ -92,7 +78,7 @@ class MainMenuTest : public ::testing::Test {
     ASSERT_TRUE(waitFor([this] { return menu->MainRaft->isVisible(); }));
   }
 
-  Folder folder;
+  test::ScratchFolder folder;  // the program folder
   ScriptedHost host;
   ScriptedDialogs dialogs;
   FixedProfileSource profile;
