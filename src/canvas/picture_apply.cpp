@@ -57,7 +57,8 @@ std::vector<ColourUse> ColoursOf(const DrawingList& list) {
   for (int i : colourEntryIndexes(list, true)) {
     const float code = list.G0[i] - static_cast<float>(kCodeColour);
     const float rgb = list.G1[i];
-    if (!IsWholeNumber(code) || !IsWholeNumber(rgb) || rgb < 0 || rgb > 0xFFFFFF) continue;
+    // A code is checked before it is converted: only 16-bit codes are codes.
+    if (!IsWholeNumber(code) || code > 32767.0f || !IsWholeNumber(rgb) || rgb < 0 || rgb > 0xFFFFFF) continue;
     const Rgb c = static_cast<Rgb>(rgb);
     if (c == 0) continue;  // black is never listed
     const bool known = std::any_of(out.begin(), out.end(), [&](const ColourUse& u) { return u.rgb == c; });
@@ -81,7 +82,7 @@ void ApplyHeader(FileContext& ctx, const PictureFile& pf, LoadReport& report) {
     ctx.editor.YellowBase = false;
     return;
   }
-  ctx.draw.LineWidth = std::clamp(RoundInt(h[kHdrLineWidth]), 1, 20);
+  ctx.draw.LineWidth = RoundInt(std::clamp(h[kHdrLineWidth], 1.0f, 20.0f));
   ctx.editor.GridMode = RoundInt(h[kHdrGridMode]);
   ctx.pic.SplinePolyOn = h[kHdrSplinePolyOn] != 0.0f;
   report.windowState = RoundInt(std::clamp(h[kHdrWindowState], 0.0f, 2.0f));

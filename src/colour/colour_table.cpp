@@ -1,8 +1,6 @@
 #include "colour/colour_table.h"
 
-#include <cstdio>
 #include <fstream>
-#include <system_error>
 
 namespace orn {
 
@@ -90,29 +88,12 @@ std::optional<ColourTable> ReadColorTableFile(const std::filesystem::path& path)
   return DecodeColorTable(bytes);
 }
 
-bool WriteColorTableFile(const std::filesystem::path& path, const ColourTable& table) {
+bool WriteColorTableFile(const std::filesystem::path& path, const ColourTable& table, std::string* why,
+                         SaveFileSystem& files) {
   const StandardColorsBytes bytes = EncodeColorTable(table);
-  std::filesystem::path temp = path;
-  temp += ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ec;
-      std::filesystem::remove(temp, ec);
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    return false;
-  }
-  return true;
+  const std::optional<std::string> e = ReplaceFile(path, bytes, files);
+  if (e && why) *why = *e;
+  return !e;
 }
 
 void SubstituteNearBlack(ColourTable& table, bool ditheredDisplay) {

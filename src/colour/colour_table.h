@@ -14,6 +14,9 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
+
+#include "platform/core/file_replace.h"
 
 #include "platform/core/surface.h"
 
@@ -54,9 +57,10 @@ ColourTable DecodeColorTable(const StandardColorsBytes& bytes);
 // 756 bytes long (a short file must never yield a table padded with black).
 std::optional<ColourTable> ReadColorTableFile(const std::filesystem::path& path);
 
-// Writes the table to a temporary file in the same folder and renames it over
-// `path`, so a failed write never leaves a damaged file behind. False on failure.
-bool WriteColorTableFile(const std::filesystem::path& path, const ColourTable& table);
+// Writes the table as ReplaceFile does, so a failed write never leaves a
+// damaged file behind. False on failure, with what went wrong in `why`.
+bool WriteColorTableFile(const std::filesystem::path& path, const ColourTable& table,
+                         std::string* why = nullptr, SaveFileSystem& files = RealFileSystem());
 
 // The rule applied whenever the table is read: a shade-0 cell of exact black
 // becomes the near-black, unless the display dithers colours (then it could

@@ -78,9 +78,8 @@ void SaveStandardColors(const DrawingList& list, ColourState& state,
   // Replace the file under the spelling it already has on disk.
   const std::filesystem::path path =
       findNoCase(dataFolder, kStandardColorsFileName).value_or(dataFolder / kStandardColorsFileName);
-  if (!WriteColorTableFile(path, state.ColorTable)) {
-    throw std::runtime_error("Could not write the standard colours file \"Standard.Clr\".");
-  }
+  std::string why;
+  if (!WriteColorTableFile(path, state.ColorTable, &why)) throw std::runtime_error(why);
   host.messageBox("New Standard Colors have been saved.", MsgButtons::OK, MsgIcon::None, "");
 }
 

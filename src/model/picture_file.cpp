@@ -4,15 +4,9 @@
 #include "model/record_codes.h"
 
 #include <bit>
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <fstream>
 #include <iterator>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace orn {
 
@@ -101,25 +95,39 @@ class FloatReader {
  public:
   explicit FloatReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
   std::size_t remaining() const { return (bytes_.size() - pos_) / 4; }
+  std::size_t position() const { return pos_; }
+  // True when the value v stands anywhere from byte `from` to the end.
+  bool holds(float v, std::size_t from) const {
+    for (std::size_t p = from; p + 4 <= bytes_.size(); p += 4) {
+      if (at(p) == v) return true;
+    }
+    return false;
+  }
   bool next(float& v) {
     if (remaining() == 0) return false;
-    std::uint32_t u = 0;
-    for (int k = 3; k >= 0; --k) u = (u << 8) | bytes_[pos_ + k];
+    v = at(pos_);
     pos_ += 4;
-    v = std::bit_cast<float>(u);
     return true;
   }
 
  private:
   std::span<const std::uint8_t> bytes_;
   std::size_t pos_ = 0;
+
+  float at(std::size_t p) const {
+    std::uint32_t u = 0;
+    for (int k = 3; k >= 0; --k) u = (u << 8) | bytes_[p + k];
+    return std::bit_cast<float>(u);
+  }
 };
 
 FileError Fail(FileErrorKind kind, const std::string& name, const std::string& why) {
   return FileError{kind, "\"" + name + "\" cannot be loaded: " + why};
 }
 
-const char* kNotPicture = "it is not a picture file, or it is damaged.";
+const char* kEndsEarly = "the file ends before the end of the picture.";
+
+std::string Entry(long i) { return "entry " + std::to_string(i); }
 
 bool InRangeWhole(float v, long lo, long hi) {
   if (!std::isfinite(v) || v < lo - 1 || v > hi + 1) return false;
@@ -127,42 +135,68 @@ bool InRangeWhole(float v, long lo, long hi) {
   return r >= lo && r <= hi;
 }
 
+bool IsColour(float v) { return IsWholeNumber(v) && v >= 0 && v <= 0xFFFFFF; }
+
 std::optional<FileError> CheckHeader(const PictureFile& pic, const std::string& name) {
   const auto& h = pic.header;
   const int count = pic.layout == PictureLayout::Full ? kHeaderValues : kHdrLastViewRow;
   for (int k = 0; k < count; ++k) {
-    if (!std::isfinite(h[k])) return Fail(FileErrorKind::NotANumber, name, kNotPicture);
+    if (!std::isfinite(h[k])) {
+      return Fail(FileErrorKind::NotANumber, name, "its header holds a value that is not a number.");
+    }
   }
-  const bool colours = IsWholeNumber(h[kHdrPicBackColor]) && h[kHdrPicBackColor] >= 0 &&
-                       h[kHdrPicBackColor] <= 0xFFFFFF && IsWholeNumber(h[kHdrGalleryBackColor]) &&
-                       h[kHdrGalleryBackColor] >= 0 && h[kHdrGalleryBackColor] <= 0xFFFFFF;
-  if (!colours || !InRangeWhole(h[kHdrGridMode], 0, 2)) {
-    return Fail(FileErrorKind::BadHeader, name, kNotPicture);
+  if (!IsColour(h[kHdrPicBackColor])) {
+    return Fail(FileErrorKind::BadHeader, name, "its background colour is not a colour.");
+  }
+  if (!IsColour(h[kHdrGalleryBackColor])) {
+    return Fail(FileErrorKind::BadHeader, name, "its gallery colour is not a colour.");
+  }
+  if (!InRangeWhole(h[kHdrGridMode], 0, 2)) {
+    return Fail(FileErrorKind::BadHeader, name, "its grid setting is not 0, 1 or 2.");
   }
   if (pic.layout == PictureLayout::Full) {
-    if (!InRangeWhole(h[kHdrLastViewRow], kViewBaseRow, kViewRowCount - 1) ||
-        !InRangeWhole(h[kHdrProjPages], 0, 6)) {
-      return Fail(FileErrorKind::BadHeader, name, kNotPicture);
+    if (!InRangeWhole(h[kHdrLastViewRow], kViewBaseRow, kViewRowCount - 1)) {
+      return Fail(FileErrorKind::BadHeader, name, "its number of view rows is outside 21 to 51.");
+    }
+    if (!InRangeWhole(h[kHdrProjPages], 0, 6)) {
+      return Fail(FileErrorKind::BadHeader, name, "its number of picture parts is outside 0 to 6.");
     }
   }
   return std::nullopt;
 }
 
+// A colour entry (21000 + colour code, RGB) holds a 16-bit colour code.
+bool IsColourEntryCode(float g0) {
+  return IsWholeNumber(g0) && g0 - static_cast<float>(kCodeColour) <= 32767.0f;
+}
+
 // Walks the list by record frames, as every later walk over the list does,
 // and finds the end marker: only an entry that starts at the top level of the
 // list ends it, never a point inside a record that happens to be 30000.
-// Every frame is checked so that those walks never leave the list.
+// Every frame is checked so that those walks never leave the list, and every
+// colour entry so that its code converts to a colour code.
+//
+// A file that holds no end marker at all is short; in a file that holds one,
+// a record that reaches over the last end marker has a wrong offset.
 std::optional<FileError> ReadList(PictureFile& pic, std::vector<float>& g0, std::vector<float>& g1,
                                   const std::string& name) {
   const long n = static_cast<long>(g0.size());
+  long lastEnd = n - 1;
+  while (lastEnd >= 0 && g0[lastEnd] != kFileEndCode) --lastEnd;
   auto finite = [&](long j) { return std::isfinite(g0[j]) && std::isfinite(g1[j]); };
+  auto notANumber = [&](long j) {
+    return Fail(FileErrorKind::NotANumber, name, Entry(j) + " of the drawing list is not a number.");
+  };
+  auto badRecord = [&](long j, const std::string& why) {
+    return Fail(FileErrorKind::BadRecord, name, "the record at " + Entry(j) + " " + why);
+  };
+  const FileError tooLong =
+      Fail(FileErrorKind::TooLong, name, "the picture has more entries than the editor can hold.");
   long i = 0;
   while (true) {
-    if (i > kMaxListEntries - 1) {
-      return Fail(FileErrorKind::TooLong, name, "the picture has more entries than the editor can hold.");
-    }
-    if (i >= n) return Fail(FileErrorKind::Truncated, name, "the file ends before the end of the picture.");
-    if (!finite(i)) return Fail(FileErrorKind::NotANumber, name, kNotPicture);
+    if (i > kMaxListEntries - 1) return tooLong;
+    if (i >= n) return Fail(FileErrorKind::Truncated, name, kEndsEarly);
+    if (!finite(i)) return notANumber(i);
     if (g0[i] == kFileEndCode) break;
     if (isSingleCode(g0[i]) && g0[i] != kCodeEnd) {  // a symmetry change or a Mark
       ++i;
@@ -170,28 +204,47 @@ std::optional<FileError> ReadList(PictureFile& pic, std::vector<float>& g0, std:
     }
     // Anything else at this level must be a record: header, parameter slots,
     // "Begin Data" at first - 1, then the points up to the last entry.
-    if (!isFramedCode(g0[i]) || !IsWholeNumber(g1[i]) || g1[i] < 2 || g1[i] > kMaxListEntries) {
-      return Fail(FileErrorKind::BadRecord, name, kNotPicture);
+    if (!isFramedCode(g0[i])) {
+      return Fail(FileErrorKind::BadRecord, name, Entry(i) + " stands between records but is no record code.");
+    }
+    if (!IsWholeNumber(g1[i]) || g1[i] < 2 || g1[i] > kMaxListEntries) {
+      return badRecord(i, "has a header offset that is not a whole number from 2 to 32768.");
     }
     const int kind = headerType(g0[i]);
-    const long begin = i + static_cast<long>(g1[i]) - 1;
-    if (begin >= n) return Fail(FileErrorKind::Truncated, name, "the file ends before the end of the picture.");
-    if (!finite(begin)) return Fail(FileErrorKind::NotANumber, name, kNotPicture);
-    if (g0[begin] != kCodeBeginData || !IsWholeNumber(g1[begin]) || std::fabs(g1[begin]) > 1e7f) {
-      return Fail(FileErrorKind::BadRecord, name, kNotPicture);
+    const long first = i + static_cast<long>(g1[i]);
+    const long begin = first - 1;
+    const char* pastEnd = "runs past the end of the picture.";
+    if (lastEnd >= 0 && begin >= lastEnd) return badRecord(i, pastEnd);
+    if (begin > kMaxListEntries - 1) return tooLong;
+    if (begin >= n) return Fail(FileErrorKind::Truncated, name, kEndsEarly);
+    if (!finite(begin)) return notANumber(begin);
+    if (g0[begin] != kCodeBeginData) return badRecord(i, "has no \"Begin Data\" entry where its header points.");
+    if (!IsWholeNumber(g1[begin]) || std::fabs(g1[begin]) > 1e7f) {
+      return badRecord(i, "has a last-entry offset that is not a whole number.");
     }
     const long last = i + static_cast<long>(g1[begin]);
-    if (last < begin) return Fail(FileErrorKind::BadRecord, name, kNotPicture);
-    if (last > kMaxListEntries - 1) {
-      return Fail(FileErrorKind::TooLong, name, "the picture has more entries than the editor can hold.");
-    }
-    if (last >= n) return Fail(FileErrorKind::Truncated, name, "the file ends before the end of the picture.");
+    if (last < begin) return badRecord(i, "ends before its points begin.");
+    if (lastEnd >= 0 && last >= lastEnd) return badRecord(i, pastEnd);
+    if (last > kMaxListEntries - 1) return tooLong;
+    if (last >= n) return Fail(FileErrorKind::Truncated, name, kEndsEarly);
     for (long j = i + 1; j <= last; ++j) {
-      if (!finite(j)) return Fail(FileErrorKind::NotANumber, name, kNotPicture);
+      if (!finite(j)) return notANumber(j);
     }
-    if (kind == 90) {  // a symmetry item: its second entry names the part
+    if (kind == kTypeSymmetryItem) {  // its second entry names the part
       const float g = std::fabs(g0[i + 1]);
-      if (!IsWholeNumber(g) || g < 1 || g > 5) return Fail(FileErrorKind::BadGroup, name, kNotPicture);
+      if (!IsWholeNumber(g) || g < 1 || g > 5) {
+        const std::string part = IsWholeNumber(g) && g < 1e6f ? "part " + std::to_string(long(g)) : "no part";
+        return Fail(FileErrorKind::BadGroup, name,
+                    "the symmetry item at " + Entry(i) + " names " + part + "; parts are numbered 1 to 5.");
+      }
+    }
+    if (kind == kTypePaint) {  // pairs of a colour entry and a seed point
+      for (long j = first; j <= last; j += 2) {
+        if (g0[j] >= kCodeColour && !IsColourEntryCode(g0[j])) {
+          return Fail(FileErrorKind::BadColour, name,
+                      "the fill colour at " + Entry(j) + " has a colour code that is no colour code.");
+        }
+      }
     }
     i = last + 1;
   }
@@ -209,15 +262,6 @@ std::optional<FileError> ReadList(PictureFile& pic, std::vector<float>& g0, std:
 void Put(std::vector<std::uint8_t>& out, float v) {
   const auto u = std::bit_cast<std::uint32_t>(v);
   for (int k = 0; k < 4; ++k) out.push_back(static_cast<std::uint8_t>(u >> (8 * k)));
-}
-
-FileError WriteFailure(const std::filesystem::path& path, int err) {
-  std::string text = "\"";
-  text += path.string();
-  text += "\" could not be saved: ";
-  text += std::strerror(err);
-  text += ".";
-  return FileError{FileErrorKind::CannotWrite, text};
 }
 
 }  // namespace
@@ -243,8 +287,7 @@ FileResult<PictureFile> ParsePictureFile(std::span<const std::uint8_t> bytes, co
     result.error = std::move(e);
     return result;
   };
-  const FileError truncated =
-      Fail(FileErrorKind::Truncated, name, "the file ends before the end of the picture.");
+  const FileError truncated = Fail(FileErrorKind::Truncated, name, kEndsEarly);
   FloatReader in(bytes);
   PictureFile pic;
   float a = 0, b = 0;
@@ -255,8 +298,12 @@ FileResult<PictureFile> ParsePictureFile(std::span<const std::uint8_t> bytes, co
     for (int k = 0; k < kTitleLength; ++k) {
       float c = 0;
       if (!in.next(c)) return fail(truncated);
-      if (!std::isfinite(c)) return fail(Fail(FileErrorKind::NotANumber, name, kNotPicture));
-      if (!InRangeWhole(c, 0, 255)) return fail(Fail(FileErrorKind::BadTitle, name, kNotPicture));
+      if (!std::isfinite(c)) {
+        return fail(Fail(FileErrorKind::NotANumber, name, "its title holds a value that is not a number."));
+      }
+      if (!InRangeWhole(c, 0, 255)) {
+        return fail(Fail(FileErrorKind::BadTitle, name, "its title holds a character code outside 0 to 255."));
+      }
       codes.push_back(static_cast<int>(RoundHalfEven(c)));
     }
     while (!codes.empty() && codes.back() == ' ') codes.pop_back();
@@ -283,11 +330,21 @@ FileResult<PictureFile> ParsePictureFile(std::span<const std::uint8_t> bytes, co
     if (auto e = CheckHeader(pic, name)) return fail(*e);
     if (pic.layout == PictureLayout::Full) {
       const long rows = RoundHalfEven(a) + 1;
+      const std::size_t viewsStart = in.position();
       pic.views.resize(rows);
-      for (auto& row : pic.views) {
-        for (float& v : row) {
-          if (!in.next(v)) return fail(truncated);
-          if (!std::isfinite(v)) return fail(Fail(FileErrorKind::NotANumber, name, kNotPicture));
+      for (long r = 0; r < rows; ++r) {
+        for (float& v : pic.views[r]) {
+          if (!in.next(v)) {
+            // A whole file whose header counts more rows than it holds.
+            if (in.holds(kFileEndCode, viewsStart)) {
+              return fail(Fail(FileErrorKind::BadHeader, name, "its header counts more view rows than it holds."));
+            }
+            return fail(truncated);
+          }
+          if (!std::isfinite(v)) {
+            return fail(Fail(FileErrorKind::NotANumber, name,
+                             "view row " + std::to_string(r) + " holds a value that is not a number."));
+          }
         }
       }
       if (!in.next(a) || !in.next(b)) return fail(truncated);
@@ -353,56 +410,15 @@ std::vector<std::uint8_t> EncodePictureFile(const PictureFile& pic) {
 }
 
 std::optional<FileError> WriteFileReplacing(const std::filesystem::path& path,
-                                            std::span<const std::uint8_t> bytes) {
-  const std::filesystem::path dir = path.has_parent_path() ? path.parent_path() : ".";
-  std::string hidden = ".";
-  hidden += path.filename().string();
-  hidden += ".XXXXXX";
-  std::string tmpl = (dir / hidden).string();
-  const int fd = ::mkstemp(tmpl.data());
-  if (fd < 0) return WriteFailure(path, errno);
-
-  auto abandon = [&](int err) {
-    ::close(fd);
-    ::unlink(tmpl.c_str());
-    return WriteFailure(path, err);
-  };
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (w < 0) {
-      if (errno == EINTR) continue;
-      return abandon(errno);
-    }
-    done += static_cast<std::size_t>(w);
-  }
-  // The new file takes the old file's permissions, or the usual ones for a new file.
-  struct stat st {};
-  mode_t mode = 0;
-  if (::stat(path.c_str(), &st) == 0) {
-    mode = st.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-  if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0) return abandon(errno);
-  if (::close(fd) != 0) {
-    const int err = errno;
-    ::unlink(tmpl.c_str());
-    return WriteFailure(path, err);
-  }
-  if (::rename(tmpl.c_str(), path.c_str()) != 0) {
-    const int err = errno;
-    ::unlink(tmpl.c_str());
-    return WriteFailure(path, err);
-  }
+                                            std::span<const std::uint8_t> bytes, SaveFileSystem& files) {
+  if (auto e = ReplaceFile(path, bytes, files)) return FileError{FileErrorKind::CannotWrite, *e};
   return std::nullopt;
 }
 
-std::optional<FileError> WritePictureFile(const std::filesystem::path& path, const PictureFile& pic) {
+std::optional<FileError> WritePictureFile(const std::filesystem::path& path, const PictureFile& pic,
+                                          SaveFileSystem& files) {
   const std::vector<std::uint8_t> bytes = EncodePictureFile(pic);
-  return WriteFileReplacing(path, bytes);
+  return WriteFileReplacing(path, bytes, files);
 }
 
 }  // namespace orn

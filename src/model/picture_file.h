@@ -23,6 +23,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/file_replace.h"
+
 namespace orn {
 
 constexpr int kTitleLength = 40;  // characters of the title block
@@ -78,6 +80,7 @@ enum class FileErrorKind {
   TooLong,       // more list entries than the list can hold
   BadRecord,     // a record whose offsets leave the list or go backwards
   BadGroup,      // a symmetry item naming a part outside 1..5
+  BadColour,     // a fill's colour entry whose colour code is no 16-bit code
 };
 
 struct FileError {
@@ -102,15 +105,17 @@ FileResult<PictureFile> ReadPictureFile(const std::filesystem::path& path);
 // rows, and the last list entry is written as (30000, 0).
 std::vector<std::uint8_t> EncodePictureFile(const PictureFile& pic);
 
-// Writes the file to a temporary file in the target's folder and renames it
-// over the target, so that a failure leaves an existing file as it was and an
-// overwritten file has exactly the new length. Empty on success.
-std::optional<FileError> WritePictureFile(const std::filesystem::path& path,
-                                          const PictureFile& pic);
+// Writes the file as ReplaceFile does (a temporary file in the target's
+// folder renamed over the target), so that a failure leaves an existing file
+// as it was and an overwritten file has exactly the new length. Empty on
+// success.
+std::optional<FileError> WritePictureFile(const std::filesystem::path& path, const PictureFile& pic,
+                                          SaveFileSystem& files = RealFileSystem());
 
-// Writes any bytes the same way (temporary file, then rename).
+// Writes any bytes the same way.
 std::optional<FileError> WriteFileReplacing(const std::filesystem::path& path,
-                                            std::span<const std::uint8_t> bytes);
+                                            std::span<const std::uint8_t> bytes,
+                                            SaveFileSystem& files = RealFileSystem());
 
 // Title characters are stored as single-byte codes of the Windows-1252 code
 // page, so that titles read the same everywhere.

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTime>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -34,19 +35,32 @@ class NoEscape : public QObject {
   }
 };
 
-std::vector<std::pair<QMessageBox::StandardButton, MsgResult>> buttonsOf(MsgButtons b) {
+// The buttons of a set, the answer Enter gives and the answer Escape and the
+// window's close button give (none: they are ignored). A box that can end
+// the program or throw work away defaults to an answer that keeps the work,
+// and Escape gives the most harmless one: on the error report Enter retries
+// and Escape ignores, so no key alone ever picks Abort.
+struct ButtonSet {
+  std::vector<std::pair<QMessageBox::StandardButton, MsgResult>> buttons;
+  MsgResult enter;
+  std::optional<MsgResult> escape;
+};
+
+ButtonSet buttonsOf(MsgButtons b) {
   using B = QMessageBox;
+  using R = MsgResult;
   switch (b) {
-    case MsgButtons::OKCancel: return {{B::Ok, MsgResult::OK}, {B::Cancel, MsgResult::Cancel}};
+    case MsgButtons::OKCancel: return {{{B::Ok, R::OK}, {B::Cancel, R::Cancel}}, R::OK, R::Cancel};
     case MsgButtons::AbortRetryIgnore:
-      return {{B::Abort, MsgResult::Abort}, {B::Retry, MsgResult::Retry}, {B::Ignore, MsgResult::Ignore}};
+      return {{{B::Abort, R::Abort}, {B::Retry, R::Retry}, {B::Ignore, R::Ignore}}, R::Retry, R::Ignore};
     case MsgButtons::YesNoCancel:
-      return {{B::Yes, MsgResult::Yes}, {B::No, MsgResult::No}, {B::Cancel, MsgResult::Cancel}};
-    case MsgButtons::YesNo: return {{B::Yes, MsgResult::Yes}, {B::No, MsgResult::No}};
-    case MsgButtons::RetryCancel: return {{B::Retry, MsgResult::Retry}, {B::Cancel, MsgResult::Cancel}};
+      return {{{B::Yes, R::Yes}, {B::No, R::No}, {B::Cancel, R::Cancel}}, R::Yes, R::Cancel};
+    case MsgButtons::YesNo: return {{{B::Yes, R::Yes}, {B::No, R::No}}, R::Yes, std::nullopt};
+    case MsgButtons::RetryCancel:
+      return {{{B::Retry, R::Retry}, {B::Cancel, R::Cancel}}, R::Retry, R::Cancel};
     case MsgButtons::OK: break;
   }
-  return {{B::Ok, MsgResult::OK}};
+  return {{{B::Ok, R::OK}}, R::OK, R::OK};
 }
 
 QMessageBox::Icon iconOf(MsgIcon i) {
@@ -93,27 +107,25 @@ MsgResult QtHost::messageBox(const std::string& text, MsgButtons buttons, MsgIco
   box.setWindowTitle(title.empty() ? QGuiApplication::applicationDisplayName() : q(title));
   box.setText(q(text));
   box.setIcon(iconOf(icon));
-  const auto set = buttonsOf(buttons);
+  const ButtonSet set = buttonsOf(buttons);
   std::vector<std::pair<QAbstractButton*, MsgResult>> made;
-  QAbstractButton* cancel = nullptr;
-  for (const auto& [sb, result] : set) {
+  QAbstractButton* escape = nullptr;
+  for (const auto& [sb, result] : set.buttons) {
     QAbstractButton* b = box.addButton(sb);
     made.emplace_back(b, result);
-    if (result == MsgResult::Cancel) cancel = b;
+    if (result == set.enter) box.setDefaultButton(static_cast<QPushButton*>(b));
+    if (set.escape && result == *set.escape) escape = b;
   }
-  box.setDefaultButton(static_cast<QPushButton*>(made.front().first));
   NoEscape noEscape;
-  if (cancel) {
-    box.setEscapeButton(cancel);
-  } else if (set.size() == 1) {
-    box.setEscapeButton(made.front().first);
+  if (escape) {
+    box.setEscapeButton(escape);
   } else {
     box.installEventFilter(&noEscape);
   }
   box.exec();
   for (const auto& [b, result] : made)
     if (box.clickedButton() == b) return result;
-  return cancel ? MsgResult::Cancel : made.front().second;
+  return set.escape.value_or(set.enter);
 }
 
 std::optional<std::string> QtHost::inputBox(const std::string& prompt, const std::string& title,

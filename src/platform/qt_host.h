@@ -24,10 +24,10 @@ class QtHost : public Host {
   std::int64_t milliseconds() const override;
 
   // Shows a modal box with the button set and icon and returns the answer.
-  // The first button is the default. Where the set has a Cancel button,
-  // Escape and closing the box answer Cancel; a box with a single OK answers
-  // OK. Other boxes (Yes/No, Abort/Retry/Ignore) ignore Escape and closing,
-  // so that a stray key never picks an answer, such as Abort, for the user.
+  // Enter answers the answer that keeps the user's work: Retry on an
+  // Abort/Retry/Ignore box, else the first button. Escape and closing the box
+  // answer Cancel where there is one, Ignore on Abort/Retry/Ignore and OK on
+  // a lone OK; a Yes/No box ignores them. So no key alone picks Abort.
   MsgResult messageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                        const std::string& title) override;
   std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,

@@ -257,6 +257,23 @@ TEST(PictureSave, SavingOverALongerFileLeavesTheNewLengthAndAFailedSaveKeepsTheO
   EXPECT_EQ(e->file.RecentFiles[0], path.string());  // from the first, good save only
 }
 
+TEST(PictureSave, SavingOverAReadOnlyPictureIsRefusedAndKeepsTheFileAndTheChanges) {
+  test::ScratchFolder folder;
+  const auto path = folder.path("LOCKED.PNT");
+  test::WriteBytes(path, std::vector<std::uint8_t>(40, 7));
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+  auto e = MakeEditor();
+  DrawEverything(*e);
+  e->file.FileName = path.string();
+  const SaveOutcome out = FileSaveC(e->ctx);
+  EXPECT_EQ(out.status, CommandStatus::Failed);
+  EXPECT_NE(out.error.find("LOCKED.PNT"), std::string::npos) << out.error;
+  EXPECT_NE(out.error.find("read-only"), std::string::npos) << out.error;
+  EXPECT_EQ(test::ReadBytes(path), std::vector<std::uint8_t>(40, 7));
+  EXPECT_TRUE(e->editor.PicChanged);
+  EXPECT_EQ(e->file.RecentFiles[0], "");
+}
+
 TEST(PictureSave, NoNameEndingInStandardColIsWrittenAndColourFilesSaveTheStandardColours) {
   test::ScratchFolder folder;
   auto e = MakeEditor();
@@ -365,6 +382,17 @@ TEST(PictureLoad, ALoadedListKeepsItsSpareEntriesPastTheEndMarker) {
   ASSERT_EQ(b->list.NumPoints, 1005);
   EXPECT_LE(b->list.NumPoints, b->list.ListCapacity);
   EXPECT_EQ(b->list.size(), b->list.ListCapacity + kSpareEntries + 1);
+}
+
+TEST(PictureLoad, AStoredLineWidthOutsideOneToTwentyTakesTheNearestWidth) {
+  auto e = MakeEditor();
+  PictureFile pf = CapturePicture(e->ctx, e->hooks.sizes);
+  for (auto [stored, want] : {std::pair{0.0f, 1}, {-5.0f, 1}, {7.4f, 7}, {21.0f, 20}, {3e30f, 20}}) {
+    pf.header[kHdrLineWidth] = stored;
+    LoadReport report;
+    ApplyPictureFile(e->ctx, pf, "w.PNT", report);
+    EXPECT_EQ(e->draw.LineWidth, want) << stored;
+  }
 }
 
 using test::Bytes;

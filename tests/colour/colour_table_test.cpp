@@ -15,6 +15,7 @@
 #include "colour/colour_model.h"
 #include "colour/standard_colors.h"
 #include "model/drawing_list.h"
+#include "platform/core/failing_file_system.h"
 #include "platform/core/host.h"
 
 namespace orn {
@@ -93,12 +94,8 @@ TEST_F(ColourFileTest, RoundTripsEveryCellInTheDocumentedLayoutAndLiftsBlackInSh
   EXPECT_EQ(cell(20, 8), 0x123456u);
   EXPECT_EQ(cell(3, 5), 0xFFFFFFFFu);
   EXPECT_EQ(ReadColorTableFile(file), t);
-  EXPECT_FALSE(fs::exists(dir / "Standard.Clr.tmp"));
-  // A new table that cannot be written whole leaves the old file as it was.
-  fs::create_directory(dir / "Standard.Clr.tmp");
-  EXPECT_FALSE(WriteColorTableFile(file, BuiltInColorTable()));
-  EXPECT_EQ(ReadColorTableFile(file), t);
-  fs::remove(dir / "Standard.Clr.tmp");
+  // Nothing but the file is left in the folder (failed writes: below).
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);
 
   // Reading for display turns exact black in shade 0 (only) into the near black,
   // unless the display is dithered.
@@ -109,6 +106,18 @@ TEST_F(ColourFileTest, RoundTripsEveryCellInTheDocumentedLayoutAndLiftsBlackInSh
   state.DitheredDisplay = true;
   EXPECT_TRUE(ReadStandardColors(state, dir, host));
   EXPECT_EQ(state.ColorTable(0, 6), 0u);
+}
+
+TEST_F(ColourFileTest, WhicheverCallOfASaveFailsTheOldFileStaysWhole) {
+  const std::string old = std::string(kStandardColorsFileSize, '\x11');
+  test::ExpectEveryFailureKeepsTheOldFile(file, old, [&](SaveFileSystem& files) {
+    std::string why;
+    const bool ok = WriteColorTableFile(file, BuiltInColorTable(), &why, files);
+    if (!ok) {
+      EXPECT_NE(why.find("Standard.Clr"), std::string::npos) << why;
+    }
+    return ok;
+  });
 }
 
 TEST_F(ColourFileTest, AMissingShortOrLongFileFallsBackToTheBuiltInTableAndSaysSoOnce) {

@@ -7,6 +7,7 @@
 
 #include "model/picture_file.h"
 #include "model/picture_test_support.h"
+#include "platform/core/failing_file_system.h"
 
 namespace orn {
 namespace {
@@ -56,38 +57,58 @@ Bytes SmallValidFile() {
   return b;
 }
 
-TEST(PictureFileRefusal, EveryTruncationOfAValidFileIsRefused) {
+TEST(PictureFileBytes, WhicheverCallOfASaveFailsTheOldPictureFileStaysWhole) {
+  test::ScratchFolder folder;
+  const auto path = folder.path("OLD.PNT");
+  const PictureFile pf = ParsePictureFile(SmallValidFile().b, "new.PNT").value.value();
+  test::ExpectEveryFailureKeepsTheOldFile(path, "an older picture", [&](SaveFileSystem& files) {
+    return !WritePictureFile(path, pf, files).has_value();
+  });
+}
+
+TEST(PictureFileRefusal, EveryTruncationOfAValidFileIsRefusedAsShort) {
   const Bytes whole = SmallValidFile();
   ASSERT_TRUE(ParsePictureFile(whole.b, "v.PNT").ok());
   for (std::size_t len = 0; len < whole.b.size(); ++len) {
-    EXPECT_FALSE(ParsePictureFile({whole.b.begin(), whole.b.begin() + long(len)}, "v.PNT").ok()) << len;
+    const auto r = ParsePictureFile({whole.b.begin(), whole.b.begin() + long(len)}, "v.PNT");
+    ASSERT_FALSE(r.ok()) << len;
+    EXPECT_EQ(r.error->kind, FileErrorKind::Truncated) << len;
+    EXPECT_NE(r.error->message.find("ends before the end of the picture"), std::string::npos) << len;
   }
 }
 
-TEST(PictureFileRefusal, BadCountsIndexesNumbersTitlesAndOversizedListsAreRefusedWithAReason) {
+TEST(PictureFileRefusal, BadCountsIndexesNumbersAndColoursAreRefusedSayingWhatIsWrong) {
   const std::size_t list = 14 + 12 * 21;  // first value of the list
+  const std::size_t paint = list + 2 * 17;  // the PAINT record's header
   const float nan = std::numeric_limits<float>::quiet_NaN();
   struct Case {
     const char* what;
     std::size_t at;
     float value;
     FileErrorKind kind;
+    const char* says;  // a part of the message
   };
   const Case cases[] = {
-      {"view rows past the table", 12, 51, FileErrorKind::BadHeader},
-      {"view rows below the base row", 12, 5, FileErrorKind::BadHeader},
-      {"seven pages", 13, 7, FileErrorKind::BadHeader},
-      {"grid colour 9", 1, 9, FileErrorKind::BadHeader},
-      {"background not a colour", 7, -3, FileErrorKind::BadHeader},
-      {"NaN in the header", 6, nan, FileErrorKind::NotANumber},
-      {"infinity in a view row", 14 + 12 * 3 + 2, std::numeric_limits<float>::infinity(), FileErrorKind::NotANumber},
-      {"NaN as a point", list + 2 * 4, nan, FileErrorKind::NotANumber},
-      {"header offset beyond the file", list + 1, 9000, FileErrorKind::Truncated},
-      {"header offset of 1", list + 1, 1, FileErrorKind::BadRecord},
-      {"Begin Data offset backwards", list + 3, -4, FileErrorKind::BadRecord},
-      {"Begin Data missing", list + 2, 5, FileErrorKind::BadRecord},
-      {"symmetry item of part 7", list + 2 * 8, -7, FileErrorKind::BadGroup},
-      {"a stray point between records", list + 2 * 6, 55, FileErrorKind::BadRecord},
+      {"view rows past the table", 12, 51, FileErrorKind::BadHeader, "view rows"},
+      {"view rows below the base row", 12, 5, FileErrorKind::BadHeader, "view rows"},
+      {"more view rows than stored", 12, 50, FileErrorKind::BadHeader, "view rows"},
+      {"seven pages", 13, 7, FileErrorKind::BadHeader, "parts"},
+      {"grid colour 9", 1, 9, FileErrorKind::BadHeader, "grid"},
+      {"background not a colour", 7, -3, FileErrorKind::BadHeader, "background"},
+      {"NaN in the header", 6, nan, FileErrorKind::NotANumber, "header"},
+      {"infinity in a view row", 14 + 12 * 3 + 2, std::numeric_limits<float>::infinity(),
+       FileErrorKind::NotANumber, "view row"},
+      {"NaN as a point", list + 2 * 4, nan, FileErrorKind::NotANumber, "entry 4"},
+      {"header offset beyond the file", list + 1, 9000, FileErrorKind::BadRecord, "runs past the end"},
+      {"last entry beyond the file", list + 3, 9000, FileErrorKind::BadRecord, "runs past the end"},
+      {"header offset of 1", list + 1, 1, FileErrorKind::BadRecord, "entry 0"},
+      {"Begin Data offset backwards", list + 3, -4, FileErrorKind::BadRecord, "entry 0"},
+      {"Begin Data missing", list + 2, 5, FileErrorKind::BadRecord, "Begin Data"},
+      {"symmetry item of part 7", list + 2 * 8, -7, FileErrorKind::BadGroup, "part 7"},
+      {"a stray point between records", list + 2 * 6, 55, FileErrorKind::BadRecord, "entry 6"},
+      {"colour code beyond any integer", paint + 4, 21000.0f + 3e9f, FileErrorKind::BadColour, "colour code"},
+      {"colour code past 16 bits", paint + 4, 21000.0f + 65536.0f * 2, FileErrorKind::BadColour, "colour code"},
+      {"fractional colour code", paint + 4, 21305.5f, FileErrorKind::BadColour, "colour code"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -97,6 +118,9 @@ TEST(PictureFileRefusal, BadCountsIndexesNumbersTitlesAndOversizedListsAreRefuse
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error->kind, c.kind);
     EXPECT_NE(r.error->message.find("bad.PNT"), std::string::npos);
+    EXPECT_NE(r.error->message.find(c.says), std::string::npos) << r.error->message;
+    // Every one of these files is whole: none may be called short.
+    EXPECT_EQ(r.error->message.find("file ends before"), std::string::npos) << r.error->message;
   }
 
   Bytes title;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/file_dialogs.h"
+#include "platform/core/scratch_folder.h"
 
 namespace orn::test {
 
@@ -39,27 +40,6 @@ inline void WriteBytes(const std::filesystem::path& p, const std::vector<std::ui
   std::ofstream out(p, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
-
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    static int counter = 0;
-    dir_ = std::filesystem::temp_directory_path() /
-           ("orn_pic_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  ~ScratchFolder() {
-    std::error_code ec;
-    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all, ec);
-    std::filesystem::remove_all(dir_, ec);
-  }
-  std::filesystem::path path(const std::string& name) const { return dir_ / name; }
-  const std::filesystem::path& dir() const { return dir_; }
-
- private:
-  std::filesystem::path dir_;
-};
 
 // File dialogs that answer from a script; an empty string stands for Cancel.
 class ScriptedDialogs : public FileDialogs {

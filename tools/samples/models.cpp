@@ -15,7 +15,8 @@ namespace orn::samples {
 
 namespace {
 
-constexpr double kNetMargin = 20;
+constexpr double kNetMargin = 26;
+constexpr double kFlapDepth = 18;
 
 struct Sheet {
   Sample s{960, 640};
@@ -23,7 +24,7 @@ struct Sheet {
   std::vector<Poly> faces;
 };
 
-// The net with its symmetry accepted, drawing in part 1.
+// The net with its symmetry accepted and its glue flaps, drawing in part 1.
 Sheet Start(int model, const std::string& title) {
   Sheet m;
   m.model = model;
@@ -32,6 +33,10 @@ Sheet Start(int model, const std::string& title) {
   m.faces = LayNet(m.s, ModelNet(model), kNetMargin);
   JoinModelSymmetry(m.s, model, m.faces);
   m.s.accept(1);
+  // The glue flaps, drawn once each, in no part; then back to part 1.
+  m.s.part(0);
+  for (const auto& flap : GlueFlaps(m.faces, model, kFlapDepth)) m.s.polyline(flap);
+  m.s.part(1);
   return m;
 }
 
@@ -171,20 +176,25 @@ void Bouquet(Sheet& m) {
   s.fill({1, hue::kLime}, {g(0.2, 0.05), g(0.8, 0.05), g(0.5, 0.33)});
 }
 
-// Owl: on every edge an owl's face, an eye in either face and its beak on the fold.
+// Owl: on every edge an owl's face: an eye in either face and the beak on
+// the fold between them, a ring of feathers round each eye.
 void Owl(Sheet& m) {
   const Sector c = Face(m);
   Sample& s = m.s;
-  const P eye = c.at(0.62, -20);
+  const P eye = c.at(0.62, 0);
   s.circle(eye, 0.2 * c.apothem);
-  s.circle(eye, 0.09 * c.apothem);
-  const P b0 = c.edge(0.42), b1 = c.edge(0.58), beak = c.at(0.72, 0);
+  s.circle(eye, 0.12 * c.apothem);
+  s.circle(eye, 0.05 * c.apothem);
+  const P b0 = c.edge(0.45), b1 = c.edge(0.55), beak = c.at(0.88, 0);
   s.polyline({b0, beak, b1});
-  s.spline({c.at(0.3, 20), c.at(0.4, 35), c.at(0.32, 48)});
-  s.fill({1, hue::kYellow}, eye + (c.at(0.62, -20 + 14) - eye) * 1.0);
-  s.fill({6, hue::kDarkBase}, eye);
-  s.fill({4, hue::kOrange}, Mid(b0, beak, b1));
-  s.fill({4, hue::kBrown}, {c.at(0.25, 0), c.at(1.2, 40)});
+  // Feather marks towards the corners and round the middle.
+  for (double a : {-40.0, 40.0}) s.polyline({c.at(0.9, a - 6), c.at(1.0, a), c.at(0.9, a + 6)});
+  s.polyline({c.at(0.2, -20), c.at(0.28, 0), c.at(0.2, 20)});
+  s.fill({0, hue::kYellow}, c.at(0.62 + 0.16, 0));
+  s.fill({4, hue::kOrange}, c.at(0.62 + 0.085, 0));
+  s.fill({0, hue::kDarkBase}, eye);
+  s.fill({3, hue::kOrange}, Mid(b0, beak, b1));
+  s.fill({4, hue::kBrown}, {c.at(0.4, 30), c.at(1.2, 40), c.at(1.2, -40), c.at(0.1, 0)});
 }
 
 // Dials: a dial on every face, a pointer to every edge.
@@ -213,14 +223,14 @@ void Penguin(Sheet& m) {
   // towards the face's centre, y across, both in apothems.
   const P feet = c.edge(0.5);
   const Frame f{feet, c.centre - feet, turn(c.centre - feet, 90)};
-  s.spline(f({{0.02, -0.1}, {0.3, -0.17}, {0.55, -0.12}, {0.7, 0}, {0.55, 0.12}, {0.3, 0.17}, {0.02, 0.1},
-              {0.02, -0.1}}));
-  s.spline(f({{0.05, -0.07}, {0.3, -0.11}, {0.45, 0}, {0.3, 0.11}, {0.05, 0.07}, {0.05, -0.07}}));
-  s.polyline(f({{0.58, -0.05}, {0.66, 0}, {0.58, 0.05}, {0.58, -0.05}}));
-  s.fill({6, hue::kDarkBase}, f(0.5, 0.09));
-  s.fill({0, hue::kGray}, f(0.25, 0));
-  s.fill({4, hue::kOrange}, f(0.607, 0));
-  s.fill({0, hue::kAzure}, {f(0.3, 0.35), c.at(1.2, -40)});
+  s.spline(f({{0.03, -0.16}, {0.4, -0.27}, {0.72, -0.18}, {0.9, 0}, {0.72, 0.18}, {0.4, 0.27}, {0.03, 0.16},
+              {0.03, -0.16}}));
+  s.spline(f({{0.07, -0.11}, {0.38, -0.18}, {0.6, 0}, {0.38, 0.18}, {0.07, 0.11}, {0.07, -0.11}}));
+  s.polyline(f({{0.7, -0.06}, {0.83, 0}, {0.7, 0.06}, {0.7, -0.06}}));
+  s.fill({0, hue::kDarkBase}, f(0.64, 0.13));
+  s.fill({0, hue::kGray}, f(0.3, 0));
+  s.fill({4, hue::kOrange}, f(0.74, 0));
+  s.fill({0, hue::kAzure}, {f(0.3, 0.45), c.at(1.2, -40)});
 }
 
 // Mercury: a grey planet on every face with a wing on every edge.
@@ -233,7 +243,7 @@ void Mercury(Sheet& m) {
   s.spline(Leaf(c.at(0.55, 25), c.at(0.95, 8), 0.16 * c.apothem, 0.5));
   s.fill({3, hue::kGray}, c.at(0.15, -30));
   s.fill({5, hue::kGray}, c.at(0.25, 10));
-  s.fill({0, hue::kYellow}, {c.at(0.75, -16), c.at(0.75, 16)});
+  s.fill({3, hue::kYellow}, {c.at(0.75, -16), c.at(0.75, 16)});
   s.fill({6, hue::kViolet}, {c.at(0.9, 0), c.at(1.05, 30)});
 }
 

@@ -53,6 +53,18 @@ std::vector<NetStep> cube() {
   return s;
 }
 
+// A square with a triangle on every edge, a square on every triangle, a
+// triangle on every such square and the last square on one of those: a
+// pinwheel with one tail.
+std::vector<NetStep> cuboctahedron() {
+  std::vector<NetStep> s{{-1, 0, 4, {0, 0}, {1, 0}}};
+  for (int e = 0; e < 4; ++e) s.push_back({0, e, 3, {}, {}});      // 1..4
+  for (int t = 1; t <= 4; ++t) s.push_back({t, 1, 4, {}, {}});     // 5..8
+  for (int q = 5; q <= 8; ++q) s.push_back({q, 2, 3, {}, {}});     // 9..12
+  s.push_back({9, 2, 4, {}, {}});
+  return s;
+}
+
 // Two flowers of a centre and five petals, joined petal to petal.
 std::vector<NetStep> dodecahedron() {
   std::vector<NetStep> s{{-1, 0, 5, {0, 0}, {1, 0}}};
@@ -212,6 +224,7 @@ std::vector<NetStep> unfold(const Solid& s, double pieceGap) {
 
 std::vector<NetStep> ModelNet(int modelNumber) {
   switch (modelNumber) {
+    case 2: return cuboctahedron();
     case 3: return octahedron();
     case 4: return tetrahedron();
     case 5: return icosahedron();
@@ -230,24 +243,86 @@ std::vector<NetStep> ModelNet(int modelNumber) {
 }
 
 std::vector<Poly> LayNet(Sample& s, const std::vector<NetStep>& net, double margin) {
-  // Laid once on a scratch canvas at a known scale to find the net's box.
+  // Laid once on a scratch canvas at a known scale, straight and turned a
+  // quarter, to find the way that fits the canvas largest.
   const double unitScale = 100.0;
-  Sample scratch(s.width(), s.height());
-  std::vector<Poly> trial;
-  for (const NetStep& st : net)
-    trial.push_back(st.parent < 0 ? scratch.polygon(st.shape, st.a * unitScale, st.b * unitScale)
-                                  : scratch.polygonOn(trial[static_cast<std::size_t>(st.parent)], st.edge, st.shape));
-  double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
-  for (const Poly& p : trial)
-    for (P q : p.v) x0 = std::min(x0, q.x), y0 = std::min(y0, q.y), x1 = std::max(x1, q.x), y1 = std::max(y1, q.y);
-  const double k = std::min((s.width() - 2 * margin) / (x1 - x0), (s.height() - 2 * margin) / (y1 - y0));
-  const P offset{(s.width() - k * (x1 - x0)) / 2 - k * x0, (s.height() - k * (y1 - y0)) / 2 - k * y0};
+  double best = 0, turnBy = 0;
+  P offset;
+  for (double deg : {0.0, 90.0}) {
+    Sample scratch(s.width(), s.height());
+    std::vector<Poly> trial;
+    for (const NetStep& st : net)
+      trial.push_back(st.parent < 0 ? scratch.polygon(st.shape, turn(st.a, deg) * unitScale, turn(st.b, deg) * unitScale)
+                                    : scratch.polygonOn(trial[static_cast<std::size_t>(st.parent)], st.edge, st.shape));
+    double x0 = 1e300, y0 = 1e300, x1 = -1e300, y1 = -1e300;
+    for (const Poly& p : trial)
+      for (P q : p.v) x0 = std::min(x0, q.x), y0 = std::min(y0, q.y), x1 = std::max(x1, q.x), y1 = std::max(y1, q.y);
+    const double k = std::min((s.width() - 2 * margin) / (x1 - x0), (s.height() - 2 * margin) / (y1 - y0));
+    if (k <= best * 1.001) continue;
+    best = k;
+    turnBy = deg;
+    offset = {(s.width() - k * (x1 - x0)) / 2 - k * x0, (s.height() - k * (y1 - y0)) / 2 - k * y0};
+  }
   std::vector<Poly> polys;
   for (const NetStep& st : net)
-    polys.push_back(st.parent < 0
-                        ? s.polygon(st.shape, offset + st.a * (unitScale * k), offset + st.b * (unitScale * k))
-                        : s.polygonOn(polys[static_cast<std::size_t>(st.parent)], st.edge, st.shape));
+    polys.push_back(st.parent < 0 ? s.polygon(st.shape, offset + turn(st.a, turnBy) * (unitScale * best),
+                                              offset + turn(st.b, turnBy) * (unitScale * best))
+                                  : s.polygonOn(polys[static_cast<std::size_t>(st.parent)], st.edge, st.shape));
   return polys;
+}
+
+std::vector<std::vector<P>> GlueFlaps(const std::vector<Poly>& polys, int modelNumber, double depth) {
+  const Solid* solid = ModelSolid(modelNumber);
+  std::vector<NetPolygon> net;
+  for (const Poly& p : polys) {
+    NetPolygon q;
+    for (P v : p.v) q.push_back({v.x, v.y});
+    net.push_back(q);
+  }
+  const Fold fold = FoldNet(net, *solid);
+  if (!fold.complete) throw std::runtime_error("the net does not fold");
+  // The outer edges by the solid's edge they become.
+  std::map<std::pair<int, int>, std::vector<std::pair<int, int>>> open;
+  for (std::size_t p = 0; p < polys.size(); ++p)
+    for (int e = 0; e < polys[p].n(); ++e) {
+      const P a = polys[p].corner(e), b = polys[p].corner(e + 1);
+      bool shared = false;
+      for (std::size_t q = 0; q < polys.size() && !shared; ++q)
+        for (int f = 0; f < polys[q].n() && !shared; ++f)
+          shared = q != p && len(polys[q].corner(f) - b) < 0.5 && len(polys[q].corner(f + 1) - a) < 0.5;
+      if (shared) continue;
+      const auto& c = fold.polygons[p].corners;
+      const int u = c[std::size_t(e)], v = c[std::size_t((e + 1) % polys[p].n())];
+      open[{std::min(u, v), std::max(u, v)}].push_back({int(p), e});
+    }
+  std::vector<std::vector<P>> flaps;
+  // A flap's sides slope in by `slope` times its depth; narrower and
+  // shallower flaps are tried where a broad one would cover something.
+  auto flapOn = [&](int p, int e, double slope, double deep) {
+    const P a = polys[std::size_t(p)].corner(e), b = polys[std::size_t(p)].corner(e + 1);
+    const double d = std::min(deep, 0.3 * len(b - a) / slope);
+    const P out = unit(turn(b - a, -90)) * d, along = unit(b - a) * (d * slope);
+    return std::vector<P>{a, a + along + out, b - along + out, b};
+  };
+  auto clear = [&](const std::vector<P>& flap) {
+    for (const Poly& q : polys)
+      if (overlap(flap, q.v)) return false;
+    for (const auto& f : flaps)
+      if (overlap(flap, f)) return false;
+    return true;
+  };
+  for (const auto& [edge, sides] : open) {
+    bool done = false;
+    for (auto [slope, deep] : {std::pair{1.0, depth}, {2.0, depth}, {2.0, depth / 2}})
+      for (auto [p, e] : sides) {
+        if (done) break;
+        const std::vector<P> flap = flapOn(p, e, slope, deep);
+        if (!clear(flap)) continue;
+        flaps.push_back(flap);
+        done = true;
+      }
+  }
+  return flaps;
 }
 
 int LongEdge(const Poly& p) {

@@ -26,6 +26,13 @@ std::vector<NetStep> ModelNet(int modelNumber);
 // pixels from its edges, centred. Returns the polygons in step order.
 std::vector<Poly> LayNet(Sample& s, const std::vector<NetStep>& net, double margin);
 
+// The glue flaps of a laid net, `depth` pixels deep: for every fold that the
+// net leaves open (two of its outer edges that meet on the solid) a flap on
+// one of the two edges, outside the net, where it covers no face and no
+// other flap. Each flap is the run of points from the edge's first corner
+// round to its second.
+std::vector<std::vector<P>> GlueFlaps(const std::vector<Poly>& polys, int modelNumber, double depth);
+
 // The symmetry of a model: every face a copy of the first face of its kind.
 // The sectors of the regular faces join (triangles of the cuboctahedron in
 // part 1, its squares in part 2); of the golden triangles only the sector on

@@ -178,11 +178,15 @@ PictureFile MakeSnap() {
   s.polyline({c.at(0.75, -13), c.at(0.75, 13)});
   s.circle(c.centre, 0.35 * c.apothem);
   s.circle(c.centre, 0.18 * c.apothem);
+  // A petal towards the corner: six round every corner make a flower in
+  // each of the spaces between the bars.
+  s.spline(Leaf(c.at(1.22, 60), c.at(1.86, 60), 0.22 * c.apothem, 0.45));
   s.fill({6, hue::kAzure}, c.at(0.55, 0));
   s.fill({2, hue::kAzure}, c.at(0.9, 0));
   s.fill({4, hue::kOrange}, c.at(0.27, 0));
   s.fill({6, hue::kOrange}, c.centre);
   s.fill({0, hue::kOrange}, {c.at(1.2, 40), c.at(0.8, 45)});
+  s.fill({2, hue::kRose}, c.at(1.5, 60));
   return s.picture();
 }
 

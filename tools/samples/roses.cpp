@@ -185,25 +185,29 @@ PictureFile Monkey() {
   s.polyline(c.at({{0.61, -h}, {0.63, -8}, {0.62, -4}}));
   s.polyline(c.at({{0.71, 4}, {0.69, 8}, {0.66, h}}));
   s.polyline(c.at({{0.62, 4}, {0.63, 8}, {0.61, h}}));
-  // Head with ears and face, body, legs and a curling tail.
-  s.circle(c.at(0.81, 0), 0.085 * c.apothem);
-  s.circle(c.at(0.82, 9.5), 0.035 * c.apothem);
-  s.circle(c.at(0.82, -9.5), 0.035 * c.apothem);
-  s.spline({c.at(0.77, -3), c.at(0.84, -4.5), c.at(0.86, 0), c.at(0.84, 4.5), c.at(0.77, 3), c.at(0.75, 0),
-            c.at(0.77, -3)});
-  s.circle(c.at(0.83, -2), 0.01 * c.apothem);
-  s.circle(c.at(0.83, 2), 0.01 * c.apothem);
+  // Head with ears and face, body, legs and a curling tail, in the monkey's
+  // own frame: x out from the centre, y across, in apothems.
+  const P head = c.at(0.81, 0);
+  const Frame f{head, head - c.centre, turn(head - c.centre, 90)};
+  const double u = 1.0 / 0.81;  // one apothem in the frame's units
+  s.circle(head, 0.085 * c.apothem);
+  for (double side : {-1.0, 1.0}) s.circle(f(0, side * 0.1 * u), 0.035 * c.apothem);
+  s.spline(f({{-0.04 * u, -0.045 * u}, {0.035 * u, -0.06 * u}, {0.055 * u, 0}, {0.035 * u, 0.06 * u},
+              {-0.04 * u, 0.045 * u}, {-0.06 * u, 0}, {-0.04 * u, -0.045 * u}}));
+  s.circle(f(0.02 * u, -0.025 * u), 0.01 * c.apothem);
+  s.circle(f(0.02 * u, 0.025 * u), 0.01 * c.apothem);
   s.spline({c.at(0.725, -4), c.at(0.64, -6.5), c.at(0.5, -5), c.at(0.46, 0), c.at(0.5, 5), c.at(0.64, 6.5),
             c.at(0.725, 4)});
   s.polyline({c.at(0.725, -4), c.at(0.725, 4)});
-  s.spline({c.at(0.5, -4.5), c.at(0.4, -7), c.at(0.33, -5.5)});
-  s.spline({c.at(0.5, 4.5), c.at(0.4, 7), c.at(0.33, 5.5)});
+  for (double side : {-1.0, 1.0}) s.spline(Leaf(c.at(0.5, side * 3.5), c.at(0.32, side * 6.5), 0.035 * c.apothem, 0.5));
   s.spline({c.at(0.47, 0), c.at(0.36, 1.5), c.at(0.3, 8), c.at(0.33, 13), c.at(0.28, 12)});
   s.circle(c.centre, 0.18 * c.apothem);
   s.circle(c.centre, 0.96 * c.apothem);
   s.fill({5, hue::kBrown}, {c.at(0.88, 0), c.at(0.58, 0), c.at(0.648, -13), c.at(0.648, 13)});
   s.fill({1, hue::kTan}, c.at(0.8, 0));
-  s.fill({3, hue::kBrown}, {c.at(0.82, 9.5), c.at(0.82, -9.5)});
+  s.fill({5, hue::kBrown}, c.at(0.737, 0));
+  s.fill({3, hue::kBrown}, {f(0, 0.12 * u), f(0, -0.12 * u)});
+  s.fill({5, hue::kBrown}, {c.at(0.41, 5), c.at(0.41, -5)});
   s.fill({4, hue::kYellow}, c.centre);
   s.fill({1, hue::kLime}, {c.at(0.4, 0), c.at(0.88, h), c.at(0.25, h)});
   s.fill({5, hue::kGreen}, kCorner);
