@@ -42,7 +42,8 @@ constexpr int kLabel6Pos = 2;
 
 }  // namespace
 
-PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, QWidget* parent)
+PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileSource* profile,
+                 QWidget* parent)
     : QMainWindow(parent),
       host_(host),
       dialogs_(dialogs),
@@ -53,6 +54,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, QWidget* paren
       canvasTop_(kCanvasTop),
       app_(app) {
   setObjectName("PicEdit");
+  if (profile) profile_ = profile;
   if (!dialogs_) {
     ownDialogs_ = std::make_unique<QtFileDialogs>(this);
     dialogs_ = ownDialogs_.get();
