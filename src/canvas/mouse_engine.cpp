@@ -31,6 +31,13 @@ void MouseEngine::DrawAll(int Index) {
     RedrawEnv e = redrawEnv();
     orn::DrawAll(e, Index);
   });
+  // A redraw draws the open record like any other: the canvas without it is
+  // known again when it can be taken off cleanly.
+  traces_.forget();
+  if (list.recordOpen() && canvas() != nullptr && list.NumPoints > list.ItemHead) {
+    if (const std::optional<Surface> drawn = recordMask(list.ItemHead, list.ItemFirst, list.NumPoints, false))
+      traces_.rememberWithout(*canvas(), *drawn, kBlack, ctx.PicBackColor);
+  }
   ui.canvasChanged();
 }
 
@@ -50,7 +57,10 @@ void MouseEngine::writeEndAt(int at) {
   list.NumPoints = list.ItemHead = list.ItemFirst = static_cast<std::int16_t>(at);
 }
 
-void MouseEngine::dropOpenRecord() { writeEndAt(list.ItemHead); }
+void MouseEngine::dropOpenRecord() {
+  writeEndAt(list.ItemHead);
+  traces_.forget();
+}
 
 // ---- the press ---------------------------------------------------------------
 
@@ -204,6 +214,8 @@ void MouseEngine::P1DBL() {
   } else {
     writeEndAt(list.NumPoints + 1);
   }
+  // The record is closed: its traces are gone or drawn for good.
+  traces_.forget();
   if (redraw) DrawAll(1);
   ui.canvasChanged();
 }

@@ -15,9 +15,11 @@
 // file (tool_draw, tool_paint, tool_step_back, tool_edit, tool_drag,
 // tool_convert); tool selection is in tools.cpp, snapping in snap.cpp.
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "canvas/redraw.h"
+#include "canvas/stroke_traces.h"
 #include "model/list_edit.h"
 #include "symmetry/polygon_shape.h"
 
@@ -219,6 +221,15 @@ class MouseEngine : private MouseEnv {
   // tool_step_back.cpp
   void StepBack();
   bool stepBackClosedList(int& T);
+  void stepBackFigure();
+
+  // tool_step_back.cpp: the open record's figure as a full redraw draws it
+  // (`asDrawn`: with the replicas the working symmetry allows while
+  // drawing), on a mask of the canvas's size (null: nothing to draw on); and
+  // the open record brought to the canvas exactly as that figure.
+  std::optional<Surface> recordMask(int head, int first, int last, bool asDrawn);
+  bool showRecordExactly(int head, int first, int last);
+  StrokeTraces traces_;
 
   // tool_paint.cpp
   void paintClick(float X, float Y);

@@ -71,18 +71,14 @@ std::vector<ColourUse> ColoursOf(const DrawingList& list) {
 
 void ApplyHeader(FileContext& ctx, const PictureFile& pf, LoadReport& report) {
   const auto& h = pf.header;
-  if (pf.layout == PictureLayout::NoHeader) {
-    // No settings stored: those of a new picture.
-    ctx.draw.LineWidth = 1;
-    ctx.editor.GridMode = 0;
-    ctx.pic.ZoomFactor = 6.0f;
-    ctx.draw.PicBackColor = kWhite;
-    ctx.pic.GalleryBackColor = kGalleryDefault;
-    ctx.pic.PicKind = 0.0f;
-    ctx.editor.YellowBase = false;
-    return;
-  }
+  // Every load starts with the thinnest pen and the grid in black.
+  ctx.draw.LineWidth = 1;
+  ctx.editor.GridMode = 0;
+  UseLineWidth(ctx.draw);
+  // A file without settings keeps those of the picture open before it.
+  if (pf.layout == PictureLayout::NoHeader) return;
   ctx.draw.LineWidth = RoundInt(std::clamp(h[kHdrLineWidth], 1.0f, 20.0f));
+  UseLineWidth(ctx.draw);
   ctx.editor.GridMode = RoundInt(h[kHdrGridMode]);
   ctx.pic.SplinePolyOn = h[kHdrSplinePolyOn] != 0.0f;
   report.windowState = RoundInt(std::clamp(h[kHdrWindowState], 0.0f, 2.0f));
@@ -126,10 +122,10 @@ void ApplyViews(FileContext& ctx, const PictureFile& pf, const WindowSizes& now,
   }
 }
 
-void NoteBaseGroups(const DrawingList& list, LoadReport& report) {
-  ForEachTopLevel(list.G0, list.G1, [&](int i, int) {
-    if (list.G0[i] != kCodeSymmetryItem) return;
-    const int g = RoundInt(list.G0[i + 1]);
+void NoteBaseGroups(const std::vector<float>& g0, const std::vector<float>& g1, LoadReport& report) {
+  ForEachTopLevel(g0, g1, [&](int i, int) {
+    if (g0[i] != kCodeSymmetryItem) return;
+    const int g = RoundInt(g0[i + 1]);
     if (g >= 0) return;
     report.HasBaseGroup = true;
     report.baseGroup[-g] = true;
@@ -158,11 +154,12 @@ void ApplyPictureFile(FileContext& ctx, const PictureFile& pf, const std::string
   ctx.pic.PictureTitle = pf.title;
 
   // The symmetry block: the first symmetry change that opens it and the
-  // first other one that closes it.
+  // first other one that closes it. Only the picture's own entries are
+  // walked: past its end marker the list may still hold an earlier picture.
   ctx.sym.SymStart = ctx.sym.SymEnd = 0;
-  ForEachTopLevel(list.G0, list.G1, [&](int i, int) {
-    if (list.G0[i] != kCodeSymmetryChg) return;
-    if (list.G1[i] == kBlockOpens) {
+  ForEachTopLevel(g0, g1, [&](int i, int) {
+    if (g0[i] != kCodeSymmetryChg) return;
+    if (g1[i] == kBlockOpens) {
       ctx.sym.SymStart = i;
     } else if (ctx.sym.SymEnd == 0) {
       ctx.sym.SymEnd = i;
@@ -170,7 +167,7 @@ void ApplyPictureFile(FileContext& ctx, const PictureFile& pf, const std::string
   });
   ctx.sym.CurPart = 0;
   ctx.sym.SymTablesValid = false;
-  NoteBaseGroups(list, report);
+  NoteBaseGroups(g0, g1, report);
 
   report.path = path;
   report.ModelNumber = ModelNumberOf(path);

@@ -140,7 +140,7 @@ LoadOutcome FileLoadC(FileContext& ctx, int kind) {
   } else {
     if (!HasExtension(path, "PNT") && !HasExtension(path, "COL")) {
       out.status = CommandStatus::Failed;
-      std::string text = "\"";
+      std::string text(1, '"');
       text += FileNameOf(path);
       text += "\" is not a picture file.";
       out.error = std::move(text);
@@ -181,6 +181,7 @@ NewOutcome FileNew(FileContext& ctx) {
   ctx.list.reset();
   ctx.editor.GridMode = 0;
   ctx.draw.LineWidth = 1;
+  UseLineWidth(ctx.draw);
   ctx.sym.SymStart = ctx.sym.SymEnd = 0;
   ctx.sym.CurPart = 0;
   ctx.sym.SymTablesValid = false;

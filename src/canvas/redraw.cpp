@@ -323,6 +323,7 @@ void DrawAll(RedrawEnv& e, int Index) {
   ed.ProgressCount = 0;
   ed.AllowDoEvents = true;
   if (e.ctx.Picture1 != nullptr) e.ctx.Picture1->setPenMode(PenMode::Copy);
+  UseLineWidth(e.ctx);
   if (e.sym.CurPart > 0) selectPart(e, 0);  // every redraw follows the list's part changes
 
   Walk w;

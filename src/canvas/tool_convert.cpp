@@ -15,8 +15,6 @@ namespace {
 
 constexpr int kWholeRun = 100;
 constexpr float kStandsForSpline = -1.0f;
-constexpr Rgb kSwitchOff = 0x80FFFF;
-constexpr Rgb kSwitchOn = 255;
 
 bool hasParameterSlot(const DrawingList& list, int h, int first) {
   return first - h == 3 && list.G0[first - 1] == float(kCodeBeginData);
@@ -70,7 +68,7 @@ void MouseEngine::SplinePoly_Click() {
     P1DBL();
   }
   SplinePolyOn = !SplinePolyOn;
-  ui.setSplinePolyColour(SplinePolyOn ? kSwitchOn : kSwitchOff);
+  ui.setSplinePolyColour(SplinePolyColour(SplinePolyOn));
 
   // The symmetry block is never touched; records are walked by their frames.
   const int from = (sym.GeoCapture == 0 && sym.SymStart != 0) ? sym.SymEnd + 1 : 0;

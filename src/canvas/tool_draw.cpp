@@ -103,6 +103,8 @@ bool MouseEngine::openRecord(int type, int nParams, float X, float Y, int extra)
   }
   hooks_.setDrawCursor();
   list.AddPoint(X, Y, type);
+  // The canvas as it is without the new record, for taking its traces off.
+  if (canvas() != nullptr) traces_.remember(*canvas());
   return true;
 }
 
@@ -256,10 +258,17 @@ bool MouseEngine::closeFigure(int type) {
   auto drop = [&] {
     list.NumPoints = static_cast<std::int16_t>(list.ItemHead - 1);
     // The rubber band of a stroke that shrank to one point may still show
-    // (a dot, or a gap in a line under it): only a redraw shows the picture
-    // without it.
-    if (type != kTypePaint) redraw = true;
+    // (a dot, or a gap in a line under it): the canvas goes back to what it
+    // was without the stroke, or, when that is not known, is redrawn.
+    if (type == kTypePaint) return;
+    Surface* c = canvas();
+    const bool back = c != nullptr && traces_.known(*c) &&
+                      traces_.replace(*c, Surface(c->width(), c->height(), kWhite), kBlack, ctx.PicBackColor);
+    if (!back) redraw = true;
   };
+  // The finished figure replaces every trace the stroke left, exactly as a
+  // redraw draws it; true when done.
+  auto finishExactly = [&] { return showRecordExactly(list.ItemHead, list.ItemFirst, list.NumPoints); };
   auto setLength = [&] {
     list.G1[list.ItemFirst - 1] = static_cast<float>(list.NumPoints - list.ItemHead);
   };
@@ -269,12 +278,14 @@ bool MouseEngine::closeFigure(int type) {
         drop();
         break;
       }
+      setLength();
+      if (finishExactly()) break;
       host.setHourglass(true);
       SplineDraw(d, list, list.ItemFirst, list.NumPoints, 0, kWholeSpline);
       host.setHourglass(false);
-      setLength();
       // The curve's earlier pieces were drawn while it was still changing
-      // shape; only a redraw shows exactly the finished curve.
+      // shape; without the canvas as it was before the curve, only a redraw
+      // shows exactly the finished curve.
       redraw = true;
       break;
     case kTypePolyLine:
@@ -287,10 +298,12 @@ bool MouseEngine::closeFigure(int type) {
       if (list.NumPoints == list.ItemFirst) {
         drop();
       } else {
-        host.setHourglass(true);
-        PlotLines(d, list, list.ItemFirst, list.NumPoints, 0, kWholeRun, type);
-        host.setHourglass(false);
         setLength();
+        if (!finishExactly()) {
+          host.setHourglass(true);
+          PlotLines(d, list, list.ItemFirst, list.NumPoints, 0, kWholeRun, type);
+          host.setHourglass(false);
+        }
       }
       if (ms.SplineSwitched) {
         ms.SplineSwitched = false;
@@ -303,21 +316,22 @@ bool MouseEngine::closeFigure(int type) {
       if (list.NumPoints == list.ItemFirst) {
         drop();
       } else {
+        setLength();
+        if (finishExactly()) break;
         // An arc is finished the way a full redraw draws it (as short
         // segments), so that the canvas shows what the picture will show.
         if (type == kTypeArc) ctx.ExtendLast = -1;
         Circles(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, 0, type);
         ctx.ExtendLast = 0;
         ctx.ExtendFirst = 0;
-        setLength();
       }
       break;
     case kTypeGeometric:
       if (list.NumPoints == list.ItemFirst) {
         drop();
       } else {
-        GeoSegments(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, 0, type);
         setLength();
+        if (!finishExactly()) GeoSegments(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, 0, type);
       }
       ui.setEditsymEnabled(list.G0[0] == float(kCodeGeometric) ||
                            list.G0[0] == float(kCodeGeometric + kCodeOut));

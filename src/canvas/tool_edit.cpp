@@ -167,9 +167,9 @@ void MouseEngine::pickLogic(int Button, float X, float Y) {
       // Two picks in one polyline: the run between them shows red.
       ed.SecondPick = true;
     } else {
+      // The new pick's record is drawn in the same black as the earlier one.
       FindPoint(X, Y);
       if (pick.HitIndex <= 0) return;
-      Colour = kPickRed;
     }
   }
 

@@ -2,6 +2,7 @@
 // and, with no record open, the last record re-opened with its tool so that
 // repeated presses walk back through the picture.
 #include <cmath>
+#include <optional>
 
 #include "canvas/mouse_engine.h"
 #include "canvas/paint_replay.h"
@@ -83,6 +84,110 @@ bool MouseEngine::stepBackClosedList(int& T) {
   return true;
 }
 
+// ---- the open record shown exactly -----------------------------------------------
+
+std::optional<Surface> MouseEngine::recordMask(int head, int first, int last, bool asDrawn) {
+  const Surface* c = canvas();
+  if (c == nullptr || c->empty()) return std::nullopt;
+  Surface mask(c->width(), c->height(), kWhite);
+  if (last < first) return mask;
+  // Drawn as a full redraw draws it: every copy, lines lengthened, base
+  // shapes not, nothing printed, on the mask alone.
+  Surface* const canvasWas = ctx.Picture1;
+  const int extendLast = ctx.ExtendLast, extendFirst = ctx.ExtendFirst, target = ctx.DrawTarget;
+  const bool print = ctx.PrintPath, limit = ctx.LimitReplicas;
+  ctx.Picture1 = &mask;
+  ctx.DrawTarget = kDrawCanvas;
+  ctx.PrintPath = false;
+  ctx.ExtendLast = -1;
+  ctx.LimitReplicas = asDrawn;
+  mask.setPenWidth(ctx.LineWidth);
+  CanvasDrawing d = drawing();
+  const std::span<const float> X(list.G0), Y(list.G1);
+  const int type = headerType(list.G0[head]);
+  switch (type) {
+    case kTypeSpline:
+      SplineDraw(d, list, first, last, kBlack, kWholeSpline);
+      break;
+    case kTypePolyLine:
+    case kTypeMultiLine:
+      PlotLines(d, list, first, last, kBlack, 100, type);
+      break;
+    case kTypeCircle2:
+    case kTypeCircle3:
+    case kTypeArc:
+      Circles(sym, ctx, X, Y, first, last, kBlack, type);
+      break;
+    case kTypeGeometric:
+      ctx.ExtendFirst = 1;
+      GeoSegments(sym, ctx, X, Y, first, last, kBlack, type);
+      break;
+    default:
+      break;
+  }
+  ctx.Picture1 = canvasWas;
+  ctx.ExtendLast = extendLast;
+  ctx.ExtendFirst = extendFirst;
+  ctx.DrawTarget = target;
+  ctx.PrintPath = print;
+  ctx.LimitReplicas = limit;
+  return mask;
+}
+
+bool MouseEngine::showRecordExactly(int head, int first, int last) {
+  Surface* c = canvas();
+  if (c == nullptr || !traces_.known(*c)) return false;
+  const std::optional<Surface> figure = recordMask(head, first, last, true);
+  return figure && traces_.replace(*c, *figure, kBlack, ctx.PicBackColor);
+}
+
+// The step back of a drawing tool: the open record loses its last point, or
+// goes whole when that is its first (every circle and shape goes whole).
+// The canvas then shows exactly what a redraw of the list shows: the
+// record's traces go and what stays of it is drawn as a redraw draws it;
+// where that cannot be done exactly, the picture is redrawn.
+void MouseEngine::stepBackFigure() {
+  const int N = list.NumPoints, first = list.ItemFirst, head = list.ItemHead;
+  const int tool = ed.CurDrawType;
+  Surface* c = canvas();
+  // A record opened again by the step back was drawn with the picture: the
+  // canvas without it is known only when it can be taken off cleanly.
+  if (c != nullptr && !traces_.known(*c)) {
+    if (const std::optional<Surface> drawn = recordMask(head, first, N, false))
+      traces_.rememberWithout(*c, *drawn, kBlack, ctx.PicBackColor);
+  }
+  auto locate = [&](int i) { ui.LocateCursor(pixel(list.G0[i]), pixel(list.G1[i])); };
+  const bool lines = tool <= kToolMultiLine;
+  bool whole = !lines || N - first <= 1;
+  if (whole) {
+    if (lines) {
+      if (ed.UndoPolyRunning) {
+        StopUndoPoly(ed);
+        ui.undoPolyChanged(false);
+      }
+      ed.PressTime = 0;
+    }
+    locate(first);
+    writeEndAt(head);  // the traces are still needed below
+  } else {
+    if (!ed.UndoPolyRunning) {
+      StartUndoPoly(ed, host.secondsSinceMidnight());
+      ui.undoPolyChanged(true);
+    }
+    list.DelLastPt();
+    if (tool != kToolSpline) ms.NearDist = 10000;
+    locate(list.NumPoints);
+  }
+  // The Spline tool keeps the pen its rubber band left; the others draw
+  // with the copy pen.
+  if (tool != kToolSpline) penMode(PenMode::Copy);
+  const bool exact = whole ? c != nullptr && traces_.known(*c) &&
+                                 traces_.replace(*c, Surface(c->width(), c->height(), kWhite), kBlack, ctx.PicBackColor)
+                           : showRecordExactly(head, first, list.NumPoints);
+  if (whole) traces_.forget();
+  if (!exact && c != nullptr) DrawAll(1);
+}
+
 void MouseEngine::StepBack() {
   if (list.NumPoints == 0) {
     ui.setEditsymEnabled(false);
@@ -94,75 +199,15 @@ void MouseEngine::StepBack() {
   }
   if (ed.CurDrawType == kToolGeometric) controls.GeoSh();
 
+  if (ed.CurDrawType <= kToolGeometric || ed.CurDrawType == kToolDuplicate) {
+    stepBackFigure();
+    return;
+  }
   CanvasDrawing d = drawing();
-  const std::span<const float> X(list.G0), Y(list.G1);
   const int N = list.NumPoints;
   const int first = list.ItemFirst;
-  const Rgb back = ctx.PicBackColor;
-  auto locate = [&](int i) { ui.LocateCursor(pixel(list.G0[i]), pixel(list.G1[i])); };
-  auto stopRepeat = [&] {
-    if (ed.UndoPolyRunning) {
-      StopUndoPoly(ed);
-      ui.undoPolyChanged(false);
-    }
-    ed.PressTime = 0;
-  };
-  auto startRepeat = [&] {
-    if (!ed.UndoPolyRunning) {
-      StartUndoPoly(ed, host.secondsSinceMidnight());
-      ui.undoPolyChanged(true);
-    }
-  };
 
   switch (ed.CurDrawType) {
-    case kToolSpline:
-      // The curve is toggled away and drawn again with the XOR pen.
-      penMode(PenMode::Xor);
-      if (N - first <= 1) {
-        stopRepeat();
-        SplineDraw(d, list, first, N, back, kWholeSpline);
-        locate(first);
-        dropOpenRecord();
-      } else {
-        startRepeat();
-        SplineDraw(d, list, first, N, back, kWholeSpline);
-        list.DelLastPt();
-        SplineDraw(d, list, first, list.NumPoints, back, kWholeSpline);
-        locate(list.NumPoints);
-      }
-      penMode(PenMode::Copy);
-      break;
-    case kToolPolyLine:
-    case kToolMultiLine:
-      penMode(PenMode::Copy);
-      if (N - first <= 1) {
-        stopRepeat();
-        if (N > first) SymmLine(sym, ctx, list.G0[first], list.G1[first], list.G0[first + 1], list.G1[first + 1], back);
-        locate(first);
-        dropOpenRecord();
-      } else {
-        startRepeat();
-        SymmLine(sym, ctx, list.G0[N], list.G1[N], list.G0[N - 1], list.G1[N - 1], back);
-        list.DelLastPt();
-        ms.NearDist = 10000;
-        locate(list.NumPoints);
-      }
-      break;
-    case kToolCircle2:
-    case kToolCircle3:
-    case kToolArc:
-      penMode(PenMode::Copy);
-      Circles(sym, ctx, X, Y, first, N, back, ed.CurDrawType);
-      locate(first);
-      dropOpenRecord();
-      break;
-    case kToolGeometric:
-    case kToolDuplicate:
-      penMode(PenMode::Copy);
-      GeoSegments(sym, ctx, X, Y, first, N, back, ed.CurDrawType);
-      locate(first);
-      dropOpenRecord();
-      break;
     case kToolPaint: {
       if (N - 1 < first) {
         dropOpenRecord();

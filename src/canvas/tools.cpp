@@ -14,11 +14,13 @@ const char* ToolTipText(int tool) {
     case 3: return "Draw C-R Circle";
     case 4: return "Draw 3pt Circle";
     case 5: return "Draw Arc";
+    case 6: return "Draw Geometric Shape";
     case 10: return "Repaint";
     case 75: return "Adjust Points";
     case 76: return "Erase Lines";
     case 77: return "Adjust Color Handles";
     case 78: return "Delete Color Handle";
+    case 79: return "Duplicate Shapes";
     case 80: return "Spline/Line Convert";
     default: return "";
   }

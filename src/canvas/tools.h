@@ -36,7 +36,11 @@ constexpr Rgb ToolButtonIdleColour(int tool) {
              : kToolButtonDrawing;
 }
 
-// The tooltip of a tool's button ("" for the Geometric and duplicate tools).
+// The spline/polyline switch: red while strokes of the Spline tool are
+// drawn as polylines, else the drawing tools' colour.
+constexpr Rgb SplinePolyColour(bool on) { return on ? 0x0000FF : kToolButtonDrawing; }
+
+// The tooltip of a tool's button: the tool's name.
 const char* ToolTipText(int tool);
 
 }  // namespace orn

@@ -74,6 +74,10 @@ struct DrawContext {
   int ExtendLast = 0;
   // 1 = the segment being drawn is not lengthened (inner pieces of a run).
   int ExtendFirst = 0;
+  // A full redraw draws every replica whatever the working symmetry; a
+  // figure finished while the user draws is drawn as a redraw draws it but
+  // with the working symmetry's replicas, while this is set.
+  bool LimitReplicas = false;
   // "Extend Lines": 0, 0.25, 0.5, 1 or 2.
   float ExtendLen = 0.5f;
 
@@ -98,5 +102,10 @@ struct DrawContext {
   MemBmpTarget* MemBmp = nullptr;
   PrintSink* Printer = nullptr;
 };
+
+// The canvas draws everything with the user's pen width.
+inline void UseLineWidth(DrawContext& ctx) {
+  if (ctx.Picture1 != nullptr) ctx.Picture1->setPenWidth(ctx.LineWidth);
+}
 
 }  // namespace orn

@@ -50,7 +50,10 @@ void FullCircle(SymState& sym, DrawContext& ctx, double x, double y, double r, R
   } else {
     DrawCircle(ctx, x, y, r, colour);
   }
-  if (sym.CurPart <= 0 || sym.WorkingSym <= 0 || ctx.PrintPath) return;
+  // While drawing a working symmetry of none leaves the replicas out; a
+  // full redraw draws them all, as it draws every line's.
+  const bool noReplicas = sym.WorkingSym <= 0 && (ctx.ExtendLast == 0 || ctx.LimitReplicas);
+  if (sym.CurPart <= 0 || noReplicas || ctx.PrintPath) return;
 
   // WorkingSym limits lines only: a circle goes into every replica.
   const repl::CopyRange range = repl::Replicas(sym, kMaxCopy + 1);

@@ -85,7 +85,11 @@ void SymmLine(SymState& sym, DrawContext& ctx, float x1, float y1, float x2, flo
   }
   repl::PrintSegment(ctx, x1, y1, x2, y2, colour);
 
-  const repl::CopyRange range = repl::Replicas(sym, sym.WorkingSym);
+  // The working symmetry limits the replicas while the user draws; a full
+  // redraw draws every one, so that the fills of every copy stay in their
+  // cells.
+  const bool everyReplica = ctx.ExtendLast != 0 && !ctx.LimitReplicas;
+  const repl::CopyRange range = repl::Replicas(sym, everyReplica ? kMaxCopy + 1 : sym.WorkingSym);
   if (sym.CurPart == 0 || sym.BaseCopy < 0 || sym.BaseCopy > kMaxCopy) return;
 
   // In a full redraw the replicas are lengthened so that their joins close.

@@ -164,7 +164,7 @@ struct Scene {
   }
 
   // A PAINT record with fills (colour, seed); returns its header.
-  int addPaint(std::initializer_list<std::pair<Rgb, Pt>> fills) {
+  int addPaint(const std::vector<std::pair<Rgb, Pt>>& fills) {
     bool open = false;
     for (const auto& [colourRgb, seed] : fills) {
       if (!open) {

@@ -136,6 +136,24 @@ TEST_F(SavedPicture, RefusedFilesLeaveTheOpenPictureExactlyAsItWas) {
   EXPECT_TRUE(test::Snapshot(*e) == before);
 }
 
+TEST_F(SavedPicture, AFileWithoutSettingsKeepsThoseOfThePictureBeforeItButThePenAndGrid) {
+  test::Bytes plain;  // a Poly Line and the end pair, nothing before them
+  plain.fs({20001, 3, 0, 0, 20077, 4, 5, 7, 15, 7, 30000, 0});
+  test::WriteBytes(folder.path("plain.PNT"), plain.b);
+  const test::Snapshot before(*a);
+  ASSERT_EQ(LoadPath(*a, folder.path("plain.PNT")).status, CommandStatus::Done);
+  EXPECT_EQ(a->list.NumPoints, 5);
+  EXPECT_EQ(a->draw.LineWidth, 1);
+  EXPECT_EQ(a->editor.GridMode, 0);
+  const test::Snapshot after(*a);
+  EXPECT_EQ(after.zoom, before.zoom);
+  EXPECT_EQ(after.back, before.back);
+  EXPECT_EQ(after.gallery, before.gallery);
+  EXPECT_EQ(after.kind, before.kind);
+  EXPECT_EQ(after.yellow, before.yellow);
+  EXPECT_EQ(after.splinePoly, before.splinePoly);
+}
+
 TEST_F(SavedPicture, LoadOptionIsBackAtNormalAfterEveryLoadDoneFailedOrCancelled) {
   auto b = MakeEditor();
   ASSERT_EQ(LoadPath(*b, folder.path("all.PNT"), kLoadEraseColours).status, CommandStatus::Done);

@@ -69,16 +69,22 @@ TEST(DrawAll, GivesTheSamePixelsTwiceAndTheSameAsDrawingEachRecordByHand) {
   EXPECT_TRUE(first == q.canvas);
 }
 
-TEST(DrawAll, FillsComeAfterEveryLineAndAreLeftOutWithThePaintPanelHidden) {
-  Picture p;
-  p.redraw();
-  // The red fill stands before its square in the list, yet it stays inside it, in both copies.
-  for (int dx : {0, 120}) {
-    EXPECT_EQ(p.canvas.point(35 + dx, 35), kRedFill) << dx;
-    EXPECT_EQ(p.canvas.point(90 + dx, 100), kBlueFill) << dx;
-    EXPECT_EQ(p.canvas.point(70 + dx, 35), kWhite) << dx;
-    EXPECT_EQ(p.canvas.point(5 + dx, 5), kWhite) << dx;
-    EXPECT_TRUE(p.black(60 + dx, 35) && p.black(60 + dx, 140)) << dx;
+TEST(DrawAll, FillsComeAfterEveryLineInEveryCopyAndAreLeftOutWithThePaintPanelHidden) {
+  // The working symmetry limits only what is drawn while drawing: a full
+  // redraw draws the lines of every copy, so no copy's fill leaks.
+  for (int working : {kAllReplicas, 0}) {
+    Picture p;
+    p.sym.WorkingSym = working;
+    p.redraw();
+    // The red fill stands before its square in the list, yet it stays inside it, in both copies.
+    for (int dx : {0, 120}) {
+      SCOPED_TRACE(testing::Message() << working << " " << dx);
+      EXPECT_EQ(p.canvas.point(35 + dx, 35), kRedFill);
+      EXPECT_EQ(p.canvas.point(90 + dx, 100), kBlueFill);
+      EXPECT_EQ(p.canvas.point(70 + dx, 35), kWhite);
+      EXPECT_EQ(p.canvas.point(5 + dx, 5), kWhite);
+      EXPECT_TRUE(p.black(60 + dx, 35) && p.black(60 + dx, 140));
+    }
   }
   Picture hidden;
   hidden.ed.ColorToolsOn = false;
@@ -188,6 +194,38 @@ TEST(DrawAll, HighSpeedRepaintShowsThePictureANormalRedrawShows) {
   EXPECT_FALSE(PaintOrder_Click(fast.ctx));
 }
 
+// Twenty boxes filled by one PAINT record, the last box twice. High Speed
+// Repaint paints them from the newest fill back (the redraw pumps events
+// every ten fills, so the order shows); the normal redraw from the oldest.
+TEST(DrawAll, HighSpeedRepaintFillsFromTheNewestFillBack) {
+  for (bool highSpeed : {false, true}) {
+    SCOPED_TRACE(highSpeed);
+    Scene s;
+    std::vector<std::pair<Rgb, Pt>> fills;
+    for (int k = 0; k < 20; ++k) {
+      const float x = 5.0f + 11 * (k % 10), y = 5.0f + 11 * (k / 10);
+      s.addShape(kTypePolyLine, {{x, y}, {x + 9, y}, {x + 9, y + 9}, {x, y + 9}, {x, y}});
+      fills.push_back({0x0000FF, {x + 4, y + 4}});
+    }
+    fills.push_back({0xFF0000, fills.back().second});
+    s.addPaint(fills);
+    if (highSpeed) PaintOrder_Click(s.ctx);
+    bool newestBeforeOldest = false, oldestBeforeNewest = false;
+    s.host.onPump = [&] {
+      const bool oldest = s.canvas.point(9, 9) == 0x0000FF;
+      const bool newest = s.canvas.point(9 + 11 * 9, 20) == 0xFF0000;
+      newestBeforeOldest = newestBeforeOldest || (newest && !oldest);
+      oldestBeforeNewest = oldestBeforeNewest || (oldest && !newest);
+    };
+    RedrawEnv e = s.env();
+    DrawAll(e, 1);
+    EXPECT_EQ(newestBeforeOldest, highSpeed);
+    EXPECT_EQ(oldestBeforeNewest, !highSpeed);
+    EXPECT_EQ(s.canvas.point(9, 9), 0x0000FF);
+    EXPECT_EQ(s.canvas.point(9 + 11 * 9, 20), 0xFF0000);
+  }
+}
+
 TEST(DrawAll, ASymmetryChangeSwitchesToTheNewPartOfAWholeValueOnly) {
   Scene s;
   s.addTranslationSymmetry();
@@ -295,15 +333,15 @@ TEST(Progress, AnEmptyListDrawsNoBarAndTheRedrawShowsBothPhasesThenClearsTheStri
   ShowProgress(ed, empty, 0, 3, 0);  // nothing to divide by
   EXPECT_TRUE(empty.strip == Surface(101, 5, kWhite));
   Picture p;
-  Rgb seenDrawing = kWhite, seenPainting = kWhite;
+  // The bar's colour during each pass, read off the strip: light yellow
+  // while shapes are drawn, light green while fills are painted.
+  std::vector<Rgb> seen;
   p.host.onPump = [&] {
     const Rgb left = static_cast<Rgb>(p.ui.strip.point(0, 2));
-    if (p.ed.ProgressColor == kProgressDrawColor && left != kWhite) seenDrawing = left;
-    if (p.ed.ProgressColor == kProgressPaintColor && left != kWhite) seenPainting = left;
+    if (left != kWhite && (seen.empty() || seen.back() != left)) seen.push_back(left);
   };
   p.redraw();
-  EXPECT_EQ(seenDrawing, kProgressDrawColor);
-  EXPECT_EQ(seenPainting, kProgressPaintColor);
+  EXPECT_EQ(seen, (std::vector<Rgb>{0x80FFFF, 0x80FF80}));
   EXPECT_TRUE(p.ui.strip == Surface(101, 5, kWhite));
 }
 

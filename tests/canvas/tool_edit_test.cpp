@@ -41,6 +41,21 @@ TEST(EraseLines, LeftPickShowsTheRecordRedAndARightPressDeletesIt) {
   EXPECT_SAME_AS_REDRAW(s);
 }
 
+TEST(EraseLines, APickInAnotherRecordTakesThePickOverWithBothRecordsBlack) {
+  Picture s;
+  s.tool(kToolEraseLines);
+  s.click(150, 100);
+  ASSERT_EQ(s.canvas.point(130, 80), kRed);
+  for (int k = 0; k < 2; ++k) {
+    s.click(60, 40);
+    EXPECT_EQ(s.pick.SplitPick1, s.a + 5);
+    EXPECT_TRUE(s.black(130, 80) && s.black(60, 25));
+    s.click(150, 100);
+    EXPECT_EQ(s.pick.SplitPick1, s.b + 3);
+    EXPECT_TRUE(s.black(130, 80) && s.black(60, 25));
+  }
+}
+
 TEST(EraseLines, TwoPicksInOnePolylineCutOutTheRunBetweenThem) {
   MouseScene s;
   s.addShape(kTypePolyLine, {{10, 50}, {40, 50}, {70, 50}, {100, 50}, {130, 50}});

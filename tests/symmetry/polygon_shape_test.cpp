@@ -58,7 +58,14 @@ TEST(PolygonShape, PolygonsOnTheUnitEdgeHaveTheHandWorkedVertices) {
       {-1, 6, {{4, 0.5, -0.363, 2e-3}}},
       {-5, 7, {{4, 1.5, -0.866, 1e-6}, {5, 0.5, -0.866, 1e-6}, {7, 0.75, -0.433, 2e-3}}},
       {-4, 6, {{4, 0.134, -0.5, 1e-3}}},  // 30-75-75: the triangle itself
-      {-6, 8, {}}, {-7, 8, {}}, {-8, 8, {}},  // pentagons close near their start
+      // The three pentagons: closed on their start, centred where the first
+      // two corners' bisectors meet.
+      {-6, 8, {{4, 1, -1, 1e-6}, {5, 0.249, -1.66, 1e-3}, {6, -0.411, -0.909, 1e-3}, {7, 0, 0, 0},
+               {8, 0.3114, -0.6886, 2e-3}}},
+      {-7, 8, {{4, 1.66, -0.751, 1e-3}, {5, 0.909, -1.411, 1e-3}, {6, -0.002, -0.999, 1e-3}, {7, 0, 0, 0},
+               {8, 0.6887, -0.6884, 2e-3}}},
+      {-8, 8, {{4, 1, -1, 1e-6}, {5, 0.089, -1.412, 1e-3}, {6, -0.662, -0.752, 1e-3}, {7, 0, 0, 0},
+               {8, 0.3922, -0.6078, 2e-3}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code);

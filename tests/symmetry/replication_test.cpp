@@ -266,9 +266,17 @@ TEST_F(Replica, DegenerateCopiesAndBadPointsArePassedOver) {
   Expect(kPlain[0]);
   EXPECT_TRUE(canvas == expected);
 
+  // A point that is not a number draws nothing at all; a point far off the
+  // canvas draws the part of the segment that lies on it.
+  Reset();
   const float nan = std::numeric_limits<float>::quiet_NaN();
   SymmLine(sym, ctx, nan, 280, 120, 290, kBlack);
-  SymmLine(sym, ctx, 1e30f, -1e30f, 120, 290, kBlack);
+  SymmLine(sym, ctx, 150, 280, nan, 290, kBlack);
+  EXPECT_TRUE(canvas == expected);
+  SymmLine(flatBase, ctx, 1e30f, -1e30f, 120, 290, kBlack);  // along x + y = 410
+  EXPECT_EQ(At({300, 110}), kBlack);
+  EXPECT_EQ(At({120, 290}), kBlack);
+  EXPECT_EQ(At({300, 300}), kWhite);
 }
 
 constexpr double kPiHere = 3.1415926535;

@@ -187,6 +187,39 @@ TEST_F(PicEditFiles, NewPictureStartsWithThePolyLineToolAndNoDuplicateButton) {
   EXPECT_TRUE(w->tools().DrawType(kToolDuplicate)->isHidden());
 }
 
+// The line width and the spline switch a picture was saved with come back
+// with it: in the menu caption, in the thickness of every line (loaded or
+// drawn after), and in the switch's colour.
+TEST_F(PicEditFiles, ALoadedPictureBringsItsLineWidthAndSplineSwitch) {
+  w->draw().LineWidth = 3;
+  w->picture().SplinePolyOn = true;
+  saveAs(path("WIDE.PNT"));
+  w->draw().LineWidth = 1;
+  w->picture().SplinePolyOn = false;
+  saveAs(path("THIN.PNT"));
+  // Black pixels in the column x = 150 where the first segment crosses it.
+  auto thickness = [&] {
+    int k = 0;
+    for (int y = 40; y <= 80; ++y) k += Rgb(w->canvasSurface().point(150, y)) == kBlack;
+    return k;
+  };
+  for (const auto& [file, width] : {std::pair{"WIDE.PNT", 3}, {"THIN.PNT", 1}, {"WIDE.PNT", 3}}) {
+    SCOPED_TRACE(file);
+    load(path(file));
+    EXPECT_EQ(w->menuItem("MenOptionsLine")->text().toStdString(), "&Line Width " + std::to_string(width) + "...");
+    EXPECT_EQ(thickness(), width);
+    EXPECT_EQ(w->tools().SplinePoly->backColor(), width == 3 ? 0x0000FFu : kToolButtonDrawing);
+  }
+  chooseTool(kToolPolyLine);
+  click({300, 300});
+  click({400, 300});
+  dbl({400, 300});
+  int thick = 0;
+  for (int y = 290; y <= 310; ++y) thick += Rgb(w->canvasSurface().point(350, y)) == kBlack;
+  EXPECT_EQ(thick, 3);
+  EXPECT_TRUE(w->canvasSurface() == redrawn());
+}
+
 TEST_F(PicEditFiles, ShowModeKeepsATitledSampleUnderItsNameWithItsTitleAsCaption) {
   w->picture().PictureTitle = "Blue Rose";
   std::filesystem::create_directories(dir / "STATIC");

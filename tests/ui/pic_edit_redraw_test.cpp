@@ -7,7 +7,7 @@
 
 #include "canvas/tools.h"
 #include "model/record_codes.h"
-#include "platform/qt_colour.h"
+#include "canvas/ui/tool_buttons.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {
@@ -36,7 +36,7 @@ class RedrawWindow : public PicEditTest {
       ASSERT_TRUE(l.AddPoint(float(x), float(y), kToolGeometric));
     ASSERT_TRUE(l.closeRecord());
   }
-  bool redrawButtonIs(Rgb c) { return w->DrawAll0->styleSheet().contains(toQColor(c).name()); }
+  bool redrawButtonIs(Rgb c) { return w->DrawAll0->backColor() == c; }
   Rgb toolColour() { return w->tools().DrawType(w->editor().CurDrawType)->backColor(); }
   bool dupShown() { return w->tools().DrawType(kToolDuplicate)->isVisible(); }
 };

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "canvas/tools.h"
+#include "model/picture_file.h"
 #include "model/record_codes.h"
 #include "symmetry/sym_records.h"
 #include "symmetry/sym_table.h"
@@ -240,9 +241,35 @@ TEST_F(RosetteGui, OctagonRosetteOfEightAlternatelyMirroredCopiesRepeatsAStrokeA
   }
   QTest::mouseClick(w->Picture5->SymOK[1], Qt::LeftButton);
   EXPECT_TRUE(enabled("MenFile"));
+
+  // A plain picture loaded after the rosette keeps nothing of its symmetry:
+  // a stroke then has one copy, on the canvas, in the list and in the file.
+  w->editor().PicChanged = false;
+  trigger("MenFileNew");
+  drawLine({{100, 100}, {140, 100}});
+  saveAs(path("PLAIN.PNT"));
+  load(file);
+  ASSERT_EQ(w->sym().CurPart, 1);
+  const Pt a = inBase(0.6, 0.3), b = inBase(0.8, 0.32);
+  const Pt middle{(a.x + b.x) / 2, (a.y + b.y) / 2};
+  std::vector<Pt> images;
+  for (int k = w->sym().BaseCopy + 1; k <= w->sym().LastCopy; ++k) images.push_back(mapped(k, middle));
+  load(path("PLAIN.PNT"));
+  ASSERT_TRUE(host.boxes.empty()) << host.boxes.front().text;
+  EXPECT_EQ(w->sym().SymStart, w->sym().SymEnd);
+  EXPECT_FALSE(w->Picture7->isVisible());
+  drawLine({a, b});
+  EXPECT_TRUE(inkNear(middle));
+  for (const Pt& p : images) EXPECT_FALSE(inkNear(p, 2));
+  EXPECT_TRUE(w->canvasSurface() == redrawn());
+  trigger("MenFileSave");
+  const FileResult<PictureFile> saved = ReadPictureFile(path("PLAIN.PNT"));
+  ASSERT_TRUE(saved.ok());
+  EXPECT_EQ(saved.value->g0, entries(w->list().G0, w->list().NumPoints));
+  for (float code : saved.value->g0) EXPECT_NE(code, float(kCodeSymmetryChg));
 }
 
-TEST_F(RosetteGui, WorkingSymmetryOneLimitsMouseDrawnLinesToOneReplicaUntilAllIsChosen) {
+TEST_F(RosetteGui, WorkingSymmetryOneLimitsMouseDrawnLinesToOneReplicaButAFullRedrawDrawsThemAll) {
   layPolygon(1, 4, {400, 450}, {550, 450});  // the "4" button: a square
   trigger("Editsym");
   ASSERT_EQ(w->sym().SymCount, 4);
@@ -276,10 +303,11 @@ TEST_F(RosetteGui, WorkingSymmetryOneLimitsMouseDrawnLinesToOneReplicaUntilAllIs
     }
     return shown;
   };
-  // While drawing, and after a full redraw: the base cell and one replica.
+  // While drawing: the base cell and one replica; a full redraw draws them
+  // all, so that a fill in any copy stays inside its cell.
   EXPECT_EQ(copiesShowingIt(), (std::vector<int>{0, 1}));
   trigger("mnuRedraw");
-  EXPECT_EQ(copiesShowingIt(), (std::vector<int>{0, 1}));
+  EXPECT_EQ(copiesShowingIt(), (std::vector<int>{0, 1, 2, 3}));
 
   // Back to "All": the dialog's closing redraw shows the line in all four.
   chooseWorkingSymmetry([](WSymSet& d) {
@@ -288,7 +316,6 @@ TEST_F(RosetteGui, WorkingSymmetryOneLimitsMouseDrawnLinesToOneReplicaUntilAllIs
     QTest::mouseClick(d.Command1, Qt::LeftButton);
   });
   EXPECT_EQ(s.WorkingSym, kAllReplicas);
-  EXPECT_EQ(copiesShowingIt(), (std::vector<int>{0, 1, 2, 3}));
 }
 
 TEST_F(RosetteGui, SymmetryZoomShowsThePartsReferenceShapeFillingTheCanvasHeight) {

@@ -12,6 +12,8 @@
 #include "symmetry/ui/part_labels.h"
 #include "symmetry/ui/sym_setup_panel.h"
 #include "symmetry/ui/click_label.h"
+#include "symmetry/ui/get_poly.h"
+#include "platform/qt_colour.h"
 
 namespace orn::test {
 namespace {
@@ -48,6 +50,34 @@ TEST_F(ToolColumn, PolygonRedrawAndStopButtonsStandClearOfEveryOtherControl) {
                      static_cast<QWidget*>(w->Text1), static_cast<QWidget*>(w->Progress),
                      static_cast<QWidget*>(w->Picture7), static_cast<QWidget*>(w->Label6)})
     EXPECT_FALSE(stop.intersects(c->geometry())) << c->objectName().toStdString();
+}
+
+// Every tool button shows its own pictogram on the button's colour and
+// names its tool in its tooltip; the Geometric tool's shows its corners.
+TEST_F(ToolColumn, EveryToolButtonShowsItsOwnPictogramAndNamesItsTool) {
+  std::vector<QImage> seen;
+  std::vector<QWidget*> buttons{w->DrawAll0};
+  for (int tool : kAllTools) buttons.push_back(w->tools().DrawType(tool));
+  for (QWidget* b : buttons) {
+    SCOPED_TRACE(b->objectName().toStdString());
+    EXPECT_FALSE(b->toolTip().isEmpty());
+    const QImage img = b->grab().toImage();
+    const QRgb back = img.pixel(2, 2);  // inside the frame, outside the pictogram
+    int drawn = 0;
+    for (int y = 3; y < img.height() - 3; ++y)
+      for (int x = 3; x < img.width() - 3; ++x) drawn += img.pixel(x, y) != back;
+    EXPECT_GT(drawn, 20);
+    for (const QImage& other : seen) EXPECT_FALSE(other == img);
+    seen.push_back(img);
+  }
+  EXPECT_EQ(QColor(seen[1].pixel(2, 2)), toQColor(ToolButtonIdleColour(kToolSpline)));
+  ToolButton* geo = w->tools().DrawType(kToolGeometric);
+  const QImage square = geo->grab().toImage();
+  PolyShape hexagon;
+  int six = 6;
+  SetPolygonShape(hexagon, six);
+  GeoSh(geo, hexagon, true);
+  EXPECT_FALSE(geo->grab().toImage() == square);
 }
 
 TEST_F(ToolColumn, SetupPanelLeavesTheCanvasFreeShowsAllItsControlsAndHidesTheToolsUnderIt) {

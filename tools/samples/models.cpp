@@ -233,18 +233,25 @@ void Penguin(Sheet& m) {
   s.fill({0, hue::kAzure}, {f(0.3, 0.45), c.at(1.2, -40)});
 }
 
-// Mercury: a grey planet on every face with a wing on every edge.
+// Mercury: a grey planet with craters on every face, and on every edge a
+// fan of gold feathers that meets the fan of the face across the fold tip
+// to tip.
 void Mercury(Sheet& m) {
   const Sector c = Face(m);
   Sample& s = m.s;
-  s.circle(c.centre, 0.45 * c.apothem);
-  s.circle(c.at(0.25, 10), 0.08 * c.apothem);
-  s.spline(Leaf(c.at(0.55, -25), c.at(0.95, -8), 0.16 * c.apothem, 0.5));
-  s.spline(Leaf(c.at(0.55, 25), c.at(0.95, 8), 0.16 * c.apothem, 0.5));
-  s.fill({3, hue::kGray}, c.at(0.15, -30));
-  s.fill({5, hue::kGray}, c.at(0.25, 10));
-  s.fill({3, hue::kYellow}, {c.at(0.75, -16), c.at(0.75, 16)});
-  s.fill({6, hue::kViolet}, {c.at(0.9, 0), c.at(1.05, 30)});
+  s.circle(c.centre, 0.42 * c.apothem);
+  s.circle(c.at(0.24, 12), 0.08 * c.apothem);
+  const struct {
+    double base, tip;
+  } feathers[] = {{-16, 0.25}, {0, 0.5}, {16, 0.75}};
+  for (auto f : feathers) {
+    const P base = c.at(0.56, f.base), tip = c.edge(f.tip);
+    s.spline(Leaf(base, tip, 0.09 * c.apothem, 0.45));
+    s.fill({3, hue::kYellow}, lerp(base, tip, 0.45));
+  }
+  s.fill({3, hue::kGray}, c.centre);
+  s.fill({5, hue::kGray}, c.at(0.24, 12));
+  s.fill({6, hue::kViolet}, {c.at(0.75, -8), c.at(0.75, 8), c.at(1.05, 30)});
 }
 
 // Starry: stars scattered on the night sky of every face.

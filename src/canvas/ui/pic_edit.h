@@ -60,6 +60,7 @@ class PrinterDevice;
 class ProjectPages;
 class SymSetupPanel;
 class SymPLoad;
+class ToolButton;
 class ZoomControl;
 
 class PicEdit : public QMainWindow,
@@ -191,7 +192,7 @@ class PicEdit : public QMainWindow,
   // ---- the Redraw button and the window's side of every redraw ----
   // The Redraw button (DrawAll(0)) and the 500 ms guard after a redraw
   // during which it is ignored.
-  QToolButton* DrawAll0 = nullptr;
+  ToolButton* DrawAll0 = nullptr;
   QTimer* NoRedraw = nullptr;
   void DrawAll_Click(int Index);
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "canvas/tools.h"
 #include "canvas/ui/file_dialogs.h"
 #include "canvas/ui/form_layout.h"
 #include "canvas/ui/pic_edit.h"
@@ -246,6 +247,9 @@ void PicEdit::updatePictureMenus() {
   setItemVisible("MenSaveWall", WallpaperAllowed(pic_.PicKind));
   setItemChecked("Yellow", editor_.YellowBase);
   setLineWidthCaption();
+  // The switch shows the setting the picture brought, so its next press
+  // visibly turns it the other way.
+  if (tools_ != nullptr) tools_->SplinePoly->setBackColor(SplinePolyColour(pic_.SplinePolyOn));
   // The symmetry menus are offered only for a picture with a symmetry.
   const bool hasSymmetry = sym_.SymStart != sym_.SymEnd;
   for (auto n : {"Yellow", "Zoom(0)", "MenSym"}) setItemEnabled(n, hasSymmetry);

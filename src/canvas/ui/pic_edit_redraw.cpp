@@ -4,14 +4,13 @@
 // damaged symmetry block), whoever starts the redraw.
 #include <QPushButton>
 #include <QTimer>
-#include <QToolButton>
 
 #include "canvas/redraw.h"
 #include "canvas/tools.h"
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/tool_buttons.h"
+#include "canvas/ui/tool_pictograms.h"
 #include "platform/canvas_widget.h"
-#include "platform/qt_colour.h"
 #include "symmetry/sym_table.h"
 #include "symmetry/ui/part_labels.h"
 
@@ -26,13 +25,11 @@ constexpr Rgb kRedrawButtonIdle = 0xFF8080;
 }  // namespace
 
 void PicEdit::buildRedrawWidgets() {
-  DrawAll0 = new QToolButton(DrawTypePanel);
+  DrawAll0 = new ToolButton(kRedrawPictogram, DrawTypePanel);
   DrawAll0->setObjectName("DrawAll(0)");
   DrawAll0->setToolTip("Redraw");
-  DrawAll0->setFocusPolicy(Qt::NoFocus);
-  DrawAll0->setAutoFillBackground(true);
   setRedrawButtonColor(kRedrawButtonIdle);
-  connect(DrawAll0, &QToolButton::clicked, this, [this] { DrawAll_Click(0); });
+  connect(DrawAll0, &ToolButton::pressedTool, this, [this] { DrawAll_Click(0); });
 
   NoRedraw = new QTimer(this);
   NoRedraw->setObjectName("NoRedraw");
@@ -54,10 +51,16 @@ void PicEdit::Trap(const char* tag, int index, const std::function<void()>& comm
 }
 
 void PicEdit::DrawAll(int index) {
-  errors_.Trap("DrawAll", [this, index] {
-    RedrawEnv env{list_, sym_, draw_, editor_, pick_, colour_, views_, host_, *this};
-    orn::DrawAll(env, index);
-  });
+  if (tools_ != nullptr) {
+    // Through the mouse engine, which keeps track of the open record's
+    // traces on the canvas across the redraw.
+    tools_->engine().DrawAll(index);
+  } else {
+    errors_.Trap("DrawAll", [this, index] {
+      RedrawEnv env{list_, sym_, draw_, editor_, pick_, colour_, views_, host_, *this};
+      orn::DrawAll(env, index);
+    });
+  }
   Picture1->update();
 }
 
@@ -75,9 +78,7 @@ void PicEdit::setToolButtonColor(int tool, Rgb c) {
   if (ToolButton* b = tools_->DrawType(tool)) b->setBackColor(c);
 }
 
-void PicEdit::setRedrawButtonColor(Rgb c) {
-  DrawAll0->setStyleSheet(colourStyle(c, "border: 1px solid gray;"));
-}
+void PicEdit::setRedrawButtonColor(Rgb c) { DrawAll0->setBackColor(c); }
 
 bool PicEdit::dupButtonVisible() const {
   const ToolButton* b = tools_ ? tools_->DrawType(kToolDuplicate) : nullptr;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "canvas/ui/pic_edit.h"
+#include "canvas/ui/tool_buttons.h"
 #include "canvas/ui/project_pages.h"
 #include "canvas/ui/zoom_control.h"
 #include "canvas/ui/zoom_panel.h"

@@ -3,11 +3,15 @@
 #include <QAction>
 #include <QCursor>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 #include "canvas/tools.h"
 #include "canvas/ui/pic_edit.h"
+#include "canvas/ui/tool_pictograms.h"
 #include "canvas/ui/zoom_control.h"
 #include "platform/canvas_widget.h"
 #include "platform/qt_colour.h"
@@ -22,27 +26,6 @@ constexpr int kButtonGap = 2;
 
 QString buttonStyle(Rgb c) { return colourStyle(c, "border: 1px solid gray;"); }
 
-// Short captions for the buttons.
-QString caption(int tool) {
-  switch (tool) {
-    case 0: return "S";
-    case 1: return "P";
-    case 2: return "L";
-    case 3: return "C";
-    case 4: return "3C";
-    case 5: return "A";
-    case 6: return " 4";
-    case 10: return "R";
-    case 75: return "Ad";
-    case 76: return "Er";
-    case 77: return "CH";
-    case 78: return "DH";
-    case 79: return "D";
-    case 80: return "S/L";
-    default: return "";
-  }
-}
-
 }  // namespace
 
 ToolButton::ToolButton(int tool, QWidget* parent) : QToolButton(parent), tool_(tool) {
@@ -52,7 +35,19 @@ ToolButton::ToolButton(int tool, QWidget* parent) : QToolButton(parent), tool_(t
 
 void ToolButton::setBackColor(Rgb c) {
   back_ = c & 0xFFFFFF;
-  setStyleSheet(buttonStyle(back_));
+  update();
+}
+
+void ToolButton::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const QRectF r = rect();
+  p.fillRect(r, toQColor(back_));
+  p.setPen(QColor(128, 128, 128));
+  p.drawRect(r.adjusted(0, 0, -1, -1));
+  const double margin = std::max(2.0, r.height() * 0.12);
+  const double side = std::min(r.width(), r.height()) - 2 * margin;
+  const QRectF box(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+  DrawToolPictogram(p, tool_, box, text());
 }
 
 void ToolButton::mousePressEvent(QMouseEvent* e) {
@@ -84,7 +79,6 @@ void CanvasTools::buildButtons() {
     auto* b = new ToolButton(tool, panel);
     b->setObjectName(QString("DrawType(%1)").arg(tool));
     b->setToolTip(QString::fromUtf8(ToolTipText(tool)));
-    b->setText(caption(tool));
     b->setGeometry(kButtonGap + (k % 2) * (kButtonSize + kButtonGap),
                    kButtonGap + (k / 2) * (kButtonSize + kButtonGap), kButtonSize, kButtonSize);
     b->setBackColor(ToolButtonIdleColour(tool));
@@ -98,7 +92,7 @@ void CanvasTools::buildButtons() {
   SplinePoly = new ToolButton(-1, panel);
   SplinePoly->setObjectName("SplinePoly");
   SplinePoly->setGeometry(kButtonGap, below, kButtonSize, kButtonSize / 2);
-  SplinePoly->setBackColor(w_.picture().SplinePolyOn ? 255 : kToolButtonDrawing);
+  SplinePoly->setBackColor(SplinePolyColour(w_.picture().SplinePolyOn));
   connect(SplinePoly, &ToolButton::pressedTool, this, [this] {
     w_.errors().Trap("Spline-Poly", [this] { engine_->SplinePoly_Click(); });
   });

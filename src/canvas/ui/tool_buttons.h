@@ -21,7 +21,8 @@ class PicEdit;
 // The canvas's pointer for a drawing-cursor code (1 arrow, 2 cross, 10 up arrow).
 CanvasCursor CursorOfPointer(int pointer);
 
-// One tool button: a coloured box that acts on the press (not the click).
+// One tool button: a coloured box with the pictogram of its tool, that acts
+// on the press (not the click).
 class ToolButton : public QToolButton {
   Q_OBJECT
  public:
@@ -35,6 +36,8 @@ class ToolButton : public QToolButton {
 
  protected:
   void mousePressEvent(QMouseEvent* e) override;
+  // The back colour, a thin frame and the tool's pictogram.
+  void paintEvent(QPaintEvent* e) override;
 
  private:
   int tool_;
