@@ -2,9 +2,11 @@
 // picture with the canvas, and keeps an exact off-screen copy of the canvas.
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "canvas/ui/form_layout.h"
 #include "platform/canvas_widget.h"
+#include "symmetry/ui/part_labels.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {
@@ -55,6 +57,23 @@ TEST_F(PicEditTest, WindowPlacesCanvasAndColourPanelForItsSize) {
   EXPECT_GE(w->Progress->y(), 600);
   EXPECT_LE(w->Progress->geometry().bottom(), 664);
   EXPECT_TRUE(w->StopSign->isHidden());
+  // The bottom strip's controls lie side by side within the window, the part
+  // labels under the canvas's right end, whatever sized the canvas last (a
+  // loaded picture's stored size or a zoom as well as the window).
+  auto bottomStripIsTidy = [&](const char* after) {
+    const QWidget* strip[] = {w->Progress, w->Picture3, w->VScroll2, w->Picture11, w->Picture7};
+    for (const QWidget* a : strip) {
+      EXPECT_TRUE(w->formArea()->rect().contains(a->geometry())) << after << a->objectName().toStdString();
+      for (const QWidget* b : strip)
+        EXPECT_TRUE(a == b || !a->geometry().intersects(b->geometry()))
+            << after << a->objectName().toStdString() << " " << b->objectName().toStdString();
+    }
+    EXPECT_LT(w->Picture7->x(), w->Picture1->geometry().right()) << after;
+    EXPECT_GT(w->Picture7->geometry().right(), w->Picture1->geometry().right() - 40) << after;
+  };
+  bottomStripIsTidy("window ");
+  w->sizeCanvas(900, 500);
+  bottomStripIsTidy("zoom ");
 
   w->PageAspect = 1.25;
   w->FormRSZ();
