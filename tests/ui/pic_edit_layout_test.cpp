@@ -2,9 +2,11 @@
 // picture with the canvas, and keeps an exact off-screen copy of the canvas.
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "canvas/ui/form_layout.h"
 #include "platform/canvas_widget.h"
+#include "symmetry/ui/part_labels.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {
@@ -64,6 +66,37 @@ TEST_F(PicEditTest, WindowPlacesCanvasAndColourPanelForItsSize) {
   w->PositionPic4(100);
   EXPECT_EQ(w->Wheel->x(), 95);
   EXPECT_EQ(w->Wheel->y(), w->Picture4->y() - 6);
+}
+
+// The bottom strip's controls lie side by side inside the window, the part
+// labels under the canvas's right end, whatever sized the canvas last (the
+// window, a loaded picture's stored size, a zoom); a window too narrow for
+// all of them still keeps the part labels inside it, off the canvas and the
+// progress strip.
+TEST_F(PicEditTest, TheBottomStripsControlsStandSideBySideUnderTheCanvas) {
+  auto check = [&](const std::string& after, bool room) {
+    const QWidget* strip[] = {w->Progress, w->Picture3, w->VScroll2, w->Picture11, w->Picture7};
+    for (const QWidget* a : strip) {
+      for (const QWidget* b : strip) {
+        EXPECT_TRUE(!room || a == b || !a->geometry().intersects(b->geometry()))
+            << after << a->objectName().toStdString() << " " << b->objectName().toStdString();
+      }
+      EXPECT_TRUE(!room || w->formArea()->rect().contains(a->geometry())) << after << a->objectName().toStdString();
+    }
+    const QRect labels = w->Picture7->geometry();
+    EXPECT_TRUE(w->formArea()->rect().contains(labels)) << after;
+    EXPECT_FALSE(labels.intersects(w->Picture1->geometry())) << after;
+    EXPECT_FALSE(labels.intersects(w->Progress->geometry())) << after;
+    const int right = w->Picture1->geometry().right();
+    EXPECT_TRUE(!room || (labels.left() < right && labels.right() > right - 40)) << after;
+  };
+  for (QSize size : {QSize(1029, 664), QSize(1000, 700), QSize(729, 664), QSize(500, 420)}) {
+    setInnerSize(size.width(), size.height());
+    check("window " + std::to_string(size.width()) + " ", size.width() > 900);
+  }
+  setInnerSize(1029, 664);
+  w->sizeCanvas(900, 500);
+  check("zoom ", true);
 }
 
 // A polyline 100,40 - 200,80 - 300,80 whose middle point is marked deleted,

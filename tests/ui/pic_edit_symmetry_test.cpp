@@ -209,16 +209,6 @@ TEST_F(PicEditSymmetryTest, APartLabelPressDuringARedrawIsIgnored) {
   EXPECT_EQ(w->sym().CurPart, part);
 }
 
-TEST_F(PicEditSymmetryTest, PartLabelsSitBelowTheCanvasClearOfTheProgressStrip) {
-  for (QSize size : {QSize(729, 664), QSize(1000, 700), QSize(500, 420)}) {
-    setInnerSize(size.width(), size.height());
-    const QRect labels = w->Picture7->geometry();
-    EXPECT_TRUE(w->formArea()->rect().contains(labels)) << size.width();
-    EXPECT_FALSE(labels.intersects(w->Picture1->geometry())) << size.width();
-    EXPECT_FALSE(labels.intersects(w->Progress->geometry())) << size.width();
-  }
-}
-
 TEST_F(PicEditSymmetryTest, PolygonButtonChoosesTheShapeTheSetupCapturesAndCancelRestoresTheList) {
   // While the zoom box is up the button does nothing.
   w->file().ZoomBoxMode = true;

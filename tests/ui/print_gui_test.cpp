@@ -149,11 +149,16 @@ TEST_F(PrintGui, TheDialogsPreviewFollowsTheMouseAndTheTypedSizes) {
   ps.ImageW = 600;
   ps.ImageH = 400;
   ps.AspectRatio = 1.5f;
+  ps.ModelNumber = 4;  // the longest model line, in full and clear of the buttons
   int mode = 0;
   PrintFrm d(ps, mode, w->canvasSurface(), nullptr);
   d.show();
   QApplication::processEvents();
   EXPECT_EQ(d.WBox->text(), "2.00");
+  EXPECT_NE(d.Label1->text().indexOf("Icosahedron"), -1);
+  EXPECT_GE(d.Label1->height(), d.Label1->heightForWidth(d.Label1->width()));
+  EXPECT_TRUE(d.rect().contains(d.Label1->geometry()));
+  EXPECT_FALSE(d.Label1->geometry().intersects(d.PrtGlob[0]->geometry()));
   typeInto(d.WBox, "3");
   EXPECT_EQ(d.HBox->text(), "2.00");
 

@@ -135,7 +135,11 @@ void PicEdit::resizeCanvas(int w, int h) {
   Picture1->update();
 }
 
-void PicEdit::placeColourPanel() { placeColourTools(); }
+// The panels beside and below the canvas follow its right edge.
+void PicEdit::placeColourPanel() {
+  placeColourTools();
+  placePartLabels();
+}
 
 void PicEdit::placeBottomStrip() {
   const int fh = inner_->height();

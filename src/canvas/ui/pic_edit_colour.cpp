@@ -6,11 +6,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "canvas/ui/form_layout.h"
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/tool_buttons.h"
 #include "colour/ui/colour_panel.h"
 #include "platform/canvas_widget.h"
 #include "platform/qt_colour.h"
+#include "symmetry/ui/part_labels.h"
 
 namespace orn {
 
@@ -143,7 +145,11 @@ void PicEdit::wireColourMenu() {
   wire("MenEditErase", "EraseC", [t] { t->EraseC(kEraseAsks); });
 }
 
-void PicEdit::placeColourTools() { colourPanel_->place(Picture1->geometry(), inner_->size()); }
+// The part labels keep the right end of the bottom strip.
+void PicEdit::placeColourTools() {
+  const int keep = Picture7 != nullptr ? Picture7->width() + kColourPanelGap : 0;
+  colourPanel_->place(Picture1->geometry(), inner_->size(), keep);
+}
 
 void PicEdit::PositionPic4(int x) { colourPanel_->PositionPic4(x); }
 

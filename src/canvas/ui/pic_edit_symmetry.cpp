@@ -13,6 +13,7 @@
 #include "canvas/ui/form_layout.h"
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/tool_buttons.h"
+#include "colour/ui/current_color_box.h"
 #include "platform/canvas_widget.h"
 #include "symmetry/parts_select.h"
 #include "symmetry/setup_handles.h"
@@ -59,12 +60,17 @@ void PicEdit::wireSymmetryMenu() {
   connect(menuItem("Yellow"), &QAction::triggered, this, [this] { Yellow_Click(); });
 }
 
-// Under the canvas's right end, clear of the progress strip.
+// At the right end of the bottom strip, under the canvas's right end and the
+// colours in use beside it; right of the progress strip and of the palette
+// and custom colours where a narrow canvas leaves them no room, as far as
+// the window reaches.
 void PicEdit::placePartLabels() {
   if (Picture7 == nullptr) return;
   const int top = std::max(inner_->height() - kFreeHeight, 0) + kPartLabelsDrop;
-  const int left = std::max(canvasLeft_ + canvas_.width() - Picture7->width(),
-                            Progress->geometry().right() + kColourPanelGap);
+  const int left = std::min(std::max({Picture4->geometry().right() + 1 - Picture7->width(),
+                                      Progress->geometry().right() + kColourPanelGap,
+                                      Picture11->geometry().right() + kColourPanelGap}),
+                            inner_->width() - Picture7->width());
   Picture7->move(left, top);
 }
 

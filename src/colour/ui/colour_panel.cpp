@@ -111,16 +111,17 @@ ColourPanel::ColourPanel(ColourState& colour, const Surface& wheel, QWidget* for
   syncScroll();
 }
 
-void ColourPanel::place(const QRect& canvas, const QSize& form) {
+void ColourPanel::place(const QRect& canvas, const QSize& form, int keepRight) {
   PositionPic4(canvas.x() + canvas.width() + kSideGap);
   const int x = Picture4->x();
   const int stripHeight = std::max(form.height() - kStripTop - kStripFoot, 20);
   CinUse->setGeometry(x, kStripTop, kSwatch, stripHeight);
   Label19->setGeometry(x - kSideGap, kStripTop + stripHeight + 4, kSwatch + 2 * kSideGap, kLabelHeight);
 
-  // The palette, its scroll bar and the frame end under the canvas's right edge.
+  // The palette, its scroll bar and the frame end in the bottom strip, left
+  // of what it keeps at its right end.
   const int top = std::max(form.height() - kBottomStrip, 0) + kRowsTop;
-  int left = std::max(canvas.x() + canvas.width() - kPanelWidth, kLeftmost);
+  int left = std::max(x + kSwatch - keepRight - kPanelWidth, kLeftmost);
   Picture3->move(left, top);
   left += kPaletteWidth + kGap;
   VScroll2->move(left, top);

@@ -49,7 +49,10 @@ class ColourPanel : public QObject {
   std::function<void(int Button, int Shift, float X, float Y)> onWheel;
 
   // Lays the controls out for a canvas at `canvas` in a form of `form` size.
-  void place(const QRect& canvas, const QSize& form);
+  // The palette, its scroll bar and the frame end `keepRight` pixels left of
+  // the colours in use's right edge: that end of the bottom strip holds
+  // another panel.
+  void place(const QRect& canvas, const QSize& form, int keepRight);
   // The current colour at left x, the wheel 5 left of and 6 above it.
   void PositionPic4(int x);
   // Shows or hides the colour tools; shown again, the strip is redrawn.

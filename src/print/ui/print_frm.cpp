@@ -157,7 +157,8 @@ void PrintFrm::buildWidgets() {
   Label1->setObjectName("Label1");
   Label1->setWordWrap(true);
   Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Label1->setGeometry(8, 256, 244, 48);
+  // Down to the dialog's foot: a model line can take four lines.
+  Label1->setGeometry(8, 256, 244, kDialogHeight - 256 - 6);
 
   PrtSetup = new QPushButton("Print Setup", this);
   PrtSetup->setObjectName("PrtSetup");
