@@ -13,9 +13,11 @@
 #include "shell/ornisk_dat.h"
 #include "shell/paint_dat.h"
 #include "shell/preview_cache.h"
+#include "shell/preview_render.h"
 #include "shell/sample_pictures.h"
 #include "shell/ui/main_menu.h"
 #include "platform/canvas_widget.h"
+#include "platform/core/app_folder.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {
@@ -110,6 +112,28 @@ TEST_F(MainMenuTest, FirstStartMovesTheSamplesShowsTheirPreviewsAndRestoresTheLa
   EXPECT_TRUE(menu->samples[kArtDrawing][0]->icon().isNull());
   EXPECT_TRUE(fs::exists(folder.path("previews/OVTE2A.PNT.pv")));
   EXPECT_TRUE(host.boxes.empty());
+}
+
+// The build renders every sample's preview into the data it installs: a first
+// start seeded from that data takes each preview from there, and renders
+// again only the preview of a sample changed later.
+TEST_F(MainMenuTest, AFirstRunFromTheBuildsDataRendersNoPreviewUntilASampleChanges) {
+  const fs::path seeded = folder.path("seeded");
+  ASSERT_EQ(prepareAppFolder(seeded, fs::path(ORNIVALE_DATA_DIR)).state, FolderState::Created);
+  state.AppFolder = withTrailingSeparator(seeded);
+  start();
+  EXPECT_TRUE(fs::exists(seeded / "STATIC/OVPP1A.PNT"));
+  EXPECT_EQ(menu->previewsRendered(), 0);
+  for (int art = kArtPattern; art <= kArtModel; ++art)
+    for (QToolButton* b : menu->samples[std::size_t(art)]) EXPECT_FALSE(b->icon().isNull());
+  // What the build stored is what the program renders: for a model, its solid.
+  EXPECT_EQ(ReadPreviewFile(seeded / "previews/OVMOD4A.PNT.pv"),
+            RenderPreview(seeded / "STATIC/OVMOD4A.PNT", kMenuPreviewSize, kMenuPreviewSize));
+  menu.reset();
+
+  fs::last_write_time(seeded / "STATIC/OVRO3A.PNT", fs::file_time_type::clock::now());
+  start();
+  EXPECT_EQ(menu->previewsRendered(), 1);
 }
 
 TEST_F(MainMenuTest, EachModeOpensTheSampleAsItsRulesSayAndTheMenuComesBack) {

@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "model/record_codes.h"
 #include "pic_edit_fixture.h"
@@ -138,6 +139,26 @@ TEST_F(PrintGui, ABlackAndWhitePrintDrawsTheLinesOnlyAtTheTypedPlace) {
   for (int y = 0; y < page.height(); y += 3)
     for (int x = 0; x < page.width(); x += 3) ASSERT_FALSE(Red(page.pixel(x, y))) << x << "," << y;
   EXPECT_EQ(w->canvasSurface().point(60, 60), std::int64_t(kFill));  // the screen keeps its fills
+}
+
+// A polyhedron-net sample's print layout gives the folded model's height; a
+// new picture is no model net.
+TEST_F(PrintGui, AModelNetsLayoutShowsTheFoldedHeightUntilANewPictureIsStarted) {
+  drawSquare();
+  std::filesystem::create_directories(dir / "STATIC");
+  const std::string net = (dir / "STATIC" / "OVMOD6A.PNT").string();
+  saveAs(net);
+  load(net);
+  std::string line;
+  const auto label1 = [&line](PrintFrm& d) {
+    line = d.Label1->text().toStdString();
+    QTest::mouseClick(d.PrtGlob[1], Qt::LeftButton);
+  };
+  print(label1);
+  EXPECT_EQ(line.rfind("3D Cube will be", 0), 0u) << line;
+  trigger("MenFileNew");
+  print(label1);
+  EXPECT_EQ(line, "Printer Resolution: 300dpi");
 }
 
 TEST_F(PrintGui, TheDialogsPreviewFollowsTheMouseAndTheTypedSizes) {

@@ -269,6 +269,8 @@ void PicEdit::afterNew(const NewOutcome& out) {
     throw CommandError(out.error);
   }
   if (out.status != CommandStatus::Done) return;
+  // A new picture is no model net: its print layout gives no folded height.
+  printState().ModelNumber = 0;
   if (!file_.NewInLoad) ShowFileName(file_.FileName, false);
   canvas_.setBackColor(draw_.PicBackColor);
   canvas_.clear();

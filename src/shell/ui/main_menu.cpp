@@ -33,7 +33,6 @@ namespace {
 
 constexpr int kModeIcon = 40;
 constexpr int kArtIcon = 56;
-constexpr int kPreview = 120;
 constexpr int kWakeUpMs = 1;
 constexpr int kRaftUpMs = 100;
 constexpr Rgb kPictogramBack = 0xFEFEFE;  // shown transparent
@@ -195,8 +194,8 @@ QWidget* MainMenu::buildArtPanel(int art) {
     b->setObjectName(QString("Sample(%1,%2)").arg(art).arg(i));
     b->setText(SampleCaption(art, i));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setIconSize({kPreview, kPreview});
-    b->setMinimumSize(kPreview + 16, kPreview + 34);
+    b->setIconSize({kMenuPreviewSize, kMenuPreviewSize});
+    b->setMinimumSize(kMenuPreviewSize + 16, kMenuPreviewSize + 34);
     connect(b, &QToolButton::clicked, this, [this, art, i] { openSample(art, i); });
     samples[std::size_t(art)].push_back(b);
     grid->addWidget(b, 0, i);
@@ -221,12 +220,12 @@ std::filesystem::path MainMenu::samplePath(int art, int index) const {
 
 // Every sample's preview, and each art type's first sample on its row button.
 void MainMenu::loadPreviews() {
-  previews_ = std::make_unique<PreviewCache>(std::filesystem::path(app_.AppFolder) / "previews",
+  previews_ = std::make_unique<PreviewCache>(std::filesystem::path(app_.AppFolder) / kPreviewFolderName,
                                              RenderPreview);
   for (int art = 0; art < 4; ++art) {
     for (int i = 0; i < SampleCount(art); ++i) {
       QToolButton* b = samples[std::size_t(art)][std::size_t(i)];
-      const auto p = previews_->preview(samplePath(art, i), kPreview, kPreview);
+      const auto p = previews_->preview(samplePath(art, i), kMenuPreviewSize, kMenuPreviewSize);
       if (p) {
         b->setIcon(QPixmap::fromImage(toQImage(*p)));
         if (i == 0) MaPat[std::size_t(art)]->setIcon(b->icon());
@@ -298,7 +297,7 @@ void MainMenu::ShowSymPaint() {
     // The model samples show the menu's pictures of their folded models.
     editor_->setModelPictures([this](int PMod) -> std::optional<Surface> {
       if (!previews_) return std::nullopt;
-      return previews_->preview(samplePath(kArtModel, PMod), kPreview, kPreview);
+      return previews_->preview(samplePath(kArtModel, PMod), kMenuPreviewSize, kMenuPreviewSize);
     });
     if (auto* qtHost = dynamic_cast<QtHost*>(&host_)) qtHost->setParentWindow(editor_);
     // The editor fills the screen, also where no window manager maximises it.

@@ -52,6 +52,9 @@ class MainMenu : public QMainWindow {
   void setStartDelays(int initTimer1Ms, int initTimer2Ms);
   // The menu is up with every preview: the start is over.
   bool ready() const { return ready_; }
+  // How many previews this start rendered; the rest were read from the
+  // program folder.
+  int previewsRendered() const { return previews_ ? previews_->rendered() : 0; }
 
   // ---- the rows and the samples ----
   void MaMode_Click(int Index);
