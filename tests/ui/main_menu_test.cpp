@@ -10,11 +10,16 @@
 #include <chrono>
 #include <fstream>
 
+#include <QTextBrowser>
+
+#include "shell/help.h"
 #include "shell/ornisk_dat.h"
 #include "shell/paint_dat.h"
 #include "shell/preview_cache.h"
 #include "shell/preview_render.h"
 #include "shell/sample_pictures.h"
+#include "shell/slide_show.h"
+#include "shell/ui/help_window.h"
 #include "shell/ui/main_menu.h"
 #include "platform/canvas_widget.h"
 #include "platform/core/app_folder.h"
@@ -348,6 +353,91 @@ TEST_F(MainMenuTest, CanvasClicksWaitUntilTheEditorHasOpened) {
   ASSERT_TRUE(waitFor([&] { return !e.StartLoading && e.StartDone; }));
   QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {30, 30});
   EXPECT_TRUE(e.editor().PicChanged);
+}
+
+}  // namespace
+}  // namespace orn::test
+
+namespace orn::test {
+namespace {
+
+class ArtShows : public MainMenuTest {
+ protected:
+  void SetUp() override {
+    MainMenuTest::SetUp();
+    workingFolder = fs::current_path();
+  }
+  void TearDown() override {
+    MainMenuTest::TearDown();
+    fs::current_path(workingFolder);
+  }
+  QAction* item(const char* name) { return menu->findChild<QAction*>(name); }
+  fs::path workingFolder;
+};
+
+// The program's show runs over the samples in the gallery, the models'
+// panel shown meanwhile; afterwards the menu is as it was, and the next
+// sample opens in the mode the menu shows.
+TEST_F(ArtShows, TheProgramsShowRunsOverTheSamplesAndTheMenuComesBackAsItWas) {
+  start();
+  QTest::mouseClick(menu->MaMode[kStartEdit], Qt::LeftButton);
+  QTest::mouseClick(menu->MaPat[kArtRose], Qt::LeftButton);
+  item("StdArtShow")->trigger();
+  EXPECT_EQ(state.MenuArtType, kArtModel);
+  PicEdit& e = openedEditor();
+  EXPECT_TRUE(e.showMode());
+  EXPECT_EQ(state.ShowMode, 1);
+  EXPECT_EQ(e.CountLab->text(), "1 of 25 ");
+  // "ovpp2a" is not among this folder's samples: the show goes on with "ovro1a".
+  e.ArtShowT_Timer();
+  EXPECT_EQ(state.ShowIndex, 2);
+  EXPECT_EQ(e.CountLab->text(), "3 of 25 ");
+  QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {20, 20});
+  ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->MainRaft->isVisible(); }));
+  EXPECT_EQ(state.MenuArtType, kArtRose);
+  EXPECT_TRUE(menu->ArtRaft[kArtRose]->isVisible());
+  EXPECT_EQ(state.StartMode, kStartEdit);
+  QTest::mouseClick(menu->samples[kArtRose][0], Qt::LeftButton);
+  EXPECT_FALSE(openedEditor().showMode()) << "the rose opens for editing, as the menu shows";
+  exitEditor();
+}
+
+// The user's show takes the pictures of the working folder; without a
+// (titled) picture there it says so and opens nothing.
+TEST_F(ArtShows, YourArtShowShowsThePicturesOfTheWorkingFolder) {
+  start();
+  fs::create_directories(folder.path("mine"));
+  fs::current_path(folder.path("mine"));
+  item("YourArt(3)")->trigger();
+  EXPECT_EQ(menu->editor(), nullptr);
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].text, NoArtText(false));
+  SaveLinePicture(folder.path("mine/PLAIN.PNT"));
+  item("YourArt(2)")->trigger();
+  EXPECT_EQ(host.boxes.back().text, NoArtText(true));
+  SaveLinePicture(folder.path("mine/DAWN.PNT"), kWhite, "Dawn");
+  item("YourArt(2)")->trigger();
+  PicEdit& e = openedEditor();
+  EXPECT_EQ(state.ShowList, std::vector<std::string>{"DAWN"});
+  EXPECT_EQ(e.windowTitle(), "Dawn");
+  EXPECT_EQ(e.CountLab->text(), "1 of 1 ");
+  exitEditor();
+}
+
+TEST_F(ArtShows, HelpShowsTheMainMenusPageAndAboutTheVersionAndFolder) {
+  start();
+  state.HelpFile = (fs::path(ORNIVALE_SOURCE_DIR) / "data" / kHelpFolderName).string() + "/";
+  item("Helper")->trigger();
+  ASSERT_NE(menu->helpWindow(), nullptr);
+  EXPECT_TRUE(menu->helpWindow()->isVisible());
+  EXPECT_EQ(menu->helpWindow()->HelpContext, kHelpMainMenu);
+  EXPECT_TRUE(menu->helpWindow()->browser()->source().toLocalFile().endsWith("main-menu.html"));
+  EXPECT_FALSE(menu->helpWindow()->browser()->toPlainText().isEmpty());
+  item("Aboutcode")->trigger();
+  ASSERT_FALSE(host.boxes.empty());
+  EXPECT_EQ(host.boxes.back().title, "Ornivale Version 6");
+  EXPECT_EQ(host.boxes.back().text.rfind("Ornivale Version 6 \nCreated - ", 0), 0u);
+  EXPECT_NE(host.boxes.back().text.find("Installation Folder: " + state.AppFolder), std::string::npos);
 }
 
 }  // namespace

@@ -126,6 +126,9 @@ class PicEditTest : public ::testing::Test {
     std::filesystem::copy_file(std::filesystem::path(ORNIVALE_SOURCE_DIR) / "data" / "Standard.Clr",
                                dir / "Standard.Clr");
     appState.AppFolder = appState.DataFolder = dir.string() + "/";
+    // The file dialogs move the working folder; each test starts where the
+    // last one did.
+    workingFolder = std::filesystem::current_path();
     w = std::make_unique<PicEdit>(host, appState, &dialogs);
     w->errors().setEndProgram([this] { ++programEnds; });
     w->show();
@@ -137,6 +140,7 @@ class PicEditTest : public ::testing::Test {
   void TearDown() override {
     w->editor().PicChanged = false;
     w.reset();
+    std::filesystem::current_path(workingFolder);
     std::filesystem::remove_all(dir);
   }
 
@@ -226,6 +230,7 @@ class PicEditTest : public ::testing::Test {
   AppState appState;
   std::unique_ptr<PicEdit> w;
   std::filesystem::path dir;
+  std::filesystem::path workingFolder;
   int programEnds = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -184,6 +185,10 @@ void CanvasTools::undoPolyChanged(bool running) {
 bool CanvasTools::loading() const { return w_.file().LoadingRecent || w_.StartLoading; }
 
 void CanvasTools::ExitC() { w_.MenFileExit_Click(); }
+
+void CanvasTools::setDebugLabel(const std::string& text) {
+  w_.Label1->setText(QString::fromStdString(text));
+}
 
 // Through the window, so that the "&Symmetry" menu that holds the item is
 // offered with it.

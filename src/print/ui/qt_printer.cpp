@@ -1,11 +1,13 @@
 #include "print/ui/qt_printer.h"
 
 #include <QPageSetupDialog>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -29,6 +31,32 @@ void paintLines(QPainter& p, const std::vector<PrintedPath>& paths, int penWidth
     points.clear();
     for (const auto& [x, y] : path.points) points.emplace_back(x, y);
     p.drawPolyline(points.data(), int(points.size()));
+  }
+}
+
+constexpr int kListingPoints = 9;
+
+// Prints a listing from the top of the page down, a new page whenever one
+// is full, inside a margin of a third of an inch (a file has no margin of
+// its own).
+void paintText(QPrinter& p, QPainter& painter, const std::vector<std::string>& text) {
+  QFont font("Monospace");
+  font.setStyleHint(QFont::TypeWriter);
+  font.setPointSize(kListingPoints);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  const QFontMetrics metrics(font, &p);
+  const int margin = p.resolution() / 3;
+  const QRect page = p.pageLayout().paintRectPixels(p.resolution());
+  const int step = std::max(1, metrics.lineSpacing());
+  int y = margin + metrics.ascent();
+  for (const std::string& line : text) {
+    if (y + metrics.descent() > page.height() - margin && y > margin + metrics.ascent()) {
+      p.newPage();
+      y = margin + metrics.ascent();
+    }
+    painter.drawText(margin, y, QString::fromStdString(line));
+    y += step;
   }
 }
 
@@ -98,6 +126,7 @@ bool QtPrinterDevice::paint(const PrintJob& job, int sheets) {
         painter.drawImage(QRect(job.imageX, job.imageY, job.imageW, job.imageH), image);
       }
       paintLines(painter, paths, job.penWidth);
+      if (!job.text.empty()) paintText(p, painter, job.text);
     }
     painter.end();
   }

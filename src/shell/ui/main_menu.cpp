@@ -25,6 +25,7 @@
 #include "shell/hand_over.h"
 #include "shell/menu_pictures.h"
 #include "shell/preview_render.h"
+#include "shell/ui/help_window.h"
 #include "shell/ui/title_form.h"
 
 namespace orn {
@@ -97,6 +98,7 @@ MainMenu::MainMenu(Host& host, AppState& app, const ProfileSource& profile, File
 MainMenu::~MainMenu() {
   if (editor_) delete editor_.data();
   delete TitleForm_;
+  delete help_;
 }
 
 void MainMenu::buildMenus() {
@@ -108,10 +110,11 @@ void MainMenu::buildMenus() {
   connect(item(nullptr, "Quitter", "&Quit"), &QAction::triggered, this, [this] { close(); });
   QMenu* show = menuBar()->addMenu("&ArtShow");
   show->menuAction()->setObjectName("ArtShow");
-  item(show, "StdArtShow", "Ornivale Art Show")->setEnabled(false);
+  item(show, "StdArtShow", "Ornivale Art Show");
   QMenu* yours = show->addMenu("Your Art Show");
-  item(yours, "UserArtShow(0)", "Titled Pictures Only")->setEnabled(false);
-  item(yours, "UserArtShow(1)", "&All Pictures")->setEnabled(false);
+  yours->menuAction()->setObjectName("YourA");
+  item(yours, "YourArt(2)", "Titled Pictures Only");
+  item(yours, "YourArt(3)", "&All Pictures");
   // "Mo&re" lives only as the pop-up of the model panel's button.
   MoreM = new QMenu("Mo&re", this);
   MoreM->setObjectName("MoreM");
@@ -120,8 +123,9 @@ void MainMenu::buildMenus() {
     a->setObjectName(QString("MoreMod(%1)").arg(i));
     connect(a, &QAction::triggered, this, [this, i] { MoreMod_Click(i); });
   }
-  item(nullptr, "Helper", "&Help")->setEnabled(false);
-  item(nullptr, "Aboutcode", "A&bout")->setEnabled(false);
+  item(nullptr, "Helper", "&Help");
+  item(nullptr, "Aboutcode", "A&bout");
+  wireShowsAndHelp();
 }
 
 // A row of four buttons of which one is chosen, named name(0) .. name(3)
@@ -294,6 +298,7 @@ void MainMenu::ShowSymPaint() {
     editor_->setAttribute(Qt::WA_DeleteOnClose);
     editor_->setProfile(profile_);
     editor_->onExit = [this] { WakeUp->start(); };
+    editor_->setHelp([this](int topic) { showHelp(topic); });
     // The model samples show the menu's pictures of their folded models.
     editor_->setModelPictures([this](int PMod) -> std::optional<Surface> {
       if (!previews_) return std::nullopt;
