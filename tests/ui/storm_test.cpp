@@ -34,24 +34,42 @@ class Storm : public PicEditTest {
   int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
   bool chance(int percent) { return pick(100) < percent; }
 
-  // Every menu command a user can give, except those that leave the editor.
-  std::vector<QAction*> commands() const {
-    std::vector<QAction*> out;
-    std::vector<QMenu*> menus;
+  // Every menu command, with the menus it sits in, except those that leave
+  // the editor: the two exits, and the gallery, where a click on the
+  // picture leaves it.
+  struct Command {
+    QAction* action;
+    std::vector<QAction*> menus;  // the menus it sits in, outermost first
+  };
+  std::vector<Command> commands() const {
+    const QStringList leaving = {"MenFileExit", "MenQuit", "Gallery"};
+    std::vector<Command> out;
+    std::vector<std::pair<QMenu*, std::vector<QAction*>>> menus;
     for (QAction* a : w->menuBar()->actions())
-      if (a->menu()) menus.push_back(a->menu());
+      if (a->menu()) menus.push_back({a->menu(), {a}});
     while (!menus.empty()) {
-      QMenu* m = menus.back();
+      auto [m, path] = menus.back();
       menus.pop_back();
       for (QAction* a : m->actions()) {
         if (a->menu()) {
-          menus.push_back(a->menu());
-        } else if (!a->isSeparator() && a != w->menuItem("MenFileExit") && a != w->menuItem("MenQuit")) {
-          out.push_back(a);
+          auto inner = path;
+          inner.push_back(a);
+          menus.push_back({a->menu(), inner});
+        } else if (!a->isSeparator() && !leaving.contains(a->objectName())) {
+          out.push_back({a, path});
         }
       }
     }
     return out;
+  }
+
+  // A command the user can reach now: it and every menu it sits in are
+  // shown and enabled.
+  static bool reachable(const Command& c) {
+    if (!c.action->isVisible() || !c.action->isEnabled()) return false;
+    for (QAction* m : c.menus)
+      if (!m->isVisible() || !m->isEnabled()) return false;
+    return true;
   }
 
   // Answers whatever modal window or pop-up is up, at random: Enter,
@@ -186,7 +204,7 @@ TEST_F(Storm, TenThousandRandomEventsLeaveARunningEditorAndAListThatSavesAndLoad
   QObject::connect(&modals, &QTimer::timeout, [this] { answerModals(); });
   modals.start(2);
 
-  const std::vector<QAction*> menu = commands();
+  const std::vector<Command> menu = commands();
   ASSERT_GT(menu.size(), 20u);
   for (unsigned long n = 0; n < events; ++n) {
     const int kind = pick(100);
@@ -195,10 +213,10 @@ TEST_F(Storm, TenThousandRandomEventsLeaveARunningEditorAndAListThatSavesAndLoad
     } else if (kind < 72) {
       controlEvent();
     } else if (kind < 82) {
-      QAction* a = menu[std::size_t(pick(int(menu.size())))];
-      if (a->isEnabled() && a->isVisible()) {
+      const Command& c = menu[std::size_t(pick(int(menu.size())))];
+      if (reachable(c)) {
         scriptDialogs();
-        a->trigger();
+        c.action->trigger();
       }
     } else if (kind < 95) {
       keyEvent();
@@ -207,6 +225,8 @@ TEST_F(Storm, TenThousandRandomEventsLeaveARunningEditorAndAListThatSavesAndLoad
     }
     answerModals();
     if (n % 16 == 0) QApplication::processEvents();
+    ASSERT_TRUE(w->isVisible()) << "the editor closed at event " << n;
+    ASSERT_TRUE(w->isVisible()) << "the editor closed at event " << n;
   }
   modals.stop();
   for (QWidget* top : QApplication::topLevelWidgets())
