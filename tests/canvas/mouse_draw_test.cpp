@@ -321,6 +321,24 @@ TEST(PaintClick, FillsAndRecordsAColourInUseOnceAndEndsAnArmedSwap) {
   EXPECT_SAME_AS_REDRAW(s);
 }
 
+// Taking back the newer of two fills of one region shows the older again, as
+// a redraw does; taking back the only fill of a region leaves it blank.
+TEST(PaintClick, AStepBackOverAFillShowsWhatARedrawShows) {
+  PaintScene s;
+  for (Rgb c : {Rgb(0x3366CC), Rgb(0x22AA22)}) {
+    s.colour.CurrentColor = c;
+    s.click(50, 50);
+  }
+  s.colour.CurrentColor = 0xAA2222;
+  s.click(170, 50);
+  for (Rgb left : {Rgb(0x22AA22), Rgb(0x3366CC), Rgb(kWhite)}) {
+    s.press(1, 1, 2);
+    s.release(1, 1, 2);
+    EXPECT_EQ(s.canvas.point(50, 50), std::int64_t(left));
+    EXPECT_SAME_AS_REDRAW(s);
+  }
+}
+
 TEST(PaintClick, AFailedFillOnALineLeavesTheListAndTheColoursInUseAsTheyWere) {
   PaintScene s;
   const int n = s.list.NumPoints;

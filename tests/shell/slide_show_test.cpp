@@ -71,13 +71,6 @@ TEST(SlideShow, ATitleKeepsItsFortyCharactersAndAShowAtMostFiveHundredAndOnePict
   EXPECT_EQ(UserShowList(many.dir(), false).size(), std::size_t(kMaxSlides));
 }
 
-TEST(SlideShow, AnEmptyFolderGetsTheMessageThatNamesTheShow) {
-  EXPECT_EQ(NoArtText(false),
-            "You have not saved any art yet.\nCreate and save some pictures and\nthen try again.");
-  EXPECT_EQ(NoArtText(true),
-            "You have not saved any titled art yet.\nCreate and save some pictures and\nthen try again.");
-}
-
 // The show goes round after its last slide, passes over slides whose file
 // has gone, and has nothing to show when no file is left.
 TEST(SlideShow, TheNextSlideWrapsAndPassesOverMissingFiles) {

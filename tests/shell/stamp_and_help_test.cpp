@@ -73,12 +73,5 @@ TEST(HelpPages, APageIsLookedUpInTheProgramFolderThenTheInstalledOneThenTheConte
   EXPECT_EQ(FindHelpPage(kHelpShowMode, {own.dir()}), std::nullopt);
 }
 
-TEST(About, TheBoxNamesTheVersionTheProgramsDateAndItsFolder) {
-  const std::string text = AboutText("07/12/2026 10:15", "/home/u/.local/share/ornivale/");
-  EXPECT_EQ(text.substr(0, text.find('\n')), "Ornivale Version 6 ");
-  EXPECT_NE(text.find("\nCreated - 07/12/2026 10:15\n"), std::string::npos);
-  EXPECT_EQ(text.substr(text.rfind('\n') - 2), "\n\n\nInstallation Folder: /home/u/.local/share/ornivale/");
-}
-
 }  // namespace
 }  // namespace orn

@@ -23,6 +23,7 @@
 #include "platform/canvas_widget.h"
 #include "platform/core/app_folder.h"
 #include "print/printer_setup.h"
+#include "shell/help.h"
 #include "shell/paint_dat.h"
 
 namespace orn {
@@ -66,6 +67,8 @@ void PicEdit::Form_Load() {
       } catch (const std::exception& e) {
         if (!errors_.state().ErrorTrapOn) throw;
         const int answer = errors_.ShowErrorBox("Form_Load", line, e.what());
+        // Help shows the editor's page, then asks again.
+        if (answer == kErrorHelp) showHelp(kHelpEditor);
         if (answer == kErrorRetry || answer == kErrorHelp) continue;
         return answer == kErrorIgnore;
       }
