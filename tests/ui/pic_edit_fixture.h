@@ -55,6 +55,9 @@ class ScriptedHost : public NullHost {
   std::function<void()> onPump;
   // Runs as each box comes up (a test may fail a command there).
   std::function<void(const std::string&)> onBox;
+  // The busy pointer's depth: each operation that shows it takes it away again.
+  void setHourglass(bool on) override { hourglass += on ? 1 : (hourglass > 0 ? -1 : 0); }
+  int hourglass = 0;
   // The Ctrl key as the test holds it.
   bool ctrlKeyDown() const override { return ctrl; }
   bool ctrl = false;
