@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QToolButton>
 
 #include <chrono>
@@ -19,6 +20,7 @@
 #include "shell/preview_render.h"
 #include "shell/sample_pictures.h"
 #include "shell/slide_show.h"
+#include "shell/ui/error_msg_box.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/main_menu.h"
 #include "platform/canvas_widget.h"
@@ -53,10 +55,13 @@ class MainMenuTest : public ::testing::Test {
   void TearDown() override {
     if (menu && menu->editor()) menu->editor()->editor().PicChanged = false;
     menu.reset();
+    // The program follows the file dialogs into the folders they chose:
+    // each test leaves the working folder as it found it.
+    fs::current_path(workingFolder);
   }
 
-  void start() {
-    menu = std::make_unique<MainMenu>(host, state, profile, &dialogs);
+  void start(const ProfileSource* desktop = nullptr) {
+    menu = std::make_unique<MainMenu>(host, state, desktop ? *desktop : profile, &dialogs);
     menu->setStartDelays(0, 0);
     menu->MainMenu_Form_Load();
     ASSERT_TRUE(waitFor([this] { return menu->ready(); }));
@@ -79,6 +84,7 @@ class MainMenuTest : public ::testing::Test {
   }
 
   test::ScratchFolder folder;  // the program folder
+  fs::path workingFolder = fs::current_path();
   ScriptedHost host;
   ScriptedDialogs dialogs;
   FixedProfileSource profile;
@@ -314,6 +320,31 @@ TEST_F(MainMenuTest, AFailedSaveAtExitKeepsTheEditorAndItsPicture) {
   EXPECT_FALSE(fs::exists(folder.path("Paint.Dat"))) << "nothing was settled";
 }
 
+// A desktop whose printer cannot be asked for: the start's error box comes up.
+class BrokenPrinterProfile : public ProfileSource {
+ public:
+  bool metricMeasurement() const override { return true; }
+  std::string defaultPrinterName() const override { throw std::runtime_error("Printer not ready"); }
+};
+
+TEST_F(MainMenuTest, CancelInTheStartsErrorBoxEndsTheStartButTheHandedOverPictureStillLoads) {
+  BrokenPrinterProfile broken;
+  start(&broken);
+  bool asked = false;
+  QTimer answer;  // the box comes up inside the editor's start, after the menu's own pump
+  QObject::connect(&answer, &QTimer::timeout, [&asked] {
+    if (auto* box = qobject_cast<ErrorMsgBox*>(QApplication::activeModalWidget())) {
+      asked = true;
+      box->Command1[kErrorCancel]->click();
+    }
+  });
+  answer.start(5);
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& e = openedEditor();
+  EXPECT_TRUE(asked);
+  EXPECT_GT(e.list().NumPoints, 0);
+}
+
 TEST_F(MainMenuTest, TheEditorStartsWithTheDesktopsDefaultPrinterOrWithoutOneSilently) {
   for (const std::string printer : {"hp deskjet 930c", ""}) {
     profile = FixedProfileSource(true, printer);
@@ -354,16 +385,7 @@ namespace {
 
 class ArtShows : public MainMenuTest {
  protected:
-  void SetUp() override {
-    MainMenuTest::SetUp();
-    workingFolder = fs::current_path();
-  }
-  void TearDown() override {
-    MainMenuTest::TearDown();
-    fs::current_path(workingFolder);
-  }
   QAction* item(const char* name) { return menu->findChild<QAction*>(name); }
-  fs::path workingFolder;
 };
 
 // The program's show runs over the samples in the gallery, the models'
