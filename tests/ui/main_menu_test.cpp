@@ -57,10 +57,8 @@ class MainMenuTest : public ::testing::Test {
     menu.reset();
     // The program follows the file dialogs into the folders they chose:
     // each test leaves the working folder as it found it.
-    std::error_code ec;
-    fs::current_path(workingFolder, ec);
+    fs::current_path(workingFolder);
   }
-  fs::path workingFolder = fs::current_path();
 
   void start(const ProfileSource* desktop = nullptr) {
     menu = std::make_unique<MainMenu>(host, state, desktop ? *desktop : profile, &dialogs);
@@ -86,6 +84,7 @@ class MainMenuTest : public ::testing::Test {
   }
 
   test::ScratchFolder folder;  // the program folder
+  fs::path workingFolder = fs::current_path();
   ScriptedHost host;
   ScriptedDialogs dialogs;
   FixedProfileSource profile;
@@ -267,6 +266,17 @@ TEST_F(MainMenuTest, QuittingWritesTheMenuChoices) {
   EXPECT_EQ(s.LastFolder, fs::current_path().string());
 }
 
+TEST_F(MainMenuTest, AnEditorClosedBeforeItsPictureLoadedLeavesNoBusyPointerOverTheMenu) {
+  start();
+  EXPECT_EQ(host.hourglass, 0);
+  open(kStartEdit, kArtRose, 0);
+  ASSERT_NE(menu->editor(), nullptr);
+  ASSERT_FALSE(menu->editor()->StartDone);
+  menu->editor()->close();
+  ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
+  EXPECT_EQ(host.hourglass, 0);
+}
+
 TEST_F(MainMenuTest, ClosingDuringARedrawWaitsForItAndThenReturns) {
   start();
   open(kStartEdit, kArtRose, 0);
@@ -386,16 +396,7 @@ namespace {
 
 class ArtShows : public MainMenuTest {
  protected:
-  void SetUp() override {
-    MainMenuTest::SetUp();
-    workingFolder = fs::current_path();
-  }
-  void TearDown() override {
-    MainMenuTest::TearDown();
-    fs::current_path(workingFolder);
-  }
   QAction* item(const char* name) { return menu->findChild<QAction*>(name); }
-  fs::path workingFolder;
 };
 
 // The program's show runs over the samples in the gallery, the models'
