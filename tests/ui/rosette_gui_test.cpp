@@ -253,12 +253,15 @@ TEST_F(RosetteGui, OctagonRosetteOfEightAlternatelyMirroredCopiesRepeatsAStrokeA
   for (float code : saved.value->g0) EXPECT_NE(code, float(kCodeSymmetryChg));
 }
 
-TEST_F(RosetteGui, WorkingSymmetryOneLimitsMouseDrawnLinesToOneReplicaButAFullRedrawDrawsThemAll) {
+// The set-up's OK stores the view of each part: Zoom > Symmetry shows the
+// part's reference shape filling the canvas height.
+TEST_F(RosetteGui, WorkingSymmetryOneLimitsDrawingToOneReplicaARedrawDrawsAllAndThePartHasItsView) {
   layPolygon(1, 4, {400, 450}, {550, 450});  // the "4" button: a square
   trigger("Editsym");
   ASSERT_EQ(w->sym().SymCount, 4);
   for (int k = 1; k <= 4; ++k) clickHandle(k);
   QTest::mouseClick(w->Picture5->SymOK[0], Qt::LeftButton);
+  ASSERT_FALSE(w->views().rowEmpty(8));  // the view of part 1
   QTest::mouseClick(w->Picture7->Label7[1], Qt::LeftButton);
   const SymState& s = w->sym();
   ASSERT_EQ(s.CurPart, 1);
@@ -300,16 +303,8 @@ TEST_F(RosetteGui, WorkingSymmetryOneLimitsMouseDrawnLinesToOneReplicaButAFullRe
     QTest::mouseClick(d.Command1, Qt::LeftButton);
   });
   EXPECT_EQ(s.WorkingSym, kAllReplicas);
-}
 
-TEST_F(RosetteGui, SymmetryZoomShowsThePartsReferenceShapeFillingTheCanvasHeight) {
-  layPolygon(1, 4, {400, 450}, {550, 450});  // a square
-  trigger("Editsym");
-  for (int k = 1; k <= 4; ++k) clickHandle(k);
-  QTest::mouseClick(w->Picture5->SymOK[0], Qt::LeftButton);
-  ASSERT_FALSE(w->views().rowEmpty(8));  // the OK stored the view of part 1
-  ASSERT_TRUE(w->menuItem("Zoom(0)")->isVisible());
-  trigger("Zoom(0)");  // no part chosen: the view of part 1
+  trigger("Zoom(0)");
   const Frame sq = frameAt(w->list(), 0);
   double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
   for (int i = sq.first; i <= sq.last; ++i) {
