@@ -264,6 +264,17 @@ TEST_F(MainMenuTest, EditorSettingsAreWrittenAtExitAndReadAtTheNextStart) {
   EXPECT_EQ(next.menuItem("MenOptionsGravity")->text(), "&Snap 0...");
 }
 
+TEST_F(MainMenuTest, AnEditorClosedBeforeItsPictureLoadedLeavesNoBusyPointerOverTheMenu) {
+  start();
+  EXPECT_EQ(host.hourglass, 0);
+  open(kStartEdit, kArtRose, 0);
+  ASSERT_NE(menu->editor(), nullptr);
+  ASSERT_FALSE(menu->editor()->StartDone);
+  menu->editor()->close();
+  ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
+  EXPECT_EQ(host.hourglass, 0);
+}
+
 // Closing the editor while a redraw runs or while a load lets events run
 // waits for it, and then returns to the menu.
 TEST_F(MainMenuTest, ClosingDuringARedrawOrALoadWaitsForItAndThenReturns) {
