@@ -196,6 +196,8 @@ void CanvasTools::setEditsymEnabled(bool enabled) { w_.setEditsymEnabled(enabled
 
 void CanvasTools::setToolButtonVisible(int tool, bool visible) {
   if (ToolButton* b = DrawType(tool)) b->setVisible(visible);
+  // The spline/polyline switch belongs to the spline tool beside it.
+  if (tool == kToolSpline) SplinePoly->setVisible(visible);
 }
 
 bool CanvasTools::toolButtonVisible(int tool) const {
