@@ -328,14 +328,19 @@ TEST_F(MainMenuTest, AFailedSaveAtExitKeepsTheEditorAndItsPicture) {
   EXPECT_FALSE(fs::exists(folder.path("Paint.Dat"))) << "nothing was settled";
 }
 
-TEST_F(MainMenuTest, WithoutADefaultPrinterTheEditorStartsWithoutAnErrorBox) {
-  start();
-  open(kStartEdit, kArtRose, 0);
-  PicEdit& e = openedEditor();
-  EXPECT_EQ(e.printState().PrinterName, "");
-  EXPECT_FALSE(e.printState().SetupPanelOn);
-  EXPECT_TRUE(host.boxes.empty());
-  EXPECT_FALSE(e.errors().state().ErrorBoxOpen);
+TEST_F(MainMenuTest, TheEditorStartsWithTheDesktopsDefaultPrinterOrWithoutOneSilently) {
+  for (const std::string printer : {"hp deskjet 930c", ""}) {
+    profile = FixedProfileSource(true, printer);
+    start();
+    open(kStartEdit, kArtRose, 0);
+    PicEdit& e = openedEditor();
+    EXPECT_EQ(e.printState().PrinterName, printer);
+    EXPECT_EQ(e.printState().SetupPanelOn, !printer.empty()) << printer;
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_FALSE(e.errors().state().ErrorBoxOpen);
+    exitEditor();
+    menu.reset();
+  }
 }
 
 }  // namespace

@@ -304,6 +304,20 @@ TEST_F(ShowMode, TheWorkingFolderFollowsTheFileDialogs) {
   EXPECT_EQ(fs::current_path(), dir / "mine");
   saveAs(path("Y.PNT"));
   EXPECT_EQ(fs::current_path(), dir);
+
+  // A working folder that has gone since is no fault of the next editor.
+  load(path("mine/X.PNT"));
+  fs::remove_all(dir / "mine");
+  bool boxShown = false;
+  QTimer::singleShot(0, [&] {
+    if (QWidget* box = QApplication::activeModalWidget()) {
+      boxShown = true;
+      box->close();
+    }
+  });
+  reopen();
+  EXPECT_FALSE(boxShown);
+  EXPECT_TRUE(w->StartDone);
 }
 
 }  // namespace

@@ -40,7 +40,8 @@ constexpr int kProgressHeight = 10;
 
 }  // namespace
 
-PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, QWidget* parent)
+PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileSource* profile,
+                 QWidget* parent)
     : QMainWindow(parent),
       host_(host),
       dialogs_(dialogs),
@@ -51,6 +52,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, QWidget* paren
       canvasTop_(kCanvasTop),
       app_(app) {
   setObjectName("PicEdit");
+  if (profile) profile_ = profile;
   if (!dialogs_) {
     ownDialogs_ = std::make_unique<QtFileDialogs>(this);
     dialogs_ = ownDialogs_.get();

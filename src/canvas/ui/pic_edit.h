@@ -74,8 +74,11 @@ class PicEdit : public QMainWindow,
  public:
   // `host` answers the message boxes; `app` is the application's state with
   // what the main menu hands over; `dialogs` the file dialogs (null: Qt's
-  // own). None is owned. The editor's start runs here (Form_Load).
-  PicEdit(Host& host, AppState& app, FileDialogs* dialogs = nullptr, QWidget* parent = nullptr);
+  // own); `profile` the desktop's settings (null: none, no printer). None is
+  // owned. The editor's start runs here (Form_Load), and reads the default
+  // printer from `profile`.
+  PicEdit(Host& host, AppState& app, FileDialogs* dialogs = nullptr,
+          const ProfileSource* profile = nullptr, QWidget* parent = nullptr);
   ~PicEdit() override;
 
   // ---- state the editor owns ----
@@ -198,7 +201,7 @@ class PicEdit : public QMainWindow,
 
   // ---- start and exit (pic_edit_start.cpp) ----
   AppState& app() { return app_; }
-  // Where the desktop's default printer is asked for (no printer until set).
+  // Where the measurement system is asked for (tests change it after the start).
   void setProfile(const ProfileSource& profile) { profile_ = &profile; }
   // The start: Form_Load prepares the empty editor; StartTimer (300 ms)
   // loads the handed-over picture; LoadTimer (300 ms) ends the guard that

@@ -294,9 +294,8 @@ void MainMenu::openSample(int art, int index) {
 
 void MainMenu::ShowSymPaint() {
   if (!editor_) {
-    editor_ = new PicEdit(host_, app_, dialogs_);
+    editor_ = new PicEdit(host_, app_, dialogs_, &profile_);
     editor_->setAttribute(Qt::WA_DeleteOnClose);
-    editor_->setProfile(profile_);
     editor_->onExit = [this] { WakeUp->start(); };
     editor_->setHelp([this](int topic) { showHelp(topic); });
     // The model samples show the menu's pictures of their folded models.
