@@ -161,6 +161,8 @@ TEST_F(ColourFileTest, SavingAChartWritesTheCellsItsFillSeedsNameAndSaysSoOnlyAf
       {192.08f, 29.0f, -1, 0},    // column 8
       {211.84f, 103.4f, -1, 0},   // gap row 4
       {365.92f, 29.0f, -1, 0},    // column 17
+      {3e30f, 29.0f, -1, 0},      // far past every column: no cell, no overflow
+      {39.0f, -3e30f, -1, 0},     // far above every row
       {231.6f, 143.1f, 1, 13},    // the same cell again: the later wins
   };
   DrawingList list;

@@ -67,21 +67,26 @@ class ScriptedHost : public NullHost {
       answers.pop_front();
       return a;
     }
+    if (answerWith) return answerWith(b);
     return b == MsgButtons::AbortRetryIgnore ? MsgResult::Ignore : NullHost::messageBox(text, b, {}, title);
   }
   std::deque<MsgResult> answers;
+  // Answers once `answers` is used up, when set.
+  std::function<MsgResult(MsgButtons)> answerWith;
   std::vector<ShownBox> boxes;
   // Input boxes answer from `replies` (nullopt = Cancel), else with the offered text.
   std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                       const std::string& initial) override {
     inputs.push_back({prompt, MsgButtons::OKCancel, title});
     offered = initial;
-    if (replies.empty()) return initial;
+    if (replies.empty()) return replyWith ? replyWith(initial) : initial;
     const std::optional<std::string> r = replies.front();
     replies.pop_front();
     return r;
   }
   std::deque<std::optional<std::string>> replies;
+  // Replies once `replies` is used up, when set.
+  std::function<std::optional<std::string>(const std::string&)> replyWith;
   std::vector<ShownBox> inputs;
   std::string offered;
 };
