@@ -196,7 +196,9 @@ void CanvasTools::setEditsymEnabled(bool enabled) { w_.setEditsymEnabled(enabled
 
 void CanvasTools::setToolButtonVisible(int tool, bool visible) {
   if (ToolButton* b = DrawType(tool)) b->setVisible(visible);
-  // The spline/polyline switch belongs to the spline tool beside it.
+  // The spline/polyline switch stands beside the spline tool and goes with
+  // it, so that no click converts the picture's splines while the tools are
+  // away (show mode, the zoom box, the page panels).
   if (tool == kToolSpline) SplinePoly->setVisible(visible);
 }
 
