@@ -4,8 +4,10 @@
 // or the other and ends, so both times include the process's start, Qt's
 // set-up and the connection to the display. The start-up window's designed
 // pauses (300 ms and 1800 ms) are set to 0: they are waits by design, not
-// work. "Cached" starts read the previews kept in the program folder; a
-// "first run" moves the samples into "STATIC" and renders every preview.
+// work. Both start from the data the build gathers beside the program (the
+// samples and their previews): a "first run" seeds a fresh program folder
+// from it and moves the samples into "STATIC", as the installed program's
+// first start does; "cached" starts find the folder as a first run left it.
 #include <benchmark/benchmark.h>
 
 #include <spawn.h>
@@ -20,7 +22,7 @@
 #include <filesystem>
 #include <string>
 
-#include "../tests/smoke/sample_set.h"
+#include "platform/core/app_folder.h"
 #include "platform/core/profile.h"
 #include "shell/ui/main_menu.h"
 
@@ -44,12 +46,15 @@ int childBare(int argc, char** argv) {
   return QTest::qWaitForWindowExposed(&w) ? 0 : 1;
 }
 
-int childMenu(int argc, char** argv, const char* folder) {
+// With `data`, the program folder is first seeded from it, as at the
+// program's first start.
+int childMenu(int argc, char** argv, const char* folder, const char* data) {
   QApplication a(argc, argv);
+  if (data && prepareAppFolder(folder, fs::path(data)).state != FolderState::Created) return 1;
   NullHost host;
   FixedProfileSource profile;
   AppState state;
-  state.AppFolder = folder;
+  state.AppFolder = withTrailingSeparator(folder);
   MainMenu menu(host, state, profile);
   menu.setStartDelays(0, 0);
   menu.MainMenu_Form_Load();
@@ -74,16 +79,10 @@ void runChild(benchmark::State& st, std::vector<std::string> args) {
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) st.SkipWithError("the child failed");
 }
 
-// A program folder with the standard colours and the samples, in "STATIC"
-// or, as on a first run, in the folder itself.
-fs::path freshFolder(const std::string& name, bool samplesInStatic) {
+// A name for a program folder that does not exist yet.
+fs::path scratchFolder(const std::string& name) {
   const fs::path f = fs::temp_directory_path() / ("orn_bench_" + name + std::to_string(::getpid()));
   fs::remove_all(f);
-  fs::create_directories(f / "STATIC");
-  fs::copy_file(fs::path(ORNIVALE_SOURCE_DIR) / "data" / "Standard.Clr", f / "Standard.Clr");
-  // Samples of a few hundred points each, like real pictures' outlines.
-  if (auto e = test::WriteSampleSet((samplesInStatic ? f / "STATIC" : f).string(), 400))
-    throw std::runtime_error(*e);
   return f;
 }
 
@@ -93,8 +92,8 @@ void BM_BareWindowProcess(benchmark::State& st) {
 BENCHMARK(BM_BareWindowProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_MainMenuProcessCachedPreviews(benchmark::State& st) {
-  const fs::path folder = freshFolder("cached", true);
-  runChild(st, {"--menu", folder.string()});  // renders and stores the previews once
+  const fs::path folder = scratchFolder("cached");
+  runChild(st, {"--menu", folder.string(), ORNIVALE_DATA_DIR});  // the first run
   for (auto _ : st) runChild(st, {"--menu", folder.string()});
   fs::remove_all(folder);
 }
@@ -103,9 +102,9 @@ BENCHMARK(BM_MainMenuProcessCachedPreviews)->Unit(benchmark::kMillisecond)->UseR
 void BM_MainMenuProcessFirstRun(benchmark::State& st) {
   for (auto _ : st) {
     st.PauseTiming();
-    const fs::path folder = freshFolder("first", false);
+    const fs::path folder = scratchFolder("first");
     st.ResumeTiming();
-    runChild(st, {"--menu", folder.string()});
+    runChild(st, {"--menu", folder.string(), ORNIVALE_DATA_DIR});
     st.PauseTiming();
     fs::remove_all(folder);
     st.ResumeTiming();
@@ -118,7 +117,8 @@ BENCHMARK(BM_MainMenuProcessFirstRun)->Unit(benchmark::kMillisecond)->UseRealTim
 int main(int argc, char** argv) {
   self = fs::canonical("/proc/self/exe").string();
   if (argc >= 2 && std::strcmp(argv[1], "--bare") == 0) return childBare(argc, argv);
-  if (argc >= 3 && std::strcmp(argv[1], "--menu") == 0) return childMenu(argc, argv, argv[2]);
+  if (argc >= 3 && std::strcmp(argv[1], "--menu") == 0)
+    return childMenu(argc, argv, argv[2], argc >= 4 ? argv[3] : nullptr);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -222,6 +222,7 @@ class MouseEngine : private MouseEnv {
   void StepBack();
   bool stepBackClosedList(int& T);
   void stepBackFigure();
+  bool fillUncovered();
 
   // tool_step_back.cpp: the open record's figure as a full redraw draws it
   // (`asDrawn`: with the replicas the working symmetry allows while

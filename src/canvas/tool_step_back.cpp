@@ -188,6 +188,18 @@ void MouseEngine::stepBackFigure() {
   if (!exact && c != nullptr) DrawAll(1);
 }
 
+bool MouseEngine::fillUncovered() {
+  const Surface* c = canvas();
+  if (c == nullptr) return false;
+  for (int i : colourEntryIndexes(list, false)) {
+    if (i + 1 > list.NumPoints) continue;
+    const float x = list.G0[i + 1], y = list.G1[i + 1];
+    if (std::isfinite(x) && std::isfinite(y) && c->point(pixel(x), pixel(y)) == std::int64_t(ctx.PicBackColor))
+      return true;
+  }
+  return false;
+}
+
 void MouseEngine::StepBack() {
   if (list.NumPoints == 0) {
     ui.setEditsymEnabled(false);
@@ -221,7 +233,9 @@ void MouseEngine::StepBack() {
       } else {
         dropOpenRecord();
       }
-      if (blackFill) DrawAll(1);
+      // A fill that lay under the one taken away shows again in a redraw:
+      // where another fill's seed went back to the background, redraw.
+      if (blackFill || fillUncovered()) DrawAll(1);
       break;
     }
     default:

@@ -32,9 +32,15 @@ bool ReadStandardColors(ColourState& state, const std::filesystem::path& folder,
 
 namespace {
 
-// The chart cell of a seed point, in whole cells counted down and right.
-int chartColumn(double x) { return static_cast<int>(std::floor((x - 29.0) / 19.76)); }
-int chartRow(double y) { return static_cast<int>(std::floor((y - 19.0) / 19.85)); }
+// The chart cell of a seed point, in whole cells counted down and right. A
+// seed far off the chart (a coordinate no cell number could hold) lies in
+// no cell; it is turned into a number only when it is near.
+int chartCell(double v, double origin, double size) {
+  const double cell = std::floor((v - origin) / size);
+  return cell >= -1.0 && cell <= 100.0 ? static_cast<int>(cell) : -1;
+}
+int chartColumn(double x) { return chartCell(x, 29.0, 19.76); }
+int chartRow(double y) { return chartCell(y, 19.0, 19.85); }
 
 void takeChartCell(ColourTable& table, int column, int row, Rgb colour) {
   if (column >= 0 && column <= 7) {

@@ -25,7 +25,10 @@ const char* recordCodeName(float code) {
     case kCodeArc + kCodeOut: return "OUT Arc";
     case kCodeGeometric + kCodeOut: return "OUT Geometric";
     case kCodePaint + kCodeOut: return "OUT PAINT";
+    case kCodeBeginData + kCodeOut: return "OUT Begin Data";
     case kCodeSymmetryItem + kCodeOut: return "OUT Symmetry Item";
+    case kCodeSymmetryChg + kCodeOut: return "OUT SYMMETRY CHG ";
+    case kCodeMark + kCodeOut: return "OUT Mark ";
     default: return nullptr;
   }
 }

@@ -13,6 +13,10 @@ inline QColor toQColor(Rgb c) {
   return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 
+inline Rgb fromQColor(const QColor& c) {
+  return Rgb(c.red()) | Rgb(c.green()) << 8 | Rgb(c.blue()) << 16;
+}
+
 // A view of a surface's pixels as an image (no copy: valid while the
 // surface is alive and unchanged in size).
 inline QImage surfaceImage(const Surface& s) {

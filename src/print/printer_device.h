@@ -44,6 +44,9 @@ struct PrintJob {
   // round pen of this width.
   int penWidth = 1;
   std::vector<PrintedLine> lines;
+  // ... or a listing: lines of text in a fixed-pitch font, each character one
+  // column, on as many pages as they need.
+  std::vector<std::string> text;
 };
 
 struct PrintOutcome {

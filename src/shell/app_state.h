@@ -42,7 +42,12 @@ struct AppState {
   int LoadOption = kLoadNormal;
   bool OpenForEditing = true;  // false: the editor opens in show mode
   int ShowMode = 0;            // 0 one picture, 1 the program's slide show, 2 the user's
+  // The slides: picture names without extension, in the sample folder for
+  // the program's show, in ShowFolder for the user's. ShowIndex is the slide
+  // shown (from 0).
   std::vector<std::string> ShowList;
+  int ShowIndex = 0;
+  std::string ShowFolder;
   // False while an editor is open; true once the main menu is back.
   bool MenuBackFlag = true;
 

@@ -21,7 +21,7 @@ void moveAll(const fs::path& from, const std::string& pattern, const fs::path& t
   for (const fs::path& file : listNoCase(from, pattern)) {
     const fs::path target = to / file.filename();
     std::error_code ec;
-    fs::copy_file(file, target, fs::copy_options::overwrite_existing, ec);
+    copyFileKeepingTime(file, target, fs::copy_options::overwrite_existing, ec);
     if (!ec) fs::remove(file, ec);
     if (ec)
       r.failures.push_back(file.filename().string() + ": " + ec.message());

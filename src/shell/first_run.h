@@ -23,9 +23,11 @@ struct FirstRunResult {
   std::vector<std::string> failures;
 };
 
-// Moves the files. Each file is copied first and deleted only once its copy
-// is complete, so a file that cannot be copied is never lost; the list of
-// files is taken once, so a file that cannot be deleted is not met again.
+// Moves the files. Each file is copied first, keeping its time as a move
+// does (so the previews in the program folder stay current for the samples
+// they were rendered from), and deleted only once its copy is complete, so a
+// file that cannot be copied is never lost; the list of files is taken once,
+// so a file that cannot be deleted is not met again.
 // An existing "STATIC" folder is used as it is. Wallpaper bitmaps move only
 // when `wallpaperFolder` is given (and exists or can be made); otherwise
 // they stay.

@@ -36,8 +36,9 @@ std::string OrniskDatText(const MenuSettings& s, const std::string& ownPath) {
          NumberField(s.MenuArtType) + eol + NumberField(s.PrintOrientation) + eol + ownPath + eol;
 }
 
-std::optional<std::string> WriteOrniskDat(const std::filesystem::path& file, const MenuSettings& s) {
-  return WriteTextFile(file, OrniskDatText(s, file.string()));
+std::optional<std::string> WriteOrniskDat(const std::filesystem::path& file, const MenuSettings& s,
+                                          SaveFileSystem& files) {
+  return WriteTextFile(file, OrniskDatText(s, file.string()), files);
 }
 
 }  // namespace orn

@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/core/file_replace.h"
+
 namespace orn {
 
 inline constexpr const char* kOrniskDatName = "Ornisk.Dat";
@@ -33,6 +35,7 @@ bool ReadOrniskDat(const std::filesystem::path& file, MenuSettings& s);
 std::string OrniskDatText(const MenuSettings& s, const std::string& ownPath);
 
 // Writes the file through a temporary file; an error text on failure.
-std::optional<std::string> WriteOrniskDat(const std::filesystem::path& file, const MenuSettings& s);
+std::optional<std::string> WriteOrniskDat(const std::filesystem::path& file, const MenuSettings& s,
+                                          SaveFileSystem& files = RealFileSystem());
 
 }  // namespace orn

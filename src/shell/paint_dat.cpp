@@ -86,8 +86,9 @@ std::string PaintDatText(const EditorSettings& s) {
   return t;
 }
 
-std::optional<std::string> WritePaintDat(const std::filesystem::path& file, const EditorSettings& s) {
-  return WriteTextFile(file, PaintDatText(s));
+std::optional<std::string> WritePaintDat(const std::filesystem::path& file, const EditorSettings& s,
+                                         SaveFileSystem& files) {
+  return WriteTextFile(file, PaintDatText(s), files);
 }
 
 }  // namespace orn

@@ -16,6 +16,7 @@
 
 #include "canvas/mouse_engine.h"
 #include "colour/colour_state.h"
+#include "platform/core/file_replace.h"
 
 namespace orn {
 
@@ -57,6 +58,7 @@ PaintDatRead ReadPaintDat(const std::filesystem::path& file, int printOrientatio
 std::string PaintDatText(const EditorSettings& s);
 
 // Writes the file through a temporary file; an error text on failure.
-std::optional<std::string> WritePaintDat(const std::filesystem::path& file, const EditorSettings& s);
+std::optional<std::string> WritePaintDat(const std::filesystem::path& file, const EditorSettings& s,
+                                         SaveFileSystem& files = RealFileSystem());
 
 }  // namespace orn

@@ -2,7 +2,9 @@
 // The small previews of the sample pictures that the main menu shows. Each is
 // rendered from its sample by our own Surface and kept in the program
 // folder, so later starts only read it; a sample newer than its preview is
-// rendered again.
+// rendered again. The build renders the samples' previews the same way into
+// the installed data, so the first start finds them ready (the copies that
+// seed the program folder keep the files' times).
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -10,6 +12,11 @@
 #include "platform/core/surface.h"
 
 namespace orn {
+
+// The folder of the program folder that keeps the previews, and their size
+// on the main menu.
+inline constexpr const char* kPreviewFolderName = "previews";
+inline constexpr int kMenuPreviewSize = 120;
 
 // Renders a picture file into a width x height surface; nothing when the file
 // cannot be read.

@@ -4,7 +4,6 @@
 #include <fstream>
 #include <span>
 
-#include "model/picture_file.h"
 #include "shell/error_report.h"
 
 namespace orn {
@@ -50,11 +49,10 @@ std::optional<std::vector<long long>> ParseNumbers(const std::string& line, std:
 
 std::string NumberField(long long n) { return NumberText(n) + " "; }
 
-std::optional<std::string> WriteTextFile(const std::filesystem::path& file, const std::string& text) {
+std::optional<std::string> WriteTextFile(const std::filesystem::path& file, const std::string& text,
+                                         SaveFileSystem& files) {
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-  if (auto e = WriteFileReplacing(file, std::span<const std::uint8_t>(bytes, text.size())))
-    return e->message;
-  return std::nullopt;
+  return ReplaceFile(file, std::span<const std::uint8_t>(bytes, text.size()), files);
 }
 
 }  // namespace orn

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/file_replace.h"
+
 namespace orn {
 
 // The lines of a text file without their line ends; nothing when the file
@@ -26,6 +28,7 @@ std::string NumberField(long long n);
 // Writes `text` to a temporary file beside `file` and renames it over it.
 // An error text when the file could not be written; the old file is then
 // untouched.
-std::optional<std::string> WriteTextFile(const std::filesystem::path& file, const std::string& text);
+std::optional<std::string> WriteTextFile(const std::filesystem::path& file, const std::string& text,
+                                         SaveFileSystem& files = RealFileSystem());
 
 }  // namespace orn

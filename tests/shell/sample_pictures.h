@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/picture_file.h"
+#include "platform/core/surface.h"
 
 namespace orn::test {
 

@@ -5,7 +5,8 @@
 #include <fstream>
 
 #include "colour/base_colors.h"
-#include "model/picture_test_support.h"
+#include "platform/core/failing_file_system.h"
+#include "support/scratch_folder.h"
 #include "shell/ornisk_dat.h"
 #include "shell/paint_dat.h"
 #include "shell/settings_text.h"
@@ -34,6 +35,22 @@ EditorSettings someSettings() {
   s.RecentFiles = {"/home/u/My Pictures/rose, big.PNT", "", "/tmp/a.pnt", ""};
   s.CustomPalette[3] = 0x123456;
   return s;
+}
+
+TEST(SettingsFiles, WhicheverCallOfASaveFailsTheOldFileStaysWhole) {
+  ScratchFolder folder;
+  const auto paint = folder.path("Paint.Dat");
+  test::ExpectEveryFailureKeepsTheOldFile(paint, PaintDatText(DefaultEditorSettings(0, false)),
+                                          [&](SaveFileSystem& files) {
+                                            return !WritePaintDat(paint, someSettings(), files).has_value();
+                                          });
+  const auto menu = folder.path("Ornisk.Dat");
+  MenuSettings m;
+  m.LastFolder = "/home/u/Pictures";
+  test::ExpectEveryFailureKeepsTheOldFile(menu, "/old\r\n 0 \r\n 0  0 \r\n 0 \r\n/old/Ornisk.Dat\r\n",
+                                          [&](SaveFileSystem& files) {
+                                            return !WriteOrniskDat(menu, m, files).has_value();
+                                          });
 }
 
 TEST(PaintDat, WritesTheDefaultFileByteForByte) {

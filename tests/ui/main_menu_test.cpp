@@ -5,17 +5,26 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QToolButton>
 
 #include <chrono>
 #include <fstream>
 
+#include <QTextBrowser>
+
+#include "shell/help.h"
 #include "shell/ornisk_dat.h"
 #include "shell/paint_dat.h"
 #include "shell/preview_cache.h"
+#include "shell/preview_render.h"
 #include "shell/sample_pictures.h"
+#include "shell/slide_show.h"
+#include "shell/ui/error_msg_box.h"
+#include "shell/ui/help_window.h"
 #include "shell/ui/main_menu.h"
 #include "platform/canvas_widget.h"
+#include "platform/core/app_folder.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {
@@ -35,20 +44,6 @@ bool waitFor(const std::function<bool()>& done) {
 
 class MainMenuTest : public ::testing::Test {
  protected:
-  // A scratch program folder, made afresh for each test.
-  struct Folder {
-    fs::path root = fs::temp_directory_path() /
-                    ("orn_menu_" + std::to_string(::getpid()) + "_" +
-                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    Folder() {
-      fs::remove_all(root);
-      fs::create_directories(root);
-    }
-    ~Folder() { fs::remove_all(root); }
-    fs::path path(const std::string& name) const { return root / name; }
-    const fs::path& dir() const { return root; }
-  };
-
   void SetUp() override {
     app();
     // A first run: the samples lie in the program folder itself.
@@ -60,10 +55,13 @@ class MainMenuTest : public ::testing::Test {
   void TearDown() override {
     if (menu && menu->editor()) menu->editor()->editor().PicChanged = false;
     menu.reset();
+    // The program follows the file dialogs into the folders they chose:
+    // each test leaves the working folder as it found it.
+    fs::current_path(workingFolder);
   }
 
-  void start() {
-    menu = std::make_unique<MainMenu>(host, state, profile, &dialogs);
+  void start(const ProfileSource* desktop = nullptr) {
+    menu = std::make_unique<MainMenu>(host, state, desktop ? *desktop : profile, &dialogs);
     menu->setStartDelays(0, 0);
     menu->MainMenu_Form_Load();
     ASSERT_TRUE(waitFor([this] { return menu->ready(); }));
@@ -85,7 +83,8 @@ class MainMenuTest : public ::testing::Test {
     ASSERT_TRUE(waitFor([this] { return menu->MainRaft->isVisible(); }));
   }
 
-  Folder folder;
+  test::ScratchFolder folder;  // the program folder
+  fs::path workingFolder = fs::current_path();
   ScriptedHost host;
   ScriptedDialogs dialogs;
   FixedProfileSource profile;
@@ -110,6 +109,28 @@ TEST_F(MainMenuTest, FirstStartMovesTheSamplesShowsTheirPreviewsAndRestoresTheLa
   EXPECT_TRUE(menu->samples[kArtDrawing][0]->icon().isNull());
   EXPECT_TRUE(fs::exists(folder.path("previews/OVTE2A.PNT.pv")));
   EXPECT_TRUE(host.boxes.empty());
+}
+
+// The build renders every sample's preview into the data it installs: a first
+// start seeded from that data takes each preview from there, and renders
+// again only the preview of a sample changed later.
+TEST_F(MainMenuTest, AFirstRunFromTheBuildsDataRendersNoPreviewUntilASampleChanges) {
+  const fs::path seeded = folder.path("seeded");
+  ASSERT_EQ(prepareAppFolder(seeded, fs::path(ORNIVALE_DATA_DIR)).state, FolderState::Created);
+  state.AppFolder = withTrailingSeparator(seeded);
+  start();
+  EXPECT_TRUE(fs::exists(seeded / "STATIC/OVPP1A.PNT"));
+  EXPECT_EQ(menu->previewsRendered(), 0);
+  for (int art = kArtPattern; art <= kArtModel; ++art)
+    for (QToolButton* b : menu->samples[std::size_t(art)]) EXPECT_FALSE(b->icon().isNull());
+  // What the build stored is what the program renders: for a model, its solid.
+  EXPECT_EQ(ReadPreviewFile(seeded / "previews/OVMOD4A.PNT.pv"),
+            RenderPreview(seeded / "STATIC/OVMOD4A.PNT", kMenuPreviewSize, kMenuPreviewSize));
+  menu.reset();
+
+  fs::last_write_time(seeded / "STATIC/OVRO3A.PNT", fs::file_time_type::clock::now());
+  start();
+  EXPECT_EQ(menu->previewsRendered(), 1);
 }
 
 TEST_F(MainMenuTest, EachModeOpensTheSampleAsItsRulesSayAndTheMenuComesBack) {
@@ -299,14 +320,44 @@ TEST_F(MainMenuTest, AFailedSaveAtExitKeepsTheEditorAndItsPicture) {
   EXPECT_FALSE(fs::exists(folder.path("Paint.Dat"))) << "nothing was settled";
 }
 
-TEST_F(MainMenuTest, WithoutADefaultPrinterTheEditorStartsWithoutAnErrorBox) {
-  start();
+// A desktop whose printer cannot be asked for: the start's error box comes up.
+class BrokenPrinterProfile : public ProfileSource {
+ public:
+  bool metricMeasurement() const override { return true; }
+  std::string defaultPrinterName() const override { throw std::runtime_error("Printer not ready"); }
+};
+
+TEST_F(MainMenuTest, CancelInTheStartsErrorBoxEndsTheStartButTheHandedOverPictureStillLoads) {
+  BrokenPrinterProfile broken;
+  start(&broken);
+  bool asked = false;
+  QTimer answer;  // the box comes up inside the editor's start, after the menu's own pump
+  QObject::connect(&answer, &QTimer::timeout, [&asked] {
+    if (auto* box = qobject_cast<ErrorMsgBox*>(QApplication::activeModalWidget())) {
+      asked = true;
+      box->Command1[kErrorCancel]->click();
+    }
+  });
+  answer.start(5);
   open(kStartEdit, kArtRose, 0);
   PicEdit& e = openedEditor();
-  EXPECT_EQ(e.printState().PrinterName, "");
-  EXPECT_FALSE(e.printState().SetupPanelOn);
-  EXPECT_TRUE(host.boxes.empty());
-  EXPECT_FALSE(e.errors().state().ErrorBoxOpen);
+  EXPECT_TRUE(asked);
+  EXPECT_GT(e.list().NumPoints, 0);
+}
+
+TEST_F(MainMenuTest, TheEditorStartsWithTheDesktopsDefaultPrinterOrWithoutOneSilently) {
+  for (const std::string printer : {"hp deskjet 930c", ""}) {
+    profile = FixedProfileSource(true, printer);
+    start();
+    open(kStartEdit, kArtRose, 0);
+    PicEdit& e = openedEditor();
+    EXPECT_EQ(e.printState().PrinterName, printer);
+    EXPECT_EQ(e.printState().SetupPanelOn, !printer.empty()) << printer;
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_FALSE(e.errors().state().ErrorBoxOpen);
+    exitEditor();
+    menu.reset();
+  }
 }
 
 }  // namespace
@@ -324,6 +375,82 @@ TEST_F(MainMenuTest, CanvasClicksWaitUntilTheEditorHasOpened) {
   ASSERT_TRUE(waitFor([&] { return !e.StartLoading && e.StartDone; }));
   QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {30, 30});
   EXPECT_TRUE(e.editor().PicChanged);
+}
+
+}  // namespace
+}  // namespace orn::test
+
+namespace orn::test {
+namespace {
+
+class ArtShows : public MainMenuTest {
+ protected:
+  QAction* item(const char* name) { return menu->findChild<QAction*>(name); }
+};
+
+// The program's show runs over the samples in the gallery, the models'
+// panel shown meanwhile; afterwards the menu is as it was, and the next
+// sample opens in the mode the menu shows.
+TEST_F(ArtShows, TheProgramsShowRunsOverTheSamplesAndTheMenuComesBackAsItWas) {
+  start();
+  QTest::mouseClick(menu->MaMode[kStartEdit], Qt::LeftButton);
+  QTest::mouseClick(menu->MaPat[kArtRose], Qt::LeftButton);
+  item("StdArtShow")->trigger();
+  EXPECT_EQ(state.MenuArtType, kArtModel);
+  PicEdit& e = openedEditor();
+  EXPECT_TRUE(e.showMode());
+  EXPECT_EQ(state.ShowMode, 1);
+  EXPECT_EQ(e.CountLab->text(), "1 of 25 ");
+  // "ovpp2a" is not among this folder's samples: the show goes on with "ovro1a".
+  e.ArtShowT_Timer();
+  EXPECT_EQ(state.ShowIndex, 2);
+  EXPECT_EQ(e.CountLab->text(), "3 of 25 ");
+  QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {20, 20});
+  ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->MainRaft->isVisible(); }));
+  EXPECT_EQ(state.MenuArtType, kArtRose);
+  EXPECT_TRUE(menu->ArtRaft[kArtRose]->isVisible());
+  EXPECT_EQ(state.StartMode, kStartEdit);
+  QTest::mouseClick(menu->samples[kArtRose][0], Qt::LeftButton);
+  EXPECT_FALSE(openedEditor().showMode()) << "the rose opens for editing, as the menu shows";
+  exitEditor();
+}
+
+// The user's show takes the pictures of the working folder; without a
+// (titled) picture there it says so and opens nothing.
+TEST_F(ArtShows, YourArtShowShowsThePicturesOfTheWorkingFolder) {
+  start();
+  fs::create_directories(folder.path("mine"));
+  fs::current_path(folder.path("mine"));
+  item("YourArt(3)")->trigger();
+  EXPECT_EQ(menu->editor(), nullptr);
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].text, NoArtText(false));
+  SaveLinePicture(folder.path("mine/PLAIN.PNT"));
+  item("YourArt(2)")->trigger();
+  EXPECT_EQ(host.boxes.back().text, NoArtText(true));
+  SaveLinePicture(folder.path("mine/DAWN.PNT"), kWhite, "Dawn");
+  item("YourArt(2)")->trigger();
+  PicEdit& e = openedEditor();
+  EXPECT_EQ(state.ShowList, std::vector<std::string>{"DAWN"});
+  EXPECT_EQ(e.windowTitle(), "Dawn");
+  EXPECT_EQ(e.CountLab->text(), "1 of 1 ");
+  exitEditor();
+}
+
+TEST_F(ArtShows, HelpShowsTheMainMenusPageAndAboutTheVersionAndFolder) {
+  start();
+  state.HelpFile = (fs::path(ORNIVALE_SOURCE_DIR) / "data" / kHelpFolderName).string() + "/";
+  item("Helper")->trigger();
+  ASSERT_NE(menu->helpWindow(), nullptr);
+  EXPECT_TRUE(menu->helpWindow()->isVisible());
+  EXPECT_EQ(menu->helpWindow()->HelpContext, kHelpMainMenu);
+  EXPECT_TRUE(menu->helpWindow()->browser()->source().toLocalFile().endsWith("main-menu.html"));
+  EXPECT_FALSE(menu->helpWindow()->browser()->toPlainText().isEmpty());
+  item("Aboutcode")->trigger();
+  ASSERT_FALSE(host.boxes.empty());
+  EXPECT_EQ(host.boxes.back().title, "Ornivale Version 6");
+  EXPECT_EQ(host.boxes.back().text.rfind("Ornivale Version 6 \nCreated - ", 0), 0u);
+  EXPECT_NE(host.boxes.back().text.find("Installation Folder: " + state.AppFolder), std::string::npos);
 }
 
 }  // namespace

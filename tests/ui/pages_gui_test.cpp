@@ -106,6 +106,11 @@ TEST_F(PagesGui, PagesPanelDividesThePictureAndTheZoomMenuShowsEachPage) {
   EXPECT_EQ(H(), pageH);
   EXPECT_NEAR(W(), pageW / 3.0, 1);
   EXPECT_NEAR(w->list().G1[first], (20 + pageH) * (pageH - 1.0) / (3.0 * pageH - 1), 0.5);
+  // "&Back" returns to page 2 in its own shape.
+  trigger("ZoomS(0)");
+  EXPECT_EQ(W(), pageW);
+  EXPECT_EQ(H(), pageH);
+  EXPECT_NEAR(w->list().G1[first], 20, 1e-2);
 
   // Cancel changes neither the views nor the menu.
   const ViewTable views = w->views();

@@ -171,7 +171,7 @@ TEST_F(ZoomGui, FineTuningBarsStepTheViewAndSpringBack) {
   EXPECT_FALSE(w->zoom().box().BoxChanged);
 }
 
-TEST_F(ZoomGui, SetStoresTheRestoreViewThatRestoreReturnsTo) {
+TEST_F(ZoomGui, SetStoresTheRestoreViewAndBackAndRestoreShowTheirViewsAfterAWindowResize) {
   openFrame();
   drag(centre(), centre() + QPoint(20, 10));
   press(panel().BoxButton[3]);  // applies the dragged frame, then stores it
@@ -181,6 +181,21 @@ TEST_F(ZoomGui, SetStoresTheRestoreViewThatRestoreReturnsTo) {
   expectPoints(original);
   trigger("ZoomS(1)");
   expectPoints(shifted(-20, -10));
+  trigger("ZoomSS(2)");  // and a click-and-size zoom on top of it
+  click({200, 150});
+  move({200, 130});
+  click({200, 150});
+  const float w0 = float(W());
+  setInnerSize(729, 564);
+  const float f = float(W()) / w0;  // the layout rescales about the canvas origin
+  ASSERT_LT(f, 0.9f);
+  Pts want = shifted(-20, -10);
+  for (auto& p : want) p = {p.first * f, p.second * f};
+  trigger("ZoomS(0)");
+  expectPoints(want, 0.05);
+  trigger("Zoom(1)");
+  trigger("ZoomS(1)");
+  expectPoints(want, 0.05);
 }
 
 TEST_F(ZoomGui, ViewsNeverStoredAreNotAppliedAndTheHistoryLimitHidesBack) {
@@ -198,12 +213,18 @@ TEST_F(ZoomGui, ViewsNeverStoredAreNotAppliedAndTheHistoryLimitHidesBack) {
 
 TEST_F(ZoomGui, AResizeDuringTheZoomBoxKeepsTheBoxAndTheMenusAway) {
   openFrame();
+  const float w0 = float(W());
   setInnerSize(829, 564);
   EXPECT_TRUE(w->zoom().box().BoxDrawn);
   EXPECT_FALSE(enabled("MenFile"));
   EXPECT_FLOAT_EQ(w->zoom().box().BoxRef[2].x, float(W() - 1));
   press(panel().BoxButton[1]);  // Cancel without a change ends the mode
   EXPECT_FALSE(w->zoom().zoomBoxMode());
+  // ... in the view it began with, at the new canvas size.
+  const float f = float(W()) / w0;
+  Pts want = original;
+  for (auto& p : want) p = {p.first * f, p.second * f};
+  expectPoints(want, 0.05);
   EXPECT_TRUE(enabled("MenFile"));
   EXPECT_EQ(w->canvasSurface(), redrawn());  // no box left behind
 }

@@ -27,14 +27,23 @@ std::optional<std::string> run(QWidget* parent, const FileDialogRequest& r, bool
     dlg.setDirectory(QString::fromStdString(r.initialFolder));
   if (save && !r.proposedName.empty()) dlg.selectFile(QString::fromStdString(r.proposedName));
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
-  const QString chosen = dlg.selectedFiles().front();
-  // The dialogs leave the process in the chosen file's folder, which the
-  // recent-file captions are shown relative to.
-  QDir::setCurrent(QFileInfo(chosen).absolutePath());
-  return chosen.toStdString();
+  return dlg.selectedFiles().front().toStdString();
 }
 
 }  // namespace
+
+std::optional<std::string> CurrentFolderDialogs::openFile(const FileDialogRequest& r) {
+  return follow(inner_.openFile(r));
+}
+
+std::optional<std::string> CurrentFolderDialogs::saveFile(const FileDialogRequest& r) {
+  return follow(inner_.saveFile(r));
+}
+
+std::optional<std::string> CurrentFolderDialogs::follow(std::optional<std::string> chosen) {
+  if (chosen) QDir::setCurrent(QFileInfo(QString::fromStdString(*chosen)).absolutePath());
+  return chosen;
+}
 
 std::optional<std::string> QtFileDialogs::openFile(const FileDialogRequest& r) {
   return run(parent_, r, false);

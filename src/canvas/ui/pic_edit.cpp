@@ -36,13 +36,12 @@ constexpr int kDesignCanvasHeight = 480;
 constexpr int kHelpBoxHeight = 36;
 constexpr int kProgressWidth = 200;
 constexpr int kProgressHeight = 10;
-// The Special menu's hot spot, in the bottom-left corner below the tools.
-constexpr int kLabel6Pos = 2;
 
 
 }  // namespace
 
-PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, QWidget* parent)
+PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileSource* profile,
+                 QWidget* parent)
     : QMainWindow(parent),
       host_(host),
       dialogs_(dialogs),
@@ -53,10 +52,13 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, QWidget* paren
       canvasTop_(kCanvasTop),
       app_(app) {
   setObjectName("PicEdit");
+  if (profile) profile_ = profile;
   if (!dialogs_) {
     ownDialogs_ = std::make_unique<QtFileDialogs>(this);
     dialogs_ = ownDialogs_.get();
   }
+  folderDialogs_ = std::make_unique<CurrentFolderDialogs>(*dialogs_);
+  dialogs_ = folderDialogs_.get();
   draw_.Picture1 = &canvas_;
   errors_.setErrorBoxWindow([this](const std::string& text) { return ErrorMsgBox::ask(this, text); });
   buildWidgets();
@@ -151,7 +153,7 @@ void PicEdit::placeBottomStrip() {
   // The stop button stands below the tool column, left of the help box and
   // the progress strip, where it hides nothing during a redraw.
   StopSign->move((kCanvasLeft - StopSign->width()) / 2, top + (kFreeHeight - StopSign->height()) / 2);
-  Label6->move(kLabel6Pos, std::max(fh - Label6->height() - kLabel6Pos, 0));
+  placeSpecialWidgets(top);
   placePartLabels();
 }
 
@@ -222,8 +224,8 @@ bool PicEdit::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void PicEdit::Form_Paint() {
-  if (!HelpRedraw) return;
-  HelpRedraw = false;
+  if (!HelpShown && !HelpRedraw) return;
+  HelpShown = HelpRedraw = false;
   // Never redraw inside a paint event: the redraw pumps events itself.
   QTimer::singleShot(0, this, [this] { DrawAll(1); });
 }

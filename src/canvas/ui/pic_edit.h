@@ -7,6 +7,8 @@
 // is doing, and runs the File menu's commands.
 #include <QMainWindow>
 
+#include <array>
+
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -55,6 +57,7 @@ class CustomColorsBox;
 class PaletteBox;
 class WheelPanel;
 class FileDialogs;
+class HelpWindow;
 class PartLabels;
 class PrinterDevice;
 class ProjectPages;
@@ -71,8 +74,11 @@ class PicEdit : public QMainWindow,
  public:
   // `host` answers the message boxes; `app` is the application's state with
   // what the main menu hands over; `dialogs` the file dialogs (null: Qt's
-  // own). None is owned. The editor's start runs here (Form_Load).
-  PicEdit(Host& host, AppState& app, FileDialogs* dialogs = nullptr, QWidget* parent = nullptr);
+  // own); `profile` the desktop's settings (null: none, no printer). None is
+  // owned. The editor's start runs here (Form_Load), and reads the default
+  // printer from `profile`.
+  PicEdit(Host& host, AppState& app, FileDialogs* dialogs = nullptr,
+          const ProfileSource* profile = nullptr, QWidget* parent = nullptr);
   ~PicEdit() override;
 
   // ---- state the editor owns ----
@@ -195,7 +201,7 @@ class PicEdit : public QMainWindow,
 
   // ---- start and exit (pic_edit_start.cpp) ----
   AppState& app() { return app_; }
-  // Where the desktop's default printer is asked for (no printer until set).
+  // Where the measurement system is asked for (tests change it after the start).
   void setProfile(const ProfileSource& profile) { profile_ = &profile; }
   // The start: Form_Load prepares the empty editor; StartTimer (300 ms)
   // loads the handed-over picture; LoadTimer (300 ms) ends the guard that
@@ -259,6 +265,70 @@ class PicEdit : public QMainWindow,
   // After a load: a picture named as a model sample, opened while the main
   // menu shows the models, shows its model.
   void frameLoadedModel();
+
+  // ---- show mode, slide shows, titles, help, stamps and the Special menu's
+  // commands (pic_edit_gallery.cpp, pic_edit_help.cpp, pic_edit_special.cpp) ----
+  // Switches show mode on or off ("&Switch to Show Mode").
+  void Gallery_Click();
+  // "&Modify": 0 edit, 1 recolour, 2 re-create the picture shown.
+  void MenEditR_Click(int Index);
+  void GalBackColor_Click();
+  void GalTitle_Click();
+  // One step of a slide show: the next slide, 5 s after the last has loaded.
+  void ArtShowT_Timer();
+  QTimer* ArtShowT = nullptr;
+  QLabel* CountLab = nullptr;  // "3 of 12 "
+  // Help: the editor's page (menu and F1), the show-mode page, and any page
+  // a panel or dialog of the editor asks for. Each repaints the picture once
+  // when the editor is painted next.
+  void HelpP_Click();
+  void GalHelp_Click();
+  void showHelp(int topic) override;
+  // Where help pages are shown; unset, the editor opens a help window of its own.
+  void setHelp(std::function<void(int topic)> viewer) { help_ = std::move(viewer); }
+  bool HelpShown = false;
+  // The stamp buttons and the stamp box.
+  std::array<QPushButton*, 2> Command2{};
+  CanvasWidget* Picture9 = nullptr;
+  void Command2_Click(int Index);
+  // The debug label (mouse position with "Show &Numbers").
+  QLabel* Label1 = nullptr;
+  // The hot spot that prints the view table.
+  ClickLabel* Label17 = nullptr;
+  void Label17_Click();
+  // Prints the drawing list.
+  void DumpList();
+  // The colour of the panels ("&Toggle Menu Color").
+  Rgb UseColorRGB = 0xC0C0C0;
+
+ private:
+  void buildGalleryWidgets();
+  void wireGalleryMenu();
+  void enterShowMode();
+  void leaveShowMode();
+  void setWindowBackground(std::optional<Rgb> colour);
+  // Loads the first slide from `from` on whose file exists; false when no
+  // slide's file does.
+  bool loadSlide(int from);
+  void showSlideCount();
+  // The file the picture shown came from: its name, or for a picture loaded
+  // as "<UnNamed>" (a sample) the file it was read from.
+  std::string reloadPath() const;
+  void printListing(const std::vector<std::string>& lines);
+  PrinterDevice& listingPrinter();
+  void placeSpecialWidgets(int stripTop);
+  void switchPaintOnly();
+  // The panels' colour; the gray of the window's own panels leaves them as
+  // they are drawn.
+  void setPanelColour(Rgb colour);
+  void wireHelp();
+  int SavedPicLeft = 0;
+  int SavedPicTop = 0;
+  std::string loadedPath_;
+  std::unique_ptr<FileDialogs> folderDialogs_;
+  std::function<void(int)> help_;
+  HelpWindow* ownHelp_ = nullptr;
+  Surface stamp_;
 
  private:
   CanvasWidget* Model_ = nullptr;
@@ -394,7 +464,6 @@ class PicEdit : public QMainWindow,
   void buildStartTimers();
   void readSettings();
   void applySplineOption();
-  void enterShowMode();
   AppState& app_;
   // The settings as read, for the values only written back.
   EditorSettings settings_;

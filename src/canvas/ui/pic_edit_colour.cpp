@@ -21,8 +21,6 @@ namespace {
 // The paint tool and the colour-handle tools belong to the colour tools.
 constexpr int kPaintTools[] = {kToolPaint, kToolAdjustColorHandles, kToolDeleteColorHandle};
 
-Rgb fromQColor(const QColor& c) { return rgb(c.red(), c.green(), c.blue()); }
-
 }  // namespace
 
 // What the colour tools' core asks of the window.

@@ -164,6 +164,9 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   if (out.status != CommandStatus::Done) return;
   const LoadReport& r = out.report;
   printState().ModelNumber = r.ModelNumber;
+  loadedPath_ = r.viewFile ? std::string() : r.path;
+  // The canvas draws with the line width the picture was saved with.
+  canvas_.setPenWidth(draw_.LineWidth);
 
   updatePictureMenus();
   // A view starts with the page menus of a new picture.
@@ -204,6 +207,7 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   setItemEnabled("Editsym", geometricFirst);
   refreshSymmetryControls();
   colourTools_->showLoadedColours();
+  if (file_.ShowMode != 0) showSlideCount();
 }
 
 // The canvas takes the size stored with the picture; a window of another size
@@ -269,6 +273,8 @@ void PicEdit::afterNew(const NewOutcome& out) {
     throw CommandError(out.error);
   }
   if (out.status != CommandStatus::Done) return;
+  loadedPath_.clear();
+  canvas_.setPenWidth(draw_.LineWidth);
   // A new picture is no model net: its print layout gives no folded height.
   printState().ModelNumber = 0;
   if (!file_.NewInLoad) ShowFileName(file_.FileName, false);

@@ -185,6 +185,8 @@ void PicEdit::buildMenus() {
   wireFileMenu();
   wireSymmetryMenu();
   wireSpecialMenu();
+  wireGalleryMenu();
+  wireHelp();
   wireZoomMenu();
   wireOptionsMenu();
   wirePrintMenu();

@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QStandardPaths>
 
+#include <filesystem>
+#include <system_error>
+
 #include "canvas/ui/pic_edit.h"
 #include "model/list_edit.h"
 #include "platform/canvas_widget.h"
@@ -138,6 +141,8 @@ void PicEdit::wirePrintMenu() {
 
 void PicEdit::setPrinter(PrinterDevice* printer) { printing().printerOverride = printer; }
 
+PrinterDevice& PicEdit::listingPrinter() { return printing().printer(); }
+
 std::filesystem::path PicEdit::printFilePath() const {
   const std::filesystem::path folder = dataFolder().empty() ? std::filesystem::current_path() : dataFolder();
   return folder / kPrintFileName;
@@ -182,10 +187,14 @@ void PicEdit::MenSaveBitmap_Click() {
 }
 
 void PicEdit::MenSaveWall_Click() {
+  // The wallpaper folder does not become the folder the user works in.
+  std::error_code ec;
+  const std::filesystem::path here = std::filesystem::current_path(ec);
   errors_.Trap("MenWallSv", [this] {
     FileContext ctx = fileContext();
     MenSaveWall(ctx, canvas_, wallpaperFolder().string());
   });
+  if (!here.empty()) std::filesystem::current_path(here, ec);
   Picture1->update();
 }
 

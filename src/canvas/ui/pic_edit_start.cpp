@@ -4,6 +4,7 @@
 // returns to the main menu.
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QGuiApplication>
@@ -22,6 +23,7 @@
 #include "platform/canvas_widget.h"
 #include "platform/core/app_folder.h"
 #include "print/printer_setup.h"
+#include "shell/help.h"
 #include "shell/paint_dat.h"
 
 namespace orn {
@@ -65,6 +67,8 @@ void PicEdit::Form_Load() {
       } catch (const std::exception& e) {
         if (!errors_.state().ErrorTrapOn) throw;
         const int answer = errors_.ShowErrorBox("Form_Load", line, e.what());
+        // Help shows the editor's page, then asks again.
+        if (answer == kErrorHelp) showHelp(kHelpEditor);
         if (answer == kErrorRetry || answer == kErrorHelp) continue;
         return answer == kErrorIgnore;
       }
@@ -83,7 +87,8 @@ void PicEdit::Form_Load() {
     host_.setHourglass(true);
     StartLoading = true;
     LoadTimer->start();
-    EditStartDir = std::filesystem::current_path().string();
+    // The working folder may have gone meanwhile: that is no fault.
+    EditStartDir = QDir::currentPath().toStdString();
   }) && step(kStartLineAfterProbes, [this] {
     editor_.PaintOnlyMode = 0;
     setItemVisible("DebugXX", false);
@@ -101,7 +106,9 @@ void PicEdit::Form_Load() {
     editor_.ShowGeoNumbers = false;
     if (ToolButton* geo = tools_->DrawType(kToolGeometric)) geo->hide();
     Picture13->hide();
-    setWindowTitle("Ornivale");
+    // Out of paint-only mode: the symmetry controls shown, the caption "Ornivale".
+    editor_.PaintOnlyMode = -1;
+    switchPaintOnly();
   }) && step(kStartLineAfterProbes, [this] {
     list_.reset();
     draw_.LineWidth = 1;
@@ -116,7 +123,11 @@ void PicEdit::Form_Load() {
     colour_.DitheredDisplay = app_.DitheredDisplay;
     ReadStandardColors(colour_, dataFolder(), host_);
   });
-  if (!done) return;
+  if (!done) {
+    // Cancel: the editor stays as far as it got, and the picture still loads.
+    StartTimer->start();
+    return;
+  }
 
   // The settings file has its own, silent fall-back to the defaults.
   readSettings();
@@ -127,7 +138,8 @@ void PicEdit::Form_Load() {
   editor_.SplineSteps = 12;
   tools_->engine().DrawType(kToolPolyLine);
   if (!app_.OpenForEditing) {
-    enterShowMode();
+    Gallery_Click();
+    setWindowTitle(QString());
   } else {
     MenusShowMode(true);
     setItemVisible("Gallery", true);
@@ -178,21 +190,18 @@ void PicEdit::applySplineOption() {
   showSplineTools();
 }
 
-// The gallery view: the picture alone on the window, the show-mode menus.
-void PicEdit::enterShowMode() {
-  setItemChecked("Gallery", true);
-  MenusShowMode(false);
-  DrawTypePanel->hide();
-  if (editor_.ColorToolsOn) ToggleColorTools();
-  Text1->hide();
-  setWindowTitle(QString());
-}
-
 // ---- StartTimer and LoadTimer ----------------------------------------------
 
 void PicEdit::StartTimer_Timer() {
   StartTimer->stop();
-  if (!app_.PicturePath.empty() && app_.PicturePath != kUnNamed) {
+  bool slideShown = false;
+  if (app_.ShowMode != 0 && !app_.ShowList.empty()) {
+    // The first slide whose picture is there.
+    app_.ShowIndex = 0;
+    file_.StartMode = app_.StartMode;
+    slideShown = loadSlide(0);
+    if (!slideShown) reportFailure("None of the pictures of this show can be found.", "Load Picture");
+  } else if (!app_.PicturePath.empty() && app_.PicturePath != kUnNamed) {
     // The path as handed over may differ in case from the file on disk.
     const auto real = resolveNoCase(app_.PicturePath);
     file_.LoadOption = app_.LoadOption;
@@ -212,6 +221,8 @@ void PicEdit::StartTimer_Timer() {
   setSnapCaption();
   setLineWidthCaption();
   editor_.PaintOnlyMode = 0;
+  // The slides follow one another once the first has loaded.
+  if (slideShown) ArtShowT->start();
   StartDone = true;
 }
 
@@ -239,6 +250,7 @@ bool PicEdit::ExitC() {
   StartTimer->stop();
   LoadTimer->stop();
   ReturnToMain->stop();
+  ArtShowT->stop();
   app_.StartMode = app_.SavedStartMode;
   app_.AllowSplines = tools_->engine().ms.AllowSplines;
   errors_.Trap("ExitC", [this] { SaveSettings(); });

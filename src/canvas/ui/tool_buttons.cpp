@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCursor>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -185,12 +186,20 @@ bool CanvasTools::loading() const { return w_.file().LoadingRecent || w_.StartLo
 
 void CanvasTools::ExitC() { w_.MenFileExit_Click(); }
 
+void CanvasTools::setDebugLabel(const std::string& text) {
+  w_.Label1->setText(QString::fromStdString(text));
+}
+
 // Through the window, so that the "&Symmetry" menu that holds the item is
 // offered with it.
 void CanvasTools::setEditsymEnabled(bool enabled) { w_.setEditsymEnabled(enabled); }
 
 void CanvasTools::setToolButtonVisible(int tool, bool visible) {
   if (ToolButton* b = DrawType(tool)) b->setVisible(visible);
+  // The spline/polyline switch stands beside the spline tool and goes with
+  // it, so that no click converts the picture's splines while the tools are
+  // away (show mode, the zoom box, the page panels).
+  if (tool == kToolSpline) SplinePoly->setVisible(visible);
 }
 
 bool CanvasTools::toolButtonVisible(int tool) const {

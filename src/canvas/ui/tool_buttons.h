@@ -82,6 +82,7 @@ class CanvasTools : public QObject, private MouseUi {
   void hidePartPanel() override;
   void clearHasBaseGroup() override;
   void Trap(const char* tag, const std::function<void()>& command) override;
+  void setDebugLabel(const std::string& text) override;
 
   void buildButtons();
   void wireCanvas();

@@ -80,22 +80,34 @@ void ZoomControl::zoomTo(int row) {
   }
   PushForZoom(v, canvasW(), canvasH());
   updateBackItem();
+  w_.editor().ProjectView = row == kProjectRowView;
+  showStoredView(row);
+  w_.DrawAll(1);
+}
+
+// Every stored view keeps the canvas it was made for in its target columns.
+// The canvas takes that size, the view is applied, and the layout then fits
+// the canvas to the window, rescaling the picture with it: the view is shown
+// in its own shape, as large as the window allows (the project view as tall
+// as its stack of pages, a page as its page, a view of the history as it was
+// also when the window changed size since).
+void ZoomControl::showStoredView(int row, bool dropRow) {
+  ViewTable& v = w_.views();
   w_.Picture1->hide();
   w_.PrintInitDone = false;
   const int rowW = RowCanvasWidth(v, row), rowH = RowCanvasHeight(v, row);
   w_.sizeCanvas(rowW, rowH);
-  // The view is shown in its own shape, as large as the window allows: the
-  // project view as tall as its stack of pages, a page as its page.
   w_.PageAspect = double(rowH) / double(rowW);
-  w_.editor().ProjectView = row == kProjectRowView;
-  TransformView(v, w_.list(), row, CanvasRect{0, canvasW(), 0, canvasH()});
-  InvalidateSymTables(w_.sym());
+  if (TransformView(v, w_.list(), row, CanvasRect{0, canvasW(), 0, canvasH()}))
+    InvalidateSymTables(w_.sym());
+  // A row of the history that has been shown is dropped before the layout
+  // pushes its own row above it.
+  if (dropRow) v.ViewDepth -= 1;
   EditorState& ed = w_.editor();
   ed.FinishingTool = true;
   w_.FormRSZ();
   ed.FinishingTool = false;
   w_.Picture1->show();
-  w_.DrawAll(1);
 }
 
 void ZoomControl::ZoomSC(int Index) {
@@ -110,8 +122,7 @@ void ZoomControl::ZoomSC(int Index) {
           static_cast<SymSetupHost&>(w_).host().beep();
           return;
         }
-        TransformView(w_.views(), w_.list(), kRestoreRow, CanvasRect{0, canvasW(), 0, canvasH()});
-        InvalidateSymTables(w_.sym());
+        showStoredView(kRestoreRow);
         w_.DrawAll(1);
         break;
       case 2:
@@ -127,11 +138,10 @@ void ZoomControl::stepBack() {
   ViewTable& v = w_.views();
   if (v.ViewDepth >= 1) {
     const int row = v.lastRow();
-    if (ZoomRowUsable(v, row)) {
-      TransformView(v, w_.list(), row, CanvasRect{0, canvasW(), 0, canvasH()});
-      InvalidateSymTables(w_.sym());
-    }
-    v.ViewDepth -= 1;
+    if (ZoomRowUsable(v, row))
+      showStoredView(row, true);
+    else
+      v.ViewDepth -= 1;
     w_.DrawAll(1);
   }
   updateBackItem();
@@ -283,13 +293,11 @@ void ZoomControl::cancelBox() {
     showBox(true);
     return;
   }
-  ViewTable& v = w_.views();
-  if (ZoomRowUsable(v, v.lastRow())) {
-    TransformView(v, w_.list(), v.lastRow(), CanvasRect{0, canvasW(), 0, canvasH()});
-    InvalidateSymTables(w_.sym());
-  }
+  // Back to the view pushed when the mode began; the history keeps it.
   showBox(false);
   box_.ZoomBoxMode = false;
+  ViewTable& v = w_.views();
+  if (ZoomRowUsable(v, v.lastRow())) showStoredView(v.lastRow());
   w_.DrawAll(1);
   endBoxMode();
 }

@@ -53,6 +53,10 @@ class ZoomControl : public QObject, private BoxPointer {
   bool LocateCursor(int x, int y) override;
 
   void zoomTo(int row);
+  // Shows stored view `row` at the canvas size it was made for, then fits
+  // the canvas to the window; `dropRow` drops the row from the history once
+  // it is applied. No redraw.
+  void showStoredView(int row, bool dropRow = false);
   void stepBack();
   void setZoom();
   void buttonBoxSteps(int Index);

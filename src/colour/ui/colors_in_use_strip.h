@@ -15,6 +15,8 @@ class ColorsInUseStrip : public ColourCells {
   // lays the grid out for the strip's height and draws every swatch.
   void ShowCInUse(int Index);
   void redraw() override { ShowCInUse(-1); }
+  // The colour around the swatches.
+  void setBack(Rgb back) { back_ = back; }
 
  private:
   void swatch(int i);

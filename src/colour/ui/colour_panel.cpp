@@ -56,7 +56,7 @@ class ShortSliderStyle : public QProxyStyle {
 }  // namespace
 
 ColourPanel::ColourPanel(ColourState& colour, const Surface& wheel, QWidget* form, Rgb back)
-    : QObject(form), colour_(colour) {
+    : QObject(form), colour_(colour), back_(back), useColor_(kUseColor) {
   Picture3 = new PaletteBox(colour, back, form);
   Picture3->resize(kPaletteWidth, kPaletteHeight);
 
@@ -149,9 +149,18 @@ void ColourPanel::setShown(bool shown) {
 }
 
 void ColourPanel::showSwapArmed(bool armed) {
-  const QString style = colourStyle(armed ? kSwapArmed : kUseColor);
+  armed_ = armed;
+  const QString style = colourStyle(armed ? kSwapArmed : useColor_);
   Picture11->setStyleSheet("QFrame#Picture11 { " + style + " }");
   Label19->setStyleSheet(style);
+}
+
+void ColourPanel::setUseColor(Rgb colour) {
+  useColor_ = colour;
+  showSwapArmed(armed_);
+  Picture12->setStyleSheet(colour == kUseColor ? QString() : "QFrame#Picture12 { " + colourStyle(colour) + " }");
+  CinUse->setBack(colour == kUseColor ? back_ : colour);
+  CinUse->redraw();
 }
 
 void ColourPanel::setWheelVisible(bool visible) {

@@ -65,10 +65,17 @@ class ColourPanel : public QObject {
   void syncScroll();
   // The current colour's box.
   void showCurrent();
+  // The panels' own colour (gray at first): the custom colours' frame, the
+  // label of the colours in use, the wheel's panel and the ground of the
+  // strip, which the gray gives back the window's colour.
+  void setUseColor(Rgb colour);
 
  private:
   ColourState& colour_;
   bool syncing_ = false;
+  Rgb back_;
+  Rgb useColor_;
+  bool armed_ = false;
 };
 
 }  // namespace orn

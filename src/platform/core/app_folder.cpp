@@ -24,11 +24,19 @@ std::vector<fs::path> installedDataCandidates(const fs::path& exeDir) {
   return {exeDir / "data", exeDir / ".." / "share" / "ornivale", exeDir / "share" / "ornivale"};
 }
 
+void copyFileKeepingTime(const fs::path& from, const fs::path& to, fs::copy_options options,
+                         std::error_code& ec) {
+  if (!fs::copy_file(from, to, options, ec) || ec) return;
+  std::error_code te;
+  const auto time = fs::last_write_time(from, te);
+  if (!te) fs::last_write_time(to, time, te);
+}
+
 namespace {
 
-// Copies the installed files into `to`. Folders are made afresh and files
-// made writable for the user: installed data is often read-only, but the
-// copies are the user's own to change.
+// Copies the installed files into `to`, with their times. Folders are made
+// afresh and files made writable for the user: installed data is often
+// read-only, but the copies are the user's own to change.
 void copyTree(const fs::path& from, const fs::path& to, std::error_code& ec) {
   for (fs::recursive_directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
     const fs::path target = to / fs::relative(it->path(), from, ec);
@@ -37,7 +45,7 @@ void copyTree(const fs::path& from, const fs::path& to, std::error_code& ec) {
     if (it->is_directory(te)) {
       fs::create_directory(target, ec);
     } else if (it->is_regular_file(te)) {
-      fs::copy_file(it->path(), target, ec);
+      copyFileKeepingTime(it->path(), target, fs::copy_options::none, ec);
       if (!ec) fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write,
                                fs::perm_options::add, ec);
     }

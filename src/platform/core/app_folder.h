@@ -45,6 +45,13 @@ struct AppFolderResult {
 // leaves a half-seeded folder behind. An existing folder is left as it is.
 AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs::path>& installed);
 
+// Copies a file as fs::copy_file does and gives the copy the original's
+// modification time, as a move would: whatever compares files by their times
+// (a preview against its sample) sees the copy as it saw the original. A time
+// that cannot be set is no error; the copy is whole.
+void copyFileKeepingTime(const fs::path& from, const fs::path& to, fs::copy_options options,
+                         std::error_code& ec);
+
 // The folder as the program's folder strings hold it: with a trailing separator.
 std::string withTrailingSeparator(const fs::path& folder);
 

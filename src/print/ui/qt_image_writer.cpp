@@ -1,8 +1,11 @@
 #include "print/ui/qt_image_writer.h"
 
+#include <QBuffer>
 #include <QImageWriter>
-#include <QSaveFile>
 
+#include <span>
+
+#include "platform/core/file_replace.h"
 #include "platform/qt_colour.h"
 
 namespace orn {
@@ -14,11 +17,14 @@ std::optional<std::string> QtImageWriter::writeBmp(const Surface& source, int x,
   const QImage whole = surfaceImage(source);
   const QImage image =
       (area == whole.rect() ? whole : whole.copy(area)).convertToFormat(QImage::Format_RGB888);
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return NotWrittenText(path);
-  QImageWriter writer(&file, "bmp");
-  if (!writer.write(image) || !file.commit()) return NotWrittenText(path);
-  return std::nullopt;
+  // Encoded in memory, then saved as every file of the program is saved.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "bmp");
+  if (!writer.write(image)) return NotWrittenText(path);
+  const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+  return ReplaceFile(path, std::span<const std::uint8_t>(data, std::size_t(bytes.size())));
 }
 
 }  // namespace orn

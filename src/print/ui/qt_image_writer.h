@@ -1,7 +1,7 @@
 #pragma once
-// Bitmap files written by Qt's image writer: 24-bit Windows bitmaps, each
-// written in full beside its place and then put in place, so that an
-// existing file is never lost to a failed write.
+// Bitmap files encoded by Qt's image writer: 24-bit Windows bitmaps, saved
+// through ReplaceFile, so that an existing file is never lost to a failed
+// write and a file the user may not write is refused.
 #include "print/bitmap_export.h"
 
 namespace orn {

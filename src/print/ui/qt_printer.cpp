@@ -1,11 +1,13 @@
 #include "print/ui/qt_printer.h"
 
 #include <QPageSetupDialog>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -40,6 +42,32 @@ void paintLines(QPainter& p, const std::vector<PrintedLine>& lines, int penWidth
       p.setPen(QPen(toQColor(l.colour), penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawLine(QPointF(std::nearbyint(l.x1), std::nearbyint(l.y1)),
                QPointF(std::nearbyint(l.x2), std::nearbyint(l.y2)));
+  }
+}
+
+constexpr int kListingPoints = 9;
+
+// Prints a listing from the top of the page down, a new page whenever one
+// is full, inside a margin of a third of an inch (a file has no margin of
+// its own).
+void paintText(QPrinter& p, QPainter& painter, const std::vector<std::string>& text) {
+  QFont font("Monospace");
+  font.setStyleHint(QFont::TypeWriter);
+  font.setPointSize(kListingPoints);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  const QFontMetrics metrics(font, &p);
+  const int margin = p.resolution() / 3;
+  const QRect page = p.pageLayout().paintRectPixels(p.resolution());
+  const int step = std::max(1, metrics.lineSpacing());
+  int y = margin + metrics.ascent();
+  for (const std::string& line : text) {
+    if (y + metrics.descent() > page.height() - margin && y > margin + metrics.ascent()) {
+      p.newPage();
+      y = margin + metrics.ascent();
+    }
+    painter.drawText(margin, y, QString::fromStdString(line));
+    y += step;
   }
 }
 
@@ -109,6 +137,7 @@ bool QtPrinterDevice::paint(const PrintJob& job, int sheets) {
       // One image pixel per device pixel; every sheet shares the one image.
       if (!dots.isNull()) painter.drawImage(QPoint(0, 0), dots);
       paintLines(painter, job.lines, job.penWidth);
+      if (!job.text.empty()) paintText(p, painter, job.text);
     }
     painter.end();
   }

@@ -25,6 +25,7 @@
 #include "shell/hand_over.h"
 #include "shell/menu_pictures.h"
 #include "shell/preview_render.h"
+#include "shell/ui/help_window.h"
 #include "shell/ui/title_form.h"
 
 namespace orn {
@@ -33,7 +34,6 @@ namespace {
 
 constexpr int kModeIcon = 40;
 constexpr int kArtIcon = 56;
-constexpr int kPreview = 120;
 constexpr int kWakeUpMs = 1;
 constexpr int kRaftUpMs = 100;
 constexpr Rgb kPictogramBack = 0xFEFEFE;  // shown transparent
@@ -98,6 +98,7 @@ MainMenu::MainMenu(Host& host, AppState& app, const ProfileSource& profile, File
 MainMenu::~MainMenu() {
   if (editor_) delete editor_.data();
   delete TitleForm_;
+  delete help_;
 }
 
 void MainMenu::buildMenus() {
@@ -109,10 +110,11 @@ void MainMenu::buildMenus() {
   connect(item(nullptr, "Quitter", "&Quit"), &QAction::triggered, this, [this] { close(); });
   QMenu* show = menuBar()->addMenu("&ArtShow");
   show->menuAction()->setObjectName("ArtShow");
-  item(show, "StdArtShow", "Ornivale Art Show")->setEnabled(false);
+  item(show, "StdArtShow", "Ornivale Art Show");
   QMenu* yours = show->addMenu("Your Art Show");
-  item(yours, "UserArtShow(0)", "Titled Pictures Only")->setEnabled(false);
-  item(yours, "UserArtShow(1)", "&All Pictures")->setEnabled(false);
+  yours->menuAction()->setObjectName("YourA");
+  item(yours, "YourArt(2)", "Titled Pictures Only");
+  item(yours, "YourArt(3)", "&All Pictures");
   // "Mo&re" lives only as the pop-up of the model panel's button.
   MoreM = new QMenu("Mo&re", this);
   MoreM->setObjectName("MoreM");
@@ -121,8 +123,9 @@ void MainMenu::buildMenus() {
     a->setObjectName(QString("MoreMod(%1)").arg(i));
     connect(a, &QAction::triggered, this, [this, i] { MoreMod_Click(i); });
   }
-  item(nullptr, "Helper", "&Help")->setEnabled(false);
-  item(nullptr, "Aboutcode", "A&bout")->setEnabled(false);
+  item(nullptr, "Helper", "&Help");
+  item(nullptr, "Aboutcode", "A&bout");
+  wireShowsAndHelp();
 }
 
 // A row of four buttons of which one is chosen, named name(0) .. name(3)
@@ -195,8 +198,8 @@ QWidget* MainMenu::buildArtPanel(int art) {
     b->setObjectName(QString("Sample(%1,%2)").arg(art).arg(i));
     b->setText(SampleCaption(art, i));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setIconSize({kPreview, kPreview});
-    b->setMinimumSize(kPreview + 16, kPreview + 34);
+    b->setIconSize({kMenuPreviewSize, kMenuPreviewSize});
+    b->setMinimumSize(kMenuPreviewSize + 16, kMenuPreviewSize + 34);
     connect(b, &QToolButton::clicked, this, [this, art, i] { openSample(art, i); });
     samples[std::size_t(art)].push_back(b);
     grid->addWidget(b, 0, i);
@@ -221,12 +224,12 @@ std::filesystem::path MainMenu::samplePath(int art, int index) const {
 
 // Every sample's preview, and each art type's first sample on its row button.
 void MainMenu::loadPreviews() {
-  previews_ = std::make_unique<PreviewCache>(std::filesystem::path(app_.AppFolder) / "previews",
+  previews_ = std::make_unique<PreviewCache>(std::filesystem::path(app_.AppFolder) / kPreviewFolderName,
                                              RenderPreview);
   for (int art = 0; art < 4; ++art) {
     for (int i = 0; i < SampleCount(art); ++i) {
       QToolButton* b = samples[std::size_t(art)][std::size_t(i)];
-      const auto p = previews_->preview(samplePath(art, i), kPreview, kPreview);
+      const auto p = previews_->preview(samplePath(art, i), kMenuPreviewSize, kMenuPreviewSize);
       if (p) {
         b->setIcon(QPixmap::fromImage(toQImage(*p)));
         if (i == 0) MaPat[std::size_t(art)]->setIcon(b->icon());
@@ -291,14 +294,14 @@ void MainMenu::openSample(int art, int index) {
 
 void MainMenu::ShowSymPaint() {
   if (!editor_) {
-    editor_ = new PicEdit(host_, app_, dialogs_);
+    editor_ = new PicEdit(host_, app_, dialogs_, &profile_);
     editor_->setAttribute(Qt::WA_DeleteOnClose);
-    editor_->setProfile(profile_);
     editor_->onExit = [this] { WakeUp->start(); };
+    editor_->setHelp([this](int topic) { showHelp(topic); });
     // The model samples show the menu's pictures of their folded models.
     editor_->setModelPictures([this](int PMod) -> std::optional<Surface> {
       if (!previews_) return std::nullopt;
-      return previews_->preview(samplePath(kArtModel, PMod), kPreview, kPreview);
+      return previews_->preview(samplePath(kArtModel, PMod), kMenuPreviewSize, kMenuPreviewSize);
     });
     if (auto* qtHost = dynamic_cast<QtHost*>(&host_)) qtHost->setParentWindow(editor_);
     // The editor fills the screen, also where no window manager maximises it.

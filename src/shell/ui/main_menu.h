@@ -33,6 +33,7 @@ class QToolButton;
 namespace orn {
 
 class FileDialogs;
+class HelpWindow;
 class TitleForm;
 
 class MainMenu : public QMainWindow {
@@ -52,6 +53,9 @@ class MainMenu : public QMainWindow {
   void setStartDelays(int initTimer1Ms, int initTimer2Ms);
   // The menu is up with every preview: the start is over.
   bool ready() const { return ready_; }
+  // How many previews this start rendered; the rest were read from the
+  // program folder.
+  int previewsRendered() const { return previews_ ? previews_->rendered() : 0; }
 
   // ---- the rows and the samples ----
   void MaMode_Click(int Index);
@@ -60,6 +64,18 @@ class MainMenu : public QMainWindow {
   void openSample(int art, int index);
   void MoreMen_Click();
   void MoreMod_Click(int Index) { openSample(kArtModel, Index + 10); }
+
+  // ---- the slide shows, help and About (main_menu_shows.cpp) ----
+  // "Ornivale Art Show": the samples one after another.
+  void StdArtShow_Click();
+  // "Your Art Show": Index 2 the titled pictures of the current folder, 3 all.
+  void YourArt_Click(int Index);
+  // "&Help" (and F1): the main menu's help page.
+  void Helper_Click();
+  // Shows the help page of `topic` in the program's help window.
+  void showHelp(int topic);
+  HelpWindow* helpWindow() const { return help_; }
+  void Aboutcode_Click();
 
   // ---- to the editor and back ----
   void ShowSymPaint();
@@ -103,6 +119,9 @@ class MainMenu : public QMainWindow {
   QWidget* buildArtPanel(int art);
   void loadPreviews();
   void setCaptions();
+  void wireShowsAndHelp();
+  // Opens the editor on the first slide of the show now in ShowList.
+  void startShow(int mode);
   std::filesystem::path samplePath(int art, int index) const;
 
   Host& host_;
@@ -111,6 +130,7 @@ class MainMenu : public QMainWindow {
   FileDialogs* dialogs_;
   std::unique_ptr<PreviewCache> previews_;
   TitleForm* TitleForm_ = nullptr;
+  HelpWindow* help_ = nullptr;
   QPointer<PicEdit> editor_;
   QString ModeWord_ = "Show";
   QString ArtWord_ = "Patterns";

@@ -1,0 +1,92 @@
+#include "shell/ui/help_window.h"
+
+#include <QCoreApplication>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "platform/core/app_folder.h"
+#include "platform/qt_colour.h"
+#include "shell/app_state.h"
+#include "shell/help.h"
+#include "shell/preview_render.h"
+
+namespace orn {
+
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 720;
+constexpr int kSamplePicture = 120;
+constexpr const char* kSampleScheme = "sample";
+
+// A browser that draws the sample pictures a page names.
+class PageBrowser : public QTextBrowser {
+ public:
+  PageBrowser(HelpWindow::SamplePicture samples, QWidget* parent)
+      : QTextBrowser(parent), samples_(std::move(samples)) {}
+
+  QVariant loadResource(int type, const QUrl& name) override {
+    if (type == QTextDocument::ImageResource && name.scheme() == kSampleScheme) {
+      if (samples_) {
+        if (auto picture = samples_(name.path().toStdString())) return toQImage(*picture);
+      }
+      return {};
+    }
+    return QTextBrowser::loadResource(type, name);
+  }
+
+ private:
+  HelpWindow::SamplePicture samples_;
+};
+
+}  // namespace
+
+HelpWindow::HelpWindow(std::vector<std::filesystem::path> folders, SamplePicture samples,
+                       QWidget* parent)
+    : QWidget(parent, Qt::Window), folders_(std::move(folders)) {
+  setObjectName("HelpWindow");
+  setWindowTitle("Ornivale Help");
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  browser_ = new PageBrowser(std::move(samples), this);
+  browser_->setObjectName("HelpPage");
+  browser_->setOpenExternalLinks(false);
+  layout->addWidget(browser_);
+  resize(kWidth, kHeight);
+}
+
+void HelpWindow::showTopic(int topic) {
+  HelpContext = topic;
+  if (const auto page = FindHelpPage(topic, folders_)) {
+    browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(page->string())));
+  } else {
+    browser_->setHtml(QString("<h2>No help</h2><p>The help pages of Ornivale are missing "
+                              "(topic %1).</p>")
+                          .arg(topic));
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+std::vector<std::filesystem::path> HelpFolders(const AppState& app) {
+  std::vector<std::filesystem::path> folders;
+  if (!app.HelpFile.empty()) folders.emplace_back(app.HelpFile);
+  // An older program folder may lack pages the installed program has.
+  const std::filesystem::path exeDir = QCoreApplication::applicationDirPath().toStdString();
+  if (auto installed = findInstalledData(installedDataCandidates(exeDir)))
+    folders.push_back(*installed / kHelpFolderName);
+  return folders;
+}
+
+HelpWindow::SamplePicture SamplePicturesOf(const AppState& app) {
+  const std::string staticFolder = app.StaticFolder;
+  return [staticFolder](const std::string& name) -> std::optional<Surface> {
+    const auto file = resolveNoCase(std::filesystem::path(staticFolder) / name);
+    if (!file) return std::nullopt;
+    return RenderPreview(*file, kSamplePicture, kSamplePicture);
+  };
+}
+
+}  // namespace orn

@@ -1,0 +1,49 @@
+#pragma once
+// HelpWindow: the program's help, one page per topic, in a window of its own
+// beside the program's windows. The pages are the HTML files of the "help"
+// folder; a page may show a sample picture with <img src="sample:NAME.PNT">,
+// drawn by the program from the sample itself.
+#include <QWidget>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/core/surface.h"
+
+class QTextBrowser;
+
+namespace orn {
+
+struct AppState;
+
+class HelpWindow : public QWidget {
+  Q_OBJECT
+ public:
+  // Draws the sample picture of a file name ("OVRO1A.PNT") for a page.
+  using SamplePicture = std::function<std::optional<Surface>(const std::string& name)>;
+
+  // Pages are looked up in `folders`, in order.
+  explicit HelpWindow(std::vector<std::filesystem::path> folders, SamplePicture samples = {},
+                      QWidget* parent = nullptr);
+
+  // Shows the page of `topic` and brings the window to the front.
+  void showTopic(int topic);
+  // The topic last asked for.
+  int HelpContext = 0;
+  QTextBrowser* browser() const { return browser_; }
+
+ private:
+  std::vector<std::filesystem::path> folders_;
+  QTextBrowser* browser_ = nullptr;
+};
+
+// Where the program's help pages are: the program folder's help folder, then
+// the one among the installed data.
+std::vector<std::filesystem::path> HelpFolders(const AppState& app);
+
+// The samples of the program folder drawn for the help pages.
+HelpWindow::SamplePicture SamplePicturesOf(const AppState& app);
+
+}  // namespace orn
