@@ -74,6 +74,30 @@ TEST_F(ColourPanelGui, PalettePicksPaintTheCanvasFillTheStripAndASwapOnTheStripE
   EXPECT_EQ(w->canvasSurface(), redrawn());
 }
 
+// A swap or a turn of the wheel repaints only the fills: the tool that
+// duplicates the polygons still there stays offered.
+TEST_F(ColourPanelGui, RecolouringKeepsTheDuplicateToolOfAPictureWithPolygons) {
+  w->DebugXC(1);  // the geometry buttons
+  chooseTool(kToolGeometric);
+  click({400, 300});
+  move({450, 300});
+  click({450, 300});
+  const ToolButton* dup = w->tools().DrawType(kToolDuplicate);
+  ASSERT_TRUE(dup->isVisible());
+  pickPalette(4, 0);
+  click({60, 60});
+  pickPalette(4, 3);
+  QTest::mouseClick(w->Picture4, Qt::LeftButton);
+  clickSwatch(1);
+  ASSERT_EQ(px(60, 60), T(4, 11));
+  EXPECT_TRUE(dup->isVisible());
+  w->menuItem("MenRotateColors")->trigger();
+  const WheelSpot s = WheelSpots[6];
+  QTest::mouseClick(w->Wheel, Qt::LeftButton, {}, QPoint(int(s.x), int(s.y)));
+  w->menuItem("MenRotateColors")->trigger();
+  EXPECT_TRUE(dup->isVisible());
+}
+
 TEST_F(ColourPanelGui, TheSwapFrameIsRedExactlyWhileASwapIsArmedWhateverEndsIt) {
   const auto arm = [&] {
     pickPalette(2, 1);
@@ -134,7 +158,7 @@ TEST_F(ColourPanelGui, HarmonyMenuAndScrollBarChooseThePaletteRows) {
   EXPECT_EQ(at(w->Picture3, 12, 8), T(0, 0));
 }
 
-TEST_F(ColourPanelGui, CustomColoursPickAndTakeADialogColourAndTheColourToolsHideAndShow) {
+TEST_F(ColourPanelGui, CustomColoursPickAndTakeADialogColourAndHidingTheColoursHidesTheFills) {
   clickCell(w->Picture10, kCustomColumns, kCustomRows, 2, 0);
   EXPECT_EQ(w->colour().CurrentColor, w->colour().CustomPalette[2]);
   whenModal<QColorDialog>([](QColorDialog& d) {
@@ -148,14 +172,19 @@ TEST_F(ColourPanelGui, CustomColoursPickAndTakeADialogColourAndTheColourToolsHid
   clickCell(w->Picture10, kCustomColumns, kCustomRows, 7, 1);
   EXPECT_EQ(w->colour().CustomPalette[15], rgb(10, 20, 30));
 
+  // Hiding the colours hides the panels and the fills and leaves a colour-handle tool.
+  click({60, 60});
+  chooseTool(kToolDeleteColorHandle);
   trigger("OptionsShowColor");
   for (QWidget* c : {static_cast<QWidget*>(w->Picture3), static_cast<QWidget*>(w->Picture10),
                      static_cast<QWidget*>(w->CinUse), static_cast<QWidget*>(w->Picture4)})
     EXPECT_FALSE(c->isVisible()) << c->objectName().toStdString();
   EXPECT_FALSE(w->tools().DrawType(kToolPaint)->isVisible());
+  EXPECT_EQ(w->editor().CurDrawType, kToolPolyLine);
+  EXPECT_EQ(px(60, 60), kWhite);
   trigger("OptionsShowColor");
-  EXPECT_TRUE(w->Picture3->isVisible());
-  EXPECT_TRUE(w->tools().DrawType(kToolPaint)->isVisible());
+  EXPECT_TRUE(w->Picture3->isVisible() && w->tools().DrawType(kToolPaint)->isVisible());
+  EXPECT_EQ(px(60, 60), rgb(10, 20, 30));
 }
 
 TEST_F(ColourPanelGui, ALoadedPictureShowsItsColoursInEveryPanelAndErasingThemEmptiesTheStrip) {
