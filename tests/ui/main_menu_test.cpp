@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QToolButton>
 
 #include <chrono>
@@ -19,6 +20,7 @@
 #include "shell/preview_render.h"
 #include "shell/sample_pictures.h"
 #include "shell/slide_show.h"
+#include "shell/ui/error_msg_box.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/main_menu.h"
 #include "platform/canvas_widget.h"
@@ -47,11 +49,18 @@ class MainMenuTest : public ::testing::Test {
     fs::path root = fs::temp_directory_path() /
                     ("orn_menu_" + std::to_string(::getpid()) + "_" +
                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    // The program follows the file dialogs into the folders they chose:
+    // each test leaves the working folder as it found it.
+    fs::path workingFolder = fs::current_path();
     Folder() {
       fs::remove_all(root);
       fs::create_directories(root);
     }
-    ~Folder() { fs::remove_all(root); }
+    ~Folder() {
+      std::error_code ec;
+      fs::current_path(workingFolder, ec);
+      fs::remove_all(root, ec);
+    }
     fs::path path(const std::string& name) const { return root / name; }
     const fs::path& dir() const { return root; }
   };
@@ -69,8 +78,8 @@ class MainMenuTest : public ::testing::Test {
     menu.reset();
   }
 
-  void start() {
-    menu = std::make_unique<MainMenu>(host, state, profile, &dialogs);
+  void start(const ProfileSource* desktop = nullptr) {
+    menu = std::make_unique<MainMenu>(host, state, desktop ? *desktop : profile, &dialogs);
     menu->setStartDelays(0, 0);
     menu->MainMenu_Form_Load();
     ASSERT_TRUE(waitFor([this] { return menu->ready(); }));
@@ -326,6 +335,31 @@ TEST_F(MainMenuTest, AFailedSaveAtExitKeepsTheEditorAndItsPicture) {
   EXPECT_TRUE(e.isVisible());
   EXPECT_EQ(e.list().NumPoints, points);
   EXPECT_FALSE(fs::exists(folder.path("Paint.Dat"))) << "nothing was settled";
+}
+
+// A desktop whose printer cannot be asked for: the start's error box comes up.
+class BrokenPrinterProfile : public ProfileSource {
+ public:
+  bool metricMeasurement() const override { return true; }
+  std::string defaultPrinterName() const override { throw std::runtime_error("Printer not ready"); }
+};
+
+TEST_F(MainMenuTest, CancelInTheStartsErrorBoxEndsTheStartButTheHandedOverPictureStillLoads) {
+  BrokenPrinterProfile broken;
+  start(&broken);
+  bool asked = false;
+  QTimer answer;  // the box comes up inside the editor's start, after the menu's own pump
+  QObject::connect(&answer, &QTimer::timeout, [&asked] {
+    if (auto* box = qobject_cast<ErrorMsgBox*>(QApplication::activeModalWidget())) {
+      asked = true;
+      box->Command1[kErrorCancel]->click();
+    }
+  });
+  answer.start(5);
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& e = openedEditor();
+  EXPECT_TRUE(asked);
+  EXPECT_GT(e.list().NumPoints, 0);
 }
 
 TEST_F(MainMenuTest, TheEditorStartsWithTheDesktopsDefaultPrinterOrWithoutOneSilently) {

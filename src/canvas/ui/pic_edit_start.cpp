@@ -123,7 +123,11 @@ void PicEdit::Form_Load() {
     colour_.DitheredDisplay = app_.DitheredDisplay;
     ReadStandardColors(colour_, dataFolder(), host_);
   });
-  if (!done) return;
+  if (!done) {
+    // Cancel: the editor stays as far as it got, and the picture still loads.
+    StartTimer->start();
+    return;
+  }
 
   // The settings file has its own, silent fall-back to the defaults.
   readSettings();

@@ -196,6 +196,10 @@ void CanvasTools::setEditsymEnabled(bool enabled) { w_.setEditsymEnabled(enabled
 
 void CanvasTools::setToolButtonVisible(int tool, bool visible) {
   if (ToolButton* b = DrawType(tool)) b->setVisible(visible);
+  // The spline/polyline switch stands beside the spline tool and goes with
+  // it, so that no click converts the picture's splines while the tools are
+  // away (show mode, the zoom box, the page panels).
+  if (tool == kToolSpline) SplinePoly->setVisible(visible);
 }
 
 bool CanvasTools::toolButtonVisible(int tool) const {
