@@ -35,6 +35,14 @@ class SpecialMenu : public PicEditTest {
     saveAs(path("ROSE8.PNT"));
     load(path("ROSE8.PNT"));
   }
+  // The other controls of the window that `c` lies over.
+  std::string covered(const QWidget* c) const {
+    std::string names;
+    for (const QWidget* o : w->formArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (o != c && o->isVisible() && o->geometry().intersects(c->geometry()))
+        names += o->objectName().toStdString() + " ";
+    return names;
+  }
   int codesOf(float code) const {
     int n = 0;
     for (int i = 0; i <= w->list().NumPoints; ++i) n += w->list().G0[i] == code;
@@ -88,6 +96,7 @@ TEST_F(SpecialMenu, StampButtonsShowAndHideAStampOfTheCanvas) {
   trigger("DebugX(0)");
   EXPECT_TRUE(checked("DebugX(0)"));
   ASSERT_TRUE(w->Command2[0]->isVisible() && w->Command2[1]->isVisible());
+  for (const QPushButton* b : w->Command2) EXPECT_EQ(covered(b), "") << "a stamp button hides a control";
   const auto before = std::distance(std::filesystem::directory_iterator(dir), {});
   QTest::mouseClick(w->Command2[1], Qt::LeftButton);
   EXPECT_TRUE(w->Picture9->isVisible());
@@ -105,6 +114,7 @@ TEST_F(SpecialMenu, ShowNumbersWritesTheMousePositionIntoTheDebugLabel) {
   EXPECT_TRUE(checked("DebugX(2)"));
   move({12, 7});
   EXPECT_EQ(w->Label1->text(), " 12  7");
+  EXPECT_EQ(covered(w->Label1), "") << "the numbers hide a control";
   trigger("DebugX(2)");
   EXPECT_TRUE(w->Label1->text().isEmpty());
   move({30, 40});
