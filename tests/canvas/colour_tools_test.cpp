@@ -18,7 +18,7 @@ struct PaintedBoxes : ColourScene {
   explicit PaintedBoxes(std::initializer_list<std::pair<int, Rgb>> fills) {
     int x = 2;
     for (std::size_t k = 0; k < fills.size(); ++k, x += 26)
-      addShape(kTypePolyLine, {{float(x), 10}, {float(x + 22), 10}, {float(x + 22), 60}, {float(x), 60}, {float(x), 10}});
+      AddShape(list, kTypePolyLine, {{float(x), 10}, {float(x + 22), 10}, {float(x + 22), 60}, {float(x), 60}, {float(x), 10}});
     list.CreateItem(kTypePaint, 0, 0, 0);
     x = 13;
     for (const auto& [code, rgb] : fills) {
@@ -32,7 +32,7 @@ struct PaintedBoxes : ColourScene {
     list.closeRecord();
     m.DrawAll(1);
   }
-  Entries fill(std::size_t k) const { return entries(fillAt[k], fillAt[k]); }
+  Entries fill(std::size_t k) const { return EntriesOf(list, fillAt[k], fillAt[k]); }
   std::int64_t pixel(std::size_t k) const { return canvas.point(13 + 26 * int(k), 35); }
 };
 
@@ -82,13 +82,13 @@ TEST(ColourPicks, BlackOnADitheringDisplayIsAskedForOnceAndCancelKeepsTheColour)
   const Rgb before = s.colour.CurrentColor;
   s.host.answer = MsgResult::Cancel;
   s.t.P3MD(1, 0, 7.5f, 0.5f);  // the near-black
-  ASSERT_EQ(s.host.asked.size(), 1u);
-  EXPECT_EQ(s.host.asked[0].second, "Painting with Black");
+  ASSERT_EQ(s.host.boxes.size(), 1u);
+  EXPECT_EQ(s.host.boxes[0].title, "Painting with Black");
   EXPECT_EQ(s.colour.CurrentColor, before);
   EXPECT_EQ(s.ed.ColorMode, kColorPicked);
   EXPECT_EQ(s.ed.CurDrawType, kToolPaint);
   s.t.P3MD(1, 0, 7.5f, 0.5f);
-  EXPECT_EQ(s.host.asked.size(), 1u);
+  EXPECT_EQ(s.host.boxes.size(), 1u);
   EXPECT_EQ(s.colour.CurrentColor, kNearBlack);
 }
 
@@ -143,13 +143,13 @@ TEST(ColourSwap, AColourAlreadyInUseIsAskedForAndAClickPastTheSwatchesKeepsTheSw
   s.clickSwatch(2);
   s.ed.DrawBusy = false;
   EXPECT_EQ(s.ed.ColorMode, kColorSwapArmed);
-  EXPECT_TRUE(s.host.asked.empty());
+  EXPECT_TRUE(s.host.boxes.empty());
 
   const DrawingList before = s.list;
   s.host.answer = MsgResult::Cancel;
   s.clickSwatch(2);
-  ASSERT_EQ(s.host.asked.size(), 1u);
-  EXPECT_EQ(s.host.asked[0].second, "Swap Color is Already in Use");
+  ASSERT_EQ(s.host.boxes.size(), 1u);
+  EXPECT_EQ(s.host.boxes[0].title, "Swap Color is Already in Use");
   EXPECT_EQ(s.list.G0, before.G0);
   EXPECT_EQ(s.list.G1, before.G1);
   EXPECT_EQ(s.colour.ColorsInUse[1].rgb, kBlue);
@@ -255,7 +255,7 @@ TEST(ColourCommands, BackgroundGrayAndBaseColoursChangeWhatTheyShouldAndMarkTheP
   PaintedBoxes s({{408, kRed}});
   s.colour.CurrentColor = kBlack;
   s.t.MenSetBackCol_Click(0);
-  EXPECT_EQ(s.host.asked.back().first, "Sorry but you cannot have a black background.");
+  EXPECT_EQ(s.host.boxes.back().text, "Sorry but you cannot have a black background.");
   EXPECT_EQ(s.ctx.PicBackColor, kWhite);
   EXPECT_FALSE(s.ed.PicChanged);
   s.colour.CurrentColor = kNearBlack;
@@ -293,7 +293,7 @@ TEST(ColourCommands, HidingTheColoursLeavesTheColourHandleToolsAndHidesTheFills)
 
 TEST(ColoursInUse, StopAtTwoHundredWhetherPaintedOrLoadedAndTheLastLoadedBecomesCurrent) {
   ColourScene s;
-  s.addShape(kTypePolyLine, {{10, 10}, {100, 10}, {100, 100}, {10, 100}, {10, 10}});
+  AddShape(s.list, kTypePolyLine, {{10, 10}, {100, 10}, {100, 100}, {10, 100}, {10, 10}});
   s.tool(kToolPaint);
   for (int k = 1; k <= kMaxColorsInUse + 5; ++k) {
     s.colour.CurrentColor = Rgb(k);

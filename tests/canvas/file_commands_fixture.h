@@ -1,5 +1,5 @@
 #pragma once
-// An editor's worth of state for the file commands, wired to a scripted host,
+// An editor's worth of state for the file commands, wired to the scripted host,
 // scripted file dialogs and window hooks that record what they were asked.
 #include <initializer_list>
 #include <memory>
@@ -9,7 +9,8 @@
 
 #include "canvas/picture_commands.h"
 #include "canvas_fixture.h"
-#include "model/picture_test_support.h"
+#include "support/scripted_dialogs.h"
+#include "support/scratch_folder.h"
 
 namespace orn::test {
 
@@ -41,7 +42,7 @@ struct Editor {
   SymState sym;
   PictureSettings pic;
   FileState file;
-  PumpHost host;
+  ScriptedHost host;
   ScriptedDialogs dialogs;
   RecordingHooks hooks;
   FileContext ctx{list, views, editor, draw, sym, pic, file, host, dialogs, hooks};
@@ -50,15 +51,6 @@ struct Editor {
     file.NewInLoad = true;
     FileNew(ctx);
     file.NewInLoad = false;
-  }
-
-  // Appends entries in place of the end marker and puts the end marker after them.
-  void append(std::initializer_list<std::pair<float, float>> entries) {
-    int i = list.NumPoints;
-    for (auto [a, b] : entries) list.ensureIndex(i), list.G0[i] = a, list.G1[i++] = b;
-    list.ensureIndex(i);
-    list.G0[i] = 20099, list.G1[i] = 0;
-    list.NumPoints = list.ItemHead = list.ItemFirst = static_cast<std::int16_t>(i);
   }
 };
 

@@ -10,7 +10,7 @@ namespace {
 // A base cell (0..119) and its copy 120 pixels to the right, with the given tool.
 struct Drawing : MouseScene {
   explicit Drawing(int t) {
-    addTranslationSymmetry();
+    AddTranslationSymmetry(list, sym);
     start = list.NumPoints;
     m.DrawAll(1);
     tool(t);
@@ -33,7 +33,7 @@ TEST(MouseDrawing, PolylineClicksWriteTheRecordAndShowItAndItsRubberBandInEveryC
   EXPECT_EQ(s.m.ms.NearDist, 30);
   s.click(40, 40);
   s.click(40, 40);  // a second click on the last point ends the polyline
-  EXPECT_EQ(s.entries(s.start, s.start + 6),
+  EXPECT_EQ(EntriesOf(s.list, s.start, s.start + 6),
             (Entries{{20001, 3}, {0, 0}, {20077, 5}, {10, 10}, {40, 10}, {40, 40}, {20099, 0}}));
   EXPECT_EQ(s.list.NumPoints, s.start + 6);
   s.expectInBoth(25, 10, true);
@@ -47,7 +47,7 @@ TEST(MouseDrawing, MultiLineDrawsSeparatePairsAndDropsAnUnpairedPoint) {
   for (auto [x, y] : {Pt{10, 30}, {100, 30}, {10, 60}, {100, 60}, {50, 90}, {50, 90}}) s.click(x, y);
   EXPECT_TRUE(s.list.recordOpen());  // never closed by a repeated click
   s.m.P1DBL();
-  EXPECT_EQ(s.entries(s.start, s.start + 7),
+  EXPECT_EQ(EntriesOf(s.list, s.start, s.start + 7),
             (Entries{{20002, 3}, {0, 0}, {20077, 6}, {10, 30}, {100, 30}, {10, 60}, {100, 60}, {20099, 0}}));
   s.expectInBoth(50, 30, true);
   s.expectInBoth(50, 60, true);
@@ -58,7 +58,7 @@ TEST(MouseDrawing, MultiLineDrawsSeparatePairsAndDropsAnUnpairedPoint) {
 TEST(MouseDrawing, SplineClicksCloseOnTheLastPointAndTheSwitchRecordsAStandInPolyline) {
   Drawing s(kToolSpline);
   for (auto [x, y] : {Pt{10, 80}, {40, 40}, {70, 90}, {100, 60}, {100, 60}}) s.click(x, y);
-  EXPECT_EQ(s.entries(s.start, s.start + 7),
+  EXPECT_EQ(EntriesOf(s.list, s.start, s.start + 7),
             (Entries{{20000, 3}, {0, 0}, {20077, 6}, {10, 80}, {40, 40}, {70, 90}, {100, 60}, {20099, 0}}));
   s.expectInBoth(40, 40, true);
   EXPECT_SAME_AS_REDRAW(s);
@@ -69,7 +69,7 @@ TEST(MouseDrawing, SplineClicksCloseOnTheLastPointAndTheSwitchRecordsAStandInPol
   EXPECT_EQ(p.ed.CurDrawType, kToolPolyLine);
   p.click(50, 50);
   p.dbl(90, 10);
-  EXPECT_EQ(p.entries(p.start, p.start), (Entries{{20001, 3}}));
+  EXPECT_EQ(EntriesOf(p.list, p.start, p.start), (Entries{{20001, 3}}));
   EXPECT_EQ(p.list.G0[p.start + 1], -1.0f);
   EXPECT_EQ(p.ed.CurDrawType, kToolSpline);
   EXPECT_SAME_AS_REDRAW(p);
@@ -81,7 +81,7 @@ TEST(MouseDrawing, CirclesAndArcsCloseOnTheirLastClick) {
   s.move(60, 50);
   s.move(80, 80);
   s.click(60, 100);
-  EXPECT_EQ(s.entries(s.start, s.start + 4), (Entries{{20003, 2}, {20077, 3}, {60, 80}, {60, 100}, {20099, 0}}));
+  EXPECT_EQ(EntriesOf(s.list, s.start, s.start + 4), (Entries{{20003, 2}, {20077, 3}, {60, 80}, {60, 100}, {20099, 0}}));
   s.expectInBoth(60, 60, true);
   s.expectInBoth(80, 80, true);
   s.expectInBoth(60, 80, false);
@@ -95,7 +95,7 @@ TEST(MouseDrawing, CirclesAndArcsCloseOnTheirLastClick) {
     EXPECT_TRUE(c.list.recordOpen());
     c.move(60, 110);
     c.click(60, 60);
-    EXPECT_EQ(c.entries(c.start, c.start + 5),
+    EXPECT_EQ(EntriesOf(c.list, c.start, c.start + 5),
               (Entries{{20000.0f + t, 2}, {20077, 4}, {40, 80}, {80, 80}, {60, 60}, {20099, 0}}));
     c.expectInBoth(60, 60, true);
     c.expectInBoth(60, 100, t == kToolCircle3);
@@ -111,7 +111,7 @@ TEST(MouseDrawing, GeometricShapeIsBuiltOnTheDraggedEdge) {
   s.move(50, 100);
   s.click(60, 100);
   const Entries want{{20006, 2}, {20077, 7}, {20, 100}, {60, 100}, {60, 60}, {20, 60}, {20, 100}, {40, 80}, {20099, 0}};
-  const Entries got = s.entries(s.start, s.start + 8);
+  const Entries got = EntriesOf(s.list, s.start, s.start + 8);
   for (std::size_t i = 0; i < want.size(); ++i) {
     EXPECT_NEAR(got[i].first, want[i].first, 1e-3) << i;
     EXPECT_NEAR(got[i].second, want[i].second, 1e-3) << i;
@@ -132,7 +132,7 @@ TEST(MouseDrawing, AStrokeDoubleClickedAtItsFirstPointLeavesNoRecord) {
     s.dbl(30, 30);
     EXPECT_EQ(s.list.NumPoints, 0) << t;
     EXPECT_EQ(s.list.G0[0], float(kCodeEnd)) << t;
-    EXPECT_TRUE(wellFormed(s.list)) << t;
+    EXPECT_TRUE(ListIsSound(s.list)) << t;
     EXPECT_TRUE(s.canvas == empty) << t;
   }
 }
@@ -164,7 +164,7 @@ TEST(MouseDrawing, RightButtonStepsBackPointByPointRecordByRecordAndAsksBeforeAM
   s.tool(kToolCircle2);  // a circle goes whole; a mark only once the user agrees
   s.click(60, 80);
   s.click(60, 100);
-  s.addSingle(float(kCodeMark), 0);
+  Append(s.list, {{float(kCodeMark), 0}});
   s.host.answer = MsgResult::No;
   s.press(1, 1, 2);
   EXPECT_EQ(s.list.G0[s.list.NumPoints - 1], float(kCodeMark));
@@ -196,7 +196,7 @@ TEST(MouseDrawing, StepBacksLeaveTheCanvasAsARedrawShowsTheListAndNoLeftover) {
         SCOPED_TRACE(testing::Message() << "tool " << tool << (painted ? " painted" : "") << (closed ? " closed" : ""));
         Drawing s(kToolPaint);
         if (painted) {
-          s.addShape(kTypePolyLine, {{10, 10}, {100, 10}, {100, 60}, {10, 60}, {10, 10}});
+          AddShape(s.list, kTypePolyLine, {{10, 10}, {100, 10}, {100, 60}, {10, 60}, {10, 10}});
           s.m.DrawAll(1);
           s.click(50, 30);
         }
@@ -214,7 +214,7 @@ TEST(MouseDrawing, StepBacksLeaveTheCanvasAsARedrawShowsTheListAndNoLeftover) {
           if (!painted) {
             EXPECT_EQ(ownRedraws, 0) << k;
           }
-          ASSERT_TRUE(wellFormed(s.list));
+          ASSERT_TRUE(ListIsSound(s.list));
           EXPECT_SAME_AS_REDRAW(s);
         }
         EXPECT_EQ(s.list.NumPoints, before);
@@ -287,14 +287,14 @@ TEST(MouseDrawing, AClickThatWouldPassTheEntryLimitBeepsAndAddsNothing) {
   s.click(100, 100);
   EXPECT_EQ(s.host.beeps, 1);
   EXPECT_EQ(s.list.NumPoints, n);
-  EXPECT_TRUE(wellFormed(s.list));
+  EXPECT_TRUE(ListIsSound(s.list));
 }
 
 // A closed square on each side to paint in.
 struct PaintScene : MouseScene {
   PaintScene() {
-    addShape(kTypePolyLine, {{10, 10}, {100, 10}, {100, 100}, {10, 100}, {10, 10}});
-    addShape(kTypePolyLine, {{130, 10}, {220, 10}, {220, 100}, {130, 100}, {130, 10}});
+    AddShape(list, kTypePolyLine, {{10, 10}, {100, 10}, {100, 100}, {10, 100}, {10, 10}});
+    AddShape(list, kTypePolyLine, {{130, 10}, {220, 10}, {220, 100}, {130, 100}, {130, 10}});
     m.DrawAll(1);
     tool(kToolPaint);
   }

@@ -3,25 +3,28 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
 #include <limits>
 
 #include <sys/resource.h>
 
 #include "canvas/picture_commands.h"
 #include "file_commands_fixture.h"
+#include "model/picture_test_support.h"
 #include "model/record_codes.h"
-#include "model/drawing_list_test_util.h"
+#include "support/list_builder.h"
 
 namespace orn {
 namespace {
 
+using test::Append;
 using test::Editor;
 using test::MakeEditor;
 
 // Every kind of record, a symmetry block, a title, views and settings that
 // differ from a new picture's.
 void DrawEverything(Editor& e) {
-  e.append({{20006, 2}, {20077, 5}, {0, 0}, {100, 0}, {100, 100}, {0, 100},           // 0 Geometric
+  Append(e.list, {{20006, 2}, {20077, 5}, {0, 0}, {100, 0}, {100, 100}, {0, 100},           // 0 Geometric
             {20091, -2},                                                                 // 6 block opens
             {20090, 4}, {-3, 1}, {0, 0}, {20077, 7}, {0, 0}, {100, 0}, {50, 50}, {0, 1000},  // 7 base copy
             {20090, 4}, {3, 2}, {0, -1}, {20077, 7}, {100, 0}, {0, 0}, {50, 50}, {100, 1000},
@@ -171,7 +174,7 @@ TEST_F(SavedPicture, LoadOptionIsBackAtNormalAfterEveryLoadDoneFailedOrCancelled
 
   // Re-create keeps the shapes before the end of the symmetry block.
   ASSERT_EQ(LoadPath(*b, folder.path("all.PNT"), kLoadReCreate).status, CommandStatus::Done);
-  EXPECT_EQ(testing::liveEntries(b->list).size(), 27u);
+  EXPECT_EQ(test::LiveEntries(b->list).size(), 27u);
   EXPECT_EQ((std::vector<float>{b->list.G0[23], b->list.G0[24], b->list.G0[25], b->list.G1[25], b->list.G0[26]}),
             (std::vector<float>{20091, 20092, 20091, 1, 20099}));
   EXPECT_EQ(b->editor.GridMode, 0);
@@ -179,7 +182,7 @@ TEST_F(SavedPicture, LoadOptionIsBackAtNormalAfterEveryLoadDoneFailedOrCancelled
   EXPECT_EQ(b->file.LoadOption, kLoadNormal);
   // A re-create of a picture without symmetry loads it whole.
   auto plain = MakeEditor();
-  plain->append({{20001, 3}, {0, 0}, {20077, 4}, {5, 7}, {15, 7}});
+  Append(plain->list, {{20001, 3}, {0, 0}, {20077, 4}, {5, 7}, {15, 7}});
   ASSERT_EQ(SaveAs(*plain, folder.path("plain.PNT")).status, CommandStatus::Done);
   ASSERT_EQ(LoadPath(*b, folder.path("plain.PNT"), kLoadReCreate).status, CommandStatus::Done);
   EXPECT_EQ(b->list.NumPoints, 5);
@@ -188,7 +191,7 @@ TEST_F(SavedPicture, LoadOptionIsBackAtNormalAfterEveryLoadDoneFailedOrCancelled
 TEST(PictureLoad, LowerCaseExtensionLoadsUnderItsRealPathAndSamplesBecomeUnnamed) {
   test::ScratchFolder folder;
   auto e = MakeEditor();
-  e->append({{20001, 3}, {0, 0}, {20077, 4}, {5, 7}, {15, 7}});
+  Append(e->list, {{20001, 3}, {0, 0}, {20077, 4}, {5, 7}, {15, 7}});
   ASSERT_EQ(SaveAs(*e, folder.path("a.pnt")).status, CommandStatus::Done);
   auto b = MakeEditor();
   ASSERT_EQ(LoadPath(*b, folder.path("a.pnt")).status, CommandStatus::Done);
@@ -216,15 +219,15 @@ TEST(PictureLoad, CancellingTheSavePromptOfLoadOrNewKeepsTheChangedPictureAndNoD
   test::ScratchFolder folder;
   auto e = MakeEditor();
   ASSERT_EQ(SaveAs(*e, folder.path("p.PNT")).status, CommandStatus::Done);
-  e->append({{20001, 3}, {0, 0}, {20077, 4}, {1, 1}, {2, 2}});
+  Append(e->list, {{20001, 3}, {0, 0}, {20077, 4}, {1, 1}, {2, 2}});
   e->editor.PicChanged = true;
   const test::Snapshot before(*e);
   e->host.answers = {MsgResult::Cancel, MsgResult::Cancel, MsgResult::No};
   EXPECT_EQ(FileNew(e->ctx).status, CommandStatus::Cancelled);
-  EXPECT_EQ(e->host.asked.back().first, "Save Changes to " + folder.path("p.PNT").string());
+  EXPECT_EQ(e->host.boxes.back().text, "Save Changes to " + folder.path("p.PNT").string());
   EXPECT_EQ(LoadPath(*e, folder.path("p.PNT")).status, CommandStatus::Cancelled);
-  EXPECT_EQ(e->host.asked.back().first, "Save Changes to " + folder.path("p.PNT").string());
-  EXPECT_EQ(e->host.asked.back().second, "Symmetry");
+  EXPECT_EQ(e->host.boxes.back().text, "Save Changes to " + folder.path("p.PNT").string());
+  EXPECT_EQ(e->host.boxes.back().title, "Symmetry");
   EXPECT_TRUE(test::Snapshot(*e) == before);
   EXPECT_EQ(LoadPath(*e, folder.path("p.PNT")).status, CommandStatus::Done);
   EXPECT_EQ(e->list.NumPoints, 0);
@@ -297,7 +300,7 @@ TEST(PictureSave, NoNameEndingInStandardColIsWrittenAndColourFilesSaveTheStandar
   auto e = MakeEditor();
   e->file.FileName = folder.path("standard.col").string();
   EXPECT_EQ(FileSaveC(e->ctx).status, CommandStatus::Refused);
-  EXPECT_EQ(e->host.asked.back().first,
+  EXPECT_EQ(e->host.boxes.back().text,
             "You are not allowed to save a .COL file named STANDARD.COL.  Use another name.");
   e->file.FileName = folder.path("OLDSTANDARD.COL").string();
   EXPECT_EQ(FileSaveC(e->ctx).status, CommandStatus::Refused);
@@ -439,7 +442,7 @@ TEST(PictureFileBytes, NewEmptyPictureIsExactly1072BytesEndingInTheEndPair) {
 
 TEST(PictureFileBytes, PolylinePictureAndTitleBlockMatchHandBuiltImagesAndReadBack) {
   auto ed = MakeEditor();
-  ed->append({{20001, 3}, {0, 0}, {20077, 4}, {5, 7}, {15, 7}});
+  Append(ed->list, {{20001, 3}, {0, 0}, {20077, 4}, {5, 7}, {15, 7}});
   Bytes image = NewPictureImage(5).fs({20001, 3, 0, 0, 20077, 4, 5, 7, 15, 7, 30000, 0});
   EXPECT_EQ(EncodePictureFile(CapturePicture(ed->ctx, ed->hooks.sizes)), image.b);
 

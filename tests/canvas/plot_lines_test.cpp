@@ -28,7 +28,7 @@ TEST(PlotLines, DrawsAChainPairsOfAMultiLineAndWithASmallCountOnlyTheNewestSegme
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Scene s;
-    const Frame f = frameAt(s.list, s.addShape(c.type, {{10, 10}, {50, 10}, {50, 50}, {90, 90}, {10, 90}}));
+    const Frame f = frameAt(s.list, AddShape(s.list, c.type, {{10, 10}, {50, 10}, {50, 50}, {90, 90}, {10, 90}}));
     if (c.deleteFirst) s.list.G0[f.first] = kDeletedPoint;
     CanvasDrawing d = s.drawing();
     PlotLines(d, s.list, f.first, f.last - c.dropLast, 0, c.count, c.type);
@@ -40,7 +40,7 @@ TEST(PlotLines, DrawsAChainPairsOfAMultiLineAndWithASmallCountOnlyTheNewestSegme
 // A part of two copies with lines lengthened by 3, as a full redraw draws them.
 struct Extended : Scene {
   Extended() {
-    addTranslationSymmetry();
+    AddTranslationSymmetry(list, sym);
     sym.CurPart = 1;
     CheckSymData(sym, list);
     ctx.ExtendLen = 3.0f;
@@ -63,7 +63,7 @@ Surface extendedChain(std::initializer_list<int> extendFirst) {
 
 TEST(PlotLines, LengthensOnlyTheFirstAndLastSegmentOfAChainInARedraw) {
   Extended s;
-  const Frame f = frameAt(s.list, s.addShape(kTypePolyLine, {{20, 20}, {60, 20}, {60, 60}, {100, 60}, {100, 100}}));
+  const Frame f = frameAt(s.list, AddShape(s.list, kTypePolyLine, {{20, 20}, {60, 20}, {60, 60}, {100, 60}, {100, 100}}));
   CanvasDrawing d = s.drawing();
   PlotLines(d, s.list, f.first, f.last, 0, 100, kTypePolyLine);
   EXPECT_EQ(s.ctx.ExtendFirst, 0);
@@ -74,8 +74,8 @@ TEST(PlotLines, LengthensOnlyTheFirstAndLastSegmentOfAChainInARedraw) {
 
 TEST(PlotLines, DrawsThePickedRunRedAndTheRestBlack) {
   Scene s;
-  s.addShape(kTypePolyLine, {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}});  // filler
-  const Frame f = frameAt(s.list, s.addShape(kTypePolyLine, {{5, 50}, {25, 50}, {45, 50}, {65, 50}, {85, 50}, {105, 50},
+  AddShape(s.list, kTypePolyLine, {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}});  // filler
+  const Frame f = frameAt(s.list, AddShape(s.list, kTypePolyLine, {{5, 50}, {25, 50}, {45, 50}, {65, 50}, {85, 50}, {105, 50},
                                                             {125, 50}, {145, 50}, {165, 50}, {185, 50}, {205, 50}}));
   s.canvas.clear();
   s.ed.SecondPick = true;

@@ -15,9 +15,9 @@ constexpr Rgb kYellow = 0x00FFFF;
 struct TwoBoxes : Scene {
   int paint, first;
   TwoBoxes() {
-    addShape(kTypePolyLine, {{10, 10}, {60, 10}, {60, 60}, {10, 60}, {10, 10}});
-    addShape(kTypePolyLine, {{80, 10}, {130, 10}, {130, 60}, {80, 60}, {80, 10}});
-    paint = addPaint({{kRed, {35, 35}}, {kBlue, {105, 35}}});
+    AddShape(list, kTypePolyLine, {{10, 10}, {60, 10}, {60, 60}, {10, 60}, {10, 10}});
+    AddShape(list, kTypePolyLine, {{80, 10}, {130, 10}, {130, 60}, {80, 60}, {80, 10}});
+    paint = AddPaint(list, {{kRed, {35, 35}}, {kBlue, {105, 35}}});
     first = frameAt(list, paint).first;
     list.G0[first] = 21408.0f;
     list.G0[first + 2] = 21416.0f;
@@ -38,7 +38,7 @@ TEST(PaintRecord, AnExchangeOfTwoColoursSurvivesHighSpeedRepaintAndAOneWaySwapCh
     t.colour.SwapNewCode = 416;
     t.ed.ColorMode = kColorSwapApplying;
     DrawAll(e, 1);
-    EXPECT_EQ(entriesOf(t.list, t.first, t.first + 2), (Entries{{21416, float(kBlue)}, {35, 35}, {21408, float(kRed)}}));
+    EXPECT_EQ(EntriesOf(t.list, t.first, t.first + 2), (Entries{{21416, float(kBlue)}, {35, 35}, {21408, float(kRed)}}));
     EXPECT_EQ(t.canvas.point(35, 35), kBlue);
     EXPECT_EQ(t.canvas.point(105, 35), kRed);
     EXPECT_TRUE(t.ed.PicChanged);
@@ -51,7 +51,7 @@ TEST(PaintRecord, AnExchangeOfTwoColoursSurvivesHighSpeedRepaintAndAOneWaySwapCh
   t.ed.ColorMode = kColorSwapApplying;
   RedrawEnv e = t.env();
   DrawAll(e, 1);
-  EXPECT_EQ(entriesOf(t.list, t.first, t.first + 2), (Entries{{21408, float(kRed)}, {35, 35}, {21410, float(kYellow)}}));
+  EXPECT_EQ(EntriesOf(t.list, t.first, t.first + 2), (Entries{{21408, float(kRed)}, {35, 35}, {21410, float(kYellow)}}));
 }
 
 TEST(PaintRecord, ErasingPaintsTheBackgroundAndLeavesTheListAlone) {
@@ -115,9 +115,9 @@ TEST(DoDots, MarksColourHandlesOrShapePointsForTheTool) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.tool);
     Scene s;
-    s.addShape(kTypePolyLine, {{10, 100}, {60, 100}});
-    s.addShape(kTypeCircle2, {{100, 100}, {100, 120}});
-    s.addPaint({{0x0000FF, {30, 30}}, {0xFFFFFF, {80, 30}}, {0x808080, {130, 30}}});
+    AddShape(s.list, kTypePolyLine, {{10, 100}, {60, 100}});
+    AddShape(s.list, kTypeCircle2, {{100, 100}, {100, 120}});
+    AddPaint(s.list, {{0x0000FF, {30, 30}}, {0xFFFFFF, {80, 30}}, {0x808080, {130, 30}}});
     s.ed.CurDrawType = c.tool;
     RedrawEnv e = s.env();
     DoDots(e, 0);
@@ -136,7 +136,7 @@ TEST(DoDots, ClosesARecordLeftOpenByADrawingTool) {
   RedrawEnv e = s.env();
   DoDots(e, 0);
   EXPECT_FALSE(s.list.recordOpen());
-  EXPECT_TRUE(wellFormed(s.list));
+  EXPECT_TRUE(ListIsSound(s.list));
   EXPECT_EQ(frameAt(s.list, head).last - frameAt(s.list, head).first, 2);
 }
 

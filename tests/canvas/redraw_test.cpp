@@ -22,13 +22,13 @@ constexpr Rgb kGreenFill = 0x00FF00;
 struct Picture : Scene {
   int paintEarly, square, spline, circle, multi;
   Picture() {
-    addTranslationSymmetry();
-    paintEarly = addPaint({{kRedFill, {35, 35}}});
-    square = addShape(kTypePolyLine, {{10, 10}, {60, 10}, {60, 60}, {10, 60}, {10, 10}});
-    spline = addShape(kTypeSpline, {{10, 100}, {30, 80}, {50, 120}, {70, 100}});
-    circle = addShape(kTypeCircle2, {{90, 100}, {90, 118}});
-    multi = addShape(kTypeMultiLine, {{20, 140}, {100, 140}, {20, 150}, {100, 150}});
-    addPaint({{kBlueFill, {90, 100}}});
+    AddTranslationSymmetry(list, sym);
+    paintEarly = AddPaint(list, {{kRedFill, {35, 35}}});
+    square = AddShape(list, kTypePolyLine, {{10, 10}, {60, 10}, {60, 60}, {10, 60}, {10, 10}});
+    spline = AddShape(list, kTypeSpline, {{10, 100}, {30, 80}, {50, 120}, {70, 100}});
+    circle = AddShape(list, kTypeCircle2, {{90, 100}, {90, 118}});
+    multi = AddShape(list, kTypeMultiLine, {{20, 140}, {100, 140}, {20, 150}, {100, 150}});
+    AddPaint(list, {{kBlueFill, {90, 100}}});
   }
   void redraw() {
     RedrawEnv e = env();
@@ -98,7 +98,7 @@ TEST(DrawAll, FillsComeAfterEveryLineInEveryCopyAndAreLeftOutWithThePaintPanelHi
 struct Column : Scene {
   static constexpr int kLines = 8;
   Column() {
-    for (int k = 0; k < kLines; ++k) addShape(kTypePolyLine, {{10, 10.0f + 15 * k}, {100, 10.0f + 15 * k}});
+    for (int k = 0; k < kLines; ++k) AddShape(list, kTypePolyLine, {{10, 10.0f + 15 * k}, {100, 10.0f + 15 * k}});
   }
   // Records 0..last drawn, the rest not.
   void expectDrawnUpTo(int last) const {
@@ -177,15 +177,15 @@ TEST(DrawAll, AWheelTurnRecoloursTheFillsOverTheCanvasAsItStands) {
   EXPECT_EQ(p.canvas.point(155, 35), kGreenFill);
   EXPECT_EQ(p.canvas.point(90, 100), kRedFill);
   const Frame f = frameAt(p.list, p.paintEarly);
-  EXPECT_EQ(entriesOf(p.list, f.first, f.first), (Entries{{21412.0f, float(kGreenFill)}}));
+  EXPECT_EQ(EntriesOf(p.list, f.first, f.first), (Entries{{21412.0f, float(kGreenFill)}}));
   EXPECT_TRUE(p.ed.PicChanged);
   EXPECT_EQ(p.ed.ColorMode, kColorWheelApplying);
 }
 
 TEST(DrawAll, HighSpeedRepaintShowsThePictureANormalRedrawShows) {
   Picture normal, fast;
-  normal.addPaint({{0x00FFFF, {35, 35}}});  // a later fill of the same region wins
-  fast.addPaint({{0x00FFFF, {35, 35}}});
+  AddPaint(normal.list, {{0x00FFFF, {35, 35}}});  // a later fill of the same region wins
+  AddPaint(fast.list, {{0x00FFFF, {35, 35}}});
   normal.redraw();
   EXPECT_TRUE(PaintOrder_Click(fast.ctx));
   fast.redraw();
@@ -204,11 +204,11 @@ TEST(DrawAll, HighSpeedRepaintFillsFromTheNewestFillBack) {
     std::vector<std::pair<Rgb, Pt>> fills;
     for (int k = 0; k < 20; ++k) {
       const float x = 5.0f + 11 * (k % 10), y = 5.0f + 11 * (k / 10);
-      s.addShape(kTypePolyLine, {{x, y}, {x + 9, y}, {x + 9, y + 9}, {x, y + 9}, {x, y}});
+      AddShape(s.list, kTypePolyLine, {{x, y}, {x + 9, y}, {x + 9, y + 9}, {x, y + 9}, {x, y}});
       fills.push_back({0x0000FF, {x + 4, y + 4}});
     }
     fills.push_back({0xFF0000, fills.back().second});
-    s.addPaint(fills);
+    AddPaint(s.list, fills);
     if (highSpeed) PaintOrder_Click(s.ctx);
     bool newestBeforeOldest = false, oldestBeforeNewest = false;
     s.host.onPump = [&] {
@@ -228,15 +228,15 @@ TEST(DrawAll, HighSpeedRepaintFillsFromTheNewestFillBack) {
 
 TEST(DrawAll, ASymmetryChangeSwitchesToTheNewPartOfAWholeValueOnly) {
   Scene s;
-  s.addTranslationSymmetry();
-  s.addSingle(float(kCodeSymmetryChg), 101.0f);  // part 1 to part 1
-  s.addShape(kTypePolyLine, {{10, 20}, {50, 20}});
-  s.addSingle(float(kCodeSymmetryChg), -2.0f);   // the start mark switches nothing
-  s.addShape(kTypePolyLine, {{10, 40}, {50, 40}});
-  s.addSingle(float(kCodeSymmetryChg), 100.5f);  // not a whole number: stepped over
-  s.addShape(kTypePolyLine, {{10, 60}, {50, 60}});
-  s.addSingle(float(kCodeSymmetryChg), 100.0f);  // part 0: the base cell only
-  s.addShape(kTypePolyLine, {{10, 80}, {50, 80}});
+  AddTranslationSymmetry(s.list, s.sym);
+  Append(s.list, {{float(kCodeSymmetryChg), 101.0f}});  // part 1 to part 1
+  AddShape(s.list, kTypePolyLine, {{10, 20}, {50, 20}});
+  Append(s.list, {{float(kCodeSymmetryChg), -2.0f}});   // the start mark switches nothing
+  AddShape(s.list, kTypePolyLine, {{10, 40}, {50, 40}});
+  Append(s.list, {{float(kCodeSymmetryChg), 100.5f}});  // not a whole number: stepped over
+  AddShape(s.list, kTypePolyLine, {{10, 60}, {50, 60}});
+  Append(s.list, {{float(kCodeSymmetryChg), 100.0f}});  // part 0: the base cell only
+  AddShape(s.list, kTypePolyLine, {{10, 80}, {50, 80}});
   RedrawEnv e = s.env();
   DrawAll(e, 1);
   for (int y : {20, 40, 60, 80}) EXPECT_TRUE(s.black(30, y) && s.black(150, y) == (y != 80)) << y;
@@ -254,8 +254,8 @@ TEST(DrawAll, ADamagedRecordIsSteppedOverWithoutReadingPastTheList) {
 TEST(DrawAll, BaseShapesAheadOfTheSymmetryFollowTheGridColour) {
   for (int grid : {0, 1, 2}) {
     Scene s;
-    s.addTranslationSymmetry();
-    s.addShape(kTypeGeometric, {{20, 100}, {40, 100}, {40, 120}, {30, 110}});
+    AddTranslationSymmetry(s.list, s.sym);
+    AddShape(s.list, kTypeGeometric, {{20, 100}, {40, 100}, {40, 120}, {30, 110}});
     s.ed.GridMode = grid;
     RedrawEnv e = s.env();
     DrawAll(e, 1);
@@ -267,10 +267,10 @@ TEST(DrawAll, BaseShapesAheadOfTheSymmetryFollowTheGridColour) {
 
 TEST(DrawAll, TheCaptureRedrawDrawsOnlyTheLeadingBaseShapesInRed) {
   Scene s;
-  s.addShape(kTypeGeometric, {{10, 10}, {60, 10}, {60, 60}, {35, 35}});
-  s.addShape(kTypePolyLine, {{10, 100}, {60, 100}});
-  s.addShape(kTypeGeometric, {{100, 10}, {150, 10}, {150, 60}, {125, 35}});
-  s.addPaint({{0xFF0000, {40, 20}}});
+  AddShape(s.list, kTypeGeometric, {{10, 10}, {60, 10}, {60, 60}, {35, 35}});
+  AddShape(s.list, kTypePolyLine, {{10, 100}, {60, 100}});
+  AddShape(s.list, kTypeGeometric, {{100, 10}, {150, 10}, {150, 60}, {125, 35}});
+  AddPaint(s.list, {{0xFF0000, {40, 20}}});
   s.sym.GeoCapture = 1;
   RedrawEnv e = s.env();
   DrawAll(e, 1);
@@ -292,7 +292,7 @@ TEST(DrawAll, AnEmptyPictureIsClearedAndHidesTheDuplicateButton) {
   EXPECT_TRUE(s.canvas == Surface(Scene::kWidth, Scene::kHeight, kWhite));
   EXPECT_FALSE(s.ui.dupVisible);
   EXPECT_EQ(s.ui.copies, 1);
-  s.addShape(kTypeGeometric, {{10, 10}, {60, 10}, {60, 60}, {35, 35}});
+  AddShape(s.list, kTypeGeometric, {{10, 10}, {60, 10}, {60, 60}, {35, 35}});
   DrawAll(e, 1);
   EXPECT_TRUE(s.ui.dupVisible);
 }
@@ -300,8 +300,8 @@ TEST(DrawAll, AnEmptyPictureIsClearedAndHidesTheDuplicateButton) {
 TEST(DrawAll, AnEditToolGetsItsDotsOnlyAfterARedrawThatRanToItsEnd) {
   for (bool ctrl : {false, true}) {
     Scene s;
-    s.addShape(kTypePolyLine, {{10, 10}, {60, 10}});
-    s.addShape(kTypePolyLine, {{10, 40}, {60, 40}});
+    AddShape(s.list, kTypePolyLine, {{10, 10}, {60, 10}});
+    AddShape(s.list, kTypePolyLine, {{10, 40}, {60, 40}});
     s.ed.CurDrawType = kToolAdjustPoints;
     s.host.ctrl = ctrl;
     RedrawEnv e = s.env();

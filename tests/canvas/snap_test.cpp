@@ -16,8 +16,8 @@ std::pair<int, int> find(MouseScene& s, float x, float y) {
 
 TEST(FindPoint, RepeatedPressesCycleThroughPointsAtOnePlaceAndAMultiLineHitNamesItsPair) {
   MouseScene s;
-  s.addShape(kTypePolyLine, {{50, 50}, {90, 50}});
-  s.addShape(kTypePolyLine, {{51, 51}, {51, 90}});
+  AddShape(s.list, kTypePolyLine, {{50, 50}, {90, 50}});
+  AddShape(s.list, kTypePolyLine, {{51, 51}, {51, 90}});
   s.ed.CurDrawType = kToolAdjustPoints;
   EXPECT_EQ(find(s, 50, 50), std::make_pair(3, 0));
   EXPECT_EQ(find(s, 50, 50), std::make_pair(8, 5));
@@ -25,7 +25,7 @@ TEST(FindPoint, RepeatedPressesCycleThroughPointsAtOnePlaceAndAMultiLineHitNames
   EXPECT_EQ(find(s, 50, 47), std::make_pair(-1, 0));  // 3 away in y: a miss
 
   MouseScene m;  // a multi line's pair is named by its first entry, whichever end is hit
-  m.addShape(kTypeMultiLine, {{10, 10}, {50, 10}, {10, 40}, {50, 40}});
+  AddShape(m.list, kTypeMultiLine, {{10, 10}, {50, 10}, {10, 40}, {50, 40}});
   m.ed.CurDrawType = kToolEraseLines;
   EXPECT_EQ(find(m, 50, 40).first, 6);
   EXPECT_EQ(m.m.ms.HitPair, 5);
@@ -35,10 +35,10 @@ TEST(FindPoint, RepeatedPressesCycleThroughPointsAtOnePlaceAndAMultiLineHitNames
 
 TEST(FindPoint, OnlyPointsAreFoundNeverSlotsColourEntriesOrSymmetryRecords) {
   MouseScene s;
-  s.addTranslationSymmetry();
+  AddTranslationSymmetry(s.list, s.sym);
   const int after = s.list.NumPoints;
-  s.addShape(kTypePolyLine, {{100, 100}, {110, 100}});  // its parameter slot holds (0, 0)
-  s.addPaint({{0x0000FF, {20, 20}}});
+  AddShape(s.list, kTypePolyLine, {{100, 100}, {110, 100}});  // its parameter slot holds (0, 0)
+  AddPaint(s.list, {{0x0000FF, {20, 20}}});
   s.ed.CurDrawType = kToolEraseLines;
   // The base rectangle has a point at (0, 0) and the symmetry items points
   // near it, but they lie before the end of the symmetry block.
@@ -54,9 +54,9 @@ TEST(FindPoint, OnlyPointsAreFoundNeverSlotsColourEntriesOrSymmetryRecords) {
 
 TEST(GravFind, SnapsStrictlyInsideTheSnapDistanceToTheNewestRecord) {
   MouseScene s;
-  s.addShape(kTypePolyLine, {{50, 50}, {90, 50}});
-  s.addShape(kTypePolyLine, {{52, 52}, {52, 90}});
-  s.addPaint({{0x0000FF, {70, 70}}});
+  AddShape(s.list, kTypePolyLine, {{50, 50}, {90, 50}});
+  AddShape(s.list, kTypePolyLine, {{52, 52}, {52, 90}});
+  AddPaint(s.list, {{0x0000FF, {70, 70}}});
   struct Case { float x, y; int snap; bool hit; float wantX; };
   // The newer polyline wins; exactly SnapSize away is out; fills never attract; size 0 is off.
   for (const Case c : {Case{51, 51, 5, true, 52}, Case{95, 50, 5, false, 95}, Case{71, 70, 5, false, 71},
@@ -86,15 +86,15 @@ TEST(GravFind, AnOpenCircleIgnoresItsOwnCentreAPolylineSnapsToItsPointsAndALeadi
   // the click, now on the last fixed point, ends the polyline there.
   s.click(101, 102);
   EXPECT_FALSE(s.list.recordOpen());
-  EXPECT_EQ(entriesOf(s.list, s.list.NumPoints - 2, s.list.NumPoints - 1), (Entries{{130, 100}, {100, 100}}));
+  EXPECT_EQ(EntriesOf(s.list, s.list.NumPoints - 2, s.list.NumPoints - 1), (Entries{{130, 100}, {100, 100}}));
 
   MouseScene m;  // a mark at the very start of the list is no record to snap into
-  m.addSingle(float(kCodeMark), 0);
+  Append(m.list, {{float(kCodeMark), 0}});
   m.m.ms.SnapSize = 5;
   m.tool(kToolPolyLine);
   m.click(3, 3);
   m.click(40, 40);
-  EXPECT_TRUE(wellFormed(m.list));
+  EXPECT_TRUE(ListIsSound(m.list));
   EXPECT_EQ(m.list.G0[0], float(kCodeMark));
 }
 

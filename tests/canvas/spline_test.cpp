@@ -56,10 +56,10 @@ Frame draw(Scene& s, int head, int count = kWholeSpline) {
 
 TEST(SplineDraw, OnePointDrawsNothingAndTwoPointsDrawOneStraightSegment) {
   Scene s;
-  draw(s, s.addShape(kTypeSpline, {{40, 40}}));
+  draw(s, AddShape(s.list, kTypeSpline, {{40, 40}}));
   EXPECT_TRUE(s.canvas == Surface(Scene::kWidth, Scene::kHeight, kWhite));
   // Repeated points at the end count for nothing.
-  draw(s, s.addShape(kTypeSpline, {{10, 10}, {90, 50}, {90, 50}, {90, 50}}));
+  draw(s, AddShape(s.list, kTypeSpline, {{10, 10}, {90, 50}, {90, 50}, {90, 50}}));
   Scene straight;
   SymmLine(straight.sym, straight.ctx, 10, 10, 90, 50, kBlack);
   EXPECT_TRUE(s.canvas == straight.canvas);
@@ -67,8 +67,8 @@ TEST(SplineDraw, OnePointDrawsNothingAndTwoPointsDrawOneStraightSegment) {
 
 TEST(SplineDraw, PassesThroughEveryClickedPointBendsAndOnlyReadsTheList) {
   Scene s;
-  const int head = s.addShape(kTypeSpline, {{20, 100}, {60, 30}, {100, 120}, {140, 40}, {200, 90}});
-  s.addShape(kTypePolyLine, {{0, 0}, {1, 1}});
+  const int head = AddShape(s.list, kTypeSpline, {{20, 100}, {60, 30}, {100, 120}, {140, 40}, {200, 90}});
+  AddShape(s.list, kTypePolyLine, {{0, 0}, {1, 1}});
   const DrawingList before = s.list;
   const Frame f = draw(s, head);
   EXPECT_EQ(s.list.G0, before.G0);
@@ -87,8 +87,8 @@ TEST(SplineDraw, CountFourDrawsOnlyTheLastThreeIntervalsOfTheSameCurve) {
   Scene whole, tail;
   const std::initializer_list<Pt> pts{{10, 20}, {30, 60}, {50, 20}, {70, 60}, {90, 20},
                                       {110, 60}, {130, 20}, {150, 60}, {170, 20}, {190, 60}};
-  draw(whole, whole.addShape(kTypeSpline, pts));
-  draw(tail, tail.addShape(kTypeSpline, pts), 4);
+  draw(whole, AddShape(whole.list, kTypeSpline, pts));
+  draw(tail, AddShape(tail.list, kTypeSpline, pts), 4);
   int tailInk = 0;
   for (int y = 0; y < Scene::kHeight; ++y)
     for (int x = 0; x < Scene::kWidth; ++x) {
@@ -103,7 +103,7 @@ TEST(SplineDraw, CountFourDrawsOnlyTheLastThreeIntervalsOfTheSameCurve) {
 
 TEST(SplineDraw, AStopRequestEndsTheCurveAtTheTenthInterval) {
   Scene s;
-  const int head = s.addShape(kTypeSpline, {{5, 5}, {25, 40}, {45, 5}, {65, 40}, {85, 5}, {105, 40}, {125, 5},
+  const int head = AddShape(s.list, kTypeSpline, {{5, 5}, {25, 40}, {45, 5}, {65, 40}, {85, 5}, {105, 40}, {125, 5},
                                             {145, 40}, {165, 5}, {185, 40}, {205, 5}, {225, 40}, {235, 5},
                                             {235, 100}, {200, 120}});
   const DrawingList before = s.list;
@@ -174,7 +174,7 @@ TEST(SplineDraw, CutsEachIntervalByItsSizeAlongTheSolvedCurve) {
 
 TEST(SplineDraw, AbsurdCoordinatesDoNotHangOrCrash) {
   Scene s;
-  draw(s, s.addShape(kTypeSpline, {{0, 0}, {3.0e37f, 1}, {-3.0e37f, 2}, {5, 5}}));
+  draw(s, AddShape(s.list, kTypeSpline, {{0, 0}, {3.0e37f, 1}, {-3.0e37f, 2}, {5, 5}}));
 }
 
 }  // namespace

@@ -13,9 +13,9 @@ constexpr Rgb kBlueFill = 0xFF0000;
 // Three closed records: a polyline, a circle and another polyline.
 struct Picture : MouseScene {
   Picture() {
-    a = addShape(kTypePolyLine, {{10, 10}, {60, 10}, {60, 40}});
-    b = addShape(kTypeCircle2, {{150, 80}, {150, 100}});
-    c = addShape(kTypePolyLine, {{20, 120}, {100, 120}});
+    a = AddShape(list, kTypePolyLine, {{10, 10}, {60, 10}, {60, 40}});
+    b = AddShape(list, kTypeCircle2, {{150, 80}, {150, 100}});
+    c = AddShape(list, kTypePolyLine, {{20, 120}, {100, 120}});
     m.DrawAll(1);
   }
   int a, b, c;
@@ -33,11 +33,11 @@ TEST(EraseLines, LeftPickShowsTheRecordRedAndARightPressDeletesIt) {
   const int oldEnd = s.list.NumPoints;
   s.click(5, 150, 2);  // a right press confirms the pick wherever it is
   EXPECT_EQ(s.list.NumPoints, oldEnd - 4);
-  EXPECT_EQ(s.entries(s.b, s.b), (Entries{{20001, 3}}));  // the last polyline moved down over it
+  EXPECT_EQ(EntriesOf(s.list, s.b, s.b), (Entries{{20001, 3}}));  // the last polyline moved down over it
   EXPECT_EQ(s.list.G0[s.b + 3], 20.0f);
   EXPECT_EQ(s.canvas.point(130, 80), kWhite);
   EXPECT_EQ(s.pick.SplitPick1, 0);
-  EXPECT_TRUE(wellFormed(s.list));
+  EXPECT_TRUE(ListIsSound(s.list));
   EXPECT_SAME_AS_REDRAW(s);
 }
 
@@ -58,7 +58,7 @@ TEST(EraseLines, APickInAnotherRecordTakesThePickOverWithBothRecordsBlack) {
 
 TEST(EraseLines, TwoPicksInOnePolylineCutOutTheRunBetweenThem) {
   MouseScene s;
-  s.addShape(kTypePolyLine, {{10, 50}, {40, 50}, {70, 50}, {100, 50}, {130, 50}});
+  AddShape(s.list, kTypePolyLine, {{10, 50}, {40, 50}, {70, 50}, {100, 50}, {130, 50}});
   s.m.DrawAll(1);
   s.tool(kToolEraseLines);
   s.click(40, 50);
@@ -66,13 +66,13 @@ TEST(EraseLines, TwoPicksInOnePolylineCutOutTheRunBetweenThem) {
   EXPECT_EQ(s.canvas.point(85, 50), kRed);
   EXPECT_TRUE(s.black(25, 50));
   s.click(100, 50, 2);
-  EXPECT_TRUE(wellFormed(s.list));
+  EXPECT_TRUE(ListIsSound(s.list));
   EXPECT_TRUE(!s.black(70, 50) && s.black(25, 50) && s.black(115, 50));
 }
 
 TEST(EraseLines, AMultiLineSegmentIsMarkedAndPackedLater) {
   Picture s;
-  const int ml = s.addShape(kTypeMultiLine, {{10, 140}, {60, 140}, {10, 150}, {60, 150}});
+  const int ml = AddShape(s.list, kTypeMultiLine, {{10, 140}, {60, 140}, {10, 150}, {60, 150}});
   s.tool(kToolEraseLines);
   s.click(60, 150);
   s.click(60, 150, 2);
@@ -83,12 +83,12 @@ TEST(EraseLines, AMultiLineSegmentIsMarkedAndPackedLater) {
   EXPECT_EQ(s.list.PackFrom, ml + 5 - 6);
   EXPECT_EQ(s.list.G0[s.list.PackFrom], kDeletedPoint);
   PackBad(s.list);
-  EXPECT_TRUE(wellFormed(s.list));
+  EXPECT_TRUE(ListIsSound(s.list));
 }
 
 TEST(DeleteColorHandle, DeletesOnlyTheChosenFillAndNeverARecordTheUserDidNotPick) {
   Picture s;
-  const int p = s.addPaint({{kBlueFill, {30, 80}}});
+  const int p = AddPaint(s.list, {{kBlueFill, {30, 80}}});
   s.m.DrawAll(1);
   ASSERT_EQ(s.canvas.point(30, 80), kBlueFill);
   s.tool(kToolAdjustPoints);
@@ -116,7 +116,7 @@ TEST(AdjustPoints, DragMovesThePointAndTheReleaseSnapsIt) {
   s.tool(kToolAdjustPoints);
   s.drag(60, 40, 98, 118);
   EXPECT_FALSE(s.m.ms.MouseBusy);
-  EXPECT_EQ(s.entries(s.a + 5, s.a + 5), (Entries{{100, 120}}));  // onto the other polyline's end
+  EXPECT_EQ(EntriesOf(s.list, s.a + 5, s.a + 5), (Entries{{100, 120}}));  // onto the other polyline's end
   EXPECT_TRUE(s.black(80, 65) && !s.black(60, 25));
 }
 
@@ -127,33 +127,33 @@ TEST(Duplicate, ACircleCopiedByItsCentreIsDraggedAwayFromItsSource) {
   s.click(60, 10);  // not a centre: nothing
   EXPECT_EQ(s.list.NumPoints, n);
   s.drag(150, 80, 190, 40);
-  EXPECT_EQ(s.entries(n, n + 4), (Entries{{20003, 2}, {20077, 3}, {190, 40}, {190, 60}, {20099, 0}}));
+  EXPECT_EQ(EntriesOf(s.list, n, n + 4), (Entries{{20003, 2}, {20077, 3}, {190, 40}, {190, 60}, {20099, 0}}));
   EXPECT_EQ(s.list.G0[s.b + 2], 150.0f);  // the source stays
   EXPECT_TRUE(s.black(130, 80) && s.black(170, 40));
   EXPECT_EQ(s.pick.DupIndex, -1);
   s.click(150, 80);  // released where it was made: exactly on its source
-  EXPECT_EQ(s.entries(n + 4, n + 7), s.entries(s.b, s.b + 3));
-  EXPECT_TRUE(wellFormed(s.list));
+  EXPECT_EQ(EntriesOf(s.list, n + 4, n + 7), EntriesOf(s.list, s.b, s.b + 3));
+  EXPECT_TRUE(ListIsSound(s.list));
 }
 
 TEST(Duplicate, AGeometricShapeDraggedByItsCentreSnapsToANeighbourNotToItself) {
   MouseScene s;
-  s.addShape(kTypeGeometric, {{20, 20}, {60, 20}, {60, 60}, {20, 60}, {20, 20}, {40, 40}});
-  s.addShape(kTypePolyLine, {{100, 100}, {150, 100}});
+  AddShape(s.list, kTypeGeometric, {{20, 20}, {60, 20}, {60, 60}, {20, 60}, {20, 20}, {40, 40}});
+  AddShape(s.list, kTypePolyLine, {{100, 100}, {150, 100}});
   s.m.DrawAll(1);
   s.m.ms.SnapSize = 5;
   s.tool(kToolDuplicate);
   const int n = s.list.NumPoints;
   s.drag(40, 40, 122, 82);  // vertices (102, 62) .. (102, 102)
   // (102, 102) is 2 from (100, 100): the copy moves by (-2, -2).
-  EXPECT_EQ(s.entries(n + 2, n + 2), (Entries{{100, 60}}));
-  EXPECT_EQ(s.entries(n + 7, n + 7), (Entries{{120, 80}}));
+  EXPECT_EQ(EntriesOf(s.list, n + 2, n + 2), (Entries{{100, 60}}));
+  EXPECT_EQ(EntriesOf(s.list, n + 7, n + 7), (Entries{{120, 80}}));
   EXPECT_EQ(s.list.G0[2], 20.0f);
 }
 
 TEST(Convert, ThePickedRecordTurnsBetweenSplineAndPolylineBothWaysExceptAShortOne) {
   MouseScene s;
-  const int h = s.addShape(kTypePolyLine, {{10, 80}, {50, 40}, {90, 90}, {130, 60}});
+  const int h = AddShape(s.list, kTypePolyLine, {{10, 80}, {50, 40}, {90, 90}, {130, 60}});
   s.m.DrawAll(1);
   s.tool(kToolConvert);
   s.click(50, 40);
@@ -167,8 +167,8 @@ TEST(Convert, ThePickedRecordTurnsBetweenSplineAndPolylineBothWaysExceptAShortOn
   EXPECT_TRUE(s.black(70, 65));  // straight again between the points
 
   MouseScene t;  // a two-point record stays a polyline; an open stroke is closed first
-  const int two = t.addShape(kTypePolyLine, {{10, 10}, {50, 10}});
-  const int spline = t.addShape(kTypeSpline, {{10, 80}, {50, 40}, {90, 90}});
+  const int two = AddShape(t.list, kTypePolyLine, {{10, 10}, {50, 10}});
+  const int spline = AddShape(t.list, kTypeSpline, {{10, 80}, {50, 40}, {90, 90}});
   t.tool(kToolPolyLine);
   t.click(100, 100);
   t.click(120, 100);
@@ -177,13 +177,13 @@ TEST(Convert, ThePickedRecordTurnsBetweenSplineAndPolylineBothWaysExceptAShortOn
   EXPECT_FALSE(t.list.recordOpen());
   t.m.PolySplineSwap(spline + 4);
   EXPECT_EQ(t.list.G0[spline], 20001.0f);
-  EXPECT_TRUE(wellFormed(t.list));
+  EXPECT_TRUE(ListIsSound(t.list));
 }
 
 TEST(SplineSwitch, TurnsSplinesIntoPolylinesAndBackLeavingUserPolylines) {
   MouseScene s;
-  const int sp = s.addShape(kTypeSpline, {{10, 80}, {50, 40}, {90, 90}});
-  const int pl = s.addShape(kTypePolyLine, {{10, 10}, {50, 10}, {90, 30}});
+  const int sp = AddShape(s.list, kTypeSpline, {{10, 80}, {50, 40}, {90, 90}});
+  const int pl = AddShape(s.list, kTypePolyLine, {{10, 10}, {50, 10}, {90, 30}});
   s.m.SplinePoly_Click();
   EXPECT_TRUE(s.splinePolyOn);
   EXPECT_TRUE(s.list.G0[sp] == 20001.0f && s.list.G0[sp + 1] == -1.0f);
@@ -213,8 +213,8 @@ TEST(ToolSelection, SwitchingClosesTheOpenRecordAndEditToolsNeedAPicture) {
 
 TEST(ToolSelection, EditDotsComeWithoutARedrawAndGoWithOne) {
   MouseScene s;
-  s.addShape(kTypePolyLine, {{10, 10}, {100, 10}, {100, 100}, {10, 100}, {10, 10}});
-  s.addPaint({{kBlueFill, {50, 50}}});
+  AddShape(s.list, kTypePolyLine, {{10, 10}, {100, 10}, {100, 100}, {10, 100}, {10, 10}});
+  AddPaint(s.list, {{kBlueFill, {50, 50}}});
   s.m.DrawAll(1);
   int n = s.ui.copies;
   s.tool(kToolEraseLines);
@@ -258,7 +258,7 @@ TEST(ListCommands, MarkAndUndoToMarkCloseTheStrokeAndRedrawTheCanvas) {
   EXPECT_TRUE(s.black(30, 50));
   EXPECT_TRUE(s.m.UndoToMarkC());
   EXPECT_TRUE(!s.black(30, 50) && s.black(30, 10));
-  EXPECT_TRUE(wellFormed(s.list));
+  EXPECT_TRUE(ListIsSound(s.list));
 }
 
 }  // namespace

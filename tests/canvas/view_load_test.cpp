@@ -11,6 +11,7 @@
 namespace orn {
 namespace {
 
+using test::Append;
 using test::TwoLineView;
 using test::ViewBytes;
 
@@ -23,7 +24,7 @@ TEST(ViewLoad, AViewBecomesANewUnnamedPictureAndARefusedOneChangesNothing) {
   test::ScratchFolder folder;
   auto e = test::MakeEditor();
   // An open picture with a name, title, pages, a restore view and a symmetry.
-  e->append({{20006, 2}, {20077, 3}, {0, 0}, {100, 0}, {20091, -2}, {20091, 1}, {20092, 0}});
+  Append(e->list, {{20006, 2}, {20077, 3}, {0, 0}, {100, 0}, {20091, -2}, {20091, 1}, {20092, 0}});
   e->sym.SymStart = 4;
   e->sym.SymEnd = 5;
   e->pic.PictureTitle = "Rose window";
@@ -51,7 +52,7 @@ TEST(ViewLoad, AViewBecomesANewUnnamedPictureAndARefusedOneChangesNothing) {
   EXPECT_EQ(e->sym.SymStart, e->sym.SymEnd);
   EXPECT_TRUE(e->hooks.colours.empty());
   EXPECT_EQ(e->file.RecentFiles[0], "/pictures/ROSE.PNT");  // a view is no recent picture
-  EXPECT_TRUE(e->host.asked.empty());
+  EXPECT_TRUE(e->host.boxes.empty());
 
   const test::Snapshot before(*e);
   ViewBytes flat = TwoLineView(false);
@@ -75,8 +76,9 @@ TEST(ViewLoad, AViewTooBigForTheListLoadsInPartAndSaysSo) {
   test::WriteBytes(folder.path("BIG.VEW"), big.rec(0, 100, 0, 100).mark().bytes());
   auto e = test::MakeEditor();
   ASSERT_EQ(ChooseInLoadPicture(*e, folder.path("BIG.VEW")).status, CommandStatus::Done);
-  ASSERT_EQ(e->host.asked.size(), 1u);
-  EXPECT_EQ(e->host.asked[0], std::make_pair(std::string(kViewTooBigText), std::string(kViewTooBigTitle)));
+  ASSERT_EQ(e->host.boxes.size(), 1u);
+  EXPECT_EQ(e->host.boxes[0].text, kViewTooBigText);
+  EXPECT_EQ(e->host.boxes[0].title, kViewTooBigTitle);
   EXPECT_EQ(e->list.NumPoints, kViewListLimit - 1);
 }
 

@@ -30,7 +30,7 @@ TEST(ViewTransform, ThirtyDegreeFrameBecomesHorizontalAndScaled) {
   EXPECT_NEAR(v.rows[1][0], 0, 1e-3);
   EXPECT_NEAR(v.rows[1][2], 399, 1e-3);
   EXPECT_EQ(v.rows[1][8], 399.0f);
-  EXPECT_EQ(entriesOf(list, 0, 2), (Entries{{20001, 3}, {0, 0}, {20077, 5}}));  // never rewritten
+  EXPECT_EQ(EntriesOf(list, 0, 2), (Entries{{20001, 3}, {0, 0}, {20077, 5}}));  // never rewritten
 }
 
 TEST(ViewTransform, DoubleWidthFrameHalvesPointsSeedsAndStoredFramesButNotCodes) {
@@ -45,7 +45,7 @@ TEST(ViewTransform, DoubleWidthFrameHalvesPointsSeedsAndStoredFramesButNotCodes)
                              {20010, 2}, {20077, 5}, {21305, 255}, {40, 60}, {-7777, -7777}, {-7777, -7777}});
   ASSERT_TRUE(TransformView(v, list, 6, kCanvas));
   // Points and seeds halved; symmetry change, Mark, colour entry and deleted pair kept.
-  EXPECT_EQ(entriesOf(list, 0, 12), (Entries{{20001, 3}, {0, 0}, {20077, 4}, {250, 150}, {50, 25}, {20091, 7}, {20092, 0},
+  EXPECT_EQ(EntriesOf(list, 0, 12), (Entries{{20001, 3}, {0, 0}, {20077, 4}, {250, 150}, {50, 25}, {20091, 7}, {20092, 0},
                                              {20010, 2}, {20077, 5}, {21305, 255}, {20, 30}, {-7777, -7777}, {-7777, -7777}}));
   EXPECT_EQ(v.rows[3], (ViewRow{50, 50, 150, 50, 150, 100, 0, 0, 399, 0, 399, 299}));
   EXPECT_EQ(v.rows[21][0], 1.0f);
@@ -85,7 +85,7 @@ TEST(ViewTransform, ResizeRescalesAboutTheOriginAfterPackingPendingDeletions) {
   ResetViews(v, 600, 450);
   ASSERT_TRUE(RescaleToCanvas(v, list, 600, 900, 675));
   EXPECT_EQ(list.PackFrom, 0);
-  EXPECT_EQ(entriesOf(list, 0, 10), (Entries{{20002, 3}, {0, 0}, {20077, 4}, {15, 30}, {45, 60},
+  EXPECT_EQ(EntriesOf(list, 0, 10), (Entries{{20002, 3}, {0, 0}, {20077, 4}, {15, 30}, {45, 60},
                                              {20001, 3}, {0, 0}, {20077, 4}, {150, 300}, {450, 600}, {20099, 0}}));
   EXPECT_EQ(v.ViewDepth, 0);
   EXPECT_NEAR(v.rows[1][2], 599 * 1.5, 1e-3);  // the full-picture view moved with the picture

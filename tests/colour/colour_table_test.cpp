@@ -2,7 +2,6 @@
 // rebuild of the table from a colour-chart picture.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -17,31 +16,20 @@
 #include "model/drawing_list.h"
 #include "platform/core/failing_file_system.h"
 #include "platform/core/host.h"
+#include "support/scratch_folder.h"
+#include "support/scripted_host.h"
 
 namespace orn {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A host that records the message boxes it is asked to show.
-struct RecordingHost : NullHost {
-  MsgResult messageBox(const std::string& text, MsgButtons b, MsgIcon i, const std::string& t) override {
-    messages.push_back(text);
-    return NullHost::messageBox(text, b, i, t);
-  }
-  std::vector<std::string> messages;
-};
-
 struct ColourFileTest : ::testing::Test {
-  fs::path dir = fs::temp_directory_path() / ("orn_colour_" + std::to_string(::getpid()));
+  test::ScratchFolder scratch;
+  fs::path dir = scratch.dir();
   fs::path file = dir / kStandardColorsFileName;
-  RecordingHost host;
+  test::ScriptedHost host;
   ColourState state;
-  void SetUp() override {
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
   void writeJunk(std::size_t size) { std::ofstream(file, std::ios::binary) << std::string(size, '\x11'); }
 };
 
@@ -102,7 +90,7 @@ TEST_F(ColourFileTest, RoundTripsEveryCellInTheDocumentedLayoutAndLiftsBlackInSh
   EXPECT_TRUE(ReadStandardColors(state, dir, host));
   EXPECT_EQ(state.ColorTable(0, 6), kNearBlack);
   EXPECT_EQ(state.ColorTable(5, 10), 0u);
-  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(host.texts().empty());
   state.DitheredDisplay = true;
   EXPECT_TRUE(ReadStandardColors(state, dir, host));
   EXPECT_EQ(state.ColorTable(0, 6), 0u);
@@ -124,8 +112,8 @@ TEST_F(ColourFileTest, AMissingShortOrLongFileFallsBackToTheBuiltInTableAndSaysS
   state.ColorTable = ColourTable{};  // all black until read
   EXPECT_FALSE(ReadStandardColors(state, dir, host));
   EXPECT_EQ(state.ColorTable, BuiltInColorTable());
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_NE(host.messages[0].find("Standard.Clr"), std::string::npos);
+  ASSERT_EQ(host.texts().size(), 1u);
+  EXPECT_NE(host.texts()[0].find("Standard.Clr"), std::string::npos);
 
   // A short file must not give a table padded with black, and is not reported again.
   for (std::size_t size : {755u, 757u}) {
@@ -134,7 +122,7 @@ TEST_F(ColourFileTest, AMissingShortOrLongFileFallsBackToTheBuiltInTableAndSaysS
     EXPECT_FALSE(ReadStandardColors(state, dir, host)) << size;
     EXPECT_EQ(state.ColorTable, BuiltInColorTable()) << size;
   }
-  EXPECT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.texts().size(), 1u);
 
   // A sound file is read whatever the case of its name on disk.
   fs::remove(file);
@@ -183,13 +171,13 @@ TEST_F(ColourFileTest, SavingAChartWritesTheCellsItsFillSeedsNameAndSaysSoOnlyAf
   SaveStandardColors(list, state, dir, host);
   EXPECT_EQ(state.ColorTable, expected);
   EXPECT_EQ(ReadColorTableFile(file), expected);
-  EXPECT_EQ(host.messages, std::vector<std::string>{"New Standard Colors have been saved."});
+  EXPECT_EQ(host.texts(), std::vector<std::string>{"New Standard Colors have been saved."});
 
   // A folder that cannot be written: the failure reaches the caller, no
   // success is announced, and the table in memory keeps the chart's colours.
-  RecordingHost quiet;
+  test::ScriptedHost quiet;
   EXPECT_THROW(SaveStandardColors(list, state, dir / "no" / "such", quiet), std::runtime_error);
-  EXPECT_TRUE(quiet.messages.empty());
+  EXPECT_TRUE(quiet.texts().empty());
   EXPECT_EQ(state.ColorTable, expected);
 }
 

@@ -19,6 +19,7 @@
 #include "canvas/picture_commands.h"
 #include "model/picture_file.h"
 #include "model/picture_test_support.h"
+#include "support/scripted_dialogs.h"
 
 namespace orn::fuzz {
 
@@ -106,9 +107,9 @@ struct Editor : test::MouseScene {
   // first) and reads the bytes back: what the editor holds must always load
   // again, entry for entry.
   void expectSavedPictureLoadsBack() {
-    FUZZ_CHECK(test::wellFormed(list));
+    FUZZ_CHECK(test::ListIsSound(list));
     if (list.recordOpen()) hooks.closeOpenRecord(list);
-    FUZZ_CHECK(test::wellFormed(list) && !list.recordOpen());
+    FUZZ_CHECK(test::ListIsSound(list) && !list.recordOpen());
     const PictureFile saved = CapturePicture(fileContext, hooks.windowSizes());
     const FileResult<PictureFile> back = ParsePictureFile(EncodePictureFile(saved), "FUZZ.PNT");
     if (!back.ok()) std::fprintf(stderr, "%s\n", back.error->message.c_str());

@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "drawing_list_test_util.h"
+#include "support/list_builder.h"
 #include "model/drawing_list.h"
 #include "model/record_codes.h"
 #include "platform/core/surface.h"
@@ -10,32 +10,32 @@
 namespace orn {
 namespace {
 
-using testing::Entry;
-using testing::entries;
-using testing::listIsSound;
-using testing::listOf;
-using testing::liveEntries;
-using Entries = std::vector<Entry>;
+using test::Entry;
+using test::EntriesOf;
+using test::ListIsSound;
+using test::ListOf;
+using test::LiveEntries;
+using test::Entries;
 
 TEST(DrawingList, CreateItemLaysOutTheRecordInPlaceOfTheEndMarkerAndRefusesWhileOpen) {
   DrawingList poly;
   ASSERT_TRUE(poly.CreateItem(kTypePolyLine, 1, 5, 7));
-  EXPECT_EQ(entries(poly, 0, 3), (Entries{{20001, 3}, {0, 0}, {20077, 3}, {5, 7}}));
+  EXPECT_EQ(EntriesOf(poly, 0, 3), (Entries{{20001, 3}, {0, 0}, {20077, 3}, {5, 7}}));
   EXPECT_EQ(poly.ItemHead, 0);
   EXPECT_EQ(poly.ItemFirst, 3);
   EXPECT_EQ(poly.NumPoints, 3);
-  EXPECT_TRUE(listIsSound(poly));
+  EXPECT_TRUE(ListIsSound(poly));
 
   DrawingList circle;
   ASSERT_TRUE(circle.CreateItem(kTypeCircle2, 0, 5, 7));
-  EXPECT_EQ(entries(circle, 0, 2), (Entries{{20003, 2}, {20077, 2}, {5, 7}}));
+  EXPECT_EQ(EntriesOf(circle, 0, 2), (Entries{{20003, 2}, {20077, 2}, {5, 7}}));
 
-  DrawingList list = listOf({{20092, 0}});
+  DrawingList list = ListOf({{20092, 0}});
   ASSERT_TRUE(list.CreateItem(kTypePaint, 0, 1, 2));
-  EXPECT_EQ(entries(list, 0, 3), (Entries{{20092, 0}, {20010, 2}, {20077, 2}, {1, 2}}));
-  const auto before = liveEntries(list);
+  EXPECT_EQ(EntriesOf(list, 0, 3), (Entries{{20092, 0}, {20010, 2}, {20077, 2}, {1, 2}}));
+  const auto before = LiveEntries(list);
   EXPECT_FALSE(list.CreateItem(kTypePolyLine, 1, 9, 9));
-  EXPECT_EQ(liveEntries(list), before);
+  EXPECT_EQ(LiveEntries(list), before);
 }
 
 TEST(DrawingList, AddPointSkipsARepeatOfTheEntryBeforeTheLastExceptForPaintAndMultiLinePairs) {
@@ -67,7 +67,7 @@ TEST(DrawingList, AddPointSkipsARepeatOfTheEntryBeforeTheLastExceptForPaintAndMu
   polyWithPaintTool.AddPoint(3, 3, kTypePaint);
   polyWithPaintTool.AddPoint(3, 3, kTypePaint);
   EXPECT_EQ(polyWithPaintTool.NumPoints, 5);
-  EXPECT_TRUE(listIsSound(polyWithPaintTool));
+  EXPECT_TRUE(ListIsSound(polyWithPaintTool));
 }
 
 TEST(DrawingList, AppendingPastTheCapacityMarkGrowsByAThousandAndKeepsEveryEntry) {
@@ -81,10 +81,10 @@ TEST(DrawingList, AppendingPastTheCapacityMarkGrowsByAThousandAndKeepsEveryEntry
   EXPECT_EQ(list.ListCapacity, 2000);
   EXPECT_EQ(list.size(), 2011);
   for (int i = 4; i <= 1000; ++i) ASSERT_EQ(list.G0[i], float(i - 3)) << i;
-  EXPECT_EQ(entries(list, 1001, 1002), (Entries{{-1, -1}, {0, 0}}));
+  EXPECT_EQ(EntriesOf(list, 1001, 1002), (Entries{{-1, -1}, {0, 0}}));
   ASSERT_TRUE(list.closeRecord());
   EXPECT_EQ(list.NumPoints, 1002);
-  EXPECT_TRUE(listIsSound(list));
+  EXPECT_TRUE(ListIsSound(list));
 }
 
 DrawingList openRecordReaching(int last) {
@@ -96,26 +96,26 @@ DrawingList openRecordReaching(int last) {
 
 TEST(DrawingList, NoOperationWritesPastTheLastIndexAndAFailedOneChangesNothing) {
   DrawingList full = openRecordReaching(kMaxIndex);
-  const auto before = liveEntries(full);
+  const auto before = LiveEntries(full);
   const int capacity = full.ListCapacity;
   EXPECT_FALSE(full.AddPoint(-5, -5, kTypePolyLine));
   EXPECT_FALSE(full.closeRecord());
   EXPECT_EQ(full.ListCapacity, capacity);
-  EXPECT_EQ(liveEntries(full), before);
-  EXPECT_TRUE(listIsSound(full));
+  EXPECT_EQ(LiveEntries(full), before);
+  EXPECT_TRUE(ListIsSound(full));
   // A repeat appends nothing and so is no failure; the record can still close.
   EXPECT_TRUE(full.AddPoint(full.G0[kMaxIndex - 1], full.G1[kMaxIndex - 1], kTypePolyLine));
   ASSERT_TRUE(full.DelLastPt());
   ASSERT_TRUE(full.closeRecord());
   EXPECT_EQ(full.NumPoints, kMaxIndex);
-  EXPECT_TRUE(listIsSound(full));
+  EXPECT_TRUE(ListIsSound(full));
 
   // A new record needs three entries past the end marker.
   DrawingList nearly = openRecordReaching(kMaxIndex - 3);
   nearly.closeRecord();
-  const auto idle = liveEntries(nearly);
+  const auto idle = LiveEntries(nearly);
   EXPECT_FALSE(nearly.CreateItem(kTypePolyLine, 1, 9, 9));
-  EXPECT_EQ(liveEntries(nearly), idle);
+  EXPECT_EQ(LiveEntries(nearly), idle);
   EXPECT_FALSE(nearly.recordOpen());
   EXPECT_TRUE(nearly.CreateItem(kTypeCircle2, 0, 9, 9));
   EXPECT_EQ(nearly.NumPoints, kMaxIndex);
@@ -123,7 +123,7 @@ TEST(DrawingList, NoOperationWritesPastTheLastIndexAndAFailedOneChangesNothing) 
 
 // Poly Line at 0-5, a Mark at 6, an OUT 3 Pt Circle at 7-11, a PAINT record at 12-15, end at 16.
 DrawingList threeRecords() {
-  return listOf({{20001, 3}, {0, 0}, {20077, 5}, {1, 1}, {2, 2}, {3, 3}, {20092, 0},
+  return ListOf({{20001, 3}, {0, 0}, {20077, 5}, {1, 1}, {2, 2}, {3, 3}, {20092, 0},
                  {20104, 2}, {20077, 4}, {4, 4}, {5, 5}, {6, 6}, {20010, 2}, {20077, 3}, {21003, 255}, {7, 7}});
 }
 
@@ -150,7 +150,7 @@ TEST(DrawingList, SeekShapeFindsTheRecordOfEveryEntryAndIsNotMisledByCodeLikeCoo
 
   // Points whose x equals "Begin Data" or a header code, as after a deep zoom.
   const DrawingList zoomed =
-      listOf({{20001, 3}, {0, 0}, {20077, 7}, {20500, 2}, {20077, 4}, {20001, 3}, {1, 1}, {2, 2}});
+      ListOf({{20001, 3}, {0, 0}, {20077, 7}, {20500, 2}, {20077, 4}, {20001, 3}, {1, 1}, {2, 2}});
   for (int i = 3; i <= 7; ++i) {
     const auto s = zoomed.SeekShape(i);
     ASSERT_TRUE(s) << i;
@@ -199,20 +199,20 @@ TEST(DrawingList, RandomStoreOperationsKeepTheListSound) {
       } else {
         ASSERT_TRUE(list.closeRecord());
       }
-      ASSERT_TRUE(listIsSound(list)) << "run " << run << " step " << step;
+      ASSERT_TRUE(ListIsSound(list)) << "run " << run << " step " << step;
     }
   }
 }
 
 TEST(RecordCodes, FrameWalkStopsAtAFrameThatDoesNotFitAndNeverReadsPastTheEnd) {
   Frame f;
-  DrawingList stuck = listOf({{20002, 0}, {20077, 3}, {1, 1}});  // header offset 0
+  DrawingList stuck = ListOf({{20002, 0}, {20077, 3}, {1, 1}});  // header offset 0
   FrameWalker walk(stuck);
   ASSERT_TRUE(walk.next(f));
   EXPECT_EQ(f.kind, FrameKind::Malformed);
   EXPECT_FALSE(walk.next(f));
 
-  DrawingList longer = listOf({{20092, 0}, {20001, 3}, {0, 0}, {20077, 50}, {1, 1}});
+  DrawingList longer = ListOf({{20092, 0}, {20001, 3}, {0, 0}, {20077, 50}, {1, 1}});
   FrameWalker walk2(longer);
   ASSERT_TRUE(walk2.next(f));
   EXPECT_EQ(f.kind, FrameKind::Single);
@@ -225,14 +225,14 @@ TEST(RecordCodes, FrameWalkStopsAtAFrameThatDoesNotFitAndNeverReadsPastTheEnd) {
 TEST(RecordCodes, ColourEntriesAndMarksAreFoundOnlyWhereTheFramesPutThem) {
   // Points with x of 21005 and 20092, a PAINT seed at x 21040, a Mark, and an
   // OUT PAINT record with a deleted fill.
-  const DrawingList list = listOf({{20001, 3}, {0, 0}, {20077, 5}, {21005, 1}, {20092, 0}, {3, 3},
+  const DrawingList list = ListOf({{20001, 3}, {0, 0}, {20077, 5}, {21005, 1}, {20092, 0}, {3, 3},
                                    {20010, 2}, {20077, 5}, {21003, 255}, {21040, 9}, {21108, 65535}, {4, 4},
                                    {20092, 0},
                                    {20110, 2}, {20077, 5}, {-7777, -7777}, {-7777, -7777}, {21001, 7}, {5, 5}});
   EXPECT_EQ(colourEntryIndexes(list, false), (std::vector<int>{8, 10}));
   EXPECT_EQ(colourEntryIndexes(list, true), (std::vector<int>{8, 10, 17}));
   EXPECT_EQ(lastMarkIndex(list), 12);
-  EXPECT_EQ(lastMarkIndex(listOf({{20001, 3}, {0, 0}, {20077, 4}, {20092, 0}, {20092, 0}})), -1);
+  EXPECT_EQ(lastMarkIndex(ListOf({{20001, 3}, {0, 0}, {20077, 4}, {20092, 0}, {20092, 0}})), -1);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include "model/file_util.h"
 #include "model/geometry.h"
-#include "picture_test_support.h"
+#include "support/scratch_folder.h"
 
 namespace orn {
 namespace {

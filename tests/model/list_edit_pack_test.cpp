@@ -2,20 +2,20 @@
 
 #include <random>
 
-#include "drawing_list_test_util.h"
+#include "support/list_builder.h"
 #include "model/list_edit.h"
 #include "model/record_codes.h"
 
 namespace orn {
 namespace {
 
-using testing::Entry;
-using testing::entries;
-using testing::listIsSound;
-using testing::listOf;
-using testing::liveEntries;
+using test::Entry;
+using test::EntriesOf;
+using test::ListIsSound;
+using test::ListOf;
+using test::LiveEntries;
 
-using Entries = std::vector<Entry>;
+using test::Entries;
 constexpr float D = kDeletedPoint;
 
 TEST(PackBad, RemovesMarkedEntriesAndEmptiedRecordsAndFixesBeginData) {
@@ -51,19 +51,19 @@ TEST(PackBad, RemovesMarkedEntriesAndEmptiedRecordsAndFixesBeginData) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    DrawingList list = listOf(c.list);
+    DrawingList list = ListOf(c.list);
     list.PackFrom = static_cast<std::int16_t>(c.packFrom);
     EXPECT_TRUE(PackBad(list));
-    EXPECT_EQ(liveEntries(list), c.packed);
+    EXPECT_EQ(LiveEntries(list), c.packed);
     EXPECT_EQ(list.PackFrom, 0);
     EXPECT_EQ(list.ItemHead, list.NumPoints);
     EXPECT_EQ(list.ItemFirst, list.NumPoints);
-    EXPECT_TRUE(listIsSound(list));
+    EXPECT_TRUE(ListIsSound(list));
   }
 }
 
 TEST(PackBad, KeepsAnOpenRecordOpenAndStopsAtItsEnd) {
-  DrawingList list = listOf({{20002, 3}, {0, 0}, {20077, 6}, {1, 1}, {2, 2}, {D, D}, {D, D}});
+  DrawingList list = ListOf({{20002, 3}, {0, 0}, {20077, 6}, {1, 1}, {2, 2}, {D, D}, {D, D}});
   // Stale entries past the end marker that a walk must not read.
   list.G0[8] = 20001;
   list.G1[8] = 0;
@@ -77,22 +77,22 @@ TEST(PackBad, KeepsAnOpenRecordOpenAndStopsAtItsEnd) {
   EXPECT_EQ(list.ItemHead, 5);
   EXPECT_EQ(list.ItemFirst, 7);
   EXPECT_EQ(list.NumPoints, 8);
-  EXPECT_EQ(entries(list, 5, 8), (std::vector<Entry>{{20010, 2}, {20077, 3}, {21004, 255}, {6, 6}}));
-  EXPECT_TRUE(listIsSound(list));
+  EXPECT_EQ(EntriesOf(list, 5, 8), (std::vector<Entry>{{20010, 2}, {20077, 3}, {21004, 255}, {6, 6}}));
+  EXPECT_TRUE(ListIsSound(list));
 }
 
 TEST(PackBad, AFrameThatDoesNotFitEndsThePackingWithoutLoopingOrLosingEntries) {
   // The second record's header offset is 0: a walk by it would stand still.
-  DrawingList list = listOf({{20002, 3}, {0, 0}, {20077, 4}, {D, D}, {D, D},
+  DrawingList list = ListOf({{20002, 3}, {0, 0}, {20077, 4}, {D, D}, {D, D},
                              {20002, 0}, {20077, 3}, {1, 1}, {2, 2}});
   list.PackFrom = 3;
   EXPECT_FALSE(PackBad(list));
   EXPECT_EQ(list.PackFrom, 0);
-  EXPECT_EQ(liveEntries(list), (std::vector<Entry>{{20002, 0}, {20077, 3}, {1, 1}, {2, 2}, {20099, 0}}));
+  EXPECT_EQ(LiveEntries(list), (std::vector<Entry>{{20002, 0}, {20077, 3}, {1, 1}, {2, 2}, {20099, 0}}));
   EXPECT_EQ(list.ItemHead, list.NumPoints);
 
   // A last-entry offset that runs past the end marker.
-  DrawingList longer = listOf({{20002, 3}, {0, 0}, {20077, 4}, {D, D}, {D, D}, {20001, 3}, {0, 0}, {20077, 900}});
+  DrawingList longer = ListOf({{20002, 3}, {0, 0}, {20077, 4}, {D, D}, {D, D}, {20001, 3}, {0, 0}, {20077, 900}});
   longer.PackFrom = 3;
   EXPECT_FALSE(PackBad(longer));
   EXPECT_EQ(longer.NumPoints, 3);
@@ -155,8 +155,8 @@ TEST(PackBad, RandomListsPackLikeASimpleCompaction) {
       recs.push_back(r);
     }
     const auto built = flatten(recs, false);
-    DrawingList list = listOf(built);
-    ASSERT_TRUE(listIsSound(list));
+    DrawingList list = ListOf(built);
+    ASSERT_TRUE(ListIsSound(list));
     int lowest = 0;
     for (int i = int(built.size()) - 1; i > 0; --i)
       if (built[i].first == D) lowest = i;
@@ -164,11 +164,11 @@ TEST(PackBad, RandomListsPackLikeASimpleCompaction) {
 
     ASSERT_TRUE(PackBad(list)) << "run " << run;
     const Entries expected = flatten(recs, true);
-    auto got = liveEntries(list);
+    auto got = LiveEntries(list);
     ASSERT_EQ(got.back(), (Entry{20099, 0}));
     got.pop_back();
     ASSERT_EQ(got, expected) << "run " << run;  // nothing marked: the list as built
-    ASSERT_TRUE(listIsSound(list));
+    ASSERT_TRUE(ListIsSound(list));
     ASSERT_EQ(list.PackFrom, 0);
   }
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/canvas_widget.h"
-#include "qt_app.h"
+#include "support/qt_app.h"
 
 namespace orn {
 namespace {

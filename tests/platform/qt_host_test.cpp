@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "platform/qt_host.h"
-#include "qt_app.h"
+#include "support/qt_app.h"
 
 namespace orn {
 namespace {

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "print/bitmap_export.h"
-#include "print/lattice.h"
 #include "print/print_fixture.h"
+#include "support/list_builder.h"
 
 namespace orn {
 namespace {
 
+using test::AddShape;
+using test::AddTranslationSymmetry;
 using test::Scene;
 
 void AddLattice(Scene& s, int cols, int rows, float w, float h, float handleX, float handleY) {
@@ -61,10 +63,10 @@ TEST(WallTile, ItMeasuresInPartOneAndInEveryReplicaWhateverTheSelection) {
 
 TEST(WallTile, APatternWithoutTwoTranslationsOrTooLargeMakesNoWallpaper) {
   Scene frieze;  // a horizontal period only
-  frieze.addTranslationSymmetry();
+  AddTranslationSymmetry(frieze.list, frieze.sym);
   EXPECT_FALSE(Measure(frieze));
   Scene plain;  // no symmetry at all
-  plain.addShape(kTypePolyLine, {{10, 10}, {50, 50}});
+  AddShape(plain.list, kTypePolyLine, {{10, 10}, {50, 50}});
   EXPECT_FALSE(Measure(plain));
   Scene large;  // one period is taller than the canvas
   AddLattice(large, 2, 2, 100, 200, 50, 50);

@@ -224,8 +224,8 @@ TEST(PrintCommand, NoAnsweringPrinterIsReportedAndTriedAgainNextTime) {
   PrintScene s;
   s.printer.page.reset();
   s.print();
-  ASSERT_EQ(s.host.asked.size(), 1u);
-  EXPECT_EQ(s.host.asked[0].second, kPrinterNotRespondingTitle);
+  ASSERT_EQ(s.host.boxes.size(), 1u);
+  EXPECT_EQ(s.host.boxes[0].title, kPrinterNotRespondingTitle);
   EXPECT_TRUE(s.window.opened.empty());
   EXPECT_FALSE(s.PrintInitDone);
   EXPECT_TRUE(s.ui.menusOn);
@@ -240,7 +240,7 @@ TEST(PrintCommand, AnImageWithoutSizeIsNotPrinted) {
   }};
   s.print();
   EXPECT_TRUE(s.printer.jobs.empty());
-  EXPECT_EQ(s.host.asked.size(), 1u);
+  EXPECT_EQ(s.host.boxes.size(), 1u);
 }
 
 TEST(PrintCommand, APrinterFailureStillPutsTheEditorBack) {

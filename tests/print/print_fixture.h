@@ -95,8 +95,8 @@ struct PrintScene : Scene {
   PrintScene() {
     ed.ColorToolsOn = true;
     // A black square with a red fill inside it.
-    addShape(kTypePolyLine, {{20, 20}, {100, 20}, {100, 100}, {20, 100}, {20, 20}});
-    addPaint({{rgb(255, 0, 0), {60, 60}}});
+    AddShape(list, kTypePolyLine, {{20, 20}, {100, 20}, {100, 100}, {20, 100}, {20, 20}});
+    AddPaint(list, {{rgb(255, 0, 0), {60, 60}}});
     DrawAll(redraw, 1);
   }
 

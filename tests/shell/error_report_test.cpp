@@ -4,30 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <stdexcept>
+
+#include "support/scripted_host.h"
 
 namespace orn {
 namespace {
 
-// A host whose message boxes answer from a script (then Ignore) and remember what they showed.
-struct ScriptedHost : NullHost {
-  struct Box {
-    std::string text;
-    MsgButtons buttons;
-    MsgIcon icon;
-    std::string title;
-  };
-  MsgResult messageBox(const std::string& text, MsgButtons b, MsgIcon i, const std::string& title) override {
-    shown.push_back({text, b, i, title});
-    if (answers.empty()) return MsgResult::Ignore;
-    const MsgResult a = answers.front();
-    answers.pop_front();
-    return a;
-  }
-  std::deque<MsgResult> answers;
-  std::vector<Box> shown;
-};
+using test::ScriptedHost;
 
 struct EndCalled {};
 
@@ -49,12 +33,12 @@ TEST(ErrorReport, RetryRunsTheFailedCommandAgainFromItsStartWithItsIndex) {
     if (++runs < 3) throw CommandError("Disk full", 7);
   }));
   EXPECT_EQ(runs, 3);
-  ASSERT_EQ(host.shown.size(), 2u);
-  EXPECT_EQ(host.shown[0].title, "Error Message");
-  EXPECT_EQ(host.shown[0].buttons, MsgButtons::AbortRetryIgnore);
-  EXPECT_EQ(host.shown[0].icon, MsgIcon::Exclamation);
+  ASSERT_EQ(host.boxes.size(), 2u);
+  EXPECT_EQ(host.boxes[0].title, "Error Message");
+  EXPECT_EQ(host.boxes[0].buttons, MsgButtons::AbortRetryIgnore);
+  EXPECT_EQ(host.boxes[0].icon, MsgIcon::Exclamation);
   // The report clears the index; the retried command stores it again.
-  for (const auto& box : host.shown) EXPECT_EQ(box.text.substr(0, 31), "Disk full at 2 - 7\nin FileSaveC");
+  for (const auto& box : host.boxes) EXPECT_EQ(box.text.substr(0, 31), "Disk full at 2 - 7\nin FileSaveC");
   EXPECT_EQ(host.beeps, 2);
 }
 
@@ -74,8 +58,8 @@ TEST(ErrorReport, IgnoreAbandonsTheCommandAbortEndsTheProgramAndATrapOffLetsTheF
   EXPECT_FALSE(report.Trap("FormRSZ", failing));
   EXPECT_EQ(ends, 1);
   EXPECT_EQ(runs, 2);
-  ASSERT_EQ(host.shown.size(), 2u);
-  EXPECT_NE(host.shown[0].text.find("Overflow at 4 - 0"), std::string::npos);
+  ASSERT_EQ(host.boxes.size(), 2u);
+  EXPECT_NE(host.boxes[0].text.find("Overflow at 4 - 0"), std::string::npos);
 
   host.answers = {MsgResult::Abort};
   ErrorReport throwing(host, [] { throw EndCalled{}; });
@@ -84,7 +68,7 @@ TEST(ErrorReport, IgnoreAbandonsTheCommandAbortEndsTheProgramAndATrapOffLetsTheF
   // With the trap off a failure reaches the caller unreported.
   report.state().ErrorTrapOn = false;
   EXPECT_THROW(report.Trap("T", failing), std::runtime_error);
-  EXPECT_EQ(host.shown.size(), 3u);
+  EXPECT_EQ(host.boxes.size(), 3u);
 }
 
 TEST(ErrorReport, ErrorBoxAnswersCancelWhileItsWindowIsOpen) {

@@ -3,7 +3,7 @@
 
 #include <fstream>
 
-#include "model/picture_test_support.h"
+#include "support/scratch_folder.h"
 #include "shell/first_run.h"
 
 namespace orn {

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "model/picture_test_support.h"
+#include "support/scratch_folder.h"
 #include "model/record_codes.h"
 #include "shell/list_dump.h"
 

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <thread>
 
-#include "model/picture_test_support.h"
+#include "support/scratch_folder.h"
 #include "shell/preview_cache.h"
 #include "shell/preview_render.h"
 #include "shell/sample_pictures.h"

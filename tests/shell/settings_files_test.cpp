@@ -5,8 +5,8 @@
 #include <fstream>
 
 #include "colour/base_colors.h"
-#include "model/picture_test_support.h"
 #include "platform/core/failing_file_system.h"
+#include "support/scratch_folder.h"
 #include "shell/ornisk_dat.h"
 #include "shell/paint_dat.h"
 #include "shell/settings_text.h"

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "model/picture_test_support.h"
+#include "support/scratch_folder.h"
 #include "shell/help.h"
 #include "shell/stamp.h"
 

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "model/record_codes.h"
+#include "support/list_builder.h"
+#include "support/scripted_host.h"
 #include "sym_fixtures.h"
 #include "symmetry/parts_select.h"
 #include "symmetry/setup_accept.h"
@@ -23,38 +25,11 @@ namespace orn {
 namespace {
 
 using test::AddPolygon;
-using test::AddPolyLine;
-
-class RecordingHost : public NullHost {
- public:
-  MsgResult messageBox(const std::string& text, MsgButtons b, MsgIcon i, const std::string& t) override {
-    messages.push_back(text);
-    return NullHost::messageBox(text, b, i, t);
-  }
-  std::vector<std::string> messages;
-};
-
-struct Entry {
-  float g0, g1;
-  bool operator==(const Entry&) const = default;
-};
-
-std::vector<Entry> Entries(const DrawingList& l, int from, int to) {
-  std::vector<Entry> v;
-  for (int i = from; i <= to; ++i) v.push_back({l.G0[i], l.G1[i]});
-  return v;
-}
+using test::AddShape;
+using test::EntriesOf;
 
 // A Mark over the end marker, as the Mark command writes it.
-void AddMark(DrawingList& list) {
-  ASSERT_TRUE(list.ensureIndex(list.NumPoints + 1));
-  list.G0[list.NumPoints] = kMarkCode;
-  list.G1[list.NumPoints] = 0.0f;
-  list.NumPoints = static_cast<std::int16_t>(list.NumPoints + 1);
-  list.G0[list.NumPoints] = float(kCodeEnd);
-  list.G1[list.NumPoints] = 0.0f;
-  list.ItemHead = list.ItemFirst = list.NumPoints;
-}
+void AddMark(DrawingList& list) { test::Append(list, {{kMarkCode, 0.0f}}); }
 
 int MarksInARow(const DrawingList& l) {
   int worst = 0, run = 0;
@@ -75,7 +50,7 @@ struct Picture {
   SetupState setup;
   Surface canvas{600, 600};
   DrawContext ctx;
-  RecordingHost host;
+  test::ScriptedHost host;
 
   Picture() { ctx.Picture1 = &canvas; }
   void enterSetup() {
@@ -143,7 +118,7 @@ TEST(SetupCapture, TwoSquaresAndAHexagonAreNumberedInListOrderAndStopAtStrokes) 
   AddPolygon(list, PolyShape(), 100, 300, 300, 300);
   AddPolygon(list, PolyShape(), 300, 300, 500, 300);
   AddPolygon(list, test::Regular(6), 100, 500, 200, 500);
-  test::AddPolyLine(list, {{10, 10}, {20, 20}});
+  AddShape(list, kTypePolyLine, {{10, 10}, {20, 20}});
   AddPolygon(list, PolyShape(), 0, 0, 50, 0);  // after a stroke: no longer a base shape
   SymState sym;
   ASSERT_EQ(CaptureLeadingShapes(sym, list), 14);
@@ -155,7 +130,7 @@ TEST(SetupCapture, TwoSquaresAndAHexagonAreNumberedInListOrderAndStopAtStrokes) 
   EXPECT_FALSE(sym.CaptureOverflow);
 
   DrawingList strokeFirst;
-  test::AddPolyLine(strokeFirst, {{10, 10}, {20, 20}});
+  AddShape(strokeFirst, kTypePolyLine, {{10, 10}, {20, 20}});
   AddPolygon(strokeFirst, PolyShape(), 100, 300, 300, 300);
   EXPECT_EQ(CaptureLeadingShapes(sym, strokeFirst), 0);
 }
@@ -199,8 +174,8 @@ TEST(SetupHandles, ClicksCycleBasePlainMirroredFreeAndTheMarksFollow) {
   EXPECT_EQ(s.sym.SymData[4], copy1);
   const auto before = s.sym.SymData;
   EXPECT_EQ(s.click(106, 200), HandleAction::BaseRefused);
-  ASSERT_EQ(s.host.messages.size(), 1u);
-  EXPECT_EQ(s.host.messages[0], kBaseClickText);
+  ASSERT_EQ(s.host.texts().size(), 1u);
+  EXPECT_EQ(s.host.texts()[0], kBaseClickText);
   EXPECT_EQ(s.sym.SymData, before);
 
   // Copy 3: 'b' (stem on the P0 side, the right), 'd', free (red box again),
@@ -245,13 +220,13 @@ TEST(SetupHandles, MovingTheBaseAndNeverOntoAnotherGroupsBase) {
   EXPECT_EQ(s.click(200, 106), HandleAction::MoveRefused);
   EXPECT_EQ(s.sym.SymData, before);
   EXPECT_TRUE(s.setup.MovingBase);
-  EXPECT_EQ(s.host.messages.size(), 1u);
+  EXPECT_EQ(s.host.texts().size(), 1u);
 }
 
 TEST(SetupAccept, FirstOkWritesTheBlockAfterTheBaseShapesAndKeepsTheDrawingExactly) {
   Picture p;
   AddPolygon(p.list, PolyShape(), 100, 300, 300, 300);  // entries 0..7
-  AddPolyLine(p.list, {{150, 280}, {160, 270}, {30000, 5}});
+  AddShape(p.list, kTypePolyLine, {{150, 280}, {160, 270}, {30000, 5}});
   p.list.ensureIndex(p.list.NumPoints + 3);
   const int paint = p.list.NumPoints;  // a fill whose colour and seed must come back exactly
   const float fill[4][2] = {{20010, 2}, {20077, 3}, {21305, 16777215}, {150.123456f, 280.987654f}};
@@ -263,7 +238,7 @@ TEST(SetupAccept, FirstOkWritesTheBlockAfterTheBaseShapesAndKeepsTheDrawingExact
   p.list.ItemHead = static_cast<std::int16_t>(paint);
   p.list.ItemFirst = static_cast<std::int16_t>(paint + 2);
   ASSERT_TRUE(p.list.closeRecord());
-  const std::vector<Entry> strokes = Entries(p.list, 8, p.list.NumPoints);
+  const test::Entries strokes = EntriesOf(p.list, 8, p.list.NumPoints);
 
   p.enterSetup();
   p.clickEdge(100, 300);  // base
@@ -275,7 +250,7 @@ TEST(SetupAccept, FirstOkWritesTheBlockAfterTheBaseShapesAndKeepsTheDrawingExact
   EXPECT_EQ(p.sym.SymEnd, 8 + 1 + 3 * 8);
   EXPECT_EQ(p.list.G0[8], kSymChangeCode);
   EXPECT_EQ(p.list.G1[p.sym.SymEnd], 1.0f);
-  EXPECT_EQ(Entries(p.list, p.sym.SymEnd + 2, p.list.NumPoints), strokes);
+  EXPECT_EQ(EntriesOf(p.list, p.sym.SymEnd + 2, p.list.NumPoints), strokes);
 
   const std::vector<SymItem> items = Block(p.list, p.sym);
   ASSERT_EQ(items.size(), 3u);
@@ -290,7 +265,7 @@ TEST(SetupAccept, SecondOkRestoresTheGroupsAndWritesTheSameBlockWithOneMark) {
   Picture p;
   AddPolygon(p.list, PolyShape(), 100, 300, 300, 300);
   AddPolygon(p.list, PolyShape(), 300, 300, 500, 300);
-  AddPolyLine(p.list, {{150, 280}, {160, 270}});
+  AddShape(p.list, kTypePolyLine, {{150, 280}, {160, 270}});
   p.enterSetup();
   p.clickEdge(100, 300);
   p.clickEdge(300, 300);
@@ -300,7 +275,7 @@ TEST(SetupAccept, SecondOkRestoresTheGroupsAndWritesTheSameBlockWithOneMark) {
   p.setup.CurSymType = 2;
   ASSERT_EQ(AcceptSymmetry(p.setup, p.sym, p.list).result, AcceptResult::Written);
   const std::vector<SymItem> first = Block(p.list, p.sym);
-  const std::vector<Entry> tail = Entries(p.list, p.sym.SymEnd, p.list.NumPoints);
+  const test::Entries tail = EntriesOf(p.list, p.sym.SymEnd, p.list.NumPoints);
 
   p.enterSetup();
   EXPECT_EQ(p.setup.CurSymType, 2);
@@ -316,7 +291,7 @@ TEST(SetupAccept, SecondOkRestoresTheGroupsAndWritesTheSameBlockWithOneMark) {
     EXPECT_EQ(std::tie(second[i].group, second[i].handleX, second[i].reflect, second[i].P2y),
               std::tie(first[i].group, first[i].handleX, first[i].reflect, first[i].P2y));
   }
-  EXPECT_EQ(Entries(p.list, p.sym.SymEnd, p.list.NumPoints), tail);
+  EXPECT_EQ(EntriesOf(p.list, p.sym.SymEnd, p.list.NumPoints), tail);
 }
 
 // Without a group (one used and emptied again, and a count left by a record
@@ -329,13 +304,13 @@ TEST(SetupAccept, MarksSetTwiceInARowBecomeOneAndEmptyGroupsAreSkipped) {
     AddMark(p.list);
     AddMark(p.list);
     int from = p.list.NumPoints;
-    AddPolyLine(p.list, {{150, 280}, {160, 270}});
-    std::vector<Entry> expected = Entries(p.list, from, p.list.NumPoints - 1);
+    AddShape(p.list, kTypePolyLine, {{150, 280}, {160, 270}});
+    test::Entries expected = EntriesOf(p.list, from, p.list.NumPoints - 1);
     expected.push_back({kMarkCode, 0.0f});
     for (int i = 0; i < 3; ++i) AddMark(p.list);
     from = p.list.NumPoints;
-    AddPolyLine(p.list, {{170, 280}, {180, 270}});
-    for (const Entry& e : Entries(p.list, from, p.list.NumPoints)) expected.push_back(e);
+    AddShape(p.list, kTypePolyLine, {{170, 280}, {180, 270}});
+    for (const test::Entry& e : EntriesOf(p.list, from, p.list.NumPoints)) expected.push_back(e);
     p.enterSetup();
     p.clickEdge(withGroup ? 100 : 300, 300);
     if (!withGroup) {
@@ -352,7 +327,7 @@ TEST(SetupAccept, MarksSetTwiceInARowBecomeOneAndEmptyGroupsAreSkipped) {
     EXPECT_EQ(p.list.G0[withGroup ? p.sym.SymEnd + 1 : 8], kMarkCode);
     // After the base shapes and the block with its Mark (or a lone Mark): the
     // first stroke, one Mark, the second stroke and the end marker.
-    EXPECT_EQ(Entries(p.list, 8 + (withGroup ? SymBlockLength(1) : 1), p.list.NumPoints), expected);
+    EXPECT_EQ(EntriesOf(p.list, 8 + (withGroup ? SymBlockLength(1) : 1), p.list.NumPoints), expected);
   }
 }
 
@@ -385,9 +360,9 @@ TEST(SetupAccept, ABlockThatWouldPassTheEntryLimitIsRefusedWithTheListUntouched)
   ASSERT_TRUE(p.list.closeRecord());
   p.enterSetup();
   for (int k = 1; k <= 8; ++k) p.sym.SymData[k][kGroup] = k == 1 ? -1 : 1;
-  const std::vector<Entry> before = Entries(p.list, 0, p.list.NumPoints);
+  const test::Entries before = EntriesOf(p.list, 0, p.list.NumPoints);
   EXPECT_EQ(AcceptSymmetry(p.setup, p.sym, p.list).result, AcceptResult::TooLong);
-  EXPECT_EQ(Entries(p.list, 0, p.list.NumPoints), before);
+  EXPECT_EQ(EntriesOf(p.list, 0, p.list.NumPoints), before);
   EXPECT_EQ(p.sym.SymStart, p.sym.SymEnd);
 }
 

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "model/picture_test_support.h"
+#include "support/scratch_folder.h"
 #include "shell/model_view.h"
 #include "shell/preview_render.h"
 #include "shell/sample_preview.h"

@@ -7,7 +7,7 @@
 #include <map>
 #include <set>
 
-#include "model/picture_test_support.h"
+#include "support/scratch_folder.h"
 #include "shell/sample_preview.h"
 #include "symmetry/replication.h"
 #include "tools/sample_fixture.h"

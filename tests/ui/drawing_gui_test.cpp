@@ -25,7 +25,7 @@ class DrawingGui : public PicEditTest {
     chooseTool(kToolPolyLine);
     for (QPoint p : pts) click(p);
   }
-  bool wellFormed() { return test::wellFormed(w->list()); }
+  bool ListIsSound() { return test::ListIsSound(w->list()); }
 };
 
 TEST_F(DrawingGui, MouseEventsOnTheCanvasDrawAPolylineStepBackAndShowItAsARedrawShowsIt) {
@@ -43,7 +43,7 @@ TEST_F(DrawingGui, MouseEventsOnTheCanvasDrawAPolylineStepBackAndShowItAsARedraw
   EXPECT_EQ(px(90, 30), kBlack);  // the rubber band from the last fixed point
   dbl({100, 90});
   const DrawingList& l = w->list();
-  EXPECT_EQ(entries(l.G0, 6), (std::vector<float>{20001, 0, 20077, 20, 100, 100, float(kCodeEnd)}));
+  EXPECT_EQ(std::vector<float>(l.G0.begin(), l.G0.begin() + 7), (std::vector<float>{20001, 0, 20077, 20, 100, 100, float(kCodeEnd)}));
   EXPECT_EQ(l.G1[5], 90.0f);
   EXPECT_EQ(px(90, 30), kWhite);  // no rubber-band leftovers
   EXPECT_EQ(w->canvasSurface(), redrawn());
@@ -100,13 +100,13 @@ TEST_F(DrawingGui, RandomMouseStormKeepsTheListWellFormed) {
       QApplication::processEvents();  // lets the step-back repeat tick
     }
     if (step % 100 == 0) {
-      ASSERT_TRUE(wellFormed()) << "step " << step;
+      ASSERT_TRUE(ListIsSound()) << "step " << step;
     }
   }
-  ASSERT_TRUE(wellFormed());
+  ASSERT_TRUE(ListIsSound());
   w->tools().engine().DrawType(kToolPolyLine);
   if (w->list().PackFrom > 0) PackBad(w->list());
-  EXPECT_TRUE(wellFormed());
+  EXPECT_TRUE(ListIsSound());
   EXPECT_FALSE(w->list().recordOpen());
 }
 

@@ -14,6 +14,8 @@
 #include "model/record_codes.h"
 #include "symmetry/sym_records.h"
 #include "symmetry/sym_table.h"
+#include "support/list_builder.h"
+#include "support/scripted_host.h"
 
 namespace orn::test {
 
@@ -36,10 +38,9 @@ struct EndToEndPicture {
   EndToEndPicture() {
     addSquare();
     addSymmetry();
-    addShape(kTypePolyLine, 1, stroke);
-    addShape(kTypeCircle2, 0, {{255, 300}, {265, 300}});  // around the seed
-    fillAt = list.NumPoints;
-    addFill();
+    AddShape(list, kTypePolyLine, stroke);
+    AddShape(list, kTypeCircle2, {{255, 300}, {265, 300}});  // around the seed
+    fillAt = AddPaint(list, {{kFill, seed}});
   }
 
   // The copy table of the block with its part selected, for mapping points.
@@ -82,7 +83,7 @@ struct EndToEndPicture {
     PickState pick;
     ColourState colour;
     ViewTable views;
-    NullHost host;
+    ScriptedHost host;
     EditorControls ui;
     RedrawEnv env{list, s, ctx, ed, pick, colour, views, host, ui};
     DrawAll(env, 1);
@@ -90,16 +91,9 @@ struct EndToEndPicture {
   }
 
  private:
-  void addShape(int type, int nParams, const std::vector<std::pair<float, float>>& pts) {
-    list.CreateItem(type, nParams, pts[0].first, pts[0].second);
-    for (std::size_t i = 1; i < pts.size(); ++i)
-      list.AddPoint(pts[i].first, pts[i].second, kTypePaint);
-    list.closeRecord();
-  }
-
   void addSquare() {
     const float l = kCx - kHalf, r = kCx + kHalf, t = kCy - kHalf, b = kCy + kHalf;
-    addShape(kTypeGeometric, 0, {{l, b}, {r, b}, {r, t}, {l, t}, {l, b}, {kCx, kCy}});
+    AddShape(list, kTypeGeometric, {{l, b}, {r, b}, {r, t}, {l, t}, {l, b}, {kCx, kCy}});
   }
 
   // The edge triangles of the square, each the one before turned a quarter
@@ -129,22 +123,7 @@ struct EndToEndPicture {
   void addSymmetry() {
     std::vector<SymItem> items;
     for (int c = 0; c < kCopies; ++c) items.push_back(edgeItem(c / 2, c % 2 == 1, c));
-    const int at = list.NumPoints;
-    list.ensureIndex(at + SymBlockLength(kCopies) + 1);
-    WriteSymBlock(list, sym, at, items, 1);
-    const int end = at + SymBlockLength(kCopies);
-    list.G0[end] = float(kCodeEnd);
-    list.G1[end] = 0.0f;
-    list.NumPoints = list.ItemHead = list.ItemFirst = static_cast<std::int16_t>(end);
-  }
-
-  void addFill() {
-    // A fill is a colour entry followed by its seed.
-    list.CreateItem(kTypePaint, 0, seed.first, seed.second);
-    list.G0[list.ItemFirst] = float(kColorEntryBase + kOffTableCode);
-    list.G1[list.ItemFirst] = float(kFill);
-    list.AddPoint(seed.first, seed.second, kTypePaint);
-    list.closeRecord();
+    AppendSymBlock(list, sym, items);
   }
 };
 

@@ -51,7 +51,7 @@ TEST_F(EndToEnd, OpenedPictureShowsTheRedrawOfItsListInEveryCopyAndSavesBackTheS
   const Surface& canvas = w->canvasSurface();
   ASSERT_EQ(canvas.width(), EndToEndPicture::kCanvasWidth);
   ASSERT_EQ(canvas.height(), EndToEndPicture::kCanvasHeight);
-  EXPECT_EQ(entries(w->list().G0, w->list().NumPoints), entries(picture.list.G0, picture.list.NumPoints));
+  EXPECT_EQ(LiveEntries(w->list()), LiveEntries(picture.list));
   EXPECT_TRUE(canvas == EndToEndPicture::redrawn(picture.list));
   // The picture is really there: lines and fills, not two blank canvases.
   EXPECT_GT(pixelsOf(canvas, kBlack), 1000);
@@ -78,7 +78,7 @@ TEST_F(EndToEnd, OpenedPictureShowsTheRedrawOfItsListInEveryCopyAndSavesBackTheS
 
   const std::string again = path("AGAIN.PNT");
   saveAs(again);
-  EXPECT_TRUE(bytesOf(file) == bytesOf(again));
+  EXPECT_TRUE(ReadBytes(file) == ReadBytes(again));
 }
 
 TEST_F(EndToEnd, RepaintLoadDropsTheFillsAndColoursAndKeepsEverythingElse) {
@@ -92,8 +92,7 @@ TEST_F(EndToEnd, RepaintLoadDropsTheFillsAndColoursAndKeepsEverythingElse) {
   // Everything up to the fill is as saved, and the list ends there properly.
   const int kept = picture.fillAt;
   ASSERT_EQ(w->list().NumPoints, kept);
-  EXPECT_EQ(entries(w->list().G0, kept - 1), entries(picture.list.G0, kept - 1));
-  EXPECT_EQ(entries(w->list().G1, kept - 1), entries(picture.list.G1, kept - 1));
+  EXPECT_EQ(EntriesOf(w->list(), 0, kept - 1), EntriesOf(picture.list, 0, kept - 1));
   EXPECT_EQ(w->list().G0[kept], float(kCodeEnd));
   EXPECT_EQ(w->list().ItemHead, kept);
   EXPECT_EQ(pixelsOf(w->canvasSurface(), EndToEndPicture::kFill), 0);

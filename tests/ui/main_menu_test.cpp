@@ -44,27 +44,6 @@ bool waitFor(const std::function<bool()>& done) {
 
 class MainMenuTest : public ::testing::Test {
  protected:
-  // A scratch program folder, made afresh for each test.
-  struct Folder {
-    fs::path root = fs::temp_directory_path() /
-                    ("orn_menu_" + std::to_string(::getpid()) + "_" +
-                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    // The program follows the file dialogs into the folders they chose:
-    // each test leaves the working folder as it found it.
-    fs::path workingFolder = fs::current_path();
-    Folder() {
-      fs::remove_all(root);
-      fs::create_directories(root);
-    }
-    ~Folder() {
-      std::error_code ec;
-      fs::current_path(workingFolder, ec);
-      fs::remove_all(root, ec);
-    }
-    fs::path path(const std::string& name) const { return root / name; }
-    const fs::path& dir() const { return root; }
-  };
-
   void SetUp() override {
     app();
     // A first run: the samples lie in the program folder itself.
@@ -76,6 +55,9 @@ class MainMenuTest : public ::testing::Test {
   void TearDown() override {
     if (menu && menu->editor()) menu->editor()->editor().PicChanged = false;
     menu.reset();
+    // The program follows the file dialogs into the folders they chose:
+    // each test leaves the working folder as it found it.
+    fs::current_path(workingFolder);
   }
 
   void start(const ProfileSource* desktop = nullptr) {
@@ -101,7 +83,8 @@ class MainMenuTest : public ::testing::Test {
     ASSERT_TRUE(waitFor([this] { return menu->MainRaft->isVisible(); }));
   }
 
-  Folder folder;
+  test::ScratchFolder folder;  // the program folder
+  fs::path workingFolder = fs::current_path();
   ScriptedHost host;
   ScriptedDialogs dialogs;
   FixedProfileSource profile;
@@ -402,16 +385,7 @@ namespace {
 
 class ArtShows : public MainMenuTest {
  protected:
-  void SetUp() override {
-    MainMenuTest::SetUp();
-    workingFolder = fs::current_path();
-  }
-  void TearDown() override {
-    MainMenuTest::TearDown();
-    fs::current_path(workingFolder);
-  }
   QAction* item(const char* name) { return menu->findChild<QAction*>(name); }
-  fs::path workingFolder;
 };
 
 // The program's show runs over the samples in the gallery, the models'

@@ -41,13 +41,11 @@ class PicEditFiles : public PicEditTest {
   void keepPicture() {
     w->editor().PicChanged = true;
     n = w->list().NumPoints;
-    g0 = entries(w->list().G0, n);
-    g1 = entries(w->list().G1, n);
+    kept = EntriesOf(w->list(), 0, n);
   }
   void expectPictureKept(const std::string& why) {
     ASSERT_EQ(w->list().NumPoints, n) << why;
-    EXPECT_EQ(entries(w->list().G0, n), g0) << why;
-    EXPECT_EQ(entries(w->list().G1, n), g1) << why;
+    EXPECT_EQ(EntriesOf(w->list(), 0, n), kept) << why;
   }
   int inkedPixels() const {
     const Surface& s = w->canvasSurface();
@@ -57,7 +55,7 @@ class PicEditFiles : public PicEditTest {
     return count;
   }
   int n = 0;
-  std::vector<float> g0, g1;
+  Entries kept;
 };
 
 TEST_F(PicEditFiles, RefusedFileIsReportedAndLeavesTheOpenPictureAndCaptionAsTheyWere) {
@@ -66,9 +64,10 @@ TEST_F(PicEditFiles, RefusedFileIsReportedAndLeavesTheOpenPictureAndCaptionAsThe
   addCircle(100.0f);  // changed again, and not saved: the open picture differs from the file
   keepPicture();
   const QString caption = w->windowTitle();
-  const auto whole = bytesOf(good);
+  std::vector<std::uint8_t> whole = ReadBytes(good);
   const std::string cut = path("CUT.PNT"), words = path("NOTES.PNT");
-  std::ofstream(cut, std::ios::binary).write(whole.data(), std::streamsize(whole.size() - 8));
+  whole.resize(whole.size() - 8);
+  WriteBytes(cut, whole);
   std::ofstream(words) << "This is not a picture at all, just some words.\n";
 
   for (const std::string& p : {cut, words}) {
@@ -274,10 +273,10 @@ TEST_F(PicEditTest, PictureSavedInANormalWindowLoadsIntoAMaximisedOneWithItsCanv
   addPolyline(list);
   w->editor().PicChanged = true;
   const int n = list.NumPoints;
-  const std::vector<float> g0 = entries(list.G0, n), g1 = entries(list.G1, n);
+  const Entries before = EntriesOf(list, 0, n);
   const std::string file = path("NORMAL.PNT");
   saveAs(file);
-  const auto saved = bytesOf(file);
+  const auto saved = ReadBytes(file);
   ASSERT_FALSE(saved.empty());
 
   w->showMaximized();
@@ -289,14 +288,13 @@ TEST_F(PicEditTest, PictureSavedInANormalWindowLoadsIntoAMaximisedOneWithItsCanv
   EXPECT_EQ(w->Picture1->size(), QSize(600, 480));
   EXPECT_EQ(QSize(w->canvasSurface().width(), w->canvasSurface().height()), QSize(600, 480));
   ASSERT_EQ(list.NumPoints, n);
-  EXPECT_EQ(entries(list.G0, n), g0);
-  EXPECT_EQ(entries(list.G1, n), g1);
+  EXPECT_EQ(EntriesOf(list, 0, n), before);
   EXPECT_FALSE(w->FitOnResize);
 
   // Saving under its own name asks nothing and writes the same bytes.
   trigger("MenFileSave");
   EXPECT_EQ(dialogs.saveRequests.size(), 1u);
-  EXPECT_EQ(bytesOf(file), saved);
+  EXPECT_EQ(ReadBytes(file), saved);
   // A later resize by the user lays the window out again as usual.
   setInnerSize(1029, 784);
   EXPECT_EQ(w->Picture1->size(), QSize(900, 720));

@@ -1,6 +1,6 @@
 #pragma once
-// A real editor window under offscreen Qt, with a host and file dialogs that
-// answer from a script, and a scratch folder for real files.
+// A real editor window under offscreen Qt, with the scripted host and file
+// dialogs, and a scratch folder for real files.
 #include <QApplication>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -9,18 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "canvas/ui/file_dialogs.h"
-#include "model/picture_test_support.h"
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/tool_buttons.h"
 #include "colour/ui/colour_panel.h"
@@ -28,78 +23,13 @@
 #include "platform/core/host.h"
 #include "symmetry/setup_state.h"
 #include "symmetry/ui/click_label.h"
+#include "support/list_builder.h"
+#include "support/qt_app.h"
+#include "support/scratch_folder.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_host.h"
 
 namespace orn::test {
-
-inline QApplication& app() {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  if (auto* a = qobject_cast<QApplication*>(QCoreApplication::instance())) return *a;
-  static int argc = 1;
-  static char name[] = "ui_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* a = new QApplication(argc, argv);
-  return *a;
-}
-
-struct ShownBox {
-  std::string text;
-  MsgButtons buttons;
-  std::string title;
-};
-
-class ScriptedHost : public NullHost {
- public:
-  void pumpEvents() override {
-    if (onPump) onPump();
-  }
-  std::function<void()> onPump;
-  // Runs as each box comes up (a test may fail a command there).
-  std::function<void(const std::string&)> onBox;
-  // The Ctrl key as the test holds it.
-  bool ctrlKeyDown() const override { return ctrl; }
-  bool ctrl = false;
-  MsgResult messageBox(const std::string& text, MsgButtons b, MsgIcon,
-                       const std::string& title) override {
-    boxes.push_back({text, b, title});
-    if (onBox) onBox(text);
-    if (!answers.empty()) {
-      const MsgResult a = answers.front();
-      answers.pop_front();
-      return a;
-    }
-    if (answerWith) return answerWith(b);
-    return b == MsgButtons::AbortRetryIgnore ? MsgResult::Ignore : NullHost::messageBox(text, b, {}, title);
-  }
-  std::deque<MsgResult> answers;
-  // Answers once `answers` is used up, when set.
-  std::function<MsgResult(MsgButtons)> answerWith;
-  std::vector<ShownBox> boxes;
-  // Input boxes answer from `replies` (nullopt = Cancel), else with the offered text.
-  std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
-                                      const std::string& initial) override {
-    inputs.push_back({prompt, MsgButtons::OKCancel, title});
-    offered = initial;
-    if (replies.empty()) return replyWith ? replyWith(initial) : initial;
-    const std::optional<std::string> r = replies.front();
-    replies.pop_front();
-    return r;
-  }
-  std::deque<std::optional<std::string>> replies;
-  // Replies once `replies` is used up, when set.
-  std::function<std::optional<std::string>(const std::string&)> replyWith;
-  std::vector<ShownBox> inputs;
-  std::string offered;
-};
-
-inline std::vector<char> bytesOf(const std::string& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::vector<char>(std::istreambuf_iterator<char>(in), {});
-}
-
-// The first n + 1 entries of a list column.
-inline std::vector<float> entries(const std::vector<float>& g, int n) {
-  return {g.begin(), g.begin() + n + 1};
-}
 
 // Runs `act` on the modal dialog of type D once it is up; `ran` (if given)
 // tells the test that the dialog really came up.
@@ -117,11 +47,6 @@ class PicEditTest : public ::testing::Test {
  protected:
   void SetUp() override {
     app();
-    dir = std::filesystem::temp_directory_path() /
-          ("orn_ui_" + std::to_string(::getpid()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
     // A program folder with the standard colours the program ships.
     std::filesystem::copy_file(std::filesystem::path(ORNIVALE_SOURCE_DIR) / "data" / "Standard.Clr",
                                dir / "Standard.Clr");
@@ -141,7 +66,6 @@ class PicEditTest : public ::testing::Test {
     w->editor().PicChanged = false;
     w.reset();
     std::filesystem::current_path(workingFolder);
-    std::filesystem::remove_all(dir);
   }
 
   // Sizes the window so that its inner area is exactly w x h, and lays it out.
@@ -229,7 +153,8 @@ class PicEditTest : public ::testing::Test {
   ScriptedDialogs dialogs;
   AppState appState;
   std::unique_ptr<PicEdit> w;
-  std::filesystem::path dir;
+  ScratchFolder scratch;
+  const std::filesystem::path& dir = scratch.dir();
   std::filesystem::path workingFolder;
   int programEnds = 0;
 };

@@ -64,7 +64,7 @@ TEST_F(PicEditSymmetryTest, SetupGreysTheMenusEvenThroughRedrawsTakesDoubleClick
   layTwoSquares();
   EXPECT_FALSE(enabled("SymWorking"));
   const int n = w->list().NumPoints;
-  const std::vector<float> shapes = entries(w->list().G0, n);
+  const Entries shapes = EntriesOf(w->list(), 0, n);
 
   trigger("Editsym");
   ASSERT_TRUE(w->Picture5->isVisible());
@@ -106,7 +106,7 @@ TEST_F(PicEditSymmetryTest, SetupGreysTheMenusEvenThroughRedrawsTakesDoubleClick
   for (auto m : {"MenFile", "MenSym", "MenZoom", "mnuRedraw", "Editsym"}) EXPECT_TRUE(enabled(m)) << m;
   EXPECT_TRUE(w->Picture7->Label7[1]->isVisible());
   EXPECT_FALSE(enabled("SymWorking"));  // no part is current yet
-  for (int i = 0; i < n; ++i) EXPECT_NEAR(w->list().G0[i], shapes[std::size_t(i)], 0.01) << i;
+  for (int i = 0; i < n; ++i) EXPECT_NEAR(w->list().G0[i], shapes[std::size_t(i)].first, 0.01) << i;
 }
 
 // A part chosen while a Poly Line is being drawn closes the line as a double
@@ -235,7 +235,7 @@ TEST_F(PicEditSymmetryTest, PolygonButtonChoosesTheShapeTheSetupCapturesAndCance
 
   layPolygon(250, 300, 330, 300);
   const int n = w->list().NumPoints;
-  const std::vector<float> g0 = entries(w->list().G0, n);
+  const Entries before = EntriesOf(w->list(), 0, n);
   trigger("Editsym");
   EXPECT_EQ(w->sym().SymCount, 6);
   clickHandle(1);
@@ -243,7 +243,7 @@ TEST_F(PicEditSymmetryTest, PolygonButtonChoosesTheShapeTheSetupCapturesAndCance
   EXPECT_EQ(w->sym().GeoCapture, 0);
   EXPECT_EQ(w->sym().SymStart, w->sym().SymEnd);
   ASSERT_EQ(w->list().NumPoints, n);
-  for (int i = 0; i <= n; ++i) EXPECT_NEAR(w->list().G0[i], g0[std::size_t(i)], 0.01) << i;
+  for (int i = 0; i <= n; ++i) EXPECT_NEAR(w->list().G0[i], before[std::size_t(i)].first, 0.01) << i;
 }
 
 TEST(PolygonDialogs, PolygonDialogOpensOnEachFixedShapeKeepsItsChoiceAndCancelChangesNothing) {

@@ -14,7 +14,7 @@
 
 #include "model/record_codes.h"
 #include "pic_edit_fixture.h"
-#include "print/lattice.h"
+#include "support/list_builder.h"
 #include "print/ui/page_preview.h"
 #include "print/ui/print_frm.h"
 #include "print/ui/qt_image_writer.h"
@@ -211,7 +211,7 @@ TEST_F(PrintGui, SaveAsBitmapWritesTheCanvasPixelsExactlyAs24BitBmp) {
   trigger("MenSaveBitmap");
   ASSERT_EQ(dialogs.saveRequests.size(), 1u);
   EXPECT_EQ(dialogs.saveRequests[0].title, "File to Save");
-  const std::vector<char> bytes = bytesOf(path("pic.bmp"));
+  const std::vector<std::uint8_t> bytes = ReadBytes(path("pic.bmp"));
   ASSERT_GT(bytes.size(), 54u);
   EXPECT_EQ(bytes[0], 'B');
   EXPECT_EQ(int(bytes[28]), 24);  // bits per pixel

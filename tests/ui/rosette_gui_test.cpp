@@ -194,7 +194,7 @@ TEST_F(RosetteGui, OctagonRosetteOfEightAlternatelyMirroredCopiesRepeatsAStrokeA
 
   // File > Save (no name yet: Save asks), New, then the picture loaded back.
   const int n = w->list().NumPoints;
-  const std::vector<float> g0 = entries(w->list().G0, n), g1 = entries(w->list().G1, n);
+  const Entries before = EntriesOf(w->list(), 0, n);
   const std::string file = path("OCTROSE.PNT");
   dialogs.saves = {file};
   trigger("MenFileSave");
@@ -210,8 +210,7 @@ TEST_F(RosetteGui, OctagonRosetteOfEightAlternatelyMirroredCopiesRepeatsAStrokeA
   EXPECT_FALSE(w->Picture7->Label7[2]->isVisible());
   EXPECT_TRUE(enabled("MenSym"));
   EXPECT_TRUE(enabled("Editsym"));
-  EXPECT_EQ(entries(w->list().G0, n), g0);
-  EXPECT_EQ(entries(w->list().G1, n), g1);
+  EXPECT_EQ(EntriesOf(w->list(), 0, n), before);
   std::vector<SymItem> loaded;
   ASSERT_TRUE(ReadSymBlock(w->list(), w->sym(), loaded));
   ASSERT_EQ(loaded.size(), items.size());
@@ -265,7 +264,7 @@ TEST_F(RosetteGui, OctagonRosetteOfEightAlternatelyMirroredCopiesRepeatsAStrokeA
   trigger("MenFileSave");
   const FileResult<PictureFile> saved = ReadPictureFile(path("PLAIN.PNT"));
   ASSERT_TRUE(saved.ok());
-  EXPECT_EQ(saved.value->g0, entries(w->list().G0, w->list().NumPoints));
+  EXPECT_EQ(saved.value->g0, std::vector<float>(w->list().G0.begin(), w->list().G0.begin() + w->list().NumPoints + 1));
   for (float code : saved.value->g0) EXPECT_NE(code, float(kCodeSymmetryChg));
 }
 

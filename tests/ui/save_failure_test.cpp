@@ -36,8 +36,8 @@ void answerNextBox(Qt::Key key, BoxAnswer& seen, std::function<void()> then = {}
 
 TEST(SaveFailure, EnterRetriesAndEscapeIgnoresSoTheProgramGoesOnWithThePicture) {
   app();
-  const auto dir = std::filesystem::temp_directory_path() / ("orn_save_failure_" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
+  ScratchFolder scratch;
+  const std::filesystem::path& dir = scratch.dir();
   std::filesystem::copy_file(std::filesystem::path(ORNIVALE_SOURCE_DIR) / "data" / "Standard.Clr",
                              dir / "Standard.Clr", std::filesystem::copy_options::overwrite_existing);
   AppState appState;
@@ -59,7 +59,7 @@ TEST(SaveFailure, EnterRetriesAndEscapeIgnoresSoTheProgramGoesOnWithThePicture) 
   ASSERT_TRUE(list.closeRecord());
   w.editor().PicChanged = true;
   const int n = list.NumPoints;
-  const std::vector<float> g0 = entries(list.G0, n);
+  const Entries before = EntriesOf(list, 0, n);
 
   // A folder that cannot be made: its parent is a plain file.
   std::ofstream((dir / "plain").string()) << "x";
@@ -70,7 +70,6 @@ TEST(SaveFailure, EnterRetriesAndEscapeIgnoresSoTheProgramGoesOnWithThePicture) 
   answerNextBox(Qt::Key_Return, first, [&second] { answerNextBox(Qt::Key_Escape, second); });
   w.menuItem("MenFileSaveAs")->trigger();
   QApplication::processEvents();
-  std::filesystem::remove_all(dir);
 
   EXPECT_TRUE(first.text.contains("in FileSaveC")) << first.text.toStdString();
   const QString retry = QMessageBox(QMessageBox::NoIcon, "", "", QMessageBox::Retry).button(QMessageBox::Retry)->text();
@@ -81,7 +80,7 @@ TEST(SaveFailure, EnterRetriesAndEscapeIgnoresSoTheProgramGoesOnWithThePicture) 
   EXPECT_TRUE(w.isVisible());
   EXPECT_TRUE(w.editor().PicChanged);
   ASSERT_EQ(list.NumPoints, n);
-  EXPECT_EQ(entries(list.G0, n), g0);
+  EXPECT_EQ(EntriesOf(list, 0, n), before);
   w.editor().PicChanged = false;
 }
 

@@ -239,20 +239,19 @@ TEST_F(Storm, TenThousandRandomEventsLeaveARunningEditorAndAListThatSavesAndLoad
     if (b.title == "Error Message") std::printf("storm: error report: %s\n", b.text.c_str());
   EXPECT_EQ(programEnds, 0);
   ASSERT_TRUE(w->isVisible());
-  EXPECT_TRUE(wellFormed(w->list()));
+  EXPECT_TRUE(ListIsSound(w->list()));
 
   // Save, then load what was saved: the same list.
   host.answerWith = nullptr;
   saveAs(path("AFTER.PNT"));
   ASSERT_TRUE(std::filesystem::exists(path("AFTER.PNT")));
-  ASSERT_TRUE(wellFormed(w->list()));
+  ASSERT_TRUE(ListIsSound(w->list()));
   ASSERT_FALSE(w->list().recordOpen());
   const int n = w->list().NumPoints;
-  const std::vector<float> g0 = entries(w->list().G0, n), g1 = entries(w->list().G1, n);
+  const Entries saved = EntriesOf(w->list(), 0, n);
   load(path("AFTER.PNT"));
   ASSERT_EQ(w->list().NumPoints, n);
-  EXPECT_EQ(entries(w->list().G0, n), g0);
-  EXPECT_EQ(entries(w->list().G1, n), g1);
+  EXPECT_EQ(EntriesOf(w->list(), 0, n), saved);
 }
 
 }  // namespace

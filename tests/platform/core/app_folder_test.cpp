@@ -1,26 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <random>
 
 #include "platform/core/app_folder.h"
+#include "support/scratch_folder.h"
 
 namespace orn {
 namespace {
 
 class TempDir : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root = fs::temp_directory_path() / ("orn_folder_test_" + std::to_string(std::random_device{}()));
-    fs::create_directories(root);
-  }
-  void TearDown() override {
-    std::error_code ec;
-    // Restore write bits so that read-only test folders can be removed.
-    for (auto& e : fs::recursive_directory_iterator(root, ec))
-      fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(root, ec);
-  }
   static void write(const fs::path& p, const std::string& text) {
     fs::create_directories(p.parent_path());
     std::ofstream(p) << text;
@@ -29,7 +18,8 @@ class TempDir : public ::testing::Test {
     std::ifstream in(p);
     return {std::istreambuf_iterator<char>(in), {}};
   }
-  fs::path root;
+  test::ScratchFolder scratch;
+  const fs::path& root = scratch.dir();
 };
 
 using ProgramFolder = TempDir;

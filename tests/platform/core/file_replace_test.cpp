@@ -13,7 +13,7 @@
 
 #include "platform/core/failing_file_system.h"
 #include "platform/core/file_replace.h"
-#include "platform/core/scratch_folder.h"
+#include "support/scratch_folder.h"
 
 namespace orn {
 namespace {

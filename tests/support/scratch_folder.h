@@ -1,10 +1,15 @@
 #pragma once
 // A folder of its own for a test's real files, removed with everything in it
-// (read-only files and folders too) when the test ends.
+// (read-only files and folders too) when the test ends; and the bytes of a
+// file, read and written whole.
 #include <unistd.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace orn::test {
 
@@ -13,7 +18,7 @@ class ScratchFolder {
   ScratchFolder() {
     static int counter = 0;
     dir_ = std::filesystem::temp_directory_path() /
-           ("orn_pic_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+           ("orn_test_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
   }
@@ -25,11 +30,24 @@ class ScratchFolder {
       fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
     fs::remove_all(dir_, ec);
   }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
   std::filesystem::path path(const std::string& name) const { return dir_ / name; }
   const std::filesystem::path& dir() const { return dir_; }
 
  private:
   std::filesystem::path dir_;
 };
+
+inline std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::filesystem::path& p, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
 
 }  // namespace orn::test
