@@ -26,6 +26,8 @@ class ScriptedHost : public NullHost {
     if (onPump) onPump();
   }
   bool ctrlKeyDown() const override { return ctrl; }
+  // The busy pointer's depth: each operation that shows it takes it away again.
+  void setHourglass(bool on) override { hourglass += on ? 1 : (hourglass > 0 ? -1 : 0); }
 
   // Answers from `answers` one per box, then from `answerWith`, then
   // `answer`; unscripted, the first button, except Ignore in an error report.
@@ -66,6 +68,7 @@ class ScriptedHost : public NullHost {
   std::function<void()> onPump;
   int pumps = 0;
   bool ctrl = false;  // the Ctrl key as the test holds it
+  int hourglass = 0;
 
   std::deque<MsgResult> answers;
   std::function<MsgResult(MsgButtons)> answerWith;

@@ -266,6 +266,17 @@ TEST_F(MainMenuTest, QuittingWritesTheMenuChoices) {
   EXPECT_EQ(s.LastFolder, fs::current_path().string());
 }
 
+TEST_F(MainMenuTest, AnEditorClosedBeforeItsPictureLoadedLeavesNoBusyPointerOverTheMenu) {
+  start();
+  EXPECT_EQ(host.hourglass, 0);
+  open(kStartEdit, kArtRose, 0);
+  ASSERT_NE(menu->editor(), nullptr);
+  ASSERT_FALSE(menu->editor()->StartDone);
+  menu->editor()->close();
+  ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
+  EXPECT_EQ(host.hourglass, 0);
+}
+
 TEST_F(MainMenuTest, ClosingDuringARedrawWaitsForItAndThenReturns) {
   start();
   open(kStartEdit, kArtRose, 0);

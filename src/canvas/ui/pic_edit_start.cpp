@@ -247,6 +247,9 @@ bool PicEdit::ExitC() {
   // A save that was cancelled or failed keeps the editor and its picture.
   if (!offerSave()) return false;
   exiting_ = true;
+  // An editor left before its picture loaded never ends the start's busy
+  // pointer itself.
+  if (StartTimer->isActive()) host_.setHourglass(false);
   StartTimer->stop();
   LoadTimer->stop();
   ReturnToMain->stop();
