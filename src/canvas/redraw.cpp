@@ -233,16 +233,21 @@ void replayNewestFirst(RedrawEnv& e, Walk& w) {
   e.ctx.PaintOrderMode = -1;
 }
 
+// The duplicate tool is offered while the picture has polygons.
+void offerDuplicateTool(RedrawEnv& e, bool polygons) {
+  if (polygons) {
+    if (!e.ui.dupButtonVisible() && e.ed.PaintOnlyMode == 0 && !e.ui.showMode() && e.ed.ShowGeoNumbers)
+      e.ui.setDupButtonVisible(true);
+  } else if (e.ui.dupButtonVisible()) {
+    e.ui.setDupButtonVisible(false);
+  }
+}
+
 void finish(RedrawEnv& e, Walk& w) {
   if (e.sym.GeoCapture == 0) {
-    if (w.geoCount > 0) {
-      if (!e.ui.dupButtonVisible() && e.ed.PaintOnlyMode == 0 && !e.ui.showMode() &&
-          e.ed.ShowGeoNumbers) {
-        e.ui.setDupButtonVisible(true);
-      }
-    } else if (e.ui.dupButtonVisible()) {
-      e.ui.setDupButtonVisible(false);
-    }
+    // A redraw that only repaints the fills (a swap, a turn of the wheel)
+    // walks past the shapes unseen: it leaves the tool as it was.
+    if (e.ed.ColorMode <= kColorSwapArmed) offerDuplicateTool(e, w.geoCount > 0);
   } else if (e.sym.GeoCapture == 1) {
     e.sym.GeoCapture = 2;
   } else {

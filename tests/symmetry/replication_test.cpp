@@ -115,24 +115,10 @@ TEST_F(Replica, WorkingSymmetryLimitsTheReplicasAndNoPartMeansNone) {
   }
 }
 
-// A segment that continues the previous one after WorkingSym grew must not
-// start the newly drawn replicas at end points the previous one never wrote.
-TEST_F(Replica, MoreReplicasAfterWorkingSymmetryGrewStartAtTheSharedPoint) {
-  ASSERT_EQ(test::LoadBlock(list, sym, test::SquareC4()), SymRebuild::Valid);
-  Print();
-  sym.WorkingSym = 1;
-  SymmLine(sym, ctx, 160, 270, 150, 280, kBlack);
-  rec.segs.clear();
-  sym.WorkingSym = kAllReplicas;
-  SymmLine(sym, ctx, 150, 280, 120, 290, kBlack);
-  ASSERT_EQ(rec.segs.size(), 4u);
-  for (int k = 1; k < 4; ++k) {
-    EXPECT_NEAR(rec.segs[k].x1 - 1, kPlain[k].x1, 1e-3) << k;
-    EXPECT_NEAR(rec.segs[k].y1 - 1, kPlain[k].y1, 1e-3) << k;
-  }
-}
-
-TEST_F(Replica, APolylinesReplicasJoinExactly) {
+// A segment that continues the previous one starts every replica exactly
+// where the previous one ended, also after WorkingSym grew, where the newly
+// drawn replicas start at end points the previous segment never wrote.
+TEST_F(Replica, EachReplicaOfAPolylineStartsWhereItsPreviousSegmentEnded) {
   ASSERT_EQ(test::LoadBlock(list, sym, test::SquareC4()), SymRebuild::Valid);
   Print();
   SymmLine(sym, ctx, 150, 280, 120.3f, 290.7f, kBlack);
@@ -141,6 +127,16 @@ TEST_F(Replica, APolylinesReplicasJoinExactly) {
   for (int k = 1; k < 4; ++k) {
     EXPECT_EQ(rec.segs[4 + k].x1, rec.segs[k].x2);
     EXPECT_EQ(rec.segs[4 + k].y1, rec.segs[k].y2);
+  }
+  rec.segs.clear();
+  sym.WorkingSym = 1;
+  SymmLine(sym, ctx, 160, 270, 150, 280, kBlack);
+  sym.WorkingSym = kAllReplicas;
+  SymmLine(sym, ctx, 150, 280, 120, 290, kBlack);
+  ASSERT_EQ(rec.segs.size(), 6u);  // base and one replica, then all four
+  for (int k = 1; k < 4; ++k) {
+    EXPECT_NEAR(rec.segs[2 + k].x1 - 1, kPlain[k].x1, 1e-3) << k;
+    EXPECT_NEAR(rec.segs[2 + k].y1 - 1, kPlain[k].y1, 1e-3) << k;
   }
 }
 

@@ -17,12 +17,6 @@ namespace {
 
 using Mat = std::array<std::array<double, 3>, 3>;
 
-int ModelOf(const std::string& f) {
-  if (f.rfind("OVMOD", 0) == 0) return f[5] - '0';
-  if (f.rfind("OVX", 0) == 0) return f[f.size() - 5] - '0';
-  return 0;
-}
-
 // A loaded model sample folded onto its solid.
 struct FoldedSample {
   LoadedSample l;
@@ -32,7 +26,7 @@ struct FoldedSample {
 
   explicit FoldedSample(const std::string& file) {
     EXPECT_TRUE(l.load(BuiltSample(file))) << file;
-    solid = ModelSolid(ModelOf(file));
+    solid = ModelSolid(ModelOfSample(file));
     net = PictureNet(l.picture);
     if (solid) fold = FoldNet(net, *solid);
   }
@@ -215,7 +209,7 @@ TEST(ModelNets, EveryOpenFoldHasAGlueFlapOnAnOuterEdge) {
     int sides = 0;
     for (const auto& f : m.solid->faces) sides += int(f.size());
     const int open = sides / 2 - (int(m.net.size()) - 1);
-    if (ModelOf(spec.file) == 1) {
+    if (ModelOfSample(spec.file) == 1) {
       EXPECT_GE(flaps, open - 2) << spec.file;  // a few narrow notches of its net take none
     } else {
       EXPECT_EQ(flaps, open) << spec.file;

@@ -19,6 +19,14 @@ inline std::filesystem::path BuiltSample(const std::string& file) {
   return std::filesystem::path(ORNIVALE_BINARY_DIR) / "samples" / file;
 }
 
+// The model number a model sample's name carries: the digit after "OVMOD",
+// or the one before the extension of an extra model "OVX...".
+inline int ModelOfSample(const std::string& f) {
+  if (f.rfind("OVMOD", 0) == 0) return f[5] - '0';
+  if (f.rfind("OVX", 0) == 0) return f[f.size() - 5] - '0';
+  return 0;
+}
+
 struct LoadedSample : OffscreenEditor {
   PictureFile picture;  // the file as read
   LoadReport report;

@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "support/scratch_folder.h"
-#include "shell/model_view.h"
 #include "shell/preview_render.h"
 #include "shell/sample_preview.h"
 #include "tools/sample_fixture.h"
@@ -35,12 +34,6 @@ TEST(SamplePreview, AModelSampleShowsItsFoldedSolidInTheMiddleOfTheBox) {
   const Surface flat = *RenderPreview(BuiltSample("OVMOD6A.PNT"), 120, 120);
   EXPECT_FALSE(flat == solid);
 
-  // The faces of the solid show the picture's colours: the folded view of
-  // the net, larger, holds shades of every fill colour the net uses.
-  LoadedSample l;
-  ASSERT_TRUE(l.load(BuiltSample("OVMOD6A.PNT")));
-  const Surface view = RenderFoldedModel(l.picture, installed.string(), 6, 240, kMenuBack);
-  EXPECT_GT(240 * 240 - CountOf(view, kMenuBack), 240 * 240 / 4);
 }
 
 TEST(SamplePreview, APatternShowsItsMiddleLargerThanTheWholePictureWould) {

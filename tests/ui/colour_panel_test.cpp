@@ -74,6 +74,30 @@ TEST_F(ColourPanelGui, PalettePicksPaintTheCanvasFillTheStripAndASwapOnTheStripE
   EXPECT_EQ(w->canvasSurface(), redrawn());
 }
 
+// A swap or a turn of the wheel repaints only the fills: the tool that
+// duplicates the polygons still there stays offered.
+TEST_F(ColourPanelGui, RecolouringKeepsTheDuplicateToolOfAPictureWithPolygons) {
+  w->DebugXC(1);  // the geometry buttons
+  chooseTool(kToolGeometric);
+  click({400, 300});
+  move({450, 300});
+  click({450, 300});
+  const ToolButton* dup = w->tools().DrawType(kToolDuplicate);
+  ASSERT_TRUE(dup->isVisible());
+  pickPalette(4, 0);
+  click({60, 60});
+  pickPalette(4, 3);
+  QTest::mouseClick(w->Picture4, Qt::LeftButton);
+  clickSwatch(1);
+  ASSERT_EQ(px(60, 60), T(4, 11));
+  EXPECT_TRUE(dup->isVisible());
+  w->menuItem("MenRotateColors")->trigger();
+  const WheelSpot s = WheelSpots[6];
+  QTest::mouseClick(w->Wheel, Qt::LeftButton, {}, QPoint(int(s.x), int(s.y)));
+  w->menuItem("MenRotateColors")->trigger();
+  EXPECT_TRUE(dup->isVisible());
+}
+
 TEST_F(ColourPanelGui, TheSwapFrameIsRedExactlyWhileASwapIsArmedWhateverEndsIt) {
   const auto arm = [&] {
     pickPalette(2, 1);

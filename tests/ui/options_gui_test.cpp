@@ -100,6 +100,18 @@ TEST_F(OptionsGui, SplinesOffLeavesTheSplineToolForPolyLinesAndHidesItsButtons) 
   EXPECT_EQ(w->editor().CurDrawType, kToolCircle2);
 }
 
+// The spline/polyline switch beside the spline tool goes away with the
+// tools under the colour wheel's panel.
+TEST_F(OptionsGui, TheSplineSwitchGoesAndComesBackWithTheColourWheel) {
+  if (!w->menuItem("MenOpSpline")->isChecked()) trigger("MenOpSpline");
+  QWidget* sw = w->tools().SplinePoly;
+  ASSERT_TRUE(sw->isVisible());
+  trigger("MenRotateColors");
+  EXPECT_FALSE(sw->isVisible());
+  trigger("MenRotateColors");
+  EXPECT_TRUE(sw->isVisible());
+}
+
 TEST_F(OptionsGui, SoundCursorAndExtensionFollowTheirItems) {
   ASSERT_TRUE(w->menuItem("MenOptionSound")->isChecked());
   trigger("MenOptionSound");

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 
 #include "model/record_codes.h"
 #include "symmetry/polygon_shape.h"
@@ -178,6 +179,25 @@ TEST_F(PicEditSymmetryTest, PartLabelsAndMenusFollowThePartAfterARedrawAndAStepB
   EXPECT_FALSE(w->Picture7->isVisible());
   EXPECT_FALSE(enabled("Yellow"));
   partShown(0);
+}
+
+// With no part chosen the marker sits on "No Sym" without hiding its words,
+// and the part labels stand clear of it inside the panel.
+TEST_F(PicEditSymmetryTest, TheMarkerOnNoSymLeavesItsWordsReadable) {
+  acceptTwoSquares();
+  QTest::mouseClick(w->Picture7->Label7[0], Qt::LeftButton);
+  const QLabel* none = w->Picture7->Label7[0];
+  const QRect words = none->style()
+                          ->itemTextRect(none->fontMetrics(), none->contentsRect(), int(none->alignment()),
+                                         true, none->text())
+                          .translated(none->pos());
+  EXPECT_FALSE(w->Picture7->exx2->geometry().intersects(words));
+  EXPECT_TRUE(none->geometry().contains(words));
+  for (int part = 1; part <= 5; ++part) {
+    const QRect r = w->Picture7->Label7[std::size_t(part)]->geometry();
+    EXPECT_FALSE(r.intersects(none->geometry())) << part;
+    EXPECT_TRUE(w->Picture7->rect().contains(r)) << part;
+  }
 }
 
 // A damaged block is drawn without copies and said so once, not at every redraw.

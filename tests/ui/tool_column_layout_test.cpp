@@ -94,6 +94,16 @@ TEST_F(ToolColumn, SetupPanelLeavesTheCanvasFreeShowsAllItsControlsAndHidesTheTo
     if (c->isVisibleTo(panel)) {
       EXPECT_TRUE(panel->rect().contains(c->geometry())) << c->objectName().toStdString();
     }
+  // Its caption, in both of its wordings, is read whole in the narrow column.
+  auto captionFits = [panel] {
+    const QLabel* l = panel->Label10;
+    const QRect r = l->contentsRect();
+    return r.contains(l->fontMetrics().boundingRect(r, int(l->alignment()) | Qt::TextWordWrap, l->text()));
+  };
+  EXPECT_TRUE(captionFits()) << panel->Label10->text().toStdString();
+  panel->SymInitialC();
+  EXPECT_TRUE(captionFits()) << panel->Label10->text().toStdString();
+  panel->SymOK_Click(0);
 
   // The colour tools are out of the way; where a shown tool button lies under
   // the panel's bare background, the background is seen.

@@ -18,17 +18,22 @@ PartLabels::PartLabels(SymSetupHost& host, QWidget* parent) : QFrame(parent), ho
   setObjectName("Picture7");
   Label8 = new QLabel("No Sym", this);
   Label8->setObjectName("Label8");
-  Label8->setGeometry(2, 0, 6 * (kLabelSize + 2), 16);
+  // "No Sym" keeps the marker's square free at its left, so the marker
+  // never hides its words; the part labels follow in three columns.
+  int partsLeft = 0;
   for (int i = 0; i <= kMaxGroups; ++i) {
     auto* l = new ClickLabel(i == 0 ? "No Sym" : QString(), this);
     l->setObjectName(QString("Label7_%1").arg(i));
     if (i == 0) {
-      l->setGeometry(2, 18, 3 * kLabelSize, kLabelSize);
+      l->setContentsMargins(kLabelSize + 2, 0, 0, 0);
+      const int width = kLabelSize + 2 + l->fontMetrics().horizontalAdvance(l->text()) + 2;
+      l->setGeometry(2, 18, width, kLabelSize);
       l->setBackColor(0xF0F0F0);
+      partsLeft = 2 + width + 4;
     } else {
       const int col = (i - 1) % 3, row = (i - 1) / 3;
-      l->setGeometry(3 * kLabelSize + 6 + col * (kLabelSize + 2), 18 + row * (kLabelSize + 2),
-                     kLabelSize, kLabelSize);
+      l->setGeometry(partsLeft + col * (kLabelSize + 2), 18 + row * (kLabelSize + 2), kLabelSize,
+                     kLabelSize);
       l->setBackColor(GroupColor(i));
       l->hide();
     }
@@ -42,7 +47,9 @@ PartLabels::PartLabels(SymSetupHost& host, QWidget* parent) : QFrame(parent), ho
   exx2->setText(QString::fromUtf8("\u25CF"));
   exx2->onPress = [this] { exx2_MouseDown(); };
   exx2->onRelease = [this] { exx2_MouseUp(); };
-  setFixedSize(6 * (kLabelSize + 2) + 4, 18 + 2 * (kLabelSize + 2));
+  const int width = partsLeft + 3 * (kLabelSize + 2) + 2;
+  Label8->setGeometry(2, 0, width - 4, 16);
+  setFixedSize(width, 18 + 2 * (kLabelSize + 2));
   PutSymState(0);
 }
 

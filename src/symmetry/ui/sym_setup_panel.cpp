@@ -1,5 +1,6 @@
 #include "symmetry/ui/sym_setup_panel.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -25,6 +26,22 @@ constexpr const char* kTooLongText =
     "The symmetry does not fit into the picture's list of points; nothing was changed.";
 
 
+// The column is as narrow as the tool column: the caption's longest word
+// fits it only in a smaller type. Shrinks the label's font until every
+// wording of the caption can be read whole.
+void fitCaption(QLabel* l, std::initializer_list<const char*> wordings) {
+  QFont f = l->font();
+  auto fits = [&] {
+    const QFontMetrics fm(f);
+    const QRect r = l->contentsRect();
+    for (const char* text : wordings)
+      if (!r.contains(fm.boundingRect(r, int(l->alignment()) | Qt::TextWordWrap, text))) return false;
+    return true;
+  };
+  while (f.pointSizeF() > 6.0 && !fits()) f.setPointSizeF(f.pointSizeF() - 0.5);
+  l->setFont(f);
+}
+
 }  // namespace
 
 SymSetupPanel::SymSetupPanel(SymSetupHost& host, PartLabels& parts, QWidget* parent)
@@ -39,6 +56,7 @@ SymSetupPanel::SymSetupPanel(SymSetupHost& host, PartLabels& parts, QWidget* par
   Label10->setObjectName("Label10");
   Label10->setWordWrap(true);
   Label10->setGeometry(1, 2, 62, 30);
+  fitCaption(Label10, {" Symmetry Group", "Initial Symmetry"});
   // Choices 0..5 in two rows of three, 16 pixels apart.
   for (int i = 0; i <= kMaxGroups; ++i) {
     auto* l = new ClickLabel(QString(), this);

@@ -1,93 +1,217 @@
-// Flood fills through Surface::floodFill, against a plain breadth-first fill.
+// Flood fills, checked pixel for pixel against a plain breadth-first fill:
+// both fill types through Surface::floodFill, and the border fill's every way
+// (span by span, or finishing in row order over labelled runs).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "platform/core/raster_fill.h"
 #include "surface_testing.h"
 
 namespace orn {
 namespace {
 
-using test::referenceFill;
+using detail::BorderFillLimits;
+using detail::fillToBorder;
 using test::tangle;
 
-TEST(SurfaceFill, FillStopsAtDiagonalOnePixelLines) {
-  Surface s(40, 40);
-  s.line(0, 39, 40, -1);  // corner to corner, one pixel per column
-  ASSERT_TRUE(s.floodFill(2, 2, kBlack, 0x0000FF));
-  for (int y = 0; y < 40; ++y)
-    for (int x = 0; x < 40; ++x)
-      EXPECT_EQ(s.point(x, y), x + y < 39 ? 0x0000FF : x + y == 39 ? kBlack : kWhite) << x << "," << y;
-  // A diamond of four thin diagonal lines keeps a fill inside it.
-  Surface d(50, 50);
-  d.line(25, 5, 45, 25);
-  d.line(45, 25, 25, 45);
-  d.line(25, 45, 5, 25);
-  d.line(5, 25, 25, 5);
-  ASSERT_TRUE(d.floodFill(25, 25, kBlack, 0x00FF00));
-  EXPECT_EQ(d.point(25, 7), 0x00FF00);
-  EXPECT_EQ(d.point(25, 3), kWhite);
-  EXPECT_EQ(d.point(40, 40), kWhite);
-  EXPECT_EQ(d.point(0, 0), kWhite);
+constexpr std::size_t kNoLimit = ~std::size_t(0);
+
+bool fillWith(Surface& s, int x, int y, Rgb fill, BorderFillLimits limits) {
+  return fillToBorder(s.pixels(), s.width(), s.height(), x, y, kBlack, fill, limits);
 }
 
-TEST(SurfaceFill, FillSeededOnTheBorderOrOutsideFailsAndChangesNothing) {
-  Surface s = tangle(60, 50, 1, 30);
-  const Surface before = s;
-  int i = 0;
-  while (i < 60 * 50 && s.point(i % 60, i / 60) != kBlack) ++i;
-  ASSERT_LT(i, 60 * 50);
-  const int bx = i % 60, by = i / 60;
-  EXPECT_FALSE(s.floodFill(bx, by, kBlack, 0xFF0000));
-  for (auto [x, y] : {std::pair{-1, 5}, {5, -1}, {60, 5}, {5, 50}, {60, 50}, {-2147483647 - 1, 0}})
-    EXPECT_FALSE(s.floodFill(x, y, kBlack, 0xFF0000)) << x << "," << y;
-  EXPECT_FALSE(s.floodFill(bx, by, kWhite, 0xFF0000, FillType::Surface));  // seed of another colour
-  EXPECT_TRUE(s == before);
-  Surface none;
-  EXPECT_FALSE(none.floodFill(0, 0, kBlack, kWhite));
+// A perfect maze of corridors `cell - 1` pixels wide between 1-pixel walls,
+// with a ragged right and bottom edge when the size is no multiple of cell.
+Surface maze(int w, int h, int cell, unsigned seed) {
+  Surface s(w, h, kBlack);
+  const int cw = (w - 1) / cell, ch = (h - 1) / cell;
+  std::vector<char> seen(std::size_t(cw) * ch, 0);
+  std::vector<int> stack{0};
+  seen[0] = 1;
+  std::mt19937 rng(seed);
+  auto open = [&](int cx, int cy) {
+    s.fillBox(cx * cell + 1, cy * cell + 1, cx * cell + cell - 1, cy * cell + cell - 1, kWhite);
+  };
+  open(0, 0);
+  while (!stack.empty()) {
+    const int c = stack.back(), cx = c % cw, cy = c / cw;
+    int options[4], n = 0;
+    const int nx[4] = {cx + 1, cx - 1, cx, cx}, ny[4] = {cy, cy, cy + 1, cy - 1};
+    for (int k = 0; k < 4; ++k)
+      if (nx[k] >= 0 && ny[k] >= 0 && nx[k] < cw && ny[k] < ch && !seen[ny[k] * cw + nx[k]])
+        options[n++] = k;
+    if (n == 0) {
+      stack.pop_back();
+      continue;
+    }
+    const int k = options[rng() % n];
+    seen[ny[k] * cw + nx[k]] = 1;
+    open(nx[k], ny[k]);
+    const int wx = std::min(cx, nx[k]) * cell, wy = std::min(cy, ny[k]) * cell;
+    if (ny[k] == cy) {
+      s.fillBox(wx + cell, wy + 1, wx + cell, wy + cell - 1, kWhite);
+    } else {
+      s.fillBox(wx + 1, wy + cell, wx + cell - 1, wy + cell, kWhite);
+    }
+    stack.push_back(ny[k] * cw + nx[k]);
+  }
+  return s;
 }
 
-TEST(SurfaceFill, BothFillTypesMatchAPlainFillOnRandomLineTangles) {
-  std::mt19937 rng(3);
+// The limits that make every large fill take each way: all span by span,
+// straight to the row pass, part way, and the row pass giving up at once.
+const BorderFillLimits kWays[] = {{kNoLimit, kNoLimit}, {0, kNoLimit}, {9, kNoLimit}, {3, 1}};
+
+// Every way, and Surface::floodFill choosing its own.
+void expectEveryWayMatches(const Surface& start, int x, int y, Rgb fill) {
+  const Surface expected = test::referenceFill(start, x, y, kBlack, fill);
+  Surface chosen = start;
+  ASSERT_TRUE(chosen.floodFill(x, y, kBlack, fill));
+  ASSERT_TRUE(chosen == expected);
+  if (fill == kBlack) return;  // the border colour is filled span by span only
+  for (const BorderFillLimits& way : kWays) {
+    Surface s = start;
+    ASSERT_TRUE(fillWith(s, x, y, fill, way));
+    ASSERT_TRUE(s == expected) << start.width() << "x" << start.height() << " at " << x << ","
+                               << y << " limits " << way.spans << "/" << way.runs;
+  }
+}
+
+// Fill colours: new, already present inside the region (crossed, not a
+// border), white, and the border colour itself.
+TEST(SurfaceFill, BothFillTypesMatchAPlainFillOnLineTanglesWhicheverWayTheBorderFillGoes) {
+  std::mt19937 rng(11);
+  const Rgb fills[] = {0xFF0000, 0x0000FF, 0x00FF00, kWhite, kBlack};
   for (unsigned seed = 0; seed < 60; ++seed) {
-    const int w = 30 + int(seed % 7) * 9, h = 25 + int(seed % 5) * 11;
-    Surface s = tangle(w, h, seed, 4 + int(seed % 25));
+    // Widths on both sides of a 64-pixel word.
+    const int w = 30 + int(seed % 8) * 23, h = 25 + int(seed % 5) * 17;
+    const Surface start = tangle(w, h, seed, 4 + int(seed % 40));
     const int x = int(rng() % w), y = int(rng() % h);
-    // Fill colours: new, already present in the tangle, and the border itself.
-    const Rgb fills[] = {0xFF0000, 0x0000FF, 0x00FF00, kWhite, kBlack};
     const Rgb fill = fills[seed % 5];
     SCOPED_TRACE(testing::Message() << "seed " << seed << " at " << x << "," << y);
-    Surface t = s;
-    const bool onBorder = s.point(x, y) == kBlack;
-    const Surface expected = onBorder ? s : referenceFill(s, x, y, kBlack, fill);
-    EXPECT_EQ(s.floodFill(x, y, kBlack, fill), !onBorder);
-    ASSERT_TRUE(s == expected);
+    if (start.point(x, y) != kBlack) expectEveryWayMatches(start, x, y, fill);
     // A surface fill covers only the connected pixels of the seed's colour.
-    const Rgb c = Rgb(t.point(x, y));
-    const Rgb other = seed % 2 ? 0xABCDEF : 0x00FF00;
-    const Surface same = referenceFill(t, x, y, c, other, FillType::Surface);
+    Surface t = start;
+    const Rgb c = Rgb(t.point(x, y)), other = seed % 2 ? 0xABCDEF : 0x00FF00;
+    const Surface same = test::referenceFill(t, x, y, c, other, FillType::Surface);
     ASSERT_TRUE(t.floodFill(x, y, c, other, FillType::Surface));
     ASSERT_TRUE(t == same);
   }
 }
 
-TEST(SurfaceFill, FillCrossesPixelsThatAlreadyHaveTheFillColour) {
-  // A blue bar splits the box but is no border: both halves are one region.
-  Surface s(30, 20);
-  s.box(0, 0, 29, 19);
-  s.fillBox(14, 1, 15, 18, 0x0000FF);
-  ASSERT_TRUE(s.floodFill(5, 5, kBlack, 0x0000FF));
-  EXPECT_EQ(s.point(25, 10), 0x0000FF);
-  EXPECT_EQ(s.point(0, 0), kBlack);
-  // Filling the same region again in the same colour ends and changes nothing.
-  const Surface once = s;
-  ASSERT_TRUE(s.floodFill(25, 10, kBlack, 0x0000FF));
-  EXPECT_TRUE(s == once);
+TEST(SurfaceFillRows, MatchesAPlainFillThroughMazesFromAnySeed) {
+  for (const int cell : {2, 4, 8}) {
+    const Surface start = maze(203, 131, cell, unsigned(cell));
+    // Every corner and edge of the maze, and somewhere in the middle.
+    for (auto [x, y] : {std::pair{1, 1}, {201, 129}, {1, 129}, {201, 1}, {101, 65}})
+      if (start.point(x, y) != kBlack) expectEveryWayMatches(start, x, y, 0x123456);
+  }
+  // Big enough that a fill through the Surface runs out of spans and finishes row by row.
+  const Surface start = maze(700, 515, 4, 99);
+  Surface s = start;
+  ASSERT_TRUE(s.floodFill(1, 1, kBlack, 0x00FFFF));
+  EXPECT_TRUE(s == test::referenceFill(start, 1, 1, kBlack, 0x00FFFF));
 }
 
-TEST(SurfaceFill, FillReachesEveryPixelOfAWindingComb) {
-  // Walls open at alternate ends: the fill snakes up and down every corridor.
-  Surface s(101, 64);
-  for (int x = 2; x < 100; x += 2) x % 4 == 2 ? s.line(x, 0, x, 62) : s.line(x, 63, x, 1);
-  ASSERT_TRUE(s.floodFill(0, 0, kBlack, 0xFF00FF));
-  for (int y = 0; y < 64; ++y)
-    for (int x = 0; x < 101; ++x) ASSERT_NE(s.point(x, y), kWhite) << x << "," << y;
+TEST(SurfaceFillRows, SeedsOnTheImageEdgesAndOnePixelWideImages) {
+  // Columns and rows one pixel wide, broken by border pixels.
+  for (auto [w, h] : {std::pair{1, 300}, {300, 1}, {1, 1}, {64, 1}, {65, 2}}) {
+    Surface start(w, h);
+    for (int i = 0; i < w * h; i += 7) start.pset(i % w, i / w, kBlack);
+    for (auto [x, y] : {std::pair{0, 0}, {w - 1, h - 1}, {w / 2, h / 2}})
+      if (start.point(x, y) != kBlack) expectEveryWayMatches(start, x, y, 0xFF00FF);
+  }
+  // Seeds on every edge of a tangle.
+  const Surface start = tangle(130, 70, 5, 40);
+  for (auto [x, y] : {std::pair{0, 35}, {129, 35}, {65, 0}, {65, 69}, {129, 69}})
+    if (start.point(x, y) != kBlack) expectEveryWayMatches(start, x, y, 0xFF0000);
+}
+
+// Every open pixel that can be a seed, up to `most` of them spread over the image.
+std::vector<std::pair<int, int>> seeds(const Surface& s, int most) {
+  std::vector<std::pair<int, int>> out;
+  const int step = std::max(1, s.width() * s.height() / most);
+  for (int i = 0; i < s.width() * s.height(); i += step)
+    if (s.point(i % s.width(), i / s.width()) != kBlack) out.push_back({i % s.width(), i / s.width()});
+  return out;
+}
+
+TEST(SurfaceFillRows, RunsSpanningWordsArePaintedWholeFromEitherEnd) {
+  // A bar crossing several 64-pixel words, reached from above only at one end
+  // and from nothing above elsewhere; the widths put the row's end on and off
+  // a word's end.
+  for (const int w : {128, 192, 200}) {
+    for (const bool fromRight : {true, false}) {
+      Surface start(w, 12, kBlack);
+      const int column = fromRight ? w - 3 : 1;
+      start.fillBox(column, 0, column, 6, kWhite);
+      start.fillBox(0, 6, w - 1, 6, kWhite);
+      start.fillBox(w / 2, 8, w - 1, 8, kWhite);  // a run of its own below
+      expectEveryWayMatches(start, column, 0, 0x00FF00);
+      expectEveryWayMatches(start, 5, 6, 0x00FF00);
+      expectEveryWayMatches(start, w - 1, 8, 0x00FF00);
+    }
+  }
+}
+
+TEST(SurfaceFillRows, TeethJoinedOnlyBelowAreOneRegion) {
+  // Combs hanging from the top whose teeth meet only in a bar at the bottom,
+  // so the teeth take different labels that are joined late, across words;
+  // beside them a comb standing on its own bar at the top, and teeth of
+  // both widths.
+  for (const int w : {64, 130, 256}) {
+    Surface start(w, 40, kBlack);
+    for (int x = 1; x < w - 1; x += 4) start.fillBox(x, 0, x + (x % 8 == 1 ? 1 : 0), 30, kWhite);
+    start.fillBox(1, 30, w - 2, 30, kWhite);
+    start.fillBox(0, 33, w - 1, 33, kWhite);
+    for (int x = 2; x < w; x += 3) start.fillBox(x, 33, x, 39, kWhite);
+    expectEveryWayMatches(start, 1, 0, 0xFF0000);
+    expectEveryWayMatches(start, w - 3 - (w - 3) % 4 + 1, 5, 0xFF0000);
+    expectEveryWayMatches(start, w - 1, 33, 0xFF0000);
+    expectEveryWayMatches(start, 2, 39, 0xFF0000);
+  }
+}
+
+TEST(SurfaceFillRows, MatchesAPlainFillOnRandomSpecklesOfEveryDensity) {
+  // Speckles make runs that start inside, before and after the runs above,
+  // touch several of them, or none, at every place in a word.
+  std::mt19937 rng(5);
+  for (const int w : {64, 127, 128, 129, 191}) {
+    for (const int percent : {25, 40, 55}) {
+      Surface start(w, 50);
+      for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < w; ++x)
+          if (int(rng() % 100) < percent) start.pset(x, y, kBlack);
+      for (auto [x, y] : seeds(start, 6)) expectEveryWayMatches(start, x, y, 0x0000FF);
+    }
+  }
+}
+
+TEST(SurfaceFillRows, RowPassIgnoresTheUnusedTopByteOfPixels) {
+  // The top byte of a pixel is no part of its colour: a border pixel with it
+  // set still stops the fill, and any other pixel is still crossed.
+  Surface start = maze(150, 90, 4, 3);
+  Rgb* px = start.pixels();
+  for (int i = 0; i < 150 * 90; i += 3) px[i] |= 0xAB000000;
+  Surface spans = start, rows = start;
+  ASSERT_TRUE(fillWith(spans, 1, 1, 0x0000FF, {kNoLimit, kNoLimit}));
+  ASSERT_TRUE(fillWith(rows, 1, 1, 0x0000FF, {0, kNoLimit}));
+  EXPECT_TRUE(rows == spans);
+  EXPECT_FALSE(rows == start);
+}
+
+TEST(SurfaceFill, FailsAndChangesNothingOnTheBorderOrOutside) {
+  const Surface start = maze(90, 70, 4, 8);
+  Surface s = start;
+  for (auto [x, y] : {std::pair{0, 0}, {-1, 5}, {5, -1}, {90, 5}, {5, 70}, {4, 9}, {-2147483647 - 1, 0}}) {
+    EXPECT_FALSE(fillWith(s, x, y, 0xFF0000, {0, kNoLimit})) << x << "," << y;
+    EXPECT_FALSE(s.floodFill(x, y, kBlack, 0xFF0000)) << x << "," << y;
+  }
+  EXPECT_FALSE(s.floodFill(1, 1, kBlack, 0xFF0000, FillType::Surface));  // seed of another colour
+  EXPECT_TRUE(s == start);
+  Surface none;
+  EXPECT_FALSE(none.floodFill(0, 0, kBlack, kWhite));
 }
 
 }  // namespace

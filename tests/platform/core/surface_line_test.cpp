@@ -42,39 +42,6 @@ TEST(SurfaceLine, SegmentGivesTheSamePixelsFromEitherEnd) {
   }
 }
 
-// Every width, odd or even, gives a straight line and a dot exactly that many
-// pixels thick, an even pen's extra row below (column right of) the line
-// whichever end it is drawn from.
-TEST(SurfaceLine, StraightLinesAndDotsAreExactlyAsThickAsThePen) {
-  for (int w = 1; w <= 20; ++w) {
-    SCOPED_TRACE(testing::Message() << "width " << w);
-    for (bool reversed : {false, true}) {
-      const Pixels h = drawn(80, 60, w, [&](Surface& s) { reversed ? s.line(60, 30, 20, 30) : s.line(20, 30, 60, 30); });
-      const Pixels v = drawn(80, 60, w, [&](Surface& s) { reversed ? s.line(40, 50, 40, 10) : s.line(40, 10, 40, 50); });
-      std::set<int> rows, columns;
-      for (auto [x, y] : h)
-        if (x == 40) rows.insert(y);
-      for (auto [x, y] : v)
-        if (y == 30) columns.insert(x);
-      ASSERT_EQ(int(rows.size()), w);
-      ASSERT_EQ(int(columns.size()), w);
-      EXPECT_EQ(*rows.begin(), 30 - (w - 1) / 2);
-      EXPECT_EQ(*rows.rbegin(), 30 + w / 2);
-      EXPECT_EQ(*columns.begin(), 40 - (w - 1) / 2);
-      EXPECT_EQ(*columns.rbegin(), 40 + w / 2);
-    }
-    std::set<int> xs, ys;
-    for (auto [x, y] : drawn(40, 40, w, [](Surface& s) { s.dot(20, 20); })) {
-      xs.insert(x);
-      ys.insert(y);
-    }
-    EXPECT_EQ(int(xs.size()), w);
-    EXPECT_EQ(int(ys.size()), w);
-  }
-  EXPECT_EQ(drawn(20, 20, 2, [](Surface& s) { s.dot(5, 5); }), Pixels({{5, 5}, {6, 5}, {5, 6}, {6, 6}}));
-  EXPECT_EQ(drawn(30, 30, 1, [](Surface& s) { s.dot(3, 4); }), Pixels({{3, 4}}));
-}
-
 // The swept pen in doubled coordinates: its centre runs along the segment,
 // half a pixel right and down for an even width; a pixel is drawn when its
 // centre lies within w / 2 of that path (so the ends are round).
@@ -104,12 +71,15 @@ TEST(SurfaceLine, WideLineIsThePixelsUnderTheSweptPen) {
             << "pixel " << x << "," << y << " line (" << x1 << "," << y1 << ")-(" << x2 << "," << y2
             << ") width " << w;
   }
-  // A zero-length wide line is the same round dot as dot().
-  for (auto [w, size] : {std::pair{6, 32u}, {5, 21u}}) {
-    const Pixels a = drawn(30, 30, w, [](Surface& s) { s.line(15, 15, 15, 15); });
-    EXPECT_EQ(a, drawn(30, 30, w, [](Surface& s) { s.dot(15, 15); }));
-    EXPECT_EQ(a.size(), size);  // a w x w square without its corners
+  // A dot, and a zero-length wide line, is the round pen itself, of every width.
+  for (int w = 2; w <= 20; ++w) {
+    const Pixels dot = drawn(30, 30, w, [](Surface& s) { s.dot(15, 15); });
+    EXPECT_EQ(dot, drawn(30, 30, w, [](Surface& s) { s.line(15, 15, 15, 15); })) << w;
+    for (int y = 0; y < 30; ++y)
+      for (int x = 0; x < 30; ++x) ASSERT_EQ(dot.count({x, y}) == 1, underPen(x, y, 15, 15, 15, 15, w)) << w;
   }
+  EXPECT_EQ(drawn(30, 30, 6, [](Surface& s) { s.dot(15, 15); }).size(), 32u);  // 6 x 6 without its corners
+  EXPECT_EQ(drawn(30, 30, 1, [](Surface& s) { s.dot(3, 4); }), Pixels({{3, 4}}));
 }
 
 TEST(SurfaceLine, XorLinesAndBoxesDrawnTwiceRestoreEveryPixel) {
