@@ -11,6 +11,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "model/record_codes.h"
 #include "pic_edit_fixture.h"
@@ -40,6 +43,19 @@ int PdfPages(const std::string& pdf) {
   const std::string info = Run("pdfinfo '" + pdf + "' 2>/dev/null");
   const auto at = info.find("Pages:");
   return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
+}
+
+// "<width>x<height> <colour> <bits>" of each picture on the pages, in order.
+std::vector<std::string> PdfPictures(const std::string& pdf) {
+  std::istringstream list(Run("pdfimages -list '" + pdf + "' 2>/dev/null"));
+  std::vector<std::string> pictures;
+  for (std::string line; std::getline(list, line);) {
+    std::istringstream f(line);
+    std::string sheet, number, type, width, height, colour, parts, bits;
+    if (f >> sheet >> number >> type >> width >> height >> colour >> parts >> bits && type == "image")
+      pictures.push_back(width + "x" + height + " " + colour + " " + bits);
+  }
+  return pictures;
 }
 
 // The first page rendered at 300 dpi.
@@ -131,6 +147,8 @@ TEST_F(PrintGui, ABlackAndWhitePrintDrawsTheLinesOnlyAtTheTypedPlace) {
     typeInto(d.LBox, "1");  // one inch from the left
   });
   EXPECT_EQ(PdfPages(path("out.pdf")), 2);
+  // Each sheet is one 1-bit picture of the whole page, a pixel per printer dot.
+  EXPECT_EQ(PdfPictures(path("out.pdf")), (std::vector<std::string>(2, "2550x3300 gray 1")));
   const QImage page = PdfPage(path("out.pdf"), path("page"));
   ASSERT_FALSE(page.isNull());
   // The square's left edge at canvas x 20 (+1) is 300 + 21 on the page.
