@@ -17,7 +17,6 @@
 
 #include "model/record_codes.h"
 #include "pic_edit_fixture.h"
-#include "support/list_builder.h"
 #include "print/ui/page_preview.h"
 #include "print/ui/print_frm.h"
 #include "print/ui/qt_image_writer.h"
@@ -83,16 +82,8 @@ class PrintGui : public PicEditTest {
 
   // A black square from (20, 20) to (100, 100) filled red.
   void drawSquare() {
-    DrawingList& l = w->list();
-    l.CreateItem(kTypePolyLine, 1, 20, 20);
-    for (auto [x, y] : {std::pair{100.f, 20.f}, {100.f, 100.f}, {20.f, 100.f}, {20.f, 20.f}})
-      l.AddPoint(x, y, kToolPaint);
-    l.closeRecord();
-    l.CreateItem(kTypePaint, 0, 60, 60);
-    l.G0[l.ItemFirst] = float(kColorEntryBase + kOffTableCode);
-    l.G1[l.ItemFirst] = float(kFill);
-    l.AddPoint(60, 60, kToolPaint);
-    l.closeRecord();
+    AddShape(w->list(), kTypePolyLine, {{20, 20}, {100, 20}, {100, 100}, {20, 100}, {20, 20}});
+    AddPaint(w->list(), {{kFill, {60, 60}}});
     w->DrawAll(1);
     ASSERT_EQ(w->canvasSurface().point(60, 60), std::int64_t(kFill));
   }
@@ -267,10 +258,7 @@ TEST_F(PrintGui, TheWallpaperTileLaidThreeByThreeIsThePictureItself) {
   w->editor().GridMode = 2;
   w->draw().ExtendLen = 0.0f;
   AddLattice(w->list(), w->sym(), 12, 10, 50, 40, 25, 20);
-  DrawingList& l = w->list();
-  l.CreateItem(kTypePolyLine, 1, 5, 5);
-  for (auto [x, y] : {std::pair{45.f, 12.f}, {30.f, 35.f}, {5.f, 5.f}}) l.AddPoint(x, y, kToolPaint);
-  l.closeRecord();
+  AddShape(w->list(), kTypePolyLine, {{5, 5}, {45, 12}, {30, 35}, {5, 5}});
   w->DrawAll(1);
   const Surface canvas = w->canvasSurface();
   dialogs.saves = {path("wall.bmp")};
