@@ -37,13 +37,7 @@ class PicEditFiles : public PicEditTest {
     ASSERT_EQ(w->list().NumPoints, n) << why;
     EXPECT_EQ(EntriesOf(w->list(), 0, n), kept) << why;
   }
-  int inkedPixels() const {
-    const Surface& s = w->canvasSurface();
-    int count = 0;
-    for (int y = 0; y < s.height(); ++y)
-      for (int x = 0; x < s.width(); ++x) count += s.row(y)[x] != s.backColor();
-    return count;
-  }
+  int inkedPixels() const { return PixelsOf(w->canvasSurface(), kBlack); }
   int n = 0;
   Entries kept;
 };
