@@ -20,7 +20,8 @@ TEST_F(PicEditTest, MenusFollowTheModeAndThePictureWhateverMenEnableSays) {
   EXPECT_FALSE(w->menuItem("MenEditMark")->isVisible() || w->menuItem("DebugXX")->isVisible());
   // The set-up needs base shapes and the Symmetry menu a block, whatever MenEnable says.
   w->MenEnable(false);
-  for (auto n : {"MenFile", "MenOptionS", "MenColor", "MenZoom", "mnuRedraw", "MenQuit"}) EXPECT_FALSE(enabled(n)) << n;
+  for (auto n : {"MenFile", "MenOptionS", "MenGrid", "MenColor", "MenZoom", "mnuRedraw", "MenQuit", "HelpP"})
+    EXPECT_FALSE(enabled(n)) << n;
   w->MenEnable(true);
   for (auto n : {"MenFile", "MenOptionS", "MenColor", "MenZoom", "mnuRedraw", "MenQuit"}) EXPECT_TRUE(enabled(n)) << n;
   EXPECT_FALSE(enabled("Editsym") || enabled("MenSym"));
@@ -32,9 +33,11 @@ TEST_F(PicEditTest, MenusFollowTheModeAndThePictureWhateverMenEnableSays) {
   w->MenusShowMode(false);
   EXPECT_EQ(topMenuCaptions(*w), (std::vector<std::string>{"&File", "&Modify", "&Redraw", "&Help", "e&Xit"}));
   EXPECT_TRUE(w->menuItem("GalHelp")->isVisible() && !w->menuItem("HelpP")->isVisible());
+  EXPECT_TRUE(enabled("MenEditR(0)") && enabled("GalHelp"));
   w->MenusShowMode(true);
   EXPECT_EQ(topMenuCaptions(*w), editing);
-  EXPECT_FALSE(w->menuItem("GalHelp")->isVisible());
+  EXPECT_FALSE(w->menuItem("GalHelp")->isVisible() || enabled("MenEditR(0)"));
+  EXPECT_TRUE(enabled("HelpP"));
 }
 
 // Picture files keep the case of their names on disk: a lower-case one,

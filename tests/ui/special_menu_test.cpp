@@ -39,6 +39,14 @@ class SpecialMenu : public PicEditTest {
     saveAs(path("ROSE8.PNT"));
     load(path("ROSE8.PNT"));
   }
+  // The other controls of the window that `c` lies over.
+  std::string covered(const QWidget* c) const {
+    std::string names;
+    for (const QWidget* o : w->formArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (o != c && o->isVisible() && o->geometry().intersects(c->geometry()))
+        names += o->objectName().toStdString() + " ";
+    return names;
+  }
   int codesOf(float code) const {
     return int(std::count(w->list().G0.begin(), w->list().G0.begin() + w->list().NumPoints + 1, code));
   }
@@ -73,6 +81,7 @@ TEST_F(SpecialMenu, GeometryAndStampButtonsComeAndGoWithTheirItems) {
   w->canvasSurface().fillBox(0, 0, 100, 100, 0x0000FF);
   trigger("DebugX(0)");
   ASSERT_TRUE(checked("DebugX(0)") && w->Command2[0]->isVisible() && w->Command2[1]->isVisible());
+  for (const QPushButton* b : w->Command2) EXPECT_EQ(covered(b), "") << "a stamp button hides a control";
   const auto files = std::distance(std::filesystem::directory_iterator(dir), {});
   QTest::mouseClick(w->Command2[1], Qt::LeftButton);
   EXPECT_TRUE(w->Picture9->isVisible() && *w->Picture9->surface() == MakeStamp(w->canvasSurface()));
@@ -87,6 +96,7 @@ TEST_F(SpecialMenu, ShowNumbersWritesTheMousePositionIntoTheDebugLabel) {
   trigger("DebugX(2)");
   move({12, 7});
   EXPECT_EQ(w->Label1->text(), " 12  7");
+  EXPECT_EQ(covered(w->Label1), "") << "the numbers hide a control";
   trigger("DebugX(2)");
   move({30, 40});
   EXPECT_TRUE(w->Label1->text().isEmpty());
