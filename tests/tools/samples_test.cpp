@@ -10,6 +10,8 @@
 #include "support/scratch_folder.h"
 #include "shell/sample_preview.h"
 #include "symmetry/replication.h"
+#include "canvas/zoom_views.h"
+#include "symmetry/parts_select.h"
 #include "tools/sample_fixture.h"
 #include "tools/samples/catalogue.h"
 #include "shell/app_state.h"
@@ -86,13 +88,30 @@ TEST(Samples, TitlesFollowTheCaptionsAndOnlyPatternsOfferTheWallpaper) {
   }
 }
 
-TEST(Samples, EachHasASymmetryThatARedrawFromScratchKeeps) {
+// Each part also has the view that Zoom > Symmetry shows: its base cell
+// framed on the canvas the picture is drawn on.
+TEST(Samples, EachHasASymmetryWithAViewOfEveryPartThatARedrawFromScratchKeeps) {
   for (const SampleSpec& s : Catalogue()) {
     LoadedSample l;
     ASSERT_TRUE(l.load(BuiltSample(s.file), kLoadReCreate)) << s.file;
     ASSERT_NE(l.sym.SymStart, l.sym.SymEnd) << s.file;
     ASSERT_TRUE(l.select(1)) << s.file;
     EXPECT_GT(l.sym.LastCopy, l.sym.BaseCopy) << s.file;
+    for (int part = 1; part <= kMaxParts; ++part) {
+      int ref0 = 0, ref1 = 0;
+      const int row = ZoomRow(0, part);
+      if (!l.select(part) || !PartReferenceShape(l.list, l.sym, ref0, ref1)) {
+        EXPECT_TRUE(l.views.rowEmpty(row)) << s.file << ": part " << part;
+        continue;
+      }
+      ASSERT_TRUE(ZoomRowUsable(l.views, row)) << s.file << ": no view of part " << part;
+      EXPECT_EQ(RowCanvasWidth(l.views, row), int(l.picture.views[ViewBase][2])) << s.file;
+      EXPECT_EQ(RowCanvasHeight(l.views, row), int(l.picture.views[ViewBase][3])) << s.file;
+      const ViewRow& v = l.views.rows[std::size_t(row)];
+      const auto& t = l.sym.SymData[std::size_t(l.sym.BaseCopy)];
+      for (auto [x, y] : {std::pair{t[kP0x], t[kP0y]}, {t[kP1x], t[kP1y]}})
+        EXPECT_TRUE(x > v[0] && x < v[2] && y > v[1] && y < v[5]) << s.file << ": part " << part;
+    }
     // Kept: the base shapes and the symmetry, then a Mark, part 1 and the end.
     const int n = l.list.NumPoints;
     EXPECT_EQ(n, l.sym.SymEnd + 3) << s.file;

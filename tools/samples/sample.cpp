@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "canvas/editor_state.h"
+#include "canvas/zoom_views.h"
 #include "shell/sample_preview.h"
 #include "model/record_codes.h"
 #include "symmetry/setup_accept.h"
@@ -123,7 +124,14 @@ void Sample::accept(int initialPart) {
             "a handle hides another");
   }
   setup_.CurSymType = initialPart;
-  require(AcceptSymmetry(setup_, sym_, list_).result == AcceptResult::Written, "symmetry refused");
+  const AcceptOutcome out = AcceptSymmetry(setup_, sym_, list_);
+  require(out.result == AcceptResult::Written, "symmetry refused");
+  // As the set-up's OK does: each part's view, from its reference shape,
+  // for the canvas the picture is drawn on (Zoom > Symmetry shows it).
+  for (int g = 1; g <= kMaxGroups; ++g)
+    if (out.partShown[static_cast<std::size_t>(g)])
+      require(CalcItemView(views_, list_, g, out.partRefGeo[static_cast<std::size_t>(g)], width_, height_),
+              "no view of a part");
   require(CheckSymData(sym_, list_) == SymRebuild::Valid || clicks_.empty(), "symmetry damaged");
   accepted_ = true;
 }
