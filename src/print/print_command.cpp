@@ -8,7 +8,6 @@ namespace orn {
 
 namespace {
 
-
 Surface& canvasOf(PrintEnv& env) { return *env.redraw.ctx.Picture1; }
 
 // Puts the editor back however the command ends: the printer path off, the
@@ -96,7 +95,7 @@ void colourJob(PrintEnv& env, const Surface& WorkPic, PrintJob& job) {
 }
 
 // Black and white: the whole drawing redrawn with every line and circle also
-// sent to the printer, lines only, then the border.
+// drawn on the printer's page, lines only, then the border.
 void blackWhiteJob(PrintEnv& env, PrintJob& job) {
   PrintState& ps = env.ps;
   RedrawEnv& e = env.redraw;
@@ -108,8 +107,9 @@ void blackWhiteJob(PrintEnv& env, PrintJob& job) {
   e.host.pumpEvents();
 
   job.turnPage = false;  // the printer keeps its own orientation
-  job.penWidth = PrintPenWidth(ctx.LineWidth);
-  PageRecorder recorder(BlackWhiteScale(ps, SW, SH, turned), turned ? SH : 0.0f, job.lines);
+  const PrinterScale scale = BlackWhiteScale(ps, SW, SH, turned);
+  std::vector<PrintedLine> lines;
+  PageRecorder recorder(scale, turned ? SH : 0.0f, lines);
   ctx.PrintOffset = turned ? SH : 0.0f;
   ctx.Clip = ClipRect{0.0f, SW, SH, 0.0f};
   ctx.Printer = &recorder;
@@ -132,6 +132,7 @@ void blackWhiteJob(PrintEnv& env, PrintJob& job) {
   }
   ctx.PrintPath = false;
   ctx.Printer = nullptr;
+  DrawPage(lines, scale.devWidth, scale.devHeight, PrintPenWidth(ctx.LineWidth), job);
 }
 
 void report(PrintEnv& env, const PrintOutcome& out) {

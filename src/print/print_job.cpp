@@ -1,9 +1,5 @@
 #include "print/print_job.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdint>
-#include <unordered_map>
 #include <utility>
 
 namespace orn {
@@ -59,50 +55,17 @@ PrinterScale BlackWhiteScale(const PrintState& ps, float SW, float SH, bool turn
   return s;
 }
 
-namespace {
-
-std::pair<int, int> dot(float x, float y) {
-  auto whole = [](float v) {
-    return static_cast<int>(std::clamp(std::nearbyint(double(v)), -1.0e9, 1.0e9));
-  };
-  return {whole(x), whole(y)};
-}
-
-// A path end: a point and a colour.
-std::uint64_t endKey(std::pair<int, int> p, Rgb colour) {
-  const std::uint64_t h = (std::uint64_t(std::uint32_t(p.first)) << 32) | std::uint32_t(p.second);
-  return h * 0x9E3779B97F4A7C15ull ^ colour;
-}
-
-}  // namespace
-
-std::vector<PrintedPath> JoinLines(const std::vector<PrintedLine>& lines) {
-  std::vector<PrintedPath> paths;
-  // The path that ends at a point in a colour. Keys may collide: the path's
-  // own last point and colour are checked.
-  std::unordered_map<std::uint64_t, std::size_t> ends;
-  ends.reserve(lines.size());
-  auto endsAt = [&](std::pair<int, int> p, Rgb c) -> PrintedPath* {
-    const auto it = ends.find(endKey(p, c));
-    if (it == ends.end()) return nullptr;
-    PrintedPath& path = paths[it->second];
-    if (path.colour != c || path.points.back() != p) return nullptr;
-    ends.erase(it);
-    return &path;
-  };
+void DrawPage(const std::vector<PrintedLine>& lines, int width, int height, int penWidth, PrintJob& job) {
+  job.page = DotPage(width, height);
+  job.penWidth = penWidth;
+  job.lines.clear();
   for (const PrintedLine& l : lines) {
-    const auto a = dot(l.x1, l.y1), b = dot(l.x2, l.y2);
-    PrintedPath* path = endsAt(a, l.colour);
-    std::pair<int, int> next = b;
-    if (path == nullptr && (path = endsAt(b, l.colour)) != nullptr) next = a;
-    if (path == nullptr) {
-      paths.push_back({l.colour, {a}});
-      path = &paths.back();
+    if (l.colour == kBlack) {
+      job.page.line(l.x1, l.y1, l.x2, l.y2, penWidth);
+    } else {
+      job.lines.push_back(l);
     }
-    path->points.push_back(next);
-    ends[endKey(next, l.colour)] = static_cast<std::size_t>(path - paths.data());
   }
-  return paths;
 }
 
 int PrintPenWidth(int LineWidth) { return LineWidth <= 1 ? 4 : 8 * LineWidth; }

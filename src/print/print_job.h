@@ -2,7 +2,6 @@
 // The arithmetic of a print: the page layout the print command starts from,
 // and the printer's scale under which a black-and-white print lands the
 // canvas in the image rectangle, drawn straight or turned a quarter.
-#include <utility>
 #include <vector>
 
 #include "canvas/plot_lines.h"
@@ -41,19 +40,13 @@ PrinterScale BlackWhiteScale(const PrintState& ps, float SW, float SH, bool turn
 // line width, else 8 per unit of line width.
 int PrintPenWidth(int LineWidth);
 
-// A run of joined lines in one colour, in whole device pixels.
-struct PrintedPath {
-  Rgb colour = kBlack;
-  std::vector<std::pair<int, int>> points;
-};
-
-// The lines of a job joined end to start into paths, each line rounded to
-// whole device pixels (a fraction of a printer dot is no visible detail): a
-// line in the colour of a path that ends where the line starts (or ends)
-// continues that path. The replication hands a copy's segments over one
-// after another with every other copy's in between; joined, a printer is
-// sent each point of a stroke once instead of twice.
-std::vector<PrintedPath> JoinLines(const std::vector<PrintedLine>& lines);
+// Puts the lines of a black-and-white print into its job: the black ones
+// drawn with a round pen `penWidth` pixels wide on a page of dots the size of
+// the printer's page (width x height device pixels), the others (the grid's
+// red) kept as lines to be drawn over it. Drawn in one go after the redraw,
+// the page stays in the processor's cache instead of taking turns with the
+// screen's canvas.
+void DrawPage(const std::vector<PrintedLine>& lines, int width, int height, int penWidth, PrintJob& job);
 
 // Receives the printer's segments of a redraw and keeps them as lines in
 // device pixels.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/core/surface.h"
+#include "print/dot_page.h"
 
 namespace orn {
 
@@ -35,7 +36,12 @@ struct PrintJob {
   // A picture stretched into a rectangle ...
   Surface image;
   int imageX = 0, imageY = 0, imageW = 0, imageH = 0;
-  // ... and lines drawn with a round pen of this width.
+  // ... or lines, drawn by the program at the printer's resolution: the
+  // black ones as dots on a page the size of the printable area, printed at
+  // its origin one dot per device pixel, ...
+  DotPage page;
+  // ... and those in other colours (the grid's red) drawn over it with a
+  // round pen of this width.
   int penWidth = 1;
   std::vector<PrintedLine> lines;
   // ... or a listing: lines of text in a fixed-pitch font, each character one

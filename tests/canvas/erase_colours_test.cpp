@@ -82,15 +82,7 @@ TEST(EraseColours, AsksFirstAndCancelLeavesThePictureAloneButSelectsThePaintTool
   EXPECT_EQ(s.cui.redraws, 0);
   EXPECT_FALSE(s.ed.PicChanged);
   EXPECT_EQ(s.ed.CurDrawType, kToolPaint);
-
-  s.tool(kToolPolyLine);
-  s.host.answer = MsgResult::OK;
-  EXPECT_TRUE(s.t.EraseC(kEraseAsks));
-  expectWellFormedWithoutPaint(s.list);
-  EXPECT_EQ(s.colour.InUseCount, 0);
-  EXPECT_EQ(s.cui.redraws, 1);
-  EXPECT_TRUE(s.ed.PicChanged);
-  EXPECT_EQ(s.ed.CurDrawType, kToolPaint);
+  // (OK: the window's colour panel and show-mode tests.)
 }
 
 TEST(EraseColours, PacksPendingDeletionsAndClosesTheOpenRecordFirst) {

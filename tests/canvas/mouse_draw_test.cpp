@@ -22,47 +22,48 @@ struct Drawing : MouseScene {
   int start = 0;
 };
 
-TEST(MouseDrawing, PolylineClicksWriteTheRecordAndShowItAndItsRubberBandInEveryCopy) {
-  Drawing s(kToolPolyLine);
-  s.click(10, 10);
-  s.move(30, 70);
-  s.expectInBoth(20, 40, true);  // the rubber band, gone once the mouse moves on
-  s.move(40, 10);
-  s.expectInBoth(20, 40, false);
-  s.click(40, 10);
-  EXPECT_EQ(s.m.ms.NearDist, 30);
-  s.click(40, 40);
-  s.click(40, 40);  // a second click on the last point ends the polyline
-  EXPECT_EQ(EntriesOf(s.list, s.start, s.start + 6),
-            (Entries{{20001, 3}, {0, 0}, {20077, 5}, {10, 10}, {40, 10}, {40, 40}, {20099, 0}}));
-  EXPECT_EQ(s.list.NumPoints, s.start + 6);
-  s.expectInBoth(25, 10, true);
-  s.expectInBoth(40, 25, true);
-  s.expectInBoth(25, 25, false);
-  EXPECT_SAME_AS_REDRAW(s);
+// Each tool's clicks (a move to each point first), then a double click
+// where asked: the record written, ink in the base cell and its copy where
+// the figure runs and none where it does not.
+TEST(MouseDrawing, EachToolWritesItsRecordAndDrawsItInEveryCopy) {
+  struct Case {
+    int tool;
+    std::vector<Pt> clicks;
+    bool dblAtEnd;
+    Entries want;
+    Pt ink, blank;
+  };
+  const Case cases[] = {
+      {kToolPolyLine, {{10, 10}, {40, 10}, {40, 40}, {40, 40}}, false,  // a second click on the last point ends it
+       {{20001, 3}, {0, 0}, {20077, 5}, {10, 10}, {40, 10}, {40, 40}, {20099, 0}}, {40, 25}, {25, 25}},
+      {kToolMultiLine, {{10, 30}, {100, 30}, {10, 60}, {100, 60}, {50, 90}, {50, 90}}, true,  // the odd point goes
+       {{20002, 3}, {0, 0}, {20077, 6}, {10, 30}, {100, 30}, {10, 60}, {100, 60}, {20099, 0}}, {50, 60}, {10, 45}},
+      {kToolSpline, {{10, 80}, {40, 40}, {70, 90}, {100, 60}, {100, 60}}, false,
+       {{20000, 3}, {0, 0}, {20077, 6}, {10, 80}, {40, 40}, {70, 90}, {100, 60}, {20099, 0}}, {40, 40}, {10, 10}},
+      {kToolCircle2, {{60, 80}, {60, 100}}, false, {{20003, 2}, {20077, 3}, {60, 80}, {60, 100}, {20099, 0}},
+       {80, 80}, {60, 80}},
+      {kToolCircle3, {{40, 80}, {80, 80}, {60, 60}}, false,
+       {{20004, 2}, {20077, 4}, {40, 80}, {80, 80}, {60, 60}, {20099, 0}}, {60, 100}, {60, 80}},
+      {kToolArc, {{40, 80}, {80, 80}, {60, 60}}, false,
+       {{20005, 2}, {20077, 4}, {40, 80}, {80, 80}, {60, 60}, {20099, 0}}, {60, 60}, {60, 100}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.tool);
+    Drawing s(c.tool);
+    for (auto [x, y] : c.clicks) {
+      s.move(x + 7, y + 31);  // the rubber band follows the mouse on its way
+      s.click(x, y);
+    }
+    EXPECT_EQ(s.list.recordOpen(), c.dblAtEnd);  // a multi line waits for the double click
+    if (c.dblAtEnd) s.m.P1DBL();
+    EXPECT_EQ(EntriesOf(s.list, s.start, s.start + int(c.want.size()) - 1), c.want);
+    s.expectInBoth(int(c.ink.first), int(c.ink.second), true);
+    s.expectInBoth(int(c.blank.first), int(c.blank.second), false);
+    EXPECT_SAME_AS_REDRAW(s);
+  }
 }
 
-TEST(MouseDrawing, MultiLineDrawsSeparatePairsAndDropsAnUnpairedPoint) {
-  Drawing s(kToolMultiLine);
-  for (auto [x, y] : {Pt{10, 30}, {100, 30}, {10, 60}, {100, 60}, {50, 90}, {50, 90}}) s.click(x, y);
-  EXPECT_TRUE(s.list.recordOpen());  // never closed by a repeated click
-  s.m.P1DBL();
-  EXPECT_EQ(EntriesOf(s.list, s.start, s.start + 7),
-            (Entries{{20002, 3}, {0, 0}, {20077, 6}, {10, 30}, {100, 30}, {10, 60}, {100, 60}, {20099, 0}}));
-  s.expectInBoth(50, 30, true);
-  s.expectInBoth(50, 60, true);
-  s.expectInBoth(10, 45, false);  // no segment between the pairs
-  EXPECT_SAME_AS_REDRAW(s);
-}
-
-TEST(MouseDrawing, SplineClicksCloseOnTheLastPointAndTheSwitchRecordsAStandInPolyline) {
-  Drawing s(kToolSpline);
-  for (auto [x, y] : {Pt{10, 80}, {40, 40}, {70, 90}, {100, 60}, {100, 60}}) s.click(x, y);
-  EXPECT_EQ(EntriesOf(s.list, s.start, s.start + 7),
-            (Entries{{20000, 3}, {0, 0}, {20077, 6}, {10, 80}, {40, 40}, {70, 90}, {100, 60}, {20099, 0}}));
-  s.expectInBoth(40, 40, true);
-  EXPECT_SAME_AS_REDRAW(s);
-
+TEST(MouseDrawing, TheSplineSwitchDrawsAStandInPolylineAndTheGeometricToolBuildsOnTheDraggedEdge) {
   Drawing p(kToolSpline);
   p.splinePolyOn = true;
   p.click(10, 10);
@@ -73,37 +74,7 @@ TEST(MouseDrawing, SplineClicksCloseOnTheLastPointAndTheSwitchRecordsAStandInPol
   EXPECT_EQ(p.list.G0[p.start + 1], -1.0f);
   EXPECT_EQ(p.ed.CurDrawType, kToolSpline);
   EXPECT_SAME_AS_REDRAW(p);
-}
 
-TEST(MouseDrawing, CirclesAndArcsCloseOnTheirLastClick) {
-  Drawing s(kToolCircle2);
-  s.click(60, 80);
-  s.move(60, 50);
-  s.move(80, 80);
-  s.click(60, 100);
-  EXPECT_EQ(EntriesOf(s.list, s.start, s.start + 4), (Entries{{20003, 2}, {20077, 3}, {60, 80}, {60, 100}, {20099, 0}}));
-  s.expectInBoth(60, 60, true);
-  s.expectInBoth(80, 80, true);
-  s.expectInBoth(60, 80, false);
-  EXPECT_SAME_AS_REDRAW(s);
-
-  for (int t : {kToolCircle3, kToolArc}) {
-    SCOPED_TRACE(t);
-    Drawing c(t);
-    c.click(40, 80);
-    c.click(80, 80);
-    EXPECT_TRUE(c.list.recordOpen());
-    c.move(60, 110);
-    c.click(60, 60);
-    EXPECT_EQ(EntriesOf(c.list, c.start, c.start + 5),
-              (Entries{{20000.0f + t, 2}, {20077, 4}, {40, 80}, {80, 80}, {60, 60}, {20099, 0}}));
-    c.expectInBoth(60, 60, true);
-    c.expectInBoth(60, 100, t == kToolCircle3);
-    EXPECT_SAME_AS_REDRAW(c);
-  }
-}
-
-TEST(MouseDrawing, GeometricShapeIsBuiltOnTheDraggedEdge) {
   Drawing s(kToolGeometric);
   s.ed.ShowGeoNumbers = true;
   s.ui.dupVisible = false;
@@ -116,8 +87,7 @@ TEST(MouseDrawing, GeometricShapeIsBuiltOnTheDraggedEdge) {
     EXPECT_NEAR(got[i].first, want[i].first, 1e-3) << i;
     EXPECT_NEAR(got[i].second, want[i].second, 1e-3) << i;
   }
-  EXPECT_TRUE(s.ui.dupVisible);
-  EXPECT_TRUE(s.mui.editsym);
+  EXPECT_TRUE(s.ui.dupVisible && s.mui.editsym);
   s.expectInBoth(40, 60, true);
   EXPECT_SAME_AS_REDRAW(s);
 }
@@ -245,19 +215,6 @@ TEST(MouseDrawing, ClosingOrDroppingAStrokeTakesItsTracesOffWithoutARedraw) {
     EXPECT_EQ(s.ui.copies, redraws);
     EXPECT_SAME_AS_REDRAW(s);
   }
-}
-
-TEST(MouseDrawing, PressInShowModeLeavesTheEditor) {
-  struct ShowControls : RecordingControls {
-    bool showMode() const override { return true; }
-  };
-  MouseScene s;
-  ShowControls show;
-  MouseEngine m(MouseEnv{s.list, s.sym, s.ctx, s.ed, s.pick, s.colour, s.views, s.host, show, s.mui,
-                         s.splinePolyOn, s.polyShape});
-  m.P1MD(1, 0, 10, 10);
-  EXPECT_EQ(s.mui.exits, 1);
-  EXPECT_EQ(s.list.NumPoints, 0);
 }
 
 TEST(MouseDrawing, NothingChangesTheListWhileARedrawRuns) {

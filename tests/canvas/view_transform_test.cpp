@@ -77,20 +77,6 @@ TEST(ViewTransform, VerticalFrameEdgeTurnsThePictureAQuarter) {
   expectPoints(list, 2, {{100, 0}, {0, -50}});
 }
 
-TEST(ViewTransform, ResizeRescalesAboutTheOriginAfterPackingPendingDeletions) {
-  DrawingList list = ListOf({{20002, 3}, {0, 0}, {20077, 6}, {10, 20}, {30, 40}, {-7777, -7777}, {-7777, -7777},
-                             {20001, 3}, {0, 0}, {20077, 4}, {100, 200}, {300, 400}});
-  list.PackFrom = 5;
-  ViewTable v;
-  ResetViews(v, 600, 450);
-  ASSERT_TRUE(RescaleToCanvas(v, list, 600, 900, 675));
-  EXPECT_EQ(list.PackFrom, 0);
-  EXPECT_EQ(EntriesOf(list, 0, 10), (Entries{{20002, 3}, {0, 0}, {20077, 4}, {15, 30}, {45, 60},
-                                             {20001, 3}, {0, 0}, {20077, 4}, {150, 300}, {450, 600}, {20099, 0}}));
-  EXPECT_EQ(v.ViewDepth, 0);
-  EXPECT_NEAR(v.rows[1][2], 599 * 1.5, 1e-3);  // the full-picture view moved with the picture
-}
-
 TEST(ViewTable, SaveScaleStartsTheHistoryAgainWhenTheTableIsFull) {
   ViewTable v;
   v.ViewDepth = 30;  // row 50 in use

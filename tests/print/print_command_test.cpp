@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "print/print_fixture.h"
 #include "print/print_job.h"
@@ -19,12 +22,6 @@ bool near(const PrintedLine& l, float x1, float y1, float x2, float y2) {
   auto at = [](float a, float b) { return std::fabs(a - b) < 0.01f; };
   return (at(l.x1, x1) && at(l.y1, y1) && at(l.x2, x2) && at(l.y2, y2)) ||
          (at(l.x1, x2) && at(l.y1, y2) && at(l.x2, x1) && at(l.y2, y1));
-}
-
-bool hasLine(const PrintJob& job, float x1, float y1, float x2, float y2) {
-  for (const PrintedLine& l : job.lines)
-    if (near(l, x1, y1, x2, y2)) return true;
-  return false;
 }
 
 TEST(PrintInit, TheLayoutStartsFromThePrinterThePickedOrientationAndTheCanvas) {
@@ -126,12 +123,26 @@ TEST(PrintCommand, BlackAndWhitePrintsTheLinesOnlyWithTheBorderAndEveryCopy) {
   const PrintJob& job = s.printer.jobs[0];
   EXPECT_EQ(job.copies, 3);
   EXPECT_TRUE(job.image.empty());  // no fills, no picture
-  EXPECT_EQ(job.penWidth, 4);
   EXPECT_FALSE(job.turnPage);
-  ASSERT_EQ(job.lines.size(), 8u);  // the square and the border
-  EXPECT_TRUE(hasLine(job, 121, 121, 201, 121));
-  EXPECT_TRUE(hasLine(job, 101, 101, 341, 101));  // the border along the top
-  for (const PrintedLine& l : job.lines) EXPECT_EQ(l.colour, kBlack);
+  EXPECT_TRUE(job.lines.empty());  // every line is black: all of them are dots on the page
+  // The page is the printer's, holding the square and the border (at canvas
+  // pixel 1, one printer pixel per canvas pixel from (100, 100)), each drawn
+  // with a pen of 4 and shifted by a pixel right and down as every printed
+  // line is; nothing else, no fill.
+  DotPage expected(2400, 3300);
+  const std::vector<std::pair<float, float>> square = {{121, 121}, {201, 121}, {201, 201}, {121, 201}, {121, 121}},
+                                             border = {{101, 101}, {341, 101}, {341, 261}, {101, 261}, {101, 101}};
+  for (const auto* corners : {&square, &border})
+    for (std::size_t i = 1; i < corners->size(); ++i)
+      expected.line((*corners)[i - 1].first, (*corners)[i - 1].second, (*corners)[i].first, (*corners)[i].second, 4);
+  ASSERT_EQ(job.page.width(), 2400);
+  ASSERT_EQ(job.page.height(), 3300);
+  std::vector<std::uint8_t> row(std::size_t(job.page.rowBytes())), want(row.size());
+  for (int y = 0; y < 3300; ++y) {
+    job.page.copyRow(y, row.data());
+    expected.copyRow(y, want.data());
+    ASSERT_EQ(row, want) << "row " << y;
+  }
   EXPECT_EQ(s.window.messages.front(), kBlackWhiteMessage);
   // Afterwards the editor draws on the screen only, and shows what it showed.
   EXPECT_FALSE(s.ctx.PrintPath);
@@ -260,28 +271,18 @@ TEST(PrintCommand, APrinterFailureStillPutsTheEditorBack) {
   EXPECT_EQ(s.window.messages.back(), "");
 }
 
-}  // namespace
-}  // namespace orn
-
-namespace orn {
-namespace {
-
-TEST(PrintInit, LinesJoinIntoPathsEndToStartInTheirColourInWholeDots) {
-  const std::vector<PrintedLine> lines = {
-      {0, 0, 10, 0, kBlack},       // copy 1
-      {100, 0, 110, 0, kBlack},    // copy 2
-      {10, 0, 10, 10, kBlack},     // copy 1 goes on
-      {110.4f, 0, 110, 9.6f, kBlack},  // copy 2 goes on, a little off the dot
-      {20, 10, 10, 10, kBlack},    // drawn the other way round
-      {10, 10, 10, 30, rgb(255, 0, 0)},  // another colour starts its own path
-  };
-  const std::vector<PrintedPath> paths = JoinLines(lines);
-  ASSERT_EQ(paths.size(), 3u);
-  using P = std::vector<std::pair<int, int>>;
-  EXPECT_EQ(paths[0].points, (P{{0, 0}, {10, 0}, {10, 10}, {20, 10}}));
-  EXPECT_EQ(paths[1].points, (P{{100, 0}, {110, 0}, {110, 10}}));
-  EXPECT_EQ(paths[2].colour, rgb(255, 0, 0));
-  EXPECT_EQ(paths[2].points, (P{{10, 10}, {10, 30}}));
+TEST(PrintInit, BlackLinesBecomeDotsOnThePrintersPageAndOtherColoursStayLines) {
+  const Rgb red = rgb(255, 0, 0);
+  const std::vector<PrintedLine> lines = {{10, 10, 50, 10, red}, {10, 20, 50, 20, kBlack}};
+  PrintJob job;
+  DrawPage(lines, 300, 200, 8, job);
+  ASSERT_EQ(job.page.width(), 300);
+  ASSERT_EQ(job.page.height(), 200);
+  EXPECT_TRUE(job.page.inked(30, 20));
+  EXPECT_FALSE(job.page.inked(30, 10));
+  ASSERT_EQ(job.lines.size(), 1u);  // drawn over the page with the pen
+  EXPECT_EQ(job.lines[0].colour, red);
+  EXPECT_EQ(job.penWidth, 8);
 }
 
 }  // namespace

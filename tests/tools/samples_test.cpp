@@ -129,12 +129,29 @@ struct Regions {
         }
       }
     }
+    // A few pixels of each region that lie well inside it, spread over it.
+    inner.resize(area.size());
+    std::vector<int> met(area.size(), 0);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        const int id = at(x, y);
+        if (id >= 0 && deep(x, y, 3) && met[id]++ % std::max(1, area[id] / 200) == 0) inner[id].push_back(y * w + x);
+      }
   }
   int at(int x, int y) const { return (x < 0 || y < 0 || x >= w || y >= h) ? -1 : label[std::size_t(y) * w + x]; }
+  // (x, y) and the points d pixels round it lie in one region.
+  bool deep(int x, int y, int d) const {
+    const int id = at(x, y);
+    for (int dy = -d; dy <= d; dy += d)
+      for (int dx = -d; dx <= d; dx += d)
+        if (at(x + dx, y + dy) != id) return false;
+    return id >= 0;
+  }
   int w, h;
   std::vector<int> label;
   std::vector<int> area;
   std::vector<bool> edge;  // touches the canvas's border
+  std::vector<std::vector<int>> inner;
 };
 
 int halfUp(double v) { return int(std::floor(v + 0.5)); }
@@ -143,6 +160,8 @@ int halfUp(double v) { return int(std::floor(v + 0.5)); }
 // region bounded by the picture's lines that no fill of another colour
 // reaches, and (away from the canvas's border) that region is as large in
 // every copy as in the base cell: no fill leaks through a gap in a line.
+// A copy that the canvas's border cuts is painted like the others as far as
+// it shows, even when its seed falls off the canvas.
 TEST(Samples, EveryFillStaysInsideItsRegionInEveryCopy) {
   for (const SampleSpec& s : Catalogue()) {
     LoadedSample l;
@@ -150,11 +169,23 @@ TEST(Samples, EveryFillStaysInsideItsRegionInEveryCopy) {
     const std::optional<Surface> lines = RenderPictureFile(l.picture, "x.pnt", false);
     ASSERT_TRUE(lines) << s.file;
     const Regions regions(*lines);
+    const std::optional<Surface> painted = RenderPictureFile(l.picture, "x.pnt");
+    ASSERT_TRUE(painted) << s.file;
     std::map<int, Rgb> colourOf;
     int fills = 0;
     l.forEachRecordInPart([&](const Frame& f, int part) {
       if (f.type != kTypePaint) return;
       ASSERT_TRUE(l.select(part));
+      // The cell the drawing is made in lies whole on the canvas, so that a
+      // fill reaches every copy of its region that shows.
+      if (part != 0) {
+        const auto& t = l.sym.SymData[std::size_t(l.sym.BaseCopy)];
+        const double mx = (t[kP0x] + t[kP1x]) / 2, my = (t[kP0y] + t[kP1y]) / 2;
+        for (auto [cx, cy] : {std::pair<double, double>{t[kP0x], t[kP0y]}, {t[kP1x], t[kP1y]},
+                              {mx + (t[kP2x] - mx) / 10, my + (t[kP2y] - my) / 10}})
+          EXPECT_TRUE(cx >= 0 && cy >= 0 && cx <= lines->width() && cy <= lines->height())
+              << s.file << ": the base cell of part " << part << " reaches off the canvas";
+      }
       for (int i = f.first; i + 1 <= f.last; i += 2) {
         const Rgb colour = Rgb(std::llrint(double(l.list.G1[i])));
         const float x = l.list.G0[i + 1], y = l.list.G1[i + 1];
@@ -163,6 +194,20 @@ TEST(Samples, EveryFillStaysInsideItsRegionInEveryCopy) {
         const int base = regions.at(toPixel(x), toPixel(y));
         EXPECT_GE(base, 0) << s.file << ": a seed on a line at " << x << "," << y;
         if (base < 0) continue;
+        // Copy k shows each pixel well inside the base region and the base
+        // cell in the colour the base cell shows it in.
+        auto paintedAlike = [&](int k) {
+          for (int p : regions.inner[std::size_t(base)]) {
+            UV at;
+            double qx, qy;
+            if (!samples::InCell(l.sym, l.sym.BaseCopy, p % regions.w, p / regions.w) ||
+                !PointToUV(l.sym, l.sym.BaseCopy, p % regions.w, p / regions.w, at) ||
+                !UVToCopy(l.sym, k, at, qx, qy) || !regions.deep(halfUp(qx), halfUp(qy), 1))
+              continue;
+            if (painted->point(halfUp(qx), halfUp(qy)) != painted->pixels()[p]) return false;
+          }
+          return true;
+        };
         UV uv;
         std::vector<int> seeded{base};
         if (part != 0 && PointToUV(l.sym, l.sym.BaseCopy, halfUp(x), halfUp(y), uv)) {
@@ -170,9 +215,12 @@ TEST(Samples, EveryFillStaysInsideItsRegionInEveryCopy) {
             double cx, cy;
             if (!UVToCopy(l.sym, k, uv, cx, cy)) continue;
             const int px = halfUp(cx), py = halfUp(cy);
-            if (px < 0 || py < 0 || px > lines->width() || py > lines->height()) continue;
-            const int r = regions.at(px, py);
-            if (r < 0) continue;  // on the canvas's last column or row
+            const int r = regions.at(px, py);  // off the canvas, or on its last column or row
+            if (r < 0) {
+              EXPECT_TRUE(paintedAlike(k)) << s.file << ": copy " << k << " of the fill at " << x << "," << y
+                                           << " is left unpainted where the canvas's border cuts it";
+              continue;
+            }
             seeded.push_back(r);
             if (!regions.edge[r] && !regions.edge[base]) {
               const double a = regions.area[r], a0 = regions.area[base];

@@ -158,7 +158,7 @@ TEST_F(ColourPanelGui, HarmonyMenuAndScrollBarChooseThePaletteRows) {
   EXPECT_EQ(at(w->Picture3, 12, 8), T(0, 0));
 }
 
-TEST_F(ColourPanelGui, CustomColoursPickAndTakeADialogColourAndTheColourToolsHideAndShow) {
+TEST_F(ColourPanelGui, CustomColoursPickAndTakeADialogColourAndHidingTheColoursHidesTheFills) {
   clickCell(w->Picture10, kCustomColumns, kCustomRows, 2, 0);
   EXPECT_EQ(w->colour().CurrentColor, w->colour().CustomPalette[2]);
   whenModal<QColorDialog>([](QColorDialog& d) {
@@ -172,14 +172,19 @@ TEST_F(ColourPanelGui, CustomColoursPickAndTakeADialogColourAndTheColourToolsHid
   clickCell(w->Picture10, kCustomColumns, kCustomRows, 7, 1);
   EXPECT_EQ(w->colour().CustomPalette[15], rgb(10, 20, 30));
 
+  // Hiding the colours hides the panels and the fills and leaves a colour-handle tool.
+  click({60, 60});
+  chooseTool(kToolDeleteColorHandle);
   trigger("OptionsShowColor");
   for (QWidget* c : {static_cast<QWidget*>(w->Picture3), static_cast<QWidget*>(w->Picture10),
                      static_cast<QWidget*>(w->CinUse), static_cast<QWidget*>(w->Picture4)})
     EXPECT_FALSE(c->isVisible()) << c->objectName().toStdString();
   EXPECT_FALSE(w->tools().DrawType(kToolPaint)->isVisible());
+  EXPECT_EQ(w->editor().CurDrawType, kToolPolyLine);
+  EXPECT_EQ(px(60, 60), kWhite);
   trigger("OptionsShowColor");
-  EXPECT_TRUE(w->Picture3->isVisible());
-  EXPECT_TRUE(w->tools().DrawType(kToolPaint)->isVisible());
+  EXPECT_TRUE(w->Picture3->isVisible() && w->tools().DrawType(kToolPaint)->isVisible());
+  EXPECT_EQ(px(60, 60), rgb(10, 20, 30));
 }
 
 TEST_F(ColourPanelGui, ALoadedPictureShowsItsColoursInEveryPanelAndErasingThemEmptiesTheStrip) {

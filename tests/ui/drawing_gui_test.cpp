@@ -1,10 +1,5 @@
 // Drawing through the editor window: mouse events on the real canvas widget
 // and presses on the real tool buttons change the drawing list and the pixels.
-#include <QTimer>
-
-#include <random>
-
-#include "../canvas/canvas_fixture.h"
 #include "canvas/tools.h"
 #include "model/record_codes.h"
 #include "pic_edit_fixture.h"
@@ -25,7 +20,6 @@ class DrawingGui : public PicEditTest {
     chooseTool(kToolPolyLine);
     for (QPoint p : pts) click(p);
   }
-  bool ListIsSound() { return test::ListIsSound(w->list()); }
 };
 
 TEST_F(DrawingGui, MouseEventsOnTheCanvasDrawAPolylineStepBackAndShowItAsARedrawShowsIt) {
@@ -65,49 +59,6 @@ TEST_F(DrawingGui, PaintClickFillsTheRegionAndADragOffTheCanvasPaintsNothingTher
   move({-40, 70}, Qt::LeftButton);
   send(w->Picture1, QEvent::MouseButtonRelease, {-40, 70}, Qt::LeftButton, Qt::NoButton);
   EXPECT_EQ(w->list().NumPoints, afterPress);
-}
-
-// Random presses, moves, releases, double clicks and tools: no crash, the list keeps its frames.
-TEST_F(DrawingGui, RandomMouseStormKeepsTheListWellFormed) {
-  std::mt19937 rng(20240611);
-  auto pick = [&](int n) { return int(rng() % unsigned(n)); };
-  const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::LeftButton, Qt::RightButton,
-                                     Qt::MiddleButton};
-  w->editor().ShowGeoNumbers = true;
-  w->tools().engine().ms.SnapSize = 4;
-  const int W = w->canvasSurface().width();
-  const int H = w->canvasSurface().height();
-  Qt::MouseButtons held = Qt::NoButton;
-  for (int step = 0; step < 3000; ++step) {
-    const QPoint p(pick(W + 40) - 20, pick(H + 40) - 20);
-    const int what = pick(100);
-    if (what < 4) {
-      chooseTool(kAllTools[std::size_t(pick(int(kAllTools.size())))]);
-    } else if (what < 50) {
-      move(p, held);
-    } else if (what < 72) {
-      const Qt::MouseButton b = buttons[pick(5)];
-      held = b;
-      send(w->Picture1, QEvent::MouseButtonPress, p, b, b);
-    } else if (what < 92) {
-      send(w->Picture1, QEvent::MouseButtonRelease, p,
-           held == Qt::NoButton ? Qt::LeftButton : Qt::MouseButton(int(held)), Qt::NoButton);
-      held = Qt::NoButton;
-    } else if (what < 97) {
-      dbl(p);
-      held = Qt::NoButton;
-    } else {
-      QApplication::processEvents();  // lets the step-back repeat tick
-    }
-    if (step % 100 == 0) {
-      ASSERT_TRUE(ListIsSound()) << "step " << step;
-    }
-  }
-  ASSERT_TRUE(ListIsSound());
-  w->tools().engine().DrawType(kToolPolyLine);
-  if (w->list().PackFrom > 0) PackBad(w->list());
-  EXPECT_TRUE(ListIsSound());
-  EXPECT_FALSE(w->list().recordOpen());
 }
 
 }  // namespace

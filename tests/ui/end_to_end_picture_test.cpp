@@ -1,31 +1,23 @@
-// A symmetric picture saved and opened through the editor window's File menu:
-// the canvas shows exactly a full redraw of the list, the stroke and the fill
-// appear in all eight copies, and saving it again writes the same bytes.
+// A symmetric picture (end_to_end_picture.h: a square base shape with eight
+// copies, a stroke and a fill) saved and opened through the File menu: the
+// canvas shows exactly a full redraw of the list with the fill in every copy,
+// saving it again writes the same bytes; a repaint load drops the fills; the
+// grid items and the yellow base shape redraw it from the menus.
 #include <QAction>
 
-#include <set>
-
+#include "canvas/tools.h"
+#include "symmetry/parts_select.h"
+#include "symmetry/sym_records.h"
 #include "ui/end_to_end_picture.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {
 namespace {
 
-// True when one of the pixels around (x, y) has the colour.
-bool colourNear(const Surface& s, double x, double y, Rgb colour) {
-  const int cx = int(std::lround(x)), cy = int(std::lround(y));
-  for (int dy = -1; dy <= 1; ++dy)
-    for (int dx = -1; dx <= 1; ++dx)
-      if (s.point(cx + dx, cy + dy) == std::int64_t(colour)) return true;
-  return false;
-}
-
-int pixelsOf(const Surface& s, Rgb colour) {
-  int n = 0;
-  for (int y = 0; y < s.height(); ++y)
-    for (int x = 0; x < s.width(); ++x) n += s.row(y)[x] == colour;
-  return n;
-}
+// On the square's top edge, clear of every copy of the stroke and circle;
+// inside the square, clear of the strokes.
+constexpr int kEdgeX = 300, kEdgeY = 140;
+constexpr int kInsideX = 300, kInsideY = 200;
 
 class EndToEnd : public PicEditTest {
  protected:
@@ -35,13 +27,12 @@ class EndToEnd : public PicEditTest {
     setInnerSize(729, 544);
     w->list() = picture.list;
     w->picture().PictureTitle = "Eightfold rose";
-    file = path("ROSE8.PNT");
     saveAs(file);
-    ASSERT_TRUE(std::filesystem::exists(file));
     trigger("MenFileNew");
   }
+  Rgb at(int x, int y) const { return Rgb(w->canvasSurface().point(x, y)); }
   EndToEndPicture picture;
-  std::string file;
+  const std::string file = path("ROSE8.PNT");
 };
 
 TEST_F(EndToEnd, OpenedPictureShowsTheRedrawOfItsListInEveryCopyAndSavesBackTheSameBytes) {
@@ -53,32 +44,17 @@ TEST_F(EndToEnd, OpenedPictureShowsTheRedrawOfItsListInEveryCopyAndSavesBackTheS
   ASSERT_EQ(canvas.height(), EndToEndPicture::kCanvasHeight);
   EXPECT_EQ(LiveEntries(w->list()), LiveEntries(picture.list));
   EXPECT_TRUE(canvas == EndToEndPicture::redrawn(picture.list));
-  // The picture is really there: lines and fills, not two blank canvases.
-  EXPECT_GT(pixelsOf(canvas, kBlack), 1000);
-  EXPECT_GT(pixelsOf(canvas, EndToEndPicture::kFill), 8 * 200);
-
+  // The picture is really there: the fill at each of its seed's eight
+  // images, only inside its circles; the square's centre is background.
   const SymState table = EndToEndPicture::copyTable(w->list());
-  ASSERT_EQ(table.LastCopy - table.BaseCopy + 1, EndToEndPicture::kCopies);
-  // Every point of the stroke in 8 distinct places, and the fill at its seed's
-  // images, only inside its circles: the square's centre is background.
-  for (const auto& [x, y] : picture.stroke) {
-    const auto at = EndToEndPicture::images(table, x, y);
-    ASSERT_EQ(at.size(), std::size_t(EndToEndPicture::kCopies));
-    std::set<std::pair<long, long>> distinct;
-    for (const auto& [mx, my] : at) {
-      distinct.insert({std::lround(mx), std::lround(my)});
-      EXPECT_TRUE(colourNear(canvas, mx, my, kBlack)) << "(" << x << ", " << y << ") missing at (" << mx << ", " << my << ")";
-    }
-    EXPECT_EQ(distinct.size(), std::size_t(EndToEndPicture::kCopies));
-  }
-  for (const auto& [mx, my] : EndToEndPicture::images(table, picture.seed.first, picture.seed.second))
-    EXPECT_EQ(canvas.point(int(std::lround(mx)), int(std::lround(my))), std::int64_t(EndToEndPicture::kFill))
-        << "no fill at (" << mx << ", " << my << ")";
-  EXPECT_EQ(canvas.point(300, 240), std::int64_t(kWhite));
+  const auto seeds = EndToEndPicture::images(table, picture.seed.first, picture.seed.second);
+  ASSERT_EQ(seeds.size(), std::size_t(EndToEndPicture::kCopies));
+  for (const auto& [mx, my] : seeds) EXPECT_EQ(at(int(std::lround(mx)), int(std::lround(my))), EndToEndPicture::kFill);
+  EXPECT_EQ(at(300, 240), kWhite);
+  EXPECT_GT(PixelsOf(canvas, kBlack), 1000);
 
-  const std::string again = path("AGAIN.PNT");
-  saveAs(again);
-  EXPECT_TRUE(ReadBytes(file) == ReadBytes(again));
+  saveAs(path("AGAIN.PNT"));
+  EXPECT_TRUE(ReadBytes(file) == ReadBytes(path("AGAIN.PNT")));
 }
 
 TEST_F(EndToEnd, RepaintLoadDropsTheFillsAndColoursAndKeepsEverythingElse) {
@@ -88,15 +64,78 @@ TEST_F(EndToEnd, RepaintLoadDropsTheFillsAndColoursAndKeepsEverythingElse) {
   EXPECT_TRUE(host.boxes.empty());  // silently: no question asked
   EXPECT_EQ(w->file().LoadOption, kLoadNormal);
   EXPECT_EQ(w->colour().InUseCount, 0);
-  EXPECT_TRUE(w->colour().ColorsInUse.empty());
   // Everything up to the fill is as saved, and the list ends there properly.
   const int kept = picture.fillAt;
   ASSERT_EQ(w->list().NumPoints, kept);
   EXPECT_EQ(EntriesOf(w->list(), 0, kept - 1), EntriesOf(picture.list, 0, kept - 1));
   EXPECT_EQ(w->list().G0[kept], float(kCodeEnd));
-  EXPECT_EQ(w->list().ItemHead, kept);
-  EXPECT_EQ(pixelsOf(w->canvasSurface(), EndToEndPicture::kFill), 0);
-  EXPECT_GT(pixelsOf(w->canvasSurface(), kBlack), 1000);
+  EXPECT_EQ(PixelsOf(w->canvasSurface(), EndToEndPicture::kFill), 0);
+  EXPECT_GT(PixelsOf(w->canvasSurface(), kBlack), 1000);
+}
+
+TEST_F(EndToEnd, TheGridItemsDrawTheBaseShapesBlackRedOrNotAtAllWithOneCheckMark) {
+  load(file);
+  const auto checks = [&] {
+    return std::vector<bool>{w->menuItem("MenGridBlack")->isChecked(), w->menuItem("MenGridRed")->isChecked(),
+                             w->menuItem("MenGridOff")->isChecked()};
+  };
+  const struct {
+    const char* item;
+    Rgb edge;
+    std::vector<bool> checked;
+  } steps[] = {{"MenGridRed", 0x0000FF, {false, true, false}},
+               {"MenGridRed", 0x0000FF, {false, true, false}},  // the marked item again: the check stays
+               {"MenGridOff", kWhite, {false, false, true}},
+               {"MenGridBlack", kBlack, {true, false, false}}};
+  EXPECT_EQ(at(kEdgeX, kEdgeY), kBlack);
+  EXPECT_EQ(checks(), (std::vector<bool>{true, false, false}));
+  for (const auto& s : steps) {
+    trigger(s.item);
+    EXPECT_EQ(at(kEdgeX, kEdgeY), s.edge) << s.item;
+    EXPECT_EQ(checks(), s.checked) << s.item;
+  }
+}
+
+TEST_F(EndToEnd, TheYellowBaseShapeLeavesAnEditingToolAndFillsTheBaseShape) {
+  load(file);
+  QAction* yellow = w->menuItem("Yellow");
+  ASSERT_TRUE(yellow->isEnabled());
+  EXPECT_EQ(PixelsOf(w->canvasSurface(), kYellow), 0);
+  chooseTool(kToolAdjustPoints);
+  trigger("Yellow");
+  EXPECT_TRUE(w->editor().YellowBase && yellow->isChecked());
+  EXPECT_EQ(w->editor().CurDrawType, kToolPolyLine);
+  EXPECT_EQ(at(kInsideX, kInsideY), kYellow);
+  EXPECT_EQ(at(kEdgeX, kEdgeY), kBlack);  // the grid is drawn over the highlight
+  EXPECT_GT(PixelsOf(w->canvasSurface(), kYellow), 150 * 150);
+
+  chooseTool(kToolDeleteColorHandle);
+  trigger("Yellow");
+  EXPECT_FALSE(w->editor().YellowBase || yellow->isChecked());
+  EXPECT_EQ(w->editor().CurDrawType, kToolPaint);
+  EXPECT_EQ(PixelsOf(w->canvasSurface(), kYellow), 0);
+}
+
+// A base shape reference that names another record is not followed: the
+// highlight draws nothing and the redraw goes on.
+TEST_F(EndToEnd, AHighlightWhoseBaseShapeIndexNamesNoBaseShapeDrawsNothing) {
+  DrawingList list = picture.list;
+  SymState sym = EndToEndPicture::copyTable(list);
+  std::vector<SymItem> items;
+  ASSERT_TRUE(ReadSymBlock(list, sym, items));
+  for (SymItem& it : items) it.RefGeo = sym.SymEnd + 2;  // the polyline after the block
+  ASSERT_EQ(list.G0[sym.SymEnd + 2], float(kCodePolyLine));
+  ASSERT_TRUE(WriteSymBlock(list, sym, sym.SymStart, items, 1));
+  w->list() = list;
+  saveAs(path("SQUARE.PNT"));
+  load(path("SQUARE.PNT"));
+  // Such a block replicates nothing, and the load says so once.
+  ASSERT_EQ(host.texts(), std::vector<std::string>{"Corrupt Symmetry data"});
+  const Surface before = w->canvasSurface();
+  trigger("Yellow");
+  EXPECT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(PixelsOf(w->canvasSurface(), kYellow), 0);
+  EXPECT_TRUE(w->canvasSurface() == before);
 }
 
 }  // namespace

@@ -92,7 +92,7 @@ class MainMenuTest : public ::testing::Test {
   std::unique_ptr<MainMenu> menu;
 };
 
-TEST_F(MainMenuTest, FirstStartMovesTheSamplesShowsTheirPreviewsAndRestoresTheLastChoices) {
+TEST_F(MainMenuTest, FirstStartMovesTheSamplesShowsTheirPreviewsRestoresTheLastChoicesAndQuittingWritesThem) {
   // Out-of-range choices keep their two lowest bits: mode 5 is Edit, art 6 Drawing.
   std::ofstream(folder.path("Ornisk.Dat")) << "/somewhere\r\n 0 \r\n 5  6 \r\n 1 \r\n";
   start();
@@ -109,6 +109,18 @@ TEST_F(MainMenuTest, FirstStartMovesTheSamplesShowsTheirPreviewsAndRestoresTheLa
   EXPECT_TRUE(menu->samples[kArtDrawing][0]->icon().isNull());
   EXPECT_TRUE(fs::exists(folder.path("previews/OVTE2A.PNT.pv")));
   EXPECT_TRUE(host.boxes.empty());
+
+  // Quitting writes the choices then in force.
+  QTest::mouseClick(menu->MaMode[kStartRepaint], Qt::LeftButton);
+  QTest::mouseClick(menu->MaPat[kArtModel], Qt::LeftButton);
+  state.Print.PrintOrientation = 0;
+  menu->close();
+  MenuSettings s;
+  ASSERT_TRUE(ReadOrniskDat(folder.path("Ornisk.Dat"), s));
+  EXPECT_EQ(s.MenuMode, kStartRepaint);
+  EXPECT_EQ(s.MenuArtType, kArtModel);
+  EXPECT_EQ(s.PrintOrientation, 0);
+  EXPECT_EQ(s.LastFolder, fs::current_path().string());
 }
 
 // The build renders every sample's preview into the data it installs: a first
@@ -252,20 +264,6 @@ TEST_F(MainMenuTest, EditorSettingsAreWrittenAtExitAndReadAtTheNextStart) {
   EXPECT_EQ(next.menuItem("MenOptionsGravity")->text(), "&Snap 0...");
 }
 
-TEST_F(MainMenuTest, QuittingWritesTheMenuChoices) {
-  start();
-  QTest::mouseClick(menu->MaMode[kStartRepaint], Qt::LeftButton);
-  QTest::mouseClick(menu->MaPat[kArtModel], Qt::LeftButton);
-  state.Print.PrintOrientation = 1;
-  menu->close();
-  MenuSettings s;
-  ASSERT_TRUE(ReadOrniskDat(folder.path("Ornisk.Dat"), s));
-  EXPECT_EQ(s.MenuMode, kStartRepaint);
-  EXPECT_EQ(s.MenuArtType, kArtModel);
-  EXPECT_EQ(s.PrintOrientation, 1);
-  EXPECT_EQ(s.LastFolder, fs::current_path().string());
-}
-
 TEST_F(MainMenuTest, AnEditorClosedBeforeItsPictureLoadedLeavesNoBusyPointerOverTheMenu) {
   start();
   EXPECT_EQ(host.hourglass, 0);
@@ -277,7 +275,9 @@ TEST_F(MainMenuTest, AnEditorClosedBeforeItsPictureLoadedLeavesNoBusyPointerOver
   EXPECT_EQ(host.hourglass, 0);
 }
 
-TEST_F(MainMenuTest, ClosingDuringARedrawWaitsForItAndThenReturns) {
+// Closing the editor while a redraw runs or while a load lets events run
+// waits for it, and then returns to the menu.
+TEST_F(MainMenuTest, ClosingDuringARedrawOrALoadWaitsForItAndThenReturns) {
   start();
   open(kStartEdit, kArtRose, 0);
   PicEdit& e = openedEditor();
@@ -289,27 +289,24 @@ TEST_F(MainMenuTest, ClosingDuringARedrawWaitsForItAndThenReturns) {
   EXPECT_NE(menu->editor(), nullptr) << "still waiting";
   e.editor().Redrawing = false;
   ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
-}
 
-TEST_F(MainMenuTest, ClosingDuringALoadWaitsForIt) {
-  start();
   open(kStartEdit, kArtRose, 0);
-  PicEdit& e = openedEditor();
+  PicEdit& f = openedEditor();
   bool closedInside = false;
   // The load lets events run while it reads: the user closes the window
   // then, and the menu's timers get their turn.
   host.onPump = [&] {
     if (!closedInside) {
       closedInside = true;
-      e.close();
+      f.close();
     }
     QTest::qWait(20);
     EXPECT_NE(menu->editor(), nullptr) << "the editor must outlive its load";
   };
-  e.LoadPicture(folder.path("STATIC/OVRO1A.PNT").string());
+  f.LoadPicture(folder.path("STATIC/OVRO1A.PNT").string());
   host.onPump = nullptr;
   ASSERT_TRUE(closedInside);
-  EXPECT_GT(e.list().NumPoints, 0) << "the load ran to its end";
+  EXPECT_GT(f.list().NumPoints, 0) << "the load ran to its end";
   ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
 }
 
@@ -371,12 +368,6 @@ TEST_F(MainMenuTest, TheEditorStartsWithTheDesktopsDefaultPrinterOrWithoutOneSil
   }
 }
 
-}  // namespace
-}  // namespace orn::test
-
-namespace orn::test {
-namespace {
-
 TEST_F(MainMenuTest, CanvasClicksWaitUntilTheEditorHasOpened) {
   start();
   open(kStartEdit, kArtRose, 0);
@@ -387,12 +378,6 @@ TEST_F(MainMenuTest, CanvasClicksWaitUntilTheEditorHasOpened) {
   QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {30, 30});
   EXPECT_TRUE(e.editor().PicChanged);
 }
-
-}  // namespace
-}  // namespace orn::test
-
-namespace orn::test {
-namespace {
 
 class ArtShows : public MainMenuTest {
  protected:

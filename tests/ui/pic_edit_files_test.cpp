@@ -16,13 +16,8 @@
 namespace orn::test {
 namespace {
 
-// Draws a polyline as the tools leave it.
-void addPolyline(DrawingList& list) {
-  ASSERT_TRUE(list.CreateItem(kTypePolyLine, 1, 100.0f, 40.0f));
-  ASSERT_TRUE(list.AddPoint(200.0f, 80.0f, kToolPolyLine));
-  ASSERT_TRUE(list.AddPoint(250.0f, 180.0f, kToolPolyLine));
-  ASSERT_TRUE(list.closeRecord());
-}
+// A polyline as the tools leave it.
+void addPolyline(DrawingList& list) { AddShape(list, kTypePolyLine, {{100, 40}, {200, 80}, {250, 180}}); }
 
 class PicEditFiles : public PicEditTest {
  protected:
@@ -31,11 +26,6 @@ class PicEditFiles : public PicEditTest {
     setInnerSize(729, 664);
     addPolyline(w->list());
     keepPicture();
-  }
-  void addCircle(float x) {
-    ASSERT_TRUE(w->list().CreateItem(kTypeCircle2, 0, x, 300.0f));
-    ASSERT_TRUE(w->list().AddPoint(x + 40.0f, 300.0f, kTypeCircle2));
-    ASSERT_TRUE(w->list().closeRecord());
   }
   // Remembers the open picture as changed, for expectPictureKept.
   void keepPicture() {
@@ -47,13 +37,7 @@ class PicEditFiles : public PicEditTest {
     ASSERT_EQ(w->list().NumPoints, n) << why;
     EXPECT_EQ(EntriesOf(w->list(), 0, n), kept) << why;
   }
-  int inkedPixels() const {
-    const Surface& s = w->canvasSurface();
-    int count = 0;
-    for (int y = 0; y < s.height(); ++y)
-      for (int x = 0; x < s.width(); ++x) count += s.row(y)[x] != s.backColor();
-    return count;
-  }
+  int inkedPixels() const { return PixelsOf(w->canvasSurface(), kBlack); }
   int n = 0;
   Entries kept;
 };
@@ -61,7 +45,7 @@ class PicEditFiles : public PicEditTest {
 TEST_F(PicEditFiles, RefusedFileIsReportedAndLeavesTheOpenPictureAndCaptionAsTheyWere) {
   const std::string good = path("GOOD.PNT");
   saveAs(good);
-  addCircle(100.0f);  // changed again, and not saved: the open picture differs from the file
+  AddShape(w->list(), kTypeCircle2, {{100, 300}, {140, 300}});  // changed again, and not saved: the open picture differs from the file
   keepPicture();
   const QString caption = w->windowTitle();
   std::vector<std::uint8_t> whole = ReadBytes(good);
@@ -106,32 +90,6 @@ TEST_F(PicEditFiles, FileCommandsWaitWhileALoadLetsEventsRun) {
   EXPECT_EQ(dialogs.openRequests.size(), 1u);
   EXPECT_EQ(w->file().FileName, file);
   expectPictureKept("loaded once");
-}
-
-TEST_F(PicEditFiles, FailedSaveIsReportedRetryTriesAgainAndAbortEndsTheProgram) {
-  // A folder that cannot exist: its parent is a plain file.
-  const std::string blocker = path("plain");
-  std::ofstream(blocker) << "x";
-  const std::string target = blocker + "/ROSE.PNT";
-  dialogs.saves = {target, target};
-  host.answers = {MsgResult::Retry, MsgResult::Ignore};
-  trigger("MenFileSaveAs");
-  ASSERT_EQ(host.boxes.size(), 2u);
-  for (const ShownBox& b : host.boxes) {
-    EXPECT_EQ(b.title, "Error Message");
-    EXPECT_EQ(b.buttons, MsgButtons::AbortRetryIgnore);
-    EXPECT_NE(b.text.find("in FileSaveC"), std::string::npos) << b.text;
-  }
-  EXPECT_EQ(dialogs.saveRequests.size(), 2u);  // Retry ran the command again, dialog and all
-  EXPECT_EQ(w->file().FileName, kUnNamed);
-  EXPECT_TRUE(w->editor().PicChanged);
-  EXPECT_EQ(w->windowTitle().toStdString(), "Ornivale");
-  EXPECT_EQ(programEnds, 0);
-
-  dialogs.saves = {target};
-  host.answers = {MsgResult::Abort};
-  trigger("MenFileSaveAs");
-  EXPECT_EQ(programEnds, 1);
 }
 
 TEST_F(PicEditFiles, RecentFilesAtTheFootOfTheFileMenuLoadWithCaptionAndSettings) {

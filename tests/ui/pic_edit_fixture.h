@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <filesystem>
 #include <memory>
@@ -30,6 +31,11 @@
 #include "support/scripted_host.h"
 
 namespace orn::test {
+
+// The number of pixels of the colour.
+inline int PixelsOf(const Surface& s, Rgb c) {
+  return int(std::count(s.pixels(), s.pixels() + std::size_t(s.width()) * std::size_t(s.height()), c));
+}
 
 // Runs `act` on the modal dialog of type D once it is up; `ran` (if given)
 // tells the test that the dialog really came up.

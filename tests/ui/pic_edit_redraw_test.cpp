@@ -21,29 +21,21 @@ class RedrawWindow : public PicEditTest {
   }
   // Zigzag polylines, one record each, so that a redraw pumps events often.
   void addLines(int n) {
-    DrawingList& l = w->list();
-    for (int k = 0; k < n; ++k) {
-      ASSERT_TRUE(l.CreateItem(kToolPolyLine, 1, 20.0f + 9 * k, 20));
-      ASSERT_TRUE(l.AddPoint(300.0f + 9 * k, 400, kToolPolyLine));
-      ASSERT_TRUE(l.AddPoint(500.0f - 9 * k, 60, kToolPolyLine));
-      ASSERT_TRUE(l.closeRecord());
-    }
-  }
-  void addSquare() {
-    DrawingList& l = w->list();
-    ASSERT_TRUE(l.CreateItem(kToolGeometric, 0, 100, 100));
-    for (auto [x, y] : {std::pair{200, 100}, {200, 200}, {100, 200}, {100, 100}, {150, 150}})
-      ASSERT_TRUE(l.AddPoint(float(x), float(y), kToolGeometric));
-    ASSERT_TRUE(l.closeRecord());
+    for (float k = 0; k < n; ++k) AddShape(w->list(), kTypePolyLine, {{20 + 9 * k, 20}, {300 + 9 * k, 400}, {500 - 9 * k, 60}});
   }
   bool redrawButtonIs(Rgb c) { return w->DrawAll0->backColor() == c; }
   Rgb toolColour() { return w->tools().DrawType(w->editor().CurDrawType)->backColor(); }
   bool dupShown() { return w->tools().DrawType(kToolDuplicate)->isVisible(); }
 };
 
-TEST_F(RedrawWindow, RedrawButtonRedrawsInItsColoursAndIgnoresPressesForHalfASecondAfter) {
+// The button's presses during the redraw start no second one (the walk
+// pumps as often as a redraw alone does); after it, for half a second, a
+// press only drops a pending colour action.
+TEST_F(RedrawWindow, RedrawButtonRedrawsInItsColoursAndIgnoresPressesDuringAndHalfASecondAfter) {
   addLines(4);
+  const int alone = host.pumps;
   const Surface fresh = redrawn();
+  const int pumpsAlone = host.pumps - alone;
   w->canvasSurface().fillBox(0, 0, 3, 3, 0x123456);  // a mark a redraw clears
   int pumps = 0;
   host.onPump = [&] {
@@ -51,10 +43,11 @@ TEST_F(RedrawWindow, RedrawButtonRedrawsInItsColoursAndIgnoresPressesForHalfASec
     EXPECT_TRUE(redrawButtonIs(0xFFFFFF));
     EXPECT_EQ(toolColour(), kToolButtonDrawing);
     EXPECT_TRUE(w->StopSign->isVisible());
+    for (int k = 0; k < 3; ++k) QTest::mouseClick(w->DrawAll0, Qt::LeftButton);
   };
   w->NoRedraw->stop();
   QTest::mouseClick(w->DrawAll0, Qt::LeftButton);
-  EXPECT_GT(pumps, 1);
+  EXPECT_EQ(pumps, pumpsAlone);
   EXPECT_TRUE(w->canvasSurface() == fresh);
   EXPECT_TRUE(redrawButtonIs(0xFF8080));
   EXPECT_EQ(toolColour(), kToolButtonSelected);
@@ -63,15 +56,17 @@ TEST_F(RedrawWindow, RedrawButtonRedrawsInItsColoursAndIgnoresPressesForHalfASec
 
   // Within the half second: the press only drops a pending colour action.
   w->canvasSurface().fillBox(0, 0, 3, 3, 0x123456);
-  w->editor().ColorMode = kColorPicked;
+  w->editor().ColorMode = kColorSwapArmed;
+  w->colour().SwapIndex = 3;
   QTest::mouseClick(w->DrawAll0, Qt::LeftButton);
   EXPECT_EQ(w->canvasSurface().point(1, 1), 0x123456);
   EXPECT_EQ(w->editor().ColorMode, kColorIdle);
+  EXPECT_EQ(w->colour().SwapIndex, 0);
 }
 
 TEST_F(RedrawWindow, TheDuplicateButtonFollowsTheGeometricShapesWhateverStartsTheRedraw) {
   w->DebugXC(1);  // the geometry buttons
-  addSquare();
+  AddShape(w->list(), kTypeGeometric, {{100, 100}, {200, 100}, {200, 200}, {100, 200}, {100, 100}, {150, 150}});
   saveAs(path("square.PNT"));
   trigger("MenFileNew");
   ASSERT_FALSE(dupShown());
@@ -80,6 +75,7 @@ TEST_F(RedrawWindow, TheDuplicateButtonFollowsTheGeometricShapesWhateverStartsTh
   w->list().reset();
   trigger("mnuRedraw");
   EXPECT_FALSE(dupShown());
+  EXPECT_TRUE(w->canvasSurface() == Surface(w->canvasSurface().width(), w->canvasSurface().height(), kWhite));
 }
 
 TEST_F(RedrawWindow, AResizeDuringARedrawIsLaidOutOnceTheRedrawHasEnded) {

@@ -32,14 +32,7 @@ class PicEditSymmetryTest : public PicEditTest {
   // A polygon of the window's polygon shape on the edge (x0, y0) - (x1, y1),
   // as the Geometric tool lays it, with the set-up offered.
   void layPolygon(float x0, float y0, float x1, float y1) {
-    DrawingList& list = w->list();
-    ASSERT_TRUE(list.CreateItem(kToolGeometric, 0, x0, y0));
-    ASSERT_TRUE(list.AddPoint(x1, y1, kToolGeometric));
-    ASSERT_TRUE(list.ensureIndex(list.NumPoints + PolygonRoomNeeded(w->polyShape()) + 1));
-    int last = 0;
-    ASSERT_TRUE(BuildPolygonOnEdge(w->polyShape(), list.G0, list.G1, list.ItemHead, list.ItemFirst, last));
-    list.NumPoints = static_cast<std::int16_t>(last);
-    ASSERT_TRUE(list.closeRecord());
+    AddPolygon(w->list(), w->polyShape(), x0, y0, x1, y1);
     w->setEditsymEnabled(true);
   }
   // Two squares side by side: eight edges.

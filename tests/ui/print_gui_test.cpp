@@ -11,10 +11,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "model/record_codes.h"
 #include "pic_edit_fixture.h"
-#include "support/list_builder.h"
 #include "print/ui/page_preview.h"
 #include "print/ui/print_frm.h"
 #include "print/ui/qt_image_writer.h"
@@ -42,6 +44,19 @@ int PdfPages(const std::string& pdf) {
   return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
 }
 
+// "<width>x<height> <colour> <bits>" of each picture on the pages, in order.
+std::vector<std::string> PdfPictures(const std::string& pdf) {
+  std::istringstream list(Run("pdfimages -list '" + pdf + "' 2>/dev/null"));
+  std::vector<std::string> pictures;
+  for (std::string line; std::getline(list, line);) {
+    std::istringstream f(line);
+    std::string sheet, number, type, width, height, colour, parts, bits;
+    if (f >> sheet >> number >> type >> width >> height >> colour >> parts >> bits && type == "image")
+      pictures.push_back(width + "x" + height + " " + colour + " " + bits);
+  }
+  return pictures;
+}
+
 // The first page rendered at 300 dpi.
 QImage PdfPage(const std::string& pdf, const std::string& stem) {
   Run("pdftoppm -r 300 -f 1 -l 1 -singlefile -png '" + pdf + "' '" + stem + "'");
@@ -67,16 +82,8 @@ class PrintGui : public PicEditTest {
 
   // A black square from (20, 20) to (100, 100) filled red.
   void drawSquare() {
-    DrawingList& l = w->list();
-    l.CreateItem(kTypePolyLine, 1, 20, 20);
-    for (auto [x, y] : {std::pair{100.f, 20.f}, {100.f, 100.f}, {20.f, 100.f}, {20.f, 20.f}})
-      l.AddPoint(x, y, kToolPaint);
-    l.closeRecord();
-    l.CreateItem(kTypePaint, 0, 60, 60);
-    l.G0[l.ItemFirst] = float(kColorEntryBase + kOffTableCode);
-    l.G1[l.ItemFirst] = float(kFill);
-    l.AddPoint(60, 60, kToolPaint);
-    l.closeRecord();
+    AddShape(w->list(), kTypePolyLine, {{20, 20}, {100, 20}, {100, 100}, {20, 100}, {20, 20}});
+    AddPaint(w->list(), {{kFill, {60, 60}}});
     w->DrawAll(1);
     ASSERT_EQ(w->canvasSurface().point(60, 60), std::int64_t(kFill));
   }
@@ -131,6 +138,8 @@ TEST_F(PrintGui, ABlackAndWhitePrintDrawsTheLinesOnlyAtTheTypedPlace) {
     typeInto(d.LBox, "1");  // one inch from the left
   });
   EXPECT_EQ(PdfPages(path("out.pdf")), 2);
+  // Each sheet is one 1-bit picture of the whole page, a pixel per printer dot.
+  EXPECT_EQ(PdfPictures(path("out.pdf")), (std::vector<std::string>(2, "2550x3300 gray 1")));
   const QImage page = PdfPage(path("out.pdf"), path("page"));
   ASSERT_FALSE(page.isNull());
   // The square's left edge at canvas x 20 (+1) is 300 + 21 on the page.
@@ -249,10 +258,7 @@ TEST_F(PrintGui, TheWallpaperTileLaidThreeByThreeIsThePictureItself) {
   w->editor().GridMode = 2;
   w->draw().ExtendLen = 0.0f;
   AddLattice(w->list(), w->sym(), 12, 10, 50, 40, 25, 20);
-  DrawingList& l = w->list();
-  l.CreateItem(kTypePolyLine, 1, 5, 5);
-  for (auto [x, y] : {std::pair{45.f, 12.f}, {30.f, 35.f}, {5.f, 5.f}}) l.AddPoint(x, y, kToolPaint);
-  l.closeRecord();
+  AddShape(w->list(), kTypePolyLine, {{5, 5}, {45, 12}, {30, 35}, {5, 5}});
   w->DrawAll(1);
   const Surface canvas = w->canvasSurface();
   dialogs.saves = {path("wall.bmp")};

@@ -1,5 +1,6 @@
-// A save that fails, answered from the keyboard on the program's real boxes:
-// no key alone ends the program or loses the picture.
+// A save that fails, answered on the program's real message boxes: Enter
+// retries it, dialog and all, Escape ignores it, so no key alone ends the
+// program or loses the picture; only the Abort button ends the program.
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -9,15 +10,15 @@
 namespace orn::test {
 namespace {
 
-// Presses `key` on the next message box that comes up and has not been
-// answered yet (a box that follows may live at the same address), and notes
-// the box's text and default button.
+// Answers the next message box that comes up and has not been answered yet
+// (a box that follows may live at the same address) with `answer`, and notes
+// its text and default button.
 struct BoxAnswer {
   QString text;
   QString defaultButton;
 };
 
-void answerNextBox(Qt::Key key, BoxAnswer& seen, std::function<void()> then = {}) {
+void answerNextBox(std::function<void(QMessageBox&)> answer, BoxAnswer& seen, std::function<void()> then = {}) {
   auto* poll = new QTimer;
   poll->setInterval(5);
   QObject::connect(poll, &QTimer::timeout, [=, &seen] {
@@ -29,17 +30,20 @@ void answerNextBox(Qt::Key key, BoxAnswer& seen, std::function<void()> then = {}
     seen.text = box->text();
     seen.defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
     if (then) then();
-    QTest::keyClick(box, key);
+    answer(*box);
   });
   poll->start();
 }
 
-TEST(SaveFailure, EnterRetriesAndEscapeIgnoresSoTheProgramGoesOnWithThePicture) {
+std::function<void(QMessageBox&)> key(Qt::Key k) {
+  return [k](QMessageBox& box) { QTest::keyClick(&box, k); };
+}
+
+TEST(SaveFailure, EnterRetriesEscapeIgnoresAndOnlyAbortEndsTheProgram) {
   app();
   ScratchFolder scratch;
   const std::filesystem::path& dir = scratch.dir();
-  std::filesystem::copy_file(std::filesystem::path(ORNIVALE_SOURCE_DIR) / "data" / "Standard.Clr",
-                             dir / "Standard.Clr", std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::copy_file(std::filesystem::path(ORNIVALE_SOURCE_DIR) / "data" / "Standard.Clr", dir / "Standard.Clr");
   AppState appState;
   appState.AppFolder = appState.DataFolder = dir.string() + "/";
   QtHost host;
@@ -54,12 +58,9 @@ TEST(SaveFailure, EnterRetriesAndEscapeIgnoresSoTheProgramGoesOnWithThePicture) 
   QApplication::processEvents();
 
   DrawingList& list = w.list();
-  ASSERT_TRUE(list.CreateItem(1, 1, 100.0f, 40.0f));
-  ASSERT_TRUE(list.AddPoint(200.0f, 80.0f, 1));
-  ASSERT_TRUE(list.closeRecord());
+  AddShape(list, kTypePolyLine, {{100, 40}, {200, 80}});
   w.editor().PicChanged = true;
-  const int n = list.NumPoints;
-  const Entries before = EntriesOf(list, 0, n);
+  const Entries before = LiveEntries(list);
 
   // A folder that cannot be made: its parent is a plain file.
   std::ofstream((dir / "plain").string()) << "x";
@@ -67,7 +68,7 @@ TEST(SaveFailure, EnterRetriesAndEscapeIgnoresSoTheProgramGoesOnWithThePicture) 
   dialogs.saves = {target, target};
 
   BoxAnswer first, second;
-  answerNextBox(Qt::Key_Return, first, [&second] { answerNextBox(Qt::Key_Escape, second); });
+  answerNextBox(key(Qt::Key_Return), first, [&second] { answerNextBox(key(Qt::Key_Escape), second); });
   w.menuItem("MenFileSaveAs")->trigger();
   QApplication::processEvents();
 
@@ -79,8 +80,16 @@ TEST(SaveFailure, EnterRetriesAndEscapeIgnoresSoTheProgramGoesOnWithThePicture) 
   EXPECT_EQ(programEnds, 0);                   // and Escape ignored the failure
   EXPECT_TRUE(w.isVisible());
   EXPECT_TRUE(w.editor().PicChanged);
-  ASSERT_EQ(list.NumPoints, n);
-  EXPECT_EQ(EntriesOf(list, 0, n), before);
+  EXPECT_EQ(w.file().FileName, kUnNamed);
+  EXPECT_EQ(w.windowTitle().toStdString(), "Ornivale");
+  EXPECT_EQ(LiveEntries(list), before);
+
+  dialogs.saves = {target};
+  BoxAnswer third;
+  answerNextBox([](QMessageBox& box) { box.button(QMessageBox::Abort)->click(); }, third);
+  w.menuItem("MenFileSaveAs")->trigger();
+  QApplication::processEvents();
+  EXPECT_EQ(programEnds, 1);
   w.editor().PicChanged = false;
 }
 

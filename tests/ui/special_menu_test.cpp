@@ -22,91 +22,82 @@ namespace {
 
 class SpecialMenu : public PicEditTest {
  protected:
+  void SetUp() override {
+    PicEditTest::SetUp();
+    setInnerSize(800, 600);
+  }
   bool specialShown() const {
     for (QAction* a : w->menuBar()->actions())
       if (a->isVisible() && a->text() == "S&pecial") return true;
     return false;
   }
   bool checked(const char* item) const { return w->menuItem(item)->isChecked(); }
+  bool shown(const char* item) const { return w->menuItem(item)->isVisible(); }
   // The symmetric picture saved and opened again.
   void openSymmetricPicture() {
-    setInnerSize(729, 544);
     w->list() = EndToEndPicture().list;
     saveAs(path("ROSE8.PNT"));
     load(path("ROSE8.PNT"));
   }
+  // The other controls of the window that `c` lies over.
+  std::string covered(const QWidget* c) const {
+    std::string names;
+    for (const QWidget* o : w->formArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (o != c && o->isVisible() && o->geometry().intersects(c->geometry()))
+        names += o->objectName().toStdString() + " ";
+    return names;
+  }
   int codesOf(float code) const {
-    int n = 0;
-    for (int i = 0; i <= w->list().NumPoints; ++i) n += w->list().G0[i] == code;
-    return n;
+    return int(std::count(w->list().G0.begin(), w->list().G0.begin() + w->list().NumPoints + 1, code));
   }
 };
 
-TEST_F(SpecialMenu, CtrlClickOnTheHotSpotTogglesTheMenuAndItsItemsAreLive) {
-  EXPECT_EQ(w->Label6->size(), QSize(9, 9));
-  EXPECT_TRUE(w->Label6->isVisible());
+TEST_F(SpecialMenu, CtrlClickOnTheHotSpotTogglesTheMenuWithTheViewTablesHotSpot) {
   EXPECT_TRUE(w->formArea()->rect().contains(w->Label6->geometry()));
-  EXPECT_FALSE(specialShown());
-  const struct {
-    bool ctrl, shownAfter;
-  } clicks[] = {{false, false}, {true, true}, {false, true}, {true, false}, {true, true}};
-  for (const auto& c : clicks) {
-    clickLabel6(c.ctrl);
-    EXPECT_EQ(specialShown(), c.shownAfter) << c.ctrl;
-    EXPECT_EQ(w->Label17->isVisible(), c.shownAfter) << "the view table's hot spot comes with the menu";
+  for (const auto& [ctrl, shownAfter] : {std::pair{false, false}, {true, true}, {false, true}, {true, false}, {true, true}}) {
+    clickLabel6(ctrl);
+    EXPECT_EQ(specialShown(), shownAfter) << ctrl;
+    EXPECT_EQ(w->Label17->isVisible(), shownAfter) << ctrl;
   }
-  for (int i = 0; i < 9; ++i) EXPECT_TRUE(enabled("DebugX(" + std::to_string(i) + ")")) << i;
   w->MenEnable(false);
   w->MenEnable(true);
-  EXPECT_TRUE(enabled("DebugX(3)"));
+  for (int i = 0; i < 9; ++i) EXPECT_TRUE(enabled("DebugX(" + std::to_string(i) + ")")) << i;
 }
 
-// The geometry buttons come and go with the menu item; the Duplicate tool,
-// once offered, goes with them.
-TEST_F(SpecialMenu, GeometryButtonsShowTheGeometricToolAndPolygonButtonAndTakeDuplicateAwayWithThem) {
-  setInnerSize(800, 600);
+// The geometry buttons come and go with the item, the Duplicate tool with
+// them; the stamp is the canvas shrunk into its box and never written anywhere.
+TEST_F(SpecialMenu, GeometryAndStampButtonsComeAndGoWithTheirItems) {
   ToolButton* geo = w->tools().DrawType(kToolGeometric);
   ToolButton* dup = w->tools().DrawType(kToolDuplicate);
   EXPECT_FALSE(geo->isVisible() || w->Picture13->isVisible());
-  clickLabel6(true);
   trigger("DebugX(1)");
-  EXPECT_TRUE(w->editor().ShowGeoNumbers && checked("DebugX(1)"));
-  EXPECT_TRUE(geo->isVisible() && w->Picture13->isVisible());
+  EXPECT_TRUE(w->editor().ShowGeoNumbers && checked("DebugX(1)") && geo->isVisible() && w->Picture13->isVisible());
   EXPECT_FALSE(dup->isVisible());
   dup->show();
   trigger("DebugX(1)");
-  EXPECT_FALSE(w->editor().ShowGeoNumbers || checked("DebugX(1)"));
-  EXPECT_FALSE(geo->isVisible() || w->Picture13->isVisible() || dup->isVisible());
-}
+  EXPECT_FALSE(w->editor().ShowGeoNumbers || checked("DebugX(1)") || geo->isVisible() || w->Picture13->isVisible() ||
+               dup->isVisible());
 
-// The stamp is the canvas shrunk into its box; a second press takes it
-// away, and it is never written anywhere.
-TEST_F(SpecialMenu, StampButtonsShowAndHideAStampOfTheCanvas) {
-  setInnerSize(800, 600);
-  EXPECT_FALSE(w->Command2[0]->isVisible());
   w->canvasSurface().fillBox(0, 0, 100, 100, 0x0000FF);
   trigger("DebugX(0)");
-  EXPECT_TRUE(checked("DebugX(0)"));
-  ASSERT_TRUE(w->Command2[0]->isVisible() && w->Command2[1]->isVisible());
-  const auto before = std::distance(std::filesystem::directory_iterator(dir), {});
+  ASSERT_TRUE(checked("DebugX(0)") && w->Command2[0]->isVisible() && w->Command2[1]->isVisible());
+  for (const QPushButton* b : w->Command2) EXPECT_EQ(covered(b), "") << "a stamp button hides a control";
+  const auto files = std::distance(std::filesystem::directory_iterator(dir), {});
   QTest::mouseClick(w->Command2[1], Qt::LeftButton);
-  EXPECT_TRUE(w->Picture9->isVisible());
-  EXPECT_TRUE(*w->Picture9->surface() == MakeStamp(w->canvasSurface()));
+  EXPECT_TRUE(w->Picture9->isVisible() && *w->Picture9->surface() == MakeStamp(w->canvasSurface()));
   QTest::mouseClick(w->Command2[0], Qt::LeftButton);
   EXPECT_FALSE(w->Picture9->isVisible());
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), before);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), files);
   trigger("DebugX(0)");
   EXPECT_FALSE(checked("DebugX(0)") || w->Command2[0]->isVisible());
 }
 
 TEST_F(SpecialMenu, ShowNumbersWritesTheMousePositionIntoTheDebugLabel) {
-  setInnerSize(800, 600);
   trigger("DebugX(2)");
-  EXPECT_TRUE(checked("DebugX(2)"));
   move({12, 7});
   EXPECT_EQ(w->Label1->text(), " 12  7");
+  EXPECT_EQ(covered(w->Label1), "") << "the numbers hide a control";
   trigger("DebugX(2)");
-  EXPECT_TRUE(w->Label1->text().isEmpty());
   move({30, 40});
   EXPECT_TRUE(w->Label1->text().isEmpty());
 }
@@ -126,7 +117,6 @@ TEST_F(SpecialMenu, DumpPictureDataPrintsTheListAndTheHotSpotPrintsTheViewTable)
   EXPECT_EQ(printer.jobs[1].text, DumpPageTable(w->views()));
   printer.toFile = path("Printout.pdf");
   trigger("DebugX(3)");
-  ASSERT_FALSE(host.boxes.empty());
   EXPECT_NE(host.boxes.back().text.find(path("Printout.pdf")), std::string::npos);
   w->setPrinter(nullptr);
 }
@@ -152,66 +142,47 @@ TEST_F(SpecialMenu, StripSymmetryAsksAndLeavesNoSymmetryChangeAndNoFillButNeverU
   host.ctrl = false;
   EXPECT_EQ(codesOf(kCodePaint), 0);
   ASSERT_EQ(codesOf(kCodeSymmetryChg), 2);
-  for (int i = 0; i <= w->list().NumPoints; ++i) {
-    if (w->list().G0[i] != kCodeSymmetryChg) continue;
-    EXPECT_EQ(w->list().G1[i], 0.0f) << i;
-  }
-  EXPECT_FALSE(w->editor().DebugSymChg);
+  for (int i = 0; i <= w->list().NumPoints; ++i)
+    if (w->list().G0[i] == kCodeSymmetryChg) EXPECT_EQ(w->list().G1[i], 0.0f) << i;
 }
 
-TEST_F(SpecialMenu, ZotForgetsTheNameAndTheRecentFiles) {
+TEST_F(SpecialMenu, ZotForgetsTheNameAndTheRecentFilesAndMenuColourTurnsThePanelsYellowAndBack) {
   SaveLinePicture(path("GULLS.PNT"));
   load(path("GULLS.PNT"));
-  ASSERT_TRUE(w->menuItem("FName(0)")->isVisible());
+  ASSERT_TRUE(shown("FName(0)"));
   trigger("DebugX(5)");
   EXPECT_EQ(w->file().FileName, kUnNamed);
   EXPECT_EQ(w->windowTitle(), "Picture - <UnNamed>");
   for (int i = 0; i < 4; ++i) {
     EXPECT_TRUE(w->file().RecentFiles[std::size_t(i)].empty());
-    EXPECT_FALSE(w->menuItem("FName(" + std::to_string(i) + ")")->isVisible());
+    EXPECT_FALSE(shown(("FName(" + std::to_string(i) + ")").c_str()));
   }
-}
 
-TEST_F(SpecialMenu, ToggleMenuColorTurnsThePanelsYellowAndBack) {
   const QColor normal = w->formArea()->palette().color(QPalette::Window);
   trigger("DebugX(6)");
-  EXPECT_EQ(w->UseColorRGB, 0x00FFFFu);
   EXPECT_EQ(w->formArea()->palette().color(QPalette::Window), QColor(Qt::yellow));
   trigger("DebugX(6)");
-  EXPECT_EQ(w->UseColorRGB, 0xC0C0C0u);
   EXPECT_EQ(w->formArea()->palette().color(QPalette::Window), normal);
 }
 
-TEST_F(SpecialMenu, ShowAllOptionsOffersMarkAndUndoToMark) {
+// Show All Options brings the advanced items; paint-only mode hides what
+// belongs to symmetries; in show mode the switch does nothing, not even to
+// the caption.
+TEST_F(SpecialMenu, ShowAllOptionsAndPaintOnlyShowAndHideTheirItemsButNotInShowMode) {
   trigger("DebugX(7)");
-  EXPECT_TRUE(checked("DebugX(7)"));
-  for (auto n : {"MenEditMark", "MenEditUndo", "MenPageSh", "MenProjPages"})
-    EXPECT_TRUE(w->menuItem(n)->isVisible()) << n;
-  // Mark, draw a line, Undo to Mark: the line is gone.
-  trigger("MenEditMark");
-  const int marked = w->list().NumPoints;
-  click({20, 20});
-  dbl({60, 40});
-  ASSERT_GT(w->list().NumPoints, marked);
-  trigger("MenEditUndo");
-  EXPECT_EQ(w->list().NumPoints, marked);
+  for (auto n : {"MenEditMark", "MenEditUndo", "MenPageSh", "MenProjPages"}) EXPECT_TRUE(shown(n)) << n;
   trigger("DebugX(7)");
-  EXPECT_FALSE(checked("DebugX(7)") || w->menuItem("MenEditMark")->isVisible());
-}
+  EXPECT_FALSE(checked("DebugX(7)") || shown("MenEditMark"));
 
-// Paint-only mode hides what belongs to symmetries; in show mode the switch
-// does nothing, not even to the caption.
-TEST_F(SpecialMenu, PaintOnlyHidesTheSymmetryMenusButNotInShowMode) {
-  EXPECT_EQ(w->windowTitle(), "Ornivale");
   trigger("DebugX(8)");
   EXPECT_EQ(w->editor().PaintOnlyMode, -1);
   EXPECT_EQ(w->windowTitle(), "Paint Program");
-  EXPECT_FALSE(w->menuItem("MenSym")->isVisible() || w->menuItem("Gallery")->isVisible());
+  EXPECT_FALSE(shown("MenSym") || shown("Gallery"));
   EXPECT_TRUE(checked("Yellow"));
   trigger("DebugX(8)");
   EXPECT_EQ(w->editor().PaintOnlyMode, 0);
   EXPECT_EQ(w->windowTitle(), "Ornivale");
-  EXPECT_TRUE(w->menuItem("MenSym")->isVisible() && w->menuItem("Gallery")->isVisible());
+  EXPECT_TRUE(shown("MenSym") && shown("Gallery"));
 
   trigger("Gallery");
   ASSERT_TRUE(w->showMode());

@@ -226,7 +226,6 @@ TEST_F(Storm, TenThousandRandomEventsLeaveARunningEditorAndAListThatSavesAndLoad
     answerModals();
     if (n % 16 == 0) QApplication::processEvents();
     ASSERT_TRUE(w->isVisible()) << "the editor closed at event " << n;
-    ASSERT_TRUE(w->isVisible()) << "the editor closed at event " << n;
   }
   modals.stop();
   for (QWidget* top : QApplication::topLevelWidgets())

@@ -165,12 +165,13 @@ PictureFile Fish() {
   const SquareGrid g = LaySquares(s, {-40, -40}, 160, 7, 5);
   for (int i = 0; i < 7; ++i)
     for (int j = 0; j < 5; ++j) s.join(g.cell[i][j], 0, (i + j) % 2 == 0 ? 1 : 2);
-  s.base(g.cell[0][0], 0);
-  s.base(g.cell[1][0], 0);
+  // The fish are drawn in two cells in the middle, which show whole.
+  s.base(g.cell[2][2], 0);
+  s.base(g.cell[3][2], 0);
   s.accept(1);
   for (int part : {1, 2}) {
     if (part == 2) s.part(2);
-    const Frame c = EdgeFrame(g.cell[part == 1 ? 0 : 1][0], 0);
+    const Frame c = EdgeFrame(g.cell[part == 1 ? 2 : 3][2], 0);
     // The fish's belly and back (the cell's lower edge, the back of the fish
     // below) and its nose and tail (the left edge, the tail of the fish to
     // its left); the line between its back and its belly runs from nose to tail.
@@ -215,7 +216,8 @@ PictureFile Bunny() {
   s.fill({2, hue::kGray}, c(0.68, 0.52));
   s.fill({1, hue::kRose}, {c(0.61, 0.8), c(0.745, 0.82)});
   s.fill({0, hue::kGray}, c(0.14, 0.26));
-  s.fill({2, hue::kLime}, c(0.5, 0.04));
+  // The grass, also where the body's curve dips under the ground line.
+  s.fill({2, hue::kLime}, {c(0.5, 0.04), c(0.41, 0.07)});
   s.fill({0, hue::kAzure}, {c(0.1, 0.85), c(0.95, 0.6), c(0.4, 0.97)});
   return s.picture();
 }

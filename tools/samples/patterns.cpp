@@ -83,11 +83,13 @@ PictureFile MakeGem() {
   s.base(g[3][2], 0);
   s.accept(1);
   const Sector c = SectorOf(g[3][2], 0);
-  const double inner = 0.55 / std::cos(rad(30)), outer = 1 / std::cos(rad(30));
+  // The stone's table reaches half way to the edge, where it lines up with
+  // the tables of the neighbouring hexagons.
+  const double inner = 0.5 / std::cos(rad(30)), outer = 1 / std::cos(rad(30));
   s.polyline(c.at({{inner, -30}, {inner, 30}}));
   s.polyline(c.at({{inner, 30}, {outer, 30}}));
   s.polyline(c.at({{inner, -30}, {1, 0}, {inner, 30}}));
-  s.polyline(c.at({{0, 0}, {0.55, 0}}));
+  s.polyline(c.at({{0, 0}, {0.5, 0}}));
   s.fill({2, hue::kViolet}, c.at(0.85, -20));
   s.fill({5, hue::kViolet}, c.at(0.8, 0));
   s.fill({4, hue::kViolet}, c.at(0.85, 20));

@@ -203,7 +203,9 @@ PictureFile Monkey() {
   s.spline({c.at(0.47, 0), c.at(0.36, 1.5), c.at(0.3, 8), c.at(0.33, 13), c.at(0.28, 12)});
   s.circle(c.centre, 0.18 * c.apothem);
   s.circle(c.centre, 0.96 * c.apothem);
-  s.fill({5, hue::kBrown}, {c.at(0.88, 0), c.at(0.58, 0), c.at(0.648, -13), c.at(0.648, 13)});
+  // The head's rim, also where it overlaps the ears.
+  s.fill({5, hue::kBrown}, {c.at(0.88, 0), c.at(0.58, 0), c.at(0.648, -13), c.at(0.648, 13), f(0, 0.075 * u),
+                            f(0, -0.075 * u)});
   s.fill({1, hue::kTan}, c.at(0.8, 0));
   s.fill({5, hue::kBrown}, c.at(0.737, 0));
   s.fill({3, hue::kBrown}, {f(0, 0.12 * u), f(0, -0.12 * u)});

@@ -1,6 +1,8 @@
 #include "tools/samples/sample.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 #include <stdexcept>
 
 #include "canvas/editor_state.h"
@@ -23,6 +25,15 @@ void require(bool ok, const char* what) {
 float F(double v) { return static_cast<float>(v); }
 
 }  // namespace
+
+bool InCell(const SymState& sym, int k, double x, double y) {
+  const auto& t = sym.SymData[static_cast<std::size_t>(k)];
+  const P a{t[kP0x], t[kP0y]}, b{t[kP1x], t[kP1y]}, apex{t[kP2x], t[kP2y]};
+  const P m = (a + b) * 0.5, c = m + (apex - m) * 0.1, p{x, y};
+  auto side = [](P u, P v, P w) { return (v.x - u.x) * (w.y - u.y) - (v.y - u.y) * (w.x - u.x); };
+  const double s1 = side(a, b, p), s2 = side(b, c, p), s3 = side(c, a, p);
+  return (s1 >= 0 && s2 >= 0 && s3 >= 0) || (s1 <= 0 && s2 <= 0 && s3 <= 0);
+}
 
 Sample::Sample(int width, int height) : width_(width), height_(height) {
   ResetViews(views_, width, height);
@@ -146,21 +157,21 @@ void Sample::circle(P c, double r) { shape(kTypeCircle2, 0, {c, c + P{r, 0}}); }
 void Sample::arc(P a, P b, P c) { shape(kTypeArc, 0, {a, b, c}); }
 
 void Sample::fill(Colour c, const std::vector<P>& seeds) {
-  const float entry = float(kCodeColour + c.code());
-  const float colour = float(table()(c.shade, c.hue));
-  for (P s : seeds) {
-    // The paint tool: the first click opens the record and its point becomes
-    // the colour entry; every fill is a colour entry and its seed.
-    if (!paintOpen_) {
-      require(list_.CreateItem(kTypePaint, 0, F(s.x), F(s.y)), "list full");
-      list_.G0[list_.ItemFirst] = entry;
-      list_.G1[list_.ItemFirst] = colour;
-      paintOpen_ = true;
-    } else {
-      require(list_.AddPoint(entry, colour, kToolPaint), "list full");
-    }
-    require(list_.AddPoint(F(s.x), F(s.y), kToolPaint), "list full");
+  for (P s : seeds) addFill(float(kCodeColour + c.code()), float(table()(c.shade, c.hue)), s);
+}
+
+void Sample::addFill(float entry, float colour, P s) {
+  // The paint tool: the first click opens the record and its point becomes
+  // the colour entry; every fill is a colour entry and its seed.
+  if (!paintOpen_) {
+    require(list_.CreateItem(kTypePaint, 0, F(s.x), F(s.y)), "list full");
+    list_.G0[list_.ItemFirst] = entry;
+    list_.G1[list_.ItemFirst] = colour;
+    paintOpen_ = true;
+  } else {
+    require(list_.AddPoint(entry, colour, kToolPaint), "list full");
   }
+  require(list_.AddPoint(F(s.x), F(s.y), kToolPaint), "list full");
 }
 
 void Sample::closePaint() {
@@ -171,6 +182,98 @@ void Sample::closePaint() {
 
 PictureFile Sample::picture() {
   closePaint();
+  reachCutCopies();
+  return capture();
+}
+
+// A cell that the canvas's border cuts is painted as far as it shows, as a
+// user clicks into the part of a cut cell that shows: a fill whose seed falls
+// off the canvas in a copy gets another seed in the same region of the base
+// cell, one whose copy lies on the canvas.
+void Sample::reachCutCopies() {
+  const std::optional<Surface> drawn = RenderPictureFile(capture(), "lines.pnt", false);
+  require(drawn.has_value(), "the picture does not draw");
+  const Surface& lines = *drawn;
+  auto open = [&lines](int x, int y) {
+    return x >= 0 && y >= 0 && x < lines.width() && y < lines.height() && lines.point(x, y) != kBlack;
+  };
+  auto pixel = [](double v) { return static_cast<int>(std::floor(v + 0.5)); };
+  // The copy of base point p in copy k, when it falls on the canvas, off the
+  // lines (and, with `margin`, that far from them and from the border).
+  auto shows = [&](P p, int k, int margin) {
+    UV uv;
+    double x, y;
+    if (!PointToUV(sym_, sym_.BaseCopy, pixel(p.x), pixel(p.y), uv) || !UVToCopy(sym_, k, uv, x, y)) return false;
+    for (int dy = -margin; dy <= margin; dy += std::max(margin, 1))
+      for (int dx = -margin; dx <= margin; dx += std::max(margin, 1))
+        if (!open(pixel(x) + dx, pixel(y) + dy)) return false;
+    return true;
+  };
+  // Points well inside the region of the base cell at seed, spread over it.
+  auto regionAt = [&](P seed) {
+    std::vector<P> inside;
+    std::vector<bool> seen(std::size_t(lines.width()) * lines.height(), false);
+    std::vector<std::pair<int, int>> todo{{pixel(seed.x), pixel(seed.y)}};
+    while (!todo.empty()) {
+      const auto [x, y] = todo.back();
+      todo.pop_back();
+      if (!open(x, y) || seen[std::size_t(y) * lines.width() + x]) continue;
+      seen[std::size_t(y) * lines.width() + x] = true;
+      if (open(x - 3, y) && open(x + 3, y) && open(x, y - 3) && open(x, y + 3)) inside.push_back({double(x), double(y)});
+      todo.insert(todo.end(), {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}});
+    }
+    return inside;
+  };
+  struct Extra {
+    int part;
+    float entry, colour;
+    P seed;
+  };
+  std::vector<Extra> extras;
+  const int lastPart = sym_.CurPart;
+  int inPart = 0;
+  FrameWalker walk(list_, 0);
+  orn::Frame f;
+  while (walk.next(f)) {
+    if (f.kind == FrameKind::Single && list_.G0[f.head] == float(kCodeSymmetryChg)) {
+      const int v = roundEntry(list_.G1[f.head]);
+      if (v >= 0) inPart = v % 100;
+    }
+    if (f.kind != FrameKind::Record || f.type != kTypePaint || inPart == 0) continue;
+    sym_.CurPart = inPart;
+    CheckSymData(sym_, list_);
+    for (int i = f.first; i + 1 <= f.last; i += 2) {
+      const P seed{list_.G0[i + 1], list_.G1[i + 1]};
+      std::optional<std::vector<P>> region;
+      std::vector<P> added;
+      for (int k = sym_.BaseCopy + 1; k <= sym_.LastCopy; ++k) {
+        if (shows(seed, k, 0) || std::any_of(added.begin(), added.end(), [&](P p) { return shows(p, k, 1); }))
+          continue;
+        if (!region) region = regionAt(seed);
+        // A point of the base cell first; one of the region beyond it (a
+        // design drawn past its cell) when none of the cell shows.
+        auto p = std::find_if(region->begin(), region->end(), [&](P q) {
+          return InCell(sym_, sym_.BaseCopy, q.x, q.y) && shows(q, k, 1);
+        });
+        if (p == region->end())
+          p = std::find_if(region->begin(), region->end(), [&](P q) { return shows(q, k, 1); });
+        if (p == region->end()) continue;  // no part of this copy shows
+        added.push_back(*p);
+        extras.push_back({inPart, list_.G0[i], list_.G1[i], *p});
+      }
+    }
+  }
+  sym_.CurPart = lastPart;
+  CheckSymData(sym_, list_);
+  for (const Extra& e : extras) {
+    if (e.part != sym_.CurPart) part(e.part);
+    addFill(e.entry, e.colour, e.seed);
+  }
+  if (sym_.CurPart != lastPart) part(lastPart);
+  closePaint();
+}
+
+PictureFile Sample::capture() {
   OffscreenEditor e;
   e.list = list_;
   e.views = views_;

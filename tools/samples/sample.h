@@ -43,6 +43,11 @@ constexpr int kCyan = 14, kAzure = 15, kBlue = 16, kViolet = 17, kMagenta = 18, 
 constexpr int kTan = 20;
 }  // namespace hue
 
+// (x, y) lies in the cell of copy k of a drawing-layout copy table: the
+// triangle of the copy's edge and the centre of its polygon (a tenth of the
+// way from the edge's middle to the stored apex).
+bool InCell(const SymState& sym, int k, double x, double y);
+
 class Sample {
  public:
   Sample(int width, int height);
@@ -107,7 +112,11 @@ class Sample {
     bool mirrored;
   };
   void shape(int type, int nParams, const std::vector<P>& pts);
+  // One fill: a colour entry (21000 + code, RGB) and its seed.
+  void addFill(float entry, float colour, P seed);
   void closePaint();
+  void reachCutCopies();
+  PictureFile capture();
 
   int width_, height_;
   DrawingList list_;

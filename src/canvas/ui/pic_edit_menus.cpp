@@ -16,6 +16,8 @@ namespace orn {
 namespace {
 
 constexpr const char* kBuilt = "ornBuilt";
+// The caption of an item of the menu bar, with its "&" key.
+constexpr const char* kCaption = "ornCaption";
 
 bool isBuilt(const QAction* a) { return a->property(kBuilt).toBool(); }
 
@@ -208,9 +210,18 @@ void PicEdit::setItemEnabled(std::string_view name, bool enabled) {
   it->second->setEnabled(enabled && isBuilt(it->second));
 }
 
+// Qt gives every item of the menu bar its "&" key, shown or not, so the
+// editing "&Help" and the show-mode "&Help" would take Alt+H from each
+// other: a hidden item of the bar gives its key up until it is shown again.
 void PicEdit::setItemVisible(std::string_view name, bool visible) {
   const auto it = items_.find(name);
-  if (it != items_.end()) it->second->setVisible(visible);
+  if (it == items_.end()) return;
+  QAction* a = it->second;
+  a->setVisible(visible);
+  if (!menuBar()->actions().contains(a)) return;
+  if (!a->property(kCaption).isValid()) a->setProperty(kCaption, a->text());
+  const QString caption = a->property(kCaption).toString();
+  a->setText(visible ? caption : QString(caption).remove('&'));
 }
 
 void PicEdit::setItemChecked(std::string_view name, bool checked) {

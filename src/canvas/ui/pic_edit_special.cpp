@@ -8,6 +8,7 @@
 
 #include "canvas/redraw.h"
 #include "canvas/tools.h"
+#include "canvas/ui/form_layout.h"
 #include "canvas/ui/pic_edit.h"
 #include "canvas/ui/tool_buttons.h"
 #include "colour/ui/colour_panel.h"
@@ -24,7 +25,7 @@ namespace {
 
 constexpr int kHotSpotSize = 9;
 constexpr int kDebugLabelWidth = 160;
-constexpr int kProgressRight = 64 + 200;  // the progress strip's right edge
+constexpr int kDebugLabelHeight = 16;
 
 enum SpecialItem : int {
   kStampButtons = 0,
@@ -64,22 +65,24 @@ void PicEdit::buildSpecialWidgets() {
   Label17->hide();
   Label1 = new QLabel(inner_);
   Label1->setObjectName("Label1");
-  Label1->resize(kDebugLabelWidth, 16);
+  Label1->resize(kDebugLabelWidth, kDebugLabelHeight);
   buildGalleryWidgets();
 }
 
-// The hot spots at the bottom-left corner; the debug label and the stamp
-// buttons right of the progress strip; the stamp at the bottom right.
+// The hot spots at the bottom-left corner; the debug label and under it the
+// stamp buttons above the progress strip, left of the colour panel (where
+// the help box shows only while the set-up or a zoom runs); the stamp at the
+// bottom right.
 void PicEdit::placeSpecialWidgets(int stripTop) {
   const int fh = inner_->height();
   Label6->move(2, std::max(fh - kHotSpotSize - 2, 0));
   Label17->move(Label6->x() + kHotSpotSize + 2, Label6->y());
-  int x = kProgressRight + 8;
+  Label1->move(kCanvasLeft, stripTop + 4);
+  int x = kCanvasLeft;
   for (QPushButton* b : Command2) {
-    b->move(x, stripTop + 40);
+    b->move(x, stripTop + 4 + kDebugLabelHeight + 2);
     x += b->width() + 4;
   }
-  Label1->move(x + 4, stripTop + 42);
   Picture9->move(std::max(inner_->width() - Picture9->width() - 2, 0),
                  std::max(fh - Picture9->height() - 2, 0));
 }
@@ -99,9 +102,9 @@ void PicEdit::wireSpecialMenu() {
 
 void PicEdit::Label6_Click() {
   if (!host_.ctrlKeyDown()) return;
-  QAction* menu = menuItem("DebugXX");
-  menu->setVisible(!menu->isVisible());
-  Label17->setVisible(menu->isVisible());
+  const bool show = !menuItem("DebugXX")->isVisible();
+  setItemVisible("DebugXX", show);
+  Label17->setVisible(show);
 }
 
 void PicEdit::Label17_Click() {

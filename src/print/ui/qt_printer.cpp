@@ -8,29 +8,40 @@
 #include <QPrinterInfo>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
 
 #include "platform/qt_colour.h"
-#include "print/print_job.h"
 
 namespace orn {
 
 namespace {
 
-// The lines joined into paths, each drawn with the job's round pen.
-void paintLines(QPainter& p, const std::vector<PrintedPath>& paths, int penWidth) {
-  std::vector<QPoint> points;
-  Rgb colour = kBlack;
-  p.setPen(QPen(toQColor(colour), penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  for (const PrintedPath& path : paths) {
-    if (path.colour != colour) {
-      colour = path.colour;
-      p.setPen(QPen(toQColor(colour), penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    }
-    points.clear();
-    for (const auto& [x, y] : path.points) points.emplace_back(x, y);
-    p.drawPolyline(points.data(), int(points.size()));
+// The page of dots as a 1-bit image. Qt puts a 1-bit image into a PDF (and
+// so onto a printer) as such only when colour 0 is black and colour 1 white.
+QImage dotImage(const DotPage& page) {
+  QImage image(page.width(), page.height(), QImage::Format_Mono);
+  if (image.isNull()) return image;
+  image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+  for (int y = 0; y < page.height(); ++y) {
+    uchar* row = image.scanLine(y);
+    page.copyRow(y, row);
+    for (int i = 0; i < page.rowBytes(); ++i) row[i] = static_cast<uchar>(~row[i]);
+  }
+  return image;
+}
+
+// Lines with the job's round pen, in their colours, ends on whole pixels as
+// the page's dots have them.
+void paintLines(QPainter& p, const std::vector<PrintedLine>& lines, int penWidth) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const PrintedLine& l = lines[i];
+    if (i == 0 || l.colour != lines[i - 1].colour)
+      p.setPen(QPen(toQColor(l.colour), penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(QPointF(std::nearbyint(l.x1), std::nearbyint(l.y1)),
+               QPointF(std::nearbyint(l.x2), std::nearbyint(l.y2)));
   }
 }
 
@@ -117,15 +128,15 @@ bool QtPrinterDevice::paint(const PrintJob& job, int sheets) {
     // transparency, and the file keeps every pixel as it is.
     const QImage image =
         job.image.empty() ? QImage() : surfaceImage(job.image).convertToFormat(QImage::Format_RGB888);
-    const std::vector<PrintedPath> paths = JoinLines(job.lines);
+    const QImage dots = job.page.empty() ? QImage() : dotImage(job.page);
     painter.setRenderHint(QPainter::LosslessImageRendering, true);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (int sheet = 0; sheet < sheets; ++sheet) {
       if (sheet > 0) p.newPage();
-      if (!image.isNull()) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(QRect(job.imageX, job.imageY, job.imageW, job.imageH), image);
-      }
-      paintLines(painter, paths, job.penWidth);
+      if (!image.isNull()) painter.drawImage(QRect(job.imageX, job.imageY, job.imageW, job.imageH), image);
+      // One image pixel per device pixel; every sheet shares the one image.
+      if (!dots.isNull()) painter.drawImage(QPoint(0, 0), dots);
+      paintLines(painter, job.lines, job.penWidth);
       if (!job.text.empty()) paintText(p, painter, job.text);
     }
     painter.end();
