@@ -139,7 +139,9 @@ TEST(DrawAll, HighSpeedRepaintFillsFromTheNewestFillBackToTheSamePicture) {
     }
     fills.push_back({0xFF0000, fills.back().second});
     AddPaint(s.list, fills);
-    if (highSpeed) EXPECT_TRUE(PaintOrder_Click(s.ctx));
+    if (highSpeed) {
+      EXPECT_TRUE(PaintOrder_Click(s.ctx));
+    }
     bool newestBeforeOldest = false, oldestBeforeNewest = false;
     s.host.onPump = [&] {
       const bool oldest = s.canvas.point(9, 9) == 0x0000FF;

@@ -117,5 +117,13 @@ TEST_F(CanvasTest, AreaBeyondTheSurfaceIsPlainAndTheSurfaceIsNotStretched) {
   EXPECT_EQ(canvas.grab().toImage().pixel(5, 5), back);
 }
 
+TEST_F(CanvasTest, CursorFollowsTheDrawingTool) {
+  for (auto [c, shape] : {std::pair{CanvasCursor::Cross, Qt::CrossCursor}, {CanvasCursor::UpArrow, Qt::UpArrowCursor},
+                          {CanvasCursor::Hourglass, Qt::WaitCursor}, {CanvasCursor::Arrow, Qt::ArrowCursor}}) {
+    canvas.setCanvasCursor(c);
+    EXPECT_EQ(canvas.cursor().shape(), shape);
+  }
+}
+
 }  // namespace
 }  // namespace orn

@@ -143,7 +143,9 @@ TEST_F(SpecialMenu, StripSymmetryAsksAndLeavesNoSymmetryChangeAndNoFillButNeverU
   EXPECT_EQ(codesOf(kCodePaint), 0);
   ASSERT_EQ(codesOf(kCodeSymmetryChg), 2);
   for (int i = 0; i <= w->list().NumPoints; ++i)
-    if (w->list().G0[i] == kCodeSymmetryChg) EXPECT_EQ(w->list().G1[i], 0.0f) << i;
+    if (w->list().G0[i] == kCodeSymmetryChg) {
+      EXPECT_EQ(w->list().G1[i], 0.0f) << i;
+    }
 }
 
 TEST_F(SpecialMenu, ZotForgetsTheNameAndTheRecentFilesAndMenuColourTurnsThePanelsYellowAndBack) {
