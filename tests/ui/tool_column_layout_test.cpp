@@ -94,6 +94,9 @@ TEST_F(ToolColumn, SetupPanelLeavesTheCanvasFreeShowsAllItsControlsAndHidesTheTo
     if (c->isVisibleTo(panel)) {
       EXPECT_TRUE(panel->rect().contains(c->geometry())) << c->objectName().toStdString();
     }
+  // The Redraw button below the tools is either wholly under it or clear of it.
+  const QRect redraw(w->DrawAll0->mapTo(w->formArea(), QPoint()), w->DrawAll0->size());
+  EXPECT_TRUE(panel->geometry().contains(redraw) || !panel->geometry().intersects(redraw));
   // Its caption, in both of its wordings, is read whole in the narrow column.
   auto captionFits = [panel] {
     const QLabel* l = panel->Label10;

@@ -96,7 +96,9 @@ SymSetupPanel::SymSetupPanel(SymSetupHost& host, PartLabels& parts, QWidget* par
   connect(SymOK[0], &QPushButton::clicked, this, [this] { SymOK_Click(0); });
   connect(SymOK[1], &QPushButton::clicked, this, [this] { SymOK_Click(1); });
   connect(Command3, &QPushButton::clicked, this, [this] { host_.showHelp(kHelpTopic); });
-  setFixedSize(64, 244);
+  // Deep enough to cover the Redraw button at the foot of the tool column
+  // whole, so that no sliver of it shows under the panel.
+  setFixedSize(64, 248);
   PutSymType(1);
   hide();
 }
