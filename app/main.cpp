@@ -21,13 +21,15 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(orn::toQImage(orn::SplashRosette(64)))));
 
   // The per-user program folder, made and seeded from the installed data on
-  // the first start.
+  // the first start; the main menu tells the user when it cannot be used.
   const orn::AppFolderResult folder = orn::prepareProgramFolder();
-  if (folder.state == orn::FolderState::Failed)
-    std::fprintf(stderr, "Ornivale: %s\n", folder.error.c_str());
+  if (!folder.error.empty()) std::fprintf(stderr, "Ornivale: %s\n", folder.error.c_str());
 
   orn::AppState state;
   state.AppFolder = orn::withTrailingSeparator(folder.folder);
+  state.AppFolderError = folder.error;
+  if (const auto installed = orn::installedProgramData())
+    state.InstalledFolder = orn::withTrailingSeparator(*installed);
   orn::QtHost host;
   orn::QtProfileSource profile;
   orn::MainMenu menu(host, state, profile);

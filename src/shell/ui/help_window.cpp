@@ -1,6 +1,5 @@
 #include "shell/ui/help_window.h"
 
-#include <QCoreApplication>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -72,11 +71,11 @@ void HelpWindow::showTopic(int topic) {
 
 std::vector<std::filesystem::path> HelpFolders(const AppState& app) {
   std::vector<std::filesystem::path> folders;
+  // The installed pages are the ones of the running program; the program
+  // folder's copy serves only where the installed data cannot be found.
+  if (!app.InstalledFolder.empty())
+    folders.push_back(std::filesystem::path(app.InstalledFolder) / kHelpFolderName);
   if (!app.HelpFile.empty()) folders.emplace_back(app.HelpFile);
-  // An older program folder may lack pages the installed program has.
-  const std::filesystem::path exeDir = QCoreApplication::applicationDirPath().toStdString();
-  if (auto installed = findInstalledData(installedDataCandidates(exeDir)))
-    folders.push_back(*installed / kHelpFolderName);
   return folders;
 }
 

@@ -39,8 +39,8 @@ class HelpWindow : public QWidget {
   QTextBrowser* browser_ = nullptr;
 };
 
-// Where the program's help pages are: the program folder's help folder, then
-// the one among the installed data.
+// Where the program's help pages are: the installed data's help folder, then
+// the program folder's.
 std::vector<std::filesystem::path> HelpFolders(const AppState& app);
 
 // The samples of the program folder drawn for the help pages.

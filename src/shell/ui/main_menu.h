@@ -117,6 +117,7 @@ class MainMenu : public QMainWindow {
                                        const char* (*word)(int), int iconSize,
                                        const std::function<void(int)>& click);
   QWidget* buildArtPanel(int art);
+  void setUpProgramFolder();
   void loadPreviews();
   void setCaptions();
   void wireShowsAndHelp();
