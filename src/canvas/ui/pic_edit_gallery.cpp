@@ -158,8 +158,8 @@ void PicEdit::MenEditR_Click(int Index) {
     const bool confirmed =
         Index == 0 || !editor_.PicChanged ||
         host_.messageBox("Are you sure?", MsgButtons::OKCancel, MsgIcon::Question,
-                         Index == 1 ? "Erase All Color From Picture" : "Erase this Picture") ==
-            MsgResult::OK;
+                         Index == 1 ? "Erase All Color From Picture" : "Erase this Picture",
+                         MsgResult::Cancel) == MsgResult::OK;
     if (confirmed && Index == 0) {
       Gallery_Click();
     } else if (confirmed && Index == 1) {

@@ -148,8 +148,8 @@ void PicEdit::DebugXC(int Index) {
         // The list must not change under a redraw that walks it (this menu
         // stays open while one runs).
         if (RedrawRunning(editor_)) break;
-        if (host_.messageBox(kStripQuestion, MsgButtons::YesNo, MsgIcon::None, "Strip Symmetry?") !=
-            MsgResult::Yes)
+        if (host_.messageBox(kStripQuestion, MsgButtons::YesNo, MsgIcon::None, "Strip Symmetry?",
+                             MsgResult::No) != MsgResult::Yes)
           break;
         EraseC(kEraseSilent);
         // The redraw sets every symmetry change to 0 as it meets it.

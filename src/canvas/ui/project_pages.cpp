@@ -104,7 +104,7 @@ void ProjectPages::MenProjPages_Click() {
       return;
     }
     if (host.messageBox(kScreenIsPictureText, MsgButtons::OKCancel, MsgIcon::None,
-                        "Screen is Picture") == MsgResult::OK)
+                        "Screen is Picture", MsgResult::Cancel) == MsgResult::OK)
       ArrangeParts();
   });
 }
