@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "platform/guarded_application.h"
 #include "platform/program_folder.h"
 #include "platform/qt_colour.h"
 #include "platform/qt_host.h"
@@ -14,7 +15,7 @@
 #include "shell/ui/main_menu.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  orn::GuardedApplication app(argc, argv);
   QApplication::setApplicationName("Ornivale");
   QApplication::setDesktopFileName("ornivale");
   // The program's rosette, drawn by our own Surface, marks its windows.
@@ -34,6 +35,11 @@ int main(int argc, char** argv) {
   orn::QtProfileSource profile;
   orn::MainMenu menu(host, state, profile);
   host.setParentWindow(&menu);
+  // The last guard: a failure no command caught is reported, with where it
+  // happened, as a command's own failure is.
+  app.setFailureReport([&menu](const std::string& tag, const std::string& what) {
+    return menu.errors().ShowErrorMessage(tag, what) == orn::kErrorRetry;
+  });
   menu.MainMenu_Form_Load();
   return app.exec();
 }

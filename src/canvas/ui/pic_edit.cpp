@@ -224,10 +224,17 @@ bool PicEdit::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void PicEdit::Form_Paint() {
-  if (!HelpShown && !HelpRedraw) return;
-  HelpShown = HelpRedraw = false;
-  // Never redraw inside a paint event: the redraw pumps events itself.
-  QTimer::singleShot(0, this, [this] { DrawAll(1); });
+  errors_.Trap("FormPaint", [this] {
+    // The geometric tool's button shows its polygon's number, and a shown
+    // colour wheel its segments and dot.
+    GeoSh();
+    if (const QAction* wheel = menuItem("MenRotateColors"); wheel && wheel->isChecked() && colourTools_)
+      colourTools_->MakeWheel(colour_.WheelStep);
+    if (!HelpShown && !HelpRedraw) return;
+    HelpShown = HelpRedraw = false;
+    // Never redraw inside a paint event: the redraw pumps events itself.
+    QTimer::singleShot(0, this, [this] { DrawAll(1); });
+  });
 }
 
 // ---- the canvas and its copy ---------------------------------------------------

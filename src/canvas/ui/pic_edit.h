@@ -369,6 +369,9 @@ class PicEdit : public QMainWindow,
   bool noRedrawTimerActive() const override;
   void buildRedrawWidgets();
   void Trap(const char* tag, int index, const std::function<void()>& command) override;
+  // `command` as a handler of the window: run under the error report's trap
+  // with `tag` and `index`.
+  std::function<void()> trapped(const char* tag, int index, std::function<void()> command);
   // A resize that came while a redraw walked the list: laid out once the
   // redraw has ended.
   bool resizeAfterRedraw_ = false;

@@ -60,8 +60,10 @@ ProjectPages::ProjectPages(PicEdit& w) : QObject(&w), w_(w) {
   Picture6 = new ProjPagesPanel(w.formArea());
   Picture6->move(0, 0);
   Picture6->hide();
-  connect(Picture6, &ProjPagesPanel::projOkClicked, this, [this](int i) { ProjOk_Click(i); });
-  connect(Picture6->VScroll3, &QScrollBar::valueChanged, this, [this] { VScroll3_Change(); });
+  connect(Picture6, &ProjPagesPanel::projOkClicked, this,
+          [this](int i) { w_.errors().Trap("ProjOK", i, [this, i] { ProjOk_Click(i); }); });
+  connect(Picture6->VScroll3, &QScrollBar::valueChanged, this,
+          [this] { w_.errors().Trap("VScroll3", [this] { VScroll3_Change(); }); });
 }
 
 bool ProjectPages::panelOpen() const { return Picture6->isVisibleTo(w_.formArea()); }
