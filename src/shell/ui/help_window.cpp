@@ -1,5 +1,10 @@
 #include "shell/ui/help_window.h"
 
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -52,7 +57,27 @@ HelpWindow::HelpWindow(std::vector<std::filesystem::path> folders, SamplePicture
   browser_->setObjectName("HelpPage");
   browser_->setOpenExternalLinks(false);
   layout->addWidget(browser_);
+  // Closed by its button, by Escape and by Ctrl+W, as a help window is.
+  auto* row = new QHBoxLayout;
+  row->setContentsMargins(8, 4, 8, 8);
+  row->addStretch(1);
+  CloseButton = new QPushButton("Close", this);
+  CloseButton->setObjectName("CloseButton");
+  connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
+  row->addWidget(CloseButton);
+  layout->addLayout(row);
+  auto* ctrlW = new QShortcut(QKeySequence::Close, this);
+  connect(ctrlW, &QShortcut::activated, this, &QWidget::close);
   resize(kWidth, kHeight);
+}
+
+// The page takes the keys it knows; Escape comes on to the window.
+void HelpWindow::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(e);
 }
 
 void HelpWindow::showTopic(int topic) {
