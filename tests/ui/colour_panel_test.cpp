@@ -221,3 +221,32 @@ TEST_F(ColourPanelGui, ALoadedPictureShowsItsColoursInEveryPanelAndErasingThemEm
 
 }  // namespace
 }  // namespace orn::test
+namespace orn::test {
+namespace {
+
+// The caption "Colors in Use" stands right above its swatches beside the
+// canvas, and the frame around them turns red with it while a swap is armed.
+TEST_F(ColourPanelGui, TheCaptionStandsOverItsSwatchesAndTheirFrameTurnsRedWhileASwapIsArmed) {
+  setInnerSize(1600, 960);
+  pickPalette(4, 0);
+  click({60, 60});
+  const QRect caption = w->Label19->geometry(), strip = w->CinUse->geometry();
+  EXPECT_GE(strip.top() - caption.bottom(), 0);
+  EXPECT_LE(strip.top() - caption.bottom(), 8) << "right above the swatches";
+  EXPECT_TRUE(caption.left() <= strip.left() && caption.right() >= strip.right());
+  auto frameColour = [this] {
+    auto* frame = w->findChild<QFrame*>("CinUseFrame");
+    return frame->grab().toImage().pixelColor(1, frame->height() / 2);
+  };
+  EXPECT_NE(frameColour(), QColor(255, 0, 0));
+  pickPalette(4, 3);
+  QTest::mouseClick(w->Picture4, Qt::LeftButton, {}, {20, 20});  // arms the swap
+  ASSERT_EQ(w->editor().ColorMode, kColorSwapArmed);
+  EXPECT_TRUE(armedFrame());
+  EXPECT_EQ(frameColour(), QColor(255, 0, 0));
+  clickSwatch(1);
+  EXPECT_NE(frameColour(), QColor(255, 0, 0)) << "the swap is done";
+}
+
+}  // namespace
+}  // namespace orn::test

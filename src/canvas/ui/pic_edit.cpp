@@ -147,7 +147,8 @@ void PicEdit::placeBottomStrip() {
   const int fh = inner_->height();
   const int top = std::max(fh - kFreeHeight, 0);
   DrawTypePanel->setGeometry(0, 0, kCanvasLeft, top);
-  Text1->setGeometry(kCanvasLeft, top + 4, std::max(inner_->width() - kFreeWidth, 1),
+  const int helpLeft = helpBoxLeft();
+  Text1->setGeometry(helpLeft, top + 4, std::max(inner_->width() - kFreeWidth - (helpLeft - kCanvasLeft), 1),
                      kHelpBoxHeight);
   Progress->setGeometry(kCanvasLeft, top + kHelpBoxHeight + 10, kProgressWidth, kProgressHeight);
   // The stop button stands below the tool column, left of the help box and

@@ -317,6 +317,9 @@ class PicEdit : public QMainWindow,
   void printListing(const std::vector<std::string>& lines);
   PrinterDevice& listingPrinter();
   void placeSpecialWidgets(int stripTop);
+  // Where the help box Text1 starts: right of the Special menu's numbers and
+  // stamp buttons while they are shown.
+  int helpBoxLeft() const;
   void switchPaintOnly();
   // The panels' colour; the gray of the window's own panels leaves them as
   // they are drawn.
