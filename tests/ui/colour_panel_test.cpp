@@ -145,6 +145,34 @@ TEST_F(ColourPanelGui, TheWheelFromTheColorMenuTurnsThePictureAndResetTurnsItBac
   EXPECT_TRUE(w->tools().DrawType(kToolPolyLine)->isVisible());
 }
 
+// A recolouring that changes no fill leaves the picture unchanged: the
+// wheel's segment that has the dot, a swatch exchanged with itself.
+TEST_F(ColourPanelGui, ARecolouringThatChangesNothingLeavesThePictureUnchanged) {
+  pickPalette(4, 0);
+  click({60, 60});
+  pickPalette(4, 3);
+  click({250, 60});
+  saveAs(path("two.PNT"));
+  ASSERT_FALSE(w->editor().PicChanged);
+  const Surface painted = w->canvasSurface();
+
+  clickSwatch(1);
+  QTest::mouseClick(w->Picture4, Qt::LeftButton, {}, {20, 20});  // arms the swap
+  ASSERT_EQ(w->editor().ColorMode, kColorSwapArmed);
+  clickSwatch(1);
+  EXPECT_EQ(w->canvasSurface(), painted);
+  EXPECT_FALSE(w->editor().PicChanged) << "a swatch exchanged with itself";
+
+  trigger("MenRotateColors");
+  const WheelSpot dot = WheelSpots[std::size_t(2 * w->colour().WheelStep)];
+  QTest::mouseClick(w->Wheel, Qt::LeftButton, {}, QPoint(int(dot.x), int(dot.y)));
+  EXPECT_EQ(w->canvasSurface(), painted);
+  EXPECT_FALSE(w->editor().PicChanged) << "the segment that has the dot";
+  const WheelSpot other = WheelSpots[std::size_t(2 * ((w->colour().WheelStep + 3) % kWheelSteps))];
+  QTest::mouseClick(w->Wheel, Qt::LeftButton, {}, QPoint(int(other.x), int(other.y)));
+  EXPECT_TRUE(w->editor().PicChanged) << "a real turn is a change";
+}
+
 TEST_F(ColourPanelGui, HarmonyMenuAndScrollBarChooseThePaletteRows) {
   trigger("MenHarmony(3)");
   EXPECT_EQ(w->colour().PalRows, (PaletteRows{19, 8, 9, -1}));

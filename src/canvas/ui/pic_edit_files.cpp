@@ -15,6 +15,7 @@
 #include "canvas/ui/pic_edit_hooks.h"
 #include "canvas/ui/project_pages.h"
 #include "canvas/ui/sym_p_load.h"
+#include "canvas/zoom_views.h"
 #include "model/record_codes.h"
 #include "platform/canvas_widget.h"
 #include "platform/qt_colour.h"
@@ -243,8 +244,9 @@ void PicEdit::applyStoredSizes(const LoadReport& r) {
 // The menus that follow the picture's settings.
 void PicEdit::updatePictureMenus() {
   setItemVisible("ZoomS(0)", views_.ViewDepth != 0);
-  const auto& restore = views_.rows[6];
+  const auto& restore = views_.rows[kRestoreRow];
   setItemVisible("ZoomS(1)", restore[0] != 0 || restore[1] != 0 || restore[2] != 0 || restore[3] != 0);
+  setItemEnabled("ZoomS(1)", ZoomRowUsable(views_, kRestoreRow));
   setItemChecked("MenGridBlack", editor_.GridMode == 0);
   setItemChecked("MenGridRed", editor_.GridMode == 1);
   setItemChecked("MenGridOff", editor_.GridMode == 2);

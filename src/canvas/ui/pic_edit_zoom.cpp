@@ -56,7 +56,7 @@ void PicEdit::setRedrawButtonVisible(bool visible) {
 
 void PicEdit::ZoomBack() {
   SymSetupHost::ZoomBack();
-  zoom_->updateBackItem();
+  zoom_->updateViewItems();
 }
 
 void PicEdit::CalcItemView(int part, int header) {

@@ -169,7 +169,7 @@ void ProjectPages::ArrangeParts() {
   const Surface& canvas = w_.canvasSurface();
   orn::ArrangeParts(w_.views(), w_.editor(), Picture6->pages(), canvas.width(),
                     canvas.height());
-  w_.zoom().updateBackItem();
+  w_.zoom().updateViewItems();
   showPageItems();
 }
 
