@@ -4,7 +4,10 @@
 // failure that no handler caught on its way out of an event handler is
 // handed to the failure report instead of leaving the loop. The report
 // names where it happened (`EventTag`) and says whether to deliver the event
-// again (Retry) or drop it (Ignore).
+// again (Retry) or drop it (Ignore). A failure that leaves through Qt's own
+// code skips that code's clean-up (Qt is built without exceptions): a few
+// bytes may be lost, the program goes on. The windows' handlers therefore
+// report their own failures; this guard is for what they miss.
 #include <QApplication>
 
 #include <functional>
