@@ -447,6 +447,10 @@ class PicEdit : public QMainWindow,
   // A load is under way: the loading window lets events run, and a second
   // file command must not start inside it.
   bool loading_ = false;
+  // The load that opens the editor on the picture the main menu handed over:
+  // in edit mode its canvas is laid out for the window, as every later
+  // layout lays it out, not kept at the size stored with the picture.
+  bool openingLoad_ = false;
   int canvasLeft_;
   int canvasTop_;
   std::map<std::string, QAction*, std::less<>> items_;
