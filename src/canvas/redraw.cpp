@@ -199,6 +199,7 @@ void walkPass(RedrawEnv& e, Walk& w, int pass) {
       i = f.next();
       continue;
     }
+    e.ui.showCanvas();
     e.host.pumpEvents();
     if ((e.host.ctrlKeyDown() || e.ed.StopFlag != 0) && e.ed.ColorMode == kColorIdle) w.stopped = true;
 
