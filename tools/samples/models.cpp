@@ -176,25 +176,38 @@ void Bouquet(Sheet& m) {
   s.fill({1, hue::kLime}, {g(0.2, 0.05), g(0.8, 0.05), g(0.5, 0.33)});
 }
 
-// Owl: on every edge an owl's face: an eye in either face and the beak on
-// the fold between them, a ring of feathers round each eye.
+// Owl: three owls on every face, each standing on an edge with its head
+// towards the face's middle, where a moon shines: eared head, round eyes, a
+// beak, folded wings and a barred belly.
 void Owl(Sheet& m) {
   const Sector c = Face(m);
   Sample& s = m.s;
-  const P eye = c.at(0.62, 0);
-  s.circle(eye, 0.2 * c.apothem);
-  s.circle(eye, 0.12 * c.apothem);
-  s.circle(eye, 0.05 * c.apothem);
-  const P b0 = c.edge(0.45), b1 = c.edge(0.55), beak = c.at(0.88, 0);
-  s.polyline({b0, beak, b1});
-  // Feather marks towards the corners and round the middle.
-  for (double a : {-40.0, 40.0}) s.polyline({c.at(0.9, a - 6), c.at(1.0, a), c.at(0.9, a + 6)});
-  s.polyline({c.at(0.2, -20), c.at(0.28, 0), c.at(0.2, 20)});
-  s.fill({0, hue::kYellow}, c.at(0.62 + 0.16, 0));
-  s.fill({4, hue::kOrange}, c.at(0.62 + 0.085, 0));
-  s.fill({0, hue::kDarkBase}, eye);
-  s.fill({3, hue::kOrange}, Mid(b0, beak, b1));
-  s.fill({4, hue::kBrown}, {c.at(0.4, 30), c.at(1.2, 40), c.at(1.2, -40), c.at(0.1, 0)});
+  // In the owl's own frame: u up from its feet on the edge's middle towards
+  // the face's middle, v across, both in apothems.
+  const P feet = c.edge(0.5);
+  const Frame f{feet, c.centre - feet, turn(c.centre - feet, 90)};
+  const P cheekL = f(0.59, -0.35), cheekR = f(0.59, 0.35), hipL = f(0.07, -0.28), hipR = f(0.07, 0.28);
+  s.spline({f(0.05, 0), hipR, f(0.31, 0.4), cheekR, f(0.82, 0.21), f(0.72, 0.1), f(0.7, 0), f(0.72, -0.1),
+            f(0.82, -0.21), cheekL, f(0.31, -0.4), hipL, f(0.05, 0)});
+  // Wings folded along the sides, the belly between them.
+  s.spline({cheekR, f(0.35, 0.3), hipR});
+  s.spline({cheekL, f(0.35, -0.3), hipL});
+  s.spline({hipL, f(0.21, -0.2), f(0.26, 0), f(0.21, 0.2), hipR});
+  for (double v : {-0.09, 0.09}) s.polyline(f({{0.19, v - 0.04}, {0.14, v}, {0.19, v + 0.04}}));
+  for (double v : {-0.14, 0.14}) {
+    s.circle(f(0.52, v), 0.11 * c.apothem);
+    s.circle(f(0.52, v), 0.05 * c.apothem);
+  }
+  s.polyline(f({{0.39, -0.04}, {0.3, 0}, {0.39, 0.04}, {0.39, -0.04}}));
+  s.circle(c.centre, 0.1 * c.apothem);
+  s.fill({4, hue::kBrown}, f(0.6, 0));
+  s.fill({6, hue::kBrown}, {f(0.33, 0.35), f(0.33, -0.35)});
+  s.fill({1, hue::kTan}, f(0.1, 0));
+  s.fill({3, hue::kYellow}, {f(0.52, 0.22), f(0.52, -0.22)});
+  s.fill({7, hue::kGray}, {f(0.52, 0.14), f(0.52, -0.14)});
+  s.fill({4, hue::kOrange}, f(0.36, 0));
+  s.fill({1, hue::kYellow}, c.centre);
+  s.fill({6, hue::kBlue}, {c.at(0.45, 60), c.at(1.2, 40), c.at(1.2, -40)});
 }
 
 // Dials: a dial on every face, a pointer to every edge.
