@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 
 #include "shell/model_view.h"
 #include "shell/sample_preview.h"
@@ -150,6 +151,18 @@ TEST(Roses, EachTurnsInItsOwnNumberOfStepsAboutTheMiddle) {
       EXPECT_NEAR(std::fabs(step), 2 * 3.14159265358979 / fold, 1e-3) << spec.file;
     }
   }
+}
+
+// The roses all stand on one background: the canvas round each rose is
+// painted in the same colour of the table.
+TEST(Roses, AllStandOnOneBackground) {
+  std::set<Rgb> backgrounds;
+  for (const samples::SampleSpec& spec : samples::Roses()) {
+    const std::optional<Surface> shown = RenderPictureFile(spec.make(), "x.pnt");
+    ASSERT_TRUE(shown) << spec.file;
+    for (auto [x, y] : {std::pair{1, 1}, {678, 1}, {1, 678}, {678, 678}}) backgrounds.insert(Rgb(shown->point(x, y)));
+  }
+  EXPECT_EQ(backgrounds.size(), 1u);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "tools/samples/catalogue.h"
 #include "shell/app_state.h"
 #include "shell/hand_over.h"
+#include "shell/model_view.h"
 
 namespace orn::test {
 namespace {
@@ -258,6 +259,82 @@ TEST(Samples, EveryFillStaysInsideItsRegionInEveryCopy) {
     });
     // A construction drawing has no fills; every other sample is painted.
     EXPECT_EQ(fills > 0, s.file.find("D.PNT") == std::string::npos) << s.file;
+  }
+}
+
+// Every region of a painted sample is painted: none is left in the paper's
+// colour by a missing fill or cut off from its fill by a pinch of the lines.
+// Drawn on a background of a colour no fill uses, no patch of that colour is
+// left, but for specks of up to three pixels where lines meet at a slant, and
+// on a model's net for the paper round the faces and the glue flaps.
+TEST(Samples, EveryRegionOfAPaintedSampleIsPainted) {
+  constexpr Rgb kPaper = 0x010203;
+  constexpr int kSpeck = 3;
+  for (const SampleSpec& s : Catalogue()) {
+    if (s.file.find("D.PNT") != std::string::npos) continue;  // a construction drawing is not painted
+    LoadedSample l;
+    ASSERT_TRUE(l.load(BuiltSample(s.file))) << s.file;
+    PictureFile pf = l.picture;
+    pf.header[kHdrPicBackColor] = float(kPaper);
+    const std::optional<Surface> painted = RenderPictureFile(pf, "x.pnt");
+    ASSERT_TRUE(painted) << s.file;
+    const std::vector<NetPolygon> faces = ModelOfSample(s.file) != 0 ? PictureNet(pf) : std::vector<NetPolygon>{};
+    auto onAFace = [&faces](double x, double y) {
+      for (const NetPolygon& f : faces) {
+        bool in = false;
+        for (std::size_t i = 0, j = f.size() - 1; i < f.size(); j = i++)
+          if ((f[i].y > y) != (f[j].y > y) && x < f[j].x + (y - f[j].y) * (f[i].x - f[j].x) / (f[i].y - f[j].y))
+            in = !in;
+        if (in) return true;
+      }
+      return false;
+    };
+    const int w = painted->width(), h = painted->height();
+    std::vector<bool> seen(std::size_t(w) * h, false);
+    int patches = 0;
+    std::string first;
+    for (int start = 0; start < w * h; ++start) {
+      if (seen[std::size_t(start)] || painted->pixels()[start] != kPaper) continue;
+      // The patch of paper at start: its size, and how much of it lies on a face.
+      std::vector<int> todo{start};
+      seen[std::size_t(start)] = true;
+      int size = 0, onFaces = 0;
+      while (!todo.empty()) {
+        const int p = todo.back();
+        todo.pop_back();
+        ++size;
+        const int x = p % w, y = p / w;
+        onFaces += faces.empty() || onAFace(x + 0.5, y + 0.5);
+        for (auto [nx, ny] : {std::pair{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}}) {
+          const int q = ny * w + nx;
+          if (nx < 0 || ny < 0 || nx >= w || ny >= h || seen[std::size_t(q)] || painted->pixels()[q] != kPaper) continue;
+          seen[std::size_t(q)] = true;
+          todo.push_back(q);
+        }
+      }
+      // Paper round a net touches its faces only along their edges.
+      if (size <= kSpeck || 2 * onFaces < size) continue;
+      if (patches++ == 0) first = std::to_string(size) + " pixels at " + std::to_string(start % w) + "," + std::to_string(start / w);
+    }
+    EXPECT_EQ(patches, 0) << s.file << ": patches left unpainted, the first " << first;
+  }
+}
+
+// The roses, the peacock and the poppy are figures, not repeats: each lies
+// whole on the canvas, no line running off its border.
+TEST(Samples, EachFigureLiesWholeOnTheCanvas) {
+  for (const SampleSpec& s : Catalogue()) {
+    if (s.file.rfind("OVRO", 0) != 0 && s.file != "OVTE2A.PNT" && s.file != "OVTE3A.PNT") continue;
+    LoadedSample l;
+    ASSERT_TRUE(l.load(BuiltSample(s.file))) << s.file;
+    const std::optional<Surface> lines = RenderPictureFile(l.picture, "x.pnt", false);
+    ASSERT_TRUE(lines) << s.file;
+    const int w = lines->width(), h = lines->height();
+    int touching = 0;
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        if ((x < 2 || y < 2 || x >= w - 2 || y >= h - 2) && lines->point(x, y) == kBlack) ++touching;
+    EXPECT_EQ(touching, 0) << s.file << ": lines run off the canvas";
   }
 }
 

@@ -73,6 +73,7 @@ PictureFile Snail() {
   s.fill({5, hue::kBrown}, hub + (c(-0.06, 0.0) - c(0, 0)));
   s.fill({2, hue::kTan}, c(0.5, 0.16));
   s.fill({4, hue::kBrown}, c(0.5, 0.04));
+  s.fill({7, hue::kGray}, {c(0.84, 0.54), c(0.95, 0.52), c(0.89, 0.26)});
   s.fill({0, hue::kAzure}, c(0.1, 0.8));
   return s.picture();
 }
@@ -226,6 +227,8 @@ PictureFile Bunny() {
   s.fill({2, hue::kGray}, c(0.68, 0.52));
   s.fill({1, hue::kRose}, {c(0.61, 0.8), c(0.745, 0.82)});
   s.fill({0, hue::kGray}, c(0.14, 0.26));
+  s.fill({0, hue::kGray}, c(0.2, 0.26));  // the tail where it lies over the body
+  s.fill({7, hue::kGray}, c(0.75, 0.58));
   // The grass, also where the body's curve dips under the ground line.
   s.fill({2, hue::kLime}, {c(0.5, 0.04), c(0.41, 0.07)});
   s.fill({0, hue::kAzure}, {c(0.1, 0.85), c(0.95, 0.6), c(0.4, 0.97)});
@@ -264,6 +267,8 @@ PictureFile Butterfly() {
     s.fill({2, hue::kYellow}, c(0.7, 0.6));
     s.fill({1, first ? hue::kYellow : hue::kCyan}, c(0.22, 0.45));
     s.fill({6, hue::kBrown}, c(0.5, 0.02));
+    s.fill({6, hue::kBrown}, c(0.92, 0.21));
+    s.fill({0, hue::kGray}, c(0.765, 0.6));
     s.fill({0, hue::kLime}, c(0.1, 0.9));
   }
   return s.picture();

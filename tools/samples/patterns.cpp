@@ -134,6 +134,7 @@ PictureFile MakeQuarter() {
   s.fill({3, hue::kLime}, f(0.45, 0.25));
   s.fill({4, hue::kOrange}, {f(0.93, -0.85), f(0.93, 0.85)});
   s.fill({0, hue::kYellow}, f(0.95, 0.0));
+  s.fill({0, hue::kGray}, f(0, 0));
   return s.picture();
 }
 

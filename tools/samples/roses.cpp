@@ -85,7 +85,7 @@ PictureFile Circus() {
   s.circle(c.centre, 0.86 * c.apothem);
   s.spline({c.at(0.86, -h), c.at(0.92, -h * 0.55), c.at(0.95, 0), c.at(0.92, h * 0.55), c.at(0.86, h)});
   s.circle(c.at(0.9, 0), 0.022 * c.apothem);
-  s.polyline(Star(c.centre, 0.13 * c.apothem, 0.06 * c.apothem, 8, 90));
+  s.polyline(Star(c.centre, 0.13 * c.apothem, 0.07 * c.apothem, 16, c.towardsEdge + h));
   s.fill({5, hue::kRed}, c.at(0.5, -h / 2 + 6));
   s.fill({0, hue::kYellow}, c.at(0.5, h / 2 + 6));
   s.fill({4, hue::kBlue}, c.at(0.83, 0));
@@ -212,8 +212,11 @@ PictureFile Monkey() {
   s.spline({c.at(0.725, -4), c.at(0.64, -6.5), c.at(0.5, -5), c.at(0.46, 0), c.at(0.5, 5), c.at(0.64, 6.5),
             c.at(0.725, 4)});
   s.polyline({c.at(0.725, -4), c.at(0.725, 4)});
-  for (double side : {-1.0, 1.0}) s.spline(Leaf(c.at(0.5, side * 3.5), c.at(0.32, side * 6.5), 0.035 * c.apothem, 0.5));
-  s.spline({c.at(0.47, 0), c.at(0.36, 1.5), c.at(0.3, 8), c.at(0.33, 13), c.at(0.28, 12)});
+  // The legs hang from the body's outline, from the hips to the crotch.
+  for (double side : {-1.0, 1.0})
+    s.spline(c.at({{0.5, side * 5}, {0.4, side * 7.2}, {0.31, side * 7.4}, {0.33, side * 5.6}, {0.42, side * 2.2},
+                   {0.46, 0}}));
+  s.spline({c.at(0.46, 0), c.at(0.38, 0.2), c.at(0.3, -0.2), c.at(0.24, 1), c.at(0.23, 3), c.at(0.26, 3.6)});
   s.circle(c.centre, 0.18 * c.apothem);
   s.circle(c.centre, 0.96 * c.apothem);
   // The head's rim, also where it overlaps the ears.
@@ -222,9 +225,10 @@ PictureFile Monkey() {
   s.fill({1, hue::kTan}, c.at(0.8, 0));
   s.fill({5, hue::kBrown}, c.at(0.737, 0));
   s.fill({3, hue::kBrown}, {f(0, 0.12 * u), f(0, -0.12 * u)});
-  s.fill({5, hue::kBrown}, {c.at(0.41, 5), c.at(0.41, -5)});
+  s.fill({6, hue::kBrown}, {c.at(0.41, 5), c.at(0.41, -5)});
+  s.fill({7, hue::kGray}, {f(0.02 * u, -0.025 * u), f(0.02 * u, 0.025 * u)});
   s.fill({4, hue::kYellow}, c.centre);
-  s.fill({1, hue::kLime}, {c.at(0.4, 0), c.at(0.88, h), c.at(0.25, h)});
+  s.fill({1, hue::kLime}, {c.at(0.88, h), c.at(0.25, h)});
   s.fill(kRoseBack, kCorner);
   return s.picture();
 }
