@@ -25,6 +25,11 @@ class PrintScope {
     ctx.PrintPath = false;
     ctx.Printer = nullptr;
     ctx.PrintOffset = 0.0f;
+    if (printing_) {
+      env_.redraw.ed.DrawBusy = false;
+      // A window resized meanwhile is laid out now.
+      env_.redraw.ui.redrawFinished();
+    }
     if (workspaceHidden_) {
       env_.window.showPrintMessage("");
       env_.window.restoreWorkspace();
@@ -37,11 +42,19 @@ class PrintScope {
   PrintScope(const PrintScope&) = delete;
   PrintScope& operator=(const PrintScope&) = delete;
   void workspaceHidden() { workspaceHidden_ = true; }
+  // The printer takes the job: the window sees to its events meanwhile, but
+  // as while a redraw runs, no command, tool or exit starts.
+  void printing() {
+    printing_ = true;
+    env_.redraw.ui.MenEnable(false);
+    env_.redraw.ed.DrawBusy = true;
+  }
 
  private:
   PrintEnv& env_;
   const Surface& bmap_;
   bool workspaceHidden_ = false;
+  bool printing_ = false;
   bool restored_ = false;
 };
 
@@ -137,7 +150,7 @@ void blackWhiteJob(PrintEnv& env, PrintJob& job) {
 
 void report(PrintEnv& env, const PrintOutcome& out) {
   if (!out.ok) {
-    env.redraw.host.messageBox(out.error, MsgButtons::OK, MsgIcon::Exclamation, kPrinterNotRespondingTitle);
+    env.redraw.host.messageBox(out.error, MsgButtons::OK, MsgIcon::Exclamation, "");
   } else if (!out.toFile.empty()) {
     env.redraw.host.messageBox(PrintedToFileText(out.toFile), MsgButtons::OK, MsgIcon::Information, "");
   }
@@ -173,7 +186,9 @@ void MenFilePrint(PrintEnv& env) {
   } else {
     blackWhiteJob(env, job);
   }
-  const PrintOutcome out = env.printer.print(job);
+  scope.printing();
+  Host& host = env.redraw.host;
+  const PrintOutcome out = env.printer.print(job, [&host] { host.pumpEvents(); });
   // The user reads the outcome in the editor as it is again.
   scope.restore();
   report(env, out);

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "print/enlarged_bitmap.h"
 #include "print/print_fixture.h"
 #include "print/print_job.h"
 #include "symmetry/replication.h"
@@ -194,6 +195,25 @@ TEST(PrintCommand, AColourImageLargerThanTheCanvasIsDrawnAfreshInTheEnlargedBitm
   EXPECT_EQ(s.ctx.MemBmp, nullptr);
 }
 
+// A fill of the enlarged bitmap may take many times one of the canvas: once
+// some time has passed the window sees to its events after the next fill,
+// not only between records.
+TEST(PrintCommand, TheEnlargedBitmapSeesToTheWindowBetweenFillsOnceTimeHasPassed) {
+  PrintScene s;
+  test::AddPaint(s.list, {{rgb(0, 255, 0), {10, 10}}, {rgb(0, 0, 255), {150, 150}}, {rgb(9, 9, 9), {60, 60}}});
+  DrawAll(s.redraw, 1);
+  const auto pumpsWhileEnlarging = [&s](std::int64_t tick) {
+    s.host.tick = tick;
+    Surface bitmap;
+    const int before = s.host.pumps;
+    DrawEnlarged(s.redraw, bitmap, 2);
+    return s.host.pumps - before;
+  };
+  const int still = pumpsWhileEnlarging(0);
+  EXPECT_GE(pumpsWhileEnlarging(30), still + 4);  // one after each of the four fills
+  EXPECT_EQ(pumpsWhileEnlarging(1), still);         // not while they are quick
+}
+
 TEST(PrintCommand, TheLayoutCarriesOverToTheNextPrintUntilTheCanvasChanges) {
   PrintScene s;
   s.window.steps = {[](PageLayout& l) {
@@ -269,6 +289,31 @@ TEST(PrintCommand, APrinterFailureStillPutsTheEditorBack) {
   EXPECT_TRUE(s.ui.menusOn);
   EXPECT_FALSE(s.window.workspaceHidden);
   EXPECT_EQ(s.window.messages.back(), "");
+}
+
+// While the printer takes the job the window sees to its events, but as
+// under a redraw nothing starts: the menus are off and the editor is busy.
+TEST(PrintCommand, ThePrinterTakesTheJobWithTheWindowAliveAndNothingElseStarting) {
+  for (const int style : {kStyleBlackWhite, kStyleColor}) {
+    PrintScene s;
+    s.window.steps = {[style](PageLayout& l) {
+      l.Style_Click(style);
+      return false;
+    }};
+    bool busy = false, menus = true;
+    int pumps = 0;
+    s.printer.whilePrinting = [&] {
+      busy = s.ed.DrawBusy;
+      menus = s.ui.menusOn;
+      pumps = s.host.pumps;
+    };
+    s.print();
+    EXPECT_TRUE(busy) << style;
+    EXPECT_FALSE(menus) << style;
+    EXPECT_GT(s.host.pumps, pumps) << style;
+    EXPECT_FALSE(s.ed.DrawBusy) << style;
+    EXPECT_TRUE(s.ui.menusOn) << style;
+  }
 }
 
 TEST(PrintInit, BlackLinesBecomeDotsOnThePrintersPageAndOtherColoursStayLines) {
