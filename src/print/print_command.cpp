@@ -1,5 +1,7 @@
 #include "print/print_command.h"
 
+#include <algorithm>
+
 #include "print/enlarged_bitmap.h"
 #include "print/print_job.h"
 #include "symmetry/replication.h"
@@ -145,7 +147,8 @@ void blackWhiteJob(PrintEnv& env, PrintJob& job) {
   }
   ctx.PrintPath = false;
   ctx.Printer = nullptr;
-  DrawPage(lines, scale.devWidth, scale.devHeight, PrintPenWidth(ctx.LineWidth), job);
+  const double dotsPerPixel = std::min(double(ps.ImageW) / SW, double(ps.ImageH) / SH);
+  DrawPage(lines, scale.devWidth, scale.devHeight, BlackWhitePen(ctx.LineWidth, dotsPerPixel), job);
 }
 
 void report(PrintEnv& env, const PrintOutcome& out) {

@@ -95,6 +95,19 @@ TEST(PrintInit, ALandscapeLayoutOnAPortraitPrinterIsPrintedTurned) {
   EXPECT_EQ(PrintPenWidth(3), 24);
 }
 
+// The black-and-white pen is the one above where the picture is printed
+// eight printer pixels per canvas pixel and larger, and never wider than the
+// lines' share of a smaller print.
+TEST(PrintInit, TheBlackAndWhitePenIsNeverWiderThanThePrintedLines) {
+  const struct {
+    int lineWidth;
+    double dotsPerPixel;
+    int pen;
+  } cases[] = {{1, 1.0, 1}, {1, 0.4, 1}, {1, 2.0, 2}, {1, 3.6, 4}, {1, 8.0, 4}, {1, 30.0, 4},
+               {3, 1.0, 3}, {3, 2.5, 8}, {3, 8.0, 24}, {3, 12.0, 24}, {2, 0.1, 1}};
+  for (const auto& c : cases) EXPECT_EQ(BlackWhitePen(c.lineWidth, c.dotsPerPixel), c.pen) << c.lineWidth << " " << c.dotsPerPixel;
+}
+
 TEST(PrintCommand, CancelPrintsNothingAndLeavesTheEditorAsItWas) {
   PrintScene s;
   const Surface before = s.canvas;
@@ -128,14 +141,14 @@ TEST(PrintCommand, BlackAndWhitePrintsTheLinesOnlyWithTheBorderAndEveryCopy) {
   EXPECT_TRUE(job.lines.empty());  // every line is black: all of them are dots on the page
   // The page is the printer's, holding the square and the border (at canvas
   // pixel 1, one printer pixel per canvas pixel from (100, 100)), each drawn
-  // with a pen of 4 and shifted by a pixel right and down as every printed
-  // line is; nothing else, no fill.
+  // as wide as the canvas's line (one printer pixel) and shifted by a pixel
+  // right and down as every printed line is; nothing else, no fill.
   DotPage expected(2400, 3300);
   const std::vector<std::pair<float, float>> square = {{121, 121}, {201, 121}, {201, 201}, {121, 201}, {121, 121}},
                                              border = {{101, 101}, {341, 101}, {341, 261}, {101, 261}, {101, 101}};
   for (const auto* corners : {&square, &border})
     for (std::size_t i = 1; i < corners->size(); ++i)
-      expected.line((*corners)[i - 1].first, (*corners)[i - 1].second, (*corners)[i].first, (*corners)[i].second, 4);
+      expected.line((*corners)[i - 1].first, (*corners)[i - 1].second, (*corners)[i].first, (*corners)[i].second, 1);
   ASSERT_EQ(job.page.width(), 2400);
   ASSERT_EQ(job.page.height(), 3300);
   std::vector<std::uint8_t> row(std::size_t(job.page.rowBytes())), want(row.size());

@@ -59,6 +59,40 @@ TEST_F(PrintGui, ABlackAndWhitePrintDrawsTheLinesOnlyAtTheTypedPlace) {
   EXPECT_EQ(w->canvasSurface().point(60, 60), std::int64_t(kFill));  // the screen keeps its fills
 }
 
+// A black-and-white print shows the drawing as the colour print shows its
+// lines: at one printer dot per canvas pixel, lines four pixels apart stay
+// apart; printed eight times larger, each line takes the pen it always had.
+TEST_F(PrintGui, ABlackAndWhitePrintKeepsItsLinesApartAtEveryScale) {
+  for (int y = 20; y <= 100; y += 4) AddShape(w->list(), kTypePolyLine, {{20, float(y)}, {300, float(y)}});
+  w->DrawAll(1);
+  print([](PrintFrm& d) { QTest::mouseClick(d.Style[2], Qt::LeftButton); });
+  QImage page = PdfPage(path("out.pdf"), path("page"));
+  ASSERT_FALSE(page.isNull());
+  // Canvas row y prints on page row 100 + y + 1, as every printed line is
+  // shifted by a canvas pixel right and down.
+  for (int y = 20; y <= 100; y += 4) {
+    EXPECT_TRUE(Dark(page.pixel(100 + 150, 100 + y + 1))) << y;
+    EXPECT_FALSE(Dark(page.pixel(100 + 150, 100 + y + 3))) << y;
+  }
+  // The ink down the 21 lines is about 21 rows' worth, not a slab of 81.
+  double ink = 0;
+  for (int y = 100 + 19; y <= 100 + 103; ++y) ink += (255 - qGray(page.pixel(100 + 150, y))) / 255.0;
+  EXPECT_NEAR(ink, 21, 3);
+
+  // Eight dots per canvas pixel, in inches at 300 dots an inch.
+  const std::string eightfold = QString::number(w->canvasSurface().width() * 8 / 300.0, 'f', 2).toStdString();
+  print([&eightfold](PrintFrm& d) {
+    QTest::mouseClick(d.Style[2], Qt::LeftButton);
+    typeInto(d.LBox, "0");
+    typeInto(d.TBox, "0");
+    typeInto(d.WBox, eightfold.c_str());
+  });
+  page = PdfPage(path("out.pdf"), path("page"));
+  ASSERT_NEAR(w->printState().ImageW, w->canvasSurface().width() * 8, 2);
+  // The line at canvas row 20 lies on page row 8 x 21 = 168, four dots wide.
+  for (int y = 160; y < 176; ++y) EXPECT_EQ(Dark(page.pixel(8 * 150, y)), y >= 166 && y < 170) << y;
+}
+
 // A polyhedron-net sample's print layout gives the folded model's height; a
 // new picture is no model net.
 TEST_F(PrintGui, AModelNetsLayoutShowsTheFoldedHeightUntilANewPictureIsStarted) {
