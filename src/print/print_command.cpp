@@ -88,15 +88,18 @@ bool runDialog(PrintEnv& env, const Surface& bmap) {
     env.window.canvasChanged();
     if (env.ps.ReopenReason == kReopenNone) return true;
     env.PrintInitDone = false;
-    if (env.ps.ReopenReason == kReopenAfterPageSetup) env.printer.printSetup();
+    if (env.ps.ReopenReason == kReopenAfterPageSetup) env.printer.printSetup(env.ps.PrintOrientation);
   }
 }
+
+// The printer's own page turned a quarter for the layout's orientation.
+bool PageTurned(const PrintState& ps) { return ps.PrintOrientation != ps.PrintLandscape; }
 
 // Colour: the canvas as the screen shows it, or the picture drawn afresh
 // into the enlarged memory bitmap when the printed image is larger.
 void colourJob(PrintEnv& env, const Surface& WorkPic, PrintJob& job) {
   const PrintState& ps = env.ps;
-  job.turnPage = ps.PrintOrientation != ps.PrintLandscape;
+  job.turnPage = PageTurned(ps);
   job.imageX = ps.ImageX;
   job.imageY = ps.ImageY;
   job.imageW = ps.ImageW;
@@ -110,22 +113,23 @@ void colourJob(PrintEnv& env, const Surface& WorkPic, PrintJob& job) {
 }
 
 // Black and white: the whole drawing redrawn with every line and circle also
-// drawn on the printer's page, lines only, then the border.
+// drawn on the printer's page, lines only, then the border. The page is
+// turned as the colour print turns it, so that both give the page the
+// layout shows, with the drawing upright on it.
 void blackWhiteJob(PrintEnv& env, PrintJob& job) {
   PrintState& ps = env.ps;
   RedrawEnv& e = env.redraw;
   DrawContext& ctx = e.ctx;
   const Surface& canvas = canvasOf(env);
   const float SW = float(canvas.width()), SH = float(canvas.height());
-  const bool turned = ps.PrintLandscape != ps.PrintOrientation;
   env.window.showPrintMessage(kBlackWhiteMessage);
   e.host.pumpEvents();
 
-  job.turnPage = false;  // the printer keeps its own orientation
-  const PrinterScale scale = BlackWhiteScale(ps, SW, SH, turned);
+  job.turnPage = PageTurned(ps);
+  const PrinterScale scale = BlackWhiteScale(ps, SW, SH, false);
   std::vector<PrintedLine> lines;
-  PageRecorder recorder(scale, turned ? SH : 0.0f, lines);
-  ctx.PrintOffset = turned ? SH : 0.0f;
+  PageRecorder recorder(scale, 0.0f, lines);
+  ctx.PrintOffset = 0.0f;
   ctx.Clip = ClipRect{0.0f, SW, SH, 0.0f};
   ctx.Printer = &recorder;
   ctx.PrintPath = true;

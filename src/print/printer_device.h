@@ -72,10 +72,13 @@ class PrinterDevice {
   virtual std::optional<PrinterInfo> pageInfo() = 0;
   // Prints one sheet per copy, calling `pump` between its steps.
   virtual PrintOutcome print(const PrintJob& job, const PumpEvents& pump) = 0;
-  // The printer set-up dialog: which printer, and its own settings.
-  virtual void printSetup() {}
-  // The page set-up dialog: paper and orientation.
-  virtual void pageSetup() {}
+  // The printer set-up dialog: which printer, and its own settings; and the
+  // page set-up dialog: paper and orientation. Each shows the page in
+  // `orientation` (kPortrait or kLandscape, the print layout's) and leaves
+  // there the orientation chosen, so that the dialogs and the layout always
+  // show one orientation.
+  virtual void printSetup(int& orientation) { (void)orientation; }
+  virtual void pageSetup(int& orientation) { (void)orientation; }
 };
 
 }  // namespace orn

@@ -256,10 +256,15 @@ TEST(PrintCommand, PrintSetupRunsThePrintersSetupAndOpensAFreshLayout) {
                     },
                     [](PageLayout&) { return false; }};
   s.printer.page = PrinterInfo{3300, 2400, 300, 300};  // the set-up turned the paper
+  s.printer.chosenOrientation = kLandscape;
   s.print();
   EXPECT_EQ(s.printer.setups, 1);
   ASSERT_EQ(s.window.opened.size(), 2u);
   EXPECT_EQ(s.window.opened[1].Copies, 1);
+  // The layout opens again in the orientation chosen in the set-up, on the
+  // printer's page as it is now: nothing is turned.
+  EXPECT_EQ(s.window.opened[1].PrintOrientation, kLandscape);
+  EXPECT_EQ(s.window.opened[1].PageWidth, 3300);
   ASSERT_EQ(s.printer.jobs.size(), 1u);
   EXPECT_EQ(s.printer.jobs[0].copies, 1);
 }
@@ -302,6 +307,30 @@ TEST(PrintCommand, APrinterFailureStillPutsTheEditorBack) {
   EXPECT_TRUE(s.ui.menusOn);
   EXPECT_FALSE(s.window.workspaceHidden);
   EXPECT_EQ(s.window.messages.back(), "");
+}
+
+// A landscape layout on a portrait printer is printed on the printer's page
+// turned, in black and white as in colour: the lines lie on the page as the
+// layout shows them, not turned about.
+TEST(PrintCommand, ALandscapeLayoutTurnsThePageInBlackAndWhiteToo) {
+  PrintScene s;
+  s.ps.PrintOrientation = kLandscape;
+  s.window.steps = {[](PageLayout& l) {
+    l.Style_Click(kStyleBlackWhite);
+    l.Border_Click(0);
+    return false;
+  }};
+  s.print();
+  ASSERT_EQ(s.printer.jobs.size(), 1u);
+  const PrintJob& job = s.printer.jobs[0];
+  EXPECT_TRUE(job.turnPage);
+  EXPECT_EQ(job.page.width(), 3300);
+  EXPECT_EQ(job.page.height(), 2400);
+  // The square's top edge, canvas (20, 20) to (100, 20), one printer pixel
+  // per canvas pixel from (100, 100) and a pixel right and down.
+  EXPECT_TRUE(job.page.inked(100 + 60, 100 + 21));
+  EXPECT_TRUE(job.page.inked(100 + 21, 100 + 60));
+  EXPECT_FALSE(job.page.inked(100 + 60, 100 + 60));
 }
 
 // While the printer takes the job the window sees to its events, but as

@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -91,6 +93,81 @@ TEST_F(PrintGui, ABlackAndWhitePrintKeepsItsLinesApartAtEveryScale) {
   ASSERT_NEAR(w->printState().ImageW, w->canvasSurface().width() * 8, 2);
   // The line at canvas row 20 lies on page row 8 x 21 = 168, four dots wide.
   for (int y = 160; y < 176; ++y) EXPECT_EQ(Dark(page.pixel(8 * 150, y)), y >= 166 && y < 170) << y;
+}
+
+// The page turned to landscape keeps the picture on it: an image placed low
+// on the portrait page moves up onto the landscape one, and the whole
+// picture is printed.
+TEST_F(PrintGui, ThePictureStaysOnThePageWhenThePageIsTurned) {
+  drawSquare();
+  print([](PrintFrm& d) {
+    typeInto(d.TBox, "9");  // near the foot of the portrait page
+    QTest::mouseClick(d.PortLand[1], Qt::LeftButton);
+  });
+  const PrintState& ps = w->printState();
+  ASSERT_EQ(ps.PageHeight, 2550);
+  EXPECT_GE(ps.ImageY, 0);
+  EXPECT_LE(ps.ImageY + ps.ImageH, ps.PageHeight);
+  EXPECT_LE(ps.ImageX + ps.ImageW, ps.PageWidth);
+  const QImage page = PdfPage(path("out.pdf"), path("page"));
+  ASSERT_EQ(page.height(), 2550);
+  // The square's fill and its bottom edge (canvas row 100) are on the page.
+  EXPECT_TRUE(Red(page.pixel(ps.ImageX + 60, ps.ImageY + 60)));
+  EXPECT_TRUE(Dark(page.pixel(ps.ImageX + 60, ps.ImageY + 100)));
+}
+
+// Black and white or colour, a landscape layout gives a landscape page with
+// the picture upright where the layout put it.
+TEST_F(PrintGui, ALandscapeLayoutPrintsOnALandscapePageInEitherStyle) {
+  drawSquare();
+  for (const int style : {2, 1}) {
+    print([style](PrintFrm& d) {
+      QTest::mouseClick(d.PortLand[1], Qt::LeftButton);
+      QTest::mouseClick(d.Style[style], Qt::LeftButton);
+    });
+    EXPECT_NE(Shell("pdfinfo '" + path("out.pdf") + "'").find("792 x 612 pts"), std::string::npos) << style;
+    const QImage page = PdfPage(path("out.pdf"), path("page"));
+    ASSERT_EQ(page.width(), 3300) << style;
+    const PrintState& ps = w->printState();
+    // The square's left edge at canvas x 20 (+1 in black and white).
+    EXPECT_TRUE(Dark(page.pixel(ps.ImageX + 20 + (style == 2 ? 1 : 0), ps.ImageY + 60))) << style;
+    // Inside it, the fill in colour and paper in black and white.
+    const QRgb inside = page.pixel(ps.ImageX + 60, ps.ImageY + 60);
+    EXPECT_TRUE(style == 1 ? Red(inside) : qGray(inside) > 200) << style;
+  }
+}
+
+// File > Printer Setup shows the page in the layout's orientation, and the
+// orientation chosen there is the layout's from then on.
+TEST_F(PrintGui, PrinterSetupAndTheLayoutShareOneOrientation) {
+  drawSquare();
+  print([](PrintFrm& d) {
+    QTest::mouseClick(d.PortLand[1], Qt::LeftButton);
+    QTest::mouseClick(d.PrtGlob[1], Qt::LeftButton);
+  });
+  QPageLayout::Orientation shown = QPageLayout::Portrait;
+  bool ran = false;
+  whenModal<QDialog>(
+      [&shown](QDialog& d) {
+        auto* setup = qobject_cast<QPageSetupDialog*>(&d);
+        ASSERT_NE(setup, nullptr);
+        shown = setup->printer()->pageLayout().orientation();
+        auto* portrait = d.findChild<QRadioButton*>("portrait");
+        ASSERT_NE(portrait, nullptr);
+        portrait->click();
+        d.accept();
+      },
+      &ran);
+  trigger("MenFilePset");
+  ASSERT_TRUE(ran);
+  EXPECT_EQ(shown, QPageLayout::Landscape);
+  bool portraitShown = false;
+  print([&portraitShown](PrintFrm& d) {
+    portraitShown = d.PortLand[0]->isChecked();
+    QTest::mouseClick(d.PrtGlob[1], Qt::LeftButton);
+  });
+  EXPECT_TRUE(portraitShown);
+  EXPECT_EQ(w->printState().PrintOrientation, kPortrait);
 }
 
 // A polyhedron-net sample's print layout gives the folded model's height; a

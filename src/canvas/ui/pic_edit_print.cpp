@@ -174,7 +174,7 @@ void PicEdit::MenFilePset_Click() {
   errors_.Trap("PrtMen", [this] {
     CopyToBmap();
     if (list_.PackFrom > 0) orn::PackBad(list_);
-    PrtMen(printing().printer());
+    PrtMen(printing().printer(), printState());
     // A new page shape is read at the next print.
     PrintInitDone = false;
   });

@@ -16,6 +16,7 @@
 
 #include "platform/core/file_replace.h"
 #include "platform/qt_colour.h"
+#include "print/print_state.h"
 
 namespace orn {
 
@@ -134,6 +135,12 @@ bool paintSheets(QPagedPaintDevice& dev, int resolution, const PrintJob& job, in
   return painter.end();
 }
 
+QPageLayout::Orientation pageOrientation(int orientation) {
+  return orientation == kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+int layoutOrientation(QPageLayout::Orientation o) { return o == QPageLayout::Landscape ? kLandscape : kPortrait; }
+
 }  // namespace
 
 QtPrinterDevice::QtPrinterDevice(QWidget* parent, std::string pdfFile, bool metric, bool alwaysPdf)
@@ -240,21 +247,26 @@ PrintOutcome QtPrinterDevice::print(const PrintJob& job, const PumpEvents& pump)
   return out;
 }
 
-void QtPrinterDevice::printSetup() {
+void QtPrinterDevice::printSetup(int& orientation) {
   QPrinter& p = printer();
   const QString ownFile = QString::fromStdString(pdfFile_);
   if (fallbackPdf_) p.setOutputFileName(ownFile);
+  p.setPageOrientation(pageOrientation(orientation));
   QPrintDialog dialog(&p, parent_);
   dialog.setWindowTitle("Print Setup");
   // A printer or another file chosen here is used from now on.
   if (dialog.exec() == QDialog::Accepted) {
     fallbackPdf_ = p.outputFormat() == QPrinter::PdfFormat && p.outputFileName() == ownFile;
   }
+  orientation = layoutOrientation(p.pageLayout().orientation());
 }
 
-void QtPrinterDevice::pageSetup() {
-  QPageSetupDialog dialog(&printer(), parent_);
+void QtPrinterDevice::pageSetup(int& orientation) {
+  QPrinter& p = printer();
+  p.setPageOrientation(pageOrientation(orientation));
+  QPageSetupDialog dialog(&p, parent_);
   dialog.exec();
+  orientation = layoutOrientation(p.pageLayout().orientation());
 }
 
 }  // namespace orn

@@ -30,8 +30,8 @@ class QtPrinterDevice : public PrinterDevice {
   // of the program is saved: a print that cannot be written whole is a
   // failure and leaves the earlier file as it was.
   PrintOutcome print(const PrintJob& job, const PumpEvents& pump) override;
-  void printSetup() override;
-  void pageSetup() override;
+  void printSetup(int& orientation) override;
+  void pageSetup(int& orientation) override;
 
   bool printsToPdf() const;
 
