@@ -14,7 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "print/bitmap_export.h"
 #include "print/ui/page_preview.h"
+#include "symmetry/sym_table.h"
 #include "print/ui/qt_image_writer.h"
 #include "print_gui_fixture.h"
 
@@ -301,6 +303,71 @@ TEST_F(PrintGui, TheWallpaperTileLaidThreeByThreeIsThePictureItself) {
           << x << "," << y;
     }
   }
+}
+
+// A pattern whose rows drift down a little with every period has no tile of
+// whole periods: the user is told the tile shows a seam, and it is saved.
+TEST_F(PrintGui, AWallpaperTileThatCannotSpanWholePeriodsIsSavedAfterSayingSo) {
+  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+  ::setenv("HOME", dir.c_str(), 1);
+  ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+  AddSkewLattice(w->list(), w->sym(), 30, 30.6f, 40, 0.8f, 0, 40);
+  w->DrawAll(1);
+  dialogs.saves = {path("drift.bmp")};
+  trigger("MenSaveWall");
+  ::setenv("HOME", home.c_str(), 1);
+  ::unsetenv("XDG_CONFIG_HOME");
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].text, kWallSeamText);
+  EXPECT_EQ(QImage(QString::fromStdString(path("drift.bmp"))).size(), QSize(40, 40));
+}
+
+// The move of the base copy onto its nearest plain translate straight to
+// the right (across) or straight down, from the copy table of part 1.
+double LatticePeriod(const SymState& sym, bool across) {
+  const auto& b = sym.SymData[std::size_t(sym.SymGroups[1][kFirstCopy])];
+  double best = 1e9;
+  for (int k = sym.SymGroups[1][kFirstCopy] + 1; k <= sym.SymGroups[1][kLastCopy]; ++k) {
+    const auto& c = sym.SymData[std::size_t(k)];
+    bool same = c[kReflect] == b[kReflect];
+    for (int f : {kP1x, kP1y, kP2x, kP2y}) same = same && std::fabs((c[f] - c[f % 2]) - (b[f] - b[f % 2])) < 0.01;
+    const double along = across ? c[kP0x] - b[kP0x] : c[kP0y] - b[kP0y];
+    const double aside = across ? c[kP0y] - b[kP0y] : c[kP0x] - b[kP0x];
+    if (same && std::fabs(aside) < 0.5 && along > 0.5) best = std::min(best, along);
+  }
+  return best;
+}
+
+// The "Needle" sample lies on a hexagonal lattice whose vertical period is
+// no whole number of pixels: its wallpaper tile spans the fewest whole
+// periods that come within half a pixel of whole pixels, each way.
+TEST_F(PrintGui, TheNeedlesWallpaperTileSpansWholePeriods) {
+  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+  ::setenv("HOME", dir.c_str(), 1);
+  ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+  std::filesystem::copy_file(std::filesystem::path(ORNIVALE_DATA_DIR) / "OVPP1A.PNT", path("Needle.PNT"));
+  load(path("Needle.PNT"));
+  QApplication::processEvents();
+  const Surface canvas = w->canvasSurface();
+  dialogs.saves = {path("needle.bmp")};
+  trigger("MenSaveWall");
+  ::setenv("HOME", home.c_str(), 1);
+  ::unsetenv("XDG_CONFIG_HOME");
+  EXPECT_TRUE(host.boxes.empty()) << host.boxes.back().text;  // no seam to tell of
+  const QImage tile(QString::fromStdString(path("needle.bmp")));
+  ASSERT_FALSE(tile.isNull());
+
+  w->sym().CurPart = 1;
+  ASSERT_EQ(CheckSymData(w->sym(), w->list()), SymRebuild::Valid);
+  for (const bool across : {true, false}) {
+    const double period = LatticePeriod(w->sym(), across);
+    const int size = across ? tile.width() : tile.height();
+    const int n = int(std::lround(size / period));
+    EXPECT_NEAR(size, n * period, 0.5) << across << " " << period;
+    for (int fewer = 1; fewer < n; ++fewer)
+      EXPECT_GT(std::fabs(fewer * period - std::nearbyint(fewer * period)), 0.5) << across << " " << period;
+  }
+  EXPECT_TRUE(w->canvasSurface() == canvas);
 }
 
 }  // namespace
