@@ -157,7 +157,9 @@ void BM_SaveAsBitmap(benchmark::State& state) {
   Printing pr;
   OneName dialogs;
   NullHost host;
-  for (auto _ : state) MenSaveBitmap(pr.p.canvas, kFolder.string(), dialogs, host, pr.images);
+  FileDialogRequest request;
+  request.initialFolder = kFolder.string();
+  for (auto _ : state) MenSaveBitmap(pr.p.canvas, request, dialogs, host, pr.images);
 }
 
 void BM_QtWritesTheImage(benchmark::State& state) {

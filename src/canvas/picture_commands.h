@@ -211,6 +211,20 @@ PictureFile CapturePicture(const FileContext& ctx, const WindowSizes& sizes);
 void ApplyPictureFile(FileContext& ctx, const PictureFile& pf, const std::string& path,
                       LoadReport& report);
 
+// ---- File dialogs -------------------------------------------------------------
+
+// The folder the file dialogs open in: the open picture's own folder, or for
+// a picture that has none (a new picture, a sample) the folder of the most
+// recent of the user's pictures whose folder is there; else DialogDir.
+std::string PictureFolder(const FileState& file);
+
+// The Save dialog for a bitmap of the picture: "Save as Bitmap", in the
+// picture's folder, proposing the picture's file name with "BMP" in place of
+// its last three characters, or for a picture without one its title with
+// ".BMP"; or for the wallpaper tile "Save as Wallpaper" in DialogDir with no
+// name proposed.
+FileDialogRequest BitmapSaveRequest(const FileState& file, const std::string& PictureTitle, bool wallpaper);
+
 // ---- Recent files -------------------------------------------------------------
 
 // Puts `fileName` at the top of the recent list: unchanged when it is on top

@@ -19,14 +19,9 @@ bool BitmapNameOk(const std::string& path) {
   return hasExtension(std::filesystem::path(path).filename().string(), ".bmp");
 }
 
-void MenSaveBitmap(const Surface& canvas, const std::string& DataFolder, FileDialogs& dialogs,
-                   Host& host, ImageWriter& images) {
-  FileDialogRequest r;
-  r.title = "File to Save";
-  r.filter = "Bitmap (*.bmp)|*.bmp";
-  r.initialFolder = DataFolder;
-  r.defaultExtension = "bmp";
-  const auto name = dialogs.saveFile(r);
+void MenSaveBitmap(const Surface& canvas, const FileDialogRequest& request, FileDialogs& dialogs, Host& host,
+                   ImageWriter& images) {
+  const auto name = dialogs.saveFile(request);
   if (!name || name->empty()) return;
   if (!BitmapNameOk(*name)) {
     host.messageBox("Bad Name - " + *name, MsgButtons::OK, MsgIcon::None, "");

@@ -37,11 +37,11 @@ std::string NotWrittenText(const std::string& path);
 bool BitmapNameOk(const std::string& path);
 
 // "Save as Bitmap...": the canvas as the screen shows it, under a name the
-// user chooses (the dialog opens in `DataFolder`). A name with another
-// ending is refused with "Bad Name - " and the name; a failed write is
-// reported. Cancelling saves nothing.
-void MenSaveBitmap(const Surface& canvas, const std::string& DataFolder, FileDialogs& dialogs,
-                   Host& host, ImageWriter& images);
+// user chooses in the Save dialog `request` asks for (BitmapSaveRequest). A
+// name with another ending is refused with "Bad Name - " and the name; a
+// failed write is reported. Cancelling saves nothing.
+void MenSaveBitmap(const Surface& canvas, const FileDialogRequest& request, FileDialogs& dialogs, Host& host,
+                   ImageWriter& images);
 
 // ---- Save as Wallpaper -----------------------------------------------------------
 

@@ -1,15 +1,13 @@
 // The print into a PDF file, where no printer is installed: written whole or
 // not at all, never through a link, and the listings of the Special menu in
 // files of their own.
-#include <sys/resource.h>
-
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "print_gui_fixture.h"
+#include "support/file_size_limit.h"
 
 namespace orn::test {
 namespace {
@@ -26,29 +24,6 @@ std::vector<std::string> FilesLike(const fs::path& dir, const std::string& stem)
   }
   return names;
 }
-
-// While it lives, no file of this process can grow beyond `bytes`: a write
-// past that fails as it does on a full disk.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &old_);
-    signal_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, signal_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit old_{};
-  void (*signal_)(int) = nullptr;
-};
 
 TEST_F(PrintGui, APrintThatCannotBeWrittenWholeIsAFailureAndTheEarlierPrintStays) {
   drawSquare();

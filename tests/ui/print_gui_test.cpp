@@ -241,7 +241,7 @@ TEST_F(PrintGui, SaveAsBitmapWritesTheCanvasPixelsExactlyAs24BitBmp) {
   dialogs.saves = {path("pic.bmp")};
   trigger("MenSaveBitmap");
   ASSERT_EQ(dialogs.saveRequests.size(), 1u);
-  EXPECT_EQ(dialogs.saveRequests[0].title, "File to Save");
+  EXPECT_EQ(dialogs.saveRequests[0].title, "Save as Bitmap");
   const std::vector<std::uint8_t> bytes = ReadBytes(path("pic.bmp"));
   ASSERT_GT(bytes.size(), 54u);
   EXPECT_EQ(bytes[0], 'B');
@@ -273,9 +273,7 @@ TEST_F(PrintGui, SaveAsBitmapWritesTheCanvasPixelsExactlyAs24BitBmp) {
 
 TEST_F(PrintGui, TheWallpaperTileLaidThreeByThreeIsThePictureItself) {
   // The wallpaper folder lies in the (test's) Pictures folder.
-  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
-  ::setenv("HOME", dir.c_str(), 1);
-  ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+  const HomeFolder home(dir);
   // Lines drawn alike in every copy: the base shapes hidden, no lengthening.
   w->editor().GridMode = 2;
   w->draw().ExtendLen = 0.0f;
@@ -285,8 +283,6 @@ TEST_F(PrintGui, TheWallpaperTileLaidThreeByThreeIsThePictureItself) {
   const Surface canvas = w->canvasSurface();
   dialogs.saves = {path("wall.bmp")};
   trigger("MenSaveWall");
-  ::setenv("HOME", home.c_str(), 1);
-  ::unsetenv("XDG_CONFIG_HOME");
 
   ASSERT_EQ(dialogs.saveRequests.size(), 1u);
   EXPECT_EQ(dialogs.saveRequests[0].title, "Save as Wallpaper");
@@ -308,18 +304,56 @@ TEST_F(PrintGui, TheWallpaperTileLaidThreeByThreeIsThePictureItself) {
 // A pattern whose rows drift down a little with every period has no tile of
 // whole periods: the user is told the tile shows a seam, and it is saved.
 TEST_F(PrintGui, AWallpaperTileThatCannotSpanWholePeriodsIsSavedAfterSayingSo) {
-  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
-  ::setenv("HOME", dir.c_str(), 1);
-  ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+  const HomeFolder home(dir);
   AddSkewLattice(w->list(), w->sym(), 30, 30.6f, 40, 0.8f, 0, 40);
   w->DrawAll(1);
   dialogs.saves = {path("drift.bmp")};
   trigger("MenSaveWall");
-  ::setenv("HOME", home.c_str(), 1);
-  ::unsetenv("XDG_CONFIG_HOME");
   ASSERT_EQ(host.boxes.size(), 1u);
   EXPECT_EQ(host.boxes[0].text, kWallSeamText);
   EXPECT_EQ(QImage(QString::fromStdString(path("drift.bmp"))).size(), QSize(40, 40));
+}
+
+// Every file dialog opens in the open picture's folder, and for a picture
+// without one in the folder of the picture the user had last: not in the
+// program folder after a print, nor in the wallpaper folder after a
+// wallpaper. The bitmap is proposed under the picture's name.
+TEST_F(PrintGui, FileDialogsOpenInThePicturesFolderAndTheBitmapTakesItsName) {
+  const HomeFolder home(dir);
+  const std::filesystem::path pictures = dir / "pictures";
+  std::filesystem::create_directories(pictures);
+  AddLattice(w->list(), w->sym(), 12, 10, 50, 40, 25, 20);
+  w->DrawAll(1);
+  saveAs((pictures / "Flower.PNT").string());
+  print([](PrintFrm&) {});
+  dialogs.saves = {(dir / "Pictures" / "Ornivale Wallpapers" / "tile.bmp").string()};
+  trigger("MenSaveWall");
+  dialogs.saveRequests.clear();
+
+  dialogs.saves = {""};  // cancelled
+  trigger("MenSaveBitmap");
+  dialogs.opens = {""};
+  trigger("MenFileLoad(0)");
+  dialogs.saves = {""};
+  trigger("MenFileSaveAs");
+  ASSERT_EQ(dialogs.saveRequests.size(), 2u);
+  ASSERT_EQ(dialogs.openRequests.size(), 1u);
+  const FileDialogRequest& bitmap = dialogs.saveRequests[0];
+  EXPECT_EQ(bitmap.title, "Save as Bitmap");
+  EXPECT_EQ(bitmap.proposedName, "Flower.BMP");
+  EXPECT_EQ(bitmap.initialFolder, pictures.string());
+  EXPECT_EQ(dialogs.openRequests[0].initialFolder, pictures.string());
+  EXPECT_EQ(dialogs.saveRequests[1].initialFolder, pictures.string());
+  EXPECT_EQ(dialogs.saveRequests[1].proposedName, "Flower.PNT");
+
+  // A new picture has no folder: the dialogs open where the last one was.
+  host.ctrl = true;
+  trigger("MenFileNew");
+  host.ctrl = false;
+  dialogs.saves = {""};
+  trigger("MenFileSaveAs");
+  ASSERT_EQ(dialogs.saveRequests.size(), 3u);
+  EXPECT_EQ(dialogs.saveRequests[2].initialFolder, pictures.string());
 }
 
 // The move of the base copy onto its nearest plain translate straight to
@@ -342,17 +376,13 @@ double LatticePeriod(const SymState& sym, bool across) {
 // no whole number of pixels: its wallpaper tile spans the fewest whole
 // periods that come within half a pixel of whole pixels, each way.
 TEST_F(PrintGui, TheNeedlesWallpaperTileSpansWholePeriods) {
-  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
-  ::setenv("HOME", dir.c_str(), 1);
-  ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+  const HomeFolder home(dir);
   std::filesystem::copy_file(std::filesystem::path(ORNIVALE_DATA_DIR) / "OVPP1A.PNT", path("Needle.PNT"));
   load(path("Needle.PNT"));
   QApplication::processEvents();
   const Surface canvas = w->canvasSurface();
   dialogs.saves = {path("needle.bmp")};
   trigger("MenSaveWall");
-  ::setenv("HOME", home.c_str(), 1);
-  ::unsetenv("XDG_CONFIG_HOME");
   EXPECT_TRUE(host.boxes.empty()) << host.boxes.back().text;  // no seam to tell of
   const QImage tile(QString::fromStdString(path("needle.bmp")));
   ASSERT_FALSE(tile.isNull());

@@ -182,7 +182,8 @@ void PicEdit::MenFilePset_Click() {
 
 void PicEdit::MenSaveBitmap_Click() {
   errors_.Trap("MenSaveBitmap", [this] {
-    MenSaveBitmap(canvas_, dataFolder().string(), *dialogs_, host_, printing().images);
+    MenSaveBitmap(canvas_, BitmapSaveRequest(file_, pic_.PictureTitle, false), *dialogs_, host_,
+                  printing().images);
   });
 }
 
