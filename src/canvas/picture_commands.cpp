@@ -289,7 +289,7 @@ std::string PictureFolder(const FileState& file) {
   return file.DialogDir;
 }
 
-FileDialogRequest BitmapSaveRequest(const FileState& file, const std::string& PictureTitle, bool wallpaper) {
+FileDialogRequest BitmapSaveRequest(const FileState& file, const std::string& name, bool wallpaper) {
   FileDialogRequest r;
   r.defaultExtension = "BMP";
   r.filter = "Bitmap Files (*.BMP)|*.BMP|All Files (*.*)|*.*";
@@ -300,12 +300,12 @@ FileDialogRequest BitmapSaveRequest(const FileState& file, const std::string& Pi
   }
   r.title = "Save as Bitmap";
   r.initialFolder = PictureFolder(file);
-  const std::string name = FileNameOf(file.FileName);
-  if (file.FileName != kUnNamed && name.size() >= 3) {
-    r.proposedName = name.substr(0, name.size() - 3) + "BMP";
-  } else if (!PictureTitle.empty()) {
+  const std::string own = FileNameOf(file.FileName);
+  if (file.FileName != kUnNamed && own.size() >= 3) {
+    r.proposedName = own.substr(0, own.size() - 3) + "BMP";
+  } else if (!name.empty()) {
     // A title may hold what a file name cannot.
-    std::string stem = PictureTitle;
+    std::string stem = name;
     std::replace(stem.begin(), stem.end(), '/', '-');
     r.proposedName = stem + ".BMP";
   }

@@ -354,6 +354,16 @@ TEST_F(PrintGui, FileDialogsOpenInThePicturesFolderAndTheBitmapTakesItsName) {
   trigger("MenFileSaveAs");
   ASSERT_EQ(dialogs.saveRequests.size(), 3u);
   EXPECT_EQ(dialogs.saveRequests[2].initialFolder, pictures.string());
+
+  // A sample has no file name of its own: its bitmap takes the sample's title.
+  std::filesystem::create_directories(dir / "STATIC");
+  std::filesystem::copy_file(std::filesystem::path(ORNIVALE_DATA_DIR) / "OVPP1A.PNT", dir / "STATIC" / "OVPP1A.PNT");
+  load((dir / "STATIC" / "OVPP1A.PNT").string());
+  dialogs.saves = {""};
+  trigger("MenSaveBitmap");
+  ASSERT_EQ(dialogs.saveRequests.size(), 4u);
+  EXPECT_EQ(dialogs.saveRequests[3].proposedName, "Needle.BMP");
+  EXPECT_EQ(dialogs.saveRequests[3].initialFolder, pictures.string());
 }
 
 // The move of the base copy onto its nearest plain translate straight to

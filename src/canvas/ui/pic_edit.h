@@ -327,6 +327,8 @@ class PicEdit : public QMainWindow,
   int SavedPicLeft = 0;
   int SavedPicTop = 0;
   std::string loadedPath_;
+  // The title of the file loaded last, a sample's too (its picture has none).
+  std::string loadedTitle_;
   std::unique_ptr<FileDialogs> folderDialogs_;
   std::function<void(int)> help_;
   HelpWindow* ownHelp_ = nullptr;

@@ -182,8 +182,10 @@ void PicEdit::MenFilePset_Click() {
 
 void PicEdit::MenSaveBitmap_Click() {
   errors_.Trap("MenSaveBitmap", [this] {
-    MenSaveBitmap(canvas_, BitmapSaveRequest(file_, pic_.PictureTitle, false), *dialogs_, host_,
-                  printing().images);
+    // A picture without a file name goes by its title, or by the title of
+    // the sample it was opened from.
+    const std::string& name = !pic_.PictureTitle.empty() ? pic_.PictureTitle : loadedTitle_;
+    MenSaveBitmap(canvas_, BitmapSaveRequest(file_, name, false), *dialogs_, host_, printing().images);
   });
 }
 
