@@ -42,7 +42,9 @@ TEST(PartViews, EachPartsViewFramesItsShapeWhateverItsProportions) {
     const ViewRow& got = v.rows[7 + c.part];
     for (int k = 0; k < 12; ++k) EXPECT_NEAR(got[k], c.want[k], 1e-3) << "column " << k;
     for (int part = 1; part <= 5; ++part) {
-      if (part != c.part) EXPECT_TRUE(v.rowEmpty(7 + part)) << part;
+      if (part != c.part) {
+        EXPECT_TRUE(v.rowEmpty(7 + part)) << part;
+      }
     }
   }
 }
