@@ -9,6 +9,7 @@
 // b C0 + a C1 + c C2 in a mirrored one, whose base edge is walked backwards.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -45,6 +46,7 @@ Pt Moved(Pt p) { return {p.x + 200, p.y + 30}; }
 Pt Turned(Pt p) { return {400 - p.y, p.x}; }        // a quarter turn about (200, 200)
 Pt HalfTurned(Pt p) { return {400 - p.x, 400 - p.y}; }
 Pt Mirrored(Pt p) { return {400 - p.x, p.y}; }      // across the line x = 200
+Pt Halved(Pt p) { return {p.x / 2 + 200, p.y / 2 + 200}; }
 
 // Base cells of every kind. The 3-4-5 edge and its perpendiculars keep the
 // hand-worked values whole.
@@ -199,6 +201,50 @@ TEST(SlantedMapping, StrokesInASlantedCellAreExactTurnsAndMirrorImagesOnTheCanva
       expected.plot(int(ie.x), int(ie.y));
     }
     ASSERT_TRUE(canvas == expected) << "stroke (" << a.x << ", " << a.y << ")-(" << e.x << ", " << e.y << ")";
+  }
+}
+
+// Circles and arcs keep their shape in every copy, their radius scaled with
+// the copy's base edge: the 3-4-5 cell's edge is 100 long, the halved
+// copy's 50.
+TEST(SlantedMapping, CirclesAndArcsLandInTurnedHalvedAndMirroredCopiesScaledWithTheEdge) {
+  const Tri& b = kBases[0].t;
+  DrawingList list;
+  SymState sym;
+  ASSERT_EQ(test::LoadBlock(list, sym, test::Part({b, Through(b, Turned), Through(b, Halved), b}, 1, {0, 0, 0, -1})),
+            SymRebuild::Valid);
+  // (118, 126) is carried to (274, 118), (259, 263) and (150, 150).
+  const struct {
+    int x, y, r10, r20;
+  } centres[] = {{118, 126, 10, 20}, {274, 118, 10, 20}, {259, 263, 5, 10}, {150, 150, 10, 20}};
+
+  Surface canvas(400, 400), expected(400, 400);
+  expected.setPenColor(kBlack);
+  DrawContext ctx;
+  ctx.Picture1 = &canvas;
+  std::vector<float> X, Y;
+  SymmCircle(sym, ctx, X, Y, 118, 126, 10, kBlack, 3, 0, 0);
+  for (const auto& c : centres) expected.circle(c.x, c.y, c.r10);
+  EXPECT_TRUE(canvas == expected);
+
+  // A quarter arc of radius 20 from due right to due up: every pixel of
+  // each copy's arc lies its own radius from its own centre.
+  canvas.clear();
+  X = {138, 118, 132.14f};
+  Y = {126, 106, 111.86f};
+  SymmCircle(sym, ctx, X, Y, 118, 126, 20, kBlack, kArcType, 0, 2);
+  for (const auto& c : centres) {
+    SCOPED_TRACE(::testing::Message() << "arc around (" << c.x << ", " << c.y << ")");
+    int inked = 0;
+    const int reach = c.r20 + 2;  // a square that holds no other copy's arc
+    for (int y = c.y - reach; y <= c.y + reach; ++y) {
+      for (int x = c.x - reach; x <= c.x + reach; ++x) {
+        if (canvas.point(x, y) == std::int64_t(kWhite)) continue;
+        ++inked;
+        EXPECT_NEAR(std::hypot(x - c.x, y - c.y), c.r20, 1.5) << x << "," << y;
+      }
+    }
+    EXPECT_GT(inked, c.r20);
   }
 }
 
