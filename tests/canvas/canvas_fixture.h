@@ -30,11 +30,17 @@ class RecordingControls : public EditorControls {
   bool noRedrawTimerActive() const override { return noRedraw; }
   void SymShowHandles(int) override { ++handles; }
   void PutSymState(int part) override { markedPart = part; }
+  void setToolButtonColor(int tool, Rgb c) override { toolColours[tool] = c; }
+  void setRedrawButtonColor(Rgb c) override { redrawColour = c; }
+  void GeoSh() override { ++geoSh; }
 
   Surface strip{101, 5, kWhite};
   bool stopVisible = false, menusOn = true, dupVisible = false, noRedraw = false;
   int copies = 0, noRedrawStarts = 0, handles = 0;
   int markedPart = -1;  // the part label last marked; -1 before any
+  std::map<int, Rgb> toolColours;  // each tool button's last back colour
+  Rgb redrawColour = 0;
+  int geoSh = 0;  // refreshes of the Geometric button's number
 };
 
 class RecordingMouseUi : public MouseUi {
