@@ -123,5 +123,18 @@ TEST_F(MenuFollowups, NewEmptiesTheStripAndSetsTheWheelBack) {
   EXPECT_EQ(w->colour().HarmonyOffset, 0);
 }
 
+// The Special menu's "all options" item shows and hides every advanced
+// item, the first and the last of them too, and carries the check mark.
+TEST_F(MenuFollowups, AllOptionsShowsAndHidesEveryAdvancedItem) {
+  const char* advanced[] = {"menuline", "MenEditMark", "MenEditUndo", "Lin099", "MenPageSh", "MenProjPages"};
+  for (bool on : {true, false, true}) {
+    SCOPED_TRACE(on);
+    trigger("DebugX(7)");
+    EXPECT_EQ(checked("DebugX(7)"), on);
+    for (const char* item : advanced) EXPECT_EQ(shown(item), on) << item;
+    EXPECT_TRUE(shown("menline37"));
+  }
+}
+
 }  // namespace
 }  // namespace orn::test
