@@ -314,7 +314,9 @@ class PicEdit : public QMainWindow,
   // The file the picture shown came from: its name, or for a picture loaded
   // as "<UnNamed>" (a sample) the file it was read from.
   std::string reloadPath() const;
-  void printListing(const std::vector<std::string>& lines);
+  // Prints a listing; where no printer is installed it goes into `fileName`
+  // in the folder of the print's file.
+  void printListing(const std::vector<std::string>& lines, const char* fileName);
   PrinterDevice& listingPrinter();
   void placeSpecialWidgets(int stripTop);
   void switchPaintOnly();
@@ -325,6 +327,8 @@ class PicEdit : public QMainWindow,
   int SavedPicLeft = 0;
   int SavedPicTop = 0;
   std::string loadedPath_;
+  // The title of the file loaded last, a sample's too (its picture has none).
+  std::string loadedTitle_;
   std::unique_ptr<FileDialogs> folderDialogs_;
   std::function<void(int)> help_;
   HelpWindow* ownHelp_ = nullptr;
@@ -352,6 +356,7 @@ class PicEdit : public QMainWindow,
 
   // EditorControls
   Surface* progressStrip() override { return &progress_; }
+  void showCanvas() override;
   void progressChanged() override;
   void setStopSignVisible(bool on) override;
   bool setupPanelVisible() const override;
@@ -447,6 +452,13 @@ class PicEdit : public QMainWindow,
   // A load is under way: the loading window lets events run, and a second
   // file command must not start inside it.
   bool loading_ = false;
+  // The load that opens the editor on the picture the main menu handed over:
+  // in edit mode its canvas is laid out for the window, as every later
+  // layout lays it out, not kept at the size stored with the picture.
+  bool openingLoad_ = false;
+  // When the canvas was last shown during a redraw (the host's clock, ms;
+  // -1 none yet).
+  std::int64_t canvasShownAt_ = -1;
   int canvasLeft_;
   int canvasTop_;
   std::map<std::string, QAction*, std::less<>> items_;

@@ -165,6 +165,7 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   const LoadReport& r = out.report;
   printState().ModelNumber = r.ModelNumber;
   loadedPath_ = r.viewFile ? std::string() : r.path;
+  loadedTitle_ = r.viewFile ? std::string() : r.title;
   // The canvas draws with the line width the picture was saved with.
   canvas_.setPenWidth(draw_.LineWidth);
 
@@ -181,19 +182,25 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   showRecentItems();
 
   editor_.SkipSplineRedraw = false;
+  // The editor opening on a picture lays its canvas out for the window in
+  // the picture's shape, now and at the layouts a change of the window's
+  // state brings, so that no later layout (a zoom, Back) changes its size.
+  const bool fitToWindow = openingLoad_ && !showMode();
+  if (fitToWindow) PageAspect = double(canvas_.height()) / double(std::max(canvas_.width(), 1));
   if (r.windowState == 2) {
     if (!isMaximized()) showMaximized();
   } else if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
     // The layout this state change asks for runs later, from the event
     // loop; FitOnResize stays set until then, so that it passes and the
     // canvas keeps the size stored with the picture.
-    FitOnResize = true;
+    FitOnResize = !fitToWindow;
     showNormal();
   }
   const int fw = inner_->width();
   const int fh = inner_->height();
-  if (fw - kFreeWidth < canvas_.width() || fh - kFreeHeight < canvas_.height()) {
-    // The stored canvas does not fit: it is fitted now, not kept.
+  if (fitToWindow || fw - kFreeWidth < canvas_.width() || fh - kFreeHeight < canvas_.height()) {
+    // The stored canvas does not fit (or the editor opens): it is fitted
+    // now, not kept.
     FitOnResize = false;
     FormRSZ();
   }
@@ -274,6 +281,7 @@ void PicEdit::afterNew(const NewOutcome& out) {
   }
   if (out.status != CommandStatus::Done) return;
   loadedPath_.clear();
+  loadedTitle_.clear();
   canvas_.setPenWidth(draw_.LineWidth);
   // A new picture is no model net: its print layout gives no folded height.
   printState().ModelNumber = 0;
