@@ -104,7 +104,7 @@ TEST(WallTileAxes, ATileOfOblongCellsIsOnePeriodAcrossAndOneDown) {
     SCOPED_TRACE(c.what);
     test::Scene s;
     test::AddLattice(s.list, s.sym, c.cols, c.rows, c.w, c.h, c.handleX, c.handleY, c.baseCol, c.baseRow);
-    ASSERT_TRUE(MeasureWallTile(s.sym, s.ctx, s.list, s.canvas.width(), s.canvas.height()));
+    ASSERT_EQ(MeasureWallTile(s.sym, s.ctx, s.list, s.canvas.width(), s.canvas.height()), WallFit::WholePeriods);
     EXPECT_EQ(s.ctx.WallLeft, c.left);
     EXPECT_EQ(s.ctx.WallTop, c.top);
     EXPECT_EQ(s.ctx.WallRight, c.left + int(c.w) - 1);
