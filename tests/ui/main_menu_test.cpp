@@ -25,6 +25,7 @@
 #include "shell/ui/main_menu.h"
 #include "platform/canvas_widget.h"
 #include "platform/core/app_folder.h"
+#include "support/watched_fifo.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {
@@ -229,6 +230,25 @@ TEST_F(MainMenuTest, AMissingSampleIsNamedInAMessageAndNoEditorOpens) {
   EXPECT_TRUE(menu->MainRaft->isVisible());
   ASSERT_EQ(host.boxes.size(), 1u);
   EXPECT_NE(host.boxes[0].text.find("OVRO5A.PNT"), std::string::npos);
+}
+
+TEST_F(MainMenuTest, SettingsFilesLeftAsFifosGiveTheDefaultsAndTheProgramRunsOn) {
+  fs::remove(folder.path("Standard.Clr"));
+  WatchedFifo colours(folder.path("Standard.Clr"));
+  WatchedFifo menuSettings(folder.path("Ornisk.Dat"));
+  WatchedFifo editorSettings(folder.path("Paint.Dat"));
+  start();
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& e = openedEditor();
+  EXPECT_EQ(e.draw().LineWidth, 1);
+  EXPECT_EQ(e.tools().engine().ms.SnapSize, 3);
+  // The standard colours say they are damaged, as a damaged file does.
+  EXPECT_TRUE(std::any_of(host.boxes.begin(), host.boxes.end(), [](const ShownBox& b) {
+    return b.text.find("\"Standard.Clr\" is missing or damaged") != std::string::npos;
+  }));
+  exitEditor();
+  for (const WatchedFifo* f : {&colours, &menuSettings, &editorSettings})
+    EXPECT_FALSE(f->openedForReading()) << f->path();
 }
 
 TEST_F(MainMenuTest, EditorSettingsAreWrittenAtExitAndReadAtTheNextStart) {
