@@ -81,6 +81,7 @@ FileDialogRequest SaveRequest(const FileState& file, bool bitmap, bool wallpaper
 
 SaveOutcome WritePicture(FileContext& ctx) {
   SaveOutcome out;
+  out.target = ctx.file.FileName;
   const PictureFile pf = CapturePicture(ctx, ctx.hooks.windowSizes());
   if (auto e = WritePictureFile(ctx.file.FileName, pf)) {
     out.status = CommandStatus::Failed;
@@ -100,6 +101,29 @@ SaveOutcome Refuse(FileContext& ctx) {
   ctx.host.messageBox(kStandardColRefusal, MsgButtons::OK, MsgIcon::None, "");
   SaveOutcome out;
   out.status = CommandStatus::Refused;
+  return out;
+}
+
+// Writes the picture (or the canvas as a bitmap) to `path`, a name chosen in
+// the Save dialog. The picture takes the name only once it is written.
+SaveOutcome SaveTo(FileContext& ctx, const std::string& path, bool bitmap) {
+  if (bitmap) {
+    SaveOutcome out;
+    out.bitmap = true;
+    out.target = path;
+    if (auto e = ctx.hooks.saveBitmap(path)) {
+      out.status = CommandStatus::Failed;
+      out.error = *e;
+    } else {
+      out.status = CommandStatus::Done;
+    }
+    return out;
+  }
+  if (IsStandardColFile(path)) return Refuse(ctx);
+  const std::string previous = ctx.file.FileName;
+  ctx.file.FileName = path;
+  SaveOutcome out = WritePicture(ctx);
+  if (out.status == CommandStatus::Failed) ctx.file.FileName = previous;
   return out;
 }
 
@@ -259,23 +283,18 @@ SaveOutcome FileSaveC(FileContext& ctx) {
     return SaveOutcome{};
   }
   file.SaveWork = *chosen;
-  if (bitmapMode || HasExtension(*chosen, "BMP")) {
-    SaveOutcome out;
-    out.bitmap = true;
-    if (auto e = ctx.hooks.saveBitmap(*chosen)) {
-      out.status = CommandStatus::Failed;
-      out.error = *e;
-    } else {
-      out.status = CommandStatus::Done;
-    }
-    return out;
-  }
-  if (IsStandardColFile(*chosen)) return Refuse(ctx);
-  const std::string previous = file.FileName;
-  file.FileName = *chosen;
-  SaveOutcome out = WritePicture(ctx);
-  if (out.status == CommandStatus::Failed) file.FileName = previous;
-  return out;
+  return SaveTo(ctx, *chosen, bitmapMode || HasExtension(*chosen, "BMP"));
+}
+
+SaveOutcome FileSaveRetry(FileContext& ctx, const SaveOutcome& failed) {
+  if (failed.target.empty()) return FileSaveC(ctx);
+  ctx.hooks.copyToBmap();
+  PackPending(ctx.list);
+  ctx.file.SaveCancelled = false;
+  if (ctx.list.recordOpen()) ctx.hooks.closeOpenRecord(ctx.list);
+  ctx.file.SaveAsWanted = false;
+  ctx.file.PrintMode = 0;
+  return SaveTo(ctx, failed.target, failed.bitmap);
 }
 
 // ---- Recent files and path rules -------------------------------------------------

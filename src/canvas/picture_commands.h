@@ -178,6 +178,7 @@ struct SaveOutcome {
   CommandStatus status = CommandStatus::Cancelled;
   bool bitmap = false;  // the canvas was saved as a bitmap instead
   std::string error;    // for Failed: the text to show
+  std::string target;   // the file written, or that could not be written
 };
 
 struct NewOutcome {
@@ -201,6 +202,12 @@ NewOutcome FileNew(FileContext& ctx);
 // Saves the picture to FileName, or through the Save dialog when it has no
 // name or SaveAsWanted is set; saves a bitmap when PrintMode is set.
 SaveOutcome FileSaveC(FileContext& ctx);
+
+// Repeats a save that failed (Retry in the error report): writes the picture,
+// or the bitmap, to the very file the failed save was writing, without asking
+// for a name again. As with Save As, the picture takes that name only once
+// it is written; the file it had before is never touched.
+SaveOutcome FileSaveRetry(FileContext& ctx, const SaveOutcome& failed);
 
 // The picture as it would be written now: settings, view rows 0 .. last
 // stored row (row 20 with the window and canvas sizes) and the list.

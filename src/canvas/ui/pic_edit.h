@@ -414,6 +414,8 @@ class PicEdit : public QMainWindow,
   void afterNew(const NewOutcome& out);
   void afterSave(const SaveOutcome& out);
   bool offerSave();
+  // Runs the Save command under the error report; true when it saved.
+  bool runSave();
   void showRecentItems();
   void updatePictureMenus();
   void setLineWidthCaption();

@@ -96,10 +96,23 @@ void PicEdit::LoadPicture(const std::string& path) {
 
 void PicEdit::MenFileSave_Click() {
   if (loading_) return;
-  errors_.Trap("FileSaveC", [this] {
+  runSave();
+}
+
+bool PicEdit::runSave() {
+  // Retry in the error report repeats the very save that failed, to the file
+  // it was writing (the name chosen in a Save As).
+  std::optional<SaveOutcome> failed;
+  bool saved = false;
+  errors_.Trap("FileSaveC", [&] {
     FileContext ctx = fileContext();
-    afterSave(orn::FileSaveC(ctx));
+    const SaveOutcome out = failed ? orn::FileSaveRetry(ctx, *failed) : orn::FileSaveC(ctx);
+    failed.reset();
+    if (out.status == CommandStatus::Failed) failed = out;
+    saved = out.status == CommandStatus::Done;
+    afterSave(out);
   });
+  return saved;
 }
 
 void PicEdit::MenFileSaveAs_Click() {
@@ -315,14 +328,7 @@ bool PicEdit::offerSave() {
   if (a == MsgResult::Cancel) return false;
   if (a != MsgResult::Yes) return true;
   file_.SaveAsWanted = file_.FileName == kUnNamed;
-  bool saved = false;
-  errors_.Trap("FileSaveC", [&] {
-    FileContext ctx = fileContext();
-    const SaveOutcome out = orn::FileSaveC(ctx);
-    afterSave(out);
-    saved = out.status == CommandStatus::Done;
-  });
-  return saved;
+  return runSave();
 }
 
 // ---- recent files -----------------------------------------------------------------
