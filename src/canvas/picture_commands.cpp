@@ -142,12 +142,22 @@ LoadOutcome FileLoadC(FileContext& ctx, int kind) {
   }
 
   std::string path;
-  const std::string& handed = ctx.file.PicturePath;
+  const std::string handed = ctx.file.PicturePath;
   if (!handed.empty() && (HasExtension(handed, "PNT") || HasExtension(handed, "COL") ||
                           HasExtension(handed, "VEW")) && FileExists(handed)) {
     path = handed;
   }
   ctx.file.PicturePath.clear();
+  if (path.empty() && ctx.file.ShowMode != 0) {
+    // A slide show never stops to ask for a file: a slide that is not there
+    // to be read fails, and the show passes over it.
+    out.status = CommandStatus::Failed;
+    std::string text(1, '"');
+    text += FileNameOf(handed);
+    text += "\" cannot be loaded: it is missing or empty.";
+    out.error = std::move(text);
+    return out;
+  }
   if (path.empty()) {
     const auto chosen = ctx.dialogs.openFile(OpenRequest(ctx.file, kind));
     if (!chosen || chosen->empty()) return out;  // cancelled

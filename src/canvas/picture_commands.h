@@ -191,8 +191,10 @@ struct NewOutcome {
 // Loads a picture or colour file (kind 0) or a view file (other kinds,
 // which only selects the dialog). Asks to save a changed picture first. The
 // path comes from PicturePath when it names a file with the extension PNT,
-// COL or VEW in any case, else from the open dialog. LoadOption is back at
-// 10000 and PicturePath empty when it returns, whatever happened.
+// COL or VEW in any case, else from the open dialog; in a slide show
+// (ShowMode not 0) the dialog is never opened and such a load fails.
+// LoadOption is back at 10000 and PicturePath empty when it returns,
+// whatever happened.
 LoadOutcome FileLoadC(FileContext& ctx, int kind);
 
 // Clears the editor to a new picture (after asking to save a changed one),

@@ -89,9 +89,9 @@ void PicEdit::MenFileLoad_Click(int index) {
   runLoad(index);
 }
 
-void PicEdit::LoadPicture(const std::string& path) {
+CommandStatus PicEdit::LoadPicture(const std::string& path) {
   file_.PicturePath = path;
-  runLoad(0);
+  return runLoad(0);
 }
 
 void PicEdit::MenFileSave_Click() {
@@ -140,14 +140,15 @@ void PicEdit::FName_Click(int index) {
 
 // ---- loading ----------------------------------------------------------------------
 
-void PicEdit::runLoad(int kind) {
-  if (loading_) return;
+CommandStatus PicEdit::runLoad(int kind) {
+  if (loading_) return CommandStatus::Cancelled;
   loading_ = true;
   struct Done {
     bool& flag;
     ~Done() { flag = false; }
   } done{loading_};
-  errors_.Trap("FileLoadC", kind, [this, kind] {
+  CommandStatus status = CommandStatus::Failed;
+  errors_.Trap("FileLoadC", kind, [this, kind, &status] {
     FileContext ctx = fileContext();
     hooks_->loadingName = file_.PicturePath;
     NamingDialogs naming(*dialogs_, hooks_->loadingName);
@@ -158,8 +159,11 @@ void PicEdit::runLoad(int kind) {
       SymPLoad* box;
       ~HideLoadWindow() { box->hide(); }
     } hide{SymPLoad_};
-    afterLoad(orn::FileLoadC(c, kind));
+    const LoadOutcome out = orn::FileLoadC(c, kind);
+    status = out.status;
+    afterLoad(out);
   });
+  return status;
 }
 
 void PicEdit::reportFailure(const std::string& text, const std::string& title) {
@@ -171,7 +175,8 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   if (out.status != CommandStatus::Cancelled && Model_ != nullptr) Model_->hide();
   if (out.status == CommandStatus::Failed) {
     // Nothing of the open picture was touched; say why the file was refused.
-    reportFailure(out.error, "Load Picture");
+    // A slide show passes over the picture without a word.
+    if (file_.ShowMode == 0) reportFailure(out.error, "Load Picture");
     return;
   }
   if (out.status != CommandStatus::Done) return;
