@@ -4,6 +4,7 @@ namespace orn {
 
 bool PumpAndTestStop(CanvasDrawing& d) {
   if (!d.ed.AllowDoEvents || d.ed.ColorMode != kColorIdle) return false;
+  d.ui.showCanvas();
   d.host.pumpEvents();
   return d.host.ctrlKeyDown() || d.ed.StopFlag != 0;
 }

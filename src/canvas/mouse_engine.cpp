@@ -32,12 +32,8 @@ void MouseEngine::DrawAll(int Index) {
     orn::DrawAll(e, Index);
   });
   // A redraw draws the open record like any other: the canvas without it is
-  // known again when it can be taken off cleanly.
+  // made again when a step back, a close or a drop needs it.
   traces_.forget();
-  if (list.recordOpen() && canvas() != nullptr && list.NumPoints > list.ItemHead) {
-    if (const std::optional<Surface> drawn = recordMask(list.ItemHead, list.ItemFirst, list.NumPoints, false))
-      traces_.rememberWithout(*canvas(), *drawn, kBlack, ctx.PicBackColor);
-  }
   ui.canvasChanged();
 }
 

@@ -222,7 +222,9 @@ class MouseEngine : private MouseEnv {
   void StepBack();
   bool stepBackClosedList(int& T);
   void stepBackFigure();
-  bool fillUncovered();
+  // The last fill was taken back by filling its regions in the background
+  // colour: true when the canvas now shows what a redraw shows.
+  bool fillTakenBackExactly();
 
   // tool_step_back.cpp: the open record's figure as a full redraw draws it
   // (`asDrawn`: with the replicas the working symmetry allows while
@@ -230,6 +232,10 @@ class MouseEngine : private MouseEnv {
   // the open record brought to the canvas exactly as that figure.
   std::optional<Surface> recordMask(int head, int first, int last, bool asDrawn);
   bool showRecordExactly(int head, int first, int last);
+  // The canvas as a redraw shows the list without the open record: known
+  // (made by a redraw off the canvas when it is not), and shown.
+  bool knowCanvasWithoutOpenRecord();
+  bool showCanvasWithoutOpenRecord();
   StrokeTraces traces_;
 
   // tool_paint.cpp

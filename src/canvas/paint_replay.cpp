@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "canvas/redraw.h"
+#include "colour/colour_model.h"
 #include "colour/colour_wheel.h"
 #include "model/record_codes.h"
 #include "symmetry/replication.h"
@@ -62,6 +63,18 @@ void PaintRecord(CanvasDrawing& d, DrawingList& list, ColourState& colour, int F
     const Rgb fill = Erase != 0 ? d.ctx.PicBackColor : fillColour(d, list, colour, i);
     SymmPaint(d.sym, d.ctx, fill, list.G0[i + 1], list.G1[i + 1], kBlack, FillType::Border);
   }
+}
+
+bool FillsLikeInkOrBackground(const DrawingList& list, const EditorState& ed, const DrawContext& ctx) {
+  if (!ed.ColorToolsOn) return false;
+  for (int i : colourEntryIndexes(list, false)) {
+    const float entry = list.G1[i];
+    if (!std::isfinite(entry)) continue;
+    const Rgb colour = static_cast<Rgb>(std::llrint(double(entry))) & 0xFFFFFF;
+    const Rgb brush = ctx.GrayPaint ? GrayOf(colour) : colour;
+    if (brush == kBlack || brush == (ctx.PicBackColor & 0xFFFFFF)) return true;
+  }
+  return false;
 }
 
 namespace {

@@ -20,6 +20,11 @@ struct RedrawEnv;
 void PaintRecord(CanvasDrawing& d, DrawingList& list, ColourState& colour, int First, int Last,
                  int Erase);
 
+// Some fill a redraw makes (the paint panel shown) comes out black or in
+// the background colour: its pixels do not tell it from a line or from the
+// bare canvas.
+bool FillsLikeInkOrBackground(const DrawingList& list, const EditorState& ed, const DrawContext& ctx);
+
 // Closes a record left open by another tool, then marks on the canvas the
 // points the current tool works on: the seeds of the fills (colour handles)
 // for the paint tool and the colour-handle tools, the points of the shapes

@@ -16,6 +16,9 @@ class EditorControls {
  public:
   virtual ~EditorControls() = default;
 
+  // The canvas was drawn on: the window shows it as it is now at the next
+  // pass of the event pump (a long redraw is seen as it is drawn).
+  virtual void showCanvas() {}
   // The progress strip, one surface pixel per screen pixel (null: none).
   virtual Surface* progressStrip() { return nullptr; }
   // The strip's surface was drawn on and should be shown again.

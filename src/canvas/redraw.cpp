@@ -1,5 +1,6 @@
 #include "canvas/redraw.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "canvas/shape_render.h"
 #include "canvas/spline.h"
 #include "model/record_codes.h"
+#include "symmetry/parts_select.h"
 #include "symmetry/sym_table.h"
 
 namespace orn {
@@ -104,14 +106,21 @@ void prepareCanvas(RedrawEnv& e, Walk& w) {
   e.ctx.ExtendLast = -1;
 }
 
+// The part a SYMMETRY CHG entry switches to (its new value), or -1 when it
+// switches none.
+int partNamedBy(const DrawingList& list, int i) {
+  // A value that is not a whole number is a stray entry, not a part change.
+  if (list.G1[i] != std::floor(list.G1[i])) return -1;
+  int part = roundEntry(list.G1[i]);
+  if (part >= 0) part %= 100;
+  return part <= kMaxParts ? part : -1;
+}
+
 // A SYMMETRY CHG entry: the part named by its new value becomes current.
 void followSymmetryChange(RedrawEnv& e, int i) {
   if (e.ed.DebugSymChg) e.list.G1[i] = 0.0f;
-  // A value that is not a whole number is a stray entry, not a part change.
-  if (e.list.G1[i] != std::floor(e.list.G1[i])) return;
-  int part = roundEntry(e.list.G1[i]);
-  if (part >= 0) part %= 100;
-  if (part >= 0 && part <= kMaxParts && part != e.sym.CurPart) selectPart(e, part);
+  const int part = partNamedBy(e.list, i);
+  if (part >= 0 && part != e.sym.CurPart) selectPart(e, part);
 }
 
 // Draws one shape record, or counts, collects and (in the paint pass) fills
@@ -190,6 +199,7 @@ void walkPass(RedrawEnv& e, Walk& w, int pass) {
       i = f.next();
       continue;
     }
+    e.ui.showCanvas();
     e.host.pumpEvents();
     if ((e.host.ctrlKeyDown() || e.ed.StopFlag != 0) && e.ed.ColorMode == kColorIdle) w.stopped = true;
 
@@ -340,6 +350,82 @@ void DrawAll(RedrawEnv& e, int Index) {
   replayNewestFirst(e, w);
   finish(e, w);
   guard.disarm();
+}
+
+namespace {
+
+// The controls of a redraw made off the window: they show nothing but the
+// base-shape highlight, which is a part of the picture.
+class OffWindowControls : public EditorControls {
+ public:
+  OffWindowControls(SymState& sym, DrawContext& ctx, const DrawingList& list) : sym_(sym), ctx_(ctx), list_(list) {}
+  void ShowSymme(int region) override { orn::ShowSymme(sym_, ctx_, list_, region); }
+
+ private:
+  SymState& sym_;
+  DrawContext& ctx_;
+  const DrawingList& list_;
+};
+
+}  // namespace
+
+std::optional<Surface> RedrawnPicture(RedrawEnv& e, int end) {
+  const Surface* shown = e.ctx.Picture1;
+  if (shown == nullptr || shown->empty()) return std::nullopt;
+  DrawingList list = e.list;
+  end = std::clamp(end, 0, int(list.NumPoints));
+  list.G0[end] = float(kCodeEnd);
+  list.G1[end] = 0.0f;
+  list.NumPoints = list.ItemHead = list.ItemFirst = static_cast<std::int16_t>(end);
+  SymState sym = e.sym;
+  EditorState ed = e.ed;
+  ed.ColorMode = kColorIdle;
+  ed.DrawBusy = ed.Redrawing = ed.FinishingTool = false;
+  ed.StopFlag = 0;
+  ed.SymSetupDraw = ed.BigBitmapMode = false;
+  PickState pick = e.pick;
+  ColourState colour = e.colour;
+  Surface canvas(shown->width(), shown->height(), e.ctx.PicBackColor);
+  DrawContext ctx = e.ctx;
+  ctx.Picture1 = &canvas;
+  ctx.MemBmp = nullptr;
+  ctx.Printer = nullptr;
+  ctx.PrintPath = false;
+  ctx.DrawTarget = kDrawCanvas;
+  ctx.WallMeasure = false;
+  ctx.LimitReplicas = false;
+  NullHost host;
+  OffWindowControls controls(sym, ctx, list);
+  RedrawEnv off{list, sym, ctx, ed, pick, colour, e.views, host, controls};
+  DrawAll(off, 1);
+  return canvas;
+}
+
+void ForEachFillAsRedrawn(const DrawingList& list, const SymState& sym,
+                          const std::function<void(const SymState& sym, int colourEntry)>& fill) {
+  SymState parts = sym;
+  auto select = [&](int part) {
+    parts.CurPart = part;
+    CheckSymData(parts, list);
+  };
+  select(0);
+  int i = 0;
+  while (i < list.NumPoints) {
+    const Frame f = frameAt(list, i);
+    if (f.kind == FrameKind::Single && roundEntry(list.G0[i]) == kCodeSymmetryChg) {
+      const int part = partNamedBy(list, i);
+      if (part >= 0 && part != parts.CurPart) select(part);
+    }
+    if (f.kind != FrameKind::Record) {
+      ++i;
+      continue;
+    }
+    if (f.type == kTypePaint) {
+      for (int k = f.first; k + 1 <= f.last; k += 2)
+        if (list.G0[k] != kDeletedPoint && list.G0[k + 1] != kDeletedPoint) fill(parts, k);
+    }
+    i = f.next();
+  }
 }
 
 bool PaintOrder_Click(DrawContext& ctx) {

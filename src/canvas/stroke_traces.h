@@ -6,6 +6,12 @@
 // record lets a step back, a close or a drop bring the canvas to exactly
 // what a fresh redraw of the list shows, without redrawing the picture.
 //
+// It is the canvas as it was when the record was opened, or, for a record
+// drawn with the picture (opened again by a step back, or redrawn while
+// open), the rest of the list redrawn off the canvas: a record may share
+// pixels with others, so taking its pixels off cannot tell what they show
+// without it.
+//
 // Figures are given as masks: surfaces of the canvas's size, white, with
 // the record drawn on them in black as a full redraw draws it.
 #include <optional>
@@ -14,20 +20,10 @@
 
 namespace orn {
 
-// Takes a figure off a canvas: the mask's pixels become the background.
-// Only when that is exact: the canvas shows the figure's ink or the
-// background there, and no other figure or fill touches those pixels (a
-// crossing line would be cut, a fill could flow through the gap). False, and
-// the canvas untouched, otherwise.
-bool TakeFigureOff(Surface& canvas, const Surface& figure, Rgb ink, Rgb back);
-
 class StrokeTraces {
  public:
-  // The canvas as it is now holds nothing of the open record.
-  void remember(const Surface& canvas) { without_ = canvas; }
-  // The canvas as it is now shows the open record as `drawn`: remembers the
-  // canvas without it when that can be told exactly, else nothing.
-  void rememberWithout(const Surface& canvas, const Surface& drawn, Rgb ink, Rgb back);
+  // The canvas without the open record is `without`.
+  void remember(const Surface& without) { without_ = without; }
   void forget() { without_.reset(); }
   // The canvas without the open record is known (for a canvas of this size).
   bool known(const Surface& canvas) const;

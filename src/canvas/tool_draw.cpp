@@ -4,6 +4,7 @@
 // pen in the background colour so that drawing it twice removes it.
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "canvas/mouse_engine.h"
 #include "canvas/plot_lines.h"
@@ -256,19 +257,26 @@ bool MouseEngine::closeFigure(int type) {
   penMode(PenMode::Copy);
   bool redraw = false;
   auto drop = [&] {
-    list.NumPoints = static_cast<std::int16_t>(list.ItemHead - 1);
     // The rubber band of a stroke that shrank to one point may still show
     // (a dot, or a gap in a line under it): the canvas goes back to what it
-    // was without the stroke, or, when that is not known, is redrawn.
-    if (type == kTypePaint) return;
-    Surface* c = canvas();
-    const bool back = c != nullptr && traces_.known(*c) &&
-                      traces_.replace(*c, Surface(c->width(), c->height(), kWhite), kBlack, ctx.PicBackColor);
-    if (!back) redraw = true;
+    // was without the stroke, or is redrawn.
+    if (type != kTypePaint && !showCanvasWithoutOpenRecord()) redraw = true;
+    list.NumPoints = static_cast<std::int16_t>(list.ItemHead - 1);
   };
   // The finished figure replaces every trace the stroke left, exactly as a
-  // redraw draws it; true when done.
-  auto finishExactly = [&] { return showRecordExactly(list.ItemHead, list.ItemFirst, list.NumPoints); };
+  // redraw draws it. Where that cannot be done exactly (the figure crosses a
+  // fill, which a redraw bounds by it), the figure is drawn and the picture
+  // redrawn; but while the working symmetry limits the replicas, the canvas
+  // keeps the figure drawn into those alone, as the user drew it.
+  auto finish = [&](const std::function<void()>& drawFigure, bool spline = false) {
+    if (showRecordExactly(list.ItemHead, list.ItemFirst, list.NumPoints)) return;
+    host.setHourglass(true);
+    drawFigure();
+    host.setHourglass(false);
+    // The curve's earlier pieces were drawn while it still changed shape:
+    // only a redraw takes them away.
+    if (spline || sym.WorkingSym >= kAllReplicas) redraw = true;
+  };
   auto setLength = [&] {
     list.G1[list.ItemFirst - 1] = static_cast<float>(list.NumPoints - list.ItemHead);
   };
@@ -279,14 +287,7 @@ bool MouseEngine::closeFigure(int type) {
         break;
       }
       setLength();
-      if (finishExactly()) break;
-      host.setHourglass(true);
-      SplineDraw(d, list, list.ItemFirst, list.NumPoints, 0, kWholeSpline);
-      host.setHourglass(false);
-      // The curve's earlier pieces were drawn while it was still changing
-      // shape; without the canvas as it was before the curve, only a redraw
-      // shows exactly the finished curve.
-      redraw = true;
+      finish([&] { SplineDraw(d, list, list.ItemFirst, list.NumPoints, 0, kWholeSpline); }, true);
       break;
     case kTypePolyLine:
     case kTypeMultiLine:
@@ -299,11 +300,7 @@ bool MouseEngine::closeFigure(int type) {
         drop();
       } else {
         setLength();
-        if (!finishExactly()) {
-          host.setHourglass(true);
-          PlotLines(d, list, list.ItemFirst, list.NumPoints, 0, kWholeRun, type);
-          host.setHourglass(false);
-        }
+        finish([&] { PlotLines(d, list, list.ItemFirst, list.NumPoints, 0, kWholeRun, type); });
       }
       if (ms.SplineSwitched) {
         ms.SplineSwitched = false;
@@ -317,13 +314,14 @@ bool MouseEngine::closeFigure(int type) {
         drop();
       } else {
         setLength();
-        if (finishExactly()) break;
-        // An arc is finished the way a full redraw draws it (as short
-        // segments), so that the canvas shows what the picture will show.
-        if (type == kTypeArc) ctx.ExtendLast = -1;
-        Circles(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, 0, type);
-        ctx.ExtendLast = 0;
-        ctx.ExtendFirst = 0;
+        finish([&] {
+          // An arc is finished the way a full redraw draws it (as short
+          // segments), so that the canvas shows what the picture will show.
+          if (type == kTypeArc) ctx.ExtendLast = -1;
+          Circles(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, 0, type);
+          ctx.ExtendLast = 0;
+          ctx.ExtendFirst = 0;
+        });
       }
       break;
     case kTypeGeometric:
@@ -331,7 +329,7 @@ bool MouseEngine::closeFigure(int type) {
         drop();
       } else {
         setLength();
-        if (!finishExactly()) GeoSegments(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, 0, type);
+        finish([&] { GeoSegments(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, 0, type); });
       }
       ui.setEditsymEnabled(list.G0[0] == float(kCodeGeometric) ||
                            list.G0[0] == float(kCodeGeometric + kCodeOut));

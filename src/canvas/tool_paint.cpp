@@ -6,6 +6,7 @@
 #include "canvas/paint_replay.h"
 #include "colour/colour_codes.h"
 #include "model/record_codes.h"
+#include "symmetry/replication.h"
 
 namespace orn {
 
@@ -52,7 +53,15 @@ void MouseEngine::paintClick(float X, float Y) {
 
   CanvasDrawing d = drawing();
   ctx.FillFailed = false;
-  PaintRecord(d, list, colour, N - 1, N, 0);
+  // A fill that fails in the base cell is not kept: it is not made in the
+  // copies either, where it would stay on the canvas and in no redraw.
+  if (canvas() != nullptr) {
+    ForEachFillSeed(sym, *canvas(), X, Y, [&](int x, int y, bool base) {
+      const std::int64_t under = canvas()->point(x, y);
+      if (base && (under < 0 || under == std::int64_t(kBlack))) ctx.FillFailed = true;
+    });
+  }
+  if (!ctx.FillFailed) PaintRecord(d, list, colour, N - 1, N, 0);
   if (ctx.FillFailed) {
     host.beep();
     if (list.NumPoints - list.ItemFirst > 1) {

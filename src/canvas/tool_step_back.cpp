@@ -134,11 +134,30 @@ std::optional<Surface> MouseEngine::recordMask(int head, int first, int last, bo
   return mask;
 }
 
-bool MouseEngine::showRecordExactly(int head, int first, int last) {
+bool MouseEngine::knowCanvasWithoutOpenRecord() {
+  const Surface* c = canvas();
+  if (c == nullptr) return false;
+  if (traces_.known(*c)) return true;
+  // The record may share pixels with others (a crossing, a common end, a
+  // line along another): only a redraw of the rest of the list tells what
+  // the canvas shows without it.
+  RedrawEnv e = redrawEnv();
+  if (std::optional<Surface> without = RedrawnPicture(e, list.ItemHead)) traces_.remember(*without);
+  return traces_.known(*c);
+}
+
+bool MouseEngine::showCanvasWithoutOpenRecord() {
   Surface* c = canvas();
-  if (c == nullptr || !traces_.known(*c)) return false;
+  return knowCanvasWithoutOpenRecord() &&
+         traces_.replace(*c, Surface(c->width(), c->height(), kWhite), kBlack, ctx.PicBackColor);
+}
+
+bool MouseEngine::showRecordExactly(int head, int first, int last) {
+  // A fill in black or in the background colour may lie under the figure
+  // unseen; the figure would bound it.
+  if (FillsLikeInkOrBackground(list, ed, ctx) || !knowCanvasWithoutOpenRecord()) return false;
   const std::optional<Surface> figure = recordMask(head, first, last, true);
-  return figure && traces_.replace(*c, *figure, kBlack, ctx.PicBackColor);
+  return figure && traces_.replace(*canvas(), *figure, kBlack, ctx.PicBackColor);
 }
 
 // The step back of a drawing tool: the open record loses its last point, or
@@ -150,12 +169,8 @@ void MouseEngine::stepBackFigure() {
   const int N = list.NumPoints, first = list.ItemFirst, head = list.ItemHead;
   const int tool = ed.CurDrawType;
   Surface* c = canvas();
-  // A record opened again by the step back was drawn with the picture: the
-  // canvas without it is known only when it can be taken off cleanly.
-  if (c != nullptr && !traces_.known(*c)) {
-    if (const std::optional<Surface> drawn = recordMask(head, first, N, false))
-      traces_.rememberWithout(*c, *drawn, kBlack, ctx.PicBackColor);
-  }
+  // A record opened again by the step back was drawn with the picture.
+  knowCanvasWithoutOpenRecord();
   auto locate = [&](int i) { ui.LocateCursor(pixel(list.G0[i]), pixel(list.G1[i])); };
   const bool lines = tool <= kToolMultiLine;
   bool whole = !lines || N - first <= 1;
@@ -181,23 +196,30 @@ void MouseEngine::stepBackFigure() {
   // The Spline tool keeps the pen its rubber band left; the others draw
   // with the copy pen.
   if (tool != kToolSpline) penMode(PenMode::Copy);
-  const bool exact = whole ? c != nullptr && traces_.known(*c) &&
-                                 traces_.replace(*c, Surface(c->width(), c->height(), kWhite), kBlack, ctx.PicBackColor)
-                           : showRecordExactly(head, first, list.NumPoints);
+  const bool exact = whole ? showCanvasWithoutOpenRecord() : showRecordExactly(head, first, list.NumPoints);
   if (whole) traces_.forget();
   if (!exact && c != nullptr) DrawAll(1);
 }
 
-bool MouseEngine::fillUncovered() {
+bool MouseEngine::fillTakenBackExactly() {
   const Surface* c = canvas();
   if (c == nullptr) return false;
-  for (int i : colourEntryIndexes(list, false)) {
-    if (i + 1 > list.NumPoints) continue;
-    const float x = list.G0[i + 1], y = list.G1[i + 1];
-    if (std::isfinite(x) && std::isfinite(y) && c->point(pixel(x), pixel(y)) == std::int64_t(ctx.PicBackColor))
-      return true;
-  }
-  return false;
+  // The regions of the fill taken back are now the background. That is
+  // what a redraw shows there unless something else lay under the fill: the
+  // base-shape highlight, red base shapes, the marks of High Speed Repaint,
+  // or an older fill, whose seed (in some copy) then lies in those regions.
+  // A fill in black or in the background colour is not told by its colour.
+  if (ed.YellowBase || ed.GridMode == 1 || ctx.PaintOrderMode != 0 || FillsLikeInkOrBackground(list, ed, ctx))
+    return false;
+  const std::int64_t back = ctx.PicBackColor & 0xFFFFFF;
+  bool uncovered = false;
+  ForEachFillAsRedrawn(list, sym, [&](const SymState& parts, int entry) {
+    if (uncovered) return;
+    ForEachFillSeed(parts, *c, list.G0[entry + 1], list.G1[entry + 1], [&](int x, int y, bool) {
+      if (c->point(x, y) == back) uncovered = true;
+    });
+  });
+  return !uncovered;
 }
 
 void MouseEngine::StepBack() {
@@ -233,9 +255,7 @@ void MouseEngine::StepBack() {
       } else {
         dropOpenRecord();
       }
-      // A fill that lay under the one taken away shows again in a redraw:
-      // where another fill's seed went back to the background, redraw.
-      if (blackFill || fillUncovered()) DrawAll(1);
+      if (blackFill || !fillTakenBackExactly()) DrawAll(1);
       break;
     }
     default:

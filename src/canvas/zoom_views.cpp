@@ -71,6 +71,40 @@ bool StepBackView(ViewTable& v, DrawingList& list, int w, int h) {
   return applied;
 }
 
+namespace {
+
+// How far a view change and its way back may leave a value from where it
+// was: a few steps of a float at the size of a zoomed-in coordinate, scaled
+// back; far below a pixel.
+constexpr float kRoundTripSlack = 0.01f;
+
+void snapBack(float& now, float was) {
+  if (std::fabs(now - was) <= kRoundTripSlack) now = was;
+}
+
+}  // namespace
+
+PushedView RememberPushedView(const ViewTable& v, const DrawingList& list) {
+  PushedView p;
+  p.row = v.lastRow();
+  const auto end = list.G0.begin() + (list.NumPoints + 1);
+  p.g0.assign(list.G0.begin(), end);
+  p.g1.assign(list.G1.begin(), list.G1.begin() + (list.NumPoints + 1));
+  p.rows = v.rows;
+  return p;
+}
+
+void RestorePushedView(const PushedView& was, ViewTable& v, DrawingList& list) {
+  const int n = std::min(int(was.g0.size()) - 1, int(list.NumPoints));
+  for (int i = 0; i <= n; ++i) {
+    snapBack(list.G0[std::size_t(i)], was.g0[std::size_t(i)]);
+    snapBack(list.G1[std::size_t(i)], was.g1[std::size_t(i)]);
+  }
+  const int last = std::min(v.lastRow(), kViewLastRow);
+  for (int r = 1; r <= last; ++r)
+    for (int c = 0; c < kViewColumns; ++c) snapBack(v.rows[std::size_t(r)][std::size_t(c)], was.rows[std::size_t(r)][std::size_t(c)]);
+}
+
 void StoreRestoreView(ViewTable& v, int w, int h) {
   SaveScale(v, w, h);
   v.rows[kRestoreRow] = v.rows[v.lastRow()];

@@ -7,6 +7,9 @@
 // Each function that changes the view rewrites every stored point (see
 // TransformView) and leaves the redraw to its caller. `w` and `h` are the
 // canvas's width and height in pixels.
+#include <array>
+#include <vector>
+
 #include "canvas/editor_state.h"
 #include "canvas/view_table.h"
 #include "canvas/zoom_box.h"
@@ -40,6 +43,21 @@ bool FineTuneView(ViewTable& v, DrawingList& list, int bar, int value, int w, in
 // "&Back": applies and drops the newest row of the history. With an empty
 // history nothing happens and false is returned.
 bool StepBackView(ViewTable& v, DrawingList& list, int w, int h);
+
+// The picture as it was when a view was pushed onto the history: its
+// points and the frames of its stored views. Applying the pushed row later
+// brings that view back only to within the rounding of the two view changes;
+// RestorePushedView puts every value that came back to within that rounding
+// exactly where it was, so that Back shows the picture pixel for pixel as it
+// was. Values changed meanwhile (points drawn or moved) keep their new place.
+struct PushedView {
+  int row = 0;  // the history row that was pushed
+  std::vector<float> g0, g1;
+  std::array<ViewRow, kViewRowCount> rows{};
+};
+// The picture as it is now, for the history's newest row.
+PushedView RememberPushedView(const ViewTable& v, const DrawingList& list);
+void RestorePushedView(const PushedView& was, ViewTable& v, DrawingList& list);
 
 // The zoom box's "Set": stores the present view as the "Restore" view (row 6).
 void StoreRestoreView(ViewTable& v, int w, int h);

@@ -11,10 +11,22 @@ namespace orn {
 
 namespace {
 
-// The view: the solid turned about the vertical axis, then tipped towards
-// the viewer, so that its top and two sides show.
-constexpr double kYawDegrees = -28.0;
-constexpr double kPitchDegrees = 22.0;
+// The view of each solid: turned about the vertical axis, then tipped
+// towards the viewer. A cube and the many-faced solids show their top and
+// two sides; the tetrahedron is seen towards a corner, so that all three
+// faces round it show, and the octahedron towards a corner too, off its
+// axis, so that four faces show and none edge-on.
+struct ViewAngles {
+  double yaw, pitch;  // degrees
+};
+constexpr ViewAngles kGeneralView{-28.0, 22.0};
+ViewAngles viewOf(int modelNumber) {
+  switch (modelNumber) {
+    case 3: return {-12.0, 10.0};
+    case 4: return {-39.0, 40.0};
+    default: return kGeneralView;
+  }
+}
 // Rendered at this many pixels per pixel of the result, then averaged down.
 constexpr int kSuper = 4;
 // The solid's farthest corner lies this far from the centre, as a fraction
@@ -22,9 +34,9 @@ constexpr int kSuper = 4;
 constexpr double kReach = 0.46;
 constexpr Rgb kUncovered = 0xB4B4B4;
 
-Vec3 turn(const Vec3& p) {
-  const double a = kYawDegrees * 3.14159265358979 / 180.0;
-  const double b = kPitchDegrees * 3.14159265358979 / 180.0;
+Vec3 turn(const Vec3& p, ViewAngles view) {
+  const double a = view.yaw * 3.14159265358979 / 180.0;
+  const double b = view.pitch * 3.14159265358979 / 180.0;
   const Vec3 q{p.x * std::cos(a) + p.z * std::sin(a), p.y, -p.x * std::sin(a) + p.z * std::cos(a)};
   return {q.x, q.y * std::cos(b) - q.z * std::sin(b), q.y * std::sin(b) + q.z * std::cos(b)};
 }
@@ -120,7 +132,7 @@ Surface RenderFoldedModel(const PictureFile& pf, const std::string& path, int mo
   double reach = 0;
   std::vector<Vec3> seen;
   for (const Vec3& v : solid->vertices) {
-    seen.push_back(turn(v));
+    seen.push_back(turn(v, viewOf(modelNumber)));
     reach = std::max(reach, v.length());
   }
   const double scale = side * kReach / reach;

@@ -1,6 +1,7 @@
 #pragma once
 // The folded model: a model sample's net, painted as the picture shows it,
-// cut out and folded into its solid, seen from a fixed three-quarter view.
+// cut out and folded into its solid, seen from a three-quarter view chosen
+// for that solid.
 // Every visible face shows its polygon of the picture, carried onto the face
 // by the affine map between them, and is shaded by its slant to the light.
 #include <string>

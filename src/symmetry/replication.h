@@ -6,6 +6,7 @@
 //
 // They never report errors and never stop their caller: a copy whose
 // triangle is degenerate or whose mapped points are not finite is passed over.
+#include <functional>
 #include <span>
 
 #include "platform/core/surface.h"
@@ -34,6 +35,12 @@ void SymmCircle(SymState& sym, DrawContext& ctx, std::span<const float> X, std::
 // FillFailed when the fill in the base cell fails.
 void SymmPaint(const SymState& sym, DrawContext& ctx, Rgb colour, float x, float y, Rgb border,
                FillType type);
+
+// The seed pixels of such a fill, in the order it fills them: the seed
+// itself (`base`), then its image in every replica of the current part;
+// those off the canvas are left out.
+void ForEachFillSeed(const SymState& sym, const Surface& canvas, float x, float y,
+                     const std::function<void(int x, int y, bool base)>& seed);
 
 // One arc around c from A to B, the way that passes C (counter-clockwise
 // canvas angles). Drawn with the canvas's arc while drawing interactively,

@@ -1,4 +1,6 @@
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "colour/colour_model.h"
 #include "symmetry/replication.h"
@@ -19,13 +21,9 @@ bool FillWouldStart(const Surface& canvas, int x, int y, Rgb border, FillType ty
   return type == FillType::Border ? c != (border & 0xFFFFFF) : c == (border & 0xFFFFFF);
 }
 
-// The fill at one seed; returns false when the canvas fill failed.
-bool FillAt(DrawContext& ctx, double x, double y, Rgb colour, Rgb brush, Rgb border, FillType type) {
+// The fill at one seed pixel; returns false when the canvas fill failed.
+bool FillAt(DrawContext& ctx, int ix, int iy, Rgb colour, Rgb brush, Rgb border, FillType type) {
   Surface& canvas = *ctx.Picture1;
-  if (!(x >= 0 && x <= canvas.width() && y >= 0 && y <= canvas.height())) return true;
-  const int ix = repl::Pix(repl::RoundEven(x));
-  const int iy = repl::Pix(repl::RoundEven(y));
-
   if (ctx.PaintOrderMode == 1) {
     // Mark the seed for the replay; a seed on a border pixel is not marked,
     // or the replay would start there and leak through the border.
@@ -44,14 +42,18 @@ bool FillAt(DrawContext& ctx, double x, double y, Rgb colour, Rgb brush, Rgb bor
   return ok;
 }
 
+// The seed pixel of a point, or none when the point is off the canvas.
+std::optional<std::pair<int, int>> SeedPixel(const Surface& canvas, double x, double y) {
+  if (!(x >= 0 && x <= canvas.width() && y >= 0 && y <= canvas.height())) return std::nullopt;
+  return std::pair{repl::Pix(repl::RoundEven(x)), repl::Pix(repl::RoundEven(y))};
+}
+
 }  // namespace
 
-void SymmPaint(const SymState& sym, DrawContext& ctx, Rgb colour, float x, float y, Rgb border,
-               FillType type) {
-  if (ctx.Picture1 == nullptr || !std::isfinite(x) || !std::isfinite(y)) return;
-  const Rgb brush = ctx.GrayPaint ? GrayOf(colour) : (colour & 0xFFFFFF);
-
-  if (!FillAt(ctx, x, y, colour, brush, border, type)) ctx.FillFailed = true;
+void ForEachFillSeed(const SymState& sym, const Surface& canvas, float x, float y,
+                     const std::function<void(int x, int y, bool base)>& seed) {
+  if (!std::isfinite(x) || !std::isfinite(y)) return;
+  if (const auto p = SeedPixel(canvas, x, y)) seed(p->first, p->second, true);
 
   // Fills go into every replica: WorkingSym does not limit them.
   const repl::CopyRange range = repl::Replicas(sym, kMaxCopy + 1);
@@ -61,8 +63,18 @@ void SymmPaint(const SymState& sym, DrawContext& ctx, Rgb colour, float x, float
   for (int k = range.first; k <= range.last; ++k) {
     double sx, sy;
     if (!UVToCopy(sym, k, uv, sx, sy)) continue;
-    FillAt(ctx, repl::RoundUpHalf(sx), repl::RoundUpHalf(sy), colour, brush, border, type);
+    if (const auto p = SeedPixel(canvas, repl::RoundUpHalf(sx), repl::RoundUpHalf(sy)))
+      seed(p->first, p->second, false);
   }
+}
+
+void SymmPaint(const SymState& sym, DrawContext& ctx, Rgb colour, float x, float y, Rgb border,
+               FillType type) {
+  if (ctx.Picture1 == nullptr) return;
+  const Rgb brush = ctx.GrayPaint ? GrayOf(colour) : (colour & 0xFFFFFF);
+  ForEachFillSeed(sym, *ctx.Picture1, x, y, [&](int ix, int iy, bool base) {
+    if (!FillAt(ctx, ix, iy, colour, brush, border, type) && base) ctx.FillFailed = true;
+  });
 }
 
 }  // namespace orn

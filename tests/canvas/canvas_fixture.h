@@ -85,6 +85,25 @@ struct Scene {
   bool black(int x, int y) const { return canvas.point(x, y) == kBlack; }
 };
 
+// A fresh full redraw of the scene's list on a canvas of its own, from a
+// copy of the editor's state; the scene is not touched.
+inline Surface FreshRedraw(const Scene& s) {
+  Scene fresh;
+  fresh.list = s.list;
+  fresh.sym = s.sym;
+  fresh.ctx = s.ctx;
+  fresh.ed = s.ed;
+  fresh.pick = s.pick;
+  fresh.colour = s.colour;
+  fresh.views = s.views;
+  fresh.canvas = Surface(s.canvas.width(), s.canvas.height(), s.ctx.PicBackColor);
+  fresh.canvas.setPenWidth(s.canvas.penWidth());
+  fresh.ctx.Picture1 = &fresh.canvas;
+  RedrawEnv e = fresh.env();
+  DrawAll(e, 1);
+  return fresh.canvas;
+}
+
 struct MouseScene : Scene {
   RecordingMouseUi mui;
   bool splinePolyOn = false;
@@ -116,14 +135,9 @@ struct MouseScene : Scene {
     move(x1, y1, 1);
     release(x1, y1);
   }
-  // What a full redraw of the same picture shows; the canvas is left as it was.
-  Surface redrawn() {
-    const Surface before = canvas;
-    m.DrawAll(1);
-    Surface after = canvas;
-    canvas = before;
-    return after;
-  }
+  // What a fresh full redraw of the same picture shows, made on a copy of
+  // the editor's state: the canvas and the engine are left as they were.
+  Surface redrawn() const { return FreshRedraw(*this); }
 };
 
 // The canvas equals a fresh full redraw of the picture, pixel for pixel.

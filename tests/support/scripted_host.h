@@ -26,6 +26,7 @@ class ScriptedHost : public NullHost {
     if (onPump) onPump();
   }
   bool ctrlKeyDown() const override { return ctrl; }
+  std::int64_t milliseconds() const override { return clock; }
   // The busy pointer's depth: each operation that shows it takes it away again.
   void setHourglass(bool on) override { hourglass += on ? 1 : (hourglass > 0 ? -1 : 0); }
 
@@ -68,6 +69,7 @@ class ScriptedHost : public NullHost {
   std::function<void()> onPump;
   int pumps = 0;
   bool ctrl = false;  // the Ctrl key as the test holds it
+  std::int64_t clock = 0;  // the clock's milliseconds, as the test sets it
   int hourglass = 0;
 
   std::deque<MsgResult> answers;

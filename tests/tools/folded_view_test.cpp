@@ -1,14 +1,17 @@
 // The folded model the main menu shows: a net's faces carried onto the solid
-// and seen from the fixed three-quarter view.
+// and seen from its solid's three-quarter view.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 
 #include "shell/model_view.h"
 #include "shell/sample_preview.h"
 #include "symmetry/sym_table.h"
 #include "tools/samples/catalogue.h"
+#include "tools/samples/motifs.h"
 #include "tools/samples/nets.h"
 
 namespace orn::test {
@@ -76,6 +79,32 @@ TEST(FoldedView, ACubeShowsThreeFacesThatMeetAtACornerEachInItsOwnColour) {
   EXPECT_EQ(view.point(199, 199), kWhite);
 }
 
+// The view of each small solid shows as many faces as a view of it can
+// (three of a tetrahedron or a cube, four of an octahedron), and none of
+// them so slanted that its design cannot be seen: each shows at least a
+// third of the area of the largest.
+TEST(FoldedView, EachSmallSolidShowsItsFacesOpenlyNoneEdgeOn) {
+  const std::map<int, int> faces = {{4, 3}, {3, 4}, {6, 3}};
+  for (auto [model, want] : faces) {
+    std::vector<int> shown;
+    for (std::size_t face = 0;; ++face) {
+      // The model's net, only this polygon painted.
+      samples::Sample s(960, 640);
+      const std::vector<Poly> net = samples::LayNet(s, samples::ModelNet(model), 26);
+      if (face == net.size()) break;
+      s.fill({4, samples::hue::kRed}, net[face].centre);
+      const Surface view = RenderFoldedModel(s.picture(), "x.pnt", model, 200, kWhite);
+      ASSERT_EQ(view.width(), 200) << model;
+      int red = 0;
+      for (int i = 0; i < 200 * 200; ++i) red += ColourClass(view.pixels()[i]) == 1;
+      if (red > 0) shown.push_back(red);
+    }
+    ASSERT_EQ(int(shown.size()), want) << "model " << model;
+    const int largest = *std::max_element(shown.begin(), shown.end());
+    for (int n : shown) EXPECT_GE(3 * n, largest) << "model " << model << ": a face seen nearly edge-on";
+  }
+}
+
 TEST(FoldedView, ANetThatFitsNoFaceOfTheSolidGivesNoView) {
   samples::Sample s(400, 400);
   s.polygon(5, {150, 250}, {250, 250});  // a pentagon is no face of a cube
@@ -122,6 +151,18 @@ TEST(Roses, EachTurnsInItsOwnNumberOfStepsAboutTheMiddle) {
       EXPECT_NEAR(std::fabs(step), 2 * 3.14159265358979 / fold, 1e-3) << spec.file;
     }
   }
+}
+
+// The roses all stand on one background: the canvas round each rose is
+// painted in the same colour of the table.
+TEST(Roses, AllStandOnOneBackground) {
+  std::set<Rgb> backgrounds;
+  for (const samples::SampleSpec& spec : samples::Roses()) {
+    const std::optional<Surface> shown = RenderPictureFile(spec.make(), "x.pnt");
+    ASSERT_TRUE(shown) << spec.file;
+    for (auto [x, y] : {std::pair{1, 1}, {678, 1}, {1, 678}, {678, 678}}) backgrounds.insert(Rgb(shown->point(x, y)));
+  }
+  EXPECT_EQ(backgrounds.size(), 1u);
 }
 
 }  // namespace

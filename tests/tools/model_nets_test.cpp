@@ -6,11 +6,14 @@
 
 #include <array>
 #include <cmath>
+#include <map>
+#include <stdexcept>
 
 #include "shell/model_view.h"
 #include "shell/polyhedron.h"
 #include "tools/sample_fixture.h"
 #include "tools/samples/catalogue.h"
+#include "tools/samples/nets.h"
 
 namespace orn::test {
 namespace {
@@ -191,11 +194,13 @@ TEST(ModelNets, EveryOpenFoldHasAGlueFlapOnAnOuterEdge) {
     if (spec.file.find("D.PNT") == std::string::npos) continue;
     FoldedSample m(spec.file);
     int flaps = 0;
+    std::vector<std::pair<NetPoint, NetPoint>> standing;  // the edge each flap stands on
     m.l.forEachRecordInPart([&](const Frame& f, int part) {
       if (f.type != kTypePolyLine || part != 0) return;
       ++flaps;
       ASSERT_EQ(f.last - f.first, 3) << spec.file;
       const NetPoint a{m.l.list.G0[f.first], m.l.list.G1[f.first]}, b{m.l.list.G0[f.last], m.l.list.G1[f.last]};
+      standing.push_back({a, b});
       int onEdge = 0;
       for (const NetPolygon& p : m.net)
         for (std::size_t e = 0; e < p.size(); ++e) {
@@ -204,15 +209,54 @@ TEST(ModelNets, EveryOpenFoldHasAGlueFlapOnAnOuterEdge) {
         }
       EXPECT_EQ(onEdge, 1) << spec.file << ": a flap that stands on no edge of the net";
     });
-    // Edges of the solid less the folds the net keeps: one piece of F faces
-    // keeps F - 1 of them.
-    int sides = 0;
-    for (const auto& f : m.solid->faces) sides += int(f.size());
-    const int open = sides / 2 - (int(m.net.size()) - 1);
-    if (ModelOfSample(spec.file) == 1) {
-      EXPECT_GE(flaps, open - 2) << spec.file;  // a few narrow notches of its net take none
+    // The glued pairs, counted from the net itself: its outer edges (those
+    // no other polygon of the net shares in the plane) by the edge of the
+    // solid they fold onto. Each pair takes one flap, standing on one of its
+    // two edges.
+    std::map<std::pair<int, int>, std::vector<std::pair<NetPoint, NetPoint>>> pairs;
+    for (std::size_t p = 0; p < m.net.size(); ++p)
+      for (std::size_t e = 0; e < m.net[p].size(); ++e) {
+        const NetPoint a = m.net[p][e], b = m.net[p][(e + 1) % m.net[p].size()];
+        bool inner = false;
+        for (std::size_t q = 0; q < m.net.size(); ++q)
+          for (std::size_t g = 0; g < m.net[q].size() && q != p; ++g) {
+            const NetPoint c = m.net[q][g], d = m.net[q][(g + 1) % m.net[q].size()];
+            inner = inner || (std::hypot(c.x - b.x, c.y - b.y) < 0.5 && std::hypot(d.x - a.x, d.y - a.y) < 0.5);
+          }
+        if (inner) continue;
+        const auto& corners = m.fold.polygons[p].corners;
+        const int u = corners[e], v = corners[(e + 1) % corners.size()];
+        pairs[{std::min(u, v), std::max(u, v)}].push_back({a, b});
+      }
+    ASSERT_FALSE(pairs.empty()) << spec.file;
+    for (const auto& [edge, sides] : pairs) {
+      EXPECT_EQ(sides.size(), 2u) << spec.file << ": an outer edge with no partner to glue to";
+      int flapped = 0;
+      for (const auto& [a, b] : sides)
+        for (const auto& [fa, fb] : standing)
+          flapped += std::hypot(fa.x - a.x, fa.y - a.y) < 0.01 && std::hypot(fb.x - b.x, fb.y - b.y) < 0.01;
+      EXPECT_EQ(flapped, 1) << spec.file << ": the fold between corners " << edge.first << " and " << edge.second
+                            << " has " << flapped << " flaps";
+    }
+    EXPECT_EQ(flaps, int(pairs.size())) << spec.file;
+  }
+}
+
+// The flap builder places a flap on every fold it is given or says which
+// fold it could not: six loose squares of a cube, 1 pixel apart, leave too
+// little room for all twelve.
+TEST(ModelNets, TheFlapBuilderReportsAFoldWithNoRoomForAFlap) {
+  for (double gap : {60.0, 1.0}) {
+    samples::Sample s(960, 640);
+    std::vector<samples::Poly> squares;
+    for (int k = 0; k < 6; ++k) {
+      const samples::P a{100 + (k % 3) * (100 + gap), 300 + (k / 3) * (100 + gap)};
+      squares.push_back(s.polygon(4, a, a + samples::P{100, 0}));
+    }
+    if (gap > 10) {
+      EXPECT_EQ(samples::GlueFlaps(squares, 6, 18).size(), 12u);
     } else {
-      EXPECT_EQ(flaps, open) << spec.file;
+      EXPECT_THROW(samples::GlueFlaps(squares, 6, 18), std::runtime_error);
     }
   }
 }

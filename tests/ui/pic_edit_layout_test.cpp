@@ -5,6 +5,7 @@
 #include <QScrollBar>
 
 #include "canvas/ui/form_layout.h"
+#include "canvas/ui/zoom_control.h"
 #include "platform/canvas_widget.h"
 #include "symmetry/ui/part_labels.h"
 #include "ui/pic_edit_fixture.h"
@@ -107,6 +108,64 @@ TEST_F(PicEditTest, ResizingTheWindowPacksAndRescalesThePictureWithTheCanvas) {
   EXPECT_FLOAT_EQ(list.G0[first + 1], 450.0f);
   EXPECT_FLOAT_EQ(list.G1[first + 1], 120.0f);
   EXPECT_FLOAT_EQ(w->views().rows[1][2], 599.0f * 1.5f);  // the full-picture view follows
+}
+
+// The sample "Gem" opened from the main menu into the maximised editor, as
+// the sample is (a 960 x 640 canvas, larger than this screen allows) and as
+// if saved from a smaller window with a canvas that fits this one (600 x 400
+// of 700 x 500). Either way the canvas fills the window as every later
+// layout does, and after Set Zoom, a zoom and Back the window shows exactly
+// the pixels it showed when it opened.
+TEST_F(PicEditTest, APictureOpenedFromTheMenuIsLaidOutForTheWindowAndZoomThenBackRestoresTheScreen) {
+  auto gem = ReadPictureFile(std::filesystem::path(ORNIVALE_DATA_DIR) / "OVPP3A.PNT");
+  ASSERT_TRUE(gem.ok());
+  ASSERT_GT(gem.value->views.size(), std::size_t(ViewBase));
+  ASSERT_FALSE(WritePictureFile(path("GEM.PNT"), *gem.value));
+  ViewRow& sizes = gem.value->views[ViewBase];
+  sizes[0] = 700, sizes[1] = 500, sizes[2] = 600, sizes[3] = 400;
+  ASSERT_FALSE(WritePictureFile(path("SMALLGEM.PNT"), *gem.value));
+
+  for (const char* name : {"GEM.PNT", "SMALLGEM.PNT"}) {
+    SCOPED_TRACE(name);
+    w.reset();
+    appState.PicturePath = path(name);
+    appState.OpenForEditing = true;
+    appState.StartMode = appState.SavedStartMode = kStartEdit;
+    w = std::make_unique<PicEdit>(host, appState, &dialogs);
+    w->showMaximized();  // as the main menu opens it
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+    w->LoadTimer_Timer();
+    w->StartTimer_Timer();
+    for (int i = 0; i < 3; ++i) QApplication::processEvents();
+    ASSERT_GT(w->list().NumPoints, 100);
+    const QSize area = w->formArea()->size();
+    const CanvasFit fit = FitCanvas(area.width(), area.height(), 400.0 / 600.0, 0, 0);
+    ASSERT_GT(fit.width, 600);
+    EXPECT_EQ(w->Picture1->size(), QSize(fit.width, fit.height));
+    const QImage opened = w->grab().toImage();
+    const Surface canvas = w->canvasSurface();
+
+    // A layout of the same window changes nothing.
+    w->FormRSZ();
+    EXPECT_TRUE(w->canvasSurface() == canvas);
+
+    // Zooms of several centres and sizes, each followed by Back.
+    for (const auto& [c, up] : {std::pair{QPoint{fit.width / 3, fit.height / 2}, 20}, {QPoint{101, 77}, 35},
+                                {QPoint{fit.width - 50, fit.height - 61}, 3}}) {
+      SCOPED_TRACE(testing::Message() << c.x() << "," << c.y() << " " << up);
+      trigger("ZoomSS(2)");
+      click(c);
+      move(c - QPoint(0, up));
+      click(c);
+      ASSERT_FALSE(w->zoom().zoomBoxMode());
+      EXPECT_FALSE(w->canvasSurface() == canvas);
+      trigger("ZoomS(0)");
+      QApplication::processEvents();
+      EXPECT_EQ(w->Picture1->size(), QSize(fit.width, fit.height));
+      EXPECT_TRUE(w->canvasSurface() == canvas);
+      EXPECT_TRUE(w->grab().toImage() == opened);
+    }
+  }
 }
 
 TEST_F(PicEditTest, MinimizedWindowOnlyRedrawsWhenRestored) {

@@ -2,6 +2,7 @@
 // button and the tool colours whoever starts the redraw, a resize that comes
 // during one, and failures reported with the tag of the command that failed.
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
@@ -62,6 +63,45 @@ TEST_F(RedrawWindow, RedrawButtonRedrawsInItsColoursAndIgnoresPressesDuringAndHa
   EXPECT_EQ(w->canvasSurface().point(1, 1), 0x123456);
   EXPECT_EQ(w->editor().ColorMode, kColorIdle);
   EXPECT_EQ(w->colour().SwapIndex, 0);
+}
+
+// During a long redraw the window shows the canvas as it is being drawn: at
+// every pass of the event pump (here 150 ms apart) the screen shows the lines
+// drawn so far, and a redraw stopped halfway leaves them shown.
+TEST_F(RedrawWindow, TheScreenShowsTheCanvasAsItIsDrawnAndAStoppedRedrawLeavesItPartlyDrawn) {
+  addLines(40);
+  const Surface whole = redrawn();
+  const Surface blank(whole.width(), whole.height(), kWhite);
+  // The canvas as the screen shows it.
+  auto onScreen = [&] {
+    const QPoint at = w->Picture1->mapTo(w.get(), QPoint(0, 0));
+    const QImage shot = w->screen()->grabWindow(w->winId(), at.x(), at.y(), whole.width(), whole.height()).toImage();
+    Surface s(whole.width(), whole.height(), kWhite);
+    for (int y = 0; y < s.height(); ++y)
+      for (int x = 0; x < s.width(); ++x) {
+        const QColor c = shot.pixelColor(x, y);
+        s.pset(x, y, Rgb(c.red()) | Rgb(c.green()) << 8 | Rgb(c.blue()) << 16);
+      }
+    return s;
+  };
+  int pumps = 0, partly = 0;
+  host.onPump = [&] {
+    host.clock += 150;
+    QApplication::processEvents();  // what the real pump does
+    ++pumps;
+    const Surface& canvas = w->canvasSurface();
+    if (canvas == blank || canvas == whole) return;
+    ++partly;
+    EXPECT_TRUE(onScreen() == canvas) << "pump " << pumps;
+    if (partly == 8) QTest::mouseClick(w->StopSign, Qt::LeftButton);
+  };
+  trigger("mnuRedraw");
+  host.onPump = nullptr;
+  EXPECT_EQ(partly, 8);
+  const Surface stopped = w->canvasSurface();
+  EXPECT_FALSE(stopped == whole || stopped == blank);
+  QApplication::processEvents();
+  EXPECT_TRUE(onScreen() == stopped);
 }
 
 TEST_F(RedrawWindow, TheDuplicateButtonFollowsTheGeometricShapesWhateverStartsTheRedraw) {

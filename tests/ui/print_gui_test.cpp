@@ -249,6 +249,24 @@ TEST_F(PrintGui, SaveAsBitmapWritesTheCanvasPixelsExactlyAs24BitBmp) {
   EXPECT_FALSE(std::filesystem::exists(path("pic.png")));
 }
 
+// A bitmap that cannot be written over its old file says so, and the old
+// file stays as it was: it is never removed before the new one is whole.
+TEST_F(PrintGui, ABitmapThatCannotReplaceItsOldFileIsReportedAndTheOldFileStays) {
+  drawSquare();
+  const std::string old = path("kept.bmp");
+  { std::ofstream(old) << "an earlier tile"; }
+  std::filesystem::permissions(old, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                        std::filesystem::perms::others_read);
+  dialogs.saves = {old};
+  trigger("MenSaveBitmap");
+  ASSERT_FALSE(host.boxes.empty());
+  EXPECT_NE(host.boxes.back().text.find("kept.bmp"), std::string::npos) << host.boxes.back().text;
+  const std::vector<std::uint8_t> bytes = ReadBytes(old);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "an earlier tile");
+  for (const auto& e : std::filesystem::directory_iterator(dir))
+    EXPECT_EQ(e.path().filename().string().find(".kept.bmp"), std::string::npos) << "no scratch file left";
+}
+
 TEST_F(PrintGui, TheWallpaperTileLaidThreeByThreeIsThePictureItself) {
   // The wallpaper folder lies in the (test's) Pictures folder.
   const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";

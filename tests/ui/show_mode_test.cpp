@@ -283,6 +283,20 @@ TEST_F(ShowMode, TheSlideShowPassesOverPicturesItCannotLoadWithoutAsking) {
   EXPECT_FALSE(w->ArtShowT->isActive());
 }
 
+// A click on the picture in show mode leads back to the menu, but never
+// while a redraw walks the list.
+TEST_F(ShowMode, AClickOnThePictureLeavesOnlyWhenNoRedrawRuns) {
+  show(path("PLAIN.PNT"));
+  w->editor().Redrawing = true;
+  QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, {20, 20});
+  QTest::qWait(400);
+  EXPECT_TRUE(w->isVisible() && w->showMode());
+  w->editor().Redrawing = false;
+  QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, {20, 20});
+  QTest::qWait(400);
+  EXPECT_FALSE(w->isVisible());
+}
+
 // Each window asks for its own page; F1 is the editor's page in show mode
 // too; after help the picture is drawn again once, at the next paint.
 TEST_F(ShowMode, HelpOpensThePageOfTheWindowAndTheNextPaintRedrawsOnce) {

@@ -73,16 +73,17 @@ PictureFile Snail() {
   s.fill({5, hue::kBrown}, hub + (c(-0.06, 0.0) - c(0, 0)));
   s.fill({2, hue::kTan}, c(0.5, 0.16));
   s.fill({4, hue::kBrown}, c(0.5, 0.04));
+  s.fill({7, hue::kGray}, {c(0.84, 0.54), c(0.95, 0.52), c(0.89, 0.26)});
   s.fill({0, hue::kAzure}, c(0.1, 0.8));
   return s.picture();
 }
 
 PictureFile Peacock() {
   Sample s = start("Peacock");
-  // The fan: the upper part of a 24-gon round the bird, its feathers
-  // mirrored in turn.
-  const P hub{480, 600};
-  const double radius = 560, half = rad(180.0 / 24);
+  // The fan: the upper part of a 24-gon round a hub below the bird's feet,
+  // its feathers mirrored in turn; the whole fan lies on the canvas.
+  const P hub{480, 560};
+  const double radius = 470, half = rad(180.0 / 24);
   const Poly fan = s.polygon(24, hub + P{-radius * std::sin(half), radius * std::cos(half)},
                              hub + P{radius * std::sin(half), radius * std::cos(half)});
   // Edge 12 is at the top.
@@ -90,34 +91,44 @@ PictureFile Peacock() {
   s.base(fan, 12);
   s.accept(1);
   const Sector c = SectorOf(fan, 12);
-  // A feather: its shaft and its eye; the tail's rim.
-  s.polyline(c.at({{0.5, 0}, {0.66, 0}}));
-  s.spline(Leaf(c.at(0.64, 0), c.at(0.97, 0), 0.09 * c.apothem, 0.5));
-  s.spline(Leaf(c.at(0.7, 0), c.at(0.92, 0), 0.055 * c.apothem, 0.5));
-  s.circle(c.at(0.81, 0), 0.018 * c.apothem);
-  s.circle(c.centre, 0.995 * c.apothem);
+  const double h = c.halfAngle(), rim = 0.99;
+  // A feather: its shaft and its eye; the fan's rim across the feather.
+  s.polyline(c.at({{0.6, 0}, {0.66, 0}}));
+  s.spline(Leaf(c.at(0.64, 0), c.at(0.95, 0), 0.09 * c.apothem, 0.5));
+  s.spline(Leaf(c.at(0.69, 0), c.at(0.9, 0), 0.055 * c.apothem, 0.5));
+  s.circle(c.at(0.795, 0), 0.018 * c.apothem);
+  const std::vector<P> edge = c.at({{rim, -h}, {rim, h}, {rim, 0}});
+  s.arc(edge[0], edge[1], edge[2]);
   s.fill({4, hue::kGreen}, c.at(0.67, 0.6));
-  s.fill({4, hue::kAzure}, c.at(0.74, 0.3));
-  s.fill({7, hue::kBlue}, c.at(0.81, 0));
-  s.fill({6, hue::kCyan}, {c.at(0.55, 5), c.at(0.985, 5)});
-  s.fill({0, hue::kYellow}, {P{15, 15}, P{945, 15}});
-  // The bird itself, in no part.
+  s.fill({4, hue::kAzure}, c.at(0.73, 0.3));
+  s.fill({7, hue::kBlue}, c.at(0.795, 0));
+  s.fill({6, hue::kCyan}, {c.at(0.55, 5), c.at(0.975, 5)});
+  // The fan's lower sides, from its rim in to the hub where the bird
+  // stands, and the mound below them; then the bird, all in no part. The
+  // bird in its own frame: v up from its feet on the hub.
   s.part(0);
+  const double slope = std::tan(rad(7.5));
+  const P left = polar(hub, rim * c.apothem, 180 - 7.5), right = polar(hub, rim * c.apothem, 7.5);
+  s.polyline({left, hub, right});
+  s.spline({left, {230, 600}, {480, 626}, {730, 600}, right});
   const Frame b = frameAt(hub, 0, 1);
-  s.spline(b({{0, 8}, {34, 20}, {48, 70}, {38, 130}, {18, 170}, {11, 200}, {-11, 200}, {-18, 170}, {-38, 130},
-              {-48, 70}, {-34, 20}, {0, 8}}));
-  s.circle(b(0, 212), 16);
-  s.polyline(b({{-6, 204}, {0, 184}, {6, 204}, {-6, 204}}));
-  for (double x : {-6.0, 6.0}) s.circle(b(x, 216), 3);
+  // A plump body, a slender neck and a small head, all in one outline.
+  s.spline(b({{0, 38}, {36, 50}, {50, 95}, {40, 140}, {16, 168}, {9, 200}, {13, 214}, {11, 228}, {0, 235},
+              {-11, 228}, {-13, 214}, {-9, 200}, {-16, 168}, {-40, 140}, {-50, 95}, {-36, 50}, {0, 38}}));
+  s.polyline(b({{-4, 214}, {0, 203}, {4, 214}, {-4, 214}}));
+  for (double x : {-6.0, 6.0}) s.circle(b(x, 221), 2.5);
   for (double x : {-14.0, 0.0, 14.0}) {
-    s.polyline(b({{x * 0.3, 228}, {x, 258}}));
-    s.circle(b(x, 263), 5);
+    s.polyline(b({{0, 235}, {x, 255}}));
+    s.circle(b(x, 260), 5);
   }
-  for (double x : {-14.0, 14.0}) s.polyline(b({{x, 12}, {x, -28}, {x * 1.6, -34}}));
-  s.fill({4, hue::kBlue}, b(0, 90));
-  s.fill({5, hue::kBlue}, b(9, 222));
-  s.fill({4, hue::kOrange}, {b(0, 200), b(0, 192)});
-  s.fill({3, hue::kYellow}, {b(-14, 263), b(0, 263), b(14, 263)});
+  for (double x : {-12.0, 12.0}) s.polyline(b({{x, 48}, {x, std::fabs(x) * slope}}));
+  s.fill({4, hue::kBlue}, b(0, 100));
+  s.fill({4, hue::kOrange}, b(0, 210));
+  s.fill({7, hue::kGray}, {b(-6, 221), b(6, 221)});
+  s.fill({3, hue::kYellow}, {b(-14, 260), b(0, 260), b(14, 260)});
+  s.fill({6, hue::kCyan}, b(0, 20));
+  s.fill({2, hue::kGreen}, b(0, -30));
+  s.fill({0, hue::kYellow}, {P{15, 15}, P{945, 15}});
   return s.picture();
 }
 
@@ -216,6 +227,8 @@ PictureFile Bunny() {
   s.fill({2, hue::kGray}, c(0.68, 0.52));
   s.fill({1, hue::kRose}, {c(0.61, 0.8), c(0.745, 0.82)});
   s.fill({0, hue::kGray}, c(0.14, 0.26));
+  s.fill({0, hue::kGray}, c(0.2, 0.26));  // the tail where it lies over the body
+  s.fill({7, hue::kGray}, c(0.75, 0.58));
   // The grass, also where the body's curve dips under the ground line.
   s.fill({2, hue::kLime}, {c(0.5, 0.04), c(0.41, 0.07)});
   s.fill({0, hue::kAzure}, {c(0.1, 0.85), c(0.95, 0.6), c(0.4, 0.97)});
@@ -254,6 +267,8 @@ PictureFile Butterfly() {
     s.fill({2, hue::kYellow}, c(0.7, 0.6));
     s.fill({1, first ? hue::kYellow : hue::kCyan}, c(0.22, 0.45));
     s.fill({6, hue::kBrown}, c(0.5, 0.02));
+    s.fill({6, hue::kBrown}, c(0.92, 0.21));
+    s.fill({0, hue::kGray}, c(0.765, 0.6));
     s.fill({0, hue::kLime}, c(0.1, 0.9));
   }
   return s.picture();

@@ -144,10 +144,12 @@ void Cosmos(Sheet& m) {
 void Glory(Sheet& m) {
   Sample& s = m.s;
   const Sector t = Face(m, 3);
-  const P r0 = t.at(0.22, -20), r1 = t.at(0.22, 20), tip = t.edge(0.5);
-  s.polyline({r0, tip, r1});
+  // The ray ends on the edge, where it meets the ray of the face across it.
+  const P r0 = t.at(0.22, -20), r1 = t.at(0.22, 20), e0 = t.edge(0.46), e1 = t.edge(0.54);
+  s.polyline({r0, e0});
+  s.polyline({r1, e1});
   s.circle(t.centre, 0.22 * t.apothem);
-  s.fill({3, hue::kYellow}, Mid(r0, tip, r1));
+  s.fill({3, hue::kYellow}, t.at(0.6, 0));
   s.fill({5, hue::kOrange}, {t.at(0.7, 40), t.at(0.7, -40)});
   s.fill({2, hue::kYellow}, t.centre);
   s.part(2);
@@ -176,25 +178,38 @@ void Bouquet(Sheet& m) {
   s.fill({1, hue::kLime}, {g(0.2, 0.05), g(0.8, 0.05), g(0.5, 0.33)});
 }
 
-// Owl: on every edge an owl's face: an eye in either face and the beak on
-// the fold between them, a ring of feathers round each eye.
+// Owl: three owls on every face, each standing on an edge with its head
+// towards the face's middle, where a moon shines: eared head, round eyes, a
+// beak, folded wings and a barred belly.
 void Owl(Sheet& m) {
   const Sector c = Face(m);
   Sample& s = m.s;
-  const P eye = c.at(0.62, 0);
-  s.circle(eye, 0.2 * c.apothem);
-  s.circle(eye, 0.12 * c.apothem);
-  s.circle(eye, 0.05 * c.apothem);
-  const P b0 = c.edge(0.45), b1 = c.edge(0.55), beak = c.at(0.88, 0);
-  s.polyline({b0, beak, b1});
-  // Feather marks towards the corners and round the middle.
-  for (double a : {-40.0, 40.0}) s.polyline({c.at(0.9, a - 6), c.at(1.0, a), c.at(0.9, a + 6)});
-  s.polyline({c.at(0.2, -20), c.at(0.28, 0), c.at(0.2, 20)});
-  s.fill({0, hue::kYellow}, c.at(0.62 + 0.16, 0));
-  s.fill({4, hue::kOrange}, c.at(0.62 + 0.085, 0));
-  s.fill({0, hue::kDarkBase}, eye);
-  s.fill({3, hue::kOrange}, Mid(b0, beak, b1));
-  s.fill({4, hue::kBrown}, {c.at(0.4, 30), c.at(1.2, 40), c.at(1.2, -40), c.at(0.1, 0)});
+  // In the owl's own frame: u up from its feet on the edge's middle towards
+  // the face's middle, v across, both in apothems.
+  const P feet = c.edge(0.5);
+  const Frame f{feet, c.centre - feet, turn(c.centre - feet, 90)};
+  const P cheekL = f(0.59, -0.35), cheekR = f(0.59, 0.35), hipL = f(0.07, -0.28), hipR = f(0.07, 0.28);
+  s.spline({f(0.05, 0), hipR, f(0.31, 0.4), cheekR, f(0.82, 0.21), f(0.72, 0.1), f(0.7, 0), f(0.72, -0.1),
+            f(0.82, -0.21), cheekL, f(0.31, -0.4), hipL, f(0.05, 0)});
+  // Wings folded along the sides, the belly between them.
+  s.spline({cheekR, f(0.35, 0.3), hipR});
+  s.spline({cheekL, f(0.35, -0.3), hipL});
+  s.spline({hipL, f(0.21, -0.2), f(0.26, 0), f(0.21, 0.2), hipR});
+  for (double v : {-0.09, 0.09}) s.polyline(f({{0.19, v - 0.04}, {0.14, v}, {0.19, v + 0.04}}));
+  for (double v : {-0.14, 0.14}) {
+    s.circle(f(0.52, v), 0.11 * c.apothem);
+    s.circle(f(0.52, v), 0.05 * c.apothem);
+  }
+  s.polyline(f({{0.39, -0.04}, {0.3, 0}, {0.39, 0.04}, {0.39, -0.04}}));
+  s.circle(c.centre, 0.1 * c.apothem);
+  s.fill({4, hue::kBrown}, f(0.6, 0));
+  s.fill({6, hue::kBrown}, {f(0.33, 0.35), f(0.33, -0.35)});
+  s.fill({1, hue::kTan}, f(0.1, 0));
+  s.fill({3, hue::kYellow}, {f(0.52, 0.22), f(0.52, -0.22)});
+  s.fill({7, hue::kGray}, {f(0.52, 0.14), f(0.52, -0.14)});
+  s.fill({4, hue::kOrange}, f(0.36, 0));
+  s.fill({1, hue::kYellow}, c.centre);
+  s.fill({6, hue::kBlue}, {c.at(0.45, 60), c.at(1.2, 40), c.at(1.2, -40)});
 }
 
 // Dials: a dial on every face, a pointer to every edge.
@@ -223,9 +238,9 @@ void Penguin(Sheet& m) {
   // towards the face's centre, y across, both in apothems.
   const P feet = c.edge(0.5);
   const Frame f{feet, c.centre - feet, turn(c.centre - feet, 90)};
-  s.spline(f({{0.03, -0.16}, {0.4, -0.27}, {0.72, -0.18}, {0.9, 0}, {0.72, 0.18}, {0.4, 0.27}, {0.03, 0.16},
-              {0.03, -0.16}}));
-  s.spline(f({{0.07, -0.11}, {0.38, -0.18}, {0.6, 0}, {0.38, 0.18}, {0.07, 0.11}, {0.07, -0.11}}));
+  s.spline(f({{0.05, -0.16}, {0.4, -0.27}, {0.72, -0.18}, {0.9, 0}, {0.72, 0.18}, {0.4, 0.27}, {0.05, 0.16},
+              {0.05, -0.16}}));
+  s.spline(f({{0.11, -0.11}, {0.38, -0.18}, {0.6, 0}, {0.38, 0.18}, {0.11, 0.11}, {0.11, -0.11}}));
   s.polyline(f({{0.7, -0.06}, {0.83, 0}, {0.7, 0.06}, {0.7, -0.06}}));
   s.fill({0, hue::kDarkBase}, f(0.64, 0.13));
   s.fill({0, hue::kGray}, f(0.3, 0));
@@ -276,14 +291,26 @@ void Zebra(Sheet& m) {
   const Sector c = Face(m);
   Sample& s = m.s;
   // Arches within arches on every edge: with the arches of the face across
-  // the fold they close into rings round the edge's middle.
-  s.spline({c.edge(0.12), c.at(0.62, -26), c.at(0.44, -8), c.at(0.48, 10), c.at(0.62, 24), c.edge(0.88)});
-  s.spline({c.edge(0.3), c.at(0.8, -14), c.at(0.66, -2), c.at(0.72, 12), c.edge(0.7)});
-  s.spline({c.edge(0.44), c.at(0.9, -3), c.at(0.88, 4), c.edge(0.56)});
-  s.fill({0, hue::kDarkBase}, {c.at(0.55, -5), c.at(0.95, -30), c.at(0.95, 30)});
-  s.fill({0, hue::kGray}, {c.at(0.8, 0), c.at(1.02, -18), c.at(1.02, 18)});
-  s.fill({0, hue::kDarkBase}, c.at(0.97, 0));
-  s.fill({0, hue::kGray}, {c.at(0.2, 0), c.at(1.3, -50), c.at(1.3, 50)});
+  // the fold they close into rings round the edge's middle. Each arch
+  // leaves the edge square to it, so that it meets its other half across
+  // the fold smoothly and comes near no other line there: in(t, d) is the
+  // point d apothems in from the edge's point at t.
+  auto in = [&c](double t, double d) {
+    const double across = (2 * t - 1) * std::tan(rad(c.halfAngle()));
+    return c.at(std::hypot(1 - d, across), std::atan2(across, 1 - d) * 180 / kPi);
+  };
+  const std::vector<std::vector<P>> arches = {
+      {in(0.12, 0.12), c.at(0.62, -26), c.at(0.44, -8), c.at(0.48, 10), c.at(0.62, 24), in(0.88, 0.12)},
+      {in(0.32, 0.1), c.at(0.8, -14), c.at(0.7, -2), c.at(0.75, 12), in(0.68, 0.1)}};
+  const double ends[2][2] = {{0.12, 0.88}, {0.32, 0.68}};
+  for (int k = 0; k < 2; ++k) {
+    s.spline(arches[std::size_t(k)]);
+    s.polyline({c.edge(ends[k][0]), arches[std::size_t(k)].front()});
+    s.polyline({arches[std::size_t(k)].back(), c.edge(ends[k][1])});
+  }
+  s.fill({0, hue::kDarkBase}, {c.at(0.55, -5), in(0.22, 0.05), in(0.78, 0.05)});
+  s.fill({0, hue::kGray}, {c.at(0.88, 0), in(0.5, 0.05)});
+  s.fill({0, hue::kGray}, {c.at(0.2, 0), in(0.05, 0.04), in(0.95, 0.04)});
 }
 
 // Heart: a heart on every golden triangle.

@@ -5,6 +5,7 @@
 #include <limits>
 #include <map>
 #include <stdexcept>
+#include <string>
 
 #include "shell/polyhedron.h"
 
@@ -312,6 +313,9 @@ std::vector<std::vector<P>> GlueFlaps(const std::vector<Poly>& polys, int modelN
     return true;
   };
   for (const auto& [edge, sides] : open) {
+    const std::string fold = "the fold between corners " + std::to_string(edge.first) + " and " +
+                             std::to_string(edge.second) + " of model " + std::to_string(modelNumber);
+    if (sides.size() != 2) throw std::runtime_error(fold + " is not two outer edges of the net");
     bool done = false;
     for (auto [slope, deep] : {std::pair{1.0, depth}, {2.0, depth}, {2.0, depth / 2}})
       for (auto [p, e] : sides) {
@@ -321,6 +325,7 @@ std::vector<std::vector<P>> GlueFlaps(const std::vector<Poly>& polys, int modelN
         flaps.push_back(flap);
         done = true;
       }
+    if (!done) throw std::runtime_error("no room for a glue flap on " + fold);
   }
   return flaps;
 }

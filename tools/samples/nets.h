@@ -30,7 +30,8 @@ std::vector<Poly> LayNet(Sample& s, const std::vector<NetStep>& net, double marg
 // net leaves open (two of its outer edges that meet on the solid) a flap on
 // one of the two edges, outside the net, where it covers no face and no
 // other flap. Each flap is the run of points from the edge's first corner
-// round to its second.
+// round to its second. Throws when a fold has no room for a flap on either
+// of its edges, naming the fold.
 std::vector<std::vector<P>> GlueFlaps(const std::vector<Poly>& polys, int modelNumber, double depth);
 
 // The symmetry of a model: every face a copy of the first face of its kind.

@@ -19,9 +19,11 @@ Sample start(const char* title, int kind) {
   return s;
 }
 
-// Needle: triangles turned about their corners (six-fold) and centres; slim
-// needles point from each triangle's hub to its corners, where six meet in a
-// star, and short ones to its edges.
+// Needle: triangles turned about their corners (six-fold) and centres. From
+// each triangle's hub a long needle points to each corner, where it ends on
+// a ring round the corner, and a short one to each edge, where it meets the
+// short needle of the triangle beyond. The needles' ends are blunt, so that
+// every piece of them is wide enough to take its paint.
 PictureFile MakeNeedle() {
   Sample s = start("Needle", 1);
   const double side = 128;
@@ -32,16 +34,22 @@ PictureFile MakeNeedle() {
   s.base(g.cell[2][6], 0);
   s.accept(1);
   const Sector c = SectorOf(g.cell[2][6], 0);
-  s.circle(c.centre, 0.55 * c.apothem);
+  const double hub = 0.55, tip = 1.7;  // the needles' ends, in apothems from the hub
+  s.circle(c.centre, hub * c.apothem);
   s.circle(c.centre, 0.3 * c.apothem);
-  // The long needle along the sector's edge towards its second corner.
-  s.polyline(c.at({{0.55, 60}, {1.15, 53}, {2, 60}, {1.15, 67}, {0.55, 60}}));
-  s.polyline(c.at({{0.55, 60}, {2, 60}}));
-  // The short needle towards the middle of the edge.
-  s.polyline(c.at({{0.55, 0}, {0.78, -9}, {1, 0}, {0.78, 9}, {0.55, 0}}));
-  s.fill({6, hue::kCyan}, c.at(1.15, 56));
-  s.fill({3, hue::kCyan}, c.at(1.15, 64));
-  s.fill({5, hue::kRose}, c.at(0.78, 0));
+  // The ring round the corner the long needle points to, and the needle:
+  // (u, v) along its ray and across, in apothems.
+  const P corner = c.at(2, 60);
+  s.circle(corner, (2 - tip) * c.apothem);
+  const Frame n{c.centre, c.at(1, 60) - c.centre, turn(c.at(1, 60) - c.centre, 90)};
+  s.polyline(n({{hub, 0.06}, {1.12, 0.15}, {tip, 0.06}, {tip, -0.06}, {1.12, -0.15}, {hub, -0.06}}));
+  // The short needle, from the hub to the edge's middle.
+  const Frame m{c.centre, c.at(1, 0) - c.centre, turn(c.at(1, 0) - c.centre, 90)};
+  s.polyline(m({{hub, 0.06}, {0.8, 0.11}, {1, 0.07}}));
+  s.polyline(m({{hub, -0.06}, {0.8, -0.11}, {1, -0.07}}));
+  s.fill({5, hue::kCyan}, n(1.12, 0));
+  s.fill({5, hue::kRose}, m(0.8, 0));
+  s.fill({4, hue::kRose}, c.at(1.88, 60));
   s.fill({2, hue::kYellow}, c.at(0.42, 30));
   s.fill({5, hue::kOrange}, c.centre);
   s.fill({0, hue::kAzure}, c.at(0.85, -30));
@@ -126,6 +134,7 @@ PictureFile MakeQuarter() {
   s.fill({3, hue::kLime}, f(0.45, 0.25));
   s.fill({4, hue::kOrange}, {f(0.93, -0.85), f(0.93, 0.85)});
   s.fill({0, hue::kYellow}, f(0.95, 0.0));
+  s.fill({0, hue::kGray}, f(0, 0));
   return s.picture();
 }
 

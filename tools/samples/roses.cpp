@@ -11,8 +11,10 @@ namespace {
 
 constexpr int kSide = 680;
 const P kCentre{340, 340};
-// A point in the canvas's corner, outside every rose.
+// A point in the canvas's corner, outside every rose, and the colour every
+// rose stands on.
 const P kCorner{12, 12};
+constexpr Colour kRoseBack{1, hue::kGray};
 
 // A rose of `n` copies in a regular polygon of n edges round the canvas's
 // centre; every other copy mirrored when `mirrored`. Returns the base
@@ -64,7 +66,7 @@ PictureFile Snowflake() {
   s.fill({4, hue::kAzure}, c.centre);
   s.fill({0, hue::kAzure}, c.at(0.2, 0));
   s.fill({6, hue::kBlue}, {c.at(0.85, 0), c.at(0.55, 0)});
-  s.fill({0, hue::kGray}, kCorner);
+  s.fill(kRoseBack, kCorner);
   return s.picture();
 }
 
@@ -83,7 +85,7 @@ PictureFile Circus() {
   s.circle(c.centre, 0.86 * c.apothem);
   s.spline({c.at(0.86, -h), c.at(0.92, -h * 0.55), c.at(0.95, 0), c.at(0.92, h * 0.55), c.at(0.86, h)});
   s.circle(c.at(0.9, 0), 0.022 * c.apothem);
-  s.polyline(Star(c.centre, 0.13 * c.apothem, 0.06 * c.apothem, 8, 90));
+  s.polyline(Star(c.centre, 0.13 * c.apothem, 0.07 * c.apothem, 16, c.towardsEdge + h));
   s.fill({5, hue::kRed}, c.at(0.5, -h / 2 + 6));
   s.fill({0, hue::kYellow}, c.at(0.5, h / 2 + 6));
   s.fill({4, hue::kBlue}, c.at(0.83, 0));
@@ -91,7 +93,7 @@ PictureFile Circus() {
   s.fill({5, hue::kRed}, c.at(0.9, 0));
   s.fill({2, hue::kYellow}, c.centre);
   s.fill({6, hue::kBlue}, c.at(0.145, 0));
-  s.fill({1, hue::kGray}, kCorner);
+  s.fill(kRoseBack, kCorner);
   return s.picture();
 }
 
@@ -99,10 +101,13 @@ PictureFile Twelve() {
   Sample s(kSide, kSide);
   const Sector c = StartRose(s, "Twelve", 24, true);
   const double h = c.halfAngle();
-  // Twelve great petals on the rays at +h, twelve small ones between.
-  s.spline(OffRay(c, h, {{0.2, 0}, {0.34, 0.05}, {0.55, 0.068}, {0.74, 0.045}, {0.84, 0}}));
+  // Twelve great petals on the rays at +h, and between them twelve small
+  // ones that show from behind them: each small petal's side leaves a great
+  // petal's side at one of its points, so that no gap is left between them.
+  const P behind = OffRay(c, h, 0.34, 0.05);
+  s.spline({c.at(0.2, h), behind, OffRay(c, h, 0.55, 0.068), OffRay(c, h, 0.74, 0.045), c.at(0.84, h)});
   s.polyline(OffRay(c, h, {{0.3, 0}, {0.74, 0}}));
-  s.spline(OffRay(c, -h, {{0.2, 0}, {0.3, -0.028}, {0.44, -0.03}, {0.56, 0}}));
+  s.spline({behind, c.at(0.4, -4.5), c.at(0.5, -6.4), c.at(0.58, -h)});
   s.circle(c.centre, 0.2 * c.apothem);
   s.circle(c.centre, 0.12 * c.apothem);
   s.circle(c.at(0.16, 0), 0.014 * c.apothem);
@@ -110,45 +115,53 @@ PictureFile Twelve() {
   s.circle(c.centre, 0.95 * c.apothem);
   s.circle(c.at(0.925, h), 0.02 * c.apothem);
   s.fill({3, hue::kOrange}, {OffRay(c, h, 0.55, 0.03), OffRay(c, h, 0.25, 0.012)});
-  s.fill({5, hue::kRed}, OffRay(c, -h, 0.4, -0.014));
+  s.fill({5, hue::kRed}, c.at(0.3, -3));
   s.fill({4, hue::kBrown}, c.at(0.16, 0));
   s.fill({6, hue::kBrown}, c.at(0.16, h));
   s.fill({2, hue::kYellow}, c.centre);
   s.fill({1, hue::kLime}, {c.at(0.7, -h), c.at(0.85, 0)});
   s.fill({5, hue::kGreen}, c.at(0.925, 0));
   s.fill({3, hue::kYellow}, c.at(0.925, h));
-  s.fill({0, hue::kGray}, kCorner);
+  s.fill(kRoseBack, kCorner);
   return s.picture();
 }
 
 PictureFile Hummingbird() {
   Sample s(kSide, kSide);
-  const Sector c = StartRose(s, "Hummingbird", 5, false, 330);
-  // The bird, flying round the flower with its bill towards it.
-  const P at = c.at(0.64, 16);
-  const double heading = angleOf(c.at(0.28, -24) - at);
-  const Frame b = frameAt(at, heading, 0.1 * c.apothem);
-  const P beakTop = b(1.65, 0.42), beakLow = b(1.65, 0.14), back = b(0, 0.45), throat = b(1.35, -0.05),
-          breast = b(0.9, -0.35);
-  s.spline({beakTop, b(1.45, 0.8), b(1.05, 0.92), b(0.7, 0.62), back, b(-1.2, 0.15), b(-2.4, 0.6), b(-2.0, -0.05),
-            b(-2.5, -0.6), b(-1.1, -0.35), b(0, -0.55), breast, throat, beakLow, beakTop});
-  s.polyline({beakTop, b(3.4, 0.02), beakLow});
-  s.spline({throat, b(1.0, 0.12), breast});
-  s.spline(Leaf(back, b(-0.7, 2.7), 1.1 * 0.1 * c.apothem, 0.55));
-  s.circle(b(1.22, 0.5), 0.2 * 0.1 * c.apothem);
+  const Sector c = StartRose(s, "Hummingbird", 5, false, 350);
+  // The bird hovers beside the flower, its body hanging steeply below its
+  // head and its bill held out level into a petal. In its own frame: u
+  // forward along the bill, v up, the head's middle at the origin.
+  const P at = c.at(0.56, 10);
+  const double heading = angleOf(c.at(0.36, -14) - at);
+  const Frame b = frameAt(at, heading, 0.11 * c.apothem);
+  const P bill = b(0.55, 0.05), neck = b(-0.7, -0.1), back = b(-0.95, -0.8), rump = b(-1.15, -1.6),
+          vent = b(-0.6, -1.85), chin = b(0.5, -0.15), chest = b(0.2, -0.85);
+  // Head, body and tail in one outline; the wing rises from the back
+  // between two of its points, so that it grows out of the body, and the
+  // bill is a single fine line.
+  s.spline({bill, b(0.42, 0.45), b(0.0, 0.64), b(-0.42, 0.42), neck, back, rump, b(-1.6, -2.75), b(-1.28, -2.45), b(-1.02, -2.7),
+            vent, b(-0.1, -1.35), chest, b(0.38, -0.5), chin, bill});
+  s.polyline({bill, b(2.6, -0.08)});
+  s.spline({neck, b(-0.78, 0.95), b(-1.22, 1.85), b(-1.75, 2.4), b(-1.92, 1.45), b(-1.78, 0.4), back});
+  s.polyline({neck, b(-1.3, 1.0), b(-1.75, 2.4)});
+  s.spline({chin, b(0.05, -0.3), chest});
+  s.polyline({rump, vent});
+  s.circle(b(0.12, 0.16), 0.13 * 0.11 * c.apothem);
   // The flower: five petals round a heart.
-  s.spline(Leaf(c.at(0.12, 0), c.at(0.44, 0), 0.3 * c.apothem, 0.55));
+  s.spline(Leaf(c.at(0.12, 0), c.at(0.4, 0), 0.27 * c.apothem, 0.55));
   s.circle(c.centre, 0.12 * c.apothem);
   s.circle(c.centre, 0.95 * c.apothem);
-  s.fill({5, hue::kGreen}, b(-0.6, 0.0));
-  s.fill({4, hue::kRed}, b(1.15, -0.05));
-  s.fill({2, hue::kSpring}, b(-0.35, 1.4));
-  s.fill({6, hue::kGray}, b(1.95, 0.24));
-  s.fill({6, hue::kDarkBase}, b(1.22, 0.5));
-  s.fill({3, hue::kMagenta}, c.at(0.28, 0));
+  s.fill({5, hue::kGreen}, b(-0.5, -0.9));
+  s.fill({4, hue::kRed}, b(0.23, -0.5));
+  s.fill({6, hue::kGreen}, b(-1.2, -2.2));
+  s.fill({2, hue::kSpring}, b(-0.95, 0.6));
+  s.fill({1, hue::kSpring}, b(-1.65, 1.2));
+  s.fill({7, hue::kGray}, b(0.12, 0.16));
+  s.fill({3, hue::kMagenta}, c.at(0.26, 0));
   s.fill({3, hue::kYellow}, c.centre);
   s.fill({0, hue::kAzure}, {c.at(0.5, -30), c.at(0.85, 0)});
-  s.fill({1, hue::kGray}, kCorner);
+  s.fill(kRoseBack, kCorner);
   return s.picture();
 }
 
@@ -172,7 +185,7 @@ PictureFile Crystal() {
   s.fill({2, hue::kCyan}, Mid(N, B, S));
   s.fill({0, hue::kCyan}, c.at(0.1, 0));
   s.fill({7, hue::kBlue}, {c.at(0.85, -h * 0.5), c.at(0.7, -h * 0.9)});
-  s.fill({1, hue::kGray}, kCorner);
+  s.fill(kRoseBack, kCorner);
   return s.picture();
 }
 
@@ -199,8 +212,11 @@ PictureFile Monkey() {
   s.spline({c.at(0.725, -4), c.at(0.64, -6.5), c.at(0.5, -5), c.at(0.46, 0), c.at(0.5, 5), c.at(0.64, 6.5),
             c.at(0.725, 4)});
   s.polyline({c.at(0.725, -4), c.at(0.725, 4)});
-  for (double side : {-1.0, 1.0}) s.spline(Leaf(c.at(0.5, side * 3.5), c.at(0.32, side * 6.5), 0.035 * c.apothem, 0.5));
-  s.spline({c.at(0.47, 0), c.at(0.36, 1.5), c.at(0.3, 8), c.at(0.33, 13), c.at(0.28, 12)});
+  // The legs hang from the body's outline, from the hips to the crotch.
+  for (double side : {-1.0, 1.0})
+    s.spline(c.at({{0.5, side * 5}, {0.4, side * 7.2}, {0.31, side * 7.4}, {0.33, side * 5.6}, {0.42, side * 2.2},
+                   {0.46, 0}}));
+  s.spline({c.at(0.46, 0), c.at(0.38, 0.2), c.at(0.3, -0.2), c.at(0.24, 1), c.at(0.23, 3), c.at(0.26, 3.6)});
   s.circle(c.centre, 0.18 * c.apothem);
   s.circle(c.centre, 0.96 * c.apothem);
   // The head's rim, also where it overlaps the ears.
@@ -209,10 +225,11 @@ PictureFile Monkey() {
   s.fill({1, hue::kTan}, c.at(0.8, 0));
   s.fill({5, hue::kBrown}, c.at(0.737, 0));
   s.fill({3, hue::kBrown}, {f(0, 0.12 * u), f(0, -0.12 * u)});
-  s.fill({5, hue::kBrown}, {c.at(0.41, 5), c.at(0.41, -5)});
+  s.fill({6, hue::kBrown}, {c.at(0.41, 5), c.at(0.41, -5)});
+  s.fill({7, hue::kGray}, {f(0.02 * u, -0.025 * u), f(0.02 * u, 0.025 * u)});
   s.fill({4, hue::kYellow}, c.centre);
-  s.fill({1, hue::kLime}, {c.at(0.4, 0), c.at(0.88, h), c.at(0.25, h)});
-  s.fill({5, hue::kGreen}, kCorner);
+  s.fill({1, hue::kLime}, {c.at(0.88, h), c.at(0.25, h)});
+  s.fill(kRoseBack, kCorner);
   return s.picture();
 }
 

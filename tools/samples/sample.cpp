@@ -195,50 +195,49 @@ PictureFile Sample::picture() {
 }
 
 // A cell that the canvas's border cuts is painted as far as it shows, as a
-// user clicks into the part of a cut cell that shows: a fill whose seed falls
-// off the canvas in a copy gets another seed in the same region of the base
-// cell, one whose copy lies on the canvas.
+// user clicks into each part of a cut cell that shows. Where a piece of the
+// canvas at its border is left unpainted (a fill's seed falls off the canvas
+// in that copy, or the border cuts the copy's region in two), a pixel of the
+// piece is carried back through the copies to the base cell; where it lands
+// in a region that a fill of that copy's part paints, a seed of that fill
+// goes there, so that its copy falls in the piece.
 void Sample::reachCutCopies() {
   const std::optional<Surface> drawn = RenderPictureFile(capture(), "lines.pnt", false);
   require(drawn.has_value(), "the picture does not draw");
   const Surface& lines = *drawn;
-  auto open = [&lines](int x, int y) {
-    return x >= 0 && y >= 0 && x < lines.width() && y < lines.height() && lines.point(x, y) != kBlack;
-  };
+  const int w = lines.width(), h = lines.height();
+  auto open = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && lines.point(x, y) != kBlack; };
   auto pixel = [](double v) { return static_cast<int>(std::floor(v + 0.5)); };
-  // The copy of base point p in copy k, when it falls on the canvas, off the
-  // lines (and, with `margin`, that far from them and from the border).
-  auto shows = [&](P p, int k, int margin) {
-    UV uv;
-    double x, y;
-    if (!PointToUV(sym_, sym_.BaseCopy, pixel(p.x), pixel(p.y), uv) || !UVToCopy(sym_, k, uv, x, y)) return false;
-    for (int dy = -margin; dy <= margin; dy += std::max(margin, 1))
-      for (int dx = -margin; dx <= margin; dx += std::max(margin, 1))
-        if (!open(pixel(x) + dx, pixel(y) + dy)) return false;
-    return true;
-  };
-  // Points well inside the region of the base cell at seed, spread over it.
-  auto regionAt = [&](P seed) {
-    std::vector<P> inside;
-    std::vector<bool> seen(std::size_t(lines.width()) * lines.height(), false);
-    std::vector<std::pair<int, int>> todo{{pixel(seed.x), pixel(seed.y)}};
+  // The pieces of the canvas that the lines and its border leave, numbered,
+  // each with its pixels.
+  std::vector<int> piece(std::size_t(w) * h, -1);
+  std::vector<std::vector<int>> pixels;
+  for (int start = 0; start < w * h; ++start) {
+    if (piece[std::size_t(start)] >= 0 || !open(start % w, start / w)) continue;
+    const int id = int(pixels.size());
+    pixels.emplace_back();
+    std::vector<int> todo{start};
+    piece[std::size_t(start)] = id;
     while (!todo.empty()) {
-      const auto [x, y] = todo.back();
+      const int at = todo.back();
       todo.pop_back();
-      if (!open(x, y) || seen[std::size_t(y) * lines.width() + x]) continue;
-      seen[std::size_t(y) * lines.width() + x] = true;
-      if (open(x - 3, y) && open(x + 3, y) && open(x, y - 3) && open(x, y + 3)) inside.push_back({double(x), double(y)});
-      todo.insert(todo.end(), {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}});
+      pixels.back().push_back(at);
+      const int x = at % w, y = at / w;
+      for (auto [nx, ny] : {std::pair{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}})
+        if (open(nx, ny) && piece[std::size_t(ny) * w + nx] < 0) {
+          piece[std::size_t(ny) * w + nx] = id;
+          todo.push_back(ny * w + nx);
+        }
     }
-    return inside;
-  };
-  struct Extra {
-    int part;
+  }
+  auto pieceAt = [&](double x, double y) { return open(pixel(x), pixel(y)) ? piece[std::size_t(pixel(y)) * w + pixel(x)] : -1; };
+
+  // The fills of each part: the base cell's piece each paints, and its colour.
+  struct Fill {
+    int piece;
     float entry, colour;
-    P seed;
   };
-  std::vector<Extra> extras;
-  const int lastPart = sym_.CurPart;
+  std::vector<std::vector<Fill>> fills(kMaxGroups + 1);
   int inPart = 0;
   FrameWalker walk(list_, 0);
   orn::Frame f;
@@ -247,38 +246,79 @@ void Sample::reachCutCopies() {
       const int v = roundEntry(list_.G1[f.head]);
       if (v >= 0) inPart = v % 100;
     }
-    if (f.kind != FrameKind::Record || f.type != kTypePaint || inPart == 0) continue;
-    sym_.CurPart = inPart;
-    CheckSymData(sym_, list_);
-    for (int i = f.first; i + 1 <= f.last; i += 2) {
-      const P seed{list_.G0[i + 1], list_.G1[i + 1]};
-      std::optional<std::vector<P>> region;
-      std::vector<P> added;
-      for (int k = sym_.BaseCopy + 1; k <= sym_.LastCopy; ++k) {
-        if (shows(seed, k, 0) || std::any_of(added.begin(), added.end(), [&](P p) { return shows(p, k, 1); }))
-          continue;
-        if (!region) region = regionAt(seed);
-        // A point of the base cell first; one of the region beyond it (a
-        // design drawn past its cell) when none of the cell shows.
-        auto p = std::find_if(region->begin(), region->end(), [&](P q) {
-          return InCell(sym_, sym_.BaseCopy, q.x, q.y) && shows(q, k, 1);
-        });
-        if (p == region->end())
-          p = std::find_if(region->begin(), region->end(), [&](P q) { return shows(q, k, 1); });
-        if (p == region->end()) continue;  // no part of this copy shows
-        added.push_back(*p);
-        extras.push_back({inPart, list_.G0[i], list_.G1[i], *p});
-      }
+    if (f.kind != FrameKind::Record || f.type != kTypePaint || inPart <= 0 || inPart > kMaxGroups) continue;
+    for (int i = f.first; i + 1 <= f.last; i += 2)
+      if (const int id = pieceAt(list_.G0[i + 1], list_.G1[i + 1]); id >= 0)
+        fills[std::size_t(inPart)].push_back({id, list_.G0[i], list_.G1[i]});
+  }
+
+  const int lastPart = sym_.CurPart;
+  // A few rounds: a seed added for one piece may leave another.
+  for (int round = 0; round < 3; ++round) {
+    PictureFile painted = capture();
+    constexpr Rgb kUnpainted = 0x010203;
+    painted.header[kHdrPicBackColor] = float(kUnpainted);
+    const std::optional<Surface> shown = RenderPictureFile(painted, "fills.pnt");
+    require(shown.has_value(), "the picture does not paint");
+    std::vector<bool> done(pixels.size(), false);
+    struct Extra {
+      int part;
+      Fill fill;
+      P seed;
+    };
+    std::vector<Extra> extras;
+    auto tryPiece = [&](int id) {
+      // Pixels spread over the piece, each carried back through every copy.
+      const std::vector<int>& px = pixels[std::size_t(id)];
+      const std::size_t step = std::max<std::size_t>(1, px.size() / 24);
+      for (std::size_t j = 0; j < px.size(); j += step)
+        for (int p = 1; p <= kMaxGroups; ++p) {
+          if (fills[std::size_t(p)].empty()) continue;
+          sym_.CurPart = p;
+          CheckSymData(sym_, list_);
+          for (int k = sym_.BaseCopy + 1; k <= sym_.LastCopy; ++k) {
+            UV uv;
+            double bx, by, cx, cy;
+            if (!PointToUV(sym_, k, px[j] % w, px[j] / w, uv)) continue;
+            if (sym_.SymData[std::size_t(k)][kReflect] != 0) {  // undo the copy's mirroring
+              uv.u = 1 - uv.u;
+              std::swap(uv.w0, uv.w1);
+            }
+            if (!UVToCopy(sym_, sym_.BaseCopy, uv, bx, by)) continue;
+            const P seed{double(pixel(bx)), double(pixel(by))};
+            const int base = pieceAt(seed.x, seed.y);
+            if (base < 0) continue;
+            auto fill = std::find_if(fills[std::size_t(p)].begin(), fills[std::size_t(p)].end(),
+                                     [base](const Fill& f) { return f.piece == base; });
+            // The seed's own copy must fall in the piece.
+            UV back;
+            if (fill == fills[std::size_t(p)].end() || !PointToUV(sym_, sym_.BaseCopy, seed.x, seed.y, back) ||
+                !UVToCopy(sym_, k, back, cx, cy) || pieceAt(cx, cy) != id)
+              continue;
+            extras.push_back({p, *fill, seed});
+            return;
+          }
+        }
+    };
+    for (int at = 0; at < w * h; ++at) {
+      const int x = at % w, y = at / w;
+      if (x != 0 && y != 0 && x != w - 1 && y != h - 1) continue;
+      const int id = piece[std::size_t(at)];
+      if (id < 0 || done[std::size_t(id)] || shown->point(x, y) != kUnpainted) continue;
+      done[std::size_t(id)] = true;
+      tryPiece(id);
     }
+    sym_.CurPart = lastPart;
+    CheckSymData(sym_, list_);
+    if (extras.empty()) break;
+    std::stable_sort(extras.begin(), extras.end(), [](const Extra& a, const Extra& b) { return a.part < b.part; });
+    for (const Extra& e : extras) {
+      if (e.part != sym_.CurPart) part(e.part);
+      addFill(e.fill.entry, e.fill.colour, e.seed);
+    }
+    if (sym_.CurPart != lastPart) part(lastPart);
+    closePaint();
   }
-  sym_.CurPart = lastPart;
-  CheckSymData(sym_, list_);
-  for (const Extra& e : extras) {
-    if (e.part != sym_.CurPart) part(e.part);
-    addFill(e.entry, e.colour, e.seed);
-  }
-  if (sym_.CurPart != lastPart) part(lastPart);
-  closePaint();
 }
 
 PictureFile Sample::capture() {

@@ -352,6 +352,7 @@ class PicEdit : public QMainWindow,
 
   // EditorControls
   Surface* progressStrip() override { return &progress_; }
+  void showCanvas() override;
   void progressChanged() override;
   void setStopSignVisible(bool on) override;
   bool setupPanelVisible() const override;
@@ -450,6 +451,13 @@ class PicEdit : public QMainWindow,
   // A load is under way: the loading window lets events run, and a second
   // file command must not start inside it.
   bool loading_ = false;
+  // The load that opens the editor on the picture the main menu handed over:
+  // in edit mode its canvas is laid out for the window, as every later
+  // layout lays it out, not kept at the size stored with the picture.
+  bool openingLoad_ = false;
+  // When the canvas was last shown during a redraw (the host's clock, ms;
+  // -1 none yet).
+  std::int64_t canvasShownAt_ = -1;
   int canvasLeft_;
   int canvasTop_;
   std::map<std::string, QAction*, std::less<>> items_;

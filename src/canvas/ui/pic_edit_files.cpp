@@ -199,19 +199,25 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   showRecentItems();
 
   editor_.SkipSplineRedraw = false;
+  // The editor opening on a picture lays its canvas out for the window in
+  // the picture's shape, now and at the layouts a change of the window's
+  // state brings, so that no later layout (a zoom, Back) changes its size.
+  const bool fitToWindow = openingLoad_ && !showMode();
+  if (fitToWindow) PageAspect = double(canvas_.height()) / double(std::max(canvas_.width(), 1));
   if (r.windowState == 2) {
     if (!isMaximized()) showMaximized();
   } else if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
     // The layout this state change asks for runs later, from the event
     // loop; FitOnResize stays set until then, so that it passes and the
     // canvas keeps the size stored with the picture.
-    FitOnResize = true;
+    FitOnResize = !fitToWindow;
     showNormal();
   }
   const int fw = inner_->width();
   const int fh = inner_->height();
-  if (fw - kFreeWidth < canvas_.width() || fh - kFreeHeight < canvas_.height()) {
-    // The stored canvas does not fit: it is fitted now, not kept.
+  if (fitToWindow || fw - kFreeWidth < canvas_.width() || fh - kFreeHeight < canvas_.height()) {
+    // The stored canvas does not fit (or the editor opens): it is fitted
+    // now, not kept.
     FitOnResize = false;
     FormRSZ();
   }

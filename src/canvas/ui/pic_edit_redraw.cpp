@@ -20,6 +20,7 @@ namespace {
 
 constexpr int kNoRedrawMs = 500;
 constexpr int kStopSignSize = 32;
+constexpr std::int64_t kShowCanvasMs = 100;
 constexpr Rgb kRedrawButtonIdle = 0xFF8080;
 
 }  // namespace
@@ -69,6 +70,20 @@ void PicEdit::DrawAll(int index) {
 
 // ---- EditorControls --------------------------------------------------------------
 
+// A long redraw is seen as it is drawn, ten times a second from its first
+// tenth of a second on: showing the whole canvas at every pass of the pump
+// would cost more than the drawing, and a short redraw is seen at its end.
+void PicEdit::showCanvas() {
+  const std::int64_t now = host_.milliseconds();
+  if (canvasShownAt_ < 0 || now < canvasShownAt_) {
+    canvasShownAt_ = now;
+    return;
+  }
+  if (now - canvasShownAt_ < kShowCanvasMs) return;
+  canvasShownAt_ = now;
+  Picture1->update();
+}
+
 void PicEdit::progressChanged() { Progress->update(); }
 
 void PicEdit::setStopSignVisible(bool on) {
@@ -102,6 +117,7 @@ void PicEdit::PutSymState(int CurPart) {
 }
 
 void PicEdit::redrawFinished() {
+  canvasShownAt_ = -1;
   afterRedraw();
   if (!resizeAfterRedraw_) return;
   // The resize that came during the redraw is laid out from the event loop,

@@ -207,9 +207,11 @@ void PicEdit::StartTimer_Timer() {
     const auto real = resolveNoCase(app_.PicturePath);
     file_.LoadOption = app_.LoadOption;
     file_.StartMode = app_.StartMode;
-    if (real && std::filesystem::is_regular_file(*real))
+    if (real && std::filesystem::is_regular_file(*real)) {
+      openingLoad_ = true;
       LoadPicture(real->string());
-    else
+      openingLoad_ = false;
+    } else
       reportFailure("The picture " + app_.PicturePath + " cannot be found.", "Load Picture");
   } else {
     file_.FileName = kUnNamed;

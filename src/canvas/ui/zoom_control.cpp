@@ -78,7 +78,7 @@ void ZoomControl::zoomTo(int row) {
     static_cast<SymSetupHost&>(w_).host().beep();
     return;
   }
-  PushForZoom(v, canvasW(), canvasH());
+  if (PushForZoom(v, canvasW(), canvasH())) rememberPush();
   updateBackItem();
   w_.editor().ProjectView = row == kProjectRowView;
   showStoredView(row);
@@ -138,10 +138,12 @@ void ZoomControl::stepBack() {
   ViewTable& v = w_.views();
   if (v.ViewDepth >= 1) {
     const int row = v.lastRow();
-    if (ZoomRowUsable(v, row))
+    if (ZoomRowUsable(v, row)) {
       showStoredView(row, true);
-    else
+      restorePushed(row);
+    } else {
       v.ViewDepth -= 1;
+    }
     w_.DrawAll(1);
   }
   updateBackItem();
@@ -152,6 +154,7 @@ void ZoomControl::stepBack() {
 void ZoomControl::setZoom() {
   EditorState& ed = w_.editor();
   SaveScale(w_.views(), canvasW(), canvasH());
+  rememberPush();
   box_.ZoomBoxMode = true;
   w_.file().ZoomBoxMode = true;
   box_.BoxChanged = false;
@@ -214,6 +217,21 @@ void ZoomControl::afterRedraw() {
     box_.BoxChanged = false;
   }
   showBox(true);
+}
+
+void ZoomControl::rememberPush() {
+  const ViewTable& v = w_.views();
+  // Rows at or above the new one were dropped since they were pushed.
+  while (!pushed_.empty() && pushed_.back().row >= v.lastRow()) pushed_.pop_back();
+  pushed_.push_back(RememberPushedView(v, w_.list()));
+}
+
+void ZoomControl::restorePushed(int row) {
+  while (!pushed_.empty() && pushed_.back().row > row) pushed_.pop_back();
+  if (pushed_.empty() || pushed_.back().row != row) return;
+  RestorePushedView(pushed_.back(), w_.views(), w_.list());
+  // Back drops the row; Cancel keeps it, and may bring it back again.
+  if (w_.views().lastRow() < row) pushed_.pop_back();
 }
 
 // ---- the box ---------------------------------------------------------------------
@@ -297,7 +315,10 @@ void ZoomControl::cancelBox() {
   showBox(false);
   box_.ZoomBoxMode = false;
   ViewTable& v = w_.views();
-  if (ZoomRowUsable(v, v.lastRow())) showStoredView(v.lastRow());
+  if (ZoomRowUsable(v, v.lastRow())) {
+    showStoredView(v.lastRow());
+    restorePushed(v.lastRow());
+  }
   w_.DrawAll(1);
   endBoxMode();
 }

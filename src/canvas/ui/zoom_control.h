@@ -10,10 +10,12 @@
 #include <QObject>
 
 #include <functional>
+#include <vector>
 
 class QScrollBar;
 
 #include "canvas/zoom_box.h"
+#include "canvas/zoom_views.h"
 
 namespace orn {
 
@@ -72,8 +74,14 @@ class ZoomControl : public QObject, private BoxPointer {
   int canvasW() const;
   int canvasH() const;
 
+  // The picture as it was at each push onto the history by the zoom
+  // commands, oldest first; Back and Cancel bring it back exactly.
+  void rememberPush();
+  void restorePushed(int row);
+
   PicEdit& w_;
   ZoomBoxState box_;
+  std::vector<PushedView> pushed_;
 };
 
 }  // namespace orn

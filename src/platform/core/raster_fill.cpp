@@ -27,6 +27,11 @@ namespace orn {
 namespace {
 
 constexpr Rgb kColourBits = 0xFFFFFF;
+// A region whose spans each stand for more pixels of the rectangle they
+// reach than this is sparse: its spans are long, or far apart. The regions
+// of drawn pictures come out at several hundred, a maze of corridors a few
+// pixels wide at a few tens.
+constexpr double kSparseArea = 128;
 
 // Fills the 4-connected pixels around (x, y) for which inside(row, x, pixel)
 // holds, writing `value`, and reports each filled run to filled(row, x0, x1).
@@ -462,7 +467,14 @@ BorderFillLimits defaultBorderFillLimits(int width, int height) {
   // per cent of the row pass: a small fill never sees the row pass. The run
   // labels take four bytes a run, at most a quarter of the image's memory;
   // past that (a region of runs one or two pixels long) the span fill goes on.
-  return {std::max<std::size_t>(pixels / 1024, 4096), pixels / 4};
+  // A sparse region, whose spans are long, costs the span fill little more
+  // than its pixels: it goes on span by span until its spans have cost about
+  // what the row pass would (a span costs what the row pass spends on about
+  // a hundred pixels), so that it never costs much more than twice the
+  // cheaper way. Its spans grow with the canvas's side while the row pass
+  // grows with its area: on a larger canvas it keeps to the span fill.
+  return {std::max<std::size_t>(pixels / 1024, 4096), pixels / 4,
+          std::max<std::size_t>(pixels / 128, 4096)};
 }
 
 bool fillToBorder(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
@@ -480,9 +492,24 @@ bool fillToBorder(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
     p &= kColourBits;
     return p == fill ? !mine.test(row, i) : p != c;
   };
-  auto filled = [&mine](int row, int x0, int x1) { mine.set(row, x0, x1); };
+  // The rectangle the filled runs reached.
+  int left = x, top = y, right = x, bottom = y;
+  auto filled = [&](int row, int x0, int x1) {
+    mine.set(row, x0, x1);
+    left = std::min(left, x0);
+    right = std::max(right, x1);
+    top = std::min(top, row);
+    bottom = std::max(bottom, row);
+  };
   std::vector<Span> stack = firstSpans(x, y, height);
   if (spanFill(px, width, height, stack, inside, fill, filled, limits.spans)) return true;
+  // A sparse region (fewer spans than one in kSparseArea pixels of the
+  // rectangle they reached) goes on span by span; one of narrow corridors
+  // goes to the row pass.
+  const double reached = (double(right) - left + 1) * (double(bottom) - top + 1);
+  if (limits.sparseSpans > limits.spans && double(limits.spans) * kSparseArea < reached &&
+      spanFill(px, width, height, stack, inside, fill, filled, limits.sparseSpans - limits.spans))
+    return true;
   // A large fill: the row pass finishes it. Painting in a colour other than
   // the border's leaves every region as it was, so the runs of the part
   // filled image are those of the original, and painting a pixel again does

@@ -14,6 +14,10 @@ struct BorderFillLimits {
   // Most runs the row pass may keep a label for; with more it gives up and
   // the span fill finishes the job.
   std::size_t runs;
+  // Spans the span fill may take in all on a sparse region: one whose spans,
+  // when `spans` ran out, are few beside the rectangle they reached (see
+  // fillToBorder). 0: none beyond `spans`.
+  std::size_t sparseSpans = 0;
 };
 
 BorderFillLimits defaultBorderFillLimits(int width, int height);

@@ -60,8 +60,10 @@ Surface maze(int w, int h, int cell, unsigned seed) {
 }
 
 // The limits that make every large fill take each way: all span by span,
-// straight to the row pass, part way, and the row pass giving up at once.
-const BorderFillLimits kWays[] = {{kNoLimit, kNoLimit}, {0, kNoLimit}, {9, kNoLimit}, {3, 1}};
+// straight to the row pass, part way, part way and then on span by span when
+// the region is sparse, and the row pass giving up at once.
+const BorderFillLimits kWays[] = {
+    {kNoLimit, kNoLimit}, {0, kNoLimit}, {9, kNoLimit}, {9, kNoLimit, 40}, {3, 1}};
 
 // Every way, and Surface::floodFill choosing its own.
 void expectEveryWayMatches(const Surface& start, int x, int y, Rgb fill) {
