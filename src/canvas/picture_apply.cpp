@@ -152,6 +152,7 @@ void ApplyPictureFile(FileContext& ctx, const PictureFile& pf, const std::string
   }
   ApplyViews(ctx, pf, now, report);
   ctx.pic.PictureTitle = pf.title;
+  report.title = pf.title;
 
   // The symmetry block: the first symmetry change that opens it and the
   // first other one that closes it. Only the picture's own entries are

@@ -1,6 +1,8 @@
 #include "canvas/picture_commands.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "canvas/view_load.h"
 #include "model/file_util.h"
@@ -43,8 +45,8 @@ bool OfferToSave(FileContext& ctx, std::string& error) {
 
 FileDialogRequest OpenRequest(const FileState& file, int kind) {
   FileDialogRequest r;
+  r.initialFolder = PictureFolder(file);
   if (kind == 0) {
-    r.initialFolder = file.DialogDir;
     r.defaultExtension = "PNT";
     r.title = "Load Picture";
     r.filter = "Paint Files (*.PNT)|*.PNT|All Files (*.*)|*.*";
@@ -56,26 +58,18 @@ FileDialogRequest OpenRequest(const FileState& file, int kind) {
   return r;
 }
 
-FileDialogRequest SaveRequest(const FileState& file, bool bitmap, bool wallpaper) {
+FileDialogRequest SaveRequest(const FileState& file, const std::string& title, bool bitmap, bool wallpaper) {
+  if (bitmap) return BitmapSaveRequest(file, title, wallpaper);
   FileDialogRequest r;
-  r.initialFolder = file.DialogDir;
-  const bool named = file.FileName != kUnNamed;
-  if (bitmap) {
-    r.defaultExtension = "BMP";
-    if (named && !wallpaper) r.proposedName = file.FileName.substr(0, file.FileName.size() - 3) + "BMP";
-    r.title = wallpaper ? "Save as Wallpaper" : "Save as Bitmap";
-    r.filter = "Bitmap Files (*.BMP)|*.BMP|All Files (*.*)|*.*";
-  } else {
-    r.defaultExtension = "PNT";
-    if (named) {
-      // Propose the name relative to the dialog's folder when it lies there.
-      const std::string base = file.DialogDir.empty() ? std::string() : file.DialogDir + "/";
-      r.proposedName = !base.empty() && file.FileName.rfind(base, 0) == 0 ? file.FileName.substr(base.size())
-                                                                         : file.FileName;
-    }
-    r.title = "Save " + file.DocWord + " As";
-    r.filter = file.DocWord + " Files (*.PNT)|*.PNT|All Files (*.*)|*.*";
+  r.initialFolder = PictureFolder(file);
+  r.defaultExtension = "PNT";
+  if (file.FileName != kUnNamed) {
+    // Proposed by its bare name when it lies in the dialog's folder.
+    const std::filesystem::path name(file.FileName);
+    r.proposedName = name.parent_path().string() == r.initialFolder ? name.filename().string() : file.FileName;
   }
+  r.title = "Save " + file.DocWord + " As";
+  r.filter = file.DocWord + " Files (*.PNT)|*.PNT|All Files (*.*)|*.*";
   return r;
 }
 
@@ -287,7 +281,8 @@ SaveOutcome FileSaveC(FileContext& ctx) {
   file.SaveAsWanted = false;
   const bool bitmapMode = file.PrintMode != 0;
   file.PrintMode = 0;
-  const auto chosen = ctx.dialogs.saveFile(SaveRequest(file, bitmapMode, ctx.draw.WallMeasure));
+  const auto chosen =
+      ctx.dialogs.saveFile(SaveRequest(file, ctx.pic.PictureTitle, bitmapMode, ctx.draw.WallMeasure));
   if (!chosen || chosen->empty()) {
     file.SaveCancelled = true;
     return SaveOutcome{};
@@ -305,6 +300,45 @@ SaveOutcome FileSaveRetry(FileContext& ctx, const SaveOutcome& failed) {
   ctx.file.SaveAsWanted = false;
   ctx.file.PrintMode = 0;
   return SaveTo(ctx, failed.target, failed.bitmap);
+}
+
+// ---- File dialogs -----------------------------------------------------------------
+
+std::string PictureFolder(const FileState& file) {
+  const auto folderOf = [](const std::string& path) -> std::string {
+    if (path.empty() || path == kUnNamed || IsSamplePath(path)) return {};
+    std::error_code ec;
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    return !folder.empty() && std::filesystem::is_directory(folder, ec) ? folder.string() : std::string();
+  };
+  if (std::string own = folderOf(file.FileName); !own.empty()) return own;
+  for (const std::string& recent : file.RecentFiles) {
+    if (std::string folder = folderOf(recent); !folder.empty()) return folder;
+  }
+  return file.DialogDir;
+}
+
+FileDialogRequest BitmapSaveRequest(const FileState& file, const std::string& name, bool wallpaper) {
+  FileDialogRequest r;
+  r.defaultExtension = "BMP";
+  r.filter = "Bitmap Files (*.BMP)|*.BMP|All Files (*.*)|*.*";
+  if (wallpaper) {
+    r.title = "Save as Wallpaper";
+    r.initialFolder = file.DialogDir;
+    return r;
+  }
+  r.title = "Save as Bitmap";
+  r.initialFolder = PictureFolder(file);
+  const std::string own = FileNameOf(file.FileName);
+  if (file.FileName != kUnNamed && own.size() >= 3) {
+    r.proposedName = own.substr(0, own.size() - 3) + "BMP";
+  } else if (!name.empty()) {
+    // A title may hold what a file name cannot.
+    std::string stem = name;
+    std::replace(stem.begin(), stem.end(), '/', '-');
+    r.proposedName = stem + ".BMP";
+  }
+  return r;
 }
 
 // ---- Recent files and path rules -------------------------------------------------

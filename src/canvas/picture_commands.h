@@ -155,6 +155,7 @@ struct LoadReport {
   bool viewFile = false;
   bool viewRowsRead = false; // the file had a view table
   bool sample = false;       // a sample picture: FileName became "<UnNamed>"
+  std::string title;         // the title the file carries (a sample's too, which the picture drops)
   int windowState = 0;       // 2: maximise the window
   bool hasStoredSizes = false;
   float storedWindowWidth = 0, storedWindowHeight = 0;
@@ -219,6 +220,20 @@ PictureFile CapturePicture(const FileContext& ctx, const WindowSizes& sizes);
 // `report` receives what the window must do next.
 void ApplyPictureFile(FileContext& ctx, const PictureFile& pf, const std::string& path,
                       LoadReport& report);
+
+// ---- File dialogs -------------------------------------------------------------
+
+// The folder the file dialogs open in: the open picture's own folder, or for
+// a picture that has none (a new picture, a sample) the folder of the most
+// recent of the user's pictures whose folder is there; else DialogDir.
+std::string PictureFolder(const FileState& file);
+
+// The Save dialog for a bitmap of the picture: "Save as Bitmap", in the
+// picture's folder, proposing the picture's file name with "BMP" in place of
+// its last three characters, or for a picture without one `name` (its title,
+// or the sample's it was read from) with ".BMP"; or for the wallpaper tile
+// "Save as Wallpaper" in DialogDir with no name proposed.
+FileDialogRequest BitmapSaveRequest(const FileState& file, const std::string& name, bool wallpaper);
 
 // ---- Recent files -------------------------------------------------------------
 

@@ -19,14 +19,9 @@ bool BitmapNameOk(const std::string& path) {
   return hasExtension(std::filesystem::path(path).filename().string(), ".bmp");
 }
 
-void MenSaveBitmap(const Surface& canvas, const std::string& DataFolder, FileDialogs& dialogs,
-                   Host& host, ImageWriter& images) {
-  FileDialogRequest r;
-  r.title = "File to Save";
-  r.filter = "Bitmap (*.bmp)|*.bmp";
-  r.initialFolder = DataFolder;
-  r.defaultExtension = "bmp";
-  const auto name = dialogs.saveFile(r);
+void MenSaveBitmap(const Surface& canvas, const FileDialogRequest& request, FileDialogs& dialogs, Host& host,
+                   ImageWriter& images) {
+  const auto name = dialogs.saveFile(request);
   if (!name || name->empty()) return;
   if (!BitmapNameOk(*name)) {
     host.messageBox("Bad Name - " + *name, MsgButtons::OK, MsgIcon::None, "");
@@ -82,13 +77,69 @@ class MeasureScope {
 
 }  // namespace
 
-bool MeasureWallTile(SymState& sym, DrawContext& ctx, const DrawingList& list, int canvasWidth,
-                     int canvasHeight) {
+namespace {
+
+// A tile spans whole periods when it is within this many pixels of them.
+constexpr double kWholePeriods = 0.5;
+
+struct Period {
+  double x = 0, y = 0;
+};
+
+// The part's copies that are the base copy moved without turning: the exact
+// move of the one nearest to (w, h), the translation the measuring found in
+// whole pixels; (w, h) itself when there is none.
+Period exactPeriod(const SymState& sym, int w, int h) {
+  constexpr double kSame = 1e-2;
+  const auto& b = sym.SymData[static_cast<std::size_t>(sym.BaseCopy)];
+  Period best{double(w), double(h)};
+  double bestMiss = 2.0;
+  for (int k = sym.BaseCopy + 1; k <= sym.LastCopy && k <= kMaxCopy; ++k) {
+    const auto& c = sym.SymData[static_cast<std::size_t>(k)];
+    if ((c[kReflect] != 0) != (b[kReflect] != 0)) continue;
+    bool moved = true;
+    for (const int corner : {kP1x, kP2x}) {
+      for (const int axis : {0, 1}) {
+        const double edge = double(c[corner + axis]) - c[kP0x + axis];
+        const double baseEdge = double(b[corner + axis]) - b[kP0x + axis];
+        moved = moved && std::fabs(edge - baseEdge) < kSame;
+      }
+    }
+    if (!moved) continue;
+    const Period t{double(c[kP0x]) - b[kP0x], double(c[kP0y]) - b[kP0y]};
+    const double mx = std::fabs(t.x - w), my = std::fabs(t.y - h);
+    if (mx < 1 && my < 1 && mx + my < bestMiss) {
+      best = t;
+      bestMiss = mx + my;
+    }
+  }
+  return best;
+}
+
+// The size of the fewest whole periods (each `along` pixels, moving
+// `aside` pixels across) within half a pixel of a whole number of pixels and
+// no larger than `limit`; 0 when there is none.
+int wholePeriods(double along, double aside, int limit) {
+  if (!(along >= 1)) return 0;
+  for (int n = 1; n * along <= limit + kWholePeriods; ++n) {
+    const double size = n * along, whole = std::nearbyint(size);
+    if (std::fabs(size - whole) <= kWholePeriods && std::fabs(n * aside) <= kWholePeriods && whole <= limit)
+      return static_cast<int>(whole);
+  }
+  return 0;
+}
+
+}  // namespace
+
+WallFit MeasureWallTile(SymState& sym, DrawContext& ctx, const DrawingList& list, int canvasWidth,
+                        int canvasHeight) {
   ctx.WallMeasure = true;
   float hx = 0, hy = 0;
+  int w = 0, h = 0;
+  WallFit fit = WallFit::WholePeriods;
   {
     MeasureScope scope(sym, list);
-    if (!scope.valid()) return false;
+    if (!scope.valid()) return WallFit::None;
     const auto& base = sym.SymData[static_cast<std::size_t>(sym.BaseCopy)];
     // A short probe from the base copy's first corner; the replication
     // finds its nearest pure translates to the right and below.
@@ -96,20 +147,28 @@ bool MeasureWallTile(SymState& sym, DrawContext& ctx, const DrawingList& list, i
     SymmLine(sym, ctx, x, y, x + 10.0f, y - 10.0f, kBlack);
     hx = base[kHandleX];
     hy = base[kHandleY];
+    if (ctx.WallRight == kWallNotFound || ctx.WallBottom == kWallNotFound) return WallFit::None;
+    // The periods in whole pixels, as measured, and exactly.
+    const int across = ctx.WallRight - ctx.WallLeft, down = ctx.WallBottom - ctx.WallTop;
+    const Period right = exactPeriod(sym, across, 0), below = exactPeriod(sym, 0, down);
+    w = wholePeriods(right.x, right.y, canvasWidth);
+    h = wholePeriods(below.y, below.x, canvasHeight);
+    if (w == 0 || h == 0) {
+      fit = WallFit::NotWhole;
+      w = across;
+      h = down;
+    }
   }
-  if (ctx.WallRight == kWallNotFound || ctx.WallBottom == kWallNotFound) return false;
-  const int w = ctx.WallRight - ctx.WallLeft;
-  const int h = ctx.WallBottom - ctx.WallTop;
-  // Exactly one period each way, so that tiles laid edge to edge meet
-  // without a seam.
+  // Tiles laid edge to edge meet without a seam: the tile is moved by whole
+  // tiles to lie on the canvas.
   int left = static_cast<int>(std::nearbyint(hx - w / 2.0));
   int top = static_cast<int>(std::nearbyint(hy - h / 2.0));
-  if (!fitByPeriods(left, w, canvasWidth) || !fitByPeriods(top, h, canvasHeight)) return false;
+  if (!fitByPeriods(left, w, canvasWidth) || !fitByPeriods(top, h, canvasHeight)) return WallFit::None;
   ctx.WallLeft = left;
   ctx.WallTop = top;
   ctx.WallRight = left + w - 1;
   ctx.WallBottom = top + h - 1;
-  return true;
+  return fit;
 }
 
 void WallOutline(Surface& canvas, const DrawContext& ctx) {
@@ -157,10 +216,12 @@ class WallScope {
 void MenSaveWall(FileContext& fc, Surface& canvas, const std::string& wallFolder) {
   fc.hooks.copyToBmap();
   WallScope scope(fc, canvas);
-  if (!MeasureWallTile(fc.sym, fc.draw, fc.list, canvas.width(), canvas.height())) {
+  const WallFit fit = MeasureWallTile(fc.sym, fc.draw, fc.list, canvas.width(), canvas.height());
+  if (fit == WallFit::None) {
     fc.host.messageBox(kNoWallpaperText, MsgButtons::OK, MsgIcon::None, "");
     return;
   }
+  if (fit == WallFit::NotWhole) fc.host.messageBox(kWallSeamText, MsgButtons::OK, MsgIcon::Information, "");
   WallOutline(canvas, fc.draw);
   std::error_code ec;
   std::filesystem::create_directories(wallFolder, ec);

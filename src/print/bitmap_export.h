@@ -37,11 +37,11 @@ std::string NotWrittenText(const std::string& path);
 bool BitmapNameOk(const std::string& path);
 
 // "Save as Bitmap...": the canvas as the screen shows it, under a name the
-// user chooses (the dialog opens in `DataFolder`). A name with another
-// ending is refused with "Bad Name - " and the name; a failed write is
-// reported. Cancelling saves nothing.
-void MenSaveBitmap(const Surface& canvas, const std::string& DataFolder, FileDialogs& dialogs,
-                   Host& host, ImageWriter& images);
+// user chooses in the Save dialog `request` asks for (BitmapSaveRequest). A
+// name with another ending is refused with "Bad Name - " and the name; a
+// failed write is reported. Cancelling saves nothing.
+void MenSaveBitmap(const Surface& canvas, const FileDialogRequest& request, FileDialogs& dialogs, Host& host,
+                   ImageWriter& images);
 
 // ---- Save as Wallpaper -----------------------------------------------------------
 
@@ -50,14 +50,25 @@ constexpr const char* kNoWallpaperText = "can't make wallpaper of this drawing";
 // asked, drawn with the XOR pen.
 constexpr Rgb kWallOutlineColour = 0x00FFFF;
 
-// The tile: one horizontal and one vertical period of the pattern, centred
-// on the base copy's handle and moved by whole periods to lie on the canvas.
-// Leaves WallLeft..WallBottom (inclusive bounds) in `ctx`. False when the
-// pattern has no horizontal or no vertical translation, or its tile does not
-// fit on the canvas. Measures in part 1 when no part is selected, and leaves
-// the selection and the copy table as they were.
-bool MeasureWallTile(SymState& sym, DrawContext& ctx, const DrawingList& list, int canvasWidth,
-                     int canvasHeight);
+constexpr const char* kWallSeamText =
+    "This pattern does not repeat after a whole number of pixels within the canvas, so the "
+    "wallpaper tile shows a seam where its copies meet.";
+
+// How a wallpaper tile fits the pattern.
+enum class WallFit {
+  None,          // no tile: no horizontal or no vertical translation, or too large
+  WholePeriods,  // the tile spans whole periods each way, within half a pixel
+  NotWhole,      // no such tile fits on the canvas: one period each way, with a seam
+};
+
+// The tile: across and down, the fewest whole periods of the pattern that
+// come within half a pixel of a whole number of pixels (a period need not
+// be a whole number of pixels), centred on the base copy's handle and moved
+// by whole tiles to lie on the canvas. Leaves WallLeft..WallBottom
+// (inclusive bounds) in `ctx`. Measures in part 1 when no part is selected,
+// and leaves the selection and the copy table as they were.
+WallFit MeasureWallTile(SymState& sym, DrawContext& ctx, const DrawingList& list, int canvasWidth,
+                        int canvasHeight);
 
 // The four outlines around the tile, drawn (and drawn again to remove them)
 // with the XOR pen.
@@ -65,7 +76,8 @@ void WallOutline(Surface& canvas, const DrawContext& ctx);
 
 // "Save as Wallpaper": measures the tile, marks it, and saves it through the
 // picture save's bitmap dialog, which opens in `wallFolder` (made when it is
-// missing). The canvas ends as it was before the command.
+// missing); a tile that cannot span whole periods is saved after the user
+// has been told so. The canvas ends as it was before the command.
 void MenSaveWall(FileContext& fc, Surface& canvas, const std::string& wallFolder);
 
 // What the picture save writes for a bitmap: the tile while the wallpaper

@@ -11,7 +11,12 @@ namespace {
 // Ends are pinned this far out, well beyond any page.
 constexpr double kFar = 1.0e7;
 
-double nearestCorner(float v) { return std::clamp(std::nearbyint(double(v)), -kFar, kFar); }
+// Where a line's end is put: on the nearest dot corner for a pen of even
+// width, on the centre of the nearest dot for an odd one. Either way a line
+// along a row is exactly as many dots high as its pen is wide.
+double endPoint(float v, int pen) {
+  return std::clamp(std::nearbyint(double(v)), -kFar, kFar) + (pen % 2 != 0 ? 0.5 : 0.0);
+}
 
 // Whole numbers below and above v, for |v| well inside the range of long.
 long floorOf(double v) {
@@ -127,20 +132,23 @@ void DotPage::copyRow(int y, std::uint8_t* out) const {
 
 const DotPage::Pen& DotPage::pen(int width) {
   if (pen_.width == width) return pen_;
-  // Dot (X + u, Y + m) has its centre within width / 2 of the corner (X, Y)
-  // when (2u + 1)^2 + (2m + 1)^2 <= width^2: whole numbers, no rounding.
+  // An even pen is centred on the corner (X, Y): dot (X + u, Y + m) has its
+  // centre within width / 2 of it when (2u + 1)^2 + (2m + 1)^2 <= width^2.
+  // An odd pen is centred on the centre of dot (X, Y): when
+  // (2u)^2 + (2m)^2 <= width^2. Whole numbers, no rounding.
   pen_ = Pen{width, 0, {}, {}};
   const long w2 = long(width) * width;
+  const long odd = width % 2 != 0 ? 0 : 1;
   for (int m = -width; m <= width; ++m) {
-    const long rest = w2 - long(2 * m + 1) * (2 * m + 1);
-    if (rest < 1) {
+    const long rest = w2 - long(2 * m + odd) * (2 * m + odd);
+    if (rest < odd) {
       if (!pen_.lo.empty()) break;
       continue;
     }
     if (pen_.lo.empty()) pen_.first = m;
-    const long q = isqrt(rest);  // |2u + 1| <= q
-    pen_.lo.push_back(int(-((q + 1) / 2)));
-    pen_.hi.push_back(int((q - 1) / 2));
+    const long q = isqrt(rest);  // |2u + odd| <= q
+    pen_.lo.push_back(int(-((q + odd) / 2)));
+    pen_.hi.push_back(int((q - odd) / 2));
   }
   return pen_;
 }
@@ -148,7 +156,8 @@ const DotPage::Pen& DotPage::pen(int width) {
 void DotPage::line(float x1, float y1, float x2, float y2, int width) {
   if (empty() || width < 1) return;
   if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
-  const double X1 = nearestCorner(x1), Y1 = nearestCorner(y1), X2 = nearestCorner(x2), Y2 = nearestCorner(y2);
+  const double X1 = endPoint(x1, width), Y1 = endPoint(y1, width), X2 = endPoint(x2, width),
+               Y2 = endPoint(y2, width);
   // Turning the page over its diagonal keeps every distance, so the turned
   // page gets the same dots, turned.
   if (std::fabs(X2 - X1) >= std::fabs(Y2 - Y1)) {
@@ -172,9 +181,10 @@ void DotPage::Plane::line(double X1, double Y1, double X2, double Y2, const Pen&
   // The round ends.
   for (const auto& [X, Y] : {std::pair{X1, Y1}, std::pair{X2, Y2}}) {
     for (std::size_t k = 0; k < p.lo.size(); ++k) {
-      const long y = long(Y) + p.first + long(k);
+      // The dot whose corner or centre the end is.
+      const long y = floorOf(Y) + p.first + long(k);
       if (y < 0 || y >= height) continue;
-      const long x0 = std::max(long(X) + p.lo[k], 0L), x1 = std::min(long(X) + p.hi[k], right);
+      const long x0 = std::max(floorOf(X) + p.lo[k], 0L), x1 = std::min(floorOf(X) + p.hi[k], right);
       if (x0 <= x1) span(y, x0, x1);
     }
   }

@@ -31,14 +31,17 @@ class DotPage {
   void copyRow(int y, std::uint8_t* out) const;
 
   // The segment drawn with a round pen `pen` dots wide: its ends are moved to
-  // the nearest dot corner, and every dot whose centre lies within half the
-  // pen's width of the segment is inked. The same dots whichever end comes
-  // first; parts off the page cost nothing.
+  // the nearest dot corner for an even pen, to the centre of the nearest dot
+  // (the dot whose index is the nearest whole number) for an odd one, and
+  // every dot whose centre lies within half the pen's width of the segment is
+  // inked; a line along a row is so exactly `pen` dots high. The same dots
+  // whichever end comes first; parts off the page cost nothing.
   void line(float x1, float y1, float x2, float y2, int pen);
 
  private:
-  // The dots of a round pen around a dot corner (X, Y): on row Y + first + k
-  // the dots X + lo[k] .. X + hi[k].
+  // The dots of a round pen around a dot corner (X, Y), or for an odd width
+  // around the centre of dot (X, Y): on row Y + first + k the dots
+  // X + lo[k] .. X + hi[k].
   struct Pen {
     int width = 0;
     int first = 0;

@@ -1,6 +1,7 @@
 #include "print/enlarged_bitmap.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "print/mem_bmp.h"
 
@@ -10,6 +11,10 @@ namespace {
 
 // The widest pen a surface draws.
 constexpr int kWidestPen = 20;
+// A fill of the enlarged bitmap can cover many times the pixels of one on the
+// canvas: once this long has passed since the window last saw to its events,
+// it does so after the next fill, as it does between records.
+constexpr std::int64_t kFillPumpMs = 10;
 
 // Points the drawing context and the editor at the memory bitmap for one
 // redraw, and back at the canvas afterwards, however the redraw ends.
@@ -49,6 +54,20 @@ class BitmapTargetScope {
   bool bigMode_;
 };
 
+// Marks the editor busy, as under a redraw, while the bitmap's memory is
+// taken up with the window seeing to its events.
+class BusyScope {
+ public:
+  explicit BusyScope(EditorState& ed) : ed_(ed), was_(ed.DrawBusy) { ed.DrawBusy = true; }
+  ~BusyScope() { ed_.DrawBusy = was_; }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  EditorState& ed_;
+  bool was_;
+};
+
 }  // namespace
 
 int BitmapScaleFor(int targetWidth, int canvasWidth, int penWidth) {
@@ -64,11 +83,20 @@ void DrawEnlarged(RedrawEnv& e, Surface& bitmap, int scale) {
   const int w = canvas != nullptr ? canvas->width() : 0;
   const int h = canvas != nullptr ? canvas->height() : 0;
   bitmap.setBackColor(e.ctx.PicBackColor);
-  bitmap.resize(w * scale, h * scale);
+  {
+    const BusyScope busy(e.ed);
+    bitmap.resize(w * scale, h * scale, [&e] { e.host.pumpEvents(); });
+  }
   bitmap.setPenMode(PenMode::Copy);
   bitmap.setPenColor(kBlack);
   bitmap.setPenWidth((canvas != nullptr ? canvas->penWidth() : 1) * scale);
-  MemBmp mem(bitmap, e.ctx);
+  std::int64_t lastPump = e.host.milliseconds();
+  MemBmp mem(bitmap, e.ctx, [&e, &lastPump] {
+    const std::int64_t now = e.host.milliseconds();
+    if (now - lastPump < kFillPumpMs || !e.ed.AllowDoEvents || e.ed.ColorMode != kColorIdle) return;
+    lastPump = now;
+    e.host.pumpEvents();
+  });
   BitmapTargetScope scope(e, mem, scale);
   DrawAll(e, 1);
 }

@@ -19,6 +19,7 @@ void MemBmp::MemBmpEllipse(int x, int y, int r) {
 void MemBmp::MemBmpFill(int x, int y, Rgb colour) {
   const Rgb c = ctx_.GrayPaint ? GrayOf(colour) : colour;
   bmp_.floodFill(x, y, kBlack, bmp_.nearestColor(c), FillType::Border);
+  if (afterFill_) afterFill_();
 }
 
 }  // namespace orn

@@ -3,6 +3,9 @@
 // draw through them while DrawTarget is -1. Lines and circles use the
 // bitmap's pen (its width set by the command that draws the bitmap, its
 // colour the stroke's); fills stop at black.
+#include <functional>
+#include <utility>
+
 #include "platform/core/surface.h"
 #include "symmetry/draw_context.h"
 
@@ -10,8 +13,10 @@ namespace orn {
 
 class MemBmp : public MemBmpTarget {
  public:
-  // Draws on `bitmap`; fills read GrayPaint from `ctx`.
-  MemBmp(Surface& bitmap, const DrawContext& ctx) : bmp_(bitmap), ctx_(ctx) {}
+  // Draws on `bitmap`; fills read GrayPaint from `ctx`. `afterFill` (when
+  // given) runs after every fill.
+  MemBmp(Surface& bitmap, const DrawContext& ctx, std::function<void()> afterFill = {})
+      : bmp_(bitmap), ctx_(ctx), afterFill_(std::move(afterFill)) {}
 
   void MemBmpPenColor(Rgb colour) override { bmp_.setPenColor(colour); }
   // The segment with both end pixels set.
@@ -28,6 +33,7 @@ class MemBmp : public MemBmpTarget {
  private:
   Surface& bmp_;
   const DrawContext& ctx_;
+  std::function<void()> afterFill_;
 };
 
 }  // namespace orn

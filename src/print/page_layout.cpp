@@ -121,7 +121,32 @@ void PageLayout::PortLand_Click(int Index) {
   if (Index == ps_.PrintOrientation) return;
   std::swap(ps_.PageWidth, ps_.PageHeight);
   ps_.PrintOrientation = Index;
+  keepOnPage();
   ++revision_;
+}
+
+// Moves the image rectangle onto the page, made smaller (its shape kept)
+// where it is larger than the page; a rectangle on the page stays as it is.
+// Worked in page units so that the rectangle the closing buttons store lies
+// on the page too.
+void PageLayout::keepOnPage() {
+  const double pw = ps_.PageWidth, ph = ps_.PageHeight;
+  if (pw < 1 || ph < 1 || bm_.width <= 0 || bm_.height <= 0) return;
+  double L = bm_.left / scale_, T = bm_.top / scale_, W = bm_.width / scale_, H = bm_.height / scale_;
+  if (L >= 0 && T >= 0 && roundEven(L) + roundEven(W) <= pw && roundEven(T) + roundEven(H) <= ph) return;
+  if (W > pw || H > ph) {
+    const double f = std::min(pw / W, ph / H);
+    W = std::min(W * f, pw);
+    H = std::min(H * f, ph);
+  }
+  L = std::clamp(L, 0.0, pw - roundEven(W));
+  T = std::clamp(T, 0.0, ph - roundEven(H));
+  if (roundEven(L) + roundEven(W) > pw) L = pw - roundEven(W);
+  if (roundEven(T) + roundEven(H) > ph) T = ph - roundEven(H);
+  bm_ = {L * scale_, T * scale_, W * scale_, H * scale_};
+  p1_ = bm_;
+  if (ps_.ImageW != 0) ps_.ImageScale = float(p1_.width / ps_.ImageW);
+  writeSizeBoxes();
 }
 
 PreviewRect PageLayout::page() const { return {0, 0, ps_.PageWidth * scale_, ps_.PageHeight * scale_}; }

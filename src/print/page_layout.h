@@ -82,8 +82,9 @@ class PageLayout {
   void Border_Click(int Index);
   void fmt_Click(int Index);
   void PageProj_Click(int Index) { ps_.PrintWhat = Index; }
-  // Swaps the page's sides for the other orientation; the scale and the
-  // image rectangle stay as they are.
+  // Swaps the page's sides for the other orientation; the scale stays, and
+  // so does the image rectangle as long as it lies on the turned page, else
+  // it is moved (and if need be made smaller) onto it.
   void PortLand_Click(int Index);
 
   // ---- the preview ----
@@ -138,6 +139,7 @@ class PageLayout {
 
  private:
   void openPreview();
+  void keepOnPage();
   void ShowSizes();
   void writeSizeBoxes();
   void ShowModelSize();

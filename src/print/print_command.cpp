@@ -1,5 +1,7 @@
 #include "print/print_command.h"
 
+#include <algorithm>
+
 #include "print/enlarged_bitmap.h"
 #include "print/print_job.h"
 #include "symmetry/replication.h"
@@ -25,6 +27,11 @@ class PrintScope {
     ctx.PrintPath = false;
     ctx.Printer = nullptr;
     ctx.PrintOffset = 0.0f;
+    if (printing_) {
+      env_.redraw.ed.DrawBusy = false;
+      // A window resized meanwhile is laid out now.
+      env_.redraw.ui.redrawFinished();
+    }
     if (workspaceHidden_) {
       env_.window.showPrintMessage("");
       env_.window.restoreWorkspace();
@@ -37,11 +44,19 @@ class PrintScope {
   PrintScope(const PrintScope&) = delete;
   PrintScope& operator=(const PrintScope&) = delete;
   void workspaceHidden() { workspaceHidden_ = true; }
+  // The printer takes the job: the window sees to its events meanwhile, but
+  // as while a redraw runs, no command, tool or exit starts.
+  void printing() {
+    printing_ = true;
+    env_.redraw.ui.MenEnable(false);
+    env_.redraw.ed.DrawBusy = true;
+  }
 
  private:
   PrintEnv& env_;
   const Surface& bmap_;
   bool workspaceHidden_ = false;
+  bool printing_ = false;
   bool restored_ = false;
 };
 
@@ -73,15 +88,18 @@ bool runDialog(PrintEnv& env, const Surface& bmap) {
     env.window.canvasChanged();
     if (env.ps.ReopenReason == kReopenNone) return true;
     env.PrintInitDone = false;
-    if (env.ps.ReopenReason == kReopenAfterPageSetup) env.printer.printSetup();
+    if (env.ps.ReopenReason == kReopenAfterPageSetup) env.printer.printSetup(env.ps.PrintOrientation);
   }
 }
+
+// The printer's own page turned a quarter for the layout's orientation.
+bool PageTurned(const PrintState& ps) { return ps.PrintOrientation != ps.PrintLandscape; }
 
 // Colour: the canvas as the screen shows it, or the picture drawn afresh
 // into the enlarged memory bitmap when the printed image is larger.
 void colourJob(PrintEnv& env, const Surface& WorkPic, PrintJob& job) {
   const PrintState& ps = env.ps;
-  job.turnPage = ps.PrintOrientation != ps.PrintLandscape;
+  job.turnPage = PageTurned(ps);
   job.imageX = ps.ImageX;
   job.imageY = ps.ImageY;
   job.imageW = ps.ImageW;
@@ -95,22 +113,23 @@ void colourJob(PrintEnv& env, const Surface& WorkPic, PrintJob& job) {
 }
 
 // Black and white: the whole drawing redrawn with every line and circle also
-// drawn on the printer's page, lines only, then the border.
+// drawn on the printer's page, lines only, then the border. The page is
+// turned as the colour print turns it, so that both give the page the
+// layout shows, with the drawing upright on it.
 void blackWhiteJob(PrintEnv& env, PrintJob& job) {
   PrintState& ps = env.ps;
   RedrawEnv& e = env.redraw;
   DrawContext& ctx = e.ctx;
   const Surface& canvas = canvasOf(env);
   const float SW = float(canvas.width()), SH = float(canvas.height());
-  const bool turned = ps.PrintLandscape != ps.PrintOrientation;
   env.window.showPrintMessage(kBlackWhiteMessage);
   e.host.pumpEvents();
 
-  job.turnPage = false;  // the printer keeps its own orientation
-  const PrinterScale scale = BlackWhiteScale(ps, SW, SH, turned);
+  job.turnPage = PageTurned(ps);
+  const PrinterScale scale = BlackWhiteScale(ps, SW, SH, false);
   std::vector<PrintedLine> lines;
-  PageRecorder recorder(scale, turned ? SH : 0.0f, lines);
-  ctx.PrintOffset = turned ? SH : 0.0f;
+  PageRecorder recorder(scale, 0.0f, lines);
+  ctx.PrintOffset = 0.0f;
   ctx.Clip = ClipRect{0.0f, SW, SH, 0.0f};
   ctx.Printer = &recorder;
   ctx.PrintPath = true;
@@ -132,12 +151,13 @@ void blackWhiteJob(PrintEnv& env, PrintJob& job) {
   }
   ctx.PrintPath = false;
   ctx.Printer = nullptr;
-  DrawPage(lines, scale.devWidth, scale.devHeight, PrintPenWidth(ctx.LineWidth), job);
+  const double dotsPerPixel = std::min(double(ps.ImageW) / SW, double(ps.ImageH) / SH);
+  DrawPage(lines, scale.devWidth, scale.devHeight, BlackWhitePen(ctx.LineWidth, dotsPerPixel), job);
 }
 
 void report(PrintEnv& env, const PrintOutcome& out) {
   if (!out.ok) {
-    env.redraw.host.messageBox(out.error, MsgButtons::OK, MsgIcon::Exclamation, kPrinterNotRespondingTitle);
+    env.redraw.host.messageBox(out.error, MsgButtons::OK, MsgIcon::Exclamation, "");
   } else if (!out.toFile.empty()) {
     env.redraw.host.messageBox(PrintedToFileText(out.toFile), MsgButtons::OK, MsgIcon::Information, "");
   }
@@ -173,7 +193,9 @@ void MenFilePrint(PrintEnv& env) {
   } else {
     blackWhiteJob(env, job);
   }
-  const PrintOutcome out = env.printer.print(job);
+  scope.printing();
+  Host& host = env.redraw.host;
+  const PrintOutcome out = env.printer.print(job, [&host] { host.pumpEvents(); });
   // The user reads the outcome in the editor as it is again.
   scope.restore();
   report(env, out);

@@ -1,5 +1,7 @@
 #include "print/print_job.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace orn {
@@ -69,6 +71,13 @@ void DrawPage(const std::vector<PrintedLine>& lines, int width, int height, int 
 }
 
 int PrintPenWidth(int LineWidth) { return LineWidth <= 1 ? 4 : 8 * LineWidth; }
+
+int BlackWhitePen(int LineWidth, double dotsPerPixel) {
+  const double share = std::max(LineWidth, 1) * dotsPerPixel;
+  const int widest = PrintPenWidth(LineWidth);
+  if (!(share < widest)) return widest;  // also for a share that is not a number
+  return std::max(1, static_cast<int>(std::lround(share)));
+}
 
 void PageRecorder::PrintLine(float x1, float y1, float x2, float y2, Rgb colour) {
   orn::PrintLine(*this, offset_, x1, y1, x2, y2, colour);

@@ -36,9 +36,17 @@ struct PrinterScale {
 // (SH - y, x)).
 PrinterScale BlackWhiteScale(const PrintState& ps, float SW, float SH, bool turned);
 
-// Pen of a black-and-white print, in device pixels: 4 for the thinnest
-// line width, else 8 per unit of line width.
+// Pen of a black-and-white print, in device pixels, for a picture printed
+// eight device pixels per canvas pixel: 4 for the thinnest line width, else
+// 8 per unit of line width.
 int PrintPenWidth(int LineWidth);
+
+// The pen of a black-and-white print with `dotsPerPixel` device pixels per
+// canvas pixel: PrintPenWidth, but never wider than the lines are on the
+// printed picture (LineWidth canvas pixels), and at least one pixel. So the
+// print shows the drawing as the colour print shows its lines, however
+// small it is printed.
+int BlackWhitePen(int LineWidth, double dotsPerPixel);
 
 // Puts the lines of a black-and-white print into its job: the black ones
 // drawn with a round pen `penWidth` pixels wide on a page of dots the size of

@@ -2,6 +2,7 @@
 // The printer as the print command sees it: the page it offers, and a job
 // of pages to print. The program prints through Qt's printing (or into a
 // PDF file when no printer is installed); tests record the jobs.
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,7 +48,14 @@ struct PrintJob {
   // ... or a listing: lines of text in a fixed-pitch font, each character one
   // column, on as many pages as they need.
   std::vector<std::string> text;
+  // Where the job goes when the printer prints into a file: empty for the
+  // printer's own file. A listing has a file of its own, so that it never
+  // replaces a print.
+  std::string fileName;
 };
+
+// Lets the window see to its events between the steps of a long print.
+using PumpEvents = std::function<void()>;
 
 struct PrintOutcome {
   bool ok = false;
@@ -62,12 +70,15 @@ class PrinterDevice {
   virtual std::string name() const = 0;
   // The page and resolution; nothing when the printer does not answer.
   virtual std::optional<PrinterInfo> pageInfo() = 0;
-  // Prints one sheet per copy.
-  virtual PrintOutcome print(const PrintJob& job) = 0;
-  // The printer set-up dialog: which printer, and its own settings.
-  virtual void printSetup() {}
-  // The page set-up dialog: paper and orientation.
-  virtual void pageSetup() {}
+  // Prints one sheet per copy, calling `pump` between its steps.
+  virtual PrintOutcome print(const PrintJob& job, const PumpEvents& pump) = 0;
+  // The printer set-up dialog: which printer, and its own settings; and the
+  // page set-up dialog: paper and orientation. Each shows the page in
+  // `orientation` (kPortrait or kLandscape, the print layout's) and leaves
+  // there the orientation chosen, so that the dialogs and the layout always
+  // show one orientation.
+  virtual void printSetup(int& orientation) { (void)orientation; }
+  virtual void pageSetup(int& orientation) { (void)orientation; }
 };
 
 }  // namespace orn

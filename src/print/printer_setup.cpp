@@ -40,6 +40,6 @@ void ReadDefaultPrinter(PrintState& ps, const Profile& profile) {
   ps.SetupPanelOn = upperAscii(ps.PrinterName).find(kSetupPanelPrinters) != std::string::npos;
 }
 
-void PrtMen(PrinterDevice& printer) { printer.pageSetup(); }
+void PrtMen(PrinterDevice& printer, PrintState& ps) { printer.pageSetup(ps.PrintOrientation); }
 
 }  // namespace orn

@@ -25,7 +25,8 @@ void ReadDefaultPrinter(PrintState& ps, const Profile& profile);
 
 // "P&rinter Setup...": the page set-up (paper, orientation) of the printer
 // the program prints on: the default printer, or the PDF file that stands
-// in for it where no printer is installed.
-void PrtMen(PrinterDevice& printer);
+// in for it where no printer is installed. It shows the print layout's
+// orientation, and the one chosen becomes the layout's.
+void PrtMen(PrinterDevice& printer, PrintState& ps);
 
 }  // namespace orn

@@ -2,16 +2,14 @@
 // the load options, saving over and failing to save, and the recent list.
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstring>
 #include <limits>
-
-#include <sys/resource.h>
 
 #include "canvas/picture_commands.h"
 #include "file_commands_fixture.h"
 #include "model/picture_test_support.h"
 #include "model/record_codes.h"
+#include "support/file_size_limit.h"
 #include "support/list_builder.h"
 
 namespace orn {
@@ -233,25 +231,7 @@ TEST(PictureLoad, CancellingTheSavePromptOfLoadOrNewKeepsTheChangedPictureAndNoD
   EXPECT_EQ(e->list.NumPoints, 0);
 }
 
-// Lowers the largest file this process may write for the length of a test.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    previous_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit lower = old_;
-    lower.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &lower);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    std::signal(SIGXFSZ, previous_);
-  }
-
- private:
-  rlimit old_{};
-  void (*previous_)(int) = nullptr;
-};
+using test::FileSizeLimit;
 
 TEST(PictureSave, SavingOverALongerFileLeavesTheNewLengthAndAFailedOrReadOnlySaveKeepsTheOldFile) {
   test::ScratchFolder folder;
@@ -310,7 +290,7 @@ TEST(PictureSave, NoNameEndingInStandardColIsWrittenAndColourFilesSaveTheStandar
 
 TEST(PictureSave, BitmapAndWallpaperModesSaveABitmapUnderTheirOwnDialog) {
   struct Case { bool wall; const char* answer; const char* title; const char* proposed; };
-  for (const Case c : {Case{false, "/pics/rose.bmp", "Save as Bitmap", "/pics/rose.BMP"},
+  for (const Case c : {Case{false, "/pics/rose.bmp", "Save as Bitmap", "rose.BMP"},
                        Case{true, "/pics/tile.BMP", "Save as Wallpaper", ""}}) {
     SCOPED_TRACE(c.title);
     auto e = MakeEditor();
@@ -331,6 +311,30 @@ TEST(PictureSave, BitmapAndWallpaperModesSaveABitmapUnderTheirOwnDialog) {
     EXPECT_EQ(e->file.PrintMode, 0);
     EXPECT_EQ(e->file.FileName, "/pics/rose.PNT");
   }
+}
+
+// The dialogs open in the picture's own folder; a picture without one (new,
+// or a sample) takes the folder of the newest of the user's pictures whose
+// folder is still there, else DialogDir.
+TEST(PictureSave, TheDialogsOpenInThePicturesFolderOrTheLastOneTheUserHad) {
+  const test::ScratchFolder folder;
+  std::filesystem::create_directories(folder.path("mine"));
+  std::filesystem::create_directories(folder.path("STATIC"));
+  FileState file;
+  file.DialogDir = "/start";
+  EXPECT_EQ(PictureFolder(file), "/start");
+  file.RecentFiles = {{folder.path("gone/a.PNT").string(), folder.path("mine/b.PNT").string(), "", ""}};
+  EXPECT_EQ(PictureFolder(file), folder.path("mine").string());
+  file.FileName = folder.path("STATIC/OVPP1A.PNT").string();  // a sample's folder is the program's
+  EXPECT_EQ(PictureFolder(file), folder.path("mine").string());
+  file.FileName = folder.path("x.PNT").string();
+  EXPECT_EQ(PictureFolder(file), folder.dir().string());
+
+  // A picture without a name proposes its title for the bitmap.
+  file.FileName = kUnNamed;
+  EXPECT_EQ(BitmapSaveRequest(file, "Needle", false).proposedName, "Needle.BMP");
+  EXPECT_EQ(BitmapSaveRequest(file, "", false).proposedName, "");
+  EXPECT_EQ(BitmapSaveRequest(file, "Needle", true).proposedName, "");
 }
 
 TEST_F(SavedPicture, NewClearsThePictureAndReopensTheStartPictureUnlessCtrlIsHeld) {

@@ -17,8 +17,14 @@ void AddLattice(Scene& s, int cols, int rows, float w, float h, float handleX, f
   test::AddLattice(s.list, s.sym, cols, rows, w, h, handleX, handleY);
 }
 
-bool Measure(Scene& s) {
-  return MeasureWallTile(s.sym, s.ctx, s.list, s.canvas.width(), s.canvas.height());
+WallFit Fit(Scene& s) { return MeasureWallTile(s.sym, s.ctx, s.list, s.canvas.width(), s.canvas.height()); }
+bool Measure(Scene& s) { return Fit(s) != WallFit::None; }
+
+int TileWidth(const Scene& s) { return s.ctx.WallRight - s.ctx.WallLeft + 1; }
+int TileHeight(const Scene& s) { return s.ctx.WallBottom - s.ctx.WallTop + 1; }
+
+void AddSkewLattice(Scene& s, float ox, float oy, float ax, float ay, float bx, float by) {
+  test::AddSkewLattice(s.list, s.sym, ox, oy, ax, ay, bx, by);
 }
 
 TEST(BitmapExport, OnlyANameEndingInBmpIsABitmapName) {
@@ -59,6 +65,29 @@ TEST(WallTile, ItMeasuresInPartOneAndInEveryReplicaWhateverTheSelection) {
   EXPECT_EQ(s.ctx.WallBottom - s.ctx.WallTop + 1, 40);
   EXPECT_EQ(s.sym.CurPart, 0);
   EXPECT_EQ(s.sym.WorkingSym, 1);
+}
+
+// A hexagonal lattice of side 40 repeats every 40 pixels across and every
+// 69.28 down: the tile is 40 x 69, whole periods to within half a pixel,
+// wherever the lattice lies on the pixels.
+TEST(WallTile, AHexagonalLatticeSpansWholePeriodsWithinHalfAPixel) {
+  for (const float oy : {20.0f, 20.3f, 20.45f, 20.8f}) {
+    Scene s;
+    AddSkewLattice(s, 30, oy, 40, 0, 20, 34.641f);
+    ASSERT_EQ(Fit(s), WallFit::WholePeriods) << oy;
+    EXPECT_EQ(TileWidth(s), 40) << oy;
+    EXPECT_EQ(TileHeight(s), 69) << oy;
+  }
+}
+
+// A lattice whose rows drift down by 0.8 pixel a period has no rectangle of
+// whole periods: the tile is made, and the user is told it shows a seam.
+TEST(WallTile, ALatticeWhoseRowsDriftHasNoSeamlessTile) {
+  Scene s;
+  AddSkewLattice(s, 30, 30.6f, 40, 0.8f, 0, 40);
+  ASSERT_EQ(Fit(s), WallFit::NotWhole);
+  EXPECT_EQ(TileWidth(s), 40);
+  EXPECT_EQ(TileHeight(s), 40);
 }
 
 TEST(WallTile, APatternWithoutTwoTranslationsOrTooLargeMakesNoWallpaper) {

@@ -14,14 +14,18 @@
 namespace orn {
 namespace {
 
-std::int64_t Corner(float v) { return std::int64_t(std::clamp(std::nearbyint(double(v)), -1e7, 1e7)); }
+// A line's end in doubled coordinates: the nearest corner for an even pen,
+// the centre of the nearest dot for an odd one.
+std::int64_t End(float v, int pen) {
+  return 2 * std::int64_t(std::clamp(std::nearbyint(double(v)), -1e7, 1e7)) + pen % 2;
+}
 
 // Whether dot (i, j) belongs to the segment drawn with the pen: in doubled
-// coordinates the dot's centre and the corners are whole numbers, and so is
+// coordinates the dot's centre and the ends are whole numbers, and so is
 // every square compared.
 bool Covered(int i, int j, float x1, float y1, float x2, float y2, int pen) {
   using I = __int128;
-  const I ax = 2 * Corner(x1), ay = 2 * Corner(y1), bx = 2 * Corner(x2), by = 2 * Corner(y2);
+  const I ax = End(x1, pen), ay = End(y1, pen), bx = End(x2, pen), by = End(y2, pen);
   const I px = 2 * i + 1, py = 2 * j + 1, dx = bx - ax, dy = by - ay;
   const I along = (px - ax) * dx + (py - ay) * dy, L2 = dx * dx + dy * dy, w2 = I(pen) * pen;
   const auto near = [&](I qx, I qy) { return (px - qx) * (px - qx) + (py - qy) * (py - qy) <= w2; };
@@ -38,6 +42,8 @@ TEST(DotPage, ALineInksExactlyTheDotsWithinHalfThePenOfTheSegment) {
   };
   std::vector<Segment> segments = {
       {10, 20, 60, 20, 4},            // along a row
+      {10, 20, 60, 20, 1},            // one dot high
+      {10, 20, 60, 20, 3},
       {30.4f, 5, 30.4f, 60, 16},      // down a column, its ends moved to a corner
       {5, 5, 70, 60, 8},              // steep and shallow, either way round
       {70, 60, 5, 5, 8},

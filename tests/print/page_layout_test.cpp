@@ -275,7 +275,7 @@ TEST(PageLayout, TheExportLayoutOpensOnTheLastFormatAndStoresTheShownSize) {
   EXPECT_EQ(Opened(Letter()).layout.HelpCmd_Click(), kHelpPrintLayout);
 }
 
-TEST(PageLayout, TurningThePageSwapsItsSidesButLeavesTheImageWhereItWas) {
+TEST(PageLayout, TurningThePageSwapsItsSidesButLeavesAnImageOnItWhereItWas) {
   Opened o(Letter());
   PageLayout& l = o.layout;
   const double scale = l.PreviewScale();
@@ -289,6 +289,35 @@ TEST(PageLayout, TurningThePageSwapsItsSidesButLeavesTheImageWhereItWas) {
   EXPECT_EQ(l.bm().left, bm.left);
   l.PortLand_Click(kLandscape);  // no change
   EXPECT_EQ(o.ps.PageWidth, 3300);
+}
+
+// An image that would hang off the turned page is moved onto it, and one
+// larger than the page is made as large as the page takes, its shape kept.
+TEST(PageLayout, TurningThePageKeepsTheImageOnIt) {
+  Opened low(Letter());
+  low.layout.TBox_Change("10");  // 3000: the foot of the portrait page
+  low.layout.PortLand_Click(kLandscape);
+  low.layout.PrtGlob_Click(0);
+  EXPECT_EQ(low.ps.ImageX, 100);
+  EXPECT_EQ(low.ps.ImageY, 2400 - 450);
+  EXPECT_EQ(low.ps.ImageW, 600);
+  EXPECT_EQ(low.ps.ImageH, 450);
+  EXPECT_EQ(low.layout.TBox(), "6.50");
+
+  PrintState tall = Letter();
+  tall.ImageW = 1500;
+  tall.ImageH = 3000;
+  tall.AspectRatio = 0.5f;
+  Opened big(tall);
+  big.layout.PortLand_Click(kLandscape);
+  big.layout.PrtGlob_Click(0);
+  EXPECT_EQ(big.ps.ImageY, 0);
+  EXPECT_EQ(big.ps.ImageH, 2400);
+  EXPECT_EQ(big.ps.ImageW, 1200);
+  EXPECT_LE(big.ps.ImageX + big.ps.ImageW, 3300);
+  big.layout.PortLand_Click(kPortrait);  // it fits again: it stays
+  big.layout.PrtGlob_Click(0);
+  EXPECT_EQ(big.ps.ImageH, 2400);
 }
 
 TEST(PageLayout, AModelNetShowsItsFoldedHeightForTheTypedWidth) {

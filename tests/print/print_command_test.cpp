@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "print/enlarged_bitmap.h"
 #include "print/print_fixture.h"
 #include "print/print_job.h"
 #include "symmetry/replication.h"
@@ -94,6 +95,19 @@ TEST(PrintInit, ALandscapeLayoutOnAPortraitPrinterIsPrintedTurned) {
   EXPECT_EQ(PrintPenWidth(3), 24);
 }
 
+// The black-and-white pen is the one above where the picture is printed
+// eight printer pixels per canvas pixel and larger, and never wider than the
+// lines' share of a smaller print.
+TEST(PrintInit, TheBlackAndWhitePenIsNeverWiderThanThePrintedLines) {
+  const struct {
+    int lineWidth;
+    double dotsPerPixel;
+    int pen;
+  } cases[] = {{1, 1.0, 1}, {1, 0.4, 1}, {1, 2.0, 2}, {1, 3.6, 4}, {1, 8.0, 4}, {1, 30.0, 4},
+               {3, 1.0, 3}, {3, 2.5, 8}, {3, 8.0, 24}, {3, 12.0, 24}, {2, 0.1, 1}};
+  for (const auto& c : cases) EXPECT_EQ(BlackWhitePen(c.lineWidth, c.dotsPerPixel), c.pen) << c.lineWidth << " " << c.dotsPerPixel;
+}
+
 TEST(PrintCommand, CancelPrintsNothingAndLeavesTheEditorAsItWas) {
   PrintScene s;
   const Surface before = s.canvas;
@@ -127,14 +141,14 @@ TEST(PrintCommand, BlackAndWhitePrintsTheLinesOnlyWithTheBorderAndEveryCopy) {
   EXPECT_TRUE(job.lines.empty());  // every line is black: all of them are dots on the page
   // The page is the printer's, holding the square and the border (at canvas
   // pixel 1, one printer pixel per canvas pixel from (100, 100)), each drawn
-  // with a pen of 4 and shifted by a pixel right and down as every printed
-  // line is; nothing else, no fill.
+  // as wide as the canvas's line (one printer pixel) and shifted by a pixel
+  // right and down as every printed line is; nothing else, no fill.
   DotPage expected(2400, 3300);
   const std::vector<std::pair<float, float>> square = {{121, 121}, {201, 121}, {201, 201}, {121, 201}, {121, 121}},
                                              border = {{101, 101}, {341, 101}, {341, 261}, {101, 261}, {101, 101}};
   for (const auto* corners : {&square, &border})
     for (std::size_t i = 1; i < corners->size(); ++i)
-      expected.line((*corners)[i - 1].first, (*corners)[i - 1].second, (*corners)[i].first, (*corners)[i].second, 4);
+      expected.line((*corners)[i - 1].first, (*corners)[i - 1].second, (*corners)[i].first, (*corners)[i].second, 1);
   ASSERT_EQ(job.page.width(), 2400);
   ASSERT_EQ(job.page.height(), 3300);
   std::vector<std::uint8_t> row(std::size_t(job.page.rowBytes())), want(row.size());
@@ -194,6 +208,25 @@ TEST(PrintCommand, AColourImageLargerThanTheCanvasIsDrawnAfreshInTheEnlargedBitm
   EXPECT_EQ(s.ctx.MemBmp, nullptr);
 }
 
+// A fill of the enlarged bitmap may take many times one of the canvas: once
+// some time has passed the window sees to its events after the next fill,
+// not only between records.
+TEST(PrintCommand, TheEnlargedBitmapSeesToTheWindowBetweenFillsOnceTimeHasPassed) {
+  PrintScene s;
+  test::AddPaint(s.list, {{rgb(0, 255, 0), {10, 10}}, {rgb(0, 0, 255), {150, 150}}, {rgb(9, 9, 9), {60, 60}}});
+  DrawAll(s.redraw, 1);
+  const auto pumpsWhileEnlarging = [&s](std::int64_t tick) {
+    s.host.tick = tick;
+    Surface bitmap;
+    const int before = s.host.pumps;
+    DrawEnlarged(s.redraw, bitmap, 2);
+    return s.host.pumps - before;
+  };
+  const int still = pumpsWhileEnlarging(0);
+  EXPECT_GE(pumpsWhileEnlarging(30), still + 4);  // one after each of the four fills
+  EXPECT_EQ(pumpsWhileEnlarging(1), still);         // not while they are quick
+}
+
 TEST(PrintCommand, TheLayoutCarriesOverToTheNextPrintUntilTheCanvasChanges) {
   PrintScene s;
   s.window.steps = {[](PageLayout& l) {
@@ -223,10 +256,15 @@ TEST(PrintCommand, PrintSetupRunsThePrintersSetupAndOpensAFreshLayout) {
                     },
                     [](PageLayout&) { return false; }};
   s.printer.page = PrinterInfo{3300, 2400, 300, 300};  // the set-up turned the paper
+  s.printer.chosenOrientation = kLandscape;
   s.print();
   EXPECT_EQ(s.printer.setups, 1);
   ASSERT_EQ(s.window.opened.size(), 2u);
   EXPECT_EQ(s.window.opened[1].Copies, 1);
+  // The layout opens again in the orientation chosen in the set-up, on the
+  // printer's page as it is now: nothing is turned.
+  EXPECT_EQ(s.window.opened[1].PrintOrientation, kLandscape);
+  EXPECT_EQ(s.window.opened[1].PageWidth, 3300);
   ASSERT_EQ(s.printer.jobs.size(), 1u);
   EXPECT_EQ(s.printer.jobs[0].copies, 1);
 }
@@ -269,6 +307,55 @@ TEST(PrintCommand, APrinterFailureStillPutsTheEditorBack) {
   EXPECT_TRUE(s.ui.menusOn);
   EXPECT_FALSE(s.window.workspaceHidden);
   EXPECT_EQ(s.window.messages.back(), "");
+}
+
+// A landscape layout on a portrait printer is printed on the printer's page
+// turned, in black and white as in colour: the lines lie on the page as the
+// layout shows them, not turned about.
+TEST(PrintCommand, ALandscapeLayoutTurnsThePageInBlackAndWhiteToo) {
+  PrintScene s;
+  s.ps.PrintOrientation = kLandscape;
+  s.window.steps = {[](PageLayout& l) {
+    l.Style_Click(kStyleBlackWhite);
+    l.Border_Click(0);
+    return false;
+  }};
+  s.print();
+  ASSERT_EQ(s.printer.jobs.size(), 1u);
+  const PrintJob& job = s.printer.jobs[0];
+  EXPECT_TRUE(job.turnPage);
+  EXPECT_EQ(job.page.width(), 3300);
+  EXPECT_EQ(job.page.height(), 2400);
+  // The square's top edge, canvas (20, 20) to (100, 20), one printer pixel
+  // per canvas pixel from (100, 100) and a pixel right and down.
+  EXPECT_TRUE(job.page.inked(100 + 60, 100 + 21));
+  EXPECT_TRUE(job.page.inked(100 + 21, 100 + 60));
+  EXPECT_FALSE(job.page.inked(100 + 60, 100 + 60));
+}
+
+// While the printer takes the job the window sees to its events, but as
+// under a redraw nothing starts: the menus are off and the editor is busy.
+TEST(PrintCommand, ThePrinterTakesTheJobWithTheWindowAliveAndNothingElseStarting) {
+  for (const int style : {kStyleBlackWhite, kStyleColor}) {
+    PrintScene s;
+    s.window.steps = {[style](PageLayout& l) {
+      l.Style_Click(style);
+      return false;
+    }};
+    bool busy = false, menus = true;
+    int pumps = 0;
+    s.printer.whilePrinting = [&] {
+      busy = s.ed.DrawBusy;
+      menus = s.ui.menusOn;
+      pumps = s.host.pumps;
+    };
+    s.print();
+    EXPECT_TRUE(busy) << style;
+    EXPECT_FALSE(menus) << style;
+    EXPECT_GT(s.host.pumps, pumps) << style;
+    EXPECT_FALSE(s.ed.DrawBusy) << style;
+    EXPECT_TRUE(s.ui.menusOn) << style;
+  }
 }
 
 TEST(PrintInit, BlackLinesBecomeDotsOnThePrintersPageAndOtherColoursStayLines) {

@@ -19,17 +19,28 @@ class RecordingPrinter : public PrinterDevice {
  public:
   std::string name() const override { return "Laser"; }
   std::optional<PrinterInfo> pageInfo() override { return page; }
-  PrintOutcome print(const PrintJob& job) override {
+  PrintOutcome print(const PrintJob& job, const PumpEvents& pump) override {
     if (fail) throw std::runtime_error("the printer went away");
+    if (whilePrinting) whilePrinting();
+    if (pump) pump();
     jobs.push_back(job);
     return {true, "", toFile};
   }
-  void printSetup() override { ++setups; }
+  void printSetup(int& orientation) override {
+    ++setups;
+    if (chosenOrientation) orientation = *chosenOrientation;
+  }
+  void pageSetup(int& orientation) override {
+    ++setups;
+    if (chosenOrientation) orientation = *chosenOrientation;
+  }
 
   std::optional<PrinterInfo> page = PrinterInfo{2400, 3300, 300, 300};
   std::vector<PrintJob> jobs;
+  std::function<void()> whilePrinting;  // runs as each job is taken
   std::string toFile;
   int setups = 0;
+  std::optional<int> chosenOrientation;  // what the set-up dialogs answer
   bool fail = false;
 };
 

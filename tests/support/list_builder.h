@@ -132,6 +132,34 @@ inline void AddLattice(DrawingList& list, SymState& sym, int cols, int rows, flo
   AppendSymBlock(list, sym, items);
 }
 
+// A wallpaper pattern on any lattice: copies at origin + c a + r b (c from -3
+// to 8, r from 0 to 5), each the triangle origin, origin + a, origin + b
+// moved there, its handle at (20, 17) from its first corner; the base copy
+// at c = r = 0.
+inline void AddSkewLattice(DrawingList& list, SymState& sym, float ox, float oy, float ax, float ay, float bx,
+                           float by) {
+  const int geo = AddShape(list, kTypeGeometric, {{0, 0}, {ax, ay}, {bx, by}, {0, 0}, {ax / 3, by / 3}});
+  std::vector<SymItem> items;
+  for (int r = 0; r <= 5; ++r) {
+    for (int c = -3; c <= 8; ++c) {
+      SymItem it;
+      it.group = 1;
+      it.RefGeo = geo;
+      it.P0x = ox + c * ax + r * bx, it.P0y = oy + c * ay + r * by;
+      it.P1x = it.P0x + ax, it.P1y = it.P0y + ay;
+      it.P2x = it.P0x + bx, it.P2y = it.P0y + by;
+      it.handleX = it.P0x + 20, it.handleY = it.P0y + 17;
+      if (r == 0 && c == 0) {
+        it.group = -1;
+        items.insert(items.begin(), it);
+      } else {
+        items.push_back(it);
+      }
+    }
+  }
+  AppendSymBlock(list, sym, items);
+}
+
 // Lays a polygon of `shape` on the edge (x0, y0)-(x1, y1) at the end of the
 // list, as the Geometric tool does, and closes it.
 inline void AddPolygon(DrawingList& list, const PolyShape& shape, float x0, float y0, float x1, float y1) {

@@ -2,6 +2,7 @@
 // The one test host of the whole suite: its event pump, Ctrl key, message
 // boxes and input boxes answer as the test scripts them, and it remembers
 // every box it was asked to show.
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -26,7 +27,9 @@ class ScriptedHost : public NullHost {
     if (onPump) onPump();
   }
   bool ctrlKeyDown() const override { return ctrl; }
-  std::int64_t milliseconds() const override { return clock; }
+  // The clock as the test sets it; it moves on by `tick` milliseconds each
+  // time it is read.
+  std::int64_t milliseconds() const override { return clock += tick; }
   // The busy pointer's depth: each operation that shows it takes it away again.
   void setHourglass(bool on) override { hourglass += on ? 1 : (hourglass > 0 ? -1 : 0); }
 
@@ -68,8 +71,9 @@ class ScriptedHost : public NullHost {
 
   std::function<void()> onPump;
   int pumps = 0;
+  mutable std::int64_t clock = 0;  // the clock's milliseconds
+  std::int64_t tick = 0;
   bool ctrl = false;  // the Ctrl key as the test holds it
-  std::int64_t clock = 0;  // the clock's milliseconds, as the test sets it
   int hourglass = 0;
 
   std::deque<MsgResult> answers;

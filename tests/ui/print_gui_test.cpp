@@ -5,110 +5,23 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "model/record_codes.h"
-#include "pic_edit_fixture.h"
+#include "print/bitmap_export.h"
 #include "print/ui/page_preview.h"
-#include "print/ui/print_frm.h"
+#include "symmetry/sym_table.h"
 #include "print/ui/qt_image_writer.h"
-#include "print/ui/qt_printer.h"
+#include "print_gui_fixture.h"
 
 namespace orn::test {
 namespace {
-
-constexpr Rgb kFill = rgb(255, 0, 0);
-
-// Output of a shell command.
-std::string Run(const std::string& cmd) {
-  std::string out;
-  if (FILE* p = ::popen(cmd.c_str(), "r")) {
-    char buf[256];
-    while (std::fgets(buf, sizeof buf, p)) out += buf;
-    ::pclose(p);
-  }
-  return out;
-}
-
-int PdfPages(const std::string& pdf) {
-  const std::string info = Run("pdfinfo '" + pdf + "' 2>/dev/null");
-  const auto at = info.find("Pages:");
-  return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
-}
-
-// "<width>x<height> <colour> <bits>" of each picture on the pages, in order.
-std::vector<std::string> PdfPictures(const std::string& pdf) {
-  std::istringstream list(Run("pdfimages -list '" + pdf + "' 2>/dev/null"));
-  std::vector<std::string> pictures;
-  for (std::string line; std::getline(list, line);) {
-    std::istringstream f(line);
-    std::string sheet, number, type, width, height, colour, parts, bits;
-    if (f >> sheet >> number >> type >> width >> height >> colour >> parts >> bits && type == "image")
-      pictures.push_back(width + "x" + height + " " + colour + " " + bits);
-  }
-  return pictures;
-}
-
-// The first page rendered at 300 dpi.
-QImage PdfPage(const std::string& pdf, const std::string& stem) {
-  Run("pdftoppm -r 300 -f 1 -l 1 -singlefile -png '" + pdf + "' '" + stem + "'");
-  return QImage(QString::fromStdString(stem + ".png"));
-}
-
-bool Red(QRgb c) { return qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80; }
-bool Dark(QRgb c) { return qGray(c) < 100; }
-
-class PrintGui : public PicEditTest {
- protected:
-  void SetUp() override {
-    PicEditTest::SetUp();
-    setInnerSize(700, 500);
-    pdf = std::make_unique<QtPrinterDevice>(w.get(), path("out.pdf"), false, true);
-    w->setPrinter(pdf.get());
-    w->setProfile(inches);
-  }
-  void TearDown() override {
-    pdf.reset();
-    PicEditTest::TearDown();
-  }
-
-  // A black square from (20, 20) to (100, 100) filled red.
-  void drawSquare() {
-    AddShape(w->list(), kTypePolyLine, {{20, 20}, {100, 20}, {100, 100}, {20, 100}, {20, 20}});
-    AddPaint(w->list(), {{kFill, {60, 60}}});
-    w->DrawAll(1);
-    ASSERT_EQ(w->canvasSurface().point(60, 60), std::int64_t(kFill));
-  }
-
-  // File > Print Picture... with the dialog answered by `act`.
-  void print(std::function<void(PrintFrm&)> act) {
-    bool ran = false;
-    whenModal<PrintFrm>(
-        [act](PrintFrm& d) {
-          act(d);
-          if (d.isVisible()) QTest::mouseClick(d.PrtGlob[0], Qt::LeftButton);
-        },
-        &ran);
-    trigger("MenFilePrint");
-    ASSERT_TRUE(ran);
-  }
-
-  static void typeInto(QLineEdit* box, const char* text) {
-    box->selectAll();
-    QTest::keyClicks(box, text);
-  }
-
-  FixedProfileSource inches{false, ""};
-  std::unique_ptr<QtPrinterDevice> pdf;
-};
 
 TEST_F(PrintGui, AColourPrintIntoAPdfHasAPagePerCopyWithThePictureWhereTheLayoutPutIt) {
   drawSquare();
@@ -148,6 +61,115 @@ TEST_F(PrintGui, ABlackAndWhitePrintDrawsTheLinesOnlyAtTheTypedPlace) {
   for (int y = 0; y < page.height(); y += 3)
     for (int x = 0; x < page.width(); x += 3) ASSERT_FALSE(Red(page.pixel(x, y))) << x << "," << y;
   EXPECT_EQ(w->canvasSurface().point(60, 60), std::int64_t(kFill));  // the screen keeps its fills
+}
+
+// A black-and-white print shows the drawing as the colour print shows its
+// lines: at one printer dot per canvas pixel, lines four pixels apart stay
+// apart; printed eight times larger, each line takes the pen it always had.
+TEST_F(PrintGui, ABlackAndWhitePrintKeepsItsLinesApartAtEveryScale) {
+  for (int y = 20; y <= 100; y += 4) AddShape(w->list(), kTypePolyLine, {{20, float(y)}, {300, float(y)}});
+  w->DrawAll(1);
+  print([](PrintFrm& d) { QTest::mouseClick(d.Style[2], Qt::LeftButton); });
+  QImage page = PdfPage(path("out.pdf"), path("page"));
+  ASSERT_FALSE(page.isNull());
+  // Canvas row y prints on page row 100 + y + 1, as every printed line is
+  // shifted by a canvas pixel right and down.
+  for (int y = 20; y <= 100; y += 4) {
+    EXPECT_TRUE(Dark(page.pixel(100 + 150, 100 + y + 1))) << y;
+    EXPECT_FALSE(Dark(page.pixel(100 + 150, 100 + y + 3))) << y;
+  }
+  // The ink down the 21 lines is about 21 rows' worth, not a slab of 81.
+  double ink = 0;
+  for (int y = 100 + 19; y <= 100 + 103; ++y) ink += (255 - qGray(page.pixel(100 + 150, y))) / 255.0;
+  EXPECT_NEAR(ink, 21, 3);
+
+  // Eight dots per canvas pixel, in inches at 300 dots an inch.
+  const std::string eightfold = QString::number(w->canvasSurface().width() * 8 / 300.0, 'f', 2).toStdString();
+  print([&eightfold](PrintFrm& d) {
+    QTest::mouseClick(d.Style[2], Qt::LeftButton);
+    typeInto(d.LBox, "0");
+    typeInto(d.TBox, "0");
+    typeInto(d.WBox, eightfold.c_str());
+  });
+  page = PdfPage(path("out.pdf"), path("page"));
+  ASSERT_NEAR(w->printState().ImageW, w->canvasSurface().width() * 8, 2);
+  // The line at canvas row 20 lies on page row 8 x 21 = 168, four dots wide.
+  for (int y = 160; y < 176; ++y) EXPECT_EQ(Dark(page.pixel(8 * 150, y)), y >= 166 && y < 170) << y;
+}
+
+// The page turned to landscape keeps the picture on it: an image placed low
+// on the portrait page moves up onto the landscape one, and the whole
+// picture is printed.
+TEST_F(PrintGui, ThePictureStaysOnThePageWhenThePageIsTurned) {
+  drawSquare();
+  print([](PrintFrm& d) {
+    typeInto(d.TBox, "9");  // near the foot of the portrait page
+    QTest::mouseClick(d.PortLand[1], Qt::LeftButton);
+  });
+  const PrintState& ps = w->printState();
+  ASSERT_EQ(ps.PageHeight, 2550);
+  EXPECT_GE(ps.ImageY, 0);
+  EXPECT_LE(ps.ImageY + ps.ImageH, ps.PageHeight);
+  EXPECT_LE(ps.ImageX + ps.ImageW, ps.PageWidth);
+  const QImage page = PdfPage(path("out.pdf"), path("page"));
+  ASSERT_EQ(page.height(), 2550);
+  // The square's fill and its bottom edge (canvas row 100) are on the page.
+  EXPECT_TRUE(Red(page.pixel(ps.ImageX + 60, ps.ImageY + 60)));
+  EXPECT_TRUE(Dark(page.pixel(ps.ImageX + 60, ps.ImageY + 100)));
+}
+
+// Black and white or colour, a landscape layout gives a landscape page with
+// the picture upright where the layout put it.
+TEST_F(PrintGui, ALandscapeLayoutPrintsOnALandscapePageInEitherStyle) {
+  drawSquare();
+  for (const int style : {2, 1}) {
+    print([style](PrintFrm& d) {
+      QTest::mouseClick(d.PortLand[1], Qt::LeftButton);
+      QTest::mouseClick(d.Style[style], Qt::LeftButton);
+    });
+    EXPECT_NE(Shell("pdfinfo '" + path("out.pdf") + "'").find("792 x 612 pts"), std::string::npos) << style;
+    const QImage page = PdfPage(path("out.pdf"), path("page"));
+    ASSERT_EQ(page.width(), 3300) << style;
+    const PrintState& ps = w->printState();
+    // The square's left edge at canvas x 20 (+1 in black and white).
+    EXPECT_TRUE(Dark(page.pixel(ps.ImageX + 20 + (style == 2 ? 1 : 0), ps.ImageY + 60))) << style;
+    // Inside it, the fill in colour and paper in black and white.
+    const QRgb inside = page.pixel(ps.ImageX + 60, ps.ImageY + 60);
+    EXPECT_TRUE(style == 1 ? Red(inside) : qGray(inside) > 200) << style;
+  }
+}
+
+// File > Printer Setup shows the page in the layout's orientation, and the
+// orientation chosen there is the layout's from then on.
+TEST_F(PrintGui, PrinterSetupAndTheLayoutShareOneOrientation) {
+  drawSquare();
+  print([](PrintFrm& d) {
+    QTest::mouseClick(d.PortLand[1], Qt::LeftButton);
+    QTest::mouseClick(d.PrtGlob[1], Qt::LeftButton);
+  });
+  QPageLayout::Orientation shown = QPageLayout::Portrait;
+  bool ran = false;
+  whenModal<QDialog>(
+      [&shown](QDialog& d) {
+        auto* setup = qobject_cast<QPageSetupDialog*>(&d);
+        ASSERT_NE(setup, nullptr);
+        shown = setup->printer()->pageLayout().orientation();
+        auto* portrait = d.findChild<QRadioButton*>("portrait");
+        ASSERT_NE(portrait, nullptr);
+        portrait->click();
+        d.accept();
+      },
+      &ran);
+  trigger("MenFilePset");
+  ASSERT_TRUE(ran);
+  EXPECT_EQ(shown, QPageLayout::Landscape);
+  bool portraitShown = false;
+  print([&portraitShown](PrintFrm& d) {
+    portraitShown = d.PortLand[0]->isChecked();
+    QTest::mouseClick(d.PrtGlob[1], Qt::LeftButton);
+  });
+  EXPECT_TRUE(portraitShown);
+  EXPECT_EQ(w->printState().PrintOrientation, kPortrait);
 }
 
 // A polyhedron-net sample's print layout gives the folded model's height; a
@@ -219,7 +241,7 @@ TEST_F(PrintGui, SaveAsBitmapWritesTheCanvasPixelsExactlyAs24BitBmp) {
   dialogs.saves = {path("pic.bmp")};
   trigger("MenSaveBitmap");
   ASSERT_EQ(dialogs.saveRequests.size(), 1u);
-  EXPECT_EQ(dialogs.saveRequests[0].title, "File to Save");
+  EXPECT_EQ(dialogs.saveRequests[0].title, "Save as Bitmap");
   const std::vector<std::uint8_t> bytes = ReadBytes(path("pic.bmp"));
   ASSERT_GT(bytes.size(), 54u);
   EXPECT_EQ(bytes[0], 'B');
@@ -269,9 +291,7 @@ TEST_F(PrintGui, ABitmapThatCannotReplaceItsOldFileIsReportedAndTheOldFileStays)
 
 TEST_F(PrintGui, TheWallpaperTileLaidThreeByThreeIsThePictureItself) {
   // The wallpaper folder lies in the (test's) Pictures folder.
-  const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
-  ::setenv("HOME", dir.c_str(), 1);
-  ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+  const HomeFolder home(dir);
   // Lines drawn alike in every copy: the base shapes hidden, no lengthening.
   w->editor().GridMode = 2;
   w->draw().ExtendLen = 0.0f;
@@ -281,8 +301,6 @@ TEST_F(PrintGui, TheWallpaperTileLaidThreeByThreeIsThePictureItself) {
   const Surface canvas = w->canvasSurface();
   dialogs.saves = {path("wall.bmp")};
   trigger("MenSaveWall");
-  ::setenv("HOME", home.c_str(), 1);
-  ::unsetenv("XDG_CONFIG_HOME");
 
   ASSERT_EQ(dialogs.saveRequests.size(), 1u);
   EXPECT_EQ(dialogs.saveRequests[0].title, "Save as Wallpaper");
@@ -299,6 +317,115 @@ TEST_F(PrintGui, TheWallpaperTileLaidThreeByThreeIsThePictureItself) {
           << x << "," << y;
     }
   }
+}
+
+// A pattern whose rows drift down a little with every period has no tile of
+// whole periods: the user is told the tile shows a seam, and it is saved.
+TEST_F(PrintGui, AWallpaperTileThatCannotSpanWholePeriodsIsSavedAfterSayingSo) {
+  const HomeFolder home(dir);
+  AddSkewLattice(w->list(), w->sym(), 30, 30.6f, 40, 0.8f, 0, 40);
+  w->DrawAll(1);
+  dialogs.saves = {path("drift.bmp")};
+  trigger("MenSaveWall");
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].text, kWallSeamText);
+  EXPECT_EQ(QImage(QString::fromStdString(path("drift.bmp"))).size(), QSize(40, 40));
+}
+
+// Every file dialog opens in the open picture's folder, and for a picture
+// without one in the folder of the picture the user had last: not in the
+// program folder after a print, nor in the wallpaper folder after a
+// wallpaper. The bitmap is proposed under the picture's name.
+TEST_F(PrintGui, FileDialogsOpenInThePicturesFolderAndTheBitmapTakesItsName) {
+  const HomeFolder home(dir);
+  const std::filesystem::path pictures = dir / "pictures";
+  std::filesystem::create_directories(pictures);
+  AddLattice(w->list(), w->sym(), 12, 10, 50, 40, 25, 20);
+  w->DrawAll(1);
+  saveAs((pictures / "Flower.PNT").string());
+  print([](PrintFrm&) {});
+  dialogs.saves = {(dir / "Pictures" / "Ornivale Wallpapers" / "tile.bmp").string()};
+  trigger("MenSaveWall");
+  dialogs.saveRequests.clear();
+
+  dialogs.saves = {""};  // cancelled
+  trigger("MenSaveBitmap");
+  dialogs.opens = {""};
+  trigger("MenFileLoad(0)");
+  dialogs.saves = {""};
+  trigger("MenFileSaveAs");
+  ASSERT_EQ(dialogs.saveRequests.size(), 2u);
+  ASSERT_EQ(dialogs.openRequests.size(), 1u);
+  const FileDialogRequest& bitmap = dialogs.saveRequests[0];
+  EXPECT_EQ(bitmap.title, "Save as Bitmap");
+  EXPECT_EQ(bitmap.proposedName, "Flower.BMP");
+  EXPECT_EQ(bitmap.initialFolder, pictures.string());
+  EXPECT_EQ(dialogs.openRequests[0].initialFolder, pictures.string());
+  EXPECT_EQ(dialogs.saveRequests[1].initialFolder, pictures.string());
+  EXPECT_EQ(dialogs.saveRequests[1].proposedName, "Flower.PNT");
+
+  // A new picture has no folder: the dialogs open where the last one was.
+  host.ctrl = true;
+  trigger("MenFileNew");
+  host.ctrl = false;
+  dialogs.saves = {""};
+  trigger("MenFileSaveAs");
+  ASSERT_EQ(dialogs.saveRequests.size(), 3u);
+  EXPECT_EQ(dialogs.saveRequests[2].initialFolder, pictures.string());
+
+  // A sample has no file name of its own: its bitmap takes the sample's title.
+  std::filesystem::create_directories(dir / "STATIC");
+  std::filesystem::copy_file(std::filesystem::path(ORNIVALE_DATA_DIR) / "OVPP1A.PNT", dir / "STATIC" / "OVPP1A.PNT");
+  load((dir / "STATIC" / "OVPP1A.PNT").string());
+  dialogs.saves = {""};
+  trigger("MenSaveBitmap");
+  ASSERT_EQ(dialogs.saveRequests.size(), 4u);
+  EXPECT_EQ(dialogs.saveRequests[3].proposedName, "Needle.BMP");
+  EXPECT_EQ(dialogs.saveRequests[3].initialFolder, pictures.string());
+}
+
+// The move of the base copy onto its nearest plain translate straight to
+// the right (across) or straight down, from the copy table of part 1.
+double LatticePeriod(const SymState& sym, bool across) {
+  const auto& b = sym.SymData[std::size_t(sym.SymGroups[1][kFirstCopy])];
+  double best = 1e9;
+  for (int k = sym.SymGroups[1][kFirstCopy] + 1; k <= sym.SymGroups[1][kLastCopy]; ++k) {
+    const auto& c = sym.SymData[std::size_t(k)];
+    bool same = c[kReflect] == b[kReflect];
+    for (int f : {kP1x, kP1y, kP2x, kP2y}) same = same && std::fabs((c[f] - c[f % 2]) - (b[f] - b[f % 2])) < 0.01;
+    const double along = across ? c[kP0x] - b[kP0x] : c[kP0y] - b[kP0y];
+    const double aside = across ? c[kP0y] - b[kP0y] : c[kP0x] - b[kP0x];
+    if (same && std::fabs(aside) < 0.5 && along > 0.5) best = std::min(best, along);
+  }
+  return best;
+}
+
+// The "Needle" sample lies on a hexagonal lattice whose vertical period is
+// no whole number of pixels: its wallpaper tile spans the fewest whole
+// periods that come within half a pixel of whole pixels, each way.
+TEST_F(PrintGui, TheNeedlesWallpaperTileSpansWholePeriods) {
+  const HomeFolder home(dir);
+  std::filesystem::copy_file(std::filesystem::path(ORNIVALE_DATA_DIR) / "OVPP1A.PNT", path("Needle.PNT"));
+  load(path("Needle.PNT"));
+  QApplication::processEvents();
+  const Surface canvas = w->canvasSurface();
+  dialogs.saves = {path("needle.bmp")};
+  trigger("MenSaveWall");
+  EXPECT_TRUE(host.boxes.empty()) << host.boxes.back().text;  // no seam to tell of
+  const QImage tile(QString::fromStdString(path("needle.bmp")));
+  ASSERT_FALSE(tile.isNull());
+
+  w->sym().CurPart = 1;
+  ASSERT_EQ(CheckSymData(w->sym(), w->list()), SymRebuild::Valid);
+  for (const bool across : {true, false}) {
+    const double period = LatticePeriod(w->sym(), across);
+    const int size = across ? tile.width() : tile.height();
+    const int n = int(std::lround(size / period));
+    EXPECT_NEAR(size, n * period, 0.5) << across << " " << period;
+    for (int fewer = 1; fewer < n; ++fewer)
+      EXPECT_GT(std::fabs(fewer * period - std::nearbyint(fewer * period)), 0.5) << across << " " << period;
+  }
+  EXPECT_TRUE(w->canvasSurface() == canvas);
 }
 
 }  // namespace

@@ -314,7 +314,9 @@ class PicEdit : public QMainWindow,
   // The file the picture shown came from: its name, or for a picture loaded
   // as "<UnNamed>" (a sample) the file it was read from.
   std::string reloadPath() const;
-  void printListing(const std::vector<std::string>& lines);
+  // Prints a listing; where no printer is installed it goes into `fileName`
+  // in the folder of the print's file.
+  void printListing(const std::vector<std::string>& lines, const char* fileName);
   PrinterDevice& listingPrinter();
   void placeSpecialWidgets(int stripTop);
   void switchPaintOnly();
@@ -325,6 +327,8 @@ class PicEdit : public QMainWindow,
   int SavedPicLeft = 0;
   int SavedPicTop = 0;
   std::string loadedPath_;
+  // The title of the file loaded last, a sample's too (its picture has none).
+  std::string loadedTitle_;
   std::unique_ptr<FileDialogs> folderDialogs_;
   std::function<void(int)> help_;
   HelpWindow* ownHelp_ = nullptr;

@@ -183,6 +183,7 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   const LoadReport& r = out.report;
   printState().ModelNumber = r.ModelNumber;
   loadedPath_ = r.viewFile ? std::string() : r.path;
+  loadedTitle_ = r.viewFile ? std::string() : r.title;
   // The canvas draws with the line width the picture was saved with.
   canvas_.setPenWidth(draw_.LineWidth);
 
@@ -298,6 +299,7 @@ void PicEdit::afterNew(const NewOutcome& out) {
   }
   if (out.status != CommandStatus::Done) return;
   loadedPath_.clear();
+  loadedTitle_.clear();
   canvas_.setPenWidth(draw_.LineWidth);
   // A new picture is no model net: its print layout gives no folded height.
   printState().ModelNumber = 0;

@@ -174,7 +174,7 @@ void PicEdit::MenFilePset_Click() {
   errors_.Trap("PrtMen", [this] {
     CopyToBmap();
     if (list_.PackFrom > 0) orn::PackBad(list_);
-    PrtMen(printing().printer());
+    PrtMen(printing().printer(), printState());
     // A new page shape is read at the next print.
     PrintInitDone = false;
   });
@@ -182,7 +182,10 @@ void PicEdit::MenFilePset_Click() {
 
 void PicEdit::MenSaveBitmap_Click() {
   errors_.Trap("MenSaveBitmap", [this] {
-    MenSaveBitmap(canvas_, dataFolder().string(), *dialogs_, host_, printing().images);
+    // A picture without a file name goes by its title, or by the title of
+    // the sample it was opened from.
+    const std::string& name = !pic_.PictureTitle.empty() ? pic_.PictureTitle : loadedTitle_;
+    MenSaveBitmap(canvas_, BitmapSaveRequest(file_, name, false), *dialogs_, host_, printing().images);
   });
 }
 

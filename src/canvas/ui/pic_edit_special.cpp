@@ -42,6 +42,10 @@ constexpr int kItemCount = 9;
 constexpr Rgb kPanelGray = 0xC0C0C0;
 constexpr Rgb kPanelYellow = 0x00FFFF;
 
+// The files the listings go into where no printer is installed.
+constexpr const char* kPictureDataFileName = "Picture Data.pdf";
+constexpr const char* kViewTableFileName = "View Table.pdf";
+
 constexpr const char* kStripQuestion =
     "This will permanently remove the symmetry settings and colors from your picture.  Are you "
     "sure you want to do this?";
@@ -108,7 +112,7 @@ void PicEdit::Label6_Click() {
 }
 
 void PicEdit::Label17_Click() {
-  errors_.Trap("Label17", [this] { printListing(DumpPageTable(views_)); });
+  errors_.Trap("Label17", [this] { printListing(DumpPageTable(views_), kViewTableFileName); });
 }
 
 void PicEdit::DebugX_Click(int Index) { DebugXC(Index); }
@@ -212,12 +216,15 @@ void PicEdit::setPanelColour(Rgb colour) {
 
 // ---- the printed listings ------------------------------------------------------------
 
-void PicEdit::DumpList() { printListing(orn::DumpList(list_, sym_)); }
+void PicEdit::DumpList() { printListing(orn::DumpList(list_, sym_), kPictureDataFileName); }
 
-void PicEdit::printListing(const std::vector<std::string>& lines) {
+void PicEdit::printListing(const std::vector<std::string>& lines, const char* fileName) {
   PrintJob job;
   job.text = lines;
-  const PrintOutcome out = listingPrinter().print(job);
+  // Where no printer is installed the listing goes into a file of its own
+  // beside the print's file, never over it.
+  job.fileName = printFilePath().replace_filename(fileName).string();
+  const PrintOutcome out = listingPrinter().print(job, [this] { host_.pumpEvents(); });
   if (!out.ok) {
     reportFailure(out.error, "Print");
   } else if (!out.toFile.empty()) {

@@ -74,6 +74,23 @@ void Surface::resize(int width, int height) {
   px_.assign(static_cast<std::size_t>(width_) * height_, back_);
 }
 
+void Surface::resize(int width, int height, const std::function<void()>& betweenBands) {
+  // About four megabytes a band: the system hands out fresh memory page by
+  // page as it is first written, which for a very large surface takes longer
+  // than filling it.
+  constexpr std::size_t kBandPixels = std::size_t(1) << 20;
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  if (width_ == 0 || height_ == 0) width_ = height_ = 0;
+  const std::size_t total = static_cast<std::size_t>(width_) * height_;
+  px_.clear();
+  px_.reserve(total);
+  while (px_.size() < total) {
+    if (!px_.empty() && betweenBands) betweenBands();
+    px_.insert(px_.end(), std::min(kBandPixels, total - px_.size()), back_);
+  }
+}
+
 void Surface::clear() { std::fill(px_.begin(), px_.end(), back_); }
 
 void Surface::setPenWidth(int w) { penWidth_ = std::clamp(w, 1, 20); }

@@ -16,6 +16,7 @@
 //    huge radii cost nothing and never overflow.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace orn {
@@ -71,6 +72,9 @@ class Surface {
 
   // Changes the size; the contents are cleared to the back colour.
   void resize(int width, int height);
+  // The same, for a surface so large that taking up its memory takes a while:
+  // the pixels are cleared in bands, with `betweenBands` called between two.
+  void resize(int width, int height, const std::function<void()>& betweenBands);
 
   Rgb backColor() const { return back_; }
   void setBackColor(Rgb c) { back_ = c & 0xFFFFFF; }

@@ -1,8 +1,10 @@
 #include "print/ui/qt_printer.h"
 
-#include <QPageSetupDialog>
+#include <QBuffer>
 #include <QFontMetrics>
+#include <QPageSetupDialog>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -10,10 +12,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
-#include <system_error>
+#include <span>
 
+#include "platform/core/file_replace.h"
 #include "platform/qt_colour.h"
+#include "print/print_state.h"
 
 namespace orn {
 
@@ -50,26 +53,93 @@ constexpr int kListingPoints = 9;
 // Prints a listing from the top of the page down, a new page whenever one
 // is full, inside a margin of a third of an inch (a file has no margin of
 // its own).
-void paintText(QPrinter& p, QPainter& painter, const std::vector<std::string>& text) {
+void paintText(QPagedPaintDevice& dev, int resolution, QPainter& painter, const std::vector<std::string>& text) {
   QFont font("Monospace");
   font.setStyleHint(QFont::TypeWriter);
   font.setPointSize(kListingPoints);
   painter.setFont(font);
   painter.setPen(Qt::black);
-  const QFontMetrics metrics(font, &p);
-  const int margin = p.resolution() / 3;
-  const QRect page = p.pageLayout().paintRectPixels(p.resolution());
+  const QFontMetrics metrics(font, &dev);
+  const int margin = resolution / 3;
+  const QRect page = dev.pageLayout().paintRectPixels(resolution);
   const int step = std::max(1, metrics.lineSpacing());
   int y = margin + metrics.ascent();
   for (const std::string& line : text) {
     if (y + metrics.descent() > page.height() - margin && y > margin + metrics.ascent()) {
-      p.newPage();
+      dev.newPage();
       y = margin + metrics.ascent();
     }
     painter.drawText(margin, y, QString::fromStdString(line));
     y += step;
   }
 }
+
+// The picture goes to the printer in bands of whole rows of about this many
+// pixels: the printer (or the PDF file) takes each in a few milliseconds,
+// and the window sees to its events between two bands.
+constexpr qsizetype kBandPixels = qsizetype(1) << 20;
+
+struct Band {
+  QImage image;
+  QRect target;
+};
+
+// The job's picture in bands, each an opaque copy (the surface's unused
+// fourth byte must not read as transparency, and the file keeps every pixel
+// as it is) with the part of the image rectangle it fills. Band edges fall on
+// whole device pixels, and every band but the last reaches one row into the
+// next, which covers it again: stretched or not, no seam shows between them.
+std::vector<Band> imageBands(const PrintJob& job, const PumpEvents& pump) {
+  std::vector<Band> bands;
+  const Surface& s = job.image;
+  if (s.empty()) return bands;
+  const QImage whole = surfaceImage(s);
+  const int rows = int(std::max<qsizetype>(1, kBandPixels / std::max(1, s.width())));
+  const auto edge = [&](int row) {
+    return job.imageY + int(std::lround(double(row) * job.imageH / s.height()));
+  };
+  for (int r = 0; r < s.height(); r += rows) {
+    const int last = std::min(r + rows, s.height());
+    const int reach = std::min(last + 1, s.height());
+    const QRect target(job.imageX, edge(r), job.imageW, edge(reach) - edge(r));
+    if (target.height() <= 0) continue;
+    bands.push_back({whole.copy(0, r, s.width(), reach - r).convertToFormat(QImage::Format_RGB888), target});
+    if (pump) pump();
+  }
+  return bands;
+}
+
+// Paints every sheet of the job on `dev`, seeing to the window's events
+// between the picture's bands. False when the device cannot be painted on
+// or fails at the end.
+bool paintSheets(QPagedPaintDevice& dev, int resolution, const PrintJob& job, int sheets,
+                 const PumpEvents& pump) {
+  QPainter painter;
+  if (!painter.begin(&dev)) return false;
+  painter.setRenderHint(QPainter::LosslessImageRendering, true);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  // Made once: every sheet shares the one copy of each picture.
+  const std::vector<Band> bands = imageBands(job, pump);
+  const QImage dots = job.page.empty() ? QImage() : dotImage(job.page);
+  for (int sheet = 0; sheet < sheets; ++sheet) {
+    if (sheet > 0) dev.newPage();
+    for (const Band& b : bands) {
+      painter.drawImage(b.target, b.image);
+      if (pump) pump();
+    }
+    // One image pixel per device pixel.
+    if (!dots.isNull()) painter.drawImage(QPoint(0, 0), dots);
+    paintLines(painter, job.lines, job.penWidth);
+    if (!job.text.empty()) paintText(dev, resolution, painter, job.text);
+  }
+  return painter.end();
+}
+
+QPageLayout::Orientation pageOrientation(int orientation) {
+  return orientation == kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+int layoutOrientation(QPageLayout::Orientation o) { return o == QPageLayout::Landscape ? kLandscape : kPortrait; }
 
 }  // namespace
 
@@ -115,86 +185,88 @@ std::optional<PrinterInfo> QtPrinterDevice::pageInfo() {
   return PrinterInfo{area.width(), area.height(), p.logicalDpiX(), p.logicalDpiY()};
 }
 
-bool QtPrinterDevice::paint(const PrintJob& job, int sheets) {
+PrintOutcome QtPrinterDevice::printToFile(const PrintJob& job, const std::string& file,
+                                          const PumpEvents& pump) {
+  const QPrinter& p = printer();
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QPageLayout layout = p.pageLayout();
+  if (job.turnPage) {
+    layout.setOrientation(layout.orientation() == QPageLayout::Portrait ? QPageLayout::Landscape
+                                                                         : QPageLayout::Portrait);
+  }
+  PrintOutcome out;
+  bool painted = false;
+  {
+    QPdfWriter pdf(&buffer);
+    pdf.setResolution(p.resolution());
+    pdf.setPageLayout(layout);
+    painted = paintSheets(pdf, p.resolution(), job, std::max(1, job.copies), pump);
+  }
+  std::optional<std::string> error;
+  if (!painted) {
+    error = "the page could not be made";
+  } else {
+    error = ReplaceFile(file, std::span<const std::uint8_t>(
+                                  reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                  std::size_t(bytes.size())));
+  }
+  if (error) {
+    out.error = "The print could not be written into the file\n" + file + "\n" + *error;
+    return out;
+  }
+  out.ok = true;
+  out.toFile = file;
+  return out;
+}
+
+PrintOutcome QtPrinterDevice::print(const PrintJob& job, const PumpEvents& pump) {
   QPrinter& p = printer();
+  if (p.outputFormat() == QPrinter::PdfFormat) {
+    // Into the job's own file, the program's file or the one chosen in the
+    // printer set-up.
+    std::string file = job.fileName;
+    if (file.empty()) file = fallbackPdf_ ? pdfFile_ : p.outputFileName().toStdString();
+    if (file.empty()) file = pdfFile_;
+    return printToFile(job, file, pump);
+  }
+  // Copies the printer makes itself; otherwise one sheet per copy is sent.
+  int sheets = std::max(1, job.copies);
+  const bool printerCopies = p.supportsMultipleCopies();
+  p.setCopyCount(printerCopies ? sheets : 1);
+  if (printerCopies) sheets = 1;
   const QPageLayout::Orientation own = p.pageLayout().orientation();
   if (job.turnPage) {
     p.setPageOrientation(own == QPageLayout::Portrait ? QPageLayout::Landscape : QPageLayout::Portrait);
   }
-  QPainter painter;
-  const bool started = painter.begin(&p);
-  if (started) {
-    // An opaque copy: the surface's unused fourth byte must not read as
-    // transparency, and the file keeps every pixel as it is.
-    const QImage image =
-        job.image.empty() ? QImage() : surfaceImage(job.image).convertToFormat(QImage::Format_RGB888);
-    const QImage dots = job.page.empty() ? QImage() : dotImage(job.page);
-    painter.setRenderHint(QPainter::LosslessImageRendering, true);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    for (int sheet = 0; sheet < sheets; ++sheet) {
-      if (sheet > 0) p.newPage();
-      if (!image.isNull()) painter.drawImage(QRect(job.imageX, job.imageY, job.imageW, job.imageH), image);
-      // One image pixel per device pixel; every sheet shares the one image.
-      if (!dots.isNull()) painter.drawImage(QPoint(0, 0), dots);
-      paintLines(painter, job.lines, job.penWidth);
-      if (!job.text.empty()) paintText(p, painter, job.text);
-    }
-    painter.end();
-  }
+  PrintOutcome out;
+  out.ok = paintSheets(p, p.resolution(), job, sheets, pump);
   p.setPageOrientation(own);
-  return started;
-}
-
-PrintOutcome QtPrinterDevice::printToFile(const PrintJob& job) {
-  // The file is written in full under a scratch name and then put in place,
-  // so that an earlier print survives a failed one.
-  const std::string part = pdfFile_ + ".part";
-  QPrinter& p = printer();
-  p.setOutputFileName(QString::fromStdString(part));
-  PrintOutcome out;
-  const bool painted = paint(job, std::max(1, job.copies));
-  std::error_code ec;
-  if (painted) std::filesystem::rename(part, pdfFile_, ec);
-  if (!painted || ec) {
-    std::filesystem::remove(part, ec);
-    out.error = "The print could not be written into the file\n" + pdfFile_;
-    return out;
-  }
-  out.ok = true;
-  out.toFile = pdfFile_;
-  return out;
-}
-
-PrintOutcome QtPrinterDevice::print(const PrintJob& job) {
-  QPrinter& p = printer();
-  if (fallbackPdf_) return printToFile(job);
-  // Copies the printer makes itself; otherwise one sheet per copy is sent.
-  int sheets = std::max(1, job.copies);
-  const bool printerCopies = p.outputFormat() == QPrinter::NativeFormat && p.supportsMultipleCopies();
-  p.setCopyCount(printerCopies ? sheets : 1);
-  if (printerCopies) sheets = 1;
-  PrintOutcome out;
-  out.ok = paint(job, sheets);
   if (!out.ok) out.error = "The printer could not be started.";
-  if (out.ok && p.outputFormat() == QPrinter::PdfFormat) out.toFile = p.outputFileName().toStdString();
   return out;
 }
 
-void QtPrinterDevice::printSetup() {
+void QtPrinterDevice::printSetup(int& orientation) {
   QPrinter& p = printer();
   const QString ownFile = QString::fromStdString(pdfFile_);
   if (fallbackPdf_) p.setOutputFileName(ownFile);
+  p.setPageOrientation(pageOrientation(orientation));
   QPrintDialog dialog(&p, parent_);
   dialog.setWindowTitle("Print Setup");
   // A printer or another file chosen here is used from now on.
   if (dialog.exec() == QDialog::Accepted) {
     fallbackPdf_ = p.outputFormat() == QPrinter::PdfFormat && p.outputFileName() == ownFile;
   }
+  orientation = layoutOrientation(p.pageLayout().orientation());
 }
 
-void QtPrinterDevice::pageSetup() {
-  QPageSetupDialog dialog(&printer(), parent_);
+void QtPrinterDevice::pageSetup(int& orientation) {
+  QPrinter& p = printer();
+  p.setPageOrientation(pageOrientation(orientation));
+  QPageSetupDialog dialog(&p, parent_);
   dialog.exec();
+  orientation = layoutOrientation(p.pageLayout().orientation());
 }
 
 }  // namespace orn

@@ -26,16 +26,18 @@ class QtPrinterDevice : public PrinterDevice {
 
   std::string name() const override;
   std::optional<PrinterInfo> pageInfo() override;
-  PrintOutcome print(const PrintJob& job) override;
-  void printSetup() override;
-  void pageSetup() override;
+  // A print into a file is made whole in memory and then saved as every file
+  // of the program is saved: a print that cannot be written whole is a
+  // failure and leaves the earlier file as it was.
+  PrintOutcome print(const PrintJob& job, const PumpEvents& pump) override;
+  void printSetup(int& orientation) override;
+  void pageSetup(int& orientation) override;
 
   bool printsToPdf() const;
 
  private:
   QPrinter& printer();
-  PrintOutcome printToFile(const PrintJob& job);
-  bool paint(const PrintJob& job, int sheets);
+  PrintOutcome printToFile(const PrintJob& job, const std::string& file, const PumpEvents& pump);
 
   QPointer<QWidget> parent_;
   std::string pdfFile_;

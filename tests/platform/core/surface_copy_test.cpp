@@ -36,6 +36,25 @@ TEST(SurfaceCopy, PixelsReadBackExactlyAndMinusOneOutside) {
   EXPECT_EQ(s.nearestColor(0xFF808081), 0x808081u);
 }
 
+// A very large surface is cleared band by band, with the caller's work done
+// between two bands; the result is the surface a plain resize gives.
+TEST(SurfaceCopy, AResizeInBandsGivesThePlainResizeAndCallsBetweenTheBands) {
+  Surface plain(3, 3, 0x123456), banded = numbered(3, 3);
+  banded.setBackColor(0x123456);
+  int calls = 0;
+  plain.resize(2400, 1800);
+  banded.resize(2400, 1800, [&calls] { ++calls; });
+  EXPECT_TRUE(banded == plain);
+  EXPECT_GE(calls, 3);  // 4.3 million pixels
+  banded.resize(10, 10, [&calls] { ++calls; });
+  EXPECT_EQ(banded.point(9, 9), 0x123456);
+  EXPECT_GE(calls, 3);
+  const int before = calls;
+  banded.resize(0, 7, [&calls] { ++calls; });
+  EXPECT_TRUE(banded.empty());
+  EXPECT_EQ(calls, before);
+}
+
 TEST(SurfaceCopy, FillBoxIncludesBothCornersAndClips) {
   Surface s(10, 10);
   s.fillBox(8, 7, -5, 2, 0x0000FF);
