@@ -29,10 +29,18 @@ class RecordingControls : public EditorControls {
   void startNoRedrawTimer() override { ++noRedrawStarts; }
   bool noRedrawTimerActive() const override { return noRedraw; }
   void SymShowHandles(int) override { ++handles; }
+  void PutSymState(int part) override { markedPart = part; }
+  void setToolButtonColor(int tool, Rgb c) override { toolColours[tool] = c; }
+  void setRedrawButtonColor(Rgb c) override { redrawColour = c; }
+  void GeoSh() override { ++geoSh; }
 
   Surface strip{101, 5, kWhite};
   bool stopVisible = false, menusOn = true, dupVisible = false, noRedraw = false;
   int copies = 0, noRedrawStarts = 0, handles = 0;
+  int markedPart = -1;  // the part label last marked; -1 before any
+  std::map<int, Rgb> toolColours;  // each tool button's last back colour
+  Rgb redrawColour = 0;
+  int geoSh = 0;  // refreshes of the Geometric button's number
 };
 
 class RecordingMouseUi : public MouseUi {
@@ -43,6 +51,7 @@ class RecordingMouseUi : public MouseUi {
   void undoPolyChanged(bool on) override { undoPoly = on; }
   void ExitC() override { ++exits; }
   void setEditsymEnabled(bool on) override { editsym = on; }
+  void SymUpdateMenus(bool on) override { symMenus.push_back(on); }
   void setToolButtonVisible(int tool, bool v) override { visible[tool] = v; }
   bool toolButtonVisible(int tool) const override { return visible.count(tool) ? visible.at(tool) : true; }
   void showKillColor(bool v, Rgb c) override {
@@ -56,6 +65,7 @@ class RecordingMouseUi : public MouseUi {
   bool undoPoly = false, editsym = true, killShown = false;
   int exits = 0;
   std::map<int, bool> visible;
+  std::vector<bool> symMenus;  // each update of the symmetry menus
   Rgb kill = 0;
 };
 

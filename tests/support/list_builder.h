@@ -111,22 +111,29 @@ inline void AddTranslationSymmetry(DrawingList& list, SymState& sym) {
 }
 
 // A wallpaper pattern: a lattice of cols x rows cells of w x h pixels from
-// the canvas's corner, one part whose base copy is the top-left cell and
-// every other cell a plain translate of it.
+// the canvas's corner, one part whose base copy is cell (baseCol, baseRow),
+// the top-left one unless said otherwise, and every other cell a plain
+// translate of it.
 inline void AddLattice(DrawingList& list, SymState& sym, int cols, int rows, float w, float h, float handleX,
-                       float handleY) {
-  const int geo = AddShape(list, kTypeGeometric, {{0, 0}, {w, 0}, {w, h}, {0, h}, {0, 0}, {w / 2, h / 2}});
+                       float handleY, int baseCol = 0, int baseRow = 0) {
+  const float bx = baseCol * w, by = baseRow * h;
+  const int geo = AddShape(list, kTypeGeometric,
+                           {{bx, by}, {bx + w, by}, {bx + w, by + h}, {bx, by + h}, {bx, by}, {bx + w / 2, by + h / 2}});
   std::vector<SymItem> items;
+  auto cell = [&](int c, int r) {
+    SymItem it;
+    it.group = items.empty() ? -1 : 1;
+    it.RefGeo = geo;
+    it.copyNumber = int(items.size()) + 1;
+    const float x = c * w, y = r * h;
+    it.P0x = x, it.P0y = y, it.P1x = x + w, it.P1y = y, it.P2x = x, it.P2y = y + h;
+    it.handleX = x + handleX, it.handleY = y + handleY;
+    items.push_back(it);
+  };
+  cell(baseCol, baseRow);
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < cols; ++c) {
-      SymItem it;
-      it.group = items.empty() ? -1 : 1;
-      it.RefGeo = geo;
-      it.copyNumber = int(items.size()) + 1;
-      const float x = c * w, y = r * h;
-      it.P0x = x, it.P0y = y, it.P1x = x + w, it.P1y = y, it.P2x = x, it.P2y = y + h;
-      it.handleX = x + handleX, it.handleY = y + handleY;
-      items.push_back(it);
+      if (c != baseCol || r != baseRow) cell(c, r);
     }
   }
   AppendSymBlock(list, sym, items);
