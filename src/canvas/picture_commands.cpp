@@ -75,6 +75,7 @@ FileDialogRequest SaveRequest(const FileState& file, const std::string& title, b
 
 SaveOutcome WritePicture(FileContext& ctx) {
   SaveOutcome out;
+  out.target = ctx.file.FileName;
   const PictureFile pf = CapturePicture(ctx, ctx.hooks.windowSizes());
   if (auto e = WritePictureFile(ctx.file.FileName, pf)) {
     out.status = CommandStatus::Failed;
@@ -97,6 +98,29 @@ SaveOutcome Refuse(FileContext& ctx) {
   return out;
 }
 
+// Writes the picture (or the canvas as a bitmap) to `path`, a name chosen in
+// the Save dialog. The picture takes the name only once it is written.
+SaveOutcome SaveTo(FileContext& ctx, const std::string& path, bool bitmap) {
+  if (bitmap) {
+    SaveOutcome out;
+    out.bitmap = true;
+    out.target = path;
+    if (auto e = ctx.hooks.saveBitmap(path)) {
+      out.status = CommandStatus::Failed;
+      out.error = *e;
+    } else {
+      out.status = CommandStatus::Done;
+    }
+    return out;
+  }
+  if (IsStandardColFile(path)) return Refuse(ctx);
+  const std::string previous = ctx.file.FileName;
+  ctx.file.FileName = path;
+  SaveOutcome out = WritePicture(ctx);
+  if (out.status == CommandStatus::Failed) ctx.file.FileName = previous;
+  return out;
+}
+
 }  // namespace
 
 // ---- Loading -----------------------------------------------------------------
@@ -112,12 +136,22 @@ LoadOutcome FileLoadC(FileContext& ctx, int kind) {
   }
 
   std::string path;
-  const std::string& handed = ctx.file.PicturePath;
+  const std::string handed = ctx.file.PicturePath;
   if (!handed.empty() && (HasExtension(handed, "PNT") || HasExtension(handed, "COL") ||
                           HasExtension(handed, "VEW")) && FileExists(handed)) {
     path = handed;
   }
   ctx.file.PicturePath.clear();
+  if (path.empty() && ctx.file.ShowMode != 0) {
+    // A slide show never stops to ask for a file: a slide that is not there
+    // to be read fails, and the show passes over it.
+    out.status = CommandStatus::Failed;
+    std::string text(1, '"');
+    text += FileNameOf(handed);
+    text += "\" cannot be loaded: it is missing or empty.";
+    out.error = std::move(text);
+    return out;
+  }
   if (path.empty()) {
     const auto chosen = ctx.dialogs.openFile(OpenRequest(ctx.file, kind));
     if (!chosen || chosen->empty()) return out;  // cancelled
@@ -254,23 +288,18 @@ SaveOutcome FileSaveC(FileContext& ctx) {
     return SaveOutcome{};
   }
   file.SaveWork = *chosen;
-  if (bitmapMode || HasExtension(*chosen, "BMP")) {
-    SaveOutcome out;
-    out.bitmap = true;
-    if (auto e = ctx.hooks.saveBitmap(*chosen)) {
-      out.status = CommandStatus::Failed;
-      out.error = *e;
-    } else {
-      out.status = CommandStatus::Done;
-    }
-    return out;
-  }
-  if (IsStandardColFile(*chosen)) return Refuse(ctx);
-  const std::string previous = file.FileName;
-  file.FileName = *chosen;
-  SaveOutcome out = WritePicture(ctx);
-  if (out.status == CommandStatus::Failed) file.FileName = previous;
-  return out;
+  return SaveTo(ctx, *chosen, bitmapMode || HasExtension(*chosen, "BMP"));
+}
+
+SaveOutcome FileSaveRetry(FileContext& ctx, const SaveOutcome& failed) {
+  if (failed.target.empty()) return FileSaveC(ctx);
+  ctx.hooks.copyToBmap();
+  PackPending(ctx.list);
+  ctx.file.SaveCancelled = false;
+  if (ctx.list.recordOpen()) ctx.hooks.closeOpenRecord(ctx.list);
+  ctx.file.SaveAsWanted = false;
+  ctx.file.PrintMode = 0;
+  return SaveTo(ctx, failed.target, failed.bitmap);
 }
 
 // ---- File dialogs -----------------------------------------------------------------

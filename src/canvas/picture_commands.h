@@ -179,6 +179,7 @@ struct SaveOutcome {
   CommandStatus status = CommandStatus::Cancelled;
   bool bitmap = false;  // the canvas was saved as a bitmap instead
   std::string error;    // for Failed: the text to show
+  std::string target;   // the file written, or that could not be written
 };
 
 struct NewOutcome {
@@ -191,8 +192,10 @@ struct NewOutcome {
 // Loads a picture or colour file (kind 0) or a view file (other kinds,
 // which only selects the dialog). Asks to save a changed picture first. The
 // path comes from PicturePath when it names a file with the extension PNT,
-// COL or VEW in any case, else from the open dialog. LoadOption is back at
-// 10000 and PicturePath empty when it returns, whatever happened.
+// COL or VEW in any case, else from the open dialog; in a slide show
+// (ShowMode not 0) the dialog is never opened and such a load fails.
+// LoadOption is back at 10000 and PicturePath empty when it returns,
+// whatever happened.
 LoadOutcome FileLoadC(FileContext& ctx, int kind);
 
 // Clears the editor to a new picture (after asking to save a changed one),
@@ -202,6 +205,12 @@ NewOutcome FileNew(FileContext& ctx);
 // Saves the picture to FileName, or through the Save dialog when it has no
 // name or SaveAsWanted is set; saves a bitmap when PrintMode is set.
 SaveOutcome FileSaveC(FileContext& ctx);
+
+// Repeats a save that failed (Retry in the error report): writes the picture,
+// or the bitmap, to the very file the failed save was writing, without asking
+// for a name again. As with Save As, the picture takes that name only once
+// it is written; the file it had before is never touched.
+SaveOutcome FileSaveRetry(FileContext& ctx, const SaveOutcome& failed);
 
 // The picture as it would be written now: settings, view rows 0 .. last
 // stored row (row 20 with the window and canvas sizes) and the list.

@@ -19,10 +19,15 @@ struct Pen {
 
 bool finite(float a, float b) { return std::isfinite(a) && std::isfinite(b); }
 
+// Pieces drawn between two looks at the stop request inside one interval: an
+// interval that reaches far off the canvas is cut into many thousands.
+constexpr int kPiecesPerPoll = 100;
+
 // One interval of the curve cut into straight pieces, ending exactly on the
 // interval's end point. An interval whose curve cannot be computed (absurd
-// coordinates) is drawn straight.
-void drawInterval(CanvasDrawing& d, const SplineCurve& c, int j, Pen& pen, Rgb colour) {
+// coordinates) is drawn straight. False when a stop was asked for on the
+// way: the interval ends where it was.
+bool drawInterval(CanvasDrawing& d, const SplineCurve& c, int j, Pen& pen, Rgb colour) {
   const float endX = c.x[j + 1];
   const float endY = c.y[j + 1];
   const float H = f(double(c.t[j + 1]) - c.t[j]);
@@ -40,10 +45,12 @@ void drawInterval(CanvasDrawing& d, const SplineCurve& c, int j, Pen& pen, Rgb c
       if (!finite(px, py)) break;
       SymmLine(d.sym, d.ctx, pen.x, pen.y, px, py, colour);
       pen = {px, py};
+      if (k % kPiecesPerPoll == 0 && PumpAndTestStop(d)) return false;
     }
   }
   SymmLine(d.sym, d.ctx, pen.x, pen.y, endX, endY, colour);
   pen = {endX, endY};
+  return true;
 }
 
 }  // namespace
@@ -117,7 +124,7 @@ void SplineDraw(CanvasDrawing& d, const DrawingList& list, int First, int Last, 
   for (int m = Start; m <= L; ++m) {
     ++counter;
     if (counter % 10 == 0 && PumpAndTestStop(d)) break;
-    if (m < L) drawInterval(d, curve, m - First + 1, pen, Colour);
+    if (m < L && !drawInterval(d, curve, m - First + 1, pen, Colour)) break;
     if (blackFirst && m == Start) {
       Colour = callerColour;
       if (canvas != nullptr) canvas->setPenMode(PenMode::Xor);

@@ -1,6 +1,8 @@
 #include "colour/colour_table.h"
 
-#include <fstream>
+#include <algorithm>
+
+#include "platform/core/file_read.h"
 
 namespace orn {
 
@@ -78,13 +80,11 @@ ColourTable DecodeColorTable(const StandardColorsBytes& bytes) {
 }
 
 std::optional<ColourTable> ReadColorTableFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
+  // One byte more than a table, so that a longer file, not ours either, shows.
+  const FileBytes read = ReadRegularFile(path, kStandardColorsFileSize + 1);
+  if (!read.ok() || read.bytes.size() != kStandardColorsFileSize) return std::nullopt;
   StandardColorsBytes bytes{};
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (static_cast<std::size_t>(in.gcount()) != bytes.size()) return std::nullopt;
-  // A longer file is not ours either.
-  if (in.peek() != std::ifstream::traits_type::eof()) return std::nullopt;
+  std::copy(read.bytes.begin(), read.bytes.end(), bytes.begin());
   return DecodeColorTable(bytes);
 }
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
-#include <system_error>
+
+#include "platform/core/file_read.h"
 
 namespace orn {
 
@@ -13,14 +13,10 @@ bool FileExists(const std::string& path) {
   if (!p.empty() && (p.back() == '\\' || p.back() == '/')) p.pop_back();
   if (p.empty()) return false;
 
-  std::error_code ec;
-  const std::filesystem::path fsPath(p);
-  // A folder may open for reading on this system; it is still no file.
-  if (!std::filesystem::is_regular_file(fsPath, ec) || ec) return false;
-  const auto length = std::filesystem::file_size(fsPath, ec);
-  if (ec || length == 0) return false;
-  std::ifstream in(fsPath, std::ios::binary);
-  return in.is_open();
+  // A folder, a FIFO or a device is no file; one byte read shows that the
+  // file opens and is not empty.
+  const FileBytes first = ReadRegularFile(p, 1);
+  return first.ok() && !first.bytes.empty();
 }
 
 namespace {

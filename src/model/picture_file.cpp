@@ -5,8 +5,6 @@
 
 #include <bit>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 
 namespace orn {
 
@@ -224,6 +222,9 @@ std::optional<FileError> ReadList(PictureFile& pic, std::vector<float>& g0, std:
     }
     const long last = i + static_cast<long>(g1[begin]);
     if (last < begin) return badRecord(i, "ends before its points begin.");
+    // The editor never keeps a record without points (packing drops them),
+    // and its walks over a record take its first point for granted.
+    if (last == begin) return badRecord(i, "holds no points.");
     if (lastEnd >= 0 && last >= lastEnd) return badRecord(i, pastEnd);
     if (last > kMaxListEntries - 1) return tooLong;
     if (last >= n) return Fail(FileErrorKind::Truncated, name, kEndsEarly);
@@ -368,19 +369,22 @@ FileResult<PictureFile> ParsePictureFile(std::span<const std::uint8_t> bytes, co
 }
 
 FileResult<PictureFile> ReadPictureFile(const std::filesystem::path& path) {
-  const std::string name = path.filename().string();
-  std::ifstream f(path, std::ios::binary);
-  std::error_code ec;
-  if (!f || !std::filesystem::is_regular_file(path, ec)) {
+  const FileBytes file = ReadRegularFile(path);
+  if (!file.ok()) {
     FileResult<PictureFile> r;
-    std::string text = "\"";
-    text += path.string();
-    text += "\" cannot be opened.";
-    r.error = FileError{FileErrorKind::CannotOpen, text};
+    r.error = ReadFailureError(*file.failure, path);
     return r;
   }
-  std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-  return ParsePictureFile(bytes, name);
+  return ParsePictureFile(file.bytes, path.filename().string());
+}
+
+FileError ReadFailureError(ReadFailure failure, const std::filesystem::path& path) {
+  if (failure == ReadFailure::NotAFile)
+    return Fail(FileErrorKind::NotAFile, path.filename().string(), "it is not an ordinary file.");
+  std::string text = "\"";
+  text += path.string();
+  text += "\" cannot be opened.";
+  return FileError{FileErrorKind::CannotOpen, text};
 }
 
 std::vector<std::uint8_t> EncodePictureFile(const PictureFile& pic) {

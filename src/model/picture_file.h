@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/file_read.h"
 #include "platform/core/file_replace.h"
 
 namespace orn {
@@ -81,6 +82,7 @@ enum class FileErrorKind {
   BadRecord,     // a record whose offsets leave the list or go backwards
   BadGroup,      // a symmetry item naming a part outside 1..5
   BadColour,     // a fill's colour entry whose colour code is no 16-bit code
+  NotAFile,      // a folder, a FIFO or a device under the file's name
 };
 
 struct FileError {
@@ -100,6 +102,11 @@ struct FileResult {
 FileResult<PictureFile> ParsePictureFile(std::span<const std::uint8_t> bytes,
                                          const std::string& name);
 FileResult<PictureFile> ReadPictureFile(const std::filesystem::path& path);
+
+// The error for a file that could not be read (see ReadRegularFile): a
+// missing or unreadable file "cannot be opened"; a name that is no ordinary
+// file gets the refusal a damaged file gets.
+FileError ReadFailureError(ReadFailure failure, const std::filesystem::path& path);
 
 // The bytes of the full layout. Value 13 is written from the number of view
 // rows, and the last list entry is written as (30000, 0).

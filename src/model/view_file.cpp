@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 #include "model/record_codes.h"
@@ -135,18 +133,13 @@ FileResult<ViewFile> ParseViewFile(std::span<const std::uint8_t> bytes, const st
 }
 
 FileResult<ViewFile> ReadViewFile(const std::filesystem::path& path) {
-  std::ifstream f(path, std::ios::binary);
-  std::error_code ec;
-  if (!f || !std::filesystem::is_regular_file(path, ec)) {
+  const FileBytes file = ReadRegularFile(path);
+  if (!file.ok()) {
     FileResult<ViewFile> r;
-    std::string text = "\"";
-    text += path.string();
-    text += "\" cannot be opened.";
-    r.error = FileError{FileErrorKind::CannotOpen, text};
+    r.error = ReadFailureError(*file.failure, path);
     return r;
   }
-  const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-  return ParseViewFile(bytes, path.filename().string());
+  return ParseViewFile(file.bytes, path.filename().string());
 }
 
 FileResult<ViewImport> ImportView(const ViewFile& view, int spaceW, int spaceH, const std::string& name) {

@@ -2,11 +2,12 @@
 
 #include <array>
 #include <cstdint>
-#include <fstream>
+#include <algorithm>
 #include <span>
 #include <vector>
 
 #include "model/picture_file.h"
+#include "platform/core/file_read.h"
 
 namespace orn {
 
@@ -38,21 +39,20 @@ bool WritePreviewFile(const fs::path& file, const Surface& s) {
 }
 
 std::optional<Surface> ReadPreviewFile(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::array<char, 10> head{};
-  if (!in.read(head.data(), head.size())) return std::nullopt;
-  if (!std::equal(kMagic.begin(), kMagic.end(), head.begin())) return std::nullopt;
-  const auto u16 = [&](int at) { return int(std::uint8_t(head[std::size_t(at)])) | int(std::uint8_t(head[std::size_t(at + 1)])) << 8; };
+  const FileBytes read = ReadRegularFile(file, 10 + std::size_t(kMaxSide) * kMaxSide * 3 + 1);
+  if (!read.ok() || read.bytes.size() < 10) return std::nullopt;
+  const std::vector<std::uint8_t>& b = read.bytes;
+  if (!std::equal(kMagic.begin(), kMagic.end(), b.begin())) return std::nullopt;
+  const auto u16 = [&](std::size_t at) { return int(b[at]) | int(b[at + 1]) << 8; };
   const int w = u16(6), h = u16(8);
   if (w < 1 || h < 1 || w > kMaxSide || h > kMaxSide) return std::nullopt;
-  std::vector<std::uint8_t> px(std::size_t(w) * std::size_t(h) * 3);
-  if (!in.read(reinterpret_cast<char*>(px.data()), std::streamsize(px.size()))) return std::nullopt;
-  if (in.peek() != std::ifstream::traits_type::eof()) return std::nullopt;
+  const std::size_t pixels = std::size_t(w) * std::size_t(h);
+  // Exactly the pixels the size promises: a shorter or longer file is not ours.
+  if (b.size() != 10 + 3 * pixels) return std::nullopt;
   Surface s(w, h);
   Rgb* out = s.pixels();
-  for (std::size_t i = 0; i < std::size_t(w) * std::size_t(h); ++i)
-    out[i] = rgb(px[3 * i], px[3 * i + 1], px[3 * i + 2]);
+  const std::uint8_t* px = b.data() + 10;
+  for (std::size_t i = 0; i < pixels; ++i) out[i] = rgb(px[3 * i], px[3 * i + 1], px[3 * i + 2]);
   return s;
 }
 

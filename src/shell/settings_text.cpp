@@ -1,23 +1,32 @@
 #include "shell/settings_text.h"
 
 #include <cstdint>
-#include <fstream>
 #include <span>
 
+#include "platform/core/file_read.h"
 #include "shell/error_report.h"
 
 namespace orn {
 
 std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
+  const FileBytes read = ReadRegularFile(file);
+  if (!read.ok()) return std::nullopt;
   std::vector<std::string> lines;
   std::string line;
-  while (std::getline(in, line)) {
+  for (std::size_t i = 0; i < read.bytes.size(); ++i) {
+    const char c = static_cast<char>(read.bytes[i]);
+    if (c != '\n') {
+      line += c;
+      continue;
+    }
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
+    lines.push_back(std::move(line));
+    line.clear();
   }
-  if (in.bad()) return std::nullopt;
+  if (!line.empty()) {
+    if (line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
+  }
   return lines;
 }
 

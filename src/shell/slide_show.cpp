@@ -4,10 +4,10 @@
 #include <array>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 
 #include "model/picture_file.h"
 #include "platform/core/app_folder.h"
+#include "platform/core/file_read.h"
 
 namespace orn {
 
@@ -32,13 +32,13 @@ std::vector<std::string> StandardShowList() {
 }
 
 std::optional<std::string> PictureFileTitle(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::array<char, kTitleBytes> bytes{};
-  if (!in.read(bytes.data(), bytes.size())) return std::nullopt;
-  if (FloatAt(bytes.data(), 0) != kTitleBlock) return std::nullopt;
+  const FileBytes read = ReadRegularFile(file, kTitleBytes);
+  if (!read.ok() || read.bytes.size() != kTitleBytes) return std::nullopt;
+  const char* bytes = reinterpret_cast<const char*>(read.bytes.data());
+  if (FloatAt(bytes, 0) != kTitleBlock) return std::nullopt;
   std::vector<int> codes;
   for (int k = 0; k < kTitleLength; ++k) {
-    const float c = FloatAt(bytes.data(), 2 + k);
+    const float c = FloatAt(bytes, 2 + k);
     // A code that is no character leaves the file out rather than guessing.
     if (!std::isfinite(c) || c < -0.5f || c >= 255.5f) return std::nullopt;
     codes.push_back(static_cast<int>(std::nearbyint(c)));

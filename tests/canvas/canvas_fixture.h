@@ -84,7 +84,8 @@ struct Scene {
   RecordingControls ui;
   Surface canvas{kWidth, kHeight, kWhite};
 
-  Scene() {
+  Scene() : Scene(kWidth, kHeight) {}
+  Scene(int width, int height) : canvas(width, height, kWhite) {
     ctx.Picture1 = &canvas;
     ctx.ExtendLen = 0.0f;
   }
@@ -120,6 +121,7 @@ struct MouseScene : Scene {
   MouseEngine m{MouseEnv{list, sym, ctx, ed, pick, colour, views, host, ui, mui, splinePolyOn, polyShape}};
 
   MouseScene() { ed.ColorToolsOn = true; }
+  MouseScene(int width, int height) : Scene(width, height) { ed.ColorToolsOn = true; }
 
   void tool(int t) { m.DrawType(t); }
   void move(float x, float y, int buttons = 0) { m.P1MM(buttons, 0, x, y); }

@@ -299,8 +299,12 @@ TEST(PictureSave, BitmapAndWallpaperModesSaveABitmapUnderTheirOwnDialog) {
     e->file.SaveAsWanted = true;
     e->draw.WallMeasure = c.wall;
     e->dialogs.saves.push_back(c.answer);
-    EXPECT_TRUE(FileSaveC(e->ctx).bitmap);
+    const SaveOutcome out = FileSaveC(e->ctx);
+    EXPECT_TRUE(out.bitmap);
     EXPECT_EQ(e->hooks.bitmaps, std::vector<std::string>{c.answer});
+    // Retried (as after a failure), the same bitmap file again, no dialog.
+    EXPECT_TRUE(FileSaveRetry(e->ctx, out).bitmap);
+    EXPECT_EQ(e->hooks.bitmaps, (std::vector<std::string>{c.answer, c.answer}));
     ASSERT_EQ(e->dialogs.saveRequests.size(), 1u);
     EXPECT_EQ(e->dialogs.saveRequests[0].title, c.title);
     EXPECT_EQ(e->dialogs.saveRequests[0].proposedName, c.proposed);

@@ -117,6 +117,21 @@ TEST(SplineDraw, AStopRequestEndsTheCurveAtTheTenthInterval) {
   EXPECT_EQ(s.ctx.ExtendFirst, 0);
 }
 
+TEST(SplineDraw, AStopRequestReachesTheMiddleOfAnIntervalThatRunsFarOffTheCanvas) {
+  // The point far off the canvas cuts both of its intervals into thousands
+  // of pieces: the redraw looks at the stop request on the way, so that the
+  // stop sign ends it there and the way back is never drawn.
+  Scene s;
+  const int head = AddShape(s.list, kTypeSpline, {{20, 80}, {2.0e6f, 90}, {200, 100}, {220, 100}});
+  s.ed.AllowDoEvents = true;
+  s.host.onPump = [&] { StopSign_Click(s.ed); };
+  draw(s, head);
+  EXPECT_EQ(s.host.pumps, 1);
+  EXPECT_TRUE(s.black(20, 80));
+  EXPECT_FALSE(s.black(200, 100));
+  EXPECT_EQ(s.ctx.ExtendFirst, 0);
+}
+
 // Takes the segments the replication sends to the printer.
 struct SegmentLog : PrintSink {
   struct Seg { float x1, y1, x2, y2; };

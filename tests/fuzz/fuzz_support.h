@@ -17,6 +17,7 @@
 
 #include "canvas/canvas_fixture.h"
 #include "canvas/picture_commands.h"
+#include "canvas/progress.h"
 #include "model/picture_file.h"
 #include "model/picture_test_support.h"
 #include "support/scripted_dialogs.h"
@@ -78,6 +79,14 @@ class ByteReader {
 constexpr int kCanvasWidth = 120;
 constexpr int kCanvasHeight = 80;
 
+// The work one redraw may do beyond its looks at the event pump once per
+// record in each of its two passes, in further looks (one every hundred
+// segments of a line or pieces of a curve): past it the small editor presses
+// the stop sign, as a user would, so that an input whose curves run millions
+// of pixels off the canvas ends as quickly as any other. The redraws of the
+// seeds take at most 3 such looks.
+constexpr int kPumpBudget = 30;
+
 // The window around the small editor: a window of 640 x 480 with the canvas.
 struct WindowHooks : FileHooks {
   WindowSizes windowSizes() override { return {640, 480, kCanvasWidth, kCanvasHeight, 0}; }
@@ -92,9 +101,22 @@ struct Editor : test::MouseScene {
   WindowHooks hooks;
   FileContext fileContext{list, views, ed, ctx, sym, pic, file, host, dialogs, hooks};
 
-  Editor() {
-    canvas = Surface(kCanvasWidth, kCanvasHeight, kWhite);
-    ed.ColorToolsOn = true;
+  int pumpLimit = kPumpBudget;
+
+  Editor() : MouseScene(kCanvasWidth, kCanvasHeight) {
+    host.onPump = [this] {
+      if (ed.Redrawing && host.pumps >= pumpLimit) StopSign_Click(ed);
+    };
+  }
+
+  // Redraws the whole picture as the window does, within the budget.
+  void redraw() {
+    int records = 0;
+    FrameWalker walk(list);
+    for (Frame f; walk.next(f);) records += f.kind == FrameKind::Record;
+    pumpLimit = 2 * records + kPumpBudget;
+    host.pumps = 0;
+    m.DrawAll(1);
   }
 
   // Takes a picture that was read and checked, as loading does.

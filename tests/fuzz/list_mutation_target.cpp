@@ -110,7 +110,7 @@ void ListMutationTarget(std::span<const std::uint8_t> bytes) {
 
   Editor e;
   e.load(*read.value);
-  e.m.DrawAll(1);
+  e.redraw();
   e.tool(kToolPaint);
   const int clicks = r.byte() % 4;
   for (int k = 0; k < clicks; ++k) {
@@ -118,7 +118,7 @@ void ListMutationTarget(std::span<const std::uint8_t> bytes) {
     e.colour.CurrentCode = r.byte() % 2 ? kOffTableCode : 100 * (r.byte() % 8) + r.byte() % 21;
     e.click(float(r.byte() % kCanvasWidth), float(r.byte() % kCanvasHeight));
   }
-  if (clicks > 0) e.m.DrawAll(1);  // the new fills replayed
+  if (clicks > 0) e.redraw();  // the new fills replayed
   e.expectSavedPictureLoadsBack();
 }
 

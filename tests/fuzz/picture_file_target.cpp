@@ -26,7 +26,7 @@ void PictureFileTarget(std::span<const std::uint8_t> bytes) {
 
   Editor e;
   e.load(pf);
-  e.m.DrawAll(1);
+  e.redraw();
   e.expectSavedPictureLoadsBack();
 
   ColourTable table = BuiltInColorTable();

@@ -33,7 +33,7 @@ void ViewFileTarget(std::span<const std::uint8_t> bytes) {
     FUZZ_CHECK(std::equal(before.begin(), before.end(), e.list.G0.begin()));
     return;
   }
-  e.m.DrawAll(1);
+  e.redraw();
   e.expectSavedPictureLoadsBack();
 }
 

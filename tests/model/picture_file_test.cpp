@@ -104,6 +104,7 @@ TEST(PictureFileRefusal, BadCountsIndexesNumbersAndColoursAreRefusedSayingWhatIs
       {"header offset of 1", list + 1, 1, FileErrorKind::BadRecord, "entry 0"},
       {"Begin Data offset backwards", list + 3, -4, FileErrorKind::BadRecord, "entry 0"},
       {"Begin Data missing", list + 2, 5, FileErrorKind::BadRecord, "Begin Data"},
+      {"a record without points", paint + 3, 1, FileErrorKind::BadRecord, "entry 17 holds no points"},
       {"symmetry item of part 7", list + 2 * 8, -7, FileErrorKind::BadGroup, "part 7"},
       {"a stray point between records", list + 2 * 6, 55, FileErrorKind::BadRecord, "entry 6"},
       {"colour code beyond any integer", paint + 4, 21000.0f + 3e9f, FileErrorKind::BadColour, "colour code"},

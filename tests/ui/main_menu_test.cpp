@@ -4,6 +4,7 @@
 // return to the menu.
 #include <QAction>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
@@ -25,6 +26,7 @@
 #include "shell/ui/main_menu.h"
 #include "platform/canvas_widget.h"
 #include "platform/core/app_folder.h"
+#include "support/watched_fifo.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {
@@ -273,6 +275,25 @@ TEST_F(MainMenuTest, AMissingSampleIsNamedInAMessageAndNoEditorOpens) {
   EXPECT_NE(host.boxes[0].text.find("OVRO5A.PNT"), std::string::npos);
 }
 
+TEST_F(MainMenuTest, SettingsFilesLeftAsFifosGiveTheDefaultsAndTheProgramRunsOn) {
+  fs::remove(folder.path("Standard.Clr"));
+  WatchedFifo colours(folder.path("Standard.Clr"));
+  WatchedFifo menuSettings(folder.path("Ornisk.Dat"));
+  WatchedFifo editorSettings(folder.path("Paint.Dat"));
+  start();
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& e = openedEditor();
+  EXPECT_EQ(e.draw().LineWidth, 1);
+  EXPECT_EQ(e.tools().engine().ms.SnapSize, 3);
+  // The standard colours say they are damaged, as a damaged file does.
+  EXPECT_TRUE(std::any_of(host.boxes.begin(), host.boxes.end(), [](const ShownBox& b) {
+    return b.text.find("\"Standard.Clr\" is missing or damaged") != std::string::npos;
+  }));
+  exitEditor();
+  for (const WatchedFifo* f : {&colours, &menuSettings, &editorSettings})
+    EXPECT_FALSE(f->openedForReading()) << f->path();
+}
+
 TEST_F(MainMenuTest, EditorSettingsAreWrittenAtExitAndReadAtTheNextStart) {
   start();
   open(kStartEdit, kArtRose, 0);
@@ -349,6 +370,41 @@ TEST_F(MainMenuTest, ClosingDuringARedrawOrALoadWaitsForItAndThenReturns) {
   host.onPump = nullptr;
   ASSERT_TRUE(closedInside);
   EXPECT_GT(f.list().NumPoints, 0) << "the load ran to its end";
+  ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
+}
+
+// The editor is never torn down under a window of its own that waits for an
+// answer: an exit asked for meanwhile (a retry's timer) waits until the box
+// has gone. Once its exit has begun it takes no more input and starts no
+// more redraws.
+TEST_F(MainMenuTest, AnExitWaitsForTheEditorsOpenBoxAndThenTakesNoMoreInputOrRedraws) {
+  start();
+  open(kStartEdit, kArtRose, 0);
+  QPointer<PicEdit> editor = &openedEditor();
+  bool stayed = false;
+  {
+    QMessageBox box(QMessageBox::Information, "", "Waiting for an answer", QMessageBox::Ok, editor);
+    QTimer::singleShot(0, [&] { editor->close(); });
+    QTimer::singleShot(200, [&] {
+      stayed = editor != nullptr && menu->editor() == editor && editor->isVisible();
+      box.accept();
+    });
+    box.exec();
+  }
+  EXPECT_TRUE(stayed);
+  ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
+  EXPECT_EQ(editor, nullptr);
+
+  open(kStartEdit, kArtRose, 0);
+  editor = &openedEditor();
+  editor->menuItem("MenFileExit")->trigger();
+  ASSERT_NE(editor, nullptr);
+  EXPECT_FALSE(editor->isEnabled());
+  // Nor does it start a redraw any more (a paint's queued one): the redraw
+  // lets events run, and among them the editor's end.
+  const int pumps = host.pumps;
+  editor->DrawAll(1);
+  EXPECT_EQ(host.pumps, pumps);
   ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
 }
 

@@ -11,6 +11,7 @@
 #include "canvas/picture_commands.h"
 #include "model/record_codes.h"
 #include "platform/canvas_widget.h"
+#include "support/watched_fifo.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {
@@ -49,12 +50,15 @@ TEST_F(PicEditFiles, RefusedFileIsReportedAndLeavesTheOpenPictureAndCaptionAsThe
   keepPicture();
   const QString caption = w->windowTitle();
   std::vector<std::uint8_t> whole = ReadBytes(good);
-  const std::string cut = path("CUT.PNT"), words = path("NOTES.PNT");
+  const std::string cut = path("CUT.PNT"), words = path("NOTES.PNT"), pipe = path("PIPE.PNT");
   whole.resize(whole.size() - 8);
   WriteBytes(cut, whole);
   std::ofstream(words) << "This is not a picture at all, just some words.\n";
+  // A FIFO is refused as a damaged file is, and never waited on.
+  WatchedFifo fifo(pipe);
+  ASSERT_TRUE(fifo.made());
 
-  for (const std::string& p : {cut, words}) {
+  for (const std::string& p : {cut, words, pipe}) {
     SCOPED_TRACE(p);
     host.boxes.clear();
     host.answers = {MsgResult::No};  // the offer to save the changed picture first
@@ -72,6 +76,8 @@ TEST_F(PicEditFiles, RefusedFileIsReportedAndLeavesTheOpenPictureAndCaptionAsThe
     EXPECT_EQ(w->file().LoadOption, kLoadNormal);
     EXPECT_TRUE(w->loadWindow()->isHidden());
   }
+  EXPECT_EQ(host.boxes[1].text, "\"PIPE.PNT\" cannot be loaded: it is not an ordinary file.");
+  EXPECT_FALSE(fifo.openedForReading());
 }
 
 TEST_F(PicEditFiles, FileCommandsWaitWhileALoadLetsEventsRun) {

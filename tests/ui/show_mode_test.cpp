@@ -282,6 +282,37 @@ TEST_F(ShowMode, TheSlideShowStepsThroughItsListWrapsAndWaits) {
   EXPECT_FALSE(w->ArtShowT->isActive());
 }
 
+// A slide that cannot be loaded (an empty file, a damaged one) is passed
+// over as a missing one is: no file dialog, no message, the show goes on.
+TEST_F(ShowMode, TheSlideShowPassesOverPicturesItCannotLoadWithoutAsking) {
+  for (auto n : {"B", "D"}) SaveLinePicture(path(std::string(n) + ".PNT"), kWhite, std::string("Slide ") + n);
+  WriteBytes(path("A.PNT"), {});
+  WriteBytes(path("C.PNT"), {1, 2, 3, 4, 5, 6, 7, 8, 9});
+  appState.ShowMode = 2;
+  appState.ShowList = {"A", "B", "C", "D"};
+  appState.ShowFolder = dir.string();
+  appState.OpenForEditing = false;
+  reopen();
+  EXPECT_EQ(w->windowTitle(), "Slide B");
+  EXPECT_EQ(w->CountLab->text(), "2 of 4 ");
+  w->ArtShowT_Timer();
+  EXPECT_EQ(w->windowTitle(), "Slide D");
+  EXPECT_EQ(appState.ShowIndex, 3);
+  w->ArtShowT_Timer();
+  EXPECT_EQ(w->windowTitle(), "Slide B");
+  EXPECT_TRUE(w->ArtShowT->isActive());
+  EXPECT_TRUE(dialogs.openRequests.empty());
+  EXPECT_TRUE(host.boxes.empty());
+
+  // When none of them loads the show says so once, and asks for nothing.
+  for (auto n : {"B", "D"}) WriteBytes(path(std::string(n) + ".PNT"), {});
+  reopen();
+  EXPECT_TRUE(dialogs.openRequests.empty());
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].text, "None of the pictures of this show can be found.");
+  EXPECT_FALSE(w->ArtShowT->isActive());
+}
+
 // A click on the picture in show mode leads back to the menu, but never
 // while a redraw walks the list.
 TEST_F(ShowMode, AClickOnThePictureLeavesOnlyWhenNoRedrawRuns) {

@@ -7,95 +7,30 @@
 //
 // The seed is fixed; ORNIVALE_STORM_SEED sets another (scripts/fuzz picks
 // one at random), ORNIVALE_STORM_EVENTS the number of events.
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QDialog>
-#include <QMenu>
-#include <QMenuBar>
 #include <QScrollBar>
-
-#include <cstdlib>
-#include <random>
 
 #include "canvas/canvas_fixture.h"
 #include "ui/pic_edit_fixture.h"
+#include "ui/storm_support.h"
 
 namespace orn::test {
 namespace {
 
-unsigned long EnvNumber(const char* name, unsigned long fallback) {
-  const char* v = std::getenv(name);
-  return v != nullptr && *v != '\0' ? std::strtoul(v, nullptr, 10) : fallback;
-}
-
 class Storm : public PicEditTest {
  protected:
-  std::mt19937 rng;
-  int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
-  bool chance(int percent) { return pick(100) < percent; }
+  StormDice dice;
+  int pick(int n) { return dice.pick(n); }
+  bool chance(int percent) { return dice.chance(percent); }
 
-  // Every menu command, with the menus it sits in, except those that leave
-  // the editor: the two exits, and the gallery, where a click on the
-  // picture leaves it.
-  struct Command {
-    QAction* action;
-    std::vector<QAction*> menus;  // the menus it sits in, outermost first
-  };
-  std::vector<Command> commands() const {
-    const QStringList leaving = {"MenFileExit", "MenQuit", "Gallery"};
-    std::vector<Command> out;
-    std::vector<std::pair<QMenu*, std::vector<QAction*>>> menus;
-    for (QAction* a : w->menuBar()->actions())
-      if (a->menu()) menus.push_back({a->menu(), {a}});
-    while (!menus.empty()) {
-      auto [m, path] = menus.back();
-      menus.pop_back();
-      for (QAction* a : m->actions()) {
-        if (a->menu()) {
-          auto inner = path;
-          inner.push_back(a);
-          menus.push_back({a->menu(), inner});
-        } else if (!a->isSeparator() && !leaving.contains(a->objectName())) {
-          out.push_back({a, path});
-        }
-      }
-    }
-    return out;
-  }
+  // Every menu command except those that leave the editor: the two exits,
+  // and the gallery, where a click on the picture leaves it.
+  std::vector<MenuCommand> commands() const { return MenuCommandsOf(*w, {"MenFileExit", "MenQuit", "Gallery"}); }
 
-  // A command the user can reach now: it and every menu it sits in are
-  // shown and enabled.
-  static bool reachable(const Command& c) {
-    if (!c.action->isVisible() || !c.action->isEnabled()) return false;
-    for (QAction* m : c.menus)
-      if (!m->isVisible() || !m->isEnabled()) return false;
-    return true;
-  }
-
-  // Answers whatever modal window or pop-up is up, at random: Enter,
-  // Escape or one of its buttons (never one that aborts the program), and
-  // after a few tries it is closed outright.
+  // Answers whatever modal window or pop-up is up.
   void answerModals() {
     if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || modal == w.get()) return;
-    if (++modalTries_ > 6) {
-      if (auto* d = qobject_cast<QDialog*>(modal)) d->reject();
-      modal->close();
-      modalTries_ = 0;
-      return;
-    }
-    const int how = pick(3);
-    if (how == 0) {
-      QTest::keyClick(modal, Qt::Key_Return);
-    } else if (how == 1) {
-      QTest::keyClick(modal, Qt::Key_Escape);
-    } else {
-      std::vector<QAbstractButton*> buttons;
-      for (QAbstractButton* b : modal->findChildren<QAbstractButton*>())
-        if (b->isVisible() && b->isEnabled() && !b->text().contains("Abort")) buttons.push_back(b);
-      if (!buttons.empty()) buttons[std::size_t(pick(int(buttons.size())))]->click();
-    }
+    if (modal != nullptr && modal != w.get()) AnswerModal(dice, modal);
   }
 
   // The file dialogs answer with a picture of the folder, a new name or Cancel.
@@ -128,41 +63,25 @@ class Storm : public PicEditTest {
   // A click on any visible control of the window: tool buttons, the colour
   // panel, the part labels, scroll bars and the like.
   void controlEvent() {
-    std::vector<QWidget*> controls;
-    for (QWidget* c : w->findChildren<QWidget*>()) {
-      if (!c->isVisible() || !c->isEnabled() || c == w->Picture1) continue;
-      if (qobject_cast<QMenuBar*>(c) || qobject_cast<QMenu*>(c) || qobject_cast<QComboBox*>(c)) continue;
-      if (c->width() < 1 || c->height() < 1) continue;
-      controls.push_back(c);
-    }
-    if (controls.empty()) return;
-    QWidget* c = controls[std::size_t(pick(int(controls.size())))];
-    const QPoint p(pick(c->width()), pick(c->height()));
-    const Qt::MouseButton b = chance(85) ? Qt::LeftButton : Qt::RightButton;
-    send(c, QEvent::MouseButtonPress, p, b, b);
-    send(c, QEvent::MouseButtonRelease, p, b, Qt::NoButton);
+    std::vector<QWidget*> controls = ClickableControls(w.get(), w->Picture1);
+    if (!controls.empty()) ClickSomewhere(dice, dice.any(controls));
   }
 
   void keyEvent() {
-    static const Qt::Key keys[] = {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Delete, Qt::Key_Backspace,
-                                   Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down,
-                                   Qt::Key_Space,  Qt::Key_Tab,    Qt::Key_A,      Qt::Key_Z,
-                                   Qt::Key_1,      Qt::Key_F1,     Qt::Key_PageUp, Qt::Key_Home};
     const Qt::KeyboardModifiers mods = chance(15) ? Qt::ControlModifier : chance(10) ? Qt::ShiftModifier : Qt::NoModifier;
     host.ctrl = mods == Qt::ControlModifier;
     QWidget* to = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : w.get();
-    QTest::keyClick(to, keys[pick(16)], mods);
+    QTest::keyClick(to, RandomKey(dice), mods);
     host.ctrl = false;
   }
 
   QPoint last_{100, 100};
-  int modalTries_ = 0;
 };
 
 TEST_F(Storm, TenThousandRandomEventsLeaveARunningEditorAndAListThatSavesAndLoadsBack) {
   const unsigned long seed = EnvNumber("ORNIVALE_STORM_SEED", 19);
   const unsigned long events = EnvNumber("ORNIVALE_STORM_EVENTS", 10000);
-  rng.seed(static_cast<std::mt19937::result_type>(seed));
+  dice.seed(seed);
   SCOPED_TRACE("storm seed " + std::to_string(seed));
   // Files the program writes outside its folder (wallpaper tiles) land here too.
   struct Home {
@@ -204,7 +123,7 @@ TEST_F(Storm, TenThousandRandomEventsLeaveARunningEditorAndAListThatSavesAndLoad
   QObject::connect(&modals, &QTimer::timeout, [this] { answerModals(); });
   modals.start(2);
 
-  const std::vector<Command> menu = commands();
+  const std::vector<MenuCommand> menu = commands();
   ASSERT_GT(menu.size(), 20u);
   for (unsigned long n = 0; n < events; ++n) {
     const int kind = pick(100);
@@ -213,8 +132,8 @@ TEST_F(Storm, TenThousandRandomEventsLeaveARunningEditorAndAListThatSavesAndLoad
     } else if (kind < 72) {
       controlEvent();
     } else if (kind < 82) {
-      const Command& c = menu[std::size_t(pick(int(menu.size())))];
-      if (reachable(c)) {
+      const MenuCommand& c = menu[std::size_t(pick(int(menu.size())))];
+      if (Reachable(c)) {
         scriptDialogs();
         c.action->trigger();
       }

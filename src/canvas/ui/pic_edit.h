@@ -152,7 +152,7 @@ class PicEdit : public QMainWindow,
   void MenFile_Click();
   void FName_Click(int index);
   // Loads the picture named by `path` as the main menu hands one over.
-  void LoadPicture(const std::string& path);
+  CommandStatus LoadPicture(const std::string& path);
   // Rebuilds the captions of the recent-file items.
   void FixFName();
   // The folder the recent-file captions were last made relative to.
@@ -307,8 +307,8 @@ class PicEdit : public QMainWindow,
   void enterShowMode();
   void leaveShowMode();
   void setWindowBackground(std::optional<Rgb> colour);
-  // Loads the first slide from `from` on whose file exists; false when no
-  // slide's file does.
+  // Loads the first slide from `from` on (wrapping round) that loads; false
+  // when none does.
   bool loadSlide(int from);
   void showSlideCount();
   // The file the picture shown came from: its name, or for a picture loaded
@@ -419,12 +419,15 @@ class PicEdit : public QMainWindow,
   void Form_Paint();
 
   FileContext fileContext();
-  void runLoad(int kind);
+  // Runs the Load command under the error report; how it ended.
+  CommandStatus runLoad(int kind);
   void afterLoad(const LoadOutcome& out);
   void applyStoredSizes(const LoadReport& r);
   void afterNew(const NewOutcome& out);
   void afterSave(const SaveOutcome& out);
   bool offerSave();
+  // Runs the Save command under the error report; true when it saved.
+  bool runSave();
   void showRecentItems();
   void updatePictureMenus();
   void setLineWidthCaption();

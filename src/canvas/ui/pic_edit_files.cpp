@@ -90,17 +90,30 @@ void PicEdit::MenFileLoad_Click(int index) {
   runLoad(index);
 }
 
-void PicEdit::LoadPicture(const std::string& path) {
+CommandStatus PicEdit::LoadPicture(const std::string& path) {
   file_.PicturePath = path;
-  runLoad(0);
+  return runLoad(0);
 }
 
 void PicEdit::MenFileSave_Click() {
   if (loading_) return;
-  errors_.Trap("FileSaveC", [this] {
+  runSave();
+}
+
+bool PicEdit::runSave() {
+  // Retry in the error report repeats the very save that failed, to the file
+  // it was writing (the name chosen in a Save As).
+  std::optional<SaveOutcome> failed;
+  bool saved = false;
+  errors_.Trap("FileSaveC", [&] {
     FileContext ctx = fileContext();
-    afterSave(orn::FileSaveC(ctx));
+    const SaveOutcome out = failed ? orn::FileSaveRetry(ctx, *failed) : orn::FileSaveC(ctx);
+    failed.reset();
+    if (out.status == CommandStatus::Failed) failed = out;
+    saved = out.status == CommandStatus::Done;
+    afterSave(out);
   });
+  return saved;
 }
 
 void PicEdit::MenFileSaveAs_Click() {
@@ -128,14 +141,15 @@ void PicEdit::FName_Click(int index) {
 
 // ---- loading ----------------------------------------------------------------------
 
-void PicEdit::runLoad(int kind) {
-  if (loading_) return;
+CommandStatus PicEdit::runLoad(int kind) {
+  if (loading_) return CommandStatus::Cancelled;
   loading_ = true;
   struct Done {
     bool& flag;
     ~Done() { flag = false; }
   } done{loading_};
-  errors_.Trap("FileLoadC", kind, [this, kind] {
+  CommandStatus status = CommandStatus::Failed;
+  errors_.Trap("FileLoadC", kind, [this, kind, &status] {
     FileContext ctx = fileContext();
     hooks_->loadingName = file_.PicturePath;
     NamingDialogs naming(*dialogs_, hooks_->loadingName);
@@ -146,8 +160,11 @@ void PicEdit::runLoad(int kind) {
       SymPLoad* box;
       ~HideLoadWindow() { box->hide(); }
     } hide{SymPLoad_};
-    afterLoad(orn::FileLoadC(c, kind));
+    const LoadOutcome out = orn::FileLoadC(c, kind);
+    status = out.status;
+    afterLoad(out);
   });
+  return status;
 }
 
 void PicEdit::reportFailure(const std::string& text, const std::string& title) {
@@ -159,7 +176,8 @@ void PicEdit::afterLoad(const LoadOutcome& out) {
   if (out.status != CommandStatus::Cancelled && Model_ != nullptr) Model_->hide();
   if (out.status == CommandStatus::Failed) {
     // Nothing of the open picture was touched; say why the file was refused.
-    reportFailure(out.error, "Load Picture");
+    // A slide show passes over the picture without a word.
+    if (file_.ShowMode == 0) reportFailure(out.error, "Load Picture");
     return;
   }
   if (out.status != CommandStatus::Done) return;
@@ -325,14 +343,7 @@ bool PicEdit::offerSave() {
   if (a == MsgResult::Cancel) return false;
   if (a != MsgResult::Yes) return true;
   file_.SaveAsWanted = file_.FileName == kUnNamed;
-  bool saved = false;
-  errors_.Trap("FileSaveC", [&] {
-    FileContext ctx = fileContext();
-    const SaveOutcome out = orn::FileSaveC(ctx);
-    afterSave(out);
-    saved = out.status == CommandStatus::Done;
-  });
-  return saved;
+  return runSave();
 }
 
 // ---- recent files -----------------------------------------------------------------

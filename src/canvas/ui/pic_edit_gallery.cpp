@@ -243,16 +243,15 @@ bool PicEdit::loadSlide(int from) {
     return resolveNoCase(
         SlidePath(app_.ShowMode, app_.StaticFolder, app_.ShowFolder, app_.ShowList[std::size_t(i)]));
   };
-  // A slide whose file has gone is passed over.
+  // A slide whose file has gone, or that cannot be loaded, is passed over.
   const auto found = FindSlide(from, last, [&](int i) {
     const auto f = fileOf(i);
-    return f && std::filesystem::is_regular_file(*f);
+    if (!f || !std::filesystem::is_regular_file(*f)) return false;
+    app_.ShowIndex = i;
+    file_.LoadOption = kLoadNormal;
+    return LoadPicture(f->string()) == CommandStatus::Done;
   });
-  if (!found) return false;
-  app_.ShowIndex = *found;
-  file_.LoadOption = kLoadNormal;
-  LoadPicture(fileOf(*found)->string());
-  return true;
+  return found.has_value();
 }
 
 void PicEdit::showSlideCount() {

@@ -56,6 +56,9 @@ void PicEdit::Trap(const char* tag, int index, const std::function<void()>& comm
 }
 
 void PicEdit::DrawAll(int index) {
+  // An editor on its way out draws nothing more: a redraw lets events run,
+  // and the editor's end must not come in the middle of one.
+  if (exiting_) return;
   if (tools_ != nullptr) {
     // Through the mouse engine, which keeps track of the open record's
     // traces on the canvas across the redraw.

@@ -3,6 +3,7 @@
 // picture once the window is painted; ExitC writes the settings back and
 // returns to the main menu.
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
@@ -45,7 +46,7 @@ void PicEdit::buildStartTimers() {
   ReturnToMain = new QTimer(this);
   ReturnToMain->setInterval(kReturnRetryMs);
   connect(ReturnToMain, &QTimer::timeout, this, trapped("ReturnToMain", kNoIndex, [this] {
-            if (RedrawRunning(editor_) || loading_) return;
+            if (RedrawRunning(editor_) || loading_ || QApplication::activeModalWidget() != nullptr) return;
             ReturnToMain->stop();
             close();
           }));
@@ -245,6 +246,12 @@ bool PicEdit::ExitC() {
     ReturnToMain->start();
     return false;
   }
+  if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal != this) {
+    // Nor under a box or dialog that waits for its answer (a retry's timer
+    // runs while one is up): the exit is tried again once it has gone.
+    ReturnToMain->start();
+    return false;
+  }
   CopyToBmap();
   // A save that was cancelled or failed keeps the editor and its picture.
   if (!offerSave()) return false;
@@ -259,6 +266,9 @@ bool PicEdit::ExitC() {
   app_.StartMode = app_.SavedStartMode;
   app_.AllowSplines = tools_->engine().ms.AllowSplines;
   errors_.Trap("ExitC", [this] { SaveSettings(); });
+  // On its way out the editor takes no more clicks or keys: nothing may open
+  // a box of its own that the editor's end would take away.
+  setEnabled(false);
   return true;
 }
 
