@@ -179,36 +179,60 @@ const std::vector<QLine>& lines() {
   return out;
 }
 
+// Short strokes, 2 to 16 pixels long, as a spline's pieces and its replicas
+// are: the cost per line more than per pixel. A hundredth reach off the
+// surface.
+const std::vector<QLine>& strokes() {
+  static const std::vector<QLine> out = [] {
+    std::vector<QLine> v;
+    std::mt19937 rng(78);
+    std::uniform_int_distribution<int> inside(0, kLineSize - 1), length(-16, 16);
+    for (int i = 0; i < 200000; ++i) {
+      const int x = i % 100 == 0 ? 0 : inside(rng), y = inside(rng);
+      int dx = length(rng), dy = length(rng);
+      if (std::max(std::abs(dx), std::abs(dy)) < 2) dx = 2;
+      v.emplace_back(x, y, x + dx, y + dy);
+    }
+    return v;
+  }();
+  return out;
+}
+
+const std::vector<QLine>& lineSet(bool shortStrokes) { return shortStrokes ? strokes() : lines(); }
+
+// range(0): pen width; range(1): 1 for the short strokes.
 void BM_LinesSurface(benchmark::State& state) {
   Surface s(kLineSize, kLineSize);
   s.setPenWidth(int(state.range(0)));
+  const std::vector<QLine>& set = lineSet(state.range(1) != 0);
   Rgb colour = 0;
   for (auto _ : state) {
     s.setPenColor(colour += 0x010203);
-    for (const QLine& l : lines()) s.line(l.x1(), l.y1(), l.x2(), l.y2());
+    for (const QLine& l : set) s.line(l.x1(), l.y1(), l.x2(), l.y2());
     benchmark::DoNotOptimize(s.pixels());
   }
-  state.SetItemsProcessed(state.iterations() * std::int64_t(lines().size()));
+  state.SetItemsProcessed(state.iterations() * std::int64_t(set.size()));
 }
-ORN_BENCH(BM_LinesSurface)->Arg(1)->Arg(3);
+ORN_BENCH(BM_LinesSurface)->Args({1, 0})->Args({3, 0})->Args({1, 1})->Args({3, 1});
 
 // QPainter with round caps (as the Surface's wide pens), one call per line.
 void BM_LinesQPainter(benchmark::State& state) {
   QImage image(kLineSize, kLineSize, QImage::Format_RGB32);
   image.fill(Qt::white);
+  const std::vector<QLine>& set = lineSet(state.range(1) != 0);
   Rgb colour = 0;
   for (auto _ : state) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(QColor::fromRgb(colour += 0x010203), qreal(state.range(0)), Qt::SolidLine,
                   Qt::RoundCap));
-    for (const QLine& l : lines()) p.drawLine(l);
+    for (const QLine& l : set) p.drawLine(l);
     p.end();
     benchmark::DoNotOptimize(image.constBits());
   }
-  state.SetItemsProcessed(state.iterations() * std::int64_t(lines().size()));
+  state.SetItemsProcessed(state.iterations() * std::int64_t(set.size()));
 }
-ORN_BENCH(BM_LinesQPainter)->Arg(1)->Arg(3);
+ORN_BENCH(BM_LinesQPainter)->Args({1, 0})->Args({3, 0})->Args({1, 1})->Args({3, 1});
 
 // Prints the usual table, then how many times faster the Surface is.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -227,8 +251,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
       ratio(("fill vs cv::floodFill, " + corridor + "-px maze").c_str(), "BM_FillOpenCV" + c, "BM_FillSurface" + c);
       ratio(("fill vs queue fill, " + corridor + "-px maze").c_str(), "BM_FillQueue" + c, "BM_FillSurface" + c);
     }
-    ratio("1-pixel lines vs QPainter", "BM_LinesQPainter/1", "BM_LinesSurface/1");
-    ratio("3-pixel lines vs QPainter", "BM_LinesQPainter/3", "BM_LinesSurface/3");
+    ratio("1-pixel lines vs QPainter", "BM_LinesQPainter/1/0", "BM_LinesSurface/1/0");
+    ratio("3-pixel lines vs QPainter", "BM_LinesQPainter/3/0", "BM_LinesSurface/3/0");
+    ratio("1-pixel short strokes vs QPainter", "BM_LinesQPainter/1/1", "BM_LinesSurface/1/1");
+    ratio("3-pixel short strokes vs QPainter", "BM_LinesQPainter/3/1", "BM_LinesSurface/3/1");
   }
 
  private:
@@ -255,6 +281,7 @@ int main(int argc, char** argv) {
   maze(4);  // built once, outside the timings
   maze(8);
   lines();
+  strokes();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.printRatios();

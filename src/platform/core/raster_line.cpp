@@ -73,8 +73,49 @@ void Surface::line(int x1, int y1, int x2, int y2) {
   }
 }
 
+namespace {
+
+// The steps of a thin line that land on the surface and where the walk
+// starts, in arithmetic of type T (64 bits when every product fits).
+// kLo..kHi are the steps over the surface along the major axis; the minor
+// coordinate of step k lies between b0 and b0 + db, so the search for the
+// steps that leave the surface across the minor axis is needed only when
+// that range does not lie inside.
+template <class T>
+bool planThin(std::int64_t a0, std::int64_t b0, std::int64_t da, std::int64_t db, std::int64_t kLo,
+              std::int64_t kHi, std::int64_t bSize, ThinWalk& t, std::int64_t& a, std::int64_t& b) {
+  auto minorAt = [&](std::int64_t k) { return T(b0) + floorDiv<T>(T(2) * k * db + da, T(2) * da); };
+  if (std::min(b0, b0 + db) < 0 || std::max(b0, b0 + db) > bSize - 1) {
+    if (db >= 0) {
+      kLo = firstTrue(kLo, kHi, [&](std::int64_t k) { return minorAt(k) >= 0; });
+      kHi = firstTrue(kLo, kHi, [&](std::int64_t k) { return minorAt(k) > bSize - 1; }) - 1;
+    } else {
+      kLo = firstTrue(kLo, kHi, [&](std::int64_t k) { return minorAt(k) <= bSize - 1; });
+      kHi = firstTrue(kLo, kHi, [&](std::int64_t k) { return minorAt(k) < 0; }) - 1;
+    }
+    if (kLo > kHi) return false;
+  }
+  t.kFirst = kLo;
+  t.kLast = kHi;
+  t.twoDa = 2 * da;
+  t.twoDb = 2 * db;
+  const T n = T(2) * kLo * db + da;
+  const T m = floorDiv<T>(n, T(t.twoDa));
+  t.rem = static_cast<std::int64_t>(n - m * t.twoDa);
+  a = a0 + kLo;
+  b = static_cast<std::int64_t>(b0 + m);
+  return true;
+}
+
+}  // namespace
+
 void Surface::thinLine(int x1, int y1, int x2, int y2) {
   if (x1 == x2 && y1 == y2) return;  // only the end pixel, which is left out
+  auto on = [](int v, int n) { return unsigned(v) < unsigned(n); };
+  if (on(x1, width_) && on(x2, width_) && on(y1, height_) && on(y2, height_)) {
+    thinLineInside(x1, y1, x2, y2);
+    return;
+  }
   const std::int64_t adx = std::llabs(std::int64_t(x2) - x1);
   const std::int64_t ady = std::llabs(std::int64_t(y2) - y1);
   const bool xMajor = adx >= ady;
@@ -91,27 +132,15 @@ void Surface::thinLine(int x1, int y1, int x2, int y2) {
   kLo = std::max(kLo, -a0);
   kHi = std::min(kHi, aSize - 1 - a0);
   if (kLo > kHi) return;
-  auto minorAt = [&](std::int64_t k) {
-    return i128(b0) + floorDiv<i128>(i128(2) * k * db + da, i128(2) * da);
-  };
-  if (db >= 0) {
-    kLo = firstTrue(kLo, kHi, [&](std::int64_t k) { return minorAt(k) >= 0; });
-    kHi = firstTrue(kLo, kHi, [&](std::int64_t k) { return minorAt(k) > bSize - 1; }) - 1;
-  } else {
-    kLo = firstTrue(kLo, kHi, [&](std::int64_t k) { return minorAt(k) <= bSize - 1; });
-    kHi = firstTrue(kLo, kHi, [&](std::int64_t k) { return minorAt(k) < 0; }) - 1;
-  }
-  if (kLo > kHi) return;
-
+  // Within this reach 2 k db + da stays far inside 64 bits.
+  constexpr std::int64_t kSmall = std::int64_t(1) << 29;
+  auto small = [](std::int64_t v) { return v >= -kSmall && v <= kSmall; };
   ThinWalk t;
-  t.kFirst = kLo;
-  t.kLast = kHi;
-  t.twoDa = 2 * da;
-  t.twoDb = 2 * db;
-  const i128 n = i128(2) * kLo * db + da;
-  const i128 m = floorDiv<i128>(n, t.twoDa);
-  t.rem = static_cast<std::int64_t>(n - m * t.twoDa);
-  const auto a = a0 + kLo, b = static_cast<std::int64_t>(b0 + m);
+  std::int64_t a = 0, b = 0;
+  const bool planned = small(a0) && small(b0) && small(a0 + da) && small(b0 + db)
+                           ? planThin<std::int64_t>(a0, b0, da, db, kLo, kHi, bSize, t, a, b)
+                           : planThin<i128>(a0, b0, da, db, kLo, kHi, bSize, t, a, b);
+  if (!planned) return;
   t.index = xMajor ? b * width_ + a : a * width_ + b;
   t.stepMajor = xMajor ? 1 : width_;
   t.stepMinor = xMajor ? width_ : 1;
@@ -120,6 +149,54 @@ void Surface::thinLine(int x1, int y1, int x2, int y2) {
     walk(t, px_.data(), [pen](Rgb& p) { p ^= pen; });
   } else {
     walk(t, px_.data(), [pen](Rgb& p) { p = pen; });
+  }
+}
+
+// The common case, both ends on the surface: nothing to clip, and the walk
+// starts at the first or second step of the ordered segment, whose minor
+// offset needs no division.
+void Surface::thinLineInside(int x1, int y1, int x2, int y2) {
+  const int dx = x2 - x1, dy = y2 - y1;
+  const int adx = std::abs(dx), ady = std::abs(dy);
+  Rgb* const px = px_.data();
+  const std::size_t stride = std::size_t(width_);
+  const Rgb pen = pen_;
+  const bool xor_ = mode_ == PenMode::Xor;
+  if (std::max(adx, ady) == 1) {  // one step: the start pixel alone
+    Rgb& p = px[std::size_t(y1) * stride + std::size_t(x1)];
+    p = xor_ ? p ^ pen : pen;
+    return;
+  }
+  const bool xMajor = adx >= ady;
+  const bool forward = xMajor ? dx > 0 : dy > 0;
+  const std::int64_t da = xMajor ? adx : ady;
+  const std::int64_t db = forward ? (xMajor ? dy : dx) : -(xMajor ? dy : dx);
+  const std::int64_t a0 = forward ? (xMajor ? x1 : y1) : (xMajor ? x2 : y2);
+  std::int64_t b0 = forward ? (xMajor ? y1 : x1) : (xMajor ? y2 : x2);
+  ThinWalk t;
+  t.twoDa = 2 * da;
+  t.twoDb = 2 * db;
+  t.rem = da;  // step 0 lies at b0 with remainder da
+  t.kFirst = forward ? 0 : 1;
+  t.kLast = forward ? da - 1 : da;
+  if (!forward) {  // step 1: the minor offset is -1, 0 or 1
+    t.rem += t.twoDb;
+    if (t.rem >= t.twoDa) {
+      t.rem -= t.twoDa;
+      ++b0;
+    } else if (t.rem < 0) {
+      t.rem += t.twoDa;
+      --b0;
+    }
+  }
+  const std::int64_t a = a0 + t.kFirst;
+  t.index = xMajor ? b0 * width_ + a : a * width_ + b0;
+  t.stepMajor = xMajor ? 1 : width_;
+  t.stepMinor = xMajor ? width_ : 1;
+  if (xor_) {
+    walk(t, px, [pen](Rgb& p) { p ^= pen; });
+  } else {
+    walk(t, px, [pen](Rgb& p) { p = pen; });
   }
 }
 
