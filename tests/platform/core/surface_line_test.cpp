@@ -119,9 +119,15 @@ bool underPen(long x, long y, long x1, long y1, long x2, long y2, int w) {
 
 TEST(SurfaceLine, WideLineIsThePixelsUnderTheSweptPen) {
   std::mt19937 rng(23);
-  std::uniform_int_distribution<int> coord(-40, 110);
-  for (int i = 0; i < 400; ++i) {
-    const int x1 = coord(rng), y1 = coord(rng), x2 = coord(rng), y2 = coord(rng);
+  std::uniform_int_distribution<int> coord(-40, 110), step(-6, 6);
+  for (int i = 0; i < 2000; ++i) {
+    int x1 = coord(rng), y1 = coord(rng), x2 = coord(rng), y2 = coord(rng);
+    if (i % 4 == 1) {  // short strokes: rows near the ends only
+      x2 = x1 + step(rng);
+      y2 = y1 + step(rng);
+    } else if (i % 8 == 2) {  // level and upright lines
+      (i % 16 == 2 ? y2 : x2) = i % 16 == 2 ? y1 : x1;
+    }
     const int w = 2 + i % 19;
     const Pixels p = drawn(72, 64, w, [&](Surface& s) { s.line(x1, y1, x2, y2); });
     for (int y = 0; y < 64; ++y)
