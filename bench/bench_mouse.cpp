@@ -1,10 +1,12 @@
 // One mouse move with a rubber band in an 800-copy part on a 1600 x 1000
-// canvas: the XOR rubber band of the open record is erased and drawn again
-// in the base cell and in every replica. Tools: Poly Line, Spline and the
-// 3 Pt Circle. Then a whole spline stroke, drawn and closed, on a picture of
-// about 30,000 entries in a part of 24 copies, beside one full redraw of that
-// picture: closing takes the stroke's traces off and draws the curve, it
-// does not redraw the picture.
+// canvas, over a picture of about 30,000 list entries: the XOR rubber band
+// of the open record is erased and drawn again in the base cell and in every
+// replica. Every tool that shows a rubber band: Spline, Poly Line, Multi
+// Line, the 2 Pt and 3 Pt Circle, the Arc and the Geometric tool (polygon).
+// Then a whole spline stroke, drawn and closed, on a picture of about 30,000
+// entries in a part of 24 copies, beside one full redraw of that picture:
+// closing takes the stroke's traces off and draws the curve, it does not
+// redraw the picture.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -22,11 +24,14 @@ namespace {
 using namespace orn;
 
 constexpr int kCopies = 800;
+// Polylines that make the list about 30,000 entries long beside the symmetry
+// block of 800 copies.
+constexpr int kBandPolylines = 880;
 using bench::kCx;
 using bench::kCy;
 
 struct Editor {
-  explicit Editor(int copies = kCopies, int polylines = 0);
+  Editor(int copies, int polylines);
   DrawingList list;
   SymState sym;
   DrawContext ctx;
@@ -76,13 +81,26 @@ Editor::Editor(int copies, int polylines) {
 }
 
 void RubberBand(benchmark::State& state, int tool) {
-  Editor e;
+  Editor e(kCopies, kBandPolylines);
   e.m.DrawType(tool);
-  // An open record in the base cell, near the rim of the rosette.
+  // An open record in the base cell, near the rim of the rosette: the clicks
+  // each tool takes before its last point moves.
   const float y0 = float(kCy + 380);
-  const std::vector<std::pair<float, float>> clicks = tool == kToolCircle3
-                                                          ? std::vector<std::pair<float, float>>{{790, y0}, {810, y0}}
-                                                          : std::vector<std::pair<float, float>>{{780, y0}, {800, y0 - 20}, {815, y0}};
+  using Clicks = std::vector<std::pair<float, float>>;
+  Clicks clicks;
+  switch (tool) {
+    case kToolCircle2:
+    case kToolGeometric:
+      clicks = {{790, y0}};
+      break;
+    case kToolCircle3:
+    case kToolArc:
+      clicks = {{790, y0}, {810, y0}};
+      break;
+    default:
+      clicks = {{780, y0}, {800, y0 - 20}, {815, y0}};
+      break;
+  }
   for (auto [x, y] : clicks) {
     e.m.P1MM(0, 0, x, y);
     e.m.P1MD(1, 0, x, y);
@@ -96,6 +114,7 @@ void RubberBand(benchmark::State& state, int tool) {
     ++i;
   }
   state.counters["copies"] = e.sym.LastCopy - e.sym.BaseCopy + 1;
+  state.counters["entries"] = e.list.NumPoints;
   // The band is really drawn: black pixels in the base cell and in a replica.
   long black = 0;
   for (int k = 0; k < e.canvas.width() * e.canvas.height(); ++k) black += e.canvas.pixels()[k] == 0;
@@ -138,13 +157,21 @@ void BM_RedrawOfTheSamePicture(benchmark::State& state) {
   state.counters["entries"] = e.list.NumPoints;
 }
 
-void BM_MovePolyline(benchmark::State& s) { RubberBand(s, kToolPolyLine); }
 void BM_MoveSpline(benchmark::State& s) { RubberBand(s, kToolSpline); }
-void BM_MoveCircle(benchmark::State& s) { RubberBand(s, kToolCircle3); }
+void BM_MovePolyline(benchmark::State& s) { RubberBand(s, kToolPolyLine); }
+void BM_MoveMultiLine(benchmark::State& s) { RubberBand(s, kToolMultiLine); }
+void BM_MoveCircle2(benchmark::State& s) { RubberBand(s, kToolCircle2); }
+void BM_MoveCircle3(benchmark::State& s) { RubberBand(s, kToolCircle3); }
+void BM_MoveArc(benchmark::State& s) { RubberBand(s, kToolArc); }
+void BM_MovePolygon(benchmark::State& s) { RubberBand(s, kToolGeometric); }
 
-BENCHMARK(BM_MovePolyline)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MoveSpline)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MoveCircle)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MovePolyline)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoveMultiLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoveCircle2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoveCircle3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoveArc)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MovePolygon)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SplineStrokeClosed)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawOfTheSamePicture)->Unit(benchmark::kMillisecond);
 

@@ -2,10 +2,10 @@
 // list entries, 24 copies, 200 PAINT records), each beside what it is
 // measured against:
 //  - the print command into a PDF page at 300 dpi, black and white (the
-//    lines redrawn for the printer) and colour at the canvas's size and at
-//    twice it (drawn afresh in the enlarged memory bitmap), against drawing
-//    the picture into a memory bitmap of the printed image's pixel size plus
-//    Qt writing that image to a PDF page;
+//    lines redrawn for the printer) and colour at the canvas's size (the
+//    canvas as it is) and at twice it (drawn afresh in the enlarged memory
+//    bitmap), against Qt writing the same image to a PDF page: the canvas,
+//    or the picture drawn into a memory bitmap of the printed image's size;
 //  - Save as Bitmap against Qt writing the same image as a BMP file;
 //  - the longest time the window waits for its events during a colour print
 //    at twice and three times the canvas's size (3200 x 2000 and 4800 x
@@ -111,10 +111,13 @@ struct Printing {
   }
 };
 
-// A picture drawn into a memory bitmap, then written onto a PDF page.
+// The image a colour print prints, written onto a PDF page: the canvas as it
+// is at scale 1, as the print command prints it then, else the picture drawn
+// afresh into a memory bitmap.
 void bitmapThenPdf(Printing& pr, int scale, bool landscape) {
-  Surface bmp;
-  DrawEnlarged(pr.redraw, bmp, scale);
+  Surface enlarged;
+  if (scale > 1) DrawEnlarged(pr.redraw, enlarged, scale);
+  const Surface& bmp = scale > 1 ? enlarged : pr.p.canvas;
   QPdfWriter pdf(QString::fromStdString((kFolder / "image.pdf").string()));
   pdf.setResolution(QtPrinterDevice::kPdfResolution);
   pdf.setPageSize(QPageSize(QPageSize::Letter));

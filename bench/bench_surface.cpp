@@ -1,7 +1,9 @@
 // The Surface's flood fill and lines side by side with other ways of doing
 // the same work on the same pixels: OpenCV's cv::floodFill, a plain 4-way
-// queue fill, and QPainter drawing into a QImage without anti-aliasing.
-// After the run the ratios (other time / Surface time) are printed.
+// queue fill, and QPainter drawing into a QImage without anti-aliasing; and
+// the fill beside its floor, writing every pixel of the image once. After
+// the run the ratios (other time / Surface time) are printed, and the fill's
+// time as a multiple of the floor's.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -106,6 +108,20 @@ void BM_FillSurface(benchmark::State& state) {
     benchmark::DoNotOptimize(s.floodFill(m.seedX, m.seedY, orn::kBlack, kFillColour));
   }
 }
+// The floor under any fill of the image: writing every pixel of the same
+// surface once, in the same state as the fills find it.
+void BM_FillFloor(benchmark::State& state) {
+  const Maze& m = maze(int(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    Surface& s = workCopy(m);
+    state.ResumeTiming();
+    std::fill_n(s.pixels(), std::size_t(kFillSize) * kFillSize, kFillColour);
+    benchmark::DoNotOptimize(s.pixels());
+    benchmark::ClobberMemory();
+  }
+}
+
 // The machine may be busy with other work: each benchmark runs five times
 // and the ratios use the fastest run of each.
 double fastest(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
@@ -113,6 +129,7 @@ double fastest(const std::vector<double>& v) { return *std::min_element(v.begin(
   BENCHMARK(fn)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ComputeStatistics( \
       "min", fastest)
 
+ORN_BENCH(BM_FillFloor)->Arg(4)->Arg(8);
 ORN_BENCH(BM_FillSurface)->Arg(4)->Arg(8);
 
 #if ORNIVALE_HAVE_OPENCV
@@ -179,69 +196,111 @@ const std::vector<QLine>& lines() {
   return out;
 }
 
+// Short strokes, 2 to 16 pixels long, as a spline's pieces and its replicas
+// are: the cost per line more than per pixel. A hundredth reach off the
+// surface.
+const std::vector<QLine>& strokes() {
+  static const std::vector<QLine> out = [] {
+    std::vector<QLine> v;
+    std::mt19937 rng(78);
+    std::uniform_int_distribution<int> inside(0, kLineSize - 1), length(-16, 16);
+    for (int i = 0; i < 200000; ++i) {
+      const int x = i % 100 == 0 ? 0 : inside(rng), y = inside(rng);
+      int dx = length(rng), dy = length(rng);
+      if (std::max(std::abs(dx), std::abs(dy)) < 2) dx = 2;
+      v.emplace_back(x, y, x + dx, y + dy);
+    }
+    return v;
+  }();
+  return out;
+}
+
+const std::vector<QLine>& lineSet(bool shortStrokes) { return shortStrokes ? strokes() : lines(); }
+
+// The surface both the Surface's lines and QPainter's are drawn on, made
+// once before anything else, as a canvas is: a large Surface asks for large
+// pages, which later, with the memory cut up by the fills' images, may no
+// longer be had. Both sides then work on the same memory.
+Surface& lineSurface() {
+  static Surface s(kLineSize, kLineSize);
+  return s;
+}
+
+// range(0): pen width; range(1): 1 for the short strokes.
 void BM_LinesSurface(benchmark::State& state) {
-  Surface s(kLineSize, kLineSize);
+  Surface& s = lineSurface();
   s.setPenWidth(int(state.range(0)));
+  const std::vector<QLine>& set = lineSet(state.range(1) != 0);
   Rgb colour = 0;
   for (auto _ : state) {
     s.setPenColor(colour += 0x010203);
-    for (const QLine& l : lines()) s.line(l.x1(), l.y1(), l.x2(), l.y2());
+    for (const QLine& l : set) s.line(l.x1(), l.y1(), l.x2(), l.y2());
     benchmark::DoNotOptimize(s.pixels());
   }
-  state.SetItemsProcessed(state.iterations() * std::int64_t(lines().size()));
+  state.SetItemsProcessed(state.iterations() * std::int64_t(set.size()));
 }
-ORN_BENCH(BM_LinesSurface)->Arg(1)->Arg(3);
+ORN_BENCH(BM_LinesSurface)->Args({1, 0})->Args({3, 0})->Args({1, 1})->Args({3, 1});
 
-// QPainter with round caps (as the Surface's wide pens), one call per line.
+// QPainter with round caps (as the Surface's wide pens), one call per line,
+// on the same pixels as the Surface's lines.
 void BM_LinesQPainter(benchmark::State& state) {
-  QImage image(kLineSize, kLineSize, QImage::Format_RGB32);
-  image.fill(Qt::white);
+  QImage image(reinterpret_cast<uchar*>(lineSurface().pixels()), kLineSize, kLineSize, kLineSize * 4,
+               QImage::Format_RGB32);
+  const std::vector<QLine>& set = lineSet(state.range(1) != 0);
   Rgb colour = 0;
   for (auto _ : state) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(QColor::fromRgb(colour += 0x010203), qreal(state.range(0)), Qt::SolidLine,
                   Qt::RoundCap));
-    for (const QLine& l : lines()) p.drawLine(l);
+    for (const QLine& l : set) p.drawLine(l);
     p.end();
     benchmark::DoNotOptimize(image.constBits());
   }
-  state.SetItemsProcessed(state.iterations() * std::int64_t(lines().size()));
+  state.SetItemsProcessed(state.iterations() * std::int64_t(set.size()));
 }
-ORN_BENCH(BM_LinesQPainter)->Arg(1)->Arg(3);
+ORN_BENCH(BM_LinesQPainter)->Args({1, 0})->Args({3, 0})->Args({1, 1})->Args({3, 1});
 
-// Prints the usual table, then how many times faster the Surface is.
+// Prints the usual table, then how many times faster the Surface is, from
+// the fastest and from the median repetition of each.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& r : runs)
-      if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "min")
-        times_[r.run_name.str()] = r.GetAdjustedRealTime();
+      if (r.run_type == Run::RT_Aggregate && (r.aggregate_name == "min" || r.aggregate_name == "median"))
+        times_[r.aggregate_name][r.run_name.str()] = r.GetAdjustedRealTime();
     ConsoleReporter::ReportRuns(runs);
   }
   void printRatios() const {
-    std::printf("\nRatios (other time / Surface time; above 1 means the Surface is faster):\n");
+    std::printf("\nRatios (other time / Surface time, above 1 means the Surface is faster;\n"
+                "the floor: the fill's time over the floor's), fastest and median:\n");
     for (const char* cell : {"4", "8"}) {
       const std::string c = std::string("/") + cell;
       const std::string corridor = cell == std::string("4") ? "3" : "7";
       ratio(("fill vs cv::floodFill, " + corridor + "-px maze").c_str(), "BM_FillOpenCV" + c, "BM_FillSurface" + c);
       ratio(("fill vs queue fill, " + corridor + "-px maze").c_str(), "BM_FillQueue" + c, "BM_FillSurface" + c);
+      ratio(("fill / the floor, " + corridor + "-px maze").c_str(), "BM_FillSurface" + c, "BM_FillFloor" + c);
     }
-    ratio("1-pixel lines vs QPainter", "BM_LinesQPainter/1", "BM_LinesSurface/1");
-    ratio("3-pixel lines vs QPainter", "BM_LinesQPainter/3", "BM_LinesSurface/3");
+    ratio("1-pixel lines vs QPainter", "BM_LinesQPainter/1/0", "BM_LinesSurface/1/0");
+    ratio("3-pixel lines vs QPainter", "BM_LinesQPainter/3/0", "BM_LinesSurface/3/0");
+    ratio("1-pixel short strokes vs QPainter", "BM_LinesQPainter/1/1", "BM_LinesSurface/1/1");
+    ratio("3-pixel short strokes vs QPainter", "BM_LinesQPainter/3/1", "BM_LinesSurface/3/1");
   }
 
  private:
   void ratio(const char* what, const std::string& other, const std::string& ours) const {
-    auto find = [this](const std::string& name) {
-      for (const auto& [n, t] : times_)
-        if (n.rfind(name + "/", 0) == 0) return t;
+    auto find = [this](const char* stat, const std::string& name) {
+      const auto it = times_.find(stat);
+      if (it != times_.end())
+        for (const auto& [n, t] : it->second)
+          if (n.rfind(name + "/", 0) == 0) return t;
       return -1.0;
     };
-    const double a = find(other), b = find(ours);
-    if (a > 0 && b > 0) std::printf("  %-36s %6.2f\n", what, a / b);
+    const double a = find("min", other), b = find("min", ours);
+    const double am = find("median", other), bm = find("median", ours);
+    if (a > 0 && b > 0 && am > 0 && bm > 0) std::printf("  %-36s %6.2f %6.2f\n", what, a / b, am / bm);
   }
-  std::map<std::string, double> times_;
+  std::map<std::string, std::map<std::string, double>> times_;
 };
 
 }  // namespace
@@ -252,9 +311,11 @@ int main(int argc, char** argv) {
   QGuiApplication app(qtArgc, argv);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  maze(4);  // built once, outside the timings
+  lineSurface();  // built once, outside the timings
+  maze(4);
   maze(8);
   lines();
+  strokes();
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   reporter.printRatios();

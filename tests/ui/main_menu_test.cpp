@@ -400,10 +400,12 @@ TEST_F(MainMenuTest, AnExitWaitsForTheEditorsOpenBoxAndThenTakesNoMoreInputOrRed
   editor->menuItem("MenFileExit")->trigger();
   ASSERT_NE(editor, nullptr);
   EXPECT_FALSE(editor->isEnabled());
-  // Nor does it start a redraw any more (a paint's queued one): the redraw
-  // lets events run, and among them the editor's end.
+  // Nor does it start a redraw or a load any more (a paint's queued redraw,
+  // a caller that holds the editor): both let events run, and among them
+  // the editor's end.
   const int pumps = host.pumps;
   editor->DrawAll(1);
+  EXPECT_EQ(editor->LoadPicture(folder.path("STATIC/OVRO1A.PNT").string()), CommandStatus::Cancelled);
   EXPECT_EQ(host.pumps, pumps);
   ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
 }

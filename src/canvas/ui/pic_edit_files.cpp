@@ -142,7 +142,9 @@ void PicEdit::FName_Click(int index) {
 // ---- loading ----------------------------------------------------------------------
 
 CommandStatus PicEdit::runLoad(int kind) {
-  if (loading_) return CommandStatus::Cancelled;
+  // An editor on its way back to the menu loads nothing: the menu takes it
+  // down at its next turn, and a load would pump events under it.
+  if (loading_ || exiting_) return CommandStatus::Cancelled;
   loading_ = true;
   struct Done {
     bool& flag;

@@ -171,11 +171,34 @@ void Surface::arc(int cx, int cy, int r, double start, double end) {
     return clipped(std::int64_t(lo), std::int64_t(hi), width_);
   };
 
+  if (w == 1) {
+    // No caps: the ring's one or two spans of the row, cut to the sweep.
+    forRing(cx, cy, r, w, width_, height_, [&](int y, Interval ra, Interval rb) {
+      const double oy = double(y) - cy;
+      for (const Interval& part : {ra, rb}) {
+        std::int64_t run = part.lo;  // first pixel of the run in the sweep
+        for (std::int64_t x = part.lo; x <= part.hi; ++x) {
+          if (inSweep(double(x) - cx, oy)) continue;
+          if (run < x) penSpan(y, int(run), int(x - 1));
+          run = x + 1;
+        }
+        if (run <= part.hi) penSpan(y, int(run), int(part.hi));
+      }
+    });
+    return;
+  }
   forRing(cx, cy, r, w, width_, height_, [&](int y, Interval ra, Interval rb) {
     const Interval capA = capRow(0, y), capB = capRow(1, y);
     std::array<Interval, 4> parts{ra, rb, capA, capB};
-    std::sort(parts.begin(), parts.end(),
-              [](const Interval& p, const Interval& q) { return p.lo < q.lo; });
+    // In order of their first pixel (a sorting network for four).
+    auto order = [&parts](int i, int j) {
+      if (parts[j].lo < parts[i].lo) std::swap(parts[i], parts[j]);
+    };
+    order(0, 1);
+    order(2, 3);
+    order(0, 2);
+    order(1, 3);
+    order(1, 2);
     auto in = [](const Interval& iv, std::int64_t x) { return x >= iv.lo && x <= iv.hi; };
     const double oy = double(y) - cy - shift;
     std::int64_t next = 0;  // pixels left of this one are done

@@ -14,12 +14,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <vector>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
+#include "platform/core/raster_rows.h"
 #include "platform/core/surface.h"
 
 namespace orn {
@@ -131,40 +129,31 @@ class FilledBits {
   std::vector<std::uint64_t> bits_;
 };
 
-// One bit per pixel of 64 pixels from p: set where the pixel has colour c.
-std::uint64_t borderBits64(const Rgb* p, Rgb c) {
-#if defined(__SSE2__)
-  const __m128i mask = _mm_set1_epi32(int(kColourBits)), want = _mm_set1_epi32(int(c));
-  auto eq4 = [&](int i) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-    return _mm_cmpeq_epi32(_mm_and_si128(v, mask), want);
-  };
-  std::uint64_t bits = 0;
-  for (int i = 0; i < 64; i += 16) {
-    const __m128i lo = _mm_packs_epi32(eq4(i), eq4(i + 4));
-    const __m128i hi = _mm_packs_epi32(eq4(i + 8), eq4(i + 12));
-    bits |= std::uint64_t(std::uint32_t(_mm_movemask_epi8(_mm_packs_epi16(lo, hi)))) << i;
+// The open bits (see RowKernels::openBits) of every row of an image, read
+// once before the runs are labelled and used by both sweeps of the row pass,
+// so that the image's pixels are read once and written once. Row -1 is
+// clear, as is the word past each row's end.
+class OpenRows {
+ public:
+  // The rows themselves are left for the reading to fill.
+  OpenRows(int width, int height)
+      : words_(std::size_t(width + 63) / 64 + 1),
+        bits_(new std::uint64_t[words_ * (std::size_t(height) + 1)]),
+        exact_(std::size_t(height), 0) {
+    std::fill_n(bits_.get(), words_, 0);
+    for (int y = 0; y < height; ++y) row(y)[words_ - 1] = 0;
   }
-  return bits;
-#else
-  std::uint64_t bits = 0;
-  for (int i = 0; i < 64; ++i) bits |= std::uint64_t((p[i] & kColourBits) == c) << i;
-  return bits;
-#endif
-}
+  std::uint64_t* row(int y) { return bits_.get() + words_ * std::size_t(y + 1); }
+  // No pixel of row y has anything in its top byte: every border pixel is
+  // exactly the border colour.
+  bool exact(int y) const { return exact_[std::size_t(y)] != 0; }
+  void setExact(int y, bool exact) { exact_[std::size_t(y)] = exact; }
 
-// One bit per pixel of a row, 64 to a word: set where the pixel is not of
-// colour c. Bits past the row's end stay clear, so every run ends in its row.
-void openBits(const Rgb* line, int width, Rgb c, std::uint64_t* bits) {
-  int base = 0;
-  for (; width - base >= 64; base += 64) *bits++ = ~borderBits64(line + base, c);
-  if (base < width) {
-    std::uint64_t border = 0;
-    for (int i = 0; i < width - base; ++i)
-      border |= std::uint64_t((line[base + i] & kColourBits) == c) << i;
-    *bits = ~border & ((std::uint64_t(1) << (width - base)) - 1);
-  }
-}
+ private:
+  std::size_t words_;
+  std::unique_ptr<std::uint64_t[]> bits_;
+  std::vector<char> exact_;
+};
 
 // Bit masks and searches over a row of bits, 64 pixels to a word, with a
 // clear word past the row's end so every search for a clear bit stops.
@@ -226,35 +215,6 @@ void setBits(std::uint64_t* bits, int x0, int x1) {
   bits[w1] |= last;
 }
 
-// Gives the pixels of a row whose bit is set the colour `fill`, a word of
-// bits at a time without a branch per run.
-void paintBits(Rgb* line, int width, const std::uint64_t* bits, Rgb fill) {
-  int base = 0;
-#if defined(__SSE2__)
-  // Masks of four pixels for each four bits.
-  alignas(16) static constexpr std::uint32_t kLanes[16][4] = {
-      {0, 0, 0, 0},          {~0u, 0, 0, 0},          {0, ~0u, 0, 0},          {~0u, ~0u, 0, 0},
-      {0, 0, ~0u, 0},        {~0u, 0, ~0u, 0},        {0, ~0u, ~0u, 0},        {~0u, ~0u, ~0u, 0},
-      {0, 0, 0, ~0u},        {~0u, 0, 0, ~0u},        {0, ~0u, 0, ~0u},        {~0u, ~0u, 0, ~0u},
-      {0, 0, ~0u, ~0u},      {~0u, 0, ~0u, ~0u},      {0, ~0u, ~0u, ~0u},      {~0u, ~0u, ~0u, ~0u}};
-  const __m128i colour = _mm_set1_epi32(int(fill));
-  for (; width - base >= 64; base += 64) {
-    std::uint64_t set = *bits++;
-    if (set == 0) continue;
-    Rgb* p = line + base;
-    for (int i = 0; i < 64; i += 4, set >>= 4) {
-      const __m128i m = _mm_load_si128(reinterpret_cast<const __m128i*>(kLanes[set & 15]));
-      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i),
-                       _mm_or_si128(_mm_andnot_si128(m, v), _mm_and_si128(m, colour)));
-    }
-  }
-#endif
-  for (; base < width; base += 64, ++bits)
-    for (int i = 0; i < 64 && base + i < width; ++i)
-      if (*bits >> i & 1) line[base + i] = fill;
-}
-
 // Which labels name one region: disjoint sets whose root is their lowest
 // label, so every label's parent is no higher than itself.
 class LabelSets {
@@ -285,10 +245,10 @@ class LabelSets {
   std::vector<std::uint32_t> parent_;
 };
 
-// Labels the runs of pixels not of colour c row by row and joins, in `sets`,
-// the labels of runs that touch from one row to the next; returns the label
-// of the seed's run in `seedLabel`, or false once more than `limit` labels
-// would be needed.
+// Labels the runs of open pixels (the bits of `rows`) row by row and joins,
+// in `sets`, the labels of runs that touch from one row to the next; returns
+// the label of the seed's run in `seedLabel`, or false once more than
+// `limit` labels would be needed.
 //
 // A run takes the label of the first run above it that it touches, or a new
 // label if it touches none, so the labels depend on the image alone and the
@@ -301,15 +261,22 @@ class LabelSets {
 // the first in its run joins another run above, and those are found by
 // adding each run's stretch starts to the run: the carry clears the run from
 // its first stretch on.
-bool labelRows(const Rgb* px, int width, int height, Rgb c, std::size_t limit, int seedX,
-               int seedY, LabelSets& sets, std::uint32_t& seedLabel) {
+bool labelRows(int width, int height, std::size_t limit, int seedX, int seedY, LabelSets& sets,
+               std::uint32_t& seedLabel, OpenRows& rows) {
   const int words = (width + 63) / 64;
   const auto size = std::size_t(words) + 1;
-  std::vector<std::uint64_t> open(size, 0), above(size, 0), starts(size, 0), startsAbove(size, 0);
+  std::vector<std::uint64_t> starts(size, 0), startsAbove(size, 0);
   std::vector<std::uint32_t> label(std::size_t(words) * 64);
   std::uint32_t labels = 0;
   for (int y = 0; y < height; ++y) {
-    openBits(px + std::size_t(y) * width, width, c, open.data());
+    const std::uint64_t* const open = rows.row(y);
+    const std::uint64_t* const above = rows.row(y - 1);
+    if (std::equal(open, open + words, above)) {
+      // The row repeats the one above: each run goes on the run above it,
+      // whose start and label it keeps, and joins nothing new.
+      if (y == seedY) seedLabel = label[std::size_t(prevSet(startsAbove.data(), seedX))];
+      continue;
+    }
     std::uint64_t openBefore = 0, touchBefore = 0, fromFirstBefore = 0;
     unsigned carry = 0;
     for (int w = 0; w < words; ++w) {
@@ -328,7 +295,7 @@ bool labelRows(const Rgb* px, int width, int height, Rgb c, std::size_t limit, i
         } else {
           // The first open pixel above it starts a run above.
           const int q = nextSet(startsAbove.data(), words, s);
-          if (q < nextClear(open.data(), s)) {
+          if (q < nextClear(open, s)) {
             l = label[std::size_t(q)];
           } else {
             if (labels == limit) return false;
@@ -350,7 +317,6 @@ bool labelRows(const Rgb* px, int width, int height, Rgb c, std::size_t limit, i
       fromFirstBefore = fromFirst;
     }
     if (y == seedY) seedLabel = label[std::size_t(prevSet(starts.data(), seedX))];
-    std::swap(open, above);
     std::swap(starts, startsAbove);
   }
   return true;
@@ -382,22 +348,33 @@ std::uint64_t spreadLeft(std::uint64_t from, std::uint64_t through) {
 // it. Returns false, having changed nothing, when more than `labelLimit`
 // labels are needed.
 bool fillByRows(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
-                std::size_t labelLimit) {
+                std::size_t labelLimit, const raster::RowKernels& kernels, bool stream) {
   LabelSets sets;
   std::uint32_t seedLabel = 0;
-  if (!labelRows(px, width, height, c, labelLimit, x, y, sets, seedLabel)) return false;
+  // The image is read straight through first, at the speed of the memory,
+  // and the runs are labelled from its bits after.
+  OpenRows rows(width, height);
+  for (int row = 0; row < height; ++row)
+    rows.setExact(row, kernels.openBits(px + std::size_t(row) * width, width, c, rows.row(row)));
+  if (!labelRows(width, height, labelLimit, x, y, sets, seedLabel, rows)) return false;
   sets.flatten();
   const std::uint32_t region = sets.root(seedLabel);
   // Per row: the open pixels and the painted ones, of this row and the one
   // above, and where this row's runs start.
   const int words = (width + 63) / 64;
   const auto size = std::size_t(words) + 1;
-  std::vector<std::uint64_t> openAbove(size, 0), open(size, 0), paintedAbove(size, 0),
-      painted(size, 0), starts(size, 0);
+  std::vector<std::uint64_t> paintedAbove(size, 0), painted(size, 0), starts(size, 0);
   std::uint32_t nextLabel = 0;
   for (int row = 0; row < height; ++row) {
     Rgb* line = px + std::size_t(row) * width;
-    openBits(line, width, c, open.data());
+    const std::uint64_t* const open = rows.row(row);
+    const std::uint64_t* const openAbove = rows.row(row - 1);
+    if (std::equal(open, open + words, openAbove)) {
+      // The row repeats the one above: its runs are painted as the runs
+      // above them.
+      kernels.paintBits({line, width, paintedAbove.data(), open, fill, c, rows.exact(row)}, stream);
+      continue;
+    }
     // Left to right, by carries through each run: the run from its first
     // pixel under a painted pixel on, and the pixel past the end of each run
     // that touches the row above.
@@ -420,11 +397,13 @@ bool fillByRows(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
     std::uint64_t spill = 0;
     for (int w = words - 1; w >= 0; --w) {
       const std::uint64_t o = open[std::size_t(w)];
-      painted[std::size_t(w)] = spreadLeft(painted[std::size_t(w)] | (o & spill << 63), o);
-      spill = painted[std::size_t(w)] & 1;
+      std::uint64_t p = painted[std::size_t(w)] | (o & spill << 63);
+      // Only an open pixel left of a painted one has anything to take.
+      if ((o & ~p & p >> 1) != 0) p = spreadLeft(p, o);
+      painted[std::size_t(w)] = p;
+      spill = p & 1;
     }
-    paintBits(line, width, painted.data(), fill);
-    std::swap(open, openAbove);
+    kernels.paintBits({line, width, painted.data(), open, fill, c, rows.exact(row)}, stream);
     std::swap(painted, paintedAbove);
   }
   return true;
@@ -473,8 +452,10 @@ BorderFillLimits defaultBorderFillLimits(int width, int height) {
   // a hundred pixels), so that it never costs much more than twice the
   // cheaper way. Its spans grow with the canvas's side while the row pass
   // grows with its area: on a larger canvas it keeps to the span fill.
+  // Images of 32 MB and more are far larger than the caches: their painted
+  // rows are written past them.
   return {std::max<std::size_t>(pixels / 1024, 4096), pixels / 4,
-          std::max<std::size_t>(pixels / 128, 4096)};
+          std::max<std::size_t>(pixels / 128, 4096), raster::bestVectorUnit(), std::size_t(8) << 20};
 }
 
 bool fillToBorder(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
@@ -516,7 +497,9 @@ bool fillToBorder(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
   // no harm. Run labels are numbered in 32 bits.
   const std::size_t runLimit =
       std::min<std::size_t>(limits.runs, std::numeric_limits<std::uint32_t>::max());
-  if (fillByRows(px, width, height, x, y, c, fill, runLimit)) return true;
+  const bool stream = std::size_t(width) * std::size_t(height) >= limits.streamPixels;
+  if (fillByRows(px, width, height, x, y, c, fill, runLimit, raster::rowKernels(limits.unit), stream))
+    return true;
   spanFill(px, width, height, stack, inside, fill, filled);
   return true;
 }

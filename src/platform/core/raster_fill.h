@@ -2,6 +2,7 @@
 // The flood fill's inner workings, for Surface::floodFill and its tests only.
 #include <cstddef>
 
+#include "platform/core/raster_rows.h"
 #include "platform/core/surface.h"
 
 namespace orn::detail {
@@ -18,6 +19,11 @@ struct BorderFillLimits {
   // when `spans` ran out, are few beside the rectangle they reached (see
   // fillToBorder). 0: none beyond `spans`.
   std::size_t sparseSpans = 0;
+  // The vector unit the row pass reads and paints its rows with.
+  raster::VectorUnit unit = raster::bestVectorUnit();
+  // Images of at least this many pixels have their rows painted past the
+  // caches (see RowKernels::paintBits).
+  std::size_t streamPixels = ~std::size_t(0);
 };
 
 BorderFillLimits defaultBorderFillLimits(int width, int height);

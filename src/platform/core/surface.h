@@ -154,6 +154,7 @@ class Surface {
   // Pen colour (copy or XOR) over the pixels x0..x1 of row y, all inside.
   void penSpan(int y, int x0, int x1);
   void thinLine(int x1, int y1, int x2, int y2);
+  void thinLineInside(int x1, int y1, int x2, int y2);
   void wideLine(int x1, int y1, int x2, int y2);
 
   int width_ = 0;

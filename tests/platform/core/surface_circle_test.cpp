@@ -87,6 +87,50 @@ TEST(SurfaceCircle, ArcRunsCounterClockwiseOnAYDownSurface) {
   EXPECT_TRUE(drawOn(41, 41, 1, [](Surface& s) { s.arc(20, 20, 10, 0, NAN); }) == Surface(41, 41));
 }
 
+// An arc pixel by pixel: a pixel of the ring whose direction from the
+// centre lies in the sweep from `start` (a few billionths of a radian of
+// slack at either end), or, for a wide pen, a pixel centre within w / 2 of
+// either end point. Sweeps of a full turn, and equal angles, are the circle.
+bool onArc(long x, long y, long cx, long cy, long r, int w, double start, double end) {
+  const bool ring = onRing(Big(x) - cx, Big(y) - cy, r, w);
+  if (w == 1 && !ring) return false;
+  double sweep = end - start;
+  if (!(std::fabs(sweep) < 2 * M_PI)) return ring;
+  double a0 = std::fmod(start, 2 * M_PI);
+  if (a0 < 0) a0 += 2 * M_PI;
+  sweep = std::fmod(sweep, 2 * M_PI);
+  if (sweep < 0) sweep += 2 * M_PI;
+  if (sweep == 0) return ring;
+  const double a1 = a0 + sweep, shift = w % 2 == 0 ? 0.5 : 0.0;
+  for (double a : {a0, a1}) {
+    const double ex = cx + shift + r * std::cos(a), ey = cy + shift - r * std::sin(a);
+    if (w > 1 && (x - ex) * (x - ex) + (y - ey) * (y - ey) <= w * w / 4.0) return true;
+  }
+  if (!ring) return false;
+  const double vx = x - cx - shift, vy = -(y - cy - shift);
+  const double slack = -1e-9 * (std::fabs(vx) + std::fabs(vy));
+  const double c0 = std::cos(a0) * vy - std::sin(a0) * vx;
+  const double c1 = vx * std::sin(a1) - vy * std::cos(a1);
+  return sweep <= M_PI ? (c0 >= slack && c1 >= slack) : !(c0 < slack && c1 < slack);
+}
+
+TEST(SurfaceCircle, ArcMatchesItsDefinitionForEverySweepAndPen) {
+  std::mt19937 rng(12);
+  std::uniform_int_distribution<int> centre(-30, 100), radius(0, 60);
+  std::uniform_real_distribution<double> angle(-7.0, 14.0);
+  for (int i = 0; i < 1500; ++i) {
+    const int w = i % 3 == 0 ? 1 + i % 9 : 1;
+    const int cx = centre(rng), cy = centre(rng), r = i % 10 == 0 ? radius(rng) * 100 : radius(rng);
+    const double a = angle(rng), b = i % 7 == 0 ? a + angle(rng) * 1e-3 : angle(rng);
+    const Surface s = drawOn(72, 64, w, [&](Surface& t) { t.arc(cx, cy, r, a, b); });
+    for (int y = 0; y < s.height(); ++y)
+      for (int x = 0; x < s.width(); ++x)
+        ASSERT_EQ(s.point(x, y) == kBlack, onArc(x, y, cx, cy, r, w, a, b))
+            << "pixel " << x << "," << y << " arc " << cx << "," << cy << " r " << r << " w " << w
+            << " from " << a << " to " << b;
+  }
+}
+
 TEST(SurfaceCircle, WideArcHasRoundEndsAndHugeArcsClip) {
   const Surface s = drawOn(60, 60, 7, [&](Surface& t) { t.arc(30, 30, 20, 0, kPi / 2); });
   // Past the east end the cap covers pixels within 3.5 of (50, 30), the ring does not go on.

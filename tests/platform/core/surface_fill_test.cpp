@@ -65,6 +65,18 @@ Surface maze(int w, int h, int cell, unsigned seed) {
 const BorderFillLimits kWays[] = {
     {kNoLimit, kNoLimit}, {0, kNoLimit}, {9, kNoLimit}, {9, kNoLimit, 40}, {3, 1}};
 
+// The ways that reach the row pass, in every vector unit the processor has,
+// painting its rows in the caches or past them.
+std::vector<BorderFillLimits> everyWay() {
+  std::vector<BorderFillLimits> out(std::begin(kWays), std::end(kWays));
+  for (const BorderFillLimits& way : {kWays[1], kWays[2]})
+    for (raster::VectorUnit unit : {raster::VectorUnit::Plain, raster::VectorUnit::Sse2, raster::VectorUnit::Avx2})
+      if (raster::canRun(unit))
+        for (const std::size_t streamPixels : {std::size_t(0), ~std::size_t(0)})
+          out.push_back({way.spans, way.runs, way.sparseSpans, unit, streamPixels});
+  return out;
+}
+
 // Every way, and Surface::floodFill choosing its own.
 void expectEveryWayMatches(const Surface& start, int x, int y, Rgb fill) {
   const Surface expected = test::referenceFill(start, x, y, kBlack, fill);
@@ -72,11 +84,13 @@ void expectEveryWayMatches(const Surface& start, int x, int y, Rgb fill) {
   ASSERT_TRUE(chosen.floodFill(x, y, kBlack, fill));
   ASSERT_TRUE(chosen == expected);
   if (fill == kBlack) return;  // the border colour is filled span by span only
-  for (const BorderFillLimits& way : kWays) {
+  static const std::vector<BorderFillLimits> ways = everyWay();
+  for (const BorderFillLimits& way : ways) {
     Surface s = start;
     ASSERT_TRUE(fillWith(s, x, y, fill, way));
     ASSERT_TRUE(s == expected) << start.width() << "x" << start.height() << " at " << x << ","
-                               << y << " limits " << way.spans << "/" << way.runs;
+                               << y << " limits " << way.spans << "/" << way.runs << " unit "
+                               << int(way.unit) << " streaming from " << way.streamPixels;
   }
 }
 
@@ -105,8 +119,9 @@ TEST(SurfaceFill, BothFillTypesMatchAPlainFillOnLineTanglesWhicheverWayTheBorder
 TEST(SurfaceFillRows, MatchesAPlainFillThroughMazesFromAnySeed) {
   for (const int cell : {2, 4, 8}) {
     const Surface start = maze(203, 131, cell, unsigned(cell));
-    // Every corner and edge of the maze, and somewhere in the middle.
-    for (auto [x, y] : {std::pair{1, 1}, {201, 129}, {1, 129}, {201, 1}, {101, 65}})
+    // Every corner and edge of the maze, and somewhere in the middle, in the
+    // first row of a corridor and in the rows that repeat it.
+    for (auto [x, y] : {std::pair{1, 1}, {201, 129}, {1, 129}, {201, 1}, {101, 65}, {1, 3}, {101, 66}})
       if (start.point(x, y) != kBlack) expectEveryWayMatches(start, x, y, 0x123456);
   }
   // Big enough that a fill through the Surface runs out of spans and finishes row by row.
@@ -192,15 +207,23 @@ TEST(SurfaceFillRows, MatchesAPlainFillOnRandomSpecklesOfEveryDensity) {
 
 TEST(SurfaceFillRows, RowPassIgnoresTheUnusedTopByteOfPixels) {
   // The top byte of a pixel is no part of its colour: a border pixel with it
-  // set still stops the fill, and any other pixel is still crossed.
-  Surface start = maze(150, 90, 4, 3);
-  Rgb* px = start.pixels();
-  for (int i = 0; i < 150 * 90; i += 3) px[i] |= 0xAB000000;
-  Surface spans = start, rows = start;
-  ASSERT_TRUE(fillWith(spans, 1, 1, 0x0000FF, {kNoLimit, kNoLimit}));
-  ASSERT_TRUE(fillWith(rows, 1, 1, 0x0000FF, {0, kNoLimit}));
-  EXPECT_TRUE(rows == spans);
-  EXPECT_FALSE(rows == start);
+  // set still stops the fill, and any other pixel is still crossed; rows
+  // painted past the caches keep it on the border pixels they write whole.
+  // An image of 4 MB lies on cache lines, as do its rows of 1024 pixels.
+  for (const int step : {3, 20000, 400000}) {
+    Surface start = maze(1024, 1024, 4, 3);
+    Rgb* px = start.pixels();
+    ASSERT_EQ(reinterpret_cast<std::uintptr_t>(px) % 64, 0u);
+    for (int i = 0; i < 1024 * 1024; i += step) px[i] |= 0xAB000000;
+    Surface spans = start;
+    ASSERT_TRUE(fillWith(spans, 1, 1, 0x0000FF, {kNoLimit, kNoLimit}));
+    EXPECT_FALSE(spans == start);
+    for (const BorderFillLimits& way : everyWay()) {
+      Surface rows = start;
+      ASSERT_TRUE(fillWith(rows, 1, 1, 0x0000FF, way));
+      EXPECT_TRUE(rows == spans) << "unit " << int(way.unit) << " streaming from " << way.streamPixels;
+    }
+  }
 }
 
 TEST(SurfaceFill, FailsAndChangesNothingOnTheBorderOrOutside) {

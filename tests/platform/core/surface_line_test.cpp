@@ -26,6 +26,65 @@ TEST(SurfaceLine, ThinLineIsEightConnectedSetsItsStartAndLeavesOutItsEnd) {
   EXPECT_TRUE(drawn(20, 20, 1, [](Surface& s) { s.line(5, 5, 5, 5); }).empty());
 }
 
+// A width-1 line by its definition: along the major axis (x on a tie), from
+// the end with the smaller major coordinate a0, step k lies at minor
+// coordinate b0 + floor((2 k db + da) / (2 da)); every step but the line's
+// own end point, wherever it falls on the surface.
+Pixels thinLineByDefinition(long x1, long y1, long x2, long y2, int w, int h) {
+  __extension__ typedef __int128 Big;
+  Pixels out;
+  if (x1 == x2 && y1 == y2) return out;
+  const bool xMajor = std::labs(x2 - x1) >= std::labs(y2 - y1);
+  long a1 = xMajor ? x1 : y1, b1 = xMajor ? y1 : x1, a2 = xMajor ? x2 : y2, b2 = xMajor ? y2 : x2;
+  const bool forward = a1 < a2;
+  const Big a0 = forward ? a1 : a2, b0 = forward ? b1 : b2;
+  const Big da = forward ? Big(a2) - a1 : Big(a1) - a2, db = forward ? Big(b2) - b1 : Big(b1) - b2;
+  // Only the steps whose major coordinate falls on the surface can show.
+  const Big size = xMajor ? w : h;
+  const Big kFrom = a0 < 0 ? -a0 : 0, kTo = std::min<Big>(da, size - 1 - a0);
+  for (Big k = kFrom; k <= kTo; ++k) {
+    if (k == (forward ? da : 0)) continue;
+    const Big n = 2 * k * db + da, d = 2 * da;
+    const Big q = n / d - ((n % d != 0 && n < 0) ? 1 : 0);
+    const Big a = a0 + k, b = b0 + q;
+    const Big x = xMajor ? a : b, y = xMajor ? b : a;
+    if (x >= 0 && y >= 0 && x < w && y < h) out.insert({int(x), int(y)});
+  }
+  return out;
+}
+
+TEST(SurfaceLine, ThinLineMatchesItsDefinitionInsideAcrossTheEdgesAndFarAway) {
+  std::mt19937 rng(41);
+  std::uniform_int_distribution<int> inside(0, 63), near(-40, 100), shortStep(-3, 3);
+  std::uniform_int_distribution<int> far(-2000000000, 2000000000);
+  for (int i = 0; i < 6000; ++i) {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    switch (i % 4) {
+      case 0:  // short strokes inside, as curves and replicas draw them
+        x1 = inside(rng), y1 = inside(rng) % 48, x2 = x1 + shortStep(rng), y2 = y1 + shortStep(rng);
+        break;
+      case 1:  // anywhere around the surface
+        x1 = near(rng), y1 = near(rng), x2 = near(rng), y2 = near(rng);
+        break;
+      case 2:  // one end far away
+        x1 = inside(rng), y1 = inside(rng) % 48, x2 = far(rng), y2 = far(rng);
+        break;
+      default: {  // both ends far away on either side of a point near the surface
+        const int dx = shortStep(rng) * 300 + near(rng), dy = shortStep(rng) * 300 + near(rng);
+        const long reach = 2000000000L / std::max({std::abs(dx), std::abs(dy), 1});
+        std::uniform_int_distribution<long> along(reach / 2, reach);
+        const long t1 = along(rng), t2 = along(rng);
+        const int px = near(rng), py = near(rng);
+        x1 = int(px - t1 * dx), y1 = int(py - t1 * dy), x2 = int(px + t2 * dx), y2 = int(py + t2 * dy);
+        break;
+      }
+    }
+    ASSERT_EQ(drawn(64, 48, 1, [&](Surface& s) { s.line(x1, y1, x2, y2); }),
+              thinLineByDefinition(x1, y1, x2, y2, 64, 48))
+        << "(" << x1 << "," << y1 << ")-(" << x2 << "," << y2 << ")";
+  }
+}
+
 TEST(SurfaceLine, SegmentGivesTheSamePixelsFromEitherEnd) {
   std::mt19937 rng(7);
   std::uniform_int_distribution<int> coord(-30, 90);
@@ -60,9 +119,15 @@ bool underPen(long x, long y, long x1, long y1, long x2, long y2, int w) {
 
 TEST(SurfaceLine, WideLineIsThePixelsUnderTheSweptPen) {
   std::mt19937 rng(23);
-  std::uniform_int_distribution<int> coord(-40, 110);
-  for (int i = 0; i < 400; ++i) {
-    const int x1 = coord(rng), y1 = coord(rng), x2 = coord(rng), y2 = coord(rng);
+  std::uniform_int_distribution<int> coord(-40, 110), step(-6, 6);
+  for (int i = 0; i < 2000; ++i) {
+    int x1 = coord(rng), y1 = coord(rng), x2 = coord(rng), y2 = coord(rng);
+    if (i % 4 == 1) {  // short strokes: rows near the ends only
+      x2 = x1 + step(rng);
+      y2 = y1 + step(rng);
+    } else if (i % 8 == 2) {  // level and upright lines
+      (i % 16 == 2 ? y2 : x2) = i % 16 == 2 ? y1 : x1;
+    }
     const int w = 2 + i % 19;
     const Pixels p = drawn(72, 64, w, [&](Surface& s) { s.line(x1, y1, x2, y2); });
     for (int y = 0; y < 64; ++y)
