@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "editor/editor_factory.h"
 #include "platform/guarded_application.h"
 #include "platform/program_folder.h"
 #include "platform/qt_colour.h"
@@ -72,7 +73,7 @@ int main(int argc, char** argv) {
     state.InstalledFolder = orn::withTrailingSeparator(*installed);
   orn::QtHost host;
   orn::QtProfileSource profile;
-  orn::MainMenu menu(host, state, profile);
+  orn::MainMenu menu(host, state, profile, orn::PicEditFactory());
   host.setParentWindow(&menu);
   // The last guard: a failure no command caught is reported, with where it
   // happened, as a command's own failure is.

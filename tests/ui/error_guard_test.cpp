@@ -8,10 +8,10 @@
 #include <stdexcept>
 
 #include "canvas/tools.h"
+#include "canvas/ui/sym_setup_panel.h"
 #include "colour/colour_wheel.h"
 #include "symmetry/polygon_shape.h"
 #include "symmetry/ui/get_poly.h"
-#include "symmetry/ui/sym_setup_panel.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {

@@ -6,12 +6,12 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "canvas/ui/part_labels.h"
+#include "canvas/ui/sym_setup_panel.h"
+#include "canvas/ui/wsym_set.h"
 #include "symmetry/setup_state.h"
 #include "symmetry/sym_records.h"
 #include "symmetry/ui/click_label.h"
-#include "symmetry/ui/part_labels.h"
-#include "symmetry/ui/sym_setup_panel.h"
-#include "symmetry/ui/wsym_set.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {

@@ -14,6 +14,8 @@
 
 #include <QTextBrowser>
 
+#include "platform/canvas_widget.h"
+#include "platform/core/app_folder.h"
 #include "shell/help.h"
 #include "shell/ornisk_dat.h"
 #include "shell/paint_dat.h"
@@ -24,9 +26,8 @@
 #include "shell/ui/error_msg_box.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/main_menu.h"
-#include "platform/canvas_widget.h"
-#include "platform/core/app_folder.h"
 #include "support/watched_fifo.h"
+#include "ui/main_menu_support.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {
@@ -55,7 +56,7 @@ class MainMenuTest : public ::testing::Test {
     state.AppFolder = folder.dir().string();
   }
   void TearDown() override {
-    if (menu && menu->editor()) menu->editor()->editor().PicChanged = false;
+    if (menu && test::EditorOf(*menu)) test::EditorOf(*menu)->editor().PicChanged = false;
     menu.reset();
     // The program follows the file dialogs into the folders they chose:
     // each test leaves the working folder as it found it.
@@ -63,7 +64,7 @@ class MainMenuTest : public ::testing::Test {
   }
 
   void start(const ProfileSource* desktop = nullptr) {
-    menu = std::make_unique<MainMenu>(host, state, desktop ? *desktop : profile, &dialogs);
+    menu = test::MakeMainMenu(host, state, desktop ? *desktop : profile, &dialogs);
     menu->setStartDelays(0, 0);
     menu->MainMenu_Form_Load();
     ASSERT_TRUE(waitFor([this] { return menu->ready(); }));
@@ -76,12 +77,12 @@ class MainMenuTest : public ::testing::Test {
   }
   // The editor once its start timer has loaded the picture.
   PicEdit& openedEditor() {
-    EXPECT_TRUE(waitFor([this] { return menu->editor() && menu->editor()->StartDone; }));
-    return *menu->editor();
+    EXPECT_TRUE(waitFor([this] { return test::EditorOf(*menu) && test::EditorOf(*menu)->StartDone; }));
+    return *test::EditorOf(*menu);
   }
   void exitEditor() {
-    menu->editor()->menuItem("MenFileExit")->trigger();
-    ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
+    test::EditorOf(*menu)->menuItem("MenFileExit")->trigger();
+    ASSERT_TRUE(waitFor([this] { return test::EditorOf(*menu) == nullptr && menu->isVisible(); }));
     ASSERT_TRUE(waitFor([this] { return menu->MainRaft->isVisible(); }));
   }
 
@@ -206,7 +207,7 @@ TEST_F(MainMenuTest, EachModeOpensTheSampleAsItsRulesSayAndTheMenuComesBack) {
   };
   for (const Case& c : cases) {
     open(c.mode, c.art, c.index);
-    ASSERT_NE(menu->editor(), nullptr) << c.file;
+    ASSERT_NE(test::EditorOf(*menu), nullptr) << c.file;
     EXPECT_FALSE(menu->isVisible()) << "the menu hides while the editor is open";
     EXPECT_FALSE(state.MenuBackFlag);
     EXPECT_EQ(fs::path(state.PicturePath).filename(), c.file);
@@ -227,13 +228,13 @@ TEST_F(MainMenuTest, ExtraModelsOpenFromTheMorePopUp) {
   QTest::mouseClick(menu->MaMode[kStartDisplay], Qt::LeftButton);
   QTest::mouseClick(menu->MaPat[kArtModel], Qt::LeftButton);
   menu->MoreM->actions()[0]->trigger();  // "&Owl"
-  ASSERT_NE(menu->editor(), nullptr);
+  ASSERT_NE(test::EditorOf(*menu), nullptr);
   EXPECT_EQ(fs::path(state.PicturePath).filename(), "OVXOWL4.PNT");
   EXPECT_FALSE(state.OpenForEditing);
   PicEdit& e = openedEditor();
   // In the gallery a click on the picture leads back to the menu.
   QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {20, 20});
-  ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
+  ASSERT_TRUE(waitFor([this] { return test::EditorOf(*menu) == nullptr && menu->isVisible(); }));
 }
 
 // A titled model sample shown from the Model samples keeps its name, and its
@@ -269,7 +270,7 @@ TEST_F(MainMenuTest, AModelSampleShowsTheMenusPictureOfItsModelInACornerOfTheCan
 TEST_F(MainMenuTest, AMissingSampleIsNamedInAMessageAndNoEditorOpens) {
   start();
   open(kStartEdit, kArtRose, 4);
-  EXPECT_EQ(menu->editor(), nullptr);
+  EXPECT_EQ(test::EditorOf(*menu), nullptr);
   EXPECT_TRUE(menu->MainRaft->isVisible());
   ASSERT_EQ(host.boxes.size(), 1u);
   EXPECT_NE(host.boxes[0].text.find("OVRO5A.PNT"), std::string::npos);
@@ -331,10 +332,10 @@ TEST_F(MainMenuTest, AnEditorClosedBeforeItsPictureLoadedLeavesNoBusyPointerOver
   start();
   EXPECT_EQ(host.hourglass, 0);
   open(kStartEdit, kArtRose, 0);
-  ASSERT_NE(menu->editor(), nullptr);
-  ASSERT_FALSE(menu->editor()->StartDone);
-  menu->editor()->close();
-  ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
+  ASSERT_NE(test::EditorOf(*menu), nullptr);
+  ASSERT_FALSE(test::EditorOf(*menu)->StartDone);
+  test::EditorOf(*menu)->close();
+  ASSERT_TRUE(waitFor([this] { return test::EditorOf(*menu) == nullptr && menu->isVisible(); }));
   EXPECT_EQ(host.hourglass, 0);
 }
 
@@ -349,9 +350,9 @@ TEST_F(MainMenuTest, ClosingDuringARedrawOrALoadWaitsForItAndThenReturns) {
   EXPECT_TRUE(e.isVisible()) << "refused while the redraw runs";
   EXPECT_EQ(e.editor().StopFlag, kStopRequested);
   QTest::qWait(400);
-  EXPECT_NE(menu->editor(), nullptr) << "still waiting";
+  EXPECT_NE(test::EditorOf(*menu), nullptr) << "still waiting";
   e.editor().Redrawing = false;
-  ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
+  ASSERT_TRUE(waitFor([this] { return test::EditorOf(*menu) == nullptr && menu->isVisible(); }));
 
   open(kStartEdit, kArtRose, 0);
   PicEdit& f = openedEditor();
@@ -364,13 +365,13 @@ TEST_F(MainMenuTest, ClosingDuringARedrawOrALoadWaitsForItAndThenReturns) {
       f.close();
     }
     QTest::qWait(20);
-    EXPECT_NE(menu->editor(), nullptr) << "the editor must outlive its load";
+    EXPECT_NE(test::EditorOf(*menu), nullptr) << "the editor must outlive its load";
   };
   f.LoadPicture(folder.path("STATIC/OVRO1A.PNT").string());
   host.onPump = nullptr;
   ASSERT_TRUE(closedInside);
   EXPECT_GT(f.list().NumPoints, 0) << "the load ran to its end";
-  ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
+  ASSERT_TRUE(waitFor([this] { return test::EditorOf(*menu) == nullptr && menu->isVisible(); }));
 }
 
 // The editor is never torn down under a window of its own that waits for an
@@ -386,13 +387,13 @@ TEST_F(MainMenuTest, AnExitWaitsForTheEditorsOpenBoxAndThenTakesNoMoreInputOrRed
     QMessageBox box(QMessageBox::Information, "", "Waiting for an answer", QMessageBox::Ok, editor);
     QTimer::singleShot(0, [&] { editor->close(); });
     QTimer::singleShot(200, [&] {
-      stayed = editor != nullptr && menu->editor() == editor && editor->isVisible();
+      stayed = editor != nullptr && test::EditorOf(*menu) == editor && editor->isVisible();
       box.accept();
     });
     box.exec();
   }
   EXPECT_TRUE(stayed);
-  ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
+  ASSERT_TRUE(waitFor([this] { return test::EditorOf(*menu) == nullptr && menu->isVisible(); }));
   EXPECT_EQ(editor, nullptr);
 
   open(kStartEdit, kArtRose, 0);
@@ -407,7 +408,7 @@ TEST_F(MainMenuTest, AnExitWaitsForTheEditorsOpenBoxAndThenTakesNoMoreInputOrRed
   editor->DrawAll(1);
   EXPECT_EQ(editor->LoadPicture(folder.path("STATIC/OVRO1A.PNT").string()), CommandStatus::Cancelled);
   EXPECT_EQ(host.pumps, pumps);
-  ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->isVisible(); }));
+  ASSERT_TRUE(waitFor([this] { return test::EditorOf(*menu) == nullptr && menu->isVisible(); }));
 }
 
 TEST_F(MainMenuTest, AFailedSaveAtExitKeepsTheEditorAndItsPicture) {
@@ -422,7 +423,7 @@ TEST_F(MainMenuTest, AFailedSaveAtExitKeepsTheEditorAndItsPicture) {
   dialogs.saves = {folder.path("no/such/folder/x.PNT").string()};
   e.close();
   QTest::qWait(50);
-  ASSERT_NE(menu->editor(), nullptr);
+  ASSERT_NE(test::EditorOf(*menu), nullptr);
   EXPECT_TRUE(e.isVisible());
   EXPECT_EQ(e.list().NumPoints, points);
   EXPECT_FALSE(fs::exists(folder.path("Paint.Dat"))) << "nothing was settled";
@@ -471,7 +472,7 @@ TEST_F(MainMenuTest, TheEditorStartsWithTheDesktopsDefaultPrinterOrWithoutOneSil
 TEST_F(MainMenuTest, CanvasClicksWaitUntilTheEditorHasOpened) {
   start();
   open(kStartEdit, kArtRose, 0);
-  PicEdit& e = *menu->editor();
+  PicEdit& e = *test::EditorOf(*menu);
   QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {30, 30});
   EXPECT_FALSE(e.editor().PicChanged) << "a click while the editor opens is ignored";
   ASSERT_TRUE(waitFor([&] { return !e.StartLoading && e.StartDone; }));
@@ -502,7 +503,7 @@ TEST_F(ArtShows, TheProgramsShowRunsOverTheSamplesAndTheMenuComesBackAsItWas) {
   EXPECT_EQ(state.ShowIndex, 2);
   EXPECT_EQ(e.CountLab->text(), "3 of 25 ");
   QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {20, 20});
-  ASSERT_TRUE(waitFor([this] { return menu->editor() == nullptr && menu->MainRaft->isVisible(); }));
+  ASSERT_TRUE(waitFor([this] { return test::EditorOf(*menu) == nullptr && menu->MainRaft->isVisible(); }));
   EXPECT_EQ(state.MenuArtType, kArtRose);
   EXPECT_TRUE(menu->ArtRaft[kArtRose]->isVisible());
   EXPECT_EQ(state.StartMode, kStartEdit);
@@ -518,7 +519,7 @@ TEST_F(ArtShows, YourArtShowShowsThePicturesOfTheWorkingFolder) {
   fs::create_directories(folder.path("mine"));
   fs::current_path(folder.path("mine"));
   item("YourArt(3)")->trigger();
-  EXPECT_EQ(menu->editor(), nullptr);
+  EXPECT_EQ(test::EditorOf(*menu), nullptr);
   ASSERT_EQ(host.boxes.size(), 1u);
   EXPECT_EQ(host.boxes[0].text, NoArtText(false));
   SaveLinePicture(folder.path("mine/PLAIN.PNT"));

@@ -19,9 +19,9 @@
 #include <map>
 
 #include "canvas/redraw.h"
-#include "canvas/ui/zoom_control.h"
 #include "canvas/ui/zoom_panel.h"
 #include "colour/ui/wheel_panel.h"
+#include "editor/zoom_control.h"
 #include "platform/canvas_widget.h"
 #include "platform/core/app_folder.h"
 #include "platform/core/profile.h"
@@ -29,6 +29,7 @@
 #include "print/ui/print_frm.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/main_menu.h"
+#include "ui/main_menu_support.h"
 #include "ui/pic_edit_fixture.h"
 #include "ui/storm_support.h"
 
@@ -82,7 +83,7 @@ class MenuStorm : public ::testing::Test {
   }
   void TearDown() override {
     modals.stop();
-    if (menu && menu->editor()) menu->editor()->editor().PicChanged = false;
+    if (menu && test::EditorOf(*menu)) test::EditorOf(*menu)->editor().PicChanged = false;
     menu.reset();
     fs::current_path(workingFolder);
     qputenv("HOME", home);
@@ -90,7 +91,7 @@ class MenuStorm : public ::testing::Test {
   }
 
   fs::path mine() const { return folder.path("mine"); }
-  PicEdit* editor() const { return menu ? menu->editor() : nullptr; }
+  PicEdit* editor() const { return menu ? test::EditorOf(*menu) : nullptr; }
 
   // The window an event to `w` reaches, as the storm counts it.
   std::string windowOf(QWidget* w) const {
@@ -327,7 +328,7 @@ TEST_F(MenuStorm, TenThousandRandomEventsFromTheMainMenuReachEveryWindowAndLeave
   dice.seed(seed);
   SCOPED_TRACE("storm seed " + std::to_string(seed));
 
-  menu = std::make_unique<MainMenu>(host, state, profile, &dialogs);
+  menu = test::MakeMainMenu(host, state, profile, &dialogs);
   menu->setStartDelays(0, 0);
   menu->MainMenu_Form_Load();
   const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);

@@ -17,18 +17,18 @@
 #include <vector>
 
 #include "canvas/ui/file_dialogs.h"
-#include "canvas/ui/pic_edit.h"
-#include "canvas/ui/tool_buttons.h"
 #include "colour/ui/colour_panel.h"
+#include "editor/pic_edit.h"
+#include "editor/tool_buttons.h"
 #include "platform/canvas_widget.h"
 #include "platform/core/host.h"
-#include "symmetry/setup_state.h"
-#include "symmetry/ui/click_label.h"
 #include "support/list_builder.h"
 #include "support/qt_app.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_host.h"
+#include "symmetry/setup_state.h"
+#include "symmetry/ui/click_label.h"
 
 namespace orn::test {
 

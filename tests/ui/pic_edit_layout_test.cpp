@@ -5,9 +5,9 @@
 #include <QScrollBar>
 
 #include "canvas/ui/form_layout.h"
-#include "canvas/ui/zoom_control.h"
+#include "canvas/ui/part_labels.h"
+#include "editor/zoom_control.h"
 #include "platform/canvas_widget.h"
-#include "symmetry/ui/part_labels.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {

@@ -7,8 +7,8 @@
 #include <QToolButton>
 
 #include "canvas/tools.h"
+#include "editor/tool_buttons.h"
 #include "model/record_codes.h"
-#include "canvas/ui/tool_buttons.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {

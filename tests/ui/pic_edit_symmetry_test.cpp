@@ -7,6 +7,9 @@
 #include <QScrollBar>
 #include <QStyle>
 
+#include "canvas/ui/part_labels.h"
+#include "canvas/ui/sym_setup_panel.h"
+#include "canvas/ui/wsym_set.h"
 #include "model/record_codes.h"
 #include "symmetry/polygon_shape.h"
 #include "symmetry/setup_handles.h"
@@ -14,9 +17,6 @@
 #include "symmetry/sym_table.h"
 #include "symmetry/ui/click_label.h"
 #include "symmetry/ui/get_poly.h"
-#include "symmetry/ui/part_labels.h"
-#include "symmetry/ui/sym_setup_panel.h"
-#include "symmetry/ui/wsym_set.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {

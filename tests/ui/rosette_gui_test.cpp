@@ -14,15 +14,15 @@
 #include <vector>
 
 #include "canvas/tools.h"
+#include "canvas/ui/part_labels.h"
+#include "canvas/ui/sym_setup_panel.h"
+#include "canvas/ui/wsym_set.h"
 #include "model/picture_file.h"
 #include "model/record_codes.h"
 #include "symmetry/sym_records.h"
 #include "symmetry/sym_table.h"
 #include "symmetry/ui/click_label.h"
 #include "symmetry/ui/get_poly.h"
-#include "symmetry/ui/part_labels.h"
-#include "symmetry/ui/sym_setup_panel.h"
-#include "symmetry/ui/wsym_set.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {

@@ -4,10 +4,10 @@
 // and its colour, in the panel and in the initial choice.
 #include <QPushButton>
 
+#include "canvas/ui/part_labels.h"
+#include "canvas/ui/sym_setup_panel.h"
 #include "symmetry/setup_state.h"
 #include "symmetry/ui/click_label.h"
-#include "symmetry/ui/part_labels.h"
-#include "symmetry/ui/sym_setup_panel.h"
 #include "ui/pic_edit_fixture.h"
 
 namespace orn::test {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
+#include "canvas/ui/sym_setup_panel.h"
 #include "model/record_codes.h"
 #include "pic_edit_fixture.h"
 #include "print/print_fixture.h"
@@ -15,7 +16,6 @@
 #include "shell/sample_pictures.h"
 #include "shell/ui/get_tit.h"
 #include "shell/ui/help_window.h"
-#include "symmetry/ui/sym_setup_panel.h"
 #include "ui/end_to_end_picture.h"
 
 namespace orn::test {

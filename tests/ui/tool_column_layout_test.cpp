@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "canvas/tools.h"
+#include "canvas/ui/part_labels.h"
+#include "canvas/ui/sym_setup_panel.h"
 #include "pic_edit_fixture.h"
-#include "symmetry/ui/part_labels.h"
-#include "symmetry/ui/sym_setup_panel.h"
+#include "platform/qt_colour.h"
 #include "symmetry/ui/click_label.h"
 #include "symmetry/ui/get_poly.h"
-#include "platform/qt_colour.h"
 
 namespace orn::test {
 namespace {

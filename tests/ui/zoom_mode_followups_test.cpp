@@ -4,12 +4,12 @@
 #include <QPushButton>
 
 #include "canvas/tools.h"
-#include "canvas/ui/zoom_control.h"
+#include "canvas/ui/part_labels.h"
+#include "canvas/ui/sym_setup_panel.h"
 #include "canvas/ui/zoom_panel.h"
 #include "canvas/zoom_views.h"
+#include "editor/zoom_control.h"
 #include "pic_edit_fixture.h"
-#include "symmetry/ui/part_labels.h"
-#include "symmetry/ui/sym_setup_panel.h"
 
 namespace orn::test {
 namespace {

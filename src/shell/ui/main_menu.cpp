@@ -17,9 +17,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "canvas/ui/pic_edit.h"
-#include "platform/one_shot_timer.h"
+#include <utility>
+
 #include "platform/core/app_folder.h"
+#include "platform/one_shot_timer.h"
 #include "platform/qt_colour.h"
 #include "platform/qt_host.h"
 #include "shell/hand_over.h"
@@ -78,9 +79,15 @@ std::function<void()> MainMenu::trapped(const char* tag, std::function<void()> c
   return [this, tag, command = std::move(command)] { errors_.Trap(tag, command); };
 }
 
-MainMenu::MainMenu(Host& host, AppState& app, const ProfileSource& profile, FileDialogs* dialogs,
-                   QWidget* parent)
-    : QMainWindow(parent), host_(host), errors_(host), app_(app), profile_(profile), dialogs_(dialogs) {
+MainMenu::MainMenu(Host& host, AppState& app, const ProfileSource& profile, EditorFactory newEditor,
+                   FileDialogs* dialogs, QWidget* parent)
+    : QMainWindow(parent),
+      host_(host),
+      errors_(host),
+      app_(app),
+      profile_(profile),
+      dialogs_(dialogs),
+      newEditor_(std::move(newEditor)) {
   setObjectName("MainMenu");
   setWindowTitle("Ornivale");
   auto* central = new QWidget(this);
@@ -306,7 +313,7 @@ void MainMenu::openSample(int art, int index) {
 
 void MainMenu::ShowSymPaint() {
   if (!editor_) {
-    editor_ = new PicEdit(host_, app_, dialogs_, &profile_);
+    editor_ = newEditor_(host_, app_, dialogs_, &profile_);
     editor_->setAttribute(Qt::WA_DeleteOnClose);
     editor_->onExit = [this] { WakeUp->start(); };
     editor_->setHelp([this](int topic) { showHelp(topic); });

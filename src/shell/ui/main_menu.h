@@ -17,12 +17,12 @@
 #include <memory>
 #include <vector>
 
-#include "canvas/ui/pic_edit.h"
 #include "platform/core/host.h"
 #include "platform/core/profile.h"
 #include "shell/app_state.h"
 #include "shell/error_report.h"
 #include "shell/preview_cache.h"
+#include "shell/ui/editor_window.h"
 
 class QBoxLayout;
 class QLabel;
@@ -40,9 +40,10 @@ class TitleForm;
 class MainMenu : public QMainWindow {
   Q_OBJECT
  public:
-  // `app.AppFolder` must be set: the program folder. `dialogs` (may be null)
-  // serves the editors' file dialogs. Nothing is owned.
-  MainMenu(Host& host, AppState& app, const ProfileSource& profile,
+  // `app.AppFolder` must be set: the program folder. `newEditor` makes the
+  // editor a sample opens. `dialogs` (may be null) serves the editors' file
+  // dialogs. Nothing is owned.
+  MainMenu(Host& host, AppState& app, const ProfileSource& profile, EditorFactory newEditor,
            FileDialogs* dialogs = nullptr, QWidget* parent = nullptr);
   ~MainMenu() override;
 
@@ -88,7 +89,7 @@ class MainMenu : public QMainWindow {
   void MainMenu_Form_Activate();
   void MainRaftUp_Timer();
   // The open editor; null while the menu is shown.
-  PicEdit* editor() const { return editor_; }
+  EditorWindow* editor() const { return editor_; }
   // An art type to restore when the menu comes back (-1: none).
   int PendingArtType = -1;
 
@@ -140,7 +141,8 @@ class MainMenu : public QMainWindow {
   std::unique_ptr<PreviewCache> previews_;
   TitleForm* TitleForm_ = nullptr;
   HelpWindow* help_ = nullptr;
-  QPointer<PicEdit> editor_;
+  EditorFactory newEditor_;
+  QPointer<EditorWindow> editor_;
   QString ModeWord_ = "Show";
   QString ArtWord_ = "Patterns";
   bool ReturnedFromEditor = false;

@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "canvas/ui/pic_edit.h"
 #include "shell/first_run.h"
 #include "shell/ornisk_dat.h"
 #include "shell/ui/main_menu.h"

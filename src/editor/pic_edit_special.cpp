@@ -9,15 +9,15 @@
 #include "canvas/redraw.h"
 #include "canvas/tools.h"
 #include "canvas/ui/form_layout.h"
-#include "canvas/ui/pic_edit.h"
-#include "canvas/ui/tool_buttons.h"
+#include "canvas/ui/part_labels.h"
 #include "colour/ui/colour_panel.h"
+#include "editor/pic_edit.h"
+#include "editor/tool_buttons.h"
 #include "platform/canvas_widget.h"
 #include "platform/qt_colour.h"
 #include "print/printer_device.h"
 #include "shell/list_dump.h"
 #include "symmetry/ui/click_label.h"
-#include "symmetry/ui/part_labels.h"
 
 namespace orn {
 

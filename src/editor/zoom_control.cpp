@@ -1,4 +1,4 @@
-#include "canvas/ui/zoom_control.h"
+#include "editor/zoom_control.h"
 
 #include <QAction>
 #include <QLabel>
@@ -6,14 +6,14 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include "canvas/ui/pic_edit.h"
-#include "canvas/ui/tool_buttons.h"
+#include "canvas/ui/part_labels.h"
 #include "canvas/ui/zoom_panel.h"
 #include "canvas/zoom_views.h"
+#include "editor/pic_edit.h"
+#include "editor/tool_buttons.h"
 #include "platform/canvas_widget.h"
 #include "platform/qt_colour.h"
 #include "symmetry/sym_table.h"
-#include "symmetry/ui/part_labels.h"
 
 namespace orn {
 

@@ -5,8 +5,6 @@
 // canvas and its panels for the window's size, keeps the off-screen copy of
 // the canvas, keeps the menus and the caption in line with what the editor
 // is doing, and runs the File menu's commands.
-#include <QMainWindow>
-
 #include <array>
 
 #include <filesystem>
@@ -18,23 +16,24 @@
 
 #include "canvas/colour_tools.h"
 #include "canvas/editor_state.h"
+#include "canvas/picture_commands.h"
 #include "canvas/progress.h"
+#include "canvas/ui/sym_setup_host.h"
 #include "canvas/view_table.h"
 #include "colour/colour_state.h"
 #include "model/drawing_list.h"
 #include "model/list_edit.h"
-#include "canvas/picture_commands.h"
 #include "platform/core/host.h"
 #include "platform/core/profile.h"
 #include "platform/core/surface.h"
 #include "shell/app_state.h"
-#include "shell/paint_dat.h"
 #include "shell/error_report.h"
 #include "shell/menu_state.h"
+#include "shell/paint_dat.h"
+#include "shell/ui/editor_window.h"
 #include "symmetry/draw_context.h"
 #include "symmetry/polygon_shape.h"
 #include "symmetry/sym_state.h"
-#include "symmetry/ui/sym_setup_host.h"
 
 class QAction;
 class QFrame;
@@ -66,7 +65,7 @@ class SymPLoad;
 class ToolButton;
 class ZoomControl;
 
-class PicEdit : public QMainWindow,
+class PicEdit : public EditorWindow,
                 private MenuItems,
                 private EditorControls,
                 public SymSetupHost {
@@ -218,10 +217,9 @@ class PicEdit : public QMainWindow,
   // changed picture, writes "Paint.Dat". False when the editor stays open.
   bool ExitC();
   void SaveSettings();
-  // Set by the main menu: brings the menu back once the exit is settled;
+  // The main menu's onExit brings the menu back once the exit is settled;
   // the menu then calls finishExit(). Unset, the editor simply closes.
-  std::function<void()> onExit;
-  void finishExit();
+  void finishExit() override;
 
   // ---- printing and image export (pic_edit_print.cpp) ----
   PrintState& printState() { return app_.Print; }
@@ -256,8 +254,7 @@ class PicEdit : public QMainWindow,
   // The picture of the folded model over a corner of the canvas, for the
   // model samples. The pictures are the main menu's model pictures (PMod
   // 0..6), which the main menu hands over; without them the frame stays empty.
-  using ModelPictureSource = std::function<std::optional<Surface>(int PMod)>;
-  void setModelPictures(ModelPictureSource source) { modelPictures_ = std::move(source); }
+  void setModelPictures(ModelPictureSource source) override { modelPictures_ = std::move(source); }
   CanvasWidget& Model();
   // Shows the model picture for the digit after "OVMOD", which stands at the
   // 1-based position p of FileName.
@@ -285,7 +282,7 @@ class PicEdit : public QMainWindow,
   void GalHelp_Click();
   void showHelp(int topic) override;
   // Where help pages are shown; unset, the editor opens a help window of its own.
-  void setHelp(std::function<void(int topic)> viewer) { help_ = std::move(viewer); }
+  void setHelp(std::function<void(int topic)> viewer) override { help_ = std::move(viewer); }
   bool HelpShown = false;
   // The stamp buttons and the stamp box.
   std::array<QPushButton*, 2> Command2{};

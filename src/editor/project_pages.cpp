@@ -1,4 +1,4 @@
-#include "canvas/ui/project_pages.h"
+#include "editor/project_pages.h"
 
 #include <QAction>
 #include <QLabel>
@@ -9,11 +9,11 @@
 
 #include "canvas/page_shape.h"
 #include "canvas/ui/form_layout.h"
-#include "canvas/ui/pic_edit.h"
-#include "canvas/ui/zoom_control.h"
+#include "canvas/ui/part_labels.h"
 #include "canvas/zoom_views.h"
+#include "editor/pic_edit.h"
+#include "editor/zoom_control.h"
 #include "platform/canvas_widget.h"
-#include "symmetry/ui/part_labels.h"
 
 namespace orn {
 

@@ -1,12 +1,12 @@
-#include "symmetry/ui/wsym_set.h"
+#include "canvas/ui/wsym_set.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "canvas/ui/sym_setup_host.h"
 #include "symmetry/working_sym_value.h"
-#include "symmetry/ui/sym_setup_host.h"
 
 namespace orn {
 

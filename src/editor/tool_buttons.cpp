@@ -1,4 +1,4 @@
-#include "canvas/ui/tool_buttons.h"
+#include "editor/tool_buttons.h"
 
 #include <QAction>
 #include <QCursor>
@@ -11,12 +11,12 @@
 #include <algorithm>
 
 #include "canvas/tools.h"
-#include "canvas/ui/pic_edit.h"
+#include "canvas/ui/part_labels.h"
 #include "canvas/ui/tool_pictograms.h"
-#include "canvas/ui/zoom_control.h"
+#include "editor/pic_edit.h"
+#include "editor/zoom_control.h"
 #include "platform/canvas_widget.h"
 #include "platform/qt_colour.h"
-#include "symmetry/ui/part_labels.h"
 
 namespace orn {
 

@@ -11,18 +11,18 @@
 
 #include "canvas/redraw.h"
 #include "canvas/ui/form_layout.h"
-#include "canvas/ui/pic_edit.h"
-#include "canvas/ui/tool_buttons.h"
+#include "canvas/ui/part_labels.h"
+#include "canvas/ui/sym_setup_panel.h"
+#include "canvas/ui/wsym_set.h"
 #include "colour/ui/current_color_box.h"
+#include "editor/pic_edit.h"
+#include "editor/tool_buttons.h"
 #include "platform/canvas_widget.h"
 #include "symmetry/parts_select.h"
 #include "symmetry/setup_handles.h"
 #include "symmetry/setup_state.h"
 #include "symmetry/ui/click_label.h"
 #include "symmetry/ui/get_poly.h"
-#include "symmetry/ui/part_labels.h"
-#include "symmetry/ui/sym_setup_panel.h"
-#include "symmetry/ui/wsym_set.h"
 
 namespace orn {
 

@@ -5,10 +5,10 @@
 #include <utility>
 
 #include "canvas/ui/form_layout.h"
-#include "canvas/ui/pic_edit.h"
 #include "canvas/ui/sym_p_load.h"
-#include "canvas/ui/tool_buttons.h"
 #include "colour/standard_colors.h"
+#include "editor/pic_edit.h"
+#include "editor/tool_buttons.h"
 #include "platform/canvas_widget.h"
 #include "symmetry/sym_table.h"
 

@@ -1,4 +1,4 @@
-#include "symmetry/ui/sym_setup_panel.h"
+#include "canvas/ui/sym_setup_panel.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include "canvas/ui/part_labels.h"
+#include "canvas/ui/sym_setup_host.h"
 #include "model/record_codes.h"
 #include "platform/qt_colour.h"
 #include "symmetry/setup_accept.h"
@@ -13,8 +15,6 @@
 #include "symmetry/setup_handles.h"
 #include "symmetry/sym_table.h"
 #include "symmetry/ui/click_label.h"
-#include "symmetry/ui/part_labels.h"
-#include "symmetry/ui/sym_setup_host.h"
 
 namespace orn {
 

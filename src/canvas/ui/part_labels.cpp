@@ -1,12 +1,12 @@
-#include "symmetry/ui/part_labels.h"
+#include "canvas/ui/part_labels.h"
 
 #include <QLabel>
 
+#include "canvas/ui/sym_setup_host.h"
 #include "symmetry/parts_select.h"
 #include "symmetry/setup_state.h"
 #include "symmetry/sym_records.h"
 #include "symmetry/ui/click_label.h"
-#include "symmetry/ui/sym_setup_host.h"
 
 namespace orn {
 

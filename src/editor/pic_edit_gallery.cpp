@@ -11,15 +11,15 @@
 #include <filesystem>
 
 #include "canvas/redraw.h"
-#include "canvas/ui/pic_edit.h"
-#include "canvas/ui/tool_buttons.h"
+#include "canvas/ui/part_labels.h"
+#include "editor/pic_edit.h"
+#include "editor/tool_buttons.h"
 #include "platform/canvas_widget.h"
 #include "platform/core/app_folder.h"
 #include "platform/qt_colour.h"
 #include "shell/slide_show.h"
 #include "shell/stamp.h"
 #include "shell/ui/get_tit.h"
-#include "symmetry/ui/part_labels.h"
 
 namespace orn {
 

@@ -1,6 +1,6 @@
 // The editor window: its widgets, the layout for the window's size, the
 // off-screen copy of the canvas and the full redraw.
-#include "canvas/ui/pic_edit.h"
+#include "editor/pic_edit.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -17,9 +17,9 @@
 #include "canvas/redraw.h"
 #include "canvas/ui/file_dialogs.h"
 #include "canvas/ui/form_layout.h"
-#include "canvas/ui/pic_edit_hooks.h"
 #include "canvas/ui/sym_p_load.h"
-#include "canvas/ui/tool_buttons.h"
+#include "editor/pic_edit_hooks.h"
+#include "editor/tool_buttons.h"
 #include "platform/canvas_widget.h"
 #include "platform/qt_colour.h"
 #include "shell/ui/error_msg_box.h"
@@ -42,7 +42,7 @@ constexpr int kProgressHeight = 10;
 
 PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileSource* profile,
                  QWidget* parent)
-    : QMainWindow(parent),
+    : EditorWindow(parent),
       host_(host),
       dialogs_(dialogs),
       errors_(host),

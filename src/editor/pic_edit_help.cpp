@@ -6,7 +6,7 @@
 #include <QAction>
 #include <QShortcut>
 
-#include "canvas/ui/pic_edit.h"
+#include "editor/pic_edit.h"
 #include "shell/help.h"
 #include "shell/ui/help_window.h"
 

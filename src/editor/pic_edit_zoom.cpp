@@ -7,16 +7,16 @@
 
 #include <string>
 
-#include "canvas/ui/pic_edit.h"
-#include "canvas/ui/tool_buttons.h"
-#include "canvas/ui/project_pages.h"
-#include "canvas/ui/zoom_control.h"
+#include "canvas/ui/part_labels.h"
 #include "canvas/ui/zoom_panel.h"
 #include "canvas/zoom_views.h"
+#include "editor/pic_edit.h"
+#include "editor/project_pages.h"
+#include "editor/tool_buttons.h"
+#include "editor/zoom_control.h"
 #include "platform/canvas_widget.h"
 #include "symmetry/setup_state.h"
 #include "symmetry/ui/click_label.h"
-#include "symmetry/ui/part_labels.h"
 
 namespace orn {
 

@@ -1,4 +1,4 @@
-#include "symmetry/ui/sym_setup_host.h"
+#include "canvas/ui/sym_setup_host.h"
 
 #include "canvas/zoom_views.h"
 #include "symmetry/sym_table.h"

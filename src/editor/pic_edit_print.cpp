@@ -9,7 +9,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "canvas/ui/pic_edit.h"
+#include "canvas/ui/part_labels.h"
+#include "editor/pic_edit.h"
 #include "model/list_edit.h"
 #include "platform/canvas_widget.h"
 #include "platform/qt_colour.h"
@@ -19,7 +20,6 @@
 #include "print/ui/print_frm.h"
 #include "print/ui/qt_image_writer.h"
 #include "print/ui/qt_printer.h"
-#include "symmetry/ui/part_labels.h"
 
 namespace orn {
 

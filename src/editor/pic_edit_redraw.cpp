@@ -7,12 +7,12 @@
 
 #include "canvas/redraw.h"
 #include "canvas/tools.h"
-#include "canvas/ui/pic_edit.h"
-#include "canvas/ui/tool_buttons.h"
+#include "canvas/ui/part_labels.h"
 #include "canvas/ui/tool_pictograms.h"
+#include "editor/pic_edit.h"
+#include "editor/tool_buttons.h"
 #include "platform/canvas_widget.h"
 #include "symmetry/sym_table.h"
-#include "symmetry/ui/part_labels.h"
 
 namespace orn {
 

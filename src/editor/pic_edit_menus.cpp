@@ -9,7 +9,7 @@
 #include <QMenuBar>
 
 #include "canvas/redraw.h"
-#include "canvas/ui/pic_edit.h"
+#include "editor/pic_edit.h"
 
 namespace orn {
 

@@ -1,0 +1,13 @@
+#include "editor/editor_factory.h"
+
+#include "editor/pic_edit.h"
+
+namespace orn {
+
+EditorFactory PicEditFactory() {
+  return [](Host& host, AppState& app, FileDialogs* dialogs, const ProfileSource* profile) -> EditorWindow* {
+    return new PicEdit(host, app, dialogs, profile);
+  };
+}
+
+}  // namespace orn
