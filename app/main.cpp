@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "editor/editor_factory.h"
+#include "editor/ui/editor_factory.h"
 #include "platform/guarded_application.h"
 #include "platform/program_folder.h"
 #include "platform/qt_colour.h"

@@ -30,10 +30,9 @@ int Level(std::string_view folder) {
 }
 
 // The Qt edge: the `ui/` folders, platform's Qt stand-ins (platform's own
-// files outside `core/`), the editor window and the program's start.
+// files outside `core/`) and the program's start.
 bool QtEdge(const std::string& path) {
-  if (path.find("/ui/") != std::string::npos || path.rfind("editor/", 0) == 0 || path.rfind("app/", 0) == 0)
-    return true;
+  if (path.find("/ui/") != std::string::npos || path.rfind("app/", 0) == 0) return true;
   return path.rfind("platform/", 0) == 0 && path.find('/', 9) == std::string::npos;
 }
 
@@ -102,16 +101,18 @@ TEST(Layering, TheCheckNamesTheFileLineAndIncludeOfEachFault) {
   write("src/model/list.cpp", "#include \"model/list.h\"\n\n#include \"canvas/redraw.h\"\n");
   write("src/canvas/tool.cpp", "#include <vector>\n#include <QWidget>\n#include \"platform/qt_host.h\"\n");
   write("src/canvas/ui/panel.cpp", "#include <QWidget>\n#include \"platform/qt_host.h\"\n#include \"colour/ui/box.h\"\n");
-  write("src/shell/ui/menu.cpp", "#include \"shell/ui/editor_window.h\"\n  # include \"editor/pic_edit.h\"\n");
-  write("src/editor/window.cpp", "#include \"shell/ui/editor_window.h\"\n#include \"app/x.h\"\n");
-  write("app/main.cpp", "#include \"editor/editor_factory.h\"\n");
+  write("src/shell/ui/menu.cpp", "#include \"shell/ui/editor_window.h\"\n  # include \"editor/ui/pic_edit.h\"\n");
+  write("src/editor/ui/window.cpp", "#include \"shell/ui/editor_window.h\"\n#include \"app/x.h\"\n");
+  write("src/editor/document.cpp", "#include \"canvas/redraw.h\"\n#include \"editor/ui/window.h\"\n");
+  write("app/main.cpp", "#include \"editor/ui/editor_factory.h\"\n");
 
   EXPECT_EQ(Lines(LayeringFaults(tree.dir())),
             "src/canvas/tool.cpp:2: #include <QWidget> brings Qt into the core\n"
             "src/canvas/tool.cpp:3: #include \"platform/qt_host.h\" brings the Qt edge into the core\n"
-            "src/editor/window.cpp:2: #include \"app/x.h\" runs up from editor to app\n"
+            "src/editor/document.cpp:2: #include \"editor/ui/window.h\" brings the Qt edge into the core\n"
+            "src/editor/ui/window.cpp:2: #include \"app/x.h\" runs up from editor to app\n"
             "src/model/list.cpp:3: #include \"canvas/redraw.h\" runs up from model to canvas\n"
-            "src/shell/ui/menu.cpp:2:   # include \"editor/pic_edit.h\" runs up from shell to editor\n");
+            "src/shell/ui/menu.cpp:2:   # include \"editor/ui/pic_edit.h\" runs up from shell to editor\n");
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "editor/editor_factory.h"
-#include "editor/pic_edit.h"
+#include "editor/ui/editor_factory.h"
+#include "editor/ui/pic_edit.h"
 #include "shell/ui/main_menu.h"
 
 namespace orn::test {

@@ -21,7 +21,7 @@
 #include "canvas/redraw.h"
 #include "canvas/ui/zoom_panel.h"
 #include "colour/ui/wheel_panel.h"
-#include "editor/zoom_control.h"
+#include "editor/ui/zoom_control.h"
 #include "platform/canvas_widget.h"
 #include "platform/core/app_folder.h"
 #include "platform/core/profile.h"

@@ -9,7 +9,7 @@
 #include <QStyleOptionSlider>
 
 #include "canvas/tools.h"
-#include "editor/project_pages.h"
+#include "editor/ui/project_pages.h"
 #include "model/record_codes.h"
 #include "pic_edit_fixture.h"
 

@@ -18,8 +18,8 @@
 
 #include "canvas/ui/file_dialogs.h"
 #include "colour/ui/colour_panel.h"
-#include "editor/pic_edit.h"
-#include "editor/tool_buttons.h"
+#include "editor/ui/pic_edit.h"
+#include "editor/ui/tool_buttons.h"
 #include "platform/canvas_widget.h"
 #include "platform/core/host.h"
 #include "support/list_builder.h"

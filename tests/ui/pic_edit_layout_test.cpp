@@ -6,7 +6,7 @@
 
 #include "canvas/ui/form_layout.h"
 #include "canvas/ui/part_labels.h"
-#include "editor/zoom_control.h"
+#include "editor/ui/zoom_control.h"
 #include "platform/canvas_widget.h"
 #include "ui/pic_edit_fixture.h"
 

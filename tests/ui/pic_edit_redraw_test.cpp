@@ -7,7 +7,7 @@
 #include <QToolButton>
 
 #include "canvas/tools.h"
-#include "editor/tool_buttons.h"
+#include "editor/ui/tool_buttons.h"
 #include "model/record_codes.h"
 #include "ui/pic_edit_fixture.h"
 

@@ -7,7 +7,7 @@
 #include "canvas/tools.h"
 #include "canvas/ui/zoom_panel.h"
 #include "canvas/zoom_views.h"
-#include "editor/zoom_control.h"
+#include "editor/ui/zoom_control.h"
 #include "model/record_codes.h"
 #include "pic_edit_fixture.h"
 

@@ -8,7 +8,7 @@
 #include "canvas/ui/sym_setup_panel.h"
 #include "canvas/ui/zoom_panel.h"
 #include "canvas/zoom_views.h"
-#include "editor/zoom_control.h"
+#include "editor/ui/zoom_control.h"
 #include "pic_edit_fixture.h"
 
 namespace orn::test {

@@ -9,8 +9,8 @@
 #include "canvas/tools.h"
 #include "canvas/ui/part_labels.h"
 #include "canvas/ui/tool_pictograms.h"
-#include "editor/pic_edit.h"
-#include "editor/tool_buttons.h"
+#include "editor/ui/pic_edit.h"
+#include "editor/ui/tool_buttons.h"
 #include "platform/canvas_widget.h"
 #include "symmetry/sym_table.h"
 

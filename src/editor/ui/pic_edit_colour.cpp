@@ -9,8 +9,8 @@
 #include "canvas/ui/form_layout.h"
 #include "canvas/ui/part_labels.h"
 #include "colour/ui/colour_panel.h"
-#include "editor/pic_edit.h"
-#include "editor/tool_buttons.h"
+#include "editor/ui/pic_edit.h"
+#include "editor/ui/tool_buttons.h"
 #include "platform/canvas_widget.h"
 #include "platform/qt_colour.h"
 

@@ -4,7 +4,7 @@
 #include <QAction>
 
 #include "canvas/editor_state.h"
-#include "editor/pic_edit.h"
+#include "editor/ui/pic_edit.h"
 
 namespace orn {
 

@@ -11,8 +11,8 @@
 #include "canvas/tools.h"
 #include "canvas/ui/grav.h"
 #include "canvas/ui/line_set.h"
-#include "editor/pic_edit.h"
-#include "editor/tool_buttons.h"
+#include "editor/ui/pic_edit.h"
+#include "editor/ui/tool_buttons.h"
 #include "platform/canvas_widget.h"
 
 namespace orn {

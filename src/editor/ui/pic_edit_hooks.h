@@ -7,8 +7,8 @@
 #include "canvas/ui/form_layout.h"
 #include "canvas/ui/sym_p_load.h"
 #include "colour/standard_colors.h"
-#include "editor/pic_edit.h"
-#include "editor/tool_buttons.h"
+#include "editor/ui/pic_edit.h"
+#include "editor/ui/tool_buttons.h"
 #include "platform/canvas_widget.h"
 #include "symmetry/sym_table.h"
 

@@ -1,6 +1,6 @@
-#include "editor/editor_factory.h"
+#include "editor/ui/editor_factory.h"
 
-#include "editor/pic_edit.h"
+#include "editor/ui/pic_edit.h"
 
 namespace orn {
 

@@ -1,4 +1,4 @@
-#include "editor/project_pages.h"
+#include "editor/ui/project_pages.h"
 
 #include <QAction>
 #include <QLabel>
@@ -11,8 +11,8 @@
 #include "canvas/ui/form_layout.h"
 #include "canvas/ui/part_labels.h"
 #include "canvas/zoom_views.h"
-#include "editor/pic_edit.h"
-#include "editor/zoom_control.h"
+#include "editor/ui/pic_edit.h"
+#include "editor/ui/zoom_control.h"
 #include "platform/canvas_widget.h"
 
 namespace orn {

@@ -1,4 +1,4 @@
-#include "editor/zoom_control.h"
+#include "editor/ui/zoom_control.h"
 
 #include <QAction>
 #include <QLabel>
@@ -9,8 +9,8 @@
 #include "canvas/ui/part_labels.h"
 #include "canvas/ui/zoom_panel.h"
 #include "canvas/zoom_views.h"
-#include "editor/pic_edit.h"
-#include "editor/tool_buttons.h"
+#include "editor/ui/pic_edit.h"
+#include "editor/ui/tool_buttons.h"
 #include "platform/canvas_widget.h"
 #include "platform/qt_colour.h"
 #include "symmetry/sym_table.h"

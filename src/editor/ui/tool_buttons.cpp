@@ -1,4 +1,4 @@
-#include "editor/tool_buttons.h"
+#include "editor/ui/tool_buttons.h"
 
 #include <QAction>
 #include <QCursor>
@@ -13,8 +13,8 @@
 #include "canvas/tools.h"
 #include "canvas/ui/part_labels.h"
 #include "canvas/ui/tool_pictograms.h"
-#include "editor/pic_edit.h"
-#include "editor/zoom_control.h"
+#include "editor/ui/pic_edit.h"
+#include "editor/ui/zoom_control.h"
 #include "platform/canvas_widget.h"
 #include "platform/qt_colour.h"
 

@@ -2,7 +2,7 @@
 // and laid into the canvas by the load command (canvas/view_load.h).
 #include <filesystem>
 
-#include "editor/pic_edit.h"
+#include "editor/ui/pic_edit.h"
 #include "model/file_util.h"
 
 namespace orn {

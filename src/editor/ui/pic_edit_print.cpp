@@ -10,7 +10,7 @@
 #include <system_error>
 
 #include "canvas/ui/part_labels.h"
-#include "editor/pic_edit.h"
+#include "editor/ui/pic_edit.h"
 #include "model/list_edit.h"
 #include "platform/canvas_widget.h"
 #include "platform/qt_colour.h"

@@ -1,6 +1,6 @@
 // The editor window: its widgets, the layout for the window's size, the
 // off-screen copy of the canvas and the full redraw.
-#include "editor/pic_edit.h"
+#include "editor/ui/pic_edit.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -18,8 +18,8 @@
 #include "canvas/ui/file_dialogs.h"
 #include "canvas/ui/form_layout.h"
 #include "canvas/ui/sym_p_load.h"
-#include "editor/pic_edit_hooks.h"
-#include "editor/tool_buttons.h"
+#include "editor/ui/pic_edit_hooks.h"
+#include "editor/ui/tool_buttons.h"
 #include "platform/canvas_widget.h"
 #include "platform/qt_colour.h"
 #include "shell/ui/error_msg_box.h"

@@ -1,7 +1,7 @@
 // The editor window's model frame: the picture of the folded model that a
 // model sample shows in a corner of the canvas (placement in
 // symmetry/model_frame.h).
-#include "editor/pic_edit.h"
+#include "editor/ui/pic_edit.h"
 #include "platform/canvas_widget.h"
 #include "symmetry/model_frame.h"
 

@@ -12,8 +12,8 @@
 
 #include "canvas/redraw.h"
 #include "canvas/ui/part_labels.h"
-#include "editor/pic_edit.h"
-#include "editor/tool_buttons.h"
+#include "editor/ui/pic_edit.h"
+#include "editor/ui/tool_buttons.h"
 #include "platform/canvas_widget.h"
 #include "platform/core/app_folder.h"
 #include "platform/qt_colour.h"

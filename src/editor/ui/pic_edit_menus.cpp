@@ -9,7 +9,7 @@
 #include <QMenuBar>
 
 #include "canvas/redraw.h"
-#include "editor/pic_edit.h"
+#include "editor/ui/pic_edit.h"
 
 namespace orn {
 

@@ -6,7 +6,7 @@
 #include <QAction>
 #include <QShortcut>
 
-#include "editor/pic_edit.h"
+#include "editor/ui/pic_edit.h"
 #include "shell/help.h"
 #include "shell/ui/help_window.h"
 
