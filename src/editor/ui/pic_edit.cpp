@@ -45,8 +45,8 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
     : EditorWindow(parent),
       host_(host),
       dialogs_(dialogs),
+      doc_(host, kDesignCanvasWidth, kDesignCanvasHeight),
       errors_(host),
-      canvas_(kDesignCanvasWidth, kDesignCanvasHeight, kWhite),
       progress_(kProgressWidth, kProgressHeight, kWhite),
       canvasLeft_(kCanvasLeft),
       canvasTop_(kCanvasTop),
@@ -59,7 +59,6 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
   }
   folderDialogs_ = std::make_unique<CurrentFolderDialogs>(*dialogs_);
   dialogs_ = folderDialogs_.get();
-  draw_.Picture1 = &canvas_;
   errors_.setErrorBoxWindow([this](const std::string& text) { return ErrorMsgBox::ask(this, text); });
   buildWidgets();
   buildMenus();

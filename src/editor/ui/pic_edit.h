@@ -1,10 +1,11 @@
 #pragma once
-// PicEdit: the editor window. It owns the picture's state (the drawing list,
-// the symmetry tables, the views, the editor flags, the drawing context and
-// the colour state) and passes it by reference to the core; it lays out the
-// canvas and its panels for the window's size, keeps the off-screen copy of
-// the canvas, keeps the menus and the caption in line with what the editor
-// is doing, and runs the File menu's commands.
+// PicEdit: the editor window. It holds the picture's document
+// (EditorDocument: the drawing list, the symmetry tables, the views, the
+// editor flags, the drawing context and the colour state) and passes its
+// parts by reference to the core; it lays out the canvas and its panels for
+// the window's size, keeps the off-screen copy of the canvas, keeps the menus
+// and the caption in line with what the editor is doing, and runs the menus'
+// commands.
 #include <array>
 
 #include <filesystem>
@@ -21,6 +22,7 @@
 #include "canvas/ui/sym_setup_host.h"
 #include "canvas/view_table.h"
 #include "colour/colour_state.h"
+#include "editor/editor_document.h"
 #include "model/drawing_list.h"
 #include "model/list_edit.h"
 #include "platform/core/host.h"
@@ -80,7 +82,8 @@ class PicEdit : public EditorWindow,
           const ProfileSource* profile = nullptr, QWidget* parent = nullptr);
   ~PicEdit() override;
 
-  // ---- state the editor owns ----
+  // ---- the picture's state (the document's parts) ----
+  EditorDocument& document() { return doc_; }
   DrawingList& list() override { return list_; }
   SymState& sym() override { return sym_; }
   ViewTable& views() override { return views_; }
@@ -436,21 +439,23 @@ class PicEdit : public EditorWindow,
   std::unique_ptr<Hooks> hooks_;
   CanvasTools* tools_ = nullptr;
 
-  DrawingList list_;
-  SymState sym_;
-  PickState pick_;
-  ViewTable views_;
-  EditorState editor_;
-  DrawContext draw_;
-  ColourState colour_;
-  PictureSettings pic_;
-  FileState file_;
+  // The picture the window shows; the names below are its parts.
+  EditorDocument doc_;
+  DrawingList& list_ = doc_.list();
+  SymState& sym_ = doc_.sym();
+  PickState& pick_ = doc_.pick();
+  ViewTable& views_ = doc_.views();
+  EditorState& editor_ = doc_.editor();
+  DrawContext& draw_ = doc_.draw();
+  ColourState& colour_ = doc_.colour();
+  PictureSettings& pic_ = doc_.picture();
+  FileState& file_ = doc_.file();
   ErrorReport errors_;
 
-  Surface canvas_;
-  Surface bmap_;
+  Surface& canvas_ = doc_.canvas();
+  Surface& bmap_ = doc_.bmap();
   Surface progress_;
-  PolyShape polyShape_;
+  PolyShape& polyShape_ = doc_.polyShape();
 
   QWidget* inner_ = nullptr;
   SymPLoad* SymPLoad_ = nullptr;

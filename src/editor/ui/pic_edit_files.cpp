@@ -53,7 +53,7 @@ class NamingDialogs : public FileDialogs {
 FileContext PicEdit::fileContext() {
   if (!hooks_) hooks_ = std::make_unique<Hooks>(*this);
   file_.GalleryShown = showMode();
-  return FileContext{list_, views_, editor_, draw_, sym_, pic_, file_, host_, *dialogs_, *hooks_};
+  return doc_.fileContext(*dialogs_, *hooks_);
 }
 
 void PicEdit::wireFileMenu() {

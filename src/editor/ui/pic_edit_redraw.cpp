@@ -65,8 +65,7 @@ void PicEdit::DrawAll(int index) {
     tools_->engine().DrawAll(index);
   } else {
     errors_.Trap("DrawAll", [this, index] {
-      RedrawEnv env{list_, sym_, draw_, editor_, pick_, colour_, views_, host_, *this};
-      orn::DrawAll(env, index);
+      doc_.redraw(*this, index);
     });
   }
   Picture1->update();
