@@ -59,7 +59,7 @@ TEST_F(EndToEnd, OpenedPictureShowsTheRedrawOfItsListInEveryCopyAndSavesBackTheS
 
 TEST_F(EndToEnd, RepaintLoadDropsTheFillsAndColoursAndKeepsEverythingElse) {
   w->file().LoadOption = kLoadEraseColours;
-  w->LoadPicture(file);
+  w->files().LoadPicture(file);
   QApplication::processEvents();
   EXPECT_TRUE(host.boxes.empty());  // silently: no question asked
   EXPECT_EQ(w->file().LoadOption, kLoadNormal);

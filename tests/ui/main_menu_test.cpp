@@ -367,7 +367,7 @@ TEST_F(MainMenuTest, ClosingDuringARedrawOrALoadWaitsForItAndThenReturns) {
     QTest::qWait(20);
     EXPECT_NE(test::EditorOf(*menu), nullptr) << "the editor must outlive its load";
   };
-  f.LoadPicture(folder.path("STATIC/OVRO1A.PNT").string());
+  f.files().LoadPicture(folder.path("STATIC/OVRO1A.PNT").string());
   host.onPump = nullptr;
   ASSERT_TRUE(closedInside);
   EXPECT_GT(f.list().NumPoints, 0) << "the load ran to its end";
@@ -406,7 +406,7 @@ TEST_F(MainMenuTest, AnExitWaitsForTheEditorsOpenBoxAndThenTakesNoMoreInputOrRed
   // the editor's end.
   const int pumps = host.pumps;
   editor->DrawAll(1);
-  EXPECT_EQ(editor->LoadPicture(folder.path("STATIC/OVRO1A.PNT").string()), CommandStatus::Cancelled);
+  EXPECT_EQ(editor->files().LoadPicture(folder.path("STATIC/OVRO1A.PNT").string()), CommandStatus::Cancelled);
   EXPECT_EQ(host.pumps, pumps);
   ASSERT_TRUE(waitFor([this] { return test::EditorOf(*menu) == nullptr && menu->isVisible(); }));
 }

@@ -290,7 +290,7 @@ class MenuStorm : public ::testing::Test {
     ASSERT_TRUE(ListIsSound(e.list()));
     const std::string saved = (mine() / "AFTER.PNT").string();
     dialogs.saves = {saved};
-    e.MenFileSaveAs_Click();
+    e.files().MenFileSaveAs_Click();
     ASSERT_TRUE(fs::exists(saved));
     ASSERT_TRUE(ListIsSound(e.list()));
     ASSERT_FALSE(e.list().recordOpen());
@@ -300,7 +300,7 @@ class MenuStorm : public ::testing::Test {
     // the picture comes back whole only as an editing load.
     e.file().StartMode = kStartEdit;
     e.file().LoadOption = kLoadNormal;
-    ASSERT_EQ(e.LoadPicture(saved), CommandStatus::Done);
+    ASSERT_EQ(e.files().LoadPicture(saved), CommandStatus::Done);
     ASSERT_EQ(e.list().NumPoints, n);
     EXPECT_EQ(EntriesOf(e.list(), 0, n), before);
   }

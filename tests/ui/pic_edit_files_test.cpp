@@ -4,11 +4,11 @@
 #include <QAction>
 #include <QLabel>
 
+#include "canvas/picture_commands.h"
 #include "canvas/tools.h"
 #include "canvas/ui/form_layout.h"
 #include "canvas/ui/sym_p_load.h"
 #include "model/picture_file.h"
-#include "canvas/picture_commands.h"
 #include "model/record_codes.h"
 #include "platform/canvas_widget.h"
 #include "support/watched_fifo.h"
@@ -193,7 +193,7 @@ TEST_F(PicEditFiles, ShowModeKeepsATitledSampleUnderItsNameWithItsTitleAsCaption
 
   w->menuItem("Gallery")->setChecked(true);
   ASSERT_TRUE(w->showMode());
-  w->LoadPicture(sample);
+  w->files().LoadPicture(sample);
   EXPECT_EQ(w->windowTitle().toStdString(), "Blue Rose");
   EXPECT_EQ(w->picture().PictureTitle, "Blue Rose");
   EXPECT_EQ(w->file().FileName, sample);

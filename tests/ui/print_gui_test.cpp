@@ -16,9 +16,9 @@
 
 #include "print/bitmap_export.h"
 #include "print/ui/page_preview.h"
-#include "symmetry/sym_table.h"
 #include "print/ui/qt_image_writer.h"
 #include "print_gui_fixture.h"
+#include "symmetry/sym_table.h"
 
 namespace orn::test {
 namespace {

@@ -52,6 +52,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
       canvasTop_(kCanvasTop),
       app_(app) {
   setObjectName("PicEdit");
+  files_ = std::make_unique<FileCommands>(*this);
   if (profile) profile_ = profile;
   if (!dialogs_) {
     ownDialogs_ = std::make_unique<QtFileDialogs>(this);

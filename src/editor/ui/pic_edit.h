@@ -23,6 +23,7 @@
 #include "canvas/view_table.h"
 #include "colour/colour_state.h"
 #include "editor/editor_document.h"
+#include "editor/ui/file_commands.h"
 #include "model/drawing_list.h"
 #include "model/list_edit.h"
 #include "platform/core/host.h"
@@ -145,20 +146,8 @@ class PicEdit : public EditorWindow,
   // The editor is in show mode ("&Switch to Show Mode" is checked).
   bool showMode() const override;
 
-  // ---- File menu commands ----
-  void MenFileNew_Click();
-  void MenFileLoad_Click(int index);
-  void MenFileSave_Click();
-  void MenFileSaveAs_Click();
-  void MenFileExit_Click();
-  void MenFile_Click();
-  void FName_Click(int index);
-  // Loads the picture named by `path` as the main menu hands one over.
-  CommandStatus LoadPicture(const std::string& path);
-  // Rebuilds the captions of the recent-file items.
-  void FixFName();
-  // The folder the recent-file captions were last made relative to.
-  std::string EditStartDir;
+  // ---- the File menu (file_commands.h) ----
+  FileCommands& files() { return *files_; }
 
   // ---- panels ----
   QLabel* Text1 = nullptr;         // the help box
@@ -329,9 +318,6 @@ class PicEdit : public EditorWindow,
   void wireHelp();
   int SavedPicLeft = 0;
   int SavedPicTop = 0;
-  std::string loadedPath_;
-  // The title of the file loaded last, a sample's too (its picture has none).
-  std::string loadedTitle_;
   std::unique_ptr<FileDialogs> folderDialogs_;
   std::function<void(int)> help_;
   HelpWindow* ownHelp_ = nullptr;
@@ -351,6 +337,8 @@ class PicEdit : public EditorWindow,
  private:
   class Hooks;
   friend class Hooks;
+  friend class FileCommands;
+  std::unique_ptr<FileCommands> files_;
 
   // MenuItems
   void setItemEnabled(std::string_view name, bool enabled) override;
@@ -410,7 +398,6 @@ class PicEdit : public EditorWindow,
   QAction* addItem(QMenu* menu, const char* name, const char* caption, bool built = false,
                    bool checkable = false);
   void addSeparator(QMenu* menu, const char* name);
-  void wireFileMenu();
 
   void formRszSteps();
   void placeColourPanel();
@@ -418,20 +405,6 @@ class PicEdit : public EditorWindow,
   void resizeCanvas(int w, int h);
   void Form_Paint();
 
-  FileContext fileContext();
-  // Runs the Load command under the error report; how it ended.
-  CommandStatus runLoad(int kind);
-  void afterLoad(const LoadOutcome& out);
-  void applyStoredSizes(const LoadReport& r);
-  void afterNew(const NewOutcome& out);
-  void afterSave(const SaveOutcome& out);
-  bool offerSave();
-  // Runs the Save command under the error report; true when it saved.
-  bool runSave();
-  void showRecentItems();
-  void updatePictureMenus();
-  void setLineWidthCaption();
-  void reportFailure(const std::string& text, const std::string& title);
 
   Host& host_;
   std::unique_ptr<FileDialogs> ownDialogs_;
@@ -460,13 +433,6 @@ class PicEdit : public EditorWindow,
   QWidget* inner_ = nullptr;
   SymPLoad* SymPLoad_ = nullptr;
   QTimer* layoutTimer_ = nullptr;
-  // A load is under way: the loading window lets events run, and a second
-  // file command must not start inside it.
-  bool loading_ = false;
-  // The load that opens the editor on the picture the main menu handed over:
-  // in edit mode its canvas is laid out for the window, as every later
-  // layout lays it out, not kept at the size stored with the picture.
-  bool openingLoad_ = false;
   // When the canvas was last shown during a redraw (the host's clock, ms;
   // -1 none yet).
   std::int64_t canvasShownAt_ = -1;

@@ -149,7 +149,7 @@ void PicEdit::setWindowBackground(std::optional<Rgb> colour) {
 // ---- the Modify menu ---------------------------------------------------------------
 
 std::string PicEdit::reloadPath() const {
-  return file_.FileName != kUnNamed ? file_.FileName : loadedPath_;
+  return file_.FileName != kUnNamed ? file_.FileName : files_->loadedPath_;
 }
 
 void PicEdit::MenEditR_Click(int Index) {
@@ -176,13 +176,13 @@ void PicEdit::MenEditR_Click(int Index) {
         Gallery_Click();
         std::string drawing = from;
         drawing[drawing.size() - 5] = 'D';
-        LoadPicture(resolveNoCase(drawing).value_or(drawing).string());
+        files_->LoadPicture(resolveNoCase(drawing).value_or(drawing).string());
       } else {
         Gallery_Click();
         if (!from.empty()) {
           // The symmetry is rebuilt and the load stops before the drawing.
           file_.LoadOption = kLoadReCreate;
-          LoadPicture(from);
+          files_->LoadPicture(from);
           file_.LoadOption = kLoadNormal;
         }
       }
@@ -225,7 +225,7 @@ void PicEdit::ArtShowT_Timer() {
   if (exiting_) return;
   // A minimised window waits; so does a slide while the picture is being
   // drawn or read, which must not change under it.
-  if (RedrawPending || RedrawRunning(editor_) || loading_) {
+  if (RedrawPending || RedrawRunning(editor_) || files_->loading_) {
     ArtShowT->start();
     return;
   }
@@ -249,7 +249,7 @@ bool PicEdit::loadSlide(int from) {
     if (!f || !std::filesystem::is_regular_file(*f)) return false;
     app_.ShowIndex = i;
     file_.LoadOption = kLoadNormal;
-    return LoadPicture(f->string()) == CommandStatus::Done;
+    return files_->LoadPicture(f->string()) == CommandStatus::Done;
   });
   return found.has_value();
 }

@@ -184,7 +184,7 @@ void PicEdit::buildMenus() {
     addItem(special, name.c_str(), debugCaptions[i], false, checkable);
   }
 
-  wireFileMenu();
+  files_->wireFileMenu();
   wireSymmetryMenu();
   wireSpecialMenu();
   wireGalleryMenu();

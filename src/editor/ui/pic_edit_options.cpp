@@ -49,7 +49,7 @@ void PicEdit::showOptionStates() {
   showSplineTools();
   setItemChecked("MenOptionSound", editor_.SoundOn);
   setSnapCaption();
-  setLineWidthCaption();
+  files_->setLineWidthCaption();
 }
 
 void PicEdit::setSnapCaption() {
@@ -74,7 +74,7 @@ void PicEdit::MenOptionsLine_Click() {
     LineSet dialog(draw_.LineWidth, this);
     if (dialog.exec() == QDialog::Accepted) {
       draw_.LineWidth = dialog.value();
-      setLineWidthCaption();
+      files_->setLineWidthCaption();
     }
   }
   if (draw_.LineWidth != w0) canvas_.setPenWidth(draw_.LineWidth);

@@ -184,7 +184,7 @@ void PicEdit::MenSaveBitmap_Click() {
   errors_.Trap("MenSaveBitmap", [this] {
     // A picture without a file name goes by its title, or by the title of
     // the sample it was opened from.
-    const std::string& name = !pic_.PictureTitle.empty() ? pic_.PictureTitle : loadedTitle_;
+    const std::string& name = !pic_.PictureTitle.empty() ? pic_.PictureTitle : files_->loadedTitle_;
     MenSaveBitmap(canvas_, BitmapSaveRequest(file_, name, false), *dialogs_, host_, printing().images);
   });
 }
@@ -194,7 +194,7 @@ void PicEdit::MenSaveWall_Click() {
   std::error_code ec;
   const std::filesystem::path here = std::filesystem::current_path(ec);
   errors_.Trap("MenWallSv", [this] {
-    FileContext ctx = fileContext();
+    FileContext ctx = files_->fileContext();
     MenSaveWall(ctx, canvas_, wallpaperFolder().string());
   });
   if (!here.empty()) std::filesystem::current_path(here, ec);

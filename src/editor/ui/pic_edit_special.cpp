@@ -180,7 +180,7 @@ void PicEdit::DebugXC(int Index) {
           file_.RecentFiles[std::size_t(i)].clear();
           setItemVisible("FName(" + std::to_string(i) + ")", false);
         }
-        FixFName();
+        files_->FixFName();
         file_.FileName = kUnNamed;
         setWindowTitle("Picture - <UnNamed>");
         break;
@@ -239,7 +239,7 @@ void PicEdit::printListing(const std::vector<std::string>& lines, const char* fi
   job.fileName = printFilePath().replace_filename(fileName).string();
   const PrintOutcome out = listingPrinter().print(job, [this] { host_.pumpEvents(); });
   if (!out.ok) {
-    reportFailure(out.error, "Print");
+    files_->reportFailure(out.error, "Print");
   } else if (!out.toFile.empty()) {
     host_.messageBox("No printer is installed, so the listing was printed into the file\n" + out.toFile,
                      MsgButtons::OK, MsgIcon::Information, "");

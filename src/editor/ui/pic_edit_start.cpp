@@ -46,7 +46,7 @@ void PicEdit::buildStartTimers() {
   ReturnToMain = new QTimer(this);
   ReturnToMain->setInterval(kReturnRetryMs);
   connect(ReturnToMain, &QTimer::timeout, this, trapped("ReturnToMain", kNoIndex, [this] {
-            if (RedrawRunning(editor_) || loading_ || QApplication::activeModalWidget() != nullptr) return;
+            if (RedrawRunning(editor_) || files_->loading_ || QApplication::activeModalWidget() != nullptr) return;
             ReturnToMain->stop();
             close();
           }));
@@ -89,7 +89,7 @@ void PicEdit::Form_Load() {
     StartLoading = true;
     LoadTimer->start();
     // The working folder may have gone meanwhile: that is no fault.
-    EditStartDir = QDir::currentPath().toStdString();
+    files_->EditStartDir = QDir::currentPath().toStdString();
   }) && step(kStartLineAfterProbes, [this] {
     editor_.PaintOnlyMode = 0;
     setItemVisible("DebugXX", false);
@@ -114,8 +114,8 @@ void PicEdit::Form_Load() {
     list_.reset();
     draw_.LineWidth = 1;
     file_.NewInLoad = true;
-    FileContext ctx = fileContext();
-    afterNew(orn::FileNew(ctx));
+    FileContext ctx = files_->fileContext();
+    files_->afterNew(orn::FileNew(ctx));
     file_.NewInLoad = false;
     FitOnResize = true;
     PageAspect = 0.8;
@@ -180,7 +180,7 @@ void PicEdit::readSettings() {
   file_.RecentFiles = s.RecentFiles;
   colour_.CustomPalette = s.CustomPalette;
   DispCustColors();
-  showRecentItems();
+  files_->showRecentItems();
   settings_ = s;
 }
 
@@ -201,18 +201,18 @@ void PicEdit::StartTimer_Timer() {
     app_.ShowIndex = 0;
     file_.StartMode = app_.StartMode;
     slideShown = loadSlide(0);
-    if (!slideShown) reportFailure("None of the pictures of this show can be found.", "Load Picture");
+    if (!slideShown) files_->reportFailure("None of the pictures of this show can be found.", "Load Picture");
   } else if (!app_.PicturePath.empty() && app_.PicturePath != kUnNamed) {
     // The path as handed over may differ in case from the file on disk.
     const auto real = resolveNoCase(app_.PicturePath);
     file_.LoadOption = app_.LoadOption;
     file_.StartMode = app_.StartMode;
     if (real && std::filesystem::is_regular_file(*real)) {
-      openingLoad_ = true;
-      LoadPicture(real->string());
-      openingLoad_ = false;
+      files_->openingLoad_ = true;
+      files_->LoadPicture(real->string());
+      files_->openingLoad_ = false;
     } else
-      reportFailure("The picture " + app_.PicturePath + " cannot be found.", "Load Picture");
+      files_->reportFailure("The picture " + app_.PicturePath + " cannot be found.", "Load Picture");
   } else {
     file_.FileName = kUnNamed;
   }
@@ -222,7 +222,7 @@ void PicEdit::StartTimer_Timer() {
   host_.setHourglass(false);
   Picture1->setCanvasCursor(CursorOfPointer(tools_->engine().ms.DrawCursor));
   setSnapCaption();
-  setLineWidthCaption();
+  files_->setLineWidthCaption();
   editor_.PaintOnlyMode = 0;
   // The slides follow one another once the first has loaded.
   if (slideShown) ArtShowT->start();
@@ -239,7 +239,7 @@ void PicEdit::LoadTimer_Timer() {
 bool PicEdit::ExitC() {
   // A second request while the first one returns to the menu is ignored.
   if (exiting_) return false;
-  if (RedrawRunning(editor_) || loading_) {
+  if (RedrawRunning(editor_) || files_->loading_) {
     // Never torn down under a running redraw or load: it is asked to stop
     // and the exit is tried again once it has.
     editor_.StopFlag = kStopRequested;
@@ -254,7 +254,7 @@ bool PicEdit::ExitC() {
   }
   CopyToBmap();
   // A save that was cancelled or failed keeps the editor and its picture.
-  if (!offerSave()) return false;
+  if (!files_->offerSave()) return false;
   exiting_ = true;
   // An editor left before its picture loaded never ends the start's busy
   // pointer itself.

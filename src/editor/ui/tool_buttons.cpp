@@ -184,7 +184,7 @@ void CanvasTools::undoPolyChanged(bool running) {
 // Canvas clicks are ignored while a recent file loads and while the editor opens.
 bool CanvasTools::loading() const { return w_.file().LoadingRecent || w_.StartLoading; }
 
-void CanvasTools::ExitC() { w_.MenFileExit_Click(); }
+void CanvasTools::ExitC() { w_.files().MenFileExit_Click(); }
 
 void CanvasTools::setDebugLabel(const std::string& text) {
   w_.Label1->setText(QString::fromStdString(text));

@@ -50,15 +50,15 @@ class NamingDialogs : public FileDialogs {
   std::string& chosen_;
 };
 
-FileContext PicEdit::fileContext() {
-  if (!hooks_) hooks_ = std::make_unique<Hooks>(*this);
-  file_.GalleryShown = showMode();
-  return doc_.fileContext(*dialogs_, *hooks_);
+FileContext FileCommands::fileContext() {
+  if (!w_.hooks_) w_.hooks_ = std::make_unique<PicEdit::Hooks>(w_);
+  w_.file_.GalleryShown = w_.showMode();
+  return w_.doc_.fileContext(*w_.dialogs_, *w_.hooks_);
 }
 
-void PicEdit::wireFileMenu() {
+void FileCommands::wireFileMenu() {
   auto wire = [this](const std::string& name, const char* tag, int index, std::function<void()> fn) {
-    connect(items_[name], &QAction::triggered, this, trapped(tag, index, std::move(fn)));
+    QObject::connect(w_.items_[name], &QAction::triggered, &w_, w_.trapped(tag, index, std::move(fn)));
   };
   wire("MenFileNew", "MenFileNew", kNoIndex, [this] { MenFileNew_Click(); });
   wire("MenFileLoad(0)", "MenFileLoad", 0, [this] { MenFileLoad_Click(0); });
@@ -68,44 +68,44 @@ void PicEdit::wireFileMenu() {
   wire("MenFileExit", "MenFileExit", kNoIndex, [this] { MenFileExit_Click(); });
   wire("MenQuit", "MenFileExit", kNoIndex, [this] { MenFileExit_Click(); });
   for (int i = 0; i < 4; ++i) wire("FName(" + std::to_string(i) + ")", "FName", i, [this, i] { FName_Click(i); });
-  auto* file = findChild<QMenu*>("MenFile");
-  connect(file, &QMenu::aboutToShow, this, trapped("MenFile", kNoIndex, [this] { MenFile_Click(); }));
+  auto* file = w_.findChild<QMenu*>("MenFile");
+  QObject::connect(file, &QMenu::aboutToShow, &w_, w_.trapped("MenFile", kNoIndex, [this] { MenFile_Click(); }));
 }
 
 // ---- commands ----------------------------------------------------------------------
 
-void PicEdit::MenFileNew_Click() {
+void FileCommands::MenFileNew_Click() {
   if (loading_) return;
-  CopyToBmap();
-  errors_.Trap("FileNew", [this] {
+  w_.CopyToBmap();
+  w_.errors_.Trap("FileNew", [this] {
     FileContext ctx = fileContext();
     afterNew(orn::FileNew(ctx));
   });
 }
 
-void PicEdit::MenFileLoad_Click(int index) {
-  CopyToBmap();
-  PrintInitDone = false;
-  file_.StartMode = kStartEdit;
+void FileCommands::MenFileLoad_Click(int index) {
+  w_.CopyToBmap();
+  w_.PrintInitDone = false;
+  w_.file_.StartMode = kStartEdit;
   runLoad(index);
 }
 
-CommandStatus PicEdit::LoadPicture(const std::string& path) {
-  file_.PicturePath = path;
+CommandStatus FileCommands::LoadPicture(const std::string& path) {
+  w_.file_.PicturePath = path;
   return runLoad(0);
 }
 
-void PicEdit::MenFileSave_Click() {
+void FileCommands::MenFileSave_Click() {
   if (loading_) return;
   runSave();
 }
 
-bool PicEdit::runSave() {
+bool FileCommands::runSave() {
   // Retry in the error report repeats the very save that failed, to the file
   // it was writing (the name chosen in a Save As).
   std::optional<SaveOutcome> failed;
   bool saved = false;
-  errors_.Trap("FileSaveC", [&] {
+  w_.errors_.Trap("FileSaveC", [&] {
     FileContext ctx = fileContext();
     const SaveOutcome out = failed ? orn::FileSaveRetry(ctx, *failed) : orn::FileSaveC(ctx);
     failed.reset();
@@ -116,52 +116,52 @@ bool PicEdit::runSave() {
   return saved;
 }
 
-void PicEdit::MenFileSaveAs_Click() {
-  file_.SaveAsWanted = true;
+void FileCommands::MenFileSaveAs_Click() {
+  w_.file_.SaveAsWanted = true;
   MenFileSave_Click();
 }
 
-void PicEdit::MenFileExit_Click() { close(); }
+void FileCommands::MenFileExit_Click() { w_.close(); }
 
-void PicEdit::MenFile_Click() {
+void FileCommands::MenFile_Click() {
   if (QDir::currentPath().toStdString() != EditStartDir) FixFName();
 }
 
-void PicEdit::FName_Click(int index) {
-  errors_.Trap("FName", index, [this, index] {
-    file_.LoadingRecent = true;
-    file_.PicturePath = file_.RecentFiles[std::clamp(index, 0, 3)];
-    file_.StartMode = kStartEdit;
-    if (!file_.PicturePath.empty()) runLoad(0);
-    file_.PicturePath.clear();
-    file_.LoadingRecent = false;
+void FileCommands::FName_Click(int index) {
+  w_.errors_.Trap("FName", index, [this, index] {
+    w_.file_.LoadingRecent = true;
+    w_.file_.PicturePath = w_.file_.RecentFiles[std::clamp(index, 0, 3)];
+    w_.file_.StartMode = kStartEdit;
+    if (!w_.file_.PicturePath.empty()) runLoad(0);
+    w_.file_.PicturePath.clear();
+    w_.file_.LoadingRecent = false;
   });
-  file_.LoadingRecent = false;
+  w_.file_.LoadingRecent = false;
 }
 
 // ---- loading ----------------------------------------------------------------------
 
-CommandStatus PicEdit::runLoad(int kind) {
+CommandStatus FileCommands::runLoad(int kind) {
   // An editor on its way back to the menu loads nothing: the menu takes it
   // down at its next turn, and a load would pump events under it.
-  if (loading_ || exiting_) return CommandStatus::Cancelled;
+  if (loading_ || w_.exiting_) return CommandStatus::Cancelled;
   loading_ = true;
   struct Done {
     bool& flag;
     ~Done() { flag = false; }
   } done{loading_};
   CommandStatus status = CommandStatus::Failed;
-  errors_.Trap("FileLoadC", kind, [this, kind, &status] {
+  w_.errors_.Trap("FileLoadC", kind, [this, kind, &status] {
     FileContext ctx = fileContext();
-    hooks_->loadingName = file_.PicturePath;
-    NamingDialogs naming(*dialogs_, hooks_->loadingName);
+    w_.hooks_->loadingName = w_.file_.PicturePath;
+    NamingDialogs naming(*w_.dialogs_, w_.hooks_->loadingName);
     FileContext c{ctx.list, ctx.views, ctx.editor, ctx.draw, ctx.sym,
                   ctx.pic,  ctx.file,  ctx.host,   naming,   ctx.hooks};
     // However the load ends, the loading window goes.
     struct HideLoadWindow {
       SymPLoad* box;
       ~HideLoadWindow() { box->hide(); }
-    } hide{SymPLoad_};
+    } hide{w_.SymPLoad_};
     const LoadOutcome out = orn::FileLoadC(c, kind);
     status = out.status;
     afterLoad(out);
@@ -169,133 +169,133 @@ CommandStatus PicEdit::runLoad(int kind) {
   return status;
 }
 
-void PicEdit::reportFailure(const std::string& text, const std::string& title) {
-  host_.messageBox(text, MsgButtons::OK, MsgIcon::Exclamation, title);
+void FileCommands::reportFailure(const std::string& text, const std::string& title) {
+  w_.host_.messageBox(text, MsgButtons::OK, MsgIcon::Exclamation, title);
 }
 
-void PicEdit::afterLoad(const LoadOutcome& out) {
+void FileCommands::afterLoad(const LoadOutcome& out) {
   // A load that got as far as a file hides the model picture of the last one.
-  if (out.status != CommandStatus::Cancelled && Model_ != nullptr) Model_->hide();
+  if (out.status != CommandStatus::Cancelled && w_.Model_ != nullptr) w_.Model_->hide();
   if (out.status == CommandStatus::Failed) {
     // Nothing of the open picture was touched; say why the file was refused.
     // A slide show passes over the picture without a word.
-    if (file_.ShowMode == 0) reportFailure(out.error, "Load Picture");
+    if (w_.file_.ShowMode == 0) reportFailure(out.error, "Load Picture");
     return;
   }
   if (out.status != CommandStatus::Done) return;
   const LoadReport& r = out.report;
-  printState().ModelNumber = r.ModelNumber;
+  w_.printState().ModelNumber = r.ModelNumber;
   loadedPath_ = r.viewFile ? std::string() : r.path;
   loadedTitle_ = r.viewFile ? std::string() : r.title;
   // The canvas draws with the line width the picture was saved with.
-  canvas_.setPenWidth(draw_.LineWidth);
+  w_.canvas_.setPenWidth(w_.draw_.LineWidth);
 
   updatePictureMenus();
   // A view starts with the page menus of a new picture.
-  if (r.viewRowsRead || r.viewFile) pages_->showPageItems();
+  if (r.viewRowsRead || r.viewFile) w_.pages_->showPageItems();
 
   applyStoredSizes(r);
 
-  if (showMode() && !pic_.PictureTitle.empty())
-    ShowFileName(pic_.PictureTitle, true);
+  if (w_.showMode() && !w_.pic_.PictureTitle.empty())
+    w_.ShowFileName(w_.pic_.PictureTitle, true);
   else
-    ShowFileName(file_.FileName, false);
+    w_.ShowFileName(w_.file_.FileName, false);
   showRecentItems();
 
-  editor_.SkipSplineRedraw = false;
+  w_.editor_.SkipSplineRedraw = false;
   // The editor opening on a picture lays its canvas out for the window in
   // the picture's shape, now and at the layouts a change of the window's
   // state brings, so that no later layout (a zoom, Back) changes its size.
-  const bool fitToWindow = openingLoad_ && !showMode();
-  if (fitToWindow) PageAspect = double(canvas_.height()) / double(std::max(canvas_.width(), 1));
+  const bool fitToWindow = openingLoad_ && !w_.showMode();
+  if (fitToWindow) w_.PageAspect = double(w_.canvas_.height()) / double(std::max(w_.canvas_.width(), 1));
   if (r.windowState == 2) {
-    if (!isMaximized()) showMaximized();
-  } else if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
+    if (!w_.isMaximized()) w_.showMaximized();
+  } else if (w_.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
     // The layout this state change asks for runs later, from the event
     // loop; FitOnResize stays set until then, so that it passes and the
     // canvas keeps the size stored with the picture.
-    FitOnResize = !fitToWindow;
-    showNormal();
+    w_.FitOnResize = !fitToWindow;
+    w_.showNormal();
   }
-  const int fw = inner_->width();
-  const int fh = inner_->height();
-  if (fitToWindow || fw - kFreeWidth < canvas_.width() || fh - kFreeHeight < canvas_.height()) {
+  const int fw = w_.inner_->width();
+  const int fh = w_.inner_->height();
+  if (fitToWindow || fw - kFreeWidth < w_.canvas_.width() || fh - kFreeHeight < w_.canvas_.height()) {
     // The stored canvas does not fit (or the editor opens): it is fitted
     // now, not kept.
-    FitOnResize = false;
-    FormRSZ();
+    w_.FitOnResize = false;
+    w_.FormRSZ();
   }
-  if (!editor_.SkipSplineRedraw) DrawAll(1);
-  frameLoadedModel();
+  if (!w_.editor_.SkipSplineRedraw) w_.DrawAll(1);
+  w_.frameLoadedModel();
 
-  if (r.viewFile) afterViewLoad();
+  if (r.viewFile) w_.afterViewLoad();
 
-  const bool geometricFirst = list_.G0[0] == float(kCodeGeometric) ||
-                              list_.G0[0] == float(kCodeGeometric + kCodeOut);
-  setItemEnabled("Editsym", geometricFirst);
-  refreshSymmetryControls();
-  colourTools_->showLoadedColours();
-  if (file_.ShowMode != 0) showSlideCount();
+  const bool geometricFirst = w_.list_.G0[0] == float(kCodeGeometric) ||
+                              w_.list_.G0[0] == float(kCodeGeometric + kCodeOut);
+  w_.setItemEnabled("Editsym", geometricFirst);
+  w_.refreshSymmetryControls();
+  w_.colourTools_->showLoadedColours();
+  if (w_.file_.ShowMode != 0) w_.showSlideCount();
 }
 
 // The canvas takes the size stored with the picture; a window of another size
 // than the one the picture was saved in takes the ratio from that canvas.
-void PicEdit::applyStoredSizes(const LoadReport& r) {
+void FileCommands::applyStoredSizes(const LoadReport& r) {
   if (r.hasStoredSizes && sane(r.storedCanvasWidth) && sane(r.storedCanvasHeight)) {
     const int w = int(std::lround(r.storedCanvasWidth));
     const int h = int(std::lround(r.storedCanvasHeight));
-    if (float(width()) != r.storedWindowWidth || float(height()) != r.storedWindowHeight)
-      PageAspect = kAspectFromCanvas;
+    if (float(w_.width()) != r.storedWindowWidth || float(w_.height()) != r.storedWindowHeight)
+      w_.PageAspect = kAspectFromCanvas;
     else
-      PageAspect = double(r.storedCanvasHeight) / r.storedCanvasWidth;
-    if (showMode()) {
-      canvasLeft_ = int(std::lround((inner_->width() - r.storedCanvasWidth) / 2));
-      canvasTop_ = int(std::lround((inner_->height() - r.storedCanvasHeight) / 2));
+      w_.PageAspect = double(r.storedCanvasHeight) / r.storedCanvasWidth;
+    if (w_.showMode()) {
+      w_.canvasLeft_ = int(std::lround((w_.inner_->width() - r.storedCanvasWidth) / 2));
+      w_.canvasTop_ = int(std::lround((w_.inner_->height() - r.storedCanvasHeight) / 2));
     }
-    if (inner_->width() - kFreeWidth < w || inner_->height() - kFreeHeight < h) Picture1->hide();
-    resizeCanvas(w, h);
-    placeColourPanel();
+    if (w_.inner_->width() - kFreeWidth < w || w_.inner_->height() - kFreeHeight < h) w_.Picture1->hide();
+    w_.resizeCanvas(w, h);
+    w_.placeColourPanel();
   } else {
-    canvas_.setBackColor(draw_.PicBackColor);
-    canvas_.clear();
+    w_.canvas_.setBackColor(w_.draw_.PicBackColor);
+    w_.canvas_.clear();
   }
-  if (showMode()) {
-    inner_->setAutoFillBackground(true);
-    QPalette p = inner_->palette();
-    const Rgb g = pic_.GalleryBackColor;
+  if (w_.showMode()) {
+    w_.inner_->setAutoFillBackground(true);
+    QPalette p = w_.inner_->palette();
+    const Rgb g = w_.pic_.GalleryBackColor;
     p.setColor(QPalette::Window, toQColor(g));
-    inner_->setPalette(p);
+    w_.inner_->setPalette(p);
   }
 }
 
 // The menus that follow the picture's settings.
-void PicEdit::updatePictureMenus() {
-  setItemVisible("ZoomS(0)", views_.ViewDepth != 0);
-  const auto& restore = views_.rows[kRestoreRow];
-  setItemVisible("ZoomS(1)", restore[0] != 0 || restore[1] != 0 || restore[2] != 0 || restore[3] != 0);
-  setItemEnabled("ZoomS(1)", ZoomRowUsable(views_, kRestoreRow));
-  setItemChecked("MenGridBlack", editor_.GridMode == 0);
-  setItemChecked("MenGridRed", editor_.GridMode == 1);
-  setItemChecked("MenGridOff", editor_.GridMode == 2);
-  setItemVisible("MenSaveWall", WallpaperAllowed(pic_.PicKind));
-  setItemChecked("Yellow", editor_.YellowBase);
+void FileCommands::updatePictureMenus() {
+  w_.setItemVisible("ZoomS(0)", w_.views_.ViewDepth != 0);
+  const auto& restore = w_.views_.rows[kRestoreRow];
+  w_.setItemVisible("ZoomS(1)", restore[0] != 0 || restore[1] != 0 || restore[2] != 0 || restore[3] != 0);
+  w_.setItemEnabled("ZoomS(1)", ZoomRowUsable(w_.views_, kRestoreRow));
+  w_.setItemChecked("MenGridBlack", w_.editor_.GridMode == 0);
+  w_.setItemChecked("MenGridRed", w_.editor_.GridMode == 1);
+  w_.setItemChecked("MenGridOff", w_.editor_.GridMode == 2);
+  w_.setItemVisible("MenSaveWall", WallpaperAllowed(w_.pic_.PicKind));
+  w_.setItemChecked("Yellow", w_.editor_.YellowBase);
   setLineWidthCaption();
   // The switch shows the setting the picture brought, so its next press
   // visibly turns it the other way.
-  if (tools_ != nullptr) tools_->SplinePoly->setBackColor(SplinePolyColour(pic_.SplinePolyOn));
+  if (w_.tools_ != nullptr) w_.tools_->SplinePoly->setBackColor(SplinePolyColour(w_.pic_.SplinePolyOn));
   // The symmetry menus are offered only for a picture with a symmetry.
-  const bool hasSymmetry = sym_.SymStart != sym_.SymEnd;
-  for (auto n : {"Yellow", "Zoom(0)", "MenSym"}) setItemEnabled(n, hasSymmetry);
+  const bool hasSymmetry = w_.sym_.SymStart != w_.sym_.SymEnd;
+  for (auto n : {"Yellow", "Zoom(0)", "MenSym"}) w_.setItemEnabled(n, hasSymmetry);
 }
 
-void PicEdit::setLineWidthCaption() {
-  menuItem("MenOptionsLine")
-      ->setText(QString::fromStdString("&Line Width" + NumberText(draw_.LineWidth) + "..."));
+void FileCommands::setLineWidthCaption() {
+  w_.menuItem("MenOptionsLine")
+      ->setText(QString::fromStdString("&Line Width" + NumberText(w_.draw_.LineWidth) + "..."));
 }
 
 // ---- new picture ------------------------------------------------------------------
 
-void PicEdit::afterNew(const NewOutcome& out) {
+void FileCommands::afterNew(const NewOutcome& out) {
   if (out.status == CommandStatus::Failed) {
     // The picture could not be saved: it stays as it is, and the user is
     // offered to try again.
@@ -304,69 +304,69 @@ void PicEdit::afterNew(const NewOutcome& out) {
   if (out.status != CommandStatus::Done) return;
   loadedPath_.clear();
   loadedTitle_.clear();
-  canvas_.setPenWidth(draw_.LineWidth);
+  w_.canvas_.setPenWidth(w_.draw_.LineWidth);
   // A new picture is no model net: its print layout gives no folded height.
-  printState().ModelNumber = 0;
-  if (!file_.NewInLoad) ShowFileName(file_.FileName, false);
-  canvas_.setBackColor(draw_.PicBackColor);
-  canvas_.clear();
-  Picture1->update();
+  w_.printState().ModelNumber = 0;
+  if (!w_.file_.NewInLoad) w_.ShowFileName(w_.file_.FileName, false);
+  w_.canvas_.setBackColor(w_.draw_.PicBackColor);
+  w_.canvas_.clear();
+  w_.Picture1->update();
   // A new picture starts with the Poly Line tool and nothing to duplicate.
-  if (tools_) {
-    if (ToolButton* b = tools_->DrawType(kToolDuplicate)) b->hide();
-    tools_->engine().DrawType(kToolPolyLine);
+  if (w_.tools_) {
+    if (ToolButton* b = w_.tools_->DrawType(kToolDuplicate)) b->hide();
+    w_.tools_->engine().DrawType(kToolPolyLine);
   }
-  setItemEnabled("Editsym", false);
-  setItemVisible("ZoomS(0)", false);
-  setItemVisible("ZoomS(1)", false);
-  pages_->showPageItems();
+  w_.setItemEnabled("Editsym", false);
+  w_.setItemVisible("ZoomS(0)", false);
+  w_.setItemVisible("ZoomS(1)", false);
+  w_.pages_->showPageItems();
   updatePictureMenus();
-  refreshSymmetryControls();
-  colourTools_->showLoadedColours();
+  w_.refreshSymmetryControls();
+  w_.colourTools_->showLoadedColours();
   if (out.reopened) afterLoad(out.load);
 }
 
 // ---- saving -----------------------------------------------------------------------
 
-void PicEdit::afterSave(const SaveOutcome& out) {
+void FileCommands::afterSave(const SaveOutcome& out) {
   if (out.status == CommandStatus::Failed) {
     // Reported through the common error report, which offers to try again.
     throw CommandError(out.error);
   }
   if (out.status != CommandStatus::Done || out.bitmap) return;
-  ShowFileName(file_.FileName, false);
+  w_.ShowFileName(w_.file_.FileName, false);
   showRecentItems();
 }
 
-bool PicEdit::offerSave() {
-  if (list_.NumPoints == 0 || !editor_.PicChanged) return true;
-  const MsgResult a = host_.messageBox("Save Changes to " + file_.FileName, MsgButtons::YesNoCancel,
+bool FileCommands::offerSave() {
+  if (w_.list_.NumPoints == 0 || !w_.editor_.PicChanged) return true;
+  const MsgResult a = w_.host_.messageBox("Save Changes to " + w_.file_.FileName, MsgButtons::YesNoCancel,
                                        MsgIcon::Question, "Symmetry");
   if (a == MsgResult::Cancel) return false;
   if (a != MsgResult::Yes) return true;
-  file_.SaveAsWanted = file_.FileName == kUnNamed;
+  w_.file_.SaveAsWanted = w_.file_.FileName == kUnNamed;
   return runSave();
 }
 
 // ---- recent files -----------------------------------------------------------------
 
-void PicEdit::showRecentItems() {
+void FileCommands::showRecentItems() {
   for (int i = 0; i < 4; ++i)
-    setItemVisible("FName(" + std::to_string(i) + ")", !file_.RecentFiles[i].empty());
+    w_.setItemVisible("FName(" + std::to_string(i) + ")", !w_.file_.RecentFiles[i].empty());
   FixFName();
 }
 
-void PicEdit::FixFName() {
-  errors_.Trap("FixFName", [this] {
+void FileCommands::FixFName() {
+  w_.errors_.Trap("FixFName", [this] {
     const std::string here = QDir::currentPath().toStdString();
     if (here != EditStartDir) EditStartDir = here;
     for (int i = 0; i < 4; ++i) {
-      const std::string& path = file_.RecentFiles[i];
+      const std::string& path = w_.file_.RecentFiles[i];
       if (path.empty()) continue;
       // An ampersand in a path is shown, not taken for a shortcut mark.
       QString caption = QString::fromStdString(RecentCaption(path, EditStartDir));
       caption.replace("&", "&&");
-      menuItem("FName(" + std::to_string(i) + ")")->setText(caption);
+      w_.menuItem("FName(" + std::to_string(i) + ")")->setText(caption);
     }
   });
 }
