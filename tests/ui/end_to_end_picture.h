@@ -12,10 +12,10 @@
 #include "canvas/redraw.h"
 #include "colour/colour_codes.h"
 #include "model/record_codes.h"
-#include "symmetry/sym_records.h"
-#include "symmetry/sym_table.h"
 #include "support/list_builder.h"
 #include "support/scripted_host.h"
+#include "symmetry/sym_records.h"
+#include "symmetry/sym_table.h"
 
 namespace orn::test {
 

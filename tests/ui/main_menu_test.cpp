@@ -77,7 +77,7 @@ class MainMenuTest : public ::testing::Test {
   }
   // The editor once its start timer has loaded the picture.
   PicEdit& openedEditor() {
-    EXPECT_TRUE(waitFor([this] { return test::EditorOf(*menu) && test::EditorOf(*menu)->StartDone; }));
+    EXPECT_TRUE(waitFor([this] { return test::EditorOf(*menu) && test::EditorOf(*menu)->start().StartDone; }));
     return *test::EditorOf(*menu);
   }
   void exitEditor() {
@@ -333,7 +333,7 @@ TEST_F(MainMenuTest, AnEditorClosedBeforeItsPictureLoadedLeavesNoBusyPointerOver
   EXPECT_EQ(host.hourglass, 0);
   open(kStartEdit, kArtRose, 0);
   ASSERT_NE(test::EditorOf(*menu), nullptr);
-  ASSERT_FALSE(test::EditorOf(*menu)->StartDone);
+  ASSERT_FALSE(test::EditorOf(*menu)->start().StartDone);
   test::EditorOf(*menu)->close();
   ASSERT_TRUE(waitFor([this] { return test::EditorOf(*menu) == nullptr && menu->isVisible(); }));
   EXPECT_EQ(host.hourglass, 0);
@@ -475,7 +475,7 @@ TEST_F(MainMenuTest, CanvasClicksWaitUntilTheEditorHasOpened) {
   PicEdit& e = *test::EditorOf(*menu);
   QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {30, 30});
   EXPECT_FALSE(e.editor().PicChanged) << "a click while the editor opens is ignored";
-  ASSERT_TRUE(waitFor([&] { return !e.StartLoading && e.StartDone; }));
+  ASSERT_TRUE(waitFor([&] { return !e.start().StartLoading && e.start().StartDone; }));
   QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {30, 30});
   EXPECT_TRUE(e.editor().PicChanged);
 }

@@ -273,7 +273,7 @@ class MenuStorm : public ::testing::Test {
     if (PicEdit* e = editor(); e != nullptr && e->isVisible()) {
       // While it opens the editor lets the canvas wait, and on its way back
       // to the menu it takes no input at all: the storm waits too.
-      if (!e->isEnabled() || !e->StartDone || e->StartLoading) return false;
+      if (!e->isEnabled() || !e->start().StartDone || e->start().StartLoading) return false;
       editorStep(*e);
       return true;
     }
@@ -373,11 +373,11 @@ TEST_F(MenuStorm, TenThousandRandomEventsFromTheMainMenuReachEveryWindowAndLeave
     QTest::mouseClick(menu->MaMode[kStartEdit], Qt::LeftButton);
     QTest::mouseClick(menu->MaPat[kArtRose], Qt::LeftButton);
     QTest::mouseClick(menu->samples[kArtRose][0], Qt::LeftButton);
-    for (int k = 0; k < 400 && !(editor() != nullptr && editor()->StartDone); ++k) QTest::qWait(5);
+    for (int k = 0; k < 400 && !(editor() != nullptr && editor()->start().StartDone); ++k) QTest::qWait(5);
     ASSERT_NE(editor(), nullptr);
   }
   PicEdit& e = *editor();
-  for (int k = 0; k < 400 && (RedrawRunning(e.editor()) || !e.StartDone); ++k) QTest::qWait(5);
+  for (int k = 0; k < 400 && (RedrawRunning(e.editor()) || !e.start().StartDone); ++k) QTest::qWait(5);
   expectSaveThenLoadGivesTheSameList(e);
 }
 

@@ -64,8 +64,8 @@ class PicEditTest : public ::testing::Test {
     w->errors().setEndProgram([this] { ++programEnds; });
     w->show();
     // The start's two timers fire at once: the editor is open for clicks.
-    w->LoadTimer_Timer();
-    w->StartTimer_Timer();
+    w->start().LoadTimer_Timer();
+    w->start().StartTimer_Timer();
     QApplication::processEvents();
   }
   void TearDown() override {

@@ -134,8 +134,8 @@ TEST_F(PicEditTest, APictureOpenedFromTheMenuIsLaidOutForTheWindowAndZoomThenBac
     w = std::make_unique<PicEdit>(host, appState, &dialogs);
     w->showMaximized();  // as the main menu opens it
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
-    w->LoadTimer_Timer();
-    w->StartTimer_Timer();
+    w->start().LoadTimer_Timer();
+    w->start().StartTimer_Timer();
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
     ASSERT_GT(w->list().NumPoints, 100);
     const QSize area = w->formArea()->size();

@@ -61,8 +61,8 @@ struct EditorWithRealBoxes {
     host.setParentWindow(editor.get());
     editor->errors().setEndProgram([this] { ++programEnds; });
     editor->show();
-    editor->LoadTimer_Timer();
-    editor->StartTimer_Timer();
+    editor->start().LoadTimer_Timer();
+    editor->start().StartTimer_Timer();
     QApplication::processEvents();
   }
   ~EditorWithRealBoxes() { editor->editor().PicChanged = false; }

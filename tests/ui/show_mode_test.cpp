@@ -41,8 +41,8 @@ class ShowMode : public PicEditTest {
     w->show();
     w->resize(800, 600);
     QApplication::processEvents();
-    w->LoadTimer_Timer();
-    w->StartTimer_Timer();
+    w->start().LoadTimer_Timer();
+    w->start().StartTimer_Timer();
   }
   void answerTitle(const QString& text, bool ok) {
     whenModal<GetTit>([text, ok](GetTit& d) {
@@ -394,7 +394,7 @@ TEST_F(ShowMode, TheWorkingFolderFollowsTheFileDialogs) {
   });
   reopen();
   EXPECT_FALSE(boxShown);
-  EXPECT_TRUE(w->StartDone);
+  EXPECT_TRUE(w->start().StartDone);
 }
 
 }  // namespace

@@ -53,6 +53,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
       app_(app) {
   setObjectName("PicEdit");
   files_ = std::make_unique<FileCommands>(*this);
+  start_ = std::make_unique<EditorStart>(*this);
   if (profile) profile_ = profile;
   if (!dialogs_) {
     ownDialogs_ = std::make_unique<QtFileDialogs>(this);
@@ -63,10 +64,10 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
   errors_.setErrorBoxWindow([this](const std::string& text) { return ErrorMsgBox::ask(this, text); });
   buildWidgets();
   buildMenus();
-  buildStartTimers();
+  start_->buildStartTimers();
   tools_ = new CanvasTools(*this);
   showOptionStates();
-  Form_Load();
+  start_->Form_Load();
 }
 
 PicEdit::~PicEdit() = default;

@@ -23,6 +23,7 @@
 #include "canvas/view_table.h"
 #include "colour/colour_state.h"
 #include "editor/editor_document.h"
+#include "editor/ui/editor_start.h"
 #include "editor/ui/file_commands.h"
 #include "model/drawing_list.h"
 #include "model/list_edit.h"
@@ -148,6 +149,7 @@ class PicEdit : public EditorWindow,
 
   // ---- the File menu (file_commands.h) ----
   FileCommands& files() { return *files_; }
+  EditorStart& start() { return *start_; }
 
   // ---- panels ----
   QLabel* Text1 = nullptr;         // the help box
@@ -194,21 +196,6 @@ class PicEdit : public EditorWindow,
   AppState& app() { return app_; }
   // Where the measurement system is asked for (tests change it after the start).
   void setProfile(const ProfileSource& profile) { profile_ = &profile; }
-  // The start: Form_Load prepares the empty editor; StartTimer (300 ms)
-  // loads the handed-over picture; LoadTimer (300 ms) ends the guard that
-  // keeps canvas clicks off a half-built editor.
-  void Form_Load();
-  void StartTimer_Timer();
-  void LoadTimer_Timer();
-  QTimer* StartTimer = nullptr;
-  QTimer* LoadTimer = nullptr;
-  QTimer* ReturnToMain = nullptr;
-  bool StartLoading = false;
-  bool StartDone = false;
-  // Leaves the editor: waits for a running redraw or load, offers to save a
-  // changed picture, writes "Paint.Dat". False when the editor stays open.
-  bool ExitC();
-  void SaveSettings();
   // The main menu's onExit brings the menu back once the exit is settled;
   // the menu then calls finishExit(). Unset, the editor simply closes.
   void finishExit() override;
@@ -338,6 +325,8 @@ class PicEdit : public EditorWindow,
   class Hooks;
   friend class Hooks;
   friend class FileCommands;
+  friend class EditorStart;
+  std::unique_ptr<EditorStart> start_;
   std::unique_ptr<FileCommands> files_;
 
   // MenuItems
@@ -449,17 +438,10 @@ class PicEdit : public EditorWindow,
   void wirePrintMenu();
   Printing& printing();
 
-  // start and exit
-  void buildStartTimers();
-  void readSettings();
-  void applySplineOption();
   AppState& app_;
-  // The settings as read, for the values only written back.
-  EditorSettings settings_;
   FixedProfileSource noProfile_;
   const ProfileSource* profile_ = &noProfile_;
   bool exiting_ = false;
-  bool exitDone_ = false;
 
   // ---- views, zoom, picture shape and drawing options ----------------------
   // (pic_edit_zoom.cpp, pic_edit_options.cpp)

@@ -182,7 +182,7 @@ void CanvasTools::undoPolyChanged(bool running) {
 }
 
 // Canvas clicks are ignored while a recent file loads and while the editor opens.
-bool CanvasTools::loading() const { return w_.file().LoadingRecent || w_.StartLoading; }
+bool CanvasTools::loading() const { return w_.file().LoadingRecent || w_.start().StartLoading; }
 
 void CanvasTools::ExitC() { w_.files().MenFileExit_Click(); }
 

@@ -1,0 +1,315 @@
+// The editor's start and exit: Form_Load prepares an empty editor from what
+// the main menu handed over and from "Paint.Dat"; StartTimer loads the
+// picture once the window is painted; ExitC writes the settings back and
+// returns to the main menu.
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include <filesystem>
+
+#include "canvas/redraw.h"
+#include "canvas/tools.h"
+#include "canvas/ui/sym_p_load.h"
+#include "colour/standard_colors.h"
+#include "editor/ui/pic_edit.h"
+#include "editor/ui/tool_buttons.h"
+#include "platform/canvas_widget.h"
+#include "platform/core/app_folder.h"
+#include "platform/one_shot_timer.h"
+#include "print/printer_setup.h"
+#include "shell/help.h"
+#include "shell/paint_dat.h"
+
+namespace orn {
+
+namespace {
+
+constexpr int kStartDelayMs = 300;
+constexpr int kReturnRetryMs = 300;
+constexpr int kStartLine = 1000;
+constexpr int kStartLineAfterProbes = 1001;
+constexpr int kLowColorBits = 16;
+
+}  // namespace
+
+void EditorStart::buildStartTimers() {
+  StartTimer = OneShotTimer(&w_, kStartDelayMs, w_.trapped("StartTimer", kNoIndex, [this] { StartTimer_Timer(); }));
+  LoadTimer = OneShotTimer(&w_, kStartDelayMs, w_.trapped("LoadTimer", kNoIndex, [this] { LoadTimer_Timer(); }));
+  // Retried until a running redraw or load has ended.
+  ReturnToMain = new QTimer(&w_);
+  ReturnToMain->setInterval(kReturnRetryMs);
+  QObject::connect(ReturnToMain, &QTimer::timeout, &w_, w_.trapped("ReturnToMain", kNoIndex, [this] {
+            if (RedrawRunning(w_.editor_) || w_.files_->loading_ || QApplication::activeModalWidget() != nullptr) return;
+            ReturnToMain->stop();
+            w_.close();
+          }));
+}
+
+// ---- Form_Load -----------------------------------------------------------------
+
+void EditorStart::Form_Load() {
+  if (StartDone) return;
+  // Each step runs under the start's error box: Retry runs it again, Skip
+  // goes on with the next, Cancel ends the start where it is (the picture is
+  // still loaded by StartTimer).
+  const auto step = [this](int line, const std::function<void()>& body) {
+    w_.errors_.state().LineMarker = line;
+    for (;;) {
+      try {
+        body();
+        return true;
+      } catch (const std::exception& e) {
+        if (!w_.errors_.state().ErrorTrapOn) throw;
+        const int answer = w_.errors_.ShowErrorBox("Form_Load", line, e.what());
+        // Help shows the editor's page, then asks again.
+        if (answer == kErrorHelp) w_.showHelp(kHelpEditor);
+        if (answer == kErrorRetry || answer == kErrorHelp) continue;
+        return answer == kErrorIgnore;
+      }
+    }
+  };
+
+  const bool done = step(kStartLine, [this] {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    w_.LowColorDisplay = screen && screen->depth() < kLowColorBits;
+  }) && step(kStartLineAfterProbes, [this] {
+    // No default printer is no fault: the name stays empty.
+    ReadDefaultPrinter(w_.app_.Print, Profile(*w_.profile_));
+    w_.setItemVisible("Th", false);
+    w_.setItemEnabled("Th", false);
+    if (w_.app_.DataFolder.empty()) w_.app_.DataFolder = w_.app_.AppFolder;
+    w_.host_.setHourglass(true);
+    StartLoading = true;
+    LoadTimer->start();
+    // The working folder may have gone meanwhile: that is no fault.
+    w_.files_->EditStartDir = QDir::currentPath().toStdString();
+  }) && step(kStartLineAfterProbes, [this] {
+    w_.editor_.PaintOnlyMode = 0;
+    w_.setItemVisible("DebugXX", false);
+    w_.setItemChecked("PaintOrder", false);
+    w_.MenusAllOptions(false);
+    w_.file_.StartPicture = w_.app_.PicturePath;
+    w_.file_.StartGallery = !w_.app_.OpenForEditing;
+    w_.file_.StartReCreate = w_.app_.LoadOption;
+    w_.file_.OpenForEditing = w_.app_.OpenForEditing;
+    w_.file_.ShowMode = w_.app_.ShowMode;
+    applySplineOption();
+    w_.file_.DocWord = "Picture";
+    w_.setItemVisible("MenFileLoad(1)", false);
+    w_.menuItem("OptionsCustGray(0)")->setText("&Set Custom to Base Colors");
+    w_.editor_.ShowGeoNumbers = false;
+    if (ToolButton* geo = w_.tools_->DrawType(kToolGeometric)) geo->hide();
+    w_.Picture13->hide();
+    // Out of paint-only mode: the symmetry controls shown, the caption "Ornivale".
+    w_.editor_.PaintOnlyMode = -1;
+    w_.switchPaintOnly();
+  }) && step(kStartLineAfterProbes, [this] {
+    w_.list_.reset();
+    w_.draw_.LineWidth = 1;
+    w_.file_.NewInLoad = true;
+    FileContext ctx = w_.files_->fileContext();
+    w_.files_->afterNew(orn::FileNew(ctx));
+    w_.file_.NewInLoad = false;
+    w_.FitOnResize = true;
+    w_.PageAspect = 0.8;
+    w_.FormRSZ();
+  }) && step(kStartLineAfterProbes, [this] {
+    w_.colour_.DitheredDisplay = w_.app_.DitheredDisplay;
+    ReadStandardColors(w_.colour_, w_.dataFolder(), w_.host_);
+  });
+  if (!done) {
+    // Cancel: the editor stays as far as it got, and the picture still loads.
+    StartTimer->start();
+    return;
+  }
+
+  // The settings file has its own, silent fall-back to the defaults.
+  readSettings();
+
+  w_.views_.ViewDepth = 0;
+  w_.editor_.ProjPages = 1;
+  w_.sym_.SymStart = w_.sym_.SymEnd = 0;
+  w_.editor_.SplineSteps = 12;
+  w_.tools_->engine().DrawType(kToolPolyLine);
+  if (!w_.app_.OpenForEditing) {
+    w_.Gallery_Click();
+    w_.setWindowTitle(QString());
+  } else {
+    w_.MenusShowMode(true);
+    w_.setItemVisible("Gallery", true);
+    w_.setItemVisible("lingal", true);
+  }
+  if (w_.app_.ShowMode != 0) {
+    // A slide show: no file commands, no help, no way into editing.
+    w_.setItemVisible("MenGalEdit", false);
+    w_.setItemEnabled("MenGalEdit", false);
+    w_.setItemVisible("GalHelp", false);
+    w_.setItemEnabled("GalHelp", false);
+    w_.setItemEnabled("MenEditR(0)", false);
+    w_.setItemVisible("HelpP", false);
+    w_.setItemVisible("MenFile", false);
+  }
+  StartDone = false;
+  StartTimer->start();
+}
+
+// Reads "Paint.Dat" into the editor's settings; a missing or damaged file
+// gives the defaults without a word.
+void EditorStart::readSettings() {
+  const std::filesystem::path folder = w_.dataFolder();
+  const PaintDatRead r = ReadPaintDat(folder / kPaintDatName, w_.app_.Print.PrintOrientation,
+                                      w_.colour_.DitheredDisplay);
+  const EditorSettings& s = r.settings;
+  w_.app_.Print.PrintOrientation = s.PrintOrientation;
+  w_.app_.Print.PrintQuality = s.PrintQuality;
+  w_.draw_.LineWidth = s.LineWidth;
+  w_.canvas_.setPenWidth(s.LineWidth);
+  MouseState& ms = w_.tools_->engine().ms;
+  ms.SnapSize = s.SnapSize;
+  ms.DrawCursor = s.DrawCursor;
+  w_.sym_.WorkingSym = kAllReplicas;
+  // The arrow until the start is done; the chosen cursor comes with the tools.
+  w_.Picture1->setCanvasCursor(CanvasCursor::Arrow);
+  w_.file_.RecentFiles = s.RecentFiles;
+  w_.colour_.CustomPalette = s.CustomPalette;
+  w_.DispCustColors();
+  w_.files_->showRecentItems();
+  settings_ = s;
+}
+
+// The spline tools are offered only while the option is on; the option
+// lasts for the program's run.
+void EditorStart::applySplineOption() {
+  w_.tools_->engine().ms.AllowSplines = w_.app_.AllowSplines;
+  w_.showSplineTools();
+}
+
+// ---- StartTimer and LoadTimer ----------------------------------------------
+
+void EditorStart::StartTimer_Timer() {
+  StartTimer->stop();
+  bool slideShown = false;
+  if (w_.app_.ShowMode != 0 && !w_.app_.ShowList.empty()) {
+    // The first slide whose picture is there.
+    w_.app_.ShowIndex = 0;
+    w_.file_.StartMode = w_.app_.StartMode;
+    slideShown = w_.loadSlide(0);
+    if (!slideShown) w_.files_->reportFailure("None of the pictures of this show can be found.", "Load Picture");
+  } else if (!w_.app_.PicturePath.empty() && w_.app_.PicturePath != kUnNamed) {
+    // The path as handed over may differ in case from the file on disk.
+    const auto real = resolveNoCase(w_.app_.PicturePath);
+    w_.file_.LoadOption = w_.app_.LoadOption;
+    w_.file_.StartMode = w_.app_.StartMode;
+    if (real && std::filesystem::is_regular_file(*real)) {
+      w_.files_->openingLoad_ = true;
+      w_.files_->LoadPicture(real->string());
+      w_.files_->openingLoad_ = false;
+    } else
+      w_.files_->reportFailure("The picture " + w_.app_.PicturePath + " cannot be found.", "Load Picture");
+  } else {
+    w_.file_.FileName = kUnNamed;
+  }
+  // The Geometric tool starts with a square.
+  w_.polyShape_ = PolyShape{};
+  w_.GeoSh();
+  w_.host_.setHourglass(false);
+  w_.Picture1->setCanvasCursor(CursorOfPointer(w_.tools_->engine().ms.DrawCursor));
+  w_.setSnapCaption();
+  w_.files_->setLineWidthCaption();
+  w_.editor_.PaintOnlyMode = 0;
+  // The slides follow one another once the first has loaded.
+  if (slideShown) w_.ArtShowT->start();
+  StartDone = true;
+}
+
+void EditorStart::LoadTimer_Timer() {
+  StartLoading = false;
+  LoadTimer->stop();
+}
+
+// ---- the exit --------------------------------------------------------------------
+
+bool EditorStart::ExitC() {
+  // A second request while the first one returns to the menu is ignored.
+  if (w_.exiting_) return false;
+  if (RedrawRunning(w_.editor_) || w_.files_->loading_) {
+    // Never torn down under a running redraw or load: it is asked to stop
+    // and the exit is tried again once it has.
+    w_.editor_.StopFlag = kStopRequested;
+    ReturnToMain->start();
+    return false;
+  }
+  if (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal != &w_) {
+    // Nor under a box or dialog that waits for its answer (a retry's timer
+    // runs while one is up): the exit is tried again once it has gone.
+    ReturnToMain->start();
+    return false;
+  }
+  w_.CopyToBmap();
+  // A save that was cancelled or failed keeps the editor and its picture.
+  if (!w_.files_->offerSave()) return false;
+  w_.exiting_ = true;
+  // An editor left before its picture loaded never ends the start's busy
+  // pointer itself.
+  if (StartTimer->isActive()) w_.host_.setHourglass(false);
+  StartTimer->stop();
+  LoadTimer->stop();
+  ReturnToMain->stop();
+  w_.ArtShowT->stop();
+  w_.app_.StartMode = w_.app_.SavedStartMode;
+  w_.app_.AllowSplines = w_.tools_->engine().ms.AllowSplines;
+  w_.errors_.Trap("ExitC", [this] { SaveSettings(); });
+  // On its way out the editor takes no more clicks or keys: nothing may open
+  // a box of its own that the editor's end would take away.
+  w_.setEnabled(false);
+  return true;
+}
+
+void EditorStart::SaveSettings() {
+  EditorSettings s = settings_;
+  s.PrintOrientation = w_.app_.Print.PrintOrientation;
+  s.LineWidth = w_.draw_.LineWidth;
+  s.SnapSize = w_.tools_->engine().ms.SnapSize;
+  s.PrintQuality = w_.app_.Print.PrintQuality;
+  s.DrawCursor = w_.tools_->engine().ms.DrawCursor;
+  s.RecentFiles = w_.file_.RecentFiles;
+  s.CustomPalette = w_.colour_.CustomPalette;
+  const std::filesystem::path folder = w_.dataFolder();
+  if (auto error = WritePaintDat(folder / kPaintDatName, s)) throw CommandError(*error);
+}
+
+void PicEdit::finishExit() {
+  start_->exitDone_ = true;
+  close();
+}
+
+void PicEdit::closeEvent(QCloseEvent* e) {
+  if (start_->exitDone_) {
+    SymPLoad_->hide();
+    e->accept();
+    return;
+  }
+  if (!start_->ExitC()) {
+    e->ignore();
+    return;
+  }
+  if (onExit) {
+    // The main menu comes back first and then closes the editor, so that
+    // there is always one window on the screen.
+    e->ignore();
+    onExit();
+    return;
+  }
+  start_->exitDone_ = true;
+  SymPLoad_->hide();
+  e->accept();
+}
+
+}  // namespace orn
