@@ -497,11 +497,11 @@ TEST_F(ArtShows, TheProgramsShowRunsOverTheSamplesAndTheMenuComesBackAsItWas) {
   PicEdit& e = openedEditor();
   EXPECT_TRUE(e.showMode());
   EXPECT_EQ(state.ShowMode, 1);
-  EXPECT_EQ(e.CountLab->text(), "1 of 25 ");
+  EXPECT_EQ(e.shows().CountLab->text(), "1 of 25 ");
   // "ovpp2a" is not among this folder's samples: the show goes on with "ovro1a".
-  e.ArtShowT_Timer();
+  e.shows().ArtShowT_Timer();
   EXPECT_EQ(state.ShowIndex, 2);
-  EXPECT_EQ(e.CountLab->text(), "3 of 25 ");
+  EXPECT_EQ(e.shows().CountLab->text(), "3 of 25 ");
   QTest::mouseClick(e.Picture1, Qt::LeftButton, {}, {20, 20});
   ASSERT_TRUE(waitFor([this] { return test::EditorOf(*menu) == nullptr && menu->MainRaft->isVisible(); }));
   EXPECT_EQ(state.MenuArtType, kArtRose);
@@ -530,7 +530,7 @@ TEST_F(ArtShows, YourArtShowShowsThePicturesOfTheWorkingFolder) {
   PicEdit& e = openedEditor();
   EXPECT_EQ(state.ShowList, std::vector<std::string>{"DAWN"});
   EXPECT_EQ(e.windowTitle(), "Dawn");
-  EXPECT_EQ(e.CountLab->text(), "1 of 1 ");
+  EXPECT_EQ(e.shows().CountLab->text(), "1 of 1 ");
   exitEditor();
 }
 

@@ -286,7 +286,7 @@ class MenuStorm : public ::testing::Test {
 
   // The editor's picture saved under a new name and loaded again.
   void expectSaveThenLoadGivesTheSameList(PicEdit& e) {
-    e.ArtShowT->stop();
+    e.shows().ArtShowT->stop();
     ASSERT_TRUE(ListIsSound(e.list()));
     const std::string saved = (mine() / "AFTER.PNT").string();
     dialogs.saves = {saved};

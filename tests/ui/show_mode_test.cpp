@@ -239,29 +239,29 @@ TEST_F(ShowMode, TheSlideShowStepsThroughItsListWrapsAndWaits) {
   reopen();
   ASSERT_TRUE(w->showMode());
   EXPECT_EQ(w->windowTitle(), "Slide A");
-  EXPECT_EQ(w->CountLab->text(), "1 of 3 ");
-  EXPECT_TRUE(w->CountLab->isVisible());
-  EXPECT_TRUE(w->ArtShowT->isActive());
-  EXPECT_EQ(w->ArtShowT->interval(), 5000);
+  EXPECT_EQ(w->shows().CountLab->text(), "1 of 3 ");
+  EXPECT_TRUE(w->shows().CountLab->isVisible());
+  EXPECT_TRUE(w->shows().ArtShowT->isActive());
+  EXPECT_EQ(w->shows().ArtShowT->interval(), 5000);
   EXPECT_FALSE(visible("MenFile") || visible("MenGalEdit") || visible("GalHelp"));
 
-  w->ArtShowT_Timer();
+  w->shows().ArtShowT_Timer();
   EXPECT_EQ(w->windowTitle(), "Slide B");
-  EXPECT_EQ(w->CountLab->text(), "2 of 3 ");
+  EXPECT_EQ(w->shows().CountLab->text(), "2 of 3 ");
   fs::remove(path("C.PNT"));
-  w->ArtShowT_Timer();
+  w->shows().ArtShowT_Timer();
   EXPECT_EQ(w->windowTitle(), "Slide A");
   EXPECT_EQ(appState.ShowIndex, 0);
   EXPECT_TRUE(host.boxes.empty()) << "a missing slide asks nothing";
 
   w->RedrawPending = true;
-  w->ArtShowT_Timer();
+  w->shows().ArtShowT_Timer();
   w->RedrawPending = false;
   w->editor().Redrawing = true;
-  w->ArtShowT_Timer();
+  w->shows().ArtShowT_Timer();
   w->editor().Redrawing = false;
   EXPECT_EQ(w->windowTitle(), "Slide A");
-  EXPECT_TRUE(w->ArtShowT->isActive()) << "it waits, and steps later";
+  EXPECT_TRUE(w->shows().ArtShowT->isActive()) << "it waits, and steps later";
 
   // A click on the picture while a slide loads waits for the load; the show
   // then ends with the editor.
@@ -272,14 +272,14 @@ TEST_F(ShowMode, TheSlideShowStepsThroughItsListWrapsAndWaits) {
     QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, {20, 20});
     EXPECT_TRUE(w->isVisible());
   };
-  w->ArtShowT_Timer();
+  w->shows().ArtShowT_Timer();
   host.onPump = nullptr;
   ASSERT_TRUE(clicked);
   EXPECT_EQ(w->windowTitle(), "Slide B");
   EXPECT_TRUE(w->isVisible());
   QTest::qWait(400);
   EXPECT_FALSE(w->isVisible());
-  EXPECT_FALSE(w->ArtShowT->isActive());
+  EXPECT_FALSE(w->shows().ArtShowT->isActive());
 }
 
 // A slide that cannot be loaded (an empty file, a damaged one) is passed
@@ -294,13 +294,13 @@ TEST_F(ShowMode, TheSlideShowPassesOverPicturesItCannotLoadWithoutAsking) {
   appState.OpenForEditing = false;
   reopen();
   EXPECT_EQ(w->windowTitle(), "Slide B");
-  EXPECT_EQ(w->CountLab->text(), "2 of 4 ");
-  w->ArtShowT_Timer();
+  EXPECT_EQ(w->shows().CountLab->text(), "2 of 4 ");
+  w->shows().ArtShowT_Timer();
   EXPECT_EQ(w->windowTitle(), "Slide D");
   EXPECT_EQ(appState.ShowIndex, 3);
-  w->ArtShowT_Timer();
+  w->shows().ArtShowT_Timer();
   EXPECT_EQ(w->windowTitle(), "Slide B");
-  EXPECT_TRUE(w->ArtShowT->isActive());
+  EXPECT_TRUE(w->shows().ArtShowT->isActive());
   EXPECT_TRUE(dialogs.openRequests.empty());
   EXPECT_TRUE(host.boxes.empty());
 
@@ -310,7 +310,7 @@ TEST_F(ShowMode, TheSlideShowPassesOverPicturesItCannotLoadWithoutAsking) {
   EXPECT_TRUE(dialogs.openRequests.empty());
   ASSERT_EQ(host.boxes.size(), 1u);
   EXPECT_EQ(host.boxes[0].text, "None of the pictures of this show can be found.");
-  EXPECT_FALSE(w->ArtShowT->isActive());
+  EXPECT_FALSE(w->shows().ArtShowT->isActive());
 }
 
 // A click on the picture in show mode leads back to the menu, but never

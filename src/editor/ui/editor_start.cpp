@@ -139,7 +139,7 @@ void EditorStart::Form_Load() {
   w_.editor_.SplineSteps = 12;
   w_.tools_->engine().DrawType(kToolPolyLine);
   if (!w_.app_.OpenForEditing) {
-    w_.Gallery_Click();
+    w_.shows().Gallery_Click();
     w_.setWindowTitle(QString());
   } else {
     w_.MenusShowMode(true);
@@ -200,7 +200,7 @@ void EditorStart::StartTimer_Timer() {
     // The first slide whose picture is there.
     w_.app_.ShowIndex = 0;
     w_.file_.StartMode = w_.app_.StartMode;
-    slideShown = w_.loadSlide(0);
+    slideShown = w_.shows().loadSlide(0);
     if (!slideShown) w_.files_->reportFailure("None of the pictures of this show can be found.", "Load Picture");
   } else if (!w_.app_.PicturePath.empty() && w_.app_.PicturePath != kUnNamed) {
     // The path as handed over may differ in case from the file on disk.
@@ -225,7 +225,7 @@ void EditorStart::StartTimer_Timer() {
   w_.files_->setLineWidthCaption();
   w_.editor_.PaintOnlyMode = 0;
   // The slides follow one another once the first has loaded.
-  if (slideShown) w_.ArtShowT->start();
+  if (slideShown) w_.shows().ArtShowT->start();
   StartDone = true;
 }
 
@@ -262,7 +262,7 @@ bool EditorStart::ExitC() {
   StartTimer->stop();
   LoadTimer->stop();
   ReturnToMain->stop();
-  w_.ArtShowT->stop();
+  w_.shows().ArtShowT->stop();
   w_.app_.StartMode = w_.app_.SavedStartMode;
   w_.app_.AllowSplines = w_.tools_->engine().ms.AllowSplines;
   w_.errors_.Trap("ExitC", [this] { SaveSettings(); });

@@ -235,7 +235,7 @@ void FileCommands::afterLoad(const LoadOutcome& out) {
   w_.setItemEnabled("Editsym", geometricFirst);
   w_.refreshSymmetryControls();
   w_.colourTools_->showLoadedColours();
-  if (w_.file_.ShowMode != 0) w_.showSlideCount();
+  if (w_.file_.ShowMode != 0) w_.shows().showSlideCount();
 }
 
 // The canvas takes the size stored with the picture; a window of another size

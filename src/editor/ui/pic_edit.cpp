@@ -53,6 +53,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
       app_(app) {
   setObjectName("PicEdit");
   files_ = std::make_unique<FileCommands>(*this);
+  shows_ = std::make_unique<ShowMode>(*this);
   start_ = std::make_unique<EditorStart>(*this);
   if (profile) profile_ = profile;
   if (!dialogs_) {

@@ -25,6 +25,7 @@
 #include "editor/editor_document.h"
 #include "editor/ui/editor_start.h"
 #include "editor/ui/file_commands.h"
+#include "editor/ui/show_mode.h"
 #include "model/drawing_list.h"
 #include "model/list_edit.h"
 #include "platform/core/host.h"
@@ -149,6 +150,7 @@ class PicEdit : public EditorWindow,
 
   // ---- the File menu (file_commands.h) ----
   FileCommands& files() { return *files_; }
+  ShowMode& shows() { return *shows_; }
   EditorStart& start() { return *start_; }
 
   // ---- panels ----
@@ -242,18 +244,6 @@ class PicEdit : public EditorWindow,
   // menu shows the models, shows its model.
   void frameLoadedModel();
 
-  // ---- show mode, slide shows, titles, help, stamps and the Special menu's
-  // commands (pic_edit_gallery.cpp, pic_edit_help.cpp, pic_edit_special.cpp) ----
-  // Switches show mode on or off ("&Switch to Show Mode").
-  void Gallery_Click();
-  // "&Modify": 0 edit, 1 recolour, 2 re-create the picture shown.
-  void MenEditR_Click(int Index);
-  void GalBackColor_Click();
-  void GalTitle_Click();
-  // One step of a slide show: the next slide, 5 s after the last has loaded.
-  void ArtShowT_Timer();
-  QTimer* ArtShowT = nullptr;
-  QLabel* CountLab = nullptr;  // "3 of 12 "
   // Help: the editor's page (menu and F1), the show-mode page, and any page
   // a panel or dialog of the editor asks for. Each repaints the picture once
   // when the editor is painted next.
@@ -266,7 +256,6 @@ class PicEdit : public EditorWindow,
   // The stamp buttons and the stamp box.
   std::array<QPushButton*, 2> Command2{};
   CanvasWidget* Picture9 = nullptr;
-  void Command2_Click(int Index);
   // The debug label (mouse position with "Show &Numbers").
   QLabel* Label1 = nullptr;
   // The hot spot that prints the view table.
@@ -278,18 +267,6 @@ class PicEdit : public EditorWindow,
   Rgb UseColorRGB = 0xC0C0C0;
 
  private:
-  void buildGalleryWidgets();
-  void wireGalleryMenu();
-  void enterShowMode();
-  void leaveShowMode();
-  void setWindowBackground(std::optional<Rgb> colour);
-  // Loads the first slide from `from` on (wrapping round) that loads; false
-  // when none does.
-  bool loadSlide(int from);
-  void showSlideCount();
-  // The file the picture shown came from: its name, or for a picture loaded
-  // as "<UnNamed>" (a sample) the file it was read from.
-  std::string reloadPath() const;
   // Prints a listing; where no printer is installed it goes into `fileName`
   // in the folder of the print's file.
   void printListing(const std::vector<std::string>& lines, const char* fileName);
@@ -303,12 +280,9 @@ class PicEdit : public EditorWindow,
   // they are drawn.
   void setPanelColour(Rgb colour);
   void wireHelp();
-  int SavedPicLeft = 0;
-  int SavedPicTop = 0;
   std::unique_ptr<FileDialogs> folderDialogs_;
   std::function<void(int)> help_;
   HelpWindow* ownHelp_ = nullptr;
-  Surface stamp_;
 
  private:
   CanvasWidget* Model_ = nullptr;
@@ -325,6 +299,8 @@ class PicEdit : public EditorWindow,
   class Hooks;
   friend class Hooks;
   friend class FileCommands;
+  friend class ShowMode;
+  std::unique_ptr<ShowMode> shows_;
   friend class EditorStart;
   std::unique_ptr<EditorStart> start_;
   std::unique_ptr<FileCommands> files_;

@@ -187,7 +187,7 @@ void PicEdit::buildMenus() {
   files_->wireFileMenu();
   wireSymmetryMenu();
   wireSpecialMenu();
-  wireGalleryMenu();
+  shows_->wireGalleryMenu();
   wireHelp();
   wireZoomMenu();
   wireOptionsMenu();

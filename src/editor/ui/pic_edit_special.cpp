@@ -72,7 +72,7 @@ void PicEdit::buildSpecialWidgets() {
   Label1 = new QLabel(inner_);
   Label1->setObjectName("Label1");
   Label1->resize(kDebugLabelWidth, kDebugLabelHeight);
-  buildGalleryWidgets();
+  shows_->buildGalleryWidgets();
 }
 
 // The hot spots at the bottom-left corner; the debug label and under it the
@@ -220,7 +220,7 @@ void PicEdit::switchPaintOnly() {
 }
 
 void PicEdit::setPanelColour(Rgb colour) {
-  setWindowBackground(colour == kPanelGray ? std::nullopt : std::optional<Rgb>(colour));
+  shows_->setWindowBackground(colour == kPanelGray ? std::nullopt : std::optional<Rgb>(colour));
   colourPanel_->setUseColor(colour);
   // The wheel on the panels' colour, its dot where it was.
   colourTools_->setWheelBackground(colour == kPanelGray ? fromQColor(palette().color(QPalette::Window)) : colour);
