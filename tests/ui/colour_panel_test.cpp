@@ -77,7 +77,7 @@ TEST_F(ColourPanelGui, PalettePicksPaintTheCanvasFillTheStripAndASwapOnTheStripE
 // A swap or a turn of the wheel repaints only the fills: the tool that
 // duplicates the polygons still there stays offered.
 TEST_F(ColourPanelGui, RecolouringKeepsTheDuplicateToolOfAPictureWithPolygons) {
-  w->DebugXC(1);  // the geometry buttons
+  w->special().DebugXC(1);  // the geometry buttons
   chooseTool(kToolGeometric);
   click({400, 300});
   move({450, 300});

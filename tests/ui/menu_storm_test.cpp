@@ -206,10 +206,10 @@ class MenuStorm : public ::testing::Test {
       host.ctrl = false;
     } else if (kind < 975) {
       // The Special menu's hot spots answer a click with Ctrl held.
-      QWidget* spot = dice.chance(70) ? static_cast<QWidget*>(e.Label6) : static_cast<QWidget*>(e.Label17);
+      QWidget* spot = dice.chance(70) ? static_cast<QWidget*>(e.special().Label6) : static_cast<QWidget*>(e.special().Label17);
       if (!spot->isVisible()) return;
       host.ctrl = true;
-      special_ = spot == e.Label17;
+      special_ = spot == e.special().Label17;
       count(spot);
       ClickSomewhere(dice, spot, Qt::ControlModifier);
       special_ = false;

@@ -136,8 +136,8 @@ TEST_F(PagesGui, ThePanelsUpArrowRaisesTheCountAndItsHelpHidesNoControl) {
   host.ctrl = false;
   ASSERT_TRUE(panel().isVisible());
   EXPECT_EQ(w->Text1->text().toStdString().rfind("Choose the number of pages", 0), 0u);
-  for (const QWidget* c : {static_cast<const QWidget*>(w->Label1), static_cast<const QWidget*>(w->Command2[0]),
-                           static_cast<const QWidget*>(w->Command2[1])})
+  for (const QWidget* c : {static_cast<const QWidget*>(w->special().Label1), static_cast<const QWidget*>(w->special().Command2[0]),
+                           static_cast<const QWidget*>(w->special().Command2[1])})
     EXPECT_FALSE(w->Text1->geometry().intersects(c->geometry())) << c->objectName().toStdString();
 
   QScrollBar* bar = panel().VScroll3;

@@ -132,7 +132,7 @@ class PicEditTest : public ::testing::Test {
   }
   void clickLabel6(bool withCtrl) {
     host.ctrl = withCtrl;
-    QTest::mouseClick(w->Label6, Qt::LeftButton, withCtrl ? Qt::ControlModifier : Qt::NoModifier);
+    QTest::mouseClick(w->special().Label6, Qt::LeftButton, withCtrl ? Qt::ControlModifier : Qt::NoModifier);
     host.ctrl = false;
     QApplication::processEvents();
   }

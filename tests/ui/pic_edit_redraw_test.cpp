@@ -105,7 +105,7 @@ TEST_F(RedrawWindow, TheScreenShowsTheCanvasAsItIsDrawnAndAStoppedRedrawLeavesIt
 }
 
 TEST_F(RedrawWindow, TheDuplicateButtonFollowsTheGeometricShapesWhateverStartsTheRedraw) {
-  w->DebugXC(1);  // the geometry buttons
+  w->special().DebugXC(1);  // the geometry buttons
   AddShape(w->list(), kTypeGeometric, {{100, 100}, {200, 100}, {200, 200}, {100, 200}, {100, 100}, {150, 150}});
   saveAs(path("square.PNT"));
   trigger("MenFileNew");

@@ -69,7 +69,7 @@ TEST_F(PrintGui, TheListingsGoIntoFilesOfTheirOwnAndLeaveThePrintAlone) {
   EXPECT_NE(host.boxes.back().text.find(path("Picture Data.pdf")), std::string::npos);
 
   clickLabel6(true);  // the hot spot of the view table shows with the menu
-  QTest::mouseClick(w->Label17, Qt::LeftButton);
+  QTest::mouseClick(w->special().Label17, Qt::LeftButton);
   EXPECT_TRUE(ReadBytes(path("out.pdf")) == printed);
   EXPECT_GE(PdfPages(path("View Table.pdf")), 1);
 }

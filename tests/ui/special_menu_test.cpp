@@ -53,11 +53,11 @@ class SpecialMenu : public PicEditTest {
 };
 
 TEST_F(SpecialMenu, CtrlClickOnTheHotSpotTogglesTheMenuWithTheViewTablesHotSpot) {
-  EXPECT_TRUE(w->formArea()->rect().contains(w->Label6->geometry()));
+  EXPECT_TRUE(w->formArea()->rect().contains(w->special().Label6->geometry()));
   for (const auto& [ctrl, shownAfter] : {std::pair{false, false}, {true, true}, {false, true}, {true, false}, {true, true}}) {
     clickLabel6(ctrl);
     EXPECT_EQ(specialShown(), shownAfter) << ctrl;
-    EXPECT_EQ(w->Label17->isVisible(), shownAfter) << ctrl;
+    EXPECT_EQ(w->special().Label17->isVisible(), shownAfter) << ctrl;
   }
   w->MenEnable(false);
   w->MenEnable(true);
@@ -80,26 +80,26 @@ TEST_F(SpecialMenu, GeometryAndStampButtonsComeAndGoWithTheirItems) {
 
   w->canvasSurface().fillBox(0, 0, 100, 100, 0x0000FF);
   trigger("DebugX(0)");
-  ASSERT_TRUE(checked("DebugX(0)") && w->Command2[0]->isVisible() && w->Command2[1]->isVisible());
-  for (const QPushButton* b : w->Command2) EXPECT_EQ(covered(b), "") << "a stamp button hides a control";
+  ASSERT_TRUE(checked("DebugX(0)") && w->special().Command2[0]->isVisible() && w->special().Command2[1]->isVisible());
+  for (const QPushButton* b : w->special().Command2) EXPECT_EQ(covered(b), "") << "a stamp button hides a control";
   const auto files = std::distance(std::filesystem::directory_iterator(dir), {});
-  QTest::mouseClick(w->Command2[1], Qt::LeftButton);
-  EXPECT_TRUE(w->Picture9->isVisible() && *w->Picture9->surface() == MakeStamp(w->canvasSurface()));
-  QTest::mouseClick(w->Command2[0], Qt::LeftButton);
-  EXPECT_FALSE(w->Picture9->isVisible());
+  QTest::mouseClick(w->special().Command2[1], Qt::LeftButton);
+  EXPECT_TRUE(w->special().Picture9->isVisible() && *w->special().Picture9->surface() == MakeStamp(w->canvasSurface()));
+  QTest::mouseClick(w->special().Command2[0], Qt::LeftButton);
+  EXPECT_FALSE(w->special().Picture9->isVisible());
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), files);
   trigger("DebugX(0)");
-  EXPECT_FALSE(checked("DebugX(0)") || w->Command2[0]->isVisible());
+  EXPECT_FALSE(checked("DebugX(0)") || w->special().Command2[0]->isVisible());
 }
 
 TEST_F(SpecialMenu, ShowNumbersWritesTheMousePositionIntoTheDebugLabel) {
   trigger("DebugX(2)");
   move({12, 7});
-  EXPECT_EQ(w->Label1->text(), " 12  7");
-  EXPECT_EQ(covered(w->Label1), "") << "the numbers hide a control";
+  EXPECT_EQ(w->special().Label1->text(), " 12  7");
+  EXPECT_EQ(covered(w->special().Label1), "") << "the numbers hide a control";
   trigger("DebugX(2)");
   move({30, 40});
-  EXPECT_TRUE(w->Label1->text().isEmpty());
+  EXPECT_TRUE(w->special().Label1->text().isEmpty());
 }
 
 // The listings go to the printer (here one that keeps its jobs).
@@ -112,7 +112,7 @@ TEST_F(SpecialMenu, DumpPictureDataPrintsTheListAndTheHotSpotPrintsTheViewTable)
   ASSERT_EQ(printer.jobs.size(), 1u);
   EXPECT_EQ(printer.jobs[0].text, DumpList(w->list(), w->sym()));
   EXPECT_NE(printer.jobs[0].text[1].find("Geometric"), std::string::npos);
-  QTest::mouseClick(w->Label17, Qt::LeftButton);
+  QTest::mouseClick(w->special().Label17, Qt::LeftButton);
   ASSERT_EQ(printer.jobs.size(), 2u);
   EXPECT_EQ(printer.jobs[1].text, DumpPageTable(w->views()));
   printer.toFile = path("Printout.pdf");

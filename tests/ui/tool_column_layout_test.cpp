@@ -23,7 +23,7 @@ class ToolColumn : public PicEditTest {
   void SetUp() override {
     PicEditTest::SetUp();
     setInnerSize(900, 700);
-    w->DebugXC(1);  // the geometry buttons
+    w->special().DebugXC(1);  // the geometry buttons
     ASSERT_TRUE(w->editor().ShowGeoNumbers);
   }
 };
@@ -48,7 +48,7 @@ TEST_F(ToolColumn, PolygonRedrawAndStopButtonsStandClearOfEveryOtherControl) {
   EXPECT_TRUE(w->formArea()->rect().contains(stop));
   for (QWidget* c : {static_cast<QWidget*>(w->DrawTypePanel), static_cast<QWidget*>(w->Picture1),
                      static_cast<QWidget*>(w->Text1), static_cast<QWidget*>(w->Progress),
-                     static_cast<QWidget*>(w->Picture7), static_cast<QWidget*>(w->Label6)})
+                     static_cast<QWidget*>(w->Picture7), static_cast<QWidget*>(w->special().Label6)})
     EXPECT_FALSE(stop.intersects(c->geometry())) << c->objectName().toStdString();
 }
 

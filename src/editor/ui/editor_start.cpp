@@ -109,7 +109,7 @@ void EditorStart::Form_Load() {
     w_.Picture13->hide();
     // Out of paint-only mode: the symmetry controls shown, the caption "Ornivale".
     w_.editor_.PaintOnlyMode = -1;
-    w_.switchPaintOnly();
+    w_.special().switchPaintOnly();
   }) && step(kStartLineAfterProbes, [this] {
     w_.list_.reset();
     w_.draw_.LineWidth = 1;

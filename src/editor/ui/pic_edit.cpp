@@ -53,6 +53,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
       app_(app) {
   setObjectName("PicEdit");
   files_ = std::make_unique<FileCommands>(*this);
+  special_ = std::make_unique<SpecialMenu>(*this);
   shows_ = std::make_unique<ShowMode>(*this);
   start_ = std::make_unique<EditorStart>(*this);
   if (profile) profile_ = profile;
@@ -121,7 +122,7 @@ void PicEdit::buildWidgets() {
   connect(layoutTimer_, &QTimer::timeout, this, [this] { FormRSZ(); });
 
   buildSymmetryWidgets();
-  buildSpecialWidgets();
+  special_->buildSpecialWidgets();
   buildRedrawWidgets();
   buildViewWidgets();
 
@@ -149,14 +150,14 @@ void PicEdit::placeBottomStrip() {
   const int fh = inner_->height();
   const int top = std::max(fh - kFreeHeight, 0);
   DrawTypePanel->setGeometry(0, 0, kCanvasLeft, top);
-  const int helpLeft = helpBoxLeft();
+  const int helpLeft = special_->helpBoxLeft();
   Text1->setGeometry(helpLeft, top + 4, std::max(inner_->width() - kFreeWidth - (helpLeft - kCanvasLeft), 1),
                      kHelpBoxHeight);
   Progress->setGeometry(kCanvasLeft, top + kHelpBoxHeight + 10, kProgressWidth, kProgressHeight);
   // The stop button stands below the tool column, left of the help box and
   // the progress strip, where it hides nothing during a redraw.
   StopSign->move((kCanvasLeft - StopSign->width()) / 2, top + (kFreeHeight - StopSign->height()) / 2);
-  placeSpecialWidgets(top);
+  special_->placeSpecialWidgets(top);
   placePartLabels();
 }
 

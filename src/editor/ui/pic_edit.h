@@ -26,6 +26,7 @@
 #include "editor/ui/editor_start.h"
 #include "editor/ui/file_commands.h"
 #include "editor/ui/show_mode.h"
+#include "editor/ui/special_menu.h"
 #include "model/drawing_list.h"
 #include "model/list_edit.h"
 #include "platform/core/host.h"
@@ -150,6 +151,7 @@ class PicEdit : public EditorWindow,
 
   // ---- the File menu (file_commands.h) ----
   FileCommands& files() { return *files_; }
+  SpecialMenu& special() { return *special_; }
   ShowMode& shows() { return *shows_; }
   EditorStart& start() { return *start_; }
 
@@ -180,12 +182,6 @@ class PicEdit : public EditorWindow,
   void SymTestHandle(int Button, int Shift, float X, float Y);
   void repeatSetupPress();
 
-  // ---- the hidden "S&pecial" menu ----
-  // The small caption-less hot spot whose Ctrl+click shows or hides the menu.
-  ClickLabel* Label6 = nullptr;
-  void Label6_Click();
-  void DebugX_Click(int Index);
-  void DebugXC(int Index);
 
   // ---- the Redraw button and the window's side of every redraw ----
   // The Redraw button (DrawAll(0)) and the 500 ms guard after a redraw
@@ -253,32 +249,9 @@ class PicEdit : public EditorWindow,
   // Where help pages are shown; unset, the editor opens a help window of its own.
   void setHelp(std::function<void(int topic)> viewer) override { help_ = std::move(viewer); }
   bool HelpShown = false;
-  // The stamp buttons and the stamp box.
-  std::array<QPushButton*, 2> Command2{};
-  CanvasWidget* Picture9 = nullptr;
-  // The debug label (mouse position with "Show &Numbers").
-  QLabel* Label1 = nullptr;
-  // The hot spot that prints the view table.
-  ClickLabel* Label17 = nullptr;
-  void Label17_Click();
-  // Prints the drawing list.
-  void DumpList();
-  // The colour of the panels ("&Toggle Menu Color").
-  Rgb UseColorRGB = 0xC0C0C0;
 
  private:
-  // Prints a listing; where no printer is installed it goes into `fileName`
-  // in the folder of the print's file.
-  void printListing(const std::vector<std::string>& lines, const char* fileName);
   PrinterDevice& listingPrinter();
-  void placeSpecialWidgets(int stripTop);
-  // Where the help box Text1 starts: right of the Special menu's numbers and
-  // stamp buttons while they are shown.
-  int helpBoxLeft() const;
-  void switchPaintOnly();
-  // The panels' colour; the gray of the window's own panels leaves them as
-  // they are drawn.
-  void setPanelColour(Rgb colour);
   void wireHelp();
   std::unique_ptr<FileDialogs> folderDialogs_;
   std::function<void(int)> help_;
@@ -299,6 +272,8 @@ class PicEdit : public EditorWindow,
   class Hooks;
   friend class Hooks;
   friend class FileCommands;
+  friend class SpecialMenu;
+  std::unique_ptr<SpecialMenu> special_;
   friend class ShowMode;
   std::unique_ptr<ShowMode> shows_;
   friend class EditorStart;
@@ -357,8 +332,6 @@ class PicEdit : public EditorWindow,
 
   void buildWidgets();
   void buildMenus();
-  void buildSpecialWidgets();
-  void wireSpecialMenu();
   QMenu* addMenu(QMenu* parent, const char* name, const char* caption);
   QAction* addItem(QMenu* menu, const char* name, const char* caption, bool built = false,
                    bool checkable = false);

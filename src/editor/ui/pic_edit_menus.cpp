@@ -186,7 +186,7 @@ void PicEdit::buildMenus() {
 
   files_->wireFileMenu();
   wireSymmetryMenu();
-  wireSpecialMenu();
+  special_->wireSpecialMenu();
   shows_->wireGalleryMenu();
   wireHelp();
   wireZoomMenu();

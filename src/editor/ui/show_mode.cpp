@@ -48,15 +48,15 @@ void ShowMode::buildGalleryWidgets() {
     b->resize(kStampButtonWidth, kStampButtonHeight);
     b->hide();
     QObject::connect(b, &QPushButton::clicked, &w_, [this, i] { Command2_Click(i); });
-    w_.Command2[std::size_t(i)] = b;
+    w_.special().Command2[std::size_t(i)] = b;
   }
-  w_.Picture9 = new CanvasWidget(w_.inner_);
-  w_.Picture9->setObjectName("Picture9");
-  w_.Picture9->setAttribute(Qt::WA_TransparentForMouseEvents);
+  w_.special().Picture9 = new CanvasWidget(w_.inner_);
+  w_.special().Picture9->setObjectName("Picture9");
+  w_.special().Picture9->setAttribute(Qt::WA_TransparentForMouseEvents);
   stamp_ = Surface(kStampBox, kStampBox, kStampBack);
-  w_.Picture9->setSurface(&stamp_);
-  w_.Picture9->resize(kStampBox, kStampBox);
-  w_.Picture9->hide();
+  w_.special().Picture9->setSurface(&stamp_);
+  w_.special().Picture9->resize(kStampBox, kStampBox);
+  w_.special().Picture9->hide();
 }
 
 void ShowMode::wireGalleryMenu() {
@@ -96,7 +96,7 @@ void ShowMode::enterShowMode() {
   w_.SetDrawButtons(false);
   w_.MenusShowMode(false);
   w_.DrawAll0->hide();
-  for (QPushButton* b : w_.Command2) b->hide();
+  for (QPushButton* b : w_.special().Command2) b->hide();
   if (w_.editor_.ColorToolsOn) w_.ToggleColorTools();
   // Marked on, so that leaving show mode brings the colour tools back.
   w_.editor_.ColorToolsOn = true;
@@ -267,14 +267,14 @@ void ShowMode::showSlideCount() {
 void ShowMode::Command2_Click(int Index) {
   w_.errors_.Trap("Command2", Index, [this] {
     // A second press takes the stamp away; it is never saved.
-    if (w_.Picture9->isVisible()) {
-      w_.Picture9->hide();
+    if (w_.special().Picture9->isVisible()) {
+      w_.special().Picture9->hide();
       return;
     }
     stamp_ = MakeStamp(w_.canvas_);
-    w_.Picture9->update();
-    w_.Picture9->raise();
-    w_.Picture9->show();
+    w_.special().Picture9->update();
+    w_.special().Picture9->raise();
+    w_.special().Picture9->show();
   });
 }
 

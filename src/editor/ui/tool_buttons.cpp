@@ -187,7 +187,7 @@ bool CanvasTools::loading() const { return w_.file().LoadingRecent || w_.start()
 void CanvasTools::ExitC() { w_.files().MenFileExit_Click(); }
 
 void CanvasTools::setDebugLabel(const std::string& text) {
-  w_.Label1->setText(QString::fromStdString(text));
+  w_.special().Label1->setText(QString::fromStdString(text));
 }
 
 // Through the window, so that the "&Symmetry" menu that holds the item is

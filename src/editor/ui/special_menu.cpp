@@ -62,25 +62,25 @@ ClickLabel* hotSpot(const char* name, QWidget* parent) {
 
 }  // namespace
 
-void PicEdit::buildSpecialWidgets() {
-  Label6 = hotSpot("Label6", inner_);
+void SpecialMenu::buildSpecialWidgets() {
+  Label6 = hotSpot("Label6", w_.inner_);
   Label6->onClick = [this] { Label6_Click(); };
   // The view table's hot spot is there only while the menu is.
-  Label17 = hotSpot("Label17", inner_);
+  Label17 = hotSpot("Label17", w_.inner_);
   Label17->onClick = [this] { Label17_Click(); };
   Label17->hide();
-  Label1 = new QLabel(inner_);
+  Label1 = new QLabel(w_.inner_);
   Label1->setObjectName("Label1");
   Label1->resize(kDebugLabelWidth, kDebugLabelHeight);
-  shows_->buildGalleryWidgets();
+  w_.shows_->buildGalleryWidgets();
 }
 
 // The hot spots at the bottom-left corner; the debug label and under it the
 // stamp buttons above the progress strip, left of the colour panel (where
 // the help box shows only while the set-up or a zoom runs); the stamp at the
 // bottom right.
-void PicEdit::placeSpecialWidgets(int stripTop) {
-  const int fh = inner_->height();
+void SpecialMenu::placeSpecialWidgets(int stripTop) {
+  const int fh = w_.inner_->height();
   Label6->move(2, std::max(fh - kHotSpotSize - 2, 0));
   Label17->move(Label6->x() + kHotSpotSize + 2, Label6->y());
   Label1->move(kCanvasLeft, stripTop + 4);
@@ -89,25 +89,25 @@ void PicEdit::placeSpecialWidgets(int stripTop) {
     b->move(x, stripTop + 4 + kDebugLabelHeight + 2);
     x += b->width() + 4;
   }
-  Picture9->move(std::max(inner_->width() - Picture9->width() - 2, 0),
+  Picture9->move(std::max(w_.inner_->width() - Picture9->width() - 2, 0),
                  std::max(fh - Picture9->height() - 2, 0));
 }
 
-int PicEdit::helpBoxLeft() const {
+int SpecialMenu::helpBoxLeft() const {
   // The help box stands right of the numbers and the stamp buttons while
   // they are shown, so that it hides neither.
-  const QAction* stamps = menuItem("DebugX(0)");
-  const QAction* numbers = menuItem("DebugX(2)");
+  const QAction* stamps = w_.menuItem("DebugX(0)");
+  const QAction* numbers = w_.menuItem("DebugX(2)");
   const bool shown = (stamps && stamps->isChecked()) || (numbers && numbers->isChecked());
   return shown ? kCanvasLeft + kDebugLabelWidth + kDebugGap : kCanvasLeft;
 }
 
-void PicEdit::wireSpecialMenu() {
+void SpecialMenu::wireSpecialMenu() {
   for (int i = 0; i < kItemCount; ++i) {
-    QAction* a = menuItem("DebugX(" + std::to_string(i) + ")");
+    QAction* a = w_.menuItem("DebugX(" + std::to_string(i) + ")");
     a->setProperty("ornBuilt", true);
     a->setEnabled(true);
-    connect(a, &QAction::triggered, this, [this, i, a] {
+    QObject::connect(a, &QAction::triggered, &w_, [this, i, a] {
       // The item's check mark is the command's to set.
       if (a->isCheckable()) a->setChecked(!a->isChecked());
       DebugX_Click(i);
@@ -115,47 +115,47 @@ void PicEdit::wireSpecialMenu() {
   }
 }
 
-void PicEdit::Label6_Click() {
-  if (!host_.ctrlKeyDown()) return;
-  const bool show = !menuItem("DebugXX")->isVisible();
-  setItemVisible("DebugXX", show);
+void SpecialMenu::Label6_Click() {
+  if (!w_.host_.ctrlKeyDown()) return;
+  const bool show = !w_.menuItem("DebugXX")->isVisible();
+  w_.setItemVisible("DebugXX", show);
   Label17->setVisible(show);
 }
 
-void PicEdit::Label17_Click() {
-  errors_.Trap("Label17", [this] { printListing(DumpPageTable(views_), kViewTableFileName); });
+void SpecialMenu::Label17_Click() {
+  w_.errors_.Trap("Label17", [this] { printListing(DumpPageTable(w_.views_), kViewTableFileName); });
 }
 
-void PicEdit::DebugX_Click(int Index) { DebugXC(Index); }
+void SpecialMenu::DebugX_Click(int Index) { DebugXC(Index); }
 
-void PicEdit::DebugXC(int Index) {
-  errors_.Trap("DebugXC", Index, [this, Index] {
+void SpecialMenu::DebugXC(int Index) {
+  w_.errors_.Trap("DebugXC", Index, [this, Index] {
     switch (Index) {
       case kStampButtons: {
-        const bool on = !menuItem("DebugX(0)")->isChecked();
-        setItemChecked("DebugX(0)", on);
+        const bool on = !w_.menuItem("DebugX(0)")->isChecked();
+        w_.setItemChecked("DebugX(0)", on);
         for (QPushButton* b : Command2) b->setVisible(on);
-        placeBottomStrip();
+        w_.placeBottomStrip();
         break;
       }
       case kGeometryButtons: {
         // The Geometric tool and the polygon button come and go together;
         // the duplicate tool goes with them.
-        editor_.ShowGeoNumbers = !editor_.ShowGeoNumbers;
-        const bool geo = editor_.ShowGeoNumbers;
-        setItemChecked("DebugX(1)", geo);
-        if (ToolButton* b = tools_->DrawType(kToolGeometric)) b->setVisible(geo);
-        ToolButton* dup = tools_->DrawType(kToolDuplicate);
+        w_.editor_.ShowGeoNumbers = !w_.editor_.ShowGeoNumbers;
+        const bool geo = w_.editor_.ShowGeoNumbers;
+        w_.setItemChecked("DebugX(1)", geo);
+        if (ToolButton* b = w_.tools_->DrawType(kToolGeometric)) b->setVisible(geo);
+        ToolButton* dup = w_.tools_->DrawType(kToolDuplicate);
         if (!geo && dup != nullptr && !dup->isHidden()) dup->hide();
-        Picture13->setVisible(geo);
+        w_.Picture13->setVisible(geo);
         break;
       }
       case kShowNumbers: {
-        bool& track = tools_->engine().ms.DebugTrack;
+        bool& track = w_.tools_->engine().ms.DebugTrack;
         track = !track;
-        setItemChecked("DebugX(2)", track);
+        w_.setItemChecked("DebugX(2)", track);
         Label1->clear();
-        placeBottomStrip();
+        w_.placeBottomStrip();
         break;
       }
       case kDumpPictureData:
@@ -164,32 +164,32 @@ void PicEdit::DebugXC(int Index) {
       case kStripSymmetry:
         // The list must not change under a redraw that walks it (this menu
         // stays open while one runs).
-        if (RedrawRunning(editor_)) break;
-        if (host_.messageBox(kStripQuestion, MsgButtons::YesNo, MsgIcon::None, "Strip Symmetry?",
+        if (RedrawRunning(w_.editor_)) break;
+        if (w_.host_.messageBox(kStripQuestion, MsgButtons::YesNo, MsgIcon::None, "Strip Symmetry?",
                              MsgResult::No) != MsgResult::Yes)
           break;
-        EraseC(kEraseSilent);
+        w_.EraseC(kEraseSilent);
         // The redraw sets every symmetry change to 0 as it meets it.
-        editor_.PicChanged = true;
-        editor_.DebugSymChg = true;
-        DrawAll(1);
-        editor_.DebugSymChg = false;
+        w_.editor_.PicChanged = true;
+        w_.editor_.DebugSymChg = true;
+        w_.DrawAll(1);
+        w_.editor_.DebugSymChg = false;
         break;
       case kZotNameAndList:
         for (int i = 0; i < 4; ++i) {
-          file_.RecentFiles[std::size_t(i)].clear();
-          setItemVisible("FName(" + std::to_string(i) + ")", false);
+          w_.file_.RecentFiles[std::size_t(i)].clear();
+          w_.setItemVisible("FName(" + std::to_string(i) + ")", false);
         }
-        files_->FixFName();
-        file_.FileName = kUnNamed;
-        setWindowTitle("Picture - <UnNamed>");
+        w_.files_->FixFName();
+        w_.file_.FileName = kUnNamed;
+        w_.setWindowTitle("Picture - <UnNamed>");
         break;
       case kToggleMenuColor:
         UseColorRGB = UseColorRGB == kPanelYellow || UseColorRGB == 0 ? kPanelGray : kPanelYellow;
         setPanelColour(UseColorRGB);
         break;
       case kShowAllOptions:
-        MenusAllOptions(!menuItem("DebugX(7)")->isChecked());
+        w_.MenusAllOptions(!w_.menuItem("DebugX(7)")->isChecked());
         break;
       case kPaintOnly:
         switchPaintOnly();
@@ -202,46 +202,46 @@ void PicEdit::DebugXC(int Index) {
 
 // Paint-only mode hides what belongs to symmetries and pages, leaving the
 // picture to paint; the switch does nothing in show mode.
-void PicEdit::switchPaintOnly() {
-  if (showMode()) return;
-  const bool show = editor_.PaintOnlyMode != 0;
+void SpecialMenu::switchPaintOnly() {
+  if (w_.showMode()) return;
+  const bool show = w_.editor_.PaintOnlyMode != 0;
   for (const char* name : {"Label14", "Label12", "VScroll3"})
-    if (auto* w = inner_->findChild<QWidget*>(name)) w->setVisible(show);
-  setItemVisible("MenSym", show);
-  setItemEnabled("MenSym", show);
-  setItemVisible("Gallery", show);
-  setItemVisible("lingal", show);
+    if (auto* w = w_.inner_->findChild<QWidget*>(name)) w->setVisible(show);
+  w_.setItemVisible("MenSym", show);
+  w_.setItemEnabled("MenSym", show);
+  w_.setItemVisible("Gallery", show);
+  w_.setItemVisible("lingal", show);
   Label1->setVisible(show);
-  editor_.PaintOnlyMode = show ? 0 : -1;
-  refreshSymmetryControls();
-  setItemVisible("MenFileLoad(1)", false);
-  setItemChecked("Yellow", editor_.PaintOnlyMode != 0);
-  setWindowTitle(editor_.PaintOnlyMode != 0 ? "Paint Program" : "Ornivale");
+  w_.editor_.PaintOnlyMode = show ? 0 : -1;
+  w_.refreshSymmetryControls();
+  w_.setItemVisible("MenFileLoad(1)", false);
+  w_.setItemChecked("Yellow", w_.editor_.PaintOnlyMode != 0);
+  w_.setWindowTitle(w_.editor_.PaintOnlyMode != 0 ? "Paint Program" : "Ornivale");
 }
 
-void PicEdit::setPanelColour(Rgb colour) {
-  shows_->setWindowBackground(colour == kPanelGray ? std::nullopt : std::optional<Rgb>(colour));
-  colourPanel_->setUseColor(colour);
+void SpecialMenu::setPanelColour(Rgb colour) {
+  w_.shows_->setWindowBackground(colour == kPanelGray ? std::nullopt : std::optional<Rgb>(colour));
+  w_.colourPanel_->setUseColor(colour);
   // The wheel on the panels' colour, its dot where it was.
-  colourTools_->setWheelBackground(colour == kPanelGray ? fromQColor(palette().color(QPalette::Window)) : colour);
-  colourTools_->MakeWheel(colour_.WheelStep);
+  w_.colourTools_->setWheelBackground(colour == kPanelGray ? fromQColor(w_.palette().color(QPalette::Window)) : colour);
+  w_.colourTools_->MakeWheel(w_.colour_.WheelStep);
 }
 
 // ---- the printed listings ------------------------------------------------------------
 
-void PicEdit::DumpList() { printListing(orn::DumpList(list_, sym_), kPictureDataFileName); }
+void SpecialMenu::DumpList() { printListing(orn::DumpList(w_.list_, w_.sym_), kPictureDataFileName); }
 
-void PicEdit::printListing(const std::vector<std::string>& lines, const char* fileName) {
+void SpecialMenu::printListing(const std::vector<std::string>& lines, const char* fileName) {
   PrintJob job;
   job.text = lines;
   // Where no printer is installed the listing goes into a file of its own
   // beside the print's file, never over it.
-  job.fileName = printFilePath().replace_filename(fileName).string();
-  const PrintOutcome out = listingPrinter().print(job, [this] { host_.pumpEvents(); });
+  job.fileName = w_.printFilePath().replace_filename(fileName).string();
+  const PrintOutcome out = w_.listingPrinter().print(job, [this] { w_.host_.pumpEvents(); });
   if (!out.ok) {
-    files_->reportFailure(out.error, "Print");
+    w_.files_->reportFailure(out.error, "Print");
   } else if (!out.toFile.empty()) {
-    host_.messageBox("No printer is installed, so the listing was printed into the file\n" + out.toFile,
+    w_.host_.messageBox("No printer is installed, so the listing was printed into the file\n" + out.toFile,
                      MsgButtons::OK, MsgIcon::Information, "");
   }
 }
