@@ -88,7 +88,7 @@ class PrintGui : public PicEditTest {
     PicEditTest::SetUp();
     setInnerSize(700, 500);
     pdf = std::make_unique<QtPrinterDevice>(w.get(), path("out.pdf"), false, true);
-    w->setPrinter(pdf.get());
+    w->prints().setPrinter(pdf.get());
     w->setProfile(inches);
   }
   void TearDown() override {

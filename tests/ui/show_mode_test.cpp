@@ -338,14 +338,14 @@ TEST_F(ShowMode, HelpOpensThePageOfTheWindowAndTheNextPaintRedrawsOnce) {
   EXPECT_EQ(helpPage(), "symmetry.html");
 
   RecordingPrinter printer;
-  w->setPrinter(&printer);
+  w->prints().setPrinter(&printer);
   whenModal<PrintFrm>([](PrintFrm& d) {
     d.HelpCmd->click();
     d.PrtGlob[1]->click();
   });
   trigger("MenFilePrint");
   EXPECT_EQ(helpPage(), "printing.html");
-  w->setPrinter(nullptr);
+  w->prints().setPrinter(nullptr);
 
   // In show mode, after the picture's redraw, Alt+H opens the show-mode
   // page (the editing "&Help", hidden, must not take the key from it).

@@ -106,7 +106,7 @@ TEST_F(SpecialMenu, ShowNumbersWritesTheMousePositionIntoTheDebugLabel) {
 TEST_F(SpecialMenu, DumpPictureDataPrintsTheListAndTheHotSpotPrintsTheViewTable) {
   openSymmetricPicture();
   RecordingPrinter printer;
-  w->setPrinter(&printer);
+  w->prints().setPrinter(&printer);
   clickLabel6(true);
   trigger("DebugX(3)");
   ASSERT_EQ(printer.jobs.size(), 1u);
@@ -118,7 +118,7 @@ TEST_F(SpecialMenu, DumpPictureDataPrintsTheListAndTheHotSpotPrintsTheViewTable)
   printer.toFile = path("Printout.pdf");
   trigger("DebugX(3)");
   EXPECT_NE(host.boxes.back().text.find(path("Printout.pdf")), std::string::npos);
-  w->setPrinter(nullptr);
+  w->prints().setPrinter(nullptr);
 }
 
 // Every symmetry change is set to 0 and every fill goes, also when the

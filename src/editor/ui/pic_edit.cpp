@@ -53,6 +53,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
       app_(app) {
   setObjectName("PicEdit");
   files_ = std::make_unique<FileCommands>(*this);
+  prints_ = std::make_unique<PrintCommands>(*this);
   special_ = std::make_unique<SpecialMenu>(*this);
   shows_ = std::make_unique<ShowMode>(*this);
   start_ = std::make_unique<EditorStart>(*this);

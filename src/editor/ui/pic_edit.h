@@ -25,6 +25,7 @@
 #include "editor/editor_document.h"
 #include "editor/ui/editor_start.h"
 #include "editor/ui/file_commands.h"
+#include "editor/ui/print_commands.h"
 #include "editor/ui/show_mode.h"
 #include "editor/ui/special_menu.h"
 #include "model/drawing_list.h"
@@ -151,6 +152,7 @@ class PicEdit : public EditorWindow,
 
   // ---- the File menu (file_commands.h) ----
   FileCommands& files() { return *files_; }
+  PrintCommands& prints() { return *prints_; }
   SpecialMenu& special() { return *special_; }
   ShowMode& shows() { return *shows_; }
   EditorStart& start() { return *start_; }
@@ -198,23 +200,8 @@ class PicEdit : public EditorWindow,
   // the menu then calls finishExit(). Unset, the editor simply closes.
   void finishExit() override;
 
-  // ---- printing and image export (pic_edit_print.cpp) ----
+  // The print settings, kept for the whole run.
   PrintState& printState() { return app_.Print; }
-  void MenFilePrint_Click();
-  void MenFilePset_Click();
-  void MenSaveBitmap_Click();
-  void MenSaveWall_Click();
-  // What the picture save writes for a bitmap: the wallpaper tile while the
-  // wallpaper command measures, else the canvas. An error text on failure.
-  std::optional<std::string> saveCanvasBitmap(const std::string& path);
-  // Prints on `printer` (kept by the caller) instead of the default printer
-  // or its stand-in file; null: back to those.
-  void setPrinter(PrinterDevice* printer);
-  // The PDF file that stands in for a missing printer, and the wallpaper
-  // folder.
-  std::filesystem::path printFilePath() const;
-  std::filesystem::path wallpaperFolder() const;
-  // ---- end of printing and image export ----
 
   // ---- view files, grid and base-shape highlight, model frame ----
   // After a view file was loaded: the hand-over file the sibling product
@@ -251,7 +238,6 @@ class PicEdit : public EditorWindow,
   bool HelpShown = false;
 
  private:
-  PrinterDevice& listingPrinter();
   void wireHelp();
   std::unique_ptr<FileDialogs> folderDialogs_;
   std::function<void(int)> help_;
@@ -272,6 +258,9 @@ class PicEdit : public EditorWindow,
   class Hooks;
   friend class Hooks;
   friend class FileCommands;
+  friend class PrintCommands;
+  friend class PrintCommands::Printing;
+  std::unique_ptr<PrintCommands> prints_;
   friend class SpecialMenu;
   std::unique_ptr<SpecialMenu> special_;
   friend class ShowMode;
@@ -377,15 +366,6 @@ class PicEdit : public EditorWindow,
   int canvasLeft_;
   int canvasTop_;
   std::map<std::string, QAction*, std::less<>> items_;
-
-  // Printing and image export (pic_edit_print.cpp).
-  class Printing;
-  struct PrintingDeleter {
-    void operator()(Printing* p) const;
-  };
-  std::unique_ptr<Printing, PrintingDeleter> printing_;
-  void wirePrintMenu();
-  Printing& printing();
 
   AppState& app_;
   FixedProfileSource noProfile_;

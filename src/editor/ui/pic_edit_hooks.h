@@ -79,7 +79,7 @@ class PicEdit::Hooks : public FileHooks {
   }
 
   std::optional<std::string> saveBitmap(const std::string& path) override {
-    return w_.saveCanvasBitmap(path);
+    return w_.prints().saveCanvasBitmap(path);
   }
 
   // A load that repaints the picture starts it without colours and with the

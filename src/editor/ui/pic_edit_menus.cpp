@@ -191,7 +191,7 @@ void PicEdit::buildMenus() {
   wireHelp();
   wireZoomMenu();
   wireOptionsMenu();
-  wirePrintMenu();
+  prints_->wirePrintMenu();
   wireColourMenu();
   connect(items_["mnuRedraw"], &QAction::triggered, this, trapped("mnuRedraw", kNoIndex, [this] { DrawAll(1); }));
   connect(items_["PaintOrder"], &QAction::triggered, this, trapped("PaintOrder", kNoIndex, [this] {

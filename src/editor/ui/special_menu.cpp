@@ -236,8 +236,8 @@ void SpecialMenu::printListing(const std::vector<std::string>& lines, const char
   job.text = lines;
   // Where no printer is installed the listing goes into a file of its own
   // beside the print's file, never over it.
-  job.fileName = w_.printFilePath().replace_filename(fileName).string();
-  const PrintOutcome out = w_.listingPrinter().print(job, [this] { w_.host_.pumpEvents(); });
+  job.fileName = w_.prints().printFilePath().replace_filename(fileName).string();
+  const PrintOutcome out = w_.prints().listingPrinter().print(job, [this] { w_.host_.pumpEvents(); });
   if (!out.ok) {
     w_.files_->reportFailure(out.error, "Print");
   } else if (!out.toFile.empty()) {

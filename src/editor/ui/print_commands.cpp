@@ -33,7 +33,7 @@ constexpr int kPrintMessagePoints = 12;
 
 }  // namespace
 
-class PicEdit::Printing : public PrintWindow {
+class PrintCommands::Printing : public PrintWindow {
  public:
   explicit Printing(PicEdit& w) : w_(w) {}
 
@@ -43,7 +43,7 @@ class PicEdit::Printing : public PrintWindow {
   PrinterDevice& printer() {
     if (printerOverride) return *printerOverride;
     if (!own_) {
-      own_ = std::make_unique<QtPrinterDevice>(&w_, w_.printFilePath().string(), iMeasure() == 0);
+      own_ = std::make_unique<QtPrinterDevice>(&w_, w_.prints().printFilePath().string(), iMeasure() == 0);
     }
     return *own_;
   }
@@ -117,38 +117,38 @@ class PicEdit::Printing : public PrintWindow {
   HelpBox saved_;
 };
 
-void PicEdit::PrintingDeleter::operator()(Printing* p) const { delete p; }
+void PrintCommands::PrintingDeleter::operator()(Printing* p) const { delete p; }
 
-PicEdit::Printing& PicEdit::printing() {
-  if (!printing_) printing_.reset(new Printing(*this));
+PrintCommands::Printing& PrintCommands::printing() {
+  if (!printing_) printing_.reset(new Printing(w_));
   return *printing_;
 }
 
-void PicEdit::wirePrintMenu() {
-  const std::pair<const char*, void (PicEdit::*)()> commands[] = {
-      {"MenFilePrint", &PicEdit::MenFilePrint_Click},
-      {"MenFilePset", &PicEdit::MenFilePset_Click},
-      {"MenSaveBitmap", &PicEdit::MenSaveBitmap_Click},
-      {"MenSaveWall", &PicEdit::MenSaveWall_Click},
+void PrintCommands::wirePrintMenu() {
+  const std::pair<const char*, void (PrintCommands::*)()> commands[] = {
+      {"MenFilePrint", &PrintCommands::MenFilePrint_Click},
+      {"MenFilePset", &PrintCommands::MenFilePset_Click},
+      {"MenSaveBitmap", &PrintCommands::MenSaveBitmap_Click},
+      {"MenSaveWall", &PrintCommands::MenSaveWall_Click},
   };
   for (const auto& [name, command] : commands) {
-    QAction* item = menuItem(name);
+    QAction* item = w_.menuItem(name);
     item->setProperty("ornBuilt", true);
     item->setEnabled(true);
-    connect(item, &QAction::triggered, this, trapped(name, kNoIndex, [this, command] { (this->*command)(); }));
+    QObject::connect(item, &QAction::triggered, &w_, w_.trapped(name, kNoIndex, [this, command] { (this->*command)(); }));
   }
 }
 
-void PicEdit::setPrinter(PrinterDevice* printer) { printing().printerOverride = printer; }
+void PrintCommands::setPrinter(PrinterDevice* printer) { printing().printerOverride = printer; }
 
-PrinterDevice& PicEdit::listingPrinter() { return printing().printer(); }
+PrinterDevice& PrintCommands::listingPrinter() { return printing().printer(); }
 
-std::filesystem::path PicEdit::printFilePath() const {
-  const std::filesystem::path folder = dataFolder().empty() ? std::filesystem::current_path() : dataFolder();
+std::filesystem::path PrintCommands::printFilePath() const {
+  const std::filesystem::path folder = w_.dataFolder().empty() ? std::filesystem::current_path() : w_.dataFolder();
   return folder / kPrintFileName;
 }
 
-std::filesystem::path PicEdit::wallpaperFolder() const {
+std::filesystem::path PrintCommands::wallpaperFolder() const {
   QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   if (pictures.isEmpty()) pictures = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
   return std::filesystem::path(pictures.toStdString()) / kWallpaperFolderName;
@@ -156,53 +156,53 @@ std::filesystem::path PicEdit::wallpaperFolder() const {
 
 // ---- commands ----------------------------------------------------------------------
 
-void PicEdit::MenFilePrint_Click() {
-  errors_.Trap("MenFilePrint", [this] {
+void PrintCommands::MenFilePrint_Click() {
+  w_.errors_.Trap("MenFilePrint", [this] {
     Printing& p = printing();
-    if (list_.PackFrom > 0) orn::PackBad(list_);
-    RedrawEnv redraw{list_, sym_, draw_, editor_, pick_, colour_, views_, host_, *this};
+    if (w_.list_.PackFrom > 0) orn::PackBad(w_.list_);
+    RedrawEnv redraw{w_.list_, w_.sym_, w_.draw_, w_.editor_, w_.pick_, w_.colour_, w_.views_, w_.host_, w_};
     const std::string capture =
-        dataFolder().empty() ? std::string() : (dataFolder() / kPrintCaptureName).string();
-    PrintEnv env{redraw, printState(), file_.PrintMode, PrintInitDone, p.iMeasure(), p.printer(), p,
+        w_.dataFolder().empty() ? std::string() : (w_.dataFolder() / kPrintCaptureName).string();
+    PrintEnv env{redraw, w_.printState(), w_.file_.PrintMode, w_.PrintInitDone, p.iMeasure(), p.printer(), p,
                  p.images, capture};
     MenFilePrint(env);
   });
-  Picture1->update();
+  w_.Picture1->update();
 }
 
-void PicEdit::MenFilePset_Click() {
-  errors_.Trap("PrtMen", [this] {
-    CopyToBmap();
-    if (list_.PackFrom > 0) orn::PackBad(list_);
-    PrtMen(printing().printer(), printState());
+void PrintCommands::MenFilePset_Click() {
+  w_.errors_.Trap("PrtMen", [this] {
+    w_.CopyToBmap();
+    if (w_.list_.PackFrom > 0) orn::PackBad(w_.list_);
+    PrtMen(printing().printer(), w_.printState());
     // A new page shape is read at the next print.
-    PrintInitDone = false;
+    w_.PrintInitDone = false;
   });
 }
 
-void PicEdit::MenSaveBitmap_Click() {
-  errors_.Trap("MenSaveBitmap", [this] {
+void PrintCommands::MenSaveBitmap_Click() {
+  w_.errors_.Trap("MenSaveBitmap", [this] {
     // A picture without a file name goes by its title, or by the title of
     // the sample it was opened from.
-    const std::string& name = !pic_.PictureTitle.empty() ? pic_.PictureTitle : files_->loadedTitle_;
-    MenSaveBitmap(canvas_, BitmapSaveRequest(file_, name, false), *dialogs_, host_, printing().images);
+    const std::string& name = !w_.pic_.PictureTitle.empty() ? w_.pic_.PictureTitle : w_.files_->loadedTitle_;
+    MenSaveBitmap(w_.canvas_, BitmapSaveRequest(w_.file_, name, false), *w_.dialogs_, w_.host_, printing().images);
   });
 }
 
-void PicEdit::MenSaveWall_Click() {
+void PrintCommands::MenSaveWall_Click() {
   // The wallpaper folder does not become the folder the user works in.
   std::error_code ec;
   const std::filesystem::path here = std::filesystem::current_path(ec);
-  errors_.Trap("MenWallSv", [this] {
-    FileContext ctx = files_->fileContext();
-    MenSaveWall(ctx, canvas_, wallpaperFolder().string());
+  w_.errors_.Trap("MenWallSv", [this] {
+    FileContext ctx = w_.files_->fileContext();
+    MenSaveWall(ctx, w_.canvas_, wallpaperFolder().string());
   });
   if (!here.empty()) std::filesystem::current_path(here, ec);
-  Picture1->update();
+  w_.Picture1->update();
 }
 
-std::optional<std::string> PicEdit::saveCanvasBitmap(const std::string& path) {
-  return SaveCanvasBitmap(canvas_, draw_, printing().images, path);
+std::optional<std::string> PrintCommands::saveCanvasBitmap(const std::string& path) {
+  return SaveCanvasBitmap(w_.canvas_, w_.draw_, printing().images, path);
 }
 
 }  // namespace orn
