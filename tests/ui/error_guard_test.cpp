@@ -57,7 +57,7 @@ TEST_F(ErrorGuard, TheHelpCommandsReportTheirFailuresWithTheirTagsAndRetryAsksAg
 
 TEST_F(ErrorGuard, TheSetUpPanelsHelpButtonReportsItsFailure) {
   AddPolygon(w->list(), w->polyShape(), 200, 300, 300, 300);
-  w->setEditsymEnabled(true);
+  w->symmetry().setEditsymEnabled(true);
   trigger("Editsym");
   ASSERT_TRUE(w->Picture5->isVisible());
   QTest::mouseClick(w->Picture5->Command3, Qt::LeftButton);

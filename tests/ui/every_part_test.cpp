@@ -25,7 +25,7 @@ class EveryPart : public PicEditTest {
     // Two squares side by side: eight copies.
     AddPolygon(w->list(), w->polyShape(), 200, 300, 300, 300);
     AddPolygon(w->list(), w->polyShape(), 300, 300, 400, 300);
-    w->setEditsymEnabled(true);
+    w->symmetry().setEditsymEnabled(true);
     w->editor().ShowGeoNumbers = true;  // all five groups offered
     trigger("Editsym");
   }
@@ -106,7 +106,7 @@ TEST_F(EveryPart, AReloadedPictureShowsTheLabelsOfAllItsPartsAndOfTheLastAlone) 
   // A picture whose only part is part 5 still shows the part panel.
   trigger("MenFileNew");
   AddPolygon(w->list(), w->polyShape(), 200, 300, 300, 300);
-  w->setEditsymEnabled(true);
+  w->symmetry().setEditsymEnabled(true);
   trigger("Editsym");
   putInGroup(5, {2, 1, 3});
   ok();

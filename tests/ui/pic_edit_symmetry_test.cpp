@@ -33,7 +33,7 @@ class PicEditSymmetryTest : public PicEditTest {
   // as the Geometric tool lays it, with the set-up offered.
   void layPolygon(float x0, float y0, float x1, float y1) {
     AddPolygon(w->list(), w->polyShape(), x0, y0, x1, y1);
-    w->setEditsymEnabled(true);
+    w->symmetry().setEditsymEnabled(true);
   }
   // Two squares side by side: eight edges.
   void layTwoSquares() {

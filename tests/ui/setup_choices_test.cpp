@@ -21,7 +21,7 @@ class SetupChoices : public PicEditTest {
     // Two squares side by side: eight copies.
     AddPolygon(w->list(), w->polyShape(), 200, 300, 300, 300);
     AddPolygon(w->list(), w->polyShape(), 300, 300, 400, 300);
-    w->setEditsymEnabled(true);
+    w->symmetry().setEditsymEnabled(true);
   }
   SymSetupPanel& panel() { return *w->Picture5; }
   ClickLabel* choice(int i) { return panel().Label9[std::size_t(i)]; }

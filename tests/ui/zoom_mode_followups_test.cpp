@@ -22,7 +22,7 @@ class ZoomModeFollowups : public PicEditTest {
     // A picture with a part: two squares, their eight edges one part.
     AddPolygon(w->list(), w->polyShape(), 200, 300, 300, 300);
     AddPolygon(w->list(), w->polyShape(), 300, 300, 400, 300);
-    w->setEditsymEnabled(true);
+    w->symmetry().setEditsymEnabled(true);
     trigger("Editsym");
     for (int k = 1; k <= 8; ++k) clickHandle(k);
     QTest::mouseClick(w->Picture5->SymOK[0], Qt::LeftButton);

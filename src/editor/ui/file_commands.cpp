@@ -233,7 +233,7 @@ void FileCommands::afterLoad(const LoadOutcome& out) {
   const bool geometricFirst = w_.list_.G0[0] == float(kCodeGeometric) ||
                               w_.list_.G0[0] == float(kCodeGeometric + kCodeOut);
   w_.setItemEnabled("Editsym", geometricFirst);
-  w_.refreshSymmetryControls();
+  w_.symmetry().refreshSymmetryControls();
   w_.colourTools_->showLoadedColours();
   if (w_.file_.ShowMode != 0) w_.shows().showSlideCount();
 }
@@ -321,7 +321,7 @@ void FileCommands::afterNew(const NewOutcome& out) {
   w_.setItemVisible("ZoomS(1)", false);
   w_.pages_->showPageItems();
   updatePictureMenus();
-  w_.refreshSymmetryControls();
+  w_.symmetry().refreshSymmetryControls();
   w_.colourTools_->showLoadedColours();
   if (out.reopened) afterLoad(out.load);
 }

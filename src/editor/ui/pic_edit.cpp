@@ -53,6 +53,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
       app_(app) {
   setObjectName("PicEdit");
   files_ = std::make_unique<FileCommands>(*this);
+  symmetry_ = std::make_unique<SymmetryControls>(*this);
   prints_ = std::make_unique<PrintCommands>(*this);
   special_ = std::make_unique<SpecialMenu>(*this);
   shows_ = std::make_unique<ShowMode>(*this);
@@ -92,12 +93,12 @@ void PicEdit::buildWidgets() {
   // Each canvas event reports its own failures (the button as the index).
   Picture1->onMouseDown = [this](int b, int s, int x, int y) {
     errors_.Trap("P1MD", b, [&] {
-      if (!routeSetupPress(b, s, float(x), float(y)) && tools_) tools_->engine().P1MD(b, s, float(x), float(y));
+      if (!symmetry_->routeSetupPress(b, s, float(x), float(y)) && tools_) tools_->engine().P1MD(b, s, float(x), float(y));
     });
   };
   Picture1->onDoubleClick = [this](int, int, int, int) {
     errors_.Trap("P1DBL", [this] {
-      if (!routeSetupDoubleClick() && tools_) tools_->engine().P1DBL();
+      if (!symmetry_->routeSetupDoubleClick() && tools_) tools_->engine().P1DBL();
     });
   };
 
@@ -122,7 +123,7 @@ void PicEdit::buildWidgets() {
   layoutTimer_->setInterval(0);
   connect(layoutTimer_, &QTimer::timeout, this, [this] { FormRSZ(); });
 
-  buildSymmetryWidgets();
+  symmetry_->buildSymmetryWidgets();
   special_->buildSpecialWidgets();
   buildRedrawWidgets();
   buildViewWidgets();
@@ -144,7 +145,7 @@ void PicEdit::resizeCanvas(int w, int h) {
 // The panels beside and below the canvas follow its right edge.
 void PicEdit::placeColourPanel() {
   placeColourTools();
-  placePartLabels();
+  symmetry_->placePartLabels();
 }
 
 void PicEdit::placeBottomStrip() {
@@ -159,7 +160,7 @@ void PicEdit::placeBottomStrip() {
   // the progress strip, where it hides nothing during a redraw.
   StopSign->move((kCanvasLeft - StopSign->width()) / 2, top + (kFreeHeight - StopSign->height()) / 2);
   special_->placeSpecialWidgets(top);
-  placePartLabels();
+  symmetry_->placePartLabels();
 }
 
 void PicEdit::FormRSZ() {

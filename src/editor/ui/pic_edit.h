@@ -25,6 +25,7 @@
 #include "editor/editor_document.h"
 #include "editor/ui/editor_start.h"
 #include "editor/ui/file_commands.h"
+#include "editor/ui/symmetry_controls.h"
 #include "editor/ui/print_commands.h"
 #include "editor/ui/show_mode.h"
 #include "editor/ui/special_menu.h"
@@ -139,8 +140,6 @@ class PicEdit : public EditorWindow,
   void MenEnable(bool enable) override;
   // The symmetry menus follow the picture's symmetry block (and base shapes).
   void SymUpdateMenus() override;
-  // "&Setup Symmetry" is offered: the drawing starts with base shapes.
-  void setEditsymEnabled(bool enabled);
   void MenusShowMode(bool edit);
   void MenusAllOptions(bool show);
   // Sets the caption for a picture name (see ShowFileNameCaption).
@@ -152,6 +151,7 @@ class PicEdit : public EditorWindow,
 
   // ---- the File menu (file_commands.h) ----
   FileCommands& files() { return *files_; }
+  SymmetryControls& symmetry() { return *symmetry_; }
   PrintCommands& prints() { return *prints_; }
   SpecialMenu& special() { return *special_; }
   ShowMode& shows() { return *shows_; }
@@ -173,16 +173,6 @@ class PicEdit : public EditorWindow,
   QPushButton* Picture13 = nullptr;   // the polygon button beside the tools
   // The polygon the Geometric tool builds on a dragged edge.
   PolyShape& polyShape() { return polyShape_; }
-  // "&Setup Symmetry", "&Working Symmetry..." and the polygon button.
-  void Editsym_Click();
-  void SymWorking_Click();
-  void Picture13_Click();
-  // A canvas press or double click during the set-up goes to its handles;
-  // true when the set-up took it.
-  bool routeSetupPress(int Button, int Shift, float X, float Y);
-  bool routeSetupDoubleClick();
-  void SymTestHandle(int Button, int Shift, float X, float Y);
-  void repeatSetupPress();
 
 
   // ---- the Redraw button and the window's side of every redraw ----
@@ -258,6 +248,8 @@ class PicEdit : public EditorWindow,
   class Hooks;
   friend class Hooks;
   friend class FileCommands;
+  friend class SymmetryControls;
+  std::unique_ptr<SymmetryControls> symmetry_;
   friend class PrintCommands;
   friend class PrintCommands::Printing;
   std::unique_ptr<PrintCommands> prints_;
@@ -312,12 +304,6 @@ class PicEdit : public EditorWindow,
   void setSymWorkingEnabled(bool enable) override;
   bool yellowChecked() const override;
 
-  void buildSymmetryWidgets();
-  void wireSymmetryMenu();
-  void placePartLabels();
-  // The part labels and symmetry menus for the picture now in the list.
-  void refreshSymmetryControls();
-  bool setupOffered() const;
 
   void buildWidgets();
   void buildMenus();

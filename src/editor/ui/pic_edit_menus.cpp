@@ -185,7 +185,7 @@ void PicEdit::buildMenus() {
   }
 
   files_->wireFileMenu();
-  wireSymmetryMenu();
+  symmetry_->wireSymmetryMenu();
   special_->wireSpecialMenu();
   shows_->wireGalleryMenu();
   wireHelp();
@@ -235,7 +235,7 @@ void PicEdit::MenEnable(bool enable) {
   orn::MenEnable(*this, enable, sym_.SymStart, sym_.SymEnd);
   // A drawing that starts with base shapes but has no symmetry yet reaches
   // "&Setup Symmetry" through the same menu.
-  if (enable && setupOffered()) setItemEnabled("MenSym", true);
+  if (enable && symmetry_->setupOffered()) setItemEnabled("MenSym", true);
 }
 
 void PicEdit::MenusShowMode(bool edit) { orn::MenusShowMode(*this, edit); }

@@ -127,7 +127,7 @@ void ShowMode::leaveShowMode() {
   // The colour tools always come back.
   w_.editor_.ColorToolsOn = false;
   w_.ToggleColorTools();
-  w_.refreshSymmetryControls();
+  w_.symmetry().refreshSymmetryControls();
   w_.ShowFileName(w_.file_.FileName, false);
   w_.setItemVisible("Gallery", w_.editor_.PaintOnlyMode == 0);
   w_.setItemVisible("lingal", w_.editor_.PaintOnlyMode == 0);

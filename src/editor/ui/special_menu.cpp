@@ -213,7 +213,7 @@ void SpecialMenu::switchPaintOnly() {
   w_.setItemVisible("lingal", show);
   Label1->setVisible(show);
   w_.editor_.PaintOnlyMode = show ? 0 : -1;
-  w_.refreshSymmetryControls();
+  w_.symmetry().refreshSymmetryControls();
   w_.setItemVisible("MenFileLoad(1)", false);
   w_.setItemChecked("Yellow", w_.editor_.PaintOnlyMode != 0);
   w_.setWindowTitle(w_.editor_.PaintOnlyMode != 0 ? "Paint Program" : "Ornivale");

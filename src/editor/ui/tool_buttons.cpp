@@ -192,7 +192,7 @@ void CanvasTools::setDebugLabel(const std::string& text) {
 
 // Through the window, so that the "&Symmetry" menu that holds the item is
 // offered with it.
-void CanvasTools::setEditsymEnabled(bool enabled) { w_.setEditsymEnabled(enabled); }
+void CanvasTools::setEditsymEnabled(bool enabled) { w_.symmetry().setEditsymEnabled(enabled); }
 
 void CanvasTools::setToolButtonVisible(int tool, bool visible) {
   if (ToolButton* b = DrawType(tool)) b->setVisible(visible);

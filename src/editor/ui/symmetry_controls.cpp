@@ -36,69 +36,69 @@ constexpr int kPartLabelsDrop = 4;
 
 }  // namespace
 
-void PicEdit::buildSymmetryWidgets() {
-  Picture7 = new PartLabels(*this, inner_);
-  Picture7->hide();
-  Picture5 = new SymSetupPanel(*this, *Picture7, inner_);
-  Picture5->move(kSetupPanelLeft, kSetupPanelTop);
-  Picture5->hide();
+void SymmetryControls::buildSymmetryWidgets() {
+  w_.Picture7 = new PartLabels(w_, w_.inner_);
+  w_.Picture7->hide();
+  w_.Picture5 = new SymSetupPanel(w_, *w_.Picture7, w_.inner_);
+  w_.Picture5->move(kSetupPanelLeft, kSetupPanelTop);
+  w_.Picture5->hide();
 
-  Picture13 = new QPushButton(QString::fromUtf8("\u2B21"), DrawTypePanel);
-  Picture13->setObjectName("Picture13");
+  w_.Picture13 = new QPushButton(QString::fromUtf8("\u2B21"), w_.DrawTypePanel);
+  w_.Picture13->setObjectName("Picture13");
   // Placed in the tool column with the tool buttons; shown with the geometry
   // buttons only.
-  Picture13->hide();
-  connect(Picture13, &QPushButton::clicked, this, [this] { Picture13_Click(); });
+  w_.Picture13->hide();
+  QObject::connect(w_.Picture13, &QPushButton::clicked, &w_, [this] { Picture13_Click(); });
 }
 
-void PicEdit::wireSymmetryMenu() {
-  connect(menuItem("Editsym"), &QAction::triggered, this, [this] { Editsym_Click(); });
-  connect(menuItem("SymWorking"), &QAction::triggered, this, [this] { SymWorking_Click(); });
-  connect(menuItem("MenGridBlack"), &QAction::triggered, this, [this] { MenGridBlack_Click(); });
-  connect(menuItem("MenGridRed"), &QAction::triggered, this, [this] { MenGridRed_Click(); });
-  connect(menuItem("MenGridOff"), &QAction::triggered, this, [this] { MenGridOff_Click(); });
-  connect(menuItem("Yellow"), &QAction::triggered, this, [this] { Yellow_Click(); });
+void SymmetryControls::wireSymmetryMenu() {
+  QObject::connect(w_.menuItem("Editsym"), &QAction::triggered, &w_, [this] { Editsym_Click(); });
+  QObject::connect(w_.menuItem("SymWorking"), &QAction::triggered, &w_, [this] { SymWorking_Click(); });
+  QObject::connect(w_.menuItem("MenGridBlack"), &QAction::triggered, &w_, [this] { w_.MenGridBlack_Click(); });
+  QObject::connect(w_.menuItem("MenGridRed"), &QAction::triggered, &w_, [this] { w_.MenGridRed_Click(); });
+  QObject::connect(w_.menuItem("MenGridOff"), &QAction::triggered, &w_, [this] { w_.MenGridOff_Click(); });
+  QObject::connect(w_.menuItem("Yellow"), &QAction::triggered, &w_, [this] { w_.Yellow_Click(); });
 }
 
 // At the right end of the bottom strip, under the canvas's right end and the
 // colours in use beside it; right of the progress strip and of the palette
 // and custom colours where a narrow canvas leaves them no room, as far as
 // the window reaches.
-void PicEdit::placePartLabels() {
-  if (Picture7 == nullptr) return;
-  const int top = std::max(inner_->height() - kFreeHeight, 0) + kPartLabelsDrop;
-  const int left = std::min(std::max({Picture4->geometry().right() + 1 - Picture7->width(),
-                                      Progress->geometry().right() + kColourPanelGap,
-                                      Picture11->geometry().right() + kColourPanelGap}),
-                            inner_->width() - Picture7->width());
-  Picture7->move(left, top);
+void SymmetryControls::placePartLabels() {
+  if (w_.Picture7 == nullptr) return;
+  const int top = std::max(w_.inner_->height() - kFreeHeight, 0) + kPartLabelsDrop;
+  const int left = std::min(std::max({w_.Picture4->geometry().right() + 1 - w_.Picture7->width(),
+                                      w_.Progress->geometry().right() + kColourPanelGap,
+                                      w_.Picture11->geometry().right() + kColourPanelGap}),
+                            w_.inner_->width() - w_.Picture7->width());
+  w_.Picture7->move(left, top);
 }
 
 // ---- menus ---------------------------------------------------------------------
 
-void PicEdit::Editsym_Click() {
-  errors_.Trap("EditSym", [this] { Picture5->Editsym_Click(); });
+void SymmetryControls::Editsym_Click() {
+  w_.errors_.Trap("EditSym", [this] { w_.Picture5->Editsym_Click(); });
 }
 
-void PicEdit::SymWorking_Click() {
-  errors_.Trap("SymWork", [this] { orn::SymWorking_Click(*this, this); });
+void SymmetryControls::SymWorking_Click() {
+  w_.errors_.Trap("SymWork", [this] { orn::SymWorking_Click(w_, &w_); });
 }
 
-void PicEdit::Picture13_Click() {
-  if (file_.ZoomBoxMode) return;
-  errors_.Trap("Picture13", [this] {
+void SymmetryControls::Picture13_Click() {
+  if (w_.file_.ZoomBoxMode) return;
+  w_.errors_.Trap("Picture13", [this] {
     {
-      GetPoly dialog(polyShape_, this);
+      GetPoly dialog(w_.polyShape_, &w_);
       dialog.exec();
     }
-    selectTool(kToolGeometric);
-    DrawAll(1);
-    GeoSh();
+    w_.selectTool(kToolGeometric);
+    w_.DrawAll(1);
+    w_.GeoSh();
   });
 }
 
-bool PicEdit::setupOffered() const {
-  const QAction* a = menuItem("Editsym");
+bool SymmetryControls::setupOffered() const {
+  const QAction* a = w_.menuItem("Editsym");
   return a != nullptr && a->isEnabled();
 }
 
@@ -107,15 +107,15 @@ void PicEdit::SymUpdateMenus() {
   setItemEnabled("Yellow", block);
   setItemEnabled("Zoom(0)", block);
   setItemVisible("Zoom(0)", block);
-  setItemEnabled("MenSym", block || setupOffered());
+  setItemEnabled("MenSym", block || symmetry_->setupOffered());
 }
 
-void PicEdit::setEditsymEnabled(bool enabled) {
-  setItemEnabled("Editsym", enabled);
+void SymmetryControls::setEditsymEnabled(bool enabled) {
+  w_.setItemEnabled("Editsym", enabled);
   // While the menus are greyed out they stay so; MenEnable brings the
   // symmetry menu back with the others.
-  const QAction* file = menuItem("MenFile");
-  if (file != nullptr && file->isEnabled()) SymUpdateMenus();
+  const QAction* file = w_.menuItem("MenFile");
+  if (file != nullptr && file->isEnabled()) w_.SymUpdateMenus();
 }
 
 void PicEdit::setSymWorkingEnabled(bool enable) { setItemEnabled("SymWorking", enable); }
@@ -125,37 +125,37 @@ bool PicEdit::yellowChecked() const {
   return a != nullptr && a->isChecked();
 }
 
-void PicEdit::refreshSymmetryControls() {
-  Picture7->showPartsFromBlock();
-  showPartLabels();
-  SymUpdateMenus();
+void SymmetryControls::refreshSymmetryControls() {
+  w_.Picture7->showPartsFromBlock();
+  w_.showPartLabels();
+  w_.SymUpdateMenus();
 }
 
 // ---- the canvas during the set-up --------------------------------------------------
 
-bool PicEdit::routeSetupPress(int Button, int Shift, float X, float Y) {
-  if (sym_.GeoCapture == 0) return false;
+bool SymmetryControls::routeSetupPress(int Button, int Shift, float X, float Y) {
+  if (w_.sym_.GeoCapture == 0) return false;
   // Neither a redraw walking the list nor the initial-part choice takes a
   // press; the set-up keeps the canvas all the same.
-  if (RedrawRunning(editor_) || Picture5->setup().SymInitialMode) return true;
-  editor_.PicChanged = true;
+  if (RedrawRunning(w_.editor_) || w_.Picture5->setup().SymInitialMode) return true;
+  w_.editor_.PicChanged = true;
   SymTestHandle(Button, Shift, X, Y);
   return true;
 }
 
-bool PicEdit::routeSetupDoubleClick() {
-  if (sym_.GeoCapture == 0) return false;
-  if (RedrawRunning(editor_) || Picture5->setup().SymInitialMode) return true;
+bool SymmetryControls::routeSetupDoubleClick() {
+  if (w_.sym_.GeoCapture == 0) return false;
+  if (RedrawRunning(w_.editor_) || w_.Picture5->setup().SymInitialMode) return true;
   repeatSetupPress();
   return true;
 }
 
-void PicEdit::SymTestHandle(int Button, int Shift, float X, float Y) {
-  errors_.Trap("SymTestHandle", [&] { Picture5->SymTestHandle(Button, Shift, X, Y); });
+void SymmetryControls::SymTestHandle(int Button, int Shift, float X, float Y) {
+  w_.errors_.Trap("SymTestHandle", [&] { w_.Picture5->SymTestHandle(Button, Shift, X, Y); });
 }
 
-void PicEdit::repeatSetupPress() {
-  errors_.Trap("SymTestHandle", [this] { Picture5->repeatLastHandle(); });
+void SymmetryControls::repeatSetupPress() {
+  w_.errors_.Trap("SymTestHandle", [this] { w_.Picture5->repeatLastHandle(); });
 }
 
 // ---- what the set-up and the redraw ask of the window -----------------------------
