@@ -35,23 +35,23 @@ class ColourPanelGui : public PicEditTest {
     const QPoint p(int((c + 0.5) * (panel->width() - 1) / cols), int((r + 0.5) * (panel->height() - 1) / rows));
     QTest::mouseClick(panel, Qt::LeftButton, {}, p);
   }
-  void pickPalette(int c, int r) { clickCell(w->Picture3, kPaletteColumns, PaletteRowCount(w->colour().PalRows), c, r); }
+  void pickPalette(int c, int r) { clickCell(w->colours().Picture3, kPaletteColumns, PaletteRowCount(w->colour().PalRows), c, r); }
   void clickSwatch(int i) {
     const InUseGrid& g = w->colour().InUse;
-    clickCell(w->CinUse, g.cols * 1.02, g.rows * 1.02, (i - 1) % g.cols, (i - 1) / g.cols);
+    clickCell(w->colours().CinUse, g.cols * 1.02, g.rows * 1.02, (i - 1) % g.cols, (i - 1) / g.cols);
   }
   Rgb swatch(int i) {
     const InUseGrid& g = w->colour().InUse;
-    const double ux = (w->CinUse->width() - 1) / (g.cols * 1.02), uy = (w->CinUse->height() - 1) / (g.rows * 1.02);
-    return at(w->CinUse, int(((i - 1) % g.cols + 0.5) * ux), int(((i - 1) / g.cols + 0.5) * uy));
+    const double ux = (w->colours().CinUse->width() - 1) / (g.cols * 1.02), uy = (w->colours().CinUse->height() - 1) / (g.rows * 1.02);
+    return at(w->colours().CinUse, int(((i - 1) % g.cols + 0.5) * ux), int(((i - 1) / g.cols + 0.5) * uy));
   }
-  bool armedFrame() { return w->Label19->grab().toImage().pixelColor(2, 2) == QColor(255, 0, 0); }
+  bool armedFrame() { return w->colours().Label19->grab().toImage().pixelColor(2, 2) == QColor(255, 0, 0); }
   Rgb px(int x, int y) { return Rgb(w->canvasSurface().point(x, y)); }
 };
 
 TEST_F(ColourPanelGui, PalettePicksPaintTheCanvasFillTheStripAndASwapOnTheStripExchangesThem) {
   pickPalette(4, 0);  // red
-  EXPECT_EQ(at(w->Picture4, 20, 20), T(4, 8));
+  EXPECT_EQ(at(w->colours().Picture4, 20, 20), T(4, 8));
   EXPECT_EQ(w->editor().CurDrawType, kToolPaint);
   click({60, 60});
   pickPalette(4, 3);  // hue 11
@@ -62,8 +62,8 @@ TEST_F(ColourPanelGui, PalettePicksPaintTheCanvasFillTheStripAndASwapOnTheStripE
   EXPECT_EQ(swatch(2), T(4, 11));
 
   clickSwatch(1);
-  EXPECT_EQ(at(w->Picture4, 20, 20), T(4, 8));
-  QTest::mouseClick(w->Picture4, Qt::LeftButton);
+  EXPECT_EQ(at(w->colours().Picture4, 20, 20), T(4, 8));
+  QTest::mouseClick(w->colours().Picture4, Qt::LeftButton);
   EXPECT_TRUE(armedFrame());
   clickSwatch(2);
   EXPECT_FALSE(armedFrame());
@@ -87,13 +87,13 @@ TEST_F(ColourPanelGui, RecolouringKeepsTheDuplicateToolOfAPictureWithPolygons) {
   pickPalette(4, 0);
   click({60, 60});
   pickPalette(4, 3);
-  QTest::mouseClick(w->Picture4, Qt::LeftButton);
+  QTest::mouseClick(w->colours().Picture4, Qt::LeftButton);
   clickSwatch(1);
   ASSERT_EQ(px(60, 60), T(4, 11));
   EXPECT_TRUE(dup->isVisible());
   w->menuItem("MenRotateColors")->trigger();
   const WheelSpot s = WheelSpots[6];
-  QTest::mouseClick(w->Wheel, Qt::LeftButton, {}, QPoint(int(s.x), int(s.y)));
+  QTest::mouseClick(w->colours().Wheel, Qt::LeftButton, {}, QPoint(int(s.x), int(s.y)));
   w->menuItem("MenRotateColors")->trigger();
   EXPECT_TRUE(dup->isVisible());
 }
@@ -101,7 +101,7 @@ TEST_F(ColourPanelGui, RecolouringKeepsTheDuplicateToolOfAPictureWithPolygons) {
 TEST_F(ColourPanelGui, TheSwapFrameIsRedExactlyWhileASwapIsArmedWhateverEndsIt) {
   const auto arm = [&] {
     pickPalette(2, 1);
-    QTest::mouseClick(w->Picture4, Qt::LeftButton);
+    QTest::mouseClick(w->colours().Picture4, Qt::LeftButton);
     ASSERT_TRUE(armedFrame());
   };
   arm();
@@ -113,10 +113,10 @@ TEST_F(ColourPanelGui, TheSwapFrameIsRedExactlyWhileASwapIsArmedWhateverEndsIt) 
   arm();
   w->menuItem("MenRotateColors")->trigger();
   const WheelSpot s = WheelSpots[6];
-  QTest::mouseClick(w->Wheel, Qt::LeftButton, {}, QPoint(int(s.x), int(s.y)));  // a turn
+  QTest::mouseClick(w->colours().Wheel, Qt::LeftButton, {}, QPoint(int(s.x), int(s.y)));  // a turn
   EXPECT_FALSE(armedFrame());
   arm();
-  clickCell(w->Picture10, kCustomColumns, kCustomRows, 0, 0);  // stored in a custom cell
+  clickCell(w->colours().Picture10, kCustomColumns, kCustomRows, 0, 0);  // stored in a custom cell
   EXPECT_FALSE(armedFrame());
 }
 
@@ -125,22 +125,22 @@ TEST_F(ColourPanelGui, TheWheelFromTheColorMenuTurnsThePictureAndResetTurnsItBac
   click({60, 60});
   const Surface painted = w->canvasSurface();
   trigger("MenRotateColors");
-  EXPECT_TRUE(w->Wheel->isVisible());
-  EXPECT_TRUE(w->Picture12->isVisible());
+  EXPECT_TRUE(w->colours().Wheel->isVisible());
+  EXPECT_TRUE(w->colours().Picture12->isVisible());
   EXPECT_FALSE(w->tools().DrawType(kToolPolyLine)->isVisible());
-  EXPECT_EQ(at(w->Wheel, int(WheelSpots[0].x), int(WheelSpots[0].y)), kWhite);  // the dot on red
+  EXPECT_EQ(at(w->colours().Wheel, int(WheelSpots[0].x), int(WheelSpots[0].y)), kWhite);  // the dot on red
 
   const WheelSpot s = WheelSpots[8];
-  QTest::mouseClick(w->Wheel, Qt::LeftButton, {}, QPoint(int(s.x), int(s.y)));
+  QTest::mouseClick(w->colours().Wheel, Qt::LeftButton, {}, QPoint(int(s.x), int(s.y)));
   EXPECT_EQ(px(60, 60), T(4, 12));
   EXPECT_EQ(swatch(1), T(4, 12));
-  EXPECT_EQ(at(w->Picture4, 20, 20), T(4, 12));
+  EXPECT_EQ(at(w->colours().Picture4, 20, 20), T(4, 12));
   EXPECT_TRUE(w->editor().PicChanged);
 
-  QTest::mouseClick(w->Picture12->RotOK[1], Qt::LeftButton);
+  QTest::mouseClick(w->colours().Picture12->RotOK[1], Qt::LeftButton);
   EXPECT_EQ(w->canvasSurface(), painted);
-  QTest::mouseClick(w->Picture12->RotOK[0], Qt::LeftButton);
-  EXPECT_FALSE(w->Wheel->isVisible());
+  QTest::mouseClick(w->colours().Picture12->RotOK[0], Qt::LeftButton);
+  EXPECT_FALSE(w->colours().Wheel->isVisible());
   EXPECT_FALSE(w->menuItem("MenRotateColors")->isChecked());
   EXPECT_TRUE(w->tools().DrawType(kToolPolyLine)->isVisible());
 }
@@ -157,7 +157,7 @@ TEST_F(ColourPanelGui, ARecolouringThatChangesNothingLeavesThePictureUnchanged) 
   const Surface painted = w->canvasSurface();
 
   clickSwatch(1);
-  QTest::mouseClick(w->Picture4, Qt::LeftButton, {}, {20, 20});  // arms the swap
+  QTest::mouseClick(w->colours().Picture4, Qt::LeftButton, {}, {20, 20});  // arms the swap
   ASSERT_EQ(w->editor().ColorMode, kColorSwapArmed);
   clickSwatch(1);
   EXPECT_EQ(w->canvasSurface(), painted);
@@ -165,11 +165,11 @@ TEST_F(ColourPanelGui, ARecolouringThatChangesNothingLeavesThePictureUnchanged) 
 
   trigger("MenRotateColors");
   const WheelSpot dot = WheelSpots[std::size_t(2 * w->colour().WheelStep)];
-  QTest::mouseClick(w->Wheel, Qt::LeftButton, {}, QPoint(int(dot.x), int(dot.y)));
+  QTest::mouseClick(w->colours().Wheel, Qt::LeftButton, {}, QPoint(int(dot.x), int(dot.y)));
   EXPECT_EQ(w->canvasSurface(), painted);
   EXPECT_FALSE(w->editor().PicChanged) << "the segment that has the dot";
   const WheelSpot other = WheelSpots[std::size_t(2 * ((w->colour().WheelStep + 3) % kWheelSteps))];
-  QTest::mouseClick(w->Wheel, Qt::LeftButton, {}, QPoint(int(other.x), int(other.y)));
+  QTest::mouseClick(w->colours().Wheel, Qt::LeftButton, {}, QPoint(int(other.x), int(other.y)));
   EXPECT_TRUE(w->editor().PicChanged) << "a real turn is a change";
 }
 
@@ -178,47 +178,47 @@ TEST_F(ColourPanelGui, HarmonyMenuAndScrollBarChooseThePaletteRows) {
   EXPECT_EQ(w->colour().PalRows, (PaletteRows{19, 8, 9, -1}));
   EXPECT_TRUE(w->menuItem("MenHarmony(3)")->isChecked());
   EXPECT_FALSE(w->menuItem("MenHarmony(0)")->isChecked());
-  EXPECT_EQ(at(w->Picture3, 12, 8), T(0, 19));
-  w->VScroll2->triggerAction(QAbstractSlider::SliderSingleStepSub);  // towards the top
+  EXPECT_EQ(at(w->colours().Picture3, 12, 8), T(0, 19));
+  w->colours().VScroll2->triggerAction(QAbstractSlider::SliderSingleStepSub);  // towards the top
   EXPECT_EQ(w->colour().PalRows, (PaletteRows{8, 9, 10, -1}));
-  w->VScroll2->setValue(w->VScroll2->maximum());  // the bottom: grays and browns
+  w->colours().VScroll2->setValue(w->colours().VScroll2->maximum());  // the bottom: grays and browns
   EXPECT_EQ(w->colour().PalRows, (PaletteRows{0, 2, -1, -1}));
-  EXPECT_EQ(at(w->Picture3, 12, 8), T(0, 0));
+  EXPECT_EQ(at(w->colours().Picture3, 12, 8), T(0, 0));
 }
 
 TEST_F(ColourPanelGui, CustomColoursPickAndTakeADialogColourAndHidingTheColoursHidesTheFills) {
-  clickCell(w->Picture10, kCustomColumns, kCustomRows, 2, 0);
+  clickCell(w->colours().Picture10, kCustomColumns, kCustomRows, 2, 0);
   EXPECT_EQ(w->colour().CurrentColor, w->colour().CustomPalette[2]);
   whenModal<QColorDialog>([](QColorDialog& d) {
     d.setCurrentColor(QColor(10, 20, 30));
     d.accept();
   });
-  QTest::mouseClick(w->Command4, Qt::LeftButton);
+  QTest::mouseClick(w->colours().Command4, Qt::LeftButton);
   EXPECT_EQ(w->colour().CurrentColor, rgb(10, 20, 30));
   EXPECT_EQ(w->colour().CurrentCode, kOffTableCode);
-  QTest::mouseClick(w->Picture4, Qt::LeftButton);
-  clickCell(w->Picture10, kCustomColumns, kCustomRows, 7, 1);
+  QTest::mouseClick(w->colours().Picture4, Qt::LeftButton);
+  clickCell(w->colours().Picture10, kCustomColumns, kCustomRows, 7, 1);
   EXPECT_EQ(w->colour().CustomPalette[15], rgb(10, 20, 30));
 
   // Hiding the colours hides the panels and the fills and leaves a colour-handle tool.
   click({60, 60});
   chooseTool(kToolDeleteColorHandle);
   trigger("OptionsShowColor");
-  for (QWidget* c : {static_cast<QWidget*>(w->Picture3), static_cast<QWidget*>(w->Picture10),
-                     static_cast<QWidget*>(w->CinUse), static_cast<QWidget*>(w->Picture4)})
+  for (QWidget* c : {static_cast<QWidget*>(w->colours().Picture3), static_cast<QWidget*>(w->colours().Picture10),
+                     static_cast<QWidget*>(w->colours().CinUse), static_cast<QWidget*>(w->colours().Picture4)})
     EXPECT_FALSE(c->isVisible()) << c->objectName().toStdString();
   EXPECT_FALSE(w->tools().DrawType(kToolPaint)->isVisible());
   EXPECT_EQ(w->editor().CurDrawType, kToolPolyLine);
   EXPECT_EQ(px(60, 60), kWhite);
   trigger("OptionsShowColor");
-  EXPECT_TRUE(w->Picture3->isVisible() && w->tools().DrawType(kToolPaint)->isVisible());
+  EXPECT_TRUE(w->colours().Picture3->isVisible() && w->tools().DrawType(kToolPaint)->isVisible());
   EXPECT_EQ(px(60, 60), rgb(10, 20, 30));
 }
 
 TEST_F(ColourPanelGui, ALoadedPictureShowsItsColoursInEveryPanelAndErasingThemEmptiesTheStrip) {
   pickPalette(3, 2);
   click({60, 60});
-  clickCell(w->Picture10, kCustomColumns, kCustomRows, 4, 0);  // the base red: code 408
+  clickCell(w->colours().Picture10, kCustomColumns, kCustomRows, 4, 0);  // the base red: code 408
   click({250, 60});
   saveAs(path("two.PNT"));
   trigger("MenRotateColors");
@@ -229,11 +229,11 @@ TEST_F(ColourPanelGui, ALoadedPictureShowsItsColoursInEveryPanelAndErasingThemEm
   ASSERT_EQ(w->colour().InUseCount, 2);
   EXPECT_EQ(swatch(1), T(3, 10));
   EXPECT_EQ(swatch(2), T(4, 8));
-  EXPECT_EQ(at(w->Picture4, 20, 20), T(4, 8));  // the last colour is current
+  EXPECT_EQ(at(w->colours().Picture4, 20, 20), T(4, 8));  // the last colour is current
   EXPECT_EQ(w->colour().CurrentCode, 408);
-  EXPECT_EQ(at(w->Wheel, int(WheelSpots[0].x), int(WheelSpots[0].y)), kWhite);
+  EXPECT_EQ(at(w->colours().Wheel, int(WheelSpots[0].x), int(WheelSpots[0].y)), kWhite);
   // The custom cell of the current colour carries a black ring inside its outline.
-  const Surface& custom = *w->Picture10->surface();
+  const Surface& custom = *w->colours().Picture10->surface();
   const double cw = (custom.width() - 1) / 8.0, ch = (custom.height() - 1) / 2.0;
   int ring = 0;
   for (int y = 2; y < int(ch) - 1; ++y)
@@ -258,7 +258,7 @@ TEST_F(ColourPanelGui, TheCaptionStandsOverItsSwatchesAndTheirFrameTurnsRedWhile
   setInnerSize(1600, 960);
   pickPalette(4, 0);
   click({60, 60});
-  const QRect caption = w->Label19->geometry(), strip = w->CinUse->geometry();
+  const QRect caption = w->colours().Label19->geometry(), strip = w->colours().CinUse->geometry();
   EXPECT_GE(strip.top() - caption.bottom(), 0);
   EXPECT_LE(strip.top() - caption.bottom(), 8) << "right above the swatches";
   EXPECT_TRUE(caption.left() <= strip.left() && caption.right() >= strip.right());
@@ -268,7 +268,7 @@ TEST_F(ColourPanelGui, TheCaptionStandsOverItsSwatchesAndTheirFrameTurnsRedWhile
   };
   EXPECT_NE(frameColour(), QColor(255, 0, 0));
   pickPalette(4, 3);
-  QTest::mouseClick(w->Picture4, Qt::LeftButton, {}, {20, 20});  // arms the swap
+  QTest::mouseClick(w->colours().Picture4, Qt::LeftButton, {}, {20, 20});  // arms the swap
   ASSERT_EQ(w->editor().ColorMode, kColorSwapArmed);
   EXPECT_TRUE(armedFrame());
   EXPECT_EQ(frameColour(), QColor(255, 0, 0));

@@ -320,7 +320,7 @@ TEST_F(MainMenuTest, EditorSettingsAreWrittenAtExitAndReadAtTheNextStart) {
   PicEdit& next = openedEditor();
   EXPECT_EQ(next.tools().engine().ms.SnapSize, 0);
   EXPECT_EQ(next.colour().CustomPalette[2], 0x010203u);
-  const Surface& custom = *next.Picture10->surface();  // and the grid shows it
+  const Surface& custom = *next.colours().Picture10->surface();  // and the grid shows it
   EXPECT_EQ(custom.point(int(2.5 * (custom.width() - 1) / 8), int(0.5 * (custom.height() - 1) / 2)), 0x010203);
   EXPECT_EQ(next.file().RecentFiles[0], "/pictures/mine.PNT");
   EXPECT_TRUE(next.menuItem("FName(0)")->isVisible());

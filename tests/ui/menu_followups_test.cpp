@@ -98,20 +98,20 @@ TEST_F(MenuFollowups, NewEmptiesTheStripAndSetsTheWheelBack) {
   for (QPoint p : {QPoint{20, 20}, {120, 20}, {120, 120}, {20, 120}}) click(p);
   dbl({20, 20});
   const double cols = kPaletteColumns, rows = PaletteRowCount(w->colour().PalRows);
-  QTest::mouseClick(w->Picture3, Qt::LeftButton, {},
-                    QPoint(int(4.5 * (w->Picture3->width() - 1) / cols), int(0.5 * (w->Picture3->height() - 1) / rows)));
+  QTest::mouseClick(w->colours().Picture3, Qt::LeftButton, {},
+                    QPoint(int(4.5 * (w->colours().Picture3->width() - 1) / cols), int(0.5 * (w->colours().Picture3->height() - 1) / rows)));
   click({60, 60});
   ASSERT_EQ(w->colour().InUseCount, 1);
   const Rgb painted = Rgb(w->canvasSurface().point(60, 60));
   auto firstSwatch = [&] {
     const InUseGrid& g = w->colour().InUse;
-    const Surface& s = *w->CinUse->surface();
+    const Surface& s = *w->colours().CinUse->surface();
     return Rgb(s.point(int(0.5 * (s.width() - 1) / (g.cols * 1.02)), int(0.5 * (s.height() - 1) / (g.rows * 1.02))));
   };
   ASSERT_EQ(firstSwatch(), painted);
   trigger("MenRotateColors");
   const WheelSpot s = WheelSpots[6];
-  QTest::mouseClick(w->Wheel, Qt::LeftButton, {}, QPoint(int(s.x), int(s.y)));
+  QTest::mouseClick(w->colours().Wheel, Qt::LeftButton, {}, QPoint(int(s.x), int(s.y)));
   ASSERT_NE(w->colour().HarmonyOffset, 0);
   const Rgb turned = firstSwatch();
   ASSERT_EQ(turned, Rgb(w->canvasSurface().point(60, 60)));

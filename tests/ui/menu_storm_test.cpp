@@ -102,7 +102,7 @@ class MenuStorm : public ::testing::Test {
     if (qobject_cast<MainMenu*>(top)) return "main menu";
     if (auto* e = qobject_cast<PicEdit*>(top)) {
       if (Inside(w, e->zoom().Picture2)) return "zoom panel";
-      if (Inside(w, e->Picture12) || Inside(w, e->Wheel)) return "colour wheel";
+      if (Inside(w, e->colours().Picture12) || Inside(w, e->colours().Wheel)) return "colour wheel";
       if (e->zoom().zoomBoxMode()) return "zoom box";
       if (e->showMode()) return state.ShowMode != 0 ? "slide show" : "show mode";
       return "editor";

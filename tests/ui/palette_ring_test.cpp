@@ -31,7 +31,7 @@ class PaletteRing : public PicEditTest {
   // the ring runs a few pixels right of the cell's centre, black in the
   // four lighter columns and white in the four darker ones.
   std::vector<std::pair<int, int>> rings() {
-    const Surface& s = *w->Picture3->surface();
+    const Surface& s = *w->colours().Picture3->surface();
     const double ux = (s.width() - 1) / double(kPaletteColumns), uy = (s.height() - 1) / double(rows());
     const int radius = std::max(2, int(std::lround(0.05 * ux)));
     std::vector<std::pair<int, int>> out;
@@ -50,28 +50,28 @@ TEST_F(PaletteRing, TheRingFollowsTheCurrentColourThroughEveryPickAndTurn) {
   using Cells = std::vector<std::pair<int, int>>;
   // The first and last cells, and the last column with a black ring.
   for (Cells::value_type cell : Cells{{0, 0}, {7, 3}, {3, 0}, {4, 3}}) {
-    clickCell(w->Picture3, kPaletteColumns, rows(), cell.first, cell.second);
+    clickCell(w->colours().Picture3, kPaletteColumns, rows(), cell.first, cell.second);
     EXPECT_EQ(rings(), Cells{cell});
   }
-  clickCell(w->Picture3, kPaletteColumns, rows(), 2, 1);  // shade 2 of hue 9
+  clickCell(w->colours().Picture3, kPaletteColumns, rows(), 2, 1);  // shade 2 of hue 9
   EXPECT_EQ(rings(), (Cells{{2, 1}}));
   click({60, 60});
 
-  clickCell(w->Picture10, kCustomColumns, kCustomRows, 4, 0);  // the base red, shade 4 of hue 8
+  clickCell(w->colours().Picture10, kCustomColumns, kCustomRows, 4, 0);  // the base red, shade 4 of hue 8
   ASSERT_EQ(w->colour().CurrentColor, T(4, 8));
   EXPECT_EQ(rings(), (Cells{{4, 0}}));
   click({250, 60});
 
   // The first colour in use: shade 2 of hue 9 again.
   const InUseGrid& g = w->colour().InUse;
-  clickCell(w->CinUse, g.cols * 1.02, g.rows * 1.02, 0, 0);
+  clickCell(w->colours().CinUse, g.cols * 1.02, g.rows * 1.02, 0, 0);
   ASSERT_EQ(w->colour().CurrentColor, T(2, 9));
   EXPECT_EQ(rings(), (Cells{{2, 1}}));
 
   // A turn of one step: hue 9 becomes hue 10, the next row.
   trigger("MenRotateColors");
   const WheelSpot to = WheelSpots[2 * 2];
-  QTest::mouseClick(w->Wheel, Qt::LeftButton, {}, QPoint(int(to.x), int(to.y)));
+  QTest::mouseClick(w->colours().Wheel, Qt::LeftButton, {}, QPoint(int(to.x), int(to.y)));
   ASSERT_EQ(w->colour().CurrentColor, T(2, 10));
   EXPECT_EQ(rings(), (Cells{{2, 2}}));
 }

@@ -50,12 +50,12 @@ TEST_F(PicEditTest, WindowPlacesTheCanvasForItsSizeAndShapeWithTheColourPanelBes
   setInnerSize(1029, 664);
   EXPECT_EQ(w->Picture1->geometry(), QRect(kCanvasLeft, kCanvasTop, 750, 600));
   EXPECT_EQ(QSize(w->canvasSurface().width(), w->canvasSurface().height()), QSize(750, 600));
-  EXPECT_EQ(w->Picture4->x(), w->Picture1->geometry().right() + 9);
+  EXPECT_EQ(w->colours().Picture4->x(), w->Picture1->geometry().right() + 9);
   EXPECT_TRUE(w->StopSign->isHidden());
   w->PageAspect = 1.25;
   w->FormRSZ();
   EXPECT_EQ(w->Picture1->size(), QSize(480, 600));
-  EXPECT_EQ(w->Picture4->x(), w->Picture1->geometry().right() + 9);
+  EXPECT_EQ(w->colours().Picture4->x(), w->Picture1->geometry().right() + 9);
 }
 
 // The bottom strip's controls lie side by side inside the window, the part
@@ -65,7 +65,7 @@ TEST_F(PicEditTest, WindowPlacesTheCanvasForItsSizeAndShapeWithTheColourPanelBes
 // progress strip.
 TEST_F(PicEditTest, TheBottomStripsControlsStandSideBySideUnderTheCanvas) {
   auto check = [&](const std::string& after, bool room) {
-    const QWidget* strip[] = {w->Progress, w->Picture3, w->VScroll2, w->Picture11, w->Picture7};
+    const QWidget* strip[] = {w->Progress, w->colours().Picture3, w->colours().VScroll2, w->colours().Picture11, w->Picture7};
     for (const QWidget* a : strip) {
       for (const QWidget* b : strip) {
         EXPECT_TRUE(!room || a == b || !a->geometry().intersects(b->geometry()))

@@ -120,7 +120,7 @@ TEST_F(ShowMode, APictureInShowModeShowsItsFillsAndItsLineWidthWithoutTheColourP
   ASSERT_EQ(w->draw().LineWidth, 1);
   show(path("ROSE8.PNT"));
   EXPECT_EQ(w->draw().LineWidth, 5);
-  EXPECT_FALSE(w->Picture3->isVisible() || w->CinUse->isVisible() ||
+  EXPECT_FALSE(w->colours().Picture3->isVisible() || w->colours().CinUse->isVisible() ||
                w->tools().DrawType(kToolPaint)->isVisible());
   EXPECT_GT(PixelsOf(w->canvasSurface(), EndToEndPicture::kFill), 8 * 100) << "the fills are painted";
   // A horizontal cut through the base shape's bottom edge: 5 pixels of black.
@@ -128,7 +128,7 @@ TEST_F(ShowMode, APictureInShowModeShowsItsFillsAndItsLineWidthWithoutTheColourP
   for (int y = 330; y < 350; ++y) thick += w->canvasSurface().point(300, y) == std::int64_t(kBlack);
   EXPECT_EQ(thick, 5);
   trigger("MenEditR(0)");
-  EXPECT_TRUE(w->Picture3->isVisible() && w->CinUse->isVisible() &&
+  EXPECT_TRUE(w->colours().Picture3->isVisible() && w->colours().CinUse->isVisible() &&
               w->tools().DrawType(kToolPaint)->isVisible()) << "the colour tools come back";
 }
 

@@ -179,7 +179,7 @@ void EditorStart::readSettings() {
   w_.Picture1->setCanvasCursor(CanvasCursor::Arrow);
   w_.file_.RecentFiles = s.RecentFiles;
   w_.colour_.CustomPalette = s.CustomPalette;
-  w_.DispCustColors();
+  w_.colours().DispCustColors();
   w_.files_->showRecentItems();
   settings_ = s;
 }

@@ -234,7 +234,7 @@ void FileCommands::afterLoad(const LoadOutcome& out) {
                               w_.list_.G0[0] == float(kCodeGeometric + kCodeOut);
   w_.setItemEnabled("Editsym", geometricFirst);
   w_.symmetry().refreshSymmetryControls();
-  w_.colourTools_->showLoadedColours();
+  w_.colours().colourTools_->showLoadedColours();
   if (w_.file_.ShowMode != 0) w_.shows().showSlideCount();
 }
 
@@ -322,7 +322,7 @@ void FileCommands::afterNew(const NewOutcome& out) {
   w_.pages_->showPageItems();
   updatePictureMenus();
   w_.symmetry().refreshSymmetryControls();
-  w_.colourTools_->showLoadedColours();
+  w_.colours().colourTools_->showLoadedColours();
   if (out.reopened) afterLoad(out.load);
 }
 

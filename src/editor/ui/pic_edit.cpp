@@ -53,6 +53,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
       app_(app) {
   setObjectName("PicEdit");
   files_ = std::make_unique<FileCommands>(*this);
+  colours_ = std::make_unique<ColourControls>(*this);
   symmetry_ = std::make_unique<SymmetryControls>(*this);
   prints_ = std::make_unique<PrintCommands>(*this);
   special_ = std::make_unique<SpecialMenu>(*this);
@@ -113,7 +114,7 @@ void PicEdit::buildWidgets() {
   Progress->setObjectName("Progress");
   Progress->setSurface(&progress_);
 
-  buildColourTools();
+  colours_->buildColourTools();
 
   SymPLoad_ = new SymPLoad(this);
   SymPLoad_->hide();
@@ -144,7 +145,7 @@ void PicEdit::resizeCanvas(int w, int h) {
 
 // The panels beside and below the canvas follow its right edge.
 void PicEdit::placeColourPanel() {
-  placeColourTools();
+  colours_->placeColourTools();
   symmetry_->placePartLabels();
 }
 
@@ -234,8 +235,8 @@ void PicEdit::Form_Paint() {
     // The geometric tool's button shows its polygon's number, and a shown
     // colour wheel its segments and dot.
     GeoSh();
-    if (const QAction* wheel = menuItem("MenRotateColors"); wheel && wheel->isChecked() && colourTools_)
-      colourTools_->MakeWheel(colour_.WheelStep);
+    if (const QAction* wheel = menuItem("MenRotateColors"); wheel && wheel->isChecked() && colours_->colourTools_)
+      colours_->colourTools_->MakeWheel(colour_.WheelStep);
     if (!HelpShown && !HelpRedraw) return;
     HelpShown = HelpRedraw = false;
     // Never redraw inside a paint event: the redraw pumps events itself.

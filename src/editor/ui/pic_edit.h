@@ -23,12 +23,13 @@
 #include "canvas/view_table.h"
 #include "colour/colour_state.h"
 #include "editor/editor_document.h"
+#include "editor/ui/colour_controls.h"
 #include "editor/ui/editor_start.h"
 #include "editor/ui/file_commands.h"
-#include "editor/ui/symmetry_controls.h"
 #include "editor/ui/print_commands.h"
 #include "editor/ui/show_mode.h"
 #include "editor/ui/special_menu.h"
+#include "editor/ui/symmetry_controls.h"
 #include "model/drawing_list.h"
 #include "model/list_edit.h"
 #include "platform/core/host.h"
@@ -124,8 +125,6 @@ class PicEdit : public EditorWindow,
   // Lays the window out for its size, rescales the picture with the canvas
   // and redraws.
   void FormRSZ();
-  // Puts the current-colour swatch at left x and the colour wheel beside it.
-  void PositionPic4(int x);
   // Wanted canvas height / width; kAspectFromCanvas takes it from the canvas.
   double PageAspect = 0.8;
   bool RedrawPending = false;
@@ -151,6 +150,7 @@ class PicEdit : public EditorWindow,
 
   // ---- the File menu (file_commands.h) ----
   FileCommands& files() { return *files_; }
+  ColourControls& colours() { return *colours_; }
   SymmetryControls& symmetry() { return *symmetry_; }
   PrintCommands& prints() { return *prints_; }
   SpecialMenu& special() { return *special_; }
@@ -248,6 +248,9 @@ class PicEdit : public EditorWindow,
   class Hooks;
   friend class Hooks;
   friend class FileCommands;
+  friend class ColourControls;
+  friend class ColourControls::ColourHooks;
+  std::unique_ptr<ColourControls> colours_;
   friend class SymmetryControls;
   std::unique_ptr<SymmetryControls> symmetry_;
   friend class PrintCommands;
@@ -402,43 +405,10 @@ class PicEdit : public EditorWindow,
   ZoomControl* zoom_ = nullptr;
   ProjectPages* pages_ = nullptr;
 
-  // ---- colour tools (pic_edit_colour.cpp) ----
+  // ---- colour tools (colour_controls.h) ----
  public:
-  // The colour panels, named as the editor's code names them.
-  PaletteBox* Picture3 = nullptr;       // the palette
-  QScrollBar* VScroll2 = nullptr;       // its harmony scroll bar
-  CurrentColorBox* Picture4 = nullptr;  // the current colour
-  ColorsInUseStrip* CinUse = nullptr;   // the colours in use
-  QLabel* Label19 = nullptr;            // their label, red while a swap is armed
-  QFrame* Picture11 = nullptr;          // the frame, red while a swap is armed
-  CustomColorsBox* Picture10 = nullptr; // the custom colours
-  QPushButton* Command4 = nullptr;      // "#", the colour dialog
-  CanvasWidget* Wheel = nullptr;        // the colour wheel
-  WheelPanel* Picture12 = nullptr;      // the wheel's panel in the tool column
-  ColourTools& colourTools() { return *colourTools_; }
-  // Repaints the custom colours (after the settings were read).
-  void DispCustColors();
-  // Sets the custom colours to the base colours; Index 0 asks first.
-  void CustGrayC(int Index);
-  // Erases all colour from the picture: kEraseAsks asks first, selects the
-  // paint tool and redraws; kEraseSilent does neither; kEraseSilentRedraw
-  // only redraws.
-  void EraseC(int SilentErase = kEraseAsks);
+  ColourTools& colourTools() { return *colours_->colourTools_; }
   void ToggleColorTools() override;
-  // The wheel and its panel shown in place of the drawing tools.
-  void setWheelPanelVisible(bool visible);
-  // The canvas's tools changed the current colour or the colours in use.
-  void currentColourChanged();
-  void colorsInUseChanged();
-
- private:
-  class ColourHooks;
-  void buildColourTools();
-  void wireColourMenu();
-  void placeColourTools();
-  std::unique_ptr<ColourUi> colourHooks_;
-  std::unique_ptr<ColourTools> colourTools_;
-  ColourPanel* colourPanel_ = nullptr;
 };
 
 }  // namespace orn

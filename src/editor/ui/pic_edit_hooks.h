@@ -75,7 +75,7 @@ class PicEdit::Hooks : public FileHooks {
   void symmetryLoaded() override { InvalidateSymTables(w_.sym_); }
 
   void coloursLoaded(const std::vector<ColourUse>& colours) override {
-    w_.colourTools_->coloursLoaded(colours);
+    w_.colours().colourTools_->coloursLoaded(colours);
   }
 
   std::optional<std::string> saveBitmap(const std::string& path) override {
@@ -85,7 +85,7 @@ class PicEdit::Hooks : public FileHooks {
   // A load that repaints the picture starts it without colours and with the
   // colour wheel switched over; the picture still counts as unchanged.
   void eraseColours() override {
-    ColourTools& t = *w_.colourTools_;
+    ColourTools& t = *w_.colours().colourTools_;
     t.EraseC(kEraseSilent);
     t.ToggleColorWheel();
     w_.editor_.PicChanged = false;

@@ -192,7 +192,7 @@ void PicEdit::buildMenus() {
   wireZoomMenu();
   wireOptionsMenu();
   prints_->wirePrintMenu();
-  wireColourMenu();
+  colours_->wireColourMenu();
   connect(items_["mnuRedraw"], &QAction::triggered, this, trapped("mnuRedraw", kNoIndex, [this] { DrawAll(1); }));
   connect(items_["PaintOrder"], &QAction::triggered, this, trapped("PaintOrder", kNoIndex, [this] {
             items_["PaintOrder"]->setChecked(PaintOrder_Click(draw_));

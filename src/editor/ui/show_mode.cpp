@@ -165,7 +165,7 @@ void ShowMode::MenEditR_Click(int Index) {
     } else if (confirmed && Index == 1) {
       // The colours go without a question, and the wheel shows to paint anew.
       Gallery_Click();
-      w_.EraseC(kEraseSilentRedraw);
+      w_.colours().EraseC(kEraseSilentRedraw);
       w_.colourTools().ToggleColorWheel();
     } else if (confirmed && Index == 2) {
       const std::string from = reloadPath();

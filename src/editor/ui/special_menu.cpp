@@ -168,7 +168,7 @@ void SpecialMenu::DebugXC(int Index) {
         if (w_.host_.messageBox(kStripQuestion, MsgButtons::YesNo, MsgIcon::None, "Strip Symmetry?",
                              MsgResult::No) != MsgResult::Yes)
           break;
-        w_.EraseC(kEraseSilent);
+        w_.colours().EraseC(kEraseSilent);
         // The redraw sets every symmetry change to 0 as it meets it.
         w_.editor_.PicChanged = true;
         w_.editor_.DebugSymChg = true;
@@ -221,10 +221,10 @@ void SpecialMenu::switchPaintOnly() {
 
 void SpecialMenu::setPanelColour(Rgb colour) {
   w_.shows_->setWindowBackground(colour == kPanelGray ? std::nullopt : std::optional<Rgb>(colour));
-  w_.colourPanel_->setUseColor(colour);
+  w_.colours().colourPanel_->setUseColor(colour);
   // The wheel on the panels' colour, its dot where it was.
-  w_.colourTools_->setWheelBackground(colour == kPanelGray ? fromQColor(w_.palette().color(QPalette::Window)) : colour);
-  w_.colourTools_->MakeWheel(w_.colour_.WheelStep);
+  w_.colours().colourTools_->setWheelBackground(colour == kPanelGray ? fromQColor(w_.palette().color(QPalette::Window)) : colour);
+  w_.colours().colourTools_->MakeWheel(w_.colour_.WheelStep);
 }
 
 // ---- the printed listings ------------------------------------------------------------

@@ -67,9 +67,9 @@ void SymmetryControls::wireSymmetryMenu() {
 void SymmetryControls::placePartLabels() {
   if (w_.Picture7 == nullptr) return;
   const int top = std::max(w_.inner_->height() - kFreeHeight, 0) + kPartLabelsDrop;
-  const int left = std::min(std::max({w_.Picture4->geometry().right() + 1 - w_.Picture7->width(),
+  const int left = std::min(std::max({w_.colours().Picture4->geometry().right() + 1 - w_.Picture7->width(),
                                       w_.Progress->geometry().right() + kColourPanelGap,
-                                      w_.Picture11->geometry().right() + kColourPanelGap}),
+                                      w_.colours().Picture11->geometry().right() + kColourPanelGap}),
                             w_.inner_->width() - w_.Picture7->width());
   w_.Picture7->move(left, top);
 }

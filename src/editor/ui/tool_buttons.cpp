@@ -215,11 +215,11 @@ void CanvasTools::showKillColor(bool visible, Rgb colour) {
 
 bool CanvasTools::colourWheelShown() const { return w_.colour().WheelShown; }
 
-void CanvasTools::setWheelPanelVisible(bool visible) { w_.setWheelPanelVisible(visible); }
+void CanvasTools::setWheelPanelVisible(bool visible) { w_.colours().setWheelPanelVisible(visible); }
 
-void CanvasTools::currentColourChanged() { w_.currentColourChanged(); }
+void CanvasTools::currentColourChanged() { w_.colours().currentColourChanged(); }
 
-void CanvasTools::colorsInUseChanged() { w_.colorsInUseChanged(); }
+void CanvasTools::colorsInUseChanged() { w_.colours().colorsInUseChanged(); }
 
 void CanvasTools::setSplinePolyColour(Rgb colour) { SplinePoly->setBackColor(colour); }
 

@@ -24,7 +24,7 @@ constexpr int kPaintTools[] = {kToolPaint, kToolAdjustColorHandles, kToolDeleteC
 }  // namespace
 
 // What the colour tools' core asks of the window.
-class PicEdit::ColourHooks : public ColourUi {
+class ColourControls::ColourHooks : public ColourUi {
  public:
   explicit ColourHooks(PicEdit& w) : w_(w) {}
 
@@ -37,13 +37,13 @@ class PicEdit::ColourHooks : public ColourUi {
   }
   void closeOpenRecord() override { w_.closeOpenRecord(); }
   void paletteChanged() override {
-    w_.colourPanel_->syncScroll();
-    w_.Picture3->redraw();
+    w_.colours().colourPanel_->syncScroll();
+    w_.colours().Picture3->redraw();
   }
-  void customChanged() override { w_.Picture10->redraw(); }
-  void currentChanged() override { w_.colourPanel_->showCurrent(); }
-  void wheelChanged() override { w_.Wheel->update(); }
-  void ShowCInUse(int Index) override { w_.CinUse->ShowCInUse(Index); }
+  void customChanged() override { w_.colours().Picture10->redraw(); }
+  void currentChanged() override { w_.colours().colourPanel_->showCurrent(); }
+  void wheelChanged() override { w_.colours().Wheel->update(); }
+  void ShowCInUse(int Index) override { w_.colours().CinUse->ShowCInUse(Index); }
   void colourToolsShown(bool shown) override {
     if (w_.tools_) {
       for (int tool : kPaintTools) {
@@ -53,7 +53,7 @@ class PicEdit::ColourHooks : public ColourUi {
         }
       }
     }
-    w_.colourPanel_->setShown(shown);
+    w_.colours().colourPanel_->setShown(shown);
   }
   std::optional<Rgb> chooseColour(Rgb initial) override {
     const QColor c = QColorDialog::getColor(toQColor(initial), &w_, "Make Custom Color");
@@ -70,13 +70,13 @@ class PicEdit::ColourHooks : public ColourUi {
   PicEdit& w_;
 };
 
-void PicEdit::buildColourTools() {
-  colourHooks_ = std::make_unique<ColourHooks>(*this);
+void ColourControls::buildColourTools() {
+  colourHooks_ = std::make_unique<ColourHooks>(w_);
   colourTools_ = std::make_unique<ColourTools>(
-      ColourEnv{colour_, editor_, draw_, list_, sym_, host_, *colourHooks_});
-  const Rgb back = fromQColor(palette().color(QPalette::Window));
+      ColourEnv{w_.colour_, w_.editor_, w_.draw_, w_.list_, w_.sym_, w_.host_, *colourHooks_});
+  const Rgb back = fromQColor(w_.palette().color(QPalette::Window));
   colourTools_->setWheelBackground(back);
-  colourPanel_ = new ColourPanel(colour_, colourTools_->wheel(), inner_, back);
+  colourPanel_ = new ColourPanel(w_.colour_, colourTools_->wheel(), w_.inner_, back);
   Picture3 = colourPanel_->Picture3;
   VScroll2 = colourPanel_->VScroll2;
   Picture4 = colourPanel_->Picture4;
@@ -89,30 +89,30 @@ void PicEdit::buildColourTools() {
   Picture12 = colourPanel_->Picture12;
   ColourTools& t = *colourTools_;
   Picture3->onPress = [this](int b, int s, float x, float y) {
-    errors_.Trap("P3MD", b, [&] { colourTools_->P3MD(b, s, x, y); });
+    w_.errors_.Trap("P3MD", b, [&] { colourTools_->P3MD(b, s, x, y); });
   };
   Picture3->onDrag = [this](int, int, float x, float y) {
-    errors_.Trap("P3MD", 1, [&] { colourTools_->P3MD(1, 0, x, y); });
+    w_.errors_.Trap("P3MD", 1, [&] { colourTools_->P3MD(1, 0, x, y); });
   };
   Picture10->onPress = [this](int b, int s, float x, float y) {
-    errors_.Trap("P10MD", b, [&] { colourTools_->Picture10_MouseDown(b, s, x, y); });
+    w_.errors_.Trap("P10MD", b, [&] { colourTools_->Picture10_MouseDown(b, s, x, y); });
   };
   CinUse->onPress = [this](int b, int s, float x, float y) {
-    errors_.Trap("CinUse", [&] { colourTools_->CinUse_MouseDown(b, s, x, y); });
+    w_.errors_.Trap("CinUse", [&] { colourTools_->CinUse_MouseDown(b, s, x, y); });
   };
-  Picture4->onClick = [this] { errors_.Trap("P4C", [&] { colourTools_->Picture4_Click(); }); };
-  connect(Command4, &QPushButton::clicked, this,
-          [this] { errors_.Trap("Cmd4", [&] { colourTools_->Command4_Click(); }); });
+  Picture4->onClick = [this] { w_.errors_.Trap("P4C", [&] { colourTools_->Picture4_Click(); }); };
+  QObject::connect(Command4, &QPushButton::clicked, &w_,
+          [this] { w_.errors_.Trap("Cmd4", [&] { colourTools_->Command4_Click(); }); });
   colourPanel_->onScroll = [this](int v) {
-    errors_.Trap("VScroll2C", [&] { colourTools_->VScroll2_Change(v); });
+    w_.errors_.Trap("VScroll2C", [&] { colourTools_->VScroll2_Change(v); });
   };
   colourPanel_->onWheel = [this](int b, int s, float x, float y) {
-    errors_.Trap("WheelMD", b, [&] { colourTools_->WheelMD(b, s, x, y); });
+    w_.errors_.Trap("WheelMD", b, [&] { colourTools_->WheelMD(b, s, x, y); });
   };
-  Picture12->onRotOK = [this](int i) { errors_.Trap("RotOK", i, [&] { colourTools_->RotOK_Click(i); }); };
+  Picture12->onRotOK = [this](int i) { w_.errors_.Trap("RotOK", i, [&] { colourTools_->RotOK_Click(i); }); };
 
   // The frame and label follow the colour action state, whatever changes it.
-  editor_.ColorMode.watch = [this](int mode) { colourPanel_->showSwapArmed(mode == kColorSwapArmed); };
+  w_.editor_.ColorMode.watch = [this](int mode) { colourPanel_->showSwapArmed(mode == kColorSwapArmed); };
 
   // The editor's start: the custom colours until the settings say otherwise,
   // and the palette's first two runs, which choose the current colour.
@@ -122,19 +122,19 @@ void PicEdit::buildColourTools() {
   Picture10->redraw();
 }
 
-void PicEdit::wireColourMenu() {
+void ColourControls::wireColourMenu() {
   auto wire = [this](const std::string& name, const char* tag, auto fn) {
-    QAction* a = menuItem(name);
+    QAction* a = w_.menuItem(name);
     if (a == nullptr) return;
     a->setProperty("ornBuilt", true);
     a->setEnabled(true);
-    connect(a, &QAction::triggered, this, [this, tag, fn] { errors_.Trap(tag, fn); });
+    QObject::connect(a, &QAction::triggered, &w_, [this, tag, fn] { w_.errors_.Trap(tag, fn); });
   };
   ColourTools* t = colourTools_.get();
   wire("MenRotateColors", "ToggleColorWheel", [t] { t->ToggleColorWheel(); });
   for (int i = 0; i < 4; ++i)
     wire("MenHarmony(" + std::to_string(i) + ")", "MenHarm", [t, i] { t->MenHarmony_Click(i); });
-  setItemChecked("MenHarmony(0)", true);
+  w_.setItemChecked("MenHarmony(0)", true);
   wire("MenColorGray", "MenColorGray", [t] { t->MenColorGray_Click(); });
   wire("OptionsShowColor", "ShowColorC", [t] { t->ShowColorC(); });
   wire("OptionsCustGray(0)", "CustGrayC", [t] { t->CustGrayC(0); });
@@ -144,35 +144,35 @@ void PicEdit::wireColourMenu() {
 }
 
 // The part labels keep the right end of the bottom strip.
-void PicEdit::placeColourTools() {
-  const int keep = Picture7 != nullptr ? Picture7->width() + kColourPanelGap : 0;
-  colourPanel_->place(Picture1->geometry(), inner_->size(), keep);
+void ColourControls::placeColourTools() {
+  const int keep = w_.Picture7 != nullptr ? w_.Picture7->width() + kColourPanelGap : 0;
+  colourPanel_->place(w_.Picture1->geometry(), w_.inner_->size(), keep);
 }
 
-void PicEdit::PositionPic4(int x) { colourPanel_->PositionPic4(x); }
+void ColourControls::PositionPic4(int x) { colourPanel_->PositionPic4(x); }
 
-void PicEdit::DispCustColors() { Picture10->redraw(); }
+void ColourControls::DispCustColors() { Picture10->redraw(); }
 
-void PicEdit::CustGrayC(int Index) {
-  errors_.Trap("CustGrayC", [&] { colourTools_->CustGrayC(Index); });
+void ColourControls::CustGrayC(int Index) {
+  w_.errors_.Trap("CustGrayC", [&] { colourTools_->CustGrayC(Index); });
 }
 
-void PicEdit::EraseC(int SilentErase) {
-  errors_.Trap("EraseC", [&] { colourTools_->EraseC(SilentErase); });
+void ColourControls::EraseC(int SilentErase) {
+  w_.errors_.Trap("EraseC", [&] { colourTools_->EraseC(SilentErase); });
 }
 
 void PicEdit::ToggleColorTools() {
-  errors_.Trap("ToggleColorTools", [&] { colourTools_->ToggleColorTools(); });
+  errors_.Trap("ToggleColorTools", [&] { colours_->colourTools_->ToggleColorTools(); });
 }
 
-void PicEdit::setWheelPanelVisible(bool visible) { colourPanel_->setWheelVisible(visible); }
+void ColourControls::setWheelPanelVisible(bool visible) { colourPanel_->setWheelVisible(visible); }
 
-void PicEdit::currentColourChanged() {
+void ColourControls::currentColourChanged() {
   colourPanel_->showCurrent();
   Picture3->redraw();
   Picture10->redraw();
 }
 
-void PicEdit::colorsInUseChanged() { CinUse->ShowCInUse(colour_.InUseCount); }
+void ColourControls::colorsInUseChanged() { CinUse->ShowCInUse(w_.colour_.InUseCount); }
 
 }  // namespace orn
