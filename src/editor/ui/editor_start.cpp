@@ -188,7 +188,7 @@ void EditorStart::readSettings() {
 // lasts for the program's run.
 void EditorStart::applySplineOption() {
   w_.tools_->engine().ms.AllowSplines = w_.app_.AllowSplines;
-  w_.showSplineTools();
+  w_.options().showSplineTools();
 }
 
 // ---- StartTimer and LoadTimer ----------------------------------------------
@@ -221,7 +221,7 @@ void EditorStart::StartTimer_Timer() {
   w_.GeoSh();
   w_.host_.setHourglass(false);
   w_.Picture1->setCanvasCursor(CursorOfPointer(w_.tools_->engine().ms.DrawCursor));
-  w_.setSnapCaption();
+  w_.options().setSnapCaption();
   w_.files_->setLineWidthCaption();
   w_.editor_.PaintOnlyMode = 0;
   // The slides follow one another once the first has loaded.

@@ -53,6 +53,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
       app_(app) {
   setObjectName("PicEdit");
   files_ = std::make_unique<FileCommands>(*this);
+  options_ = std::make_unique<OptionsMenu>(*this);
   colours_ = std::make_unique<ColourControls>(*this);
   symmetry_ = std::make_unique<SymmetryControls>(*this);
   prints_ = std::make_unique<PrintCommands>(*this);
@@ -71,7 +72,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
   buildMenus();
   start_->buildStartTimers();
   tools_ = new CanvasTools(*this);
-  showOptionStates();
+  options_->showOptionStates();
   start_->Form_Load();
 }
 

@@ -26,6 +26,7 @@
 #include "editor/ui/colour_controls.h"
 #include "editor/ui/editor_start.h"
 #include "editor/ui/file_commands.h"
+#include "editor/ui/options_menu.h"
 #include "editor/ui/print_commands.h"
 #include "editor/ui/show_mode.h"
 #include "editor/ui/special_menu.h"
@@ -150,6 +151,7 @@ class PicEdit : public EditorWindow,
 
   // ---- the File menu (file_commands.h) ----
   FileCommands& files() { return *files_; }
+  OptionsMenu& options() { return *options_; }
   ColourControls& colours() { return *colours_; }
   SymmetryControls& symmetry() { return *symmetry_; }
   PrintCommands& prints() { return *prints_; }
@@ -248,6 +250,8 @@ class PicEdit : public EditorWindow,
   class Hooks;
   friend class Hooks;
   friend class FileCommands;
+  friend class OptionsMenu;
+  std::unique_ptr<OptionsMenu> options_;
   friend class ColourControls;
   friend class ColourControls::ColourHooks;
   std::unique_ptr<ColourControls> colours_;
@@ -380,24 +384,10 @@ class PicEdit : public EditorWindow,
   void ZoomBack() override;
   void CalcItemView(int part, int header) override;
 
-  // The "&Options" menu's drawing options.
-  void MenOptionsGravity_Click();
-  void MenOptionsLine_Click();
-  void MenOpSplineC();
-  void MenOptionSound_Click();
-  void PickDrawCurse_Click(int Index);
-  void ExtendV_Click(int Index);
-  // "&Snap n..." for the snap distance in force.
-  void setSnapCaption();
-  // The check marks of the switches, as the settings stand.
-  void showOptionStates();
-  // The spline tools and their menu check, as AllowSplines stands.
-  void showSplineTools();
 
  private:
   void buildViewWidgets();
   void wireZoomMenu();
-  void wireOptionsMenu();
   // After every full redraw that ran: the panels that own the canvas keep
   // the menus away, and the zoom box goes back over the picture.
   void afterRedraw();

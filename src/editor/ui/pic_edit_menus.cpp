@@ -190,7 +190,7 @@ void PicEdit::buildMenus() {
   shows_->wireGalleryMenu();
   wireHelp();
   wireZoomMenu();
-  wireOptionsMenu();
+  options_->wireOptionsMenu();
   prints_->wirePrintMenu();
   colours_->wireColourMenu();
   connect(items_["mnuRedraw"], &QAction::triggered, this, trapped("mnuRedraw", kNoIndex, [this] { DrawAll(1); }));

@@ -31,9 +31,9 @@ constexpr std::array<int, 3> kPointers{kPointerArrow, kPointerCross, kPointerUpA
 
 }  // namespace
 
-void PicEdit::wireOptionsMenu() {
+void OptionsMenu::wireOptionsMenu() {
   auto wire = [this](const std::string& name, const char* tag, int index, std::function<void()> fn) {
-    connect(menuItem(name), &QAction::triggered, this, trapped(tag, index, std::move(fn)));
+    QObject::connect(w_.menuItem(name), &QAction::triggered, &w_, w_.trapped(tag, index, std::move(fn)));
   };
   wire("MenOptionsGravity", "MenOptionsGravity", kNoIndex, [this] { MenOptionsGravity_Click(); });
   wire("MenOptionsLine", "MenOptionsLine", kNoIndex, [this] { MenOptionsLine_Click(); });
@@ -45,77 +45,77 @@ void PicEdit::wireOptionsMenu() {
     wire("ExtendV(" + std::to_string(i) + ")", "ExtendV", i, [this, i] { ExtendV_Click(i); });
 }
 
-void PicEdit::showOptionStates() {
+void OptionsMenu::showOptionStates() {
   showSplineTools();
-  setItemChecked("MenOptionSound", editor_.SoundOn);
+  w_.setItemChecked("MenOptionSound", w_.editor_.SoundOn);
   setSnapCaption();
-  files_->setLineWidthCaption();
+  w_.files_->setLineWidthCaption();
 }
 
-void PicEdit::setSnapCaption() {
-  menuItem("MenOptionsGravity")
-      ->setText(QString::fromStdString("&Snap" + NumberText(tools_->engine().ms.SnapSize) + "..."));
+void OptionsMenu::setSnapCaption() {
+  w_.menuItem("MenOptionsGravity")
+      ->setText(QString::fromStdString("&Snap" + NumberText(w_.tools_->engine().ms.SnapSize) + "..."));
 }
 
-void PicEdit::MenOptionsGravity_Click() {
-  CopyToBmap();
-  if (list_.PackFrom > 0) PackBad();
-  MouseState& ms = tools_->engine().ms;
-  Grav dialog(ms.SnapSize, this);
+void OptionsMenu::MenOptionsGravity_Click() {
+  w_.CopyToBmap();
+  if (w_.list_.PackFrom > 0) w_.PackBad();
+  MouseState& ms = w_.tools_->engine().ms;
+  Grav dialog(ms.SnapSize, &w_);
   if (dialog.exec() != QDialog::Accepted) return;
   ms.SnapSize = dialog.SnapChoice;
   setSnapCaption();
 }
 
-void PicEdit::MenOptionsLine_Click() {
-  if (list_.PackFrom > 0) PackBad();
-  const int w0 = draw_.LineWidth;
+void OptionsMenu::MenOptionsLine_Click() {
+  if (w_.list_.PackFrom > 0) w_.PackBad();
+  const int w0 = w_.draw_.LineWidth;
   {
-    LineSet dialog(draw_.LineWidth, this);
+    LineSet dialog(w_.draw_.LineWidth, &w_);
     if (dialog.exec() == QDialog::Accepted) {
-      draw_.LineWidth = dialog.value();
-      files_->setLineWidthCaption();
+      w_.draw_.LineWidth = dialog.value();
+      w_.files_->setLineWidthCaption();
     }
   }
-  if (draw_.LineWidth != w0) canvas_.setPenWidth(draw_.LineWidth);
-  DrawAll(1);
+  if (w_.draw_.LineWidth != w0) w_.canvas_.setPenWidth(w_.draw_.LineWidth);
+  w_.DrawAll(1);
 }
 
 // The spline tool, the convert tool and the spline/polyline switch are
 // offered exactly while splines are allowed.
-void PicEdit::showSplineTools() {
-  const bool on = tools_->engine().ms.AllowSplines;
-  setItemChecked("MenOpSpline", on);
+void OptionsMenu::showSplineTools() {
+  const bool on = w_.tools_->engine().ms.AllowSplines;
+  w_.setItemChecked("MenOpSpline", on);
   for (int tool : {kToolSpline, kToolConvert})
-    if (ToolButton* b = tools_->DrawType(tool)) b->setVisible(on);
-  tools_->SplinePoly->setVisible(on);
+    if (ToolButton* b = w_.tools_->DrawType(tool)) b->setVisible(on);
+  w_.tools_->SplinePoly->setVisible(on);
 }
 
-void PicEdit::MenOpSplineC() {
-  MouseEngine& m = tools_->engine();
+void OptionsMenu::MenOpSplineC() {
+  MouseEngine& m = w_.tools_->engine();
   m.ms.AllowSplines = !m.ms.AllowSplines;
   showSplineTools();
-  if (!m.ms.AllowSplines && editor_.CurDrawType == kToolSpline) m.DrawType(kToolPolyLine);
+  if (!m.ms.AllowSplines && w_.editor_.CurDrawType == kToolSpline) m.DrawType(kToolPolyLine);
 }
 
-void PicEdit::MenOptionSound_Click() {
-  if (list_.PackFrom > 0) PackBad();
-  editor_.SoundOn = !editor_.SoundOn;
-  setItemChecked("MenOptionSound", editor_.SoundOn);
+void OptionsMenu::MenOptionSound_Click() {
+  if (w_.list_.PackFrom > 0) w_.PackBad();
+  w_.editor_.SoundOn = !w_.editor_.SoundOn;
+  w_.setItemChecked("MenOptionSound", w_.editor_.SoundOn);
 }
 
-void PicEdit::PickDrawCurse_Click(int Index) {
-  tools_->engine().ms.DrawCursor = Index;
-  Picture1->setCanvasCursor(CursorOfPointer(Index));
+void OptionsMenu::PickDrawCurse_Click(int Index) {
+  w_.tools_->engine().ms.DrawCursor = Index;
+  w_.Picture1->setCanvasCursor(CursorOfPointer(Index));
 }
 
-void PicEdit::ExtendV_Click(int Index) {
-  errors_.Trap("Extend", Index, [this, Index] {
+void OptionsMenu::ExtendV_Click(int Index) {
+  w_.errors_.Trap("Extend", Index, [this, Index] {
     if (Index < 0 || Index >= static_cast<int>(kExtendChoices.size())) return;
     const ExtendChoice& c = kExtendChoices[static_cast<std::size_t>(Index)];
-    draw_.ExtendLen = c.length;
-    menuItem("ExtendLn")->setText(QString("Extend Lines ") + c.caption);
-    DrawAll(1);
+    w_.draw_.ExtendLen = c.length;
+    w_.menuItem("ExtendLn")->setText(QString("Extend Lines ") + c.caption);
+    w_.DrawAll(1);
   });
 }
 
