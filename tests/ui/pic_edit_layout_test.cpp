@@ -85,7 +85,7 @@ TEST_F(PicEditTest, TheBottomStripsControlsStandSideBySideUnderTheCanvas) {
     check("window " + std::to_string(size.width()) + " ", size.width() > 900);
   }
   setInnerSize(1029, 664);
-  w->sizeCanvas(900, 500);
+  w->viewing().sizeCanvas(900, 500);
   check("zoom ", true);
 }
 

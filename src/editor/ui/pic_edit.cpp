@@ -53,6 +53,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
       app_(app) {
   setObjectName("PicEdit");
   files_ = std::make_unique<FileCommands>(*this);
+  viewing_ = std::make_unique<ViewControls>(*this);
   options_ = std::make_unique<OptionsMenu>(*this);
   colours_ = std::make_unique<ColourControls>(*this);
   symmetry_ = std::make_unique<SymmetryControls>(*this);
@@ -128,7 +129,7 @@ void PicEdit::buildWidgets() {
   symmetry_->buildSymmetryWidgets();
   special_->buildSpecialWidgets();
   buildRedrawWidgets();
-  buildViewWidgets();
+  viewing_->buildViewWidgets();
 
   resizeCanvas(canvas_.width(), canvas_.height());
   placeColourPanel();

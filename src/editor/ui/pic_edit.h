@@ -26,6 +26,7 @@
 #include "editor/ui/colour_controls.h"
 #include "editor/ui/editor_start.h"
 #include "editor/ui/file_commands.h"
+#include "editor/ui/view_controls.h"
 #include "editor/ui/options_menu.h"
 #include "editor/ui/print_commands.h"
 #include "editor/ui/show_mode.h"
@@ -151,6 +152,7 @@ class PicEdit : public EditorWindow,
 
   // ---- the File menu (file_commands.h) ----
   FileCommands& files() { return *files_; }
+  ViewControls& viewing() { return *viewing_; }
   OptionsMenu& options() { return *options_; }
   ColourControls& colours() { return *colours_; }
   SymmetryControls& symmetry() { return *symmetry_; }
@@ -250,6 +252,8 @@ class PicEdit : public EditorWindow,
   class Hooks;
   friend class Hooks;
   friend class FileCommands;
+  friend class ViewControls;
+  std::unique_ptr<ViewControls> viewing_;
   friend class OptionsMenu;
   std::unique_ptr<OptionsMenu> options_;
   friend class ColourControls;
@@ -373,24 +377,12 @@ class PicEdit : public EditorWindow,
   ProjectPages& pages() { return *pages_; }
   // The menu items by name, with the menu states' rules.
   MenuItems& menus() { return *this; }
-  // Sizes the canvas for a stored view; the layout that follows fits it to
-  // the window and rescales the picture with it.
-  void sizeCanvas(int w, int h);
-  // The part labels, when the picture has parts and the editor draws.
-  void showPartLabels();
-  // The Redraw button, put away while a panel owns the canvas.
-  void setRedrawButtonVisible(bool visible);
   // "&Back" for the symmetry set-up, and the view of a part's reference shape.
   void ZoomBack() override;
   void CalcItemView(int part, int header) override;
 
 
  private:
-  void buildViewWidgets();
-  void wireZoomMenu();
-  // After every full redraw that ran: the panels that own the canvas keep
-  // the menus away, and the zoom box goes back over the picture.
-  void afterRedraw();
 
   ZoomControl* zoom_ = nullptr;
   ProjectPages* pages_ = nullptr;

@@ -189,7 +189,7 @@ void PicEdit::buildMenus() {
   special_->wireSpecialMenu();
   shows_->wireGalleryMenu();
   wireHelp();
-  wireZoomMenu();
+  viewing_->wireZoomMenu();
   options_->wireOptionsMenu();
   prints_->wirePrintMenu();
   colours_->wireColourMenu();

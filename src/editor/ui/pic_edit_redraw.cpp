@@ -121,7 +121,7 @@ void PicEdit::PutSymState(int CurPart) {
 
 void PicEdit::redrawFinished() {
   canvasShownAt_ = -1;
-  afterRedraw();
+  viewing_->afterRedraw();
   if (!resizeAfterRedraw_) return;
   // The resize that came during the redraw is laid out from the event loop,
   // once, after the redraw has returned to its caller.

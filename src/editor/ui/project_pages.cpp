@@ -124,7 +124,7 @@ void ProjectPages::openPanel() {
   EditorState& ed = w_.editor();
   w_.MenEnable(false);
   static_cast<SymSetupHost&>(w_).SetDrawButtons(false);
-  w_.setRedrawButtonVisible(false);
+  w_.viewing().setRedrawButtonVisible(false);
   if (ed.ColorToolsOn) {
     if (ed.PaintOnlyMode == 0) w_.Picture7->hide();
     PageShapePending = true;
@@ -159,9 +159,9 @@ void ProjectPages::ProjOk_Click(int Index) {
     }
     w_.MenEnable(true);
     static_cast<SymSetupHost&>(w_).SetDrawButtons(true);
-    w_.setRedrawButtonVisible(true);
+    w_.viewing().setRedrawButtonVisible(true);
     w_.SymUpdateMenus();
-    if (w_.editor().PaintOnlyMode == 0) w_.showPartLabels();
+    if (w_.editor().PaintOnlyMode == 0) w_.viewing().showPartLabels();
   });
 }
 

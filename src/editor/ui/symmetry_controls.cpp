@@ -127,7 +127,7 @@ bool PicEdit::yellowChecked() const {
 
 void SymmetryControls::refreshSymmetryControls() {
   w_.Picture7->showPartsFromBlock();
-  w_.showPartLabels();
+  w_.viewing().showPartLabels();
   w_.SymUpdateMenus();
 }
 

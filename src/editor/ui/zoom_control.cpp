@@ -97,7 +97,7 @@ void ZoomControl::showStoredView(int row, bool dropRow) {
   w_.Picture1->hide();
   w_.PrintInitDone = false;
   const int rowW = RowCanvasWidth(v, row), rowH = RowCanvasHeight(v, row);
-  w_.sizeCanvas(rowW, rowH);
+  w_.viewing().sizeCanvas(rowW, rowH);
   w_.PageAspect = double(rowH) / double(rowW);
   if (TransformView(v, w_.list(), row, CanvasRect{0, canvasW(), 0, canvasH()}))
     InvalidateSymTables(w_.sym());
@@ -168,7 +168,7 @@ void ZoomControl::setZoom() {
     w_.ToggleColorTools();
     ed.ColorToolsOn = true;
   }
-  w_.setRedrawButtonVisible(false);
+  w_.viewing().setRedrawButtonVisible(false);
   const bool frame = static_cast<SymSetupHost&>(w_).host().ctrlKeyDown() || ed.StopFlag != 0;
   box_.ZoomBoxKind = frame ? kBoxFrame : kBoxClickWait;
   if (frame) {
@@ -247,7 +247,7 @@ void ZoomControl::CalcBoxDrag(int Kind, int Button, int /*Shift*/, float X, floa
       break;
     case BoxAction::Cancel:
     case BoxAction::Apply:
-      w_.setRedrawButtonVisible(true);
+      w_.viewing().setRedrawButtonVisible(true);
       w_.menus().setItemEnabled("HelpP", true);
       ButtonBox(a == BoxAction::Apply ? 0 : 1);
       break;
@@ -332,7 +332,7 @@ void ZoomControl::endBoxMode() {
   box_.ZoomBoxMode = false;
   w_.file().ZoomBoxMode = false;
   Picture2->hide();
-  w_.setRedrawButtonVisible(true);
+  w_.viewing().setRedrawButtonVisible(true);
   w_.menus().setItemEnabled("HelpP", true);
   if (ed.ColorToolsOn) {
     ed.ColorToolsOn = false;
@@ -340,7 +340,7 @@ void ZoomControl::endBoxMode() {
   }
   w_.MenEnable(true);
   static_cast<SymSetupHost&>(w_).SetDrawButtons(true);
-  if (ed.PaintOnlyMode == 0) w_.showPartLabels();
+  if (ed.PaintOnlyMode == 0) w_.viewing().showPartLabels();
   updateViewItems();
 }
 
