@@ -248,23 +248,23 @@ TEST_F(MainMenuTest, AModelSampleShowsTheMenusPictureOfItsModelInACornerOfTheCan
   open(kStartDisplay, kArtModel, 0);
   PicEdit& e = openedEditor();
   ASSERT_TRUE(e.showMode());
-  EXPECT_TRUE(e.Model().isVisible());
-  EXPECT_EQ(e.Model().pos(), e.Picture1->pos() + QPoint(10, 10));
-  EXPECT_TRUE(*e.Model().surface() == *fire);
+  EXPECT_TRUE(e.modelFrame().Model().isVisible());
+  EXPECT_EQ(e.modelFrame().Model().pos(), e.Picture1->pos() + QPoint(10, 10));
+  EXPECT_TRUE(*e.modelFrame().Model().surface() == *fire);
   // A name without a model digit leaves the picture where it is; the next
   // load takes it away.
   e.file().FileName = "/x/OVMODXA.PNT";
-  e.FrameModel(4);
-  EXPECT_TRUE(e.Model().isVisible());
-  EXPECT_EQ(e.Model().pos(), e.Picture1->pos() + QPoint(10, 10));
+  e.modelFrame().FrameModel(4);
+  EXPECT_TRUE(e.modelFrame().Model().isVisible());
+  EXPECT_EQ(e.modelFrame().Model().pos(), e.Picture1->pos() + QPoint(10, 10));
   dialogs.opens = {folder.path("STATIC/OVPP1A.PNT").string()};
   e.menuItem("MenFileLoad(0)")->trigger();
-  EXPECT_FALSE(e.Model().isVisible());
+  EXPECT_FALSE(e.modelFrame().Model().isVisible());
   exitEditor();
 
   // Opened for editing it takes a new name and shows no model.
   open(kStartEdit, kArtModel, 0);
-  EXPECT_FALSE(openedEditor().Model().isVisible());
+  EXPECT_FALSE(openedEditor().modelFrame().Model().isVisible());
 }
 
 TEST_F(MainMenuTest, AMissingSampleIsNamedInAMessageAndNoEditorOpens) {

@@ -175,7 +175,7 @@ void FileCommands::reportFailure(const std::string& text, const std::string& tit
 
 void FileCommands::afterLoad(const LoadOutcome& out) {
   // A load that got as far as a file hides the model picture of the last one.
-  if (out.status != CommandStatus::Cancelled && w_.Model_ != nullptr) w_.Model_->hide();
+  if (out.status != CommandStatus::Cancelled && w_.modelFrame().Model_ != nullptr) w_.modelFrame().Model_->hide();
   if (out.status == CommandStatus::Failed) {
     // Nothing of the open picture was touched; say why the file was refused.
     // A slide show passes over the picture without a word.
@@ -226,7 +226,7 @@ void FileCommands::afterLoad(const LoadOutcome& out) {
     w_.FormRSZ();
   }
   if (!w_.editor_.SkipSplineRedraw) w_.DrawAll(1);
-  w_.frameLoadedModel();
+  w_.modelFrame().frameLoadedModel();
 
   if (r.viewFile) w_.afterViewLoad();
 

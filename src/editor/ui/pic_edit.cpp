@@ -53,6 +53,9 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
       app_(app) {
   setObjectName("PicEdit");
   files_ = std::make_unique<FileCommands>(*this);
+  helpMenu_ = std::make_unique<EditorHelp>(*this);
+  modelFrame_ = std::make_unique<ModelFrame>(*this);
+  grid_ = std::make_unique<GridMenu>(*this);
   viewing_ = std::make_unique<ViewControls>(*this);
   options_ = std::make_unique<OptionsMenu>(*this);
   colours_ = std::make_unique<ColourControls>(*this);

@@ -24,14 +24,17 @@
 #include "colour/colour_state.h"
 #include "editor/editor_document.h"
 #include "editor/ui/colour_controls.h"
+#include "editor/ui/editor_help.h"
 #include "editor/ui/editor_start.h"
 #include "editor/ui/file_commands.h"
-#include "editor/ui/view_controls.h"
+#include "editor/ui/grid_menu.h"
+#include "editor/ui/model_frame.h"
 #include "editor/ui/options_menu.h"
 #include "editor/ui/print_commands.h"
 #include "editor/ui/show_mode.h"
 #include "editor/ui/special_menu.h"
 #include "editor/ui/symmetry_controls.h"
+#include "editor/ui/view_controls.h"
 #include "model/drawing_list.h"
 #include "model/list_edit.h"
 #include "platform/core/host.h"
@@ -152,6 +155,9 @@ class PicEdit : public EditorWindow,
 
   // ---- the File menu (file_commands.h) ----
   FileCommands& files() { return *files_; }
+  EditorHelp& helpMenu() { return *helpMenu_; }
+  ModelFrame& modelFrame() { return *modelFrame_; }
+  GridMenu& grid() { return *grid_; }
   ViewControls& viewing() { return *viewing_; }
   OptionsMenu& options() { return *options_; }
   ColourControls& colours() { return *colours_; }
@@ -201,45 +207,22 @@ class PicEdit : public EditorWindow,
   // After a view file was loaded: the hand-over file the sibling product
   // leaves in the program folder goes.
   void afterViewLoad();
-  // "&Grid Color": the base shapes ahead of the symmetry drawn black, red or
-  // not at all; then a full redraw.
-  void MenGridBlack_Click();
-  void MenGridRed_Click();
-  void MenGridOff_Click();
-  // "&Yellow Base Shape ": switches the highlight of part 1's base shape,
-  // leaving an editing tool first, and redraws.
-  void Yellow_Click();
   // The picture of the folded model over a corner of the canvas, for the
   // model samples. The pictures are the main menu's model pictures (PMod
   // 0..6), which the main menu hands over; without them the frame stays empty.
   void setModelPictures(ModelPictureSource source) override { modelPictures_ = std::move(source); }
-  CanvasWidget& Model();
-  // Shows the model picture for the digit after "OVMOD", which stands at the
-  // 1-based position p of FileName.
-  void FrameModel(int p);
-  // After a load: a picture named as a model sample, opened while the main
-  // menu shows the models, shows its model.
-  void frameLoadedModel();
 
-  // Help: the editor's page (menu and F1), the show-mode page, and any page
-  // a panel or dialog of the editor asks for. Each repaints the picture once
-  // when the editor is painted next.
-  void HelpP_Click();
-  void GalHelp_Click();
   void showHelp(int topic) override;
   // Where help pages are shown; unset, the editor opens a help window of its own.
   void setHelp(std::function<void(int topic)> viewer) override { help_ = std::move(viewer); }
   bool HelpShown = false;
 
  private:
-  void wireHelp();
   std::unique_ptr<FileDialogs> folderDialogs_;
   std::function<void(int)> help_;
   HelpWindow* ownHelp_ = nullptr;
 
  private:
-  CanvasWidget* Model_ = nullptr;
-  Surface modelPicture_;
   ModelPictureSource modelPictures_;
 
  protected:
@@ -252,6 +235,12 @@ class PicEdit : public EditorWindow,
   class Hooks;
   friend class Hooks;
   friend class FileCommands;
+  friend class EditorHelp;
+  std::unique_ptr<EditorHelp> helpMenu_;
+  friend class ModelFrame;
+  std::unique_ptr<ModelFrame> modelFrame_;
+  friend class GridMenu;
+  std::unique_ptr<GridMenu> grid_;
   friend class ViewControls;
   std::unique_ptr<ViewControls> viewing_;
   friend class OptionsMenu;

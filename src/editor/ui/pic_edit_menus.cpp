@@ -188,7 +188,7 @@ void PicEdit::buildMenus() {
   symmetry_->wireSymmetryMenu();
   special_->wireSpecialMenu();
   shows_->wireGalleryMenu();
-  wireHelp();
+  helpMenu_->wireHelp();
   viewing_->wireZoomMenu();
   options_->wireOptionsMenu();
   prints_->wirePrintMenu();

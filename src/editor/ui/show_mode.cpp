@@ -114,7 +114,7 @@ void ShowMode::enterShowMode() {
 }
 
 void ShowMode::leaveShowMode() {
-  if (w_.Model_ != nullptr) w_.Model_->hide();
+  if (w_.modelFrame().Model_ != nullptr) w_.modelFrame().Model_->hide();
   setWindowBackground(std::nullopt);
   w_.MenusShowMode(true);
   // The canvas goes back exactly where it was, whatever happened meanwhile.
@@ -172,7 +172,7 @@ void ShowMode::MenEditR_Click(int Index) {
       if (PathKey(from).find("\\STATIC\\OVMOD") != std::string::npos && from.size() >= 5) {
         // A model sample is re-created from its construction drawing, the
         // file with "D" before the extension.
-        if (w_.Model_ != nullptr) w_.Model_->hide();
+        if (w_.modelFrame().Model_ != nullptr) w_.modelFrame().Model_->hide();
         Gallery_Click();
         std::string drawing = from;
         drawing[drawing.size() - 5] = 'D';
@@ -187,7 +187,7 @@ void ShowMode::MenEditR_Click(int Index) {
         }
       }
     }
-    if (w_.Model_ != nullptr) w_.Model_->hide();
+    if (w_.modelFrame().Model_ != nullptr) w_.modelFrame().Model_->hide();
     // A sample is never written over: saving it asks for a new name.
     if (PathKey(w_.file_.FileName).find("\\STATIC\\OV") != std::string::npos) w_.file_.FileName = kUnNamed;
     w_.ShowFileName(w_.file_.FileName, false);

@@ -54,10 +54,10 @@ void SymmetryControls::buildSymmetryWidgets() {
 void SymmetryControls::wireSymmetryMenu() {
   QObject::connect(w_.menuItem("Editsym"), &QAction::triggered, &w_, [this] { Editsym_Click(); });
   QObject::connect(w_.menuItem("SymWorking"), &QAction::triggered, &w_, [this] { SymWorking_Click(); });
-  QObject::connect(w_.menuItem("MenGridBlack"), &QAction::triggered, &w_, [this] { w_.MenGridBlack_Click(); });
-  QObject::connect(w_.menuItem("MenGridRed"), &QAction::triggered, &w_, [this] { w_.MenGridRed_Click(); });
-  QObject::connect(w_.menuItem("MenGridOff"), &QAction::triggered, &w_, [this] { w_.MenGridOff_Click(); });
-  QObject::connect(w_.menuItem("Yellow"), &QAction::triggered, &w_, [this] { w_.Yellow_Click(); });
+  QObject::connect(w_.menuItem("MenGridBlack"), &QAction::triggered, &w_, [this] { w_.grid().MenGridBlack_Click(); });
+  QObject::connect(w_.menuItem("MenGridRed"), &QAction::triggered, &w_, [this] { w_.grid().MenGridRed_Click(); });
+  QObject::connect(w_.menuItem("MenGridOff"), &QAction::triggered, &w_, [this] { w_.grid().MenGridOff_Click(); });
+  QObject::connect(w_.menuItem("Yellow"), &QAction::triggered, &w_, [this] { w_.grid().Yellow_Click(); });
 }
 
 // At the right end of the bottom strip, under the canvas's right end and the

@@ -12,20 +12,20 @@
 
 namespace orn {
 
-void PicEdit::wireHelp() {
-  for (const char* name : {"HelpP", "GalHelp"}) menuItem(name)->setProperty("ornBuilt", true);
-  connect(menuItem("HelpP"), &QAction::triggered, this, trapped("HelpP", kNoIndex, [this] { HelpP_Click(); }));
-  connect(menuItem("GalHelp"), &QAction::triggered, this, trapped("GalHelp", kNoIndex, [this] { GalHelp_Click(); }));
+void EditorHelp::wireHelp() {
+  for (const char* name : {"HelpP", "GalHelp"}) w_.menuItem(name)->setProperty("ornBuilt", true);
+  QObject::connect(w_.menuItem("HelpP"), &QAction::triggered, &w_, w_.trapped("HelpP", kNoIndex, [this] { HelpP_Click(); }));
+  QObject::connect(w_.menuItem("GalHelp"), &QAction::triggered, &w_, w_.trapped("GalHelp", kNoIndex, [this] { GalHelp_Click(); }));
   // F1 asks for the editor's page, in show mode too.
-  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(f1, &QShortcut::activated, this, trapped("HelpP", kNoIndex, [this] { HelpP_Click(); }));
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &w_);
+  QObject::connect(f1, &QShortcut::activated, &w_, w_.trapped("HelpP", kNoIndex, [this] { HelpP_Click(); }));
 }
 
-void PicEdit::HelpP_Click() { showHelp(kHelpEditor); }
+void EditorHelp::HelpP_Click() { w_.showHelp(kHelpEditor); }
 
-void PicEdit::GalHelp_Click() {
-  showHelp(kHelpShowMode);
-  HelpRedraw = true;
+void EditorHelp::GalHelp_Click() {
+  w_.showHelp(kHelpShowMode);
+  w_.HelpRedraw = true;
 }
 
 void PicEdit::showHelp(int topic) {

@@ -7,9 +7,9 @@
 
 namespace orn {
 
-CanvasWidget& PicEdit::Model() {
+CanvasWidget& ModelFrame::Model() {
   if (Model_ == nullptr) {
-    Model_ = new CanvasWidget(inner_);
+    Model_ = new CanvasWidget(w_.inner_);
     Model_->setObjectName("Model");
     // Clicks go to the canvas under it.
     Model_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -19,14 +19,14 @@ CanvasWidget& PicEdit::Model() {
   return *Model_;
 }
 
-void PicEdit::FrameModel(int p) {
-  errors_.Trap("FrameModel", [this, p] {
+void ModelFrame::FrameModel(int p) {
+  w_.errors_.Trap("FrameModel", [this, p] {
     CanvasWidget& model = Model();
-    const CanvasBounds canvas{Picture1->x(), Picture1->y(), canvas_.width(), canvas_.height()};
-    if (const auto place = ModelFramePlacement(ModelDigit(file_.FileName, p), canvas)) {
+    const CanvasBounds canvas{w_.Picture1->x(), w_.Picture1->y(), w_.canvas_.width(), w_.canvas_.height()};
+    if (const auto place = ModelFramePlacement(ModelDigit(w_.file_.FileName, p), canvas)) {
       model.move(place->left, place->top);
       std::optional<Surface> picture;
-      if (modelPictures_) picture = modelPictures_(place->PMod);
+      if (w_.modelPictures_) picture = w_.modelPictures_(place->PMod);
       if (picture) {
         modelPicture_ = std::move(*picture);
         model.resize(model.sizeHint());
@@ -39,9 +39,9 @@ void PicEdit::FrameModel(int p) {
   });
 }
 
-void PicEdit::frameLoadedModel() {
-  const auto at = PathKey(file_.FileName).find("OVMOD");
-  if (at != std::string::npos && app().MenuArtType == kArtModel) FrameModel(int(at) + 1);
+void ModelFrame::frameLoadedModel() {
+  const auto at = PathKey(w_.file_.FileName).find("OVMOD");
+  if (at != std::string::npos && w_.app().MenuArtType == kArtModel) FrameModel(int(at) + 1);
 }
 
 }  // namespace orn

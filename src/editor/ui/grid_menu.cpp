@@ -25,32 +25,32 @@ void SetGridMode(PicEdit& w, int mode) {
 
 }  // namespace
 
-void PicEdit::MenGridBlack_Click() {
-  errors_.Trap("MenGridBlack", [this] { SetGridMode(*this, kGridBlack); });
+void GridMenu::MenGridBlack_Click() {
+  w_.errors_.Trap("MenGridBlack", [this] { SetGridMode(w_, kGridBlack); });
 }
 
-void PicEdit::MenGridRed_Click() {
-  errors_.Trap("MenGridRed", [this] { SetGridMode(*this, kGridRed); });
+void GridMenu::MenGridRed_Click() {
+  w_.errors_.Trap("MenGridRed", [this] { SetGridMode(w_, kGridRed); });
 }
 
-void PicEdit::MenGridOff_Click() {
-  errors_.Trap("MenGridOff", [this] { SetGridMode(*this, kGridHidden); });
+void GridMenu::MenGridOff_Click() {
+  w_.errors_.Trap("MenGridOff", [this] { SetGridMode(w_, kGridHidden); });
 }
 
-void PicEdit::Yellow_Click() {
-  errors_.Trap("Yellow", [this] {
-    editor_.YellowBase = !editor_.YellowBase;
-    menuItem("Yellow")->setChecked(editor_.YellowBase);
+void GridMenu::Yellow_Click() {
+  w_.errors_.Trap("Yellow", [this] {
+    w_.editor_.YellowBase = !w_.editor_.YellowBase;
+    w_.menuItem("Yellow")->setChecked(w_.editor_.YellowBase);
     // The redraw wipes an editing tool's marks: leave the tool first, for
     // the paint tool when it edits colour handles, else for Poly Line.
-    const int tool = editor_.CurDrawType;
+    const int tool = w_.editor_.CurDrawType;
     if (tool > kEditToolBoundary) {
-      editor_.FinishingTool = true;
+      w_.editor_.FinishingTool = true;
       const bool colourHandles = tool == kToolAdjustColorHandles || tool == kToolDeleteColorHandle;
-      selectTool(colourHandles ? kToolPaint : kToolPolyLine);
-      editor_.FinishingTool = false;
+      w_.selectTool(colourHandles ? kToolPaint : kToolPolyLine);
+      w_.editor_.FinishingTool = false;
     }
-    DrawAll(1);
+    w_.DrawAll(1);
   });
 }
 
