@@ -91,10 +91,10 @@ TEST_F(ColourPanelGui, RecolouringKeepsTheDuplicateToolOfAPictureWithPolygons) {
   clickSwatch(1);
   ASSERT_EQ(px(60, 60), T(4, 11));
   EXPECT_TRUE(dup->isVisible());
-  w->menuItem("MenRotateColors")->trigger();
+  w->menus().menuItem("MenRotateColors")->trigger();
   const WheelSpot s = WheelSpots[6];
   QTest::mouseClick(w->colours().Wheel, Qt::LeftButton, {}, QPoint(int(s.x), int(s.y)));
-  w->menuItem("MenRotateColors")->trigger();
+  w->menus().menuItem("MenRotateColors")->trigger();
   EXPECT_TRUE(dup->isVisible());
 }
 
@@ -111,7 +111,7 @@ TEST_F(ColourPanelGui, TheSwapFrameIsRedExactlyWhileASwapIsArmedWhateverEndsIt) 
   chooseTool(kToolPaint);  // the paint tool again repaints every fill
   EXPECT_FALSE(armedFrame());
   arm();
-  w->menuItem("MenRotateColors")->trigger();
+  w->menus().menuItem("MenRotateColors")->trigger();
   const WheelSpot s = WheelSpots[6];
   QTest::mouseClick(w->colours().Wheel, Qt::LeftButton, {}, QPoint(int(s.x), int(s.y)));  // a turn
   EXPECT_FALSE(armedFrame());
@@ -141,7 +141,7 @@ TEST_F(ColourPanelGui, TheWheelFromTheColorMenuTurnsThePictureAndResetTurnsItBac
   EXPECT_EQ(w->canvasSurface(), painted);
   QTest::mouseClick(w->colours().Picture12->RotOK[0], Qt::LeftButton);
   EXPECT_FALSE(w->colours().Wheel->isVisible());
-  EXPECT_FALSE(w->menuItem("MenRotateColors")->isChecked());
+  EXPECT_FALSE(w->menus().menuItem("MenRotateColors")->isChecked());
   EXPECT_TRUE(w->tools().DrawType(kToolPolyLine)->isVisible());
 }
 
@@ -176,8 +176,8 @@ TEST_F(ColourPanelGui, ARecolouringThatChangesNothingLeavesThePictureUnchanged) 
 TEST_F(ColourPanelGui, HarmonyMenuAndScrollBarChooseThePaletteRows) {
   trigger("MenHarmony(3)");
   EXPECT_EQ(w->colour().PalRows, (PaletteRows{19, 8, 9, -1}));
-  EXPECT_TRUE(w->menuItem("MenHarmony(3)")->isChecked());
-  EXPECT_FALSE(w->menuItem("MenHarmony(0)")->isChecked());
+  EXPECT_TRUE(w->menus().menuItem("MenHarmony(3)")->isChecked());
+  EXPECT_FALSE(w->menus().menuItem("MenHarmony(0)")->isChecked());
   EXPECT_EQ(at(w->colours().Picture3, 12, 8), T(0, 19));
   w->colours().VScroll2->triggerAction(QAbstractSlider::SliderSingleStepSub);  // towards the top
   EXPECT_EQ(w->colour().PalRows, (PaletteRows{8, 9, 10, -1}));

@@ -76,8 +76,8 @@ TEST_F(EndToEnd, RepaintLoadDropsTheFillsAndColoursAndKeepsEverythingElse) {
 TEST_F(EndToEnd, TheGridItemsDrawTheBaseShapesBlackRedOrNotAtAllWithOneCheckMark) {
   load(file);
   const auto checks = [&] {
-    return std::vector<bool>{w->menuItem("MenGridBlack")->isChecked(), w->menuItem("MenGridRed")->isChecked(),
-                             w->menuItem("MenGridOff")->isChecked()};
+    return std::vector<bool>{w->menus().menuItem("MenGridBlack")->isChecked(), w->menus().menuItem("MenGridRed")->isChecked(),
+                             w->menus().menuItem("MenGridOff")->isChecked()};
   };
   const struct {
     const char* item;
@@ -98,7 +98,7 @@ TEST_F(EndToEnd, TheGridItemsDrawTheBaseShapesBlackRedOrNotAtAllWithOneCheckMark
 
 TEST_F(EndToEnd, TheYellowBaseShapeLeavesAnEditingToolAndFillsTheBaseShape) {
   load(file);
-  QAction* yellow = w->menuItem("Yellow");
+  QAction* yellow = w->menus().menuItem("Yellow");
   ASSERT_TRUE(yellow->isEnabled());
   EXPECT_EQ(PixelsOf(w->canvasSurface(), kYellow), 0);
   chooseTool(kToolAdjustPoints);

@@ -74,7 +74,7 @@ TEST_F(ErrorGuard, RepaintingTheFormRedrawsTheGeometricButtonAndTheWheel) {
   const QString caption = geometric->text();
   geometric->setText("?");
   trigger("MenRotateColors");
-  ASSERT_TRUE(w->menuItem("MenRotateColors")->isChecked());
+  ASSERT_TRUE(w->menus().menuItem("MenRotateColors")->isChecked());
   // The dot of step 5 is white at its spot's centre.
   const WheelSpot& spot = WheelSpots[10];
   const auto dot = [&] { return w->colourTools().wheel().point(int(spot.x), int(spot.y)); };

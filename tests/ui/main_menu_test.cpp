@@ -81,7 +81,7 @@ class MainMenuTest : public ::testing::Test {
     return *test::EditorOf(*menu);
   }
   void exitEditor() {
-    test::EditorOf(*menu)->menuItem("MenFileExit")->trigger();
+    test::EditorOf(*menu)->menus().menuItem("MenFileExit")->trigger();
     ASSERT_TRUE(waitFor([this] { return test::EditorOf(*menu) == nullptr && menu->isVisible(); }));
     ASSERT_TRUE(waitFor([this] { return menu->MainRaft->isVisible(); }));
   }
@@ -258,7 +258,7 @@ TEST_F(MainMenuTest, AModelSampleShowsTheMenusPictureOfItsModelInACornerOfTheCan
   EXPECT_TRUE(e.modelFrame().Model().isVisible());
   EXPECT_EQ(e.modelFrame().Model().pos(), e.Picture1->pos() + QPoint(10, 10));
   dialogs.opens = {folder.path("STATIC/OVPP1A.PNT").string()};
-  e.menuItem("MenFileLoad(0)")->trigger();
+  e.menus().menuItem("MenFileLoad(0)")->trigger();
   EXPECT_FALSE(e.modelFrame().Model().isVisible());
   exitEditor();
 
@@ -302,7 +302,7 @@ TEST_F(MainMenuTest, EditorSettingsAreWrittenAtExitAndReadAtTheNextStart) {
   // No settings file yet: the defaults.
   EXPECT_EQ(e.draw().LineWidth, 1);
   EXPECT_EQ(e.tools().engine().ms.SnapSize, 3);
-  EXPECT_EQ(e.menuItem("MenOptionsGravity")->text(), "&Snap 3...");
+  EXPECT_EQ(e.menus().menuItem("MenOptionsGravity")->text(), "&Snap 3...");
   e.draw().LineWidth = 6;
   e.tools().engine().ms.SnapSize = 0;
   e.tools().engine().ms.DrawCursor = kPointerUpArrow;
@@ -323,9 +323,9 @@ TEST_F(MainMenuTest, EditorSettingsAreWrittenAtExitAndReadAtTheNextStart) {
   const Surface& custom = *next.colours().Picture10->surface();  // and the grid shows it
   EXPECT_EQ(custom.point(int(2.5 * (custom.width() - 1) / 8), int(0.5 * (custom.height() - 1) / 2)), 0x010203);
   EXPECT_EQ(next.file().RecentFiles[0], "/pictures/mine.PNT");
-  EXPECT_TRUE(next.menuItem("FName(0)")->isVisible());
+  EXPECT_TRUE(next.menus().menuItem("FName(0)")->isVisible());
   EXPECT_EQ(next.sym().WorkingSym, kAllReplicas) << "every start draws into every copy";
-  EXPECT_EQ(next.menuItem("MenOptionsGravity")->text(), "&Snap 0...");
+  EXPECT_EQ(next.menus().menuItem("MenOptionsGravity")->text(), "&Snap 0...");
 }
 
 TEST_F(MainMenuTest, AnEditorClosedBeforeItsPictureLoadedLeavesNoBusyPointerOverTheMenu) {
@@ -398,7 +398,7 @@ TEST_F(MainMenuTest, AnExitWaitsForTheEditorsOpenBoxAndThenTakesNoMoreInputOrRed
 
   open(kStartEdit, kArtRose, 0);
   editor = &openedEditor();
-  editor->menuItem("MenFileExit")->trigger();
+  editor->menus().menuItem("MenFileExit")->trigger();
   ASSERT_NE(editor, nullptr);
   EXPECT_FALSE(editor->isEnabled());
   // Nor does it start a redraw or a load any more (a paint's queued redraw,

@@ -27,8 +27,8 @@ class MenuFollowups : public PicEditTest {
     PicEditTest::SetUp();
     setInnerSize(729, 664);
   }
-  bool checked(const char* item) { return w->menuItem(item)->isChecked(); }
-  bool shown(const std::string& item) { return w->menuItem(item)->isVisible(); }
+  bool checked(const char* item) { return w->menus().menuItem(item)->isChecked(); }
+  bool shown(const std::string& item) { return w->menus().menuItem(item)->isVisible(); }
 
   void expectMenus(const MenusShown& m) {
     EXPECT_EQ(checked("MenGridBlack"), m.grid == 0);
@@ -41,7 +41,7 @@ class MenuFollowups : public PicEditTest {
     EXPECT_TRUE(shown("Zoom(1)"));
     for (int i = 2; i <= 6; ++i) EXPECT_EQ(shown("Zoom(" + std::to_string(i) + ")"), i <= m.pages) << i;
     EXPECT_EQ(shown("Zoom(7)"), m.pages > 1);
-    EXPECT_EQ(w->menuItem("Zoom(1)")->text().toStdString(), m.pages > 1 ? "Part 1" : "Full Picture");
+    EXPECT_EQ(w->menus().menuItem("Zoom(1)")->text().toStdString(), m.pages > 1 ? "Part 1" : "Full Picture");
   }
 
   // A line, and the settings a picture file carries, saved under `name`.

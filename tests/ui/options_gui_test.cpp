@@ -21,7 +21,7 @@ class OptionsGui : public PicEditTest {
     PicEditTest::SetUp();
     setInnerSize(929, 664);
   }
-  std::string caption(const std::string& item) { return w->menuItem(item)->text().toStdString(); }
+  std::string caption(const std::string& item) { return w->menus().menuItem(item)->text().toStdString(); }
   MouseState& ms() { return w->tools().engine().ms; }
   // A pixel the next full redraw must clear.
   void soil() { w->canvasSurface().pset(5, 5, 0x123456); }
@@ -85,11 +85,11 @@ TEST_F(OptionsGui, LineWidthDialogWidensTheRedrawnLinesAndCancelOnlyRedraws) {
 }
 
 TEST_F(OptionsGui, SplinesOffLeavesTheSplineToolForPolyLinesAndHidesItsButtons) {
-  if (!w->menuItem("MenOpSpline")->isChecked()) trigger("MenOpSpline");
+  if (!w->menus().menuItem("MenOpSpline")->isChecked()) trigger("MenOpSpline");
   ASSERT_FALSE(w->tools().DrawType(kToolSpline)->isHidden());
   chooseTool(kToolSpline);
   trigger("MenOpSpline");
-  EXPECT_FALSE(w->menuItem("MenOpSpline")->isChecked());
+  EXPECT_FALSE(w->menus().menuItem("MenOpSpline")->isChecked());
   EXPECT_EQ(w->editor().CurDrawType, kToolPolyLine);
   EXPECT_TRUE(w->tools().DrawType(kToolSpline)->isHidden());
   EXPECT_TRUE(w->tools().DrawType(kToolConvert)->isHidden());
@@ -103,7 +103,7 @@ TEST_F(OptionsGui, SplinesOffLeavesTheSplineToolForPolyLinesAndHidesItsButtons) 
 // The spline/polyline switch beside the spline tool goes away with the
 // tools under the colour wheel's panel.
 TEST_F(OptionsGui, TheSplineSwitchGoesAndComesBackWithTheColourWheel) {
-  if (!w->menuItem("MenOpSpline")->isChecked()) trigger("MenOpSpline");
+  if (!w->menus().menuItem("MenOpSpline")->isChecked()) trigger("MenOpSpline");
   QWidget* sw = w->tools().SplinePoly;
   ASSERT_TRUE(sw->isVisible());
   trigger("MenRotateColors");
@@ -113,10 +113,10 @@ TEST_F(OptionsGui, TheSplineSwitchGoesAndComesBackWithTheColourWheel) {
 }
 
 TEST_F(OptionsGui, SoundCursorAndExtensionFollowTheirItems) {
-  ASSERT_TRUE(w->menuItem("MenOptionSound")->isChecked());
+  ASSERT_TRUE(w->menus().menuItem("MenOptionSound")->isChecked());
   trigger("MenOptionSound");
   EXPECT_FALSE(w->editor().SoundOn);
-  EXPECT_FALSE(w->menuItem("MenOptionSound")->isChecked());
+  EXPECT_FALSE(w->menus().menuItem("MenOptionSound")->isChecked());
 
   trigger("PickDrawCurse(10)");
   EXPECT_EQ(ms().DrawCursor, 10);

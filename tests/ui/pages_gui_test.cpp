@@ -25,14 +25,14 @@ class PagesGui : public PicEditTest {
     // hidden Special menu's "Show All Options" brings.
     clickLabel6(true);
     trigger("DebugX(7)");
-    EXPECT_TRUE(w->menuItem("DebugX(7)")->isChecked());
-    EXPECT_TRUE(w->menuItem("MenProjPages")->isVisible());
+    EXPECT_TRUE(w->menus().menuItem("DebugX(7)")->isChecked());
+    EXPECT_TRUE(w->menus().menuItem("MenProjPages")->isVisible());
   }
   int W() const { return w->canvasSurface().width(); }
   int H() const { return w->canvasSurface().height(); }
   ProjPagesPanel& panel() { return *w->pages().Picture6; }
-  bool shown(const std::string& item) { return w->menuItem(item)->isVisible(); }
-  std::string caption(const std::string& item) { return w->menuItem(item)->text().toStdString(); }
+  bool shown(const std::string& item) { return w->menus().menuItem(item)->isVisible(); }
+  std::string caption(const std::string& item) { return w->menus().menuItem(item)->text().toStdString(); }
 };
 
 TEST_F(PagesGui, PictureShapesLayTheCanvasOutAndEnterRatioTakesWidthOverHeight) {

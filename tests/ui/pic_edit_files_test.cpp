@@ -86,8 +86,8 @@ TEST_F(PicEditFiles, FileCommandsWaitWhileALoadLetsEventsRun) {
   int pumps = 0;  // clicks on the File menu while the loading window is painted
   host.onPump = [&] {
     ++pumps;
-    w->menuItem("MenFileLoad(0)")->trigger();
-    w->menuItem("MenFileNew")->trigger();
+    w->menus().menuItem("MenFileLoad(0)")->trigger();
+    w->menus().menuItem("MenFileNew")->trigger();
   };
   dialogs.opens = {file, file};
   trigger("MenFileLoad(0)");
@@ -99,7 +99,7 @@ TEST_F(PicEditFiles, FileCommandsWaitWhileALoadLetsEventsRun) {
 }
 
 TEST_F(PicEditFiles, RecentFilesAtTheFootOfTheFileMenuLoadWithCaptionAndSettings) {
-  EXPECT_FALSE(w->menuItem("FName(0)")->isVisible());
+  EXPECT_FALSE(w->menus().menuItem("FName(0)")->isVisible());
   w->draw().LineWidth = 3;
   const std::string a = path("A.PNT");
   dialogs.saves = {a, path("B.PNT")};
@@ -108,10 +108,10 @@ TEST_F(PicEditFiles, RecentFilesAtTheFootOfTheFileMenuLoadWithCaptionAndSettings
   EXPECT_FALSE(w->editor().PicChanged);
   EXPECT_EQ(dialogs.saveRequests.at(0).title, "Save Picture As");
   trigger("MenFileSaveAs");
-  EXPECT_TRUE(w->menuItem("FName(0)")->text().endsWith("B.PNT"));
-  EXPECT_TRUE(w->menuItem("FName(1)")->isVisible());
-  EXPECT_TRUE(w->menuItem("FName(1)")->text().endsWith("A.PNT"));
-  EXPECT_FALSE(w->menuItem("FName(2)")->isVisible());
+  EXPECT_TRUE(w->menus().menuItem("FName(0)")->text().endsWith("B.PNT"));
+  EXPECT_TRUE(w->menus().menuItem("FName(1)")->isVisible());
+  EXPECT_TRUE(w->menus().menuItem("FName(1)")->text().endsWith("A.PNT"));
+  EXPECT_FALSE(w->menus().menuItem("FName(2)")->isVisible());
 
   trigger("MenFileNew");
   EXPECT_EQ(w->windowTitle().toStdString(), "Picture  -  <UnNamed>");
@@ -133,8 +133,8 @@ TEST_F(PicEditFiles, RecentFilesAtTheFootOfTheFileMenuLoadWithCaptionAndSettings
   EXPECT_EQ(w->windowTitle().toStdString(), "Picture  -  A");
   expectPictureKept("recent");
   EXPECT_GT(inkedPixels(), 100);
-  EXPECT_EQ(w->menuItem("MenOptionsLine")->text().toStdString(), "&Line Width 3...");
-  EXPECT_TRUE(w->menuItem("FName(0)")->text().endsWith("A.PNT"));
+  EXPECT_EQ(w->menus().menuItem("MenOptionsLine")->text().toStdString(), "&Line Width 3...");
+  EXPECT_TRUE(w->menus().menuItem("FName(0)")->text().endsWith("A.PNT"));
   EXPECT_TRUE(w->file().PicturePath.empty());
   EXPECT_FALSE(w->file().LoadingRecent);
 }
@@ -169,7 +169,7 @@ TEST_F(PicEditFiles, ALoadedPictureBringsItsLineWidthAndSplineSwitch) {
   for (const auto& [file, width] : {std::pair{"WIDE.PNT", 3}, {"THIN.PNT", 1}, {"WIDE.PNT", 3}}) {
     SCOPED_TRACE(file);
     load(path(file));
-    EXPECT_EQ(w->menuItem("MenOptionsLine")->text().toStdString(), "&Line Width " + std::to_string(width) + "...");
+    EXPECT_EQ(w->menus().menuItem("MenOptionsLine")->text().toStdString(), "&Line Width " + std::to_string(width) + "...");
     EXPECT_EQ(thickness(), width);
     EXPECT_EQ(w->tools().SplinePoly->backColor(), width == 3 ? 0x0000FFu : kToolButtonDrawing);
   }
@@ -191,7 +191,7 @@ TEST_F(PicEditFiles, ShowModeKeepsATitledSampleUnderItsNameWithItsTitleAsCaption
   ASSERT_TRUE(std::filesystem::exists(sample));
   w->picture().PictureTitle.clear();
 
-  w->menuItem("Gallery")->setChecked(true);
+  w->menus().menuItem("Gallery")->setChecked(true);
   ASSERT_TRUE(w->showMode());
   w->files().LoadPicture(sample);
   EXPECT_EQ(w->windowTitle().toStdString(), "Blue Rose");

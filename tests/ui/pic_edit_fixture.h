@@ -86,7 +86,7 @@ class PicEditTest : public ::testing::Test {
   std::string path(const std::string& name) const { return (dir / name).string(); }
 
   void trigger(const std::string& item) {
-    QAction* a = w->menuItem(item);
+    QAction* a = w->menus().menuItem(item);
     ASSERT_NE(a, nullptr) << item;
     ASSERT_TRUE(a->isEnabled()) << item;
     a->trigger();
@@ -103,7 +103,7 @@ class PicEditTest : public ::testing::Test {
     trigger("MenFileLoad(0)");
   }
 
-  bool enabled(const std::string& item) { return w->menuItem(item)->isEnabled(); }
+  bool enabled(const std::string& item) { return w->menus().menuItem(item)->isEnabled(); }
 
   // ---- the mouse, as the platform delivers it ----
   void send(QWidget* to, QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons held) {

@@ -17,7 +17,7 @@ std::vector<std::string> topMenuCaptions(PicEdit& w) {
 TEST_F(PicEditTest, MenusFollowTheModeAndThePictureWhateverMenEnableSays) {
   const std::vector<std::string> editing{"&File", "&Options", "&Symmetry", "&Color", "&Zoom", "&Redraw", "&Help", "e&Xit"};
   EXPECT_EQ(topMenuCaptions(*w), editing);
-  EXPECT_FALSE(w->menuItem("MenEditMark")->isVisible() || w->menuItem("DebugXX")->isVisible());
+  EXPECT_FALSE(w->menus().menuItem("MenEditMark")->isVisible() || w->menus().menuItem("DebugXX")->isVisible());
   // The set-up needs base shapes and the Symmetry menu a block, whatever MenEnable says.
   w->MenEnable(false);
   for (auto n : {"MenFile", "MenOptionS", "MenGrid", "MenColor", "MenZoom", "mnuRedraw", "MenQuit", "HelpP"})
@@ -30,13 +30,13 @@ TEST_F(PicEditTest, MenusFollowTheModeAndThePictureWhateverMenEnableSays) {
   w->MenEnable(true);
   EXPECT_TRUE(enabled("MenSym"));
 
-  w->MenusShowMode(false);
+  w->menus().MenusShowMode(false);
   EXPECT_EQ(topMenuCaptions(*w), (std::vector<std::string>{"&File", "&Modify", "&Redraw", "&Help", "e&Xit"}));
-  EXPECT_TRUE(w->menuItem("GalHelp")->isVisible() && !w->menuItem("HelpP")->isVisible());
+  EXPECT_TRUE(w->menus().menuItem("GalHelp")->isVisible() && !w->menus().menuItem("HelpP")->isVisible());
   EXPECT_TRUE(enabled("MenEditR(0)") && enabled("GalHelp"));
-  w->MenusShowMode(true);
+  w->menus().MenusShowMode(true);
   EXPECT_EQ(topMenuCaptions(*w), editing);
-  EXPECT_FALSE(w->menuItem("GalHelp")->isVisible() || enabled("MenEditR(0)"));
+  EXPECT_FALSE(w->menus().menuItem("GalHelp")->isVisible() || enabled("MenEditR(0)"));
   EXPECT_TRUE(enabled("HelpP"));
 }
 

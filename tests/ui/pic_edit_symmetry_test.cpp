@@ -150,7 +150,7 @@ TEST_F(PicEditSymmetryTest, PartLabelsAndMenusFollowThePartAfterARedrawAndAStepB
     EXPECT_EQ(w->Picture7->Label8->text(), part != 0 ? "Symmetry" : "No Sym");
     EXPECT_EQ(enabled("SymWorking"), part != 0);
   };
-  w->MenusAllOptions(true);  // Mark and Undo to Mark
+  w->menus().MenusAllOptions(true);  // Mark and Undo to Mark
   QTest::mouseClick(w->Picture7->Label7[0], Qt::LeftButton);
   trigger("MenEditMark");
   QTest::mouseClick(w->Picture7->Label7[1], Qt::LeftButton);

@@ -31,7 +31,7 @@ TEST_F(PicEditTest, AViewFileIsDrawnOnACanvasOfItsProportionsAndItsHandOverFileG
   EXPECT_EQ(w->canvasSurface().height(), 300);
 
   // Where the menus show the view item, it opens the view dialog.
-  w->menuItem("MenFileLoad(1)")->setVisible(true);
+  w->menus().menuItem("MenFileLoad(1)")->setVisible(true);
   dialogs.opens = {path("HOUSE.VEW")};
   trigger("MenFileLoad(1)");
   ASSERT_EQ(dialogs.openRequests.size(), 2u);

@@ -29,7 +29,7 @@ class RecentFiles : public PicEditTest {
   // their paths.
   void expectItems(const std::vector<std::string>& names) {
     for (std::size_t i = 0; i < 4; ++i) {
-      const QAction* item = w->menuItem("FName(" + std::to_string(i) + ")");
+      const QAction* item = w->menus().menuItem("FName(" + std::to_string(i) + ")");
       EXPECT_TRUE(item->isVisible()) << i;
       EXPECT_EQ(item->text().toStdString(), names[i]) << i;
       EXPECT_EQ(w->file().RecentFiles[i], path(names[i])) << i;

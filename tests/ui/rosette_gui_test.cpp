@@ -318,7 +318,7 @@ TEST_F(RosetteGui, WorkingSymmetryOneLimitsDrawingToOneReplicaARedrawDrawsAllAnd
   EXPECT_NEAR(minY, H / 12, 1.5);
   EXPECT_NEAR(maxY, H * 11 / 12, 1.5);
   EXPECT_NEAR(minX + maxX, W, 1.5);
-  EXPECT_TRUE(w->menuItem("ZoomS(0)")->isVisible());
+  EXPECT_TRUE(w->menus().menuItem("ZoomS(0)")->isVisible());
 }
 
 }  // namespace

@@ -94,7 +94,7 @@ TEST(SaveFailure, EnterRetriesEscapeIgnoresAndOnlyAbortEndsTheProgram) {
 
   BoxAnswer first, second;
   answerNextBox(key(Qt::Key_Return), first, [&second] { answerNextBox(key(Qt::Key_Escape), second); });
-  w.menuItem("MenFileSaveAs")->trigger();
+  w.menus().menuItem("MenFileSaveAs")->trigger();
   QApplication::processEvents();
 
   EXPECT_TRUE(first.text.contains("in FileSaveC")) << first.text.toStdString();
@@ -112,7 +112,7 @@ TEST(SaveFailure, EnterRetriesEscapeIgnoresAndOnlyAbortEndsTheProgram) {
   dialogs.saves = {target};
   BoxAnswer third;
   answerNextBox([](QMessageBox& box) { box.button(QMessageBox::Abort)->click(); }, third);
-  w.menuItem("MenFileSaveAs")->trigger();
+  w.menus().menuItem("MenFileSaveAs")->trigger();
   QApplication::processEvents();
   EXPECT_EQ(programEnds, 1);
   w.editor().PicChanged = false;
@@ -124,7 +124,7 @@ TEST(SaveFailure, RetryAfterAFailedSaveAsWritesTheChosenFileAndNeverTheOneBefore
   AddShape(w.list(), kTypePolyLine, {{100, 40}, {200, 80}});
   const std::filesystem::path before = e.dir / "BEFORE.PNT";
   e.dialogs.saves = {before.string()};
-  w.menuItem("MenFileSaveAs")->trigger();
+  w.menus().menuItem("MenFileSaveAs")->trigger();
   QApplication::processEvents();
   ASSERT_EQ(w.file().FileName, before.string());
   struct stat was {};
@@ -140,7 +140,7 @@ TEST(SaveFailure, RetryAfterAFailedSaveAsWritesTheChosenFileAndNeverTheOneBefore
   e.dialogs.saves = {chosen};
   BoxAnswer box;
   answerNextBox(key(Qt::Key_Return), box, [&e] { e.unblock(); });
-  w.menuItem("MenFileSaveAs")->trigger();
+  w.menus().menuItem("MenFileSaveAs")->trigger();
   QApplication::processEvents();
 
   EXPECT_TRUE(box.text.contains("CHOSEN.PNT")) << box.text.toStdString();

@@ -56,7 +56,7 @@ class ShowMode : public PicEditTest {
     if (help == nullptr || !help->isVisible()) return {};
     return fs::path(help->browser()->source().toLocalFile().toStdString()).filename();
   }
-  bool visible(const char* item) { return w->menuItem(item)->isVisible(); }
+  bool visible(const char* item) { return w->menus().menuItem(item)->isVisible(); }
 };
 
 // The help window closes from the keyboard (Escape, Ctrl+W) and by its

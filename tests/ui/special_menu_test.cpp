@@ -31,8 +31,8 @@ class SpecialMenu : public PicEditTest {
       if (a->isVisible() && a->text() == "S&pecial") return true;
     return false;
   }
-  bool checked(const char* item) const { return w->menuItem(item)->isChecked(); }
-  bool shown(const char* item) const { return w->menuItem(item)->isVisible(); }
+  bool checked(const char* item) const { return w->menus().menuItem(item)->isChecked(); }
+  bool shown(const char* item) const { return w->menus().menuItem(item)->isVisible(); }
   // The symmetric picture saved and opened again.
   void openSymmetricPicture() {
     w->list() = EndToEndPicture().list;

@@ -65,7 +65,7 @@ class ZoomGui : public PicEditTest {
   QPoint centre() const { return {W() / 2, H() / 2}; }
   ZoomPanel& panel() { return *w->zoom().Picture2; }
   void press(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
-  bool shown(const char* item) { return w->menuItem(item)->isVisible(); }
+  bool shown(const char* item) { return w->menus().menuItem(item)->isVisible(); }
 
   Pts original;
 };
@@ -244,7 +244,7 @@ TEST_F(ZoomGui, RestoreIsGreyedOutOnceScreenIsPictureHasClearedTheStoredView) {
   trigger("MenProjPages");
   EXPECT_FALSE(enabled("ZoomS(1)"));
   const int beeps = host.beeps;
-  w->menuItem("ZoomS(1)")->trigger();
+  w->menus().menuItem("ZoomS(1)")->trigger();
   EXPECT_EQ(host.beeps, beeps);
   // A view stored again offers it again.
   openFrame();

@@ -64,7 +64,7 @@ class ColourControls::ColourHooks : public ColourUi {
     // The canvas is kept only where the display needs its copy.
     if (w_.LowColorDisplay) w_.CopyBMAPtoPicture();
   }
-  void setMenuChecked(const char* item, bool checked) override { w_.setItemChecked(item, checked); }
+  void setMenuChecked(const char* item, bool checked) override { w_.menus().setItemChecked(item, checked); }
 
  private:
   PicEdit& w_;
@@ -124,7 +124,7 @@ void ColourControls::buildColourTools() {
 
 void ColourControls::wireColourMenu() {
   auto wire = [this](const std::string& name, const char* tag, auto fn) {
-    QAction* a = w_.menuItem(name);
+    QAction* a = w_.menus().menuItem(name);
     if (a == nullptr) return;
     a->setProperty("ornBuilt", true);
     a->setEnabled(true);
@@ -134,7 +134,7 @@ void ColourControls::wireColourMenu() {
   wire("MenRotateColors", "ToggleColorWheel", [t] { t->ToggleColorWheel(); });
   for (int i = 0; i < 4; ++i)
     wire("MenHarmony(" + std::to_string(i) + ")", "MenHarm", [t, i] { t->MenHarmony_Click(i); });
-  w_.setItemChecked("MenHarmony(0)", true);
+  w_.menus().setItemChecked("MenHarmony(0)", true);
   wire("MenColorGray", "MenColorGray", [t] { t->MenColorGray_Click(); });
   wire("OptionsShowColor", "ShowColorC", [t] { t->ShowColorC(); });
   wire("OptionsCustGray(0)", "CustGrayC", [t] { t->CustGrayC(0); });

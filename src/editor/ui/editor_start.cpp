@@ -82,8 +82,8 @@ void EditorStart::Form_Load() {
   }) && step(kStartLineAfterProbes, [this] {
     // No default printer is no fault: the name stays empty.
     ReadDefaultPrinter(w_.app_.Print, Profile(*w_.profile_));
-    w_.setItemVisible("Th", false);
-    w_.setItemEnabled("Th", false);
+    w_.menus().setItemVisible("Th", false);
+    w_.menus().setItemEnabled("Th", false);
     if (w_.app_.DataFolder.empty()) w_.app_.DataFolder = w_.app_.AppFolder;
     w_.host_.setHourglass(true);
     StartLoading = true;
@@ -92,9 +92,9 @@ void EditorStart::Form_Load() {
     w_.files_->EditStartDir = QDir::currentPath().toStdString();
   }) && step(kStartLineAfterProbes, [this] {
     w_.editor_.PaintOnlyMode = 0;
-    w_.setItemVisible("DebugXX", false);
-    w_.setItemChecked("PaintOrder", false);
-    w_.MenusAllOptions(false);
+    w_.menus().setItemVisible("DebugXX", false);
+    w_.menus().setItemChecked("PaintOrder", false);
+    w_.menus().MenusAllOptions(false);
     w_.file_.StartPicture = w_.app_.PicturePath;
     w_.file_.StartGallery = !w_.app_.OpenForEditing;
     w_.file_.StartReCreate = w_.app_.LoadOption;
@@ -102,8 +102,8 @@ void EditorStart::Form_Load() {
     w_.file_.ShowMode = w_.app_.ShowMode;
     applySplineOption();
     w_.file_.DocWord = "Picture";
-    w_.setItemVisible("MenFileLoad(1)", false);
-    w_.menuItem("OptionsCustGray(0)")->setText("&Set Custom to Base Colors");
+    w_.menus().setItemVisible("MenFileLoad(1)", false);
+    w_.menus().menuItem("OptionsCustGray(0)")->setText("&Set Custom to Base Colors");
     w_.editor_.ShowGeoNumbers = false;
     if (ToolButton* geo = w_.tools_->DrawType(kToolGeometric)) geo->hide();
     w_.Picture13->hide();
@@ -142,19 +142,19 @@ void EditorStart::Form_Load() {
     w_.shows().Gallery_Click();
     w_.setWindowTitle(QString());
   } else {
-    w_.MenusShowMode(true);
-    w_.setItemVisible("Gallery", true);
-    w_.setItemVisible("lingal", true);
+    w_.menus().MenusShowMode(true);
+    w_.menus().setItemVisible("Gallery", true);
+    w_.menus().setItemVisible("lingal", true);
   }
   if (w_.app_.ShowMode != 0) {
     // A slide show: no file commands, no help, no way into editing.
-    w_.setItemVisible("MenGalEdit", false);
-    w_.setItemEnabled("MenGalEdit", false);
-    w_.setItemVisible("GalHelp", false);
-    w_.setItemEnabled("GalHelp", false);
-    w_.setItemEnabled("MenEditR(0)", false);
-    w_.setItemVisible("HelpP", false);
-    w_.setItemVisible("MenFile", false);
+    w_.menus().setItemVisible("MenGalEdit", false);
+    w_.menus().setItemEnabled("MenGalEdit", false);
+    w_.menus().setItemVisible("GalHelp", false);
+    w_.menus().setItemEnabled("GalHelp", false);
+    w_.menus().setItemEnabled("MenEditR(0)", false);
+    w_.menus().setItemVisible("HelpP", false);
+    w_.menus().setItemVisible("MenFile", false);
   }
   StartDone = false;
   StartTimer->start();

@@ -58,7 +58,7 @@ FileContext FileCommands::fileContext() {
 
 void FileCommands::wireFileMenu() {
   auto wire = [this](const std::string& name, const char* tag, int index, std::function<void()> fn) {
-    QObject::connect(w_.items_[name], &QAction::triggered, &w_, w_.trapped(tag, index, std::move(fn)));
+    QObject::connect(w_.menus().items_[name], &QAction::triggered, &w_, w_.trapped(tag, index, std::move(fn)));
   };
   wire("MenFileNew", "MenFileNew", kNoIndex, [this] { MenFileNew_Click(); });
   wire("MenFileLoad(0)", "MenFileLoad", 0, [this] { MenFileLoad_Click(0); });
@@ -197,9 +197,9 @@ void FileCommands::afterLoad(const LoadOutcome& out) {
   applyStoredSizes(r);
 
   if (w_.showMode() && !w_.pic_.PictureTitle.empty())
-    w_.ShowFileName(w_.pic_.PictureTitle, true);
+    w_.menus().ShowFileName(w_.pic_.PictureTitle, true);
   else
-    w_.ShowFileName(w_.file_.FileName, false);
+    w_.menus().ShowFileName(w_.file_.FileName, false);
   showRecentItems();
 
   w_.editor_.SkipSplineRedraw = false;
@@ -232,7 +232,7 @@ void FileCommands::afterLoad(const LoadOutcome& out) {
 
   const bool geometricFirst = w_.list_.G0[0] == float(kCodeGeometric) ||
                               w_.list_.G0[0] == float(kCodeGeometric + kCodeOut);
-  w_.setItemEnabled("Editsym", geometricFirst);
+  w_.menus().setItemEnabled("Editsym", geometricFirst);
   w_.symmetry().refreshSymmetryControls();
   w_.colours().colourTools_->showLoadedColours();
   if (w_.file_.ShowMode != 0) w_.shows().showSlideCount();
@@ -270,26 +270,26 @@ void FileCommands::applyStoredSizes(const LoadReport& r) {
 
 // The menus that follow the picture's settings.
 void FileCommands::updatePictureMenus() {
-  w_.setItemVisible("ZoomS(0)", w_.views_.ViewDepth != 0);
+  w_.menus().setItemVisible("ZoomS(0)", w_.views_.ViewDepth != 0);
   const auto& restore = w_.views_.rows[kRestoreRow];
-  w_.setItemVisible("ZoomS(1)", restore[0] != 0 || restore[1] != 0 || restore[2] != 0 || restore[3] != 0);
-  w_.setItemEnabled("ZoomS(1)", ZoomRowUsable(w_.views_, kRestoreRow));
-  w_.setItemChecked("MenGridBlack", w_.editor_.GridMode == 0);
-  w_.setItemChecked("MenGridRed", w_.editor_.GridMode == 1);
-  w_.setItemChecked("MenGridOff", w_.editor_.GridMode == 2);
-  w_.setItemVisible("MenSaveWall", WallpaperAllowed(w_.pic_.PicKind));
-  w_.setItemChecked("Yellow", w_.editor_.YellowBase);
+  w_.menus().setItemVisible("ZoomS(1)", restore[0] != 0 || restore[1] != 0 || restore[2] != 0 || restore[3] != 0);
+  w_.menus().setItemEnabled("ZoomS(1)", ZoomRowUsable(w_.views_, kRestoreRow));
+  w_.menus().setItemChecked("MenGridBlack", w_.editor_.GridMode == 0);
+  w_.menus().setItemChecked("MenGridRed", w_.editor_.GridMode == 1);
+  w_.menus().setItemChecked("MenGridOff", w_.editor_.GridMode == 2);
+  w_.menus().setItemVisible("MenSaveWall", WallpaperAllowed(w_.pic_.PicKind));
+  w_.menus().setItemChecked("Yellow", w_.editor_.YellowBase);
   setLineWidthCaption();
   // The switch shows the setting the picture brought, so its next press
   // visibly turns it the other way.
   if (w_.tools_ != nullptr) w_.tools_->SplinePoly->setBackColor(SplinePolyColour(w_.pic_.SplinePolyOn));
   // The symmetry menus are offered only for a picture with a symmetry.
   const bool hasSymmetry = w_.sym_.SymStart != w_.sym_.SymEnd;
-  for (auto n : {"Yellow", "Zoom(0)", "MenSym"}) w_.setItemEnabled(n, hasSymmetry);
+  for (auto n : {"Yellow", "Zoom(0)", "MenSym"}) w_.menus().setItemEnabled(n, hasSymmetry);
 }
 
 void FileCommands::setLineWidthCaption() {
-  w_.menuItem("MenOptionsLine")
+  w_.menus().menuItem("MenOptionsLine")
       ->setText(QString::fromStdString("&Line Width" + NumberText(w_.draw_.LineWidth) + "..."));
 }
 
@@ -307,7 +307,7 @@ void FileCommands::afterNew(const NewOutcome& out) {
   w_.canvas_.setPenWidth(w_.draw_.LineWidth);
   // A new picture is no model net: its print layout gives no folded height.
   w_.printState().ModelNumber = 0;
-  if (!w_.file_.NewInLoad) w_.ShowFileName(w_.file_.FileName, false);
+  if (!w_.file_.NewInLoad) w_.menus().ShowFileName(w_.file_.FileName, false);
   w_.canvas_.setBackColor(w_.draw_.PicBackColor);
   w_.canvas_.clear();
   w_.Picture1->update();
@@ -316,9 +316,9 @@ void FileCommands::afterNew(const NewOutcome& out) {
     if (ToolButton* b = w_.tools_->DrawType(kToolDuplicate)) b->hide();
     w_.tools_->engine().DrawType(kToolPolyLine);
   }
-  w_.setItemEnabled("Editsym", false);
-  w_.setItemVisible("ZoomS(0)", false);
-  w_.setItemVisible("ZoomS(1)", false);
+  w_.menus().setItemEnabled("Editsym", false);
+  w_.menus().setItemVisible("ZoomS(0)", false);
+  w_.menus().setItemVisible("ZoomS(1)", false);
   w_.pages_->showPageItems();
   updatePictureMenus();
   w_.symmetry().refreshSymmetryControls();
@@ -334,7 +334,7 @@ void FileCommands::afterSave(const SaveOutcome& out) {
     throw CommandError(out.error);
   }
   if (out.status != CommandStatus::Done || out.bitmap) return;
-  w_.ShowFileName(w_.file_.FileName, false);
+  w_.menus().ShowFileName(w_.file_.FileName, false);
   showRecentItems();
 }
 
@@ -352,7 +352,7 @@ bool FileCommands::offerSave() {
 
 void FileCommands::showRecentItems() {
   for (int i = 0; i < 4; ++i)
-    w_.setItemVisible("FName(" + std::to_string(i) + ")", !w_.file_.RecentFiles[i].empty());
+    w_.menus().setItemVisible("FName(" + std::to_string(i) + ")", !w_.file_.RecentFiles[i].empty());
   FixFName();
 }
 
@@ -366,7 +366,7 @@ void FileCommands::FixFName() {
       // An ampersand in a path is shown, not taken for a shortcut mark.
       QString caption = QString::fromStdString(RecentCaption(path, EditStartDir));
       caption.replace("&", "&&");
-      w_.menuItem("FName(" + std::to_string(i) + ")")->setText(caption);
+      w_.menus().menuItem("FName(" + std::to_string(i) + ")")->setText(caption);
     }
   });
 }

@@ -17,9 +17,9 @@ constexpr int kGridHidden = 2;
 // Exactly one of the three items bears the check mark.
 void SetGridMode(PicEdit& w, int mode) {
   w.editor().GridMode = mode;
-  w.menuItem("MenGridBlack")->setChecked(mode == kGridBlack);
-  w.menuItem("MenGridRed")->setChecked(mode == kGridRed);
-  w.menuItem("MenGridOff")->setChecked(mode == kGridHidden);
+  w.menus().menuItem("MenGridBlack")->setChecked(mode == kGridBlack);
+  w.menus().menuItem("MenGridRed")->setChecked(mode == kGridRed);
+  w.menus().menuItem("MenGridOff")->setChecked(mode == kGridHidden);
   w.DrawAll(1);
 }
 
@@ -40,7 +40,7 @@ void GridMenu::MenGridOff_Click() {
 void GridMenu::Yellow_Click() {
   w_.errors_.Trap("Yellow", [this] {
     w_.editor_.YellowBase = !w_.editor_.YellowBase;
-    w_.menuItem("Yellow")->setChecked(w_.editor_.YellowBase);
+    w_.menus().menuItem("Yellow")->setChecked(w_.editor_.YellowBase);
     // The redraw wipes an editing tool's marks: leave the tool first, for
     // the paint tool when it edits colour handles, else for Poly Line.
     const int tool = w_.editor_.CurDrawType;

@@ -33,7 +33,7 @@ constexpr std::array<int, 3> kPointers{kPointerArrow, kPointerCross, kPointerUpA
 
 void OptionsMenu::wireOptionsMenu() {
   auto wire = [this](const std::string& name, const char* tag, int index, std::function<void()> fn) {
-    QObject::connect(w_.menuItem(name), &QAction::triggered, &w_, w_.trapped(tag, index, std::move(fn)));
+    QObject::connect(w_.menus().menuItem(name), &QAction::triggered, &w_, w_.trapped(tag, index, std::move(fn)));
   };
   wire("MenOptionsGravity", "MenOptionsGravity", kNoIndex, [this] { MenOptionsGravity_Click(); });
   wire("MenOptionsLine", "MenOptionsLine", kNoIndex, [this] { MenOptionsLine_Click(); });
@@ -47,13 +47,13 @@ void OptionsMenu::wireOptionsMenu() {
 
 void OptionsMenu::showOptionStates() {
   showSplineTools();
-  w_.setItemChecked("MenOptionSound", w_.editor_.SoundOn);
+  w_.menus().setItemChecked("MenOptionSound", w_.editor_.SoundOn);
   setSnapCaption();
   w_.files_->setLineWidthCaption();
 }
 
 void OptionsMenu::setSnapCaption() {
-  w_.menuItem("MenOptionsGravity")
+  w_.menus().menuItem("MenOptionsGravity")
       ->setText(QString::fromStdString("&Snap" + NumberText(w_.tools_->engine().ms.SnapSize) + "..."));
 }
 
@@ -85,7 +85,7 @@ void OptionsMenu::MenOptionsLine_Click() {
 // offered exactly while splines are allowed.
 void OptionsMenu::showSplineTools() {
   const bool on = w_.tools_->engine().ms.AllowSplines;
-  w_.setItemChecked("MenOpSpline", on);
+  w_.menus().setItemChecked("MenOpSpline", on);
   for (int tool : {kToolSpline, kToolConvert})
     if (ToolButton* b = w_.tools_->DrawType(tool)) b->setVisible(on);
   w_.tools_->SplinePoly->setVisible(on);
@@ -101,7 +101,7 @@ void OptionsMenu::MenOpSplineC() {
 void OptionsMenu::MenOptionSound_Click() {
   if (w_.list_.PackFrom > 0) w_.PackBad();
   w_.editor_.SoundOn = !w_.editor_.SoundOn;
-  w_.setItemChecked("MenOptionSound", w_.editor_.SoundOn);
+  w_.menus().setItemChecked("MenOptionSound", w_.editor_.SoundOn);
 }
 
 void OptionsMenu::PickDrawCurse_Click(int Index) {
@@ -114,7 +114,7 @@ void OptionsMenu::ExtendV_Click(int Index) {
     if (Index < 0 || Index >= static_cast<int>(kExtendChoices.size())) return;
     const ExtendChoice& c = kExtendChoices[static_cast<std::size_t>(Index)];
     w_.draw_.ExtendLen = c.length;
-    w_.menuItem("ExtendLn")->setText(QString("Extend Lines ") + c.caption);
+    w_.menus().menuItem("ExtendLn")->setText(QString("Extend Lines ") + c.caption);
     w_.DrawAll(1);
   });
 }

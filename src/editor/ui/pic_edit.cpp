@@ -53,6 +53,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
       app_(app) {
   setObjectName("PicEdit");
   files_ = std::make_unique<FileCommands>(*this);
+  menus_ = std::make_unique<EditorMenus>(*this);
   helpMenu_ = std::make_unique<EditorHelp>(*this);
   modelFrame_ = std::make_unique<ModelFrame>(*this);
   grid_ = std::make_unique<GridMenu>(*this);
@@ -73,7 +74,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
   dialogs_ = folderDialogs_.get();
   errors_.setErrorBoxWindow([this](const std::string& text) { return ErrorMsgBox::ask(this, text); });
   buildWidgets();
-  buildMenus();
+  menus_->buildMenus();
   start_->buildStartTimers();
   tools_ = new CanvasTools(*this);
   options_->showOptionStates();
@@ -240,7 +241,7 @@ void PicEdit::Form_Paint() {
     // The geometric tool's button shows its polygon's number, and a shown
     // colour wheel its segments and dot.
     GeoSh();
-    if (const QAction* wheel = menuItem("MenRotateColors"); wheel && wheel->isChecked() && colours_->colourTools_)
+    if (const QAction* wheel = menus_->menuItem("MenRotateColors"); wheel && wheel->isChecked() && colours_->colourTools_)
       colours_->colourTools_->MakeWheel(colour_.WheelStep);
     if (!HelpShown && !HelpRedraw) return;
     HelpShown = HelpRedraw = false;

@@ -25,6 +25,7 @@
 #include "editor/editor_document.h"
 #include "editor/ui/colour_controls.h"
 #include "editor/ui/editor_help.h"
+#include "editor/ui/editor_menus.h"
 #include "editor/ui/editor_start.h"
 #include "editor/ui/file_commands.h"
 #include "editor/ui/grid_menu.h"
@@ -80,7 +81,6 @@ class ToolButton;
 class ZoomControl;
 
 class PicEdit : public EditorWindow,
-                private MenuItems,
                 private EditorControls,
                 public SymSetupHost {
   Q_OBJECT
@@ -144,17 +144,12 @@ class PicEdit : public EditorWindow,
   void MenEnable(bool enable) override;
   // The symmetry menus follow the picture's symmetry block (and base shapes).
   void SymUpdateMenus() override;
-  void MenusShowMode(bool edit);
-  void MenusAllOptions(bool show);
-  // Sets the caption for a picture name (see ShowFileNameCaption).
-  void ShowFileName(const std::string& name, bool asIs);
-  // A menu item by its name ("MenFileSave", "FName(2)"); null when unknown.
-  QAction* menuItem(const std::string& name) const;
   // The editor is in show mode ("&Switch to Show Mode" is checked).
   bool showMode() const override;
 
   // ---- the File menu (file_commands.h) ----
   FileCommands& files() { return *files_; }
+  EditorMenus& menus() { return *menus_; }
   EditorHelp& helpMenu() { return *helpMenu_; }
   ModelFrame& modelFrame() { return *modelFrame_; }
   GridMenu& grid() { return *grid_; }
@@ -235,6 +230,8 @@ class PicEdit : public EditorWindow,
   class Hooks;
   friend class Hooks;
   friend class FileCommands;
+  friend class EditorMenus;
+  std::unique_ptr<EditorMenus> menus_;
   friend class EditorHelp;
   std::unique_ptr<EditorHelp> helpMenu_;
   friend class ModelFrame;
@@ -261,10 +258,6 @@ class PicEdit : public EditorWindow,
   std::unique_ptr<EditorStart> start_;
   std::unique_ptr<FileCommands> files_;
 
-  // MenuItems
-  void setItemEnabled(std::string_view name, bool enabled) override;
-  void setItemVisible(std::string_view name, bool visible) override;
-  void setItemChecked(std::string_view name, bool checked) override;
 
   // EditorControls
   Surface* progressStrip() override { return &progress_; }
@@ -306,11 +299,6 @@ class PicEdit : public EditorWindow,
 
 
   void buildWidgets();
-  void buildMenus();
-  QMenu* addMenu(QMenu* parent, const char* name, const char* caption);
-  QAction* addItem(QMenu* menu, const char* name, const char* caption, bool built = false,
-                   bool checkable = false);
-  void addSeparator(QMenu* menu, const char* name);
 
   void formRszSteps();
   void placeColourPanel();
@@ -351,7 +339,6 @@ class PicEdit : public EditorWindow,
   std::int64_t canvasShownAt_ = -1;
   int canvasLeft_;
   int canvasTop_;
-  std::map<std::string, QAction*, std::less<>> items_;
 
   AppState& app_;
   FixedProfileSource noProfile_;
@@ -364,8 +351,6 @@ class PicEdit : public EditorWindow,
   // The "&Zoom" menu and the zoom box; the picture shape and project pages.
   ZoomControl& zoom() { return *zoom_; }
   ProjectPages& pages() { return *pages_; }
-  // The menu items by name, with the menu states' rules.
-  MenuItems& menus() { return *this; }
   // "&Back" for the symmetry set-up, and the view of a part's reference shape.
   void ZoomBack() override;
   void CalcItemView(int part, int header) override;

@@ -132,7 +132,7 @@ void PrintCommands::wirePrintMenu() {
       {"MenSaveWall", &PrintCommands::MenSaveWall_Click},
   };
   for (const auto& [name, command] : commands) {
-    QAction* item = w_.menuItem(name);
+    QAction* item = w_.menus().menuItem(name);
     item->setProperty("ornBuilt", true);
     item->setEnabled(true);
     QObject::connect(item, &QAction::triggered, &w_, w_.trapped(name, kNoIndex, [this, command] { (this->*command)(); }));

@@ -178,7 +178,7 @@ void ProjectPages::showPageItems() {
   for (int i = 1; i <= kMaxPageViews; ++i)
     w_.menus().setItemVisible("Zoom(" + std::to_string(i) + ")", i <= pages || i == 1);
   w_.menus().setItemVisible("Zoom(7)", pages > 1);
-  if (QAction* full = w_.menuItem("Zoom(1)")) full->setText(pages > 1 ? "Part 1" : "Full Picture");
+  if (QAction* full = w_.menus().menuItem("Zoom(1)")) full->setText(pages > 1 ? "Part 1" : "Full Picture");
 }
 
 }  // namespace orn

@@ -61,14 +61,14 @@ void ShowMode::buildGalleryWidgets() {
 
 void ShowMode::wireGalleryMenu() {
   auto live = [this](const std::string& name, const char* tag, int index, std::function<void()> command) {
-    QAction* a = w_.menuItem(name);
+    QAction* a = w_.menus().menuItem(name);
     a->setProperty("ornBuilt", true);
     a->setEnabled(true);
     QObject::connect(a, &QAction::triggered, &w_, w_.trapped(tag, index, std::move(command)));
   };
   // The check mark is show mode itself: Gallery_Click sets it.
   live("Gallery", "Gallery", kNoIndex, [this] {
-    QAction* g = w_.menuItem("Gallery");
+    QAction* g = w_.menus().menuItem("Gallery");
     g->setChecked(!g->isChecked());
     Gallery_Click();
   });
@@ -83,7 +83,7 @@ void ShowMode::wireGalleryMenu() {
 void ShowMode::Gallery_Click() {
   const bool on = !w_.showMode();
   w_.errors_.Trap("GalleryC", [this, on] {
-    w_.setItemChecked("Gallery", on);
+    w_.menus().setItemChecked("Gallery", on);
     if (on)
       enterShowMode();
     else
@@ -94,7 +94,7 @@ void ShowMode::Gallery_Click() {
 void ShowMode::enterShowMode() {
   w_.Picture7->hide();
   w_.SetDrawButtons(false);
-  w_.MenusShowMode(false);
+  w_.menus().MenusShowMode(false);
   w_.DrawAll0->hide();
   for (QPushButton* b : w_.special().Command2) b->hide();
   if (w_.editor_.ColorToolsOn) w_.ToggleColorTools();
@@ -108,15 +108,15 @@ void ShowMode::enterShowMode() {
   w_.canvasTop_ = (w_.inner_->height() - w_.canvas_.height()) / 2;
   w_.Picture1->move(w_.canvasLeft_, w_.canvasTop_);
   if (!w_.pic_.PictureTitle.empty())
-    w_.ShowFileName(w_.pic_.PictureTitle, true);
+    w_.menus().ShowFileName(w_.pic_.PictureTitle, true);
   else
-    w_.ShowFileName(w_.file_.FileName, false);
+    w_.menus().ShowFileName(w_.file_.FileName, false);
 }
 
 void ShowMode::leaveShowMode() {
   if (w_.modelFrame().Model_ != nullptr) w_.modelFrame().Model_->hide();
   setWindowBackground(std::nullopt);
-  w_.MenusShowMode(true);
+  w_.menus().MenusShowMode(true);
   // The canvas goes back exactly where it was, whatever happened meanwhile.
   w_.canvasLeft_ = SavedPicLeft;
   w_.canvasTop_ = SavedPicTop;
@@ -128,9 +128,9 @@ void ShowMode::leaveShowMode() {
   w_.editor_.ColorToolsOn = false;
   w_.ToggleColorTools();
   w_.symmetry().refreshSymmetryControls();
-  w_.ShowFileName(w_.file_.FileName, false);
-  w_.setItemVisible("Gallery", w_.editor_.PaintOnlyMode == 0);
-  w_.setItemVisible("lingal", w_.editor_.PaintOnlyMode == 0);
+  w_.menus().ShowFileName(w_.file_.FileName, false);
+  w_.menus().setItemVisible("Gallery", w_.editor_.PaintOnlyMode == 0);
+  w_.menus().setItemVisible("lingal", w_.editor_.PaintOnlyMode == 0);
 }
 
 // The window's and the progress strip's background: a colour, or (none)
@@ -190,7 +190,7 @@ void ShowMode::MenEditR_Click(int Index) {
     if (w_.modelFrame().Model_ != nullptr) w_.modelFrame().Model_->hide();
     // A sample is never written over: saving it asks for a new name.
     if (PathKey(w_.file_.FileName).find("\\STATIC\\OV") != std::string::npos) w_.file_.FileName = kUnNamed;
-    w_.ShowFileName(w_.file_.FileName, false);
+    w_.menus().ShowFileName(w_.file_.FileName, false);
   });
 }
 

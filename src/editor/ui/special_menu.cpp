@@ -96,15 +96,15 @@ void SpecialMenu::placeSpecialWidgets(int stripTop) {
 int SpecialMenu::helpBoxLeft() const {
   // The help box stands right of the numbers and the stamp buttons while
   // they are shown, so that it hides neither.
-  const QAction* stamps = w_.menuItem("DebugX(0)");
-  const QAction* numbers = w_.menuItem("DebugX(2)");
+  const QAction* stamps = w_.menus().menuItem("DebugX(0)");
+  const QAction* numbers = w_.menus().menuItem("DebugX(2)");
   const bool shown = (stamps && stamps->isChecked()) || (numbers && numbers->isChecked());
   return shown ? kCanvasLeft + kDebugLabelWidth + kDebugGap : kCanvasLeft;
 }
 
 void SpecialMenu::wireSpecialMenu() {
   for (int i = 0; i < kItemCount; ++i) {
-    QAction* a = w_.menuItem("DebugX(" + std::to_string(i) + ")");
+    QAction* a = w_.menus().menuItem("DebugX(" + std::to_string(i) + ")");
     a->setProperty("ornBuilt", true);
     a->setEnabled(true);
     QObject::connect(a, &QAction::triggered, &w_, [this, i, a] {
@@ -117,8 +117,8 @@ void SpecialMenu::wireSpecialMenu() {
 
 void SpecialMenu::Label6_Click() {
   if (!w_.host_.ctrlKeyDown()) return;
-  const bool show = !w_.menuItem("DebugXX")->isVisible();
-  w_.setItemVisible("DebugXX", show);
+  const bool show = !w_.menus().menuItem("DebugXX")->isVisible();
+  w_.menus().setItemVisible("DebugXX", show);
   Label17->setVisible(show);
 }
 
@@ -132,8 +132,8 @@ void SpecialMenu::DebugXC(int Index) {
   w_.errors_.Trap("DebugXC", Index, [this, Index] {
     switch (Index) {
       case kStampButtons: {
-        const bool on = !w_.menuItem("DebugX(0)")->isChecked();
-        w_.setItemChecked("DebugX(0)", on);
+        const bool on = !w_.menus().menuItem("DebugX(0)")->isChecked();
+        w_.menus().setItemChecked("DebugX(0)", on);
         for (QPushButton* b : Command2) b->setVisible(on);
         w_.placeBottomStrip();
         break;
@@ -143,7 +143,7 @@ void SpecialMenu::DebugXC(int Index) {
         // the duplicate tool goes with them.
         w_.editor_.ShowGeoNumbers = !w_.editor_.ShowGeoNumbers;
         const bool geo = w_.editor_.ShowGeoNumbers;
-        w_.setItemChecked("DebugX(1)", geo);
+        w_.menus().setItemChecked("DebugX(1)", geo);
         if (ToolButton* b = w_.tools_->DrawType(kToolGeometric)) b->setVisible(geo);
         ToolButton* dup = w_.tools_->DrawType(kToolDuplicate);
         if (!geo && dup != nullptr && !dup->isHidden()) dup->hide();
@@ -153,7 +153,7 @@ void SpecialMenu::DebugXC(int Index) {
       case kShowNumbers: {
         bool& track = w_.tools_->engine().ms.DebugTrack;
         track = !track;
-        w_.setItemChecked("DebugX(2)", track);
+        w_.menus().setItemChecked("DebugX(2)", track);
         Label1->clear();
         w_.placeBottomStrip();
         break;
@@ -178,7 +178,7 @@ void SpecialMenu::DebugXC(int Index) {
       case kZotNameAndList:
         for (int i = 0; i < 4; ++i) {
           w_.file_.RecentFiles[std::size_t(i)].clear();
-          w_.setItemVisible("FName(" + std::to_string(i) + ")", false);
+          w_.menus().setItemVisible("FName(" + std::to_string(i) + ")", false);
         }
         w_.files_->FixFName();
         w_.file_.FileName = kUnNamed;
@@ -189,7 +189,7 @@ void SpecialMenu::DebugXC(int Index) {
         setPanelColour(UseColorRGB);
         break;
       case kShowAllOptions:
-        w_.MenusAllOptions(!w_.menuItem("DebugX(7)")->isChecked());
+        w_.menus().MenusAllOptions(!w_.menus().menuItem("DebugX(7)")->isChecked());
         break;
       case kPaintOnly:
         switchPaintOnly();
@@ -207,15 +207,15 @@ void SpecialMenu::switchPaintOnly() {
   const bool show = w_.editor_.PaintOnlyMode != 0;
   for (const char* name : {"Label14", "Label12", "VScroll3"})
     if (auto* w = w_.inner_->findChild<QWidget*>(name)) w->setVisible(show);
-  w_.setItemVisible("MenSym", show);
-  w_.setItemEnabled("MenSym", show);
-  w_.setItemVisible("Gallery", show);
-  w_.setItemVisible("lingal", show);
+  w_.menus().setItemVisible("MenSym", show);
+  w_.menus().setItemEnabled("MenSym", show);
+  w_.menus().setItemVisible("Gallery", show);
+  w_.menus().setItemVisible("lingal", show);
   Label1->setVisible(show);
   w_.editor_.PaintOnlyMode = show ? 0 : -1;
   w_.symmetry().refreshSymmetryControls();
-  w_.setItemVisible("MenFileLoad(1)", false);
-  w_.setItemChecked("Yellow", w_.editor_.PaintOnlyMode != 0);
+  w_.menus().setItemVisible("MenFileLoad(1)", false);
+  w_.menus().setItemChecked("Yellow", w_.editor_.PaintOnlyMode != 0);
   w_.setWindowTitle(w_.editor_.PaintOnlyMode != 0 ? "Paint Program" : "Ornivale");
 }
 

@@ -52,12 +52,12 @@ void SymmetryControls::buildSymmetryWidgets() {
 }
 
 void SymmetryControls::wireSymmetryMenu() {
-  QObject::connect(w_.menuItem("Editsym"), &QAction::triggered, &w_, [this] { Editsym_Click(); });
-  QObject::connect(w_.menuItem("SymWorking"), &QAction::triggered, &w_, [this] { SymWorking_Click(); });
-  QObject::connect(w_.menuItem("MenGridBlack"), &QAction::triggered, &w_, [this] { w_.grid().MenGridBlack_Click(); });
-  QObject::connect(w_.menuItem("MenGridRed"), &QAction::triggered, &w_, [this] { w_.grid().MenGridRed_Click(); });
-  QObject::connect(w_.menuItem("MenGridOff"), &QAction::triggered, &w_, [this] { w_.grid().MenGridOff_Click(); });
-  QObject::connect(w_.menuItem("Yellow"), &QAction::triggered, &w_, [this] { w_.grid().Yellow_Click(); });
+  QObject::connect(w_.menus().menuItem("Editsym"), &QAction::triggered, &w_, [this] { Editsym_Click(); });
+  QObject::connect(w_.menus().menuItem("SymWorking"), &QAction::triggered, &w_, [this] { SymWorking_Click(); });
+  QObject::connect(w_.menus().menuItem("MenGridBlack"), &QAction::triggered, &w_, [this] { w_.grid().MenGridBlack_Click(); });
+  QObject::connect(w_.menus().menuItem("MenGridRed"), &QAction::triggered, &w_, [this] { w_.grid().MenGridRed_Click(); });
+  QObject::connect(w_.menus().menuItem("MenGridOff"), &QAction::triggered, &w_, [this] { w_.grid().MenGridOff_Click(); });
+  QObject::connect(w_.menus().menuItem("Yellow"), &QAction::triggered, &w_, [this] { w_.grid().Yellow_Click(); });
 }
 
 // At the right end of the bottom strip, under the canvas's right end and the
@@ -98,30 +98,30 @@ void SymmetryControls::Picture13_Click() {
 }
 
 bool SymmetryControls::setupOffered() const {
-  const QAction* a = w_.menuItem("Editsym");
+  const QAction* a = w_.menus().menuItem("Editsym");
   return a != nullptr && a->isEnabled();
 }
 
 void PicEdit::SymUpdateMenus() {
   const bool block = sym_.SymStart != sym_.SymEnd;
-  setItemEnabled("Yellow", block);
-  setItemEnabled("Zoom(0)", block);
-  setItemVisible("Zoom(0)", block);
-  setItemEnabled("MenSym", block || symmetry_->setupOffered());
+  menus_->setItemEnabled("Yellow", block);
+  menus_->setItemEnabled("Zoom(0)", block);
+  menus_->setItemVisible("Zoom(0)", block);
+  menus_->setItemEnabled("MenSym", block || symmetry_->setupOffered());
 }
 
 void SymmetryControls::setEditsymEnabled(bool enabled) {
-  w_.setItemEnabled("Editsym", enabled);
+  w_.menus().setItemEnabled("Editsym", enabled);
   // While the menus are greyed out they stay so; MenEnable brings the
   // symmetry menu back with the others.
-  const QAction* file = w_.menuItem("MenFile");
+  const QAction* file = w_.menus().menuItem("MenFile");
   if (file != nullptr && file->isEnabled()) w_.SymUpdateMenus();
 }
 
-void PicEdit::setSymWorkingEnabled(bool enable) { setItemEnabled("SymWorking", enable); }
+void PicEdit::setSymWorkingEnabled(bool enable) { menus_->setItemEnabled("SymWorking", enable); }
 
 bool PicEdit::yellowChecked() const {
-  const QAction* a = menuItem("Yellow");
+  const QAction* a = menus_->menuItem("Yellow");
   return a != nullptr && a->isChecked();
 }
 

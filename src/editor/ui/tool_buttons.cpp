@@ -143,7 +143,7 @@ void CanvasTools::wireCanvas() {
 
 void CanvasTools::wireMenus() {
   auto wire = [this](const char* name, auto fn) {
-    QAction* a = w_.menuItem(name);
+    QAction* a = w_.menus().menuItem(name);
     if (a == nullptr) return;
     a->setProperty("ornBuilt", true);
     a->setEnabled(true);

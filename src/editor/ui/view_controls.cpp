@@ -27,7 +27,7 @@ void ViewControls::buildViewWidgets() {
 
 void ViewControls::wireZoomMenu() {
   auto wire = [this](const std::string& name, const char* tag, int index, std::function<void()> fn) {
-    QObject::connect(w_.menuItem(name), &QAction::triggered, &w_, w_.trapped(tag, index, std::move(fn)));
+    QObject::connect(w_.menus().menuItem(name), &QAction::triggered, &w_, w_.trapped(tag, index, std::move(fn)));
   };
   wire("ZoomSS(2)", "ZoomSC", 2, [this] { w_.zoom_->ZoomSC(2); });
   wire("ZoomS(0)", "ZoomSC", 0, [this] { w_.zoom_->ZoomSC(0); });

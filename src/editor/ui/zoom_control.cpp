@@ -46,7 +46,7 @@ int ZoomControl::canvasH() const { return w_.canvasSurface().height(); }
 bool ZoomControl::LocateCursor(int x, int y) { return w_.Picture1->placePointer(x, y); }
 
 void ZoomControl::updateViewItems() {
-  if (QAction* back = w_.menuItem("ZoomS(0)")) back->setVisible(w_.views().ViewDepth > 0);
+  if (QAction* back = w_.menus().menuItem("ZoomS(0)")) back->setVisible(w_.views().ViewDepth > 0);
   w_.menus().setItemEnabled("ZoomS(1)", ZoomRowUsable(w_.views(), kRestoreRow));
 }
 
@@ -284,7 +284,7 @@ void ZoomControl::buttonBoxSteps(int Index) {
       if (box_.BoxChanged) applyBox();
       if (!box_.ZoomBoxMode) return;
       StoreRestoreView(w_.views(), canvasW(), canvasH());
-      if (QAction* restore = w_.menuItem("ZoomS(1)")) restore->setVisible(true);
+      if (QAction* restore = w_.menus().menuItem("ZoomS(1)")) restore->setVisible(true);
       updateViewItems();
       break;
     default:

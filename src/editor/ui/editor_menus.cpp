@@ -23,9 +23,9 @@ bool isBuilt(const QAction* a) { return a->property(kBuilt).toBool(); }
 
 }  // namespace
 
-QMenu* PicEdit::addMenu(QMenu* parent, const char* name, const char* caption) {
+QMenu* EditorMenus::addMenu(QMenu* parent, const char* name, const char* caption) {
   QMenu* m = parent ? parent->addMenu(QString::fromUtf8(caption))
-                    : menuBar()->addMenu(QString::fromUtf8(caption));
+                    : w_.menuBar()->addMenu(QString::fromUtf8(caption));
   m->setObjectName(name);
   m->menuAction()->setObjectName(name);
   // A menu is a container: it follows the menu states; its items keep
@@ -35,10 +35,10 @@ QMenu* PicEdit::addMenu(QMenu* parent, const char* name, const char* caption) {
   return m;
 }
 
-QAction* PicEdit::addItem(QMenu* menu, const char* name, const char* caption, bool built,
+QAction* EditorMenus::addItem(QMenu* menu, const char* name, const char* caption, bool built,
                           bool checkable) {
   QAction* a = menu ? menu->addAction(QString::fromUtf8(caption))
-                    : menuBar()->addAction(QString::fromUtf8(caption));
+                    : w_.menuBar()->addAction(QString::fromUtf8(caption));
   a->setObjectName(name);
   a->setProperty(kBuilt, built);
   a->setCheckable(checkable);
@@ -47,14 +47,14 @@ QAction* PicEdit::addItem(QMenu* menu, const char* name, const char* caption, bo
   return a;
 }
 
-void PicEdit::addSeparator(QMenu* menu, const char* name) {
+void EditorMenus::addSeparator(QMenu* menu, const char* name) {
   QAction* s = menu->addSeparator();
   s->setObjectName(name);
   s->setProperty(kBuilt, true);
   items_[name] = s;
 }
 
-void PicEdit::buildMenus() {
+void EditorMenus::buildMenus() {
   // "&File": new, load, save, export, print, exit, and the recent files.
   QMenu* file = addMenu(nullptr, "MenFile", "&File");
   addItem(file, "MenFileNew", "&New Picture", true);
@@ -184,27 +184,27 @@ void PicEdit::buildMenus() {
     addItem(special, name.c_str(), debugCaptions[i], false, checkable);
   }
 
-  files_->wireFileMenu();
-  symmetry_->wireSymmetryMenu();
-  special_->wireSpecialMenu();
-  shows_->wireGalleryMenu();
-  helpMenu_->wireHelp();
-  viewing_->wireZoomMenu();
-  options_->wireOptionsMenu();
-  prints_->wirePrintMenu();
-  colours_->wireColourMenu();
-  connect(items_["mnuRedraw"], &QAction::triggered, this, trapped("mnuRedraw", kNoIndex, [this] { DrawAll(1); }));
-  connect(items_["PaintOrder"], &QAction::triggered, this, trapped("PaintOrder", kNoIndex, [this] {
-            items_["PaintOrder"]->setChecked(PaintOrder_Click(draw_));
+  w_.files_->wireFileMenu();
+  w_.symmetry_->wireSymmetryMenu();
+  w_.special_->wireSpecialMenu();
+  w_.shows_->wireGalleryMenu();
+  w_.helpMenu_->wireHelp();
+  w_.viewing_->wireZoomMenu();
+  w_.options_->wireOptionsMenu();
+  w_.prints_->wirePrintMenu();
+  w_.colours_->wireColourMenu();
+  QObject::connect(items_["mnuRedraw"], &QAction::triggered, &w_, w_.trapped("mnuRedraw", kNoIndex, [this] { w_.DrawAll(1); }));
+  QObject::connect(items_["PaintOrder"], &QAction::triggered, &w_, w_.trapped("PaintOrder", kNoIndex, [this] {
+            items_["PaintOrder"]->setChecked(PaintOrder_Click(w_.draw_));
           }));
 }
 
-QAction* PicEdit::menuItem(const std::string& name) const {
+QAction* EditorMenus::menuItem(const std::string& name) const {
   const auto it = items_.find(name);
   return it == items_.end() ? nullptr : it->second;
 }
 
-void PicEdit::setItemEnabled(std::string_view name, bool enabled) {
+void EditorMenus::setItemEnabled(std::string_view name, bool enabled) {
   const auto it = items_.find(name);
   if (it == items_.end()) return;
   it->second->setEnabled(enabled && isBuilt(it->second));
@@ -213,18 +213,18 @@ void PicEdit::setItemEnabled(std::string_view name, bool enabled) {
 // Qt gives every item of the menu bar its "&" key, shown or not, so the
 // editing "&Help" and the show-mode "&Help" would take Alt+H from each
 // other: a hidden item of the bar gives its key up until it is shown again.
-void PicEdit::setItemVisible(std::string_view name, bool visible) {
+void EditorMenus::setItemVisible(std::string_view name, bool visible) {
   const auto it = items_.find(name);
   if (it == items_.end()) return;
   QAction* a = it->second;
   a->setVisible(visible);
-  if (!menuBar()->actions().contains(a)) return;
+  if (!w_.menuBar()->actions().contains(a)) return;
   if (!a->property(kCaption).isValid()) a->setProperty(kCaption, a->text());
   const QString caption = a->property(kCaption).toString();
   a->setText(visible ? caption : QString(caption).remove('&'));
 }
 
-void PicEdit::setItemChecked(std::string_view name, bool checked) {
+void EditorMenus::setItemChecked(std::string_view name, bool checked) {
   const auto it = items_.find(name);
   if (it == items_.end()) return;
   it->second->setCheckable(true);
@@ -232,22 +232,22 @@ void PicEdit::setItemChecked(std::string_view name, bool checked) {
 }
 
 void PicEdit::MenEnable(bool enable) {
-  orn::MenEnable(*this, enable, sym_.SymStart, sym_.SymEnd);
+  orn::MenEnable(*menus_, enable, sym_.SymStart, sym_.SymEnd);
   // A drawing that starts with base shapes but has no symmetry yet reaches
   // "&Setup Symmetry" through the same menu.
-  if (enable && symmetry_->setupOffered()) setItemEnabled("MenSym", true);
+  if (enable && symmetry_->setupOffered()) menus_->setItemEnabled("MenSym", true);
 }
 
-void PicEdit::MenusShowMode(bool edit) { orn::MenusShowMode(*this, edit); }
+void EditorMenus::MenusShowMode(bool edit) { orn::MenusShowMode(*this, edit); }
 
-void PicEdit::MenusAllOptions(bool show) { orn::MenusAllOptions(*this, show); }
+void EditorMenus::MenusAllOptions(bool show) { orn::MenusAllOptions(*this, show); }
 
-void PicEdit::ShowFileName(const std::string& name, bool asIs) {
-  setWindowTitle(QString::fromStdString(ShowFileNameCaption(name, asIs, file_.DocWord)));
+void EditorMenus::ShowFileName(const std::string& name, bool asIs) {
+  w_.setWindowTitle(QString::fromStdString(ShowFileNameCaption(name, asIs, w_.file_.DocWord)));
 }
 
 bool PicEdit::showMode() const {
-  const QAction* g = menuItem("Gallery");
+  const QAction* g = menus_->menuItem("Gallery");
   return g && g->isChecked();
 }
 
