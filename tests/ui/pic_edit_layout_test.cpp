@@ -51,7 +51,7 @@ TEST_F(PicEditTest, WindowPlacesTheCanvasForItsSizeAndShapeWithTheColourPanelBes
   EXPECT_EQ(w->Picture1->geometry(), QRect(kCanvasLeft, kCanvasTop, 750, 600));
   EXPECT_EQ(QSize(w->canvasSurface().width(), w->canvasSurface().height()), QSize(750, 600));
   EXPECT_EQ(w->colours().Picture4->x(), w->Picture1->geometry().right() + 9);
-  EXPECT_TRUE(w->StopSign->isHidden());
+  EXPECT_TRUE(w->redraws().StopSign->isHidden());
   w->PageAspect = 1.25;
   w->FormRSZ();
   EXPECT_EQ(w->Picture1->size(), QSize(480, 600));

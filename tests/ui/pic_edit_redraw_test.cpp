@@ -24,7 +24,7 @@ class RedrawWindow : public PicEditTest {
   void addLines(int n) {
     for (float k = 0; k < n; ++k) AddShape(w->list(), kTypePolyLine, {{20 + 9 * k, 20}, {300 + 9 * k, 400}, {500 - 9 * k, 60}});
   }
-  bool redrawButtonIs(Rgb c) { return w->DrawAll0->backColor() == c; }
+  bool redrawButtonIs(Rgb c) { return w->redraws().DrawAll0->backColor() == c; }
   Rgb toolColour() { return w->tools().DrawType(w->editor().CurDrawType)->backColor(); }
   bool dupShown() { return w->tools().DrawType(kToolDuplicate)->isVisible(); }
 };
@@ -43,23 +43,23 @@ TEST_F(RedrawWindow, RedrawButtonRedrawsInItsColoursAndIgnoresPressesDuringAndHa
     if (pumps++ != 1) return;  // the first pump only shows the stop button
     EXPECT_TRUE(redrawButtonIs(0xFFFFFF));
     EXPECT_EQ(toolColour(), kToolButtonDrawing);
-    EXPECT_TRUE(w->StopSign->isVisible());
-    for (int k = 0; k < 3; ++k) QTest::mouseClick(w->DrawAll0, Qt::LeftButton);
+    EXPECT_TRUE(w->redraws().StopSign->isVisible());
+    for (int k = 0; k < 3; ++k) QTest::mouseClick(w->redraws().DrawAll0, Qt::LeftButton);
   };
-  w->NoRedraw->stop();
-  QTest::mouseClick(w->DrawAll0, Qt::LeftButton);
+  w->redraws().NoRedraw->stop();
+  QTest::mouseClick(w->redraws().DrawAll0, Qt::LeftButton);
   EXPECT_EQ(pumps, pumpsAlone);
   EXPECT_TRUE(w->canvasSurface() == fresh);
   EXPECT_TRUE(redrawButtonIs(0xFF8080));
   EXPECT_EQ(toolColour(), kToolButtonSelected);
-  EXPECT_FALSE(w->StopSign->isVisible());
-  ASSERT_TRUE(w->NoRedraw->isActive());
+  EXPECT_FALSE(w->redraws().StopSign->isVisible());
+  ASSERT_TRUE(w->redraws().NoRedraw->isActive());
 
   // Within the half second: the press only drops a pending colour action.
   w->canvasSurface().fillBox(0, 0, 3, 3, 0x123456);
   w->editor().ColorMode = kColorSwapArmed;
   w->colour().SwapIndex = 3;
-  QTest::mouseClick(w->DrawAll0, Qt::LeftButton);
+  QTest::mouseClick(w->redraws().DrawAll0, Qt::LeftButton);
   EXPECT_EQ(w->canvasSurface().point(1, 1), 0x123456);
   EXPECT_EQ(w->editor().ColorMode, kColorIdle);
   EXPECT_EQ(w->colour().SwapIndex, 0);
@@ -93,7 +93,7 @@ TEST_F(RedrawWindow, TheScreenShowsTheCanvasAsItIsDrawnAndAStoppedRedrawLeavesIt
     if (canvas == blank || canvas == whole) return;
     ++partly;
     EXPECT_TRUE(onScreen() == canvas) << "pump " << pumps;
-    if (partly == 8) QTest::mouseClick(w->StopSign, Qt::LeftButton);
+    if (partly == 8) QTest::mouseClick(w->redraws().StopSign, Qt::LeftButton);
   };
   trigger("mnuRedraw");
   host.onPump = nullptr;
@@ -150,13 +150,13 @@ TEST_F(RedrawWindow, AFailureIsReportedWithTheTagOfTheCommandAndLeavesTheWindowU
 
   // A failing redraw reports as DrawAll and leaves nothing half done.
   host.onPump = [] { throw std::runtime_error("Overflow"); };
-  w->NoRedraw->stop();
-  QTest::mouseClick(w->DrawAll0, Qt::LeftButton);
+  w->redraws().NoRedraw->stop();
+  QTest::mouseClick(w->redraws().DrawAll0, Qt::LeftButton);
   host.onPump = nullptr;
   ASSERT_EQ(host.boxes.size(), 3u);
   EXPECT_NE(host.boxes[2].text.find("\nin DrawAll\n"), std::string::npos) << host.boxes[2].text;
   EXPECT_FALSE(w->editor().DrawBusy || w->editor().Redrawing);
-  EXPECT_FALSE(w->StopSign->isVisible());
+  EXPECT_FALSE(w->redraws().StopSign->isVisible());
   EXPECT_TRUE(enabled("MenFile"));
   EXPECT_EQ(programEnds, 0);
 }

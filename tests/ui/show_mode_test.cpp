@@ -92,7 +92,7 @@ TEST_F(ShowMode, ShowsThePictureAloneCentredAndLeavingPutsEverythingBackWhereItW
   const QSize c = w->Picture1->size();
   EXPECT_EQ(w->Picture1->pos(), QPoint((800 - c.width()) / 2, (600 - c.height()) / 2));
   EXPECT_EQ(w->windowTitle(), "Gulls at dawn") << "a titled picture shows its title alone";
-  EXPECT_FALSE(w->tools().DrawType(kToolPolyLine)->isVisible() || w->DrawAll0->isVisible() ||
+  EXPECT_FALSE(w->tools().DrawType(kToolPolyLine)->isVisible() || w->redraws().DrawAll0->isVisible() ||
                w->tools().SplinePoly->isVisible());
   EXPECT_FALSE(visible("MenOptionS") || visible("MenSym") || visible("HelpP"));
   EXPECT_TRUE(visible("MenGalEdit") && visible("GalHelp"));
@@ -102,7 +102,7 @@ TEST_F(ShowMode, ShowsThePictureAloneCentredAndLeavingPutsEverythingBackWhereItW
   trigger("MenEditR(0)");
   EXPECT_FALSE(w->showMode());
   EXPECT_EQ(w->Picture1->pos(), editPlace);
-  EXPECT_TRUE(w->tools().DrawType(kToolPolyLine)->isVisible() && w->DrawAll0->isVisible() &&
+  EXPECT_TRUE(w->tools().DrawType(kToolPolyLine)->isVisible() && w->redraws().DrawAll0->isVisible() &&
               w->tools().SplinePoly->isVisible());
   EXPECT_TRUE(visible("MenOptionS") && visible("Gallery") && visible("HelpP"));
   EXPECT_EQ(w->windowTitle(), "Picture  -  GULLS");

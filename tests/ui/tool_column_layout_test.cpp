@@ -33,7 +33,7 @@ TEST_F(ToolColumn, PolygonRedrawAndStopButtonsStandClearOfEveryOtherControl) {
   ASSERT_TRUE(poly->isVisible());
   w->tools().DrawType(kToolDuplicate)->show();
   w->tools().KillColor->show();
-  std::vector<QWidget*> column{w->tools().SplinePoly, w->tools().KillColor, poly, w->DrawAll0};
+  std::vector<QWidget*> column{w->tools().SplinePoly, w->tools().KillColor, poly, w->redraws().DrawAll0};
   for (int tool : kAllTools) column.push_back(w->tools().DrawType(tool));
   for (std::size_t a = 0; a < column.size(); ++a) {
     EXPECT_TRUE(w->DrawTypePanel->rect().contains(column[a]->geometry())) << a;
@@ -41,10 +41,10 @@ TEST_F(ToolColumn, PolygonRedrawAndStopButtonsStandClearOfEveryOtherControl) {
       EXPECT_FALSE(column[a]->geometry().intersects(column[b]->geometry())) << a << " " << b;
   }
   EXPECT_EQ(w->DrawTypePanel->childAt(poly->geometry().center()), poly);
-  EXPECT_EQ(w->DrawAll0->toolTip(), "Redraw");
+  EXPECT_EQ(w->redraws().DrawAll0->toolTip(), "Redraw");
 
   // The stop button, shown during a redraw, hides nothing the user needs then.
-  const QRect stop = w->StopSign->geometry();
+  const QRect stop = w->redraws().StopSign->geometry();
   EXPECT_TRUE(w->formArea()->rect().contains(stop));
   for (QWidget* c : {static_cast<QWidget*>(w->DrawTypePanel), static_cast<QWidget*>(w->Picture1),
                      static_cast<QWidget*>(w->Text1), static_cast<QWidget*>(w->Progress),
@@ -56,7 +56,7 @@ TEST_F(ToolColumn, PolygonRedrawAndStopButtonsStandClearOfEveryOtherControl) {
 // names its tool in its tooltip; the Geometric tool's shows its corners.
 TEST_F(ToolColumn, EveryToolButtonShowsItsOwnPictogramAndNamesItsTool) {
   std::vector<QImage> seen;
-  std::vector<QWidget*> buttons{w->DrawAll0};
+  std::vector<QWidget*> buttons{w->redraws().DrawAll0};
   for (int tool : kAllTools) buttons.push_back(w->tools().DrawType(tool));
   for (QWidget* b : buttons) {
     SCOPED_TRACE(b->objectName().toStdString());
@@ -95,7 +95,7 @@ TEST_F(ToolColumn, SetupPanelLeavesTheCanvasFreeShowsAllItsControlsAndHidesTheTo
       EXPECT_TRUE(panel->rect().contains(c->geometry())) << c->objectName().toStdString();
     }
   // The Redraw button below the tools is either wholly under it or clear of it.
-  const QRect redraw(w->DrawAll0->mapTo(w->formArea(), QPoint()), w->DrawAll0->size());
+  const QRect redraw(w->redraws().DrawAll0->mapTo(w->formArea(), QPoint()), w->redraws().DrawAll0->size());
   EXPECT_TRUE(panel->geometry().contains(redraw) || !panel->geometry().intersects(redraw));
   // Its caption, in both of its wordings, is read whole in the narrow column.
   auto captionFits = [panel] {

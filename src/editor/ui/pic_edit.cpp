@@ -53,6 +53,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
       app_(app) {
   setObjectName("PicEdit");
   files_ = std::make_unique<FileCommands>(*this);
+  redraws_ = std::make_unique<RedrawControls>(*this);
   menus_ = std::make_unique<EditorMenus>(*this);
   helpMenu_ = std::make_unique<EditorHelp>(*this);
   modelFrame_ = std::make_unique<ModelFrame>(*this);
@@ -132,7 +133,7 @@ void PicEdit::buildWidgets() {
 
   symmetry_->buildSymmetryWidgets();
   special_->buildSpecialWidgets();
-  buildRedrawWidgets();
+  redraws_->buildRedrawWidgets();
   viewing_->buildViewWidgets();
 
   resizeCanvas(canvas_.width(), canvas_.height());
@@ -165,7 +166,7 @@ void PicEdit::placeBottomStrip() {
   Progress->setGeometry(kCanvasLeft, top + kHelpBoxHeight + 10, kProgressWidth, kProgressHeight);
   // The stop button stands below the tool column, left of the help box and
   // the progress strip, where it hides nothing during a redraw.
-  StopSign->move((kCanvasLeft - StopSign->width()) / 2, top + (kFreeHeight - StopSign->height()) / 2);
+  redraws_->StopSign->move((kCanvasLeft - redraws_->StopSign->width()) / 2, top + (kFreeHeight - redraws_->StopSign->height()) / 2);
   special_->placeSpecialWidgets(top);
   symmetry_->placePartLabels();
 }

@@ -32,6 +32,7 @@
 #include "editor/ui/model_frame.h"
 #include "editor/ui/options_menu.h"
 #include "editor/ui/print_commands.h"
+#include "editor/ui/redraw_controls.h"
 #include "editor/ui/show_mode.h"
 #include "editor/ui/special_menu.h"
 #include "editor/ui/symmetry_controls.h"
@@ -80,9 +81,7 @@ class SymPLoad;
 class ToolButton;
 class ZoomControl;
 
-class PicEdit : public EditorWindow,
-                private EditorControls,
-                public SymSetupHost {
+class PicEdit : public EditorWindow, public SymSetupHost {
   Q_OBJECT
  public:
   // `host` answers the message boxes; `app` is the application's state with
@@ -106,7 +105,7 @@ class PicEdit : public EditorWindow,
   FileState& file() { return file_; }
   ErrorReport& errors() { return errors_; }
   PickState& pick() { return pick_; }
-  EditorControls& controls() { return *this; }
+  EditorControls& controls() { return *redraws_; }
   // The tool buttons and the canvas's mouse engine.
   CanvasTools& tools() { return *tools_; }
   // The folder of the settings and standard colours files.
@@ -118,7 +117,7 @@ class PicEdit : public EditorWindow,
   const Surface& bmap() const { return bmap_; }
   CanvasWidget* Picture1 = nullptr;
   // Copies the canvas into bmap when the display needs the copy.
-  void CopyToBmap() override;
+  void CopyToBmap();
   // Copies bmap back onto the canvas.
   void CopyBMAPtoPicture();
   // Kept for the custom-colour button: the copy needs no refresh there.
@@ -145,10 +144,11 @@ class PicEdit : public EditorWindow,
   // The symmetry menus follow the picture's symmetry block (and base shapes).
   void SymUpdateMenus() override;
   // The editor is in show mode ("&Switch to Show Mode" is checked).
-  bool showMode() const override;
+  bool showMode() const;
 
   // ---- the File menu (file_commands.h) ----
   FileCommands& files() { return *files_; }
+  RedrawControls& redraws() { return *redraws_; }
   EditorMenus& menus() { return *menus_; }
   EditorHelp& helpMenu() { return *helpMenu_; }
   ModelFrame& modelFrame() { return *modelFrame_; }
@@ -165,7 +165,6 @@ class PicEdit : public EditorWindow,
   // ---- panels ----
   QLabel* Text1 = nullptr;         // the help box
   QWidget* DrawTypePanel = nullptr; // the tool button column
-  QPushButton* StopSign = nullptr;
   CanvasWidget* Progress = nullptr;
   SymPLoad* loadWindow() const { return SymPLoad_; }
 
@@ -180,12 +179,6 @@ class PicEdit : public EditorWindow,
   PolyShape& polyShape() { return polyShape_; }
 
 
-  // ---- the Redraw button and the window's side of every redraw ----
-  // The Redraw button (DrawAll(0)) and the 500 ms guard after a redraw
-  // during which it is ignored.
-  ToolButton* DrawAll0 = nullptr;
-  QTimer* NoRedraw = nullptr;
-  void DrawAll_Click(int Index);
 
   // ---- start and exit (pic_edit_start.cpp) ----
   AppState& app() { return app_; }
@@ -230,6 +223,8 @@ class PicEdit : public EditorWindow,
   class Hooks;
   friend class Hooks;
   friend class FileCommands;
+  friend class RedrawControls;
+  std::unique_ptr<RedrawControls> redraws_;
   friend class EditorMenus;
   std::unique_ptr<EditorMenus> menus_;
   friend class EditorHelp;
@@ -259,25 +254,10 @@ class PicEdit : public EditorWindow,
   std::unique_ptr<FileCommands> files_;
 
 
-  // EditorControls
-  Surface* progressStrip() override { return &progress_; }
-  void showCanvas() override;
-  void progressChanged() override;
-  void setStopSignVisible(bool on) override;
-  bool setupPanelVisible() const override;
-  void ShowSymme(int region) override;
-  void SymShowHandles(int mode) override;
-  void GeoSh() override;
-  void setToolButtonColor(int tool, Rgb c) override;
-  void setRedrawButtonColor(Rgb c) override;
-  bool dupButtonVisible() const override;
-  void setDupButtonVisible(bool visible) override;
-  void reportCorruptSymmetry() override;
-  void PutSymState(int CurPart) override;
-  void redrawFinished() override;
-  void startNoRedrawTimer() override;
-  bool noRedrawTimerActive() const override;
-  void buildRedrawWidgets();
+  bool setupPanelVisible() const;
+  void ShowSymme(int region);
+  void SymShowHandles(int mode);
+  void GeoSh();
   void Trap(const char* tag, int index, const std::function<void()>& command) override;
   // `command` as a handler of the window: run under the error report's trap
   // with `tag` and `index`.
@@ -334,9 +314,6 @@ class PicEdit : public EditorWindow,
   QWidget* inner_ = nullptr;
   SymPLoad* SymPLoad_ = nullptr;
   QTimer* layoutTimer_ = nullptr;
-  // When the canvas was last shown during a redraw (the host's clock, ms;
-  // -1 none yet).
-  std::int64_t canvasShownAt_ = -1;
   int canvasLeft_;
   int canvasTop_;
 

@@ -160,7 +160,7 @@ void PrintCommands::MenFilePrint_Click() {
   w_.errors_.Trap("MenFilePrint", [this] {
     Printing& p = printing();
     if (w_.list_.PackFrom > 0) orn::PackBad(w_.list_);
-    RedrawEnv redraw{w_.list_, w_.sym_, w_.draw_, w_.editor_, w_.pick_, w_.colour_, w_.views_, w_.host_, w_};
+    RedrawEnv redraw = w_.doc_.redrawEnv(w_.controls());
     const std::string capture =
         w_.dataFolder().empty() ? std::string() : (w_.dataFolder() / kPrintCaptureName).string();
     PrintEnv env{redraw, w_.printState(), w_.file_.PrintMode, w_.PrintInitDone, p.iMeasure(), p.printer(), p,

@@ -95,7 +95,7 @@ void ShowMode::enterShowMode() {
   w_.Picture7->hide();
   w_.SetDrawButtons(false);
   w_.menus().MenusShowMode(false);
-  w_.DrawAll0->hide();
+  w_.redraws().DrawAll0->hide();
   for (QPushButton* b : w_.special().Command2) b->hide();
   if (w_.editor_.ColorToolsOn) w_.ToggleColorTools();
   // Marked on, so that leaving show mode brings the colour tools back.
@@ -123,7 +123,7 @@ void ShowMode::leaveShowMode() {
   w_.Picture1->move(w_.canvasLeft_, w_.canvasTop_);
   w_.placeColourPanel();
   w_.SetDrawButtons(true);
-  w_.DrawAll0->show();
+  w_.redraws().DrawAll0->show();
   // The colour tools always come back.
   w_.editor_.ColorToolsOn = false;
   w_.ToggleColorTools();

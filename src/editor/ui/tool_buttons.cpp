@@ -107,7 +107,7 @@ void CanvasTools::buildButtons() {
   KillColor->setGeometry(kButtonGap, below + kButtonSize, 2 * kButtonSize, kButtonSize / 2);
   KillColor->hide();
   // The Redraw button closes the column, across both of its rows.
-  w_.DrawAll0->setGeometry(kButtonGap, below + kButtonSize + kButtonSize / 2 + kButtonGap,
+  w_.redraws().DrawAll0->setGeometry(kButtonGap, below + kButtonSize + kButtonSize / 2 + kButtonGap,
                            2 * kButtonSize + kButtonGap, kButtonSize);
 
   // The Geometric tool and the duplicate tool wait for the geometry buttons.

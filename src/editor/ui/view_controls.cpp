@@ -51,7 +51,7 @@ void ViewControls::showPartLabels() {
 }
 
 void ViewControls::setRedrawButtonVisible(bool visible) {
-  if (w_.DrawAll0 != nullptr) w_.DrawAll0->setVisible(visible);
+  if (w_.redraws().DrawAll0 != nullptr) w_.redraws().DrawAll0->setVisible(visible);
 }
 
 void PicEdit::ZoomBack() {

@@ -25,27 +25,27 @@ constexpr Rgb kRedrawButtonIdle = 0xFF8080;
 
 }  // namespace
 
-void PicEdit::buildRedrawWidgets() {
-  DrawAll0 = new ToolButton(kRedrawPictogram, DrawTypePanel);
+void RedrawControls::buildRedrawWidgets() {
+  DrawAll0 = new ToolButton(kRedrawPictogram, w_.DrawTypePanel);
   DrawAll0->setObjectName("DrawAll(0)");
   DrawAll0->setToolTip("Redraw");
   setRedrawButtonColor(kRedrawButtonIdle);
-  connect(DrawAll0, &ToolButton::pressedTool, this, trapped("DrawAll", 0, [this] { DrawAll_Click(0); }));
+  QObject::connect(DrawAll0, &ToolButton::pressedTool, &w_, w_.trapped("DrawAll", 0, [this] { DrawAll_Click(0); }));
 
-  NoRedraw = new QTimer(this);
+  NoRedraw = new QTimer(&w_);
   NoRedraw->setObjectName("NoRedraw");
   NoRedraw->setSingleShot(true);
   NoRedraw->setInterval(kNoRedrawMs);
 
-  StopSign = new QPushButton("Stop", inner_);
+  StopSign = new QPushButton("Stop", w_.inner_);
   StopSign->setObjectName("StopSign");
   StopSign->setToolTip("Stop");
   StopSign->resize(kStopSignSize, kStopSignSize);
   StopSign->hide();
-  connect(StopSign, &QPushButton::clicked, this, trapped("StopSign", kNoIndex, [this] { StopSign_Click(editor_); }));
+  QObject::connect(StopSign, &QPushButton::clicked, &w_, w_.trapped("StopSign", kNoIndex, [this] { StopSign_Click(w_.editor_); }));
 }
 
-void PicEdit::DrawAll_Click(int Index) { DrawAll(Index); }
+void RedrawControls::DrawAll_Click(int Index) { w_.DrawAll(Index); }
 
 std::function<void()> PicEdit::trapped(const char* tag, int index, std::function<void()> command) {
   return [this, tag, index, command = std::move(command)] { errors_.Trap(tag, index, command); };
@@ -65,7 +65,7 @@ void PicEdit::DrawAll(int index) {
     tools_->engine().DrawAll(index);
   } else {
     errors_.Trap("DrawAll", [this, index] {
-      doc_.redraw(*this, index);
+      doc_.redraw(*redraws_, index);
     });
   }
   Picture1->update();
@@ -76,61 +76,72 @@ void PicEdit::DrawAll(int index) {
 // A long redraw is seen as it is drawn, ten times a second from its first
 // tenth of a second on: showing the whole canvas at every pass of the pump
 // would cost more than the drawing, and a short redraw is seen at its end.
-void PicEdit::showCanvas() {
-  const std::int64_t now = host_.milliseconds();
+void RedrawControls::showCanvas() {
+  const std::int64_t now = w_.host_.milliseconds();
   if (canvasShownAt_ < 0 || now < canvasShownAt_) {
     canvasShownAt_ = now;
     return;
   }
   if (now - canvasShownAt_ < kShowCanvasMs) return;
   canvasShownAt_ = now;
-  Picture1->update();
+  w_.Picture1->update();
 }
 
-void PicEdit::progressChanged() { Progress->update(); }
+void RedrawControls::progressChanged() { w_.Progress->update(); }
 
-void PicEdit::setStopSignVisible(bool on) {
+void RedrawControls::setStopSignVisible(bool on) {
   StopSign->setVisible(on);
   if (on) StopSign->raise();
 }
 
-void PicEdit::setToolButtonColor(int tool, Rgb c) {
-  if (tools_ == nullptr) return;
-  if (ToolButton* b = tools_->DrawType(tool)) b->setBackColor(c);
+void RedrawControls::setToolButtonColor(int tool, Rgb c) {
+  if (w_.tools_ == nullptr) return;
+  if (ToolButton* b = w_.tools_->DrawType(tool)) b->setBackColor(c);
 }
 
-void PicEdit::setRedrawButtonColor(Rgb c) { DrawAll0->setBackColor(c); }
+void RedrawControls::setRedrawButtonColor(Rgb c) { DrawAll0->setBackColor(c); }
 
-bool PicEdit::dupButtonVisible() const {
-  const ToolButton* b = tools_ ? tools_->DrawType(kToolDuplicate) : nullptr;
+bool RedrawControls::dupButtonVisible() const {
+  const ToolButton* b = w_.tools_ ? w_.tools_->DrawType(kToolDuplicate) : nullptr;
   return b != nullptr && !b->isHidden();
 }
 
-void PicEdit::setDupButtonVisible(bool visible) {
-  if (tools_ == nullptr) return;
-  if (ToolButton* b = tools_->DrawType(kToolDuplicate)) b->setVisible(visible);
+void RedrawControls::setDupButtonVisible(bool visible) {
+  if (w_.tools_ == nullptr) return;
+  if (ToolButton* b = w_.tools_->DrawType(kToolDuplicate)) b->setVisible(visible);
 }
 
-void PicEdit::reportCorruptSymmetry() {
-  host_.messageBox(kCorruptSymmetryText, MsgButtons::OK, MsgIcon::None, "");
+void RedrawControls::reportCorruptSymmetry() {
+  w_.host_.messageBox(kCorruptSymmetryText, MsgButtons::OK, MsgIcon::None, "");
 }
 
-void PicEdit::PutSymState(int CurPart) {
-  if (Picture7 != nullptr) Picture7->PutSymState(CurPart);
+void RedrawControls::PutSymState(int CurPart) {
+  if (w_.Picture7 != nullptr) w_.Picture7->PutSymState(CurPart);
 }
 
-void PicEdit::redrawFinished() {
+void RedrawControls::redrawFinished() {
   canvasShownAt_ = -1;
-  viewing_->afterRedraw();
-  if (!resizeAfterRedraw_) return;
+  w_.viewing_->afterRedraw();
+  if (!w_.resizeAfterRedraw_) return;
   // The resize that came during the redraw is laid out from the event loop,
   // once, after the redraw has returned to its caller.
-  resizeAfterRedraw_ = false;
-  layoutTimer_->start();
+  w_.resizeAfterRedraw_ = false;
+  w_.layoutTimer_->start();
 }
 
-void PicEdit::startNoRedrawTimer() { NoRedraw->start(); }
+void RedrawControls::startNoRedrawTimer() { NoRedraw->start(); }
 
-bool PicEdit::noRedrawTimerActive() const { return NoRedraw->isActive(); }
+bool RedrawControls::noRedrawTimerActive() const { return NoRedraw->isActive(); }
+
+// What the window itself keeps: the menus, show mode, the set-up panel, the
+// part labels, the geometry buttons and the canvas's copy.
+Surface* RedrawControls::progressStrip() { return &w_.progress_; }
+void RedrawControls::MenEnable(bool enable) { w_.MenEnable(enable); }
+void RedrawControls::GeoSh() { w_.GeoSh(); }
+bool RedrawControls::showMode() const { return w_.showMode(); }
+bool RedrawControls::setupPanelVisible() const { return w_.setupPanelVisible(); }
+void RedrawControls::ShowSymme(int region) { w_.ShowSymme(region); }
+void RedrawControls::SymShowHandles(int mode) { w_.SymShowHandles(mode); }
+void RedrawControls::CopyToBmap() { w_.CopyToBmap(); }
 
 }  // namespace orn
