@@ -35,18 +35,22 @@ class EditorDocument {
   // ---- the picture's state ----
   DrawingList& list() { return list_; }
   SymState& sym() { return sym_; }
+  const SymState& sym() const { return sym_; }
   PickState& pick() { return pick_; }
   ViewTable& views() { return views_; }
   EditorState& editor() { return editor_; }
+  const EditorState& editor() const { return editor_; }
   DrawContext& draw() { return draw_; }
   ColourState& colour() { return colour_; }
   PictureSettings& picture() { return pic_; }
   FileState& file() { return file_; }
+  const FileState& file() const { return file_; }
   // The polygon the Geometric tool builds on a dragged edge.
   PolyShape& polyShape() { return polyShape_; }
   // The canvas the picture is drawn on, and its off-screen copy.
   Surface& canvas() { return canvas_; }
   Surface& bmap() { return bmap_; }
+  const Surface& bmap() const { return bmap_; }
   Host& host() { return host_; }
 
   // ---- commands ----

@@ -73,10 +73,10 @@ class ColourControls::ColourHooks : public ColourUi {
 void ColourControls::buildColourTools() {
   colourHooks_ = std::make_unique<ColourHooks>(w_);
   colourTools_ = std::make_unique<ColourTools>(
-      ColourEnv{w_.colour_, w_.editor_, w_.draw_, w_.list_, w_.sym_, w_.host_, *colourHooks_});
+      ColourEnv{w_.colour(), w_.editor(), w_.draw(), w_.list(), w_.sym(), w_.host_, *colourHooks_});
   const Rgb back = fromQColor(w_.palette().color(QPalette::Window));
   colourTools_->setWheelBackground(back);
-  colourPanel_ = new ColourPanel(w_.colour_, colourTools_->wheel(), w_.inner_, back);
+  colourPanel_ = new ColourPanel(w_.colour(), colourTools_->wheel(), w_.inner_, back);
   Picture3 = colourPanel_->Picture3;
   VScroll2 = colourPanel_->VScroll2;
   Picture4 = colourPanel_->Picture4;
@@ -112,7 +112,7 @@ void ColourControls::buildColourTools() {
   Picture12->onRotOK = [this](int i) { w_.errors_.Trap("RotOK", i, [&] { colourTools_->RotOK_Click(i); }); };
 
   // The frame and label follow the colour action state, whatever changes it.
-  w_.editor_.ColorMode.watch = [this](int mode) { colourPanel_->showSwapArmed(mode == kColorSwapArmed); };
+  w_.editor().ColorMode.watch = [this](int mode) { colourPanel_->showSwapArmed(mode == kColorSwapArmed); };
 
   // The editor's start: the custom colours until the settings say otherwise,
   // and the palette's first two runs, which choose the current colour.
@@ -173,6 +173,6 @@ void ColourControls::currentColourChanged() {
   Picture10->redraw();
 }
 
-void ColourControls::colorsInUseChanged() { CinUse->ShowCInUse(w_.colour_.InUseCount); }
+void ColourControls::colorsInUseChanged() { CinUse->ShowCInUse(w_.colour().InUseCount); }
 
 }  // namespace orn

@@ -195,7 +195,7 @@ void EditorMenus::buildMenus() {
   w_.colours_->wireColourMenu();
   QObject::connect(items_["mnuRedraw"], &QAction::triggered, &w_, w_.trapped("mnuRedraw", kNoIndex, [this] { w_.DrawAll(1); }));
   QObject::connect(items_["PaintOrder"], &QAction::triggered, &w_, w_.trapped("PaintOrder", kNoIndex, [this] {
-            items_["PaintOrder"]->setChecked(PaintOrder_Click(w_.draw_));
+            items_["PaintOrder"]->setChecked(PaintOrder_Click(w_.draw()));
           }));
 }
 
@@ -232,7 +232,7 @@ void EditorMenus::setItemChecked(std::string_view name, bool checked) {
 }
 
 void PicEdit::MenEnable(bool enable) {
-  orn::MenEnable(*menus_, enable, sym_.SymStart, sym_.SymEnd);
+  orn::MenEnable(*menus_, enable, sym().SymStart, sym().SymEnd);
   // A drawing that starts with base shapes but has no symmetry yet reaches
   // "&Setup Symmetry" through the same menu.
   if (enable && symmetry_->setupOffered()) menus_->setItemEnabled("MenSym", true);
@@ -243,7 +243,7 @@ void EditorMenus::MenusShowMode(bool edit) { orn::MenusShowMode(*this, edit); }
 void EditorMenus::MenusAllOptions(bool show) { orn::MenusAllOptions(*this, show); }
 
 void EditorMenus::ShowFileName(const std::string& name, bool asIs) {
-  w_.setWindowTitle(QString::fromStdString(ShowFileNameCaption(name, asIs, w_.file_.DocWord)));
+  w_.setWindowTitle(QString::fromStdString(ShowFileNameCaption(name, asIs, w_.file().DocWord)));
 }
 
 bool PicEdit::showMode() const {

@@ -46,7 +46,7 @@ void EditorStart::buildStartTimers() {
   ReturnToMain = new QTimer(&w_);
   ReturnToMain->setInterval(kReturnRetryMs);
   QObject::connect(ReturnToMain, &QTimer::timeout, &w_, w_.trapped("ReturnToMain", kNoIndex, [this] {
-            if (RedrawRunning(w_.editor_) || w_.files_->loading_ || QApplication::activeModalWidget() != nullptr) return;
+            if (RedrawRunning(w_.editor()) || w_.files_->loading_ || QApplication::activeModalWidget() != nullptr) return;
             ReturnToMain->stop();
             w_.close();
           }));
@@ -91,38 +91,38 @@ void EditorStart::Form_Load() {
     // The working folder may have gone meanwhile: that is no fault.
     w_.files_->EditStartDir = QDir::currentPath().toStdString();
   }) && step(kStartLineAfterProbes, [this] {
-    w_.editor_.PaintOnlyMode = 0;
+    w_.editor().PaintOnlyMode = 0;
     w_.menus().setItemVisible("DebugXX", false);
     w_.menus().setItemChecked("PaintOrder", false);
     w_.menus().MenusAllOptions(false);
-    w_.file_.StartPicture = w_.app_.PicturePath;
-    w_.file_.StartGallery = !w_.app_.OpenForEditing;
-    w_.file_.StartReCreate = w_.app_.LoadOption;
-    w_.file_.OpenForEditing = w_.app_.OpenForEditing;
-    w_.file_.ShowMode = w_.app_.ShowMode;
+    w_.file().StartPicture = w_.app_.PicturePath;
+    w_.file().StartGallery = !w_.app_.OpenForEditing;
+    w_.file().StartReCreate = w_.app_.LoadOption;
+    w_.file().OpenForEditing = w_.app_.OpenForEditing;
+    w_.file().ShowMode = w_.app_.ShowMode;
     applySplineOption();
-    w_.file_.DocWord = "Picture";
+    w_.file().DocWord = "Picture";
     w_.menus().setItemVisible("MenFileLoad(1)", false);
     w_.menus().menuItem("OptionsCustGray(0)")->setText("&Set Custom to Base Colors");
-    w_.editor_.ShowGeoNumbers = false;
+    w_.editor().ShowGeoNumbers = false;
     if (ToolButton* geo = w_.tools_->DrawType(kToolGeometric)) geo->hide();
     w_.Picture13->hide();
     // Out of paint-only mode: the symmetry controls shown, the caption "Ornivale".
-    w_.editor_.PaintOnlyMode = -1;
+    w_.editor().PaintOnlyMode = -1;
     w_.special().switchPaintOnly();
   }) && step(kStartLineAfterProbes, [this] {
-    w_.list_.reset();
-    w_.draw_.LineWidth = 1;
-    w_.file_.NewInLoad = true;
+    w_.list().reset();
+    w_.draw().LineWidth = 1;
+    w_.file().NewInLoad = true;
     FileContext ctx = w_.files_->fileContext();
     w_.files_->afterNew(orn::FileNew(ctx));
-    w_.file_.NewInLoad = false;
+    w_.file().NewInLoad = false;
     w_.FitOnResize = true;
     w_.PageAspect = 0.8;
     w_.FormRSZ();
   }) && step(kStartLineAfterProbes, [this] {
-    w_.colour_.DitheredDisplay = w_.app_.DitheredDisplay;
-    ReadStandardColors(w_.colour_, w_.dataFolder(), w_.host_);
+    w_.colour().DitheredDisplay = w_.app_.DitheredDisplay;
+    ReadStandardColors(w_.colour(), w_.dataFolder(), w_.host_);
   });
   if (!done) {
     // Cancel: the editor stays as far as it got, and the picture still loads.
@@ -133,10 +133,10 @@ void EditorStart::Form_Load() {
   // The settings file has its own, silent fall-back to the defaults.
   readSettings();
 
-  w_.views_.ViewDepth = 0;
-  w_.editor_.ProjPages = 1;
-  w_.sym_.SymStart = w_.sym_.SymEnd = 0;
-  w_.editor_.SplineSteps = 12;
+  w_.views().ViewDepth = 0;
+  w_.editor().ProjPages = 1;
+  w_.sym().SymStart = w_.sym().SymEnd = 0;
+  w_.editor().SplineSteps = 12;
   w_.tools_->engine().DrawType(kToolPolyLine);
   if (!w_.app_.OpenForEditing) {
     w_.shows().Gallery_Click();
@@ -165,20 +165,20 @@ void EditorStart::Form_Load() {
 void EditorStart::readSettings() {
   const std::filesystem::path folder = w_.dataFolder();
   const PaintDatRead r = ReadPaintDat(folder / kPaintDatName, w_.app_.Print.PrintOrientation,
-                                      w_.colour_.DitheredDisplay);
+                                      w_.colour().DitheredDisplay);
   const EditorSettings& s = r.settings;
   w_.app_.Print.PrintOrientation = s.PrintOrientation;
   w_.app_.Print.PrintQuality = s.PrintQuality;
-  w_.draw_.LineWidth = s.LineWidth;
-  w_.canvas_.setPenWidth(s.LineWidth);
+  w_.draw().LineWidth = s.LineWidth;
+  w_.canvas().setPenWidth(s.LineWidth);
   MouseState& ms = w_.tools_->engine().ms;
   ms.SnapSize = s.SnapSize;
   ms.DrawCursor = s.DrawCursor;
-  w_.sym_.WorkingSym = kAllReplicas;
+  w_.sym().WorkingSym = kAllReplicas;
   // The arrow until the start is done; the chosen cursor comes with the tools.
   w_.Picture1->setCanvasCursor(CanvasCursor::Arrow);
-  w_.file_.RecentFiles = s.RecentFiles;
-  w_.colour_.CustomPalette = s.CustomPalette;
+  w_.file().RecentFiles = s.RecentFiles;
+  w_.colour().CustomPalette = s.CustomPalette;
   w_.colours().DispCustColors();
   w_.files_->showRecentItems();
   settings_ = s;
@@ -199,14 +199,14 @@ void EditorStart::StartTimer_Timer() {
   if (w_.app_.ShowMode != 0 && !w_.app_.ShowList.empty()) {
     // The first slide whose picture is there.
     w_.app_.ShowIndex = 0;
-    w_.file_.StartMode = w_.app_.StartMode;
+    w_.file().StartMode = w_.app_.StartMode;
     slideShown = w_.shows().loadSlide(0);
     if (!slideShown) w_.files_->reportFailure("None of the pictures of this show can be found.", "Load Picture");
   } else if (!w_.app_.PicturePath.empty() && w_.app_.PicturePath != kUnNamed) {
     // The path as handed over may differ in case from the file on disk.
     const auto real = resolveNoCase(w_.app_.PicturePath);
-    w_.file_.LoadOption = w_.app_.LoadOption;
-    w_.file_.StartMode = w_.app_.StartMode;
+    w_.file().LoadOption = w_.app_.LoadOption;
+    w_.file().StartMode = w_.app_.StartMode;
     if (real && std::filesystem::is_regular_file(*real)) {
       w_.files_->openingLoad_ = true;
       w_.files_->LoadPicture(real->string());
@@ -214,16 +214,16 @@ void EditorStart::StartTimer_Timer() {
     } else
       w_.files_->reportFailure("The picture " + w_.app_.PicturePath + " cannot be found.", "Load Picture");
   } else {
-    w_.file_.FileName = kUnNamed;
+    w_.file().FileName = kUnNamed;
   }
   // The Geometric tool starts with a square.
-  w_.polyShape_ = PolyShape{};
+  w_.polyShape() = PolyShape{};
   w_.GeoSh();
   w_.host_.setHourglass(false);
   w_.Picture1->setCanvasCursor(CursorOfPointer(w_.tools_->engine().ms.DrawCursor));
   w_.options().setSnapCaption();
   w_.files_->setLineWidthCaption();
-  w_.editor_.PaintOnlyMode = 0;
+  w_.editor().PaintOnlyMode = 0;
   // The slides follow one another once the first has loaded.
   if (slideShown) w_.shows().ArtShowT->start();
   StartDone = true;
@@ -239,10 +239,10 @@ void EditorStart::LoadTimer_Timer() {
 bool EditorStart::ExitC() {
   // A second request while the first one returns to the menu is ignored.
   if (w_.exiting_) return false;
-  if (RedrawRunning(w_.editor_) || w_.files_->loading_) {
+  if (RedrawRunning(w_.editor()) || w_.files_->loading_) {
     // Never torn down under a running redraw or load: it is asked to stop
     // and the exit is tried again once it has.
-    w_.editor_.StopFlag = kStopRequested;
+    w_.editor().StopFlag = kStopRequested;
     ReturnToMain->start();
     return false;
   }
@@ -275,12 +275,12 @@ bool EditorStart::ExitC() {
 void EditorStart::SaveSettings() {
   EditorSettings s = settings_;
   s.PrintOrientation = w_.app_.Print.PrintOrientation;
-  s.LineWidth = w_.draw_.LineWidth;
+  s.LineWidth = w_.draw().LineWidth;
   s.SnapSize = w_.tools_->engine().ms.SnapSize;
   s.PrintQuality = w_.app_.Print.PrintQuality;
   s.DrawCursor = w_.tools_->engine().ms.DrawCursor;
-  s.RecentFiles = w_.file_.RecentFiles;
-  s.CustomPalette = w_.colour_.CustomPalette;
+  s.RecentFiles = w_.file().RecentFiles;
+  s.CustomPalette = w_.colour().CustomPalette;
   const std::filesystem::path folder = w_.dataFolder();
   if (auto error = WritePaintDat(folder / kPaintDatName, s)) throw CommandError(*error);
 }

@@ -52,7 +52,7 @@ class NamingDialogs : public FileDialogs {
 
 FileContext FileCommands::fileContext() {
   if (!w_.hooks_) w_.hooks_ = std::make_unique<PicEdit::Hooks>(w_);
-  w_.file_.GalleryShown = w_.showMode();
+  w_.file().GalleryShown = w_.showMode();
   return w_.doc_.fileContext(*w_.dialogs_, *w_.hooks_);
 }
 
@@ -86,12 +86,12 @@ void FileCommands::MenFileNew_Click() {
 void FileCommands::MenFileLoad_Click(int index) {
   w_.CopyToBmap();
   w_.PrintInitDone = false;
-  w_.file_.StartMode = kStartEdit;
+  w_.file().StartMode = kStartEdit;
   runLoad(index);
 }
 
 CommandStatus FileCommands::LoadPicture(const std::string& path) {
-  w_.file_.PicturePath = path;
+  w_.file().PicturePath = path;
   return runLoad(0);
 }
 
@@ -117,7 +117,7 @@ bool FileCommands::runSave() {
 }
 
 void FileCommands::MenFileSaveAs_Click() {
-  w_.file_.SaveAsWanted = true;
+  w_.file().SaveAsWanted = true;
   MenFileSave_Click();
 }
 
@@ -129,14 +129,14 @@ void FileCommands::MenFile_Click() {
 
 void FileCommands::FName_Click(int index) {
   w_.errors_.Trap("FName", index, [this, index] {
-    w_.file_.LoadingRecent = true;
-    w_.file_.PicturePath = w_.file_.RecentFiles[std::clamp(index, 0, 3)];
-    w_.file_.StartMode = kStartEdit;
-    if (!w_.file_.PicturePath.empty()) runLoad(0);
-    w_.file_.PicturePath.clear();
-    w_.file_.LoadingRecent = false;
+    w_.file().LoadingRecent = true;
+    w_.file().PicturePath = w_.file().RecentFiles[std::clamp(index, 0, 3)];
+    w_.file().StartMode = kStartEdit;
+    if (!w_.file().PicturePath.empty()) runLoad(0);
+    w_.file().PicturePath.clear();
+    w_.file().LoadingRecent = false;
   });
-  w_.file_.LoadingRecent = false;
+  w_.file().LoadingRecent = false;
 }
 
 // ---- loading ----------------------------------------------------------------------
@@ -153,7 +153,7 @@ CommandStatus FileCommands::runLoad(int kind) {
   CommandStatus status = CommandStatus::Failed;
   w_.errors_.Trap("FileLoadC", kind, [this, kind, &status] {
     FileContext ctx = fileContext();
-    w_.hooks_->loadingName = w_.file_.PicturePath;
+    w_.hooks_->loadingName = w_.file().PicturePath;
     NamingDialogs naming(*w_.dialogs_, w_.hooks_->loadingName);
     FileContext c{ctx.list, ctx.views, ctx.editor, ctx.draw, ctx.sym,
                   ctx.pic,  ctx.file,  ctx.host,   naming,   ctx.hooks};
@@ -179,7 +179,7 @@ void FileCommands::afterLoad(const LoadOutcome& out) {
   if (out.status == CommandStatus::Failed) {
     // Nothing of the open picture was touched; say why the file was refused.
     // A slide show passes over the picture without a word.
-    if (w_.file_.ShowMode == 0) reportFailure(out.error, "Load Picture");
+    if (w_.file().ShowMode == 0) reportFailure(out.error, "Load Picture");
     return;
   }
   if (out.status != CommandStatus::Done) return;
@@ -188,7 +188,7 @@ void FileCommands::afterLoad(const LoadOutcome& out) {
   loadedPath_ = r.viewFile ? std::string() : r.path;
   loadedTitle_ = r.viewFile ? std::string() : r.title;
   // The canvas draws with the line width the picture was saved with.
-  w_.canvas_.setPenWidth(w_.draw_.LineWidth);
+  w_.canvas().setPenWidth(w_.draw().LineWidth);
 
   updatePictureMenus();
   // A view starts with the page menus of a new picture.
@@ -196,18 +196,18 @@ void FileCommands::afterLoad(const LoadOutcome& out) {
 
   applyStoredSizes(r);
 
-  if (w_.showMode() && !w_.pic_.PictureTitle.empty())
-    w_.menus().ShowFileName(w_.pic_.PictureTitle, true);
+  if (w_.showMode() && !w_.picture().PictureTitle.empty())
+    w_.menus().ShowFileName(w_.picture().PictureTitle, true);
   else
-    w_.menus().ShowFileName(w_.file_.FileName, false);
+    w_.menus().ShowFileName(w_.file().FileName, false);
   showRecentItems();
 
-  w_.editor_.SkipSplineRedraw = false;
+  w_.editor().SkipSplineRedraw = false;
   // The editor opening on a picture lays its canvas out for the window in
   // the picture's shape, now and at the layouts a change of the window's
   // state brings, so that no later layout (a zoom, Back) changes its size.
   const bool fitToWindow = openingLoad_ && !w_.showMode();
-  if (fitToWindow) w_.PageAspect = double(w_.canvas_.height()) / double(std::max(w_.canvas_.width(), 1));
+  if (fitToWindow) w_.PageAspect = double(w_.canvas().height()) / double(std::max(w_.canvas().width(), 1));
   if (r.windowState == 2) {
     if (!w_.isMaximized()) w_.showMaximized();
   } else if (w_.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
@@ -219,23 +219,23 @@ void FileCommands::afterLoad(const LoadOutcome& out) {
   }
   const int fw = w_.inner_->width();
   const int fh = w_.inner_->height();
-  if (fitToWindow || fw - kFreeWidth < w_.canvas_.width() || fh - kFreeHeight < w_.canvas_.height()) {
+  if (fitToWindow || fw - kFreeWidth < w_.canvas().width() || fh - kFreeHeight < w_.canvas().height()) {
     // The stored canvas does not fit (or the editor opens): it is fitted
     // now, not kept.
     w_.FitOnResize = false;
     w_.FormRSZ();
   }
-  if (!w_.editor_.SkipSplineRedraw) w_.DrawAll(1);
+  if (!w_.editor().SkipSplineRedraw) w_.DrawAll(1);
   w_.modelFrame().frameLoadedModel();
 
   if (r.viewFile) w_.afterViewLoad();
 
-  const bool geometricFirst = w_.list_.G0[0] == float(kCodeGeometric) ||
-                              w_.list_.G0[0] == float(kCodeGeometric + kCodeOut);
+  const bool geometricFirst = w_.list().G0[0] == float(kCodeGeometric) ||
+                              w_.list().G0[0] == float(kCodeGeometric + kCodeOut);
   w_.menus().setItemEnabled("Editsym", geometricFirst);
   w_.symmetry().refreshSymmetryControls();
   w_.colours().colourTools_->showLoadedColours();
-  if (w_.file_.ShowMode != 0) w_.shows().showSlideCount();
+  if (w_.file().ShowMode != 0) w_.shows().showSlideCount();
 }
 
 // The canvas takes the size stored with the picture; a window of another size
@@ -256,13 +256,13 @@ void FileCommands::applyStoredSizes(const LoadReport& r) {
     w_.resizeCanvas(w, h);
     w_.placeColourPanel();
   } else {
-    w_.canvas_.setBackColor(w_.draw_.PicBackColor);
-    w_.canvas_.clear();
+    w_.canvas().setBackColor(w_.draw().PicBackColor);
+    w_.canvas().clear();
   }
   if (w_.showMode()) {
     w_.inner_->setAutoFillBackground(true);
     QPalette p = w_.inner_->palette();
-    const Rgb g = w_.pic_.GalleryBackColor;
+    const Rgb g = w_.picture().GalleryBackColor;
     p.setColor(QPalette::Window, toQColor(g));
     w_.inner_->setPalette(p);
   }
@@ -270,27 +270,27 @@ void FileCommands::applyStoredSizes(const LoadReport& r) {
 
 // The menus that follow the picture's settings.
 void FileCommands::updatePictureMenus() {
-  w_.menus().setItemVisible("ZoomS(0)", w_.views_.ViewDepth != 0);
-  const auto& restore = w_.views_.rows[kRestoreRow];
+  w_.menus().setItemVisible("ZoomS(0)", w_.views().ViewDepth != 0);
+  const auto& restore = w_.views().rows[kRestoreRow];
   w_.menus().setItemVisible("ZoomS(1)", restore[0] != 0 || restore[1] != 0 || restore[2] != 0 || restore[3] != 0);
-  w_.menus().setItemEnabled("ZoomS(1)", ZoomRowUsable(w_.views_, kRestoreRow));
-  w_.menus().setItemChecked("MenGridBlack", w_.editor_.GridMode == 0);
-  w_.menus().setItemChecked("MenGridRed", w_.editor_.GridMode == 1);
-  w_.menus().setItemChecked("MenGridOff", w_.editor_.GridMode == 2);
-  w_.menus().setItemVisible("MenSaveWall", WallpaperAllowed(w_.pic_.PicKind));
-  w_.menus().setItemChecked("Yellow", w_.editor_.YellowBase);
+  w_.menus().setItemEnabled("ZoomS(1)", ZoomRowUsable(w_.views(), kRestoreRow));
+  w_.menus().setItemChecked("MenGridBlack", w_.editor().GridMode == 0);
+  w_.menus().setItemChecked("MenGridRed", w_.editor().GridMode == 1);
+  w_.menus().setItemChecked("MenGridOff", w_.editor().GridMode == 2);
+  w_.menus().setItemVisible("MenSaveWall", WallpaperAllowed(w_.picture().PicKind));
+  w_.menus().setItemChecked("Yellow", w_.editor().YellowBase);
   setLineWidthCaption();
   // The switch shows the setting the picture brought, so its next press
   // visibly turns it the other way.
-  if (w_.tools_ != nullptr) w_.tools_->SplinePoly->setBackColor(SplinePolyColour(w_.pic_.SplinePolyOn));
+  if (w_.tools_ != nullptr) w_.tools_->SplinePoly->setBackColor(SplinePolyColour(w_.picture().SplinePolyOn));
   // The symmetry menus are offered only for a picture with a symmetry.
-  const bool hasSymmetry = w_.sym_.SymStart != w_.sym_.SymEnd;
+  const bool hasSymmetry = w_.sym().SymStart != w_.sym().SymEnd;
   for (auto n : {"Yellow", "Zoom(0)", "MenSym"}) w_.menus().setItemEnabled(n, hasSymmetry);
 }
 
 void FileCommands::setLineWidthCaption() {
   w_.menus().menuItem("MenOptionsLine")
-      ->setText(QString::fromStdString("&Line Width" + NumberText(w_.draw_.LineWidth) + "..."));
+      ->setText(QString::fromStdString("&Line Width" + NumberText(w_.draw().LineWidth) + "..."));
 }
 
 // ---- new picture ------------------------------------------------------------------
@@ -304,12 +304,12 @@ void FileCommands::afterNew(const NewOutcome& out) {
   if (out.status != CommandStatus::Done) return;
   loadedPath_.clear();
   loadedTitle_.clear();
-  w_.canvas_.setPenWidth(w_.draw_.LineWidth);
+  w_.canvas().setPenWidth(w_.draw().LineWidth);
   // A new picture is no model net: its print layout gives no folded height.
   w_.printState().ModelNumber = 0;
-  if (!w_.file_.NewInLoad) w_.menus().ShowFileName(w_.file_.FileName, false);
-  w_.canvas_.setBackColor(w_.draw_.PicBackColor);
-  w_.canvas_.clear();
+  if (!w_.file().NewInLoad) w_.menus().ShowFileName(w_.file().FileName, false);
+  w_.canvas().setBackColor(w_.draw().PicBackColor);
+  w_.canvas().clear();
   w_.Picture1->update();
   // A new picture starts with the Poly Line tool and nothing to duplicate.
   if (w_.tools_) {
@@ -334,17 +334,17 @@ void FileCommands::afterSave(const SaveOutcome& out) {
     throw CommandError(out.error);
   }
   if (out.status != CommandStatus::Done || out.bitmap) return;
-  w_.menus().ShowFileName(w_.file_.FileName, false);
+  w_.menus().ShowFileName(w_.file().FileName, false);
   showRecentItems();
 }
 
 bool FileCommands::offerSave() {
-  if (w_.list_.NumPoints == 0 || !w_.editor_.PicChanged) return true;
-  const MsgResult a = w_.host_.messageBox("Save Changes to " + w_.file_.FileName, MsgButtons::YesNoCancel,
+  if (w_.list().NumPoints == 0 || !w_.editor().PicChanged) return true;
+  const MsgResult a = w_.host_.messageBox("Save Changes to " + w_.file().FileName, MsgButtons::YesNoCancel,
                                        MsgIcon::Question, "Symmetry");
   if (a == MsgResult::Cancel) return false;
   if (a != MsgResult::Yes) return true;
-  w_.file_.SaveAsWanted = w_.file_.FileName == kUnNamed;
+  w_.file().SaveAsWanted = w_.file().FileName == kUnNamed;
   return runSave();
 }
 
@@ -352,7 +352,7 @@ bool FileCommands::offerSave() {
 
 void FileCommands::showRecentItems() {
   for (int i = 0; i < 4; ++i)
-    w_.menus().setItemVisible("FName(" + std::to_string(i) + ")", !w_.file_.RecentFiles[i].empty());
+    w_.menus().setItemVisible("FName(" + std::to_string(i) + ")", !w_.file().RecentFiles[i].empty());
   FixFName();
 }
 
@@ -361,7 +361,7 @@ void FileCommands::FixFName() {
     const std::string here = QDir::currentPath().toStdString();
     if (here != EditStartDir) EditStartDir = here;
     for (int i = 0; i < 4; ++i) {
-      const std::string& path = w_.file_.RecentFiles[i];
+      const std::string& path = w_.file().RecentFiles[i];
       if (path.empty()) continue;
       // An ampersand in a path is shown, not taken for a shortcut mark.
       QString caption = QString::fromStdString(RecentCaption(path, EditStartDir));

@@ -39,16 +39,16 @@ void GridMenu::MenGridOff_Click() {
 
 void GridMenu::Yellow_Click() {
   w_.errors_.Trap("Yellow", [this] {
-    w_.editor_.YellowBase = !w_.editor_.YellowBase;
-    w_.menus().menuItem("Yellow")->setChecked(w_.editor_.YellowBase);
+    w_.editor().YellowBase = !w_.editor().YellowBase;
+    w_.menus().menuItem("Yellow")->setChecked(w_.editor().YellowBase);
     // The redraw wipes an editing tool's marks: leave the tool first, for
     // the paint tool when it edits colour handles, else for Poly Line.
-    const int tool = w_.editor_.CurDrawType;
+    const int tool = w_.editor().CurDrawType;
     if (tool > kEditToolBoundary) {
-      w_.editor_.FinishingTool = true;
+      w_.editor().FinishingTool = true;
       const bool colourHandles = tool == kToolAdjustColorHandles || tool == kToolDeleteColorHandle;
       w_.selectTool(colourHandles ? kToolPaint : kToolPolyLine);
-      w_.editor_.FinishingTool = false;
+      w_.editor().FinishingTool = false;
     }
     w_.DrawAll(1);
   });

@@ -22,8 +22,8 @@ CanvasWidget& ModelFrame::Model() {
 void ModelFrame::FrameModel(int p) {
   w_.errors_.Trap("FrameModel", [this, p] {
     CanvasWidget& model = Model();
-    const CanvasBounds canvas{w_.Picture1->x(), w_.Picture1->y(), w_.canvas_.width(), w_.canvas_.height()};
-    if (const auto place = ModelFramePlacement(ModelDigit(w_.file_.FileName, p), canvas)) {
+    const CanvasBounds canvas{w_.Picture1->x(), w_.Picture1->y(), w_.canvas().width(), w_.canvas().height()};
+    if (const auto place = ModelFramePlacement(ModelDigit(w_.file().FileName, p), canvas)) {
       model.move(place->left, place->top);
       std::optional<Surface> picture;
       if (w_.modelPictures_) picture = w_.modelPictures_(place->PMod);
@@ -40,7 +40,7 @@ void ModelFrame::FrameModel(int p) {
 }
 
 void ModelFrame::frameLoadedModel() {
-  const auto at = PathKey(w_.file_.FileName).find("OVMOD");
+  const auto at = PathKey(w_.file().FileName).find("OVMOD");
   if (at != std::string::npos && w_.app().MenuArtType == kArtModel) FrameModel(int(at) + 1);
 }
 

@@ -47,7 +47,7 @@ void OptionsMenu::wireOptionsMenu() {
 
 void OptionsMenu::showOptionStates() {
   showSplineTools();
-  w_.menus().setItemChecked("MenOptionSound", w_.editor_.SoundOn);
+  w_.menus().setItemChecked("MenOptionSound", w_.editor().SoundOn);
   setSnapCaption();
   w_.files_->setLineWidthCaption();
 }
@@ -59,7 +59,7 @@ void OptionsMenu::setSnapCaption() {
 
 void OptionsMenu::MenOptionsGravity_Click() {
   w_.CopyToBmap();
-  if (w_.list_.PackFrom > 0) w_.PackBad();
+  if (w_.list().PackFrom > 0) w_.PackBad();
   MouseState& ms = w_.tools_->engine().ms;
   Grav dialog(ms.SnapSize, &w_);
   if (dialog.exec() != QDialog::Accepted) return;
@@ -68,16 +68,16 @@ void OptionsMenu::MenOptionsGravity_Click() {
 }
 
 void OptionsMenu::MenOptionsLine_Click() {
-  if (w_.list_.PackFrom > 0) w_.PackBad();
-  const int w0 = w_.draw_.LineWidth;
+  if (w_.list().PackFrom > 0) w_.PackBad();
+  const int w0 = w_.draw().LineWidth;
   {
-    LineSet dialog(w_.draw_.LineWidth, &w_);
+    LineSet dialog(w_.draw().LineWidth, &w_);
     if (dialog.exec() == QDialog::Accepted) {
-      w_.draw_.LineWidth = dialog.value();
+      w_.draw().LineWidth = dialog.value();
       w_.files_->setLineWidthCaption();
     }
   }
-  if (w_.draw_.LineWidth != w0) w_.canvas_.setPenWidth(w_.draw_.LineWidth);
+  if (w_.draw().LineWidth != w0) w_.canvas().setPenWidth(w_.draw().LineWidth);
   w_.DrawAll(1);
 }
 
@@ -95,13 +95,13 @@ void OptionsMenu::MenOpSplineC() {
   MouseEngine& m = w_.tools_->engine();
   m.ms.AllowSplines = !m.ms.AllowSplines;
   showSplineTools();
-  if (!m.ms.AllowSplines && w_.editor_.CurDrawType == kToolSpline) m.DrawType(kToolPolyLine);
+  if (!m.ms.AllowSplines && w_.editor().CurDrawType == kToolSpline) m.DrawType(kToolPolyLine);
 }
 
 void OptionsMenu::MenOptionSound_Click() {
-  if (w_.list_.PackFrom > 0) w_.PackBad();
-  w_.editor_.SoundOn = !w_.editor_.SoundOn;
-  w_.menus().setItemChecked("MenOptionSound", w_.editor_.SoundOn);
+  if (w_.list().PackFrom > 0) w_.PackBad();
+  w_.editor().SoundOn = !w_.editor().SoundOn;
+  w_.menus().setItemChecked("MenOptionSound", w_.editor().SoundOn);
 }
 
 void OptionsMenu::PickDrawCurse_Click(int Index) {
@@ -113,7 +113,7 @@ void OptionsMenu::ExtendV_Click(int Index) {
   w_.errors_.Trap("Extend", Index, [this, Index] {
     if (Index < 0 || Index >= static_cast<int>(kExtendChoices.size())) return;
     const ExtendChoice& c = kExtendChoices[static_cast<std::size_t>(Index)];
-    w_.draw_.ExtendLen = c.length;
+    w_.draw().ExtendLen = c.length;
     w_.menus().menuItem("ExtendLn")->setText(QString("Extend Lines ") + c.caption);
     w_.DrawAll(1);
   });

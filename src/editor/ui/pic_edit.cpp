@@ -95,7 +95,7 @@ void PicEdit::buildWidgets() {
 
   Picture1 = new CanvasWidget(inner_);
   Picture1->setObjectName("Picture1");
-  Picture1->setSurface(&canvas_);
+  Picture1->setSurface(&canvas());
   // Canvas presses: while the symmetry set-up is up its handles take them
   // (routeSetup... return true); other presses go on to the drawing tools.
   // Each canvas event reports its own failures (the button as the index).
@@ -136,7 +136,7 @@ void PicEdit::buildWidgets() {
   redraws_->buildRedrawWidgets();
   viewing_->buildViewWidgets();
 
-  resizeCanvas(canvas_.width(), canvas_.height());
+  resizeCanvas(canvas().width(), canvas().height());
   placeColourPanel();
   placeBottomStrip();
 }
@@ -144,8 +144,8 @@ void PicEdit::buildWidgets() {
 // ---- layout ---------------------------------------------------------------------
 
 void PicEdit::resizeCanvas(int w, int h) {
-  canvas_.setBackColor(draw_.PicBackColor);
-  canvas_.resize(w, h);
+  canvas().setBackColor(draw().PicBackColor);
+  canvas().resize(w, h);
   Picture1->setGeometry(canvasLeft_, canvasTop_, w, h);
   Picture1->update();
 }
@@ -173,7 +173,7 @@ void PicEdit::placeBottomStrip() {
 
 void PicEdit::FormRSZ() {
   layoutTimer_->stop();
-  if (RedrawRunning(editor_)) {
+  if (RedrawRunning(editor())) {
     // The list must not be rescaled under the walk: lay out when it ends.
     resizeAfterRedraw_ = true;
     return;
@@ -199,11 +199,11 @@ void PicEdit::formRszSteps() {
     FitOnResize = false;
     return;
   }
-  canvas_.clear();
+  canvas().clear();
   const int fw = inner_->width();
   const int fh = inner_->height();
-  const int w0 = canvas_.width();
-  const CanvasFit fit = FitCanvas(fw, fh, PageAspect, canvas_.width(), canvas_.height());
+  const int w0 = canvas().width();
+  const CanvasFit fit = FitCanvas(fw, fh, PageAspect, canvas().width(), canvas().height());
   PageAspect = fit.pageAspect;
   PrintInitDone = false;
   if (showMode()) {
@@ -216,7 +216,7 @@ void PicEdit::formRszSteps() {
   placeBottomStrip();
   // The picture keeps its place relative to the canvas. Pending deletions
   // are packed first, so a marked point is never moved.
-  if (RescaleToCanvas(views_, list_, w0, fit.width, fit.height)) sym_.SymTablesValid = false;
+  if (RescaleToCanvas(views(), list(), w0, fit.width, fit.height)) sym().SymTablesValid = false;
   Picture1->show();
   DrawAll(1);
 }
@@ -243,7 +243,7 @@ void PicEdit::Form_Paint() {
     // colour wheel its segments and dot.
     GeoSh();
     if (const QAction* wheel = menus_->menuItem("MenRotateColors"); wheel && wheel->isChecked() && colours_->colourTools_)
-      colours_->colourTools_->MakeWheel(colour_.WheelStep);
+      colours_->colourTools_->MakeWheel(colour().WheelStep);
     if (!HelpShown && !HelpRedraw) return;
     HelpShown = HelpRedraw = false;
     // Never redraw inside a paint event: the redraw pumps events itself.
@@ -254,16 +254,16 @@ void PicEdit::Form_Paint() {
 // ---- the canvas and its copy ---------------------------------------------------
 
 void PicEdit::CopyToBmap() {
-  const bool copyWanted = PathKey(file_.FileName).find("OVMOD") != std::string::npos ||
-                          file_.ShowMode == 0;
-  if (!copyWanted || draw_.WallMeasure || !LowColorDisplay) return;
-  if (bmap_.width() != canvas_.width() || bmap_.height() != canvas_.height())
-    bmap_.resize(canvas_.width(), canvas_.height());
-  bmap_.blit(0, 0, canvas_.width(), canvas_.height(), canvas_, 0, 0);
+  const bool copyWanted = PathKey(file().FileName).find("OVMOD") != std::string::npos ||
+                          file().ShowMode == 0;
+  if (!copyWanted || draw().WallMeasure || !LowColorDisplay) return;
+  if (doc_.bmap().width() != canvas().width() || doc_.bmap().height() != canvas().height())
+    doc_.bmap().resize(canvas().width(), canvas().height());
+  doc_.bmap().blit(0, 0, canvas().width(), canvas().height(), canvas(), 0, 0);
 }
 
 void PicEdit::CopyBMAPtoPicture() {
-  canvas_.blit(0, 0, canvas_.width(), canvas_.height(), bmap_, 0, 0);
+  canvas().blit(0, 0, canvas().width(), canvas().height(), doc_.bmap(), 0, 0);
   Picture1->update();
 }
 

@@ -95,16 +95,16 @@ class PicEdit : public EditorWindow, public SymSetupHost {
 
   // ---- the picture's state (the document's parts) ----
   EditorDocument& document() { return doc_; }
-  DrawingList& list() override { return list_; }
-  SymState& sym() override { return sym_; }
-  ViewTable& views() override { return views_; }
-  EditorState& editor() override { return editor_; }
-  DrawContext& draw() override { return draw_; }
-  ColourState& colour() { return colour_; }
-  PictureSettings& picture() { return pic_; }
-  FileState& file() { return file_; }
+  DrawingList& list() override { return doc_.list(); }
+  SymState& sym() override { return doc_.sym(); }
+  ViewTable& views() override { return doc_.views(); }
+  EditorState& editor() override { return doc_.editor(); }
+  DrawContext& draw() override { return doc_.draw(); }
+  ColourState& colour() { return doc_.colour(); }
+  PictureSettings& picture() { return doc_.picture(); }
+  FileState& file() { return doc_.file(); }
   ErrorReport& errors() { return errors_; }
-  PickState& pick() { return pick_; }
+  PickState& pick() { return doc_.pick(); }
   EditorControls& controls() { return *redraws_; }
   // The tool buttons and the canvas's mouse engine.
   CanvasTools& tools() { return *tools_; }
@@ -113,8 +113,8 @@ class PicEdit : public EditorWindow, public SymSetupHost {
 
   // ---- the canvas and its copy ----
   // The canvas Picture1 shows this surface; bmap is its off-screen copy.
-  Surface& canvasSurface() { return canvas_; }
-  const Surface& bmap() const { return bmap_; }
+  Surface& canvasSurface() { return doc_.canvas(); }
+  const Surface& bmap() const { return doc_.bmap(); }
   CanvasWidget* Picture1 = nullptr;
   // Copies the canvas into bmap when the display needs the copy.
   void CopyToBmap();
@@ -176,7 +176,7 @@ class PicEdit : public EditorWindow, public SymSetupHost {
   PartLabels* Picture7 = nullptr;     // the part labels
   QPushButton* Picture13 = nullptr;   // the polygon button beside the tools
   // The polygon the Geometric tool builds on a dragged edge.
-  PolyShape& polyShape() { return polyShape_; }
+  PolyShape& polyShape() { return doc_.polyShape(); }
 
 
 
@@ -267,7 +267,7 @@ class PicEdit : public EditorWindow, public SymSetupHost {
   bool resizeAfterRedraw_ = false;
 
   // SymSetupHost
-  Surface& canvas() override { return canvas_; }
+  Surface& canvas() override { return doc_.canvas(); }
   Host& host() override { return host_; }
   QLabel* helpBox() override { return Text1; }
   void canvasChanged() override;
@@ -293,23 +293,10 @@ class PicEdit : public EditorWindow, public SymSetupHost {
   std::unique_ptr<Hooks> hooks_;
   CanvasTools* tools_ = nullptr;
 
-  // The picture the window shows; the names below are its parts.
+  // The picture the window shows.
   EditorDocument doc_;
-  DrawingList& list_ = doc_.list();
-  SymState& sym_ = doc_.sym();
-  PickState& pick_ = doc_.pick();
-  ViewTable& views_ = doc_.views();
-  EditorState& editor_ = doc_.editor();
-  DrawContext& draw_ = doc_.draw();
-  ColourState& colour_ = doc_.colour();
-  PictureSettings& pic_ = doc_.picture();
-  FileState& file_ = doc_.file();
   ErrorReport errors_;
-
-  Surface& canvas_ = doc_.canvas();
-  Surface& bmap_ = doc_.bmap();
   Surface progress_;
-  PolyShape& polyShape_ = doc_.polyShape();
 
   QWidget* inner_ = nullptr;
   SymPLoad* SymPLoad_ = nullptr;

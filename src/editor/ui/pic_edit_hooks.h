@@ -34,8 +34,8 @@ class PicEdit::Hooks : public FileHooks {
     WindowSizes s;
     s.windowWidth = w_.width();
     s.windowHeight = w_.height();
-    s.canvasWidth = w_.canvas_.width();
-    s.canvasHeight = w_.canvas_.height();
+    s.canvasWidth = w_.canvas().width();
+    s.canvasHeight = w_.canvas().height();
     s.windowState = w_.isMaximized() ? 2 : w_.isMinimized() ? 1 : 0;
     return s;
   }
@@ -72,7 +72,7 @@ class PicEdit::Hooks : public FileHooks {
     w_.host_.pumpEvents();
   }
 
-  void symmetryLoaded() override { InvalidateSymTables(w_.sym_); }
+  void symmetryLoaded() override { InvalidateSymTables(w_.sym()); }
 
   void coloursLoaded(const std::vector<ColourUse>& colours) override {
     w_.colours().colourTools_->coloursLoaded(colours);
@@ -88,11 +88,11 @@ class PicEdit::Hooks : public FileHooks {
     ColourTools& t = *w_.colours().colourTools_;
     t.EraseC(kEraseSilent);
     t.ToggleColorWheel();
-    w_.editor_.PicChanged = false;
+    w_.editor().PicChanged = false;
   }
 
   void saveStandardColors() override {
-    SaveStandardColors(w_.list_, w_.colour_, w_.dataFolder(), w_.host_);
+    SaveStandardColors(w_.list(), w_.colour(), w_.dataFolder(), w_.host_);
   }
 
   // The file being loaded, for the loading window's caption.

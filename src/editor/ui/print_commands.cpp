@@ -49,7 +49,7 @@ class PrintCommands::Printing : public PrintWindow {
   }
 
   void showPrintFrm() override {
-    PrintFrm dialog(w_.printState(), w_.file_.PrintMode, w_.canvas_,
+    PrintFrm dialog(w_.printState(), w_.file().PrintMode, w_.canvas(),
                     [this](int topic) { w_.showHelp(topic); }, &w_);
     dialog.exec();
   }
@@ -62,19 +62,19 @@ class PrintCommands::Printing : public PrintWindow {
     partsShown_ = w_.Picture7 != nullptr && w_.Picture7->isVisible();
     if (w_.Picture7 != nullptr) w_.Picture7->hide();
     // The colour tools go while the print is drawn and come back after it.
-    const bool tools = w_.editor_.ColorToolsOn;
+    const bool tools = w_.editor().ColorToolsOn;
     if (tools) w_.ToggleColorTools();
-    w_.editor_.ColorToolsOn = tools;
+    w_.editor().ColorToolsOn = tools;
   }
 
   void restoreWorkspace() override {
     if (w_.showMode()) return;
     w_.SetDrawButtons(true);
-    if (w_.Picture7 != nullptr && partsShown_ && w_.editor_.PaintOnlyMode == 0) w_.Picture7->show();
-    if (w_.editor_.ColorToolsOn) {
-      w_.editor_.ColorToolsOn = false;
+    if (w_.Picture7 != nullptr && partsShown_ && w_.editor().PaintOnlyMode == 0) w_.Picture7->show();
+    if (w_.editor().ColorToolsOn) {
+      w_.editor().ColorToolsOn = false;
       w_.ToggleColorTools();
-      w_.editor_.ColorToolsOn = true;
+      w_.editor().ColorToolsOn = true;
     }
     w_.host_.pumpEvents();
   }
@@ -159,11 +159,11 @@ std::filesystem::path PrintCommands::wallpaperFolder() const {
 void PrintCommands::MenFilePrint_Click() {
   w_.errors_.Trap("MenFilePrint", [this] {
     Printing& p = printing();
-    if (w_.list_.PackFrom > 0) orn::PackBad(w_.list_);
+    if (w_.list().PackFrom > 0) orn::PackBad(w_.list());
     RedrawEnv redraw = w_.doc_.redrawEnv(w_.controls());
     const std::string capture =
         w_.dataFolder().empty() ? std::string() : (w_.dataFolder() / kPrintCaptureName).string();
-    PrintEnv env{redraw, w_.printState(), w_.file_.PrintMode, w_.PrintInitDone, p.iMeasure(), p.printer(), p,
+    PrintEnv env{redraw, w_.printState(), w_.file().PrintMode, w_.PrintInitDone, p.iMeasure(), p.printer(), p,
                  p.images, capture};
     MenFilePrint(env);
   });
@@ -173,7 +173,7 @@ void PrintCommands::MenFilePrint_Click() {
 void PrintCommands::MenFilePset_Click() {
   w_.errors_.Trap("PrtMen", [this] {
     w_.CopyToBmap();
-    if (w_.list_.PackFrom > 0) orn::PackBad(w_.list_);
+    if (w_.list().PackFrom > 0) orn::PackBad(w_.list());
     PrtMen(printing().printer(), w_.printState());
     // A new page shape is read at the next print.
     w_.PrintInitDone = false;
@@ -184,8 +184,8 @@ void PrintCommands::MenSaveBitmap_Click() {
   w_.errors_.Trap("MenSaveBitmap", [this] {
     // A picture without a file name goes by its title, or by the title of
     // the sample it was opened from.
-    const std::string& name = !w_.pic_.PictureTitle.empty() ? w_.pic_.PictureTitle : w_.files_->loadedTitle_;
-    MenSaveBitmap(w_.canvas_, BitmapSaveRequest(w_.file_, name, false), *w_.dialogs_, w_.host_, printing().images);
+    const std::string& name = !w_.picture().PictureTitle.empty() ? w_.picture().PictureTitle : w_.files_->loadedTitle_;
+    MenSaveBitmap(w_.canvas(), BitmapSaveRequest(w_.file(), name, false), *w_.dialogs_, w_.host_, printing().images);
   });
 }
 
@@ -195,14 +195,14 @@ void PrintCommands::MenSaveWall_Click() {
   const std::filesystem::path here = std::filesystem::current_path(ec);
   w_.errors_.Trap("MenWallSv", [this] {
     FileContext ctx = w_.files_->fileContext();
-    MenSaveWall(ctx, w_.canvas_, wallpaperFolder().string());
+    MenSaveWall(ctx, w_.canvas(), wallpaperFolder().string());
   });
   if (!here.empty()) std::filesystem::current_path(here, ec);
   w_.Picture1->update();
 }
 
 std::optional<std::string> PrintCommands::saveCanvasBitmap(const std::string& path) {
-  return SaveCanvasBitmap(w_.canvas_, w_.draw_, printing().images, path);
+  return SaveCanvasBitmap(w_.canvas(), w_.draw(), printing().images, path);
 }
 
 }  // namespace orn

@@ -42,7 +42,7 @@ void RedrawControls::buildRedrawWidgets() {
   StopSign->setToolTip("Stop");
   StopSign->resize(kStopSignSize, kStopSignSize);
   StopSign->hide();
-  QObject::connect(StopSign, &QPushButton::clicked, &w_, w_.trapped("StopSign", kNoIndex, [this] { StopSign_Click(w_.editor_); }));
+  QObject::connect(StopSign, &QPushButton::clicked, &w_, w_.trapped("StopSign", kNoIndex, [this] { StopSign_Click(w_.editor()); }));
 }
 
 void RedrawControls::DrawAll_Click(int Index) { w_.DrawAll(Index); }

@@ -97,20 +97,20 @@ void ShowMode::enterShowMode() {
   w_.menus().MenusShowMode(false);
   w_.redraws().DrawAll0->hide();
   for (QPushButton* b : w_.special().Command2) b->hide();
-  if (w_.editor_.ColorToolsOn) w_.ToggleColorTools();
+  if (w_.editor().ColorToolsOn) w_.ToggleColorTools();
   // Marked on, so that leaving show mode brings the colour tools back.
-  w_.editor_.ColorToolsOn = true;
-  setWindowBackground(w_.pic_.GalleryBackColor);
+  w_.editor().ColorToolsOn = true;
+  setWindowBackground(w_.picture().GalleryBackColor);
   w_.host_.pumpEvents();
   SavedPicLeft = w_.canvasLeft_;
   SavedPicTop = w_.canvasTop_;
-  w_.canvasLeft_ = (w_.inner_->width() - w_.canvas_.width()) / 2;
-  w_.canvasTop_ = (w_.inner_->height() - w_.canvas_.height()) / 2;
+  w_.canvasLeft_ = (w_.inner_->width() - w_.canvas().width()) / 2;
+  w_.canvasTop_ = (w_.inner_->height() - w_.canvas().height()) / 2;
   w_.Picture1->move(w_.canvasLeft_, w_.canvasTop_);
-  if (!w_.pic_.PictureTitle.empty())
-    w_.menus().ShowFileName(w_.pic_.PictureTitle, true);
+  if (!w_.picture().PictureTitle.empty())
+    w_.menus().ShowFileName(w_.picture().PictureTitle, true);
   else
-    w_.menus().ShowFileName(w_.file_.FileName, false);
+    w_.menus().ShowFileName(w_.file().FileName, false);
 }
 
 void ShowMode::leaveShowMode() {
@@ -125,12 +125,12 @@ void ShowMode::leaveShowMode() {
   w_.SetDrawButtons(true);
   w_.redraws().DrawAll0->show();
   // The colour tools always come back.
-  w_.editor_.ColorToolsOn = false;
+  w_.editor().ColorToolsOn = false;
   w_.ToggleColorTools();
   w_.symmetry().refreshSymmetryControls();
-  w_.menus().ShowFileName(w_.file_.FileName, false);
-  w_.menus().setItemVisible("Gallery", w_.editor_.PaintOnlyMode == 0);
-  w_.menus().setItemVisible("lingal", w_.editor_.PaintOnlyMode == 0);
+  w_.menus().ShowFileName(w_.file().FileName, false);
+  w_.menus().setItemVisible("Gallery", w_.editor().PaintOnlyMode == 0);
+  w_.menus().setItemVisible("lingal", w_.editor().PaintOnlyMode == 0);
 }
 
 // The window's and the progress strip's background: a colour, or (none)
@@ -149,14 +149,14 @@ void ShowMode::setWindowBackground(std::optional<Rgb> colour) {
 // ---- the Modify menu ---------------------------------------------------------------
 
 std::string ShowMode::reloadPath() const {
-  return w_.file_.FileName != kUnNamed ? w_.file_.FileName : w_.files_->loadedPath_;
+  return w_.file().FileName != kUnNamed ? w_.file().FileName : w_.files_->loadedPath_;
 }
 
 void ShowMode::MenEditR_Click(int Index) {
   w_.errors_.Trap("MenEditR", Index, [this, Index] {
     // Erasing a changed picture asks first; Cancel stays in show mode.
     const bool confirmed =
-        Index == 0 || !w_.editor_.PicChanged ||
+        Index == 0 || !w_.editor().PicChanged ||
         w_.host_.messageBox("Are you sure?", MsgButtons::OKCancel, MsgIcon::Question,
                          Index == 1 ? "Erase All Color From Picture" : "Erase this Picture",
                          MsgResult::Cancel) == MsgResult::OK;
@@ -181,26 +181,26 @@ void ShowMode::MenEditR_Click(int Index) {
         Gallery_Click();
         if (!from.empty()) {
           // The symmetry is rebuilt and the load stops before the drawing.
-          w_.file_.LoadOption = kLoadReCreate;
+          w_.file().LoadOption = kLoadReCreate;
           w_.files_->LoadPicture(from);
-          w_.file_.LoadOption = kLoadNormal;
+          w_.file().LoadOption = kLoadNormal;
         }
       }
     }
     if (w_.modelFrame().Model_ != nullptr) w_.modelFrame().Model_->hide();
     // A sample is never written over: saving it asks for a new name.
-    if (PathKey(w_.file_.FileName).find("\\STATIC\\OV") != std::string::npos) w_.file_.FileName = kUnNamed;
-    w_.menus().ShowFileName(w_.file_.FileName, false);
+    if (PathKey(w_.file().FileName).find("\\STATIC\\OV") != std::string::npos) w_.file().FileName = kUnNamed;
+    w_.menus().ShowFileName(w_.file().FileName, false);
   });
 }
 
 void ShowMode::GalBackColor_Click() {
   w_.errors_.Trap("GalBackCol", [this] {
-    const QColor chosen = QColorDialog::getColor(toQColor(w_.pic_.GalleryBackColor), &w_);
+    const QColor chosen = QColorDialog::getColor(toQColor(w_.picture().GalleryBackColor), &w_);
     if (!chosen.isValid()) return;
     // Not a change of the picture: it is saved with the next save.
-    w_.pic_.GalleryBackColor = fromQColor(chosen);
-    setWindowBackground(w_.pic_.GalleryBackColor);
+    w_.picture().GalleryBackColor = fromQColor(chosen);
+    setWindowBackground(w_.picture().GalleryBackColor);
   });
 }
 
@@ -208,13 +208,13 @@ void ShowMode::GalBackColor_Click() {
 
 void ShowMode::GalTitle_Click() {
   w_.errors_.Trap("GalTitle", [this] {
-    GetTit dialog(w_.pic_.PictureTitle, &w_);
-    if (const auto title = dialog.ask(); title && *title != w_.pic_.PictureTitle) {
-      w_.pic_.PictureTitle = *title;
+    GetTit dialog(w_.picture().PictureTitle, &w_);
+    if (const auto title = dialog.ask(); title && *title != w_.picture().PictureTitle) {
+      w_.picture().PictureTitle = *title;
       // A new title is a change: leaving offers to save it.
-      w_.editor_.PicChanged = true;
+      w_.editor().PicChanged = true;
     }
-    if (w_.showMode()) w_.setWindowTitle(QString::fromStdString(w_.pic_.PictureTitle));
+    if (w_.showMode()) w_.setWindowTitle(QString::fromStdString(w_.picture().PictureTitle));
   });
 }
 
@@ -225,7 +225,7 @@ void ShowMode::ArtShowT_Timer() {
   if (w_.exiting_) return;
   // A minimised window waits; so does a slide while the picture is being
   // drawn or read, which must not change under it.
-  if (w_.RedrawPending || RedrawRunning(w_.editor_) || w_.files_->loading_) {
+  if (w_.RedrawPending || RedrawRunning(w_.editor()) || w_.files_->loading_) {
     ArtShowT->start();
     return;
   }
@@ -248,7 +248,7 @@ bool ShowMode::loadSlide(int from) {
     const auto f = fileOf(i);
     if (!f || !std::filesystem::is_regular_file(*f)) return false;
     w_.app_.ShowIndex = i;
-    w_.file_.LoadOption = kLoadNormal;
+    w_.file().LoadOption = kLoadNormal;
     return w_.files_->LoadPicture(f->string()) == CommandStatus::Done;
   });
   return found.has_value();
@@ -271,7 +271,7 @@ void ShowMode::Command2_Click(int Index) {
       w_.special().Picture9->hide();
       return;
     }
-    stamp_ = MakeStamp(w_.canvas_);
+    stamp_ = MakeStamp(w_.canvas());
     w_.special().Picture9->update();
     w_.special().Picture9->raise();
     w_.special().Picture9->show();

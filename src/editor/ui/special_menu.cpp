@@ -123,7 +123,7 @@ void SpecialMenu::Label6_Click() {
 }
 
 void SpecialMenu::Label17_Click() {
-  w_.errors_.Trap("Label17", [this] { printListing(DumpPageTable(w_.views_), kViewTableFileName); });
+  w_.errors_.Trap("Label17", [this] { printListing(DumpPageTable(w_.views()), kViewTableFileName); });
 }
 
 void SpecialMenu::DebugX_Click(int Index) { DebugXC(Index); }
@@ -141,8 +141,8 @@ void SpecialMenu::DebugXC(int Index) {
       case kGeometryButtons: {
         // The Geometric tool and the polygon button come and go together;
         // the duplicate tool goes with them.
-        w_.editor_.ShowGeoNumbers = !w_.editor_.ShowGeoNumbers;
-        const bool geo = w_.editor_.ShowGeoNumbers;
+        w_.editor().ShowGeoNumbers = !w_.editor().ShowGeoNumbers;
+        const bool geo = w_.editor().ShowGeoNumbers;
         w_.menus().setItemChecked("DebugX(1)", geo);
         if (ToolButton* b = w_.tools_->DrawType(kToolGeometric)) b->setVisible(geo);
         ToolButton* dup = w_.tools_->DrawType(kToolDuplicate);
@@ -164,24 +164,24 @@ void SpecialMenu::DebugXC(int Index) {
       case kStripSymmetry:
         // The list must not change under a redraw that walks it (this menu
         // stays open while one runs).
-        if (RedrawRunning(w_.editor_)) break;
+        if (RedrawRunning(w_.editor())) break;
         if (w_.host_.messageBox(kStripQuestion, MsgButtons::YesNo, MsgIcon::None, "Strip Symmetry?",
                              MsgResult::No) != MsgResult::Yes)
           break;
         w_.colours().EraseC(kEraseSilent);
         // The redraw sets every symmetry change to 0 as it meets it.
-        w_.editor_.PicChanged = true;
-        w_.editor_.DebugSymChg = true;
+        w_.editor().PicChanged = true;
+        w_.editor().DebugSymChg = true;
         w_.DrawAll(1);
-        w_.editor_.DebugSymChg = false;
+        w_.editor().DebugSymChg = false;
         break;
       case kZotNameAndList:
         for (int i = 0; i < 4; ++i) {
-          w_.file_.RecentFiles[std::size_t(i)].clear();
+          w_.file().RecentFiles[std::size_t(i)].clear();
           w_.menus().setItemVisible("FName(" + std::to_string(i) + ")", false);
         }
         w_.files_->FixFName();
-        w_.file_.FileName = kUnNamed;
+        w_.file().FileName = kUnNamed;
         w_.setWindowTitle("Picture - <UnNamed>");
         break;
       case kToggleMenuColor:
@@ -204,7 +204,7 @@ void SpecialMenu::DebugXC(int Index) {
 // picture to paint; the switch does nothing in show mode.
 void SpecialMenu::switchPaintOnly() {
   if (w_.showMode()) return;
-  const bool show = w_.editor_.PaintOnlyMode != 0;
+  const bool show = w_.editor().PaintOnlyMode != 0;
   for (const char* name : {"Label14", "Label12", "VScroll3"})
     if (auto* w = w_.inner_->findChild<QWidget*>(name)) w->setVisible(show);
   w_.menus().setItemVisible("MenSym", show);
@@ -212,11 +212,11 @@ void SpecialMenu::switchPaintOnly() {
   w_.menus().setItemVisible("Gallery", show);
   w_.menus().setItemVisible("lingal", show);
   Label1->setVisible(show);
-  w_.editor_.PaintOnlyMode = show ? 0 : -1;
+  w_.editor().PaintOnlyMode = show ? 0 : -1;
   w_.symmetry().refreshSymmetryControls();
   w_.menus().setItemVisible("MenFileLoad(1)", false);
-  w_.menus().setItemChecked("Yellow", w_.editor_.PaintOnlyMode != 0);
-  w_.setWindowTitle(w_.editor_.PaintOnlyMode != 0 ? "Paint Program" : "Ornivale");
+  w_.menus().setItemChecked("Yellow", w_.editor().PaintOnlyMode != 0);
+  w_.setWindowTitle(w_.editor().PaintOnlyMode != 0 ? "Paint Program" : "Ornivale");
 }
 
 void SpecialMenu::setPanelColour(Rgb colour) {
@@ -224,12 +224,12 @@ void SpecialMenu::setPanelColour(Rgb colour) {
   w_.colours().colourPanel_->setUseColor(colour);
   // The wheel on the panels' colour, its dot where it was.
   w_.colours().colourTools_->setWheelBackground(colour == kPanelGray ? fromQColor(w_.palette().color(QPalette::Window)) : colour);
-  w_.colours().colourTools_->MakeWheel(w_.colour_.WheelStep);
+  w_.colours().colourTools_->MakeWheel(w_.colour().WheelStep);
 }
 
 // ---- the printed listings ------------------------------------------------------------
 
-void SpecialMenu::DumpList() { printListing(orn::DumpList(w_.list_, w_.sym_), kPictureDataFileName); }
+void SpecialMenu::DumpList() { printListing(orn::DumpList(w_.list(), w_.sym()), kPictureDataFileName); }
 
 void SpecialMenu::printListing(const std::vector<std::string>& lines, const char* fileName) {
   PrintJob job;

@@ -85,10 +85,10 @@ void SymmetryControls::SymWorking_Click() {
 }
 
 void SymmetryControls::Picture13_Click() {
-  if (w_.file_.ZoomBoxMode) return;
+  if (w_.file().ZoomBoxMode) return;
   w_.errors_.Trap("Picture13", [this] {
     {
-      GetPoly dialog(w_.polyShape_, &w_);
+      GetPoly dialog(w_.polyShape(), &w_);
       dialog.exec();
     }
     w_.selectTool(kToolGeometric);
@@ -103,7 +103,7 @@ bool SymmetryControls::setupOffered() const {
 }
 
 void PicEdit::SymUpdateMenus() {
-  const bool block = sym_.SymStart != sym_.SymEnd;
+  const bool block = sym().SymStart != sym().SymEnd;
   menus_->setItemEnabled("Yellow", block);
   menus_->setItemEnabled("Zoom(0)", block);
   menus_->setItemVisible("Zoom(0)", block);
@@ -134,18 +134,18 @@ void SymmetryControls::refreshSymmetryControls() {
 // ---- the canvas during the set-up --------------------------------------------------
 
 bool SymmetryControls::routeSetupPress(int Button, int Shift, float X, float Y) {
-  if (w_.sym_.GeoCapture == 0) return false;
+  if (w_.sym().GeoCapture == 0) return false;
   // Neither a redraw walking the list nor the initial-part choice takes a
   // press; the set-up keeps the canvas all the same.
-  if (RedrawRunning(w_.editor_) || w_.Picture5->setup().SymInitialMode) return true;
-  w_.editor_.PicChanged = true;
+  if (RedrawRunning(w_.editor()) || w_.Picture5->setup().SymInitialMode) return true;
+  w_.editor().PicChanged = true;
   SymTestHandle(Button, Shift, X, Y);
   return true;
 }
 
 bool SymmetryControls::routeSetupDoubleClick() {
-  if (w_.sym_.GeoCapture == 0) return false;
-  if (RedrawRunning(w_.editor_) || w_.Picture5->setup().SymInitialMode) return true;
+  if (w_.sym().GeoCapture == 0) return false;
+  if (RedrawRunning(w_.editor()) || w_.Picture5->setup().SymInitialMode) return true;
   repeatSetupPress();
   return true;
 }
@@ -169,38 +169,38 @@ void PicEdit::selectTool(int tool) {
   if (tools_) {
     tools_->engine().DrawType(tool);
   } else {
-    editor_.CurDrawType = tool;
+    editor().CurDrawType = tool;
   }
 }
 
 // The open record is finished as a double click finishes it (the moving end
 // point dropped, a figure closed by its own rules).
 void PicEdit::closeOpenRecord() {
-  if (tools_) tools_->engine().listHooks().closeOpenRecord(list_);
-  if (list_.recordOpen()) list_.closeRecord();
+  if (tools_) tools_->engine().listHooks().closeOpenRecord(list());
+  if (list().recordOpen()) list().closeRecord();
 }
 
 void PicEdit::SetDrawButtons(bool enable) {
   if (tools_) tools_->engine().SetDrawButtons(enable);
-  Picture13->setVisible(enable && editor_.ShowGeoNumbers && editor_.PaintOnlyMode == 0);
+  Picture13->setVisible(enable && editor().ShowGeoNumbers && editor().PaintOnlyMode == 0);
 }
 
 // The set-up counts as up from its start to OK or Cancel, also while the
 // panel steps aside for the "Base" click.
 bool PicEdit::setupPanelVisible() const {
-  return sym_.GeoCapture != 0 || (Picture5 != nullptr && Picture5->isVisibleTo(inner_));
+  return doc_.sym().GeoCapture != 0 || (Picture5 != nullptr && Picture5->isVisibleTo(inner_));
 }
 
-void PicEdit::ShowSymme(int region) { orn::ShowSymme(sym_, draw_, list_, region); }
+void PicEdit::ShowSymme(int region) { orn::ShowSymme(sym(), draw(), list(), region); }
 
 void PicEdit::SymShowHandles(int mode) {
-  orn::SymShowHandles(sym_, canvas_, mode, editor_.SymSetupDraw);
+  orn::SymShowHandles(sym(), canvas(), mode, editor().SymSetupDraw);
 }
 
 void PicEdit::GeoSh() {
   errors_.Trap("GeoSh", [this] {
     auto* button = DrawTypePanel->findChild<QAbstractButton*>("DrawType(6)");
-    orn::GeoSh(button, polyShape_, editor_.ShowGeoNumbers);
+    orn::GeoSh(button, polyShape(), editor().ShowGeoNumbers);
   });
 }
 

@@ -47,7 +47,7 @@ void ViewControls::showPartLabels() {
   bool anyPart = false;
   for (int g = 1; g <= kMaxGroups; ++g)
     anyPart = anyPart || w_.Picture7->Label7[static_cast<std::size_t>(g)]->isVisibleTo(w_.Picture7);
-  w_.Picture7->setVisible(anyPart && !w_.showMode() && w_.editor_.PaintOnlyMode == 0);
+  w_.Picture7->setVisible(anyPart && !w_.showMode() && w_.editor().PaintOnlyMode == 0);
 }
 
 void ViewControls::setRedrawButtonVisible(bool visible) {
@@ -60,7 +60,7 @@ void PicEdit::ZoomBack() {
 }
 
 void PicEdit::CalcItemView(int part, int header) {
-  orn::CalcItemView(views_, list_, part, header, canvas_.width(), canvas_.height());
+  orn::CalcItemView(views(), list(), part, header, canvas().width(), canvas().height());
 }
 
 void ViewControls::afterRedraw() {
