@@ -162,7 +162,7 @@ void ColourControls::EraseC(int SilentErase) {
 }
 
 void PicEdit::ToggleColorTools() {
-  errors_.Trap("ToggleColorTools", [&] { colours_->colourTools_->ToggleColorTools(); });
+  errors_.Trap("ToggleColorTools", [&] { parts_->colours.colourTools_->ToggleColorTools(); });
 }
 
 void ColourControls::setWheelPanelVisible(bool visible) { colourPanel_->setWheelVisible(visible); }

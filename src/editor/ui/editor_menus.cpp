@@ -184,15 +184,15 @@ void EditorMenus::buildMenus() {
     addItem(special, name.c_str(), debugCaptions[i], false, checkable);
   }
 
-  w_.files_->wireFileMenu();
-  w_.symmetry_->wireSymmetryMenu();
-  w_.special_->wireSpecialMenu();
-  w_.shows_->wireGalleryMenu();
-  w_.helpMenu_->wireHelp();
-  w_.viewing_->wireZoomMenu();
-  w_.options_->wireOptionsMenu();
-  w_.prints_->wirePrintMenu();
-  w_.colours_->wireColourMenu();
+  w_.parts_->files.wireFileMenu();
+  w_.parts_->symmetry.wireSymmetryMenu();
+  w_.parts_->special.wireSpecialMenu();
+  w_.parts_->shows.wireGalleryMenu();
+  w_.parts_->helpMenu.wireHelp();
+  w_.parts_->viewing.wireZoomMenu();
+  w_.parts_->options.wireOptionsMenu();
+  w_.parts_->prints.wirePrintMenu();
+  w_.parts_->colours.wireColourMenu();
   QObject::connect(items_["mnuRedraw"], &QAction::triggered, &w_, w_.trapped("mnuRedraw", kNoIndex, [this] { w_.DrawAll(1); }));
   QObject::connect(items_["PaintOrder"], &QAction::triggered, &w_, w_.trapped("PaintOrder", kNoIndex, [this] {
             items_["PaintOrder"]->setChecked(PaintOrder_Click(w_.draw()));
@@ -232,10 +232,10 @@ void EditorMenus::setItemChecked(std::string_view name, bool checked) {
 }
 
 void PicEdit::MenEnable(bool enable) {
-  orn::MenEnable(*menus_, enable, sym().SymStart, sym().SymEnd);
+  orn::MenEnable(parts_->menus, enable, sym().SymStart, sym().SymEnd);
   // A drawing that starts with base shapes but has no symmetry yet reaches
   // "&Setup Symmetry" through the same menu.
-  if (enable && symmetry_->setupOffered()) menus_->setItemEnabled("MenSym", true);
+  if (enable && parts_->symmetry.setupOffered()) parts_->menus.setItemEnabled("MenSym", true);
 }
 
 void EditorMenus::MenusShowMode(bool edit) { orn::MenusShowMode(*this, edit); }
@@ -247,7 +247,7 @@ void EditorMenus::ShowFileName(const std::string& name, bool asIs) {
 }
 
 bool PicEdit::showMode() const {
-  const QAction* g = menus_->menuItem("Gallery");
+  const QAction* g = parts_->menus.menuItem("Gallery");
   return g && g->isChecked();
 }
 

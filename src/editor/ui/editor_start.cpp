@@ -46,7 +46,7 @@ void EditorStart::buildStartTimers() {
   ReturnToMain = new QTimer(&w_);
   ReturnToMain->setInterval(kReturnRetryMs);
   QObject::connect(ReturnToMain, &QTimer::timeout, &w_, w_.trapped("ReturnToMain", kNoIndex, [this] {
-            if (RedrawRunning(w_.editor()) || w_.files_->loading_ || QApplication::activeModalWidget() != nullptr) return;
+            if (RedrawRunning(w_.editor()) || w_.parts_->files.loading_ || QApplication::activeModalWidget() != nullptr) return;
             ReturnToMain->stop();
             w_.close();
           }));
@@ -89,7 +89,7 @@ void EditorStart::Form_Load() {
     StartLoading = true;
     LoadTimer->start();
     // The working folder may have gone meanwhile: that is no fault.
-    w_.files_->EditStartDir = QDir::currentPath().toStdString();
+    w_.parts_->files.EditStartDir = QDir::currentPath().toStdString();
   }) && step(kStartLineAfterProbes, [this] {
     w_.editor().PaintOnlyMode = 0;
     w_.menus().setItemVisible("DebugXX", false);
@@ -114,8 +114,8 @@ void EditorStart::Form_Load() {
     w_.list().reset();
     w_.draw().LineWidth = 1;
     w_.file().NewInLoad = true;
-    FileContext ctx = w_.files_->fileContext();
-    w_.files_->afterNew(orn::FileNew(ctx));
+    FileContext ctx = w_.parts_->files.fileContext();
+    w_.parts_->files.afterNew(orn::FileNew(ctx));
     w_.file().NewInLoad = false;
     w_.FitOnResize = true;
     w_.PageAspect = 0.8;
@@ -180,7 +180,7 @@ void EditorStart::readSettings() {
   w_.file().RecentFiles = s.RecentFiles;
   w_.colour().CustomPalette = s.CustomPalette;
   w_.colours().DispCustColors();
-  w_.files_->showRecentItems();
+  w_.parts_->files.showRecentItems();
   settings_ = s;
 }
 
@@ -201,18 +201,18 @@ void EditorStart::StartTimer_Timer() {
     w_.app_.ShowIndex = 0;
     w_.file().StartMode = w_.app_.StartMode;
     slideShown = w_.shows().loadSlide(0);
-    if (!slideShown) w_.files_->reportFailure("None of the pictures of this show can be found.", "Load Picture");
+    if (!slideShown) w_.parts_->files.reportFailure("None of the pictures of this show can be found.", "Load Picture");
   } else if (!w_.app_.PicturePath.empty() && w_.app_.PicturePath != kUnNamed) {
     // The path as handed over may differ in case from the file on disk.
     const auto real = resolveNoCase(w_.app_.PicturePath);
     w_.file().LoadOption = w_.app_.LoadOption;
     w_.file().StartMode = w_.app_.StartMode;
     if (real && std::filesystem::is_regular_file(*real)) {
-      w_.files_->openingLoad_ = true;
-      w_.files_->LoadPicture(real->string());
-      w_.files_->openingLoad_ = false;
+      w_.parts_->files.openingLoad_ = true;
+      w_.parts_->files.LoadPicture(real->string());
+      w_.parts_->files.openingLoad_ = false;
     } else
-      w_.files_->reportFailure("The picture " + w_.app_.PicturePath + " cannot be found.", "Load Picture");
+      w_.parts_->files.reportFailure("The picture " + w_.app_.PicturePath + " cannot be found.", "Load Picture");
   } else {
     w_.file().FileName = kUnNamed;
   }
@@ -222,7 +222,7 @@ void EditorStart::StartTimer_Timer() {
   w_.host_.setHourglass(false);
   w_.Picture1->setCanvasCursor(CursorOfPointer(w_.tools_->engine().ms.DrawCursor));
   w_.options().setSnapCaption();
-  w_.files_->setLineWidthCaption();
+  w_.parts_->files.setLineWidthCaption();
   w_.editor().PaintOnlyMode = 0;
   // The slides follow one another once the first has loaded.
   if (slideShown) w_.shows().ArtShowT->start();
@@ -239,7 +239,7 @@ void EditorStart::LoadTimer_Timer() {
 bool EditorStart::ExitC() {
   // A second request while the first one returns to the menu is ignored.
   if (w_.exiting_) return false;
-  if (RedrawRunning(w_.editor()) || w_.files_->loading_) {
+  if (RedrawRunning(w_.editor()) || w_.parts_->files.loading_) {
     // Never torn down under a running redraw or load: it is asked to stop
     // and the exit is tried again once it has.
     w_.editor().StopFlag = kStopRequested;
@@ -254,7 +254,7 @@ bool EditorStart::ExitC() {
   }
   w_.CopyToBmap();
   // A save that was cancelled or failed keeps the editor and its picture.
-  if (!w_.files_->offerSave()) return false;
+  if (!w_.parts_->files.offerSave()) return false;
   w_.exiting_ = true;
   // An editor left before its picture loaded never ends the start's busy
   // pointer itself.
@@ -286,17 +286,17 @@ void EditorStart::SaveSettings() {
 }
 
 void PicEdit::finishExit() {
-  start_->exitDone_ = true;
+  parts_->start.exitDone_ = true;
   close();
 }
 
 void PicEdit::closeEvent(QCloseEvent* e) {
-  if (start_->exitDone_) {
+  if (parts_->start.exitDone_) {
     SymPLoad_->hide();
     e->accept();
     return;
   }
-  if (!start_->ExitC()) {
+  if (!parts_->start.ExitC()) {
     e->ignore();
     return;
   }
@@ -307,7 +307,7 @@ void PicEdit::closeEvent(QCloseEvent* e) {
     onExit();
     return;
   }
-  start_->exitDone_ = true;
+  parts_->start.exitDone_ = true;
   SymPLoad_->hide();
   e->accept();
 }

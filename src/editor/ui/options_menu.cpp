@@ -49,7 +49,7 @@ void OptionsMenu::showOptionStates() {
   showSplineTools();
   w_.menus().setItemChecked("MenOptionSound", w_.editor().SoundOn);
   setSnapCaption();
-  w_.files_->setLineWidthCaption();
+  w_.parts_->files.setLineWidthCaption();
 }
 
 void OptionsMenu::setSnapCaption() {
@@ -74,7 +74,7 @@ void OptionsMenu::MenOptionsLine_Click() {
     LineSet dialog(w_.draw().LineWidth, &w_);
     if (dialog.exec() == QDialog::Accepted) {
       w_.draw().LineWidth = dialog.value();
-      w_.files_->setLineWidthCaption();
+      w_.parts_->files.setLineWidthCaption();
     }
   }
   if (w_.draw().LineWidth != w0) w_.canvas().setPenWidth(w_.draw().LineWidth);

@@ -52,20 +52,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
       canvasTop_(kCanvasTop),
       app_(app) {
   setObjectName("PicEdit");
-  files_ = std::make_unique<FileCommands>(*this);
-  redraws_ = std::make_unique<RedrawControls>(*this);
-  menus_ = std::make_unique<EditorMenus>(*this);
-  helpMenu_ = std::make_unique<EditorHelp>(*this);
-  modelFrame_ = std::make_unique<ModelFrame>(*this);
-  grid_ = std::make_unique<GridMenu>(*this);
-  viewing_ = std::make_unique<ViewControls>(*this);
-  options_ = std::make_unique<OptionsMenu>(*this);
-  colours_ = std::make_unique<ColourControls>(*this);
-  symmetry_ = std::make_unique<SymmetryControls>(*this);
-  prints_ = std::make_unique<PrintCommands>(*this);
-  special_ = std::make_unique<SpecialMenu>(*this);
-  shows_ = std::make_unique<ShowMode>(*this);
-  start_ = std::make_unique<EditorStart>(*this);
+  parts_ = std::make_unique<EditorParts>(*this);
   if (profile) profile_ = profile;
   if (!dialogs_) {
     ownDialogs_ = std::make_unique<QtFileDialogs>(this);
@@ -75,11 +62,11 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
   dialogs_ = folderDialogs_.get();
   errors_.setErrorBoxWindow([this](const std::string& text) { return ErrorMsgBox::ask(this, text); });
   buildWidgets();
-  menus_->buildMenus();
-  start_->buildStartTimers();
+  parts_->menus.buildMenus();
+  parts_->start.buildStartTimers();
   tools_ = new CanvasTools(*this);
-  options_->showOptionStates();
-  start_->Form_Load();
+  parts_->options.showOptionStates();
+  parts_->start.Form_Load();
 }
 
 PicEdit::~PicEdit() = default;
@@ -101,12 +88,12 @@ void PicEdit::buildWidgets() {
   // Each canvas event reports its own failures (the button as the index).
   Picture1->onMouseDown = [this](int b, int s, int x, int y) {
     errors_.Trap("P1MD", b, [&] {
-      if (!symmetry_->routeSetupPress(b, s, float(x), float(y)) && tools_) tools_->engine().P1MD(b, s, float(x), float(y));
+      if (!parts_->symmetry.routeSetupPress(b, s, float(x), float(y)) && tools_) tools_->engine().P1MD(b, s, float(x), float(y));
     });
   };
   Picture1->onDoubleClick = [this](int, int, int, int) {
     errors_.Trap("P1DBL", [this] {
-      if (!symmetry_->routeSetupDoubleClick() && tools_) tools_->engine().P1DBL();
+      if (!parts_->symmetry.routeSetupDoubleClick() && tools_) tools_->engine().P1DBL();
     });
   };
 
@@ -121,7 +108,7 @@ void PicEdit::buildWidgets() {
   Progress->setObjectName("Progress");
   Progress->setSurface(&progress_);
 
-  colours_->buildColourTools();
+  parts_->colours.buildColourTools();
 
   SymPLoad_ = new SymPLoad(this);
   SymPLoad_->hide();
@@ -131,10 +118,10 @@ void PicEdit::buildWidgets() {
   layoutTimer_->setInterval(0);
   connect(layoutTimer_, &QTimer::timeout, this, [this] { FormRSZ(); });
 
-  symmetry_->buildSymmetryWidgets();
-  special_->buildSpecialWidgets();
-  redraws_->buildRedrawWidgets();
-  viewing_->buildViewWidgets();
+  parts_->symmetry.buildSymmetryWidgets();
+  parts_->special.buildSpecialWidgets();
+  parts_->redraws.buildRedrawWidgets();
+  parts_->viewing.buildViewWidgets();
 
   resizeCanvas(canvas().width(), canvas().height());
   placeColourPanel();
@@ -152,23 +139,23 @@ void PicEdit::resizeCanvas(int w, int h) {
 
 // The panels beside and below the canvas follow its right edge.
 void PicEdit::placeColourPanel() {
-  colours_->placeColourTools();
-  symmetry_->placePartLabels();
+  parts_->colours.placeColourTools();
+  parts_->symmetry.placePartLabels();
 }
 
 void PicEdit::placeBottomStrip() {
   const int fh = inner_->height();
   const int top = std::max(fh - kFreeHeight, 0);
   DrawTypePanel->setGeometry(0, 0, kCanvasLeft, top);
-  const int helpLeft = special_->helpBoxLeft();
+  const int helpLeft = parts_->special.helpBoxLeft();
   Text1->setGeometry(helpLeft, top + 4, std::max(inner_->width() - kFreeWidth - (helpLeft - kCanvasLeft), 1),
                      kHelpBoxHeight);
   Progress->setGeometry(kCanvasLeft, top + kHelpBoxHeight + 10, kProgressWidth, kProgressHeight);
   // The stop button stands below the tool column, left of the help box and
   // the progress strip, where it hides nothing during a redraw.
-  redraws_->StopSign->move((kCanvasLeft - redraws_->StopSign->width()) / 2, top + (kFreeHeight - redraws_->StopSign->height()) / 2);
-  special_->placeSpecialWidgets(top);
-  symmetry_->placePartLabels();
+  parts_->redraws.StopSign->move((kCanvasLeft - parts_->redraws.StopSign->width()) / 2, top + (kFreeHeight - parts_->redraws.StopSign->height()) / 2);
+  parts_->special.placeSpecialWidgets(top);
+  parts_->symmetry.placePartLabels();
 }
 
 void PicEdit::FormRSZ() {
@@ -242,8 +229,8 @@ void PicEdit::Form_Paint() {
     // The geometric tool's button shows its polygon's number, and a shown
     // colour wheel its segments and dot.
     GeoSh();
-    if (const QAction* wheel = menus_->menuItem("MenRotateColors"); wheel && wheel->isChecked() && colours_->colourTools_)
-      colours_->colourTools_->MakeWheel(colour().WheelStep);
+    if (const QAction* wheel = parts_->menus.menuItem("MenRotateColors"); wheel && wheel->isChecked() && parts_->colours.colourTools_)
+      parts_->colours.colourTools_->MakeWheel(colour().WheelStep);
     if (!HelpShown && !HelpRedraw) return;
     HelpShown = HelpRedraw = false;
     // Never redraw inside a paint event: the redraw pumps events itself.

@@ -23,20 +23,7 @@
 #include "canvas/view_table.h"
 #include "colour/colour_state.h"
 #include "editor/editor_document.h"
-#include "editor/ui/colour_controls.h"
-#include "editor/ui/editor_help.h"
-#include "editor/ui/editor_menus.h"
-#include "editor/ui/editor_start.h"
-#include "editor/ui/file_commands.h"
-#include "editor/ui/grid_menu.h"
-#include "editor/ui/model_frame.h"
-#include "editor/ui/options_menu.h"
-#include "editor/ui/print_commands.h"
-#include "editor/ui/redraw_controls.h"
-#include "editor/ui/show_mode.h"
-#include "editor/ui/special_menu.h"
-#include "editor/ui/symmetry_controls.h"
-#include "editor/ui/view_controls.h"
+#include "editor/ui/editor_parts.h"
 #include "model/drawing_list.h"
 #include "model/list_edit.h"
 #include "platform/core/host.h"
@@ -105,7 +92,7 @@ class PicEdit : public EditorWindow, public SymSetupHost {
   FileState& file() { return doc_.file(); }
   ErrorReport& errors() { return errors_; }
   PickState& pick() { return doc_.pick(); }
-  EditorControls& controls() { return *redraws_; }
+  EditorControls& controls() { return parts_->redraws; }
   // The tool buttons and the canvas's mouse engine.
   CanvasTools& tools() { return *tools_; }
   // The folder of the settings and standard colours files.
@@ -147,20 +134,20 @@ class PicEdit : public EditorWindow, public SymSetupHost {
   bool showMode() const;
 
   // ---- the File menu (file_commands.h) ----
-  FileCommands& files() { return *files_; }
-  RedrawControls& redraws() { return *redraws_; }
-  EditorMenus& menus() { return *menus_; }
-  EditorHelp& helpMenu() { return *helpMenu_; }
-  ModelFrame& modelFrame() { return *modelFrame_; }
-  GridMenu& grid() { return *grid_; }
-  ViewControls& viewing() { return *viewing_; }
-  OptionsMenu& options() { return *options_; }
-  ColourControls& colours() { return *colours_; }
-  SymmetryControls& symmetry() { return *symmetry_; }
-  PrintCommands& prints() { return *prints_; }
-  SpecialMenu& special() { return *special_; }
-  ShowMode& shows() { return *shows_; }
-  EditorStart& start() { return *start_; }
+  FileCommands& files() { return parts_->files; }
+  RedrawControls& redraws() { return parts_->redraws; }
+  EditorMenus& menus() { return parts_->menus; }
+  EditorHelp& helpMenu() { return parts_->helpMenu; }
+  ModelFrame& modelFrame() { return parts_->modelFrame; }
+  GridMenu& grid() { return parts_->grid; }
+  ViewControls& viewing() { return parts_->viewing; }
+  OptionsMenu& options() { return parts_->options; }
+  ColourControls& colours() { return parts_->colours; }
+  SymmetryControls& symmetry() { return parts_->symmetry; }
+  PrintCommands& prints() { return parts_->prints; }
+  SpecialMenu& special() { return parts_->special; }
+  ShowMode& shows() { return parts_->shows; }
+  EditorStart& start() { return parts_->start; }
 
   // ---- panels ----
   QLabel* Text1 = nullptr;         // the help box
@@ -224,34 +211,21 @@ class PicEdit : public EditorWindow, public SymSetupHost {
   friend class Hooks;
   friend class FileCommands;
   friend class RedrawControls;
-  std::unique_ptr<RedrawControls> redraws_;
   friend class EditorMenus;
-  std::unique_ptr<EditorMenus> menus_;
   friend class EditorHelp;
-  std::unique_ptr<EditorHelp> helpMenu_;
   friend class ModelFrame;
-  std::unique_ptr<ModelFrame> modelFrame_;
   friend class GridMenu;
-  std::unique_ptr<GridMenu> grid_;
   friend class ViewControls;
-  std::unique_ptr<ViewControls> viewing_;
   friend class OptionsMenu;
-  std::unique_ptr<OptionsMenu> options_;
   friend class ColourControls;
   friend class ColourControls::ColourHooks;
-  std::unique_ptr<ColourControls> colours_;
   friend class SymmetryControls;
-  std::unique_ptr<SymmetryControls> symmetry_;
   friend class PrintCommands;
   friend class PrintCommands::Printing;
-  std::unique_ptr<PrintCommands> prints_;
   friend class SpecialMenu;
-  std::unique_ptr<SpecialMenu> special_;
   friend class ShowMode;
-  std::unique_ptr<ShowMode> shows_;
   friend class EditorStart;
-  std::unique_ptr<EditorStart> start_;
-  std::unique_ptr<FileCommands> files_;
+  std::unique_ptr<EditorParts> parts_;
 
 
   bool setupPanelVisible() const;
@@ -327,7 +301,7 @@ class PicEdit : public EditorWindow, public SymSetupHost {
 
   // ---- colour tools (colour_controls.h) ----
  public:
-  ColourTools& colourTools() { return *colours_->colourTools_; }
+  ColourTools& colourTools() { return *parts_->colours.colourTools_; }
   void ToggleColorTools() override;
 };
 

@@ -184,7 +184,7 @@ void PrintCommands::MenSaveBitmap_Click() {
   w_.errors_.Trap("MenSaveBitmap", [this] {
     // A picture without a file name goes by its title, or by the title of
     // the sample it was opened from.
-    const std::string& name = !w_.picture().PictureTitle.empty() ? w_.picture().PictureTitle : w_.files_->loadedTitle_;
+    const std::string& name = !w_.picture().PictureTitle.empty() ? w_.picture().PictureTitle : w_.parts_->files.loadedTitle_;
     MenSaveBitmap(w_.canvas(), BitmapSaveRequest(w_.file(), name, false), *w_.dialogs_, w_.host_, printing().images);
   });
 }
@@ -194,7 +194,7 @@ void PrintCommands::MenSaveWall_Click() {
   std::error_code ec;
   const std::filesystem::path here = std::filesystem::current_path(ec);
   w_.errors_.Trap("MenWallSv", [this] {
-    FileContext ctx = w_.files_->fileContext();
+    FileContext ctx = w_.parts_->files.fileContext();
     MenSaveWall(ctx, w_.canvas(), wallpaperFolder().string());
   });
   if (!here.empty()) std::filesystem::current_path(here, ec);

@@ -65,7 +65,7 @@ void PicEdit::DrawAll(int index) {
     tools_->engine().DrawAll(index);
   } else {
     errors_.Trap("DrawAll", [this, index] {
-      doc_.redraw(*redraws_, index);
+      doc_.redraw(parts_->redraws, index);
     });
   }
   Picture1->update();
@@ -121,7 +121,7 @@ void RedrawControls::PutSymState(int CurPart) {
 
 void RedrawControls::redrawFinished() {
   canvasShownAt_ = -1;
-  w_.viewing_->afterRedraw();
+  w_.parts_->viewing.afterRedraw();
   if (!w_.resizeAfterRedraw_) return;
   // The resize that came during the redraw is laid out from the event loop,
   // once, after the redraw has returned to its caller.

@@ -149,7 +149,7 @@ void ShowMode::setWindowBackground(std::optional<Rgb> colour) {
 // ---- the Modify menu ---------------------------------------------------------------
 
 std::string ShowMode::reloadPath() const {
-  return w_.file().FileName != kUnNamed ? w_.file().FileName : w_.files_->loadedPath_;
+  return w_.file().FileName != kUnNamed ? w_.file().FileName : w_.parts_->files.loadedPath_;
 }
 
 void ShowMode::MenEditR_Click(int Index) {
@@ -176,13 +176,13 @@ void ShowMode::MenEditR_Click(int Index) {
         Gallery_Click();
         std::string drawing = from;
         drawing[drawing.size() - 5] = 'D';
-        w_.files_->LoadPicture(resolveNoCase(drawing).value_or(drawing).string());
+        w_.parts_->files.LoadPicture(resolveNoCase(drawing).value_or(drawing).string());
       } else {
         Gallery_Click();
         if (!from.empty()) {
           // The symmetry is rebuilt and the load stops before the drawing.
           w_.file().LoadOption = kLoadReCreate;
-          w_.files_->LoadPicture(from);
+          w_.parts_->files.LoadPicture(from);
           w_.file().LoadOption = kLoadNormal;
         }
       }
@@ -225,7 +225,7 @@ void ShowMode::ArtShowT_Timer() {
   if (w_.exiting_) return;
   // A minimised window waits; so does a slide while the picture is being
   // drawn or read, which must not change under it.
-  if (w_.RedrawPending || RedrawRunning(w_.editor()) || w_.files_->loading_) {
+  if (w_.RedrawPending || RedrawRunning(w_.editor()) || w_.parts_->files.loading_) {
     ArtShowT->start();
     return;
   }
@@ -249,7 +249,7 @@ bool ShowMode::loadSlide(int from) {
     if (!f || !std::filesystem::is_regular_file(*f)) return false;
     w_.app_.ShowIndex = i;
     w_.file().LoadOption = kLoadNormal;
-    return w_.files_->LoadPicture(f->string()) == CommandStatus::Done;
+    return w_.parts_->files.LoadPicture(f->string()) == CommandStatus::Done;
   });
   return found.has_value();
 }

@@ -72,7 +72,7 @@ void SpecialMenu::buildSpecialWidgets() {
   Label1 = new QLabel(w_.inner_);
   Label1->setObjectName("Label1");
   Label1->resize(kDebugLabelWidth, kDebugLabelHeight);
-  w_.shows_->buildGalleryWidgets();
+  w_.parts_->shows.buildGalleryWidgets();
 }
 
 // The hot spots at the bottom-left corner; the debug label and under it the
@@ -180,7 +180,7 @@ void SpecialMenu::DebugXC(int Index) {
           w_.file().RecentFiles[std::size_t(i)].clear();
           w_.menus().setItemVisible("FName(" + std::to_string(i) + ")", false);
         }
-        w_.files_->FixFName();
+        w_.parts_->files.FixFName();
         w_.file().FileName = kUnNamed;
         w_.setWindowTitle("Picture - <UnNamed>");
         break;
@@ -220,7 +220,7 @@ void SpecialMenu::switchPaintOnly() {
 }
 
 void SpecialMenu::setPanelColour(Rgb colour) {
-  w_.shows_->setWindowBackground(colour == kPanelGray ? std::nullopt : std::optional<Rgb>(colour));
+  w_.parts_->shows.setWindowBackground(colour == kPanelGray ? std::nullopt : std::optional<Rgb>(colour));
   w_.colours().colourPanel_->setUseColor(colour);
   // The wheel on the panels' colour, its dot where it was.
   w_.colours().colourTools_->setWheelBackground(colour == kPanelGray ? fromQColor(w_.palette().color(QPalette::Window)) : colour);
@@ -239,7 +239,7 @@ void SpecialMenu::printListing(const std::vector<std::string>& lines, const char
   job.fileName = w_.prints().printFilePath().replace_filename(fileName).string();
   const PrintOutcome out = w_.prints().listingPrinter().print(job, [this] { w_.host_.pumpEvents(); });
   if (!out.ok) {
-    w_.files_->reportFailure(out.error, "Print");
+    w_.parts_->files.reportFailure(out.error, "Print");
   } else if (!out.toFile.empty()) {
     w_.host_.messageBox("No printer is installed, so the listing was printed into the file\n" + out.toFile,
                      MsgButtons::OK, MsgIcon::Information, "");

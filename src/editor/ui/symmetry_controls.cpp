@@ -104,10 +104,10 @@ bool SymmetryControls::setupOffered() const {
 
 void PicEdit::SymUpdateMenus() {
   const bool block = sym().SymStart != sym().SymEnd;
-  menus_->setItemEnabled("Yellow", block);
-  menus_->setItemEnabled("Zoom(0)", block);
-  menus_->setItemVisible("Zoom(0)", block);
-  menus_->setItemEnabled("MenSym", block || symmetry_->setupOffered());
+  parts_->menus.setItemEnabled("Yellow", block);
+  parts_->menus.setItemEnabled("Zoom(0)", block);
+  parts_->menus.setItemVisible("Zoom(0)", block);
+  parts_->menus.setItemEnabled("MenSym", block || parts_->symmetry.setupOffered());
 }
 
 void SymmetryControls::setEditsymEnabled(bool enabled) {
@@ -118,10 +118,10 @@ void SymmetryControls::setEditsymEnabled(bool enabled) {
   if (file != nullptr && file->isEnabled()) w_.SymUpdateMenus();
 }
 
-void PicEdit::setSymWorkingEnabled(bool enable) { menus_->setItemEnabled("SymWorking", enable); }
+void PicEdit::setSymWorkingEnabled(bool enable) { parts_->menus.setItemEnabled("SymWorking", enable); }
 
 bool PicEdit::yellowChecked() const {
-  const QAction* a = menus_->menuItem("Yellow");
+  const QAction* a = parts_->menus.menuItem("Yellow");
   return a != nullptr && a->isChecked();
 }
 
