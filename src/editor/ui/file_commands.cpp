@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 
 #include "canvas/tools.h"
 #include "canvas/ui/file_dialogs.h"
@@ -16,6 +18,7 @@
 #include "editor/ui/pic_edit.h"
 #include "editor/ui/pic_edit_hooks.h"
 #include "editor/ui/project_pages.h"
+#include "model/file_util.h"
 #include "model/record_codes.h"
 #include "platform/canvas_widget.h"
 #include "platform/qt_colour.h"
@@ -28,6 +31,9 @@ namespace {
 constexpr float kMaxStoredCanvas = 16384.0f;
 
 bool sane(float v) { return std::isfinite(v) && v >= 1.0f && v <= kMaxStoredCanvas; }
+
+// The file through which the sibling product hands a view over.
+constexpr const char* kHandOverView = "TEMP628.VEW";
 
 }  // namespace
 
@@ -228,7 +234,7 @@ void FileCommands::afterLoad(const LoadOutcome& out) {
   if (!w_.editor().SkipSplineRedraw) w_.DrawAll(1);
   w_.modelFrame().frameLoadedModel();
 
-  if (r.viewFile) w_.afterViewLoad();
+  if (r.viewFile) afterViewLoad();
 
   const bool geometricFirst = w_.list().G0[0] == float(kCodeGeometric) ||
                               w_.list().G0[0] == float(kCodeGeometric + kCodeOut);
@@ -369,6 +375,17 @@ void FileCommands::FixFName() {
       w_.menus().menuItem("FName(" + std::to_string(i) + ")")->setText(caption);
     }
   });
+}
+
+// ---- view files -------------------------------------------------------------------
+// The file itself is read, checked and laid into the canvas by the load
+// command (canvas/view_load.h).
+
+void FileCommands::afterViewLoad() {
+  if (w_.dataFolder().empty()) return;
+  const std::filesystem::path leftover = w_.dataFolder() / kHandOverView;
+  std::error_code ec;
+  if (FileExists(leftover.string())) std::filesystem::remove(leftover, ec);
 }
 
 }  // namespace orn

@@ -49,6 +49,9 @@ class FileCommands {
   void showRecentItems();
   void updatePictureMenus();
   void setLineWidthCaption();
+  // After a view file was loaded: the hand-over file the sibling product
+  // leaves in the program folder goes.
+  void afterViewLoad();
   void reportFailure(const std::string& text, const std::string& title);
 
   // The file the picture shown came from, and its title (a sample's too,
