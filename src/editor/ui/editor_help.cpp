@@ -14,8 +14,10 @@ namespace orn {
 
 void EditorHelp::wireHelp() {
   for (const char* name : {"HelpP", "GalHelp"}) w_.menus().menuItem(name)->setProperty("ornBuilt", true);
-  QObject::connect(w_.menus().menuItem("HelpP"), &QAction::triggered, &w_, w_.trapped("HelpP", kNoIndex, [this] { HelpP_Click(); }));
-  QObject::connect(w_.menus().menuItem("GalHelp"), &QAction::triggered, &w_, w_.trapped("GalHelp", kNoIndex, [this] { GalHelp_Click(); }));
+  QObject::connect(w_.menus().menuItem("HelpP"), &QAction::triggered, &w_,
+                   w_.trapped("HelpP", kNoIndex, [this] { HelpP_Click(); }));
+  QObject::connect(w_.menus().menuItem("GalHelp"), &QAction::triggered, &w_,
+                   w_.trapped("GalHelp", kNoIndex, [this] { GalHelp_Click(); }));
   // F1 asks for the editor's page, in show mode too.
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &w_);
   QObject::connect(f1, &QShortcut::activated, &w_, w_.trapped("HelpP", kNoIndex, [this] { HelpP_Click(); }));

@@ -193,7 +193,8 @@ void EditorMenus::buildMenus() {
   w_.parts_->options.wireOptionsMenu();
   w_.parts_->prints.wirePrintMenu();
   w_.parts_->colours.wireColourMenu();
-  QObject::connect(items_["mnuRedraw"], &QAction::triggered, &w_, w_.trapped("mnuRedraw", kNoIndex, [this] { w_.DrawAll(1); }));
+  QObject::connect(items_["mnuRedraw"], &QAction::triggered, &w_,
+                   w_.trapped("mnuRedraw", kNoIndex, [this] { w_.DrawAll(1); }));
   QObject::connect(items_["PaintOrder"], &QAction::triggered, &w_, w_.trapped("PaintOrder", kNoIndex, [this] {
             items_["PaintOrder"]->setChecked(PaintOrder_Click(w_.draw()));
           }));

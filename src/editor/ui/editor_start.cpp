@@ -40,16 +40,20 @@ constexpr int kLowColorBits = 16;
 }  // namespace
 
 void EditorStart::buildStartTimers() {
-  StartTimer = OneShotTimer(&w_, kStartDelayMs, w_.trapped("StartTimer", kNoIndex, [this] { StartTimer_Timer(); }));
-  LoadTimer = OneShotTimer(&w_, kStartDelayMs, w_.trapped("LoadTimer", kNoIndex, [this] { LoadTimer_Timer(); }));
+  StartTimer =
+      OneShotTimer(&w_, kStartDelayMs, w_.trapped("StartTimer", kNoIndex, [this] { StartTimer_Timer(); }));
+  LoadTimer =
+      OneShotTimer(&w_, kStartDelayMs, w_.trapped("LoadTimer", kNoIndex, [this] { LoadTimer_Timer(); }));
   // Retried until a running redraw or load has ended.
   ReturnToMain = new QTimer(&w_);
   ReturnToMain->setInterval(kReturnRetryMs);
   QObject::connect(ReturnToMain, &QTimer::timeout, &w_, w_.trapped("ReturnToMain", kNoIndex, [this] {
-            if (RedrawRunning(w_.editor()) || w_.parts_->files.loading_ || QApplication::activeModalWidget() != nullptr) return;
-            ReturnToMain->stop();
-            w_.close();
-          }));
+    if (RedrawRunning(w_.editor()) || w_.parts_->files.loading_ ||
+        QApplication::activeModalWidget() != nullptr)
+      return;
+    ReturnToMain->stop();
+    w_.close();
+  }));
 }
 
 // ---- Form_Load -----------------------------------------------------------------
@@ -201,7 +205,8 @@ void EditorStart::StartTimer_Timer() {
     w_.app_.ShowIndex = 0;
     w_.file().StartMode = w_.app_.StartMode;
     slideShown = w_.shows().loadSlide(0);
-    if (!slideShown) w_.parts_->files.reportFailure("None of the pictures of this show can be found.", "Load Picture");
+    if (!slideShown)
+      w_.parts_->files.reportFailure("None of the pictures of this show can be found.", "Load Picture");
   } else if (!w_.app_.PicturePath.empty() && w_.app_.PicturePath != kUnNamed) {
     // The path as handed over may differ in case from the file on disk.
     const auto real = resolveNoCase(w_.app_.PicturePath);
@@ -212,7 +217,8 @@ void EditorStart::StartTimer_Timer() {
       w_.parts_->files.LoadPicture(real->string());
       w_.parts_->files.openingLoad_ = false;
     } else
-      w_.parts_->files.reportFailure("The picture " + w_.app_.PicturePath + " cannot be found.", "Load Picture");
+      w_.parts_->files.reportFailure("The picture " + w_.app_.PicturePath + " cannot be found.",
+                                     "Load Picture");
   } else {
     w_.file().FileName = kUnNamed;
   }

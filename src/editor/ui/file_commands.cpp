@@ -64,7 +64,8 @@ FileContext FileCommands::fileContext() {
 
 void FileCommands::wireFileMenu() {
   auto wire = [this](const std::string& name, const char* tag, int index, std::function<void()> fn) {
-    QObject::connect(w_.menus().items_[name], &QAction::triggered, &w_, w_.trapped(tag, index, std::move(fn)));
+    QObject::connect(w_.menus().items_[name], &QAction::triggered, &w_,
+                     w_.trapped(tag, index, std::move(fn)));
   };
   wire("MenFileNew", "MenFileNew", kNoIndex, [this] { MenFileNew_Click(); });
   wire("MenFileLoad(0)", "MenFileLoad", 0, [this] { MenFileLoad_Click(0); });
@@ -73,9 +74,11 @@ void FileCommands::wireFileMenu() {
   wire("MenFileSaveAs", "MenFileSaveAs", kNoIndex, [this] { MenFileSaveAs_Click(); });
   wire("MenFileExit", "MenFileExit", kNoIndex, [this] { MenFileExit_Click(); });
   wire("MenQuit", "MenFileExit", kNoIndex, [this] { MenFileExit_Click(); });
-  for (int i = 0; i < 4; ++i) wire("FName(" + std::to_string(i) + ")", "FName", i, [this, i] { FName_Click(i); });
+  for (int i = 0; i < 4; ++i)
+    wire("FName(" + std::to_string(i) + ")", "FName", i, [this, i] { FName_Click(i); });
   auto* file = w_.findChild<QMenu*>("MenFile");
-  QObject::connect(file, &QMenu::aboutToShow, &w_, w_.trapped("MenFile", kNoIndex, [this] { MenFile_Click(); }));
+  QObject::connect(file, &QMenu::aboutToShow, &w_,
+                   w_.trapped("MenFile", kNoIndex, [this] { MenFile_Click(); }));
 }
 
 // ---- commands ----------------------------------------------------------------------
@@ -181,7 +184,8 @@ void FileCommands::reportFailure(const std::string& text, const std::string& tit
 
 void FileCommands::afterLoad(const LoadOutcome& out) {
   // A load that got as far as a file hides the model picture of the last one.
-  if (out.status != CommandStatus::Cancelled && w_.modelFrame().Model_ != nullptr) w_.modelFrame().Model_->hide();
+  if (out.status != CommandStatus::Cancelled && w_.modelFrame().Model_ != nullptr)
+    w_.modelFrame().Model_->hide();
   if (out.status == CommandStatus::Failed) {
     // Nothing of the open picture was touched; say why the file was refused.
     // A slide show passes over the picture without a word.
@@ -278,7 +282,8 @@ void FileCommands::applyStoredSizes(const LoadReport& r) {
 void FileCommands::updatePictureMenus() {
   w_.menus().setItemVisible("ZoomS(0)", w_.views().ViewDepth != 0);
   const auto& restore = w_.views().rows[kRestoreRow];
-  w_.menus().setItemVisible("ZoomS(1)", restore[0] != 0 || restore[1] != 0 || restore[2] != 0 || restore[3] != 0);
+  w_.menus().setItemVisible("ZoomS(1)",
+                            restore[0] != 0 || restore[1] != 0 || restore[2] != 0 || restore[3] != 0);
   w_.menus().setItemEnabled("ZoomS(1)", ZoomRowUsable(w_.views(), kRestoreRow));
   w_.menus().setItemChecked("MenGridBlack", w_.editor().GridMode == 0);
   w_.menus().setItemChecked("MenGridRed", w_.editor().GridMode == 1);

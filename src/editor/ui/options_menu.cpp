@@ -33,14 +33,16 @@ constexpr std::array<int, 3> kPointers{kPointerArrow, kPointerCross, kPointerUpA
 
 void OptionsMenu::wireOptionsMenu() {
   auto wire = [this](const std::string& name, const char* tag, int index, std::function<void()> fn) {
-    QObject::connect(w_.menus().menuItem(name), &QAction::triggered, &w_, w_.trapped(tag, index, std::move(fn)));
+    QObject::connect(w_.menus().menuItem(name), &QAction::triggered, &w_,
+                     w_.trapped(tag, index, std::move(fn)));
   };
   wire("MenOptionsGravity", "MenOptionsGravity", kNoIndex, [this] { MenOptionsGravity_Click(); });
   wire("MenOptionsLine", "MenOptionsLine", kNoIndex, [this] { MenOptionsLine_Click(); });
   wire("MenOpSpline", "MenOpSplineC", kNoIndex, [this] { MenOpSplineC(); });
   wire("MenOptionSound", "MenOptionSound", kNoIndex, [this] { MenOptionSound_Click(); });
   for (int p : kPointers)
-    wire("PickDrawCurse(" + std::to_string(p) + ")", "PickDrawCurse", p, [this, p] { PickDrawCurse_Click(p); });
+    wire("PickDrawCurse(" + std::to_string(p) + ")", "PickDrawCurse", p,
+         [this, p] { PickDrawCurse_Click(p); });
   for (int i = 0; i < static_cast<int>(kExtendChoices.size()); ++i)
     wire("ExtendV(" + std::to_string(i) + ")", "ExtendV", i, [this, i] { ExtendV_Click(i); });
 }

@@ -88,7 +88,8 @@ void PicEdit::buildWidgets() {
   // Each canvas event reports its own failures (the button as the index).
   Picture1->onMouseDown = [this](int b, int s, int x, int y) {
     errors_.Trap("P1MD", b, [&] {
-      if (!parts_->symmetry.routeSetupPress(b, s, float(x), float(y)) && tools_) tools_->engine().P1MD(b, s, float(x), float(y));
+      if (!parts_->symmetry.routeSetupPress(b, s, float(x), float(y)) && tools_)
+        tools_->engine().P1MD(b, s, float(x), float(y));
     });
   };
   Picture1->onDoubleClick = [this](int, int, int, int) {
@@ -153,7 +154,8 @@ void PicEdit::placeBottomStrip() {
   Progress->setGeometry(kCanvasLeft, top + kHelpBoxHeight + 10, kProgressWidth, kProgressHeight);
   // The stop button stands below the tool column, left of the help box and
   // the progress strip, where it hides nothing during a redraw.
-  parts_->redraws.StopSign->move((kCanvasLeft - parts_->redraws.StopSign->width()) / 2, top + (kFreeHeight - parts_->redraws.StopSign->height()) / 2);
+  parts_->redraws.StopSign->move((kCanvasLeft - parts_->redraws.StopSign->width()) / 2,
+                                 top + (kFreeHeight - parts_->redraws.StopSign->height()) / 2);
   parts_->special.placeSpecialWidgets(top);
   parts_->symmetry.placePartLabels();
 }
@@ -229,7 +231,8 @@ void PicEdit::Form_Paint() {
     // The geometric tool's button shows its polygon's number, and a shown
     // colour wheel its segments and dot.
     GeoSh();
-    if (const QAction* wheel = parts_->menus.menuItem("MenRotateColors"); wheel && wheel->isChecked() && parts_->colours.colourTools_)
+    if (const QAction* wheel = parts_->menus.menuItem("MenRotateColors");
+        wheel && wheel->isChecked() && parts_->colours.colourTools_)
       parts_->colours.colourTools_->MakeWheel(colour().WheelStep);
     if (!HelpShown && !HelpRedraw) return;
     HelpShown = HelpRedraw = false;

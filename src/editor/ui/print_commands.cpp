@@ -135,7 +135,8 @@ void PrintCommands::wirePrintMenu() {
     QAction* item = w_.menus().menuItem(name);
     item->setProperty("ornBuilt", true);
     item->setEnabled(true);
-    QObject::connect(item, &QAction::triggered, &w_, w_.trapped(name, kNoIndex, [this, command] { (this->*command)(); }));
+    QObject::connect(item, &QAction::triggered, &w_,
+                     w_.trapped(name, kNoIndex, [this, command] { (this->*command)(); }));
   }
 }
 
@@ -144,7 +145,8 @@ void PrintCommands::setPrinter(PrinterDevice* printer) { printing().printerOverr
 PrinterDevice& PrintCommands::listingPrinter() { return printing().printer(); }
 
 std::filesystem::path PrintCommands::printFilePath() const {
-  const std::filesystem::path folder = w_.dataFolder().empty() ? std::filesystem::current_path() : w_.dataFolder();
+  const std::filesystem::path folder =
+      w_.dataFolder().empty() ? std::filesystem::current_path() : w_.dataFolder();
   return folder / kPrintFileName;
 }
 
@@ -184,8 +186,10 @@ void PrintCommands::MenSaveBitmap_Click() {
   w_.errors_.Trap("MenSaveBitmap", [this] {
     // A picture without a file name goes by its title, or by the title of
     // the sample it was opened from.
-    const std::string& name = !w_.picture().PictureTitle.empty() ? w_.picture().PictureTitle : w_.parts_->files.loadedTitle_;
-    MenSaveBitmap(w_.canvas(), BitmapSaveRequest(w_.file(), name, false), *w_.dialogs_, w_.host_, printing().images);
+    const std::string& name =
+        !w_.picture().PictureTitle.empty() ? w_.picture().PictureTitle : w_.parts_->files.loadedTitle_;
+    MenSaveBitmap(w_.canvas(), BitmapSaveRequest(w_.file(), name, false), *w_.dialogs_, w_.host_,
+                  printing().images);
   });
 }
 

@@ -30,7 +30,8 @@ void RedrawControls::buildRedrawWidgets() {
   DrawAll0->setObjectName("DrawAll(0)");
   DrawAll0->setToolTip("Redraw");
   setRedrawButtonColor(kRedrawButtonIdle);
-  QObject::connect(DrawAll0, &ToolButton::pressedTool, &w_, w_.trapped("DrawAll", 0, [this] { DrawAll_Click(0); }));
+  QObject::connect(DrawAll0, &ToolButton::pressedTool, &w_,
+                   w_.trapped("DrawAll", 0, [this] { DrawAll_Click(0); }));
 
   NoRedraw = new QTimer(&w_);
   NoRedraw->setObjectName("NoRedraw");
@@ -42,7 +43,8 @@ void RedrawControls::buildRedrawWidgets() {
   StopSign->setToolTip("Stop");
   StopSign->resize(kStopSignSize, kStopSignSize);
   StopSign->hide();
-  QObject::connect(StopSign, &QPushButton::clicked, &w_, w_.trapped("StopSign", kNoIndex, [this] { StopSign_Click(w_.editor()); }));
+  QObject::connect(StopSign, &QPushButton::clicked, &w_,
+                   w_.trapped("StopSign", kNoIndex, [this] { StopSign_Click(w_.editor()); }));
 }
 
 void RedrawControls::DrawAll_Click(int Index) { w_.DrawAll(Index); }

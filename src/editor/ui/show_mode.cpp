@@ -35,7 +35,8 @@ void ShowMode::buildGalleryWidgets() {
   ArtShowT->setObjectName("ArtShowT");
   ArtShowT->setSingleShot(true);
   ArtShowT->setInterval(kSlideMs);
-  QObject::connect(ArtShowT, &QTimer::timeout, &w_, w_.trapped("ArtShowT", kNoIndex, [this] { ArtShowT_Timer(); }));
+  QObject::connect(ArtShowT, &QTimer::timeout, &w_,
+                   w_.trapped("ArtShowT", kNoIndex, [this] { ArtShowT_Timer(); }));
 
   CountLab = new QLabel(w_.inner_);
   CountLab->setObjectName("CountLab");
@@ -240,8 +241,8 @@ void ShowMode::ArtShowT_Timer() {
 bool ShowMode::loadSlide(int from) {
   const int last = int(w_.app_.ShowList.size()) - 1;
   auto fileOf = [this](int i) {
-    return resolveNoCase(
-        SlidePath(w_.app_.ShowMode, w_.app_.StaticFolder, w_.app_.ShowFolder, w_.app_.ShowList[std::size_t(i)]));
+    return resolveNoCase(SlidePath(w_.app_.ShowMode, w_.app_.StaticFolder, w_.app_.ShowFolder,
+                                   w_.app_.ShowList[std::size_t(i)]));
   };
   // A slide whose file has gone, or that cannot be loaded, is passed over.
   const auto found = FindSlide(from, last, [&](int i) {

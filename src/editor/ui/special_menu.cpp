@@ -223,7 +223,8 @@ void SpecialMenu::setPanelColour(Rgb colour) {
   w_.parts_->shows.setWindowBackground(colour == kPanelGray ? std::nullopt : std::optional<Rgb>(colour));
   w_.colours().colourPanel_->setUseColor(colour);
   // The wheel on the panels' colour, its dot where it was.
-  w_.colours().colourTools_->setWheelBackground(colour == kPanelGray ? fromQColor(w_.palette().color(QPalette::Window)) : colour);
+  w_.colours().colourTools_->setWheelBackground(
+      colour == kPanelGray ? fromQColor(w_.palette().color(QPalette::Window)) : colour);
   w_.colours().colourTools_->MakeWheel(w_.colour().WheelStep);
 }
 

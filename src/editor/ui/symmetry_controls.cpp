@@ -53,11 +53,16 @@ void SymmetryControls::buildSymmetryWidgets() {
 
 void SymmetryControls::wireSymmetryMenu() {
   QObject::connect(w_.menus().menuItem("Editsym"), &QAction::triggered, &w_, [this] { Editsym_Click(); });
-  QObject::connect(w_.menus().menuItem("SymWorking"), &QAction::triggered, &w_, [this] { SymWorking_Click(); });
-  QObject::connect(w_.menus().menuItem("MenGridBlack"), &QAction::triggered, &w_, [this] { w_.grid().MenGridBlack_Click(); });
-  QObject::connect(w_.menus().menuItem("MenGridRed"), &QAction::triggered, &w_, [this] { w_.grid().MenGridRed_Click(); });
-  QObject::connect(w_.menus().menuItem("MenGridOff"), &QAction::triggered, &w_, [this] { w_.grid().MenGridOff_Click(); });
-  QObject::connect(w_.menus().menuItem("Yellow"), &QAction::triggered, &w_, [this] { w_.grid().Yellow_Click(); });
+  QObject::connect(w_.menus().menuItem("SymWorking"), &QAction::triggered, &w_,
+                   [this] { SymWorking_Click(); });
+  QObject::connect(w_.menus().menuItem("MenGridBlack"), &QAction::triggered, &w_,
+                   [this] { w_.grid().MenGridBlack_Click(); });
+  QObject::connect(w_.menus().menuItem("MenGridRed"), &QAction::triggered, &w_,
+                   [this] { w_.grid().MenGridRed_Click(); });
+  QObject::connect(w_.menus().menuItem("MenGridOff"), &QAction::triggered, &w_,
+                   [this] { w_.grid().MenGridOff_Click(); });
+  QObject::connect(w_.menus().menuItem("Yellow"), &QAction::triggered, &w_,
+                   [this] { w_.grid().Yellow_Click(); });
 }
 
 // At the right end of the bottom strip, under the canvas's right end and the

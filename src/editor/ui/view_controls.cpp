@@ -27,14 +27,17 @@ void ViewControls::buildViewWidgets() {
 
 void ViewControls::wireZoomMenu() {
   auto wire = [this](const std::string& name, const char* tag, int index, std::function<void()> fn) {
-    QObject::connect(w_.menus().menuItem(name), &QAction::triggered, &w_, w_.trapped(tag, index, std::move(fn)));
+    QObject::connect(w_.menus().menuItem(name), &QAction::triggered, &w_,
+                     w_.trapped(tag, index, std::move(fn)));
   };
   wire("ZoomSS(2)", "ZoomSC", 2, [this] { w_.zoom_->ZoomSC(2); });
   wire("ZoomS(0)", "ZoomSC", 0, [this] { w_.zoom_->ZoomSC(0); });
   wire("ZoomS(1)", "ZoomSC", 1, [this] { w_.zoom_->ZoomSC(1); });
-  for (int i = 0; i <= 7; ++i) wire("Zoom(" + std::to_string(i) + ")", "ZoomC", i, [this, i] { w_.zoom_->ZoomC(i); });
+  for (int i = 0; i <= 7; ++i)
+    wire("Zoom(" + std::to_string(i) + ")", "ZoomC", i, [this, i] { w_.zoom_->ZoomC(i); });
   for (int i = 0; i <= 4; ++i)
-    wire("MenPageShape(" + std::to_string(i) + ")", "MenPgShape", i, [this, i] { w_.pages_->MenPageShape_Click(i); });
+    wire("MenPageShape(" + std::to_string(i) + ")", "MenPgShape", i,
+         [this, i] { w_.pages_->MenPageShape_Click(i); });
   wire("MenProjPages", "MenProjPgs", kNoIndex, [this] { w_.pages_->MenProjPages_Click(); });
 }
 
