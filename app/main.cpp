@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "platform/guarded_application.h"
 #include "platform/program_folder.h"
 #include "platform/qt_colour.h"
 #include "platform/qt_host.h"
@@ -53,24 +54,31 @@ class StartTiming : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  orn::GuardedApplication app(argc, argv);
   QApplication::setApplicationName("Ornivale");
   QApplication::setDesktopFileName("ornivale");
   // The program's rosette, drawn by our own Surface, marks its windows.
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(orn::toQImage(orn::SplashRosette(64)))));
 
   // The per-user program folder, made and seeded from the installed data on
-  // the first start.
+  // the first start; the main menu tells the user when it cannot be used.
   const orn::AppFolderResult folder = orn::prepareProgramFolder();
-  if (folder.state == orn::FolderState::Failed)
-    std::fprintf(stderr, "Ornivale: %s\n", folder.error.c_str());
+  if (!folder.error.empty()) std::fprintf(stderr, "Ornivale: %s\n", folder.error.c_str());
 
   orn::AppState state;
   state.AppFolder = orn::withTrailingSeparator(folder.folder);
+  state.AppFolderError = folder.error;
+  if (const auto installed = orn::installedProgramData())
+    state.InstalledFolder = orn::withTrailingSeparator(*installed);
   orn::QtHost host;
   orn::QtProfileSource profile;
   orn::MainMenu menu(host, state, profile);
   host.setParentWindow(&menu);
+  // The last guard: a failure no command caught is reported, with where it
+  // happened, as a command's own failure is.
+  app.setFailureReport([&menu](const std::string& tag, const std::string& what) {
+    return menu.errors().ShowErrorMessage(tag, what) == orn::kErrorRetry;
+  });
   std::unique_ptr<StartTiming> timing;
   if (std::getenv("ORNIVALE_TIME_START") != nullptr) timing = std::make_unique<StartTiming>(menu);
   menu.MainMenu_Form_Load();

@@ -16,7 +16,7 @@ void ColourTools::CustGrayC(int Index) {
   packPending();
   if (Index == 0 &&
       host.messageBox("Your custom colors will be replaced with the base colors.", MsgButtons::OKCancel,
-                      MsgIcon::Critical, "Erase Custom Colors") != MsgResult::OK) {
+                      MsgIcon::Critical, "Erase Custom Colors", MsgResult::Cancel) != MsgResult::OK) {
     return;
   }
   colour.CustomPalette = BaseCustomPalette(colour.DitheredDisplay);
@@ -86,7 +86,7 @@ bool ColourTools::EraseC(int SilentErase) {
     // With Ctrl held the recorded part changes go as well.
     resetSymmetryChanges = host.ctrlKeyDown();
     if (host.messageBox(kEraseColoursQuestion, MsgButtons::OKCancel, MsgIcon::Question,
-                        kEraseColoursTitle) != MsgResult::OK) {
+                        kEraseColoursTitle, MsgResult::Cancel) != MsgResult::OK) {
       selectPaint();
       return false;
     }

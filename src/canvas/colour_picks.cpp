@@ -156,7 +156,7 @@ void ColourTools::applySwap(int index) {
       return (c.rgb & 0xFFFFFF) == colour.CurrentColor;
     });
     if (used && host.messageBox(kSwapInUseText, MsgButtons::OKCancel, MsgIcon::Critical,
-                                "Swap Color is Already in Use") != MsgResult::OK) {
+                                "Swap Color is Already in Use", MsgResult::Cancel) != MsgResult::OK) {
       ed.ColorMode = kColorIdle;
       colour.SwapOldRGB = -1;
       return;

@@ -18,13 +18,13 @@ namespace {
 Rgb fillColour(CanvasDrawing& d, DrawingList& list, ColourState& colour, int i) {
   const int mode = d.ed.ColorMode;
   const bool replay = d.ctx.PaintOrderMode == 2;
+  const float before = list.G1[i];
   if (mode == kColorWheelApplying && !replay) {
     // A colour off the wheel that equals a wheel colour first takes its code.
     const Rgb entryRgb = static_cast<Rgb>(std::llrint(double(list.G1[i]))) & 0xFFFFFF;
     int entry = WheelCodeOf(roundEntry(list.G0[i]), entryRgb, colour.ColorTable);
     list.G0[i] = static_cast<float>(entry);
     if (const std::optional<Rgb> turned = ReColorCode(entry, colour.RotateStep, colour.ColorTable)) {
-      d.ed.PicChanged = true;
       if (entry < kColorEntryBase) entry += kColorEntryBase;
       list.G1[i] = static_cast<float>(*turned);
       list.G0[i] = static_cast<float>(entry);
@@ -34,15 +34,16 @@ Rgb fillColour(CanvasDrawing& d, DrawingList& list, ColourState& colour, int i) 
     // swap applied twice would trade the colours straight back.
     const long long entryRgb = std::llrint(double(list.G1[i]));
     if (entryRgb == colour.SwapOldRGB) {
-      d.ed.PicChanged = true;
       list.G0[i] = static_cast<float>(kColorEntryBase + colour.SwapNewCode);
       list.G1[i] = static_cast<float>(colour.SwapNewRGB);
     } else if (entryRgb == colour.SwapNewRGB && colour.SwapIndex != 0) {
-      d.ed.PicChanged = true;
       list.G0[i] = static_cast<float>(kColorEntryBase + colour.SwapOldCode);
       list.G1[i] = static_cast<float>(colour.SwapOldRGB);
     }
   }
+  // Only a fill whose colour changed changes the picture: a turn by no step
+  // or a swatch exchanged with itself leaves it as it was.
+  if (list.G1[i] != before) d.ed.PicChanged = true;
   return static_cast<Rgb>(std::llrint(double(list.G1[i]))) & 0xFFFFFF;
 }
 

@@ -30,7 +30,7 @@ bool MouseEngine::stepBackClosedList(int& T) {
   const float before = list.G0[N - 1];
   if (before == float(kCodeSymmetryChg) && N - 1 != sym.SymEnd) {
     if (host.messageBox("Undo Symmetry Setting?", MsgButtons::YesNo, MsgIcon::None,
-                        "Erase Symmetry") == MsgResult::Yes) {
+                        "Erase Symmetry", MsgResult::No) == MsgResult::Yes) {
       --N;
       // The change holds 100 x the part before it + the part after it.
       const int part = static_cast<int>(std::trunc(double(list.G1[N]) / 100.0));
@@ -43,7 +43,7 @@ bool MouseEngine::stepBackClosedList(int& T) {
     return false;
   }
   if (before == float(kCodeMark)) {
-    if (host.messageBox("Undo Mark?", MsgButtons::YesNo, MsgIcon::None, "Erase Mark") ==
+    if (host.messageBox("Undo Mark?", MsgButtons::YesNo, MsgIcon::None, "Erase Mark", MsgResult::No) ==
         MsgResult::Yes) {
       --N;
     }
@@ -62,7 +62,7 @@ bool MouseEngine::stepBackClosedList(int& T) {
   if (span->type == kTypeSymmetryItem) {
     int at = sym.SymEnd + 1;
     if (host.messageBox("Erase All Symmetry Information?", MsgButtons::YesNo, MsgIcon::None,
-                        "Kill Symmetry") == MsgResult::Yes) {
+                        "Kill Symmetry", MsgResult::No) == MsgResult::Yes) {
       at = sym.SymStart;
       sym.SymStart = sym.SymEnd = sym.CurPart = 0;
       ui.clearHasBaseGroup();

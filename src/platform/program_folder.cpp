@@ -6,10 +6,14 @@
 
 namespace orn {
 
-AppFolderResult prepareProgramFolder() {
+std::optional<fs::path> installedProgramData() {
   const fs::path exeDir = QCoreApplication::applicationDirPath().toStdString();
+  return findInstalledData(installedDataCandidates(exeDir));
+}
+
+AppFolderResult prepareProgramFolder() {
   const fs::path folder = userProgramFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-  return prepareAppFolder(folder, findInstalledData(installedDataCandidates(exeDir)));
+  return prepareAppFolder(folder, installedProgramData());
 }
 
 }  // namespace orn

@@ -24,12 +24,11 @@ class QtHost : public Host {
   std::int64_t milliseconds() const override;
 
   // Shows a modal box with the button set and icon and returns the answer.
-  // Enter answers the answer that keeps the user's work: Retry on an
-  // Abort/Retry/Ignore box, else the first button. Escape and closing the box
-  // answer Cancel where there is one, Ignore on Abort/Retry/Ignore and OK on
-  // a lone OK; a Yes/No box ignores them. So no key alone picks Abort.
+  // Return gives ReturnAnswer, Escape and closing the box EscapeAnswer
+  // (host.h): no key alone picks Abort or throws work away.
   MsgResult messageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
-                       const std::string& title) override;
+                       const std::string& title,
+                       std::optional<MsgResult> defaultAnswer = std::nullopt) override;
   std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                       const std::string& initial) override;
 

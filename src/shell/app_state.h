@@ -24,6 +24,13 @@ struct AppState {
   std::string DataFolder;    // where the settings files are written (= AppFolder)
   std::string HelpFile;      // the help pages' folder
   std::string DialogDir;     // the working folder at start-up
+  // The installed, read-only data (samples, previews, help pages, default
+  // colour file) the program folder is kept supplied from; empty when none
+  // was found.
+  std::string InstalledFolder;
+  // Why the program folder cannot be made or written to, told to the user at
+  // start; empty when the folder is usable.
+  std::string AppFolderError;
 
   // ---- the desktop ----
   bool DitheredDisplay = false;  // near-black reads back as black

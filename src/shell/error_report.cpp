@@ -89,7 +89,7 @@ int ErrorReport::ShowErrorBox(const std::string& tag, int line, const std::strin
 
 bool ErrorReport::Trap(const std::string& tag, int index,
                        const std::function<void()>& command) {
-  return trapLoop(tag, &index, command);
+  return trapLoop(tag, index < 0 ? nullptr : &index, command);
 }
 
 bool ErrorReport::Trap(const std::string& tag, const std::function<void()>& command) {

@@ -44,6 +44,10 @@ struct ErrorState {
   int ErrorChoice = 0;
 };
 
+// The index a command that is not one of a control array passes (any
+// negative index): it stores none, and ErrIndex keeps what it held.
+constexpr int kNoIndex = -1;
+
 // Answers of the two reports.
 constexpr int kErrorRetry = 0;
 constexpr int kErrorIgnore = 1;  // "Skip" in the five-button window
@@ -93,7 +97,7 @@ class ErrorReport {
   // tag; Retry runs the command again from its start, Ignore abandons it.
   // Returns true when the command ran to its end. With ErrorTrapOn clear the
   // failure propagates. The second form stores the command's index in
-  // ErrIndex first.
+  // ErrIndex first (none when it is kNoIndex).
   bool Trap(const std::string& tag, const std::function<void()>& command);
   bool Trap(const std::string& tag, int index, const std::function<void()>& command);
 

@@ -1,8 +1,12 @@
 #include "shell/first_run.h"
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
 #include "platform/core/app_folder.h"
+#include "shell/help.h"
 
 namespace orn {
 
@@ -30,14 +34,79 @@ void moveAll(const fs::path& from, const std::string& pattern, const fs::path& t
   }
 }
 
+fs::path staticFolderOf(const fs::path& appFolder) {
+  return findNoCase(appFolder, kStaticFolderName).value_or(appFolder / kStaticFolderName);
+}
+
+bool isSampleFile(const std::string& name) {
+  return matchesNoCase(name, "OV*.PNT") || matchesNoCase(name, "OV*.BMP");
+}
+
+bool sameContent(const fs::path& a, const fs::path& b) {
+  std::error_code ea, eb;
+  if (fs::file_size(a, ea) != fs::file_size(b, eb) || ea || eb) return false;
+  std::ifstream x(a, std::ios::binary), y(b, std::ios::binary);
+  return std::equal(std::istreambuf_iterator<char>(x), {}, std::istreambuf_iterator<char>(y), {});
+}
+
+// Where the installed file `rel` belongs in the program folder, and whether
+// a copy there that differs is replaced; nothing when the folder has it
+// where the first run will take it from.
+struct Place {
+  fs::path target;
+  bool replaceDiffering = false;
+};
+
+std::optional<Place> placeOf(const fs::path& appFolder, const fs::path& rel) {
+  const std::string name = rel.filename().string();
+  if (rel.parent_path().empty() && isSampleFile(name)) {
+    if (findNoCase(appFolder, name)) return std::nullopt;
+    return Place{staticFolderOf(appFolder) / name, false};
+  }
+  const bool help = upperAscii(rel.begin()->string()) == upperAscii(kHelpFolderName);
+  return Place{appFolder / rel, help};
+}
+
 }  // namespace
+
+AddedFiles AddMissingInstalledFiles(const fs::path& appFolder, const fs::path& installed) {
+  AddedFiles r;
+  std::error_code ec;
+  if (!fs::is_directory(installed, ec) || !fs::is_directory(appFolder, ec)) return r;
+  std::vector<fs::path> files;  // relative to `installed`, in name order
+  for (fs::recursive_directory_iterator it(installed, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code fe;
+    if (!it->is_regular_file(fe)) continue;
+    fs::path rel = fs::relative(it->path(), installed, fe);
+    if (!fe) files.push_back(std::move(rel));
+  }
+  std::sort(files.begin(), files.end());
+  for (const fs::path& rel : files) {
+    const std::optional<Place> place = placeOf(appFolder, rel);
+    if (!place) continue;
+    fs::path target = place->target;
+    auto options = fs::copy_options::none;
+    if (const auto have = resolveNoCase(target)) {
+      if (!place->replaceDiffering || sameContent(*have, installed / rel)) continue;
+      target = *have;
+      options = fs::copy_options::overwrite_existing;
+    }
+    std::error_code fe;
+    fs::create_directories(target.parent_path(), fe);
+    if (!fe) copyInstalledFile(installed / rel, target, options, fe);
+    if (fe)
+      r.failures.push_back(target.string() + ": " + fe.message());
+    else
+      ++r.added;
+  }
+  return r;
+}
 
 FirstRunResult MoveSamplesIntoStatic(const fs::path& appFolder,
                                      const std::optional<fs::path>& wallpaperFolder) {
   FirstRunResult r;
   std::error_code ec;
-  const fs::path staticFolder =
-      findNoCase(appFolder, kStaticFolderName).value_or(appFolder / kStaticFolderName);
+  const fs::path staticFolder = staticFolderOf(appFolder);
   fs::create_directories(staticFolder, ec);
   if (!fs::is_directory(staticFolder, ec)) {
     r.failures.push_back(staticFolder.string() + ": the folder cannot be made");
@@ -50,6 +119,12 @@ FirstRunResult MoveSamplesIntoStatic(const fs::path& appFolder,
     if (fs::is_directory(*wallpaperFolder, ec)) moveAll(appFolder, "-*.BMP", *wallpaperFolder, r);
   }
   return r;
+}
+
+std::string FolderProblemText(const std::string& error) {
+  return "Ornivale cannot use the folder it keeps its settings and sample pictures in.\n\n" + error +
+         "\n\nThe sample pictures cannot be shown, and settings and colours cannot be kept. "
+         "Make sure the folder can be made and written to, then start Ornivale again.";
 }
 
 }  // namespace orn

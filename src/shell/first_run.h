@@ -1,8 +1,9 @@
 #pragma once
-// The first run's set-up of the program folder: the sample pictures and
-// their thumbnails ("OV*.PNT", "OV*.BMP") move from the program folder into
-// its "STATIC" folder, and the wallpaper bitmaps ("-*.BMP") into the
-// wallpaper folder.
+// The set-up of the program folder at each start. On the first run the
+// sample pictures and their thumbnails ("OV*.PNT", "OV*.BMP") move from the
+// program folder into its "STATIC" folder, and the wallpaper bitmaps
+// ("-*.BMP") into the wallpaper folder; at every start the folder gets the
+// installed files it lacks.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -33,5 +34,26 @@ struct FirstRunResult {
 // they stay.
 FirstRunResult MoveSamplesIntoStatic(const std::filesystem::path& appFolder,
                                      const std::optional<std::filesystem::path>& wallpaperFolder);
+
+struct AddedFiles {
+  int added = 0;
+  // One line per file that could not be added.
+  std::vector<std::string> failures;
+};
+
+// Adds to the program folder each file of the installed data it lacks, so
+// that a folder made by an earlier or partial install gets what this one
+// brings: a sample or thumbnail goes into "STATIC" (unless it still waits in
+// the program folder for the first run's move), every other file (previews,
+// the colour file, help pages) to its own place. A file the user has is never
+// replaced, whatever its content; only a help page that differs from the
+// installed one is, as the pages are the program's and not the user's.
+// Names are matched without regard to case; copies keep the files' times.
+AddedFiles AddMissingInstalledFiles(const std::filesystem::path& appFolder,
+                                    const std::filesystem::path& installed);
+
+// The message that tells the user the program folder cannot be used, with
+// `error`, which names the folder and the reason.
+std::string FolderProblemText(const std::string& error);
 
 }  // namespace orn

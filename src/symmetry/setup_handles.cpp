@@ -64,6 +64,13 @@ void smallBox(Surface& s, Pt h, Rgb c) {
   s.box(toPixel(h.x - 1), toPixel(h.y - 1), toPixel(h.x + 1), toPixel(h.y + 1));
 }
 
+// The red handle of a free copy: a filled square that covers exactly the
+// pixels a click hits it from.
+void handleSquare(Surface& s, Pt h) {
+  const int r = kHandleSquare;
+  s.fillBox(toPixel(h.x) - r, toPixel(h.y) - r, toPixel(h.x) + r, toPixel(h.y) + r, kHandleRed);
+}
+
 // The stem of a letter: A lies 4 units from the handle along the edge (to the
 // P0 side for 90 degrees, to the P1 side for 270), B 5 units from A towards
 // the edge, C 10 units beyond A away from it. The stem is the line C-B.
@@ -99,7 +106,7 @@ void drawCopy(SymState& sym, Surface& s, int k, bool single) {
     stem(m, h, 270, b, c);
     line(s, c, b, kWhite);
   }
-  smallBox(s, h, kHandleRed);
+  handleSquare(s, h);
 }
 
 void placeHandle(SymState& sym, int k) {

@@ -15,6 +15,9 @@ constexpr Rgb kBaseDot = 0x800000;
 // Distance of the handle from the edge's midpoint, and the hit tolerance.
 constexpr float kHandleOffset = 6.0f;
 constexpr float kHandleHit = 3.0f;
+// The red handle reaches this many pixels from its centre each way: a
+// filled 5 x 5 square, every pixel of which is within the hit tolerance.
+constexpr int kHandleSquare = 2;
 
 // Draws the mark of copy Which, or of every copy 1..SymCount when Which is 0.
 // With recompute (the set-up is being entered) each handle position is first

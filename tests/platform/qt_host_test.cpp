@@ -97,18 +97,25 @@ TEST(QtHostBoxes, EnterKeepsTheWorkAndEscapeGivesTheMostHarmlessAnswer) {
   EXPECT_EQ(host.messageBox("Failed", MsgButtons::AbortRetryIgnore, MsgIcon::Exclamation, "Error Message"),
             MsgResult::Ignore);
 
-  // A Yes/No box has no harmless answer: Escape and closing leave it up.
-  bool stillUp = false;
-  whenModal([&stillUp](QWidget* w) {
-    QTest::keyClick(w, Qt::Key_Escape);
-    w->close();
-    QTimer::singleShot(20, [&stillUp, w] {
-      stillUp = QApplication::activeModalWidget() == w && w->isVisible();
-      qobject_cast<QMessageBox*>(w)->button(QMessageBox::No)->click();
-    });
-  });
+  // A box whose first answer throws work away names the one that keeps it:
+  // Return gives that, Escape and closing the box the harmless one.
+  struct Safe {
+    MsgButtons set;
+    MsgResult keep;
+  } safe[] = {{MsgButtons::YesNo, MsgResult::No}, {MsgButtons::OKCancel, MsgResult::Cancel}};
+  for (const Safe& c : safe) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+      whenModal([key](QWidget* w) { QTest::keyClick(w, key); });
+      EXPECT_EQ(host.messageBox("Sure?", c.set, MsgIcon::Question, "", c.keep), c.keep) << int(c.set);
+    }
+    whenModal([](QWidget* w) { w->close(); });
+    EXPECT_EQ(host.messageBox("Sure?", c.set, MsgIcon::Question, "", c.keep), c.keep) << int(c.set);
+  }
+  // Without a named default a Yes/No box defaults to Yes; Escape still says No.
+  whenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
   EXPECT_EQ(host.messageBox("Sure?", MsgButtons::YesNo, MsgIcon::Question, ""), MsgResult::No);
-  EXPECT_TRUE(stillUp);
+  whenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); });
+  EXPECT_EQ(host.messageBox("Sure?", MsgButtons::YesNo, MsgIcon::Question, ""), MsgResult::Yes);
 }
 
 TEST(QtHostInput, ReturnsTheTextOrNothingWhenCancelled) {

@@ -2,7 +2,7 @@
 # Installs Ornivale under a scratch prefix, puts a sample picture under
 # every name into the installed data, and runs the installed program on a
 # virtual X server with a fresh user folder: the first start must seed the
-# program folder and move the samples into "STATIC"; then, from the main
+# program folder and move the 39 samples into "STATIC"; then, from the main
 # menu, a sample is opened in each mode (Display, Edit, Repaint, Redraw)
 # and the editor is left again, by a click on the picture in the gallery
 # and by the editor's "e&Xit" otherwise; finally "&Quit" ends the program,
@@ -91,4 +91,6 @@ for f in STATIC/OVPP1A.PNT Standard.Clr Paint.Dat Ornisk.Dat; do
   [[ -e "$folder/$f" ]] || { echo "menu_smoke: $folder/$f is missing"; exit 1; }
 done
 [[ ! -e "$folder/OVPP1A.PNT" ]] || { echo "menu_smoke: the samples were not moved into STATIC"; exit 1; }
+samples=$(find "$folder/STATIC" -maxdepth 1 -iname 'OV*.PNT' | wc -l)
+((samples == 39)) || { echo "menu_smoke: $samples samples in STATIC, not 39"; exit 1; }
 echo "menu_smoke: passed"

@@ -1,6 +1,10 @@
 #pragma once
-// One QApplication for a whole test program; the tests run offscreen.
+// One application object for a whole test program, the program's own
+// (GuardedApplication, which acts as QApplication does until a test gives it
+// a failure report); the tests run offscreen.
 #include <QApplication>
+
+#include "platform/guarded_application.h"
 
 namespace orn::test {
 
@@ -10,7 +14,7 @@ inline QApplication& app() {
   static int argc = 1;
   static char name[] = "ornivale_tests";
   static char* argv[] = {name, nullptr};
-  static QApplication* a = new QApplication(argc, argv);
+  static QApplication* a = new GuardedApplication(argc, argv);
   return *a;
 }
 

@@ -18,7 +18,11 @@ struct ShownBox {
   MsgButtons buttons{};
   MsgIcon icon{};
   std::string title;
+  std::optional<MsgResult> defaultAnswer;  // the answer the box names for Return
 };
+
+// A key the user answers a box with.
+enum class BoxKey { Return, Escape };
 
 class ScriptedHost : public NullHost {
  public:
@@ -34,9 +38,11 @@ class ScriptedHost : public NullHost {
   void setHourglass(bool on) override { hourglass += on ? 1 : (hourglass > 0 ? -1 : 0); }
 
   // Answers from `answers` one per box, then from `answerWith`, then
-  // `answer`; unscripted, the first button, except Ignore in an error report.
-  MsgResult messageBox(const std::string& text, MsgButtons b, MsgIcon i, const std::string& title) override {
-    boxes.push_back({text, b, i, title});
+  // `answer`, then as `key` answers on the real box; unscripted, the first
+  // button, except Ignore in an error report.
+  MsgResult messageBox(const std::string& text, MsgButtons b, MsgIcon i, const std::string& title,
+                       std::optional<MsgResult> defaultAnswer = std::nullopt) override {
+    boxes.push_back({text, b, i, title, defaultAnswer});
     if (onBox) onBox(text);
     if (!answers.empty()) {
       const MsgResult a = answers.front();
@@ -45,6 +51,7 @@ class ScriptedHost : public NullHost {
     }
     if (answerWith) return answerWith(b);
     if (answer) return *answer;
+    if (key) return *key == BoxKey::Return ? ReturnAnswer(b, defaultAnswer) : EscapeAnswer(b);
     return b == MsgButtons::AbortRetryIgnore ? MsgResult::Ignore : NullHost::messageBox(text, b, i, title);
   }
 
@@ -52,7 +59,7 @@ class ScriptedHost : public NullHost {
   // `replyWith`, else with the offered text.
   std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                       const std::string& initial) override {
-    inputs.push_back({prompt, MsgButtons::OKCancel, MsgIcon::None, title});
+    inputs.push_back({prompt, MsgButtons::OKCancel, MsgIcon::None, title, std::nullopt});
     offered = initial;
     if (!replies.empty()) {
       std::optional<std::string> r = replies.front();
@@ -79,6 +86,7 @@ class ScriptedHost : public NullHost {
   std::deque<MsgResult> answers;
   std::function<MsgResult(MsgButtons)> answerWith;
   std::optional<MsgResult> answer;
+  std::optional<BoxKey> key;
   std::function<void(const std::string&)> onBox;  // runs as each box comes up
   std::vector<ShownBox> boxes;
 

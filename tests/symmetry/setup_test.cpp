@@ -160,11 +160,31 @@ TEST(SetupHandles, HitToleranceAndFirstColumnWins) {
   EXPECT_EQ(s.setup.SymActive, 0);
 }
 
+// A free copy's red handle is a filled square a user can see, and every
+// pixel of it hits the handle while none around it does.
+TEST(SetupHandles, TheRedHandleIsASquareExactlyAsLargeAsWhereAClickHitsIt) {
+  Picture s;
+  s.square();
+  for (int k = 1; k <= s.sym.SymCount; ++k) {
+    const auto& f = s.sym.SymData[static_cast<std::size_t>(k)];
+    const int cx = toPixel(f[kHandlePosX]), cy = toPixel(f[kHandlePosY]);
+    int red = 0;
+    for (int dy = -4; dy <= 4; ++dy)
+      for (int dx = -4; dx <= 4; ++dx) {
+        const bool onMark = s.px(cx + dx, cy + dy) == kHandleRed;
+        red += onMark;
+        EXPECT_EQ(onMark, FindHandle(s.sym, float(cx + dx), float(cy + dy)) == k)
+            << "copy " << k << " at " << dx << "," << dy;
+      }
+    EXPECT_EQ(red, 25) << "copy " << k;
+  }
+}
+
 TEST(SetupHandles, ClicksCycleBasePlainMirroredFreeAndTheMarksFollow) {
   Picture s;
   s.square();
-  EXPECT_EQ(s.px(199, 293), kHandleRed);  // a free copy: a red box outline
-  EXPECT_EQ(s.px(200, 294), kWhite);
+  EXPECT_EQ(s.px(199, 293), kHandleRed);  // a free copy: a red square
+  EXPECT_EQ(s.px(200, 294), kHandleRed);
   const auto copy1 = s.sym.SymData[1];
   const auto copy4 = s.sym.SymData[4];
   // The group was empty, so copy 4 becomes its base and moves to the front.

@@ -145,6 +145,34 @@ TEST_F(ColourPanelGui, TheWheelFromTheColorMenuTurnsThePictureAndResetTurnsItBac
   EXPECT_TRUE(w->tools().DrawType(kToolPolyLine)->isVisible());
 }
 
+// A recolouring that changes no fill leaves the picture unchanged: the
+// wheel's segment that has the dot, a swatch exchanged with itself.
+TEST_F(ColourPanelGui, ARecolouringThatChangesNothingLeavesThePictureUnchanged) {
+  pickPalette(4, 0);
+  click({60, 60});
+  pickPalette(4, 3);
+  click({250, 60});
+  saveAs(path("two.PNT"));
+  ASSERT_FALSE(w->editor().PicChanged);
+  const Surface painted = w->canvasSurface();
+
+  clickSwatch(1);
+  QTest::mouseClick(w->Picture4, Qt::LeftButton, {}, {20, 20});  // arms the swap
+  ASSERT_EQ(w->editor().ColorMode, kColorSwapArmed);
+  clickSwatch(1);
+  EXPECT_EQ(w->canvasSurface(), painted);
+  EXPECT_FALSE(w->editor().PicChanged) << "a swatch exchanged with itself";
+
+  trigger("MenRotateColors");
+  const WheelSpot dot = WheelSpots[std::size_t(2 * w->colour().WheelStep)];
+  QTest::mouseClick(w->Wheel, Qt::LeftButton, {}, QPoint(int(dot.x), int(dot.y)));
+  EXPECT_EQ(w->canvasSurface(), painted);
+  EXPECT_FALSE(w->editor().PicChanged) << "the segment that has the dot";
+  const WheelSpot other = WheelSpots[std::size_t(2 * ((w->colour().WheelStep + 3) % kWheelSteps))];
+  QTest::mouseClick(w->Wheel, Qt::LeftButton, {}, QPoint(int(other.x), int(other.y)));
+  EXPECT_TRUE(w->editor().PicChanged) << "a real turn is a change";
+}
+
 TEST_F(ColourPanelGui, HarmonyMenuAndScrollBarChooseThePaletteRows) {
   trigger("MenHarmony(3)");
   EXPECT_EQ(w->colour().PalRows, (PaletteRows{19, 8, 9, -1}));
@@ -217,6 +245,35 @@ TEST_F(ColourPanelGui, ALoadedPictureShowsItsColoursInEveryPanelAndErasingThemEm
   EXPECT_EQ(w->colour().InUseCount, 0);
   EXPECT_EQ(px(60, 60), kWhite);
   EXPECT_TRUE(w->editor().PicChanged);
+}
+
+}  // namespace
+}  // namespace orn::test
+namespace orn::test {
+namespace {
+
+// The caption "Colors in Use" stands right above its swatches beside the
+// canvas, and the frame around them turns red with it while a swap is armed.
+TEST_F(ColourPanelGui, TheCaptionStandsOverItsSwatchesAndTheirFrameTurnsRedWhileASwapIsArmed) {
+  setInnerSize(1600, 960);
+  pickPalette(4, 0);
+  click({60, 60});
+  const QRect caption = w->Label19->geometry(), strip = w->CinUse->geometry();
+  EXPECT_GE(strip.top() - caption.bottom(), 0);
+  EXPECT_LE(strip.top() - caption.bottom(), 8) << "right above the swatches";
+  EXPECT_TRUE(caption.left() <= strip.left() && caption.right() >= strip.right());
+  auto frameColour = [this] {
+    auto* frame = w->findChild<QFrame*>("CinUseFrame");
+    return frame->grab().toImage().pixelColor(1, frame->height() / 2);
+  };
+  EXPECT_NE(frameColour(), QColor(255, 0, 0));
+  pickPalette(4, 3);
+  QTest::mouseClick(w->Picture4, Qt::LeftButton, {}, {20, 20});  // arms the swap
+  ASSERT_EQ(w->editor().ColorMode, kColorSwapArmed);
+  EXPECT_TRUE(armedFrame());
+  EXPECT_EQ(frameColour(), QColor(255, 0, 0));
+  clickSwatch(1);
+  EXPECT_NE(frameColour(), QColor(255, 0, 0)) << "the swap is done";
 }
 
 }  // namespace

@@ -147,6 +147,48 @@ TEST_F(MainMenuTest, AFirstRunFromTheBuildsDataRendersNoPreviewUntilASampleChang
   EXPECT_EQ(menu->previewsRendered(), 1);
 }
 
+// A program folder made before the samples were built (an empty one, with
+// the user's own colours and a changed rose) gets the samples and their
+// previews at the next start; the user's files stay as they are.
+TEST_F(MainMenuTest, AFolderMadeWithoutSamplesGetsThemAtTheNextStartAndKeepsTheUsersOwn) {
+  const fs::path app = folder.path("made-earlier");
+  ASSERT_EQ(prepareAppFolder(app, std::nullopt).state, FolderState::Created);
+  std::ofstream(app / "Standard.Clr") << "my colours";
+  fs::create_directories(app / "STATIC");
+  SaveLinePicture(app / "STATIC/OVRO2A.PNT", kWhite, "Mine");
+  const std::vector<std::uint8_t> mine = ReadBytes(app / "STATIC/OVRO2A.PNT");
+  state.AppFolder = withTrailingSeparator(app);
+  state.InstalledFolder = withTrailingSeparator(fs::path(ORNIVALE_DATA_DIR));
+  start();
+
+  int samples = 0;
+  for (const auto& f : fs::directory_iterator(app / "STATIC")) samples += hasExtension(f.path(), ".PNT");
+  EXPECT_EQ(samples, 39);
+  EXPECT_EQ(menu->previewsRendered(), 1) << "only the user's own rose needs a preview";
+  for (int art = kArtPattern; art <= kArtModel; ++art)
+    for (QToolButton* b : menu->samples[std::size_t(art)]) EXPECT_FALSE(b->icon().isNull());
+  EXPECT_EQ(ReadBytes(app / "STATIC/OVRO2A.PNT"), mine);
+  const std::vector<std::uint8_t> colours = ReadBytes(app / "Standard.Clr");
+  EXPECT_EQ(std::string(colours.begin(), colours.end()), "my colours");
+  EXPECT_TRUE(fs::exists(app / "help" / kHelpContentsPage));
+  EXPECT_TRUE(host.boxes.empty());
+}
+
+// A program folder that cannot be made is told at start in a message box
+// that names the folder and the reason.
+TEST_F(MainMenuTest, AFolderThatCannotBeMadeIsToldAtStart) {
+  std::ofstream(folder.path("in-the-way")) << "a file";
+  const AppFolderResult r = prepareAppFolder(folder.path("in-the-way") / "ornivale", std::nullopt);
+  state.AppFolder = withTrailingSeparator(r.folder);
+  state.AppFolderError = r.error;
+  start();
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes[0].icon, MsgIcon::Exclamation);
+  EXPECT_NE(host.boxes[0].text.find(r.folder.string()), std::string::npos) << host.boxes[0].text;
+  EXPECT_NE(host.boxes[0].text.find("Not a directory"), std::string::npos) << host.boxes[0].text;
+  EXPECT_TRUE(menu->MainRaft->isVisible()) << "the menu comes up all the same";
+}
+
 TEST_F(MainMenuTest, EachModeOpensTheSampleAsItsRulesSayAndTheMenuComesBack) {
   start();
   struct Case {
@@ -505,6 +547,27 @@ TEST_F(ArtShows, HelpShowsTheMainMenusPageAndAboutTheVersionAndFolder) {
   EXPECT_EQ(host.boxes.back().title, "Ornivale Version 6");
   EXPECT_EQ(host.boxes.back().text.rfind("Ornivale Version 6 \nCreated - ", 0), 0u);
   EXPECT_NE(host.boxes.back().text.find("Installation Folder: " + state.AppFolder), std::string::npos);
+}
+
+// The help shows the pages of the program that runs: the installed ones, not
+// an older copy in the program folder (which a start brings up to date).
+TEST_F(ArtShows, HelpShowsTheInstalledPagesNotAnOlderCopyInTheProgramFolder) {
+  test::ScratchFolder installed;
+  fs::create_directories(installed.path("help"));
+  std::ofstream(installed.path("help/main-menu.html")) << "<p>The page as installed.</p>";
+  const fs::path copy = folder.path("help/main-menu.html");
+  fs::create_directories(copy.parent_path());
+  std::ofstream(copy) << "<p>An older copy.</p>";
+  state.InstalledFolder = withTrailingSeparator(installed.dir());
+  start();
+  state.HelpFile = withTrailingSeparator(folder.path("help"));
+  const auto bytes = ReadBytes(copy);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "<p>The page as installed.</p>");
+  std::ofstream(copy) << "<p>An older copy.</p>";
+
+  item("Helper")->trigger();
+  ASSERT_NE(menu->helpWindow(), nullptr);
+  EXPECT_EQ(menu->helpWindow()->browser()->toPlainText(), "The page as installed.");
 }
 
 }  // namespace

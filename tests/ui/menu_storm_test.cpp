@@ -295,7 +295,11 @@ class MenuStorm : public ::testing::Test {
     ASSERT_FALSE(e.list().recordOpen());
     const int n = e.list().NumPoints;
     const Entries before = EntriesOf(e.list(), 0, n);
-    e.LoadPicture(saved);
+    // An editor opened to repaint loads pictures without their colours:
+    // the picture comes back whole only as an editing load.
+    e.file().StartMode = kStartEdit;
+    e.file().LoadOption = kLoadNormal;
+    ASSERT_EQ(e.LoadPicture(saved), CommandStatus::Done);
     ASSERT_EQ(e.list().NumPoints, n);
     EXPECT_EQ(EntriesOf(e.list(), 0, n), before);
   }

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 #include "canvas/tools.h"
 #include "canvas/ui/project_pages.h"
@@ -82,8 +84,8 @@ TEST_F(PagesGui, PagesPanelDividesThePictureAndTheZoomMenuShowsEachPage) {
   ASSERT_TRUE(panel().isVisible());
   EXPECT_FALSE(w->Picture1->isEnabled());
   EXPECT_FALSE(enabled("MenFile"));
-  EXPECT_TRUE(w->Text1->text().startsWith("Using this option"));
-  panel().VScroll3->setValue(3);
+  EXPECT_TRUE(w->Text1->text().startsWith("Choose the number of pages"));
+  panel().setPages(3);
   EXPECT_EQ(panel().Label14->text(), "3");
   QTest::mouseClick(panel().ProjOk[0], Qt::LeftButton);
   EXPECT_FALSE(panel().isVisible());
@@ -117,10 +119,45 @@ TEST_F(PagesGui, PagesPanelDividesThePictureAndTheZoomMenuShowsEachPage) {
   host.ctrl = true;
   trigger("MenProjPages");
   host.ctrl = false;
-  panel().VScroll3->setValue(1);
+  panel().setPages(1);
   QTest::mouseClick(panel().ProjOk[1], Qt::LeftButton);
   EXPECT_EQ(w->views().rows, views.rows);
   EXPECT_TRUE(shown("Zoom(3)"));
+}
+
+// The pages panel's bar: its up arrow raises the count and its down arrow
+// lowers it. Its help, in the box below the canvas, says how to choose the
+// pages and hides neither the Special menu's numbers nor its stamp buttons.
+TEST_F(PagesGui, ThePanelsUpArrowRaisesTheCountAndItsHelpHidesNoControl) {
+  trigger("DebugX(0)");  // the stamp buttons
+  trigger("DebugX(2)");  // the mouse position's numbers
+  host.ctrl = true;
+  trigger("MenProjPages");
+  host.ctrl = false;
+  ASSERT_TRUE(panel().isVisible());
+  EXPECT_EQ(w->Text1->text().toStdString().rfind("Choose the number of pages", 0), 0u);
+  for (const QWidget* c : {static_cast<const QWidget*>(w->Label1), static_cast<const QWidget*>(w->Command2[0]),
+                           static_cast<const QWidget*>(w->Command2[1])})
+    EXPECT_FALSE(w->Text1->geometry().intersects(c->geometry())) << c->objectName().toStdString();
+
+  QScrollBar* bar = panel().VScroll3;
+  auto arrow = [bar](QStyle::SubControl which) {
+    QStyleOptionSlider o;
+    o.initFrom(bar);
+    o.orientation = Qt::Vertical;
+    o.minimum = bar->minimum();
+    o.maximum = bar->maximum();
+    o.sliderPosition = o.sliderValue = bar->value();
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &o, which, bar).center();
+  };
+  ASSERT_EQ(panel().Label14->text(), "1");
+  QTest::mouseClick(bar, Qt::LeftButton, {}, arrow(QStyle::SC_ScrollBarSubLine));  // up
+  QTest::mouseClick(bar, Qt::LeftButton, {}, arrow(QStyle::SC_ScrollBarSubLine));
+  EXPECT_EQ(panel().Label14->text(), "3");
+  QTest::mouseClick(bar, Qt::LeftButton, {}, arrow(QStyle::SC_ScrollBarAddLine));  // down
+  EXPECT_EQ(panel().Label14->text(), "2");
+  QTest::mouseClick(panel().ProjOk[0], Qt::LeftButton);
+  EXPECT_EQ(w->editor().ProjPages, 2);
 }
 
 }  // namespace

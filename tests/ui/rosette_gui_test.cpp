@@ -323,3 +323,33 @@ TEST_F(RosetteGui, WorkingSymmetryOneLimitsDrawingToOneReplicaARedrawDrawsAllAnd
 
 }  // namespace
 }  // namespace orn::test
+namespace orn::test {
+namespace {
+
+// The help's steps: polygons dragged with the Geometric tool leave the
+// Symmetry menu grey while they are laid; a double click finishes them and
+// Symmetry > Setup Symmetry opens the set-up.
+TEST_F(RosetteGui, PolygonsFinishedWithADoubleClickOfferTheSetUpAsTheHelpSays) {
+  clickLabel6(true);
+  trigger("DebugX(1)");
+  pressTool(kToolGeometric);
+  const QPoint from{400, 560}, to{500, 560};
+  move(from);
+  send(w->Picture1, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+  move((from + to) / 2, Qt::LeftButton);
+  move(to, Qt::LeftButton);
+  send(w->Picture1, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+  ASSERT_TRUE(w->list().recordOpen());
+  EXPECT_FALSE(enabled("MenSym")) << "grey while the polygons are laid";
+  send(w->Picture1, QEvent::MouseButtonDblClick, to, Qt::LeftButton, Qt::LeftButton);
+  send(w->Picture1, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+  EXPECT_FALSE(w->list().recordOpen());
+  EXPECT_EQ(w->list().G0[0], float(kCodeGeometric));
+  EXPECT_TRUE(enabled("MenSym"));
+  trigger("Editsym");
+  EXPECT_TRUE(w->Picture5->isVisible());
+  EXPECT_EQ(w->sym().SymCount, 4) << "the square's four edges";
+}
+
+}  // namespace
+}  // namespace orn::test

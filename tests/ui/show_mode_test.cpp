@@ -59,6 +59,27 @@ class ShowMode : public PicEditTest {
   bool visible(const char* item) { return w->menuItem(item)->isVisible(); }
 };
 
+// The help window closes from the keyboard (Escape, Ctrl+W) and by its
+// Close button.
+TEST_F(ShowMode, TheHelpWindowClosesByEscapeCtrlWAndItsCloseButton) {
+  appState.HelpFile = (fs::path(ORNIVALE_SOURCE_DIR) / "data" / kHelpFolderName).string() + "/";
+  const std::function<void(HelpWindow&)> closes[] = {
+      [](HelpWindow& h) { QTest::keyClick(h.browser(), Qt::Key_Escape); },
+      [](HelpWindow& h) { QTest::keyClick(h.browser(), Qt::Key_W, Qt::ControlModifier); },
+      [](HelpWindow& h) { QTest::mouseClick(h.CloseButton, Qt::LeftButton); },
+  };
+  for (const auto& close : closes) {
+    trigger("HelpP");
+    auto* help = w->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(help->isVisible());
+    help->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    close(*help);
+    EXPECT_FALSE(help->isVisible());
+  }
+}
+
 TEST_F(ShowMode, ShowsThePictureAloneCentredAndLeavingPutsEverythingBackWhereItWas) {
   SaveLinePicture(path("GULLS.PNT"), kWhite, "Gulls at dawn");
   setInnerSize(800, 600);
@@ -133,6 +154,15 @@ TEST_F(ShowMode, ATitleIsTypedInItsDialogShownAsTheCaptionAndSavedWithThePicture
   EXPECT_EQ(w->windowTitle(), "");
   saveAs(path("UNTITLED.PNT"));
   EXPECT_EQ(ReadPictureFile(path("UNTITLED.PNT")).value->title, "");
+
+  // The title box stands in the middle of the editor, not in a corner.
+  QPoint centre, editorCentre = w->frameGeometry().center();
+  whenModal<GetTit>([&centre](GetTit& d) {
+    centre = d.frameGeometry().center();
+    d.Command1[1]->click();
+  });
+  trigger("GalTitle");
+  EXPECT_LE((centre - editorCentre).manhattanLength(), 4) << centre.x() << "," << centre.y();
 }
 
 TEST_F(ShowMode, TheBackgroundColourIsChosenInTheColourDialogAndCancelChangesNothing) {

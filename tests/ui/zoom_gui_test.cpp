@@ -229,5 +229,29 @@ TEST_F(ZoomGui, AResizeDuringTheZoomBoxKeepsTheBoxAndTheMenusAway) {
   EXPECT_EQ(w->canvasSurface(), redrawn());  // no box left behind
 }
 
+// "&Screen is Picture..." rebuilds the views and clears the stored one:
+// "&Restore" has nothing to go back to and is greyed out.
+TEST_F(ZoomGui, RestoreIsGreyedOutOnceScreenIsPictureHasClearedTheStoredView) {
+  openFrame();
+  drag(centre(), centre() + QPoint(20, 10));
+  press(panel().BoxButton[3]);
+  press(panel().BoxButton[0]);
+  ASSERT_TRUE(shown("ZoomS(1)"));
+  EXPECT_TRUE(enabled("ZoomS(1)"));
+  clickLabel6(true);
+  trigger("DebugX(7)");  // the advanced options bring "Screen is Picture"
+  host.answers = {MsgResult::OK};
+  trigger("MenProjPages");
+  EXPECT_FALSE(enabled("ZoomS(1)"));
+  const int beeps = host.beeps;
+  w->menuItem("ZoomS(1)")->trigger();
+  EXPECT_EQ(host.beeps, beeps);
+  // A view stored again offers it again.
+  openFrame();
+  press(panel().BoxButton[3]);
+  press(panel().BoxButton[0]);
+  EXPECT_TRUE(enabled("ZoomS(1)"));
+}
+
 }  // namespace
 }  // namespace orn::test

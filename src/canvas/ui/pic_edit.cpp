@@ -147,7 +147,8 @@ void PicEdit::placeBottomStrip() {
   const int fh = inner_->height();
   const int top = std::max(fh - kFreeHeight, 0);
   DrawTypePanel->setGeometry(0, 0, kCanvasLeft, top);
-  Text1->setGeometry(kCanvasLeft, top + 4, std::max(inner_->width() - kFreeWidth, 1),
+  const int helpLeft = helpBoxLeft();
+  Text1->setGeometry(helpLeft, top + 4, std::max(inner_->width() - kFreeWidth - (helpLeft - kCanvasLeft), 1),
                      kHelpBoxHeight);
   Progress->setGeometry(kCanvasLeft, top + kHelpBoxHeight + 10, kProgressWidth, kProgressHeight);
   // The stop button stands below the tool column, left of the help box and
@@ -224,10 +225,17 @@ bool PicEdit::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void PicEdit::Form_Paint() {
-  if (!HelpShown && !HelpRedraw) return;
-  HelpShown = HelpRedraw = false;
-  // Never redraw inside a paint event: the redraw pumps events itself.
-  QTimer::singleShot(0, this, [this] { DrawAll(1); });
+  errors_.Trap("FormPaint", [this] {
+    // The geometric tool's button shows its polygon's number, and a shown
+    // colour wheel its segments and dot.
+    GeoSh();
+    if (const QAction* wheel = menuItem("MenRotateColors"); wheel && wheel->isChecked() && colourTools_)
+      colourTools_->MakeWheel(colour_.WheelStep);
+    if (!HelpShown && !HelpRedraw) return;
+    HelpShown = HelpRedraw = false;
+    // Never redraw inside a paint event: the redraw pumps events itself.
+    QTimer::singleShot(0, this, [this] { DrawAll(1); });
+  });
 }
 
 // ---- the canvas and its copy ---------------------------------------------------

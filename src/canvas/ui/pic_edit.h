@@ -319,6 +319,9 @@ class PicEdit : public QMainWindow,
   void printListing(const std::vector<std::string>& lines, const char* fileName);
   PrinterDevice& listingPrinter();
   void placeSpecialWidgets(int stripTop);
+  // Where the help box Text1 starts: right of the Special menu's numbers and
+  // stamp buttons while they are shown.
+  int helpBoxLeft() const;
   void switchPaintOnly();
   // The panels' colour; the gray of the window's own panels leaves them as
   // they are drawn.
@@ -374,6 +377,9 @@ class PicEdit : public QMainWindow,
   bool noRedrawTimerActive() const override;
   void buildRedrawWidgets();
   void Trap(const char* tag, int index, const std::function<void()>& command) override;
+  // `command` as a handler of the window: run under the error report's trap
+  // with `tag` and `index`.
+  std::function<void()> trapped(const char* tag, int index, std::function<void()> command);
   // A resize that came while a redraw walked the list: laid out once the
   // redraw has ended.
   bool resizeAfterRedraw_ = false;

@@ -15,6 +15,7 @@
 #include "canvas/ui/pic_edit_hooks.h"
 #include "canvas/ui/project_pages.h"
 #include "canvas/ui/sym_p_load.h"
+#include "canvas/zoom_views.h"
 #include "model/record_codes.h"
 #include "platform/canvas_widget.h"
 #include "platform/qt_colour.h"
@@ -56,19 +57,19 @@ FileContext PicEdit::fileContext() {
 }
 
 void PicEdit::wireFileMenu() {
-  connect(items_["MenFileNew"], &QAction::triggered, this, [this] { MenFileNew_Click(); });
-  connect(items_["MenFileLoad(0)"], &QAction::triggered, this, [this] { MenFileLoad_Click(0); });
-  connect(items_["MenFileLoad(1)"], &QAction::triggered, this, [this] { MenFileLoad_Click(1); });
-  connect(items_["MenFileSave"], &QAction::triggered, this, [this] { MenFileSave_Click(); });
-  connect(items_["MenFileSaveAs"], &QAction::triggered, this, [this] { MenFileSaveAs_Click(); });
-  connect(items_["MenFileExit"], &QAction::triggered, this, [this] { MenFileExit_Click(); });
-  connect(items_["MenQuit"], &QAction::triggered, this, [this] { MenFileExit_Click(); });
-  for (int i = 0; i < 4; ++i) {
-    connect(items_["FName(" + std::to_string(i) + ")"], &QAction::triggered, this,
-            [this, i] { FName_Click(i); });
-  }
+  auto wire = [this](const std::string& name, const char* tag, int index, std::function<void()> fn) {
+    connect(items_[name], &QAction::triggered, this, trapped(tag, index, std::move(fn)));
+  };
+  wire("MenFileNew", "MenFileNew", kNoIndex, [this] { MenFileNew_Click(); });
+  wire("MenFileLoad(0)", "MenFileLoad", 0, [this] { MenFileLoad_Click(0); });
+  wire("MenFileLoad(1)", "MenFileLoad", 1, [this] { MenFileLoad_Click(1); });
+  wire("MenFileSave", "MenFileSave", kNoIndex, [this] { MenFileSave_Click(); });
+  wire("MenFileSaveAs", "MenFileSaveAs", kNoIndex, [this] { MenFileSaveAs_Click(); });
+  wire("MenFileExit", "MenFileExit", kNoIndex, [this] { MenFileExit_Click(); });
+  wire("MenQuit", "MenFileExit", kNoIndex, [this] { MenFileExit_Click(); });
+  for (int i = 0; i < 4; ++i) wire("FName(" + std::to_string(i) + ")", "FName", i, [this, i] { FName_Click(i); });
   auto* file = findChild<QMenu*>("MenFile");
-  connect(file, &QMenu::aboutToShow, this, [this] { MenFile_Click(); });
+  connect(file, &QMenu::aboutToShow, this, trapped("MenFile", kNoIndex, [this] { MenFile_Click(); }));
 }
 
 // ---- commands ----------------------------------------------------------------------
@@ -270,8 +271,9 @@ void PicEdit::applyStoredSizes(const LoadReport& r) {
 // The menus that follow the picture's settings.
 void PicEdit::updatePictureMenus() {
   setItemVisible("ZoomS(0)", views_.ViewDepth != 0);
-  const auto& restore = views_.rows[6];
+  const auto& restore = views_.rows[kRestoreRow];
   setItemVisible("ZoomS(1)", restore[0] != 0 || restore[1] != 0 || restore[2] != 0 || restore[3] != 0);
+  setItemEnabled("ZoomS(1)", ZoomRowUsable(views_, kRestoreRow));
   setItemChecked("MenGridBlack", editor_.GridMode == 0);
   setItemChecked("MenGridRed", editor_.GridMode == 1);
   setItemChecked("MenGridOff", editor_.GridMode == 2);

@@ -35,7 +35,7 @@ void PicEdit::buildGalleryWidgets() {
   ArtShowT->setObjectName("ArtShowT");
   ArtShowT->setSingleShot(true);
   ArtShowT->setInterval(kSlideMs);
-  connect(ArtShowT, &QTimer::timeout, this, [this] { ArtShowT_Timer(); });
+  connect(ArtShowT, &QTimer::timeout, this, trapped("ArtShowT", kNoIndex, [this] { ArtShowT_Timer(); }));
 
   CountLab = new QLabel(inner_);
   CountLab->setObjectName("CountLab");
@@ -60,22 +60,22 @@ void PicEdit::buildGalleryWidgets() {
 }
 
 void PicEdit::wireGalleryMenu() {
-  auto live = [this](const char* name, std::function<void()> command) {
+  auto live = [this](const std::string& name, const char* tag, int index, std::function<void()> command) {
     QAction* a = menuItem(name);
     a->setProperty("ornBuilt", true);
     a->setEnabled(true);
-    connect(a, &QAction::triggered, this, std::move(command));
+    connect(a, &QAction::triggered, this, trapped(tag, index, std::move(command)));
   };
   // The check mark is show mode itself: Gallery_Click sets it.
-  live("Gallery", [this] {
+  live("Gallery", "Gallery", kNoIndex, [this] {
     QAction* g = menuItem("Gallery");
     g->setChecked(!g->isChecked());
     Gallery_Click();
   });
   for (int i = 0; i < 3; ++i)
-    live(("MenEditR(" + std::to_string(i) + ")").c_str(), [this, i] { MenEditR_Click(i); });
-  live("GalBackColor", [this] { GalBackColor_Click(); });
-  live("GalTitle", [this] { GalTitle_Click(); });
+    live("MenEditR(" + std::to_string(i) + ")", "MenEditR", i, [this, i] { MenEditR_Click(i); });
+  live("GalBackColor", "GalBackColor", kNoIndex, [this] { GalBackColor_Click(); });
+  live("GalTitle", "GalTitle", kNoIndex, [this] { GalTitle_Click(); });
 }
 
 // ---- show mode ---------------------------------------------------------------------
@@ -158,8 +158,8 @@ void PicEdit::MenEditR_Click(int Index) {
     const bool confirmed =
         Index == 0 || !editor_.PicChanged ||
         host_.messageBox("Are you sure?", MsgButtons::OKCancel, MsgIcon::Question,
-                         Index == 1 ? "Erase All Color From Picture" : "Erase this Picture") ==
-            MsgResult::OK;
+                         Index == 1 ? "Erase All Color From Picture" : "Erase this Picture",
+                         MsgResult::Cancel) == MsgResult::OK;
     if (confirmed && Index == 0) {
       Gallery_Click();
     } else if (confirmed && Index == 1) {

@@ -14,11 +14,11 @@ namespace orn {
 
 void PicEdit::wireHelp() {
   for (const char* name : {"HelpP", "GalHelp"}) menuItem(name)->setProperty("ornBuilt", true);
-  connect(menuItem("HelpP"), &QAction::triggered, this, [this] { HelpP_Click(); });
-  connect(menuItem("GalHelp"), &QAction::triggered, this, [this] { GalHelp_Click(); });
+  connect(menuItem("HelpP"), &QAction::triggered, this, trapped("HelpP", kNoIndex, [this] { HelpP_Click(); }));
+  connect(menuItem("GalHelp"), &QAction::triggered, this, trapped("GalHelp", kNoIndex, [this] { GalHelp_Click(); }));
   // F1 asks for the editor's page, in show mode too.
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(f1, &QShortcut::activated, this, [this] { HelpP_Click(); });
+  connect(f1, &QShortcut::activated, this, trapped("HelpP", kNoIndex, [this] { HelpP_Click(); }));
 }
 
 void PicEdit::HelpP_Click() { showHelp(kHelpEditor); }

@@ -193,10 +193,10 @@ void PicEdit::buildMenus() {
   wireOptionsMenu();
   wirePrintMenu();
   wireColourMenu();
-  connect(items_["mnuRedraw"], &QAction::triggered, this, [this] { DrawAll(1); });
-  connect(items_["PaintOrder"], &QAction::triggered, this, [this] {
-    items_["PaintOrder"]->setChecked(PaintOrder_Click(draw_));
-  });
+  connect(items_["mnuRedraw"], &QAction::triggered, this, trapped("mnuRedraw", kNoIndex, [this] { DrawAll(1); }));
+  connect(items_["PaintOrder"], &QAction::triggered, this, trapped("PaintOrder", kNoIndex, [this] {
+            items_["PaintOrder"]->setChecked(PaintOrder_Click(draw_));
+          }));
 }
 
 QAction* PicEdit::menuItem(const std::string& name) const {

@@ -32,17 +32,17 @@ constexpr std::array<int, 3> kPointers{kPointerArrow, kPointerCross, kPointerUpA
 }  // namespace
 
 void PicEdit::wireOptionsMenu() {
-  auto wire = [this](const std::string& name, auto fn) {
-    connect(menuItem(name), &QAction::triggered, this, fn);
+  auto wire = [this](const std::string& name, const char* tag, int index, std::function<void()> fn) {
+    connect(menuItem(name), &QAction::triggered, this, trapped(tag, index, std::move(fn)));
   };
-  wire("MenOptionsGravity", [this] { MenOptionsGravity_Click(); });
-  wire("MenOptionsLine", [this] { MenOptionsLine_Click(); });
-  wire("MenOpSpline", [this] { errors_.Trap("MenOpSplineC", [this] { MenOpSplineC(); }); });
-  wire("MenOptionSound", [this] { MenOptionSound_Click(); });
+  wire("MenOptionsGravity", "MenOptionsGravity", kNoIndex, [this] { MenOptionsGravity_Click(); });
+  wire("MenOptionsLine", "MenOptionsLine", kNoIndex, [this] { MenOptionsLine_Click(); });
+  wire("MenOpSpline", "MenOpSplineC", kNoIndex, [this] { MenOpSplineC(); });
+  wire("MenOptionSound", "MenOptionSound", kNoIndex, [this] { MenOptionSound_Click(); });
   for (int p : kPointers)
-    wire("PickDrawCurse(" + std::to_string(p) + ")", [this, p] { PickDrawCurse_Click(p); });
+    wire("PickDrawCurse(" + std::to_string(p) + ")", "PickDrawCurse", p, [this, p] { PickDrawCurse_Click(p); });
   for (int i = 0; i < static_cast<int>(kExtendChoices.size()); ++i)
-    wire("ExtendV(" + std::to_string(i) + ")", [this, i] { ExtendV_Click(i); });
+    wire("ExtendV(" + std::to_string(i) + ")", "ExtendV", i, [this, i] { ExtendV_Click(i); });
 }
 
 void PicEdit::showOptionStates() {

@@ -135,7 +135,7 @@ void PicEdit::wirePrintMenu() {
     QAction* item = menuItem(name);
     item->setProperty("ornBuilt", true);
     item->setEnabled(true);
-    connect(item, &QAction::triggered, this, [this, command] { (this->*command)(); });
+    connect(item, &QAction::triggered, this, trapped(name, kNoIndex, [this, command] { (this->*command)(); }));
   }
 }
 

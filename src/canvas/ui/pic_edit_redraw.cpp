@@ -30,7 +30,7 @@ void PicEdit::buildRedrawWidgets() {
   DrawAll0->setObjectName("DrawAll(0)");
   DrawAll0->setToolTip("Redraw");
   setRedrawButtonColor(kRedrawButtonIdle);
-  connect(DrawAll0, &ToolButton::pressedTool, this, [this] { DrawAll_Click(0); });
+  connect(DrawAll0, &ToolButton::pressedTool, this, trapped("DrawAll", 0, [this] { DrawAll_Click(0); }));
 
   NoRedraw = new QTimer(this);
   NoRedraw->setObjectName("NoRedraw");
@@ -42,10 +42,14 @@ void PicEdit::buildRedrawWidgets() {
   StopSign->setToolTip("Stop");
   StopSign->resize(kStopSignSize, kStopSignSize);
   StopSign->hide();
-  connect(StopSign, &QPushButton::clicked, this, [this] { StopSign_Click(editor_); });
+  connect(StopSign, &QPushButton::clicked, this, trapped("StopSign", kNoIndex, [this] { StopSign_Click(editor_); }));
 }
 
 void PicEdit::DrawAll_Click(int Index) { DrawAll(Index); }
+
+std::function<void()> PicEdit::trapped(const char* tag, int index, std::function<void()> command) {
+  return [this, tag, index, command = std::move(command)] { errors_.Trap(tag, index, command); };
+}
 
 void PicEdit::Trap(const char* tag, int index, const std::function<void()>& command) {
   errors_.Trap(tag, index, command);

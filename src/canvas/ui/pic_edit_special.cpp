@@ -26,6 +26,8 @@ namespace {
 constexpr int kHotSpotSize = 9;
 constexpr int kDebugLabelWidth = 160;
 constexpr int kDebugLabelHeight = 16;
+// Between the numbers and stamp buttons and the help box beside them.
+constexpr int kDebugGap = 8;
 
 enum SpecialItem : int {
   kStampButtons = 0,
@@ -91,6 +93,15 @@ void PicEdit::placeSpecialWidgets(int stripTop) {
                  std::max(fh - Picture9->height() - 2, 0));
 }
 
+int PicEdit::helpBoxLeft() const {
+  // The help box stands right of the numbers and the stamp buttons while
+  // they are shown, so that it hides neither.
+  const QAction* stamps = menuItem("DebugX(0)");
+  const QAction* numbers = menuItem("DebugX(2)");
+  const bool shown = (stamps && stamps->isChecked()) || (numbers && numbers->isChecked());
+  return shown ? kCanvasLeft + kDebugLabelWidth + kDebugGap : kCanvasLeft;
+}
+
 void PicEdit::wireSpecialMenu() {
   for (int i = 0; i < kItemCount; ++i) {
     QAction* a = menuItem("DebugX(" + std::to_string(i) + ")");
@@ -124,6 +135,7 @@ void PicEdit::DebugXC(int Index) {
         const bool on = !menuItem("DebugX(0)")->isChecked();
         setItemChecked("DebugX(0)", on);
         for (QPushButton* b : Command2) b->setVisible(on);
+        placeBottomStrip();
         break;
       }
       case kGeometryButtons: {
@@ -143,6 +155,7 @@ void PicEdit::DebugXC(int Index) {
         track = !track;
         setItemChecked("DebugX(2)", track);
         Label1->clear();
+        placeBottomStrip();
         break;
       }
       case kDumpPictureData:
@@ -152,8 +165,8 @@ void PicEdit::DebugXC(int Index) {
         // The list must not change under a redraw that walks it (this menu
         // stays open while one runs).
         if (RedrawRunning(editor_)) break;
-        if (host_.messageBox(kStripQuestion, MsgButtons::YesNo, MsgIcon::None, "Strip Symmetry?") !=
-            MsgResult::Yes)
+        if (host_.messageBox(kStripQuestion, MsgButtons::YesNo, MsgIcon::None, "Strip Symmetry?",
+                             MsgResult::No) != MsgResult::Yes)
           break;
         EraseC(kEraseSilent);
         // The redraw sets every symmetry change to 0 as it meets it.

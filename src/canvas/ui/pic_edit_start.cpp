@@ -40,16 +40,16 @@ constexpr int kLowColorBits = 16;
 }  // namespace
 
 void PicEdit::buildStartTimers() {
-  StartTimer = OneShotTimer(this, kStartDelayMs, [this] { StartTimer_Timer(); });
-  LoadTimer = OneShotTimer(this, kStartDelayMs, [this] { LoadTimer_Timer(); });
+  StartTimer = OneShotTimer(this, kStartDelayMs, trapped("StartTimer", kNoIndex, [this] { StartTimer_Timer(); }));
+  LoadTimer = OneShotTimer(this, kStartDelayMs, trapped("LoadTimer", kNoIndex, [this] { LoadTimer_Timer(); }));
   // Retried until a running redraw or load has ended.
   ReturnToMain = new QTimer(this);
   ReturnToMain->setInterval(kReturnRetryMs);
-  connect(ReturnToMain, &QTimer::timeout, this, [this] {
-    if (RedrawRunning(editor_) || loading_ || QApplication::activeModalWidget() != nullptr) return;
-    ReturnToMain->stop();
-    close();
-  });
+  connect(ReturnToMain, &QTimer::timeout, this, trapped("ReturnToMain", kNoIndex, [this] {
+            if (RedrawRunning(editor_) || loading_ || QApplication::activeModalWidget() != nullptr) return;
+            ReturnToMain->stop();
+            close();
+          }));
 }
 
 // ---- Form_Load -----------------------------------------------------------------

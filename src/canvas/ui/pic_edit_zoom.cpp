@@ -26,16 +26,16 @@ void PicEdit::buildViewWidgets() {
 }
 
 void PicEdit::wireZoomMenu() {
-  auto wire = [this](const std::string& name, auto fn) {
-    connect(menuItem(name), &QAction::triggered, this, fn);
+  auto wire = [this](const std::string& name, const char* tag, int index, std::function<void()> fn) {
+    connect(menuItem(name), &QAction::triggered, this, trapped(tag, index, std::move(fn)));
   };
-  wire("ZoomSS(2)", [this] { zoom_->ZoomSC(2); });
-  wire("ZoomS(0)", [this] { zoom_->ZoomSC(0); });
-  wire("ZoomS(1)", [this] { zoom_->ZoomSC(1); });
-  for (int i = 0; i <= 7; ++i) wire("Zoom(" + std::to_string(i) + ")", [this, i] { zoom_->ZoomC(i); });
+  wire("ZoomSS(2)", "ZoomSC", 2, [this] { zoom_->ZoomSC(2); });
+  wire("ZoomS(0)", "ZoomSC", 0, [this] { zoom_->ZoomSC(0); });
+  wire("ZoomS(1)", "ZoomSC", 1, [this] { zoom_->ZoomSC(1); });
+  for (int i = 0; i <= 7; ++i) wire("Zoom(" + std::to_string(i) + ")", "ZoomC", i, [this, i] { zoom_->ZoomC(i); });
   for (int i = 0; i <= 4; ++i)
-    wire("MenPageShape(" + std::to_string(i) + ")", [this, i] { pages_->MenPageShape_Click(i); });
-  wire("MenProjPages", [this] { pages_->MenProjPages_Click(); });
+    wire("MenPageShape(" + std::to_string(i) + ")", "MenPgShape", i, [this, i] { pages_->MenPageShape_Click(i); });
+  wire("MenProjPages", "MenProjPgs", kNoIndex, [this] { pages_->MenProjPages_Click(); });
 }
 
 void PicEdit::sizeCanvas(int w, int h) {
@@ -56,7 +56,7 @@ void PicEdit::setRedrawButtonVisible(bool visible) {
 
 void PicEdit::ZoomBack() {
   SymSetupHost::ZoomBack();
-  zoom_->updateBackItem();
+  zoom_->updateViewItems();
 }
 
 void PicEdit::CalcItemView(int part, int header) {

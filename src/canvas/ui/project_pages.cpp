@@ -23,6 +23,11 @@ constexpr const char* kScreenIsPictureText =
     "Using this option you can indicate that a zoomed view of your picture is to become the full "
     "picture.  Click OK to indicate that the current screen is a full view of your picture.  Click "
     "Cancel if it is not.";
+// The help box while the project-pages panel is open.
+constexpr const char* kPagesPanelText =
+    "Choose the number of pages with the arrows of the Pages panel: the picture becomes that many "
+    "pages one below the other, each as large as the screen, the first of them the present screen.  "
+    "Click OK to keep this, or Cancel to leave the picture as it is.";
 constexpr int kPanelWidth = 64;
 constexpr int kMaxPanelPages = 5;
 
@@ -41,7 +46,7 @@ ProjPagesPanel::ProjPagesPanel(QWidget* parent) : QFrame(parent) {
   VScroll3->setObjectName("VScroll3");
   VScroll3->setRange(1, kMaxPanelPages);
   VScroll3->setPageStep(1);
-  VScroll3->setValue(1);
+  setPages(1);
   VScroll3->setGeometry(kPanelWidth - 22, 24, 16, 64);
   Label13 = new QLabel("Set Page", this);
   Label13->setGeometry(4, 92, kPanelWidth - 8, 16);
@@ -56,12 +61,18 @@ ProjPagesPanel::ProjPagesPanel(QWidget* parent) : QFrame(parent) {
   resize(kPanelWidth, 162);
 }
 
+int ProjPagesPanel::pages() const { return kMaxPanelPages + 1 - VScroll3->value(); }
+
+void ProjPagesPanel::setPages(int pages) { VScroll3->setValue(kMaxPanelPages + 1 - pages); }
+
 ProjectPages::ProjectPages(PicEdit& w) : QObject(&w), w_(w) {
   Picture6 = new ProjPagesPanel(w.formArea());
   Picture6->move(0, 0);
   Picture6->hide();
-  connect(Picture6, &ProjPagesPanel::projOkClicked, this, [this](int i) { ProjOk_Click(i); });
-  connect(Picture6->VScroll3, &QScrollBar::valueChanged, this, [this] { VScroll3_Change(); });
+  connect(Picture6, &ProjPagesPanel::projOkClicked, this,
+          [this](int i) { w_.errors().Trap("ProjOK", i, [this, i] { ProjOk_Click(i); }); });
+  connect(Picture6->VScroll3, &QScrollBar::valueChanged, this,
+          [this] { w_.errors().Trap("VScroll3", [this] { VScroll3_Change(); }); });
 }
 
 bool ProjectPages::panelOpen() const { return Picture6->isVisibleTo(w_.formArea()); }
@@ -104,7 +115,7 @@ void ProjectPages::MenProjPages_Click() {
       return;
     }
     if (host.messageBox(kScreenIsPictureText, MsgButtons::OKCancel, MsgIcon::None,
-                        "Screen is Picture") == MsgResult::OK)
+                        "Screen is Picture", MsgResult::Cancel) == MsgResult::OK)
       ArrangeParts();
   });
 }
@@ -122,16 +133,16 @@ void ProjectPages::openPanel() {
   w_.Picture1->setEnabled(false);
   OldHelpText = w_.Text1->text();
   oldHelpShown_ = w_.Text1->isVisibleTo(w_.formArea());
-  w_.Text1->setText(kScreenIsPictureText);
+  w_.Text1->setText(kPagesPanelText);
   w_.Text1->show();
-  Picture6->VScroll3->setValue(ed.ProjPages);
+  Picture6->setPages(ed.ProjPages);
   VScroll3_Change();
   Picture6->show();
   Picture6->raise();
 }
 
 void ProjectPages::VScroll3_Change() {
-  Picture6->Label14->setText(QString::number(Picture6->VScroll3->value()));
+  Picture6->Label14->setText(QString::number(Picture6->pages()));
 }
 
 void ProjectPages::ProjOk_Click(int Index) {
@@ -156,9 +167,9 @@ void ProjectPages::ProjOk_Click(int Index) {
 
 void ProjectPages::ArrangeParts() {
   const Surface& canvas = w_.canvasSurface();
-  orn::ArrangeParts(w_.views(), w_.editor(), Picture6->VScroll3->value(), canvas.width(),
+  orn::ArrangeParts(w_.views(), w_.editor(), Picture6->pages(), canvas.width(),
                     canvas.height());
-  w_.zoom().updateBackItem();
+  w_.zoom().updateViewItems();
   showPageItems();
 }
 

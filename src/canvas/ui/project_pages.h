@@ -25,6 +25,11 @@ class ProjPagesPanel : public QFrame {
  public:
   explicit ProjPagesPanel(QWidget* parent = nullptr);
 
+  // The page count the bar shows. The bar's up arrow raises it: the
+  // higher the slider stands, the more pages.
+  int pages() const;
+  void setPages(int pages);
+
   QLabel* Label12 = nullptr;  // "Pages"
   QLabel* Label13 = nullptr;  // "Set Page"
   QLabel* Label14 = nullptr;  // the page count

@@ -45,8 +45,9 @@ int ZoomControl::canvasH() const { return w_.canvasSurface().height(); }
 
 bool ZoomControl::LocateCursor(int x, int y) { return w_.Picture1->placePointer(x, y); }
 
-void ZoomControl::updateBackItem() {
+void ZoomControl::updateViewItems() {
   if (QAction* back = w_.menuItem("ZoomS(0)")) back->setVisible(w_.views().ViewDepth > 0);
+  w_.menus().setItemEnabled("ZoomS(1)", ZoomRowUsable(w_.views(), kRestoreRow));
 }
 
 void ZoomControl::finishEditTool() {
@@ -79,7 +80,7 @@ void ZoomControl::zoomTo(int row) {
     return;
   }
   if (PushForZoom(v, canvasW(), canvasH())) rememberPush();
-  updateBackItem();
+  updateViewItems();
   w_.editor().ProjectView = row == kProjectRowView;
   showStoredView(row);
   w_.DrawAll(1);
@@ -146,7 +147,7 @@ void ZoomControl::stepBack() {
     }
     w_.DrawAll(1);
   }
-  updateBackItem();
+  updateViewItems();
 }
 
 // "Set &Zoom": the click-and-size box, or with Ctrl held (or a stop pending)
@@ -284,6 +285,7 @@ void ZoomControl::buttonBoxSteps(int Index) {
       if (!box_.ZoomBoxMode) return;
       StoreRestoreView(w_.views(), canvasW(), canvasH());
       if (QAction* restore = w_.menuItem("ZoomS(1)")) restore->setVisible(true);
+      updateViewItems();
       break;
     default:
       break;
@@ -339,7 +341,7 @@ void ZoomControl::endBoxMode() {
   w_.MenEnable(true);
   static_cast<SymSetupHost&>(w_).SetDrawButtons(true);
   if (ed.PaintOnlyMode == 0) w_.showPartLabels();
-  updateBackItem();
+  updateViewItems();
 }
 
 // ---- the fine-tuning bars -------------------------------------------------------------

@@ -44,8 +44,9 @@ class ZoomControl : public QObject, private BoxPointer {
   void HScroll1_Change();
   void VScroll1_Change(int Index);
 
-  // "&Back" is offered exactly while the history holds a view.
-  void updateBackItem();
+  // "&Back" is offered exactly while the history holds a view, "&Restore"
+  // exactly while a stored view is there to return to.
+  void updateViewItems();
   // After every full redraw that ran (it cleared the canvas, box and all):
   // in the zoom-box mode the menus stay away and the box is put back.
   void afterRedraw();

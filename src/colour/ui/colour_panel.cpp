@@ -24,9 +24,11 @@ constexpr Rgb kSwapArmed = 0x0000FF;
 constexpr int kSideGap = 8;       // between the canvas and the current colour
 constexpr int kSwatch = 56;       // the current colour's box, the strip's width
 constexpr int kSwatchTop = 8;
-constexpr int kStripTop = 72;     // below the wheel
-constexpr int kStripFoot = 96;    // kept free below the strip: its label and the bottom strip
+constexpr int kLabelTop = 72;     // the strip's label, below the wheel
 constexpr int kLabelHeight = 28;
+constexpr int kStripTop = kLabelTop + kLabelHeight + 4;
+constexpr int kStripFoot = 68;    // kept free below the strip: the bottom strip
+constexpr int kFrameWidth = 3;    // the frame around the strip
 // Below the canvas, in the 64 pixels of the bottom strip.
 constexpr int kBottomStrip = 64;
 constexpr int kRowsTop = 6;
@@ -81,7 +83,11 @@ ColourPanel::ColourPanel(ColourState& colour, const Surface& wheel, QWidget* for
   Label19->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   Label19->setAutoFillBackground(true);
 
+  CinUseFrame = new QFrame(form);
+  CinUseFrame->setObjectName("CinUseFrame");
+  CinUseFrame->setAutoFillBackground(true);
   CinUse = new ColorsInUseStrip(colour, back, form);
+  CinUse->raise();
 
   Picture11 = new QFrame(form);
   Picture11->setObjectName("Picture11");
@@ -115,8 +121,10 @@ void ColourPanel::place(const QRect& canvas, const QSize& form, int keepRight) {
   PositionPic4(canvas.x() + canvas.width() + kSideGap);
   const int x = Picture4->x();
   const int stripHeight = std::max(form.height() - kStripTop - kStripFoot, 20);
+  // The caption stands right above its swatches, the frame around them.
+  Label19->setGeometry(x - kSideGap, kLabelTop, kSwatch + 2 * kSideGap, kLabelHeight);
   CinUse->setGeometry(x, kStripTop, kSwatch, stripHeight);
-  Label19->setGeometry(x - kSideGap, kStripTop + stripHeight + 4, kSwatch + 2 * kSideGap, kLabelHeight);
+  CinUseFrame->setGeometry(CinUse->geometry().adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth));
 
   // The palette, its scroll bar and the frame end in the bottom strip, left
   // of what it keeps at its right end.
@@ -136,7 +144,8 @@ void ColourPanel::PositionPic4(int x) {
 
 void ColourPanel::setShown(bool shown) {
   for (QWidget* w : {static_cast<QWidget*>(Picture3), static_cast<QWidget*>(Picture4),
-                     static_cast<QWidget*>(Label19), static_cast<QWidget*>(CinUse)}) {
+                     static_cast<QWidget*>(Label19), static_cast<QWidget*>(CinUseFrame),
+                     static_cast<QWidget*>(CinUse)}) {
     w->setVisible(shown);
     w->setEnabled(shown);
   }
@@ -152,6 +161,7 @@ void ColourPanel::showSwapArmed(bool armed) {
   armed_ = armed;
   const QString style = colourStyle(armed ? kSwapArmed : useColor_);
   Picture11->setStyleSheet("QFrame#Picture11 { " + style + " }");
+  CinUseFrame->setStyleSheet("QFrame#CinUseFrame { " + style + " }");
   Label19->setStyleSheet(style);
 }
 

@@ -34,8 +34,11 @@ class ColourPanel : public QObject {
   PaletteBox* Picture3 = nullptr;
   QScrollBar* VScroll2 = nullptr;
   CurrentColorBox* Picture4 = nullptr;
-  QLabel* Label19 = nullptr;
+  QLabel* Label19 = nullptr;  // "Colors in Use", above their strip
   ColorsInUseStrip* CinUse = nullptr;
+  // The frame around the colours in use, red with Label19 while a swap is
+  // armed: the swatches it frames receive the colour.
+  QFrame* CinUseFrame = nullptr;
   QFrame* Picture11 = nullptr;
   CustomColorsBox* Picture10 = nullptr;
   QPushButton* Command4 = nullptr;
@@ -57,7 +60,8 @@ class ColourPanel : public QObject {
   void PositionPic4(int x);
   // Shows or hides the colour tools; shown again, the strip is redrawn.
   void setShown(bool shown);
-  // The frame and its label red while a swap is armed.
+  // The frames (the custom colours' and the colours in use's) and the label
+  // red while a swap is armed.
   void showSwapArmed(bool armed);
   // The wheel and its panel.
   void setWheelVisible(bool visible);

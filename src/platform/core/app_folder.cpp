@@ -1,6 +1,9 @@
 #include "platform/core/app_folder.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <random>
 #include <system_error>
 
@@ -32,11 +35,29 @@ void copyFileKeepingTime(const fs::path& from, const fs::path& to, fs::copy_opti
   if (!te) fs::last_write_time(to, time, te);
 }
 
+void copyInstalledFile(const fs::path& from, const fs::path& to, fs::copy_options options,
+                       std::error_code& ec) {
+  copyFileKeepingTime(from, to, options, ec);
+  if (!ec) fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
+}
+
+std::optional<std::string> folderWriteError(const fs::path& folder) {
+  const fs::path probe = folder / (".ornivale-write-test-" + std::to_string(std::random_device{}()));
+  std::FILE* f = std::fopen(probe.c_str(), "wb");
+  if (f == nullptr) return std::string(std::strerror(errno));
+  int err = 0;
+  if (std::fputc('x', f) == EOF) err = errno;
+  if (std::fclose(f) != 0 && err == 0) err = errno;
+  std::error_code ignored;
+  fs::remove(probe, ignored);
+  if (err != 0) return std::string(std::strerror(err));
+  return std::nullopt;
+}
+
 namespace {
 
-// Copies the installed files into `to`, with their times. Folders are made
-// afresh and files made writable for the user: installed data is often
-// read-only, but the copies are the user's own to change.
+// Copies the installed files into `to` (folders made afresh), as the
+// program folder's own copies.
 void copyTree(const fs::path& from, const fs::path& to, std::error_code& ec) {
   for (fs::recursive_directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
     const fs::path target = to / fs::relative(it->path(), from, ec);
@@ -45,12 +66,15 @@ void copyTree(const fs::path& from, const fs::path& to, std::error_code& ec) {
     if (it->is_directory(te)) {
       fs::create_directory(target, ec);
     } else if (it->is_regular_file(te)) {
-      copyFileKeepingTime(it->path(), target, fs::copy_options::none, ec);
-      if (!ec) fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write,
-                               fs::perm_options::add, ec);
+      copyInstalledFile(it->path(), target, fs::copy_options::none, ec);
     }
     if (ec) return;
   }
+}
+
+AppFolderResult checkWritable(AppFolderResult r) {
+  if (auto why = folderWriteError(r.folder)) r.error = "Cannot write into " + r.folder.string() + ": " + *why;
+  return r;
 }
 
 }  // namespace
@@ -61,7 +85,7 @@ AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs:
   std::error_code ec;
   if (fs::is_directory(folder, ec)) {
     r.state = FolderState::Existing;
-    return r;
+    return checkWritable(r);
   }
   if (fs::exists(folder, ec)) {
     r.error = folder.string() + " exists and is not a folder";
@@ -81,7 +105,7 @@ AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs:
     std::error_code ignored;
     fs::remove_all(building, ignored);
     r.state = FolderState::Existing;
-    return r;
+    return checkWritable(r);
   }
   if (ec) {
     r.error = "Cannot create " + folder.string() + ": " + ec.message();
@@ -90,7 +114,7 @@ AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs:
     return r;
   }
   r.state = FolderState::Created;
-  return r;
+  return checkWritable(r);
 }
 
 std::string withTrailingSeparator(const fs::path& folder) {

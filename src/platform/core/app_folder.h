@@ -36,14 +36,21 @@ enum class FolderState { Existing, Created, Failed };
 struct AppFolderResult {
   FolderState state = FolderState::Failed;
   fs::path folder;     // the program folder
-  std::string error;   // why it failed, for the user
+  // Why the folder cannot be made (state Failed) or cannot be written to
+  // (state Existing or Created), for the user; empty when it is usable.
+  std::string error;
 };
 
 // Makes sure the program folder exists. When it does not, it is built under a
 // temporary name next to it, filled with a copy of `installed` (when given and
 // present) and then renamed into place, so an interrupted first start never
 // leaves a half-seeded folder behind. An existing folder is left as it is.
+// Either way the folder is then tried for writing.
 AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs::path>& installed);
+
+// Why no file can be written into `folder` (a file is made and removed
+// again); nothing when one can.
+std::optional<std::string> folderWriteError(const fs::path& folder);
 
 // Copies a file as fs::copy_file does and gives the copy the original's
 // modification time, as a move would: whatever compares files by their times
@@ -51,6 +58,12 @@ AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs:
 // that cannot be set is no error; the copy is whole.
 void copyFileKeepingTime(const fs::path& from, const fs::path& to, fs::copy_options options,
                          std::error_code& ec);
+
+// Copies an installed file into the program folder, keeping its time, and
+// makes the copy writable for the user: installed data is often read-only,
+// but the copies are the user's own to change.
+void copyInstalledFile(const fs::path& from, const fs::path& to, fs::copy_options options,
+                       std::error_code& ec);
 
 // The folder as the program's folder strings hold it: with a trailing separator.
 std::string withTrailingSeparator(const fs::path& folder);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace orn {
 
@@ -13,6 +14,21 @@ namespace orn {
 enum class MsgButtons : int { OK = 0, OKCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5 };
 enum class MsgIcon : int { None = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
 enum class MsgResult : int { OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
+
+// The answers of a button set, in the order the buttons stand.
+std::vector<MsgResult> AnswersOf(MsgButtons buttons);
+
+// The answer Return gives: `defaultAnswer` when the box names one of its
+// answers, else the set's usual one, which is the first button except on an
+// Abort/Retry/Ignore box, where it is Retry, so that no key alone ends the
+// program. A box whose first answer can throw work away names the answer
+// that keeps it (No, Cancel).
+MsgResult ReturnAnswer(MsgButtons buttons, std::optional<MsgResult> defaultAnswer);
+
+// The answer Escape and the box's close button give: the most harmless of
+// the set, Cancel where there is one, No on a Yes/No box, Ignore on an
+// Abort/Retry/Ignore box, OK on a lone OK.
+MsgResult EscapeAnswer(MsgButtons buttons);
 
 class Host {
  public:
@@ -31,8 +47,11 @@ class Host {
   // A monotonic clock in milliseconds.
   virtual std::int64_t milliseconds() const = 0;
 
-  virtual MsgResult messageBox(const std::string& text, MsgButtons buttons,
-                               MsgIcon icon, const std::string& title) = 0;
+  // Shows a modal box and returns the answer; Return gives
+  // ReturnAnswer(buttons, defaultAnswer), Escape EscapeAnswer(buttons).
+  virtual MsgResult messageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                               const std::string& title,
+                               std::optional<MsgResult> defaultAnswer = std::nullopt) = 0;
   // Empty when the user cancels.
   virtual std::optional<std::string> inputBox(const std::string& prompt,
                                               const std::string& title,
@@ -48,7 +67,8 @@ class NullHost : public Host {
   void beep() override { ++beeps; }
   double secondsSinceMidnight() const override { return 0.0; }
   std::int64_t milliseconds() const override { return 0; }
-  MsgResult messageBox(const std::string&, MsgButtons b, MsgIcon, const std::string&) override {
+  MsgResult messageBox(const std::string&, MsgButtons b, MsgIcon, const std::string&,
+                       std::optional<MsgResult> = std::nullopt) override {
     switch (b) {
       case MsgButtons::AbortRetryIgnore: return MsgResult::Abort;
       case MsgButtons::YesNoCancel:

@@ -40,7 +40,7 @@ GetTit::GetTit(const std::string& title, QWidget* parent) : QDialog(parent) {
   connect(Command1[0], &QPushButton::clicked, this, &QDialog::accept);
   connect(Command1[1], &QPushButton::clicked, this, &QDialog::reject);
   grid->addLayout(buttons, 1, 0, 1, 2);
-  move(0, 0);
+  // Shown centred over its window, as the program's other boxes are.
 }
 
 std::optional<std::string> GetTit::ask() {

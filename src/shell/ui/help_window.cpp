@@ -1,6 +1,10 @@
 #include "shell/ui/help_window.h"
 
-#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -53,7 +57,27 @@ HelpWindow::HelpWindow(std::vector<std::filesystem::path> folders, SamplePicture
   browser_->setObjectName("HelpPage");
   browser_->setOpenExternalLinks(false);
   layout->addWidget(browser_);
+  // Closed by its button, by Escape and by Ctrl+W, as a help window is.
+  auto* row = new QHBoxLayout;
+  row->setContentsMargins(8, 4, 8, 8);
+  row->addStretch(1);
+  CloseButton = new QPushButton("Close", this);
+  CloseButton->setObjectName("CloseButton");
+  connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
+  row->addWidget(CloseButton);
+  layout->addLayout(row);
+  auto* ctrlW = new QShortcut(QKeySequence::Close, this);
+  connect(ctrlW, &QShortcut::activated, this, &QWidget::close);
   resize(kWidth, kHeight);
+}
+
+// The page takes the keys it knows; Escape comes on to the window.
+void HelpWindow::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(e);
 }
 
 void HelpWindow::showTopic(int topic) {
@@ -72,11 +96,11 @@ void HelpWindow::showTopic(int topic) {
 
 std::vector<std::filesystem::path> HelpFolders(const AppState& app) {
   std::vector<std::filesystem::path> folders;
+  // The installed pages are the ones of the running program; the program
+  // folder's copy serves only where the installed data cannot be found.
+  if (!app.InstalledFolder.empty())
+    folders.push_back(std::filesystem::path(app.InstalledFolder) / kHelpFolderName);
   if (!app.HelpFile.empty()) folders.emplace_back(app.HelpFile);
-  // An older program folder may lack pages the installed program has.
-  const std::filesystem::path exeDir = QCoreApplication::applicationDirPath().toStdString();
-  if (auto installed = findInstalledData(installedDataCandidates(exeDir)))
-    folders.push_back(*installed / kHelpFolderName);
   return folders;
 }
 

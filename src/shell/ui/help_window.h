@@ -1,6 +1,6 @@
 #pragma once
 // HelpWindow: the program's help, one page per topic, in a window of its own
-// beside the program's windows. The pages are the HTML files of the "help"
+// beside the program's windows, closed by its Close button, Escape or Ctrl+W. The pages are the HTML files of the "help"
 // folder; a page may show a sample picture with <img src="sample:NAME.PNT">,
 // drawn by the program from the sample itself.
 #include <QWidget>
@@ -12,6 +12,7 @@
 
 #include "platform/core/surface.h"
 
+class QPushButton;
 class QTextBrowser;
 
 namespace orn {
@@ -33,14 +34,19 @@ class HelpWindow : public QWidget {
   // The topic last asked for.
   int HelpContext = 0;
   QTextBrowser* browser() const { return browser_; }
+  // Closes the window (as Escape and Ctrl+W do).
+  QPushButton* CloseButton = nullptr;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   std::vector<std::filesystem::path> folders_;
   QTextBrowser* browser_ = nullptr;
 };
 
-// Where the program's help pages are: the program folder's help folder, then
-// the one among the installed data.
+// Where the program's help pages are: the installed data's help folder, then
+// the program folder's.
 std::vector<std::filesystem::path> HelpFolders(const AppState& app);
 
 // The samples of the program folder drawn for the help pages.

@@ -66,11 +66,21 @@ QLabel* heading(const QString& text, QWidget* parent, int scale = 1) {
   return l;
 }
 
+// The name of the click on a sample of each art type.
+const char* SampleClickTag(int art) {
+  static const char* const tags[] = {"PPat", "PRos", "PTile", "PMod"};
+  return tags[art & 3];
+}
+
 }  // namespace
+
+std::function<void()> MainMenu::trapped(const char* tag, std::function<void()> command) {
+  return [this, tag, command = std::move(command)] { errors_.Trap(tag, command); };
+}
 
 MainMenu::MainMenu(Host& host, AppState& app, const ProfileSource& profile, FileDialogs* dialogs,
                    QWidget* parent)
-    : QMainWindow(parent), host_(host), app_(app), profile_(profile), dialogs_(dialogs) {
+    : QMainWindow(parent), host_(host), errors_(host), app_(app), profile_(profile), dialogs_(dialogs) {
   setObjectName("MainMenu");
   setWindowTitle("Ornivale");
   auto* central = new QWidget(this);
@@ -89,10 +99,10 @@ MainMenu::MainMenu(Host& host, AppState& app, const ProfileSource& profile, File
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
 
-  InitTimer1 = OneShotTimer(this, 300, [this] { InitTimer1_Timer(); });
-  InitTimer2 = OneShotTimer(this, 1800, [this] { InitTimer2_Timer(); });
-  MainRaftUp = OneShotTimer(this, kRaftUpMs, [this] { MainRaftUp_Timer(); });
-  WakeUp = OneShotTimer(this, kWakeUpMs, [this] { WakeUp_Timer(); });
+  InitTimer1 = OneShotTimer(this, 300, trapped("InitTimer1", [this] { InitTimer1_Timer(); }));
+  InitTimer2 = OneShotTimer(this, 1800, trapped("InitTimer2", [this] { InitTimer2_Timer(); }));
+  MainRaftUp = OneShotTimer(this, kRaftUpMs, trapped("MainRaftUp", [this] { MainRaftUp_Timer(); }));
+  WakeUp = OneShotTimer(this, kWakeUpMs, trapped("WakeUp", [this] { WakeUp_Timer(); }));
 }
 
 MainMenu::~MainMenu() {
@@ -107,7 +117,7 @@ void MainMenu::buildMenus() {
     a->setObjectName(name);
     return a;
   };
-  connect(item(nullptr, "Quitter", "&Quit"), &QAction::triggered, this, [this] { close(); });
+  connect(item(nullptr, "Quitter", "&Quit"), &QAction::triggered, this, trapped("Quitter", [this] { close(); }));
   QMenu* show = menuBar()->addMenu("&ArtShow");
   show->menuAction()->setObjectName("ArtShow");
   item(show, "StdArtShow", "Ornivale Art Show");
@@ -121,7 +131,7 @@ void MainMenu::buildMenus() {
   for (int i = 0; i < 7; ++i) {
     QAction* a = MoreM->addAction(ExtraModelCaption(i));
     a->setObjectName(QString("MoreMod(%1)").arg(i));
-    connect(a, &QAction::triggered, this, [this, i] { MoreMod_Click(i); });
+    connect(a, &QAction::triggered, this, [this, i] { errors_.Trap("MoreMod", i, [this, i] { MoreMod_Click(i); }); });
   }
   item(nullptr, "Helper", "&Help");
   item(nullptr, "Aboutcode", "A&bout");
@@ -142,7 +152,7 @@ std::array<QToolButton*, 4> MainMenu::buildRow(QWidget* into, QBoxLayout* box, c
     b->setIconSize({iconSize, iconSize});
     group->addButton(b, i);
     line->addWidget(b);
-    connect(b, &QToolButton::clicked, this, [click, i] { click(i); });
+    connect(b, &QToolButton::clicked, this, [this, name, click, i] { errors_.Trap(name, i, [&] { click(i); }); });
     row[std::size_t(i)] = b;
   }
   line->addStretch(1);
@@ -200,7 +210,9 @@ QWidget* MainMenu::buildArtPanel(int art) {
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setIconSize({kMenuPreviewSize, kMenuPreviewSize});
     b->setMinimumSize(kMenuPreviewSize + 16, kMenuPreviewSize + 34);
-    connect(b, &QToolButton::clicked, this, [this, art, i] { openSample(art, i); });
+    connect(b, &QToolButton::clicked, this, [this, art, i] {
+      errors_.Trap(SampleClickTag(art), i, [this, art, i] { openSample(art, i); });
+    });
     samples[std::size_t(art)].push_back(b);
     grid->addWidget(b, 0, i);
   }
@@ -208,7 +220,7 @@ QWidget* MainMenu::buildArtPanel(int art) {
     MoreMen = new QPushButton("More", panel);
     MoreMen->setObjectName("MoreMen");
     MoreMen->setToolTip("More models");
-    connect(MoreMen, &QPushButton::clicked, this, [this] { MoreMen_Click(); });
+    connect(MoreMen, &QPushButton::clicked, this, trapped("MoreMen", [this] { MoreMen_Click(); }));
     grid->addWidget(MoreMen, 0, count, Qt::AlignVCenter);
   }
   // The samples stand together from the left.

@@ -21,6 +21,7 @@
 #include "platform/core/host.h"
 #include "platform/core/profile.h"
 #include "shell/app_state.h"
+#include "shell/error_report.h"
 #include "shell/preview_cache.h"
 
 class QBoxLayout;
@@ -44,6 +45,10 @@ class MainMenu : public QMainWindow {
   MainMenu(Host& host, AppState& app, const ProfileSource& profile,
            FileDialogs* dialogs = nullptr, QWidget* parent = nullptr);
   ~MainMenu() override;
+
+  // The menu's error report: its commands report their failures there, and
+  // the program's last guard of the event loop too.
+  ErrorReport& errors() { return errors_; }
 
   // ---- start-up ----
   void MainMenu_Form_Load();
@@ -117,14 +122,18 @@ class MainMenu : public QMainWindow {
                                        const char* (*word)(int), int iconSize,
                                        const std::function<void(int)>& click);
   QWidget* buildArtPanel(int art);
+  void setUpProgramFolder();
   void loadPreviews();
   void setCaptions();
   void wireShowsAndHelp();
+  // `command` run under the error report's trap with `tag`.
+  std::function<void()> trapped(const char* tag, std::function<void()> command);
   // Opens the editor on the first slide of the show now in ShowList.
   void startShow(int mode);
   std::filesystem::path samplePath(int art, int index) const;
 
   Host& host_;
+  ErrorReport errors_;
   AppState& app_;
   const ProfileSource& profile_;
   FileDialogs* dialogs_;

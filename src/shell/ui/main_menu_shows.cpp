@@ -18,17 +18,17 @@
 namespace orn {
 
 void MainMenu::wireShowsAndHelp() {
-  auto on = [this](const char* name, std::function<void()> command) {
+  auto on = [this](const char* name, const char* tag, std::function<void()> command) {
     QAction* a = findChild<QAction*>(name);
-    connect(a, &QAction::triggered, this, std::move(command));
+    connect(a, &QAction::triggered, this, trapped(tag, std::move(command)));
   };
-  on("StdArtShow", [this] { StdArtShow_Click(); });
-  on("YourArt(2)", [this] { YourArt_Click(2); });
-  on("YourArt(3)", [this] { YourArt_Click(3); });
-  on("Helper", [this] { Helper_Click(); });
-  on("Aboutcode", [this] { Aboutcode_Click(); });
+  on("StdArtShow", "StdArtShow", [this] { StdArtShow_Click(); });
+  on("YourArt(2)", "YourArt", [this] { YourArt_Click(2); });
+  on("YourArt(3)", "YourArt", [this] { YourArt_Click(3); });
+  on("Helper", "Helper", [this] { Helper_Click(); });
+  on("Aboutcode", "Aboutcode", [this] { Aboutcode_Click(); });
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(f1, &QShortcut::activated, this, [this] { Helper_Click(); });
+  connect(f1, &QShortcut::activated, this, trapped("Helper", [this] { Helper_Click(); }));
 }
 
 // ---- the slide shows -----------------------------------------------------------

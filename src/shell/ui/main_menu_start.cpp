@@ -82,17 +82,11 @@ void MainMenu::InitTimer1_Timer() {
   ModeWord_ = "Show";
   ArtWord_ = "Patterns";
 
-  if (SamplesAwaitMove(app_.AppFolder)) {
-    TitleForm_->InitLab->show();
-    QCoreApplication::processEvents();
-    const FirstRunResult moved = MoveSamplesIntoStatic(app_.AppFolder, wallpaperFolder());
-    TitleForm_->InitLab->hide();
-    if (!moved.failures.empty()) {
-      std::string text = "These files could not be moved into the sample folder " + app_.StaticFolder +
-                         " and stay where they are:";
-      for (const auto& f : moved.failures) text += "\n" + f;
-      host_.messageBox(text, MsgButtons::OK, MsgIcon::Exclamation, "Initializing Files");
-    }
+  if (!app_.AppFolderError.empty()) {
+    host_.messageBox(FolderProblemText(app_.AppFolderError), MsgButtons::OK, MsgIcon::Exclamation,
+                     "Ornivale");
+  } else {
+    setUpProgramFolder();
   }
 
   MenuSettings s{app_.LastFolder, app_.StartMode, app_.MenuMode, app_.MenuArtType, app_.Print.PrintOrientation};
@@ -108,6 +102,27 @@ void MainMenu::InitTimer1_Timer() {
 
   loadPreviews();
   InitTimer2->start();
+}
+
+// The first run moves the samples into "STATIC"; every start adds the
+// installed files the folder lacks. Files that cannot be moved or added are
+// named in one box.
+void MainMenu::setUpProgramFolder() {
+  std::vector<std::string> failures;
+  if (SamplesAwaitMove(app_.AppFolder)) {
+    TitleForm_->InitLab->show();
+    QCoreApplication::processEvents();
+    failures = MoveSamplesIntoStatic(app_.AppFolder, wallpaperFolder()).failures;
+    TitleForm_->InitLab->hide();
+  }
+  if (!app_.InstalledFolder.empty()) {
+    const AddedFiles added = AddMissingInstalledFiles(app_.AppFolder, app_.InstalledFolder);
+    failures.insert(failures.end(), added.failures.begin(), added.failures.end());
+  }
+  if (failures.empty()) return;
+  std::string text = "These files could not be put into the program folder " + app_.AppFolder + ":";
+  for (const auto& f : failures) text += "\n" + f;
+  host_.messageBox(text, MsgButtons::OK, MsgIcon::Exclamation, "Initializing Files");
 }
 
 void MainMenu::InitTimer2_Timer() {

@@ -18,6 +18,9 @@ class QLabel;
 
 namespace orn {
 
+// The index of a command that is not one of a control array.
+inline constexpr int kNotAnArray = -1;
+
 class SymSetupHost {
  public:
   virtual ~SymSetupHost() = default;
@@ -60,7 +63,8 @@ class SymSetupHost {
   // Help topic of a window.
   virtual void showHelp(int /*topic*/) {}
   // Runs a command that reports its own failures under `tag`, with `index`
-  // as the report's index; without a window it simply runs.
+  // as the report's index (kNotAnArray: none); without a window it simply
+  // runs.
   virtual void Trap(const char* /*tag*/, int /*index*/, const std::function<void()>& command) { command(); }
 };
 

@@ -64,7 +64,7 @@ SymSetupPanel::SymSetupPanel(SymSetupHost& host, PartLabels& parts, QWidget* par
     l->setGeometry(8 + (i % 3) * 16, 32 + (i / 3) * 16, kChoice, kChoice);
     l->setBackColor(GroupColor(i));
     l->setFrameShape(QFrame::Box);
-    l->onClick = [this, i] { Label9_Click(i); };
+    l->onClick = [this, i] { host_.Trap("Label9C", i, [this, i] { Label9_Click(i); }); };
     if (i == 0) l->hide();
     Label9[static_cast<std::size_t>(i)] = l;
   }
@@ -76,7 +76,7 @@ SymSetupPanel::SymSetupPanel(SymSetupHost& host, PartLabels& parts, QWidget* par
   Label11->setObjectName("Label11");
   Label11->setGeometry(4, 70, kChoice, kChoice);
   Label11->setFrameShape(QFrame::Box);
-  Label11->onClick = [this] { SymInitialC(); };
+  Label11->onClick = [this] { host_.Trap("SymInitialC", kNotAnArray, [this] { SymInitialC(); }); };
 
   auto button = [this](const char* name, const char* caption, int x, int y) {
     auto* b = new QPushButton(caption, this);
@@ -90,12 +90,17 @@ SymSetupPanel::SymSetupPanel(SymSetupHost& host, PartLabels& parts, QWidget* par
   SymOK[0] = button("SymOK_0", "OK", 4, 170);
   SymOK[1] = button("SymOK_1", "Cancel", 4, 194);
   Command3 = button("Command3", "Help", 4, 218);
-  connect(SymInitial, &QPushButton::clicked, this, [this] { SymInitialC(); });
-  connect(SymClear, &QPushButton::clicked, this, [this] { SymClear_Click(); });
-  connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-  connect(SymOK[0], &QPushButton::clicked, this, [this] { SymOK_Click(0); });
-  connect(SymOK[1], &QPushButton::clicked, this, [this] { SymOK_Click(1); });
-  connect(Command3, &QPushButton::clicked, this, [this] { host_.showHelp(kHelpTopic); });
+  // Each button's command reports its own failures, under its tag.
+  auto on = [this](QPushButton* b, const char* tag, int index, std::function<void()> command) {
+    connect(b, &QPushButton::clicked, this,
+            [this, tag, index, command = std::move(command)] { host_.Trap(tag, index, command); });
+  };
+  on(SymInitial, "SymInitialC", kNotAnArray, [this] { SymInitialC(); });
+  on(SymClear, "SymClear", kNotAnArray, [this] { SymClear_Click(); });
+  on(Command1, "Cmd1", kNotAnArray, [this] { Command1_Click(); });
+  on(SymOK[0], "SymOK", 0, [this] { SymOK_Click(0); });
+  on(SymOK[1], "SymOK", 1, [this] { SymOK_Click(1); });
+  on(Command3, "SymHelp", kNotAnArray, [this] { host_.showHelp(kHelpTopic); });
   // Deep enough to cover the Redraw button at the foot of the tool column
   // whole, so that no sliver of it shows under the panel.
   setFixedSize(64, 248);

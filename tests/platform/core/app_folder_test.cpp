@@ -85,6 +85,26 @@ TEST_F(ProgramFolder, StartsEmptyWithoutInstalledDataAndReportsABlockedPlace) {
   EXPECT_FALSE(blocked.error.empty());
 }
 
+// The user must learn when the folder cannot be used, however it fails:
+// made under a file, or existing but refusing new files (/proc refuses them
+// even to the superuser).
+TEST_F(ProgramFolder, AFolderThatCannotBeMadeOrWrittenSaysWhichAndWhy) {
+  write(root / "file", "x");
+  const AppFolderResult under = prepareAppFolder(root / "file" / "ornivale", std::nullopt);
+  EXPECT_EQ(under.state, FolderState::Failed);
+  EXPECT_NE(under.error.find((root / "file" / "ornivale").string()), std::string::npos) << under.error;
+  EXPECT_NE(under.error.find("Not a directory"), std::string::npos) << under.error;
+
+  const AppFolderResult unwritable = prepareAppFolder("/proc", std::nullopt);
+  EXPECT_EQ(unwritable.state, FolderState::Existing);
+  EXPECT_EQ(unwritable.error.rfind("Cannot write into /proc: ", 0), 0u) << unwritable.error;
+  EXPECT_TRUE(folderWriteError("/proc"));
+
+  const AppFolderResult usable = prepareAppFolder(root / "ok", std::nullopt);
+  EXPECT_EQ(usable.error, "");
+  EXPECT_TRUE(fs::is_empty(root / "ok")) << "the trial file is removed again";
+}
+
 TEST_F(ProgramFolder, InstalledDataIsTheFirstExistingCandidate) {
   const fs::path exeDir = root / "prefix" / "bin";
   fs::create_directories(exeDir);
