@@ -35,9 +35,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs the event loop until `done` holds or two seconds have passed.
+// Runs the event loop until `done` holds or ten seconds have passed (a
+// loaded machine under the sanitizers is slow; a pass never waits that long).
 bool waitFor(const std::function<bool()>& done) {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
   while (!done()) {
     if (std::chrono::steady_clock::now() > until) return false;
     QApplication::processEvents(QEventLoop::AllEvents, 10);

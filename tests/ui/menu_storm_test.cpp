@@ -352,7 +352,7 @@ TEST_F(MenuStorm, TenThousandRandomEventsFromTheMainMenuReachEveryWindowAndLeave
 
   // Whatever is still up is answered, and the program must still run.
   answering_ = true;
-  for (int k = 0; k < 200 && QApplication::activeModalWidget() != nullptr; ++k) QTest::qWait(5);
+  for (int k = 0; k < 1000 && QApplication::activeModalWidget() != nullptr; ++k) QTest::qWait(5);
   ASSERT_EQ(QApplication::activeModalWidget(), nullptr);
   if (menu->helpWindow() != nullptr) menu->helpWindow()->close();
   // An editor on its way back to the menu (it takes no input then) is
@@ -361,7 +361,7 @@ TEST_F(MenuStorm, TenThousandRandomEventsFromTheMainMenuReachEveryWindowAndLeave
     if (PicEdit* e = editor()) return e->isVisible() && e->isEnabled();
     return menu->isVisible();
   };
-  for (int k = 0; k < 400 && !settled(); ++k) QTest::qWait(5);
+  for (int k = 0; k < 2000 && !settled(); ++k) QTest::qWait(5);
   ASSERT_TRUE(settled());
 
   std::printf("storm from the main menu: seed %lu, %ld events\n", seed, total);
@@ -373,11 +373,11 @@ TEST_F(MenuStorm, TenThousandRandomEventsFromTheMainMenuReachEveryWindowAndLeave
     QTest::mouseClick(menu->MaMode[kStartEdit], Qt::LeftButton);
     QTest::mouseClick(menu->MaPat[kArtRose], Qt::LeftButton);
     QTest::mouseClick(menu->samples[kArtRose][0], Qt::LeftButton);
-    for (int k = 0; k < 400 && !(editor() != nullptr && editor()->start().StartDone); ++k) QTest::qWait(5);
+    for (int k = 0; k < 2000 && !(editor() != nullptr && editor()->start().StartDone); ++k) QTest::qWait(5);
     ASSERT_NE(editor(), nullptr);
   }
   PicEdit& e = *editor();
-  for (int k = 0; k < 400 && (RedrawRunning(e.editor()) || !e.start().StartDone); ++k) QTest::qWait(5);
+  for (int k = 0; k < 2000 && (RedrawRunning(e.editor()) || !e.start().StartDone); ++k) QTest::qWait(5);
   expectSaveThenLoadGivesTheSameList(e);
 }
 

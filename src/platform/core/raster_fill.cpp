@@ -240,15 +240,24 @@ class LabelSets {
     for (std::uint32_t& p : parent_) p = parent_[p];
   }
   std::uint32_t root(std::uint32_t label) const { return parent_[label]; }  // after flatten()
+  // Whether all labels name one region (after flatten(): every root is 0).
+  bool one() const {
+    return std::all_of(parent_.begin(), parent_.end(), [](std::uint32_t p) { return p == 0; });
+  }
 
  private:
   std::vector<std::uint32_t> parent_;
 };
 
-// Labels the runs of open pixels (the bits of `rows`) row by row and joins,
-// in `sets`, the labels of runs that touch from one row to the next; returns
-// the label of the seed's run in `seedLabel`, or false once more than
-// `limit` labels would be needed.
+// Reads the open bits of the width x height image `px` (its pixels not of
+// colour c) into `rows`, and labels their runs row by row as it goes,
+// joining in `sets` the labels of runs that touch from one row to the next;
+// returns the label of the seed's run in `seedLabel`, or false once more
+// than `limit` labels would be needed.
+//
+// Each row is labelled as soon as it is read, and while it is labelled the
+// memory is asked for the rows after it, so the labelling's work is done
+// while the image comes in rather than after it.
 //
 // A run takes the label of the first run above it that it touches, or a new
 // label if it touches none, so the labels depend on the image alone and the
@@ -261,14 +270,26 @@ class LabelSets {
 // the first in its run joins another run above, and those are found by
 // adding each run's stretch starts to the run: the carry clears the run from
 // its first stretch on.
-bool labelRows(int width, int height, std::size_t limit, int seedX, int seedY, LabelSets& sets,
-               std::uint32_t& seedLabel, OpenRows& rows) {
+bool labelRows(const Rgb* px, int width, int height, Rgb c, const raster::RowKernels& kernels,
+               std::size_t limit, int seedX, int seedY, LabelSets& sets, std::uint32_t& seedLabel,
+               OpenRows& rows) {
   const int words = (width + 63) / 64;
   const auto size = std::size_t(words) + 1;
   std::vector<std::uint64_t> starts(size, 0), startsAbove(size, 0);
   std::vector<std::uint32_t> label(std::size_t(words) * 64);
   std::uint32_t labels = 0;
+  // Pixels up to `ahead` have been asked for; at most kLeadRows rows past
+  // the row being labelled, a cache line at a time, kAskLines lines for
+  // each word labelled (which keeps pace with the memory on rows with runs
+  // to label, and lets rows that repeat the one above take what is there).
+  constexpr std::size_t kLeadRows = 4, kAskLines = 8, kLinePixels = 16;
+  const std::size_t pixels = std::size_t(width) * std::size_t(height);
+  std::size_t ahead = 0;
   for (int y = 0; y < height; ++y) {
+    const std::size_t at = std::size_t(y) * std::size_t(width);
+    rows.setExact(y, kernels.openBits(px + at, width, c, rows.row(y)));
+    ahead = std::max(ahead, at + std::size_t(width));
+    const std::size_t lead = std::min(pixels, at + kLeadRows * std::size_t(width));
     const std::uint64_t* const open = rows.row(y);
     const std::uint64_t* const above = rows.row(y - 1);
     if (std::equal(open, open + words, above)) {
@@ -280,6 +301,8 @@ bool labelRows(int width, int height, std::size_t limit, int seedX, int seedY, L
     std::uint64_t openBefore = 0, touchBefore = 0, fromFirstBefore = 0;
     unsigned carry = 0;
     for (int w = 0; w < words; ++w) {
+      for (std::size_t k = 0; k < kAskLines && ahead < lead; ++k, ahead += kLinePixels)
+        __builtin_prefetch(px + ahead, 0, 2);
       const std::uint64_t o = open[w], a = above[w], touch = o & a;
       const std::uint64_t first = runStarts(o, openBefore), stretch = runStarts(touch, touchBefore);
       starts[w] = first;
@@ -351,12 +374,9 @@ bool fillByRows(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
                 std::size_t labelLimit, const raster::RowKernels& kernels, bool stream) {
   LabelSets sets;
   std::uint32_t seedLabel = 0;
-  // The image is read straight through first, at the speed of the memory,
-  // and the runs are labelled from its bits after.
+  // The image is read once, into bits that both sweeps use.
   OpenRows rows(width, height);
-  for (int row = 0; row < height; ++row)
-    rows.setExact(row, kernels.openBits(px + std::size_t(row) * width, width, c, rows.row(row)));
-  if (!labelRows(width, height, labelLimit, x, y, sets, seedLabel, rows)) return false;
+  if (!labelRows(px, width, height, c, kernels, labelLimit, x, y, sets, seedLabel, rows)) return false;
   sets.flatten();
   const std::uint32_t region = sets.root(seedLabel);
   // Per row: the open pixels and the painted ones, of this row and the one
@@ -365,9 +385,16 @@ bool fillByRows(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
   const auto size = std::size_t(words) + 1;
   std::vector<std::uint64_t> paintedAbove(size, 0), painted(size, 0), starts(size, 0);
   std::uint32_t nextLabel = 0;
+  const bool everyRun = sets.one();
   for (int row = 0; row < height; ++row) {
     Rgb* line = px + std::size_t(row) * width;
     const std::uint64_t* const open = rows.row(row);
+    if (everyRun) {
+      // The image's runs are all one region, as in a picture of open strokes
+      // or a maze: every open pixel is painted, with no sweep to find them.
+      kernels.paintBits({line, width, open, open, fill, c, rows.exact(row)}, stream);
+      continue;
+    }
     const std::uint64_t* const openAbove = rows.row(row - 1);
     if (std::equal(open, open + words, openAbove)) {
       // The row repeats the one above: its runs are painted as the runs
