@@ -7,7 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
-#include <regex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,9 +36,33 @@ bool QtEdge(const std::string& path) {
   return path.rfind("platform/", 0) == 0 && path.find('/', 9) == std::string::npos;
 }
 
+struct Include {
+  char open;           // '<' or '"'
+  std::string target;  // what it names
+};
+
+// The include a line holds: "#include", blanks allowed around the "#".
+std::optional<Include> IncludeOf(std::string_view line) {
+  auto skipBlanks = [&] {
+    while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+  };
+  skipBlanks();
+  if (line.empty() || line.front() != '#') return std::nullopt;
+  line.remove_prefix(1);
+  skipBlanks();
+  constexpr std::string_view kInclude = "include";
+  if (line.substr(0, kInclude.size()) != kInclude) return std::nullopt;
+  line.remove_prefix(kInclude.size());
+  skipBlanks();
+  if (line.empty() || (line.front() != '<' && line.front() != '"')) return std::nullopt;
+  const char open = line.front();
+  const std::size_t end = line.find(open == '<' ? '>' : '"', 1);
+  if (end == std::string_view::npos) return std::nullopt;
+  return Include{open, std::string(line.substr(1, end - 1))};
+}
+
 // One include that breaks the order, told as "file:line: #include "x" why".
 std::vector<std::string> LayeringFaults(const fs::path& root) {
-  static const std::regex include(R"re(^\s*#\s*include\s*([<"])([^">]+)[">])re");
   std::vector<std::string> faults;
   for (const char* top : {"src", "app"}) {
     if (!fs::is_directory(root / top)) continue;
@@ -55,11 +79,11 @@ std::vector<std::string> LayeringFaults(const fs::path& root) {
       std::ifstream in(p);
       std::string line;
       for (int number = 1; std::getline(in, line); ++number) {
-        std::smatch m;
-        if (!std::regex_search(line, m, include)) continue;
-        const std::string target = m[2];
+        const std::optional<Include> inc = IncludeOf(line);
+        if (!inc) continue;
+        const std::string& target = inc->target;
         const std::string where = rel + ":" + std::to_string(number) + ": " + line;
-        if (m[1] == "<") {
+        if (inc->open == '<') {
           if (!edge && target.rfind('Q', 0) == 0) faults.push_back(where + " brings Qt into the core");
           continue;
         }
