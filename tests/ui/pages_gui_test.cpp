@@ -38,9 +38,9 @@ class PagesGui : public PicEditTest {
 TEST_F(PagesGui, PictureShapesLayTheCanvasOutAndEnterRatioTakesWidthOverHeight) {
   trigger("MenPageShape(2)");
   EXPECT_EQ(W(), H());
-  w->PrintInitDone = true;
+  w->layout().PrintInitDone = true;
   trigger("MenPageShape(2)");  // the same shape again still lays out
-  EXPECT_FALSE(w->PrintInitDone);
+  EXPECT_FALSE(w->layout().PrintInitDone);
 
   host.replies = {std::string("2")};
   trigger("MenPageShape(4)");
@@ -48,11 +48,11 @@ TEST_F(PagesGui, PictureShapesLayTheCanvasOutAndEnterRatioTakesWidthOverHeight) 
   EXPECT_EQ(host.inputs.back().title, "Enter Ratio");
   EXPECT_EQ(W(), 2 * H());
   // Refused replies, and the ratio already in force, change nothing.
-  w->PrintInitDone = true;
+  w->layout().PrintInitDone = true;
   host.replies = {std::string("abc"), std::string("-3"), std::nullopt, std::string("2")};
   for (int i = 0; i < 4; ++i) trigger("MenPageShape(4)");
-  EXPECT_TRUE(w->PrintInitDone);
-  EXPECT_EQ(w->PageAspect, 0.5);
+  EXPECT_TRUE(w->layout().PrintInitDone);
+  EXPECT_EQ(w->layout().PageAspect, 0.5);
 }
 
 TEST_F(PagesGui, ScreenIsPictureAsksFirstAndOnOkMakesTheScreenTheFullPicture) {

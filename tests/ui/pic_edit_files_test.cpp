@@ -228,7 +228,7 @@ TEST_F(PicEditTest, PictureSavedInANormalWindowLoadsIntoAMaximisedOneWithItsCanv
   QApplication::processEvents();
   setInnerSize(729, 544);
   // A normal window as large as the maximised one, keeping a smaller canvas.
-  w->PageAspect = kAspectFromCanvas;
+  w->layout().PageAspect = kAspectFromCanvas;
   w->resize(full);
   QApplication::processEvents();
   ASSERT_EQ(w->size(), full);
@@ -253,7 +253,7 @@ TEST_F(PicEditTest, PictureSavedInANormalWindowLoadsIntoAMaximisedOneWithItsCanv
   EXPECT_EQ(QSize(w->canvasSurface().width(), w->canvasSurface().height()), QSize(600, 480));
   ASSERT_EQ(list.NumPoints, n);
   EXPECT_EQ(EntriesOf(list, 0, n), before);
-  EXPECT_FALSE(w->FitOnResize);
+  EXPECT_FALSE(w->layout().FitOnResize);
 
   // Saving under its own name asks nothing and writes the same bytes.
   trigger("MenFileSave");

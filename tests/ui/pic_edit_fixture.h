@@ -80,7 +80,7 @@ class PicEditTest : public ::testing::Test {
     QApplication::processEvents();
     ASSERT_EQ(w->formArea()->width(), iw);
     ASSERT_EQ(w->formArea()->height(), ih);
-    w->FormRSZ();
+    w->layout().FormRSZ();
   }
 
   std::string path(const std::string& name) const { return (dir / name).string(); }

@@ -52,8 +52,8 @@ TEST_F(PicEditTest, WindowPlacesTheCanvasForItsSizeAndShapeWithTheColourPanelBes
   EXPECT_EQ(QSize(w->canvasSurface().width(), w->canvasSurface().height()), QSize(750, 600));
   EXPECT_EQ(w->colours().Picture4->x(), w->Picture1->geometry().right() + 9);
   EXPECT_TRUE(w->redraws().StopSign->isHidden());
-  w->PageAspect = 1.25;
-  w->FormRSZ();
+  w->layout().PageAspect = 1.25;
+  w->layout().FormRSZ();
   EXPECT_EQ(w->Picture1->size(), QSize(480, 600));
   EXPECT_EQ(w->colours().Picture4->x(), w->Picture1->geometry().right() + 9);
 }
@@ -146,7 +146,7 @@ TEST_F(PicEditTest, APictureOpenedFromTheMenuIsLaidOutForTheWindowAndZoomThenBac
     const Surface canvas = w->canvasSurface();
 
     // A layout of the same window changes nothing.
-    w->FormRSZ();
+    w->layout().FormRSZ();
     EXPECT_TRUE(w->canvasSurface() == canvas);
 
     // Zooms of several centres and sizes, each followed by Back.
@@ -173,13 +173,13 @@ TEST_F(PicEditTest, MinimizedWindowOnlyRedrawsWhenRestored) {
   const QSize before = w->Picture1->size();
   w->showMinimized();
   QApplication::processEvents();
-  w->FormRSZ();
+  w->layout().FormRSZ();
   if (!w->isMinimized()) GTEST_SKIP() << "the platform does not minimise windows";
-  EXPECT_TRUE(w->RedrawPending);
+  EXPECT_TRUE(w->layout().RedrawPending);
   w->showNormal();
   QApplication::processEvents();
-  w->FormRSZ();
-  EXPECT_FALSE(w->RedrawPending);
+  w->layout().FormRSZ();
+  EXPECT_FALSE(w->layout().RedrawPending);
   EXPECT_EQ(w->Picture1->size(), before);
 }
 

@@ -254,9 +254,9 @@ TEST_F(ShowMode, TheSlideShowStepsThroughItsListWrapsAndWaits) {
   EXPECT_EQ(appState.ShowIndex, 0);
   EXPECT_TRUE(host.boxes.empty()) << "a missing slide asks nothing";
 
-  w->RedrawPending = true;
+  w->layout().RedrawPending = true;
   w->shows().ArtShowT_Timer();
-  w->RedrawPending = false;
+  w->layout().RedrawPending = false;
   w->editor().Redrawing = true;
   w->shows().ArtShowT_Timer();
   w->editor().Redrawing = false;

@@ -1,6 +1,6 @@
 #pragma once
 // What the symmetry set-up panel, the part labels and the symmetry dialogs
-// ask of the editor window. PicEdit implements it; the defaults do the work
+// ask of the editor window. The editor answers it; the defaults do the work
 // in the core where no window is needed.
 #include <functional>
 #include <string>

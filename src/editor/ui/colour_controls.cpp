@@ -30,12 +30,12 @@ class ColourControls::ColourHooks : public ColourUi {
 
   void DrawAll(int Index) override { w_.DrawAll(Index); }
   void DrawType(int tool) override {
-    if (w_.tools_) w_.tools_->engine().DrawType(tool);
+    if (w_.hasTools()) w_.tools().engine().DrawType(tool);
   }
   void SetDrawButtons(bool show) override {
-    if (w_.tools_) w_.tools_->engine().SetDrawButtons(show);
+    if (w_.hasTools()) w_.tools().engine().SetDrawButtons(show);
   }
-  void closeOpenRecord() override { w_.closeOpenRecord(); }
+  void closeOpenRecord() override { w_.symHost().closeOpenRecord(); }
   void paletteChanged() override {
     w_.colours().colourPanel_->syncScroll();
     w_.colours().Picture3->redraw();
@@ -45,9 +45,9 @@ class ColourControls::ColourHooks : public ColourUi {
   void wheelChanged() override { w_.colours().Wheel->update(); }
   void ShowCInUse(int Index) override { w_.colours().CinUse->ShowCInUse(Index); }
   void colourToolsShown(bool shown) override {
-    if (w_.tools_) {
+    if (w_.hasTools()) {
       for (int tool : kPaintTools) {
-        if (ToolButton* b = w_.tools_->DrawType(tool)) {
+        if (ToolButton* b = w_.tools().DrawType(tool)) {
           b->setVisible(shown);
           b->setEnabled(shown);
         }
@@ -73,10 +73,10 @@ class ColourControls::ColourHooks : public ColourUi {
 void ColourControls::buildColourTools() {
   colourHooks_ = std::make_unique<ColourHooks>(w_);
   colourTools_ = std::make_unique<ColourTools>(
-      ColourEnv{w_.colour(), w_.editor(), w_.draw(), w_.list(), w_.sym(), w_.host_, *colourHooks_});
+      ColourEnv{w_.colour(), w_.editor(), w_.draw(), w_.list(), w_.sym(), w_.host(), *colourHooks_});
   const Rgb back = fromQColor(w_.palette().color(QPalette::Window));
   colourTools_->setWheelBackground(back);
-  colourPanel_ = new ColourPanel(w_.colour(), colourTools_->wheel(), w_.inner_, back);
+  colourPanel_ = new ColourPanel(w_.colour(), colourTools_->wheel(), w_.formArea(), back);
   Picture3 = colourPanel_->Picture3;
   VScroll2 = colourPanel_->VScroll2;
   Picture4 = colourPanel_->Picture4;
@@ -89,27 +89,27 @@ void ColourControls::buildColourTools() {
   Picture12 = colourPanel_->Picture12;
   ColourTools& t = *colourTools_;
   Picture3->onPress = [this](int b, int s, float x, float y) {
-    w_.errors_.Trap("P3MD", b, [&] { colourTools_->P3MD(b, s, x, y); });
+    w_.errors().Trap("P3MD", b, [&] { colourTools_->P3MD(b, s, x, y); });
   };
   Picture3->onDrag = [this](int, int, float x, float y) {
-    w_.errors_.Trap("P3MD", 1, [&] { colourTools_->P3MD(1, 0, x, y); });
+    w_.errors().Trap("P3MD", 1, [&] { colourTools_->P3MD(1, 0, x, y); });
   };
   Picture10->onPress = [this](int b, int s, float x, float y) {
-    w_.errors_.Trap("P10MD", b, [&] { colourTools_->Picture10_MouseDown(b, s, x, y); });
+    w_.errors().Trap("P10MD", b, [&] { colourTools_->Picture10_MouseDown(b, s, x, y); });
   };
   CinUse->onPress = [this](int b, int s, float x, float y) {
-    w_.errors_.Trap("CinUse", [&] { colourTools_->CinUse_MouseDown(b, s, x, y); });
+    w_.errors().Trap("CinUse", [&] { colourTools_->CinUse_MouseDown(b, s, x, y); });
   };
-  Picture4->onClick = [this] { w_.errors_.Trap("P4C", [&] { colourTools_->Picture4_Click(); }); };
+  Picture4->onClick = [this] { w_.errors().Trap("P4C", [&] { colourTools_->Picture4_Click(); }); };
   QObject::connect(Command4, &QPushButton::clicked, &w_,
-          [this] { w_.errors_.Trap("Cmd4", [&] { colourTools_->Command4_Click(); }); });
+          [this] { w_.errors().Trap("Cmd4", [&] { colourTools_->Command4_Click(); }); });
   colourPanel_->onScroll = [this](int v) {
-    w_.errors_.Trap("VScroll2C", [&] { colourTools_->VScroll2_Change(v); });
+    w_.errors().Trap("VScroll2C", [&] { colourTools_->VScroll2_Change(v); });
   };
   colourPanel_->onWheel = [this](int b, int s, float x, float y) {
-    w_.errors_.Trap("WheelMD", b, [&] { colourTools_->WheelMD(b, s, x, y); });
+    w_.errors().Trap("WheelMD", b, [&] { colourTools_->WheelMD(b, s, x, y); });
   };
-  Picture12->onRotOK = [this](int i) { w_.errors_.Trap("RotOK", i, [&] { colourTools_->RotOK_Click(i); }); };
+  Picture12->onRotOK = [this](int i) { w_.errors().Trap("RotOK", i, [&] { colourTools_->RotOK_Click(i); }); };
 
   // The frame and label follow the colour action state, whatever changes it.
   w_.editor().ColorMode.watch = [this](int mode) { colourPanel_->showSwapArmed(mode == kColorSwapArmed); };
@@ -128,7 +128,7 @@ void ColourControls::wireColourMenu() {
     if (a == nullptr) return;
     a->setProperty("ornBuilt", true);
     a->setEnabled(true);
-    QObject::connect(a, &QAction::triggered, &w_, [this, tag, fn] { w_.errors_.Trap(tag, fn); });
+    QObject::connect(a, &QAction::triggered, &w_, [this, tag, fn] { w_.errors().Trap(tag, fn); });
   };
   ColourTools* t = colourTools_.get();
   wire("MenRotateColors", "ToggleColorWheel", [t] { t->ToggleColorWheel(); });
@@ -146,7 +146,7 @@ void ColourControls::wireColourMenu() {
 // The part labels keep the right end of the bottom strip.
 void ColourControls::placeColourTools() {
   const int keep = w_.Picture7 != nullptr ? w_.Picture7->width() + kColourPanelGap : 0;
-  colourPanel_->place(w_.Picture1->geometry(), w_.inner_->size(), keep);
+  colourPanel_->place(w_.Picture1->geometry(), w_.formArea()->size(), keep);
 }
 
 void ColourControls::PositionPic4(int x) { colourPanel_->PositionPic4(x); }
@@ -154,11 +154,11 @@ void ColourControls::PositionPic4(int x) { colourPanel_->PositionPic4(x); }
 void ColourControls::DispCustColors() { Picture10->redraw(); }
 
 void ColourControls::CustGrayC(int Index) {
-  w_.errors_.Trap("CustGrayC", [&] { colourTools_->CustGrayC(Index); });
+  w_.errors().Trap("CustGrayC", [&] { colourTools_->CustGrayC(Index); });
 }
 
 void ColourControls::EraseC(int SilentErase) {
-  w_.errors_.Trap("EraseC", [&] { colourTools_->EraseC(SilentErase); });
+  w_.errors().Trap("EraseC", [&] { colourTools_->EraseC(SilentErase); });
 }
 
 void PicEdit::ToggleColorTools() {

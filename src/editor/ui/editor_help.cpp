@@ -31,11 +31,12 @@ void EditorHelp::GalHelp_Click() {
 }
 
 void PicEdit::showHelp(int topic) {
-  if (help_) {
-    help_(topic);
+  EditorHelp& h = parts_->helpMenu;
+  if (h.viewer_) {
+    h.viewer_(topic);
   } else {
-    if (ownHelp_ == nullptr) ownHelp_ = new HelpWindow(HelpFolders(app_), SamplePicturesOf(app_), this);
-    ownHelp_->showTopic(topic);
+    if (h.ownHelp_ == nullptr) h.ownHelp_ = new HelpWindow(HelpFolders(app_), SamplePicturesOf(app_), this);
+    h.ownHelp_->showTopic(topic);
   }
   HelpShown = true;
 }

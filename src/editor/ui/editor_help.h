@@ -2,8 +2,11 @@
 // EditorHelp: the editor's "&Help" menu and F1 (the editor's page) and the
 // show-mode "&Help" (the show-mode page).
 
+#include <functional>
+
 namespace orn {
 
+class HelpWindow;
 class PicEdit;
 
 class EditorHelp {
@@ -16,6 +19,10 @@ class EditorHelp {
   void HelpP_Click();
   void GalHelp_Click();
   void wireHelp();
+
+  // Where help pages are shown (unset: a help window of the editor's own).
+  std::function<void(int topic)> viewer_;
+  HelpWindow* ownHelp_ = nullptr;
 
  private:
   PicEdit& w_;

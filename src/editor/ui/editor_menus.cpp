@@ -184,15 +184,15 @@ void EditorMenus::buildMenus() {
     addItem(special, name.c_str(), debugCaptions[i], false, checkable);
   }
 
-  w_.parts_->files.wireFileMenu();
-  w_.parts_->symmetry.wireSymmetryMenu();
-  w_.parts_->special.wireSpecialMenu();
-  w_.parts_->shows.wireGalleryMenu();
-  w_.parts_->helpMenu.wireHelp();
-  w_.parts_->viewing.wireZoomMenu();
-  w_.parts_->options.wireOptionsMenu();
-  w_.parts_->prints.wirePrintMenu();
-  w_.parts_->colours.wireColourMenu();
+  w_.files().wireFileMenu();
+  w_.symmetry().wireSymmetryMenu();
+  w_.special().wireSpecialMenu();
+  w_.shows().wireGalleryMenu();
+  w_.helpMenu().wireHelp();
+  w_.viewing().wireZoomMenu();
+  w_.options().wireOptionsMenu();
+  w_.prints().wirePrintMenu();
+  w_.colours().wireColourMenu();
   QObject::connect(items_["mnuRedraw"], &QAction::triggered, &w_,
                    w_.trapped("mnuRedraw", kNoIndex, [this] { w_.DrawAll(1); }));
   QObject::connect(items_["PaintOrder"], &QAction::triggered, &w_, w_.trapped("PaintOrder", kNoIndex, [this] {

@@ -48,7 +48,7 @@ void EditorStart::buildStartTimers() {
   ReturnToMain = new QTimer(&w_);
   ReturnToMain->setInterval(kReturnRetryMs);
   QObject::connect(ReturnToMain, &QTimer::timeout, &w_, w_.trapped("ReturnToMain", kNoIndex, [this] {
-    if (RedrawRunning(w_.editor()) || w_.parts_->files.loading_ ||
+    if (RedrawRunning(w_.editor()) || w_.files().loading_ ||
         QApplication::activeModalWidget() != nullptr)
       return;
     ReturnToMain->stop();
@@ -64,14 +64,14 @@ void EditorStart::Form_Load() {
   // goes on with the next, Cancel ends the start where it is (the picture is
   // still loaded by StartTimer).
   const auto step = [this](int line, const std::function<void()>& body) {
-    w_.errors_.state().LineMarker = line;
+    w_.errors().state().LineMarker = line;
     for (;;) {
       try {
         body();
         return true;
       } catch (const std::exception& e) {
-        if (!w_.errors_.state().ErrorTrapOn) throw;
-        const int answer = w_.errors_.ShowErrorBox("Form_Load", line, e.what());
+        if (!w_.errors().state().ErrorTrapOn) throw;
+        const int answer = w_.errors().ShowErrorBox("Form_Load", line, e.what());
         // Help shows the editor's page, then asks again.
         if (answer == kErrorHelp) w_.showHelp(kHelpEditor);
         if (answer == kErrorRetry || answer == kErrorHelp) continue;
@@ -85,31 +85,31 @@ void EditorStart::Form_Load() {
     w_.LowColorDisplay = screen && screen->depth() < kLowColorBits;
   }) && step(kStartLineAfterProbes, [this] {
     // No default printer is no fault: the name stays empty.
-    ReadDefaultPrinter(w_.app_.Print, Profile(*w_.profile_));
+    ReadDefaultPrinter(w_.app().Print, Profile(w_.profile()));
     w_.menus().setItemVisible("Th", false);
     w_.menus().setItemEnabled("Th", false);
-    if (w_.app_.DataFolder.empty()) w_.app_.DataFolder = w_.app_.AppFolder;
-    w_.host_.setHourglass(true);
+    if (w_.app().DataFolder.empty()) w_.app().DataFolder = w_.app().AppFolder;
+    w_.host().setHourglass(true);
     StartLoading = true;
     LoadTimer->start();
     // The working folder may have gone meanwhile: that is no fault.
-    w_.parts_->files.EditStartDir = QDir::currentPath().toStdString();
+    w_.files().EditStartDir = QDir::currentPath().toStdString();
   }) && step(kStartLineAfterProbes, [this] {
     w_.editor().PaintOnlyMode = 0;
     w_.menus().setItemVisible("DebugXX", false);
     w_.menus().setItemChecked("PaintOrder", false);
     w_.menus().MenusAllOptions(false);
-    w_.file().StartPicture = w_.app_.PicturePath;
-    w_.file().StartGallery = !w_.app_.OpenForEditing;
-    w_.file().StartReCreate = w_.app_.LoadOption;
-    w_.file().OpenForEditing = w_.app_.OpenForEditing;
-    w_.file().ShowMode = w_.app_.ShowMode;
+    w_.file().StartPicture = w_.app().PicturePath;
+    w_.file().StartGallery = !w_.app().OpenForEditing;
+    w_.file().StartReCreate = w_.app().LoadOption;
+    w_.file().OpenForEditing = w_.app().OpenForEditing;
+    w_.file().ShowMode = w_.app().ShowMode;
     applySplineOption();
     w_.file().DocWord = "Picture";
     w_.menus().setItemVisible("MenFileLoad(1)", false);
     w_.menus().menuItem("OptionsCustGray(0)")->setText("&Set Custom to Base Colors");
     w_.editor().ShowGeoNumbers = false;
-    if (ToolButton* geo = w_.tools_->DrawType(kToolGeometric)) geo->hide();
+    if (ToolButton* geo = w_.tools().DrawType(kToolGeometric)) geo->hide();
     w_.Picture13->hide();
     // Out of paint-only mode: the symmetry controls shown, the caption "Ornivale".
     w_.editor().PaintOnlyMode = -1;
@@ -118,15 +118,15 @@ void EditorStart::Form_Load() {
     w_.list().reset();
     w_.draw().LineWidth = 1;
     w_.file().NewInLoad = true;
-    FileContext ctx = w_.parts_->files.fileContext();
-    w_.parts_->files.afterNew(orn::FileNew(ctx));
+    FileContext ctx = w_.files().fileContext();
+    w_.files().afterNew(orn::FileNew(ctx));
     w_.file().NewInLoad = false;
-    w_.FitOnResize = true;
-    w_.PageAspect = 0.8;
-    w_.FormRSZ();
+    w_.layout().FitOnResize = true;
+    w_.layout().PageAspect = 0.8;
+    w_.layout().FormRSZ();
   }) && step(kStartLineAfterProbes, [this] {
-    w_.colour().DitheredDisplay = w_.app_.DitheredDisplay;
-    ReadStandardColors(w_.colour(), w_.dataFolder(), w_.host_);
+    w_.colour().DitheredDisplay = w_.app().DitheredDisplay;
+    ReadStandardColors(w_.colour(), w_.dataFolder(), w_.host());
   });
   if (!done) {
     // Cancel: the editor stays as far as it got, and the picture still loads.
@@ -141,8 +141,8 @@ void EditorStart::Form_Load() {
   w_.editor().ProjPages = 1;
   w_.sym().SymStart = w_.sym().SymEnd = 0;
   w_.editor().SplineSteps = 12;
-  w_.tools_->engine().DrawType(kToolPolyLine);
-  if (!w_.app_.OpenForEditing) {
+  w_.tools().engine().DrawType(kToolPolyLine);
+  if (!w_.app().OpenForEditing) {
     w_.shows().Gallery_Click();
     w_.setWindowTitle(QString());
   } else {
@@ -150,7 +150,7 @@ void EditorStart::Form_Load() {
     w_.menus().setItemVisible("Gallery", true);
     w_.menus().setItemVisible("lingal", true);
   }
-  if (w_.app_.ShowMode != 0) {
+  if (w_.app().ShowMode != 0) {
     // A slide show: no file commands, no help, no way into editing.
     w_.menus().setItemVisible("MenGalEdit", false);
     w_.menus().setItemEnabled("MenGalEdit", false);
@@ -168,14 +168,14 @@ void EditorStart::Form_Load() {
 // gives the defaults without a word.
 void EditorStart::readSettings() {
   const std::filesystem::path folder = w_.dataFolder();
-  const PaintDatRead r = ReadPaintDat(folder / kPaintDatName, w_.app_.Print.PrintOrientation,
+  const PaintDatRead r = ReadPaintDat(folder / kPaintDatName, w_.app().Print.PrintOrientation,
                                       w_.colour().DitheredDisplay);
   const EditorSettings& s = r.settings;
-  w_.app_.Print.PrintOrientation = s.PrintOrientation;
-  w_.app_.Print.PrintQuality = s.PrintQuality;
+  w_.app().Print.PrintOrientation = s.PrintOrientation;
+  w_.app().Print.PrintQuality = s.PrintQuality;
   w_.draw().LineWidth = s.LineWidth;
-  w_.canvas().setPenWidth(s.LineWidth);
-  MouseState& ms = w_.tools_->engine().ms;
+  w_.canvasSurface().setPenWidth(s.LineWidth);
+  MouseState& ms = w_.tools().engine().ms;
   ms.SnapSize = s.SnapSize;
   ms.DrawCursor = s.DrawCursor;
   w_.sym().WorkingSym = kAllReplicas;
@@ -184,14 +184,14 @@ void EditorStart::readSettings() {
   w_.file().RecentFiles = s.RecentFiles;
   w_.colour().CustomPalette = s.CustomPalette;
   w_.colours().DispCustColors();
-  w_.parts_->files.showRecentItems();
+  w_.files().showRecentItems();
   settings_ = s;
 }
 
 // The spline tools are offered only while the option is on; the option
 // lasts for the program's run.
 void EditorStart::applySplineOption() {
-  w_.tools_->engine().ms.AllowSplines = w_.app_.AllowSplines;
+  w_.tools().engine().ms.AllowSplines = w_.app().AllowSplines;
   w_.options().showSplineTools();
 }
 
@@ -200,35 +200,35 @@ void EditorStart::applySplineOption() {
 void EditorStart::StartTimer_Timer() {
   StartTimer->stop();
   bool slideShown = false;
-  if (w_.app_.ShowMode != 0 && !w_.app_.ShowList.empty()) {
+  if (w_.app().ShowMode != 0 && !w_.app().ShowList.empty()) {
     // The first slide whose picture is there.
-    w_.app_.ShowIndex = 0;
-    w_.file().StartMode = w_.app_.StartMode;
+    w_.app().ShowIndex = 0;
+    w_.file().StartMode = w_.app().StartMode;
     slideShown = w_.shows().loadSlide(0);
     if (!slideShown)
-      w_.parts_->files.reportFailure("None of the pictures of this show can be found.", "Load Picture");
-  } else if (!w_.app_.PicturePath.empty() && w_.app_.PicturePath != kUnNamed) {
+      w_.files().reportFailure("None of the pictures of this show can be found.", "Load Picture");
+  } else if (!w_.app().PicturePath.empty() && w_.app().PicturePath != kUnNamed) {
     // The path as handed over may differ in case from the file on disk.
-    const auto real = resolveNoCase(w_.app_.PicturePath);
-    w_.file().LoadOption = w_.app_.LoadOption;
-    w_.file().StartMode = w_.app_.StartMode;
+    const auto real = resolveNoCase(w_.app().PicturePath);
+    w_.file().LoadOption = w_.app().LoadOption;
+    w_.file().StartMode = w_.app().StartMode;
     if (real && std::filesystem::is_regular_file(*real)) {
-      w_.parts_->files.openingLoad_ = true;
-      w_.parts_->files.LoadPicture(real->string());
-      w_.parts_->files.openingLoad_ = false;
+      w_.files().openingLoad_ = true;
+      w_.files().LoadPicture(real->string());
+      w_.files().openingLoad_ = false;
     } else
-      w_.parts_->files.reportFailure("The picture " + w_.app_.PicturePath + " cannot be found.",
+      w_.files().reportFailure("The picture " + w_.app().PicturePath + " cannot be found.",
                                      "Load Picture");
   } else {
     w_.file().FileName = kUnNamed;
   }
   // The Geometric tool starts with a square.
   w_.polyShape() = PolyShape{};
-  w_.GeoSh();
-  w_.host_.setHourglass(false);
-  w_.Picture1->setCanvasCursor(CursorOfPointer(w_.tools_->engine().ms.DrawCursor));
+  w_.symmetry().GeoSh();
+  w_.host().setHourglass(false);
+  w_.Picture1->setCanvasCursor(CursorOfPointer(w_.tools().engine().ms.DrawCursor));
   w_.options().setSnapCaption();
-  w_.parts_->files.setLineWidthCaption();
+  w_.files().setLineWidthCaption();
   w_.editor().PaintOnlyMode = 0;
   // The slides follow one another once the first has loaded.
   if (slideShown) w_.shows().ArtShowT->start();
@@ -244,8 +244,8 @@ void EditorStart::LoadTimer_Timer() {
 
 bool EditorStart::ExitC() {
   // A second request while the first one returns to the menu is ignored.
-  if (w_.exiting_) return false;
-  if (RedrawRunning(w_.editor()) || w_.parts_->files.loading_) {
+  if (w_.start().exiting_) return false;
+  if (RedrawRunning(w_.editor()) || w_.files().loading_) {
     // Never torn down under a running redraw or load: it is asked to stop
     // and the exit is tried again once it has.
     w_.editor().StopFlag = kStopRequested;
@@ -260,18 +260,18 @@ bool EditorStart::ExitC() {
   }
   w_.CopyToBmap();
   // A save that was cancelled or failed keeps the editor and its picture.
-  if (!w_.parts_->files.offerSave()) return false;
-  w_.exiting_ = true;
+  if (!w_.files().offerSave()) return false;
+  w_.start().exiting_ = true;
   // An editor left before its picture loaded never ends the start's busy
   // pointer itself.
-  if (StartTimer->isActive()) w_.host_.setHourglass(false);
+  if (StartTimer->isActive()) w_.host().setHourglass(false);
   StartTimer->stop();
   LoadTimer->stop();
   ReturnToMain->stop();
   w_.shows().ArtShowT->stop();
-  w_.app_.StartMode = w_.app_.SavedStartMode;
-  w_.app_.AllowSplines = w_.tools_->engine().ms.AllowSplines;
-  w_.errors_.Trap("ExitC", [this] { SaveSettings(); });
+  w_.app().StartMode = w_.app().SavedStartMode;
+  w_.app().AllowSplines = w_.tools().engine().ms.AllowSplines;
+  w_.errors().Trap("ExitC", [this] { SaveSettings(); });
   // On its way out the editor takes no more clicks or keys: nothing may open
   // a box of its own that the editor's end would take away.
   w_.setEnabled(false);
@@ -280,11 +280,11 @@ bool EditorStart::ExitC() {
 
 void EditorStart::SaveSettings() {
   EditorSettings s = settings_;
-  s.PrintOrientation = w_.app_.Print.PrintOrientation;
+  s.PrintOrientation = w_.app().Print.PrintOrientation;
   s.LineWidth = w_.draw().LineWidth;
-  s.SnapSize = w_.tools_->engine().ms.SnapSize;
-  s.PrintQuality = w_.app_.Print.PrintQuality;
-  s.DrawCursor = w_.tools_->engine().ms.DrawCursor;
+  s.SnapSize = w_.tools().engine().ms.SnapSize;
+  s.PrintQuality = w_.app().Print.PrintQuality;
+  s.DrawCursor = w_.tools().engine().ms.DrawCursor;
   s.RecentFiles = w_.file().RecentFiles;
   s.CustomPalette = w_.colour().CustomPalette;
   const std::filesystem::path folder = w_.dataFolder();

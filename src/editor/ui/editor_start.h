@@ -37,6 +37,8 @@ class EditorStart {
   // The settings as read, for the values only written back.
   EditorSettings settings_;
   bool exitDone_ = false;
+  // The editor is on its way out: nothing more is drawn or loaded.
+  bool exiting_ = false;
 
  private:
   PicEdit& w_;

@@ -56,10 +56,13 @@ class NamingDialogs : public FileDialogs {
   std::string& chosen_;
 };
 
+FileCommands::FileCommands(PicEdit& w) : w_(w) {}
+FileCommands::~FileCommands() = default;
+
 FileContext FileCommands::fileContext() {
-  if (!w_.hooks_) w_.hooks_ = std::make_unique<PicEdit::Hooks>(w_);
+  if (!hooks_) hooks_ = std::make_unique<WindowFileHooks>(w_);
   w_.file().GalleryShown = w_.showMode();
-  return w_.doc_.fileContext(*w_.dialogs_, *w_.hooks_);
+  return w_.document().fileContext(w_.dialogs(), *hooks_);
 }
 
 void FileCommands::wireFileMenu() {
@@ -86,7 +89,7 @@ void FileCommands::wireFileMenu() {
 void FileCommands::MenFileNew_Click() {
   if (loading_) return;
   w_.CopyToBmap();
-  w_.errors_.Trap("FileNew", [this] {
+  w_.errors().Trap("FileNew", [this] {
     FileContext ctx = fileContext();
     afterNew(orn::FileNew(ctx));
   });
@@ -94,7 +97,7 @@ void FileCommands::MenFileNew_Click() {
 
 void FileCommands::MenFileLoad_Click(int index) {
   w_.CopyToBmap();
-  w_.PrintInitDone = false;
+  w_.layout().PrintInitDone = false;
   w_.file().StartMode = kStartEdit;
   runLoad(index);
 }
@@ -114,7 +117,7 @@ bool FileCommands::runSave() {
   // it was writing (the name chosen in a Save As).
   std::optional<SaveOutcome> failed;
   bool saved = false;
-  w_.errors_.Trap("FileSaveC", [&] {
+  w_.errors().Trap("FileSaveC", [&] {
     FileContext ctx = fileContext();
     const SaveOutcome out = failed ? orn::FileSaveRetry(ctx, *failed) : orn::FileSaveC(ctx);
     failed.reset();
@@ -137,7 +140,7 @@ void FileCommands::MenFile_Click() {
 }
 
 void FileCommands::FName_Click(int index) {
-  w_.errors_.Trap("FName", index, [this, index] {
+  w_.errors().Trap("FName", index, [this, index] {
     w_.file().LoadingRecent = true;
     w_.file().PicturePath = w_.file().RecentFiles[std::clamp(index, 0, 3)];
     w_.file().StartMode = kStartEdit;
@@ -153,24 +156,24 @@ void FileCommands::FName_Click(int index) {
 CommandStatus FileCommands::runLoad(int kind) {
   // An editor on its way back to the menu loads nothing: the menu takes it
   // down at its next turn, and a load would pump events under it.
-  if (loading_ || w_.exiting_) return CommandStatus::Cancelled;
+  if (loading_ || w_.start().exiting_) return CommandStatus::Cancelled;
   loading_ = true;
   struct Done {
     bool& flag;
     ~Done() { flag = false; }
   } done{loading_};
   CommandStatus status = CommandStatus::Failed;
-  w_.errors_.Trap("FileLoadC", kind, [this, kind, &status] {
+  w_.errors().Trap("FileLoadC", kind, [this, kind, &status] {
     FileContext ctx = fileContext();
-    w_.hooks_->loadingName = w_.file().PicturePath;
-    NamingDialogs naming(*w_.dialogs_, w_.hooks_->loadingName);
+    hooks_->loadingName = w_.file().PicturePath;
+    NamingDialogs naming(w_.dialogs(), hooks_->loadingName);
     FileContext c{ctx.list, ctx.views, ctx.editor, ctx.draw, ctx.sym,
                   ctx.pic,  ctx.file,  ctx.host,   naming,   ctx.hooks};
     // However the load ends, the loading window goes.
     struct HideLoadWindow {
       SymPLoad* box;
       ~HideLoadWindow() { box->hide(); }
-    } hide{w_.SymPLoad_};
+    } hide{w_.loadWindow()};
     const LoadOutcome out = orn::FileLoadC(c, kind);
     status = out.status;
     afterLoad(out);
@@ -179,7 +182,7 @@ CommandStatus FileCommands::runLoad(int kind) {
 }
 
 void FileCommands::reportFailure(const std::string& text, const std::string& title) {
-  w_.host_.messageBox(text, MsgButtons::OK, MsgIcon::Exclamation, title);
+  w_.host().messageBox(text, MsgButtons::OK, MsgIcon::Exclamation, title);
 }
 
 void FileCommands::afterLoad(const LoadOutcome& out) {
@@ -198,11 +201,11 @@ void FileCommands::afterLoad(const LoadOutcome& out) {
   loadedPath_ = r.viewFile ? std::string() : r.path;
   loadedTitle_ = r.viewFile ? std::string() : r.title;
   // The canvas draws with the line width the picture was saved with.
-  w_.canvas().setPenWidth(w_.draw().LineWidth);
+  w_.canvasSurface().setPenWidth(w_.draw().LineWidth);
 
   updatePictureMenus();
   // A view starts with the page menus of a new picture.
-  if (r.viewRowsRead || r.viewFile) w_.pages_->showPageItems();
+  if (r.viewRowsRead || r.viewFile) w_.pages().showPageItems();
 
   applyStoredSizes(r);
 
@@ -217,23 +220,23 @@ void FileCommands::afterLoad(const LoadOutcome& out) {
   // the picture's shape, now and at the layouts a change of the window's
   // state brings, so that no later layout (a zoom, Back) changes its size.
   const bool fitToWindow = openingLoad_ && !w_.showMode();
-  if (fitToWindow) w_.PageAspect = double(w_.canvas().height()) / double(std::max(w_.canvas().width(), 1));
+  if (fitToWindow) w_.layout().PageAspect = double(w_.canvasSurface().height()) / double(std::max(w_.canvasSurface().width(), 1));
   if (r.windowState == 2) {
     if (!w_.isMaximized()) w_.showMaximized();
   } else if (w_.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
     // The layout this state change asks for runs later, from the event
     // loop; FitOnResize stays set until then, so that it passes and the
     // canvas keeps the size stored with the picture.
-    w_.FitOnResize = !fitToWindow;
+    w_.layout().FitOnResize = !fitToWindow;
     w_.showNormal();
   }
-  const int fw = w_.inner_->width();
-  const int fh = w_.inner_->height();
-  if (fitToWindow || fw - kFreeWidth < w_.canvas().width() || fh - kFreeHeight < w_.canvas().height()) {
+  const int fw = w_.formArea()->width();
+  const int fh = w_.formArea()->height();
+  if (fitToWindow || fw - kFreeWidth < w_.canvasSurface().width() || fh - kFreeHeight < w_.canvasSurface().height()) {
     // The stored canvas does not fit (or the editor opens): it is fitted
     // now, not kept.
-    w_.FitOnResize = false;
-    w_.FormRSZ();
+    w_.layout().FitOnResize = false;
+    w_.layout().FormRSZ();
   }
   if (!w_.editor().SkipSplineRedraw) w_.DrawAll(1);
   w_.modelFrame().frameLoadedModel();
@@ -255,26 +258,26 @@ void FileCommands::applyStoredSizes(const LoadReport& r) {
     const int w = int(std::lround(r.storedCanvasWidth));
     const int h = int(std::lround(r.storedCanvasHeight));
     if (float(w_.width()) != r.storedWindowWidth || float(w_.height()) != r.storedWindowHeight)
-      w_.PageAspect = kAspectFromCanvas;
+      w_.layout().PageAspect = kAspectFromCanvas;
     else
-      w_.PageAspect = double(r.storedCanvasHeight) / r.storedCanvasWidth;
+      w_.layout().PageAspect = double(r.storedCanvasHeight) / r.storedCanvasWidth;
     if (w_.showMode()) {
-      w_.canvasLeft_ = int(std::lround((w_.inner_->width() - r.storedCanvasWidth) / 2));
-      w_.canvasTop_ = int(std::lround((w_.inner_->height() - r.storedCanvasHeight) / 2));
+      w_.layout().canvasLeft = int(std::lround((w_.formArea()->width() - r.storedCanvasWidth) / 2));
+      w_.layout().canvasTop = int(std::lround((w_.formArea()->height() - r.storedCanvasHeight) / 2));
     }
-    if (w_.inner_->width() - kFreeWidth < w || w_.inner_->height() - kFreeHeight < h) w_.Picture1->hide();
-    w_.resizeCanvas(w, h);
-    w_.placeColourPanel();
+    if (w_.formArea()->width() - kFreeWidth < w || w_.formArea()->height() - kFreeHeight < h) w_.Picture1->hide();
+    w_.layout().resizeCanvas(w, h);
+    w_.layout().placeColourPanel();
   } else {
-    w_.canvas().setBackColor(w_.draw().PicBackColor);
-    w_.canvas().clear();
+    w_.canvasSurface().setBackColor(w_.draw().PicBackColor);
+    w_.canvasSurface().clear();
   }
   if (w_.showMode()) {
-    w_.inner_->setAutoFillBackground(true);
-    QPalette p = w_.inner_->palette();
+    w_.formArea()->setAutoFillBackground(true);
+    QPalette p = w_.formArea()->palette();
     const Rgb g = w_.picture().GalleryBackColor;
     p.setColor(QPalette::Window, toQColor(g));
-    w_.inner_->setPalette(p);
+    w_.formArea()->setPalette(p);
   }
 }
 
@@ -293,7 +296,7 @@ void FileCommands::updatePictureMenus() {
   setLineWidthCaption();
   // The switch shows the setting the picture brought, so its next press
   // visibly turns it the other way.
-  if (w_.tools_ != nullptr) w_.tools_->SplinePoly->setBackColor(SplinePolyColour(w_.picture().SplinePolyOn));
+  if (w_.hasTools()) w_.tools().SplinePoly->setBackColor(SplinePolyColour(w_.picture().SplinePolyOn));
   // The symmetry menus are offered only for a picture with a symmetry.
   const bool hasSymmetry = w_.sym().SymStart != w_.sym().SymEnd;
   for (auto n : {"Yellow", "Zoom(0)", "MenSym"}) w_.menus().setItemEnabled(n, hasSymmetry);
@@ -315,22 +318,22 @@ void FileCommands::afterNew(const NewOutcome& out) {
   if (out.status != CommandStatus::Done) return;
   loadedPath_.clear();
   loadedTitle_.clear();
-  w_.canvas().setPenWidth(w_.draw().LineWidth);
+  w_.canvasSurface().setPenWidth(w_.draw().LineWidth);
   // A new picture is no model net: its print layout gives no folded height.
   w_.printState().ModelNumber = 0;
   if (!w_.file().NewInLoad) w_.menus().ShowFileName(w_.file().FileName, false);
-  w_.canvas().setBackColor(w_.draw().PicBackColor);
-  w_.canvas().clear();
+  w_.canvasSurface().setBackColor(w_.draw().PicBackColor);
+  w_.canvasSurface().clear();
   w_.Picture1->update();
   // A new picture starts with the Poly Line tool and nothing to duplicate.
-  if (w_.tools_) {
-    if (ToolButton* b = w_.tools_->DrawType(kToolDuplicate)) b->hide();
-    w_.tools_->engine().DrawType(kToolPolyLine);
+  if (w_.hasTools()) {
+    if (ToolButton* b = w_.tools().DrawType(kToolDuplicate)) b->hide();
+    w_.tools().engine().DrawType(kToolPolyLine);
   }
   w_.menus().setItemEnabled("Editsym", false);
   w_.menus().setItemVisible("ZoomS(0)", false);
   w_.menus().setItemVisible("ZoomS(1)", false);
-  w_.pages_->showPageItems();
+  w_.pages().showPageItems();
   updatePictureMenus();
   w_.symmetry().refreshSymmetryControls();
   w_.colours().colourTools_->showLoadedColours();
@@ -351,7 +354,7 @@ void FileCommands::afterSave(const SaveOutcome& out) {
 
 bool FileCommands::offerSave() {
   if (w_.list().NumPoints == 0 || !w_.editor().PicChanged) return true;
-  const MsgResult a = w_.host_.messageBox("Save Changes to " + w_.file().FileName, MsgButtons::YesNoCancel,
+  const MsgResult a = w_.host().messageBox("Save Changes to " + w_.file().FileName, MsgButtons::YesNoCancel,
                                        MsgIcon::Question, "Symmetry");
   if (a == MsgResult::Cancel) return false;
   if (a != MsgResult::Yes) return true;
@@ -368,7 +371,7 @@ void FileCommands::showRecentItems() {
 }
 
 void FileCommands::FixFName() {
-  w_.errors_.Trap("FixFName", [this] {
+  w_.errors().Trap("FixFName", [this] {
     const std::string here = QDir::currentPath().toStdString();
     if (here != EditStartDir) EditStartDir = here;
     for (int i = 0; i < 4; ++i) {

@@ -3,6 +3,7 @@
 // recent files, exit) and what the window does around the file commands:
 // the loading window, the caption, the canvas size stored with a picture,
 // the menus that follow the picture, the redraw after a load.
+#include <memory>
 #include <string>
 
 #include "canvas/picture_commands.h"
@@ -10,10 +11,12 @@
 namespace orn {
 
 class PicEdit;
+class WindowFileHooks;
 
 class FileCommands {
  public:
-  explicit FileCommands(PicEdit& w) : w_(w) {}
+  explicit FileCommands(PicEdit& w);
+  ~FileCommands();
 
   // Connects the File menu's items to their commands.
   void wireFileMenu();
@@ -70,6 +73,7 @@ class FileCommands {
   void applyStoredSizes(const LoadReport& r);
 
   PicEdit& w_;
+  std::unique_ptr<WindowFileHooks> hooks_;
 };
 
 }  // namespace orn

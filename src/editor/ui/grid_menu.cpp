@@ -26,19 +26,19 @@ void SetGridMode(PicEdit& w, int mode) {
 }  // namespace
 
 void GridMenu::MenGridBlack_Click() {
-  w_.errors_.Trap("MenGridBlack", [this] { SetGridMode(w_, kGridBlack); });
+  w_.errors().Trap("MenGridBlack", [this] { SetGridMode(w_, kGridBlack); });
 }
 
 void GridMenu::MenGridRed_Click() {
-  w_.errors_.Trap("MenGridRed", [this] { SetGridMode(w_, kGridRed); });
+  w_.errors().Trap("MenGridRed", [this] { SetGridMode(w_, kGridRed); });
 }
 
 void GridMenu::MenGridOff_Click() {
-  w_.errors_.Trap("MenGridOff", [this] { SetGridMode(w_, kGridHidden); });
+  w_.errors().Trap("MenGridOff", [this] { SetGridMode(w_, kGridHidden); });
 }
 
 void GridMenu::Yellow_Click() {
-  w_.errors_.Trap("Yellow", [this] {
+  w_.errors().Trap("Yellow", [this] {
     w_.editor().YellowBase = !w_.editor().YellowBase;
     w_.menus().menuItem("Yellow")->setChecked(w_.editor().YellowBase);
     // The redraw wipes an editing tool's marks: leave the tool first, for
@@ -47,7 +47,7 @@ void GridMenu::Yellow_Click() {
     if (tool > kEditToolBoundary) {
       w_.editor().FinishingTool = true;
       const bool colourHandles = tool == kToolAdjustColorHandles || tool == kToolDeleteColorHandle;
-      w_.selectTool(colourHandles ? kToolPaint : kToolPolyLine);
+      w_.symHost().selectTool(colourHandles ? kToolPaint : kToolPolyLine);
       w_.editor().FinishingTool = false;
     }
     w_.DrawAll(1);

@@ -9,7 +9,7 @@ namespace orn {
 
 CanvasWidget& ModelFrame::Model() {
   if (Model_ == nullptr) {
-    Model_ = new CanvasWidget(w_.inner_);
+    Model_ = new CanvasWidget(w_.formArea());
     Model_->setObjectName("Model");
     // Clicks go to the canvas under it.
     Model_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -20,13 +20,13 @@ CanvasWidget& ModelFrame::Model() {
 }
 
 void ModelFrame::FrameModel(int p) {
-  w_.errors_.Trap("FrameModel", [this, p] {
+  w_.errors().Trap("FrameModel", [this, p] {
     CanvasWidget& model = Model();
-    const CanvasBounds canvas{w_.Picture1->x(), w_.Picture1->y(), w_.canvas().width(), w_.canvas().height()};
+    const CanvasBounds canvas{w_.Picture1->x(), w_.Picture1->y(), w_.canvasSurface().width(), w_.canvasSurface().height()};
     if (const auto place = ModelFramePlacement(ModelDigit(w_.file().FileName, p), canvas)) {
       model.move(place->left, place->top);
       std::optional<Surface> picture;
-      if (w_.modelPictures_) picture = w_.modelPictures_(place->PMod);
+      if (pictures_) picture = pictures_(place->PMod);
       if (picture) {
         modelPicture_ = std::move(*picture);
         model.resize(model.sizeHint());

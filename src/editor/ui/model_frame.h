@@ -3,6 +3,7 @@
 // that a model sample shows in a corner of the canvas (placement in
 // symmetry/model_frame.h).
 #include "platform/core/surface.h"
+#include "shell/ui/editor_window.h"
 
 namespace orn {
 
@@ -22,6 +23,8 @@ class ModelFrame {
   void frameLoadedModel();
   CanvasWidget* Model_ = nullptr;
   Surface modelPicture_;
+  // The pictures of the folded models (unset: none).
+  EditorWindow::ModelPictureSource pictures_;
 
  private:
   PicEdit& w_;

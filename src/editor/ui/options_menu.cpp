@@ -51,18 +51,18 @@ void OptionsMenu::showOptionStates() {
   showSplineTools();
   w_.menus().setItemChecked("MenOptionSound", w_.editor().SoundOn);
   setSnapCaption();
-  w_.parts_->files.setLineWidthCaption();
+  w_.files().setLineWidthCaption();
 }
 
 void OptionsMenu::setSnapCaption() {
   w_.menus().menuItem("MenOptionsGravity")
-      ->setText(QString::fromStdString("&Snap" + NumberText(w_.tools_->engine().ms.SnapSize) + "..."));
+      ->setText(QString::fromStdString("&Snap" + NumberText(w_.tools().engine().ms.SnapSize) + "..."));
 }
 
 void OptionsMenu::MenOptionsGravity_Click() {
   w_.CopyToBmap();
-  if (w_.list().PackFrom > 0) w_.PackBad();
-  MouseState& ms = w_.tools_->engine().ms;
+  if (w_.list().PackFrom > 0) w_.symHost().PackBad();
+  MouseState& ms = w_.tools().engine().ms;
   Grav dialog(ms.SnapSize, &w_);
   if (dialog.exec() != QDialog::Accepted) return;
   ms.SnapSize = dialog.SnapChoice;
@@ -70,49 +70,49 @@ void OptionsMenu::MenOptionsGravity_Click() {
 }
 
 void OptionsMenu::MenOptionsLine_Click() {
-  if (w_.list().PackFrom > 0) w_.PackBad();
+  if (w_.list().PackFrom > 0) w_.symHost().PackBad();
   const int w0 = w_.draw().LineWidth;
   {
     LineSet dialog(w_.draw().LineWidth, &w_);
     if (dialog.exec() == QDialog::Accepted) {
       w_.draw().LineWidth = dialog.value();
-      w_.parts_->files.setLineWidthCaption();
+      w_.files().setLineWidthCaption();
     }
   }
-  if (w_.draw().LineWidth != w0) w_.canvas().setPenWidth(w_.draw().LineWidth);
+  if (w_.draw().LineWidth != w0) w_.canvasSurface().setPenWidth(w_.draw().LineWidth);
   w_.DrawAll(1);
 }
 
 // The spline tool, the convert tool and the spline/polyline switch are
 // offered exactly while splines are allowed.
 void OptionsMenu::showSplineTools() {
-  const bool on = w_.tools_->engine().ms.AllowSplines;
+  const bool on = w_.tools().engine().ms.AllowSplines;
   w_.menus().setItemChecked("MenOpSpline", on);
   for (int tool : {kToolSpline, kToolConvert})
-    if (ToolButton* b = w_.tools_->DrawType(tool)) b->setVisible(on);
-  w_.tools_->SplinePoly->setVisible(on);
+    if (ToolButton* b = w_.tools().DrawType(tool)) b->setVisible(on);
+  w_.tools().SplinePoly->setVisible(on);
 }
 
 void OptionsMenu::MenOpSplineC() {
-  MouseEngine& m = w_.tools_->engine();
+  MouseEngine& m = w_.tools().engine();
   m.ms.AllowSplines = !m.ms.AllowSplines;
   showSplineTools();
   if (!m.ms.AllowSplines && w_.editor().CurDrawType == kToolSpline) m.DrawType(kToolPolyLine);
 }
 
 void OptionsMenu::MenOptionSound_Click() {
-  if (w_.list().PackFrom > 0) w_.PackBad();
+  if (w_.list().PackFrom > 0) w_.symHost().PackBad();
   w_.editor().SoundOn = !w_.editor().SoundOn;
   w_.menus().setItemChecked("MenOptionSound", w_.editor().SoundOn);
 }
 
 void OptionsMenu::PickDrawCurse_Click(int Index) {
-  w_.tools_->engine().ms.DrawCursor = Index;
+  w_.tools().engine().ms.DrawCursor = Index;
   w_.Picture1->setCanvasCursor(CursorOfPointer(Index));
 }
 
 void OptionsMenu::ExtendV_Click(int Index) {
-  w_.errors_.Trap("Extend", Index, [this, Index] {
+  w_.errors().Trap("Extend", Index, [this, Index] {
     if (Index < 0 || Index >= static_cast<int>(kExtendChoices.size())) return;
     const ExtendChoice& c = kExtendChoices[static_cast<std::size_t>(Index)];
     w_.draw().ExtendLen = c.length;

@@ -1,5 +1,5 @@
-// The editor window: its widgets, the layout for the window's size, the
-// off-screen copy of the canvas and the full redraw.
+// The editor window: its widgets, its events and the off-screen copy of the
+// canvas.
 #include "editor/ui/pic_edit.h"
 
 #include <QAction>
@@ -32,12 +32,6 @@ namespace {
 // The canvas before the first layout: the shape of a new picture.
 constexpr int kDesignCanvasWidth = 600;
 constexpr int kDesignCanvasHeight = 480;
-// The bottom strip: the help box above the progress strip.
-constexpr int kHelpBoxHeight = 36;
-constexpr int kProgressWidth = 200;
-constexpr int kProgressHeight = 10;
-
-
 }  // namespace
 
 PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileSource* profile,
@@ -47,10 +41,8 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
       dialogs_(dialogs),
       doc_(host, kDesignCanvasWidth, kDesignCanvasHeight),
       errors_(host),
-      progress_(kProgressWidth, kProgressHeight, kWhite),
-      canvasLeft_(kCanvasLeft),
-      canvasTop_(kCanvasTop),
-      app_(app) {
+      app_(app),
+      layout_(*this) {
   setObjectName("PicEdit");
   parts_ = std::make_unique<EditorParts>(*this);
   if (profile) profile_ = profile;
@@ -82,7 +74,7 @@ void PicEdit::buildWidgets() {
 
   Picture1 = new CanvasWidget(inner_);
   Picture1->setObjectName("Picture1");
-  Picture1->setSurface(&canvas());
+  Picture1->setSurface(&canvasSurface());
   // Canvas presses: while the symmetry set-up is up its handles take them
   // (routeSetup... return true); other presses go on to the drawing tools.
   // Each canvas event reports its own failures (the button as the index).
@@ -107,118 +99,34 @@ void PicEdit::buildWidgets() {
 
   Progress = new CanvasWidget(inner_);
   Progress->setObjectName("Progress");
-  Progress->setSurface(&progress_);
+  Progress->setSurface(&layout_.progress());
 
   parts_->colours.buildColourTools();
 
   SymPLoad_ = new SymPLoad(this);
   SymPLoad_->hide();
 
-  layoutTimer_ = new QTimer(this);
-  layoutTimer_->setSingleShot(true);
-  layoutTimer_->setInterval(0);
-  connect(layoutTimer_, &QTimer::timeout, this, [this] { FormRSZ(); });
-
   parts_->symmetry.buildSymmetryWidgets();
   parts_->special.buildSpecialWidgets();
   parts_->redraws.buildRedrawWidgets();
   parts_->viewing.buildViewWidgets();
 
-  resizeCanvas(canvas().width(), canvas().height());
-  placeColourPanel();
-  placeBottomStrip();
+  layout_.resizeCanvas(canvasSurface().width(), canvasSurface().height());
+  layout_.placeColourPanel();
+  layout_.placeBottomStrip();
 }
 
-// ---- layout ---------------------------------------------------------------------
-
-void PicEdit::resizeCanvas(int w, int h) {
-  canvas().setBackColor(draw().PicBackColor);
-  canvas().resize(w, h);
-  Picture1->setGeometry(canvasLeft_, canvasTop_, w, h);
-  Picture1->update();
-}
-
-// The panels beside and below the canvas follow its right edge.
-void PicEdit::placeColourPanel() {
-  parts_->colours.placeColourTools();
-  parts_->symmetry.placePartLabels();
-}
-
-void PicEdit::placeBottomStrip() {
-  const int fh = inner_->height();
-  const int top = std::max(fh - kFreeHeight, 0);
-  DrawTypePanel->setGeometry(0, 0, kCanvasLeft, top);
-  const int helpLeft = parts_->special.helpBoxLeft();
-  Text1->setGeometry(helpLeft, top + 4, std::max(inner_->width() - kFreeWidth - (helpLeft - kCanvasLeft), 1),
-                     kHelpBoxHeight);
-  Progress->setGeometry(kCanvasLeft, top + kHelpBoxHeight + 10, kProgressWidth, kProgressHeight);
-  // The stop button stands below the tool column, left of the help box and
-  // the progress strip, where it hides nothing during a redraw.
-  parts_->redraws.StopSign->move((kCanvasLeft - parts_->redraws.StopSign->width()) / 2,
-                                 top + (kFreeHeight - parts_->redraws.StopSign->height()) / 2);
-  parts_->special.placeSpecialWidgets(top);
-  parts_->symmetry.placePartLabels();
-}
-
-void PicEdit::FormRSZ() {
-  layoutTimer_->stop();
-  if (RedrawRunning(editor())) {
-    // The list must not be rescaled under the walk: lay out when it ends.
-    resizeAfterRedraw_ = true;
-    return;
-  }
-  errors_.Trap("FormRSZ", [this] { formRszSteps(); });
-}
-
-void PicEdit::formRszSteps() {
-  if (isMinimized()) {
-    RedrawPending = true;
-    return;
-  }
-  if (RedrawPending) {
-    // Restored from an icon: the canvas keeps its size, which is all a
-    // pending FitOnResize asks.
-    RedrawPending = false;
-    FitOnResize = false;
-    Picture1->show();
-    DrawAll(1);
-    return;
-  }
-  if (FitOnResize) {
-    FitOnResize = false;
-    return;
-  }
-  canvas().clear();
-  const int fw = inner_->width();
-  const int fh = inner_->height();
-  const int w0 = canvas().width();
-  const CanvasFit fit = FitCanvas(fw, fh, PageAspect, canvas().width(), canvas().height());
-  PageAspect = fit.pageAspect;
-  PrintInitDone = false;
-  if (showMode()) {
-    const CanvasPlace at = PlaceCanvas(fw, fh, fit.width, fit.height, true);
-    canvasLeft_ = at.left;
-    canvasTop_ = at.top;
-  }
-  resizeCanvas(fit.width, fit.height);
-  placeColourPanel();
-  placeBottomStrip();
-  // The picture keeps its place relative to the canvas. Pending deletions
-  // are packed first, so a marked point is never moved.
-  if (RescaleToCanvas(views(), list(), w0, fit.width, fit.height)) sym().SymTablesValid = false;
-  Picture1->show();
-  DrawAll(1);
-}
+// ---- events ---------------------------------------------------------------------
 
 void PicEdit::resizeEvent(QResizeEvent* e) {
   QMainWindow::resizeEvent(e);
   // A drag of the window's edge sends many resizes: lay out once they stop.
-  layoutTimer_->start();
+  layout_.schedule();
 }
 
 void PicEdit::changeEvent(QEvent* e) {
   QMainWindow::changeEvent(e);
-  if (e->type() == QEvent::WindowStateChange) layoutTimer_->start();
+  if (e->type() == QEvent::WindowStateChange) layout_.schedule();
 }
 
 bool PicEdit::eventFilter(QObject* watched, QEvent* e) {
@@ -230,7 +138,7 @@ void PicEdit::Form_Paint() {
   errors_.Trap("FormPaint", [this] {
     // The geometric tool's button shows its polygon's number, and a shown
     // colour wheel its segments and dot.
-    GeoSh();
+    parts_->symmetry.GeoSh();
     if (const QAction* wheel = parts_->menus.menuItem("MenRotateColors");
         wheel && wheel->isChecked() && parts_->colours.colourTools_)
       parts_->colours.colourTools_->MakeWheel(colour().WheelStep);
@@ -247,13 +155,13 @@ void PicEdit::CopyToBmap() {
   const bool copyWanted = PathKey(file().FileName).find("OVMOD") != std::string::npos ||
                           file().ShowMode == 0;
   if (!copyWanted || draw().WallMeasure || !LowColorDisplay) return;
-  if (doc_.bmap().width() != canvas().width() || doc_.bmap().height() != canvas().height())
-    doc_.bmap().resize(canvas().width(), canvas().height());
-  doc_.bmap().blit(0, 0, canvas().width(), canvas().height(), canvas(), 0, 0);
+  if (doc_.bmap().width() != canvasSurface().width() || doc_.bmap().height() != canvasSurface().height())
+    doc_.bmap().resize(canvasSurface().width(), canvasSurface().height());
+  doc_.bmap().blit(0, 0, canvasSurface().width(), canvasSurface().height(), canvasSurface(), 0, 0);
 }
 
 void PicEdit::CopyBMAPtoPicture() {
-  canvas().blit(0, 0, canvas().width(), canvas().height(), doc_.bmap(), 0, 0);
+  canvasSurface().blit(0, 0, canvasSurface().width(), canvasSurface().height(), doc_.bmap(), 0, 0);
   Picture1->update();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// What the file commands ask of the editor window (internal to the window).
+// What the file commands ask of the editor window (internal to the window's
+// parts).
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -20,46 +21,47 @@ inline constexpr Rgb kLoadBarColour = 0x00FFFF;
 inline constexpr Rgb kShowBarColour = 0x0000FF;
 
 // What the file commands ask of the window.
-class PicEdit::Hooks : public FileHooks {
+class WindowFileHooks : public FileHooks {
  public:
-  explicit Hooks(PicEdit& w) : w_(w) {}
+  explicit WindowFileHooks(PicEdit& w) : w_(w) {}
 
   void copyToBmap() override { w_.CopyToBmap(); }
 
   // Closes the open record as a double click on the canvas does: the mouse
   // engine drops a repeated end point and finishes the figure.
-  void closeOpenRecord(DrawingList&) override { w_.closeOpenRecord(); }
+  void closeOpenRecord(DrawingList&) override { w_.symHost().closeOpenRecord(); }
 
   WindowSizes windowSizes() override {
     WindowSizes s;
     s.windowWidth = w_.width();
     s.windowHeight = w_.height();
-    s.canvasWidth = w_.canvas().width();
-    s.canvasHeight = w_.canvas().height();
+    s.canvasWidth = w_.canvasSurface().width();
+    s.canvasHeight = w_.canvasSurface().height();
     s.windowState = w_.isMaximized() ? 2 : w_.isMinimized() ? 1 : 0;
     return s;
   }
 
   std::pair<int, int> canvasRoom() override {
-    return {std::max(w_.inner_->width() - kFreeWidth, kMinCanvas),
-            std::max(w_.inner_->height() - kFreeHeight, kMinCanvas)};
+    return {std::max(w_.formArea()->width() - kFreeWidth, kMinCanvas),
+            std::max(w_.formArea()->height() - kFreeHeight, kMinCanvas)};
   }
 
   void viewCanvas(int width, int height, double aspect) override {
-    w_.PrintInitDone = false;
-    w_.resizeCanvas(width, height);
-    w_.placeColourPanel();
-    w_.PageAspect = aspect;
+    w_.layout().PrintInitDone = false;
+    w_.layout().resizeCanvas(width, height);
+    w_.layout().placeColourPanel();
+    w_.layout().PageAspect = aspect;
   }
 
   void showProgress(int p) override {
     if (w_.showMode()) {
-      if (p == 0) w_.progress_.clear();
-      const int right = int(std::lround(p * (w_.progress_.width() / 160.0))) - 1;
-      if (right >= 0) w_.progress_.fillBox(0, 0, right, w_.progress_.height() - 1, kShowBarColour);
+      Surface& bar = w_.layout().progress();
+      if (p == 0) bar.clear();
+      const int right = int(std::lround(p * (bar.width() / 160.0))) - 1;
+      if (right >= 0) bar.fillBox(0, 0, right, bar.height() - 1, kShowBarColour);
       w_.Progress->update();
     } else {
-      SymPLoad& box = *w_.SymPLoad_;
+      SymPLoad& box = *w_.loadWindow();
       if (p == 0) {
         box.clearBar();
         box.setWindowTitle(QString::fromStdString("Loading " + loadingName));
@@ -69,7 +71,7 @@ class PicEdit::Hooks : public FileHooks {
       if (p >= SymPLoad::kBarScale) box.hide();
     }
     // Let the loading window paint itself.
-    w_.host_.pumpEvents();
+    w_.host().pumpEvents();
   }
 
   void symmetryLoaded() override { InvalidateSymTables(w_.sym()); }
@@ -92,7 +94,7 @@ class PicEdit::Hooks : public FileHooks {
   }
 
   void saveStandardColors() override {
-    SaveStandardColors(w_.list(), w_.colour(), w_.dataFolder(), w_.host_);
+    SaveStandardColors(w_.list(), w_.colour(), w_.dataFolder(), w_.host());
   }
 
   // The file being loaded, for the loading window's caption.

@@ -38,7 +38,7 @@ class PrintCommands::Printing : public PrintWindow {
   explicit Printing(PicEdit& w) : w_(w) {}
 
   // The measurement setting: 0 metric, else inches.
-  int iMeasure() const { return Profile(*w_.profile_).getInt("intl", "iMeasure", 1); }
+  int iMeasure() const { return Profile(w_.profile()).getInt("intl", "iMeasure", 1); }
 
   PrinterDevice& printer() {
     if (printerOverride) return *printerOverride;
@@ -49,7 +49,7 @@ class PrintCommands::Printing : public PrintWindow {
   }
 
   void showPrintFrm() override {
-    PrintFrm dialog(w_.printState(), w_.file().PrintMode, w_.canvas(),
+    PrintFrm dialog(w_.printState(), w_.file().PrintMode, w_.canvasSurface(),
                     [this](int topic) { w_.showHelp(topic); }, &w_);
     dialog.exec();
   }
@@ -58,7 +58,7 @@ class PrintCommands::Printing : public PrintWindow {
 
   void hideWorkspace() override {
     if (w_.showMode()) return;  // show mode has no tools to hide
-    w_.SetDrawButtons(false);
+    w_.symHost().SetDrawButtons(false);
     partsShown_ = w_.Picture7 != nullptr && w_.Picture7->isVisible();
     if (w_.Picture7 != nullptr) w_.Picture7->hide();
     // The colour tools go while the print is drawn and come back after it.
@@ -69,14 +69,14 @@ class PrintCommands::Printing : public PrintWindow {
 
   void restoreWorkspace() override {
     if (w_.showMode()) return;
-    w_.SetDrawButtons(true);
+    w_.symHost().SetDrawButtons(true);
     if (w_.Picture7 != nullptr && partsShown_ && w_.editor().PaintOnlyMode == 0) w_.Picture7->show();
     if (w_.editor().ColorToolsOn) {
       w_.editor().ColorToolsOn = false;
       w_.ToggleColorTools();
       w_.editor().ColorToolsOn = true;
     }
-    w_.host_.pumpEvents();
+    w_.host().pumpEvents();
   }
 
   void showPrintMessage(const std::string& text) override {
@@ -159,13 +159,13 @@ std::filesystem::path PrintCommands::wallpaperFolder() const {
 // ---- commands ----------------------------------------------------------------------
 
 void PrintCommands::MenFilePrint_Click() {
-  w_.errors_.Trap("MenFilePrint", [this] {
+  w_.errors().Trap("MenFilePrint", [this] {
     Printing& p = printing();
     if (w_.list().PackFrom > 0) orn::PackBad(w_.list());
-    RedrawEnv redraw = w_.doc_.redrawEnv(w_.controls());
+    RedrawEnv redraw = w_.document().redrawEnv(w_.controls());
     const std::string capture =
         w_.dataFolder().empty() ? std::string() : (w_.dataFolder() / kPrintCaptureName).string();
-    PrintEnv env{redraw, w_.printState(), w_.file().PrintMode, w_.PrintInitDone, p.iMeasure(), p.printer(), p,
+    PrintEnv env{redraw, w_.printState(), w_.file().PrintMode, w_.layout().PrintInitDone, p.iMeasure(), p.printer(), p,
                  p.images, capture};
     MenFilePrint(env);
   });
@@ -173,22 +173,22 @@ void PrintCommands::MenFilePrint_Click() {
 }
 
 void PrintCommands::MenFilePset_Click() {
-  w_.errors_.Trap("PrtMen", [this] {
+  w_.errors().Trap("PrtMen", [this] {
     w_.CopyToBmap();
     if (w_.list().PackFrom > 0) orn::PackBad(w_.list());
     PrtMen(printing().printer(), w_.printState());
     // A new page shape is read at the next print.
-    w_.PrintInitDone = false;
+    w_.layout().PrintInitDone = false;
   });
 }
 
 void PrintCommands::MenSaveBitmap_Click() {
-  w_.errors_.Trap("MenSaveBitmap", [this] {
+  w_.errors().Trap("MenSaveBitmap", [this] {
     // A picture without a file name goes by its title, or by the title of
     // the sample it was opened from.
     const std::string& name =
-        !w_.picture().PictureTitle.empty() ? w_.picture().PictureTitle : w_.parts_->files.loadedTitle_;
-    MenSaveBitmap(w_.canvas(), BitmapSaveRequest(w_.file(), name, false), *w_.dialogs_, w_.host_,
+        !w_.picture().PictureTitle.empty() ? w_.picture().PictureTitle : w_.files().loadedTitle_;
+    MenSaveBitmap(w_.canvasSurface(), BitmapSaveRequest(w_.file(), name, false), w_.dialogs(), w_.host(),
                   printing().images);
   });
 }
@@ -197,16 +197,16 @@ void PrintCommands::MenSaveWall_Click() {
   // The wallpaper folder does not become the folder the user works in.
   std::error_code ec;
   const std::filesystem::path here = std::filesystem::current_path(ec);
-  w_.errors_.Trap("MenWallSv", [this] {
-    FileContext ctx = w_.parts_->files.fileContext();
-    MenSaveWall(ctx, w_.canvas(), wallpaperFolder().string());
+  w_.errors().Trap("MenWallSv", [this] {
+    FileContext ctx = w_.files().fileContext();
+    MenSaveWall(ctx, w_.canvasSurface(), wallpaperFolder().string());
   });
   if (!here.empty()) std::filesystem::current_path(here, ec);
   w_.Picture1->update();
 }
 
 std::optional<std::string> PrintCommands::saveCanvasBitmap(const std::string& path) {
-  return SaveCanvasBitmap(w_.canvas(), w_.draw(), printing().images, path);
+  return SaveCanvasBitmap(w_.canvasSurface(), w_.draw(), printing().images, path);
 }
 
 }  // namespace orn

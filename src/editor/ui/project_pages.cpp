@@ -87,20 +87,20 @@ void ProjectPages::MenPageShape_Click(int Index) {
       const auto aspect =
           PageAspectChoice(Index, area->width() - kFreeWidth, area->height() - kFreeHeight);
       if (!aspect) return;
-      w_.PageAspect = *aspect;
-      w_.FormRSZ();
+      w_.layout().PageAspect = *aspect;
+      w_.layout().FormRSZ();
       return;
     }
     const Surface& canvas = w_.canvasSurface();
-    const auto reply = static_cast<SymSetupHost&>(w_).host().inputBox(
+    const auto reply = w_.host().inputBox(
         "Enter Picture Width / Picture Height:", "Enter Ratio",
         RatioDefaultText(canvas.width(), canvas.height()));
     if (!reply || reply->empty()) return;
     const auto aspect = RatioReply(*reply);
     // A ratio that is no number, not positive or extreme is refused quietly.
-    if (!aspect || *aspect == static_cast<float>(w_.PageAspect)) return;
-    w_.PageAspect = *aspect;
-    w_.FormRSZ();
+    if (!aspect || *aspect == static_cast<float>(w_.layout().PageAspect)) return;
+    w_.layout().PageAspect = *aspect;
+    w_.layout().FormRSZ();
   });
 }
 
@@ -109,7 +109,7 @@ void ProjectPages::MenPageShape_Click(int Index) {
 void ProjectPages::MenProjPages_Click() {
   w_.errors().Trap("MenProjPgs", [this] {
     if (w_.list().PackFrom > 0) PackBad(w_.list());
-    Host& host = static_cast<SymSetupHost&>(w_).host();
+    Host& host = w_.host();
     if (host.ctrlKeyDown()) {
       openPanel();
       return;
@@ -123,7 +123,7 @@ void ProjectPages::MenProjPages_Click() {
 void ProjectPages::openPanel() {
   EditorState& ed = w_.editor();
   w_.MenEnable(false);
-  static_cast<SymSetupHost&>(w_).SetDrawButtons(false);
+  w_.symHost().SetDrawButtons(false);
   w_.viewing().setRedrawButtonVisible(false);
   if (ed.ColorToolsOn) {
     if (ed.PaintOnlyMode == 0) w_.Picture7->hide();
@@ -158,7 +158,7 @@ void ProjectPages::ProjOk_Click(int Index) {
       w_.ToggleColorTools();
     }
     w_.MenEnable(true);
-    static_cast<SymSetupHost&>(w_).SetDrawButtons(true);
+    w_.symHost().SetDrawButtons(true);
     w_.viewing().setRedrawButtonVisible(true);
     w_.SymUpdateMenus();
     if (w_.editor().PaintOnlyMode == 0) w_.viewing().showPartLabels();

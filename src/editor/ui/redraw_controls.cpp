@@ -38,7 +38,7 @@ void RedrawControls::buildRedrawWidgets() {
   NoRedraw->setSingleShot(true);
   NoRedraw->setInterval(kNoRedrawMs);
 
-  StopSign = new QPushButton("Stop", w_.inner_);
+  StopSign = new QPushButton("Stop", w_.formArea());
   StopSign->setObjectName("StopSign");
   StopSign->setToolTip("Stop");
   StopSign->resize(kStopSignSize, kStopSignSize);
@@ -53,14 +53,10 @@ std::function<void()> PicEdit::trapped(const char* tag, int index, std::function
   return [this, tag, index, command = std::move(command)] { errors_.Trap(tag, index, command); };
 }
 
-void PicEdit::Trap(const char* tag, int index, const std::function<void()>& command) {
-  errors_.Trap(tag, index, command);
-}
-
 void PicEdit::DrawAll(int index) {
   // An editor on its way out draws nothing more: a redraw lets events run,
   // and the editor's end must not come in the middle of one.
-  if (exiting_) return;
+  if (parts_->start.exiting_) return;
   if (tools_ != nullptr) {
     // Through the mouse engine, which keeps track of the open record's
     // traces on the canvas across the redraw.
@@ -79,7 +75,7 @@ void PicEdit::DrawAll(int index) {
 // tenth of a second on: showing the whole canvas at every pass of the pump
 // would cost more than the drawing, and a short redraw is seen at its end.
 void RedrawControls::showCanvas() {
-  const std::int64_t now = w_.host_.milliseconds();
+  const std::int64_t now = w_.host().milliseconds();
   if (canvasShownAt_ < 0 || now < canvasShownAt_) {
     canvasShownAt_ = now;
     return;
@@ -97,24 +93,24 @@ void RedrawControls::setStopSignVisible(bool on) {
 }
 
 void RedrawControls::setToolButtonColor(int tool, Rgb c) {
-  if (w_.tools_ == nullptr) return;
-  if (ToolButton* b = w_.tools_->DrawType(tool)) b->setBackColor(c);
+  if (!w_.hasTools()) return;
+  if (ToolButton* b = w_.tools().DrawType(tool)) b->setBackColor(c);
 }
 
 void RedrawControls::setRedrawButtonColor(Rgb c) { DrawAll0->setBackColor(c); }
 
 bool RedrawControls::dupButtonVisible() const {
-  const ToolButton* b = w_.tools_ ? w_.tools_->DrawType(kToolDuplicate) : nullptr;
+  const ToolButton* b = w_.hasTools() ? w_.tools().DrawType(kToolDuplicate) : nullptr;
   return b != nullptr && !b->isHidden();
 }
 
 void RedrawControls::setDupButtonVisible(bool visible) {
-  if (w_.tools_ == nullptr) return;
-  if (ToolButton* b = w_.tools_->DrawType(kToolDuplicate)) b->setVisible(visible);
+  if (!w_.hasTools()) return;
+  if (ToolButton* b = w_.tools().DrawType(kToolDuplicate)) b->setVisible(visible);
 }
 
 void RedrawControls::reportCorruptSymmetry() {
-  w_.host_.messageBox(kCorruptSymmetryText, MsgButtons::OK, MsgIcon::None, "");
+  w_.host().messageBox(kCorruptSymmetryText, MsgButtons::OK, MsgIcon::None, "");
 }
 
 void RedrawControls::PutSymState(int CurPart) {
@@ -123,12 +119,8 @@ void RedrawControls::PutSymState(int CurPart) {
 
 void RedrawControls::redrawFinished() {
   canvasShownAt_ = -1;
-  w_.parts_->viewing.afterRedraw();
-  if (!w_.resizeAfterRedraw_) return;
-  // The resize that came during the redraw is laid out from the event loop,
-  // once, after the redraw has returned to its caller.
-  w_.resizeAfterRedraw_ = false;
-  w_.layoutTimer_->start();
+  w_.viewing().afterRedraw();
+  w_.layout().afterRedraw();
 }
 
 void RedrawControls::startNoRedrawTimer() { NoRedraw->start(); }
@@ -137,13 +129,13 @@ bool RedrawControls::noRedrawTimerActive() const { return NoRedraw->isActive(); 
 
 // What the window itself keeps: the menus, show mode, the set-up panel, the
 // part labels, the geometry buttons and the canvas's copy.
-Surface* RedrawControls::progressStrip() { return &w_.progress_; }
+Surface* RedrawControls::progressStrip() { return &w_.layout().progress(); }
 void RedrawControls::MenEnable(bool enable) { w_.MenEnable(enable); }
-void RedrawControls::GeoSh() { w_.GeoSh(); }
+void RedrawControls::GeoSh() { w_.symmetry().GeoSh(); }
 bool RedrawControls::showMode() const { return w_.showMode(); }
-bool RedrawControls::setupPanelVisible() const { return w_.setupPanelVisible(); }
-void RedrawControls::ShowSymme(int region) { w_.ShowSymme(region); }
-void RedrawControls::SymShowHandles(int mode) { w_.SymShowHandles(mode); }
+bool RedrawControls::setupPanelVisible() const { return w_.symmetry().setupPanelVisible(); }
+void RedrawControls::ShowSymme(int region) { w_.symmetry().ShowSymme(region); }
+void RedrawControls::SymShowHandles(int mode) { w_.symmetry().SymShowHandles(mode); }
 void RedrawControls::CopyToBmap() { w_.CopyToBmap(); }
 
 }  // namespace orn

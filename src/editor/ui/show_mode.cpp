@@ -38,12 +38,12 @@ void ShowMode::buildGalleryWidgets() {
   QObject::connect(ArtShowT, &QTimer::timeout, &w_,
                    w_.trapped("ArtShowT", kNoIndex, [this] { ArtShowT_Timer(); }));
 
-  CountLab = new QLabel(w_.inner_);
+  CountLab = new QLabel(w_.formArea());
   CountLab->setObjectName("CountLab");
   CountLab->hide();
 
   for (int i = 0; i < 2; ++i) {
-    auto* b = new QPushButton("Stamp", w_.inner_);
+    auto* b = new QPushButton("Stamp", w_.formArea());
     b->setObjectName(QString("Command2(%1)").arg(i));
     b->setFocusPolicy(Qt::NoFocus);
     b->resize(kStampButtonWidth, kStampButtonHeight);
@@ -51,7 +51,7 @@ void ShowMode::buildGalleryWidgets() {
     QObject::connect(b, &QPushButton::clicked, &w_, [this, i] { Command2_Click(i); });
     w_.special().Command2[std::size_t(i)] = b;
   }
-  w_.special().Picture9 = new CanvasWidget(w_.inner_);
+  w_.special().Picture9 = new CanvasWidget(w_.formArea());
   w_.special().Picture9->setObjectName("Picture9");
   w_.special().Picture9->setAttribute(Qt::WA_TransparentForMouseEvents);
   stamp_ = Surface(kStampBox, kStampBox, kStampBack);
@@ -83,7 +83,7 @@ void ShowMode::wireGalleryMenu() {
 
 void ShowMode::Gallery_Click() {
   const bool on = !w_.showMode();
-  w_.errors_.Trap("GalleryC", [this, on] {
+  w_.errors().Trap("GalleryC", [this, on] {
     w_.menus().setItemChecked("Gallery", on);
     if (on)
       enterShowMode();
@@ -94,7 +94,7 @@ void ShowMode::Gallery_Click() {
 
 void ShowMode::enterShowMode() {
   w_.Picture7->hide();
-  w_.SetDrawButtons(false);
+  w_.symHost().SetDrawButtons(false);
   w_.menus().MenusShowMode(false);
   w_.redraws().DrawAll0->hide();
   for (QPushButton* b : w_.special().Command2) b->hide();
@@ -102,12 +102,12 @@ void ShowMode::enterShowMode() {
   // Marked on, so that leaving show mode brings the colour tools back.
   w_.editor().ColorToolsOn = true;
   setWindowBackground(w_.picture().GalleryBackColor);
-  w_.host_.pumpEvents();
-  SavedPicLeft = w_.canvasLeft_;
-  SavedPicTop = w_.canvasTop_;
-  w_.canvasLeft_ = (w_.inner_->width() - w_.canvas().width()) / 2;
-  w_.canvasTop_ = (w_.inner_->height() - w_.canvas().height()) / 2;
-  w_.Picture1->move(w_.canvasLeft_, w_.canvasTop_);
+  w_.host().pumpEvents();
+  SavedPicLeft = w_.layout().canvasLeft;
+  SavedPicTop = w_.layout().canvasTop;
+  w_.layout().canvasLeft = (w_.formArea()->width() - w_.canvasSurface().width()) / 2;
+  w_.layout().canvasTop = (w_.formArea()->height() - w_.canvasSurface().height()) / 2;
+  w_.Picture1->move(w_.layout().canvasLeft, w_.layout().canvasTop);
   if (!w_.picture().PictureTitle.empty())
     w_.menus().ShowFileName(w_.picture().PictureTitle, true);
   else
@@ -119,11 +119,11 @@ void ShowMode::leaveShowMode() {
   setWindowBackground(std::nullopt);
   w_.menus().MenusShowMode(true);
   // The canvas goes back exactly where it was, whatever happened meanwhile.
-  w_.canvasLeft_ = SavedPicLeft;
-  w_.canvasTop_ = SavedPicTop;
-  w_.Picture1->move(w_.canvasLeft_, w_.canvasTop_);
-  w_.placeColourPanel();
-  w_.SetDrawButtons(true);
+  w_.layout().canvasLeft = SavedPicLeft;
+  w_.layout().canvasTop = SavedPicTop;
+  w_.Picture1->move(w_.layout().canvasLeft, w_.layout().canvasTop);
+  w_.layout().placeColourPanel();
+  w_.symHost().SetDrawButtons(true);
   w_.redraws().DrawAll0->show();
   // The colour tools always come back.
   w_.editor().ColorToolsOn = false;
@@ -137,28 +137,28 @@ void ShowMode::leaveShowMode() {
 // The window's and the progress strip's background: a colour, or (none)
 // the window's own.
 void ShowMode::setWindowBackground(std::optional<Rgb> colour) {
-  w_.inner_->setAutoFillBackground(colour.has_value());
-  QPalette p = w_.inner_->palette();
+  w_.formArea()->setAutoFillBackground(colour.has_value());
+  QPalette p = w_.formArea()->palette();
   if (colour) p.setColor(QPalette::Window, toQColor(*colour));
   else p = QPalette();
-  w_.inner_->setPalette(p);
-  w_.progress_.setBackColor(colour.value_or(kWhite));
-  w_.progress_.clear();
+  w_.formArea()->setPalette(p);
+  w_.layout().progress().setBackColor(colour.value_or(kWhite));
+  w_.layout().progress().clear();
   w_.Progress->update();
 }
 
 // ---- the Modify menu ---------------------------------------------------------------
 
 std::string ShowMode::reloadPath() const {
-  return w_.file().FileName != kUnNamed ? w_.file().FileName : w_.parts_->files.loadedPath_;
+  return w_.file().FileName != kUnNamed ? w_.file().FileName : w_.files().loadedPath_;
 }
 
 void ShowMode::MenEditR_Click(int Index) {
-  w_.errors_.Trap("MenEditR", Index, [this, Index] {
+  w_.errors().Trap("MenEditR", Index, [this, Index] {
     // Erasing a changed picture asks first; Cancel stays in show mode.
     const bool confirmed =
         Index == 0 || !w_.editor().PicChanged ||
-        w_.host_.messageBox("Are you sure?", MsgButtons::OKCancel, MsgIcon::Question,
+        w_.host().messageBox("Are you sure?", MsgButtons::OKCancel, MsgIcon::Question,
                          Index == 1 ? "Erase All Color From Picture" : "Erase this Picture",
                          MsgResult::Cancel) == MsgResult::OK;
     if (confirmed && Index == 0) {
@@ -177,13 +177,13 @@ void ShowMode::MenEditR_Click(int Index) {
         Gallery_Click();
         std::string drawing = from;
         drawing[drawing.size() - 5] = 'D';
-        w_.parts_->files.LoadPicture(resolveNoCase(drawing).value_or(drawing).string());
+        w_.files().LoadPicture(resolveNoCase(drawing).value_or(drawing).string());
       } else {
         Gallery_Click();
         if (!from.empty()) {
           // The symmetry is rebuilt and the load stops before the drawing.
           w_.file().LoadOption = kLoadReCreate;
-          w_.parts_->files.LoadPicture(from);
+          w_.files().LoadPicture(from);
           w_.file().LoadOption = kLoadNormal;
         }
       }
@@ -196,7 +196,7 @@ void ShowMode::MenEditR_Click(int Index) {
 }
 
 void ShowMode::GalBackColor_Click() {
-  w_.errors_.Trap("GalBackCol", [this] {
+  w_.errors().Trap("GalBackCol", [this] {
     const QColor chosen = QColorDialog::getColor(toQColor(w_.picture().GalleryBackColor), &w_);
     if (!chosen.isValid()) return;
     // Not a change of the picture: it is saved with the next save.
@@ -208,7 +208,7 @@ void ShowMode::GalBackColor_Click() {
 // ---- titles ------------------------------------------------------------------------
 
 void ShowMode::GalTitle_Click() {
-  w_.errors_.Trap("GalTitle", [this] {
+  w_.errors().Trap("GalTitle", [this] {
     GetTit dialog(w_.picture().PictureTitle, &w_);
     if (const auto title = dialog.ask(); title && *title != w_.picture().PictureTitle) {
       w_.picture().PictureTitle = *title;
@@ -223,42 +223,42 @@ void ShowMode::GalTitle_Click() {
 
 void ShowMode::ArtShowT_Timer() {
   ArtShowT->stop();
-  if (w_.exiting_) return;
+  if (w_.start().exiting_) return;
   // A minimised window waits; so does a slide while the picture is being
   // drawn or read, which must not change under it.
-  if (w_.RedrawPending || RedrawRunning(w_.editor()) || w_.parts_->files.loading_) {
+  if (w_.layout().RedrawPending || RedrawRunning(w_.editor()) || w_.files().loading_) {
     ArtShowT->start();
     return;
   }
   CountLab->hide();
   bool shown = false;
-  w_.errors_.Trap("ArtShowT", [this, &shown] {
-    shown = loadSlide(NextSlide(w_.app_.ShowIndex, int(w_.app_.ShowList.size()) - 1));
+  w_.errors().Trap("ArtShowT", [this, &shown] {
+    shown = loadSlide(NextSlide(w_.app().ShowIndex, int(w_.app().ShowList.size()) - 1));
   });
-  if (shown && !w_.exiting_) ArtShowT->start();
+  if (shown && !w_.start().exiting_) ArtShowT->start();
 }
 
 bool ShowMode::loadSlide(int from) {
-  const int last = int(w_.app_.ShowList.size()) - 1;
+  const int last = int(w_.app().ShowList.size()) - 1;
   auto fileOf = [this](int i) {
-    return resolveNoCase(SlidePath(w_.app_.ShowMode, w_.app_.StaticFolder, w_.app_.ShowFolder,
-                                   w_.app_.ShowList[std::size_t(i)]));
+    return resolveNoCase(SlidePath(w_.app().ShowMode, w_.app().StaticFolder, w_.app().ShowFolder,
+                                   w_.app().ShowList[std::size_t(i)]));
   };
   // A slide whose file has gone, or that cannot be loaded, is passed over.
   const auto found = FindSlide(from, last, [&](int i) {
     const auto f = fileOf(i);
     if (!f || !std::filesystem::is_regular_file(*f)) return false;
-    w_.app_.ShowIndex = i;
+    w_.app().ShowIndex = i;
     w_.file().LoadOption = kLoadNormal;
-    return w_.parts_->files.LoadPicture(f->string()) == CommandStatus::Done;
+    return w_.files().LoadPicture(f->string()) == CommandStatus::Done;
   });
   return found.has_value();
 }
 
 void ShowMode::showSlideCount() {
-  CountLab->setText(QString("%1 of %2 ").arg(w_.app_.ShowIndex + 1).arg(w_.app_.ShowList.size()));
+  CountLab->setText(QString("%1 of %2 ").arg(w_.app().ShowIndex + 1).arg(w_.app().ShowList.size()));
   CountLab->adjustSize();
-  CountLab->move(w_.inner_->width() - CountLab->width(), w_.inner_->height() - CountLab->height());
+  CountLab->move(w_.formArea()->width() - CountLab->width(), w_.formArea()->height() - CountLab->height());
   CountLab->raise();
   CountLab->show();
 }
@@ -266,13 +266,13 @@ void ShowMode::showSlideCount() {
 // ---- the stamp ---------------------------------------------------------------------
 
 void ShowMode::Command2_Click(int Index) {
-  w_.errors_.Trap("Command2", Index, [this] {
+  w_.errors().Trap("Command2", Index, [this] {
     // A second press takes the stamp away; it is never saved.
     if (w_.special().Picture9->isVisible()) {
       w_.special().Picture9->hide();
       return;
     }
-    stamp_ = MakeStamp(w_.canvas());
+    stamp_ = MakeStamp(w_.canvasSurface());
     w_.special().Picture9->update();
     w_.special().Picture9->raise();
     w_.special().Picture9->show();

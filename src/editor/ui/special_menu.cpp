@@ -63,16 +63,16 @@ ClickLabel* hotSpot(const char* name, QWidget* parent) {
 }  // namespace
 
 void SpecialMenu::buildSpecialWidgets() {
-  Label6 = hotSpot("Label6", w_.inner_);
+  Label6 = hotSpot("Label6", w_.formArea());
   Label6->onClick = [this] { Label6_Click(); };
   // The view table's hot spot is there only while the menu is.
-  Label17 = hotSpot("Label17", w_.inner_);
+  Label17 = hotSpot("Label17", w_.formArea());
   Label17->onClick = [this] { Label17_Click(); };
   Label17->hide();
-  Label1 = new QLabel(w_.inner_);
+  Label1 = new QLabel(w_.formArea());
   Label1->setObjectName("Label1");
   Label1->resize(kDebugLabelWidth, kDebugLabelHeight);
-  w_.parts_->shows.buildGalleryWidgets();
+  w_.shows().buildGalleryWidgets();
 }
 
 // The hot spots at the bottom-left corner; the debug label and under it the
@@ -80,7 +80,7 @@ void SpecialMenu::buildSpecialWidgets() {
 // the help box shows only while the set-up or a zoom runs); the stamp at the
 // bottom right.
 void SpecialMenu::placeSpecialWidgets(int stripTop) {
-  const int fh = w_.inner_->height();
+  const int fh = w_.formArea()->height();
   Label6->move(2, std::max(fh - kHotSpotSize - 2, 0));
   Label17->move(Label6->x() + kHotSpotSize + 2, Label6->y());
   Label1->move(kCanvasLeft, stripTop + 4);
@@ -89,7 +89,7 @@ void SpecialMenu::placeSpecialWidgets(int stripTop) {
     b->move(x, stripTop + 4 + kDebugLabelHeight + 2);
     x += b->width() + 4;
   }
-  Picture9->move(std::max(w_.inner_->width() - Picture9->width() - 2, 0),
+  Picture9->move(std::max(w_.formArea()->width() - Picture9->width() - 2, 0),
                  std::max(fh - Picture9->height() - 2, 0));
 }
 
@@ -116,26 +116,26 @@ void SpecialMenu::wireSpecialMenu() {
 }
 
 void SpecialMenu::Label6_Click() {
-  if (!w_.host_.ctrlKeyDown()) return;
+  if (!w_.host().ctrlKeyDown()) return;
   const bool show = !w_.menus().menuItem("DebugXX")->isVisible();
   w_.menus().setItemVisible("DebugXX", show);
   Label17->setVisible(show);
 }
 
 void SpecialMenu::Label17_Click() {
-  w_.errors_.Trap("Label17", [this] { printListing(DumpPageTable(w_.views()), kViewTableFileName); });
+  w_.errors().Trap("Label17", [this] { printListing(DumpPageTable(w_.views()), kViewTableFileName); });
 }
 
 void SpecialMenu::DebugX_Click(int Index) { DebugXC(Index); }
 
 void SpecialMenu::DebugXC(int Index) {
-  w_.errors_.Trap("DebugXC", Index, [this, Index] {
+  w_.errors().Trap("DebugXC", Index, [this, Index] {
     switch (Index) {
       case kStampButtons: {
         const bool on = !w_.menus().menuItem("DebugX(0)")->isChecked();
         w_.menus().setItemChecked("DebugX(0)", on);
         for (QPushButton* b : Command2) b->setVisible(on);
-        w_.placeBottomStrip();
+        w_.layout().placeBottomStrip();
         break;
       }
       case kGeometryButtons: {
@@ -144,18 +144,18 @@ void SpecialMenu::DebugXC(int Index) {
         w_.editor().ShowGeoNumbers = !w_.editor().ShowGeoNumbers;
         const bool geo = w_.editor().ShowGeoNumbers;
         w_.menus().setItemChecked("DebugX(1)", geo);
-        if (ToolButton* b = w_.tools_->DrawType(kToolGeometric)) b->setVisible(geo);
-        ToolButton* dup = w_.tools_->DrawType(kToolDuplicate);
+        if (ToolButton* b = w_.tools().DrawType(kToolGeometric)) b->setVisible(geo);
+        ToolButton* dup = w_.tools().DrawType(kToolDuplicate);
         if (!geo && dup != nullptr && !dup->isHidden()) dup->hide();
         w_.Picture13->setVisible(geo);
         break;
       }
       case kShowNumbers: {
-        bool& track = w_.tools_->engine().ms.DebugTrack;
+        bool& track = w_.tools().engine().ms.DebugTrack;
         track = !track;
         w_.menus().setItemChecked("DebugX(2)", track);
         Label1->clear();
-        w_.placeBottomStrip();
+        w_.layout().placeBottomStrip();
         break;
       }
       case kDumpPictureData:
@@ -165,7 +165,7 @@ void SpecialMenu::DebugXC(int Index) {
         // The list must not change under a redraw that walks it (this menu
         // stays open while one runs).
         if (RedrawRunning(w_.editor())) break;
-        if (w_.host_.messageBox(kStripQuestion, MsgButtons::YesNo, MsgIcon::None, "Strip Symmetry?",
+        if (w_.host().messageBox(kStripQuestion, MsgButtons::YesNo, MsgIcon::None, "Strip Symmetry?",
                              MsgResult::No) != MsgResult::Yes)
           break;
         w_.colours().EraseC(kEraseSilent);
@@ -180,7 +180,7 @@ void SpecialMenu::DebugXC(int Index) {
           w_.file().RecentFiles[std::size_t(i)].clear();
           w_.menus().setItemVisible("FName(" + std::to_string(i) + ")", false);
         }
-        w_.parts_->files.FixFName();
+        w_.files().FixFName();
         w_.file().FileName = kUnNamed;
         w_.setWindowTitle("Picture - <UnNamed>");
         break;
@@ -206,7 +206,7 @@ void SpecialMenu::switchPaintOnly() {
   if (w_.showMode()) return;
   const bool show = w_.editor().PaintOnlyMode != 0;
   for (const char* name : {"Label14", "Label12", "VScroll3"})
-    if (auto* w = w_.inner_->findChild<QWidget*>(name)) w->setVisible(show);
+    if (auto* w = w_.formArea()->findChild<QWidget*>(name)) w->setVisible(show);
   w_.menus().setItemVisible("MenSym", show);
   w_.menus().setItemEnabled("MenSym", show);
   w_.menus().setItemVisible("Gallery", show);
@@ -220,7 +220,7 @@ void SpecialMenu::switchPaintOnly() {
 }
 
 void SpecialMenu::setPanelColour(Rgb colour) {
-  w_.parts_->shows.setWindowBackground(colour == kPanelGray ? std::nullopt : std::optional<Rgb>(colour));
+  w_.shows().setWindowBackground(colour == kPanelGray ? std::nullopt : std::optional<Rgb>(colour));
   w_.colours().colourPanel_->setUseColor(colour);
   // The wheel on the panels' colour, its dot where it was.
   w_.colours().colourTools_->setWheelBackground(
@@ -238,11 +238,11 @@ void SpecialMenu::printListing(const std::vector<std::string>& lines, const char
   // Where no printer is installed the listing goes into a file of its own
   // beside the print's file, never over it.
   job.fileName = w_.prints().printFilePath().replace_filename(fileName).string();
-  const PrintOutcome out = w_.prints().listingPrinter().print(job, [this] { w_.host_.pumpEvents(); });
+  const PrintOutcome out = w_.prints().listingPrinter().print(job, [this] { w_.host().pumpEvents(); });
   if (!out.ok) {
-    w_.parts_->files.reportFailure(out.error, "Print");
+    w_.files().reportFailure(out.error, "Print");
   } else if (!out.toFile.empty()) {
-    w_.host_.messageBox("No printer is installed, so the listing was printed into the file\n" + out.toFile,
+    w_.host().messageBox("No printer is installed, so the listing was printed into the file\n" + out.toFile,
                      MsgButtons::OK, MsgIcon::Information, "");
   }
 }

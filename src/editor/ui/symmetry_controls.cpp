@@ -37,9 +37,9 @@ constexpr int kPartLabelsDrop = 4;
 }  // namespace
 
 void SymmetryControls::buildSymmetryWidgets() {
-  w_.Picture7 = new PartLabels(w_, w_.inner_);
+  w_.Picture7 = new PartLabels(w_.symHost(), w_.formArea());
   w_.Picture7->hide();
-  w_.Picture5 = new SymSetupPanel(w_, *w_.Picture7, w_.inner_);
+  w_.Picture5 = new SymSetupPanel(w_.symHost(), *w_.Picture7, w_.formArea());
   w_.Picture5->move(kSetupPanelLeft, kSetupPanelTop);
   w_.Picture5->hide();
 
@@ -71,34 +71,34 @@ void SymmetryControls::wireSymmetryMenu() {
 // the window reaches.
 void SymmetryControls::placePartLabels() {
   if (w_.Picture7 == nullptr) return;
-  const int top = std::max(w_.inner_->height() - kFreeHeight, 0) + kPartLabelsDrop;
+  const int top = std::max(w_.formArea()->height() - kFreeHeight, 0) + kPartLabelsDrop;
   const int left = std::min(std::max({w_.colours().Picture4->geometry().right() + 1 - w_.Picture7->width(),
                                       w_.Progress->geometry().right() + kColourPanelGap,
                                       w_.colours().Picture11->geometry().right() + kColourPanelGap}),
-                            w_.inner_->width() - w_.Picture7->width());
+                            w_.formArea()->width() - w_.Picture7->width());
   w_.Picture7->move(left, top);
 }
 
 // ---- menus ---------------------------------------------------------------------
 
 void SymmetryControls::Editsym_Click() {
-  w_.errors_.Trap("EditSym", [this] { w_.Picture5->Editsym_Click(); });
+  w_.errors().Trap("EditSym", [this] { w_.Picture5->Editsym_Click(); });
 }
 
 void SymmetryControls::SymWorking_Click() {
-  w_.errors_.Trap("SymWork", [this] { orn::SymWorking_Click(w_, &w_); });
+  w_.errors().Trap("SymWork", [this] { orn::SymWorking_Click(w_.symHost(), &w_); });
 }
 
 void SymmetryControls::Picture13_Click() {
   if (w_.file().ZoomBoxMode) return;
-  w_.errors_.Trap("Picture13", [this] {
+  w_.errors().Trap("Picture13", [this] {
     {
       GetPoly dialog(w_.polyShape(), &w_);
       dialog.exec();
     }
-    w_.selectTool(kToolGeometric);
+    w_.symHost().selectTool(kToolGeometric);
     w_.DrawAll(1);
-    w_.GeoSh();
+    GeoSh();
   });
 }
 
@@ -121,13 +121,6 @@ void SymmetryControls::setEditsymEnabled(bool enabled) {
   // symmetry menu back with the others.
   const QAction* file = w_.menus().menuItem("MenFile");
   if (file != nullptr && file->isEnabled()) w_.SymUpdateMenus();
-}
-
-void PicEdit::setSymWorkingEnabled(bool enable) { parts_->menus.setItemEnabled("SymWorking", enable); }
-
-bool PicEdit::yellowChecked() const {
-  const QAction* a = parts_->menus.menuItem("Yellow");
-  return a != nullptr && a->isChecked();
 }
 
 void SymmetryControls::refreshSymmetryControls() {
@@ -156,56 +149,31 @@ bool SymmetryControls::routeSetupDoubleClick() {
 }
 
 void SymmetryControls::SymTestHandle(int Button, int Shift, float X, float Y) {
-  w_.errors_.Trap("SymTestHandle", [&] { w_.Picture5->SymTestHandle(Button, Shift, X, Y); });
+  w_.errors().Trap("SymTestHandle", [&] { w_.Picture5->SymTestHandle(Button, Shift, X, Y); });
 }
 
 void SymmetryControls::repeatSetupPress() {
-  w_.errors_.Trap("SymTestHandle", [this] { w_.Picture5->repeatLastHandle(); });
+  w_.errors().Trap("SymTestHandle", [this] { w_.Picture5->repeatLastHandle(); });
 }
 
-// ---- what the set-up and the redraw ask of the window -----------------------------
+// ---- what the redraw asks of the set-up --------------------------------------------
 
-void PicEdit::canvasChanged() {
-  CopyToBmap();
-  Picture1->update();
+// The set-up counts as up also while the panel steps aside for the "Base"
+// click.
+bool SymmetryControls::setupPanelVisible() const {
+  return w_.sym().GeoCapture != 0 || (w_.Picture5 != nullptr && w_.Picture5->isVisibleTo(w_.formArea()));
 }
 
-void PicEdit::selectTool(int tool) {
-  if (tools_) {
-    tools_->engine().DrawType(tool);
-  } else {
-    editor().CurDrawType = tool;
-  }
+void SymmetryControls::ShowSymme(int region) { orn::ShowSymme(w_.sym(), w_.draw(), w_.list(), region); }
+
+void SymmetryControls::SymShowHandles(int mode) {
+  orn::SymShowHandles(w_.sym(), w_.canvasSurface(), mode, w_.editor().SymSetupDraw);
 }
 
-// The open record is finished as a double click finishes it (the moving end
-// point dropped, a figure closed by its own rules).
-void PicEdit::closeOpenRecord() {
-  if (tools_) tools_->engine().listHooks().closeOpenRecord(list());
-  if (list().recordOpen()) list().closeRecord();
-}
-
-void PicEdit::SetDrawButtons(bool enable) {
-  if (tools_) tools_->engine().SetDrawButtons(enable);
-  Picture13->setVisible(enable && editor().ShowGeoNumbers && editor().PaintOnlyMode == 0);
-}
-
-// The set-up counts as up from its start to OK or Cancel, also while the
-// panel steps aside for the "Base" click.
-bool PicEdit::setupPanelVisible() const {
-  return doc_.sym().GeoCapture != 0 || (Picture5 != nullptr && Picture5->isVisibleTo(inner_));
-}
-
-void PicEdit::ShowSymme(int region) { orn::ShowSymme(sym(), draw(), list(), region); }
-
-void PicEdit::SymShowHandles(int mode) {
-  orn::SymShowHandles(sym(), canvas(), mode, editor().SymSetupDraw);
-}
-
-void PicEdit::GeoSh() {
-  errors_.Trap("GeoSh", [this] {
-    auto* button = DrawTypePanel->findChild<QAbstractButton*>("DrawType(6)");
-    orn::GeoSh(button, polyShape(), editor().ShowGeoNumbers);
+void SymmetryControls::GeoSh() {
+  w_.errors().Trap("GeoSh", [this] {
+    auto* button = w_.DrawTypePanel->findChild<QAbstractButton*>("DrawType(6)");
+    orn::GeoSh(button, w_.polyShape(), w_.editor().ShowGeoNumbers);
   });
 }
 

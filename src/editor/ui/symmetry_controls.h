@@ -29,6 +29,13 @@ class SymmetryControls {
   // The part labels and symmetry menus for the picture now in the list.
   void refreshSymmetryControls();
   bool setupOffered() const;
+  // What the redraw asks: the set-up is up (from its start to OK or Cancel),
+  // the symmetry shown for a region, the set-up's handles, the number on the
+  // Geometric tool's button.
+  bool setupPanelVisible() const;
+  void ShowSymme(int region);
+  void SymShowHandles(int mode);
+  void GeoSh();
 
  private:
   PicEdit& w_;

@@ -60,7 +60,7 @@ void ToolButton::mousePressEvent(QMouseEvent* e) {
 CanvasTools::CanvasTools(PicEdit& w) : QObject(&w), w_(w) {
   engine_ = std::make_unique<MouseEngine>(MouseEnv{
       w.list(), w.sym(), w.draw(), w.editor(), w.pick(), w.colour(), w.views(),
-      static_cast<SymSetupHost&>(w).host(), w.controls(), *this, w.picture().SplinePolyOn, w.polyShape()});
+      w.host(), w.controls(), *this, w.picture().SplinePolyOn, w.polyShape()});
   buildButtons();
   wireCanvas();
   wireMenus();

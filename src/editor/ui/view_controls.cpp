@@ -21,8 +21,8 @@
 namespace orn {
 
 void ViewControls::buildViewWidgets() {
-  w_.zoom_ = new ZoomControl(w_);
-  w_.pages_ = new ProjectPages(w_);
+  zoom_ = new ZoomControl(w_);
+  pages_ = new ProjectPages(w_);
 }
 
 void ViewControls::wireZoomMenu() {
@@ -30,20 +30,20 @@ void ViewControls::wireZoomMenu() {
     QObject::connect(w_.menus().menuItem(name), &QAction::triggered, &w_,
                      w_.trapped(tag, index, std::move(fn)));
   };
-  wire("ZoomSS(2)", "ZoomSC", 2, [this] { w_.zoom_->ZoomSC(2); });
-  wire("ZoomS(0)", "ZoomSC", 0, [this] { w_.zoom_->ZoomSC(0); });
-  wire("ZoomS(1)", "ZoomSC", 1, [this] { w_.zoom_->ZoomSC(1); });
+  wire("ZoomSS(2)", "ZoomSC", 2, [this] { zoom_->ZoomSC(2); });
+  wire("ZoomS(0)", "ZoomSC", 0, [this] { zoom_->ZoomSC(0); });
+  wire("ZoomS(1)", "ZoomSC", 1, [this] { zoom_->ZoomSC(1); });
   for (int i = 0; i <= 7; ++i)
-    wire("Zoom(" + std::to_string(i) + ")", "ZoomC", i, [this, i] { w_.zoom_->ZoomC(i); });
+    wire("Zoom(" + std::to_string(i) + ")", "ZoomC", i, [this, i] { zoom_->ZoomC(i); });
   for (int i = 0; i <= 4; ++i)
     wire("MenPageShape(" + std::to_string(i) + ")", "MenPgShape", i,
-         [this, i] { w_.pages_->MenPageShape_Click(i); });
-  wire("MenProjPages", "MenProjPgs", kNoIndex, [this] { w_.pages_->MenProjPages_Click(); });
+         [this, i] { pages_->MenPageShape_Click(i); });
+  wire("MenProjPages", "MenProjPgs", kNoIndex, [this] { pages_->MenProjPages_Click(); });
 }
 
 void ViewControls::sizeCanvas(int w, int h) {
-  w_.resizeCanvas(w, h);
-  w_.placeColourPanel();
+  w_.layout().resizeCanvas(w, h);
+  w_.layout().placeColourPanel();
 }
 
 void ViewControls::showPartLabels() {
@@ -58,18 +58,18 @@ void ViewControls::setRedrawButtonVisible(bool visible) {
 }
 
 void PicEdit::ZoomBack() {
-  SymSetupHost::ZoomBack();
-  zoom_->updateViewItems();
+  symHost_.SymSetupHost::ZoomBack();
+  zoom().updateViewItems();
 }
 
 void PicEdit::CalcItemView(int part, int header) {
-  orn::CalcItemView(views(), list(), part, header, canvas().width(), canvas().height());
+  orn::CalcItemView(views(), list(), part, header, canvasSurface().width(), canvasSurface().height());
 }
 
 void ViewControls::afterRedraw() {
-  w_.zoom_->afterRedraw();
+  zoom_->afterRedraw();
   // The project-pages panel keeps the menus away until it closes.
-  if (w_.pages_->panelOpen()) w_.MenEnable(false);
+  if (pages_->panelOpen()) w_.MenEnable(false);
 }
 
 }  // namespace orn

@@ -6,6 +6,8 @@
 namespace orn {
 
 class PicEdit;
+class ProjectPages;
+class ZoomControl;
 
 class ViewControls {
  public:
@@ -23,6 +25,9 @@ class ViewControls {
   // After every full redraw that ran: the panels that own the canvas keep
   // the menus away, and the zoom box goes back over the picture.
   void afterRedraw();
+
+  ZoomControl* zoom_ = nullptr;
+  ProjectPages* pages_ = nullptr;
 
  private:
   PicEdit& w_;

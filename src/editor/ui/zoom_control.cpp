@@ -76,7 +76,7 @@ void ZoomControl::zoomTo(int row) {
   ViewTable& v = w_.views();
   // A view that was never stored (or stores no size) is never applied.
   if (!ZoomRowUsable(v, row)) {
-    static_cast<SymSetupHost&>(w_).host().beep();
+    w_.host().beep();
     return;
   }
   if (PushForZoom(v, canvasW(), canvasH())) rememberPush();
@@ -95,10 +95,10 @@ void ZoomControl::zoomTo(int row) {
 void ZoomControl::showStoredView(int row, bool dropRow) {
   ViewTable& v = w_.views();
   w_.Picture1->hide();
-  w_.PrintInitDone = false;
+  w_.layout().PrintInitDone = false;
   const int rowW = RowCanvasWidth(v, row), rowH = RowCanvasHeight(v, row);
   w_.viewing().sizeCanvas(rowW, rowH);
-  w_.PageAspect = double(rowH) / double(rowW);
+  w_.layout().PageAspect = double(rowH) / double(rowW);
   if (TransformView(v, w_.list(), row, CanvasRect{0, canvasW(), 0, canvasH()}))
     InvalidateSymTables(w_.sym());
   // A row of the history that has been shown is dropped before the layout
@@ -106,7 +106,7 @@ void ZoomControl::showStoredView(int row, bool dropRow) {
   if (dropRow) v.ViewDepth -= 1;
   EditorState& ed = w_.editor();
   ed.FinishingTool = true;
-  w_.FormRSZ();
+  w_.layout().FormRSZ();
   ed.FinishingTool = false;
   w_.Picture1->show();
 }
@@ -120,7 +120,7 @@ void ZoomControl::ZoomSC(int Index) {
         break;
       case 1:
         if (!ZoomRowUsable(w_.views(), kRestoreRow)) {
-          static_cast<SymSetupHost&>(w_).host().beep();
+          w_.host().beep();
           return;
         }
         showStoredView(kRestoreRow);
@@ -160,7 +160,7 @@ void ZoomControl::setZoom() {
   w_.file().ZoomBoxMode = true;
   box_.BoxChanged = false;
   box_.GrabHandle = 0;
-  static_cast<SymSetupHost&>(w_).SetDrawButtons(false);
+  w_.symHost().SetDrawButtons(false);
   w_.MenEnable(false);
   w_.Picture7->hide();
   if (ed.ColorToolsOn) {
@@ -169,7 +169,7 @@ void ZoomControl::setZoom() {
     ed.ColorToolsOn = true;
   }
   w_.viewing().setRedrawButtonVisible(false);
-  const bool frame = static_cast<SymSetupHost&>(w_).host().ctrlKeyDown() || ed.StopFlag != 0;
+  const bool frame = w_.host().ctrlKeyDown() || ed.StopFlag != 0;
   box_.ZoomBoxKind = frame ? kBoxFrame : kBoxClickWait;
   if (frame) {
     CalcBox(box_, canvasW(), canvasH());
@@ -339,7 +339,7 @@ void ZoomControl::endBoxMode() {
     w_.ToggleColorTools();
   }
   w_.MenEnable(true);
-  static_cast<SymSetupHost&>(w_).SetDrawButtons(true);
+  w_.symHost().SetDrawButtons(true);
   if (ed.PaintOnlyMode == 0) w_.viewing().showPartLabels();
   updateViewItems();
 }

@@ -1,0 +1,126 @@
+// The editor window's layout: the canvas fitted to the window, the panels
+// around it, and the layout that waits for a redraw or a run of resizes.
+#include "editor/ui/window_layout.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+
+#include "canvas/redraw.h"
+#include "canvas/ui/form_layout.h"
+#include "editor/ui/pic_edit.h"
+#include "platform/canvas_widget.h"
+
+namespace orn {
+
+namespace {
+
+// The bottom strip: the help box above the progress strip.
+constexpr int kHelpBoxHeight = 36;
+constexpr int kProgressWidth = 200;
+constexpr int kProgressHeight = 10;
+
+}  // namespace
+
+WindowLayout::WindowLayout(PicEdit& w)
+    : canvasLeft(kCanvasLeft), canvasTop(kCanvasTop), w_(w), progress_(kProgressWidth, kProgressHeight, kWhite) {
+  timer_ = new QTimer(&w_);
+  timer_->setSingleShot(true);
+  timer_->setInterval(0);
+  QObject::connect(timer_, &QTimer::timeout, &w_, [this] { FormRSZ(); });
+}
+
+void WindowLayout::schedule() { timer_->start(); }
+
+void WindowLayout::afterRedraw() {
+  if (!resizeAfterRedraw_) return;
+  // The resize that came during the redraw is laid out from the event loop,
+  // once, after the redraw has returned to its caller.
+  resizeAfterRedraw_ = false;
+  timer_->start();
+}
+
+void WindowLayout::resizeCanvas(int w, int h) {
+  Surface& canvas = w_.canvasSurface();
+  canvas.setBackColor(w_.draw().PicBackColor);
+  canvas.resize(w, h);
+  w_.Picture1->setGeometry(canvasLeft, canvasTop, w, h);
+  w_.Picture1->update();
+}
+
+void WindowLayout::placeColourPanel() {
+  w_.colours().placeColourTools();
+  w_.symmetry().placePartLabels();
+}
+
+void WindowLayout::placeBottomStrip() {
+  QWidget* area = w_.formArea();
+  const int fh = area->height();
+  const int top = std::max(fh - kFreeHeight, 0);
+  w_.DrawTypePanel->setGeometry(0, 0, kCanvasLeft, top);
+  const int helpLeft = w_.special().helpBoxLeft();
+  w_.Text1->setGeometry(helpLeft, top + 4, std::max(area->width() - kFreeWidth - (helpLeft - kCanvasLeft), 1),
+                        kHelpBoxHeight);
+  w_.Progress->setGeometry(kCanvasLeft, top + kHelpBoxHeight + 10, kProgressWidth, kProgressHeight);
+  // The stop button stands below the tool column, left of the help box and
+  // the progress strip, where it hides nothing during a redraw.
+  QPushButton* stop = w_.redraws().StopSign;
+  stop->move((kCanvasLeft - stop->width()) / 2, top + (kFreeHeight - stop->height()) / 2);
+  w_.special().placeSpecialWidgets(top);
+  w_.symmetry().placePartLabels();
+}
+
+void WindowLayout::FormRSZ() {
+  timer_->stop();
+  if (RedrawRunning(w_.editor())) {
+    // The list must not be rescaled under the walk: lay out when it ends.
+    resizeAfterRedraw_ = true;
+    return;
+  }
+  w_.errors().Trap("FormRSZ", [this] { formRszSteps(); });
+}
+
+void WindowLayout::formRszSteps() {
+  if (w_.isMinimized()) {
+    RedrawPending = true;
+    return;
+  }
+  if (RedrawPending) {
+    // Restored from an icon: the canvas keeps its size, which is all a
+    // pending FitOnResize asks.
+    RedrawPending = false;
+    FitOnResize = false;
+    w_.Picture1->show();
+    w_.DrawAll(1);
+    return;
+  }
+  if (FitOnResize) {
+    FitOnResize = false;
+    return;
+  }
+  Surface& canvas = w_.canvasSurface();
+  canvas.clear();
+  const int fw = w_.formArea()->width();
+  const int fh = w_.formArea()->height();
+  const int w0 = canvas.width();
+  const CanvasFit fit = FitCanvas(fw, fh, PageAspect, canvas.width(), canvas.height());
+  PageAspect = fit.pageAspect;
+  PrintInitDone = false;
+  if (w_.showMode()) {
+    const CanvasPlace at = PlaceCanvas(fw, fh, fit.width, fit.height, true);
+    canvasLeft = at.left;
+    canvasTop = at.top;
+  }
+  resizeCanvas(fit.width, fit.height);
+  placeColourPanel();
+  placeBottomStrip();
+  // The picture keeps its place relative to the canvas. Pending deletions
+  // are packed first, so a marked point is never moved.
+  if (RescaleToCanvas(w_.views(), w_.list(), w0, fit.width, fit.height)) w_.sym().SymTablesValid = false;
+  w_.Picture1->show();
+  w_.DrawAll(1);
+}
+
+}  // namespace orn

@@ -1,0 +1,51 @@
+#pragma once
+// WindowLayout: where the editor window puts its canvas and panels. It fits
+// the canvas to the window's size and shape (PageAspect), places the panels
+// beside and below it, keeps the progress strip's surface and lays the window
+// out once a run of resizes has stopped.
+#include "platform/core/surface.h"
+
+class QTimer;
+
+namespace orn {
+
+class PicEdit;
+
+class WindowLayout {
+ public:
+  explicit WindowLayout(PicEdit& w);
+
+  // Lays the window out for its size, rescales the picture with the canvas
+  // and redraws; during a redraw, once the redraw has ended.
+  void FormRSZ();
+  // Lays out once the resizes that come now have stopped.
+  void schedule();
+  // A resize that came during a redraw is laid out now.
+  void afterRedraw();
+  void resizeCanvas(int w, int h);
+  // The panels beside the canvas follow its right edge.
+  void placeColourPanel();
+  // The tool column, the help box, the progress strip and the stop button.
+  void placeBottomStrip();
+  Surface& progress() { return progress_; }
+
+  // Wanted canvas height / width; kAspectFromCanvas takes it from the canvas.
+  double PageAspect = 0.8;
+  bool RedrawPending = false;
+  bool FitOnResize = false;
+  // Printing must lay its pages out anew.
+  bool PrintInitDone = false;
+  // The canvas's top left corner in the window's inner area.
+  int canvasLeft;
+  int canvasTop;
+
+ private:
+  void formRszSteps();
+
+  PicEdit& w_;
+  Surface progress_;
+  QTimer* timer_ = nullptr;
+  bool resizeAfterRedraw_ = false;
+};
+
+}  // namespace orn
