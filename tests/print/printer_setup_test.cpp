@@ -56,6 +56,12 @@ TEST(ModelSize, TheLineGivesTheFoldedHeightAndSheetsOfEachKnownNet) {
       {6, 2.5, false, "3D Cube will be .9 inches high\r(2 sheets required)."},
       {2, 10.737, true, "3D Cuboctahedron will be 4.0 cm high\r(2 sheets required)."},
       {1, 8.0, false, "3D Great Dodecahedron will be 4.0 inches high\r(4 sheets required)."},
+      // 10 x 0.5882 + 0.0049 = 5.887; 10 x 0.5347 + 0.0049 = 5.352.
+      {5, 10.0, false, "3D Icosahedron will be 5.9 inches high\r(4 sheets required)."},
+      {7, 10.0, false, "3D Dodecahedron will be 5.4 inches high\r(3 sheets required)."},
+      {7, 10.0, true, "3D Dodecahedron will be 5.4 cm high\r(3 sheets required)."},
+      // 1.5 x 0.5347 + 0.0049 = .807: no leading zero.
+      {7, 1.5, false, "3D Dodecahedron will be .8 inches high\r(3 sheets required)."},
   };
   for (const auto& c : cases) EXPECT_EQ(ModelSizeText(c.model, c.width, c.metric), c.text) << c.model;
   EXPECT_EQ(ModelSizeText(0, 10, false), "");

@@ -21,11 +21,7 @@ class EveryPart : public PicEditTest {
  protected:
   void SetUp() override {
     PicEditTest::SetUp();
-    setInnerSize(729, 664);
-    // Two squares side by side: eight copies.
-    AddPolygon(w->list(), w->polyShape(), 200, 300, 300, 300);
-    AddPolygon(w->list(), w->polyShape(), 300, 300, 400, 300);
-    w->symmetry().setEditsymEnabled(true);
+    layTwoSquares();
     w->editor().ShowGeoNumbers = true;  // all five groups offered
     trigger("Editsym");
   }

@@ -138,6 +138,14 @@ class PicEditTest : public ::testing::Test {
   }
 
   // ---- the symmetry set-up's handles ----
+  // Two squares side by side in a 729 x 664 window (eight edges, eight
+  // copies), with Symmetry > Setup Symmetry offered.
+  void layTwoSquares() {
+    setInnerSize(729, 664);
+    AddPolygon(w->list(), w->polyShape(), 200, 300, 300, 300);
+    AddPolygon(w->list(), w->polyShape(), 300, 300, 400, 300);
+    w->symmetry().setEditsymEnabled(true);
+  }
   QPoint handleAt(int k) const {
     const auto& f = w->sym().SymData[static_cast<std::size_t>(k)];
     return {toPixel(f[kHandlePosX]), toPixel(f[kHandlePosY])};

@@ -17,11 +17,7 @@ class SetupChoices : public PicEditTest {
  protected:
   void SetUp() override {
     PicEditTest::SetUp();
-    setInnerSize(729, 664);
-    // Two squares side by side: eight copies.
-    AddPolygon(w->list(), w->polyShape(), 200, 300, 300, 300);
-    AddPolygon(w->list(), w->polyShape(), 300, 300, 400, 300);
-    w->symmetry().setEditsymEnabled(true);
+    layTwoSquares();
   }
   SymSetupPanel& panel() { return *w->Picture5; }
   ClickLabel* choice(int i) { return panel().Label9[std::size_t(i)]; }

@@ -18,11 +18,7 @@ class ZoomModeFollowups : public PicEditTest {
  protected:
   void SetUp() override {
     PicEditTest::SetUp();
-    setInnerSize(729, 664);
-    // A picture with a part: two squares, their eight edges one part.
-    AddPolygon(w->list(), w->polyShape(), 200, 300, 300, 300);
-    AddPolygon(w->list(), w->polyShape(), 300, 300, 400, 300);
-    w->symmetry().setEditsymEnabled(true);
+    layTwoSquares();
     trigger("Editsym");
     for (int k = 1; k <= 8; ++k) clickHandle(k);
     QTest::mouseClick(w->Picture5->SymOK[0], Qt::LeftButton);
