@@ -38,4 +38,18 @@ inline QImage toQImage(const Surface& s) {
       .copy();
 }
 
+// A copy of a surface in the format Qt's pixmaps use on the screen: handed
+// over with std::move, QPixmap::fromImage keeps it without converting it
+// again. One pass, for the many small pictures a window shows at once.
+inline QImage toScreenImage(const Surface& s) {
+  QImage image(s.width(), s.height(), QImage::Format_RGB32);
+  for (int y = 0; y < s.height(); ++y) {
+    const Rgb* from = s.pixels() + std::size_t(y) * std::size_t(s.width());
+    auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < s.width(); ++x)
+      to[x] = 0xFF000000u | (from[x] & 0xFFu) << 16 | (from[x] & 0xFF00u) | (from[x] >> 16 & 0xFFu);
+  }
+  return image;
+}
+
 }  // namespace orn

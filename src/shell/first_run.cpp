@@ -1,11 +1,11 @@
 #include "shell/first_run.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <set>
 #include <system_error>
 
 #include "platform/core/app_folder.h"
+#include "platform/core/file_read.h"
 #include "shell/help.h"
 
 namespace orn {
@@ -45,8 +45,18 @@ bool isSampleFile(const std::string& name) {
 bool sameContent(const fs::path& a, const fs::path& b) {
   std::error_code ea, eb;
   if (fs::file_size(a, ea) != fs::file_size(b, eb) || ea || eb) return false;
-  std::ifstream x(a, std::ios::binary), y(b, std::ios::binary);
-  return std::equal(std::istreambuf_iterator<char>(x), {}, std::istreambuf_iterator<char>(y), {});
+  const FileBytes x = ReadRegularFile(a), y = ReadRegularFile(b);
+  return x.ok() && y.ok() && x.bytes == y.bytes;
+}
+
+// The names in `folder`, in upper case: one listing answers every "is this
+// sample there under any spelling" of a start.
+std::set<std::string> upperNamesIn(const fs::path& folder) {
+  std::set<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+    names.insert(upperAscii(it->path().filename().string()));
+  return names;
 }
 
 // Where the installed file `rel` belongs in the program folder, and whether
@@ -57,11 +67,12 @@ struct Place {
   bool replaceDiffering = false;
 };
 
-std::optional<Place> placeOf(const fs::path& appFolder, const fs::path& rel) {
+std::optional<Place> placeOf(const fs::path& appFolder, const fs::path& staticFolder,
+                             const std::set<std::string>& appFolderNames, const fs::path& rel) {
   const std::string name = rel.filename().string();
   if (rel.parent_path().empty() && isSampleFile(name)) {
-    if (findNoCase(appFolder, name)) return std::nullopt;
-    return Place{staticFolderOf(appFolder) / name, false};
+    if (appFolderNames.count(upperAscii(name)) != 0) return std::nullopt;
+    return Place{staticFolder / name, false};
   }
   const bool help = upperAscii(rel.begin()->string()) == upperAscii(kHelpFolderName);
   return Place{appFolder / rel, help};
@@ -77,12 +88,15 @@ AddedFiles AddMissingInstalledFiles(const fs::path& appFolder, const fs::path& i
   for (fs::recursive_directory_iterator it(installed, ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code fe;
     if (!it->is_regular_file(fe)) continue;
-    fs::path rel = fs::relative(it->path(), installed, fe);
-    if (!fe) files.push_back(std::move(rel));
+    // The iterator's paths all start with `installed`: a lexical cut finds
+    // the relative name without resolving every link on the way.
+    files.push_back(it->path().lexically_relative(installed));
   }
   std::sort(files.begin(), files.end());
+  const fs::path staticFolder = staticFolderOf(appFolder);
+  const std::set<std::string> appFolderNames = upperNamesIn(appFolder);
   for (const fs::path& rel : files) {
-    const std::optional<Place> place = placeOf(appFolder, rel);
+    const std::optional<Place> place = placeOf(appFolder, staticFolder, appFolderNames, rel);
     if (!place) continue;
     fs::path target = place->target;
     auto options = fs::copy_options::none;

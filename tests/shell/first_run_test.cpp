@@ -108,17 +108,19 @@ TEST(InstalledFiles, AFolderMadeEarlierGetsWhatItLacksAndKeepsTheUsersFiles) {
   EXPECT_EQ(AddMissingInstalledFiles(app, installed).added, 0) << "the next start adds nothing";
 }
 
-// Samples still waiting in the program folder for the first run's move are
-// not copied a second time; a file that cannot be added is named.
+// Samples still waiting in the program folder for the first run's move, in
+// any spelling, are not copied a second time; a file that cannot be added is
+// named. The program names the installed folder with a trailing separator.
 TEST(InstalledFiles, SamplesAwaitingTheMoveStayAndABlockedFileIsReported) {
   ScratchFolder dir;
   const fs::path installed = dir.path("share"), app = dir.path("app");
   install(installed);
-  put(app / "OVMOD4A.PNT", "seeded");
+  put(app / "ovmod4a.pnt", "seeded");
   put(app / "STATIC", "a file where the folder should be");
 
-  const AddedFiles r = AddMissingInstalledFiles(app, installed);
-  EXPECT_EQ(text(app / "OVMOD4A.PNT"), "seeded");
+  const AddedFiles r = AddMissingInstalledFiles(app, installed.string() + "/");
+  EXPECT_EQ(text(app / "ovmod4a.pnt"), "seeded");
+  EXPECT_FALSE(fs::exists(app / "OVMOD4A.PNT"));
   ASSERT_EQ(r.failures.size(), 2u);
   EXPECT_NE(r.failures[0].find("OVPP1A.BMP"), std::string::npos) << r.failures[0];
   EXPECT_NE(r.failures[1].find("OVPP1A.PNT"), std::string::npos) << r.failures[1];

@@ -16,6 +16,7 @@
 
 #include "platform/canvas_widget.h"
 #include "platform/core/app_folder.h"
+#include "platform/qt_colour.h"
 #include "shell/help.h"
 #include "shell/ornisk_dat.h"
 #include "shell/paint_dat.h"
@@ -99,6 +100,7 @@ class MainMenuTest : public ::testing::Test {
 TEST_F(MainMenuTest, FirstStartMovesTheSamplesShowsTheirPreviewsRestoresTheLastChoicesAndQuittingWritesThem) {
   // Out-of-range choices keep their two lowest bits: mode 5 is Edit, art 6 Drawing.
   std::ofstream(folder.path("Ornisk.Dat")) << "/somewhere\r\n 0 \r\n 5  6 \r\n 1 \r\n";
+  SaveLinePicture(folder.path("OVTE2A.PNT"), Rgb(0x3080F0));  // an orange background
   start();
   EXPECT_TRUE(fs::exists(folder.path("STATIC/OVPP1A.PNT")));
   EXPECT_FALSE(fs::exists(folder.path("OVPP1A.PNT")));
@@ -112,6 +114,20 @@ TEST_F(MainMenuTest, FirstStartMovesTheSamplesShowsTheirPreviewsRestoresTheLastC
   EXPECT_FALSE(menu->samples[kArtDrawing][1]->icon().isNull());
   EXPECT_TRUE(menu->samples[kArtDrawing][0]->icon().isNull());
   EXPECT_TRUE(fs::exists(folder.path("previews/OVTE2A.PNT.pv")));
+  // The button shows the stored preview pixel for pixel, in its own colours.
+  const auto stored = ReadPreviewFile(folder.path("previews/OVTE2A.PNT.pv"));
+  ASSERT_TRUE(stored);
+  const QImage shown = menu->samples[kArtDrawing][1]->icon().pixmap(stored->width(), stored->height()).toImage();
+  ASSERT_EQ(shown.size(), QSize(stored->width(), stored->height()));
+  int differing = 0, unlikeReversed = 0;
+  for (int y = 0; y < stored->height(); ++y)
+    for (int x = 0; x < stored->width(); ++x) {
+      const QColor want = toQColor(stored->point(x, y));
+      differing += shown.pixelColor(x, y) != want;
+      unlikeReversed += want.red() != want.blue();
+    }
+  EXPECT_EQ(differing, 0);
+  EXPECT_GT(unlikeReversed, 0) << "the preview has colours that red and blue swapped would change";
   EXPECT_TRUE(host.boxes.empty());
 
   // Quitting writes the choices then in force.

@@ -250,7 +250,7 @@ void MainMenu::loadPreviews() {
       QToolButton* b = samples[std::size_t(art)][std::size_t(i)];
       const auto p = previews_->preview(samplePath(art, i), kMenuPreviewSize, kMenuPreviewSize);
       if (p) {
-        b->setIcon(QPixmap::fromImage(toQImage(*p)));
+        b->setIcon(QPixmap::fromImage(toScreenImage(*p)));
         if (i == 0) MaPat[std::size_t(art)]->setIcon(b->icon());
       } else {
         b->setToolTip("This sample picture is missing.");
