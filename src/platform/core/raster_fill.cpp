@@ -479,10 +479,14 @@ BorderFillLimits defaultBorderFillLimits(int width, int height) {
   // a hundred pixels), so that it never costs much more than twice the
   // cheaper way. Its spans grow with the canvas's side while the row pass
   // grows with its area: on a larger canvas it keeps to the span fill.
-  // Images of 32 MB and more are far larger than the caches: their painted
-  // rows are written past them.
+  // An image larger than the processor's last cache cannot stay in it: its
+  // painted rows are written past the caches, which spares reading each line
+  // before it is written. One that fits is written through them, where the
+  // row pass has just read it (where the cache's size is not told, 32 MB).
+  const std::size_t cache = raster::lastLevelCacheBytes();
   return {std::max<std::size_t>(pixels / 1024, 4096), pixels / 4,
-          std::max<std::size_t>(pixels / 128, 4096), raster::bestVectorUnit(), std::size_t(8) << 20};
+          std::max<std::size_t>(pixels / 128, 4096), raster::bestVectorUnit(),
+          (cache > 0 ? cache : std::size_t(32) << 20) / sizeof(Rgb)};
 }
 
 bool fillToBorder(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,

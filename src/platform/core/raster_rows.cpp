@@ -3,6 +3,8 @@
 // processor has been asked whether it has it.
 #include "platform/core/raster_rows.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 
 #if defined(__x86_64__)
@@ -39,12 +41,15 @@ void paintTail(Rgb* line, int base, int end, std::uint64_t bits, Rgb fill) {
 }
 
 // The 16 pixels of the line at `at` of the word's 64 are all known: each is
-// painted, or a border pixel of an exact row. Streaming needs the line
-// aligned.
-bool streamable(const PaintRow& r, std::uint64_t painted, std::uint64_t open, int at, const Rgb* p) {
+// painted, or a border pixel of an exact row. Such a line is written without
+// being read.
+bool known(const PaintRow& r, std::uint64_t painted, std::uint64_t open, int at) {
   const std::uint64_t known = painted | (r.exactBorder ? ~open : 0);
-  return (known >> at & 0xFFFF) == 0xFFFF && (reinterpret_cast<std::uintptr_t>(p) & (kLineBytes - 1)) == 0;
+  return (known >> at & 0xFFFF) == 0xFFFF;
 }
+
+// Streaming needs the line aligned.
+bool aligned(const Rgb* p) { return (reinterpret_cast<std::uintptr_t>(p) & (kLineBytes - 1)) == 0; }
 
 bool openBitsPlain(const Rgb* line, int width, Rgb c, std::uint64_t* bits) {
   bool exact = true;
@@ -102,11 +107,16 @@ void paintBitsSse2(const PaintRow& r, bool stream) {
     if (set == 0) continue;
     for (int at = 0; at < 64; at += kLinePixels) {
       Rgb* p = r.line + base + at;
-      if (stream && streamable(r, set, open, at, p)) {
+      if (known(r, set, open, at)) {
+        const bool streamed = stream && aligned(p);
         for (int i = 0; i < kLinePixels; i += 4) {
           const __m128i m = lanes(set >> (at + i));
-          _mm_stream_si128(reinterpret_cast<__m128i*>(p + i),
-                           _mm_or_si128(_mm_andnot_si128(m, border), _mm_and_si128(m, colour)));
+          const __m128i v = _mm_or_si128(_mm_andnot_si128(m, border), _mm_and_si128(m, colour));
+          if (streamed) {
+            _mm_stream_si128(reinterpret_cast<__m128i*>(p + i), v);
+          } else {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), v);
+          }
         }
         continue;
       }
@@ -153,12 +163,14 @@ __attribute__((target("avx2"))) void paintBitsAvx2(const PaintRow& r, bool strea
     if (set == 0) continue;
     for (int at = 0; at < 64; at += kLinePixels) {
       Rgb* p = r.line + base + at;
-      const bool whole = stream && streamable(r, set, open, at, p);
+      const bool whole = known(r, set, open, at), streamed = whole && stream && aligned(p);
       for (int i = 0; i < kLinePixels; i += 8) {
         const __m256i bits8 = _mm256_set1_epi32(int(set >> (at + i) & 0xFF));
         const __m256i m = _mm256_cmpeq_epi32(_mm256_and_si256(bits8, lane), lane);
-        if (whole) {
+        if (streamed) {
           _mm256_stream_si256(reinterpret_cast<__m256i*>(p + i), _mm256_blendv_epi8(border, colour, m));
+        } else if (whole) {
+          _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i), _mm256_blendv_epi8(border, colour, m));
         } else {
           const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i));
           _mm256_storeu_si256(reinterpret_cast<__m256i*>(p + i), _mm256_blendv_epi8(v, colour, m));
@@ -187,6 +199,17 @@ bool canRun(VectorUnit unit) {
 #else
   return unit == VectorUnit::Plain;
 #endif
+}
+
+std::size_t lastLevelCacheBytes() {
+  static const std::size_t bytes = [] {
+    for (const int level : {_SC_LEVEL4_CACHE_SIZE, _SC_LEVEL3_CACHE_SIZE, _SC_LEVEL2_CACHE_SIZE}) {
+      const long size = sysconf(level);
+      if (size > 0) return std::size_t(size);
+    }
+    return std::size_t(0);
+  }();
+  return bytes;
 }
 
 VectorUnit bestVectorUnit() {

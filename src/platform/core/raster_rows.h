@@ -3,6 +3,7 @@
 // word, for the flood fill's row pass. Each has a plain form and forms for
 // wider vector units; the processor's widest is found once and used for the
 // rest of the run. All forms give the same bits and the same pixels.
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/core/surface.h"
@@ -18,6 +19,10 @@ VectorUnit bestVectorUnit();
 
 // Whether this processor can run `unit` (Plain always).
 bool canRun(VectorUnit unit);
+
+// The size in bytes of the processor's last-level cache, or 0 where the
+// system does not tell it.
+std::size_t lastLevelCacheBytes();
 
 // A row to paint: the pixels whose bit in `painted` is set take `fill`. The
 // open bits (set where the pixel is not of the border colour) and whether
