@@ -203,10 +203,12 @@ bool canRun(VectorUnit unit) {
 
 std::size_t lastLevelCacheBytes() {
   static const std::size_t bytes = [] {
+#if defined(_SC_LEVEL4_CACHE_SIZE) && defined(_SC_LEVEL3_CACHE_SIZE) && defined(_SC_LEVEL2_CACHE_SIZE)
     for (const int level : {_SC_LEVEL4_CACHE_SIZE, _SC_LEVEL3_CACHE_SIZE, _SC_LEVEL2_CACHE_SIZE}) {
       const long size = sysconf(level);
       if (size > 0) return std::size_t(size);
     }
+#endif
     return std::size_t(0);
   }();
   return bytes;

@@ -45,8 +45,9 @@ struct RowKernels {
   // colour c is exactly c.
   bool (*openBits)(const Rgb* line, int width, Rgb c, std::uint64_t* bits);
   // Paints the row: the painted pixels take `fill`, the others keep their
-  // values. With `stream`, whole cache lines whose every pixel's new value is
-  // known are written past the caches (for images far larger than them).
+  // values. Cache lines whose every pixel's new value is known are written
+  // without being read; with `stream`, past the caches (for images larger
+  // than them).
   void (*paintBits)(const PaintRow& row, bool stream);
 };
 
