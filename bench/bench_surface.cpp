@@ -3,7 +3,7 @@
 // queue fill, and QPainter drawing into a QImage without anti-aliasing; and
 // the fill beside its floor, writing every pixel of the image once. After
 // the run the ratios (other time / Surface time) are printed, and the fill's
-// time as a multiple of the floor's.
+// time as a multiple of the floor's, measured apart and taken in turn.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -296,8 +296,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& r : runs)
-      if (r.run_type == Run::RT_Aggregate && (r.aggregate_name == "min" || r.aggregate_name == "median"))
-      {
+      if (r.run_type == Run::RT_Aggregate && (r.aggregate_name == "min" || r.aggregate_name == "median")) {
         times_[r.aggregate_name][r.run_name.str()] = r.GetAdjustedRealTime();
         if (const auto c = r.counters.find("over_floor"); c != r.counters.end())
           overFloor_[r.aggregate_name][r.run_name.str()] = c->second.value;
