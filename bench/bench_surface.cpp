@@ -100,26 +100,33 @@ Surface& workCopy(const Maze& m) {
   return work;
 }
 
+void fillMaze(Surface& s, const Maze& m) {
+  benchmark::DoNotOptimize(s.floodFill(m.seedX, m.seedY, orn::kBlack, kFillColour));
+}
+// The floor under any fill of the image: writing every pixel of the same
+// surface once, in the same state as the fills find it.
+void writeFloor(Surface& s) {
+  std::fill_n(s.pixels(), std::size_t(kFillSize) * kFillSize, kFillColour);
+  benchmark::DoNotOptimize(s.pixels());
+  benchmark::ClobberMemory();
+}
+
 void BM_FillSurface(benchmark::State& state) {
   const Maze& m = maze(int(state.range(0)));
   for (auto _ : state) {
     state.PauseTiming();
     Surface& s = workCopy(m);
     state.ResumeTiming();
-    benchmark::DoNotOptimize(s.floodFill(m.seedX, m.seedY, orn::kBlack, kFillColour));
+    fillMaze(s, m);
   }
 }
-// The floor under any fill of the image: writing every pixel of the same
-// surface once, in the same state as the fills find it.
 void BM_FillFloor(benchmark::State& state) {
   const Maze& m = maze(int(state.range(0)));
   for (auto _ : state) {
     state.PauseTiming();
     Surface& s = workCopy(m);
     state.ResumeTiming();
-    std::fill_n(s.pixels(), std::size_t(kFillSize) * kFillSize, kFillColour);
-    benchmark::DoNotOptimize(s.pixels());
-    benchmark::ClobberMemory();
+    writeFloor(s);
   }
 }
 
@@ -141,17 +148,15 @@ void BM_FillOverFloor(benchmark::State& state) {
   using Clock = std::chrono::steady_clock;
   const Maze& m = maze(int(state.range(0)));
   double fill = 0, floor = 0;
-  for (auto _ : state) {
-    Surface& f = workCopy(m);
-    auto t0 = Clock::now();
-    std::fill_n(f.pixels(), std::size_t(kFillSize) * kFillSize, kFillColour);
-    benchmark::DoNotOptimize(f.pixels());
-    benchmark::ClobberMemory();
-    const double floorTime = std::chrono::duration<double>(Clock::now() - t0).count();
+  auto timed = [&m](auto work) {
     Surface& s = workCopy(m);
-    t0 = Clock::now();
-    benchmark::DoNotOptimize(s.floodFill(m.seedX, m.seedY, orn::kBlack, kFillColour));
-    const double fillTime = std::chrono::duration<double>(Clock::now() - t0).count();
+    const auto t0 = Clock::now();
+    work(s);
+    return std::chrono::duration<double>(Clock::now() - t0).count();
+  };
+  for (auto _ : state) {
+    const double floorTime = timed(writeFloor);
+    const double fillTime = timed([&m](Surface& s) { fillMaze(s, m); });
     state.SetIterationTime(fillTime);
     fill += fillTime;
     floor += floorTime;
@@ -321,30 +326,28 @@ class RatioReporter : public benchmark::ConsoleReporter {
   }
 
  private:
+  // Statistic -> run name -> value.
+  using Table = std::map<std::string, std::map<std::string, double>>;
+
+  // The value of `stat` for the runs of benchmark `name`, or -1.
+  static double find(const Table& table, const char* stat, const std::string& name) {
+    const auto it = table.find(stat);
+    if (it != table.end())
+      for (const auto& [n, v] : it->second)
+        if (n.rfind(name + "/", 0) == 0) return v;
+    return -1.0;
+  }
   void ratio(const char* what, const std::string& other, const std::string& ours) const {
-    auto find = [this](const char* stat, const std::string& name) {
-      const auto it = times_.find(stat);
-      if (it != times_.end())
-        for (const auto& [n, t] : it->second)
-          if (n.rfind(name + "/", 0) == 0) return t;
-      return -1.0;
-    };
-    const double a = find("min", other), b = find("min", ours);
-    const double am = find("median", other), bm = find("median", ours);
+    const double a = find(times_, "min", other), b = find(times_, "min", ours);
+    const double am = find(times_, "median", other), bm = find(times_, "median", ours);
     if (a > 0 && b > 0 && am > 0 && bm > 0) std::printf("  %-36s %6.2f %6.2f\n", what, a / b, am / bm);
   }
   // The fill over its floor from the benchmark that takes them in turn.
   void takenInTurn(const char* what, const std::string& name) const {
-    auto find = [this, &name](const char* stat) {
-      const auto it = overFloor_.find(stat);
-      if (it != overFloor_.end())
-        for (const auto& [n, v] : it->second)
-          if (n.rfind(name + "/", 0) == 0) return v;
-      return -1.0;
-    };
-    if (find("min") > 0 && find("median") > 0) std::printf("  %-36s %6.2f %6.2f\n", what, find("min"), find("median"));
+    const double least = find(overFloor_, "min", name), median = find(overFloor_, "median", name);
+    if (least > 0 && median > 0) std::printf("  %-36s %6.2f %6.2f\n", what, least, median);
   }
-  std::map<std::string, std::map<std::string, double>> times_, overFloor_;
+  Table times_, overFloor_;
 };
 
 }  // namespace

@@ -25,10 +25,8 @@ class ColourPanelGui : public PicEditTest {
     setInnerSize(900, 700);
     // Two boxes to paint in.
     chooseTool(kToolPolyLine);
-    for (QPoint p : {QPoint{20, 20}, {120, 20}, {120, 120}, {20, 120}}) click(p);
-    dbl({20, 20});
-    for (QPoint p : {QPoint{200, 20}, {300, 20}, {300, 120}, {200, 120}}) click(p);
-    dbl({200, 20});
+    drawSquare(20, 20);
+    drawSquare(200, 20);
   }
   // A press at the centre of cell (c, r) of a panel `cols` x `rows` cells.
   static void clickCell(QWidget* panel, double cols, double rows, double c, double r) {

@@ -95,8 +95,7 @@ TEST_F(MenuFollowups, TheMenusFollowEachLoadedPictureAndNewResetsThem) {
 // New empties the colours in use on the strip and forgets the wheel's turns.
 TEST_F(MenuFollowups, NewEmptiesTheStripAndSetsTheWheelBack) {
   chooseTool(kToolPolyLine);
-  for (QPoint p : {QPoint{20, 20}, {120, 20}, {120, 120}, {20, 120}}) click(p);
-  dbl({20, 20});
+  drawSquare(20, 20);
   const double cols = kPaletteColumns, rows = PaletteRowCount(w->colour().PalRows);
   QTest::mouseClick(w->colours().Picture3, Qt::LeftButton, {},
                     QPoint(int(4.5 * (w->colours().Picture3->width() - 1) / cols), int(0.5 * (w->colours().Picture3->height() - 1) / rows)));

@@ -17,10 +17,8 @@ class PaletteRing : public PicEditTest {
     PicEditTest::SetUp();
     setInnerSize(900, 700);
     chooseTool(kToolPolyLine);
-    for (QPoint p : {QPoint{20, 20}, {120, 20}, {120, 120}, {20, 120}}) click(p);
-    dbl({20, 20});
-    for (QPoint p : {QPoint{200, 20}, {300, 20}, {300, 120}, {200, 120}}) click(p);
-    dbl({200, 20});
+    drawSquare(20, 20);
+    drawSquare(200, 20);
   }
   int rows() { return PaletteRowCount(w->colour().PalRows); }
   static void clickCell(QWidget* panel, double cols, double rows, double c, double r) {

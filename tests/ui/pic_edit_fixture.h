@@ -124,6 +124,12 @@ class PicEditTest : public ::testing::Test {
     send(w->Picture1, QEvent::MouseButtonDblClick, p, Qt::LeftButton, Qt::LeftButton);
     send(w->Picture1, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
   }
+  // A closed 100-pixel square from (x, y), drawn with the tool in hand (the
+  // Poly Line: four clicks and a double click back at the start).
+  void drawSquare(int x, int y) {
+    for (QPoint p : {QPoint{x, y}, {x + 100, y}, {x + 100, y + 100}, {x, y + 100}}) click(p);
+    dbl({x, y});
+  }
   void chooseTool(int tool) {
     ToolButton* b = w->tools().DrawType(tool);
     ASSERT_NE(b, nullptr);

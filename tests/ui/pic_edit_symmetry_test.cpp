@@ -35,11 +35,6 @@ class PicEditSymmetryTest : public PicEditTest {
     AddPolygon(w->list(), w->polyShape(), x0, y0, x1, y1);
     w->symmetry().setEditsymEnabled(true);
   }
-  // Two squares side by side: eight edges.
-  void layTwoSquares() {
-    layPolygon(200, 300, 300, 300);
-    layPolygon(300, 300, 400, 300);
-  }
   // The eight copies as one part, copy 1 its base.
   void acceptTwoSquares() {
     layTwoSquares();
