@@ -4,6 +4,9 @@
 // a failure report); the tests run offscreen.
 #include <QApplication>
 
+#include <chrono>
+#include <functional>
+
 #include "platform/guarded_application.h"
 
 namespace orn::test {
@@ -16,6 +19,17 @@ inline QApplication& app() {
   static char* argv[] = {name, nullptr};
   static QApplication* a = new GuardedApplication(argc, argv);
   return *a;
+}
+
+// Runs the event loop until `done` holds or ten seconds have passed (a
+// loaded machine under the sanitizers is slow; a pass never waits that long).
+inline bool waitFor(const std::function<bool()>& done) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > until) return false;
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  return true;
 }
 
 }  // namespace orn::test

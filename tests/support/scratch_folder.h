@@ -1,7 +1,9 @@
 #pragma once
 // A folder of its own for a test's real files, removed with everything in it
-// (read-only files and folders too) when the test ends; and the bytes of a
-// file, read and written whole.
+// (read-only files and folders too) when the test ends; the process's working
+// folder, which the program's file dialogs move, is put back first, so that
+// no later test starts in a folder that is gone. Also the bytes of a file,
+// read and written whole.
 #include <unistd.h>
 
 #include <cstdint>
@@ -16,6 +18,8 @@ namespace orn::test {
 class ScratchFolder {
  public:
   ScratchFolder() {
+    std::error_code ec;
+    workingFolder_ = std::filesystem::current_path(ec);
     static int counter = 0;
     dir_ = std::filesystem::temp_directory_path() /
            ("orn_test_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
@@ -25,6 +29,7 @@ class ScratchFolder {
   ~ScratchFolder() {
     namespace fs = std::filesystem;
     std::error_code ec;
+    if (!workingFolder_.empty()) fs::current_path(workingFolder_, ec);
     fs::permissions(dir_, fs::perms::owner_all, ec);
     for (fs::recursive_directory_iterator it(dir_, ec), end; !ec && it != end; it.increment(ec))
       fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
@@ -37,6 +42,7 @@ class ScratchFolder {
   const std::filesystem::path& dir() const { return dir_; }
 
  private:
+  std::filesystem::path workingFolder_;
   std::filesystem::path dir_;
 };
 

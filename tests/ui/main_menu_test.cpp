@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include <chrono>
 #include <fstream>
 
 #include <QTextBrowser>
@@ -36,17 +35,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs the event loop until `done` holds or ten seconds have passed (a
-// loaded machine under the sanitizers is slow; a pass never waits that long).
-bool waitFor(const std::function<bool()>& done) {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > until) return false;
-    QApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
-  return true;
-}
-
 class MainMenuTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -60,9 +48,6 @@ class MainMenuTest : public ::testing::Test {
   void TearDown() override {
     if (menu && test::EditorOf(*menu)) test::EditorOf(*menu)->editor().PicChanged = false;
     menu.reset();
-    // The program follows the file dialogs into the folders they chose:
-    // each test leaves the working folder as it found it.
-    fs::current_path(workingFolder);
   }
 
   void start(const ProfileSource* desktop = nullptr) {
@@ -89,7 +74,6 @@ class MainMenuTest : public ::testing::Test {
   }
 
   test::ScratchFolder folder;  // the program folder
-  fs::path workingFolder = fs::current_path();
   ScriptedHost host;
   ScriptedDialogs dialogs;
   FixedProfileSource profile;
@@ -366,7 +350,7 @@ TEST_F(MainMenuTest, ClosingDuringARedrawOrALoadWaitsForItAndThenReturns) {
   e.close();
   EXPECT_TRUE(e.isVisible()) << "refused while the redraw runs";
   EXPECT_EQ(e.editor().StopFlag, kStopRequested);
-  QTest::qWait(400);
+  ASSERT_TRUE(waitForTimeouts(e.start().ReturnToMain, 2)) << "the exit is tried again";
   EXPECT_NE(test::EditorOf(*menu), nullptr) << "still waiting";
   e.editor().Redrawing = false;
   ASSERT_TRUE(waitFor([this] { return test::EditorOf(*menu) == nullptr && menu->isVisible(); }));
@@ -440,7 +424,9 @@ TEST_F(MainMenuTest, AFailedSaveAtExitKeepsTheEditorAndItsPicture) {
   host.answers = {MsgResult::Yes, MsgResult::Ignore};
   dialogs.saves = {folder.path("no/such/folder/x.PNT").string()};
   e.close();
-  QTest::qWait(50);
+  // Both boxes answered, and whatever the answers set going has had its turn.
+  ASSERT_TRUE(waitFor([this] { return host.answers.empty(); }));
+  QApplication::processEvents();
   ASSERT_NE(test::EditorOf(*menu), nullptr);
   EXPECT_TRUE(e.isVisible());
   EXPECT_EQ(e.list().NumPoints, points);

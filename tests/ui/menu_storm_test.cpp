@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include <chrono>
 #include <map>
 
 #include "canvas/redraw.h"
@@ -31,6 +30,7 @@
 #include "shell/ui/main_menu.h"
 #include "ui/main_menu_support.h"
 #include "ui/pic_edit_fixture.h"
+#include "support/home_folder.h"
 #include "ui/storm_support.h"
 
 namespace orn::test {
@@ -77,17 +77,11 @@ class MenuStorm : public ::testing::Test {
     WriteBytes(mine() / "EMPTY.PNT", {});
     WriteBytes(mine() / "BROKEN.PNT", {0, 0, 0x80, 0x3f, 1, 2, 3});
     fs::current_path(mine());
-    // Files the program writes outside its folder (wallpaper tiles) land here too.
-    qputenv("HOME", QByteArray::fromStdString(folder.dir().string()));
-    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((folder.dir() / "config").string()));
   }
   void TearDown() override {
     modals.stop();
     if (menu && test::EditorOf(*menu)) test::EditorOf(*menu)->editor().PicChanged = false;
     menu.reset();
-    fs::current_path(workingFolder);
-    qputenv("HOME", home);
-    qputenv("XDG_CONFIG_HOME", config);
   }
 
   fs::path mine() const { return folder.path("mine"); }
@@ -306,8 +300,8 @@ class MenuStorm : public ::testing::Test {
   }
 
   ScratchFolder folder;
-  fs::path workingFolder = fs::current_path();
-  QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+  // Files the program writes outside its folder (wallpaper tiles) land here too.
+  HomeFolder home{folder.dir()};
   StormHost host;
   ScriptedDialogs dialogs;
   FixedProfileSource profile;
@@ -331,9 +325,7 @@ TEST_F(MenuStorm, TenThousandRandomEventsFromTheMainMenuReachEveryWindowAndLeave
   menu = test::MakeMainMenu(host, state, profile, &dialogs);
   menu->setStartDelays(0, 0);
   menu->MainMenu_Form_Load();
-  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!menu->ready() && std::chrono::steady_clock::now() < until) QApplication::processEvents(QEventLoop::AllEvents, 10);
-  ASSERT_TRUE(menu->ready());
+  ASSERT_TRUE(waitFor([this] { return menu->ready(); }));
   host.setParentWindow(menu.get());
   QObject::connect(&modals, &QTimer::timeout, [this] { modalStep(); });
   modals.start(2);

@@ -37,6 +37,17 @@ inline int PixelsOf(const Surface& s, Rgb c) {
   return int(std::count(s.pixels(), s.pixels() + std::size_t(s.width()) * std::size_t(s.height()), c));
 }
 
+// Runs the event loop until `timer` has fired `times` more times: a retry
+// the program is meant to refuse has then had its turns, however slow the
+// machine.
+inline bool waitForTimeouts(QTimer* timer, int times) {
+  int fired = 0;
+  const QMetaObject::Connection counting = QObject::connect(timer, &QTimer::timeout, [&fired] { ++fired; });
+  const bool done = waitFor([&fired, times] { return fired >= times; });
+  QObject::disconnect(counting);
+  return done;
+}
+
 // Runs `act` on the modal dialog of type D once it is up; `ran` (if given)
 // tells the test that the dialog really came up.
 template <class D>
@@ -57,9 +68,6 @@ class PicEditTest : public ::testing::Test {
     std::filesystem::copy_file(std::filesystem::path(ORNIVALE_SOURCE_DIR) / "data" / "Standard.Clr",
                                dir / "Standard.Clr");
     appState.AppFolder = appState.DataFolder = dir.string() + "/";
-    // The file dialogs move the working folder; each test starts where the
-    // last one did.
-    workingFolder = std::filesystem::current_path();
     w = std::make_unique<PicEdit>(host, appState, &dialogs);
     w->errors().setEndProgram([this] { ++programEnds; });
     w->show();
@@ -71,7 +79,6 @@ class PicEditTest : public ::testing::Test {
   void TearDown() override {
     w->editor().PicChanged = false;
     w.reset();
-    std::filesystem::current_path(workingFolder);
   }
 
   // Sizes the window so that its inner area is exactly w x h, and lays it out.
@@ -175,7 +182,6 @@ class PicEditTest : public ::testing::Test {
   std::unique_ptr<PicEdit> w;
   ScratchFolder scratch;
   const std::filesystem::path& dir = scratch.dir();
-  std::filesystem::path workingFolder;
   int programEnds = 0;
 };
 

@@ -19,6 +19,7 @@
 #include "pic_edit_fixture.h"
 #include "print/ui/print_frm.h"
 #include "print/ui/qt_printer.h"
+#include "support/home_folder.h"
 
 namespace orn::test {
 
@@ -62,25 +63,6 @@ inline QImage PdfPage(const std::string& pdf, const std::string& stem) {
 
 inline bool Red(QRgb c) { return qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80; }
 inline bool Dark(QRgb c) { return qGray(c) < 100; }
-
-// While it lives, the user's home (and so the Pictures folder, where the
-// wallpaper folder lies) is `home`.
-class HomeFolder {
- public:
-  explicit HomeFolder(const std::filesystem::path& home) : old_(std::getenv("HOME") ? std::getenv("HOME") : "") {
-    ::setenv("HOME", home.c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
-  }
-  ~HomeFolder() {
-    ::setenv("HOME", old_.c_str(), 1);
-    ::unsetenv("XDG_CONFIG_HOME");
-  }
-  HomeFolder(const HomeFolder&) = delete;
-  HomeFolder& operator=(const HomeFolder&) = delete;
-
- private:
-  std::string old_;
-};
 
 class PrintGui : public PicEditTest {
  protected:

@@ -11,6 +11,7 @@
 
 #include "canvas/canvas_fixture.h"
 #include "ui/pic_edit_fixture.h"
+#include "support/home_folder.h"
 #include "ui/storm_support.h"
 
 namespace orn::test {
@@ -84,15 +85,7 @@ TEST_F(Storm, TenThousandRandomEventsLeaveARunningEditorAndAListThatSavesAndLoad
   dice.seed(seed);
   SCOPED_TRACE("storm seed " + std::to_string(seed));
   // Files the program writes outside its folder (wallpaper tiles) land here too.
-  struct Home {
-    QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
-    ~Home() {
-      qputenv("HOME", home);
-      qputenv("XDG_CONFIG_HOME", config);
-    }
-  } keepHome;
-  qputenv("HOME", QByteArray::fromStdString(dir.string()));
-  qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((dir / "config").string()));
+  const HomeFolder home(dir);
 
   std::filesystem::copy_file(std::filesystem::path(ORNIVALE_SOURCE_DIR) / "tests" / "fuzz" / "bases" / "OVTE3A.PNT",
                              dir / "SAMPLE.PNT");
