@@ -13,42 +13,6 @@ namespace orn {
 
 namespace {
 
-// Rotation by the frame edge's angle, uniform scale and shift, as one map.
-struct ViewMap {
-  float c = 1, s = 0, k = 1, offX = 0, offY = 0;
-  void apply(float& x, float& y) const {
-    const float nx = (x * c + y * s) * k + offX;
-    const float ny = (-x * s + y * c) * k + offY;
-    x = nx;
-    y = ny;
-  }
-};
-
-// The map that takes corner 0 of the row's frame to (X0, Y0) and corner 1 to
-// x = X1 on the same canvas row; empty when the row cannot be applied.
-std::optional<ViewMap> MapOfRow(const ViewRow& row) {
-  const float x0 = row[0], y0 = row[1], x1 = row[2], y1 = row[3];
-  const float X0 = row[6], Y0 = row[7], X1 = row[8];
-  // An edge of no length has no direction, and a target of no width would
-  // collapse every point onto one.
-  if ((x1 == x0 && y1 == y0) || X1 == X0) return std::nullopt;
-  ViewMap m;
-  const double theta = AngleOf(x1 - x0, y1 - y0);
-  m.c = static_cast<float>(std::cos(theta));
-  m.s = static_cast<float>(std::sin(theta));
-  if (std::fabs(m.c - 1.0f) < 0.001f) m.c = 1.0f;
-  if (std::fabs(m.s) < 0.001f) m.s = 0.0f;
-  const float x0r = x0 * m.c + y0 * m.s, y0r = -x0 * m.s + y0 * m.c;
-  const float x1r = x1 * m.c + y1 * m.s;
-  if (x1r == x0r) return std::nullopt;
-  m.k = (X1 - X0) / (x1r - x0r);
-  if (!std::isfinite(m.k) || m.k == 0.0f) return std::nullopt;
-  m.offX = X0 - x0r * m.k;
-  m.offY = Y0 - y0r * m.k;
-  if (!std::isfinite(m.offX) || !std::isfinite(m.offY)) return std::nullopt;
-  return m;
-}
-
 bool Whole(float v) { return std::isfinite(v) && std::floor(v) == v; }
 
 void MapPoint(DrawingList& list, int j, const ViewMap& m) {
@@ -85,6 +49,29 @@ void MapList(DrawingList& list, const ViewMap& m) {
 
 }  // namespace
 
+std::optional<ViewMap> MapOfRow(const ViewRow& row) {
+  const float x0 = row[0], y0 = row[1], x1 = row[2], y1 = row[3];
+  const float X0 = row[6], Y0 = row[7], X1 = row[8];
+  // An edge of no length has no direction, and a target of no width would
+  // collapse every point onto one.
+  if ((x1 == x0 && y1 == y0) || X1 == X0) return std::nullopt;
+  ViewMap m;
+  const double theta = AngleOf(x1 - x0, y1 - y0);
+  m.c = static_cast<float>(std::cos(theta));
+  m.s = static_cast<float>(std::sin(theta));
+  if (std::fabs(m.c - 1.0f) < 0.001f) m.c = 1.0f;
+  if (std::fabs(m.s) < 0.001f) m.s = 0.0f;
+  const float x0r = x0 * m.c + y0 * m.s, y0r = -x0 * m.s + y0 * m.c;
+  const float x1r = x1 * m.c + y1 * m.s;
+  if (x1r == x0r) return std::nullopt;
+  m.k = (X1 - X0) / (x1r - x0r);
+  if (!std::isfinite(m.k) || m.k == 0.0f) return std::nullopt;
+  m.offX = X0 - x0r * m.k;
+  m.offY = Y0 - y0r * m.k;
+  if (!std::isfinite(m.offX) || !std::isfinite(m.offY)) return std::nullopt;
+  return m;
+}
+
 bool TransformView(ViewTable& views, DrawingList& list, int index, CanvasRect visible) {
   if (index < 0 || index > kViewLastRow) return false;
   const std::optional<ViewMap> m = MapOfRow(views.rows[index]);
@@ -100,13 +87,16 @@ bool TransformView(ViewTable& views, DrawingList& list, int index, CanvasRect vi
   return true;
 }
 
-bool RescaleToCanvas(ViewTable& views, DrawingList& list, int oldW, int newW, int newH) {
+std::optional<ViewMap> RescaleToCanvas(ViewTable& views, DrawingList& list, int oldW, int newW, int newH) {
   if (list.PackFrom > 0) PackBad(list);
-  if (oldW <= 0 || newW <= 0 || newH <= 0) return false;
+  if (oldW <= 0 || newW <= 0 || newH <= 0) return std::nullopt;
   const float f = static_cast<float>(newW) / static_cast<float>(oldW);
-  return ApplyPushedRow(views, list, newW, newH, [f](ViewRow& row) {
+  std::optional<ViewMap> map;
+  const bool applied = ApplyPushedRow(views, list, newW, newH, [&](ViewRow& row) {
     for (int c = 0; c < 6; ++c) row[6 + c] = f * row[c];
+    map = MapOfRow(row);
   });
+  return applied ? map : std::nullopt;
 }
 
 }  // namespace orn

@@ -13,6 +13,7 @@
 // The table and SaveScale are header-only: the file commands fill the table
 // when a picture is loaded or started without linking the canvas library.
 #include <array>
+#include <optional>
 
 #include "model/picture_file.h"
 
@@ -64,6 +65,23 @@ struct CanvasRect {
   int L = 0, R = 0, T = 0, B = 0;
 };
 
+// The map of a view: rotation by the angle of the frame's first edge, one
+// uniform scale and one shift.
+struct ViewMap {
+  float c = 1, s = 0, k = 1, offX = 0, offY = 0;
+  void apply(float& x, float& y) const {
+    const float nx = (x * c + y * s) * k + offX;
+    const float ny = (-x * s + y * c) * k + offY;
+    x = nx;
+    y = ny;
+  }
+};
+
+// The map that takes corner 0 of the row's frame to its canvas position and
+// corner 1 onto the same canvas row at its canvas x; empty when the row
+// cannot be applied.
+std::optional<ViewMap> MapOfRow(const ViewRow& row);
+
 // Applies view row `index`: rotates, scales and shifts every stored point and
 // the frames of the stored rows 1 .. ViewBase + ViewDepth so that the row's
 // frame lands on its canvas positions, then marks the records outside
@@ -89,7 +107,8 @@ bool ApplyPushedRow(ViewTable& v, DrawingList& list, int w, int h, Edit edit) {
 // Rescales the picture to a canvas resized from width oldW to newW x newH
 // (the window layout): every point is multiplied by newW / oldW about the
 // canvas origin. Runs pending packing first, so deleted points are never
-// moved. Returns true when the picture changed.
-bool RescaleToCanvas(ViewTable& views, DrawingList& list, int oldW, int newW, int newH);
+// moved. Returns the map applied to the points when the picture changed, so
+// that canvas points kept elsewhere can follow it exactly.
+std::optional<ViewMap> RescaleToCanvas(ViewTable& views, DrawingList& list, int oldW, int newW, int newH);
 
 }  // namespace orn

@@ -26,12 +26,16 @@ bool CaptureEdge(SymState& sym, std::span<const float> X, std::span<const float>
   f[kEdgeP1y] = Y[i];
   f[kCentreX] = X[last];
   f[kCentreY] = Y[last];
-  f[kMidX] = (X[i - 1] + X[i]) / 2;
-  f[kMidY] = (Y[i - 1] + Y[i]) / 2;
   f[kOrient] = static_cast<float>(first);
+  DeriveEdgePoints(f);
+  return true;
+}
+
+void DeriveEdgePoints(std::array<float, kSymFields>& f) {
+  f[kMidX] = (f[kEdgeP0x] + f[kEdgeP1x]) / 2;
+  f[kMidY] = (f[kEdgeP0y] + f[kEdgeP1y]) / 2;
   f[kMatchX] = (f[kMidX] + f[kCentreX]) / 2;
   f[kMatchY] = (f[kMidY] + f[kCentreY]) / 2;
-  return true;
 }
 
 int GeometricRunEnd(const DrawingList& list) {

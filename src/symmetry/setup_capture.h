@@ -1,6 +1,7 @@
 #pragma once
 // Turning the edges of the Geometric base shapes into set-up copies, matching
 // an existing symmetry block to them, and clearing the groups.
+#include <array>
 #include <span>
 
 #include "model/drawing_list.h"
@@ -15,6 +16,10 @@ namespace orn {
 // Returns true when the edge was recorded.
 bool CaptureEdge(SymState& sym, std::span<const float> X, std::span<const float> Y, int i,
                  int first, int last);
+
+// Sets a copy's edge midpoint and its match point (halfway between the
+// midpoint and the centre) from its edge ends and centre.
+void DeriveEdgePoints(std::array<float, kSymFields>& f);
 
 // The leading run of Geometric records (code exactly 20006) from index 0:
 // the index one past its last entry, or 0 when the list does not start with

@@ -132,6 +132,18 @@ void SymShowHandles(SymState& sym, Surface& canvas, int Which, bool recompute) {
   }
 }
 
+void MoveSetupCopies(SymState& sym, const std::function<void(float& x, float& y)>& map) {
+  const int count = std::min(sym.SymCount, kMaxSetupCopies);
+  for (int c = 1; c <= count; ++c) {
+    auto& f = sym.SymData[static_cast<std::size_t>(c)];
+    map(f[kEdgeP0x], f[kEdgeP0y]);
+    map(f[kEdgeP1x], f[kEdgeP1y]);
+    map(f[kCentreX], f[kCentreY]);
+    DeriveEdgePoints(f);
+    placeHandle(sym, c);
+  }
+}
+
 int FindHandle(const SymState& sym, float x, float y) {
   const int count = std::min(sym.SymCount, kMaxSetupCopies);
   for (int c = 1; c <= count; ++c) {

@@ -3,6 +3,8 @@
 // copy in no group shows a small red square; a copy in a group shows a
 // letter in the group's colour, 'b' when unmirrored and 'd' when mirrored,
 // and the group's base copy carries a dark dot inside its letter.
+#include <functional>
+
 #include "platform/core/host.h"
 #include "platform/core/surface.h"
 #include "symmetry/setup_state.h"
@@ -24,6 +26,14 @@ constexpr int kHandleSquare = 2;
 // placed 6 units from its edge's midpoint, perpendicular to the edge on the
 // side of the shape. The surface's pen is restored afterwards.
 void SymShowHandles(SymState& sym, Surface& canvas, int Which, bool recompute);
+
+// Moves every copy of the set-up with the picture when a view change has
+// rewritten the picture's points (the window was resized): `map` takes a
+// canvas point to its new place. The edge ends and the centre are mapped as
+// the picture's points were, so they stay on the base shapes; the midpoint and
+// the match point follow from them, and each handle is placed again beside
+// its edge, the marks keeping their size. Nothing is drawn.
+void MoveSetupCopies(SymState& sym, const std::function<void(float& x, float& y)>& map);
 
 // The first copy whose handle lies within the tolerance of (x, y), or 0.
 int FindHandle(const SymState& sym, float x, float y);

@@ -42,6 +42,14 @@ class PicEditSymmetryTest : public PicEditTest {
     for (int k = 1; k <= 8; ++k) clickHandle(k);
     QTest::mouseClick(w->Picture5->SymOK[0], Qt::LeftButton);
   }
+  // The marker, the caption and "Working Symmetry..." show the part that
+  // drawing goes to.
+  void expectPartShown(int part) {
+    EXPECT_EQ(w->sym().CurPart, part);
+    EXPECT_EQ(w->Picture7->exx2->pos(), w->Picture7->Label7[std::size_t(part)]->pos());
+    EXPECT_EQ(w->Picture7->Label8->text(), part != 0 ? "Symmetry" : "No Sym");
+    EXPECT_EQ(enabled("SymWorking"), part != 0);
+  }
 };
 
 TEST_F(PicEditSymmetryTest, SetupGreysTheMenusEvenThroughRedrawsTakesDoubleClicksTwiceAndOkUndoesItsZoom) {
@@ -139,12 +147,7 @@ TEST_F(PicEditSymmetryTest, ChoosingAPartFinishesTheOpenLineHighlightsWhilePress
 // which drawing goes on.
 TEST_F(PicEditSymmetryTest, PartLabelsAndMenusFollowThePartAfterARedrawAndAStepBack) {
   acceptTwoSquares();
-  auto partShown = [&](int part) {
-    EXPECT_EQ(w->sym().CurPart, part);
-    EXPECT_EQ(w->Picture7->exx2->pos(), w->Picture7->Label7[std::size_t(part)]->pos());
-    EXPECT_EQ(w->Picture7->Label8->text(), part != 0 ? "Symmetry" : "No Sym");
-    EXPECT_EQ(enabled("SymWorking"), part != 0);
-  };
+  auto partShown = [&](int part) { expectPartShown(part); };
   w->menus().MenusAllOptions(true);  // Mark and Undo to Mark
   QTest::mouseClick(w->Picture7->Label7[0], Qt::LeftButton);
   trigger("MenEditMark");
@@ -167,6 +170,30 @@ TEST_F(PicEditSymmetryTest, PartLabelsAndMenusFollowThePartAfterARedrawAndAStepB
   EXPECT_FALSE(w->Picture7->isVisible());
   EXPECT_FALSE(enabled("Yellow"));
   partShown(0);
+}
+
+// A part chosen while a stroke is open in a picture that the closing stroke
+// redraws (here one showing its yellow base shape): the labels show the new
+// part, not the one the redraw found current.
+TEST_F(PicEditSymmetryTest, APartChosenDuringAStrokeIsShownAlsoWhenClosingTheStrokeRedraws) {
+  acceptTwoSquares();
+  QTest::mouseClick(w->Picture7->Label7[1], Qt::LeftButton);
+  trigger("Yellow");
+  ASSERT_TRUE(w->editor().YellowBase);
+  int redraws = 0;
+  host.onPump = [&] { ++redraws; };
+  for (int part : {0, 1}) {
+    SCOPED_TRACE(part);
+    QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(240, 290 - 20 * part));
+    QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(260, 280 - 20 * part));
+    ASSERT_TRUE(w->list().recordOpen());
+    redraws = 0;
+    QTest::mouseClick(w->Picture7->Label7[std::size_t(part)], Qt::LeftButton);
+    EXPECT_GT(redraws, 0);
+    EXPECT_FALSE(w->list().recordOpen());
+    expectPartShown(part);
+  }
+  host.onPump = nullptr;
 }
 
 // With no part chosen the marker sits on "No Sym" without hiding its words,
@@ -215,6 +242,84 @@ TEST_F(PicEditSymmetryTest, APartLabelPressDuringARedrawIsIgnored) {
   EXPECT_GT(pumps, 1);
   EXPECT_EQ(w->list().NumPoints, n);
   EXPECT_EQ(w->sym().CurPart, part);
+}
+
+// The window resized while the set-up is up: its copies keep to the base
+// shapes as the picture is rescaled, so OK writes the items that OK before the
+// resize would have written, at the new scale; the strokes' copies follow,
+// and the next set-up finds every group again. Cancel keeps the new scale too.
+TEST_F(PicEditSymmetryTest, ResizingTheWindowDuringTheSetupKeepsItsCopiesOnTheBaseShapes) {
+  layTwoSquares();
+  trigger("Editsym");
+  for (int k = 1; k <= 8; ++k) clickHandle(k);
+  clickHandle(2);  // a mirrored copy
+  QTest::mouseClick(w->Picture5->SymOK[0], Qt::LeftButton);
+  QTest::mouseClick(w->Picture7->Label7[1], Qt::LeftButton);
+  QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, QPoint(240, 290));
+  dbl({260, 280});
+  std::vector<SymItem> before;
+  ASSERT_TRUE(ReadSymBlock(w->list(), w->sym(), before));
+  ASSERT_EQ(before.size(), 8u);
+  const int n = w->list().NumPoints;
+  const Entries drawn = EntriesOf(w->list(), 0, n);
+  const int w0 = w->canvasSurface().width();
+
+  // Each copy's edge is an edge of a base shape in the list, its handle 6
+  // units from the edge's midpoint.
+  auto copiesOnTheShapes = [&] {
+    const DrawingList& list = w->list();
+    for (int k = 1; k <= w->sym().SymCount; ++k) {
+      const auto& f = w->sym().SymData[std::size_t(k)];
+      bool onShape = false;
+      for (int i = 1; i < list.NumPoints && !onShape; ++i)
+        onShape = std::fabs(list.G0[i - 1] - f[kEdgeP0x]) < 0.01f && std::fabs(list.G1[i - 1] - f[kEdgeP0y]) < 0.01f &&
+                  std::fabs(list.G0[i] - f[kEdgeP1x]) < 0.01f && std::fabs(list.G1[i] - f[kEdgeP1y]) < 0.01f;
+      EXPECT_TRUE(onShape) << k;
+      const float mx = (f[kEdgeP0x] + f[kEdgeP1x]) / 2, my = (f[kEdgeP0y] + f[kEdgeP1y]) / 2;
+      EXPECT_NEAR(std::hypot(f[kHandlePosX] - mx, f[kHandlePosY] - my), kHandleOffset, 0.01) << k;
+    }
+  };
+  trigger("Editsym");
+  setInnerSize(529, 464);
+  const float scale = float(w->canvasSurface().width()) / float(w0);
+  ASSERT_LT(scale, 0.9f);
+  copiesOnTheShapes();
+  QTest::mouseClick(w->Picture5->SymOK[0], Qt::LeftButton);
+
+  std::vector<SymItem> after;
+  ASSERT_TRUE(ReadSymBlock(w->list(), w->sym(), after));
+  ASSERT_EQ(after.size(), before.size());
+  for (std::size_t i = 0; i < after.size(); ++i) {
+    SCOPED_TRACE(i);
+    const SymItem &a = after[i], &b = before[i];
+    EXPECT_EQ(a.group, b.group);
+    EXPECT_EQ(a.reflect, b.reflect);
+    EXPECT_EQ(a.RefGeo, b.RefGeo);
+    for (auto [x, y] : {std::pair{a.P0x, b.P0x}, {a.P0y, b.P0y}, {a.P1x, b.P1x}, {a.P1y, b.P1y},
+                        {a.P2x, b.P2x}, {a.P2y, b.P2y}, {a.handleX, b.handleX}, {a.handleY, b.handleY}})
+      EXPECT_NEAR(x, y * scale, 0.05);
+  }
+  // The base shapes and the stroke, at the new scale.
+  ASSERT_EQ(w->list().NumPoints, n);
+  FrameWalker walk(w->list(), 0);
+  int points = 0;
+  for (Frame fr; walk.next(fr);) {
+    if (fr.kind != FrameKind::Record || fr.type == kTypeSymmetryItem) continue;
+    for (int i = fr.first; i <= fr.last; ++i, ++points) {
+      EXPECT_NEAR(w->list().G0[i], drawn[std::size_t(i)].first * scale, 0.05) << i;
+      EXPECT_NEAR(w->list().G1[i], drawn[std::size_t(i)].second * scale, 0.05) << i;
+    }
+  }
+  EXPECT_EQ(points, 2 * 6 + 2);
+
+  trigger("Editsym");
+  EXPECT_EQ(w->Picture5->setup().SymActive, kSymActiveMatched);
+  for (int k = 1; k <= 8; ++k) EXPECT_NE(group(k), 0) << k;
+  setInnerSize(729, 664);
+  copiesOnTheShapes();
+  QTest::mouseClick(w->Picture5->SymOK[1], Qt::LeftButton);  // "Cancel"
+  EXPECT_EQ(w->canvasSurface().width(), w0);
+  for (int i : {2, 3, 4, 5}) EXPECT_NEAR(w->list().G0[i], drawn[std::size_t(i)].first, 0.05) << i;
 }
 
 TEST_F(PicEditSymmetryTest, PolygonButtonChoosesTheShapeTheSetupCapturesAndCancelRestoresTheList) {

@@ -97,9 +97,11 @@ void PartLabels::Label7_MouseDown(int index) {
   PutSymState(index);
   if (list.recordOpen()) host_.closeOpenRecord();
   const SelectPartResult r = SelectPart(list, sym, index);
+  // Closing the stroke may have redrawn the picture, which shows the part
+  // current before the choice: the labels show the part drawing now goes to.
+  PutSymState(sym.CurPart);
   if (!r.done) {
     host_.host().beep();
-    PutSymState(sym.CurPart);
     return;
   }
   host_.SymUpdateMenus();

@@ -12,6 +12,7 @@
 #include "canvas/ui/form_layout.h"
 #include "editor/ui/pic_edit.h"
 #include "platform/canvas_widget.h"
+#include "symmetry/setup_handles.h"
 
 namespace orn {
 
@@ -117,8 +118,13 @@ void WindowLayout::formRszSteps() {
   placeColourPanel();
   placeBottomStrip();
   // The picture keeps its place relative to the canvas. Pending deletions
-  // are packed first, so a marked point is never moved.
-  if (RescaleToCanvas(w_.views(), w_.list(), w0, fit.width, fit.height)) w_.sym().SymTablesValid = false;
+  // are packed first, so a marked point is never moved. An open symmetry
+  // set-up's copies move with the base shapes they were taken from.
+  if (const auto map = RescaleToCanvas(w_.views(), w_.list(), w0, fit.width, fit.height)) {
+    SymState& sym = w_.sym();
+    sym.SymTablesValid = false;
+    if (sym.GeoCapture != 0) MoveSetupCopies(sym, [&map](float& x, float& y) { map->apply(x, y); });
+  }
   w_.Picture1->show();
   w_.DrawAll(1);
 }
