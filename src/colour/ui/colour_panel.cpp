@@ -24,7 +24,9 @@ constexpr Rgb kSwapArmed = 0x0000FF;
 constexpr int kSideGap = 8;       // between the canvas and the current colour
 constexpr int kSwatch = 56;       // the current colour's box, the strip's width
 constexpr int kSwatchTop = 8;
-constexpr int kWheelTop = kSwatchTop + kSwatch + 4;  // the wheel, while it is shown
+// The wheel, while it is shown: its rim (3 pixels inside its top) midway
+// between the current colour and the label, which moves down by its height.
+constexpr int kWheelTop = kSwatchTop + kSwatch + 2;
 constexpr int kLabelTop = 72;     // the strip's label, below the current colour
 constexpr int kLabelHeight = 28;
 constexpr int kStripBelowLabel = kLabelHeight + 4;

@@ -93,8 +93,8 @@ void ZoomControl::zoomTo(int row) {
 // shown in its own shape, as large as the window allows (the project view
 // as tall as its stack of pages, a page as its page). A view of the way
 // back keeps that canvas while it fits the window, so the screen is as it
-// was, also where the canvas did not fill the window; a window grown too
-// small for it fits it in its shape.
+// was, also where the canvas did not fill the window; in a window that has
+// become too small for it the canvas is fitted in its shape.
 void ZoomControl::showStoredView(int row, ViewCanvas canvas, bool dropRow) {
   ViewTable& v = w_.views();
   w_.Picture1->hide();
