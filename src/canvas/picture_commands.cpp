@@ -197,6 +197,9 @@ LoadOutcome FileLoadC(FileContext& ctx, int kind) {
 
 NewOutcome FileNew(FileContext& ctx) {
   NewOutcome out;
+  // Ctrl counts as it is when New is chosen: the user may let it go to
+  // answer the offer to save.
+  const bool ctrlHeld = ctx.host.ctrlKeyDown();
   ctx.hooks.copyToBmap();
   PackPending(ctx.list);
   if (ctx.file.ZoomBoxMode) return out;
@@ -224,7 +227,7 @@ NewOutcome FileNew(FileContext& ctx) {
   ctx.hooks.coloursLoaded({});
   out.status = CommandStatus::Done;
 
-  if (!ctx.file.StartPicture.empty() && !ctx.file.NewInLoad && !ctx.host.ctrlKeyDown()) {
+  if (!ctx.file.StartPicture.empty() && !ctx.file.NewInLoad && !ctrlHeld) {
     ctx.file.PicturePath = ctx.file.StartPicture;
     ctx.file.OpenForEditing = ctx.file.StartGallery;
     ctx.file.LoadOption = ctx.file.StartReCreate;

@@ -10,9 +10,10 @@
 
 namespace orn {
 
-// The wheel picture's size in pixels.
-constexpr int kWheelWidth = 66;
-constexpr int kWheelHeight = 67;
+// The wheel picture's size in pixels: its rim and spokes reach the last
+// row and column.
+constexpr int kWheelWidth = 64;
+constexpr int kWheelHeight = 64;
 constexpr int kWheelSteps = 12;
 
 // The 24 click points of the wheel in the picture's pixels: segment s owns

@@ -143,6 +143,34 @@ TEST_F(ColourPanelGui, TheWheelFromTheColorMenuTurnsThePictureAndResetTurnsItBac
   EXPECT_TRUE(w->tools().DrawType(kToolPolyLine)->isVisible());
 }
 
+// The wheel stands beside the canvas, inside the window, and neither hides
+// nor is hidden by any control shown with it, at every window size, the
+// caption of the colours in use still right above its swatches. Put away,
+// it leaves the panel as it was.
+TEST_F(ColourPanelGui, TheWheelHidesNoControlAndNoControlHidesItAtAnyWindowSize) {
+  const QRect caption = w->colours().Label19->geometry(), strip = w->colours().CinUse->geometry();
+  trigger("MenRotateColors");
+  const QWidget* wheel = w->colours().Wheel;
+  for (QSize size : {QSize(1600, 960), QSize(900, 700), QSize(1029, 664), QSize(640, 480), QSize(500, 420)}) {
+    SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
+    setInnerSize(size.width(), size.height());
+    ASSERT_TRUE(wheel->isVisible());
+    EXPECT_TRUE(w->formArea()->rect().contains(wheel->geometry()));
+    for (const QObject* o : w->formArea()->children()) {
+      const auto* c = qobject_cast<const QWidget*>(o);
+      if (c == nullptr || c == wheel || !c->isVisible()) continue;
+      EXPECT_FALSE(c->geometry().intersects(wheel->geometry())) << c->objectName().toStdString();
+    }
+    const QRect shownCaption = w->colours().Label19->geometry(), swatches = w->colours().CinUse->geometry();
+    EXPECT_GE(swatches.top() - shownCaption.bottom(), 0);
+    EXPECT_LE(swatches.top() - shownCaption.bottom(), 8);
+  }
+  setInnerSize(900, 700);
+  QTest::mouseClick(w->colours().Picture12->RotOK[0], Qt::LeftButton);
+  EXPECT_EQ(w->colours().Label19->geometry(), caption);
+  EXPECT_EQ(w->colours().CinUse->geometry(), strip);
+}
+
 // A recolouring that changes no fill leaves the picture unchanged: the
 // wheel's segment that has the dot, a swatch exchanged with itself.
 TEST_F(ColourPanelGui, ARecolouringThatChangesNothingLeavesThePictureUnchanged) {

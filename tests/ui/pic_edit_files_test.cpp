@@ -150,6 +150,48 @@ TEST_F(PicEditFiles, NewPictureStartsWithThePolyLineToolAndNoDuplicateButton) {
   EXPECT_TRUE(w->tools().DrawType(kToolDuplicate)->isHidden());
 }
 
+// New in an editor opened on a picture brings that picture back, and gives
+// an empty canvas when Ctrl is held as the item is chosen: the key counts as
+// it was then, not as it is once the offer to save is answered.
+TEST_F(PicEditFiles, CtrlHeldAsNewIsChosenGivesAnEmptyCanvasWhateverItIsAtTheAnswer) {
+  const std::string start = path("START.PNT");
+  saveAs(start);
+  w.reset();
+  appState.PicturePath = start;
+  appState.OpenForEditing = true;
+  appState.StartMode = appState.SavedStartMode = kStartEdit;
+  w = std::make_unique<PicEdit>(host, appState, &dialogs);
+  w->show();
+  w->start().LoadTimer_Timer();
+  w->start().StartTimer_Timer();
+  QApplication::processEvents();
+  ASSERT_EQ(w->file().FileName, start);
+  for (const bool ctrlAtChoice : {true, false}) {
+    SCOPED_TRACE(ctrlAtChoice);
+    chooseTool(kToolPolyLine);
+    click({300, 300});
+    dbl({400, 350});
+    ASSERT_TRUE(w->editor().PicChanged);
+    // The user lets the key go (or takes it) to answer No.
+    host.ctrl = ctrlAtChoice;
+    host.onBox = [&](const std::string&) { host.ctrl = !ctrlAtChoice; };
+    host.answers = {MsgResult::No};
+    trigger("MenFileNew");
+    host.onBox = nullptr;
+    host.ctrl = false;
+    ASSERT_FALSE(host.boxes.empty());
+    EXPECT_EQ(host.boxes.back().text.rfind("Save Changes to ", 0), 0u);
+    if (ctrlAtChoice) {
+      EXPECT_EQ(w->list().NumPoints, 0);
+      EXPECT_EQ(w->file().FileName, kUnNamed);
+      EXPECT_EQ(inkedPixels(), 0);
+    } else {
+      EXPECT_EQ(w->file().FileName, start);
+      EXPECT_EQ(w->list().NumPoints, n) << "the start picture again";
+    }
+  }
+}
+
 // The line width and the spline switch a picture was saved with come back
 // with it: in the menu caption, in the thickness of every line (loaded or
 // drawn after), and in the switch's colour.

@@ -49,6 +49,13 @@ class ZoomGui : public PicEditTest {
     for (auto& p : out) p = {p.first + dx, p.second + dy};
     return out;
   }
+  // "Set &Zoom" with the click-and-size box: its centre, then `up` pixels up.
+  void zoomIn(QPoint c, int up) {
+    trigger("ZoomSS(2)");
+    click(c);
+    move(c - QPoint(0, up));
+    click(c);
+  }
   void openFrame() {
     host.ctrl = true;
     trigger("ZoomSS(2)");
@@ -251,6 +258,56 @@ TEST_F(ZoomGui, RestoreIsGreyedOutOnceScreenIsPictureHasClearedTheStoredView) {
   press(panel().BoxButton[3]);
   press(panel().BoxButton[0]);
   EXPECT_TRUE(enabled("ZoomS(1)"));
+}
+
+// A canvas that does not fill the window: a picture loaded with the canvas
+// size and the zoom history it was saved with, and the empty canvas Ctrl +
+// New leaves of it. Back and Restore bring back the screen as it was, pixel
+// for pixel, on the canvas of the size it had.
+TEST_F(ZoomGui, BackAndRestoreShowTheScreenAsItWasOnACanvasSmallerThanTheWindow) {
+  setInnerSize(729, 564);
+  zoomIn({200, 150}, 20);
+  zoomIn({300, 200}, 10);
+  ASSERT_EQ(w->views().ViewDepth, 2);
+  saveAs(path("TWICE.PNT"));
+  const QSize saved = w->Picture1->size();
+  setInnerSize(1029, 764);
+  load(path("TWICE.PNT"));
+  ASSERT_EQ(w->Picture1->size(), saved);  // it fits the larger window: kept
+  ASSERT_EQ(w->views().ViewDepth, 2);
+
+  for (const char* picture : {"loaded", "new"}) {
+    SCOPED_TRACE(picture);
+    if (picture == std::string("new")) {
+      w->editor().PicChanged = false;
+      host.ctrl = true;
+      trigger("MenFileNew");
+      host.ctrl = false;
+      ASSERT_EQ(w->list().NumPoints, 0);
+      ASSERT_EQ(w->Picture1->size(), saved);
+      chooseTool(kToolPolyLine);
+      drawSquare(150, 120);
+    }
+    const QImage screen = w->grab().toImage();
+    const Surface canvas = w->canvasSurface();
+    auto expectScreenAsItWas = [&](const char* after) {
+      EXPECT_EQ(w->Picture1->size(), saved) << after;
+      EXPECT_TRUE(w->canvasSurface() == canvas) << after;
+      EXPECT_TRUE(w->grab().toImage() == screen) << after;
+    };
+    zoomIn({250, 200}, 15);
+    ASSERT_FALSE(w->canvasSurface() == canvas);
+    trigger("ZoomS(0)");
+    expectScreenAsItWas("Back");
+    // "Set" in the frame stores the view for "&Restore".
+    openFrame();
+    press(panel().BoxButton[3]);
+    press(panel().BoxButton[0]);
+    zoomIn({100, 300}, 25);
+    ASSERT_FALSE(w->canvasSurface() == canvas);
+    trigger("ZoomS(1)");
+    expectScreenAsItWas("Restore");
+  }
 }
 
 }  // namespace

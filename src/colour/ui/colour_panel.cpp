@@ -24,9 +24,12 @@ constexpr Rgb kSwapArmed = 0x0000FF;
 constexpr int kSideGap = 8;       // between the canvas and the current colour
 constexpr int kSwatch = 56;       // the current colour's box, the strip's width
 constexpr int kSwatchTop = 8;
-constexpr int kLabelTop = 72;     // the strip's label, below the wheel
+// The wheel, while it is shown: its rim (3 pixels inside its top) midway
+// between the current colour and the label, which moves down by its height.
+constexpr int kWheelTop = kSwatchTop + kSwatch + 2;
+constexpr int kLabelTop = 72;     // the strip's label, below the current colour
 constexpr int kLabelHeight = 28;
-constexpr int kStripTop = kLabelTop + kLabelHeight + 4;
+constexpr int kStripBelowLabel = kLabelHeight + 4;
 constexpr int kStripFoot = 68;    // kept free below the strip: the bottom strip
 constexpr int kFrameWidth = 3;    // the frame around the strip
 // Below the canvas, in the 64 pixels of the bottom strip.
@@ -120,11 +123,6 @@ ColourPanel::ColourPanel(ColourState& colour, const Surface& wheel, QWidget* for
 void ColourPanel::place(const QRect& canvas, const QSize& form, int keepRight) {
   PositionPic4(canvas.x() + canvas.width() + kSideGap);
   const int x = Picture4->x();
-  const int stripHeight = std::max(form.height() - kStripTop - kStripFoot, 20);
-  // The caption stands right above its swatches, the frame around them.
-  Label19->setGeometry(x - kSideGap, kLabelTop, kSwatch + 2 * kSideGap, kLabelHeight);
-  CinUse->setGeometry(x, kStripTop, kSwatch, stripHeight);
-  CinUseFrame->setGeometry(CinUse->geometry().adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth));
 
   // The palette, its scroll bar and the frame end in the bottom strip, left
   // of what it keeps at its right end.
@@ -139,7 +137,19 @@ void ColourPanel::place(const QRect& canvas, const QSize& form, int keepRight) {
 
 void ColourPanel::PositionPic4(int x) {
   Picture4->move(x, kSwatchTop);
-  Wheel->move(x - 5, Picture4->y() - 6);
+  const QSize form = Picture4->parentWidget()->size();
+  // The wheel under the current colour, whose hue it marks, centred on it
+  // where the window leaves room, never over the canvas to its left.
+  const int centred = x + (kSwatch - kWheelWidth) / 2;
+  Wheel->move(std::max(std::min(centred, form.width() - kWheelWidth), x - kSideGap), kWheelTop);
+  // The caption stands right above its swatches, the frame around them;
+  // both make room for the wheel while it is shown.
+  const int labelTop = kLabelTop + (wheelShown_ ? kWheelHeight : 0);
+  const int stripTop = labelTop + kStripBelowLabel;
+  const int stripHeight = std::max(form.height() - stripTop - kStripFoot, 20);
+  Label19->setGeometry(x - kSideGap, labelTop, kSwatch + 2 * kSideGap, kLabelHeight);
+  CinUse->setGeometry(x, stripTop, kSwatch, stripHeight);
+  CinUseFrame->setGeometry(CinUse->geometry().adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth));
 }
 
 void ColourPanel::setShown(bool shown) {
@@ -174,6 +184,8 @@ void ColourPanel::setUseColor(Rgb colour) {
 }
 
 void ColourPanel::setWheelVisible(bool visible) {
+  wheelShown_ = visible;
+  PositionPic4(Picture4->x());
   Picture12->setVisible(visible);
   Wheel->setVisible(visible);
   if (visible) {

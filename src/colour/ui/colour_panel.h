@@ -1,6 +1,6 @@
 #pragma once
 // The colour tools of the editor window, made and laid out together: beside
-// the canvas the current colour (with the colour wheel over it while it is
+// the canvas the current colour (with the colour wheel below it while it is
 // shown), the colours in use and their label; below the canvas the palette
 // with its harmony scroll bar and, in the colour panel's frame, the custom
 // colours and the "#" button; in the tool column the wheel's panel. The
@@ -56,7 +56,8 @@ class ColourPanel : public QObject {
   // the colours in use's right edge: that end of the bottom strip holds
   // another panel.
   void place(const QRect& canvas, const QSize& form, int keepRight);
-  // The current colour at left x, the wheel 5 left of and 6 above it.
+  // The current colour at left x, and below it the wheel (while it is
+  // shown), the label and the colours in use.
   void PositionPic4(int x);
   // Shows or hides the colour tools; shown again, the strip is redrawn.
   void setShown(bool shown);
@@ -76,6 +77,7 @@ class ColourPanel : public QObject {
 
  private:
   ColourState& colour_;
+  bool wheelShown_ = false;
   bool syncing_ = false;
   Rgb back_;
   Rgb useColor_;

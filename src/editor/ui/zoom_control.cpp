@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "canvas/ui/form_layout.h"
 #include "canvas/ui/part_labels.h"
 #include "canvas/ui/zoom_panel.h"
 #include "canvas/zoom_views.h"
@@ -82,23 +83,25 @@ void ZoomControl::zoomTo(int row) {
   if (PushForZoom(v, canvasW(), canvasH())) rememberPush();
   updateViewItems();
   w_.editor().ProjectView = row == kProjectRowView;
-  showStoredView(row);
+  showStoredView(row, ViewCanvas::FillWindow);
   w_.DrawAll(1);
 }
 
 // Every stored view keeps the canvas it was made for in its target columns.
-// The canvas takes that size, the view is applied, and the layout then fits
-// the canvas to the window, rescaling the picture with it: the view is shown
-// in its own shape, as large as the window allows (the project view as tall
-// as its stack of pages, a page as its page, a view of the history as it was
-// also when the window changed size since).
-void ZoomControl::showStoredView(int row, bool dropRow) {
+// The canvas takes that size and the view is applied. A view from the menu
+// is then fitted to the window, the picture rescaled with the canvas: it is
+// shown in its own shape, as large as the window allows (the project view
+// as tall as its stack of pages, a page as its page). A view of the way
+// back keeps that canvas while it fits the window, so the screen is as it
+// was, also where the canvas did not fill the window; in a window that has
+// become too small for it the canvas is fitted in its shape.
+void ZoomControl::showStoredView(int row, ViewCanvas canvas, bool dropRow) {
   ViewTable& v = w_.views();
   w_.Picture1->hide();
   w_.layout().PrintInitDone = false;
   const int rowW = RowCanvasWidth(v, row), rowH = RowCanvasHeight(v, row);
   w_.viewing().sizeCanvas(rowW, rowH);
-  w_.layout().PageAspect = double(rowH) / double(rowW);
+  w_.layout().PageAspect = canvas == ViewCanvas::AsItWas ? kAspectFromCanvas : double(rowH) / double(rowW);
   if (TransformView(v, w_.list(), row, CanvasRect{0, canvasW(), 0, canvasH()}))
     InvalidateSymTables(w_.sym());
   // A row of the history that has been shown is dropped before the layout
@@ -123,7 +126,7 @@ void ZoomControl::ZoomSC(int Index) {
           w_.host().beep();
           return;
         }
-        showStoredView(kRestoreRow);
+        showStoredView(kRestoreRow, ViewCanvas::AsItWas);
         w_.DrawAll(1);
         break;
       case 2:
@@ -140,7 +143,7 @@ void ZoomControl::stepBack() {
   if (v.ViewDepth >= 1) {
     const int row = v.lastRow();
     if (ZoomRowUsable(v, row)) {
-      showStoredView(row, true);
+      showStoredView(row, ViewCanvas::AsItWas, true);
       restorePushed(row);
     } else {
       v.ViewDepth -= 1;
@@ -318,7 +321,7 @@ void ZoomControl::cancelBox() {
   box_.ZoomBoxMode = false;
   ViewTable& v = w_.views();
   if (ZoomRowUsable(v, v.lastRow())) {
-    showStoredView(v.lastRow());
+    showStoredView(v.lastRow(), ViewCanvas::AsItWas);
     restorePushed(v.lastRow());
   }
   w_.DrawAll(1);

@@ -56,10 +56,15 @@ class ZoomControl : public QObject, private BoxPointer {
   bool LocateCursor(int x, int y) override;
 
   void zoomTo(int row);
-  // Shows stored view `row` at the canvas size it was made for, then fits
-  // the canvas to the window; `dropRow` drops the row from the history once
-  // it is applied. No redraw.
-  void showStoredView(int row, bool dropRow = false);
+  // How a stored view's canvas meets the window: a view chosen from the menu
+  // fills the window in its own shape; the way back (Back, Restore, Cancel)
+  // brings the canvas back at the size it had, laid out anew only when the
+  // window has become too small for it.
+  enum class ViewCanvas { FillWindow, AsItWas };
+  // Shows stored view `row` at the canvas size it was made for, then lays
+  // the window out as `canvas` says; `dropRow` drops the row from the
+  // history once it is applied. No redraw.
+  void showStoredView(int row, ViewCanvas canvas, bool dropRow = false);
   void stepBack();
   void setZoom();
   void buttonBoxSteps(int Index);
