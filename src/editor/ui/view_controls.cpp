@@ -57,10 +57,7 @@ void ViewControls::setRedrawButtonVisible(bool visible) {
   if (w_.redraws().DrawAll0 != nullptr) w_.redraws().DrawAll0->setVisible(visible);
 }
 
-// The zoom menu's Back: the view the set-up pushed is shown at the canvas
-// size it was made for and then fitted to the window, so a window resized
-// during the set-up keeps its new size.
-void PicEdit::ZoomBack() { zoom().ZoomSC(0); }
+void PicEdit::ZoomBack() { zoom().backFromSetup(); }
 
 void PicEdit::CalcItemView(int part, int header) {
   orn::CalcItemView(views(), list(), part, header, canvasSurface().width(), canvasSurface().height());

@@ -138,12 +138,14 @@ void ZoomControl::ZoomSC(int Index) {
   });
 }
 
-void ZoomControl::stepBack() {
+void ZoomControl::backFromSetup() { stepBack(ViewCanvas::FillWindow); }
+
+void ZoomControl::stepBack(ViewCanvas canvas) {
   ViewTable& v = w_.views();
   if (v.ViewDepth >= 1) {
     const int row = v.lastRow();
     if (ZoomRowUsable(v, row)) {
-      showStoredView(row, ViewCanvas::AsItWas, true);
+      showStoredView(row, canvas, true);
       restorePushed(row);
     } else {
       v.ViewDepth -= 1;

@@ -47,6 +47,10 @@ class ZoomControl : public QObject, private BoxPointer {
   // "&Back" is offered exactly while the history holds a view, "&Restore"
   // exactly while a stored view is there to return to.
   void updateViewItems();
+  // The symmetry set-up's OK and Cancel: back to the view the set-up pushed
+  // as it opened, fitted to the window as it is now, so that a window
+  // resized during the set-up keeps its new size.
+  void backFromSetup();
   // After every full redraw that ran (it cleared the canvas, box and all):
   // in the zoom-box mode the menus stay away and the box is put back.
   void afterRedraw();
@@ -65,7 +69,7 @@ class ZoomControl : public QObject, private BoxPointer {
   // the window out as `canvas` says; `dropRow` drops the row from the
   // history once it is applied. No redraw.
   void showStoredView(int row, ViewCanvas canvas, bool dropRow = false);
-  void stepBack();
+  void stepBack(ViewCanvas canvas = ViewCanvas::AsItWas);
   void setZoom();
   void buttonBoxSteps(int Index);
   void applyBox();
