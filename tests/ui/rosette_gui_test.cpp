@@ -326,26 +326,30 @@ TEST_F(RosetteGui, WorkingSymmetryOneLimitsDrawingToOneReplicaARedrawDrawsAllAnd
 namespace orn::test {
 namespace {
 
-// The help's steps: polygons dragged with the Geometric tool leave the
-// Symmetry menu grey while they are laid; a double click finishes them and
-// Symmetry > Setup Symmetry opens the set-up.
-TEST_F(RosetteGui, PolygonsFinishedWithADoubleClickOfferTheSetUpAsTheHelpSays) {
+// The help's steps: the Geometric tool lays a polygon by click, move, click.
+// While the polygon follows the mouse the Symmetry menu is grey; the second
+// click lays it where that click is, and Symmetry > Setup Symmetry opens the
+// set-up on its edges.
+TEST_F(RosetteGui, APolygonLaidByClickMoveClickOffersTheSetUpAsTheHelpSays) {
   clickLabel6(true);
   trigger("DebugX(1)");
   pressTool(kToolGeometric);
   const QPoint from{400, 560}, to{500, 560};
   move(from);
-  send(w->Picture1, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-  move((from + to) / 2, Qt::LeftButton);
-  move(to, Qt::LeftButton);
-  send(w->Picture1, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-  ASSERT_TRUE(w->list().recordOpen());
-  EXPECT_FALSE(enabled("MenSym")) << "grey while the polygons are laid";
-  send(w->Picture1, QEvent::MouseButtonDblClick, to, Qt::LeftButton, Qt::LeftButton);
-  send(w->Picture1, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-  EXPECT_FALSE(w->list().recordOpen());
+  click(from);
+  move((from + to) / 2);
+  move({to.x() + 40, to.y()});
+  ASSERT_TRUE(w->list().recordOpen()) << "the polygon follows the mouse";
+  EXPECT_FALSE(enabled("MenSym")) << "grey while the polygon follows the mouse";
+  click(to);
+  EXPECT_FALSE(w->list().recordOpen()) << "the second click lays the polygon";
   EXPECT_EQ(w->list().G0[0], float(kCodeGeometric));
   EXPECT_TRUE(enabled("MenSym"));
+  // The polygon stands on the edge from the first click to the second.
+  const Frame f = frameAt(w->list(), 0);
+  ASSERT_EQ(f.kind, FrameKind::Record);
+  EXPECT_EQ(w->list().G0[f.first + 1] - w->list().G0[f.first], float(to.x() - from.x()));
+  EXPECT_EQ(w->list().G1[f.first + 1], w->list().G1[f.first]);
   trigger("Editsym");
   EXPECT_TRUE(w->Picture5->isVisible());
   EXPECT_EQ(w->sym().SymCount, 4) << "the square's four edges";
