@@ -56,8 +56,10 @@ bool sameContent(const fs::path& a, const fs::path& b) {
 // True when `copy` is what is left of a copy of `installed` that was cut
 // short, by a start killed while copying or by a full disk: shorter than
 // the installed file, and its beginning (an empty file is one). The program
-// writes every file whole, a picture or colour file ends in its own end
-// marker, so no file of the user's can be such a part of an installed file.
+// writes every file whole, and no whole file of its kinds is the bare
+// beginning of another (a picture ends in its end marker, the colours file
+// and a preview have the sizes their contents fix), so no file of the
+// user's is taken for a cut copy.
 bool isCutCopy(const fs::path& copy, const fs::path& installed) {
   std::error_code ec, ei;
   const std::uintmax_t size = fs::file_size(copy, ec), whole = fs::file_size(installed, ei);
