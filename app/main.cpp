@@ -14,6 +14,7 @@
 #include "platform/qt_host.h"
 #include "platform/qt_profile_source.h"
 #include "shell/app_state.h"
+#include "shell/first_run.h"
 #include "shell/menu_pictures.h"
 #include "shell/ui/main_menu.h"
 
@@ -55,6 +56,7 @@ class StartTiming : public QObject {
 }  // namespace
 
 int main(int argc, char** argv) {
+  orn::settleHomeFolder();
   orn::GuardedApplication app(argc, argv);
   QApplication::setApplicationName("Ornivale");
   QApplication::setDesktopFileName("ornivale");
@@ -62,13 +64,13 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(orn::toQImage(orn::SplashRosette(64)))));
 
   // The per-user program folder, made and seeded from the installed data on
-  // the first start; the main menu tells the user when it cannot be used.
+  // the first start; the main menu tells the user when it cannot be used,
+  // and the program then runs without one.
   const orn::AppFolderResult folder = orn::prepareProgramFolder();
   if (!folder.error.empty()) std::fprintf(stderr, "Ornivale: %s\n", folder.error.c_str());
 
   orn::AppState state;
-  state.AppFolder = orn::withTrailingSeparator(folder.folder);
-  state.AppFolderError = folder.error;
+  orn::TakeProgramFolder(state, folder);
   if (const auto installed = orn::installedProgramData())
     state.InstalledFolder = orn::withTrailingSeparator(*installed);
   orn::QtHost host;

@@ -91,7 +91,9 @@ std::optional<ColourTable> ReadColorTableFile(const std::filesystem::path& path)
 bool WriteColorTableFile(const std::filesystem::path& path, const ColourTable& table, std::string* why,
                          SaveFileSystem& files) {
   const StandardColorsBytes bytes = EncodeColorTable(table);
-  const std::optional<std::string> e = ReplaceFile(path, bytes, files);
+  // The standard colours file is the program's own, in its folder: a link
+  // there is replaced, never written through.
+  const std::optional<std::string> e = ReplaceFile(path, bytes, files, AtLink::Replace);
   if (e && why) *why = *e;
   return !e;
 }

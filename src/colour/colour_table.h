@@ -58,7 +58,9 @@ ColourTable DecodeColorTable(const StandardColorsBytes& bytes);
 std::optional<ColourTable> ReadColorTableFile(const std::filesystem::path& path);
 
 // Writes the table as ReplaceFile does, so a failed write never leaves a
-// damaged file behind. False on failure, with what went wrong in `why`.
+// damaged file behind; a link under the name is replaced, not written
+// through (the file is the program's own). False on failure, with what went
+// wrong in `why`.
 bool WriteColorTableFile(const std::filesystem::path& path, const ColourTable& table,
                          std::string* why = nullptr, SaveFileSystem& files = RealFileSystem());
 

@@ -81,6 +81,8 @@ void RebuildColorTableFromChart(const DrawingList& list, ColourTable& table) {
 void SaveStandardColors(const DrawingList& list, ColourState& state,
                         const std::filesystem::path& dataFolder, Host& host) {
   RebuildColorTableFromChart(list, state.ColorTable);
+  if (dataFolder.empty())
+    throw std::runtime_error("The standard colours cannot be saved: Ornivale has no folder to keep them in.");
   // Replace the file under the spelling it already has on disk.
   const std::filesystem::path path =
       findNoCase(dataFolder, kStandardColorsFileName).value_or(dataFolder / kStandardColorsFileName);

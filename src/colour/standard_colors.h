@@ -23,7 +23,8 @@ void RebuildColorTableFromChart(const DrawingList& list, ColourTable& table);
 
 // Rebuilds the table from the chart picture in `list`, writes it to the
 // folder's "Standard.Clr" and says so. Throws std::runtime_error when the
-// file cannot be written (the table in memory keeps the chart's colours).
+// file cannot be written or there is no folder (empty `dataFolder`); the
+// table in memory keeps the chart's colours.
 void SaveStandardColors(const DrawingList& list, ColourState& state,
                         const std::filesystem::path& dataFolder, Host& host);
 

@@ -414,8 +414,9 @@ std::vector<std::uint8_t> EncodePictureFile(const PictureFile& pic) {
 }
 
 std::optional<FileError> WriteFileReplacing(const std::filesystem::path& path,
-                                            std::span<const std::uint8_t> bytes, SaveFileSystem& files) {
-  if (auto e = ReplaceFile(path, bytes, files)) return FileError{FileErrorKind::CannotWrite, *e};
+                                            std::span<const std::uint8_t> bytes, SaveFileSystem& files,
+                                            AtLink atLink) {
+  if (auto e = ReplaceFile(path, bytes, files, atLink)) return FileError{FileErrorKind::CannotWrite, *e};
   return std::nullopt;
 }
 

@@ -122,7 +122,8 @@ std::optional<FileError> WritePictureFile(const std::filesystem::path& path, con
 // Writes any bytes the same way.
 std::optional<FileError> WriteFileReplacing(const std::filesystem::path& path,
                                             std::span<const std::uint8_t> bytes,
-                                            SaveFileSystem& files = RealFileSystem());
+                                            SaveFileSystem& files = RealFileSystem(),
+                                            AtLink atLink = AtLink::Follow);
 
 // Title characters are stored as single-byte codes of the Windows-1252 code
 // page, so that titles read the same everywhere.

@@ -11,9 +11,20 @@ std::optional<fs::path> installedProgramData() {
   return findInstalledData(installedDataCandidates(exeDir));
 }
 
+void settleHomeFolder() {
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && *home != 0) return;
+  if (const auto account = accountHome()) ::setenv("HOME", account->c_str(), 1);
+}
+
 AppFolderResult prepareProgramFolder() {
-  const fs::path folder = userProgramFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-  return prepareAppFolder(folder, installedProgramData());
+  const auto folder = userProgramFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  if (!folder) {
+    AppFolderResult none;
+    none.error = "No home folder is known: HOME is not set and the password database has none for this user";
+    return none;
+  }
+  return prepareAppFolder(*folder, installedProgramData());
 }
 
 }  // namespace orn

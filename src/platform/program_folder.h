@@ -9,8 +9,17 @@ namespace orn {
 // QCoreApplication.
 std::optional<fs::path> installedProgramData();
 
+// Without HOME (a start from cron, a service or `env -i`), sets it to the
+// user's home from the password database, so that the program folder and
+// the folders Qt finds from the home folder (the pictures folder) are the
+// user's own and not a shared or made-up place. Changes nothing when HOME is
+// set or the database knows no home.
+void settleHomeFolder();
+
 // The per-user program folder from the environment, created and seeded from
-// the installed data on the first start. Needs a QCoreApplication.
+// the installed data on the first start; state Failed, with the reason, when
+// there is no home folder or the folder cannot be made or used. Needs a
+// QCoreApplication.
 AppFolderResult prepareProgramFolder();
 
 }  // namespace orn

@@ -18,7 +18,8 @@ constexpr int kArtDrawing = 2;
 constexpr int kArtModel = 3;
 
 struct AppState {
-  // ---- folders, each with a trailing '/' ----
+  // ---- folders, each with a trailing '/'; all empty when the program has
+  // no folder (it could not be made, or others could change it) ----
   std::string AppFolder;     // the program folder
   std::string StaticFolder;  // AppFolder + "STATIC/", the sample pictures
   std::string DataFolder;    // where the settings files are written (= AppFolder)
@@ -28,8 +29,8 @@ struct AppState {
   // colour file) the program folder is kept supplied from; empty when none
   // was found.
   std::string InstalledFolder;
-  // Why the program folder cannot be made or written to, told to the user at
-  // start; empty when the folder is usable.
+  // Why the program folder cannot be made, used or written to, told to the
+  // user at start; empty when the folder is usable.
   std::string AppFolderError;
 
   // ---- the desktop ----

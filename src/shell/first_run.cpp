@@ -1,11 +1,13 @@
 #include "shell/first_run.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <set>
 #include <system_error>
 
 #include "platform/core/app_folder.h"
 #include "platform/core/file_read.h"
+#include "platform/core/file_replace.h"
 #include "shell/help.h"
 
 namespace orn {
@@ -20,12 +22,14 @@ bool SamplesAwaitMove(const fs::path& appFolder) {
 
 namespace {
 
-void moveAll(const fs::path& from, const std::string& pattern, const fs::path& to,
-             FirstRunResult& r) {
+void moveAll(const fs::path& from, const std::string& pattern, const fs::path& to, FirstRunResult& r,
+             SaveFileSystem& files) {
   for (const fs::path& file : listNoCase(from, pattern)) {
     const fs::path target = to / file.filename();
-    std::error_code ec;
-    copyFileKeepingTime(file, target, fs::copy_options::overwrite_existing, ec);
+    std::error_code ec = CopyFileReplacing(file, target, files);
+    std::error_code probe;
+    // Another start at the same moment has moved it: it is in place, whole.
+    if (ec && !fs::exists(file, probe) && fs::exists(target, probe)) continue;
     if (!ec) fs::remove(file, ec);
     if (ec)
       r.failures.push_back(file.filename().string() + ": " + ec.message());
@@ -49,6 +53,21 @@ bool sameContent(const fs::path& a, const fs::path& b) {
   return x.ok() && y.ok() && x.bytes == y.bytes;
 }
 
+// True when `copy` is what is left of a copy of `installed` that was cut
+// short, by a start killed while copying or by a full disk: shorter than
+// the installed file, and its beginning (an empty file is one). The program
+// writes every file whole, and no whole file of its kinds is the bare
+// beginning of another (a picture ends in its end marker, the colours file
+// and a preview have the sizes their contents fix), so no file of the
+// user's is taken for a cut copy.
+bool isCutCopy(const fs::path& copy, const fs::path& installed) {
+  std::error_code ec, ei;
+  const std::uintmax_t size = fs::file_size(copy, ec), whole = fs::file_size(installed, ei);
+  if (ec || ei || size >= whole) return false;
+  const FileBytes part = ReadRegularFile(copy, size + 1), start = ReadRegularFile(installed, size);
+  return part.ok() && start.ok() && part.bytes == start.bytes;
+}
+
 // The names in `folder`, in upper case: one listing answers every "is this
 // sample there under any spelling" of a start.
 std::set<std::string> upperNamesIn(const fs::path& folder) {
@@ -60,8 +79,8 @@ std::set<std::string> upperNamesIn(const fs::path& folder) {
 }
 
 // Where the installed file `rel` belongs in the program folder, and whether
-// a copy there that differs is replaced; nothing when the folder has it
-// where the first run will take it from.
+// a copy there that differs is replaced (else only a cut one is); nothing
+// when the folder has it where the first run will take it from.
 struct Place {
   fs::path target;
   bool replaceDiffering = false;
@@ -80,7 +99,8 @@ std::optional<Place> placeOf(const fs::path& appFolder, const fs::path& staticFo
 
 }  // namespace
 
-AddedFiles AddMissingInstalledFiles(const fs::path& appFolder, const fs::path& installed) {
+AddedFiles AddMissingInstalledFiles(const fs::path& appFolder, const fs::path& installed,
+                                    SaveFileSystem& saves) {
   AddedFiles r;
   std::error_code ec;
   if (!fs::is_directory(installed, ec) || !fs::is_directory(appFolder, ec)) return r;
@@ -98,16 +118,18 @@ AddedFiles AddMissingInstalledFiles(const fs::path& appFolder, const fs::path& i
   for (const fs::path& rel : files) {
     const std::optional<Place> place = placeOf(appFolder, staticFolder, appFolderNames, rel);
     if (!place) continue;
+    const fs::path source = installed / rel;
     fs::path target = place->target;
-    auto options = fs::copy_options::none;
     if (const auto have = resolveNoCase(target)) {
-      if (!place->replaceDiffering || sameContent(*have, installed / rel)) continue;
+      const bool replace = place->replaceDiffering ? !sameContent(*have, source) : isCutCopy(*have, source);
+      if (!replace) continue;
       target = *have;
-      options = fs::copy_options::overwrite_existing;
     }
     std::error_code fe;
-    fs::create_directories(target.parent_path(), fe);
-    if (!fe) copyInstalledFile(installed / rel, target, options, fe);
+    makeFolders(target.parent_path(), fe);
+    if (!fe) fe = CopyFileReplacing(source, target, saves);
+    // Another start at the same moment may have put the file in place.
+    if (fe && sameContent(target, source)) continue;
     if (fe)
       r.failures.push_back(target.string() + ": " + fe.message());
     else
@@ -117,22 +139,27 @@ AddedFiles AddMissingInstalledFiles(const fs::path& appFolder, const fs::path& i
 }
 
 FirstRunResult MoveSamplesIntoStatic(const fs::path& appFolder,
-                                     const std::optional<fs::path>& wallpaperFolder) {
+                                     const std::optional<fs::path>& wallpaperFolder, SaveFileSystem& saves) {
   FirstRunResult r;
   std::error_code ec;
   const fs::path staticFolder = staticFolderOf(appFolder);
-  fs::create_directories(staticFolder, ec);
+  makeFolders(staticFolder, ec);
   if (!fs::is_directory(staticFolder, ec)) {
     r.failures.push_back(staticFolder.string() + ": the folder cannot be made");
     return r;
   }
-  moveAll(appFolder, "OV*.PNT", staticFolder, r);
-  moveAll(appFolder, "OV*.BMP", staticFolder, r);
+  moveAll(appFolder, "OV*.PNT", staticFolder, r, saves);
+  moveAll(appFolder, "OV*.BMP", staticFolder, r, saves);
   if (wallpaperFolder) {
     fs::create_directories(*wallpaperFolder, ec);
-    if (fs::is_directory(*wallpaperFolder, ec)) moveAll(appFolder, "-*.BMP", *wallpaperFolder, r);
+    if (fs::is_directory(*wallpaperFolder, ec)) moveAll(appFolder, "-*.BMP", *wallpaperFolder, r, saves);
   }
   return r;
+}
+
+void TakeProgramFolder(AppState& state, const AppFolderResult& folder) {
+  state.AppFolder = folder.state == FolderState::Failed ? std::string() : withTrailingSeparator(folder.folder);
+  state.AppFolderError = folder.error;
 }
 
 std::string FolderProblemText(const std::string& error) {

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/app_folder.h"
+#include "platform/core/file_replace.h"
+#include "shell/app_state.h"
+
 namespace orn {
 
 inline constexpr const char* kStaticFolderName = "STATIC";
@@ -24,16 +28,19 @@ struct FirstRunResult {
   std::vector<std::string> failures;
 };
 
-// Moves the files. Each file is copied first, keeping its time as a move
-// does (so the previews in the program folder stay current for the samples
-// they were rendered from), and deleted only once its copy is complete, so a
-// file that cannot be copied is never lost; the list of files is taken once,
-// so a file that cannot be deleted is not met again.
+// Moves the files. Each file is copied first, as a file is saved (through a
+// temporary renamed into place, so that no copy is ever seen cut), keeping
+// its time as a move does (so the previews in the program folder stay
+// current for the samples they were rendered from), and deleted only once
+// its copy is complete, so a file that cannot be copied is never lost; the
+// list of files is taken once, so a file that cannot be deleted is not met
+// again. A file that another start moved meanwhile is no failure.
 // An existing "STATIC" folder is used as it is. Wallpaper bitmaps move only
 // when `wallpaperFolder` is given (and exists or can be made); otherwise
-// they stay.
+// they stay. `saves` writes the copies.
 FirstRunResult MoveSamplesIntoStatic(const std::filesystem::path& appFolder,
-                                     const std::optional<std::filesystem::path>& wallpaperFolder);
+                                     const std::optional<std::filesystem::path>& wallpaperFolder,
+                                     SaveFileSystem& saves = RealFileSystem());
 
 struct AddedFiles {
   int added = 0;
@@ -47,10 +54,21 @@ struct AddedFiles {
 // the program folder for the first run's move), every other file (previews,
 // the colour file, help pages) to its own place. A file the user has is never
 // replaced, whatever its content; only a help page that differs from the
-// installed one is, as the pages are the program's and not the user's.
-// Names are matched without regard to case; copies keep the files' times.
+// installed one is, as the pages are the program's and not the user's, and
+// a copy that was cut short (empty, or the installed file's beginning only),
+// which a start killed while copying or a full disk left, counts as missing.
+// Each copy is written as a file is saved, so that it is whole or absent;
+// it keeps the file's time. Names are matched without regard to case. A file
+// that another start put in place meanwhile is no failure. `saves` writes
+// the copies.
 AddedFiles AddMissingInstalledFiles(const std::filesystem::path& appFolder,
-                                    const std::filesystem::path& installed);
+                                    const std::filesystem::path& installed,
+                                    SaveFileSystem& saves = RealFileSystem());
+
+// Takes the program folder prepared for this run into `state`. A folder that
+// could not be made, or that others could change, is not used at all: the
+// program then has no folder (every folder name empty) and tells why.
+void TakeProgramFolder(AppState& state, const AppFolderResult& folder);
 
 // The message that tells the user the program folder cannot be used, with
 // `error`, which names the folder and the reason.

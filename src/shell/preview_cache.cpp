@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/picture_file.h"
+#include "platform/core/app_folder.h"
 #include "platform/core/file_read.h"
 
 namespace orn {
@@ -35,7 +36,8 @@ bool WritePreviewFile(const fs::path& file, const Surface& s) {
       bytes.push_back(std::uint8_t((c >> 8) & 0xFF));
       bytes.push_back(std::uint8_t((c >> 16) & 0xFF));
     }
-  return !WriteFileReplacing(file, bytes);
+  // The program's own file in its folder: a link there is replaced, not written through.
+  return !WriteFileReplacing(file, bytes, RealFileSystem(), AtLink::Replace);
 }
 
 std::optional<Surface> ReadPreviewFile(const fs::path& file) {
@@ -72,7 +74,7 @@ std::optional<Surface> PreviewCache::preview(const fs::path& sample, int width, 
   auto s = render_(sample, width, height);
   if (!s) return std::nullopt;
   ++rendered_;
-  fs::create_directories(folder_, ec);
+  makeFolders(folder_, ec);
   WritePreviewFile(stored, *s);
   return s;
 }

@@ -24,7 +24,8 @@ using PreviewRenderer =
     std::function<std::optional<Surface>(const std::filesystem::path& picture, int width, int height)>;
 
 // The preview file format: "ORNPV1", width and height as 16-bit little-endian
-// numbers, then the pixels row by row as red, green, blue bytes.
+// numbers, then the pixels row by row as red, green, blue bytes. A link
+// under the file's name is replaced, not written through.
 bool WritePreviewFile(const std::filesystem::path& file, const Surface& s);
 std::optional<Surface> ReadPreviewFile(const std::filesystem::path& file);
 

@@ -61,7 +61,9 @@ std::string NumberField(long long n) { return NumberText(n) + " "; }
 std::optional<std::string> WriteTextFile(const std::filesystem::path& file, const std::string& text,
                                          SaveFileSystem& files) {
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-  return ReplaceFile(file, std::span<const std::uint8_t>(bytes, text.size()), files);
+  // A settings file is the program's own, in its folder: a link there is
+  // replaced, never written through.
+  return ReplaceFile(file, std::span<const std::uint8_t>(bytes, text.size()), files, AtLink::Replace);
 }
 
 }  // namespace orn

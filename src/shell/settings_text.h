@@ -25,9 +25,10 @@ std::optional<std::vector<long long>> ParseNumbers(const std::string& line, std:
 // and one blank: " 3 ", "-1 ".
 std::string NumberField(long long n);
 
-// Writes `text` to a temporary file beside `file` and renames it over it.
-// An error text when the file could not be written; the old file is then
-// untouched.
+// Writes `text` to a temporary file beside `file` and renames it over it
+// (a link under the name is replaced, not written through: the settings
+// files are the program's own). An error text when the file could not be
+// written; the old file is then untouched.
 std::optional<std::string> WriteTextFile(const std::filesystem::path& file, const std::string& text,
                                          SaveFileSystem& files = RealFileSystem());
 

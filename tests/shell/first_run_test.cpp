@@ -1,9 +1,16 @@
 // The first run's move of the samples into "STATIC", on real folders.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
 #include <fstream>
 
 #include "support/scratch_folder.h"
+#include "support/small_disk.h"
 #include "shell/first_run.h"
 
 namespace orn {
@@ -126,6 +133,157 @@ TEST(InstalledFiles, SamplesAwaitingTheMoveStayAndABlockedFileIsReported) {
   EXPECT_NE(r.failures[1].find("OVPP1A.PNT"), std::string::npos) << r.failures[1];
   EXPECT_EQ(r.added, 5) << "the rest is added all the same";
   EXPECT_EQ(AddMissingInstalledFiles(dir.path("missing"), installed).added, 0);
+}
+
+// Installed samples of 10000 bytes, each with bytes of its own.
+constexpr int kSamples = 12;
+constexpr std::size_t kSampleSize = 10000;
+
+std::string sampleName(int i) {
+  char name[16];
+  std::snprintf(name, sizeof name, "OVS%02d.PNT", i);
+  return name;
+}
+
+std::string sampleBytes(int i) { return std::string(kSampleSize, char('a' + i)); }
+
+void installSamples(const fs::path& at) {
+  for (int i = 0; i < kSamples; ++i) put(at / sampleName(i), sampleBytes(i));
+}
+
+// What "STATIC" holds of the installed samples (a copy that is there but not
+// whole is cut), and the save temporaries left anywhere in the folder.
+std::string census(const fs::path& app) {
+  int whole = 0, cut = 0, temporaries = 0;
+  for (int i = 0; i < kSamples; ++i) {
+    const fs::path copy = app / "STATIC" / sampleName(i);
+    if (fs::exists(copy)) (text(copy) == sampleBytes(i) ? whole : cut) += 1;
+  }
+  for (const auto& e : fs::recursive_directory_iterator(app)) temporaries += IsSaveTemporary(e.path().filename());
+  return "whole " + std::to_string(whole) + ", cut " + std::to_string(cut) + ", temporaries " +
+         std::to_string(temporaries);
+}
+
+// Copies a killed start or a full disk cut short (empty, or the installed
+// file's beginning only) count as missing; the user's own files, whatever
+// their size, stay.
+TEST(InstalledFiles, CopiesCutShortAreReplacedAndTheUsersOwnFilesStay) {
+  ScratchFolder dir;
+  const fs::path installed = dir.path("share"), app = dir.path("app");
+  install(installed);
+  put(installed / "OVRO1A.PNT", std::string(3000, 'r'));
+  put(app / "STATIC" / "OVPP1A.PNT", "");
+  put(app / "STATIC" / "OVMOD4A.PNT", "new OVMOD");
+  put(app / "STATIC" / "OVRO1A.PNT", std::string(2000, 'm'));  // the user's own, smaller
+  put(app / "Standard.Clr", "new Stan");
+  put(app / "previews" / "OVPP1A.PNT.pv", "");
+  put(app / "previews" / "OVMOD4A.PNT.pv", "mine, longer than the installed one");
+
+  const AddedFiles r = AddMissingInstalledFiles(app, installed);
+  EXPECT_TRUE(r.failures.empty());
+  EXPECT_EQ(r.added, 7);
+  for (auto n : {"OVPP1A.PNT", "OVMOD4A.PNT", "OVPP1A.BMP"}) EXPECT_EQ(text(app / "STATIC" / n), std::string("new ") + n);
+  EXPECT_EQ(text(app / "Standard.Clr"), "new Standard.Clr");
+  EXPECT_EQ(text(app / "previews" / "OVPP1A.PNT.pv"), "new previews/OVPP1A.PNT.pv");
+  EXPECT_EQ(text(app / "STATIC" / "OVRO1A.PNT"), std::string(2000, 'm'));
+  EXPECT_EQ(text(app / "previews" / "OVMOD4A.PNT.pv"), "mine, longer than the installed one");
+}
+
+// A start killed while it copies (here by the system, when the copy passes
+// the process's file size limit) leaves no sample cut under its name; the
+// next start puts every one in place and clears what the killed one left.
+TEST(InstalledFiles, AStartKilledWhileCopyingLeavesNoCutSampleAndTheNextCompletesThem) {
+  ScratchFolder dir;
+  const fs::path installed = dir.path("share"), app = dir.path("app");
+  installSamples(installed);
+  fs::create_directories(app);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const rlimit noCore{0, 0}, limit{kSampleSize / 2, kSampleSize / 2};
+    ::setrlimit(RLIMIT_CORE, &noCore);
+    std::signal(SIGXFSZ, SIG_DFL);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    AddMissingInstalledFiles(app, installed);
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_EQ(census(app), "whole 0, cut 0, temporaries 1");
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "the start is killed half-way: " << status;
+
+  const AddedFiles next = AddMissingInstalledFiles(app, installed);
+  EXPECT_TRUE(next.failures.empty());
+  EXPECT_EQ(census(app), "whole 12, cut 0, temporaries 0");
+}
+
+// A disk that fills up while the samples are copied: the start says so in
+// the system's words, and leaves every sample whole or absent; once there
+// is room, the next start adds the rest.
+TEST(InstalledFiles, AFullDiskIsToldAsSuchLeavesNoCutSampleAndTheNextStartWithRoomCompletesThem) {
+  ScratchFolder dir;
+  const fs::path installed = dir.path("share"), app = dir.path("app");
+  installSamples(installed);
+  fs::create_directories(app);
+  const auto report = test::OnSmallDisk(app, 4 * 4096, [&] {
+    const AddedFiles full = AddMissingInstalledFiles(app, installed);
+    bool allNoSpace = !full.failures.empty();
+    for (const std::string& f : full.failures) allNoSpace &= f.find("No space left on device") != std::string::npos;
+    // The count of whole samples depends on how the disk counts its space.
+    const std::string held = census(app);
+    std::string r = "full: " + held.substr(held.find("cut")) + ", every failure tells no space: " +
+                    (allNoSpace ? "yes" : "no") + ", none lost: " +
+                    (full.added + int(full.failures.size()) == kSamples ? "yes" : "no");
+    if (!test::ResizeSmallDisk(app, 1 << 20)) return r + "; the disk cannot grow";
+    const AddedFiles room = AddMissingInstalledFiles(app, installed);
+    return r + "; with room: " + census(app) + ", failures " + std::to_string(room.failures.size());
+  });
+  if (!report) GTEST_SKIP() << "no small disk can be mounted here (it needs the superuser or user namespaces)";
+  EXPECT_EQ(*report,
+            "full: cut 0, temporaries 0, every failure tells no space: yes, none lost: yes; "
+            "with room: whole 12, cut 0, temporaries 0, failures 0");
+}
+
+// Two first starts at the same moment: the second runs (in a process of its
+// own) while the first is writing its first copy. Neither reports a failure,
+// and every sample is in "STATIC", whole, and nowhere else.
+TEST(FirstRun, TwoFirstStartsAtTheSameMomentBothSucceed) {
+  ScratchFolder dir;
+  const fs::path installed = dir.path("share"), app = dir.path("app");
+  installSamples(installed);
+  put(installed / "help" / "index.html", "page");
+  installSamples(app);  // the seeded folder of a first run
+
+  class OtherStartMeanwhile : public SaveFileSystem {
+   public:
+    OtherStartMeanwhile(fs::path app, fs::path installed) : app_(std::move(app)), installed_(std::move(installed)) {}
+    int makeTemp(std::string& t) override {
+      const int fd = SaveFileSystem::makeTemp(t);
+      if (other_ != -1) return fd;
+      const pid_t child = ::fork();
+      if (child == 0) {
+        const auto moved = MoveSamplesIntoStatic(app_, std::nullopt).failures.size();
+        ::_exit(int(moved + AddMissingInstalledFiles(app_, installed_).failures.size()));
+      }
+      int status = 0;
+      ::waitpid(child, &status, 0);
+      other_ = WIFEXITED(status) ? WEXITSTATUS(status) : 100;
+      return fd;
+    }
+    int other_ = -1;  // the other start's failures
+
+   private:
+    fs::path app_, installed_;
+  } meanwhile(app, installed);
+
+  const FirstRunResult moved = MoveSamplesIntoStatic(app, std::nullopt, meanwhile);
+  const AddedFiles added = AddMissingInstalledFiles(app, installed, meanwhile);
+  EXPECT_EQ(meanwhile.other_, 0);
+  EXPECT_EQ(moved.failures, std::vector<std::string>{});
+  EXPECT_EQ(added.failures, std::vector<std::string>{});
+  EXPECT_EQ(census(app), "whole 12, cut 0, temporaries 0");
+  EXPECT_TRUE(listNoCase(app, "OV*.PNT").empty());
+  EXPECT_EQ(text(app / "help" / "index.html"), "page");
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <sys/stat.h>
+
 #include <fstream>
 
 #include <QTextBrowser>
@@ -16,6 +18,7 @@
 #include "platform/canvas_widget.h"
 #include "platform/core/app_folder.h"
 #include "platform/qt_colour.h"
+#include "shell/first_run.h"
 #include "shell/help.h"
 #include "shell/ornisk_dat.h"
 #include "shell/paint_dat.h"
@@ -189,6 +192,37 @@ TEST_F(MainMenuTest, AFolderThatCannotBeMadeIsToldAtStart) {
   EXPECT_NE(host.boxes[0].text.find(r.folder.string()), std::string::npos) << host.boxes[0].text;
   EXPECT_NE(host.boxes[0].text.find("Not a directory"), std::string::npos) << host.boxes[0].text;
   EXPECT_TRUE(menu->MainRaft->isVisible()) << "the menu comes up all the same";
+}
+
+// A program folder other users may write into is not used at all: the user
+// is told why, nothing is read from it, and quitting writes nothing there
+// (nor in the working folder), so links planted there for the settings lead
+// nowhere.
+TEST_F(MainMenuTest, AFolderOthersMayWriteIntoIsToldAndNeitherReadNorWritten) {
+  const fs::path shared = folder.path("shared");
+  fs::create_directories(shared / "STATIC");
+  ::chmod(shared.c_str(), 0777);
+  fs::copy_file(folder.path("OVPP1A.PNT"), shared / "STATIC" / "OVPP1A.PNT");
+  std::ofstream(folder.path("private")) << "the user's own";
+  ::chmod(folder.path("private").c_str(), 0600);
+  for (auto n : {"Ornisk.Dat", "Paint.Dat", "Standard.Clr"}) fs::create_symlink(folder.path("private"), shared / n);
+  const fs::path working = folder.path("working");
+  fs::create_directories(working);
+  fs::current_path(working);
+
+  TakeProgramFolder(state, prepareAppFolder(shared, fs::path(ORNIVALE_DATA_DIR)));
+  EXPECT_EQ(state.AppFolder, "");
+  start();
+  ASSERT_EQ(host.boxes.size(), 1u);
+  EXPECT_NE(host.boxes[0].text.find("other users may write into " + shared.string()), std::string::npos)
+      << host.boxes[0].text;
+  EXPECT_TRUE(menu->samples[kArtPattern][0]->icon().isNull()) << "no sample is taken from there";
+  menu->close();
+  const std::vector<std::uint8_t> kept = ReadBytes(folder.path("private"));
+  EXPECT_EQ(std::string(kept.begin(), kept.end()), "the user's own");
+  for (auto n : {"Ornisk.Dat", "Paint.Dat", "Standard.Clr"}) EXPECT_TRUE(fs::is_symlink(shared / n)) << n;
+  EXPECT_TRUE(fs::is_empty(working));
+  EXPECT_EQ(host.boxes.size(), 1u);
 }
 
 TEST_F(MainMenuTest, EachModeOpensTheSampleAsItsRulesSayAndTheMenuComesBack) {

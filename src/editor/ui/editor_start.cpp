@@ -168,8 +168,9 @@ void EditorStart::Form_Load() {
 // gives the defaults without a word.
 void EditorStart::readSettings() {
   const std::filesystem::path folder = w_.dataFolder();
-  const PaintDatRead r = ReadPaintDat(folder / kPaintDatName, w_.app().Print.PrintOrientation,
-                                      w_.colour().DitheredDisplay);
+  // Without a program folder there is no file: the defaults.
+  const PaintDatRead r = ReadPaintDat(folder.empty() ? folder : folder / kPaintDatName,
+                                      w_.app().Print.PrintOrientation, w_.colour().DitheredDisplay);
   const EditorSettings& s = r.settings;
   w_.app().Print.PrintOrientation = s.PrintOrientation;
   w_.app().Print.PrintQuality = s.PrintQuality;
@@ -288,6 +289,8 @@ void EditorStart::SaveSettings() {
   s.RecentFiles = w_.file().RecentFiles;
   s.CustomPalette = w_.colour().CustomPalette;
   const std::filesystem::path folder = w_.dataFolder();
+  // Without a program folder the settings cannot be kept; the user was told at the start.
+  if (folder.empty()) return;
   if (auto error = WritePaintDat(folder / kPaintDatName, s)) throw CommandError(*error);
 }
 

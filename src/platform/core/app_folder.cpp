@@ -2,18 +2,36 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <random>
 #include <system_error>
 
+#include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/core/file_replace.h"
+
 namespace orn {
 
-fs::path userProgramFolder(const char* xdgDataHome, const char* home) {
+std::optional<fs::path> userProgramFolder(const char* xdgDataHome, const char* home) {
   if (xdgDataHome && *xdgDataHome && fs::path(xdgDataHome).is_absolute())
     return fs::path(xdgDataHome) / "ornivale";
-  fs::path base = (home && *home) ? fs::path(home) : fs::temp_directory_path();
-  return base / ".local" / "share" / "ornivale";
+  std::optional<fs::path> base;
+  if (home && *home) base = fs::path(home);
+  else base = accountHome();
+  if (!base) return std::nullopt;
+  return *base / ".local" / "share" / "ornivale";
+}
+
+std::optional<fs::path> accountHome() {
+  const passwd* account = ::getpwuid(::geteuid());
+  if (account == nullptr || account->pw_dir == nullptr) return std::nullopt;
+  const fs::path home = account->pw_dir;
+  if (!home.is_absolute()) return std::nullopt;
+  return home;
 }
 
 std::optional<fs::path> findInstalledData(const std::vector<fs::path>& candidates) {
@@ -27,27 +45,74 @@ std::vector<fs::path> installedDataCandidates(const fs::path& exeDir) {
   return {exeDir / "data", exeDir / ".." / "share" / "ornivale", exeDir / "share" / "ornivale"};
 }
 
-void copyFileKeepingTime(const fs::path& from, const fs::path& to, fs::copy_options options,
-                         std::error_code& ec) {
-  if (!fs::copy_file(from, to, options, ec) || ec) return;
-  std::error_code te;
-  const auto time = fs::last_write_time(from, te);
-  if (!te) fs::last_write_time(to, time, te);
+void makeFolders(const fs::path& dir, std::error_code& ec) {
+  ec.clear();
+  fs::path at;
+  for (const fs::path& part : dir) {
+    at /= part;
+    // No write for the group or others, whatever the mask allows.
+    if (::mkdir(at.c_str(), 0755) != 0 && errno != EEXIST) {
+      ec.assign(errno, std::generic_category());
+      return;
+    }
+  }
+  if (!fs::is_directory(dir, ec) && !ec) ec = std::make_error_code(std::errc::not_a_directory);
 }
 
-void copyInstalledFile(const fs::path& from, const fs::path& to, fs::copy_options options,
-                       std::error_code& ec) {
-  copyFileKeepingTime(from, to, options, ec);
-  if (!ec) fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
+namespace {
+
+// True when `gid` is the user's own private group: the user's primary group,
+// named after the user, with no one else listed in it.
+bool isPrivateGroup(gid_t gid) {
+  const passwd* account = ::getpwuid(::geteuid());
+  if (account == nullptr || account->pw_gid != gid) return false;
+  const std::string user = account->pw_name;
+  const group* g = ::getgrgid(gid);
+  if (g == nullptr || user != g->gr_name) return false;
+  for (char** member = g->gr_mem; *member != nullptr; ++member)
+    if (user != *member) return false;
+  return true;
+}
+
+bool othersMayWrite(const struct stat& st) {
+  return (st.st_mode & S_IWOTH) != 0 || ((st.st_mode & S_IWGRP) != 0 && !isPrivateGroup(st.st_gid));
+}
+
+// Why someone else could change what `dir` and the folders above it hold
+// (`dir` taken with its links resolved); nothing when no one can.
+std::optional<std::string> othersCanReplaceIn(const fs::path& dir) {
+  const uid_t user = ::geteuid();
+  for (fs::path at = dir;; at = at.parent_path()) {
+    struct stat st {};
+    if (::stat(at.c_str(), &st) != 0) return at.string() + ": " + std::strerror(errno);
+    if (st.st_uid != user && st.st_uid != 0) return at.string() + " belongs to another user";
+    if (othersMayWrite(st) && (st.st_mode & S_ISVTX) == 0) return "other users may write into " + at.string();
+    if (at == at.root_path() || !at.has_relative_path()) return std::nullopt;
+  }
+}
+
+}  // namespace
+
+std::optional<std::string> folderSafetyError(const fs::path& folder) {
+  std::error_code ec;
+  const fs::path real = fs::canonical(folder, ec);
+  if (ec) return folder.string() + ": " + ec.message();
+  struct stat st {};
+  if (::stat(real.c_str(), &st) != 0) return real.string() + ": " + std::strerror(errno);
+  if (!S_ISDIR(st.st_mode)) return real.string() + " is not a folder";
+  if (st.st_uid != ::geteuid()) return real.string() + " belongs to another user";
+  if (othersMayWrite(st)) return "other users may write into " + real.string();
+  return othersCanReplaceIn(real.parent_path());
 }
 
 std::optional<std::string> folderWriteError(const fs::path& folder) {
   const fs::path probe = folder / (".ornivale-write-test-" + std::to_string(std::random_device{}()));
-  std::FILE* f = std::fopen(probe.c_str(), "wb");
-  if (f == nullptr) return std::string(std::strerror(errno));
+  // A new file only: whatever stands under the name is neither followed nor written.
+  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) return std::string(std::strerror(errno));
   int err = 0;
-  if (std::fputc('x', f) == EOF) err = errno;
-  if (std::fclose(f) != 0 && err == 0) err = errno;
+  if (::write(fd, "x", 1) != 1) err = errno;
+  if (::close(fd) != 0 && err == 0) err = errno;
   std::error_code ignored;
   fs::remove(probe, ignored);
   if (err != 0) return std::string(std::strerror(err));
@@ -64,9 +129,9 @@ void copyTree(const fs::path& from, const fs::path& to, std::error_code& ec) {
     if (ec) return;
     std::error_code te;
     if (it->is_directory(te)) {
-      fs::create_directory(target, ec);
+      makeFolders(target, ec);
     } else if (it->is_regular_file(te)) {
-      copyInstalledFile(it->path(), target, fs::copy_options::none, ec);
+      ec = CopyFileReplacing(it->path(), target);
     }
     if (ec) return;
   }
@@ -77,26 +142,51 @@ AppFolderResult checkWritable(AppFolderResult r) {
   return r;
 }
 
+AppFolderResult refused(const fs::path& folder, const std::string& why) {
+  AppFolderResult r;
+  r.folder = folder;
+  r.error = "Cannot use " + folder.string() + ": " + why;
+  return r;
+}
+
+// The folder, made or found, when it is safe to use: named by its real path.
+AppFolderResult usable(const fs::path& folder, FolderState state) {
+  if (auto why = folderSafetyError(folder)) return refused(folder, *why);
+  AppFolderResult r;
+  r.state = state;
+  std::error_code ec;
+  r.folder = fs::canonical(folder, ec);
+  if (ec) r.folder = folder;
+  return checkWritable(r);
+}
+
 }  // namespace
 
 AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs::path>& installed) {
   AppFolderResult r;
   r.folder = folder;
   std::error_code ec;
-  if (fs::is_directory(folder, ec)) {
-    r.state = FolderState::Existing;
-    return checkWritable(r);
-  }
-  if (fs::exists(folder, ec)) {
+  if (fs::is_directory(folder, ec)) return usable(folder, FolderState::Existing);
+  if (fs::exists(fs::symlink_status(folder, ec))) {
     r.error = folder.string() + " exists and is not a folder";
     return r;
   }
-  fs::create_directories(folder.parent_path(), ec);
+  makeFolders(folder.parent_path(), ec);
+  if (ec) {
+    r.error = "Cannot create " + folder.string() + ": " + ec.message();
+    return r;
+  }
+  // Nothing is built where someone else could change it.
+  if (const fs::path above = fs::canonical(folder.parent_path(), ec); ec) {
+    return refused(folder, ec.message());
+  } else if (auto why = othersCanReplaceIn(above)) {
+    return refused(folder, *why);
+  }
   std::error_code probe0;
   // A name of its own, so that two first starts at once cannot mix their copies.
   fs::path building = folder;
   building += ".new-" + std::to_string(std::random_device{}());
-  fs::create_directory(building, ec);
+  makeFolders(building, ec);
   if (!ec && installed && fs::is_directory(*installed, probe0)) copyTree(*installed, building, ec);
   if (!ec) fs::rename(building, folder, ec);
   std::error_code probe;
@@ -104,8 +194,7 @@ AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs:
     // Another start created the folder first; use that one.
     std::error_code ignored;
     fs::remove_all(building, ignored);
-    r.state = FolderState::Existing;
-    return checkWritable(r);
+    return usable(folder, FolderState::Existing);
   }
   if (ec) {
     r.error = "Cannot create " + folder.string() + ": " + ec.message();
@@ -113,8 +202,7 @@ AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs:
     fs::remove_all(building, ignored);
     return r;
   }
-  r.state = FolderState::Created;
-  return checkWritable(r);
+  return usable(folder, FolderState::Created);
 }
 
 std::string withTrailingSeparator(const fs::path& folder) {
@@ -172,7 +260,8 @@ bool matchesNoCase(const std::string& name, const std::string& pattern) {
 
 std::optional<fs::path> findNoCase(const fs::path& dir, const std::string& name) {
   std::error_code ec;
-  if (name.empty()) return std::nullopt;
+  // An empty folder name names no folder (not the working folder).
+  if (name.empty() || dir.empty()) return std::nullopt;
   if (fs::exists(dir / name, ec)) return dir / name;
   const std::string want = upperAscii(name);
   std::optional<fs::path> found;

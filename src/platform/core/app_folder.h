@@ -3,8 +3,10 @@
 //
 // The program keeps its settings, colour file, sample pictures and scratch
 // files in one writable per-user folder, $XDG_DATA_HOME/ornivale/ (by default
-// ~/.local/share/ornivale/). The first start creates it and seeds it with a
-// copy of the installed, read-only data (samples, help pages, default files).
+// ~/.local/share/ornivale/, the home folder taken from the password database
+// when HOME is not set). The first start creates it and seeds it with a copy
+// of the installed, read-only data (samples, help pages, default files). A
+// folder that others can change is never used.
 //
 // The program's own file names come in fixed spellings ("Standard.Clr",
 // "OV*.PNT") while the files on disk may be spelt in another case, so names
@@ -13,6 +15,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace orn {
@@ -21,7 +24,12 @@ namespace fs = std::filesystem;
 
 // The per-user program folder for the given environment values (either may
 // be null or empty). XDG_DATA_HOME counts only when it is an absolute path.
-fs::path userProgramFolder(const char* xdgDataHome, const char* home);
+// Nothing when neither gives a folder: there is no home folder.
+std::optional<fs::path> userProgramFolder(const char* xdgDataHome, const char* home);
+
+// The user's home folder as the password database has it; nothing when it
+// has none (or none that is an absolute path).
+std::optional<fs::path> accountHome();
 
 // The first of `candidates` that is an existing folder: the installed data
 // beside the executable or under the install prefix's share folder.
@@ -36,34 +44,40 @@ enum class FolderState { Existing, Created, Failed };
 struct AppFolderResult {
   FolderState state = FolderState::Failed;
   fs::path folder;     // the program folder
-  // Why the folder cannot be made (state Failed) or cannot be written to
-  // (state Existing or Created), for the user; empty when it is usable.
+  // Why the folder cannot be made or may not be used (state Failed: the
+  // program then has no folder), or cannot be written to (state Existing or
+  // Created), for the user; empty when it is usable.
   std::string error;
 };
 
 // Makes sure the program folder exists. When it does not, it is built under a
 // temporary name next to it, filled with a copy of `installed` (when given and
 // present) and then renamed into place, so an interrupted first start never
-// leaves a half-seeded folder behind. An existing folder is left as it is.
-// Either way the folder is then tried for writing.
+// leaves a half-seeded folder behind; the folders it makes are writable by
+// the user alone. An existing folder is left as it is. Either way the folder
+// must then be safe to use (see folderSafetyError), and is tried for writing.
+// The result names the folder by its real path, links resolved, so that no
+// later change of a link can lead the program elsewhere.
 AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs::path>& installed);
+
+// Why `folder` may not serve as the program folder, or nothing when it may.
+// The program reads its settings and samples from it and writes into it, so
+// no one but the user may have put anything there or be able to: the folder
+// must belong to the user and be writable by no one else, and every folder
+// above it must belong to the user or the superuser and let no one else
+// replace what it holds (no one else may write into it, unless it is sticky,
+// as /tmp is, where only an entry's owner may move it). A folder writable by
+// its group counts as writable by no one else only when the group is the
+// user's own private group.
+std::optional<std::string> folderSafetyError(const fs::path& folder);
 
 // Why no file can be written into `folder` (a file is made and removed
 // again); nothing when one can.
 std::optional<std::string> folderWriteError(const fs::path& folder);
 
-// Copies a file as fs::copy_file does and gives the copy the original's
-// modification time, as a move would: whatever compares files by their times
-// (a preview against its sample) sees the copy as it saw the original. A time
-// that cannot be set is no error; the copy is whole.
-void copyFileKeepingTime(const fs::path& from, const fs::path& to, fs::copy_options options,
-                         std::error_code& ec);
-
-// Copies an installed file into the program folder, keeping its time, and
-// makes the copy writable for the user: installed data is often read-only,
-// but the copies are the user's own to change.
-void copyInstalledFile(const fs::path& from, const fs::path& to, fs::copy_options options,
-                       std::error_code& ec);
+// Makes `dir` and the folders above it that are missing, none of them
+// writable by anyone but the user, whatever the process's mask allows.
+void makeFolders(const fs::path& dir, std::error_code& ec);
 
 // The folder as the program's folder strings hold it: with a trailing separator.
 std::string withTrailingSeparator(const fs::path& folder);
@@ -82,7 +96,7 @@ bool hasExtension(const std::string& path, const std::string& ext);
 bool matchesNoCase(const std::string& name, const std::string& pattern);
 
 // The entry of `dir` named `name` ignoring case, preferring the exact
-// spelling; nothing when there is none.
+// spelling; nothing when there is none, or when `dir` is empty.
 std::optional<fs::path> findNoCase(const fs::path& dir, const std::string& name);
 
 // The existing file or folder that `path` names when each part is matched

@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <system_error>
 #include <vector>
 
 #include <fcntl.h>
@@ -11,14 +10,19 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/core/file_read.h"
+
 namespace orn {
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kTempInfix = ".saving-";
+constexpr const char* kTempPrefix = ".ornivale-save-";
 constexpr std::size_t kTempSuffixLength = 6;  // what mkstemp puts in place of "XXXXXX"
+// A new temporary is lost to another save's clean-up only in the moment
+// before it is locked; a few tries always get one.
+constexpr int kTemporaryTries = 8;
 
 std::string Failure(const fs::path& path, const std::string& why) {
   // Built piece by piece: GCC 12 warns wrongly about "..." + std::string.
@@ -32,20 +36,50 @@ std::string Failure(const fs::path& path, const std::string& why) {
 
 std::string Failure(const fs::path& path, int err) { return Failure(path, std::strerror(err)); }
 
-// Removes the temporaries a killed save of `target` left in `dir`. One that
-// another save is writing at this moment is locked and stays.
-void RemoveStaleTemporaries(const fs::path& dir, const std::string& target, SaveFileSystem& files) {
+// Removes the temporaries that killed saves left in `dir`. One that a save is
+// writing at this moment is locked and stays.
+void RemoveStaleTemporaries(const fs::path& dir, SaveFileSystem& files) {
   std::vector<fs::path> stale;
   std::error_code ec;
   for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    if (IsSaveTemporaryOf(it->path().filename().string(), target)) stale.push_back(it->path());
+    if (IsSaveTemporary(it->path().filename().string())) stale.push_back(it->path());
   }
   for (const fs::path& p : stale) {
-    const int fd = ::open(p.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    // Not blocking: something else under such a name (a FIFO) must not stop the save.
+    const int fd = ::open(p.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) continue;
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) files.remove(p.string());
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+      files.remove(p.string());
+    }
     ::close(fd);
   }
+}
+
+// True while the file open on `fd` is the one named `path`.
+bool StillNamed(int fd, const std::string& path) {
+  struct stat open {}, named {};
+  return ::fstat(fd, &open) == 0 && ::lstat(path.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
+         open.st_ino == named.st_ino;
+}
+
+// Makes a new temporary in `dir` and locks it; 0, or the error. Another save
+// clearing stale temporaries may remove a new one in the moment between its
+// making and its locking: a temporary is ours once it is locked and still
+// has its name, else a new one is made.
+int MakeHeldTemporary(const fs::path& dir, SaveFileSystem& files, std::string& temp, int& fd) {
+  for (int attempt = 0; attempt < kTemporaryTries; ++attempt) {
+    temp = (dir / (std::string(kTempPrefix) + "XXXXXX")).string();
+    fd = files.makeTemp(temp);
+    if (fd < 0) return errno;
+    const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    // A file system without locks leaves the temporary unlocked, as it must.
+    const bool lockless = !locked && errno != EWOULDBLOCK;
+    if ((locked || lockless) && StillNamed(fd, temp)) return 0;
+    // Another save has taken it for a stale one and removes it.
+    files.close(fd);
+  }
+  return ENOENT;
 }
 
 // Makes the rename itself last on the disk; a failure here loses nothing.
@@ -61,6 +95,51 @@ unsigned NewFileMode() {
   const mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666u & ~static_cast<unsigned>(mask);
+}
+
+// What the new file is to be besides its bytes.
+struct NewFile {
+  unsigned mode = 0;
+  const struct timespec* modified = nullptr;  // its modification time; now when null
+};
+
+// Writes `bytes` into a temporary in `path`'s folder and renames it to
+// `path`. 0, or the error; on an error nothing of the temporary is left.
+int WriteAndRename(const fs::path& path, std::span<const std::uint8_t> bytes, const NewFile& made,
+                   SaveFileSystem& files) {
+  const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  RemoveStaleTemporaries(dir, files);
+  std::string temp;
+  int fd = -1;
+  if (const int err = MakeHeldTemporary(dir, files, temp, fd)) return err;
+
+  auto abandon = [&](int err) {
+    files.remove(temp);
+    files.close(fd);
+    return err;
+  };
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const long w = files.write(fd, bytes.data() + done, bytes.size() - done);
+    if (w < 0 && errno == EINTR) continue;
+    if (w < 0) return abandon(errno);
+    if (w == 0) return abandon(ENOSPC);
+    done += static_cast<std::size_t>(w);
+  }
+  if (made.modified != nullptr) {
+    // Set before the rename, so that the file never shows under its name
+    // with another time. A time that cannot be set is no error.
+    const struct timespec times[2] = {{0, UTIME_OMIT}, *made.modified};
+    ::futimens(fd, times);
+  }
+  if (files.setMode(fd, made.mode) != 0) return abandon(errno);
+  if (files.sync(fd) != 0) return abandon(errno);
+  if (files.rename(temp, path.string()) != 0) return abandon(errno);
+  // The new contents are on the disk and in place: the save is done whatever
+  // closing says (closing also gives up the lock).
+  files.close(fd);
+  SyncFolder(dir);
+  return 0;
 }
 
 }  // namespace
@@ -88,10 +167,8 @@ SaveFileSystem& RealFileSystem() {
   return real;
 }
 
-bool IsSaveTemporaryOf(const std::string& entry, const std::string& target) {
-  std::string prefix = ".";
-  prefix += target;
-  prefix += kTempInfix;
+bool IsSaveTemporary(const std::string& entry) {
+  const std::string prefix = kTempPrefix;
   if (entry.size() != prefix.size() + kTempSuffixLength || entry.compare(0, prefix.size(), prefix) != 0) {
     return false;
   }
@@ -104,61 +181,41 @@ bool IsSaveTemporaryOf(const std::string& entry, const std::string& target) {
 }
 
 std::optional<std::string> ReplaceFile(const fs::path& given, std::span<const std::uint8_t> bytes,
-                                       SaveFileSystem& files) {
-  // A link is followed: the file it names is replaced and the link stays.
+                                       SaveFileSystem& files, AtLink atLink) {
   fs::path path = given;
   std::error_code ec;
-  if (fs::is_symlink(path, ec)) {
+  if (atLink == AtLink::Follow && fs::is_symlink(path, ec)) {
     const fs::path real = fs::weakly_canonical(path, ec);
     if (!ec) path = real;
   }
 
   struct stat st {};
-  const bool exists = ::stat(path.c_str(), &st) == 0;
+  const bool exists = ::lstat(path.c_str(), &st) == 0 && !S_ISLNK(st.st_mode);
   if (exists && S_ISDIR(st.st_mode)) return Failure(given, "it is a folder");
   // Replacing a file takes only a writable folder; a file its owner or the
   // user may not write is kept all the same.
   if (exists && ((st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)) {
     return Failure(given, "the file is read-only");
   }
-
-  const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  const std::string name = path.filename().string();
-  RemoveStaleTemporaries(dir, name, files);
-
-  std::string tempName = ".";
-  tempName += name;
-  tempName += kTempInfix;
-  tempName += "XXXXXX";
-  std::string temp = (dir / tempName).string();
-  const int fd = files.makeTemp(temp);
-  if (fd < 0) return Failure(given, errno);
-  // Held until the file is closed, so that no other save takes it for stale.
-  ::flock(fd, LOCK_EX | LOCK_NB);
-
-  auto abandon = [&](int err) {
-    files.remove(temp);
-    files.close(fd);
-    return Failure(given, err);
-  };
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const long w = files.write(fd, bytes.data() + done, bytes.size() - done);
-    if (w < 0 && errno == EINTR) continue;
-    if (w < 0) return abandon(errno);
-    if (w == 0) return abandon(ENOSPC);
-    done += static_cast<std::size_t>(w);
-  }
   // The new file takes the old file's permissions, or the usual ones.
-  const unsigned mode = exists ? static_cast<unsigned>(st.st_mode & 07777) : NewFileMode();
-  if (files.setMode(fd, mode) != 0) return abandon(errno);
-  if (files.sync(fd) != 0) return abandon(errno);
-  if (files.rename(temp, path.string()) != 0) return abandon(errno);
-  // The new contents are on the disk and in place: the save is done whatever
-  // closing says (closing also gives up the lock).
-  files.close(fd);
-  SyncFolder(dir);
+  const NewFile made{exists ? static_cast<unsigned>(st.st_mode & 07777) : NewFileMode()};
+  if (const int err = WriteAndRename(path, bytes, made, files)) return Failure(given, err);
   return std::nullopt;
+}
+
+std::error_code CopyFileReplacing(const fs::path& from, const fs::path& to, SaveFileSystem& files) {
+  struct stat st {};
+  if (::stat(from.c_str(), &st) != 0) return {errno, std::generic_category()};
+  const FileBytes read = ReadRegularFile(from);
+  if (!read.ok()) {
+    const std::errc why = *read.failure == ReadFailure::CannotOpen ? std::errc::permission_denied
+                          : *read.failure == ReadFailure::NotAFile ? std::errc::invalid_argument
+                                                                   : std::errc::io_error;
+    return std::make_error_code(why);
+  }
+  const NewFile made{static_cast<unsigned>(st.st_mode & 07777) | S_IRUSR | S_IWUSR, &st.st_mtim};
+  if (const int err = WriteAndRename(to, read.bytes, made, files)) return {err, std::generic_category()};
+  return {};
 }
 
 }  // namespace orn

@@ -5,16 +5,19 @@
 // full disk, a folder that cannot be written, a crash) leaves the old file
 // whole and removes its temporary file.
 //
-// A temporary file is named "." + the target's name + ".saving-" + six
-// characters, and is locked while it is written. A save that was killed
-// half-way leaves one behind; the next save of the same file removes every
-// unlocked temporary of that name, and nothing else.
+// A temporary file has a short name of its own, ".ornivale-save-" and six
+// characters, whatever the target's name, so that a target may have the
+// longest name the folder allows. A save holds its temporary locked from the
+// moment it makes it until it is renamed. A save that was killed half-way
+// leaves one behind; the next save into the same folder removes every
+// temporary that no save holds, and nothing else.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
+#include <system_error>
 
 namespace orn {
 
@@ -37,16 +40,35 @@ class SaveFileSystem {
 // The machine's own file system.
 SaveFileSystem& RealFileSystem();
 
+// What a save does with a link that stands under the target's name.
+enum class AtLink {
+  // The file the link names is replaced and the link stays: for files the
+  // user names, who may keep a picture behind a link.
+  Follow,
+  // The link itself gives way to the new file; nothing is written through
+  // it: for the program's own files in its folder.
+  Replace,
+};
+
 // Writes `bytes` as the new contents of `path` (see above). A file that
 // exists and may not be written (no write permission for the user, or
 // marked read-only) is refused and left as it is. Empty on success, else the
 // text to show: the file's path and what went wrong.
 std::optional<std::string> ReplaceFile(const std::filesystem::path& path,
                                        std::span<const std::uint8_t> bytes,
-                                       SaveFileSystem& fs = RealFileSystem());
+                                       SaveFileSystem& fs = RealFileSystem(),
+                                       AtLink atLink = AtLink::Follow);
 
-// True when `entry` is the name of a save's temporary file for a target
-// named `target` (both bare file names).
-bool IsSaveTemporaryOf(const std::string& entry, const std::string& target);
+// Copies the file `from` to `to` the same way, so that `to` is either as it
+// was or a whole copy, never an empty or cut one. The copy has `from`'s
+// modification time, as a moved file has, and its permissions with read and
+// write added for the user: installed data is often read-only, but the
+// copies are the user's own to change. Whatever stands at `to` is replaced
+// (a link gives way, nothing is written through it). No error on success.
+std::error_code CopyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to,
+                                  SaveFileSystem& fs = RealFileSystem());
+
+// True when `entry` (a bare file name) is the name of a save's temporary file.
+bool IsSaveTemporary(const std::string& entry);
 
 }  // namespace orn

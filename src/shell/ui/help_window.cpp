@@ -107,6 +107,7 @@ std::vector<std::filesystem::path> HelpFolders(const AppState& app) {
 HelpWindow::SamplePicture SamplePicturesOf(const AppState& app) {
   const std::string staticFolder = app.StaticFolder;
   return [staticFolder](const std::string& name) -> std::optional<Surface> {
+    if (staticFolder.empty()) return std::nullopt;
     const auto file = resolveNoCase(std::filesystem::path(staticFolder) / name);
     if (!file) return std::nullopt;
     return RenderPreview(*file, kSamplePicture, kSamplePicture);

@@ -236,6 +236,7 @@ QWidget* MainMenu::buildArtPanel(int art) {
 }
 
 std::filesystem::path MainMenu::samplePath(int art, int index) const {
+  if (app_.StaticFolder.empty()) return {};  // no program folder, no samples
   const auto h = SampleHandOver(art, index, kStartEdit, app_.StaticFolder);
   if (!h) return {};
   return resolveNoCase(h->PicturePath).value_or(std::filesystem::path(h->PicturePath));
@@ -292,10 +293,12 @@ void MainMenu::MoreMen_Click() {
 void MainMenu::openSample(int art, int index) {
   const auto h = SampleHandOver(art, index, app_.StartMode, app_.StaticFolder);
   if (!h) return;
-  const auto real = resolveNoCase(h->PicturePath);
+  // Without a program folder no sample is there (a bare name would be sought in the working folder).
+  const auto real = app_.StaticFolder.empty() ? std::nullopt : resolveNoCase(h->PicturePath);
   if (!real || !std::filesystem::is_regular_file(*real)) {
     host_.messageBox("The sample picture " + std::filesystem::path(h->PicturePath).filename().string() +
-                         " is missing from " + app_.StaticFolder + ".",
+                         " is missing from " +
+                         (app_.StaticFolder.empty() ? std::string("the program folder") : app_.StaticFolder) + ".",
                      MsgButtons::OK, MsgIcon::Exclamation, "Ornivale");
     return;
   }

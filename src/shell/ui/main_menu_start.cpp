@@ -45,13 +45,14 @@ void MainMenu::setStartDelays(int initTimer1Ms, int initTimer2Ms) {
 void MainMenu::MainMenu_Form_Load() {
   app_.DialogDir = QDir::currentPath().toStdString();
   if (!app_.AppFolder.empty() && app_.AppFolder.back() != '/') app_.AppFolder += '/';
-  app_.HelpFile = app_.AppFolder + "help/";
+  const bool hasFolder = !app_.AppFolder.empty();
+  app_.HelpFile = hasFolder ? app_.AppFolder + "help/" : std::string();
   host_.setHourglass(true);
   PendingArtType = -1;
   setTopMenusVisible(menuBar(), false);
   MainRaft->hide();
   TitleForm_ = new TitleForm;
-  if (SamplesAwaitMove(app_.AppFolder)) TitleForm_->InitLab->show();
+  if (hasFolder && SamplesAwaitMove(app_.AppFolder)) TitleForm_->InitLab->show();
   show();
   TitleForm_->show();
   TitleForm_->raise();
@@ -75,7 +76,9 @@ void MainMenu::InitTimer1_Timer() {
       }
   test = before;
   app_.Metric = profile_.metricMeasurement();
-  app_.StaticFolder = app_.AppFolder + "STATIC/";
+  // Without a program folder there is nowhere to read or keep files.
+  const bool hasFolder = !app_.AppFolder.empty();
+  app_.StaticFolder = hasFolder ? app_.AppFolder + "STATIC/" : std::string();
   app_.DataFolder = app_.AppFolder;
   app_.MenuMode = app_.MenuArtType = 0;
   ModeWord_ = "Show";
@@ -89,7 +92,7 @@ void MainMenu::InitTimer1_Timer() {
   }
 
   MenuSettings s{app_.LastFolder, app_.StartMode, app_.MenuMode, app_.MenuArtType, app_.Print.PrintOrientation};
-  if (std::filesystem::exists(std::filesystem::path(app_.AppFolder) / kOrniskDatName)) {
+  if (hasFolder && std::filesystem::exists(std::filesystem::path(app_.AppFolder) / kOrniskDatName)) {
     ReadOrniskDat(std::filesystem::path(app_.AppFolder) / kOrniskDatName, s);
     app_.AllowSplines = false;
   }
@@ -144,6 +147,12 @@ void MainMenu::closeEvent(QCloseEvent* e) {
   if (editor_) {
     // The menu is hidden while an editor is open; the editor leads back here.
     e->ignore();
+    return;
+  }
+  if (app_.DataFolder.empty()) {
+    // No folder to keep the settings in: the user was told at the start.
+    e->accept();
+    QCoreApplication::quit();
     return;
   }
   MenuSettings s;

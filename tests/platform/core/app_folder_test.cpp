@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <fstream>
 
 #include "platform/core/app_folder.h"
@@ -30,6 +34,12 @@ TEST(ProgramFolderPlace, FollowsXdgDataHomeOrTheHomeFolder) {
   EXPECT_EQ(userProgramFolder(nullptr, "/home/u"), fs::path("/home/u/.local/share/ornivale"));
   for (const char* ignored : {"", "rel/dir"})  // empty or relative: not a valid XDG_DATA_HOME
     EXPECT_EQ(userProgramFolder(ignored, "/home/u"), fs::path("/home/u/.local/share/ornivale"));
+  // Without HOME (cron, a service, env -i) the home is the account's own, never a shared folder.
+  const passwd* account = ::getpwuid(::geteuid());
+  ASSERT_NE(account, nullptr);
+  EXPECT_EQ(accountHome(), fs::path(account->pw_dir));
+  for (const char* unset : {static_cast<const char*>(nullptr), ""})
+    EXPECT_EQ(userProgramFolder(nullptr, unset), fs::path(account->pw_dir) / ".local/share/ornivale");
   EXPECT_EQ(withTrailingSeparator("/home/u/x"), "/home/u/x/");
   EXPECT_EQ(withTrailingSeparator("/home/u/x/"), "/home/u/x/");
 }
@@ -95,14 +105,71 @@ TEST_F(ProgramFolder, AFolderThatCannotBeMadeOrWrittenSaysWhichAndWhy) {
   EXPECT_NE(under.error.find((root / "file" / "ornivale").string()), std::string::npos) << under.error;
   EXPECT_NE(under.error.find("Not a directory"), std::string::npos) << under.error;
 
-  const AppFolderResult unwritable = prepareAppFolder("/proc", std::nullopt);
+  // The process's own folder in /proc is the user's, and refuses new files.
+  const fs::path own = fs::canonical("/proc/self");
+  const AppFolderResult unwritable = prepareAppFolder(own, std::nullopt);
   EXPECT_EQ(unwritable.state, FolderState::Existing);
-  EXPECT_EQ(unwritable.error.rfind("Cannot write into /proc: ", 0), 0u) << unwritable.error;
-  EXPECT_TRUE(folderWriteError("/proc"));
+  EXPECT_EQ(unwritable.error.rfind("Cannot write into " + own.string() + ": ", 0), 0u) << unwritable.error;
+  EXPECT_TRUE(folderWriteError(own));
 
   const AppFolderResult usable = prepareAppFolder(root / "ok", std::nullopt);
   EXPECT_EQ(usable.error, "");
   EXPECT_TRUE(fs::is_empty(root / "ok")) << "the trial file is removed again";
+}
+
+// A folder that someone else could change is not used: not one others may
+// write into (where they could plant links for the program's settings to be
+// written through), nor one in a folder where they could put their own in
+// its place; nothing is made or written there. A sticky folder such as /tmp
+// lets only an entry's owner move it, and the folders the program makes are
+// the user's alone whatever the mask.
+TEST_F(ProgramFolder, AFolderOthersCouldChangeIsRefusedAndLeftAlone) {
+  const fs::path shared = root / "shared" / "ornivale";
+  fs::create_directories(shared);
+  ::chmod(shared.c_str(), 0777);
+  write(root / "private", "the user's own");
+  ::chmod((root / "private").c_str(), 0600);
+  fs::create_symlink(root / "private", shared / "Ornisk.Dat");
+  const AppFolderResult planted = prepareAppFolder(shared, root / "share");
+  EXPECT_EQ(planted.state, FolderState::Failed);
+  EXPECT_EQ(planted.error, "Cannot use " + shared.string() + ": other users may write into " + shared.string());
+  EXPECT_EQ(read(root / "private"), "the user's own");
+  EXPECT_EQ(std::distance(fs::directory_iterator(shared), fs::directory_iterator()), 1);
+
+  const fs::path open = root / "open";
+  fs::create_directories(open);
+  ::chmod(open.c_str(), 0777);
+  const AppFolderResult above = prepareAppFolder(open / "ornivale", std::nullopt);
+  EXPECT_EQ(above.state, FolderState::Failed);
+  EXPECT_NE(above.error.find("other users may write into " + open.string()), std::string::npos) << above.error;
+  EXPECT_TRUE(fs::is_empty(open)) << "nothing is built there";
+
+  ::chmod(open.c_str(), 01777);
+  const mode_t mask = ::umask(0);
+  const AppFolderResult sticky = prepareAppFolder(open / "a" / "ornivale", std::nullopt);
+  ::umask(mask);
+  EXPECT_EQ(sticky.state, FolderState::Created) << sticky.error;
+  EXPECT_EQ(sticky.error, "");
+  for (const fs::path& made : {open / "a", open / "a" / "ornivale"})
+    EXPECT_EQ(fs::status(made).permissions() & (fs::perms::group_write | fs::perms::others_write), fs::perms::none);
+
+  // Reached through a link, the folder is named by its real path.
+  fs::create_symlink(open / "a", root / "link");
+  EXPECT_EQ(prepareAppFolder(root / "link" / "ornivale", std::nullopt).folder, fs::canonical(open / "a" / "ornivale"));
+}
+
+TEST_F(ProgramFolder, AFolderOfAnotherUserIsRefused) {
+  if (::geteuid() != 0) GTEST_SKIP() << "making a folder another user owns needs the superuser";
+  const fs::path theirs = root / "theirs" / "ornivale";
+  fs::create_directories(theirs);
+  ASSERT_EQ(::chown(theirs.c_str(), 65534, 65534), 0);
+  const AppFolderResult r = prepareAppFolder(theirs, std::nullopt);
+  EXPECT_EQ(r.state, FolderState::Failed);
+  EXPECT_EQ(r.error, "Cannot use " + theirs.string() + ": " + theirs.string() + " belongs to another user");
+  ASSERT_EQ(::chown(theirs.c_str(), 0, 0), 0);
+  ASSERT_EQ(::chown(theirs.parent_path().c_str(), 65534, 65534), 0);
+  EXPECT_NE(prepareAppFolder(theirs, std::nullopt).error.find(theirs.parent_path().string() + " belongs to another user"),
+            std::string::npos);
 }
 
 TEST_F(ProgramFolder, InstalledDataIsTheFirstExistingCandidate) {
