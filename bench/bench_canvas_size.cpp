@@ -6,7 +6,8 @@
 // Counters: the canvas's millions of pixels and the time per pixel.
 //
 // The pictures are samples the build makes: "Gem" (a wallpaper pattern whose
-// regions are all painted) and "Twelve" (a rose).
+// regions are all painted), "Twelve" (a rose) and "Snap" (a pattern with many
+// copies, whose seeds fall by the dozen into one region).
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -76,6 +77,8 @@ void BM_Gem_Redraw(benchmark::State& s) { redraw(s, "OVPP3A.PNT", true); }
 void BM_Gem_LinesOnly(benchmark::State& s) { redraw(s, "OVPP3A.PNT", false); }
 void BM_Twelve_Redraw(benchmark::State& s) { redraw(s, "OVRO3A.PNT", true); }
 void BM_Twelve_LinesOnly(benchmark::State& s) { redraw(s, "OVRO3A.PNT", false); }
+void BM_Snap_Redraw(benchmark::State& s) { redraw(s, "OVPP6A.PNT", true); }
+void BM_Snap_LinesOnly(benchmark::State& s) { redraw(s, "OVPP6A.PNT", false); }
 
 // The floor: every pixel of the Gem's canvas at that scale written once.
 void BM_Gem_WriteEveryPixel(benchmark::State& state) {
@@ -93,4 +96,6 @@ BENCHMARK(BM_Gem_LinesOnly)->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Gem_Redraw)->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Twelve_LinesOnly)->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Twelve_Redraw)->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Snap_LinesOnly)->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Snap_Redraw)->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

@@ -12,9 +12,11 @@
 // "cached" starts find the folder as a first run left it. After the run the
 // ratios to the bare window are printed, for the fastest and the median of
 // the repetitions (each the mean of its starts). scripts/bench runs it on an
-// X server (Xvfb) where there is one; on Qt's offscreen platform no window is
-// made or shown, so the bare window costs only a quarter of what it does on
-// a display and the ratios say little of a user's start.
+// X server (Xvfb, with -noreset: a server that resets when its last program
+// leaves makes each start wait for that reset, which a desktop never does)
+// where there is one; on Qt's offscreen platform no window is made or shown,
+// so the bare window costs only a quarter of what it does on a display and
+// the ratios say little of a user's start.
 #include <benchmark/benchmark.h>
 
 #include <spawn.h>

@@ -4,6 +4,7 @@
 // table built.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,6 +15,14 @@
 #include "symmetry/sym_table.h"
 
 namespace orn::test {
+
+// FNV-1a, 64 bits: a checksum of bytes.
+inline std::uint64_t Checksum(const void* bytes, std::size_t size) {
+  std::uint64_t h = 0xcbf29ce484222325ull;
+  const auto* p = static_cast<const std::uint8_t*>(bytes);
+  for (std::size_t i = 0; i < size; ++i) h = (h ^ p[i]) * 0x100000001b3ull;
+  return h;
+}
 
 inline std::filesystem::path BuiltSample(const std::string& file) {
   return std::filesystem::path(ORNIVALE_BINARY_DIR) / "samples" / file;

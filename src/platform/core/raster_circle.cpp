@@ -115,6 +115,7 @@ void forRing(int cx, int cy, int r, int w, int width, int height, Fn fn) {
 }  // namespace
 
 void Surface::circle(int cx, int cy, int r) {
+  forgetFills();
   if (empty() || r < 0) return;
   forRing(cx, cy, r, penWidth_, width_, height_, [this](int y, Interval a, Interval b) {
     if (!a.empty()) penSpan(y, int(a.lo), int(a.hi));
@@ -123,6 +124,7 @@ void Surface::circle(int cx, int cy, int r) {
 }
 
 void Surface::arc(int cx, int cy, int r, double start, double end) {
+  forgetFills();
   if (empty() || r < 0 || !std::isfinite(start) || !std::isfinite(end)) return;
   double sweep = end - start;
   if (!(std::fabs(sweep) < kTwoPi)) {

@@ -96,39 +96,6 @@ bool spanFill(Rgb* px, int width, int height, std::vector<Span>& stack, Inside i
   return true;
 }
 
-// Which pixels of the rows a fill has reached it filled itself: one bit per
-// pixel, kept only for the rows reached, so a small fill costs little and a
-// large one at most a thirty-second of the image.
-class FilledBits {
- public:
-  FilledBits(int width, int height)
-      : words_((width + 63) / 64), rowStart_(static_cast<std::size_t>(height), kNone) {}
-
-  bool test(int row, int x) const {
-    const std::size_t start = rowStart_[static_cast<std::size_t>(row)];
-    return start != kNone && (bits_[start + (x >> 6)] >> (x & 63) & 1);
-  }
-  void set(int row, int x0, int x1) {
-    std::size_t& start = rowStart_[static_cast<std::size_t>(row)];
-    if (start == kNone) {
-      start = bits_.size();
-      bits_.resize(bits_.size() + words_, 0);
-    }
-    std::uint64_t* w = bits_.data() + start;
-    for (int x = x0; x <= x1;) {
-      const int bit = x & 63, n = std::min(64 - bit, x1 - x + 1);
-      w[x >> 6] |= (n == 64 ? ~std::uint64_t(0) : ((std::uint64_t(1) << n) - 1)) << bit;
-      x += n;
-    }
-  }
-
- private:
-  static constexpr std::size_t kNone = ~std::size_t(0);
-  std::size_t words_;
-  std::vector<std::size_t> rowStart_;
-  std::vector<std::uint64_t> bits_;
-};
-
 // The open bits (see RowKernels::openBits) of every row of an image, read
 // once before the runs are labelled and used by both sweeps of the row pass,
 // so that the image's pixels are read once and written once. Row -1 is
@@ -371,7 +338,8 @@ std::uint64_t spreadLeft(std::uint64_t from, std::uint64_t through) {
 // it. Returns false, having changed nothing, when more than `labelLimit`
 // labels are needed.
 bool fillByRows(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
-                std::size_t labelLimit, const raster::RowKernels& kernels, bool stream) {
+                std::size_t labelLimit, const raster::RowKernels& kernels, bool stream,
+                detail::FilledBits& filled) {
   LabelSets sets;
   std::uint32_t seedLabel = 0;
   // The image is read once, into bits that both sweeps use.
@@ -393,6 +361,7 @@ bool fillByRows(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
       // The image's runs are all one region, as in a picture of open strokes
       // or a maze: every open pixel is painted, with no sweep to find them.
       kernels.paintBits({line, width, open, open, fill, c, rows.exact(row)}, stream);
+      filled.setRow(row, open);
       continue;
     }
     const std::uint64_t* const openAbove = rows.row(row - 1);
@@ -400,6 +369,7 @@ bool fillByRows(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
       // The row repeats the one above: its runs are painted as the runs
       // above them.
       kernels.paintBits({line, width, paintedAbove.data(), open, fill, c, rows.exact(row)}, stream);
+      filled.setRow(row, paintedAbove.data());
       continue;
     }
     // Left to right, by carries through each run: the run from its first
@@ -431,6 +401,7 @@ bool fillByRows(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
       spill = p & 1;
     }
     kernels.paintBits({line, width, painted.data(), open, fill, c, rows.exact(row)}, stream);
+    filled.setRow(row, painted.data());
     std::swap(painted, paintedAbove);
   }
   return true;
@@ -443,11 +414,13 @@ bool Surface::floodFill(int x, int y, Rgb c, Rgb fill, FillType type) {
   c &= kColourBits;
   fill &= kColourBits;
   Rgb* px = px_.data();
-  const Rgb seed = px[static_cast<std::size_t>(y) * width_ + x] & kColourBits;
+  const std::size_t at = static_cast<std::size_t>(y) * width_ + x;
+  const Rgb seed = px[at] & kColourBits;
   auto nothing = [](int, int, int) {};
   if (type == FillType::Surface) {
     if (seed != c) return false;
     if (fill == c) return true;  // the region already has the fill colour
+    forgetFills();
     std::vector<Span> stack = firstSpans(x, y, height_);
     spanFill(px, width_, height_, stack, [c](int, int, Rgb p) { return (p & kColourBits) == c; },
              fill, nothing);
@@ -455,13 +428,23 @@ bool Surface::floodFill(int x, int y, Rgb c, Rgb fill, FillType type) {
   }
   if (seed == c) return false;
   if (fill == c) {  // filled pixels become border pixels: they mark themselves
+    forgetFills();
     std::vector<Span> stack = firstSpans(x, y, height_);
     spanFill(px, width_, height_, stack, [c](int, int, Rgb p) { return (p & kColourBits) != c; },
              fill, nothing);
     return true;
   }
+  // Bits kept for fills up to another border, or on another size, are of
+  // other regions.
+  if (filled_.width() != width_ || filled_.height() != height_ || c != filledBorder_) {
+    filled_.reshape(width_, height_);
+    filledBorder_ = c;
+  }
+  // A region an earlier fill covered has one colour throughout: when the
+  // seed shows the fill colour, the fill would change nothing.
+  if (filled_.test(y, x) && px[at] == fill) return true;
   return detail::fillToBorder(px, width_, height_, x, y, c, fill,
-                              detail::defaultBorderFillLimits(width_, height_));
+                              detail::defaultBorderFillLimits(width_, height_), filled_);
 }
 
 namespace detail {
@@ -490,24 +473,25 @@ BorderFillLimits defaultBorderFillLimits(int width, int height) {
 }
 
 bool fillToBorder(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
-                  BorderFillLimits limits) {
+                  BorderFillLimits limits, FilledBits& covered) {
   if (x < 0 || y < 0 || x >= width || y >= height) return false;
   c &= kColourBits;
   fill &= kColourBits;
   if ((px[std::size_t(y) * width + x] & kColourBits) == c) return false;
   // Pixels that already had the fill colour before must still be crossed: a
   // pixel of the fill colour is new ground unless this fill set it, which
-  // the bits tell. They are only looked at where the fill meets the fill
-  // colour, which for most regions is where it closes a loop.
-  FilledBits mine(width, height);
-  auto inside = [c, fill, &mine](int row, int i, Rgb p) {
+  // the bits tell (a bit set by an earlier fill lies in another region, or
+  // in one that has no pixel of the fill colour). They are only looked at
+  // where the fill meets the fill colour, which for most regions is where it
+  // closes a loop.
+  auto inside = [c, fill, &covered](int row, int i, Rgb p) {
     p &= kColourBits;
-    return p == fill ? !mine.test(row, i) : p != c;
+    return p == fill ? !covered.test(row, i) : p != c;
   };
   // The rectangle the filled runs reached.
   int left = x, top = y, right = x, bottom = y;
   auto filled = [&](int row, int x0, int x1) {
-    mine.set(row, x0, x1);
+    covered.set(row, x0, x1);
     left = std::min(left, x0);
     right = std::max(right, x1);
     top = std::min(top, row);
@@ -529,7 +513,7 @@ bool fillToBorder(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
   const std::size_t runLimit =
       std::min<std::size_t>(limits.runs, std::numeric_limits<std::uint32_t>::max());
   const bool stream = std::size_t(width) * std::size_t(height) >= limits.streamPixels;
-  if (fillByRows(px, width, height, x, y, c, fill, runLimit, raster::rowKernels(limits.unit), stream))
+  if (fillByRows(px, width, height, x, y, c, fill, runLimit, raster::rowKernels(limits.unit), stream, covered))
     return true;
   spanFill(px, width, height, stack, inside, fill, filled);
   return true;

@@ -2,6 +2,7 @@
 // The flood fill's inner workings, for Surface::floodFill and its tests only.
 #include <cstddef>
 
+#include "platform/core/filled_bits.h"
 #include "platform/core/raster_rows.h"
 #include "platform/core/surface.h"
 
@@ -29,9 +30,12 @@ struct BorderFillLimits {
 BorderFillLimits defaultBorderFillLimits(int width, int height);
 
 // Fills the 4-connected pixels around (x, y) that are not of colour `c` with
-// `fill`, for fill != c, on a width x height image. Returns false and changes
-// nothing when the seed is outside or on the border colour.
+// `fill`, for fill != c, on a width x height image, and sets their bits in
+// `covered`. Returns false and changes nothing when the seed is outside or on
+// the border colour. `covered` may hold the bits of earlier fills up to the
+// same border: of other regions, or of this one if none of its pixels has
+// the fill colour.
 bool fillToBorder(Rgb* px, int width, int height, int x, int y, Rgb c, Rgb fill,
-                  BorderFillLimits limits);
+                  BorderFillLimits limits, FilledBits& covered);
 
 }  // namespace orn::detail

@@ -66,6 +66,7 @@ void walk(const ThinWalk& t, Rgb* px, Op op) {
 }  // namespace
 
 void Surface::line(int x1, int y1, int x2, int y2) {
+  forgetFills();
   if (empty()) return;
   if (penWidth_ == 1) {
     thinLine(x1, y1, x2, y2);

@@ -68,6 +68,7 @@ Surface::Surface(int width, int height, Rgb back) : back_(back & 0xFFFFFF) {
 }
 
 void Surface::resize(int width, int height) {
+  forgetFills();
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
   if (width_ == 0 || height_ == 0) width_ = height_ = 0;
@@ -75,6 +76,7 @@ void Surface::resize(int width, int height) {
 }
 
 void Surface::resize(int width, int height, const std::function<void()>& betweenBands) {
+  forgetFills();
   // About four megabytes a band: the system hands out fresh memory page by
   // page as it is first written, which for a very large surface takes longer
   // than filling it.
@@ -91,7 +93,10 @@ void Surface::resize(int width, int height, const std::function<void()>& between
   }
 }
 
-void Surface::clear() { std::fill(px_.begin(), px_.end(), back_); }
+void Surface::clear() {
+  forgetFills();
+  std::fill(px_.begin(), px_.end(), back_);
+}
 
 void Surface::setPenWidth(int w) { penWidth_ = std::clamp(w, 1, 20); }
 
@@ -106,16 +111,19 @@ void Surface::penSpan(int y, int x0, int x1) {
 }
 
 void Surface::pset(int x, int y, Rgb c) {
+  forgetFills();
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
   px_[static_cast<std::size_t>(y) * width_ + x] = c & 0xFFFFFF;
 }
 
 void Surface::plot(int x, int y) {
+  forgetFills();
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
   penSpan(y, x, x);
 }
 
 void Surface::dot(int x, int y) {
+  forgetFills();
   if (penWidth_ == 1) {
     plot(x, y);
   } else {
@@ -129,6 +137,7 @@ std::int64_t Surface::point(int x, int y) const {
 }
 
 void Surface::box(int x1, int y1, int x2, int y2) {
+  forgetFills();
   if (empty()) return;
   // The outline is widened by `out` pixels outwards and `in` inwards; the
   // frame is drawn as up to four disjoint bands so each pixel is hit once.
@@ -153,6 +162,7 @@ void Surface::box(int x1, int y1, int x2, int y2) {
 }
 
 void Surface::fillBox(int x1, int y1, int x2, int y2, Rgb fill) {
+  forgetFills();
   std::int64_t x0 = x1, xe = x2, y0 = y1, ye = y2;
   if (empty() || !clipRange(x0, xe, width_) || !clipRange(y0, ye, height_)) return;
   fill &= 0xFFFFFF;
@@ -161,6 +171,7 @@ void Surface::fillBox(int x1, int y1, int x2, int y2, Rgb fill) {
 }
 
 void Surface::blit(int dx, int dy, int w, int h, const Surface& src, int sx, int sy) {
+  forgetFills();
   if (w <= 0 || h <= 0 || empty() || src.empty()) return;
   // Shrink the rectangle until both its source and its target lie inside.
   std::int64_t ddx = dx, ddy = dy, ssx = sx, ssy = sy, ww = w, hh = h;
@@ -186,6 +197,7 @@ void Surface::blit(int dx, int dy, int w, int h, const Surface& src, int sx, int
 
 void Surface::stretch(int dx, int dy, int dw, int dh, const Surface& srcIn, int sx, int sy,
                       int sw, int sh) {
+  forgetFills();
   if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0 || empty() || srcIn.empty()) return;
   if (&srcIn == this) {  // read from a copy when stretching within one surface
     const Surface copy = *this;

@@ -19,6 +19,8 @@
 #include <functional>
 #include <vector>
 
+#include "platform/core/filled_bits.h"
+
 namespace orn {
 
 using Rgb = std::uint32_t;
@@ -126,6 +128,15 @@ class Surface {
   // colour `c`; Surface: covers the connected pixels of colour `c`. Fails and
   // changes nothing when the seed is outside, on the border colour (Border) or
   // not of colour `c` (Surface).
+  //
+  // The surface remembers which pixels its border fills (up to one border
+  // colour, in other colours) have covered since anything else was drawn on
+  // it: such a fill leaves the regions as they were and gives its whole
+  // region one colour. So a fill whose seed lies in a region covered since,
+  // and shows the fill colour, would change nothing and is passed over at
+  // once: a picture's copies, whose seeds often fall into one region, fill
+  // it once. Any other drawing, a border fill in the border colour or a
+  // change of border colour forgets what was covered.
   bool floodFill(int x, int y, Rgb c, Rgb fill, FillType type = FillType::Border);
 
   // The nearest colour the surface can show: itself on a 24-bit surface.
@@ -143,7 +154,10 @@ class Surface {
 
   // Raw access for display and tests: rows of `width()` pixels, top to bottom.
   const Rgb* pixels() const { return px_.data(); }
-  Rgb* pixels() { return px_.data(); }
+  Rgb* pixels() {
+    forgetFills();  // the caller may draw through it
+    return px_.data();
+  }
   const Rgb* row(int y) const { return px_.data() + static_cast<std::size_t>(y) * width_; }
 
   bool operator==(const Surface& o) const {
@@ -151,6 +165,11 @@ class Surface {
   }
 
  private:
+  // Every drawing call but a remembered border fill forgets the pixels those
+  // fills covered (see floodFill).
+  void forgetFills() {
+    if (!filled_.empty()) filled_.clear();
+  }
   // Pen colour (copy or XOR) over the pixels x0..x1 of row y, all inside.
   void penSpan(int y, int x0, int x1);
   void thinLine(int x1, int y1, int x2, int y2);
@@ -164,6 +183,9 @@ class Surface {
   int penWidth_ = 1;
   PenMode mode_ = PenMode::Copy;
   std::vector<Rgb, detail::PixelAllocator<Rgb>> px_;
+  // The pixels the border fills up to filledBorder_ have covered.
+  detail::FilledBits filled_;
+  Rgb filledBorder_ = kBlack;
 };
 
 }  // namespace orn

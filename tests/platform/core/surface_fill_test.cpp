@@ -1,9 +1,11 @@
 // Flood fills, checked pixel for pixel against a plain breadth-first fill:
 // both fill types through Surface::floodFill, and the border fill's every way
-// (span by span, or finishing in row order over labelled runs).
+// (span by span, or finishing in row order over labelled runs), and fills
+// passed over in regions that earlier fills covered.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 #include "platform/core/raster_fill.h"
 #include "surface_testing.h"
@@ -18,7 +20,8 @@ using test::tangle;
 constexpr std::size_t kNoLimit = ~std::size_t(0);
 
 bool fillWith(Surface& s, int x, int y, Rgb fill, BorderFillLimits limits) {
-  return fillToBorder(s.pixels(), s.width(), s.height(), x, y, kBlack, fill, limits);
+  detail::FilledBits filled(s.width(), s.height());
+  return fillToBorder(s.pixels(), s.width(), s.height(), x, y, kBlack, fill, limits, filled);
 }
 
 // A perfect maze of corridors `cell - 1` pixels wide between 1-pixel walls,
@@ -237,6 +240,125 @@ TEST(SurfaceFill, FailsAndChangesNothingOnTheBorderOrOutside) {
   EXPECT_TRUE(s == start);
   Surface none;
   EXPECT_FALSE(none.floodFill(0, 0, kBlack, kWhite));
+}
+
+// A border fill whose seed lies in a region that earlier fills covered is
+// passed over when it would change nothing. Runs of fills in a few colours,
+// with every other kind of drawing in between, match the plain fill step by
+// step: any drawing but a border fill must make the next fill look again.
+using FillFn = std::function<bool(Surface&, int, int, Rgb, Rgb, FillType)>;
+
+bool plainFill(Surface& s, int x, int y, Rgb c, Rgb fill, FillType type) {
+  const std::int64_t seed = s.point(x, y);
+  if (seed < 0 || (Rgb(seed) == (c & 0xFFFFFF)) != (type == FillType::Surface)) return false;
+  s = test::referenceFill(s, x, y, c & 0xFFFFFF, fill & 0xFFFFFF, type);
+  return true;
+}
+
+bool surfaceFill(Surface& s, int x, int y, Rgb c, Rgb fill, FillType type) {
+  return s.floodFill(x, y, c, fill, type);
+}
+
+struct OtherDrawing {
+  const char* name;
+  // Draws at (x, y) in `ink`; `fill` makes the fills among them.
+  std::function<void(Surface&, const FillFn& fill, int x, int y, Rgb ink)> draw;
+};
+
+const std::vector<OtherDrawing>& otherDrawing() {
+  static const Surface patch = test::noise(9, 7, 4);
+  static const std::vector<OtherDrawing> all = {
+      {"pset", [](Surface& s, const FillFn&, int x, int y, Rgb ink) { s.pset(x, y, ink); }},
+      {"plot", [](Surface& s, const FillFn&, int x, int y, Rgb ink) { s.setPenColor(ink); s.plot(x, y); }},
+      {"dot", [](Surface& s, const FillFn&, int x, int y, Rgb ink) {
+         s.setPenColor(ink);
+         s.setPenWidth(3);
+         s.dot(x, y);
+         s.setPenWidth(1);
+       }},
+      {"line", [](Surface& s, const FillFn&, int x, int y, Rgb ink) { s.setPenColor(ink); s.line(x, y, x + 31, y + 9); }},
+      {"box", [](Surface& s, const FillFn&, int x, int y, Rgb ink) { s.setPenColor(ink); s.box(x, y, x + 12, y + 8); }},
+      {"fillBox", [](Surface& s, const FillFn&, int x, int y, Rgb ink) { s.fillBox(x, y, x + 2, y + 3, ink); }},
+      {"circle", [](Surface& s, const FillFn&, int x, int y, Rgb ink) { s.setPenColor(ink); s.circle(x, y, 6); }},
+      {"arc", [](Surface& s, const FillFn&, int x, int y, Rgb ink) { s.setPenColor(ink); s.arc(x, y, 9, 0.5, 2.5); }},
+      {"blit", [](Surface& s, const FillFn&, int x, int y, Rgb) { s.blit(x, y, 9, 7, patch, 0, 0); }},
+      {"stretch", [](Surface& s, const FillFn&, int x, int y, Rgb) { s.stretch(x, y, 20, 3, patch, 0, 0, 9, 7); }},
+      {"pixels", [](Surface& s, const FillFn&, int x, int y, Rgb ink) {
+         if (s.point(x, y) >= 0) s.pixels()[std::size_t(y) * s.width() + x] = ink;
+       }},
+      {"clear", [](Surface& s, const FillFn&, int, int, Rgb) { s.clear(); }},
+      {"resize", [](Surface& s, const FillFn&, int, int, Rgb) { s.resize(s.width(), s.height()); }},
+      {"surface fill", [](Surface& s, const FillFn& fill, int x, int y, Rgb ink) {
+         if (s.point(x, y) >= 0) fill(s, x, y, Rgb(s.point(x, y)), ink, FillType::Surface);
+       }},
+      {"fill in the border colour", [](Surface& s, const FillFn& fill, int x, int y, Rgb) {
+         fill(s, x, y, kBlack, kBlack, FillType::Border);
+       }},
+      {"fill up to another border", [](Surface& s, const FillFn& fill, int x, int y, Rgb ink) {
+         fill(s, x, y, 0x0000FF, ink, FillType::Border);
+       }},
+  };
+  return all;
+}
+
+// Runs `steps` steps on a copy of `start` both ways: mostly fills at seeds
+// that come back often, in few colours, now and then other drawing.
+void expectRefillsMatchThePlainFill(const Surface& start, unsigned seed, int steps) {
+  const Rgb colours[] = {0xFF0000, 0x00FF00, 0x0000FF, kWhite};
+  std::mt19937 rng(seed);
+  std::vector<std::pair<int, int>> seeds;
+  Surface ours = start, plain = start;
+  for (int step = 0; step < steps; ++step) {
+    const int x = int(rng() % start.width()), y = int(rng() % start.height());
+    const Rgb colour = colours[rng() % 3 + (step % 7 == 0)];
+    std::string what;
+    if (rng() % 4 == 0) {
+      const OtherDrawing& d = otherDrawing()[rng() % otherDrawing().size()];
+      what = d.name;
+      d.draw(ours, surfaceFill, x, y, colour);
+      d.draw(plain, plainFill, x, y, colour);
+    } else {
+      if (seeds.size() < 8 || rng() % 3 == 0) seeds.push_back({x, y});
+      const auto [sx, sy] = seeds[rng() % seeds.size()];
+      what = "fill at " + std::to_string(sx) + "," + std::to_string(sy);
+      ASSERT_EQ(surfaceFill(ours, sx, sy, kBlack, colour, FillType::Border),
+                plainFill(plain, sx, sy, kBlack, colour, FillType::Border)) << what;
+    }
+    ASSERT_TRUE(ours == plain) << "seed " << seed << ", step " << step << ": " << what;
+  }
+}
+
+TEST(SurfaceRefill, FillsPassedOverChangeNothingWhateverWasDrawnBetween) {
+  // Two regions filled red, then each other drawing on the line between
+  // them (joining them) or inside one, in another colour or in red, then red
+  // again.
+  Surface halves(40, 30);
+  halves.setPenColor(kBlack);
+  halves.line(20, 0, 20, 30);
+  struct At {
+    int x, y;
+    Rgb ink;
+  };
+  for (const OtherDrawing& d : otherDrawing())
+    for (const At at : {At{20, 10, 0x00FF00}, At{5, 12, 0x00FF00}, At{5, 12, 0xFF0000}}) {
+      Surface ours = halves, plain = halves;
+      for (const auto& [sx, sy] : {std::pair{5, 5}, {30, 5}, {5, 5}}) {
+        EXPECT_EQ(surfaceFill(ours, sx, sy, kBlack, 0xFF0000, FillType::Border),
+                  plainFill(plain, sx, sy, kBlack, 0xFF0000, FillType::Border));
+        if (sx == 30) {
+          d.draw(ours, surfaceFill, at.x, at.y, at.ink);
+          d.draw(plain, plainFill, at.x, at.y, at.ink);
+        }
+      }
+      EXPECT_TRUE(ours == plain) << d.name << " at " << at.x << "," << at.y << " in " << at.ink;
+    }
+  for (unsigned seed = 0; seed < 12; ++seed)
+    expectRefillsMatchThePlainFill(tangle(90 + int(seed) * 7, 60, seed, 12 + int(seed) * 3), seed, 250);
+  // A maze is one region large enough for the row pass.
+  Surface big = maze(700, 515, 4, 7);
+  big.setPenColor(kBlack);
+  big.line(0, 300, 699, 250);
+  expectRefillsMatchThePlainFill(big, 99, 60);
 }
 
 }  // namespace
