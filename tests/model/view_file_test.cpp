@@ -12,6 +12,7 @@ namespace {
 
 using test::TwoLineView;
 using test::ViewBytes;
+using test::ViewOfLines;
 
 FileResult<ViewImport> Import(const ViewBytes& v, int spaceW = 800, int spaceH = 600) {
   const auto read = ParseViewFile(v.bytes(), "v.VEW");
@@ -83,13 +84,6 @@ TEST(ViewFile, TheExtentComesFromRecordOneOrFromTheLinesWhenItIsEmpty) {
 
 // The longest view file read holds as many lines as the list has entries;
 // one line more and the file is refused.
-ViewBytes ViewOfLines(int lines) {
-  ViewBytes big;
-  big.rec(0, 0, 0, 0).rec(-9988, 0, 0, float(lines));
-  for (int k = 0; k < lines; ++k) big.rec(0, float(k), 100, float(k));
-  return big.rec(0, 100, 0, float(lines)).mark();
-}
-
 TEST(ViewFile, AViewTooBigForTheListKeepsWholeLinesAndSaysSo) {
   const ViewBytes big = ViewOfLines(kMaxEntries);
   ASSERT_EQ(big.bytes().size(), kViewMaxFileBytes);

@@ -96,13 +96,6 @@ void GrowPast(const fs::path& p, std::size_t longest) { fs::resize_file(p, longe
 
 void WriteText(const fs::path& p, const std::string& text) { WriteBytes(p, {text.begin(), text.end()}); }
 
-std::vector<std::uint8_t> ViewOfLines(std::size_t lines) {
-  ViewBytes v;
-  v.rec(0, 0, 0, 0).rec(-9988, 0, 0, float(lines));
-  for (std::size_t k = 0; k < lines; ++k) v.rec(0, float(k % 100), 100, 50);
-  return v.rec(0, 100, 0, 100).mark().bytes();
-}
-
 const Bounded kBounded[] = {
     {"picture", [](const fs::path& p) { SaveLinePicture(p); },
      [](const fs::path& p) {
@@ -114,8 +107,8 @@ const Bounded kBounded[] = {
        SaveLinePicture(p);
        GrowPast(p, kMaxPictureFileBytes);
      }},
-    {"view", [](const fs::path& p) { WriteBytes(p, ViewOfLines(2)); },
-     [](const fs::path& p) { WriteBytes(p, ViewOfLines(kViewMaxFileBytes / 16)); }},
+    {"view", [](const fs::path& p) { WriteBytes(p, ViewOfLines(2).bytes()); },
+     [](const fs::path& p) { WriteBytes(p, ViewOfLines(kMaxEntries + 1).bytes()); }},
     {"standard colours",
      [](const fs::path& p) {
        const StandardColorsBytes b = EncodeColorTable(BuiltInColorTable());

@@ -102,10 +102,14 @@ void WindowLayout::formRszSteps() {
   }
   Surface& canvas = w_.canvasSurface();
   canvas.clear();
+  fitCanvas(canvas.width(), canvas.height());
+  w_.DrawAll(1);
+}
+
+void WindowLayout::fitCanvas(int fromW, int fromH) {
   const int fw = w_.formArea()->width();
   const int fh = w_.formArea()->height();
-  const int w0 = canvas.width();
-  const CanvasFit fit = FitCanvas(fw, fh, PageAspect, canvas.width(), canvas.height());
+  const CanvasFit fit = FitCanvas(fw, fh, PageAspect, fromW, fromH);
   PageAspect = fit.pageAspect;
   PrintInitDone = false;
   if (w_.showMode()) {
@@ -118,9 +122,8 @@ void WindowLayout::formRszSteps() {
   placeBottomStrip();
   // The picture keeps its place relative to the canvas. Pending deletions
   // are packed first, so a marked point is never moved.
-  if (RescaleToCanvas(w_.views(), w_.list(), w0, fit.width, fit.height)) w_.sym().SymTablesValid = false;
+  if (RescaleToCanvas(w_.views(), w_.list(), fromW, fit.width, fit.height)) w_.sym().SymTablesValid = false;
   w_.Picture1->show();
-  w_.DrawAll(1);
 }
 
 }  // namespace orn
