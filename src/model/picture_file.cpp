@@ -127,6 +127,10 @@ const char* kEndsEarly = "the file ends before the end of the picture.";
 
 std::string Entry(long i) { return "entry " + std::to_string(i); }
 
+FileError TooLong(const std::string& name) {
+  return Fail(FileErrorKind::TooLong, name, "the picture has more entries than the editor can hold.");
+}
+
 bool InRangeWhole(float v, long lo, long hi) {
   if (!std::isfinite(v) || v < lo - 1 || v > hi + 1) return false;
   const long r = RoundHalfEven(v);
@@ -188,8 +192,7 @@ std::optional<FileError> ReadList(PictureFile& pic, std::vector<float>& g0, std:
   auto badRecord = [&](long j, const std::string& why) {
     return Fail(FileErrorKind::BadRecord, name, "the record at " + Entry(j) + " " + why);
   };
-  const FileError tooLong =
-      Fail(FileErrorKind::TooLong, name, "the picture has more entries than the editor can hold.");
+  const FileError tooLong = TooLong(name);
   long i = 0;
   while (true) {
     if (i > kMaxListEntries - 1) return tooLong;
@@ -288,6 +291,7 @@ FileResult<PictureFile> ParsePictureFile(std::span<const std::uint8_t> bytes, co
     result.error = std::move(e);
     return result;
   };
+  if (bytes.size() > kMaxPictureFileBytes) return fail(TooLong(name));
   const FileError truncated = Fail(FileErrorKind::Truncated, name, kEndsEarly);
   FloatReader in(bytes);
   PictureFile pic;
@@ -369,7 +373,8 @@ FileResult<PictureFile> ParsePictureFile(std::span<const std::uint8_t> bytes, co
 }
 
 FileResult<PictureFile> ReadPictureFile(const std::filesystem::path& path) {
-  const FileBytes file = ReadRegularFile(path);
+  // One byte more than the longest picture, so that a longer file shows.
+  const FileBytes file = ReadRegularFile(path, kMaxPictureFileBytes + 1);
   if (!file.ok()) {
     FileResult<PictureFile> r;
     r.error = ReadFailureError(*file.failure, path);

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "model/drawing_list.h"
 #include "platform/core/file_read.h"
 #include "platform/core/file_replace.h"
 
@@ -53,6 +54,11 @@ enum HeaderSlot : int {
   kHdrProjPages = 13,
   kHeaderValues = 14
 };
+
+// The largest file the editor can write: a title, the header, every view row
+// and a full drawing list. A longer file is refused before more of it is read.
+constexpr std::size_t kMaxPictureFileBytes =
+    4 * (2 + kTitleLength + kHeaderValues + std::size_t(kViewRowCount) * kViewColumns + 2 * std::size_t(kMaxEntries));
 
 enum class PictureLayout { Full, NoViewTable, NoHeader };
 
@@ -99,6 +105,7 @@ struct FileResult {
 };
 
 // Parses the bytes of a picture or colour file. `name` is used in messages.
+// More bytes than kMaxPictureFileBytes are refused as too long.
 FileResult<PictureFile> ParsePictureFile(std::span<const std::uint8_t> bytes,
                                          const std::string& name);
 FileResult<PictureFile> ReadPictureFile(const std::filesystem::path& path);

@@ -98,6 +98,7 @@ FileResult<ViewFile> ParseViewFile(std::span<const std::uint8_t> bytes, const st
     result.error = Fail(kind, name, why);
     return result;
   };
+  if (bytes.size() > kViewMaxFileBytes) return fail(FileErrorKind::TooLong, "it holds more lines than the editor can hold.");
   Records records(bytes);
   const std::size_t n = records.count();
   if (n < kMinRecords) return fail(FileErrorKind::Truncated, "it is too short to be a view file.");
@@ -133,7 +134,8 @@ FileResult<ViewFile> ParseViewFile(std::span<const std::uint8_t> bytes, const st
 }
 
 FileResult<ViewFile> ReadViewFile(const std::filesystem::path& path) {
-  const FileBytes file = ReadRegularFile(path);
+  // One byte more than the longest view file, so that a longer file shows.
+  const FileBytes file = ReadRegularFile(path, kViewMaxFileBytes + 1);
   if (!file.ok()) {
     FileResult<ViewFile> r;
     r.error = ReadFailureError(*file.failure, path);

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "model/drawing_list.h"
 #include "model/picture_file.h"
 
 namespace orn {
@@ -34,6 +35,10 @@ constexpr float kViewNoLine = -55555.55f;
 // The import fills the list up to this index (its end marker included), so
 // that room is left to draw into the view.
 constexpr int kViewListLimit = 30000;
+// The longest view file read: records 1 and 2, the extent, the format's
+// mark and as many lines as the drawing list has entries, twice what it can
+// take in. A longer file is refused before more of it is read.
+constexpr std::size_t kViewMaxFileBytes = 16 * (std::size_t(kMaxEntries) + 4);
 // Mapped points farther out than this lie outside anything the canvas can
 // show; a file that puts lines there is refused.
 constexpr float kViewMaxCoordinate = 30000.0f;
@@ -59,8 +64,9 @@ struct ViewFile {
 float MBFToSingle(std::uint8_t exponent, std::uint8_t signHigh, std::uint8_t middle, std::uint8_t low);
 
 // Parses the bytes of a view file; `name` is used in messages. Refuses a
-// file with fewer records than its count of lines needs, a value that is not
-// a number, no lines, or lines without width or height.
+// file longer than kViewMaxFileBytes, with fewer records than its count of
+// lines needs, a value that is not a number, no lines, or lines without width
+// or height.
 FileResult<ViewFile> ParseViewFile(std::span<const std::uint8_t> bytes, const std::string& name);
 FileResult<ViewFile> ReadViewFile(const std::filesystem::path& path);
 

@@ -7,10 +7,11 @@ namespace orn {
 namespace {
 constexpr long long kInt16Min = -32768;
 constexpr long long kInt16Max = 32767;
+constexpr std::size_t kLineCount = 5;
 }  // namespace
 
 bool ReadOrniskDat(const std::filesystem::path& file, MenuSettings& s) {
-  const auto lines = ReadTextLines(file);
+  const auto lines = ReadTextLines(file, kLineCount);
   if (!lines || lines->empty()) return false;
   const auto& L = *lines;
   // The folder is the whole line: a comma in a folder name is part of it.

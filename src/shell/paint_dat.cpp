@@ -41,7 +41,7 @@ EditorSettings DefaultEditorSettings(int printOrientation, bool ditheredDisplay)
 PaintDatRead ReadPaintDat(const std::filesystem::path& file, int printOrientation,
                           bool ditheredDisplay) {
   PaintDatRead r{DefaultEditorSettings(printOrientation, ditheredDisplay), false};
-  const auto lines = ReadTextLines(file);
+  const auto lines = ReadTextLines(file, kLineCount);
   if (!lines || lines->empty()) return r;
   const auto& L = *lines;
 

@@ -18,6 +18,8 @@ namespace {
 
 constexpr std::array<char, 6> kMagic = {'O', 'R', 'N', 'P', 'V', '1'};
 constexpr int kMaxSide = 4096;
+// The magic, the width and the height.
+constexpr std::size_t kHeaderBytes = kMagic.size() + 4;
 
 }  // namespace
 
@@ -41,19 +43,23 @@ bool WritePreviewFile(const fs::path& file, const Surface& s) {
 }
 
 std::optional<Surface> ReadPreviewFile(const fs::path& file) {
-  const FileBytes read = ReadRegularFile(file, 10 + std::size_t(kMaxSide) * kMaxSide * 3 + 1);
-  if (!read.ok() || read.bytes.size() < 10) return std::nullopt;
-  const std::vector<std::uint8_t>& b = read.bytes;
-  if (!std::equal(kMagic.begin(), kMagic.end(), b.begin())) return std::nullopt;
-  const auto u16 = [&](std::size_t at) { return int(b[at]) | int(b[at + 1]) << 8; };
+  const FileBytes head = ReadRegularFile(file, kHeaderBytes);
+  if (!head.ok() || head.bytes.size() < kHeaderBytes) return std::nullopt;
+  if (!std::equal(kMagic.begin(), kMagic.end(), head.bytes.begin())) return std::nullopt;
+  const auto u16 = [&](std::size_t at) { return int(head.bytes[at]) | int(head.bytes[at + 1]) << 8; };
   const int w = u16(6), h = u16(8);
   if (w < 1 || h < 1 || w > kMaxSide || h > kMaxSide) return std::nullopt;
   const std::size_t pixels = std::size_t(w) * std::size_t(h);
-  // Exactly the pixels the size promises: a shorter or longer file is not ours.
-  if (b.size() != 10 + 3 * pixels) return std::nullopt;
+  // Exactly the pixels the size promises, and one byte more, so that a
+  // longer file shows: a shorter or longer file is not ours.
+  const FileBytes read = ReadRegularFile(file, kHeaderBytes + 3 * pixels + 1);
+  const std::vector<std::uint8_t>& b = read.bytes;
+  if (!read.ok() || b.size() != kHeaderBytes + 3 * pixels ||
+      !std::equal(head.bytes.begin(), head.bytes.end(), b.begin()))
+    return std::nullopt;
   Surface s(w, h);
   Rgb* out = s.pixels();
-  const std::uint8_t* px = b.data() + 10;
+  const std::uint8_t* px = b.data() + kHeaderBytes;
   for (std::size_t i = 0; i < pixels; ++i) out[i] = rgb(px[3 * i], px[3 * i + 1], px[3 * i + 2]);
   return s;
 }

@@ -8,25 +8,30 @@
 
 namespace orn {
 
-std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& file) {
-  const FileBytes read = ReadRegularFile(file);
-  if (!read.ok()) return std::nullopt;
+std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& file,
+                                                      std::size_t maxLines) {
+  // Each line with its CR LF; one byte more, so that a longer file shows.
+  const std::size_t maxBytes = maxLines * (kMaxSettingsLine + 2);
+  const FileBytes read = ReadRegularFile(file, maxBytes + 1);
+  if (!read.ok() || read.bytes.size() > maxBytes) return std::nullopt;
   std::vector<std::string> lines;
   std::string line;
+  const auto take = [&lines, &line] {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() > kMaxSettingsLine) return false;
+    lines.push_back(std::move(line));
+    line.clear();
+    return true;
+  };
   for (std::size_t i = 0; i < read.bytes.size(); ++i) {
     const char c = static_cast<char>(read.bytes[i]);
     if (c != '\n') {
       line += c;
-      continue;
+    } else if (!take()) {
+      return std::nullopt;
     }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-    line.clear();
   }
-  if (!line.empty()) {
-    if (line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-  }
+  if (!line.empty() && !take()) return std::nullopt;
   return lines;
 }
 

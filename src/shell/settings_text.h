@@ -11,9 +11,16 @@
 
 namespace orn {
 
+// The longest line a settings file holds: a path, which the system keeps
+// below 4096 bytes, each byte of it written as up to four once decoded.
+constexpr std::size_t kMaxSettingsLine = 4 * 4096;
+
 // The lines of a text file without their line ends; nothing when the file
-// cannot be read. A last line without a line end counts.
-std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& file);
+// cannot be read, or is longer than `maxLines` lines of kMaxSettingsLine
+// bytes or holds a longer line: no settings file the program writes is, so
+// only that much of it is ever read. A last line without a line end counts.
+std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& file,
+                                                      std::size_t maxLines);
 
 // The `count` integers of a line, each within [lo, hi]. Numbers are separated
 // by blanks, tabs or commas. Nothing when the line holds another count of

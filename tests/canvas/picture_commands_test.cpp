@@ -404,6 +404,35 @@ TEST(PictureLoad, ALoadedListKeepsItsSpareEntriesPastTheEndMarker) {
   EXPECT_EQ(b->list.size(), b->list.ListCapacity + kSpareEntries + 1);
 }
 
+// The largest picture the editor can save: a title of 40 characters, every
+// view row, and a drawing list grown until it holds no more. It loads back;
+// the same file one byte longer is refused before it is read through.
+TEST(PictureLoad, TheLargestPictureTheEditorSavesLoadsAndALongerFileIsRefused) {
+  test::ScratchFolder folder;
+  auto e = MakeEditor();
+  e->pic.PictureTitle = std::string(kTitleLength, 'T');
+  while (e->views.lastRow() < kViewLastRow) SaveScale(e->views, 800, 600);
+  ASSERT_TRUE(e->list.CreateItem(kTypeMultiLine, 1, 0, 0));
+  while (e->list.NumPoints < kMaxIndex - 1) ASSERT_TRUE(e->list.AddPoint(float(e->list.NumPoints % 800), 1, kTypeMultiLine));
+  ASSERT_TRUE(e->list.closeRecord());
+  ASSERT_EQ(e->list.NumPoints, kMaxIndex);
+  ASSERT_EQ(SaveAs(*e, folder.path("full.PNT")).status, CommandStatus::Done);
+  std::vector<std::uint8_t> bytes = test::ReadBytes(folder.path("full.PNT"));
+  ASSERT_EQ(bytes.size(), kMaxPictureFileBytes);
+
+  auto b = MakeEditor();
+  const LoadOutcome full = LoadPath(*b, folder.path("full.PNT"));
+  ASSERT_EQ(full.status, CommandStatus::Done) << full.error;
+  EXPECT_EQ(b->list.NumPoints, kMaxIndex);
+
+  bytes.push_back(0);
+  test::WriteBytes(folder.path("longer.PNT"), bytes);
+  const LoadOutcome longer = LoadPath(*b, folder.path("longer.PNT"));
+  EXPECT_EQ(longer.status, CommandStatus::Failed);
+  EXPECT_EQ(longer.error, "\"longer.PNT\" cannot be loaded: the picture has more entries than the editor can hold.");
+  EXPECT_EQ(b->list.NumPoints, kMaxIndex);
+}
+
 TEST(PictureLoad, AStoredLineWidthOutsideOneToTwentyTakesTheNearestWidth) {
   auto e = MakeEditor();
   PictureFile pf = CapturePicture(e->ctx, e->hooks.sizes);

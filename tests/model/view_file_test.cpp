@@ -12,6 +12,7 @@ namespace {
 
 using test::TwoLineView;
 using test::ViewBytes;
+using test::ViewOfLines;
 
 FileResult<ViewImport> Import(const ViewBytes& v, int spaceW = 800, int spaceH = 600) {
   const auto read = ParseViewFile(v.bytes(), "v.VEW");
@@ -81,11 +82,11 @@ TEST(ViewFile, TheExtentComesFromRecordOneOrFromTheLinesWhenItIsEmpty) {
   EXPECT_EQ(Points(*got.value).size(), 2u);
 }
 
+// The longest view file read holds as many lines as the list has entries;
+// one line more and the file is refused.
 TEST(ViewFile, AViewTooBigForTheListKeepsWholeLinesAndSaysSo) {
-  ViewBytes big;
-  big.rec(0, 0, 0, 0).rec(-9988, 0, 0, 16000);
-  for (int k = 0; k < 16000; ++k) big.rec(0, float(k), 100, float(k));
-  big.rec(0, 100, 0, 16000).mark();
+  const ViewBytes big = ViewOfLines(kMaxEntries);
+  ASSERT_EQ(big.bytes().size(), kViewMaxFileBytes);
   const auto got = Import(big);
   ASSERT_TRUE(got.ok()) << got.error->message;
   const ViewImport& v = *got.value;
@@ -94,6 +95,10 @@ TEST(ViewFile, AViewTooBigForTheListKeepsWholeLinesAndSaysSo) {
   EXPECT_EQ(end, kViewListLimit - 1);  // room for no further whole line
   EXPECT_EQ(Points(v).size() % 2, 0u);
   EXPECT_EQ(v.g0[end], 20099.0f);
+
+  const auto longer = Import(ViewOfLines(kMaxEntries + 1));
+  ASSERT_FALSE(longer.ok());
+  EXPECT_EQ(longer.error->message, "\"v.VEW\" cannot be loaded as a view: it holds more lines than the editor can hold.");
 }
 
 TEST(ViewFile, DamagedViewFilesAreRefusedWithAReason) {

@@ -50,4 +50,13 @@ inline ViewBytes TwoLineView(bool oldFormat) {
   return v.mark();
 }
 
+// A view of `lines` horizontal lines (0,k)-(100,k) after the header marker,
+// then its extent and the format's record.
+inline ViewBytes ViewOfLines(int lines) {
+  ViewBytes v;
+  v.rec(0, 0, 0, 0).rec(-9988, 0, 0, float(lines));
+  for (int k = 0; k < lines; ++k) v.rec(0, float(k), 100, float(k));
+  return v.rec(0, 100, 0, float(lines)).mark();
+}
+
 }  // namespace orn::test

@@ -192,5 +192,31 @@ TEST(OrniskDat, ReadingStopsAtTheFirstFaultKeepingWhatCameBefore) {
   }
 }
 
+// Paths as long as a settings line can be, in every place a path is kept,
+// read back; a line one byte longer is no path of this system, and the file
+// gives the defaults.
+TEST(SettingsFiles, PathsAsLongAsALineMayBeReadBackAndALongerLineGivesTheDefaults) {
+  ScratchFolder dir;
+  const std::string longest = "/" + std::string(kMaxSettingsLine - 1, 'p');
+  EditorSettings s = someSettings();
+  s.RecentFiles = {longest, longest, longest, longest};
+  ASSERT_FALSE(WritePaintDat(dir.path("Paint.Dat"), s));
+  EXPECT_EQ(ReadPaintDat(dir.path("Paint.Dat"), 0, false).settings, s);
+  MenuSettings m{longest, 1, 2, 3, 1};
+  ASSERT_FALSE(WriteOrniskDat(dir.path("Ornisk.Dat"), m));
+  MenuSettings r;
+  EXPECT_TRUE(ReadOrniskDat(dir.path("Ornisk.Dat"), r));
+  EXPECT_TRUE(r.LastFolder == longest);
+
+  s.RecentFiles[3] += "p";
+  ASSERT_FALSE(WritePaintDat(dir.path("Paint.Dat"), s));
+  EXPECT_FALSE(ReadPaintDat(dir.path("Paint.Dat"), 0, false).fromFile);
+  m.LastFolder += "p";
+  ASSERT_FALSE(WriteOrniskDat(dir.path("Ornisk.Dat"), m));
+  MenuSettings refused;
+  EXPECT_FALSE(ReadOrniskDat(dir.path("Ornisk.Dat"), refused));
+  EXPECT_TRUE(refused.LastFolder.empty());
+}
+
 }  // namespace
 }  // namespace orn

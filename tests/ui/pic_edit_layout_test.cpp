@@ -40,6 +40,15 @@ TEST(FormLayout, CanvasIsTheLargestOfThePictureShapeThatFitsAndALoadedCanvasKeep
     EXPECT_GE(f.height, 1) << s;
     EXPECT_LE(f.width, kMinCanvas) << s;
   }
+  // However large the window, neither side passes the largest canvas; a
+  // canvas kept as it is was never larger.
+  for (const auto& [aspect, curW, curH] : {std::tuple{0.8, 0, 0}, {0.01, 0, 0}, {100.0, 0, 0},
+                                           {kAspectFromCanvas, 20000, 20000}, {kAspectFromCanvas, 16384, 300}}) {
+    const CanvasFit f = FitCanvas(40000, 40000, aspect, curW, curH);
+    EXPECT_LE(f.width, kMaxCanvas) << aspect << " " << curW;
+    EXPECT_LE(f.height, kMaxCanvas) << aspect << " " << curW;
+    EXPECT_TRUE(f.width == kMaxCanvas || f.height == kMaxCanvas) << aspect << " " << curW;
+  }
   const CanvasPlace shown = PlaceCanvas(1029, 664, 749, 600, true);  // show mode centres it
   EXPECT_EQ(QPoint(shown.left, shown.top), QPoint(140, 32));
   const CanvasPlace edit = PlaceCanvas(1029, 664, 749, 600, false);
@@ -166,6 +175,68 @@ TEST_F(PicEditTest, APictureOpenedFromTheMenuIsLaidOutForTheWindowAndZoomThenBac
       EXPECT_TRUE(w->grab().toImage() == opened);
     }
   }
+}
+
+// A small file that stores the largest canvas a picture may keep, 16384
+// pixels square, with a line corner to corner, and one that stores a canvas
+// larger than any: opened by the editor and loaded into it, each takes a
+// canvas fitted to the window and holds no more memory than that canvas.
+// The line keeps its place on the canvas.
+TEST_F(PicEditTest, APictureStoringAHugeCanvasGetsAFittedCanvasAndOnlyItsMemory) {
+  auto save = [this](const std::string& name, float side) {
+    PictureFile p;
+    p.header[kHdrLineWidth] = 1;
+    p.views.resize(ViewBase + 1);
+    p.views[ViewBase] = ViewRow{1, 1, side, side};  // saved in a window of another size
+    p.g0 = {20001, 0, 20077, 0, side - 1, 20099};
+    p.g1 = {3, 0, 4, 0, side - 1, 0};
+    ASSERT_FALSE(WritePictureFile(path(name), p));
+  };
+  save("HUGE.PNT", float(kMaxCanvas));
+  save("HUGER.PNT", 32000.0f);
+  auto expectFitted = [this](const std::string& what, bool stored) {
+    const Surface& canvas = w->canvasSurface();
+    const QSize area = w->formArea()->size();
+    const int side = std::min(area.width() - kFreeWidth, area.height() - kFreeHeight);
+    EXPECT_EQ(QSize(canvas.width(), canvas.height()), QSize(side, side)) << what;
+    EXPECT_EQ(canvas.bytesHeld(), std::size_t(side) * std::size_t(side) * sizeof(Rgb)) << what;
+    if (stored) {
+      EXPECT_NEAR(w->list().G0[4], (kMaxCanvas - 1) * float(side) / kMaxCanvas, 0.01f) << what;
+    }
+  };
+
+  // Opened from the main menu, laid out for the window.
+  w.reset();
+  appState.PicturePath = path("HUGE.PNT");
+  appState.OpenForEditing = true;
+  appState.StartMode = appState.SavedStartMode = kStartEdit;
+  w = std::make_unique<PicEdit>(host, appState, &dialogs);
+  w->show();
+  setInnerSize(900, 700);
+  w->start().LoadTimer_Timer();
+  w->start().StartTimer_Timer();
+  QApplication::processEvents();
+  ASSERT_EQ(w->list().NumPoints, 5);
+  expectFitted("opened", true);
+
+  // Loaded into the editor from a smaller canvas, so that it does not fit.
+  setInnerSize(700, 600);
+  load(path("HUGE.PNT"));
+  ASSERT_EQ(w->list().NumPoints, 5);
+  expectFitted("loaded", true);
+  load(path("HUGER.PNT"));  // no size of a canvas: the window's is taken
+  ASSERT_EQ(w->list().NumPoints, 5);
+  expectFitted("larger than any", false);
+}
+
+// A window wider than the largest canvas, with a picture shape that would
+// fill its width: the canvas stops at the largest canvas's width.
+TEST_F(PicEditTest, TheCanvasFollowsTheWindowOnlyUpToTheLargestCanvas) {
+  w->layout().PageAspect = 0.02;
+  setInnerSize(kMaxCanvas + 1000, 700);
+  EXPECT_EQ(w->canvasSurface().width(), kMaxCanvas);
+  EXPECT_EQ(w->canvasSurface().height(), std::lround(kMaxCanvas * 0.02));
+  EXPECT_EQ(w->Picture1->width(), kMaxCanvas);
 }
 
 TEST_F(PicEditTest, MinimizedWindowOnlyRedrawsWhenRestored) {

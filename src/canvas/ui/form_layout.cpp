@@ -12,27 +12,23 @@ int roundHalfEven(double v) { return int(std::nearbyint(v)); }
 }  // namespace
 
 CanvasFit FitCanvas(int formW, int formH, double pageAspect, int curW, int curH) {
-  CanvasFit fit;
-  double w = curW;
-  double h = curH;
+  // The free space, up to the largest canvas.
+  const int freeW = std::min(formW - kFreeWidth, kMaxCanvas);
+  const int freeH = std::min(formH - kFreeHeight, kMaxCanvas);
   if (pageAspect == kAspectFromCanvas) {
     pageAspect = curW > 0 ? double(curH) / curW : 0.0;
-    if (curW > 0 && curH > 0 && curW <= formW - kFreeWidth && curH <= formH - kFreeHeight)
-      return {curW, curH, pageAspect};
+    if (curW > 0 && curH > 0 && curW <= freeW && curH <= freeH) return {curW, curH, pageAspect};
   }
-  // The free space, never smaller than the smallest canvas: a tiny window
-  // still gets a canvas, and the ratio below never divides by zero.
-  w = std::max(formW - kFreeWidth, kMinCanvas);
-  h = std::max(formH - kFreeHeight, kMinCanvas);
+  // Never smaller than the smallest canvas: a tiny window still gets a
+  // canvas, and the ratio below never divides by zero.
+  double w = std::max(freeW, kMinCanvas);
+  double h = std::max(freeH, kMinCanvas);
   if (!(pageAspect > 0.0) || !std::isfinite(pageAspect)) pageAspect = h / w;
   if (w * pageAspect <= h)
     h = w * pageAspect;
   else
     w = h / pageAspect;
-  fit.width = std::max(roundHalfEven(w), 1);
-  fit.height = std::max(roundHalfEven(h), 1);
-  fit.pageAspect = pageAspect;
-  return fit;
+  return {std::max(roundHalfEven(w), 1), std::max(roundHalfEven(h), 1), pageAspect};
 }
 
 CanvasPlace PlaceCanvas(int formW, int formH, int canvasW, int canvasH, bool showMode) {

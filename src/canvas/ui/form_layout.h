@@ -15,6 +15,10 @@ constexpr int kCanvasLeft = 64;
 constexpr int kCanvasTop = 0;
 // The smallest canvas the layout makes, however small the window.
 constexpr int kMinCanvas = 16;
+// The largest canvas side: however large the window, and whatever size a
+// picture file stores, the canvas is never wider or higher than this (a
+// gigabyte of pixels at the most).
+constexpr int kMaxCanvas = 16384;
 // PageAspect's value that asks to take the ratio from the canvas as it is.
 constexpr double kAspectFromCanvas = -100.0;
 
@@ -27,6 +31,7 @@ struct CanvasFit {
 // The canvas size for an inner area of formW x formH: the largest rectangle
 // of height/width pageAspect in the free space, or the present canvas
 // (curW x curH) when pageAspect asks for it and the canvas fits as it is.
+// Neither side passes kMaxCanvas.
 CanvasFit FitCanvas(int formW, int formH, double pageAspect, int curW, int curH);
 
 // The canvas's top-left corner: centred in show mode, else its fixed place.

@@ -27,10 +27,8 @@ namespace orn {
 
 namespace {
 
-// A canvas size read from a file is used only inside these bounds.
-constexpr float kMaxStoredCanvas = 16384.0f;
-
-bool sane(float v) { return std::isfinite(v) && v >= 1.0f && v <= kMaxStoredCanvas; }
+// A canvas size read from a file is used only within the canvas's bounds.
+bool sane(float v) { return std::isfinite(v) && v >= 1.0f && v <= float(kMaxCanvas); }
 
 // The file through which the sibling product hands a view over.
 constexpr const char* kHandOverView = "TEMP628.VEW";
@@ -207,7 +205,7 @@ void FileCommands::afterLoad(const LoadOutcome& out) {
   // A view starts with the page menus of a new picture.
   if (r.viewRowsRead || r.viewFile) w_.pages().showPageItems();
 
-  applyStoredSizes(r);
+  const auto [laidW, laidH] = applyStoredSizes(r);
 
   if (w_.showMode() && !w_.picture().PictureTitle.empty())
     w_.menus().ShowFileName(w_.picture().PictureTitle, true);
@@ -220,7 +218,7 @@ void FileCommands::afterLoad(const LoadOutcome& out) {
   // the picture's shape, now and at the layouts a change of the window's
   // state brings, so that no later layout (a zoom, Back) changes its size.
   const bool fitToWindow = openingLoad_ && !w_.showMode();
-  if (fitToWindow) w_.layout().PageAspect = double(w_.canvasSurface().height()) / double(std::max(w_.canvasSurface().width(), 1));
+  if (fitToWindow) w_.layout().PageAspect = double(laidH) / double(std::max(laidW, 1));
   if (r.windowState == 2) {
     if (!w_.isMaximized()) w_.showMaximized();
   } else if (w_.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
@@ -232,11 +230,14 @@ void FileCommands::afterLoad(const LoadOutcome& out) {
   }
   const int fw = w_.formArea()->width();
   const int fh = w_.formArea()->height();
-  if (fitToWindow || fw - kFreeWidth < w_.canvasSurface().width() || fh - kFreeHeight < w_.canvasSurface().height()) {
+  if (fitToWindow || fw - kFreeWidth < laidW || fh - kFreeHeight < laidH) {
     // The stored canvas does not fit (or the editor opens): it is fitted
-    // now, not kept.
+    // now, not kept, and never takes up the memory of the size stored.
     w_.layout().FitOnResize = false;
-    w_.layout().FormRSZ();
+    w_.layout().fitCanvas(laidW, laidH);
+  } else {
+    w_.layout().resizeCanvas(laidW, laidH);
+    w_.layout().placeColourPanel();
   }
   if (!w_.editor().SkipSplineRedraw) w_.DrawAll(1);
   w_.modelFrame().frameLoadedModel();
@@ -253,10 +254,13 @@ void FileCommands::afterLoad(const LoadOutcome& out) {
 
 // The canvas takes the size stored with the picture; a window of another size
 // than the one the picture was saved in takes the ratio from that canvas.
-void FileCommands::applyStoredSizes(const LoadReport& r) {
+std::pair<int, int> FileCommands::applyStoredSizes(const LoadReport& r) {
+  Surface& canvas = w_.canvasSurface();
+  canvas.setBackColor(w_.draw().PicBackColor);
+  canvas.clear();
+  std::pair<int, int> laid{canvas.width(), canvas.height()};
   if (r.hasStoredSizes && sane(r.storedCanvasWidth) && sane(r.storedCanvasHeight)) {
-    const int w = int(std::lround(r.storedCanvasWidth));
-    const int h = int(std::lround(r.storedCanvasHeight));
+    laid = {int(std::lround(r.storedCanvasWidth)), int(std::lround(r.storedCanvasHeight))};
     if (float(w_.width()) != r.storedWindowWidth || float(w_.height()) != r.storedWindowHeight)
       w_.layout().PageAspect = kAspectFromCanvas;
     else
@@ -265,12 +269,6 @@ void FileCommands::applyStoredSizes(const LoadReport& r) {
       w_.layout().canvasLeft = int(std::lround((w_.formArea()->width() - r.storedCanvasWidth) / 2));
       w_.layout().canvasTop = int(std::lround((w_.formArea()->height() - r.storedCanvasHeight) / 2));
     }
-    if (w_.formArea()->width() - kFreeWidth < w || w_.formArea()->height() - kFreeHeight < h) w_.Picture1->hide();
-    w_.layout().resizeCanvas(w, h);
-    w_.layout().placeColourPanel();
-  } else {
-    w_.canvasSurface().setBackColor(w_.draw().PicBackColor);
-    w_.canvasSurface().clear();
   }
   if (w_.showMode()) {
     w_.formArea()->setAutoFillBackground(true);
@@ -279,6 +277,7 @@ void FileCommands::applyStoredSizes(const LoadReport& r) {
     p.setColor(QPalette::Window, toQColor(g));
     w_.formArea()->setPalette(p);
   }
+  return laid;
 }
 
 // The menus that follow the picture's settings.

@@ -5,6 +5,7 @@
 // the menus that follow the picture, the redraw after a load.
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "canvas/picture_commands.h"
 
@@ -70,7 +71,10 @@ class FileCommands {
   bool openingLoad_ = false;
 
  private:
-  void applyStoredSizes(const LoadReport& r);
+  // Takes the canvas size stored with the picture, or keeps the present one,
+  // and returns it as the size the picture's points are laid out for; the
+  // canvas itself is only cleared, not sized yet.
+  std::pair<int, int> applyStoredSizes(const LoadReport& r);
 
   PicEdit& w_;
   std::unique_ptr<WindowFileHooks> hooks_;

@@ -103,10 +103,14 @@ void WindowLayout::formRszSteps() {
   }
   Surface& canvas = w_.canvasSurface();
   canvas.clear();
+  fitCanvas(canvas.width(), canvas.height());
+  w_.DrawAll(1);
+}
+
+void WindowLayout::fitCanvas(int fromW, int fromH) {
   const int fw = w_.formArea()->width();
   const int fh = w_.formArea()->height();
-  const int w0 = canvas.width();
-  const CanvasFit fit = FitCanvas(fw, fh, PageAspect, canvas.width(), canvas.height());
+  const CanvasFit fit = FitCanvas(fw, fh, PageAspect, fromW, fromH);
   PageAspect = fit.pageAspect;
   PrintInitDone = false;
   if (w_.showMode()) {
@@ -120,13 +124,12 @@ void WindowLayout::formRszSteps() {
   // The picture keeps its place relative to the canvas. Pending deletions
   // are packed first, so a marked point is never moved. An open symmetry
   // set-up's copies move with the base shapes they were taken from.
-  if (const auto map = RescaleToCanvas(w_.views(), w_.list(), w0, fit.width, fit.height)) {
+  if (const auto map = RescaleToCanvas(w_.views(), w_.list(), fromW, fit.width, fit.height)) {
     SymState& sym = w_.sym();
     sym.SymTablesValid = false;
     if (sym.GeoCapture != 0) MoveSetupCopies(sym, [&map](float& x, float& y) { map->apply(x, y); });
   }
   w_.Picture1->show();
-  w_.DrawAll(1);
 }
 
 }  // namespace orn

@@ -22,6 +22,10 @@ class WindowLayout {
   void schedule();
   // A resize that came during a redraw is laid out now.
   void afterRedraw();
+  // Fits the canvas to the window as FormRSZ does, from a canvas of
+  // fromW x fromH (the size the picture's points are laid out for), and
+  // rescales the picture with it; the canvas is sized once, fitted.
+  void fitCanvas(int fromW, int fromH);
   void resizeCanvas(int w, int h);
   // The panels beside the canvas follow its right edge.
   void placeColourPanel();

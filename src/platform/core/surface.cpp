@@ -67,24 +67,27 @@ Surface::Surface(int width, int height, Rgb back) : back_(back & 0xFFFFFF) {
   resize(width, height);
 }
 
-void Surface::resize(int width, int height) {
+std::size_t Surface::setSize(int width, int height) {
   forgetFills();
-  width_ = std::max(width, 0);
-  height_ = std::max(height, 0);
-  if (width_ == 0 || height_ == 0) width_ = height_ = 0;
-  px_.assign(static_cast<std::size_t>(width_) * height_, back_);
-}
-
-void Surface::resize(int width, int height, const std::function<void()>& betweenBands) {
-  forgetFills();
-  // About four megabytes a band: the system hands out fresh memory page by
-  // page as it is first written, which for a very large surface takes longer
-  // than filling it.
-  constexpr std::size_t kBandPixels = std::size_t(1) << 20;
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
   if (width_ == 0 || height_ == 0) width_ = height_ = 0;
   const std::size_t total = static_cast<std::size_t>(width_) * height_;
+  // Memory of another size is let go before new memory is taken: a surface
+  // made smaller keeps nothing of the larger one, and one made larger never
+  // holds both at once.
+  if (px_.capacity() != total) decltype(px_)().swap(px_);
+  return total;
+}
+
+void Surface::resize(int width, int height) { px_.assign(setSize(width, height), back_); }
+
+void Surface::resize(int width, int height, const std::function<void()>& betweenBands) {
+  // About four megabytes a band: the system hands out fresh memory page by
+  // page as it is first written, which for a very large surface takes longer
+  // than filling it.
+  constexpr std::size_t kBandPixels = std::size_t(1) << 20;
+  const std::size_t total = setSize(width, height);
   px_.clear();
   px_.reserve(total);
   while (px_.size() < total) {

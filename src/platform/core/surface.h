@@ -72,7 +72,8 @@ class Surface {
   int height() const { return height_; }
   bool empty() const { return width_ <= 0 || height_ <= 0; }
 
-  // Changes the size; the contents are cleared to the back colour.
+  // Changes the size; the contents are cleared to the back colour. A surface
+  // made smaller gives the memory of the larger one back.
   void resize(int width, int height);
   // The same, for a surface so large that taking up its memory takes a while:
   // the pixels are cleared in bands, with `betweenBands` called between two.
@@ -159,6 +160,8 @@ class Surface {
     return px_.data();
   }
   const Rgb* row(int y) const { return px_.data() + static_cast<std::size_t>(y) * width_; }
+  // The memory the pixels take up.
+  std::size_t bytesHeld() const { return px_.capacity() * sizeof(Rgb); }
 
   bool operator==(const Surface& o) const {
     return width_ == o.width_ && height_ == o.height_ && px_ == o.px_;
@@ -170,6 +173,9 @@ class Surface {
   void forgetFills() {
     if (!filled_.empty()) filled_.clear();
   }
+  // Takes the new size and returns its number of pixels; memory of another
+  // size is given back first.
+  std::size_t setSize(int width, int height);
   // Pen colour (copy or XOR) over the pixels x0..x1 of row y, all inside.
   void penSpan(int y, int x0, int x1);
   void thinLine(int x1, int y1, int x2, int y2);

@@ -55,6 +55,26 @@ TEST(SurfaceCopy, AResizeInBandsGivesThePlainResizeAndCallsBetweenTheBands) {
   EXPECT_EQ(calls, before);
 }
 
+// A surface made smaller holds only the memory of its new size, in either
+// kind of resize, and a surface that keeps its size keeps its memory.
+TEST(SurfaceCopy, ASurfaceMadeSmallerGivesTheMemoryOfTheLargerBack) {
+  constexpr std::size_t kPixel = sizeof(Rgb);
+  Surface s(2400, 1800);
+  s.resize(300, 200);
+  EXPECT_EQ(s.bytesHeld(), 300 * 200 * kPixel);
+  EXPECT_EQ(s.point(299, 199), kWhite);
+  const Rgb* pixels = s.pixels();
+  s.pset(5, 5, 0x123456);
+  s.resize(300, 200);  // the same size: cleared in place
+  EXPECT_EQ(s.pixels(), pixels);
+  EXPECT_EQ(s.point(5, 5), kWhite);
+  s.resize(2400, 1800, [] {});
+  s.resize(40, 30, [] {});
+  EXPECT_EQ(s.bytesHeld(), 40 * 30 * kPixel);
+  s.resize(0, 30);
+  EXPECT_EQ(s.bytesHeld(), 0u);
+}
+
 TEST(SurfaceCopy, FillBoxIncludesBothCornersAndClips) {
   Surface s(10, 10);
   s.fillBox(8, 7, -5, 2, 0x0000FF);
