@@ -12,7 +12,8 @@
 namespace orn {
 
 // The longest line a settings file holds: a path, which the system keeps
-// below 4096 bytes, each byte of it written as up to four once decoded.
+// below 4096 bytes; read as text, each of its bytes may become one character
+// of up to four bytes.
 constexpr std::size_t kMaxSettingsLine = 4 * 4096;
 
 // The lines of a text file without their line ends; nothing when the file
