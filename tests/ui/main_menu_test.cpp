@@ -30,6 +30,7 @@
 #include "support/watched_fifo.h"
 #include "ui/main_menu_support.h"
 #include "ui/pic_edit_fixture.h"
+#include "ui/print_gui_fixture.h"
 
 namespace orn::test {
 namespace {
@@ -282,6 +283,43 @@ TEST_F(MainMenuTest, AModelSampleShowsTheMenusPictureOfItsModelInACornerOfTheCan
   // Opened for editing it takes a new name and shows no model.
   open(kStartEdit, kArtModel, 0);
   EXPECT_FALSE(openedEditor().modelFrame().Model().isVisible());
+}
+
+// The file dialogs of a picture that has no folder of the user's (a sample
+// opened from the menu, a new picture) open in the program folder while the
+// user has no picture of his own: never in the folder the program was
+// started from, nor in the wallpaper folder after a wallpaper, saved or not.
+TEST_F(MainMenuTest, FileDialogsOfASampleOrANewPictureOpenInTheProgramFolderEvenAfterAWallpaper) {
+  fs::copy_file(fs::path(ORNIVALE_DATA_DIR) / "OVPP1A.PNT", folder.path("OVPP1A.PNT"),
+                fs::copy_options::overwrite_existing);
+  const HomeFolder home(folder.path("home"));
+  const fs::path wallpapers = folder.path("home/Pictures/Ornivale Wallpapers");
+  start();
+  open(kStartEdit, kArtPattern, 0);
+  PicEdit& e = openedEditor();
+  const auto trigger = [&e](const char* item) { e.menus().menuItem(item)->trigger(); };
+  const auto dialogsOpenIn = [&](const fs::path& where, const char* after) {
+    dialogs.openRequests.clear();
+    dialogs.saveRequests.clear();
+    for (const char* item : {"MenFileLoad(0)", "MenFileSaveAs", "MenSaveBitmap"}) trigger(item);
+    ASSERT_EQ(dialogs.openRequests.size(), 1u) << after;
+    ASSERT_EQ(dialogs.saveRequests.size(), 2u) << after;
+    EXPECT_EQ(dialogs.openRequests[0].initialFolder, where.string()) << after << ": Load Picture";
+    EXPECT_EQ(dialogs.saveRequests[0].initialFolder, where.string()) << after << ": Save Picture As";
+    EXPECT_EQ(dialogs.saveRequests[1].initialFolder, where.string()) << after << ": Save as Bitmap";
+  };
+  dialogsOpenIn(folder.dir(), "the sample");
+  trigger("MenSaveWall");  // cancelled
+  dialogsOpenIn(folder.dir(), "a cancelled wallpaper");
+  dialogs.saves = {(wallpapers / "tile.bmp").string()};
+  trigger("MenSaveWall");
+  ASSERT_TRUE(fs::exists(wallpapers / "tile.bmp"));
+  dialogsOpenIn(folder.dir(), "a saved wallpaper");
+  host.ctrl = true;  // an empty new picture
+  trigger("MenFileNew");
+  host.ctrl = false;
+  ASSERT_EQ(e.list().NumPoints, 0);
+  dialogsOpenIn(folder.dir(), "a new picture");
 }
 
 TEST_F(MainMenuTest, AMissingSampleIsNamedInAMessageAndNoEditorOpens) {

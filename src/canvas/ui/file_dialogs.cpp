@@ -23,8 +23,10 @@ std::optional<std::string> run(QWidget* parent, const FileDialogRequest& r, bool
   dlg.setOption(QFileDialog::DontConfirmOverwrite, !save);
   dlg.setNameFilters(QString::fromStdString(QtFilterText(r.filter)).split(";;"));
   if (!r.defaultExtension.empty()) dlg.setDefaultSuffix(QString::fromStdString(r.defaultExtension));
-  if (!r.initialFolder.empty() && QFileInfo(QString::fromStdString(r.initialFolder)).isDir())
-    dlg.setDirectory(QString::fromStdString(r.initialFolder));
+  // Always a folder of the request's choosing: left alone, Qt's dialog would
+  // open in the last folder any dialog visited, the wallpaper folder say.
+  const QString folder = QString::fromStdString(r.initialFolder);
+  dlg.setDirectory(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::currentPath());
   if (save && !r.proposedName.empty()) dlg.selectFile(QString::fromStdString(r.proposedName));
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
   return dlg.selectedFiles().front().toStdString();

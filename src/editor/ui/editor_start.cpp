@@ -104,6 +104,7 @@ void EditorStart::Form_Load() {
     w_.file().StartReCreate = w_.app().LoadOption;
     w_.file().OpenForEditing = w_.app().OpenForEditing;
     w_.file().ShowMode = w_.app().ShowMode;
+    w_.file().DialogDir = w_.app().DialogDir;
     applySplineOption();
     w_.file().DocWord = "Picture";
     w_.menus().setItemVisible("MenFileLoad(1)", false);

@@ -43,8 +43,10 @@ void MainMenu::setStartDelays(int initTimer1Ms, int initTimer2Ms) {
 }
 
 void MainMenu::MainMenu_Form_Load() {
-  app_.DialogDir = QDir::currentPath().toStdString();
   if (!app_.AppFolder.empty() && app_.AppFolder.back() != '/') app_.AppFolder += '/';
+  // The file dialogs of a picture with no folder of the user's open in the
+  // program folder, not wherever the program happened to be started from.
+  app_.DialogDir = std::filesystem::path(app_.AppFolder).parent_path().string();
   app_.HelpFile = app_.AppFolder + "help/";
   host_.setHourglass(true);
   PendingArtType = -1;
