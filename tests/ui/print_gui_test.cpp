@@ -428,5 +428,72 @@ TEST_F(PrintGui, TheNeedlesWallpaperTileSpansWholePeriods) {
   EXPECT_TRUE(w->canvasSurface() == canvas);
 }
 
+// The tile laid 2 x 2 over the canvas, its first copy on the tile's own
+// place and the others to the side and above or below, where the canvas has
+// the more room: the share of the other copies' pixels on the canvas that
+// differ from it. Copies of a tile of whole periods differ only where an
+// edge of the picture lies half-way between two pixels.
+double StackedShare(const QImage& tile, const Surface& canvas, int left, int top) {
+  const int tw = tile.width(), th = tile.height();
+  // The other copies go right (down) when the canvas has more room there.
+  const int dx = canvas.width() - (left + tw) >= left ? tw : -tw;
+  const int dy = canvas.height() - (top + th) >= top ? th : -th;
+  long differing = 0, compared = 0;
+  for (int j = 0; j < 2; ++j) {
+    for (int i = 0; i < 2; ++i) {
+      if (i == 0 && j == 0) continue;
+      for (int y = 0; y < th; ++y) {
+        for (int x = 0; x < tw; ++x) {
+          const int cx = left + i * dx + x, cy = top + j * dy + y;
+          if (cx < 0 || cy < 0 || cx >= canvas.width() || cy >= canvas.height()) continue;
+          const QRgb t = tile.pixel(x, y);
+          ++compared;
+          differing += std::int64_t(rgb(qRed(t), qGreen(t), qBlue(t))) != canvas.point(cx, cy);
+        }
+      }
+    }
+  }
+  return compared == 0 ? 1.0 : double(differing) / double(compared);
+}
+
+// "Gem" and "Needle" lie on hexagonal lattices: on this canvas Gem repeats
+// every 120.67 pixels down and Needle every 111.47 across. Each tile spans
+// the fewest periods that come within a fifth of a pixel of whole pixels
+// (Gem three down, 362; Needle two across, 223), and its copies laid 2 x 2
+// go on as the canvas does, without a seam.
+TEST_F(PrintGui, TheWallpaperTilesOfGemAndNeedleSpanWholePeriodsAndMeetWithoutASeam) {
+  const HomeFolder home(dir);
+  for (const char* sample : {"OVPP3A.PNT", "OVPP1A.PNT"}) {
+    std::filesystem::copy_file(std::filesystem::path(ORNIVALE_DATA_DIR) / sample, path(sample));
+    load(path(sample));
+    setInnerSize(965, 670);
+    ASSERT_EQ(w->canvasSurface().width(), 836) << sample;
+    ASSERT_EQ(w->canvasSurface().height(), 557) << sample;
+    const Surface canvas = w->canvasSurface();
+    host.boxes.clear();
+    dialogs.saves = {path(std::string(sample) + ".bmp")};
+    trigger("MenSaveWall");
+    EXPECT_TRUE(host.boxes.empty()) << sample << ": " << host.boxes.back().text;
+    const QImage tile(QString::fromStdString(path(std::string(sample) + ".bmp")));
+    ASSERT_FALSE(tile.isNull()) << sample;
+
+    w->sym().CurPart = 1;
+    ASSERT_EQ(CheckSymData(w->sym(), w->list()), SymRebuild::Valid);
+    for (const bool across : {true, false}) {
+      const double period = LatticePeriod(w->sym(), across);
+      const int size = across ? tile.width() : tile.height();
+      const int n = int(std::lround(size / period));
+      EXPECT_NEAR(size, n * period, 0.2) << sample << " " << across << " " << period;
+      for (int fewer = 1; fewer < n; ++fewer)
+        EXPECT_GT(std::fabs(fewer * period - std::nearbyint(fewer * period)), 0.2) << sample << " " << period;
+    }
+    // Laid 2 x 2 the copies show the canvas but for an edge pixel here and
+    // there; a tile a third of a pixel off differs in three times as many.
+    EXPECT_LT(StackedShare(tile, canvas, w->draw().WallLeft, w->draw().WallTop), 0.015) << sample;
+    w->sym().CurPart = 0;
+    ASSERT_EQ(CheckSymData(w->sym(), w->list()), SymRebuild::Valid);
+  }
+}
+
 }  // namespace
 }  // namespace orn::test
