@@ -178,7 +178,7 @@ void WallOutline(Surface& canvas, const DrawContext& ctx) {
   canvas.setPenWidth(1);
   canvas.setPenMode(PenMode::Xor);
   canvas.setPenColor(kWallOutlineColour);
-  for (int i = 1; i <= 4; ++i) {
+  for (int i = 1; i <= kWallOutlines; ++i) {
     canvas.box(ctx.WallLeft - i, ctx.WallTop - i, ctx.WallRight + i, ctx.WallBottom + i);
   }
   canvas.setPenColor(pen);
@@ -223,6 +223,7 @@ void MenSaveWall(FileContext& fc, Surface& canvas, const std::string& wallFolder
   }
   if (fit == WallFit::NotWhole) fc.host.messageBox(kWallSeamText, MsgButtons::OK, MsgIcon::Information, "");
   WallOutline(canvas, fc.draw);
+  fc.hooks.showCanvas();
   std::error_code ec;
   std::filesystem::create_directories(wallFolder, ec);
   if (std::filesystem::is_directory(wallFolder, ec)) fc.file.DialogDir = wallFolder;

@@ -1,6 +1,8 @@
 // Qt's file dialogs as the program asks for them: each opens in the folder
 // the request names, never in the folder an earlier dialog visited.
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include "canvas/ui/file_dialogs.h"
 #include "ui/pic_edit_fixture.h"
@@ -38,6 +40,38 @@ TEST(QtFileDialogs, OpenInTheAskedFolderAndWithoutOneInTheWorkingFolderNotWhereT
   ask(scratch.path("gone").string());
   EXPECT_EQ(shown, pictures.string());
   fs::current_path(working);
+}
+
+// A dialog asked to leave a part of the canvas in view opens beside it, on
+// the screen; otherwise Qt centres it over the window.
+TEST(QtFileDialogs, OpenBesideThePartOfTheCanvasTheyLeaveInView) {
+  app();
+  QWidget window;
+  window.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+  auto* canvas = new QWidget(&window);
+  canvas->setGeometry(window.rect());
+  window.show();
+  QtFileDialogs dialogs(&window, [canvas] { return canvas; });
+  FileDialogRequest r;
+  r.title = "Save as Wallpaper";
+  const auto asked = [&] {
+    QRect placed;
+    whenModal<QFileDialog>([&placed](QFileDialog& d) {
+      placed = d.geometry();
+      d.reject();
+    });
+    EXPECT_FALSE(dialogs.saveFile(r));
+    return placed;
+  };
+  const QRect room = window.screen()->availableGeometry();
+  const QRect centred = asked();
+  r.keepInView = {centred.left() + 10, centred.top() + 10, centred.left() + 60, centred.top() + 60};
+  const QRect keep(canvas->mapToGlobal(QPoint(r.keepInView.left, r.keepInView.top)),
+                   canvas->mapToGlobal(QPoint(r.keepInView.right, r.keepInView.bottom)));
+  ASSERT_TRUE(centred.intersects(keep));
+  const QRect beside = asked();
+  EXPECT_FALSE(beside.intersects(keep)) << beside.x() << "," << beside.y();
+  EXPECT_TRUE(room.contains(beside)) << beside.x() << "," << beside.y();
 }
 
 }  // namespace

@@ -319,6 +319,45 @@ TEST_F(PrintGui, TheWallpaperTileLaidThreeByThreeIsThePictureItself) {
   }
 }
 
+// While the wallpaper's name is asked, the window shows the tile's outline,
+// and the dialog is asked to leave it in view.
+TEST_F(PrintGui, TheWallpaperTilesOutlineIsShownWhileTheDialogAsksItsName) {
+  const HomeFolder home(dir);
+  AddLattice(w->list(), w->sym(), 12, 10, 50, 40, 25, 20);
+  w->DrawAll(1);
+  QApplication::processEvents();
+  const Surface canvas = w->canvasSurface();
+  QImage shown;
+  FileDialogRequest asked;
+  dialogs.whileOpen = [&](const FileDialogRequest& r) {
+    asked = r;
+    QApplication::processEvents();
+    const QPoint at = w->Picture1->mapTo(w.get(), QPoint(0, 0));
+    shown = w->screen()->grabWindow(w->winId(), at.x(), at.y(), canvas.width(), canvas.height()).toImage();
+  };
+  trigger("MenSaveWall");  // cancelled
+  ASSERT_EQ(shown.size(), QSize(canvas.width(), canvas.height()));
+  const DrawContext& d = w->draw();
+  const auto onScreen = [&shown](int x, int y) {
+    const QRgb c = shown.pixel(x, y);
+    return std::int64_t(rgb(qRed(c), qGreen(c), qBlue(c)));
+  };
+  // The four outlines to the right of the tile and below it.
+  ASSERT_LT(d.WallRight + kWallOutlines, canvas.width());
+  ASSERT_LT(d.WallBottom + kWallOutlines, canvas.height());
+  for (int i = 1; i <= kWallOutlines; ++i) {
+    const int x = d.WallRight + i, y = d.WallBottom + i, mid = (d.WallTop + d.WallBottom) / 2;
+    EXPECT_EQ(onScreen(x, mid), std::int64_t(Rgb(canvas.point(x, mid)) ^ kWallOutlineColour)) << i;
+    EXPECT_EQ(onScreen(d.WallLeft + 5, y), std::int64_t(Rgb(canvas.point(d.WallLeft + 5, y)) ^ kWallOutlineColour)) << i;
+  }
+  EXPECT_EQ(onScreen(d.WallLeft + 5, d.WallTop + 5), canvas.point(d.WallLeft + 5, d.WallTop + 5));
+  EXPECT_EQ(asked.keepInView.left, d.WallLeft - kWallOutlines);
+  EXPECT_EQ(asked.keepInView.top, d.WallTop - kWallOutlines);
+  EXPECT_EQ(asked.keepInView.right, d.WallRight + kWallOutlines);
+  EXPECT_EQ(asked.keepInView.bottom, d.WallBottom + kWallOutlines);
+  EXPECT_TRUE(w->canvasSurface() == canvas);  // the outline goes with the dialog
+}
+
 // A pattern whose rows drift down a little with every period has no tile of
 // whole periods: the user is told the tile shows a seam, and it is saved.
 TEST_F(PrintGui, AWallpaperTileThatCannotSpanWholePeriodsIsSavedAfterSayingSo) {
