@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include <chrono>
@@ -16,6 +17,8 @@
 
 #include "platform/canvas_widget.h"
 #include "platform/core/app_folder.h"
+#include "print/print_fixture.h"
+#include "print/ui/print_frm.h"
 #include "platform/qt_colour.h"
 #include "shell/help.h"
 #include "shell/ornisk_dat.h"
@@ -508,6 +511,86 @@ TEST_F(MainMenuTest, CancelInTheStartsErrorBoxEndsTheStartButTheHandedOverPictur
   PicEdit& e = openedEditor();
   EXPECT_TRUE(asked);
   EXPECT_GT(e.list().NumPoints, 0);
+}
+
+// Help asked for from a dialog stands in front of it, and while the dialog
+// waits the page scrolls and the window closes through the window system's
+// own input, which a window behind a modal dialog does not get.
+class HelpOverDialogs : public MainMenuTest {
+ protected:
+  // The menu with the help pages of the source tree.
+  void startWithHelp(const ProfileSource* desktop = nullptr) {
+    start(desktop);
+    state.HelpFile = (fs::path(ORNIVALE_SOURCE_DIR) / "data" / kHelpFolderName).string() + "/";
+  }
+  // The help window on the screen: the menu's, or while an editor is still
+  // being made (before the menu hands it its help) the editor's own.
+  static HelpWindow* shownHelp() {
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (auto* help = qobject_cast<HelpWindow*>(top); help != nullptr && help->isVisible()) return help;
+    return nullptr;
+  }
+  // Over `dialog`: the page scrolls by Page Down, and the window goes by its
+  // Close button; the dialog stays up.
+  void useHelpOver(QWidget& dialog) {
+    HelpWindow* help = shownHelp();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->windowHandle()->transientParent(), dialog.windowHandle()) << "in front of the dialog";
+    help->resize(320, 200);  // a page longer than the window
+    QApplication::processEvents();
+    help->browser()->setFocus();
+    QScrollBar* bar = help->browser()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    QTest::keyClick(help->windowHandle(), Qt::Key_PageDown);
+    EXPECT_GT(bar->value(), 0) << "the page scrolls";
+    const QPoint close = help->CloseButton->mapTo(help, help->CloseButton->rect().center());
+    QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, close);
+    EXPECT_FALSE(help->isVisible()) << "the window closes";
+    EXPECT_TRUE(dialog.isVisible());
+  }
+};
+
+TEST_F(HelpOverDialogs, ThePrintLayoutsHelpIsInFrontAndUsableWhileTheLayoutWaits) {
+  startWithHelp();
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& e = openedEditor();
+  RecordingPrinter printer;
+  e.prints().setPrinter(&printer);
+  bool ran = false;
+  whenModal<PrintFrm>([this, &ran](PrintFrm& d) {
+    d.HelpCmd->click();
+    useHelpOver(d);
+    ran = true;
+    d.PrtGlob[1]->click();
+  });
+  e.menus().menuItem("MenFilePrint")->trigger();
+  EXPECT_TRUE(ran);
+  // With the dialog gone the window stands on its own again.
+  e.menus().menuItem("HelpP")->trigger();
+  ASSERT_EQ(shownHelp(), menu->helpWindow());
+  EXPECT_EQ(menu->helpWindow()->windowHandle()->transientParent(), nullptr);
+  e.prints().setPrinter(nullptr);
+}
+
+TEST_F(HelpOverDialogs, TheStartsErrorBoxShowsHelpInFrontOfItselfAskedAgain) {
+  BrokenPrinterProfile broken;
+  startWithHelp(&broken);
+  int asked = 0;
+  QTimer answer;  // the box comes up inside the editor's start
+  QObject::connect(&answer, &QTimer::timeout, [this, &asked] {
+    auto* box = qobject_cast<ErrorMsgBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || (asked == 1 && shownHelp() == nullptr)) return;
+    if (++asked == 1) {
+      box->Command1[kErrorHelp]->click();
+      return;
+    }
+    useHelpOver(*box);
+    box->Command1[kErrorCancel]->click();
+  });
+  answer.start(5);
+  open(kStartEdit, kArtRose, 0);
+  openedEditor();
+  EXPECT_EQ(asked, 2);
 }
 
 TEST_F(MainMenuTest, TheEditorStartsWithTheDesktopsDefaultPrinterOrWithoutOneSilently) {
