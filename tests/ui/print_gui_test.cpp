@@ -439,9 +439,26 @@ double LatticePeriod(const SymState& sym, bool across) {
   return best;
 }
 
+// A tile of the fewest periods, each way, that come within a fifth of a
+// pixel of whole pixels, by the picture's copy table of part 1.
+void ExpectFewestWholePeriods(SymState& sym, const DrawingList& list, const QImage& tile, const std::string& what) {
+  sym.CurPart = 1;
+  ASSERT_EQ(CheckSymData(sym, list), SymRebuild::Valid);
+  for (const bool across : {true, false}) {
+    const double period = LatticePeriod(sym, across);
+    const int size = across ? tile.width() : tile.height();
+    const int n = int(std::lround(size / period));
+    EXPECT_NEAR(size, n * period, 0.2) << what << " " << across << " " << period;
+    for (int fewer = 1; fewer < n; ++fewer)
+      EXPECT_GT(std::fabs(fewer * period - std::nearbyint(fewer * period)), 0.2) << what << " " << period;
+  }
+  sym.CurPart = 0;
+  ASSERT_EQ(CheckSymData(sym, list), SymRebuild::Valid);
+}
+
 // The "Needle" sample lies on a hexagonal lattice whose vertical period is
 // no whole number of pixels: its wallpaper tile spans the fewest whole
-// periods that come within half a pixel of whole pixels, each way.
+// periods that come within a fifth of a pixel of whole pixels, each way.
 TEST_F(PrintGui, TheNeedlesWallpaperTileSpansWholePeriods) {
   const HomeFolder home(dir);
   std::filesystem::copy_file(std::filesystem::path(ORNIVALE_DATA_DIR) / "OVPP1A.PNT", path("Needle.PNT"));
@@ -453,17 +470,7 @@ TEST_F(PrintGui, TheNeedlesWallpaperTileSpansWholePeriods) {
   EXPECT_TRUE(host.boxes.empty()) << host.boxes.back().text;  // no seam to tell of
   const QImage tile(QString::fromStdString(path("needle.bmp")));
   ASSERT_FALSE(tile.isNull());
-
-  w->sym().CurPart = 1;
-  ASSERT_EQ(CheckSymData(w->sym(), w->list()), SymRebuild::Valid);
-  for (const bool across : {true, false}) {
-    const double period = LatticePeriod(w->sym(), across);
-    const int size = across ? tile.width() : tile.height();
-    const int n = int(std::lround(size / period));
-    EXPECT_NEAR(size, n * period, 0.5) << across << " " << period;
-    for (int fewer = 1; fewer < n; ++fewer)
-      EXPECT_GT(std::fabs(fewer * period - std::nearbyint(fewer * period)), 0.5) << across << " " << period;
-  }
+  ExpectFewestWholePeriods(w->sym(), w->list(), tile, "Needle");
   EXPECT_TRUE(w->canvasSurface() == canvas);
 }
 
@@ -515,22 +522,10 @@ TEST_F(PrintGui, TheWallpaperTilesOfGemAndNeedleSpanWholePeriodsAndMeetWithoutAS
     EXPECT_TRUE(host.boxes.empty()) << sample << ": " << host.boxes.back().text;
     const QImage tile(QString::fromStdString(path(std::string(sample) + ".bmp")));
     ASSERT_FALSE(tile.isNull()) << sample;
-
-    w->sym().CurPart = 1;
-    ASSERT_EQ(CheckSymData(w->sym(), w->list()), SymRebuild::Valid);
-    for (const bool across : {true, false}) {
-      const double period = LatticePeriod(w->sym(), across);
-      const int size = across ? tile.width() : tile.height();
-      const int n = int(std::lround(size / period));
-      EXPECT_NEAR(size, n * period, 0.2) << sample << " " << across << " " << period;
-      for (int fewer = 1; fewer < n; ++fewer)
-        EXPECT_GT(std::fabs(fewer * period - std::nearbyint(fewer * period)), 0.2) << sample << " " << period;
-    }
+    ExpectFewestWholePeriods(w->sym(), w->list(), tile, sample);
     // Laid 2 x 2 the copies show the canvas but for an edge pixel here and
     // there; a tile a third of a pixel off differs in three times as many.
     EXPECT_LT(StackedShare(tile, canvas, w->draw().WallLeft, w->draw().WallTop), 0.015) << sample;
-    w->sym().CurPart = 0;
-    ASSERT_EQ(CheckSymData(w->sym(), w->list()), SymRebuild::Valid);
   }
 }
 
