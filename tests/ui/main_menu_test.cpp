@@ -556,6 +556,7 @@ TEST_F(HelpOverDialogs, ThePrintLayoutsHelpIsInFrontAndUsableWhileTheLayoutWaits
   PicEdit& e = openedEditor();
   RecordingPrinter printer;
   e.prints().setPrinter(&printer);
+  e.menus().menuItem("HelpP")->trigger();  // the window is open already
   bool ran = false;
   whenModal<PrintFrm>([this, &ran](PrintFrm& d) {
     d.HelpCmd->click();
