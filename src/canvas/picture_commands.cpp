@@ -58,8 +58,17 @@ FileDialogRequest OpenRequest(const FileState& file, int kind) {
   return r;
 }
 
-FileDialogRequest SaveRequest(const FileState& file, const std::string& title, bool bitmap, bool wallpaper) {
-  if (bitmap) return BitmapSaveRequest(file, title, wallpaper);
+FileDialogRequest SaveRequest(const FileState& file, const std::string& title, bool bitmap,
+                              const DrawContext& draw) {
+  if (bitmap) {
+    FileDialogRequest r = BitmapSaveRequest(file, title, draw.WallMeasure);
+    // The wallpaper tile's outline stays in view beside the dialog.
+    if (draw.WallMeasure) {
+      r.keepInView = {draw.WallLeft - kWallOutlines, draw.WallTop - kWallOutlines,
+                      draw.WallRight + kWallOutlines, draw.WallBottom + kWallOutlines};
+    }
+    return r;
+  }
   FileDialogRequest r;
   r.initialFolder = PictureFolder(file);
   r.defaultExtension = "PNT";
@@ -285,7 +294,7 @@ SaveOutcome FileSaveC(FileContext& ctx) {
   const bool bitmapMode = file.PrintMode != 0;
   file.PrintMode = 0;
   const auto chosen =
-      ctx.dialogs.saveFile(SaveRequest(file, ctx.pic.PictureTitle, bitmapMode, ctx.draw.WallMeasure));
+      ctx.dialogs.saveFile(SaveRequest(file, ctx.pic.PictureTitle, bitmapMode, ctx.draw));
   if (!chosen || chosen->empty()) {
     file.SaveCancelled = true;
     return SaveOutcome{};

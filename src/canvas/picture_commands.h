@@ -134,6 +134,9 @@ class FileHooks {
   virtual std::optional<std::string> saveBitmap(const std::string& /*path*/) { return std::nullopt; }
   // Derives and saves the standard colours after a colour file was saved.
   virtual void saveStandardColors() {}
+  // Shows the canvas as it is now: a mark drawn on it outside a redraw
+  // (the wallpaper tile's outline) is seen while a dialog waits.
+  virtual void showCanvas() {}
 };
 
 struct FileContext {

@@ -6,6 +6,13 @@
 
 namespace orn {
 
+// A rectangle of the owner's canvas, in its pixels, edges included; empty
+// when right < left.
+struct CanvasArea {
+  int left = 0, top = 0, right = -1, bottom = -1;
+  bool empty() const { return right < left || bottom < top; }
+};
+
 struct FileDialogRequest {
   std::string title;
   // "Paint Files (*.PNT)|*.PNT|All Files (*.*)|*.*": pairs of a description
@@ -14,6 +21,9 @@ struct FileDialogRequest {
   std::string initialFolder;     // empty: wherever the dialog opens
   std::string proposedName;      // save only; may be empty
   std::string defaultExtension;  // added to a typed name without one
+  // A part of the owner's canvas the dialog leaves in view, where the
+  // screen has room beside it.
+  CanvasArea keepInView;
 };
 
 class FileDialogs {

@@ -1,5 +1,6 @@
 #include "print/bitmap_export.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <system_error>
@@ -35,13 +36,13 @@ void MenSaveBitmap(const Surface& canvas, const FileDialogRequest& request, File
 
 namespace {
 
-// Moves a tile `size` long starting at `start` by whole periods until it lies
-// within 0..limit; false when it cannot.
-bool fitByPeriods(int& start, int size, int limit) {
+// Moves a tile `size` long starting at `start` the least way that brings it
+// within 0..limit; false when it is longer than that. Any stretch of whole
+// periods is a tile, wherever it starts.
+bool fitOnCanvas(int& start, int size, int limit) {
   if (size <= 0 || size > limit) return false;
-  if (start < 0) start += ((-start + size - 1) / size) * size;
-  if (start + size > limit) start -= ((start + size - limit + size - 1) / size) * size;
-  return start >= 0 && start + size <= limit;
+  start = std::clamp(start, 0, limit - size);
+  return true;
 }
 
 // Selects part 1 for the measuring when no part is selected, and puts the
@@ -79,8 +80,9 @@ class MeasureScope {
 
 namespace {
 
-// A tile spans whole periods when it is within this many pixels of them.
-constexpr double kWholePeriods = 0.5;
+// A tile spans whole periods when it is within this many pixels of them: a
+// small fraction, so that the tiles' joins rarely move an edge by a pixel.
+constexpr double kWholePeriods = 0.2;
 
 struct Period {
   double x = 0, y = 0;
@@ -117,8 +119,8 @@ Period exactPeriod(const SymState& sym, int w, int h) {
 }
 
 // The size of the fewest whole periods (each `along` pixels, moving
-// `aside` pixels across) within half a pixel of a whole number of pixels and
-// no larger than `limit`; 0 when there is none.
+// `aside` pixels across) within kWholePeriods of a whole number of pixels
+// and no larger than `limit`; 0 when there is none.
 int wholePeriods(double along, double aside, int limit) {
   if (!(along >= 1)) return 0;
   for (int n = 1; n * along <= limit + kWholePeriods; ++n) {
@@ -153,17 +155,15 @@ WallFit MeasureWallTile(SymState& sym, DrawContext& ctx, const DrawingList& list
     const Period right = exactPeriod(sym, across, 0), below = exactPeriod(sym, 0, down);
     w = wholePeriods(right.x, right.y, canvasWidth);
     h = wholePeriods(below.y, below.x, canvasHeight);
-    if (w == 0 || h == 0) {
-      fit = WallFit::NotWhole;
-      w = across;
-      h = down;
-    }
+    // A way without whole periods on the canvas takes one period, with a seam.
+    if (w == 0 || h == 0) fit = WallFit::NotWhole;
+    if (w == 0) w = across;
+    if (h == 0) h = down;
   }
-  // Tiles laid edge to edge meet without a seam: the tile is moved by whole
-  // tiles to lie on the canvas.
+  // Centred on the base copy, as far as the canvas allows.
   int left = static_cast<int>(std::nearbyint(hx - w / 2.0));
   int top = static_cast<int>(std::nearbyint(hy - h / 2.0));
-  if (!fitByPeriods(left, w, canvasWidth) || !fitByPeriods(top, h, canvasHeight)) return WallFit::None;
+  if (!fitOnCanvas(left, w, canvasWidth) || !fitOnCanvas(top, h, canvasHeight)) return WallFit::None;
   ctx.WallLeft = left;
   ctx.WallTop = top;
   ctx.WallRight = left + w - 1;
@@ -178,7 +178,7 @@ void WallOutline(Surface& canvas, const DrawContext& ctx) {
   canvas.setPenWidth(1);
   canvas.setPenMode(PenMode::Xor);
   canvas.setPenColor(kWallOutlineColour);
-  for (int i = 1; i <= 4; ++i) {
+  for (int i = 1; i <= kWallOutlines; ++i) {
     canvas.box(ctx.WallLeft - i, ctx.WallTop - i, ctx.WallRight + i, ctx.WallBottom + i);
   }
   canvas.setPenColor(pen);
@@ -223,6 +223,7 @@ void MenSaveWall(FileContext& fc, Surface& canvas, const std::string& wallFolder
   }
   if (fit == WallFit::NotWhole) fc.host.messageBox(kWallSeamText, MsgButtons::OK, MsgIcon::Information, "");
   WallOutline(canvas, fc.draw);
+  fc.hooks.showCanvas();
   std::error_code ec;
   std::filesystem::create_directories(wallFolder, ec);
   if (std::filesystem::is_directory(wallFolder, ec)) fc.file.DialogDir = wallFolder;

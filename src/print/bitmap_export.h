@@ -57,14 +57,14 @@ constexpr const char* kWallSeamText =
 // How a wallpaper tile fits the pattern.
 enum class WallFit {
   None,          // no tile: no horizontal or no vertical translation, or too large
-  WholePeriods,  // the tile spans whole periods each way, within half a pixel
+  WholePeriods,  // the tile spans whole periods each way, within a fifth of a pixel
   NotWhole,      // no such tile fits on the canvas: one period each way, with a seam
 };
 
 // The tile: across and down, the fewest whole periods of the pattern that
-// come within half a pixel of a whole number of pixels (a period need not
-// be a whole number of pixels), centred on the base copy's handle and moved
-// by whole tiles to lie on the canvas. Leaves WallLeft..WallBottom
+// come within a fifth of a pixel of a whole number of pixels (a period need
+// not be a whole number of pixels), centred on the base copy's handle and
+// moved the least way that brings it onto the canvas. Leaves WallLeft..WallBottom
 // (inclusive bounds) in `ctx`. Measures in part 1 when no part is selected,
 // and leaves the selection and the copy table as they were.
 WallFit MeasureWallTile(SymState& sym, DrawContext& ctx, const DrawingList& list, int canvasWidth,

@@ -24,7 +24,7 @@ struct AppState {
   std::string StaticFolder;  // AppFolder + "STATIC/", the sample pictures
   std::string DataFolder;    // where the settings files are written (= AppFolder)
   std::string HelpFile;      // the help pages' folder
-  std::string DialogDir;     // the working folder at start-up
+  std::string DialogDir;     // the program folder: the file dialogs' folder for a picture with none of the user's
   // The installed, read-only data (samples, previews, help pages, default
   // colour file) the program folder is kept supplied from; empty when none
   // was found.

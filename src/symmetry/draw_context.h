@@ -45,6 +45,9 @@ constexpr int kDrawMemBmp = -1;
 
 // Value of WallRight / WallBottom when no translated copy was found.
 constexpr int kWallNotFound = 10000;
+// The wallpaper tile is marked by this many outlines around it, one pixel
+// apart, while its name is asked.
+constexpr int kWallOutlines = 4;
 
 // The colour the canvas shows for a probe pixel set to this value.
 constexpr Rgb kProbeRequest = 0x808081;

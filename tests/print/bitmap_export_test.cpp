@@ -45,13 +45,13 @@ TEST(WallTile, ASquareLatticeGivesExactlyOnePeriodCentredOnTheHandle) {
   EXPECT_TRUE(s.ctx.WallMeasure);
 }
 
-TEST(WallTile, ATileOverTheCanvasEdgeMovesInByWholePeriods) {
+TEST(WallTile, ATileOverTheCanvasEdgeMovesOntoIt) {
   Scene s;
   AddLattice(s, 6, 4, 40, 40, 5, 35);
   ASSERT_TRUE(Measure(s));
-  EXPECT_EQ(s.ctx.WallLeft, 25);  // 5 - 20, one period in
+  EXPECT_EQ(s.ctx.WallLeft, 0);  // 5 - 20, moved in to the edge
   EXPECT_EQ(s.ctx.WallTop, 15);
-  EXPECT_EQ(s.ctx.WallRight, 64);
+  EXPECT_EQ(s.ctx.WallRight, 39);
   EXPECT_EQ(s.ctx.WallBottom, 54);
 }
 
@@ -67,16 +67,17 @@ TEST(WallTile, ItMeasuresInPartOneAndInEveryReplicaWhateverTheSelection) {
   EXPECT_EQ(s.sym.WorkingSym, 1);
 }
 
-// A hexagonal lattice of side 40 repeats every 40 pixels across and every
-// 69.28 down: the tile is 40 x 69, whole periods to within half a pixel,
-// wherever the lattice lies on the pixels.
-TEST(WallTile, AHexagonalLatticeSpansWholePeriodsWithinHalfAPixel) {
+// A hexagonal lattice of side 28 repeats every 28 pixels across and every
+// 48.497 down: one period down is half a pixel off, two are 96.995, whole
+// to within a fifth of a pixel. The tile is 28 x 97 wherever the lattice
+// lies on the pixels.
+TEST(WallTile, AHexagonalLatticeSpansTheFewestPeriodsWholeWithinAFifthOfAPixel) {
   for (const float oy : {20.0f, 20.3f, 20.45f, 20.8f}) {
     Scene s;
-    AddSkewLattice(s, 30, oy, 40, 0, 20, 34.641f);
+    AddSkewLattice(s, 30, oy, 28, 0, 14, 24.2487f);
     ASSERT_EQ(Fit(s), WallFit::WholePeriods) << oy;
-    EXPECT_EQ(TileWidth(s), 40) << oy;
-    EXPECT_EQ(TileHeight(s), 69) << oy;
+    EXPECT_EQ(TileWidth(s), 28) << oy;
+    EXPECT_EQ(TileHeight(s), 97) << oy;
   }
 }
 

@@ -82,7 +82,7 @@ TEST(PageLayoutAxes, ATypedWidthGivesTheHeightInVerticalDots) {
 }
 
 // On the 240 x 160 canvas: one period each way, centred on the base
-// cell's handle, moved in by whole periods where it would stick out.
+// cell's handle, moved in to the canvas's edge where it would stick out.
 TEST(WallTileAxes, ATileOfOblongCellsIsOnePeriodAcrossAndOneDown) {
   const struct {
     const char* what;
@@ -91,14 +91,14 @@ TEST(WallTileAxes, ATileOfOblongCellsIsOnePeriodAcrossAndOneDown) {
     int baseCol, baseRow;
     int left, top;
   } cases[] = {
-      // Left 10 - 30 = -20 moves in by 60; top 30 - 20 = 10 stays.
-      {"cells wider than high", 4, 4, 60, 40, 10, 30, 0, 0, 40, 10},
-      // Left 30 - 20 = 10 stays; top 10 - 30 = -20 moves in by 60.
-      {"cells higher than wide", 6, 2, 40, 60, 30, 10, 0, 0, 10, 40},
+      // Left 10 - 30 = -20 moves in to 0; top 30 - 20 = 10 stays.
+      {"cells wider than high", 4, 4, 60, 40, 10, 30, 0, 0, 0, 10},
+      // Left 30 - 20 = 10 stays; top 10 - 30 = -20 moves in to 0.
+      {"cells higher than wide", 6, 2, 40, 60, 30, 10, 0, 0, 10, 0},
       // A lattice running on below the canvas, the base cell at (60, 120)
       // with its handle at (90, 150): left 60 stays; top 130 would end at
-      // 170, below the canvas, and moves up by 40.
-      {"base cell at the foot of the canvas", 4, 5, 60, 40, 30, 30, 1, 3, 60, 90},
+      // 170, below the canvas, and moves up to end at its foot.
+      {"base cell at the foot of the canvas", 4, 5, 60, 40, 30, 30, 1, 3, 60, 120},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -1,6 +1,7 @@
 #pragma once
 // File dialogs that answer from a script and remember what they were asked.
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,8 +18,11 @@ class ScriptedDialogs : public FileDialogs {
   }
   std::optional<std::string> saveFile(const FileDialogRequest& r) override {
     saveRequests.push_back(r);
+    if (whileOpen) whileOpen(r);
     return next(saves);
   }
+  // Runs while a save dialog is up, as the user looks at the window.
+  std::function<void(const FileDialogRequest&)> whileOpen;
   // An empty string in a script stands for Cancel; so does an empty script.
   std::deque<std::string> opens, saves;
   std::vector<FileDialogRequest> openRequests, saveRequests;

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include <sys/stat.h>
@@ -17,6 +18,8 @@
 
 #include "platform/canvas_widget.h"
 #include "platform/core/app_folder.h"
+#include "print/print_fixture.h"
+#include "print/ui/print_frm.h"
 #include "platform/qt_colour.h"
 #include "shell/first_run.h"
 #include "shell/help.h"
@@ -32,6 +35,7 @@
 #include "support/watched_fifo.h"
 #include "ui/main_menu_support.h"
 #include "ui/pic_edit_fixture.h"
+#include "ui/print_gui_fixture.h"
 
 namespace orn::test {
 namespace {
@@ -302,6 +306,43 @@ TEST_F(MainMenuTest, AModelSampleShowsTheMenusPictureOfItsModelInACornerOfTheCan
   EXPECT_FALSE(openedEditor().modelFrame().Model().isVisible());
 }
 
+// The file dialogs of a picture that has no folder of the user's (a sample
+// opened from the menu, a new picture) open in the program folder while the
+// user has no picture of his own: never in the folder the program was
+// started from, nor in the wallpaper folder after a wallpaper, saved or not.
+TEST_F(MainMenuTest, FileDialogsOfASampleOrANewPictureOpenInTheProgramFolderEvenAfterAWallpaper) {
+  fs::copy_file(fs::path(ORNIVALE_DATA_DIR) / "OVPP1A.PNT", folder.path("OVPP1A.PNT"),
+                fs::copy_options::overwrite_existing);
+  const HomeFolder home(folder.path("home"));
+  const fs::path wallpapers = folder.path("home/Pictures/Ornivale Wallpapers");
+  start();
+  open(kStartEdit, kArtPattern, 0);
+  PicEdit& e = openedEditor();
+  const auto trigger = [&e](const char* item) { e.menus().menuItem(item)->trigger(); };
+  const auto dialogsOpenIn = [&](const fs::path& where, const char* after) {
+    dialogs.openRequests.clear();
+    dialogs.saveRequests.clear();
+    for (const char* item : {"MenFileLoad(0)", "MenFileSaveAs", "MenSaveBitmap"}) trigger(item);
+    ASSERT_EQ(dialogs.openRequests.size(), 1u) << after;
+    ASSERT_EQ(dialogs.saveRequests.size(), 2u) << after;
+    EXPECT_EQ(dialogs.openRequests[0].initialFolder, where.string()) << after << ": Load Picture";
+    EXPECT_EQ(dialogs.saveRequests[0].initialFolder, where.string()) << after << ": Save Picture As";
+    EXPECT_EQ(dialogs.saveRequests[1].initialFolder, where.string()) << after << ": Save as Bitmap";
+  };
+  dialogsOpenIn(folder.dir(), "the sample");
+  trigger("MenSaveWall");  // cancelled
+  dialogsOpenIn(folder.dir(), "a cancelled wallpaper");
+  dialogs.saves = {(wallpapers / "tile.bmp").string()};
+  trigger("MenSaveWall");
+  ASSERT_TRUE(fs::exists(wallpapers / "tile.bmp"));
+  dialogsOpenIn(folder.dir(), "a saved wallpaper");
+  host.ctrl = true;  // an empty new picture
+  trigger("MenFileNew");
+  host.ctrl = false;
+  ASSERT_EQ(e.list().NumPoints, 0);
+  dialogsOpenIn(folder.dir(), "a new picture");
+}
+
 TEST_F(MainMenuTest, AMissingSampleIsNamedInAMessageAndNoEditorOpens) {
   start();
   open(kStartEdit, kArtRose, 4);
@@ -490,6 +531,87 @@ TEST_F(MainMenuTest, CancelInTheStartsErrorBoxEndsTheStartButTheHandedOverPictur
   PicEdit& e = openedEditor();
   EXPECT_TRUE(asked);
   EXPECT_GT(e.list().NumPoints, 0);
+}
+
+// Help asked for from a dialog stands in front of it, and while the dialog
+// waits the page scrolls and the window closes through the window system's
+// own input, which a window behind a modal dialog does not get.
+class HelpOverDialogs : public MainMenuTest {
+ protected:
+  // The menu with the help pages of the source tree.
+  void startWithHelp(const ProfileSource* desktop = nullptr) {
+    start(desktop);
+    state.HelpFile = (fs::path(ORNIVALE_SOURCE_DIR) / "data" / kHelpFolderName).string() + "/";
+  }
+  // The help window on the screen: the menu's, or while an editor is still
+  // being made (before the menu hands it its help) the editor's own.
+  static HelpWindow* shownHelp() {
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (auto* help = qobject_cast<HelpWindow*>(top); help != nullptr && help->isVisible()) return help;
+    return nullptr;
+  }
+  // Over `dialog`: the page scrolls by Page Down, and the window goes by its
+  // Close button; the dialog stays up.
+  void useHelpOver(QWidget& dialog) {
+    HelpWindow* help = shownHelp();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->windowHandle()->transientParent(), dialog.windowHandle()) << "in front of the dialog";
+    help->resize(320, 200);  // a page longer than the window
+    QApplication::processEvents();
+    help->browser()->setFocus();
+    QScrollBar* bar = help->browser()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    QTest::keyClick(help->windowHandle(), Qt::Key_PageDown);
+    EXPECT_GT(bar->value(), 0) << "the page scrolls";
+    const QPoint close = help->CloseButton->mapTo(help, help->CloseButton->rect().center());
+    QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {}, close);
+    EXPECT_FALSE(help->isVisible()) << "the window closes";
+    EXPECT_TRUE(dialog.isVisible());
+  }
+};
+
+TEST_F(HelpOverDialogs, ThePrintLayoutsHelpIsInFrontAndUsableWhileTheLayoutWaits) {
+  startWithHelp();
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& e = openedEditor();
+  RecordingPrinter printer;
+  e.prints().setPrinter(&printer);
+  e.menus().menuItem("HelpP")->trigger();  // the window is open already
+  bool ran = false;
+  whenModal<PrintFrm>([this, &ran](PrintFrm& d) {
+    d.HelpCmd->click();
+    useHelpOver(d);
+    ran = true;
+    d.PrtGlob[1]->click();
+  });
+  e.menus().menuItem("MenFilePrint")->trigger();
+  EXPECT_TRUE(ran);
+  // With the dialog gone the window stands on its own again.
+  e.menus().menuItem("HelpP")->trigger();
+  ASSERT_EQ(shownHelp(), menu->helpWindow());
+  EXPECT_EQ(menu->helpWindow()->windowHandle()->transientParent(), nullptr);
+  e.prints().setPrinter(nullptr);
+}
+
+TEST_F(HelpOverDialogs, TheStartsErrorBoxShowsHelpInFrontOfItselfAskedAgain) {
+  BrokenPrinterProfile broken;
+  startWithHelp(&broken);
+  int asked = 0;
+  QTimer answer;  // the box comes up inside the editor's start
+  QObject::connect(&answer, &QTimer::timeout, [this, &asked] {
+    auto* box = qobject_cast<ErrorMsgBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || (asked == 1 && shownHelp() == nullptr)) return;
+    if (++asked == 1) {
+      box->Command1[kErrorHelp]->click();
+      return;
+    }
+    useHelpOver(*box);
+    box->Command1[kErrorCancel]->click();
+  });
+  answer.start(5);
+  open(kStartEdit, kArtRose, 0);
+  openedEditor();
+  EXPECT_EQ(asked, 2);
 }
 
 TEST_F(MainMenuTest, TheEditorStartsWithTheDesktopsDefaultPrinterOrWithoutOneSilently) {

@@ -1,5 +1,6 @@
 #pragma once
 // Qt's open and save dialogs behind the file commands' dialog interface.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -9,15 +10,19 @@ class QWidget;
 
 namespace orn {
 
-// Qt's file dialogs, over a parent window.
+// Qt's file dialogs, over a parent window. `canvas` (if given) is the
+// widget that shows the canvas a request's keepInView lies on.
 class QtFileDialogs : public FileDialogs {
  public:
-  explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
+  explicit QtFileDialogs(QWidget* parent, std::function<QWidget*()> canvas = {})
+      : parent_(parent), canvas_(std::move(canvas)) {}
   std::optional<std::string> openFile(const FileDialogRequest& r) override;
   std::optional<std::string> saveFile(const FileDialogRequest& r) override;
 
  private:
+  std::optional<std::string> run(const FileDialogRequest& r, bool save);
   QWidget* parent_;
+  std::function<QWidget*()> canvas_;
 };
 
 // Passes the dialogs through and makes the chosen file's folder the current

@@ -71,10 +71,14 @@ void EditorStart::Form_Load() {
         return true;
       } catch (const std::exception& e) {
         if (!w_.errors().state().ErrorTrapOn) throw;
-        const int answer = w_.errors().ShowErrorBox("Form_Load", line, e.what());
-        // Help shows the editor's page, then asks again.
-        if (answer == kErrorHelp) w_.showHelp(kHelpEditor);
-        if (answer == kErrorRetry || answer == kErrorHelp) continue;
+        int answer = w_.errors().ShowErrorBox("Form_Load", line, e.what());
+        // Help asks again, with the editor's page shown once the box is up:
+        // in front of it, to be read while the box waits.
+        while (answer == kErrorHelp) {
+          QTimer::singleShot(0, &w_, [this] { w_.showHelp(kHelpEditor); });
+          answer = w_.errors().ShowErrorBox("Form_Load", line, e.what());
+        }
+        if (answer == kErrorRetry) continue;
         return answer == kErrorIgnore;
       }
     }
@@ -104,6 +108,7 @@ void EditorStart::Form_Load() {
     w_.file().StartReCreate = w_.app().LoadOption;
     w_.file().OpenForEditing = w_.app().OpenForEditing;
     w_.file().ShowMode = w_.app().ShowMode;
+    w_.file().DialogDir = w_.app().DialogDir;
     applySplineOption();
     w_.file().DocWord = "Picture";
     w_.menus().setItemVisible("MenFileLoad(1)", false);

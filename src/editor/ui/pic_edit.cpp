@@ -47,7 +47,7 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
   parts_ = std::make_unique<EditorParts>(*this);
   if (profile) profile_ = profile;
   if (!dialogs_) {
-    ownDialogs_ = std::make_unique<QtFileDialogs>(this);
+    ownDialogs_ = std::make_unique<QtFileDialogs>(this, [this] { return static_cast<QWidget*>(Picture1); });
     dialogs_ = ownDialogs_.get();
   }
   folderDialogs_ = std::make_unique<CurrentFolderDialogs>(*dialogs_);

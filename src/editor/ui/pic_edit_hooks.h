@@ -27,6 +27,8 @@ class WindowFileHooks : public FileHooks {
 
   void copyToBmap() override { w_.CopyToBmap(); }
 
+  void showCanvas() override { w_.Picture1->update(); }
+
   // Closes the open record as a double click on the canvas does: the mouse
   // engine drops a repeated end point and finishes the figure.
   void closeOpenRecord(DrawingList&) override { w_.symHost().closeOpenRecord(); }

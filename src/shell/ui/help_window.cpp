@@ -1,5 +1,6 @@
 #include "shell/ui/help_window.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -8,6 +9,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "platform/core/app_folder.h"
 #include "platform/qt_colour.h"
@@ -89,9 +91,30 @@ void HelpWindow::showTopic(int topic) {
                               "(topic %1).</p>")
                           .arg(topic));
   }
+  standOver(QApplication::activeModalWidget());
   show();
   raise();
   activateWindow();
+}
+
+// A window that is a transient of a modal dialog stays in front of it, and
+// the dialog's modality does not keep input from it: so help asked for from
+// a dialog can be read, scrolled and closed while the dialog waits. When the
+// dialog goes, the window is a transient of its own parent again.
+void HelpWindow::standOver(QWidget* dialog) {
+  if (dialog == this) dialog = nullptr;
+  if (dialog == over_ && dialog != nullptr) return;
+  if (over_) over_->removeEventFilter(this);
+  over_ = dialog;
+  if (dialog != nullptr) dialog->installEventFilter(this);
+  winId();  // the window itself, made now if it is not yet
+  QWidget* home = parentWidget() ? parentWidget()->window() : nullptr;
+  windowHandle()->setTransientParent(dialog ? dialog->windowHandle() : home ? home->windowHandle() : nullptr);
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == over_ && e->type() == QEvent::Hide) standOver(nullptr);
+  return QWidget::eventFilter(watched, e);
 }
 
 std::vector<std::filesystem::path> HelpFolders(const AppState& app) {

@@ -2,7 +2,9 @@
 // HelpWindow: the program's help, one page per topic, in a window of its own
 // beside the program's windows, closed by its Close button, Escape or Ctrl+W. The pages are the HTML files of the "help"
 // folder; a page may show a sample picture with <img src="sample:NAME.PNT">,
-// drawn by the program from the sample itself.
+// drawn by the program from the sample itself. Help asked for from a modal
+// dialog stands in front of the dialog and takes input while it waits.
+#include <QPointer>
 #include <QWidget>
 
 #include <filesystem>
@@ -39,10 +41,15 @@ class HelpWindow : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
+  // Makes the window a transient of `dialog` (none: of its own parent).
+  void standOver(QWidget* dialog);
+
   std::vector<std::filesystem::path> folders_;
   QTextBrowser* browser_ = nullptr;
+  QPointer<QWidget> over_;  // the modal dialog the window stands over
 };
 
 // Where the program's help pages are: the installed data's help folder, then

@@ -43,9 +43,11 @@ void MainMenu::setStartDelays(int initTimer1Ms, int initTimer2Ms) {
 }
 
 void MainMenu::MainMenu_Form_Load() {
-  app_.DialogDir = QDir::currentPath().toStdString();
   if (!app_.AppFolder.empty() && app_.AppFolder.back() != '/') app_.AppFolder += '/';
   const bool hasFolder = !app_.AppFolder.empty();
+  // The file dialogs of a picture with no folder of the user's open in the
+  // program folder, not wherever the program happened to be started from.
+  app_.DialogDir = hasFolder ? std::filesystem::path(app_.AppFolder).parent_path().string() : std::string();
   app_.HelpFile = hasFolder ? app_.AppFolder + "help/" : std::string();
   host_.setHourglass(true);
   PendingArtType = -1;
