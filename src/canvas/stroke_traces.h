@@ -29,9 +29,12 @@ class StrokeTraces {
   bool known(const Surface& canvas) const;
 
   // Brings the canvas to the remembered one with `figure` drawn on it in
-  // `ink`: all traces of the open record go. Only when a fresh redraw shows
-  // that too, which it does unless the figure lies on a fill or on another
-  // colour; false, and the canvas untouched, otherwise.
+  // `ink`: all traces of the open record go. False, and the canvas
+  // untouched, when the canvas without the record is not known.
+  bool show(Surface& canvas, const Surface& figure, Rgb ink) const;
+  // The same, only when a fresh redraw shows that too, which it does unless
+  // the figure lies on a fill or on another colour; false, and the canvas
+  // untouched, otherwise.
   bool replace(Surface& canvas, const Surface& figure, Rgb ink, Rgb back) const;
 
  private:

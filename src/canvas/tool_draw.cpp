@@ -142,9 +142,21 @@ void MouseEngine::splineClick(float X, float Y) {
   list.AddPoint(X, Y, kToolSpline);
 }
 
+// The newest segment is fixed in black with the copy pen, once, over what
+// its rubber band left: segments drawn with the XOR pen would take away the
+// pixels they share (the round ends of a wide pen, crossings in the copies).
+// A segment of no length is not drawn: it cannot outlive the closing of the
+// record, which drops repeated points at its end.
+void MouseEngine::fixNewestSegment(int tool) {
+  const int N = list.NumPoints;
+  penMode(PenMode::Copy);
+  if (list.G0[N] == list.G0[N - 1] && list.G1[N] == list.G1[N - 1]) return;
+  CanvasDrawing d = drawing();
+  PlotLines(d, list, list.ItemFirst, N, 0, kBandCount, tool);
+}
+
 void MouseEngine::lineClick(float X, float Y) {
   const int tool = ed.CurDrawType;
-  CanvasDrawing d = drawing();
   if (!list.recordOpen()) {
     if (!openRecord(tool, 1, X, Y, 0)) return;
     drawBand(tool);
@@ -159,12 +171,7 @@ void MouseEngine::lineClick(float X, float Y) {
     host.beep();
     return;
   }
-  // The newest segment is fixed in black, then a new moving end point starts.
-  // A segment of no length is not drawn: it cannot outlive the closing of
-  // the record, which drops repeated points at its end.
-  penMode(PenMode::Copy);
-  if (list.G0[N] != list.G0[N - 1] || list.G1[N] != list.G1[N - 1])
-    PlotLines(d, list, list.ItemFirst, N, 0, kBandCount, tool);
+  fixNewestSegment(tool);
   list.AddPoint(X, Y, tool);
   N = list.NumPoints;
   if (N - 2 >= list.ItemFirst) {
@@ -244,7 +251,7 @@ void MouseEngine::rubberBand(int Button, float X, float Y) {
     const double step = std::fabs(double(list.G0[N]) - list.G0[N - 1]) +
                         std::fabs(double(list.G1[N]) - list.G1[N - 1]);
     if (step >= ms.NearDist && roomFor(1)) {
-      drawBand(tool);
+      fixNewestSegment(tool);
       list.AddPoint(X, Y, tool);
     }
   }
@@ -315,12 +322,13 @@ bool MouseEngine::closeFigure(int type) {
       } else {
         setLength();
         finish([&] {
-          // An arc is finished the way a full redraw draws it (as short
-          // segments), so that the canvas shows what the picture will show.
-          if (type == kTypeArc) ctx.ExtendLast = -1;
-          Circles(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, 0, type);
-          ctx.ExtendLast = 0;
-          ctx.ExtendFirst = 0;
+          // An arc is finished the way a full redraw draws it, so that the
+          // canvas shows what the picture will show.
+          if (type == kTypeArc) {
+            CirclesAsRedrawn(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, 0, type);
+          } else {
+            Circles(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, 0, type);
+          }
         });
       }
       break;
