@@ -212,6 +212,8 @@ class MouseEngine : private MouseEnv {
   void geometricClick(float X, float Y);
   void rubberBand(int Button, float X, float Y);
   void drawBand(int tool);
+  // The same figure in a colour and pen of the caller's choice.
+  void drawBandIn(int tool, Rgb colour, PenMode mode);
   bool openRecordOf(int tool) const;
   bool openRecord(int type, int nParams, float X, float Y, int extra);
   void buildPolygon();

@@ -22,27 +22,29 @@ constexpr int kWholeRun = 100;
 
 }  // namespace
 
-// The rubber band of the open record: what a move erases and draws again.
-void MouseEngine::drawBand(int tool) {
+// The rubber band of the open record: what a move erases and draws again,
+// with the XOR pen in the background colour.
+void MouseEngine::drawBand(int tool) { drawBandIn(tool, ctx.PicBackColor, PenMode::Xor); }
+
+void MouseEngine::drawBandIn(int tool, Rgb colour, PenMode mode) {
   CanvasDrawing d = drawing();
   const std::span<const float> X(list.G0), Y(list.G1);
-  const Rgb back = ctx.PicBackColor;
-  penMode(PenMode::Xor);
+  penMode(mode);
   switch (tool) {
     case kToolSpline:
-      SplineDraw(d, list, list.ItemFirst, list.NumPoints, back, kBandCount);
+      SplineDraw(d, list, list.ItemFirst, list.NumPoints, colour, kBandCount);
       break;
     case kToolPolyLine:
     case kToolMultiLine:
-      PlotLines(d, list, list.ItemFirst, list.NumPoints, back, kBandCount, tool);
+      PlotLines(d, list, list.ItemFirst, list.NumPoints, colour, kBandCount, tool);
       break;
     case kToolCircle2:
     case kToolCircle3:
     case kToolArc:
-      Circles(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, back, tool);
+      Circles(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, colour, tool);
       break;
     case kToolGeometric:
-      GeoSegments(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, back, tool);
+      GeoSegments(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, colour, tool);
       break;
     default:
       break;

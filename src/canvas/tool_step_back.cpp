@@ -214,15 +214,12 @@ void MouseEngine::showStrokeWithBand(int head, int first, int tool) {
   const bool spline = tool == kToolSpline;
   std::optional<Surface> figure = recordMask(head, first, spline ? last : last - 1, true);
   if (figure && spline) {
-    Surface band(c->width(), c->height(), kWhite);
-    band.setPenWidth(ctx.LineWidth);
-    ctx.Picture1 = &band;
-    drawBand(tool);
+    // The band's stretch, drawn over the curve in a colour other than black,
+    // is left out of it.
+    constexpr Rgb kNotInk = 0x000001;
+    ctx.Picture1 = &*figure;
+    drawBandIn(tool, kNotInk, PenMode::Copy);
     ctx.Picture1 = c;
-    Rgb* f = figure->pixels();
-    const Rgb* b = band.pixels();
-    for (std::size_t i = 0, n = std::size_t(c->width()) * std::size_t(c->height()); i < n; ++i)
-      if (b[i] != kWhite) f[i] = kWhite;
   }
   if (!figure || !knowCanvasWithoutOpenRecord() || !traces_.show(*c, *figure, kBlack)) {
     DrawAll(1);
