@@ -3,8 +3,9 @@
 // leaves traces on the canvas that no redraw would show: its rubber band in
 // the XOR pen, curve pieces drawn while the curve still changed shape, the
 // end pixel a band leaves behind. Knowing the canvas as it was without the
-// record lets a step back, a close or a drop bring the canvas to exactly
-// what a fresh redraw of the list shows, without redrawing the picture.
+// record lets a close or a drop bring the canvas to exactly what a fresh
+// redraw of the list shows, without redrawing the picture, and a step back
+// show what stays of the record over it.
 //
 // It is the canvas as it was when the record was opened, or, for a record
 // drawn with the picture (opened again by a step back, or redrawn while
