@@ -207,10 +207,13 @@ class MouseEngine : private MouseEnv {
   void drawClick(float X, float Y);
   void splineClick(float X, float Y);
   void lineClick(float X, float Y);
+  void fixNewestSegment(int tool);
   void circleClick(float X, float Y);
   void geometricClick(float X, float Y);
   void rubberBand(int Button, float X, float Y);
   void drawBand(int tool);
+  // The same figure in a colour and pen of the caller's choice.
+  void drawBandIn(int tool, Rgb colour, PenMode mode);
   bool openRecordOf(int tool) const;
   bool openRecord(int type, int nParams, float X, float Y, int extra);
   void buildPolygon();
@@ -236,6 +239,8 @@ class MouseEngine : private MouseEnv {
   // (made by a redraw off the canvas when it is not), and shown.
   bool knowCanvasWithoutOpenRecord();
   bool showCanvasWithoutOpenRecord();
+  // The open record of a line tool with its rubber band, as drawing shows it.
+  void showStrokeWithBand(int head, int first, int tool);
   StrokeTraces traces_;
 
   // tool_paint.cpp

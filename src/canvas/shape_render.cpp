@@ -63,6 +63,15 @@ void Circles(SymState& sym, DrawContext& ctx, std::span<const float> X, std::spa
   SymmCircle(sym, ctx, X, Y, centre.x, centre.y, Distance(centre, p0), colour, tool, first, last);
 }
 
+void CirclesAsRedrawn(SymState& sym, DrawContext& ctx, std::span<const float> X, std::span<const float> Y,
+                      int first, int last, Rgb colour, int tool) {
+  const int extendLast = ctx.ExtendLast;
+  ctx.ExtendLast = -1;
+  Circles(sym, ctx, X, Y, first, last, colour, tool);
+  ctx.ExtendLast = extendLast;
+  ctx.ExtendFirst = 0;
+}
+
 void GeoSegments(SymState& sym, DrawContext& ctx, std::span<const float> X, std::span<const float> Y,
                  int first, int last, Rgb colour, int /*type*/) {
   const int n = static_cast<int>(std::min(X.size(), Y.size()));

@@ -17,6 +17,13 @@ namespace orn {
 void Circles(SymState& sym, DrawContext& ctx, std::span<const float> X, std::span<const float> Y,
              int first, int last, Rgb colour, int tool);
 
+// Circles as the full redraw draws a stored record, whatever the drawing
+// state: in every replica of the part, an arc's end pieces lengthened as the
+// redraw lengthens them. A pick, an erase and a drag draw a stored circle or
+// arc this way, so that they cover exactly the pixels the redraw gave it.
+void CirclesAsRedrawn(SymState& sym, DrawContext& ctx, std::span<const float> X, std::span<const float> Y,
+                      int first, int last, Rgb colour, int tool);
+
 // Draws the edges of the Geometric record X/Y[first..last] (its vertices,
 // the first repeated at the end, then its centre). During the set-up's
 // capture redraw (GeoCapture 1) each edge also becomes a set-up copy

@@ -20,6 +20,11 @@ bool StrokeTraces::replace(Surface& canvas, const Surface& figure, Rgb ink, Rgb 
     for (int x = 0; x < figure.width(); ++x)
       if (f[x] == kBlack && w[x] != ink && w[x] != back) return false;
   }
+  return show(canvas, figure, ink);
+}
+
+bool StrokeTraces::show(Surface& canvas, const Surface& figure, Rgb ink) const {
+  if (!known(canvas) || !sameSize(canvas, figure)) return false;
   for (int y = 0; y < canvas.height(); ++y) {
     const Rgb* f = figure.row(y);
     const Rgb* w = without_->row(y);

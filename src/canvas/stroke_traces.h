@@ -3,8 +3,9 @@
 // leaves traces on the canvas that no redraw would show: its rubber band in
 // the XOR pen, curve pieces drawn while the curve still changed shape, the
 // end pixel a band leaves behind. Knowing the canvas as it was without the
-// record lets a step back, a close or a drop bring the canvas to exactly
-// what a fresh redraw of the list shows, without redrawing the picture.
+// record lets a close or a drop bring the canvas to exactly what a fresh
+// redraw of the list shows, without redrawing the picture, and a step back
+// show what stays of the record over it.
 //
 // It is the canvas as it was when the record was opened, or, for a record
 // drawn with the picture (opened again by a step back, or redrawn while
@@ -29,9 +30,12 @@ class StrokeTraces {
   bool known(const Surface& canvas) const;
 
   // Brings the canvas to the remembered one with `figure` drawn on it in
-  // `ink`: all traces of the open record go. Only when a fresh redraw shows
-  // that too, which it does unless the figure lies on a fill or on another
-  // colour; false, and the canvas untouched, otherwise.
+  // `ink`: all traces of the open record go. False, and the canvas
+  // untouched, when the canvas without the record is not known.
+  bool show(Surface& canvas, const Surface& figure, Rgb ink) const;
+  // The same, only when a fresh redraw shows that too, which it does unless
+  // the figure lies on a fill or on another colour; false, and the canvas
+  // untouched, otherwise.
   bool replace(Surface& canvas, const Surface& figure, Rgb ink, Rgb back) const;
 
  private:

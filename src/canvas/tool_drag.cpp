@@ -84,7 +84,7 @@ void MouseEngine::dragFigure(Rgb c) {
     case kTypeCircle2:
     case kTypeCircle3:
     case kTypeArc:
-      Circles(sym, ctx, X, Y, pick.HitBegin, pick.HitEnd, c, pick.HitType);
+      CirclesAsRedrawn(sym, ctx, X, Y, pick.HitBegin, pick.HitEnd, c, pick.HitType);
       break;
     case kTypeGeometric:
       GeoSegments(sym, ctx, X, Y, pick.HitBegin, pick.HitEnd, c, pick.HitType);
@@ -145,7 +145,7 @@ void MouseEngine::dragStep(float X, float Y) {
       if (pick.HitType == kTypeGeometric) {
         GeoSegments(sym, ctx, Xs, Ys, src.first, src.last, 0, pick.HitType);
       } else {
-        Circles(sym, ctx, Xs, Ys, src.first, src.last, 0, pick.HitType);
+        CirclesAsRedrawn(sym, ctx, Xs, Ys, src.first, src.last, 0, pick.HitType);
       }
     }
   }

@@ -22,27 +22,29 @@ constexpr int kWholeRun = 100;
 
 }  // namespace
 
-// The rubber band of the open record: what a move erases and draws again.
-void MouseEngine::drawBand(int tool) {
+// The rubber band of the open record: what a move erases and draws again,
+// with the XOR pen in the background colour.
+void MouseEngine::drawBand(int tool) { drawBandIn(tool, ctx.PicBackColor, PenMode::Xor); }
+
+void MouseEngine::drawBandIn(int tool, Rgb colour, PenMode mode) {
   CanvasDrawing d = drawing();
   const std::span<const float> X(list.G0), Y(list.G1);
-  const Rgb back = ctx.PicBackColor;
-  penMode(PenMode::Xor);
+  penMode(mode);
   switch (tool) {
     case kToolSpline:
-      SplineDraw(d, list, list.ItemFirst, list.NumPoints, back, kBandCount);
+      SplineDraw(d, list, list.ItemFirst, list.NumPoints, colour, kBandCount);
       break;
     case kToolPolyLine:
     case kToolMultiLine:
-      PlotLines(d, list, list.ItemFirst, list.NumPoints, back, kBandCount, tool);
+      PlotLines(d, list, list.ItemFirst, list.NumPoints, colour, kBandCount, tool);
       break;
     case kToolCircle2:
     case kToolCircle3:
     case kToolArc:
-      Circles(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, back, tool);
+      Circles(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, colour, tool);
       break;
     case kToolGeometric:
-      GeoSegments(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, back, tool);
+      GeoSegments(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, colour, tool);
       break;
     default:
       break;
@@ -142,9 +144,21 @@ void MouseEngine::splineClick(float X, float Y) {
   list.AddPoint(X, Y, kToolSpline);
 }
 
+// The newest segment is fixed in black with the copy pen, once, over what
+// its rubber band left: segments drawn with the XOR pen would take away the
+// pixels they share (the round ends of a wide pen, crossings in the copies).
+// A segment of no length is not drawn: it cannot outlive the closing of the
+// record, which drops repeated points at its end.
+void MouseEngine::fixNewestSegment(int tool) {
+  const int N = list.NumPoints;
+  penMode(PenMode::Copy);
+  if (list.G0[N] == list.G0[N - 1] && list.G1[N] == list.G1[N - 1]) return;
+  CanvasDrawing d = drawing();
+  PlotLines(d, list, list.ItemFirst, N, 0, kBandCount, tool);
+}
+
 void MouseEngine::lineClick(float X, float Y) {
   const int tool = ed.CurDrawType;
-  CanvasDrawing d = drawing();
   if (!list.recordOpen()) {
     if (!openRecord(tool, 1, X, Y, 0)) return;
     drawBand(tool);
@@ -159,12 +173,7 @@ void MouseEngine::lineClick(float X, float Y) {
     host.beep();
     return;
   }
-  // The newest segment is fixed in black, then a new moving end point starts.
-  // A segment of no length is not drawn: it cannot outlive the closing of
-  // the record, which drops repeated points at its end.
-  penMode(PenMode::Copy);
-  if (list.G0[N] != list.G0[N - 1] || list.G1[N] != list.G1[N - 1])
-    PlotLines(d, list, list.ItemFirst, N, 0, kBandCount, tool);
+  fixNewestSegment(tool);
   list.AddPoint(X, Y, tool);
   N = list.NumPoints;
   if (N - 2 >= list.ItemFirst) {
@@ -244,7 +253,7 @@ void MouseEngine::rubberBand(int Button, float X, float Y) {
     const double step = std::fabs(double(list.G0[N]) - list.G0[N - 1]) +
                         std::fabs(double(list.G1[N]) - list.G1[N - 1]);
     if (step >= ms.NearDist && roomFor(1)) {
-      drawBand(tool);
+      fixNewestSegment(tool);
       list.AddPoint(X, Y, tool);
     }
   }
@@ -315,12 +324,13 @@ bool MouseEngine::closeFigure(int type) {
       } else {
         setLength();
         finish([&] {
-          // An arc is finished the way a full redraw draws it (as short
-          // segments), so that the canvas shows what the picture will show.
-          if (type == kTypeArc) ctx.ExtendLast = -1;
-          Circles(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, 0, type);
-          ctx.ExtendLast = 0;
-          ctx.ExtendFirst = 0;
+          // An arc is finished the way a full redraw draws it, so that the
+          // canvas shows what the picture will show.
+          if (type == kTypeArc) {
+            CirclesAsRedrawn(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, 0, type);
+          } else {
+            Circles(sym, ctx, X, Y, list.ItemFirst, list.NumPoints, 0, type);
+          }
         });
       }
       break;

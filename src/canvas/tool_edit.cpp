@@ -92,7 +92,7 @@ void MouseEngine::drawHit(Rgb Colour, int Button) {
     case kTypeCircle2:
     case kTypeCircle3:
     case kTypeArc:
-      Circles(sym, ctx, X, Y, pick.HitBegin, pick.HitEnd, Colour, pick.HitType);
+      CirclesAsRedrawn(sym, ctx, X, Y, pick.HitBegin, pick.HitEnd, Colour, pick.HitType);
       break;
     case kTypeGeometric:
       GeoSegments(sym, ctx, X, Y, pick.HitBegin, pick.HitEnd, Colour, pick.HitType);

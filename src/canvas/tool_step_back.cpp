@@ -162,9 +162,9 @@ bool MouseEngine::showRecordExactly(int head, int first, int last) {
 
 // The step back of a drawing tool: the open record loses its last point, or
 // goes whole when that is its first (every circle and shape goes whole).
-// The canvas then shows exactly what a redraw of the list shows: the
-// record's traces go and what stays of it is drawn as a redraw draws it;
-// where that cannot be done exactly, the picture is redrawn.
+// A record that goes leaves the canvas exactly as a redraw of the list shows
+// it (where that cannot be done exactly, the picture is redrawn); what stays
+// of a line or a curve shows at once as it does while it is drawn.
 void MouseEngine::stepBackFigure() {
   const int N = list.NumPoints, first = list.ItemFirst, head = list.ItemHead;
   const int tool = ed.CurDrawType;
@@ -173,8 +173,10 @@ void MouseEngine::stepBackFigure() {
   knowCanvasWithoutOpenRecord();
   auto locate = [&](int i) { ui.LocateCursor(pixel(list.G0[i]), pixel(list.G1[i])); };
   const bool lines = tool <= kToolMultiLine;
-  bool whole = !lines || N - first <= 1;
-  if (whole) {
+  // The Spline tool keeps the pen its rubber band left; the others draw
+  // with the copy pen.
+  if (tool != kToolSpline) penMode(PenMode::Copy);
+  if (!lines || N - first <= 1) {
     if (lines) {
       if (ed.UndoPolyRunning) {
         StopUndoPoly(ed);
@@ -184,21 +186,46 @@ void MouseEngine::stepBackFigure() {
     }
     locate(first);
     writeEndAt(head);  // the traces are still needed below
-  } else {
-    if (!ed.UndoPolyRunning) {
-      StartUndoPoly(ed, host.secondsSinceMidnight());
-      ui.undoPolyChanged(true);
-    }
-    list.DelLastPt();
-    if (tool != kToolSpline) ms.NearDist = 10000;
-    locate(list.NumPoints);
+    const bool exact = showCanvasWithoutOpenRecord();
+    traces_.forget();
+    if (!exact && c != nullptr) DrawAll(1);
+    return;
   }
-  // The Spline tool keeps the pen its rubber band left; the others draw
-  // with the copy pen.
-  if (tool != kToolSpline) penMode(PenMode::Copy);
-  const bool exact = whole ? showCanvasWithoutOpenRecord() : showRecordExactly(head, first, list.NumPoints);
-  if (whole) traces_.forget();
-  if (!exact && c != nullptr) DrawAll(1);
+  if (!ed.UndoPolyRunning) {
+    StartUndoPoly(ed, host.secondsSinceMidnight());
+    ui.undoPolyChanged(true);
+  }
+  list.DelLastPt();
+  if (tool != kToolSpline) ms.NearDist = 10000;
+  locate(list.NumPoints);
+  showStrokeWithBand(head, first, tool);
+}
+
+// The open record of a line tool as the canvas shows it while it is drawn:
+// over the picture without it, its fixed points joined as a redraw joins
+// them, and the rubber band to its moving point drawn with the XOR pen, so
+// that the next move takes the band off exactly and leaves the lines it
+// crossed whole. A spline's curve also bends to its moving point: the curve
+// is shown whole but for the stretch its band draws.
+void MouseEngine::showStrokeWithBand(int head, int first, int tool) {
+  Surface* c = canvas();
+  if (c == nullptr) return;
+  const int last = list.NumPoints;
+  const bool spline = tool == kToolSpline;
+  std::optional<Surface> figure = recordMask(head, first, spline ? last : last - 1, true);
+  if (figure && spline) {
+    // The band's stretch, drawn over the curve in a colour other than black,
+    // is left out of it.
+    constexpr Rgb kNotInk = 0x000001;
+    ctx.Picture1 = &*figure;
+    drawBandIn(tool, kNotInk, PenMode::Copy);
+    ctx.Picture1 = c;
+  }
+  if (!figure || !knowCanvasWithoutOpenRecord() || !traces_.show(*c, *figure, kBlack)) {
+    DrawAll(1);
+    return;
+  }
+  drawBand(tool);
 }
 
 bool MouseEngine::fillTakenBackExactly() {

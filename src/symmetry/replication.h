@@ -26,7 +26,7 @@ constexpr int kArcType = 5;
 // A full circle around (x, y) of radius r, or (type 5) the arc through the
 // record's points: its ends at X/Y[i1] and X/Y[i1 + 1], a point on it at
 // X/Y[i2]. Replicas get the mapped centre and the radius scaled by their base
-// edge's length.
+// edge's length; an arc drawn as segments is replicated by SymmLine.
 void SymmCircle(SymState& sym, DrawContext& ctx, std::span<const float> X, std::span<const float> Y,
                 float x, float y, float r, Rgb colour, int type, int i1, int i2);
 
@@ -43,9 +43,10 @@ void ForEachFillSeed(const SymState& sym, const Surface& canvas, float x, float 
                      const std::function<void(int x, int y, bool base)>& seed);
 
 // One arc around c from A to B, the way that passes C (counter-clockwise
-// canvas angles). Drawn with the canvas's arc while drawing interactively,
-// else as segments through SymmLine. Nothing when R reaches twice the canvas
-// width (three nearly collinear points).
+// canvas angles), whatever its radius: as short segments through SymmLine
+// (ArcLines), as the full redraw draws it; a rubber band (the canvas in the
+// XOR pen) with the canvas's arc, its start marked red when it runs
+// counter-clockwise.
 void ArcAngles(SymState& sym, DrawContext& ctx, double cx, double cy, double ax, double ay,
                double bx, double by, double px, double py, double R, Rgb colour);
 

@@ -71,6 +71,13 @@ void FullCircle(SymState& sym, DrawContext& ctx, double x, double y, double r, R
   }
 }
 
+// A rubber band: a figure on the canvas in the XOR pen, which the next move
+// draws again to take it off.
+bool RubberBand(const DrawContext& ctx) {
+  return ctx.DrawTarget != kDrawMemBmp && ctx.Picture1 != nullptr && !ctx.PrintPath &&
+         ctx.Picture1->penMode() == PenMode::Xor;
+}
+
 void Arc(SymState& sym, DrawContext& ctx, std::span<const float> X, std::span<const float> Y,
          double x, double y, double r, Rgb colour, int i1, int i2) {
   const std::size_t n = std::min(X.size(), Y.size());
@@ -79,9 +86,8 @@ void Arc(SymState& sym, DrawContext& ctx, std::span<const float> X, std::span<co
   const double px = X[i2], py = Y[i2];
   ArcAngles(sym, ctx, x, y, ax, ay, bx, by, px, py, r, colour);
 
-  // In a full redraw and while printing the arc went through SymmLine, which
-  // replicated its pieces.
-  if (sym.CurPart <= 0 || sym.WorkingSym <= 0 || ctx.PrintPath || ctx.ExtendLast != 0) return;
+  // Other arcs went through SymmLine, which replicated their segments.
+  if (!RubberBand(ctx) || sym.CurPart <= 0 || sym.WorkingSym <= 0) return;
   const repl::CopyRange range = repl::Replicas(sym, kMaxCopy + 1);
   UV uc, ua, ub, up;
   double ratio = 0.0;
@@ -126,25 +132,25 @@ void ArcAngles(SymState& sym, DrawContext& ctx, double cx, double cy, double ax,
   float a3 = float(kTwoPi - AngleOf(px - cx, py - cy));
   if (a3 < a1) a3 += twoPi;
 
-  // Three nearly collinear points give a huge radius: nothing to draw.
-  const double width = ctx.Picture1 != nullptr ? ctx.Picture1->width() : 0.0;
-  if (!(2.0 * width > R)) return;
-
-  const bool interactive = !ctx.PrintPath && ctx.ExtendLast == 0;
   const bool forward = a1 < a3 && a3 < a2;  // C lies counter-clockwise from A to B
   const double from = forward ? a1 : b;
   const double to = forward ? b : a1;
-  if (!interactive) {
+  // An arc is drawn as the full redraw draws it, as short segments, so that
+  // a pick, an erase or a drag covers exactly what the redraw drew; an arc
+  // of a radius far beyond the canvas (three nearly collinear points) shows
+  // as the segments of its curve too.
+  if (!RubberBand(ctx)) {
     ArcLines(sym, ctx, cx, cy, R, from, to, colour);
     return;
   }
-  if (ctx.Picture1 == nullptr) return;
+  // A rubber band is drawn with the canvas's own arc, which touches each
+  // pixel once: the XOR pen would take away the pixels where a wide pen's
+  // segments overlap. A counter-clockwise band marks its start with a red
+  // point as wide as the pen.
   Surface& canvas = *ctx.Picture1;
   canvas.setPenColor(colour);
   canvas.arc(Pix(cx), Pix(cy), Pix(R), from, to);
   if (forward) {
-    // The start of a counter-clockwise arc is marked by a red point, as wide
-    // as the pen.
     canvas.setPenColor(kRed);
     canvas.dot(Pix(ax), Pix(ay));
     canvas.setPenColor(colour);

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "canvas/mouse_engine.h"
+#include "canvas/plot_lines.h"
 #include "canvas/redraw.h"
+#include "canvas/spline.h"
 #include "canvas/tools.h"
 #include "model/list_edit.h"
 #include "model/record_codes.h"
@@ -95,23 +97,55 @@ struct Scene {
   bool black(int x, int y) const { return canvas.point(x, y) == kBlack; }
 };
 
+// A copy of the scene's editor state drawing on a canvas of its own, which
+// starts as `canvas`; the scene is not touched.
+inline void CopyScene(const Scene& s, Scene& copy, const Surface& canvas) {
+  copy.list = s.list;
+  copy.sym = s.sym;
+  copy.ctx = s.ctx;
+  copy.ed = s.ed;
+  copy.pick = s.pick;
+  copy.colour = s.colour;
+  copy.views = s.views;
+  copy.canvas = canvas;
+  copy.canvas.setPenWidth(s.canvas.penWidth());
+  copy.ctx.Picture1 = &copy.canvas;
+}
+
 // A fresh full redraw of the scene's list on a canvas of its own, from a
 // copy of the editor's state; the scene is not touched.
 inline Surface FreshRedraw(const Scene& s) {
   Scene fresh;
-  fresh.list = s.list;
-  fresh.sym = s.sym;
-  fresh.ctx = s.ctx;
-  fresh.ed = s.ed;
-  fresh.pick = s.pick;
-  fresh.colour = s.colour;
-  fresh.views = s.views;
-  fresh.canvas = Surface(s.canvas.width(), s.canvas.height(), s.ctx.PicBackColor);
-  fresh.canvas.setPenWidth(s.canvas.penWidth());
-  fresh.ctx.Picture1 = &fresh.canvas;
+  CopyScene(s, fresh, Surface(s.canvas.width(), s.canvas.height(), s.ctx.PicBackColor));
   RedrawEnv e = fresh.env();
   DrawAll(e, 1);
   return fresh.canvas;
+}
+
+// The scene's canvas with the rubber band of its open line or spline record
+// drawn once more with the XOR pen, as the next move takes it off.
+inline Surface BandTakenOff(const Scene& s) {
+  Scene copy;
+  CopyScene(s, copy, s.canvas);
+  CanvasDrawing d = copy.drawing();
+  const DrawingList& l = copy.list;
+  const int type = headerType(l.G0[l.ItemHead]);
+  copy.canvas.setPenMode(PenMode::Xor);
+  if (type == kTypeSpline) {
+    SplineDraw(d, l, l.ItemFirst, l.NumPoints, copy.ctx.PicBackColor, 4);
+  } else {
+    PlotLines(d, l, l.ItemFirst, l.NumPoints, copy.ctx.PicBackColor, 4, type);
+  }
+  return copy.canvas;
+}
+
+// A fresh full redraw of the scene's list without the moving point of its
+// open record.
+inline Surface RedrawnWithoutMovingPoint(const Scene& s) {
+  Scene shorter;
+  CopyScene(s, shorter, s.canvas);
+  shorter.list.DelLastPt();
+  return FreshRedraw(shorter);
 }
 
 struct MouseScene : Scene {

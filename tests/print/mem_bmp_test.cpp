@@ -2,6 +2,7 @@
 // at BitmapScale (exact pixels against the same shapes drawn by hand).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "colour/colour_model.h"
@@ -27,16 +28,23 @@ TEST(MemBmp, AnEllipseOfRadiusZeroIsADotOfThePenWidth) {
   }
 }
 
-TEST(MemBmp, LinesAndCirclesKeepTheStrokesColour) {
-  DrawingList list;
+// A 100 x 100 canvas drawn into a bitmap at twice its size.
+struct TwiceTheCanvas {
   SymState sym;
   DrawContext ctx;
   Surface canvas{100, 100}, bitmap{200, 200};
   MemBmp mem{bitmap, ctx};
-  ctx.Picture1 = &canvas;
-  ctx.MemBmp = &mem;
-  ctx.DrawTarget = kDrawMemBmp;
-  ctx.BitmapScale = 2.0f;
+  TwiceTheCanvas() {
+    ctx.Picture1 = &canvas;
+    ctx.MemBmp = &mem;
+    ctx.DrawTarget = kDrawMemBmp;
+    ctx.BitmapScale = 2.0f;
+  }
+};
+
+TEST(MemBmp, LinesAndCirclesKeepTheStrokesColour) {
+  TwiceTheCanvas t;
+  auto& [sym, ctx, canvas, bitmap, mem] = t;
   const Rgb red = rgb(255, 0, 0);
   SymmLine(sym, ctx, 10, 10, 40, 10, red);
   EXPECT_EQ(bitmap.point(50, 20), std::int64_t(red));
@@ -93,6 +101,29 @@ TEST(MemBmp, ReplicatedLinesCirclesAndFillsLandAtScaledPositionsInEveryCopy) {
     EXPECT_EQ(bitmap.point(s[0] + 25, s[1]), std::int64_t(kWhite));
   }
   EXPECT_FALSE(ctx.FillFailed);
+}
+
+// Three points a tenth of a pixel off one line make an arc whose radius is
+// many times the canvas: the enlarged bitmap and the printer get its chord,
+// as the canvas does.
+TEST(MemBmp, AnArcOfARadiusFarBeyondTheCanvasReachesTheBitmapAndThePrinter) {
+  TwiceTheCanvas t;
+  auto& [sym, ctx, canvas, bitmap, mem] = t;
+  const std::vector<float> X = {10, 90, 50}, Y = {50, 50, 49.9f};
+  SymmCircle(sym, ctx, X, Y, 50, 8049.95f, 8000.05f, kBlack, kArcType, 0, 2);
+  for (int x : {22, 100, 178}) EXPECT_EQ(bitmap.point(x, 100), std::int64_t(kBlack)) << x;
+
+  test::PrintRecorder rec;
+  ctx.DrawTarget = kDrawCanvas;
+  test::PrintEverything(ctx, rec);
+  SymmCircle(sym, ctx, X, Y, 50, 8049.95f, 8000.05f, kBlack, kArcType, 0, 2);
+  ASSERT_EQ(rec.segs.size(), 1u);
+  const auto& chord = rec.segs[0];
+  EXPECT_NEAR(std::min(chord.x1, chord.x2), 11, 0.01);
+  EXPECT_NEAR(std::max(chord.x1, chord.x2), 91, 0.01);
+  EXPECT_NEAR(chord.y1, 51, 0.05);
+  EXPECT_NEAR(chord.y2, 51, 0.05);
+  EXPECT_EQ(canvas.point(50, 50), std::int64_t(kBlack));
 }
 
 }  // namespace

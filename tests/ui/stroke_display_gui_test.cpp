@@ -1,0 +1,174 @@
+// What the canvas shows of a stroke while the user draws it and edits it,
+// through the real window: arcs drawn the same way while drawing, in a redraw
+// and when picked, erased or dragged; freehand polylines and step backs in
+// the "Quarter" sample, whose quarter turns repeat every stroke and whose pen
+// is two pixels wide.
+#include <filesystem>
+
+#include "canvas/tools.h"
+#include "model/record_codes.h"
+#include "symmetry/replication.h"
+#include "ui/pic_edit_fixture.h"
+
+namespace orn::test {
+namespace {
+
+class StrokeDisplayGui : public PicEditTest {
+ protected:
+  void SetUp() override {
+    PicEditTest::SetUp();
+    setInnerSize(1200, 800);
+  }
+
+  // The Quarter sample (its colours taken out when asked), its replica
+  // segments drawn as the user draws them.
+  void loadQuarter(bool colours) {
+    std::filesystem::copy_file(std::filesystem::path(ORNIVALE_DATA_DIR) / "OVPP4A.PNT", dir / "QUARTER.PNT");
+    load(path("QUARTER.PNT"));
+    ASSERT_TRUE(host.boxes.empty());
+    ASSERT_EQ(w->sym().CurPart, 1);
+    ASSERT_EQ(w->draw().LineWidth, 2);
+    if (!colours) {
+      host.answer = MsgResult::OK;
+      trigger("MenEditErase");
+      host.answer.reset();
+    }
+    w->draw().ExtendLen = 0.0f;
+    w->DrawAll(1);
+  }
+
+  Surface& canvas() { return w->canvasSurface(); }
+  const DrawingList& list() { return w->list(); }
+
+  // The open record's segments between its points `from` and `to`, drawn on
+  // `on` through the replication as the mouse engine draws a fixed segment
+  // (copy pen, black) or a rubber band (XOR pen, background colour).
+  void drawSegments(Surface& on, int from, int to, bool band) {
+    SymState sym = w->sym();
+    DrawContext ctx = w->draw();
+    ctx.Picture1 = &on;
+    ctx.ExtendLast = 0;
+    ctx.ExtendFirst = 0;
+    on.setPenWidth(ctx.LineWidth);
+    on.setPenMode(band ? PenMode::Xor : PenMode::Copy);
+    for (int i = from + 1; i <= to; ++i)
+      SymmLine(sym, ctx, list().G0[i - 1], list().G1[i - 1], list().G0[i], list().G1[i], band ? ctx.PicBackColor : kBlack);
+    on.setPenMode(PenMode::Copy);
+  }
+  // The picture as it was before the open record, with the record's fixed
+  // points joined in black and its rubber band to the moving point over them.
+  Surface drawing(const Surface& before) {
+    Surface s = before;
+    const int last = list().NumPoints;
+    drawSegments(s, list().ItemFirst, last - 1, false);
+    drawSegments(s, last - 1, last, true);
+    return s;
+  }
+
+  void press(QPoint p, Qt::MouseButton b) { send(w->Picture1, QEvent::MouseButtonPress, p, b, b); }
+  void release(QPoint p, Qt::MouseButton b) { send(w->Picture1, QEvent::MouseButtonRelease, p, b, Qt::NoButton); }
+  bool inkNear(int x, int y) {
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx)
+        if (canvas().point(x + dx, y + dy) == std::int64_t(kBlack)) return true;
+    return false;
+  }
+};
+
+// Three clicks a pixel off one line make an arc of a radius many times the
+// canvas: it shows as its rubber band, once closed, and in a redraw.
+TEST_F(StrokeDisplayGui, AnArcThroughNearlyCollinearPointsIsDrawnWhileDrawnAndInARedraw) {
+  trigger("MenFileNew");
+  ASSERT_GT(canvas().width(), 520);
+  ASSERT_GT(canvas().height(), 530);
+  chooseTool(kToolArc);
+  click({300, 520});
+  click({500, 520});
+  move({400, 521});
+  for (int x : {320, 400, 480}) EXPECT_TRUE(inkNear(x, 520)) << "rubber band at " << x;
+  click({400, 521});
+  ASSERT_FALSE(list().recordOpen());
+  ASSERT_EQ(list().G0[list().NumPoints - 5], float(kCodeArc));
+  for (int x : {320, 400, 480}) EXPECT_TRUE(inkNear(x, 520)) << "closed arc at " << x;
+  EXPECT_TRUE(canvas() == redrawn());
+  w->DrawAll(1);
+  for (int x : {320, 400, 480}) EXPECT_TRUE(inkNear(x, 520)) << "redrawn arc at " << x;
+}
+
+// An arc in the Quarter's cells, picked and erased with Erase Lines or
+// dragged by a point with Adjust Points: nothing of the old arc stays, in the
+// cell or in its copies, not even its pick's red.
+TEST_F(StrokeDisplayGui, AnArcErasedOrDraggedLeavesNothingOfItsOldSelf) {
+  loadQuarter(false);
+  const QPoint a{250, 330}, b{330, 330}, c{290, 300};
+  for (bool erase : {true, false}) {
+    SCOPED_TRACE(erase ? "erased" : "dragged");
+    chooseTool(kToolArc);
+    for (QPoint p : {a, b, c}) click(p);
+    ASSERT_FALSE(list().recordOpen());
+    const int end = list().NumPoints;
+    w->DrawAll(1);
+    if (erase) {
+      chooseTool(kToolEraseLines);
+      click(c);  // the arc shows red
+      click(c, Qt::RightButton);
+      EXPECT_EQ(list().NumPoints, end - 5);
+    } else {
+      chooseTool(kToolAdjustPoints);
+      move(c);
+      press(c, Qt::LeftButton);
+      move({290, 310}, Qt::LeftButton);
+      move({292, 318}, Qt::LeftButton);
+      release({292, 318}, Qt::LeftButton);
+      EXPECT_EQ(list().G1[list().NumPoints - 1], 318.0f);
+    }
+    // Painting the old arc over in the background colour clears what else
+    // lay under it until the next redraw; nothing else differs.
+    const Surface r = redrawn();
+    int left = 0;
+    for (int y = 0; y < r.height(); ++y)
+      for (int x = 0; x < r.width(); ++x)
+        left += canvas().point(x, y) != r.point(x, y) && canvas().point(x, y) != std::int64_t(w->draw().PicBackColor);
+    EXPECT_EQ(left, 0);
+  }
+}
+
+// A freehand polyline (the button held while the mouse moves) in the
+// Quarter: every point fixed on the way joins the stroke in black, in the
+// cell and in every copy, over the colours, and only the rubber band to
+// the mouse is drawn with the XOR pen.
+TEST_F(StrokeDisplayGui, AFreehandPolylineInTheQuarterIsWholeWhileItIsDrawn) {
+  loadQuarter(true);
+  const Surface before = canvas();
+  chooseTool(kToolPolyLine);
+  move({236, 310});
+  press({236, 310}, Qt::LeftButton);
+  for (int i = 1; i <= 60; ++i) move({236 + 2 * i, 310 + i * i / 40}, Qt::LeftButton);
+  ASSERT_GT(list().NumPoints - list().ItemFirst, 30);
+  EXPECT_TRUE(canvas() == drawing(before));
+  release({356, 400}, Qt::LeftButton);
+}
+
+// A right click steps back one point: the point before it becomes the end
+// of the rubber band at once, and moving the mouse then takes that band off
+// exactly, leaving the lines it crossed in the copies whole.
+TEST_F(StrokeDisplayGui, AStepBackShowsAtTheClickAndLeavesTheLinesItCrossedWhole) {
+  loadQuarter(true);
+  const Surface before = canvas();
+  chooseTool(kToolPolyLine);
+  for (QPoint p : {QPoint{236, 300}, {300, 340}, {380, 330}, {420, 420}}) click(p);
+  move({440, 460});
+  click({440, 460}, Qt::RightButton);
+  ASSERT_EQ(list().NumPoints - list().ItemFirst, 3);
+  EXPECT_TRUE(canvas() == drawing(before));
+  move({300, 400});
+  EXPECT_TRUE(canvas() == drawing(before));
+  click({300, 400}, Qt::RightButton);
+  move({250, 250});
+  EXPECT_TRUE(canvas() == drawing(before));
+  dbl({250, 250});
+  EXPECT_TRUE(canvas() == redrawn());
+}
+
+}  // namespace
+}  // namespace orn::test
