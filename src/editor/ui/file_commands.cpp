@@ -236,8 +236,7 @@ void FileCommands::afterLoad(const LoadOutcome& out) {
     w_.layout().FitOnResize = false;
     w_.layout().fitCanvas(laidW, laidH);
   } else {
-    w_.layout().resizeCanvas(laidW, laidH);
-    w_.layout().placeColourPanel();
+    w_.viewing().sizeCanvas(laidW, laidH);
   }
   if (!w_.editor().SkipSplineRedraw) w_.DrawAll(1);
   w_.modelFrame().frameLoadedModel();
