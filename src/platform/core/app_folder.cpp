@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
+#include <fstream>
 #include <random>
 #include <system_error>
 
@@ -78,31 +80,135 @@ bool othersMayWrite(const struct stat& st) {
   return (st.st_mode & S_IWOTH) != 0 || ((st.st_mode & S_IWGRP) != 0 && !isPrivateGroup(st.st_gid));
 }
 
+// The uid a user namespace shows as the owner of what belongs to a user it
+// does not map.
+uid_t overflowUid() {
+  std::ifstream in("/proc/sys/kernel/overflowuid");
+  unsigned long uid = 0;
+  return in >> uid ? static_cast<uid_t>(uid) : 65534;
+}
+
+// True when the process runs in a user namespace that does not map the
+// superuser of the namespace it was made in, as sandboxes and rootless
+// containers run programs. Without /proc to tell, it does not.
+bool inNamespaceWithoutSuperuser() {
+  std::ifstream in("/proc/self/uid_map");
+  unsigned long inside = 0, outside = 0, count = 0;
+  bool mapped = false;
+  while (in >> inside >> outside >> count) {
+    if (outside == 0) return false;  // a range starting at the superuser maps it
+    mapped = true;
+  }
+  return mapped;
+}
+
+std::optional<std::string> othersCanReplaceIn(const fs::path& dir);
+
+// True when `entry`, owned by `owner`, counts as the user's or the
+// superuser's. In a namespace without the superuser its entries show as the
+// overflow uid's, and so do those of every other user the namespace leaves
+// out; such an entry counts as the superuser's only where no one else could
+// have made it or can replace it: in a folder no one else may write into,
+// itself safe as a folder above the program folder must be.
+bool ownerTrusted(uid_t owner, const fs::path& entry) {
+  if (owner == ::geteuid() || owner == 0) return true;
+  if (owner != overflowUid() || !inNamespaceWithoutSuperuser()) return false;
+  const fs::path holder = entry.parent_path();
+  if (holder == entry) return true;  // the root folder, which only the superuser makes
+  struct stat st {};
+  return ::stat(holder.c_str(), &st) == 0 && !othersMayWrite(st) && !othersCanReplaceIn(holder);
+}
+
 // Why someone else could change what `dir` and the folders above it hold
 // (`dir` taken with its links resolved); nothing when no one can.
 std::optional<std::string> othersCanReplaceIn(const fs::path& dir) {
-  const uid_t user = ::geteuid();
   for (fs::path at = dir;; at = at.parent_path()) {
     struct stat st {};
     if (::stat(at.c_str(), &st) != 0) return at.string() + ": " + std::strerror(errno);
-    if (st.st_uid != user && st.st_uid != 0) return at.string() + " belongs to another user";
+    if (!ownerTrusted(st.st_uid, at)) return at.string() + " belongs to another user";
     if (othersMayWrite(st) && (st.st_mode & S_ISVTX) == 0) return "other users may write into " + at.string();
     if (at == at.root_path() || !at.has_relative_path()) return std::nullopt;
   }
 }
 
-}  // namespace
+// `path` by its real path: every link on it followed, the names past the
+// last existing one kept as they are. A link is followed only when it
+// belongs to the user or the superuser: anyone else's, in a folder others
+// may write into such as /tmp, could point the program at any folder of the
+// user's. The error says which link was not followed.
+struct RealPath {
+  fs::path path;
+  std::string error;
+};
 
-std::optional<std::string> folderSafetyError(const fs::path& folder) {
+RealPath realPathThroughOwnLinks(const fs::path& path) {
+  std::vector<fs::path> ahead;  // the names still to take, the next one last
+  const auto take = [&ahead](const fs::path& names) {
+    const fs::path relative = names.relative_path();
+    const std::vector<fs::path> parts(relative.begin(), relative.end());
+    ahead.insert(ahead.end(), parts.rbegin(), parts.rend());
+  };
   std::error_code ec;
-  const fs::path real = fs::canonical(folder, ec);
-  if (ec) return folder.string() + ": " + ec.message();
+  fs::path whole = fs::absolute(path, ec);
+  if (ec) whole = path;  // no working folder to start from: taken as it is
+  take(whole);
+  fs::path at = whole.root_path();
+  bool exists = true;
+  for (int links = 0; !ahead.empty();) {
+    const fs::path name = ahead.back();
+    ahead.pop_back();
+    if (name.empty() || name == ".") continue;
+    if (name == "..") {
+      at = at.parent_path();  // `at` holds no link
+      continue;
+    }
+    const fs::path next = at / name;
+    // The link is held open, so that the owner checked is that of the link read.
+    const int fd = exists ? ::open(next.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC) : -1;
+    struct stat st {};
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISLNK(st.st_mode)) {
+      exists = exists && fd >= 0;
+      if (fd >= 0) ::close(fd);
+      at = next;
+      continue;
+    }
+    std::string target(PATH_MAX, '\0');
+    const ssize_t length = ::readlinkat(fd, "", target.data(), target.size());
+    ::close(fd);
+    if (!ownerTrusted(st.st_uid, next)) return {{}, next.string() + " is a link that belongs to another user"};
+    if (length < 0 || ++links > 40) return {{}, next.string() + ": " + std::strerror(length < 0 ? errno : ELOOP)};
+    target.resize(static_cast<std::size_t>(length));
+    const fs::path to = target;
+    if (to.is_absolute()) at = to.root_path();
+    take(to);
+  }
+  return {at, {}};
+}
+
+// Why the folder at `real`, a path without links, may not serve as the
+// program folder (see folderSafetyError).
+std::optional<std::string> realFolderError(const fs::path& real) {
   struct stat st {};
   if (::stat(real.c_str(), &st) != 0) return real.string() + ": " + std::strerror(errno);
   if (!S_ISDIR(st.st_mode)) return real.string() + " is not a folder";
   if (st.st_uid != ::geteuid()) return real.string() + " belongs to another user";
   if (othersMayWrite(st)) return "other users may write into " + real.string();
   return othersCanReplaceIn(real.parent_path());
+}
+
+// The folder by its real path when it is safe to use, or why it is not.
+RealPath safeFolder(const fs::path& folder) {
+  RealPath real = realPathThroughOwnLinks(folder);
+  if (real.error.empty()) real.error = realFolderError(real.path).value_or("");
+  return real;
+}
+
+}  // namespace
+
+std::optional<std::string> folderSafetyError(const fs::path& folder) {
+  const RealPath safe = safeFolder(folder);
+  if (safe.error.empty()) return std::nullopt;
+  return safe.error;
 }
 
 std::optional<std::string> folderWriteError(const fs::path& folder) {
@@ -151,12 +257,11 @@ AppFolderResult refused(const fs::path& folder, const std::string& why) {
 
 // The folder, made or found, when it is safe to use: named by its real path.
 AppFolderResult usable(const fs::path& folder, FolderState state) {
-  if (auto why = folderSafetyError(folder)) return refused(folder, *why);
+  const RealPath safe = safeFolder(folder);
+  if (!safe.error.empty()) return refused(folder, safe.error);
   AppFolderResult r;
   r.state = state;
-  std::error_code ec;
-  r.folder = fs::canonical(folder, ec);
-  if (ec) r.folder = folder;
+  r.folder = safe.path;
   return checkWritable(r);
 }
 
@@ -165,6 +270,8 @@ AppFolderResult usable(const fs::path& folder, FolderState state) {
 AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs::path>& installed) {
   AppFolderResult r;
   r.folder = folder;
+  // No link of anyone else's on the way is followed, to read or to make anything.
+  if (const RealPath real = realPathThroughOwnLinks(folder); !real.error.empty()) return refused(folder, real.error);
   std::error_code ec;
   if (fs::is_directory(folder, ec)) return usable(folder, FolderState::Existing);
   if (fs::exists(fs::symlink_status(folder, ec))) {
@@ -177,9 +284,9 @@ AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs:
     return r;
   }
   // Nothing is built where someone else could change it.
-  if (const fs::path above = fs::canonical(folder.parent_path(), ec); ec) {
-    return refused(folder, ec.message());
-  } else if (auto why = othersCanReplaceIn(above)) {
+  if (const RealPath above = realPathThroughOwnLinks(folder.parent_path()); !above.error.empty()) {
+    return refused(folder, above.error);
+  } else if (auto why = othersCanReplaceIn(above.path)) {
     return refused(folder, *why);
   }
   std::error_code probe0;

@@ -56,8 +56,10 @@ struct AppFolderResult {
 // leaves a half-seeded folder behind; the folders it makes are writable by
 // the user alone. An existing folder is left as it is. Either way the folder
 // must then be safe to use (see folderSafetyError), and is tried for writing.
-// The result names the folder by its real path, links resolved, so that no
-// later change of a link can lead the program elsewhere.
+// No link on the way that belongs to someone other than the user or the
+// superuser is followed, to find the folder or to make it. The result names
+// the folder by its real path, links resolved, so that no later change of a
+// link can lead the program elsewhere.
 AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs::path>& installed);
 
 // Why `folder` may not serve as the program folder, or nothing when it may.
@@ -68,7 +70,11 @@ AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs:
 // replace what it holds (no one else may write into it, unless it is sticky,
 // as /tmp is, where only an entry's owner may move it). A folder writable by
 // its group counts as writable by no one else only when the group is the
-// user's own private group.
+// user's own private group. Only links that belong to the user or the
+// superuser are followed to it: anyone else's could point anywhere. In a
+// sandbox (a user namespace that does not map the superuser) the
+// superuser's folders and links show as owned by the overflow uid, and count
+// as the superuser's where no one else could have made them.
 std::optional<std::string> folderSafetyError(const fs::path& folder);
 
 // Why no file can be written into `folder` (a file is made and removed

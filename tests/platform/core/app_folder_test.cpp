@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <grp.h>
 #include <pwd.h>
+#include <sched.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
+#include <functional>
 
 #include "platform/core/app_folder.h"
 #include "support/scratch_folder.h"
@@ -170,6 +176,118 @@ TEST_F(ProgramFolder, AFolderOfAnotherUserIsRefused) {
   ASSERT_EQ(::chown(theirs.parent_path().c_str(), 65534, 65534), 0);
   EXPECT_NE(prepareAppFolder(theirs, std::nullopt).error.find(theirs.parent_path().string() + " belongs to another user"),
             std::string::npos);
+}
+
+// A link another user put into a shared folder could point the program at
+// any folder of the user's: no link on the way to the program folder is
+// followed unless it belongs to the user or the superuser, whether the folder
+// it names exists or is still to be made, and nothing there is read, made or
+// written.
+TEST_F(ProgramFolder, ALinkOfAnotherUserOnTheWayIsNotFollowed) {
+  if (::geteuid() != 0) GTEST_SKIP() << "a link another user owns needs the superuser";
+  const fs::path shared = root / "shared";
+  fs::create_directories(shared);
+  ::chmod(shared.c_str(), 01777);  // sticky, as /tmp is
+  const fs::path mine = root / "mine";
+  write(mine / "Ornisk.Dat", "the user's own");
+  write(root / "share" / "Ornisk.Dat", "installed");
+  for (auto [link, to] : {std::pair{"ornivale", mine}, {"data", mine}, {"later", mine / "later"}}) {
+    fs::create_symlink(to, shared / link);
+    ASSERT_EQ(::lchown((shared / link).c_str(), 65534, 65534), 0);
+  }
+  for (auto [folder, link] : {std::pair{shared / "ornivale", shared / "ornivale"},
+                              {shared / "data" / "ornivale", shared / "data"},
+                              {shared / "later" / "ornivale", shared / "later"}}) {
+    const AppFolderResult r = prepareAppFolder(folder, root / "share");
+    EXPECT_EQ(r.state, FolderState::Failed) << folder;
+    EXPECT_EQ(r.error, "Cannot use " + folder.string() + ": " + link.string() + " is a link that belongs to another user");
+  }
+  EXPECT_EQ(read(mine / "Ornisk.Dat"), "the user's own");
+  EXPECT_EQ(std::distance(fs::directory_iterator(mine), fs::directory_iterator()), 1) << "nothing made there";
+
+  // The superuser's link (and the user's own) is followed.
+  ASSERT_EQ(::lchown((shared / "ornivale").c_str(), 0, 0), 0);
+  const AppFolderResult followed = prepareAppFolder(shared / "ornivale", root / "share");
+  EXPECT_EQ(followed.state, FolderState::Existing) << followed.error;
+  EXPECT_EQ(followed.folder, fs::canonical(mine));
+}
+
+// Runs `work` in a child process as `uid`, in a user namespace of its own that
+// maps only that uid, as sandboxes run programs: there the superuser's files
+// and every other user's show as owned by the overflow uid. What `work`
+// returns comes back; nothing when the system allows no such namespace (a
+// child that fails otherwise brings back a line that says so).
+std::optional<std::vector<std::string>> inSandboxAs(uid_t uid, const std::function<std::vector<std::string>()>& work) {
+  int out[2];
+  if (::pipe(out) != 0) return std::nullopt;
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::close(out[0]);
+    const std::string map = std::to_string(uid) + " " + std::to_string(uid) + " 1";
+    // Dropping to the user makes the process undumpable, which would leave its
+    // /proc files the superuser's and its uid map unwritable.
+    if (::setgroups(0, nullptr) != 0 || ::setgid(uid) != 0 || ::setuid(uid) != 0 ||
+        ::prctl(PR_SET_DUMPABLE, 1) != 0 || ::unshare(CLONE_NEWUSER) != 0)
+      ::_exit(2);
+    const int fd = ::open("/proc/self/uid_map", O_WRONLY);
+    if (fd < 0 || ::write(fd, map.data(), map.size()) != static_cast<ssize_t>(map.size())) ::_exit(2);
+    ::close(fd);
+    for (const std::string& line : work())
+      if (::write(out[1], line.c_str(), line.size() + 1) < 0) ::_exit(1);
+    ::_exit(0);
+  }
+  ::close(out[1]);
+  std::string all;
+  char buf[4096];
+  for (ssize_t n; (n = ::read(out[0], buf, sizeof buf)) > 0;) all.append(buf, static_cast<std::size_t>(n));
+  ::close(out[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 2) return std::nullopt;
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::vector<std::string>{"the child failed"};
+  std::vector<std::string> lines;
+  for (std::size_t at = 0; at < all.size(); at = all.find('\0', at) + 1) lines.push_back(all.c_str() + at);
+  return lines;
+}
+
+// In a sandbox the superuser's folders above the user's own (the home's
+// parent, /tmp, /) show as owned by the overflow uid: they count as the
+// superuser's. Every other refusal holds there: a program folder that is
+// not the user's own, and a folder or link of the overflow uid in a shared
+// folder, where any user could have put it.
+TEST_F(ProgramFolder, InASandboxTheSuperusersFoldersAboveAreTakenAsTheSuperusers) {
+  if (::geteuid() != 0) GTEST_SKIP() << "acting as other users needs the superuser";
+  const uid_t user = 4242, other = 4243;
+  const fs::path home = root / "home" / "user";
+  fs::create_directories(home);
+  ASSERT_EQ(::chown(home.c_str(), user, user), 0);
+  fs::create_directories(root / "home" / "theirs");
+  const fs::path shared = root / "shared";
+  fs::create_directories(shared / "evil" / "ornivale");
+  ::chmod(shared.c_str(), 01777);
+  ASSERT_EQ(::chown((shared / "evil").c_str(), other, other), 0);
+  ASSERT_EQ(::chown((shared / "evil" / "ornivale").c_str(), user, user), 0);
+  fs::create_symlink(home, shared / "link");
+  ASSERT_EQ(::lchown((shared / "link").c_str(), other, other), 0);
+  // The scratch folder in /tmp is the user's, as a home is: a folder of the
+  // overflow uid's in a shared folder could be anyone's.
+  ASSERT_EQ(::chown(root.c_str(), user, user), 0);
+
+  const auto got = inSandboxAs(user, [&] {
+    std::vector<std::string> errors;
+    const AppFolderResult own = prepareAppFolder(home / "ornivale", std::nullopt);
+    errors.push_back(own.state == FolderState::Created ? own.error : "not created: " + own.error);
+    for (const fs::path& f : {root / "home" / "theirs", shared / "evil" / "ornivale", shared / "link" / "ornivale"})
+      errors.push_back(prepareAppFolder(f, std::nullopt).error);
+    return errors;
+  });
+  if (!got) GTEST_SKIP() << "this system allows no user namespace to a user";
+  const std::string theirs = (root / "home" / "theirs").string(), evil = (shared / "evil").string();
+  const std::string link = (shared / "link").string();
+  EXPECT_EQ(*got, (std::vector<std::string>{"", "Cannot use " + theirs + ": " + theirs + " belongs to another user",
+                                            "Cannot use " + evil + "/ornivale: " + evil + " belongs to another user",
+                                            "Cannot use " + link + "/ornivale: " + link + " is a link that belongs to another user"}));
+  EXPECT_TRUE(fs::is_directory(home / "ornivale"));
 }
 
 TEST_F(ProgramFolder, InstalledDataIsTheFirstExistingCandidate) {
