@@ -94,24 +94,40 @@ class StrokeDisplayGui : public PicEditTest {
   }
 };
 
-// Three clicks a pixel off one line make an arc of a radius many times the
-// canvas: it shows as its rubber band, once closed, and in a redraw.
-TEST_F(StrokeDisplayGui, AnArcThroughNearlyCollinearPointsIsDrawnWhileDrawnAndInARedraw) {
+// Three clicks on one line, or a pixel off it (an arc of a radius many times
+// the canvas), make an arc that shows from end to end as its rubber band,
+// once closed and in a redraw; with the through point beyond an end, as the
+// line outside the ends.
+TEST_F(StrokeDisplayGui, AnArcThroughCollinearOrNearlyCollinearPointsIsDrawnWhileDrawnAndInARedraw) {
   trigger("MenFileNew");
-  ASSERT_GT(canvas().width(), 520);
+  ASSERT_GT(canvas().width(), 760);
   ASSERT_GT(canvas().height(), 530);
-  chooseTool(kToolArc);
-  click({300, 520});
-  click({500, 520});
-  move({400, 521});
-  for (int x : {320, 400, 480}) EXPECT_TRUE(inkNear(x, 520)) << "rubber band at " << x;
-  click({400, 521});
-  ASSERT_FALSE(list().recordOpen());
-  ASSERT_EQ(list().G0[list().NumPoints - 5], float(kCodeArc));
-  for (int x : {320, 400, 480}) EXPECT_TRUE(inkNear(x, 520)) << "closed arc at " << x;
-  EXPECT_TRUE(canvas() == redrawn());
-  w->DrawAll(1);
-  for (int x : {320, 400, 480}) EXPECT_TRUE(inkNear(x, 520)) << "redrawn arc at " << x;
+  const struct {
+    int y;
+    QPoint through;
+    std::vector<int> ink, none;
+  } arcs[] = {{520, {400, 521}, {320, 400, 480}, {}},
+              {440, {400, 440}, {300, 320, 400, 480, 500}, {296, 504}},
+              {360, {600, 360}, {5, 250, 296, 504, 600, 750}, {320, 400, 480}}};
+  for (const auto& arc : arcs) {
+    SCOPED_TRACE(arc.through.y());
+    auto inkIs = [&](const char* when) {
+      for (int x : arc.ink) EXPECT_TRUE(inkNear(x, arc.y)) << when << " at " << x;
+      for (int x : arc.none) EXPECT_FALSE(inkNear(x, arc.y)) << when << " at " << x;
+    };
+    chooseTool(kToolArc);
+    click({300, arc.y});
+    click({500, arc.y});
+    move(arc.through);
+    inkIs("rubber band");
+    click(arc.through);
+    ASSERT_FALSE(list().recordOpen());
+    ASSERT_EQ(list().G0[list().NumPoints - 5], float(kCodeArc));
+    inkIs("closed arc");
+    EXPECT_TRUE(canvas() == redrawn());
+    w->DrawAll(1);
+    inkIs("redrawn arc");
+  }
 }
 
 // An arc of a new picture, bent either way and dragged by each of its points
