@@ -31,6 +31,33 @@ bool CircleCentre(Pt first, Pt second, Pt last, Pt& centre) {
   return LineIntersect(m1.x, m1.y, e1.x, e1.y, m2.x, m2.y, e2.x, e2.y, centre.x, centre.y);
 }
 
+// How far the line of a collinear arc runs past its ends: beyond any
+// canvas, enlarged bitmap or replica (the segments are clipped where drawn).
+constexpr double kRayLength = 1.0e6;
+
+// An arc through three points on one line is what an arc through nearly
+// collinear points becomes as its radius grows without bound: the part of
+// the line that holds the through point. That is the chord between the ends
+// when the through point lies between them, else the line outside them, from
+// each end away from the other. Ends at one place keep the chord from the
+// first point to the last.
+void CollinearArc(SymState& sym, DrawContext& ctx, Pt a, Pt b, Pt through, Rgb colour) {
+  const double dx = double(b.x) - a.x, dy = double(b.y) - a.y;
+  const double len2 = dx * dx + dy * dy;
+  if (!(len2 > 0.0)) {
+    SymmLine(sym, ctx, a.x, a.y, through.x, through.y, colour);
+    return;
+  }
+  const double t = ((double(through.x) - a.x) * dx + (double(through.y) - a.y) * dy) / len2;
+  if (t >= 0.0 && t <= 1.0) {
+    SymmLine(sym, ctx, a.x, a.y, b.x, b.y, colour);
+    return;
+  }
+  const double k = kRayLength / std::sqrt(len2);
+  SymmLine(sym, ctx, a.x, a.y, float(a.x - k * dx), float(a.y - k * dy), colour);
+  SymmLine(sym, ctx, b.x, b.y, float(b.x + k * dx), float(b.y + k * dy), colour);
+}
+
 }  // namespace
 
 void Circles(SymState& sym, DrawContext& ctx, std::span<const float> X, std::span<const float> Y,
@@ -46,12 +73,16 @@ void Circles(SymState& sym, DrawContext& ctx, std::span<const float> X, std::spa
   }
   const Pt p1{X[first + 1], Y[first + 1]};
   Pt centre{0.0f, 0.0f};
-  // Two points, a last point equal to the second, or three points on one
-  // line: the circle on the first and last point as diameter (an arc: their
-  // chord).
-  const bool twoPoint = last == first + 1 || (pn.x == p1.x && pn.y == p1.y) ||
-                        !CircleCentre(p0, p1, pn, centre);
-  if (twoPoint) {
+  // Two points, or a last point equal to the second: the circle on the first
+  // and last point as diameter (an arc: their chord). Three points on one
+  // line give that circle too; an arc draws its part of the line.
+  const bool twoPoint = last == first + 1 || (pn.x == p1.x && pn.y == p1.y);
+  const bool onALine = !twoPoint && !CircleCentre(p0, p1, pn, centre);
+  if (onALine && tool == kArcType) {
+    CollinearArc(sym, ctx, p0, p1, pn, colour);
+    return;
+  }
+  if (twoPoint || onALine) {
     if (tool == kArcType) {
       SymmLine(sym, ctx, p0.x, p0.y, pn.x, pn.y, colour);
     } else {

@@ -13,7 +13,9 @@ namespace orn {
 // type: 3 "2 Pt Circle" (centre and a point on the rim), 4 "3 Pt Circle" or
 // 5 "Arc" (three points on the rim; an arc runs from the first to the second
 // through the last). Two points give the circle on them as diameter (an arc:
-// their chord); so do three points on one line.
+// their chord); so do three points on one line, except for an arc, which
+// draws the part of that line that holds its last point: between its ends,
+// or outside them.
 void Circles(SymState& sym, DrawContext& ctx, std::span<const float> X, std::span<const float> Y,
              int first, int last, Rgb colour, int tool);
 

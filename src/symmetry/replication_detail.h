@@ -11,7 +11,9 @@ namespace orn::repl {
 
 // Draws segments in one colour on the canvas and/or the memory bitmap, as
 // DrawTarget says. A black segment on the canvas also gets its end pixel,
-// which the line leaves out, so that black borders close for the flood fills.
+// which the line leaves out, so that black borders close for the flood fills;
+// so does a segment painted over in the background colour with the copy pen,
+// so that taking a figure off the canvas takes those end pixels too.
 class SegmentDrawer {
  public:
   SegmentDrawer(DrawContext& ctx, Rgb colour)
@@ -19,14 +21,15 @@ class SegmentDrawer {
         bitmap_(ctx.DrawTarget != kDrawCanvas ? ctx.MemBmp : nullptr),
         scale_(ctx.BitmapScale),
         colour_(colour),
-        black_((colour & 0xFFFFFF) == kBlack) {}
+        endPixel_((colour & 0xFFFFFF) == kBlack ||
+                  (colour == ctx.PicBackColor && canvas_ != nullptr && canvas_->penMode() == PenMode::Copy)) {}
 
   void operator()(double x1, double y1, double x2, double y2) {
     if (canvas_ != nullptr) {
       const int ex = Pix(x2), ey = Pix(y2);
       canvas_->setPenColor(colour_);
       canvas_->line(Pix(x1), Pix(y1), ex, ey);
-      if (black_) canvas_->plot(ex, ey);
+      if (endPixel_) canvas_->plot(ex, ey);
     }
     if (bitmap_ != nullptr) {
       bitmap_->MemBmpPenColor(colour_);
@@ -39,7 +42,7 @@ class SegmentDrawer {
   MemBmpTarget* bitmap_;
   double scale_;
   Rgb colour_;
-  bool black_;
+  bool endPixel_;
 };
 
 // Sends a segment to the printer while PrintPath is set: clipped to the clip

@@ -17,6 +17,7 @@ TEST(Circles, DrawTheCircleOrChordTheirPointsDefine) {
       {"a last point equal to the second", {100, 140, 140}, {100, 100, 100}, 2, 4, false},
       {"three points on one line", {100, 120, 140}, {100, 100, 100}, 2, 4, false},
       {"an arc of two points: its chord", {100, 140, 140}, {100, 100, 100}, 1, 5, true},
+      {"an arc through three points on one line: the chord of its ends", {100, 140, 120}, {100, 100, 100}, 2, 5, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

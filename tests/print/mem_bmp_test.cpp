@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
+#include "canvas/shape_render.h"
 #include "colour/colour_model.h"
 #include "print/mem_bmp.h"
 #include "symmetry/replication.h"
@@ -124,6 +126,44 @@ TEST(MemBmp, AnArcOfARadiusFarBeyondTheCanvasReachesTheBitmapAndThePrinter) {
   EXPECT_NEAR(chord.y1, 51, 0.05);
   EXPECT_NEAR(chord.y2, 51, 0.05);
   EXPECT_EQ(canvas.point(50, 50), std::int64_t(kBlack));
+
+  // Exactly on one line, the arc record gives the bitmap and the printer the
+  // chord of its ends, or with the through point beyond the second end the
+  // line outside the ends, far past the page.
+  constexpr float kFar = 1.0e5f;
+  const struct {
+    float through;
+    std::vector<int> ink, none;
+    std::vector<std::pair<float, float>> printed;  // each segment's least and greatest x
+  } lines[] = {{50, {20, 100, 180}, {16, 184}, {{11, 91}}},
+               {95, {4, 18, 182, 196}, {22, 100, 178}, {{-kFar, 11}, {91, kFar}}}};
+  auto reaches = [&](float x, float expected) {
+    return std::fabs(expected) >= kFar ? x * expected > 0 && std::fabs(x) >= kFar : std::fabs(x - expected) < 0.01f;
+  };
+  for (const auto& line : lines) {
+    SCOPED_TRACE(line.through);
+    const std::vector<float> Xs = {10, 90, line.through}, Ys = {50, 50, 50};
+    ctx.DrawTarget = kDrawMemBmp;
+    ctx.PrintPath = false;
+    bitmap.clear();
+    Circles(sym, ctx, Xs, Ys, 0, 2, kBlack, kArcType);
+    for (int x : line.ink) EXPECT_EQ(bitmap.point(x, 100), std::int64_t(kBlack)) << x;
+    for (int x : line.none) EXPECT_EQ(bitmap.point(x, 100), std::int64_t(kWhite)) << x;
+
+    rec.segs.clear();
+    ctx.DrawTarget = kDrawCanvas;
+    test::PrintEverything(ctx, rec);
+    Circles(sym, ctx, Xs, Ys, 0, 2, kBlack, kArcType);
+    ASSERT_EQ(rec.segs.size(), line.printed.size());
+    std::sort(rec.segs.begin(), rec.segs.end(), [](const auto& l, const auto& r) { return l.x1 + l.x2 < r.x1 + r.x2; });
+    for (std::size_t i = 0; i < rec.segs.size(); ++i) {
+      const auto& seg = rec.segs[i];
+      EXPECT_TRUE(reaches(std::min(seg.x1, seg.x2), line.printed[i].first)) << seg.x1 << " " << seg.x2;
+      EXPECT_TRUE(reaches(std::max(seg.x1, seg.x2), line.printed[i].second)) << seg.x1 << " " << seg.x2;
+      EXPECT_EQ(seg.y1, 51.0f);
+      EXPECT_EQ(seg.y2, 51.0f);
+    }
+  }
 }
 
 }  // namespace

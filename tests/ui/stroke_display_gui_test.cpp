@@ -73,32 +73,89 @@ class StrokeDisplayGui : public PicEditTest {
         if (canvas().point(x + dx, y + dy) == std::int64_t(kBlack)) return true;
     return false;
   }
+  // Presses on p with Adjust Points, moves it by d in `steps` mouse steps and
+  // releases it there.
+  void drag(QPoint p, QPoint d, int steps) {
+    move(p);
+    press(p, Qt::LeftButton);
+    for (int i = 1; i <= steps; ++i) move(p + d * i / steps, Qt::LeftButton);
+    release(p + d, Qt::LeftButton);
+  }
+  // The canvas's pixels that a full redraw would not show. Painting an old
+  // figure over in the background colour clears what else lay under it until
+  // the next redraw, so the background colour is not counted.
+  int leftOver() {
+    const Surface r = redrawn();
+    int left = 0;
+    for (int y = 0; y < r.height(); ++y)
+      for (int x = 0; x < r.width(); ++x)
+        left += canvas().point(x, y) != r.point(x, y) && canvas().point(x, y) != std::int64_t(w->draw().PicBackColor);
+    return left;
+  }
 };
 
-// Three clicks a pixel off one line make an arc of a radius many times the
-// canvas: it shows as its rubber band, once closed, and in a redraw.
-TEST_F(StrokeDisplayGui, AnArcThroughNearlyCollinearPointsIsDrawnWhileDrawnAndInARedraw) {
+// Three clicks on one line, or a pixel off it (an arc of a radius many times
+// the canvas), make an arc that shows from end to end as its rubber band,
+// once closed and in a redraw; with the through point beyond an end, as the
+// line outside the ends.
+TEST_F(StrokeDisplayGui, AnArcThroughCollinearOrNearlyCollinearPointsIsDrawnWhileDrawnAndInARedraw) {
   trigger("MenFileNew");
-  ASSERT_GT(canvas().width(), 520);
+  ASSERT_GT(canvas().width(), 760);
   ASSERT_GT(canvas().height(), 530);
-  chooseTool(kToolArc);
-  click({300, 520});
-  click({500, 520});
-  move({400, 521});
-  for (int x : {320, 400, 480}) EXPECT_TRUE(inkNear(x, 520)) << "rubber band at " << x;
-  click({400, 521});
-  ASSERT_FALSE(list().recordOpen());
-  ASSERT_EQ(list().G0[list().NumPoints - 5], float(kCodeArc));
-  for (int x : {320, 400, 480}) EXPECT_TRUE(inkNear(x, 520)) << "closed arc at " << x;
-  EXPECT_TRUE(canvas() == redrawn());
-  w->DrawAll(1);
-  for (int x : {320, 400, 480}) EXPECT_TRUE(inkNear(x, 520)) << "redrawn arc at " << x;
+  const struct {
+    int y;
+    QPoint through;
+    std::vector<int> ink, none;
+  } arcs[] = {{520, {400, 521}, {320, 400, 480}, {}},
+              {440, {400, 440}, {300, 320, 400, 480, 500}, {296, 504}},
+              {360, {600, 360}, {5, 250, 296, 504, 600, 750}, {320, 400, 480}}};
+  for (const auto& arc : arcs) {
+    SCOPED_TRACE(arc.through.y());
+    auto inkIs = [&](const char* when) {
+      for (int x : arc.ink) EXPECT_TRUE(inkNear(x, arc.y)) << when << " at " << x;
+      for (int x : arc.none) EXPECT_FALSE(inkNear(x, arc.y)) << when << " at " << x;
+    };
+    chooseTool(kToolArc);
+    click({300, arc.y});
+    click({500, arc.y});
+    move(arc.through);
+    inkIs("rubber band");
+    click(arc.through);
+    ASSERT_FALSE(list().recordOpen());
+    ASSERT_EQ(list().G0[list().NumPoints - 5], float(kCodeArc));
+    inkIs("closed arc");
+    EXPECT_TRUE(canvas() == redrawn());
+    w->DrawAll(1);
+    inkIs("redrawn arc");
+  }
 }
 
-// An arc in the Quarter's cells, picked and erased with Erase Lines or
-// dragged by a point with Adjust Points: nothing of the old arc stays, in the
-// cell or in its copies, not even its pick's red.
+// An arc of a new picture, bent either way and dragged by each of its points
+// in five and in ten mouse steps, then an arc in the Quarter's cells, picked
+// and erased with Erase Lines or dragged by a point with Adjust Points:
+// nothing of the old arc stays, in the cell or in its copies, not its pick's
+// red, nor the single end pixel of a black line where a dragged end passed.
 TEST_F(StrokeDisplayGui, AnArcErasedOrDraggedLeavesNothingOfItsOldSelf) {
+  trigger("MenFileNew");
+  ASSERT_GT(canvas().height(), 600);
+  for (int bend : {-80, 80}) {
+    QPoint points[] = {{500, 300}, {700, 300}, {600, 300 + bend}};
+    chooseTool(kToolArc);
+    for (QPoint p : points) click(p);
+    chooseTool(kToolAdjustPoints);
+    for (QPoint& p : points) {
+      for (int steps : {5, 10}) {
+        SCOPED_TRACE(testing::Message() << "bend " << bend << ", point " << p.x() << "," << p.y() << ", "
+                                        << steps << " steps");
+        drag(p, {20, 40}, steps);
+        p += QPoint{20, 40};
+        EXPECT_EQ(leftOver(), 0);
+        w->DrawAll(1);
+      }
+    }
+  }
+
+  w->editor().PicChanged = false;  // no offer to save the new picture
   loadQuarter(false);
   const QPoint a{250, 330}, b{330, 330}, c{290, 300};
   for (bool erase : {true, false}) {
@@ -115,21 +172,10 @@ TEST_F(StrokeDisplayGui, AnArcErasedOrDraggedLeavesNothingOfItsOldSelf) {
       EXPECT_EQ(list().NumPoints, end - 5);
     } else {
       chooseTool(kToolAdjustPoints);
-      move(c);
-      press(c, Qt::LeftButton);
-      move({290, 310}, Qt::LeftButton);
-      move({292, 318}, Qt::LeftButton);
-      release({292, 318}, Qt::LeftButton);
+      drag(c, {2, 18}, 2);
       EXPECT_EQ(list().G1[list().NumPoints - 1], 318.0f);
     }
-    // Painting the old arc over in the background colour clears what else
-    // lay under it until the next redraw; nothing else differs.
-    const Surface r = redrawn();
-    int left = 0;
-    for (int y = 0; y < r.height(); ++y)
-      for (int x = 0; x < r.width(); ++x)
-        left += canvas().point(x, y) != r.point(x, y) && canvas().point(x, y) != std::int64_t(w->draw().PicBackColor);
-    EXPECT_EQ(left, 0);
+    EXPECT_EQ(leftOver(), 0);
   }
 }
 
