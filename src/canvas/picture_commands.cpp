@@ -356,6 +356,8 @@ FileDialogRequest BitmapSaveRequest(const FileState& file, const std::string& na
 // ---- Recent files and path rules -------------------------------------------------
 
 void FixFList(FileState& file, const std::string& fileName) {
+  // The list is kept one name a line in the settings file.
+  if (HoldsLineBreak(fileName)) return;
   auto& r = file.RecentFiles;
   // Names are compared without regard to case; an entry found takes the
   // newest spelling.

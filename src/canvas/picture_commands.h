@@ -241,7 +241,8 @@ FileDialogRequest BitmapSaveRequest(const FileState& file, const std::string& na
 // ---- Recent files -------------------------------------------------------------
 
 // Puts `fileName` at the top of the recent list: unchanged when it is on top
-// already, or is a sample or loaded by a slide show; moved to the top when it
+// already, or is a sample, loaded by a slide show or holds a line break (the
+// settings file keeps one name a line); moved to the top when it
 // is further down; else the oldest entry drops out. Names are compared
 // without regard to case, and an entry found takes the new spelling.
 void FixFList(FileState& file, const std::string& fileName);

@@ -53,6 +53,8 @@ bool HasExtension(const std::string& path, const std::string& ext) {
   return dot != std::string::npos && Upper(name.substr(dot + 1)) == Upper(ext);
 }
 
+bool HoldsLineBreak(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
+
 bool IsSamplePath(const std::string& path) { return PathKey(path).find("\\STATIC\\OV") != std::string::npos; }
 
 bool IsStandardColFile(const std::string& path) {

@@ -23,6 +23,9 @@ std::string RecentCaption(const std::string& path, const std::string& baseDir);
 std::string PathKey(const std::string& path);
 // True when the file name's extension is `ext` (without the dot), in any case.
 bool HasExtension(const std::string& path, const std::string& ext);
+// True when the text holds a carriage return or a line feed: such a name
+// cannot stand on one line of a settings file.
+bool HoldsLineBreak(const std::string& text);
 // A sample picture of the program (a file "OV..." in a "STATIC" folder).
 bool IsSamplePath(const std::string& path);
 // The standard colours' colour file, which is never written over: a file

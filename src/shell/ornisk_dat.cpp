@@ -15,7 +15,7 @@ bool ReadOrniskDat(const std::filesystem::path& file, MenuSettings& s) {
   if (!lines || lines->empty()) return false;
   const auto& L = *lines;
   // The folder is the whole line: a comma in a folder name is part of it.
-  s.LastFolder = L[0];
+  s.LastFolder = NameLine(L[0]);
   if (L.size() < 2) return false;
   const auto start = ParseNumbers(L[1], 1, kInt16Min, kInt16Max);
   if (!start || L.size() < 3) return false;
@@ -33,8 +33,8 @@ bool ReadOrniskDat(const std::filesystem::path& file, MenuSettings& s) {
 
 std::string OrniskDatText(const MenuSettings& s, const std::string& ownPath) {
   const std::string eol = "\r\n";
-  return s.LastFolder + eol + NumberField(s.StartMode) + eol + NumberField(s.MenuMode) +
-         NumberField(s.MenuArtType) + eol + NumberField(s.PrintOrientation) + eol + ownPath + eol;
+  return NameLine(s.LastFolder) + eol + NumberField(s.StartMode) + eol + NumberField(s.MenuMode) +
+         NumberField(s.MenuArtType) + eol + NumberField(s.PrintOrientation) + eol + NameLine(ownPath) + eol;
 }
 
 std::optional<std::string> WriteOrniskDat(const std::filesystem::path& file, const MenuSettings& s,

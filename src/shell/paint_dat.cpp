@@ -71,7 +71,7 @@ PaintDatRead ReadPaintDat(const std::filesystem::path& file, int printOrientatio
   s.DatFlag = int((*second)[1]);
   s.PrintQuality = (*second)[2] == 0 ? 1 : int((*second)[2]);
   s.DrawCursor = int((*second)[3]);
-  for (std::size_t i = 0; i < s.RecentFiles.size(); ++i) s.RecentFiles[i] = L[2 + i];
+  for (std::size_t i = 0; i < s.RecentFiles.size(); ++i) s.RecentFiles[i] = NameLine(L[2 + i]);
   return {s, true};
 }
 
@@ -80,7 +80,7 @@ std::string PaintDatText(const EditorSettings& s) {
   std::string t;
   t += zonedLine({s.ReservedSetting1, s.ReservedSetting2, s.PrintOrientation, s.LineWidth}) + eol;
   t += zonedLine({s.SnapSize, s.DatFlag, s.PrintQuality, s.DrawCursor}) + eol;
-  for (const auto& f : s.RecentFiles) t += f + eol;
+  for (const auto& f : s.RecentFiles) t += NameLine(f) + eol;
   for (int i = 0; i < 3; ++i) t += NumberField(0) + eol;
   for (Rgb c : s.CustomPalette) t += NumberField(static_cast<long long>(c)) + eol;
   return t;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 
+#include "model/file_util.h"
 #include "platform/core/file_read.h"
 #include "shell/error_report.h"
 
@@ -60,6 +61,8 @@ std::optional<std::vector<long long>> ParseNumbers(const std::string& line, std:
   if (out.size() != count) return std::nullopt;
   return out;
 }
+
+std::string NameLine(const std::string& name) { return HoldsLineBreak(name) ? std::string() : name; }
 
 std::string NumberField(long long n) { return NumberText(n) + " "; }
 

@@ -29,6 +29,11 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::pat
 std::optional<std::vector<long long>> ParseNumbers(const std::string& line, std::size_t count,
                                                    long long lo, long long hi);
 
+// A name as a line of a settings file holds it: the name itself, or an empty
+// line when it holds a line break, which would shift every line after it.
+// The readers take a name through it too.
+std::string NameLine(const std::string& name);
+
 // A number as the files write it: a blank (or the minus sign), the digits
 // and one blank: " 3 ", "-1 ".
 std::string NumberField(long long n);

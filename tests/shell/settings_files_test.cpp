@@ -192,6 +192,35 @@ TEST(OrniskDat, ReadingStopsAtTheFirstFaultKeepingWhatCameBefore) {
   }
 }
 
+// A name holding a line break would shift every line after it: it is written
+// as an empty line, the rest of the file whole; a line holding a lone carriage
+// return (written by hand or by an older program) reads as no name.
+TEST(SettingsFiles, ANameHoldingALineBreakIsWrittenAndReadAsAnEmptyLine) {
+  ScratchFolder dir;
+  for (const std::string lineBreak : {"\n", "\r", "\r\n"}) {
+    EditorSettings s = someSettings();
+    s.RecentFiles[0] = "/a" + lineBreak + "b.PNT";
+    ASSERT_FALSE(WritePaintDat(dir.path("Paint.Dat"), s));
+    s.RecentFiles[0].clear();
+    EXPECT_EQ(slurp(dir.path("Paint.Dat")), PaintDatText(s));
+    const MenuSettings m{"/a" + lineBreak + "b", 1, 1, 3, 1};
+    EXPECT_EQ(OrniskDatText(m, "/c" + lineBreak + "d/Ornisk.Dat"), "\r\n 1 \r\n 1  3 \r\n 1 \r\n\r\n");
+  }
+  EditorSettings s = someSettings();
+  std::string text = PaintDatText(s);
+  text.replace(text.find("rose, big"), 4, "ro\rs");
+  put(dir.path("Paint.Dat"), text);
+  const PaintDatRead r = ReadPaintDat(dir.path("Paint.Dat"), 0, false);
+  s.RecentFiles[0].clear();
+  EXPECT_TRUE(r.fromFile);
+  EXPECT_EQ(r.settings, s);
+  put(dir.path("Ornisk.Dat"), "/a\rb\r\n 1 \r\n 1  3 \r\n 1 \r\n");
+  MenuSettings m{"/before", 0, 0, 0, 0};
+  EXPECT_TRUE(ReadOrniskDat(dir.path("Ornisk.Dat"), m));
+  EXPECT_EQ(m.LastFolder, "");
+  EXPECT_EQ(m.MenuArtType, 3);
+}
+
 // Paths as long as a settings line can be, in every place a path is kept,
 // read back; a line one byte longer is no path of this system, and the file
 // gives the defaults.

@@ -404,6 +404,58 @@ TEST_F(MainMenuTest, EditorSettingsAreWrittenAtExitAndReadAtTheNextStart) {
   EXPECT_EQ(next.menus().menuItem("MenOptionsGravity")->text(), "&Snap 0...");
 }
 
+// A name holding a line break never goes into a line of a settings file: the
+// program started in such a folder remembers the folder it remembered before,
+// and a picture under such a name opens and saves as any other but stays off
+// the recent files. Every other setting comes back at the next start.
+TEST_F(MainMenuTest, ANameWithALineBreakShiftsNoLineOfTheSettingsFiles) {
+  std::ofstream(folder.path("Ornisk.Dat")) << "/somewhere\r\n 0 \r\n 0  0 \r\n 0 \r\n";
+  const fs::path working = folder.path("start\nhere");
+  fs::create_directory(working);
+  fs::current_path(working);
+  const fs::path good = folder.path("good.PNT");
+  const fs::path carriageReturn = folder.path("rose\rbreak.PNT");
+  const fs::path lineFeed = working / "rose\nbreak.PNT";
+  for (const fs::path& p : {good, carriageReturn, lineFeed}) SaveLinePicture(p);
+  start();
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& e = openedEditor();
+  const auto load = [&e, this](const fs::path& p) {
+    dialogs.opens = {p.string()};
+    e.menus().menuItem("MenFileLoad(0)")->trigger();
+    EXPECT_EQ(e.file().FileName, p.string());
+  };
+  load(good);
+  load(carriageReturn);
+  const fs::path savedAs = folder.path("saved\nas.PNT");
+  dialogs.saves = {savedAs.string()};
+  e.menus().menuItem("MenFileSaveAs")->trigger();
+  EXPECT_EQ(e.file().FileName, savedAs.string());
+  EXPECT_GT(fs::file_size(savedAs), 0u);
+  load(lineFeed);  // the dialog's folder becomes the working folder
+  ASSERT_EQ(fs::current_path(), working);
+  EXPECT_EQ(e.file().RecentFiles, (std::array<std::string, 4>{good.string(), "", "", ""}));
+  e.tools().engine().ms.SnapSize = 0;
+  e.colour().CustomPalette[2] = 0x010203;
+  exitEditor();
+
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& next = openedEditor();
+  EXPECT_EQ(next.tools().engine().ms.SnapSize, 0);
+  EXPECT_EQ(next.colour().CustomPalette[2], 0x010203u);
+  EXPECT_EQ(next.file().RecentFiles[0], good.string());
+  exitEditor();
+  menu->close();
+  MenuSettings s;
+  EXPECT_TRUE(ReadOrniskDat(folder.path("Ornisk.Dat"), s));
+  EXPECT_EQ(s.LastFolder, "/somewhere") << "the folder remembered before stays";
+
+  start();
+  EXPECT_EQ(state.MenuMode, kStartEdit);
+  EXPECT_EQ(state.MenuArtType, kArtRose);
+  EXPECT_EQ(menu->ModeArt->text(), "Roses");
+}
+
 TEST_F(MainMenuTest, AnEditorClosedBeforeItsPictureLoadedLeavesNoBusyPointerOverTheMenu) {
   start();
   EXPECT_EQ(host.hourglass, 0);

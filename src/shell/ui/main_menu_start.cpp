@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "model/file_util.h"
 #include "shell/first_run.h"
 #include "shell/ornisk_dat.h"
 #include "shell/ui/main_menu.h"
@@ -158,8 +159,10 @@ void MainMenu::closeEvent(QCloseEvent* e) {
     return;
   }
   MenuSettings s;
-  // There are no drive letters here: the working folder is always remembered.
-  s.LastFolder = QDir::currentPath().toStdString();
+  // There are no drive letters here: the working folder is remembered unless
+  // its name holds a line break, when the one remembered before stays.
+  const std::string here = QDir::currentPath().toStdString();
+  s.LastFolder = HoldsLineBreak(here) ? app_.LastFolder : here;
   s.StartMode = app_.StartMode;
   s.MenuMode = app_.MenuMode;
   s.MenuArtType = app_.MenuArtType;
