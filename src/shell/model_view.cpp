@@ -121,7 +121,10 @@ Surface RenderFoldedModel(const PictureFile& pf, const std::string& path, int mo
   const std::vector<NetPolygon> net = PictureNet(pf);
   const Fold fold = FoldNet(net, *solid);
   if (fold.placed == 0) return Surface();
-  const std::optional<Surface> texture = RenderPictureFile(pf, path);
+  // The net's points are the file's; a picture drawn on a canvas smaller than
+  // the one it stores has its points moved, and the net follows them.
+  ViewMap toTexture;
+  const std::optional<Surface> texture = RenderPictureFile(pf, path, true, &toTexture);
   if (!texture) return Surface();
 
   std::vector<int> polygonOf(solid->faces.size(), -1);
@@ -151,6 +154,9 @@ Surface RenderFoldedModel(const PictureFile& pf, const std::string& path, int mo
         const auto& corners = fold.polygons[static_cast<std::size_t>(p)].corners;
         const auto at = std::find(corners.begin(), corners.end(), fv[k]) - corners.begin();
         corner.net = net[static_cast<std::size_t>(p)][static_cast<std::size_t>(at)];
+        float x = float(corner.net.x), y = float(corner.net.y);
+        toTexture.apply(x, y);
+        corner.net = {x, y};
       }
       c.push_back(corner);
     }

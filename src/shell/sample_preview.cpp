@@ -31,7 +31,8 @@ std::pair<int, int> CanvasOfPoints(const DrawingList& list) {
 
 }  // namespace
 
-std::optional<Surface> RenderPictureFile(const PictureFile& pf, const std::string& path, bool fills) {
+std::optional<Surface> RenderPictureFile(const PictureFile& pf, const std::string& path, bool fills,
+                                         ViewMap* fitted) {
   // An editor of its own, loaded through the program's loader.
   OffscreenEditor e;
   LoadReport report;
@@ -42,6 +43,15 @@ std::optional<Surface> RenderPictureFile(const PictureFile& pf, const std::strin
   if (report.hasStoredSizes && sane(report.storedCanvasWidth) && sane(report.storedCanvasHeight)) {
     w = int(std::lround(report.storedCanvasWidth));
     h = int(std::lround(report.storedCanvasHeight));
+  }
+  if (fitted != nullptr) *fitted = ViewMap{};
+  if (std::max(w, h) > kLargestPreviewCanvas) {
+    const double f = double(kLargestPreviewCanvas) / std::max(w, h);
+    const int fw = std::max(1, int(std::lround(w * f))), fh = std::max(1, int(std::lround(h * f)));
+    const std::optional<ViewMap> map = RescaleToCanvas(e.views, e.list, w, fw, fh);
+    if (map && fitted != nullptr) *fitted = *map;
+    w = fw;
+    h = fh;
   }
   Surface canvas(w, h, e.draw.PicBackColor);
   canvas.setPenWidth(e.draw.LineWidth);
