@@ -244,6 +244,49 @@ TEST(InstalledFiles, AFullDiskIsToldAsSuchLeavesNoCutSampleAndTheNextStartWithRo
             "with room: whole 12, cut 0, temporaries 0, failures 0");
 }
 
+// Counts the syncs the start makes: each waits for the disk.
+class CountingSyncs : public SaveFileSystem {
+ public:
+  int sync(int fd) override {
+    ++syncs;
+    return SaveFileSystem::sync(fd);
+  }
+  int syncs = 0;
+};
+
+// The file work of one start: the program folder made or found, the first
+// run's move, the top-up of installed files.
+void start(const fs::path& app, const fs::path& installed, SaveFileSystem& files) {
+  ASSERT_EQ(prepareAppFolder(app, installed, files).error, "");
+  if (SamplesAwaitMove(app)) {
+    EXPECT_EQ(MoveSamplesIntoStatic(app, std::nullopt, files).failures.size(), 0u);
+  }
+  EXPECT_EQ(AddMissingInstalledFiles(app, installed, files).failures.size(), 0u);
+}
+
+// A first start brings the folder it built to the disk once, each file and
+// folder in it, not each copy as it is made nor each sample it moves; a
+// later start that copies nothing waits for the disk not at all.
+TEST(FirstRun, AFirstStartSyncsEachFileAndFolderOnceAndALaterStartNothing) {
+  ScratchFolder dir;
+  const fs::path installed = dir.path("share"), app = dir.path("data") / "ornivale";
+  install(installed);
+  installSamples(installed);
+  int files = 0, folders = 1;
+  for (const auto& e : fs::recursive_directory_iterator(installed)) (e.is_directory() ? folders : files) += 1;
+
+  CountingSyncs first;
+  start(app, installed, first);
+  EXPECT_EQ(census(app), "whole 12, cut 0, temporaries 0");
+  // Beyond them: the folder above after the rename, "STATIC" and the
+  // program folder after the move.
+  EXPECT_LE(first.syncs, files + folders + 3) << files << " files, " << folders << " folders";
+
+  CountingSyncs later;
+  start(app, installed, later);
+  EXPECT_EQ(later.syncs, 0);
+}
+
 // Two first starts at the same moment: the second runs (in a process of its
 // own) while the first is writing its first copy. Neither reports a failure,
 // and every sample is in "STATIC", whole, and nowhere else.

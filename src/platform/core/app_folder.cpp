@@ -123,7 +123,7 @@ namespace {
 
 // Copies the installed files into `to` (folders made afresh), as the
 // program folder's own copies.
-void copyTree(const fs::path& from, const fs::path& to, std::error_code& ec) {
+void copyTree(const fs::path& from, const fs::path& to, SaveFileSystem& files, std::error_code& ec) {
   for (fs::recursive_directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
     const fs::path target = to / fs::relative(it->path(), from, ec);
     if (ec) return;
@@ -131,7 +131,7 @@ void copyTree(const fs::path& from, const fs::path& to, std::error_code& ec) {
     if (it->is_directory(te)) {
       makeFolders(target, ec);
     } else if (it->is_regular_file(te)) {
-      ec = CopyFileReplacing(it->path(), target);
+      ec = CopyFileReplacing(it->path(), target, files);
     }
     if (ec) return;
   }
@@ -162,7 +162,8 @@ AppFolderResult usable(const fs::path& folder, FolderState state) {
 
 }  // namespace
 
-AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs::path>& installed) {
+AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs::path>& installed,
+                                 SaveFileSystem& files) {
   AppFolderResult r;
   r.folder = folder;
   std::error_code ec;
@@ -187,7 +188,7 @@ AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs:
   fs::path building = folder;
   building += ".new-" + std::to_string(std::random_device{}());
   makeFolders(building, ec);
-  if (!ec && installed && fs::is_directory(*installed, probe0)) copyTree(*installed, building, ec);
+  if (!ec && installed && fs::is_directory(*installed, probe0)) copyTree(*installed, building, files, ec);
   if (!ec) fs::rename(building, folder, ec);
   std::error_code probe;
   if (ec && fs::is_directory(folder, probe)) {

@@ -18,6 +18,8 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/core/file_replace.h"
+
 namespace orn {
 
 namespace fs = std::filesystem;
@@ -58,7 +60,8 @@ struct AppFolderResult {
 // must then be safe to use (see folderSafetyError), and is tried for writing.
 // The result names the folder by its real path, links resolved, so that no
 // later change of a link can lead the program elsewhere.
-AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs::path>& installed);
+AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs::path>& installed,
+                                 SaveFileSystem& files = RealFileSystem());
 
 // Why `folder` may not serve as the program folder, or nothing when it may.
 // The program reads its settings and samples from it and writes into it, so

@@ -83,10 +83,10 @@ int MakeHeldTemporary(const fs::path& dir, SaveFileSystem& files, std::string& t
 }
 
 // Makes the rename itself last on the disk; a failure here loses nothing.
-void SyncFolder(const fs::path& dir) {
+void SyncFolder(const fs::path& dir, SaveFileSystem& files) {
   const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
-  ::fsync(fd);
+  files.sync(fd);
   ::close(fd);
 }
 
@@ -138,7 +138,7 @@ int WriteAndRename(const fs::path& path, std::span<const std::uint8_t> bytes, co
   // The new contents are on the disk and in place: the save is done whatever
   // closing says (closing also gives up the lock).
   files.close(fd);
-  SyncFolder(dir);
+  SyncFolder(dir, files);
   return 0;
 }
 
