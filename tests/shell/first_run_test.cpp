@@ -244,6 +244,38 @@ TEST(InstalledFiles, AFullDiskIsToldAsSuchLeavesNoCutSampleAndTheNextStartWithRo
             "with room: whole 12, cut 0, temporaries 0, failures 0");
 }
 
+// A first start killed half-way through its move of the samples leaves the
+// first run's marker in the program folder, so that the next start moves
+// the rest; no sample is lost or left behind.
+TEST(FirstRun, AStartKilledWhileMovingTheSamplesLeavesTheRestToTheNext) {
+  ScratchFolder dir;
+  const fs::path app = dir.path("app");
+  installSamples(app);
+  put(app / "OVMOD4A.PNT", "the marker");
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    class KilledAtTheThirdMove : public SaveFileSystem {
+      int rename(const std::string& from, const std::string& to) override {
+        if (++moves_ == 3) ::raise(SIGKILL);
+        return SaveFileSystem::rename(from, to);
+      }
+      int moves_ = 0;
+    } killed;
+    MoveSamplesIntoStatic(app, std::nullopt, killed);
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFSIGNALED(status)) << status;
+  EXPECT_EQ(census(app), "whole 2, cut 0, temporaries 0");
+  ASSERT_TRUE(SamplesAwaitMove(app));
+  EXPECT_EQ(MoveSamplesIntoStatic(app, std::nullopt).failures.size(), 0u);
+  EXPECT_EQ(census(app), "whole 12, cut 0, temporaries 0");
+  EXPECT_EQ(text(app / "STATIC" / "OVMOD4A.PNT"), "the marker");
+  EXPECT_TRUE(listNoCase(app, "OV*.PNT").empty());
+}
+
 // Counts the syncs the start makes: each waits for the disk.
 class CountingSyncs : public SaveFileSystem {
  public:
@@ -288,8 +320,8 @@ TEST(FirstRun, AFirstStartSyncsEachFileAndFolderOnceAndALaterStartNothing) {
 }
 
 // Two first starts at the same moment: the second runs (in a process of its
-// own) while the first is writing its first copy. Neither reports a failure,
-// and every sample is in "STATIC", whole, and nowhere else.
+// own) while the first is about to move its first sample. Neither reports a
+// failure, and every sample is in "STATIC", whole, and nowhere else.
 TEST(FirstRun, TwoFirstStartsAtTheSameMomentBothSucceed) {
   ScratchFolder dir;
   const fs::path installed = dir.path("share"), app = dir.path("app");
@@ -302,7 +334,18 @@ TEST(FirstRun, TwoFirstStartsAtTheSameMomentBothSucceed) {
     OtherStartMeanwhile(fs::path app, fs::path installed) : app_(std::move(app)), installed_(std::move(installed)) {}
     int makeTemp(std::string& t) override {
       const int fd = SaveFileSystem::makeTemp(t);
-      if (other_ != -1) return fd;
+      otherStartOnce();
+      return fd;
+    }
+    int rename(const std::string& from, const std::string& to) override {
+      otherStartOnce();
+      return SaveFileSystem::rename(from, to);
+    }
+    int other_ = -1;  // the other start's failures
+
+   private:
+    void otherStartOnce() {
+      if (other_ != -1) return;
       const pid_t child = ::fork();
       if (child == 0) {
         const auto moved = MoveSamplesIntoStatic(app_, std::nullopt).failures.size();
@@ -311,11 +354,7 @@ TEST(FirstRun, TwoFirstStartsAtTheSameMomentBothSucceed) {
       int status = 0;
       ::waitpid(child, &status, 0);
       other_ = WIFEXITED(status) ? WEXITSTATUS(status) : 100;
-      return fd;
     }
-    int other_ = -1;  // the other start's failures
-
-   private:
     fs::path app_, installed_;
   } meanwhile(app, installed);
 
