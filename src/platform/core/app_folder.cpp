@@ -165,7 +165,9 @@ struct Build {
   int fd = -1;
 };
 
-// A name of its own, so that two first starts at once cannot mix their copies.
+// Makes a new build folder and locks it. Each has a name of its own, so that
+// two first starts at once cannot mix their copies; one that another start's
+// clean-up takes in the moment before it is locked is given up for a new one.
 Build startBuild(const fs::path& folder, std::error_code& ec) {
   for (int attempt = 0; attempt < kBuildTries; ++attempt) {
     fs::path path = folder;
