@@ -5,6 +5,8 @@
 #include <set>
 #include <system_error>
 
+#include <sys/stat.h>
+
 #include "platform/core/app_folder.h"
 #include "platform/core/file_read.h"
 #include "platform/core/file_replace.h"
@@ -22,20 +24,46 @@ bool SamplesAwaitMove(const fs::path& appFolder) {
 
 namespace {
 
-void moveAll(const fs::path& from, const std::string& pattern, const fs::path& to, FirstRunResult& r,
-             SaveFileSystem& files) {
-  for (const fs::path& file : listNoCase(from, pattern)) {
-    const fs::path target = to / file.filename();
-    std::error_code ec = CopyFileReplacing(file, target, files);
-    std::error_code probe;
-    // Another start at the same moment has moved it: it is in place, whole.
-    if (ec && !fs::exists(file, probe) && fs::exists(target, probe)) continue;
-    if (!ec) fs::remove(file, ec);
-    if (ec)
-      r.failures.push_back(file.filename().string() + ": " + ec.message());
-    else
-      ++r.moved;
+// Moves `file` to `target`: renamed where both are on one disk, so that it
+// is never seen cut and nothing is written (a seeded file was brought to the
+// disk when its folder was built); copied as a file is saved and deleted
+// once its copy is whole where they are not, or where it is no plain file.
+std::error_code moveFile(const fs::path& file, const fs::path& target, SaveFileSystem& files, bool& renamed) {
+  struct stat st {};
+  if (::lstat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+    renamed = files.rename(file.string(), target.string()) == 0;
+    if (renamed) return {};
+    if (errno != EXDEV) return {errno, std::generic_category()};
   }
+  std::error_code ec = CopyFileReplacing(file, target, files);
+  if (!ec) fs::remove(file, ec);
+  return ec;
+}
+
+// A file to move and the folder it goes to.
+struct Move {
+  fs::path file;
+  fs::path to;
+};
+
+// Moves the file; the folders a rename changed are added to `renamedIn`.
+void moveOne(const Move& m, FirstRunResult& r, std::set<fs::path>& renamedIn, SaveFileSystem& files) {
+  const fs::path target = m.to / m.file.filename();
+  bool renamed = false;
+  const std::error_code ec = moveFile(m.file, target, files, renamed);
+  std::error_code probe;
+  // Another start at the same moment has moved it: it is in place, whole.
+  if (ec && !fs::exists(m.file, probe) && fs::exists(target, probe)) return;
+  if (ec) {
+    r.failures.push_back(m.file.filename().string() + ": " + ec.message());
+    return;
+  }
+  ++r.moved;
+  if (renamed) renamedIn.insert({m.file.parent_path(), m.to});
+}
+
+bool isFirstRunMarker(const fs::path& file) {
+  return upperAscii(file.filename().string()) == upperAscii(kFirstRunMarker);
 }
 
 fs::path staticFolderOf(const fs::path& appFolder) {
@@ -148,12 +176,25 @@ FirstRunResult MoveSamplesIntoStatic(const fs::path& appFolder,
     r.failures.push_back(staticFolder.string() + ": the folder cannot be made");
     return r;
   }
-  moveAll(appFolder, "OV*.PNT", staticFolder, r, saves);
-  moveAll(appFolder, "OV*.BMP", staticFolder, r, saves);
+  std::vector<Move> moves;
+  const auto add = [&](const std::string& pattern, const fs::path& to) {
+    for (const fs::path& file : listNoCase(appFolder, pattern)) moves.push_back({file, to});
+  };
+  add("OV*.PNT", staticFolder);
+  add("OV*.BMP", staticFolder);
   if (wallpaperFolder) {
     fs::create_directories(*wallpaperFolder, ec);
-    if (fs::is_directory(*wallpaperFolder, ec)) moveAll(appFolder, "-*.BMP", *wallpaperFolder, r, saves);
+    if (fs::is_directory(*wallpaperFolder, ec)) add("-*.BMP", *wallpaperFolder);
   }
+  // The marker of the first run moves last, once every other move is on the
+  // disk: a start killed (or a machine stopped) before then finds the marker
+  // and moves the rest.
+  const auto markers =
+      std::stable_partition(moves.begin(), moves.end(), [](const Move& m) { return !isFirstRunMarker(m.file); });
+  std::set<fs::path> renamedIn;
+  for (auto m = moves.begin(); m != markers; ++m) moveOne(*m, r, renamedIn, saves);
+  for (const fs::path& folder : renamedIn) SyncPath(folder, saves);
+  for (auto m = markers; m != moves.end(); ++m) moveOne(*m, r, renamedIn, saves);
   return r;
 }
 

@@ -28,13 +28,16 @@ struct FirstRunResult {
   std::vector<std::string> failures;
 };
 
-// Moves the files. Each file is copied first, as a file is saved (through a
-// temporary renamed into place, so that no copy is ever seen cut), keeping
-// its time as a move does (so the previews in the program folder stay
-// current for the samples they were rendered from), and deleted only once
-// its copy is complete, so a file that cannot be copied is never lost; the
-// list of files is taken once, so a file that cannot be deleted is not met
-// again. A file that another start moved meanwhile is no failure.
+// Moves the files. Each file is renamed where it goes, or, where that is on
+// another disk, copied first, as a file is saved (through a temporary
+// renamed into place, so that no copy is ever seen cut), keeping its time as
+// a move does (so the previews in the program folder stay current for the
+// samples they were rendered from), and deleted only once its copy is
+// complete, so a file that cannot be copied is never lost; the list of files
+// is taken once, so a file that cannot be deleted is not met again. The
+// first run's marker moves last, once the other moves are on the disk, so
+// that a start killed half-way leaves the rest to the next. A file that
+// another start moved meanwhile is no failure.
 // An existing "STATIC" folder is used as it is. Wallpaper bitmaps move only
 // when `wallpaperFolder` is given (and exists or can be made); otherwise
 // they stay. `saves` writes the copies.

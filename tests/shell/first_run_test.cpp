@@ -244,9 +244,84 @@ TEST(InstalledFiles, AFullDiskIsToldAsSuchLeavesNoCutSampleAndTheNextStartWithRo
             "with room: whole 12, cut 0, temporaries 0, failures 0");
 }
 
+// A first start killed half-way through its move of the samples leaves the
+// first run's marker in the program folder, so that the next start moves
+// the rest; no sample is lost or left behind.
+TEST(FirstRun, AStartKilledWhileMovingTheSamplesLeavesTheRestToTheNext) {
+  ScratchFolder dir;
+  const fs::path app = dir.path("app");
+  installSamples(app);
+  put(app / "OVMOD4A.PNT", "the marker");
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    class KilledAtTheThirdMove : public SaveFileSystem {
+      int rename(const std::string& from, const std::string& to) override {
+        if (++moves_ == 3) ::raise(SIGKILL);
+        return SaveFileSystem::rename(from, to);
+      }
+      int moves_ = 0;
+    } killed;
+    MoveSamplesIntoStatic(app, std::nullopt, killed);
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFSIGNALED(status)) << status;
+  EXPECT_EQ(census(app), "whole 2, cut 0, temporaries 0");
+  ASSERT_TRUE(SamplesAwaitMove(app));
+  EXPECT_EQ(MoveSamplesIntoStatic(app, std::nullopt).failures.size(), 0u);
+  EXPECT_EQ(census(app), "whole 12, cut 0, temporaries 0");
+  EXPECT_EQ(text(app / "STATIC" / "OVMOD4A.PNT"), "the marker");
+  EXPECT_TRUE(listNoCase(app, "OV*.PNT").empty());
+}
+
+// Counts the syncs the start makes: each waits for the disk.
+class CountingSyncs : public SaveFileSystem {
+ public:
+  int sync(int fd) override {
+    ++syncs;
+    return SaveFileSystem::sync(fd);
+  }
+  int syncs = 0;
+};
+
+// The file work of one start: the program folder made or found, the first
+// run's move, the top-up of installed files.
+void start(const fs::path& app, const fs::path& installed, SaveFileSystem& files) {
+  ASSERT_EQ(prepareAppFolder(app, installed, files).error, "");
+  if (SamplesAwaitMove(app)) {
+    EXPECT_EQ(MoveSamplesIntoStatic(app, std::nullopt, files).failures.size(), 0u);
+  }
+  EXPECT_EQ(AddMissingInstalledFiles(app, installed, files).failures.size(), 0u);
+}
+
+// A first start brings the folder it built to the disk once, each file and
+// folder in it, not each copy as it is made nor each sample it moves; a
+// later start that copies nothing waits for the disk not at all.
+TEST(FirstRun, AFirstStartSyncsEachFileAndFolderOnceAndALaterStartNothing) {
+  ScratchFolder dir;
+  const fs::path installed = dir.path("share"), app = dir.path("data") / "ornivale";
+  install(installed);
+  installSamples(installed);
+  int files = 0, folders = 1;
+  for (const auto& e : fs::recursive_directory_iterator(installed)) (e.is_directory() ? folders : files) += 1;
+
+  CountingSyncs first;
+  start(app, installed, first);
+  EXPECT_EQ(census(app), "whole 12, cut 0, temporaries 0");
+  // Beyond them: the folder above after the rename, "STATIC" and the
+  // program folder after the move.
+  EXPECT_LE(first.syncs, files + folders + 3) << files << " files, " << folders << " folders";
+
+  CountingSyncs later;
+  start(app, installed, later);
+  EXPECT_EQ(later.syncs, 0);
+}
+
 // Two first starts at the same moment: the second runs (in a process of its
-// own) while the first is writing its first copy. Neither reports a failure,
-// and every sample is in "STATIC", whole, and nowhere else.
+// own) while the first is about to move its first sample. Neither reports a
+// failure, and every sample is in "STATIC", whole, and nowhere else.
 TEST(FirstRun, TwoFirstStartsAtTheSameMomentBothSucceed) {
   ScratchFolder dir;
   const fs::path installed = dir.path("share"), app = dir.path("app");
@@ -259,7 +334,18 @@ TEST(FirstRun, TwoFirstStartsAtTheSameMomentBothSucceed) {
     OtherStartMeanwhile(fs::path app, fs::path installed) : app_(std::move(app)), installed_(std::move(installed)) {}
     int makeTemp(std::string& t) override {
       const int fd = SaveFileSystem::makeTemp(t);
-      if (other_ != -1) return fd;
+      otherStartOnce();
+      return fd;
+    }
+    int rename(const std::string& from, const std::string& to) override {
+      otherStartOnce();
+      return SaveFileSystem::rename(from, to);
+    }
+    int other_ = -1;  // the other start's failures
+
+   private:
+    void otherStartOnce() {
+      if (other_ != -1) return;
       const pid_t child = ::fork();
       if (child == 0) {
         const auto moved = MoveSamplesIntoStatic(app_, std::nullopt).failures.size();
@@ -268,11 +354,7 @@ TEST(FirstRun, TwoFirstStartsAtTheSameMomentBothSucceed) {
       int status = 0;
       ::waitpid(child, &status, 0);
       other_ = WIFEXITED(status) ? WEXITSTATUS(status) : 100;
-      return fd;
     }
-    int other_ = -1;  // the other start's failures
-
-   private:
     fs::path app_, installed_;
   } meanwhile(app, installed);
 

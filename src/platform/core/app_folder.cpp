@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstddef>
 #include <cstring>
 #include <fstream>
 #include <random>
@@ -11,6 +12,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -228,8 +230,9 @@ std::optional<std::string> folderWriteError(const fs::path& folder) {
 namespace {
 
 // Copies the installed files into `to` (folders made afresh), as the
-// program folder's own copies.
-void copyTree(const fs::path& from, const fs::path& to, std::error_code& ec) {
+// program folder's own copies, and lists in `made` what it made.
+void copyTree(const fs::path& from, const fs::path& to, std::vector<fs::path>& made, SaveFileSystem& files,
+              std::error_code& ec) {
   for (fs::recursive_directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec)) {
     const fs::path target = to / fs::relative(it->path(), from, ec);
     if (ec) return;
@@ -237,9 +240,114 @@ void copyTree(const fs::path& from, const fs::path& to, std::error_code& ec) {
     if (it->is_directory(te)) {
       makeFolders(target, ec);
     } else if (it->is_regular_file(te)) {
-      ec = CopyFileReplacing(it->path(), target);
+      ec = CopyFileUnsynced(it->path(), target, files);
+    } else {
+      continue;
     }
     if (ec) return;
+    made.push_back(target);
+  }
+}
+
+// What a first start names the folder it builds the program folder in:
+// the program folder's name, this mark and a number.
+constexpr const char* kBuildMark = ".new-";
+// A new build folder is lost to another start's clean-up only in the moment
+// before it is locked; a few tries always get one.
+constexpr int kBuildTries = 8;
+
+bool isBuildName(const std::string& entry, const std::string& folderName) {
+  const std::string prefix = folderName + kBuildMark;
+  return entry.size() > prefix.size() && entry.compare(0, prefix.size(), prefix) == 0 &&
+         std::all_of(entry.begin() + static_cast<std::ptrdiff_t>(prefix.size()), entry.end(),
+                     [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A folder that a start builds the program folder in, under a name of its
+// own beside it, and holds locked (on `fd`) until it has renamed or removed
+// it: no other start takes it for one a killed start left.
+struct Build {
+  fs::path path;
+  int fd = -1;
+};
+
+// Makes a new build folder and locks it. Each has a name of its own, so that
+// two first starts at once cannot mix their copies; one that another start's
+// clean-up takes in the moment before it is locked is given up for a new one.
+Build startBuild(const fs::path& folder, std::error_code& ec) {
+  for (int attempt = 0; attempt < kBuildTries; ++attempt) {
+    fs::path path = folder;
+    path += kBuildMark + std::to_string(std::random_device{}());
+    // No write for the group or others, whatever the mask allows.
+    if (::mkdir(path.c_str(), 0755) != 0) {
+      if (errno == EEXIST) continue;
+      ec.assign(errno, std::generic_category());
+      return {};
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) continue;
+    const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    // A file system without locks leaves it unlocked, and no start then removes it.
+    const bool lockless = !locked && errno != EWOULDBLOCK;
+    if ((locked || lockless) && StillNamed(fd, path.string())) return {path, fd};
+    // Another start's clean-up has taken it for one a killed start left.
+    ::close(fd);
+  }
+  ec = std::make_error_code(std::errc::resource_unavailable_try_again);
+  return {};
+}
+
+// Builds the program folder under a name of its own, fills it with a copy
+// of `installed` (when given and present), brings everything in it to the
+// disk at once and only then renames it into place: a start killed or
+// failing at any point leaves nothing under the program folder's name, or a
+// whole folder, even when the machine stops. A build that fails is removed.
+void buildFolder(const fs::path& folder, const std::optional<fs::path>& installed, SaveFileSystem& files,
+                 std::error_code& ec) {
+  const Build build = startBuild(folder, ec);
+  if (ec) return;
+  std::vector<fs::path> made;
+  std::error_code probe;
+  if (installed && fs::is_directory(*installed, probe)) copyTree(*installed, build.path, made, files, ec);
+  made.push_back(build.path);
+  for (const fs::path& p : made) {
+    if (ec) break;
+    if (const int err = SyncPath(p, files)) ec.assign(err, std::generic_category());
+  }
+  if (!ec) fs::rename(build.path, folder, ec);
+  std::error_code ignored;
+  if (ec) {
+    fs::remove_all(build.path, ignored);
+  } else {
+    // The rename itself lasts; a failure here loses nothing.
+    SyncPath(folder.parent_path(), files);
+  }
+  ::close(build.fd);
+}
+
+// Removes the folders beside `folder` that first starts killed while they
+// built it left: folders of the user's under a build's name that no running
+// start holds. Nothing else is touched, no link is followed, and nothing is
+// removed where others could change what the folder above holds.
+void removeAbandonedBuilds(const fs::path& folder) {
+  const std::string name = folder.filename().string();
+  const RealPath above = realPathThroughOwnLinks(folder.parent_path());
+  if (name.empty() || !above.error.empty() || othersCanReplaceIn(above.path)) return;
+  std::error_code ec;
+  std::vector<fs::path> found;
+  for (fs::directory_iterator it(above.path, ec), end; !ec && it != end; it.increment(ec))
+    if (isBuildName(it->path().filename().string(), name)) found.push_back(it->path());
+  for (const fs::path& p : found) {
+    const int fd = ::open(p.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat st {};
+    // Held while it is removed, so that no start can take it up meanwhile.
+    if (::fstat(fd, &st) == 0 && st.st_uid == ::geteuid() && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+        StillNamed(fd, p.string())) {
+      std::error_code ignored;
+      fs::remove_all(p, ignored);
+    }
+    ::close(fd);
   }
 }
 
@@ -267,11 +375,13 @@ AppFolderResult usable(const fs::path& folder, FolderState state) {
 
 }  // namespace
 
-AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs::path>& installed) {
+AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs::path>& installed,
+                                 SaveFileSystem& files) {
   AppFolderResult r;
   r.folder = folder;
   // No link of anyone else's on the way is followed, to read or to make anything.
   if (const RealPath real = realPathThroughOwnLinks(folder); !real.error.empty()) return refused(folder, real.error);
+  removeAbandonedBuilds(folder);
   std::error_code ec;
   if (fs::is_directory(folder, ec)) return usable(folder, FolderState::Existing);
   if (fs::exists(fs::symlink_status(folder, ec))) {
@@ -289,24 +399,14 @@ AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs:
   } else if (auto why = othersCanReplaceIn(above.path)) {
     return refused(folder, *why);
   }
-  std::error_code probe0;
-  // A name of its own, so that two first starts at once cannot mix their copies.
-  fs::path building = folder;
-  building += ".new-" + std::to_string(std::random_device{}());
-  makeFolders(building, ec);
-  if (!ec && installed && fs::is_directory(*installed, probe0)) copyTree(*installed, building, ec);
-  if (!ec) fs::rename(building, folder, ec);
+  buildFolder(folder, installed, files, ec);
   std::error_code probe;
   if (ec && fs::is_directory(folder, probe)) {
     // Another start created the folder first; use that one.
-    std::error_code ignored;
-    fs::remove_all(building, ignored);
     return usable(folder, FolderState::Existing);
   }
   if (ec) {
     r.error = "Cannot create " + folder.string() + ": " + ec.message();
-    std::error_code ignored;
-    fs::remove_all(building, ignored);
     return r;
   }
   return usable(folder, FolderState::Created);

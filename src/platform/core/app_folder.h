@@ -18,6 +18,8 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/core/file_replace.h"
+
 namespace orn {
 
 namespace fs = std::filesystem;
@@ -51,16 +53,22 @@ struct AppFolderResult {
 };
 
 // Makes sure the program folder exists. When it does not, it is built under a
-// temporary name next to it, filled with a copy of `installed` (when given and
-// present) and then renamed into place, so an interrupted first start never
-// leaves a half-seeded folder behind; the folders it makes are writable by
-// the user alone. An existing folder is left as it is. Either way the folder
-// must then be safe to use (see folderSafetyError), and is tried for writing.
-// No link on the way that belongs to someone other than the user or the
-// superuser is followed, to find the folder or to make it. The result names
-// the folder by its real path, links resolved, so that no later change of a
-// link can lead the program elsewhere.
-AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs::path>& installed);
+// temporary name next to it (the folder's name, ".new-" and a number), held
+// locked while it is built, filled with a copy of `installed` (when given and
+// present), brought to the disk whole, each file and folder once, and then
+// renamed into place, so an interrupted first start never leaves a
+// half-seeded folder behind, even when the machine stops; the folders it
+// makes are writable by the user alone. Such temporary folders that killed
+// starts left (the user's own, held by no running start) are removed. An
+// existing folder is left as it is. Either way the folder must then be safe
+// to use (see folderSafetyError), and is tried for writing. No link on the
+// way that belongs to someone other than the user or the superuser is
+// followed, to find the folder, to make it or to clear what killed starts
+// left. The result names the folder by its real path, links resolved, so
+// that no later change of a link can lead the program elsewhere. `files`
+// makes the syncs.
+AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs::path>& installed,
+                                 SaveFileSystem& files = RealFileSystem());
 
 // Why `folder` may not serve as the program folder, or nothing when it may.
 // The program reads its settings and samples from it and writes into it, so

@@ -56,13 +56,6 @@ void RemoveStaleTemporaries(const fs::path& dir, SaveFileSystem& files) {
   }
 }
 
-// True while the file open on `fd` is the one named `path`.
-bool StillNamed(int fd, const std::string& path) {
-  struct stat open {}, named {};
-  return ::fstat(fd, &open) == 0 && ::lstat(path.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
-         open.st_ino == named.st_ino;
-}
-
 // Makes a new temporary in `dir` and locks it; 0, or the error. Another save
 // clearing stale temporaries may remove a new one in the moment between its
 // making and its locking: a temporary is ours once it is locked and still
@@ -82,14 +75,6 @@ int MakeHeldTemporary(const fs::path& dir, SaveFileSystem& files, std::string& t
   return ENOENT;
 }
 
-// Makes the rename itself last on the disk; a failure here loses nothing.
-void SyncFolder(const fs::path& dir) {
-  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
 // The permissions of a new file: the usual ones less the process's mask.
 unsigned NewFileMode() {
   const mode_t mask = ::umask(0);
@@ -102,6 +87,26 @@ struct NewFile {
   unsigned mode = 0;
   const struct timespec* modified = nullptr;  // its modification time; now when null
 };
+
+// Writes `bytes` into the new file open on `fd` and gives it what `made`
+// says. 0, or the error.
+int WriteContents(int fd, std::span<const std::uint8_t> bytes, const NewFile& made, SaveFileSystem& files) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const long w = files.write(fd, bytes.data() + done, bytes.size() - done);
+    if (w < 0 && errno == EINTR) continue;
+    if (w < 0) return errno;
+    if (w == 0) return ENOSPC;
+    done += static_cast<std::size_t>(w);
+  }
+  if (made.modified != nullptr) {
+    // Set before the file shows under its name, so that it never shows
+    // with another time. A time that cannot be set is no error.
+    const struct timespec times[2] = {{0, UTIME_OMIT}, *made.modified};
+    ::futimens(fd, times);
+  }
+  return files.setMode(fd, made.mode) != 0 ? errno : 0;
+}
 
 // Writes `bytes` into a temporary in `path`'s folder and renames it to
 // `path`. 0, or the error; on an error nothing of the temporary is left.
@@ -118,28 +123,34 @@ int WriteAndRename(const fs::path& path, std::span<const std::uint8_t> bytes, co
     files.close(fd);
     return err;
   };
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const long w = files.write(fd, bytes.data() + done, bytes.size() - done);
-    if (w < 0 && errno == EINTR) continue;
-    if (w < 0) return abandon(errno);
-    if (w == 0) return abandon(ENOSPC);
-    done += static_cast<std::size_t>(w);
-  }
-  if (made.modified != nullptr) {
-    // Set before the rename, so that the file never shows under its name
-    // with another time. A time that cannot be set is no error.
-    const struct timespec times[2] = {{0, UTIME_OMIT}, *made.modified};
-    ::futimens(fd, times);
-  }
-  if (files.setMode(fd, made.mode) != 0) return abandon(errno);
+  if (const int err = WriteContents(fd, bytes, made, files)) return abandon(err);
   if (files.sync(fd) != 0) return abandon(errno);
   if (files.rename(temp, path.string()) != 0) return abandon(errno);
   // The new contents are on the disk and in place: the save is done whatever
   // closing says (closing also gives up the lock).
   files.close(fd);
-  SyncFolder(dir);
+  // Makes the rename itself last on the disk; a failure here loses nothing.
+  SyncPath(dir, files);
   return 0;
+}
+
+// A copy of a file: its bytes and what the copy is to be besides them.
+struct CopySource {
+  FileBytes contents;
+  struct stat st {};
+  // The copy has the file's time, and its permissions with read and write
+  // for the user.
+  NewFile made() const { return {static_cast<unsigned>(st.st_mode & 07777) | S_IRUSR | S_IWUSR, &st.st_mtim}; }
+};
+
+std::error_code ReadCopySource(const fs::path& from, CopySource& source) {
+  if (::stat(from.c_str(), &source.st) != 0) return {errno, std::generic_category()};
+  source.contents = ReadRegularFile(from);
+  if (source.contents.ok()) return {};
+  const ReadFailure why = *source.contents.failure;
+  return std::make_error_code(why == ReadFailure::CannotOpen ? std::errc::permission_denied
+                              : why == ReadFailure::NotAFile ? std::errc::invalid_argument
+                                                             : std::errc::io_error);
 }
 
 }  // namespace
@@ -204,18 +215,41 @@ std::optional<std::string> ReplaceFile(const fs::path& given, std::span<const st
 }
 
 std::error_code CopyFileReplacing(const fs::path& from, const fs::path& to, SaveFileSystem& files) {
-  struct stat st {};
-  if (::stat(from.c_str(), &st) != 0) return {errno, std::generic_category()};
-  const FileBytes read = ReadRegularFile(from);
-  if (!read.ok()) {
-    const std::errc why = *read.failure == ReadFailure::CannotOpen ? std::errc::permission_denied
-                          : *read.failure == ReadFailure::NotAFile ? std::errc::invalid_argument
-                                                                   : std::errc::io_error;
-    return std::make_error_code(why);
+  CopySource source;
+  if (const std::error_code ec = ReadCopySource(from, source)) return ec;
+  if (const int err = WriteAndRename(to, source.contents.bytes, source.made(), files)) {
+    return {err, std::generic_category()};
   }
-  const NewFile made{static_cast<unsigned>(st.st_mode & 07777) | S_IRUSR | S_IWUSR, &st.st_mtim};
-  if (const int err = WriteAndRename(to, read.bytes, made, files)) return {err, std::generic_category()};
   return {};
+}
+
+std::error_code CopyFileUnsynced(const fs::path& from, const fs::path& to, SaveFileSystem& files) {
+  CopySource source;
+  if (const std::error_code ec = ReadCopySource(from, source)) return ec;
+  // A new file only: whatever stands under the name is neither followed nor written.
+  const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (fd < 0) return {errno, std::generic_category()};
+  int err = WriteContents(fd, source.contents.bytes, source.made(), files);
+  // The disk starts writing it now, while the other files are copied; the
+  // sync that follows then mostly finds it written.
+  if (err == 0) ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+  if (files.close(fd) != 0 && err == 0) err = errno;
+  if (err != 0) return {err, std::generic_category()};
+  return {};
+}
+
+int SyncPath(const fs::path& path, SaveFileSystem& files) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  const int err = files.sync(fd) != 0 ? errno : 0;
+  ::close(fd);
+  return err;
+}
+
+bool StillNamed(int fd, const std::string& path) {
+  struct stat open {}, named {};
+  return ::fstat(fd, &open) == 0 && ::lstat(path.c_str(), &named) == 0 && open.st_dev == named.st_dev &&
+         open.st_ino == named.st_ino;
 }
 
 }  // namespace orn

@@ -68,6 +68,24 @@ std::optional<std::string> ReplaceFile(const std::filesystem::path& path,
 std::error_code CopyFileReplacing(const std::filesystem::path& from, const std::filesystem::path& to,
                                   SaveFileSystem& fs = RealFileSystem());
 
+// Copies the file `from` to `to`, a new name in a folder that is built under
+// a name of its own and shown (renamed into place) only once it is whole,
+// with the time and permissions CopyFileReplacing gives, but without waiting
+// for the disk: the folder's builder brings all it made to the disk at once
+// (SyncPath on each) before it shows the folder. Nothing that stands under
+// `to` is followed or replaced. A failed copy may leave part of the file,
+// which goes with the folder its builder gives up. No error on success.
+std::error_code CopyFileUnsynced(const std::filesystem::path& from, const std::filesystem::path& to,
+                                 SaveFileSystem& fs = RealFileSystem());
+
+// Waits until `path`, a file or a folder (the names it holds), is on the
+// disk (through `fs`'s sync). 0, or the error.
+int SyncPath(const std::filesystem::path& path, SaveFileSystem& fs = RealFileSystem());
+
+// True while the file or folder open on `fd` is the one named `path`: a
+// lock taken on it then holds what the name names.
+bool StillNamed(int fd, const std::string& path);
+
 // True when `entry` (a bare file name) is the name of a save's temporary file.
 bool IsSaveTemporary(const std::string& entry);
 

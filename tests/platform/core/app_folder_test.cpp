@@ -5,10 +5,12 @@
 #include <pwd.h>
 #include <sched.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <fstream>
 #include <functional>
 
@@ -72,6 +74,77 @@ TEST_F(ProgramFolder, FirstStartCreatesAndSeedsItOnce) {
 
   // No half-built folder is left beside it.
   EXPECT_EQ(std::distance(fs::directory_iterator(root / "user"), fs::directory_iterator()), 1);
+}
+
+// The build folders of first starts beside `folder`: real folders (not
+// links) named as a build is.
+int buildsBeside(const fs::path& folder) {
+  int n = 0;
+  for (const auto& e : fs::directory_iterator(folder.parent_path())) {
+    const std::string name = e.path().filename().string(), mark = folder.filename().string() + ".new-";
+    n += name.size() > mark.size() && name.rfind(mark, 0) == 0 &&
+         name.find_first_not_of("0123456789", mark.size()) == std::string::npos && e.is_directory() && !e.is_symlink();
+  }
+  return n;
+}
+
+enum class WhileCopying { Killed, Stopped };
+
+// A first start in a process of its own, killed while it copies (by the
+// system, when a copy passes the process's file size limit) or stopped
+// there, holding its build as a start at work does.
+pid_t firstStartElsewhere(const fs::path& folder, const fs::path& installed, WhileCopying fate) {
+  const pid_t child = ::fork();
+  if (child != 0) return child;
+  class StopsWhileCopying : public SaveFileSystem {
+    long write(int fd, const std::uint8_t* data, std::size_t size) override {
+      ::raise(SIGSTOP);
+      return SaveFileSystem::write(fd, data, size);
+    }
+  } stops;
+  if (fate == WhileCopying::Stopped) {
+    prepareAppFolder(folder, installed, stops);
+    ::_exit(0);
+  }
+  const rlimit noCore{0, 0}, limit{5000, 5000};
+  ::setrlimit(RLIMIT_CORE, &noCore);
+  std::signal(SIGXFSZ, SIG_DFL);
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  prepareAppFolder(folder, installed);
+  ::_exit(0);
+}
+
+// A first start killed while it copies leaves its build folder; the next
+// start removes it, but not the build a running start holds, nor anything
+// that is not a build of the program folder (a link under a build's name is
+// not followed); once that start is gone, the next start removes its build.
+TEST_F(ProgramFolder, AStartRemovesTheBuildsOfKilledFirstStartsButNotOneARunningStartHolds) {
+  const fs::path installed = root / "share", folder = root / "user" / "ornivale";
+  write(installed / "OVMOD4A.PNT", std::string(10000, 's'));
+  write(installed / "help" / "1000.html", "page");
+  fs::create_directories(folder.parent_path());
+  int status = 0;
+  const pid_t held = firstStartElsewhere(folder, installed, WhileCopying::Stopped);
+  ::waitpid(held, &status, WUNTRACED);
+  EXPECT_TRUE(WIFSTOPPED(status)) << status;
+  const pid_t killed = firstStartElsewhere(folder, installed, WhileCopying::Killed);
+  ::waitpid(killed, &status, 0);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "killed while copying: " << status;
+  write(root / "mine" / "keep", "the user's");
+  fs::create_directory_symlink(root / "mine", root / "user" / "ornivale.new-1");
+  for (auto other : {"ornivale.new-x", "other.new-2", "ornivale.new-"}) fs::create_directories(root / "user" / other);
+  EXPECT_EQ(buildsBeside(folder), 2);
+
+  EXPECT_EQ(prepareAppFolder(folder, installed).state, FolderState::Created);
+  EXPECT_EQ(buildsBeside(folder), 1) << "the running start's build stays";
+  ::kill(held, SIGKILL);
+  ::waitpid(held, &status, 0);
+  EXPECT_EQ(prepareAppFolder(folder, installed).state, FolderState::Existing);
+  EXPECT_EQ(buildsBeside(folder), 0);
+  EXPECT_EQ(read(root / "mine" / "keep"), "the user's");
+  for (auto other : {"ornivale.new-1", "ornivale.new-x", "other.new-2", "ornivale.new-"})
+    EXPECT_TRUE(fs::exists(fs::symlink_status(root / "user" / other))) << other;
+  EXPECT_EQ(read(folder / "OVMOD4A.PNT"), std::string(10000, 's'));
 }
 
 TEST_F(ProgramFolder, SeededCopiesOfReadOnlyDataAreWritable) {
