@@ -123,9 +123,10 @@ TEST_F(PicEditTest, ResizingTheWindowPacksAndRescalesThePictureWithTheCanvas) {
 // the sample is (a 960 x 640 canvas, larger than this screen allows) and as
 // if saved from a smaller window with a canvas that fits this one (600 x 400
 // of 700 x 500). Either way the canvas fills the window as every later
-// layout does, and after Set Zoom, a zoom and Back the window shows exactly
-// the pixels it showed when it opened.
-TEST_F(PicEditTest, APictureOpenedFromTheMenuIsLaidOutForTheWindowAndZoomThenBackRestoresTheScreen) {
+// layout does, and after Set Zoom, a zoom and Back, and after File > New
+// Picture, which brings the picture back, the window shows exactly the
+// pixels it showed when it opened.
+TEST_F(PicEditTest, APictureOpenedFromTheMenuIsLaidOutForTheWindowAndZoomThenBackOrNewRestoresTheScreen) {
   auto gem = ReadPictureFile(std::filesystem::path(ORNIVALE_DATA_DIR) / "OVPP3A.PNT");
   ASSERT_TRUE(gem.ok());
   ASSERT_GT(gem.value->views.size(), std::size_t(ViewBase));
@@ -174,6 +175,13 @@ TEST_F(PicEditTest, APictureOpenedFromTheMenuIsLaidOutForTheWindowAndZoomThenBac
       EXPECT_TRUE(w->canvasSurface() == canvas);
       EXPECT_TRUE(w->grab().toImage() == opened);
     }
+    host.answers = {MsgResult::No};  // to the offer to save, if it comes
+    trigger("MenFileNew");
+    host.answers.clear();
+    ASSERT_GT(w->list().NumPoints, 100);
+    EXPECT_EQ(w->Picture1->size(), QSize(fit.width, fit.height));
+    EXPECT_TRUE(w->canvasSurface() == canvas);
+    EXPECT_TRUE(w->grab().toImage() == opened);
   }
 }
 
