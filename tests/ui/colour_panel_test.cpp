@@ -7,8 +7,12 @@
 #include <QScrollBar>
 
 #include "canvas/tools.h"
+#include "canvas/ui/part_labels.h"
+#include "canvas/ui/sym_setup_panel.h"
+#include "canvas/ui/zoom_panel.h"
 #include "colour/colour_wheel.h"
 #include "colour/palette.h"
+#include "editor/ui/zoom_control.h"
 #include "pic_edit_fixture.h"
 
 namespace orn::test {
@@ -143,27 +147,78 @@ TEST_F(ColourPanelGui, TheWheelFromTheColorMenuTurnsThePictureAndResetTurnsItBac
   EXPECT_TRUE(w->tools().DrawType(kToolPolyLine)->isVisible());
 }
 
-// The wheel stands beside the canvas, inside the window, and neither hides
-// nor is hidden by any control shown with it, at every window size, the
-// caption of the colours in use still right above its swatches. Put away,
-// it leaves the panel as it was.
-TEST_F(ColourPanelGui, TheWheelHidesNoControlAndNoControlHidesItAtAnyWindowSize) {
-  const QRect caption = w->colours().Label19->geometry(), strip = w->colours().CinUse->geometry();
-  trigger("MenRotateColors");
-  const QWidget* wheel = w->colours().Wheel;
-  for (QSize size : {QSize(1600, 960), QSize(900, 700), QSize(1029, 664), QSize(640, 480), QSize(500, 420)}) {
-    SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
-    setInnerSize(size.width(), size.height());
-    ASSERT_TRUE(wheel->isVisible());
-    EXPECT_TRUE(w->formArea()->rect().contains(wheel->geometry()));
-    for (const QObject* o : w->formArea()->children()) {
-      const auto* c = qobject_cast<const QWidget*>(o);
-      if (c == nullptr || c == wheel || !c->isVisible()) continue;
-      EXPECT_FALSE(c->geometry().intersects(wheel->geometry())) << c->objectName().toStdString();
+// Every control shown stands inside the window and clear of every other,
+// at every size the window takes (never less than its least size), with a
+// picture of parts and the geometry buttons, during a redraw (the stop
+// button), in the zoom frame and the symmetry set-up (whose panels stand over
+// the tool column's buttons on purpose), and with the wheel, the caption of
+// the colours in use still right above its swatches. Put away, the wheel
+// leaves the panel as it was.
+TEST_F(ColourPanelGui, NoControlHidesAnotherOrLeavesTheWindowAtAnyWindowSizeWheelShownOrNot) {
+  host.answers = {MsgResult::No};
+  load(std::string(ORNIVALE_DATA_DIR) + "/OVPP1A.PNT");  // Needle: its part labels show
+  w->special().DebugXC(1);                             // the geometry buttons
+  ASSERT_TRUE(w->Picture7->isVisible());
+  const QWidget* form = w->formArea();
+  auto expectControlsApart = [&](const std::string& state) {
+    SCOPED_TRACE(state);
+    std::vector<const QWidget*> controls;  // the tool column's buttons one by one
+    for (const QWidget* c : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      const auto* label = qobject_cast<const QLabel*>(c);
+      if (!c->isVisible() || (label && label->text().isEmpty() && !label->inherits("orn::ClickLabel")))
+        continue;  // an empty label shows nothing
+      EXPECT_TRUE(form->rect().contains(c->geometry())) << c->objectName().toStdString();
+      for (const QWidget* k : c->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (k->isVisible()) {
+          EXPECT_TRUE(c->rect().contains(k->geometry())) << k->objectName().toStdString();
+          if (c == w->DrawTypePanel) controls.push_back(k);
+        }
+      if (c != w->DrawTypePanel) controls.push_back(c);
     }
-    const QRect shownCaption = w->colours().Label19->geometry(), swatches = w->colours().CinUse->geometry();
-    EXPECT_GE(swatches.top() - shownCaption.bottom(), 0);
-    EXPECT_LE(swatches.top() - shownCaption.bottom(), 8);
+    auto meant = [&](const QWidget* over, const QWidget* under) {
+      return (over == w->colours().colourPanel_->CinUseFrame && under == w->colours().CinUse) ||
+             ((over == w->zoom().Picture2 || over == w->Picture5) && under->parentWidget() == w->DrawTypePanel);
+    };
+    auto place = [form](const QWidget* c) { return QRect(c->mapTo(form, QPoint()), c->size()); };
+    for (std::size_t i = 0; i < controls.size(); ++i)
+      for (std::size_t j = i + 1; j < controls.size(); ++j) {
+        const QWidget *a = controls[i], *b = controls[j];
+        EXPECT_TRUE(meant(a, b) || meant(b, a) || !place(a).intersects(place(b)))
+            << a->objectName().toStdString() << " " << b->objectName().toStdString();
+      }
+  };
+  const QRect caption = w->colours().Label19->geometry(), strip = w->colours().CinUse->geometry();
+  for (bool wheel : {false, true}) {
+    if (wheel) trigger("MenRotateColors");
+    const QSize least = form->minimumSize();
+    for (QSize size : {QSize(1600, 960), QSize(900, 700), QSize(1029, 664), QSize(640, 480), QSize(500, 420),
+                       QSize(1600, 300), QSize(400, 1000), least, least + QSize(1, 0), least + QSize(0, 1)}) {
+      SCOPED_TRACE(testing::Message() << "wheel " << wheel << " at " << size.width() << "x" << size.height());
+      setInnerSize(size.width(), size.height());
+      expectControlsApart("editing");
+      bool redrawSeen = false;
+      host.onPump = [&] {
+        if (!redrawSeen && w->redraws().StopSign->isVisible()) expectControlsApart("redrawing");
+        redrawSeen = redrawSeen || w->redraws().StopSign->isVisible();
+      };
+      w->DrawAll(1);
+      host.onPump = nullptr;
+      EXPECT_TRUE(redrawSeen);
+      if (wheel) {
+        const QRect shownCaption = w->colours().Label19->geometry(), swatches = w->colours().CinUse->geometry();
+        EXPECT_GE(swatches.top() - shownCaption.bottom(), 0);
+        EXPECT_LE(swatches.top() - shownCaption.bottom(), 8);
+        continue;
+      }
+      host.ctrl = true;  // the frame, with its panel
+      trigger("ZoomSS(2)");
+      host.ctrl = false;
+      expectControlsApart("zoom frame");
+      QTest::mouseClick(w->zoom().Picture2->BoxButton[1], Qt::LeftButton);  // Cancel
+      trigger("Editsym");
+      expectControlsApart("symmetry set-up");
+      QTest::mouseClick(w->Picture5->SymOK[1], Qt::LeftButton);  // Cancel
+    }
   }
   setInnerSize(900, 700);
   QTest::mouseClick(w->colours().Picture12->RotOK[0], Qt::LeftButton);

@@ -68,7 +68,7 @@ class PrintGui : public PicEditTest {
  protected:
   void SetUp() override {
     PicEditTest::SetUp();
-    setInnerSize(700, 500);
+    setInnerSize(729, 544);
     pdf = std::make_unique<QtPrinterDevice>(w.get(), path("out.pdf"), false, true);
     w->prints().setPrinter(pdf.get());
     w->setProfile(inches);

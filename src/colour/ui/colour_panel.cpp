@@ -44,8 +44,6 @@ constexpr int kFramePad = 4;
 constexpr int kGap = 6;
 constexpr int kPanelWidth = kPaletteWidth + kGap + kScrollWidth + 2 * kGap + 2 * kFramePad +
                             kCustomWidth + kGap + kCustomHeight;
-// Left of the palette: the tool column and the progress strip.
-constexpr int kLeftmost = 64 + 200 + 2 * kGap;
 // The wheel's panel at the top of the tool column.
 constexpr int kWheelPanelPos = 2;
 
@@ -120,14 +118,20 @@ ColourPanel::ColourPanel(ColourState& colour, const Surface& wheel, QWidget* for
   syncScroll();
 }
 
-void ColourPanel::place(const QRect& canvas, const QSize& form, int keepRight) {
-  PositionPic4(canvas.x() + canvas.width() + kSideGap);
+int ColourPanel::rowWidth() { return kPanelWidth; }
+
+void ColourPanel::place(const QRect& canvas, const QSize& form, int keepRight, int leftmost, int least) {
+  // Beside the canvas, with the frame around the colours in use inside the
+  // form where the canvas leaves the column no more room.
+  PositionPic4(std::min(canvas.x() + canvas.width() + kSideGap, form.width() - kSwatch - kFrameWidth));
   const int x = Picture4->x();
 
   // The palette, its scroll bar and the frame end in the bottom strip, left
-  // of what it keeps at its right end.
+  // of what it keeps at its right end, and move left of `leftmost` only as
+  // far as the form's width asks.
   const int top = std::max(form.height() - kBottomStrip, 0) + kRowsTop;
-  int left = std::max(x + kSwatch - keepRight - kPanelWidth, kLeftmost);
+  int left = std::max(x + kSwatch - keepRight - kPanelWidth, leftmost);
+  left = std::max(std::min(left, form.width() - keepRight - kPanelWidth), least);
   Picture3->move(left, top);
   left += kPaletteWidth + kGap;
   VScroll2->move(left, top);
@@ -147,7 +151,7 @@ void ColourPanel::PositionPic4(int x) {
   const int labelTop = kLabelTop + (wheelShown_ ? kWheelHeight : 0);
   const int stripTop = labelTop + kStripBelowLabel;
   const int stripHeight = std::max(form.height() - stripTop - kStripFoot, 20);
-  Label19->setGeometry(x - kSideGap, labelTop, kSwatch + 2 * kSideGap, kLabelHeight);
+  Label19->setGeometry(x - kFrameWidth, labelTop, kSwatch + 2 * kFrameWidth, kLabelHeight);
   CinUse->setGeometry(x, stripTop, kSwatch, stripHeight);
   CinUseFrame->setGeometry(CinUse->geometry().adjusted(-kFrameWidth, -kFrameWidth, kFrameWidth, kFrameWidth));
 }

@@ -53,9 +53,13 @@ class ColourPanel : public QObject {
 
   // Lays the controls out for a canvas at `canvas` in a form of `form` size.
   // The palette, its scroll bar and the frame end `keepRight` pixels left of
-  // the colours in use's right edge: that end of the bottom strip holds
-  // another panel.
-  void place(const QRect& canvas, const QSize& form, int keepRight);
+  // the colours in use's right edge (that end of the bottom strip holds
+  // another panel), or of the form's where it is narrower. They start at
+  // `leftmost` or right of it; in a form too narrow for that, as far left as
+  // `least`.
+  void place(const QRect& canvas, const QSize& form, int keepRight, int leftmost, int least);
+  // The width of the palette, its scroll bar and the frame side by side.
+  static int rowWidth();
   // The current colour at left x, and below it the wheel (while it is
   // shown), the label and the colours in use.
   void PositionPic4(int x);

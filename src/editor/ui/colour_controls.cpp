@@ -144,9 +144,9 @@ void ColourControls::wireColourMenu() {
 }
 
 // The part labels keep the right end of the bottom strip.
-void ColourControls::placeColourTools() {
+void ColourControls::placeColourTools(int leftmost, int least) {
   const int keep = w_.Picture7 != nullptr ? w_.Picture7->width() + kColourPanelGap : 0;
-  colourPanel_->place(w_.Picture1->geometry(), w_.formArea()->size(), keep);
+  colourPanel_->place(w_.Picture1->geometry(), w_.formArea()->size(), keep, leftmost, least);
 }
 
 void ColourControls::PositionPic4(int x) { colourPanel_->PositionPic4(x); }

@@ -54,7 +54,9 @@ class ColourControls {
   void colorsInUseChanged();
   void buildColourTools();
   void wireColourMenu();
-  void placeColourTools();
+  // Beside the canvas and in the bottom strip, the palette's row from
+  // `leftmost`, or from as far left as `least` in a narrow window.
+  void placeColourTools(int leftmost, int least);
   // What the colour tools' core asks of the window.
   class ColourHooks;
   std::unique_ptr<ColourUi> colourHooks_;

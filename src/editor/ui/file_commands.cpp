@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDir>
 #include <QMenu>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <cmath>
@@ -335,7 +336,12 @@ void FileCommands::afterNew(const NewOutcome& out) {
   updatePictureMenus();
   w_.symmetry().refreshSymmetryControls();
   w_.colours().colourTools_->showLoadedColours();
-  if (out.reopened) afterLoad(out.load);
+  if (out.reopened) {
+    // The picture the editor was opened with comes back as the opening
+    // showed it: laid out for the window, not at the size stored with it.
+    const QScopedValueRollback<bool> opening(openingLoad_, true);
+    afterLoad(out.load);
+  }
 }
 
 // ---- saving -----------------------------------------------------------------------

@@ -65,9 +65,10 @@ class FileCommands {
   // A load is under way: the loading window lets events run, and a second
   // file command must not start inside it.
   bool loading_ = false;
-  // The load that opens the editor on the picture the main menu handed over:
-  // in edit mode its canvas is laid out for the window, as every later
-  // layout lays it out, not kept at the size stored with the picture.
+  // The load that opens the editor on the picture the main menu handed over,
+  // or that New brings back: in edit mode its canvas is laid out for the
+  // window, as every later layout lays it out, not kept at the size stored
+  // with the picture.
   bool openingLoad_ = false;
 
  private:

@@ -120,6 +120,11 @@ void PicEdit::buildWidgets() {
 
 void PicEdit::resizeEvent(QResizeEvent* e) {
   QMainWindow::resizeEvent(e);
+  // Without a window manager nothing holds the window to its least size: it
+  // takes that size back itself, so that no control is cut off.
+  const QSize least = minimumSize();
+  if (!isMinimized() && (width() < least.width() || height() < least.height()))
+    resize(size().expandedTo(least));
   // A drag of the window's edge sends many resizes: lay out once they stop.
   layout_.schedule();
 }

@@ -10,7 +10,13 @@
 
 #include "canvas/redraw.h"
 #include "canvas/ui/form_layout.h"
+#include "canvas/ui/part_labels.h"
+#include "canvas/ui/sym_setup_panel.h"
+#include "canvas/ui/zoom_panel.h"
+#include "colour/ui/colour_panel.h"
 #include "editor/ui/pic_edit.h"
+#include "editor/ui/project_pages.h"
+#include "editor/ui/zoom_control.h"
 #include "platform/canvas_widget.h"
 #include "symmetry/setup_handles.h"
 
@@ -18,10 +24,14 @@ namespace orn {
 
 namespace {
 
-// The bottom strip: the help box above the progress strip.
+// The bottom strip: the help box above the progress strip, and right of them
+// the palette's row. In a narrow window the progress strip narrows down to
+// its least width to leave the row its room.
 constexpr int kHelpBoxHeight = 36;
 constexpr int kProgressWidth = 200;
+constexpr int kLeastProgressWidth = 64;
 constexpr int kProgressHeight = 10;
+constexpr int kPaletteGap = 12;
 
 }  // namespace
 
@@ -52,8 +62,45 @@ void WindowLayout::resizeCanvas(int w, int h) {
 }
 
 void WindowLayout::placeColourPanel() {
-  w_.colours().placeColourTools();
+  w_.colours().placeColourTools(paletteLeft(kProgressWidth), paletteLeft(kLeastProgressWidth));
+  placeProgress();
   w_.symmetry().placePartLabels();
+}
+
+int WindowLayout::paletteLeft(int progressWidth) const {
+  // Right of the progress strip, and of the Special menu's numbers and stamp
+  // buttons while they are shown (the help box stands right of them).
+  return std::max(kCanvasLeft + progressWidth, w_.special().helpBoxLeft()) + kPaletteGap;
+}
+
+// The progress strip takes the room left of the palette's row, up to its
+// full width.
+void WindowLayout::placeProgress() {
+  const int top = std::max(w_.formArea()->height() - kFreeHeight, 0);
+  const int width =
+      std::clamp(w_.colours().Picture3->x() - kPaletteGap - kCanvasLeft, kLeastProgressWidth, kProgressWidth);
+  if (progress_.width() != width) {
+    progress_.resize(width, kProgressHeight);
+    w_.Progress->update();
+  }
+  w_.Progress->setGeometry(kCanvasLeft, top + kHelpBoxHeight + 10, width, kProgressHeight);
+}
+
+QSize WindowLayout::leastInnerSize() const {
+  // Across: the tool column, the narrowest progress strip, the palette's row
+  // and the part labels.
+  const int width =
+      paletteLeft(kLeastProgressWidth) + ColourPanel::rowWidth() + kColourPanelGap + w_.Picture7->width();
+  // Down: the tool column's buttons and every panel that stands in the
+  // column in their place, above the bottom strip.
+  int column = 0;
+  for (const QWidget* b : w_.DrawTypePanel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    column = std::max(column, b->geometry().bottom() + 1);
+  for (const QWidget* panel : {static_cast<QWidget*>(w_.zoom().Picture2), static_cast<QWidget*>(w_.Picture5),
+                               static_cast<QWidget*>(w_.pages().Picture6),
+                               static_cast<QWidget*>(w_.colours().Picture12)})
+    column = std::max(column, panel->geometry().bottom() + 1);
+  return {width, column + kFreeHeight};
 }
 
 void WindowLayout::placeBottomStrip() {
@@ -64,13 +111,14 @@ void WindowLayout::placeBottomStrip() {
   const int helpLeft = w_.special().helpBoxLeft();
   w_.Text1->setGeometry(helpLeft, top + 4, std::max(area->width() - kFreeWidth - (helpLeft - kCanvasLeft), 1),
                         kHelpBoxHeight);
-  w_.Progress->setGeometry(kCanvasLeft, top + kHelpBoxHeight + 10, kProgressWidth, kProgressHeight);
   // The stop button stands below the tool column, left of the help box and
   // the progress strip, where it hides nothing during a redraw.
   QPushButton* stop = w_.redraws().StopSign;
   stop->move((kCanvasLeft - stop->width()) / 2, top + (kFreeHeight - stop->height()) / 2);
   w_.special().placeSpecialWidgets(top);
-  w_.symmetry().placePartLabels();
+  placeColourPanel();
+  // The window never becomes smaller than its controls need side by side.
+  w_.formArea()->setMinimumSize(leastInnerSize());
 }
 
 void WindowLayout::FormRSZ() {
@@ -119,7 +167,6 @@ void WindowLayout::fitCanvas(int fromW, int fromH) {
     canvasTop = at.top;
   }
   resizeCanvas(fit.width, fit.height);
-  placeColourPanel();
   placeBottomStrip();
   // The picture keeps its place relative to the canvas. Pending deletions
   // are packed first, so a marked point is never moved. An open symmetry

@@ -3,6 +3,8 @@
 // the canvas to the window's size and shape (PageAspect), places the panels
 // beside and below it, keeps the progress strip's surface and lays the window
 // out once a run of resizes has stopped.
+#include <QSize>
+
 #include "platform/core/surface.h"
 
 class QTimer;
@@ -27,10 +29,14 @@ class WindowLayout {
   // rescales the picture with it; the canvas is sized once, fitted.
   void fitCanvas(int fromW, int fromH);
   void resizeCanvas(int w, int h);
-  // The panels beside the canvas follow its right edge.
+  // The panels beside the canvas follow its right edge; the palette's row,
+  // the progress strip and the part labels share the bottom strip.
   void placeColourPanel();
-  // The tool column, the help box, the progress strip and the stop button.
+  // The tool column, the help box, the stop button and the Special menu's
+  // widgets, then the panels; the window's least size follows them.
   void placeBottomStrip();
+  // The least inner size at which every control stands clear of the others.
+  QSize leastInnerSize() const;
   Surface& progress() { return progress_; }
 
   // Wanted canvas height / width; kAspectFromCanvas takes it from the canvas.
@@ -45,6 +51,9 @@ class WindowLayout {
 
  private:
   void formRszSteps();
+  // Where the palette's row starts beside a progress strip of that width.
+  int paletteLeft(int progressWidth) const;
+  void placeProgress();
 
   PicEdit& w_;
   Surface progress_;
