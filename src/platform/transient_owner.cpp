@@ -9,8 +9,8 @@ namespace orn {
 
 void NameTransientOwner(QWindow& window, const QWindow* owner) {
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (x11 == nullptr || window.handle() == nullptr) return;
-  xcb_connection_t* connection = x11->connection();
+  xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+  if (connection == nullptr || window.handle() == nullptr) return;
   const auto self = static_cast<xcb_window_t>(window.winId());
   if (owner != nullptr && owner->handle() != nullptr) {
     const auto id = static_cast<xcb_window_t>(owner->winId());

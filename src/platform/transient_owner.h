@@ -5,12 +5,12 @@ class QWindow;
 namespace orn {
 
 // Names `owner` to the X window manager as the window that `window` belongs
-// over (the window's WM_TRANSIENT_FOR), or no window when `owner` is null, so
-// that the manager keeps `window` above `owner` whichever of the two is
-// clicked. Qt names a transient parent only for dialogs and tool windows,
-// and only as they are mapped: a window of another kind, or one already on
-// the screen, needs this. Call it after each show(), which takes the name
-// back. Off X11 it does nothing.
+// to (the window's WM_TRANSIENT_FOR), or no window when `owner` is null: the
+// manager then raises `window` with `owner`, so that a click on `owner` does
+// not bury `window` beneath `owner`'s own parent. Qt names a transient parent
+// only for dialogs and tool windows, and takes the name back as any other
+// window is shown: call this after each show(). A window manager need only
+// read it as the window is mapped. Off X11 it does nothing.
 void NameTransientOwner(QWindow& window, const QWindow* owner);
 
 }  // namespace orn
