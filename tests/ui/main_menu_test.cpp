@@ -12,6 +12,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include <QTextBrowser>
@@ -33,6 +34,7 @@
 #include "shell/ui/help_window.h"
 #include "shell/ui/main_menu.h"
 #include "support/watched_fifo.h"
+#include "support/window_manager.h"
 #include "ui/main_menu_support.h"
 #include "ui/pic_edit_fixture.h"
 #include "ui/print_gui_fixture.h"
@@ -603,11 +605,13 @@ class HelpOverDialogs : public MainMenuTest {
     return nullptr;
   }
   // Over `dialog`: the page scrolls by Page Down, and the window goes by its
-  // Close button; the dialog stays up.
-  void useHelpOver(QWidget& dialog) {
+  // Close button; the dialog stays up. Under a window manager no window but
+  // the dialog comes over help at a click on `control` or on its title bar.
+  void useHelpOver(QWidget& dialog, QWidget& control) {
     HelpWindow* help = shownHelp();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->windowHandle()->transientParent(), dialog.windowHandle()) << "in front of the dialog";
+    staysInFrontOfClicks(*help, dialog, control);
     help->resize(320, 200);  // a page longer than the window
     QApplication::processEvents();
     help->browser()->setFocus();
@@ -620,6 +624,39 @@ class HelpOverDialogs : public MainMenuTest {
     EXPECT_FALSE(help->isVisible()) << "the window closes";
     EXPECT_TRUE(dialog.isVisible());
   }
+  // Only under a window manager (ctest runs these tests under xvfb and
+  // openbox too): it knows whose help the window is, and a real click on the
+  // dialog brings nothing but the dialog over help, not the dialog's parent.
+  // (A manager may raise a modal dialog over the windows that belong to it.)
+  static void staysInFrontOfClicks(HelpWindow& help, QWidget& dialog, QWidget& control) {
+    if (!WindowManagerRuns()) return;
+    EXPECT_EQ(TransientOwner(help), XWindowOf(dialog)) << "the window manager knows whose help it is";
+    for (const QPoint at : {TitleBarOf(dialog), control.mapToGlobal(control.rect().center())}) {
+      help.activateWindow();  // in front, as asked for
+      EXPECT_TRUE(waitFor([&] { return ActiveWindow() == XWindowOf(help) && TopWindow() == XWindowOf(help); }))
+          << "help is not brought in front";
+      Restacks restacks;
+      ASSERT_TRUE(ClickOnScreen(at));
+      ASSERT_TRUE(restacks.happened()) << "the window manager raises the dialog";
+      for (const std::uint32_t above : WindowsAbove(help))
+        EXPECT_EQ(above, XWindowOf(dialog)) << "over help after a click at " << at.x() << "," << at.y();
+    }
+  }
+  // Whether `w` has come up, under a window manager as its window.
+  static bool onTheScreen(const QWidget& w) {
+    return !WindowManagerRuns() || waitFor([&w] {
+      const auto stack = StackedWindows();
+      return std::find(stack.begin(), stack.end(), XWindowOf(w)) != stack.end();
+    });
+  }
+  // Help left open when its dialog goes stays on the screen on its own.
+  static void standsAloneAfter(HelpWindow& help) {
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.windowHandle()->transientParent(), nullptr);
+    if (!WindowManagerRuns()) return;
+    EXPECT_EQ(TransientOwner(help), 0u) << "no transient of a window that has gone";
+    EXPECT_TRUE(onTheScreen(help));
+  }
 };
 
 TEST_F(HelpOverDialogs, ThePrintLayoutsHelpIsInFrontAndUsableWhileTheLayoutWaits) {
@@ -631,17 +668,18 @@ TEST_F(HelpOverDialogs, ThePrintLayoutsHelpIsInFrontAndUsableWhileTheLayoutWaits
   e.menus().menuItem("HelpP")->trigger();  // the window is open already
   bool ran = false;
   whenModal<PrintFrm>([this, &ran](PrintFrm& d) {
+    ASSERT_TRUE(onTheScreen(d));
     d.HelpCmd->click();
-    useHelpOver(d);
+    useHelpOver(d, *d.TCopy);
     ran = true;
+    d.HelpCmd->click();  // left open as the layout goes
     d.PrtGlob[1]->click();
   });
   e.menus().menuItem("MenFilePrint")->trigger();
   EXPECT_TRUE(ran);
   // With the dialog gone the window stands on its own again.
-  e.menus().menuItem("HelpP")->trigger();
   ASSERT_EQ(shownHelp(), menu->helpWindow());
-  EXPECT_EQ(menu->helpWindow()->windowHandle()->transientParent(), nullptr);
+  standsAloneAfter(*menu->helpWindow());
   e.prints().setPrinter(nullptr);
 }
 
@@ -650,14 +688,15 @@ TEST_F(HelpOverDialogs, TheStartsErrorBoxShowsHelpInFrontOfItselfAskedAgain) {
   startWithHelp(&broken);
   int asked = 0;
   QTimer answer;  // the box comes up inside the editor's start
-  QObject::connect(&answer, &QTimer::timeout, [this, &asked] {
+  QObject::connect(&answer, &QTimer::timeout, [this, &asked, &answer] {
     auto* box = qobject_cast<ErrorMsgBox*>(QApplication::activeModalWidget());
     if (box == nullptr || (asked == 1 && shownHelp() == nullptr)) return;
     if (++asked == 1) {
       box->Command1[kErrorHelp]->click();
       return;
     }
-    useHelpOver(*box);
+    answer.stop();  // the checks below wait for the window system
+    useHelpOver(*box, *box->Label1);
     box->Command1[kErrorCancel]->click();
   });
   answer.start(5);

@@ -13,6 +13,7 @@
 
 #include "platform/core/app_folder.h"
 #include "platform/qt_colour.h"
+#include "platform/transient_owner.h"
 #include "shell/app_state.h"
 #include "shell/help.h"
 #include "shell/preview_render.h"
@@ -92,7 +93,7 @@ void HelpWindow::showTopic(int topic) {
                           .arg(topic));
   }
   standOver(QApplication::activeModalWidget());
-  show();
+  showNamingOwner();
   raise();
   activateWindow();
 }
@@ -101,15 +102,41 @@ void HelpWindow::showTopic(int topic) {
 // the dialog's modality does not keep input from it: so help asked for from
 // a dialog can be read, scrolled and closed while the dialog waits. When the
 // dialog goes, the window is a transient of its own parent again.
+//
+// The window manager is told too, so that a click on the dialog does not
+// bury the window beneath the dialog's parent. It need only read that as the
+// window is mapped: a window on the screen whose dialog changes is mapped
+// again, as a new native window at the same place (the manager may not yet
+// have let go of the old one).
 void HelpWindow::standOver(QWidget* dialog) {
   if (dialog == this) dialog = nullptr;
-  if (dialog == over_ && dialog != nullptr) return;
+  const bool changed = dialog != over_;
+  if (!changed && dialog != nullptr) return;
   if (over_) over_->removeEventFilter(this);
   over_ = dialog;
   if (dialog != nullptr) dialog->installEventFilter(this);
+  const bool remap = changed && isVisible();
+  const QPoint at = pos();
+  if (remap) {
+    hide();
+    destroy();
+    // Left by its dialog, the window does not take the focus from the
+    // window the dialog goes back to.
+    setAttribute(Qt::WA_ShowWithoutActivating, dialog == nullptr);
+  }
   winId();  // the window itself, made now if it is not yet
   QWidget* home = parentWidget() ? parentWidget()->window() : nullptr;
   windowHandle()->setTransientParent(dialog ? dialog->windowHandle() : home ? home->windowHandle() : nullptr);
+  if (remap) {
+    move(at);
+    showNamingOwner();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+  }
+}
+
+void HelpWindow::showNamingOwner() {
+  show();
+  NameTransientOwner(*windowHandle(), over_ ? over_->windowHandle() : nullptr);
 }
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* e) {

@@ -46,6 +46,9 @@ class HelpWindow : public QWidget {
  private:
   // Makes the window a transient of `dialog` (none: of its own parent).
   void standOver(QWidget* dialog);
+  // Shows the window and names the dialog it stands over to the window
+  // manager.
+  void showNamingOwner();
 
   std::vector<std::filesystem::path> folders_;
   QTextBrowser* browser_ = nullptr;
