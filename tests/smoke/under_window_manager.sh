@@ -25,14 +25,27 @@ inside() {
   set -euo pipefail
   openbox >"$HOME/openbox.log" 2>&1 &
   manager=$!
-  trap 'kill "$manager" 2>/dev/null; wait "$manager" 2>/dev/null || true' EXIT
+  trap 'kill "$manager" 2>/dev/null || true; wait "$manager" 2>/dev/null || true' EXIT
   for _ in $(seq 1 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-    kill -0 "$manager" 2>/dev/null || { echo "under_window_manager: openbox ended"; cat "$HOME/openbox.log"; exit 1; }
+    if ! kill -0 "$manager" 2>/dev/null; then
+      echo "under_window_manager: openbox ended"
+      cat "$HOME/openbox.log"
+      # A virtual server that is still starting up can refuse the first
+      # connection: that case is tried again on a new server.
+      grep -q "Failed to open the display" "$HOME/openbox.log" && exit 75
+      exit 1
+    fi
     sleep 0.1
   done
   xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" || { echo "under_window_manager: openbox did not start"; exit 1; }
   "$PROGRAM" --gtest_filter="$FILTER"
 }
 { declare -f inside; echo inside; } >"$tmp/inside.sh"
-xvfb-run -a -s "-screen 0 1600x1000x24" bash "$tmp/inside.sh"
+for attempt in 1 2 3; do
+  status=0
+  xvfb-run -a -s "-screen 0 1600x1000x24" bash "$tmp/inside.sh" || status=$?
+  ((status == 75 && attempt < 3)) || exit "$status"
+  echo "under_window_manager: the X server refused openbox; trying again"
+  sleep 1
+done

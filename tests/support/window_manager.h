@@ -37,15 +37,21 @@ inline xcb_atom_t Atom(xcb_connection_t* c, std::string_view name) {
   return atom ? atom->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
-// The window ids a property of `window` holds (none when it is unset).
-inline std::vector<std::uint32_t> WindowsIn(xcb_window_t window, const char* property) {
+// The 32-bit values of type `type` a property of `window` holds (none when
+// it is unset).
+inline std::vector<std::uint32_t> ValuesIn(xcb_window_t window, const char* property, xcb_atom_t type) {
   xcb_connection_t* c = XConnection();
   std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
-      xcb_get_property_reply(c, xcb_get_property(c, 0, window, Atom(c, property), XCB_ATOM_WINDOW, 0, 4096), nullptr),
+      xcb_get_property_reply(c, xcb_get_property(c, 0, window, Atom(c, property), type, 0, 4096), nullptr),
       &std::free);
   if (!reply || reply->format != 32) return {};
-  const auto* ids = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
-  return {ids, ids + xcb_get_property_value_length(reply.get()) / 4};
+  const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+  return {values, values + xcb_get_property_value_length(reply.get()) / 4};
+}
+
+// The window ids a property of `window` holds.
+inline std::vector<std::uint32_t> WindowsIn(xcb_window_t window, const char* property) {
+  return ValuesIn(window, property, XCB_ATOM_WINDOW);
 }
 
 inline std::uint32_t FirstOf(const std::vector<std::uint32_t>& ids) { return ids.empty() ? 0 : ids.front(); }
@@ -113,10 +119,29 @@ inline bool ClickOnScreen(QPoint at) {
                                        "click", "1"}) == 0;
 }
 
-// The middle of `dialog`'s title bar on the screen.
+// Where the top left corner of `w`'s window is on the screen, as the X
+// server has it. The program hears late of a window manager's placing and
+// framing, on a busy machine later than a test moves on.
+inline QPoint XOriginOf(const QWidget& w) {
+  xcb_connection_t* c = XConnection();
+  std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> at(
+      xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, XWindowOf(*w.window()), XRoot(), 0, 0), nullptr),
+      &std::free);
+  return at ? QPoint(at->dst_x, at->dst_y) : QPoint();
+}
+
+// The middle of `control` on the screen.
+inline QPoint MiddleOnScreen(const QWidget& control) {
+  return XOriginOf(control) + control.mapTo(control.window(), control.rect().center());
+}
+
+// The middle of `dialog`'s title bar on the screen: halfway up the top of the
+// frame the window manager put round it.
 inline QPoint TitleBarOf(const QWidget& dialog) {
-  const QRect frame = dialog.frameGeometry();
-  return {frame.center().x(), (frame.top() + dialog.geometry().top()) / 2};
+  const auto extents = ValuesIn(XWindowOf(dialog), "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL);  // left, right, top, bottom
+  const int top = extents.size() == 4 ? int(extents[2]) : 0;
+  const QPoint origin = XOriginOf(dialog);
+  return {origin.x() + dialog.width() / 2, origin.y() - top / 2};
 }
 
 }  // namespace orn::test

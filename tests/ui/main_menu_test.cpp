@@ -628,20 +628,40 @@ class HelpOverDialogs : public MainMenuTest {
   // openbox too): it knows whose help the window is, and a real click on the
   // dialog brings nothing but the dialog over help, not the dialog's parent.
   // (A manager may raise a modal dialog over the windows that belong to it.)
+  // Each step waits until the program too has taken it in, as it has before a
+  // user's next step: on a busy machine a click or a change of focus it
+  // hears of late would undo the step after it.
   static void staysInFrontOfClicks(HelpWindow& help, QWidget& dialog, QWidget& control) {
     if (!WindowManagerRuns()) return;
     EXPECT_EQ(TransientOwner(help), XWindowOf(dialog)) << "the window manager knows whose help it is";
-    for (const QPoint at : {TitleBarOf(dialog), control.mapToGlobal(control.rect().center())}) {
+    ReleasesOn releases(*dialog.windowHandle());
+    for (const bool onTitleBar : {true, false}) {
       help.activateWindow();  // in front, as asked for
-      EXPECT_TRUE(waitFor([&] { return ActiveWindow() == XWindowOf(help) && TopWindow() == XWindowOf(help); }))
-          << "help is not brought in front";
+      EXPECT_TRUE(waitFor([&] {
+        return ActiveWindow() == XWindowOf(help) && TopWindow() == XWindowOf(help) &&
+               QGuiApplication::focusWindow() == help.windowHandle();
+      })) << "help is not brought in front";
+      const QPoint at = onTitleBar ? TitleBarOf(dialog) : MiddleOnScreen(control);
+      const int released = releases.seen;
       Restacks restacks;
       ASSERT_TRUE(ClickOnScreen(at));
       ASSERT_TRUE(restacks.happened()) << "the window manager raises the dialog";
+      ASSERT_TRUE(waitFor([&] {
+        return QGuiApplication::focusWindow() == dialog.windowHandle() && (onTitleBar || releases.seen > released);
+      })) << "the program takes in the click at " << at.x() << "," << at.y();
       for (const std::uint32_t above : WindowsAbove(help))
         EXPECT_EQ(above, XWindowOf(dialog)) << "over help after a click at " << at.x() << "," << at.y();
     }
   }
+  // Counts the mouse buttons released on a window.
+  struct ReleasesOn : QObject {
+    explicit ReleasesOn(QWindow& w) { w.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+      seen += e->type() == QEvent::MouseButtonRelease;
+      return false;
+    }
+    int seen = 0;
+  };
   // Whether `w` has come up, under a window manager as its window.
   static bool onTheScreen(const QWidget& w) {
     return !WindowManagerRuns() || waitFor([&w] {
