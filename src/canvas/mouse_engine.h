@@ -234,6 +234,21 @@ class MouseEngine : private MouseEnv {
   // drawing), on a mask of the canvas's size (null: nothing to draw on); and
   // the open record brought to the canvas exactly as that figure.
   std::optional<Surface> recordMask(int head, int first, int last, bool asDrawn);
+  // For as long as it lives, the drawing routines draw on a mask instead of
+  // the canvas, as a full redraw draws: every copy (with `asDrawn`, those
+  // the working symmetry allows while drawing), lines lengthened, nothing
+  // printed.
+  class OnMask {
+   public:
+    OnMask(DrawContext& ctx, Surface& mask, bool asDrawn);
+    ~OnMask() { ctx_ = saved_; }
+    OnMask(const OnMask&) = delete;
+    OnMask& operator=(const OnMask&) = delete;
+
+   private:
+    DrawContext& ctx_;
+    const DrawContext saved_;
+  };
   bool showRecordExactly(int head, int first, int last);
   // The canvas as a redraw shows the list without the open record: known
   // (made by a redraw off the canvas when it is not), and shown.
@@ -262,8 +277,15 @@ class MouseEngine : private MouseEnv {
   void dragPress(float X, float Y);
   void dragStep(float X, float Y);
   void dragRelease(int Button, int Shift, float X, float Y);
-  void dragSegments();
   void dragFigure(Rgb c);
+  // The lines the dragged point moves, black on `hinge_`, as a redraw
+  // draws them; with `neighbours` the chain's segments on either side of
+  // them too, else those are left out of the mask.
+  void drawHinge(bool neighbours);
+  // Turns the canvas's pixels under the moving lines over with the XOR pen
+  // in the background colour, each pixel once.
+  void flipHinge();
+  Surface hinge_;
 
   Hooks hooks_;
 };

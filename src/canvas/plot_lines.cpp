@@ -44,8 +44,7 @@ void PlotLines(CanvasDrawing& d, const DrawingList& list, int From, int To, Rgb 
     for (int i = Start + 1; i <= To; ++i) {
       ++counter;
       if (pumpEvery100(d, counter, i, list.NumPoints)) break;
-      d.ctx.ExtendFirst = (i != Start + 1 && i != To) ? 1 : 0;
-      segment(d, list, i - 1, i, Colour);
+      PlotChainSegment(d, list, Start, To, i, Colour);
       if (d.ed.SecondPick) {
         if (i == lo) Colour = kPickRed;
         if (i == hi) Colour = 0;
@@ -64,6 +63,12 @@ void PlotLines(CanvasDrawing& d, const DrawingList& list, int From, int To, Rgb 
     if (pumpEvery100(d, counter, i, list.NumPoints)) return;
     if (list.G0[i] != kDeletedPoint && i + 1 <= To) segment(d, list, i, i + 1, Colour);
   }
+}
+
+void PlotChainSegment(CanvasDrawing& d, const DrawingList& list, int From, int To, int i, Rgb Colour) {
+  d.ctx.ExtendFirst = (i != From + 1 && i != To) ? 1 : 0;
+  segment(d, list, i - 1, i, Colour);
+  d.ctx.ExtendFirst = 0;
 }
 
 void PrintLine(PrinterPage& printer, float PrintOffset, float X1, float Y1, float X2, float Y2,

@@ -18,6 +18,10 @@ constexpr int kWholeRunCount = 50;
 void PlotLines(CanvasDrawing& d, const DrawingList& list, int From, int To, Rgb Colour, int Count,
                int Mode);
 
+// Segment i (from point i - 1 to point i) of the chain From..To, drawn as a
+// drawing of the whole chain draws it: lengthened only at the chain's ends.
+void PlotChainSegment(CanvasDrawing& d, const DrawingList& list, int From, int To, int i, Rgb Colour);
+
 // The printer page in the printer's current scale.
 class PrinterPage {
  public:

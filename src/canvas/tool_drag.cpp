@@ -7,6 +7,7 @@
 
 #include "canvas/mouse_engine.h"
 #include "canvas/paint_replay.h"
+#include "canvas/plot_lines.h"
 #include "canvas/shape_render.h"
 #include "canvas/spline.h"
 #include "canvas/tools.h"
@@ -47,29 +48,67 @@ void MouseEngine::dragPress(float X, float Y) {
       return;
     }
   }
-  eraseBox(list.G0[pick.HitIndex], list.G1[pick.HitIndex]);
+  const float x = list.G0[pick.HitIndex], y = list.G1[pick.HitIndex];
+  eraseBox(x, y);
   if (pick.HitType == kTypePaint) {
     // The fill goes until the release refills it from the new seed.
     CanvasDrawing d = drawing();
     PaintRecord(d, list, colour, pick.HitIndex - 1, pick.HitIndex, 1);
   }
-  // Lines are taken away by the first move, with the XOR pen.
+  // Lines are taken away by the first move, with the XOR pen: the marker's
+  // box gives their pixels back first, or the pen would turn it black.
+  Surface* c = canvas();
+  if ((pick.HitType == kTypePolyLine || pick.HitType == kTypeMultiLine) && c != nullptr && std::isfinite(x) &&
+      std::isfinite(y)) {
+    drawHinge(true);
+    for (int py = toPixel(y) - 1; py <= toPixel(y) + 1; ++py)
+      for (int px = toPixel(x) - 1; px <= toPixel(x) + 1; ++px)
+        if (hinge_.point(px, py) == std::int64_t(kBlack)) c->pset(px, py, kBlack);
+  }
 }
 
-// The line segments at the picked point: both neighbours in a Poly Line,
-// the pair's segment in a Multi Line (none for an unpaired last point).
-void MouseEngine::dragSegments() {
-  auto seg = [&](int a, int b) {
-    SymmLine(sym, ctx, list.G0[a], list.G1[a], list.G0[b], list.G1[b], ctx.PicBackColor);
-  };
-  penMode(PenMode::Xor);
-  if (pick.HitType == kTypePolyLine) {
-    if (pick.HitIndex > pick.HitBegin) seg(pick.HitIndex - 1, pick.HitIndex);
-    if (pick.HitIndex < pick.HitEnd) seg(pick.HitIndex, pick.HitIndex + 1);
-  } else if (ms.HitPair + 1 <= pick.HitEnd) {
-    seg(ms.HitPair, ms.HitPair + 1);
+void MouseEngine::drawHinge(bool neighbours) {
+  const Surface* c = canvas();
+  if (c == nullptr) return;
+  if (hinge_.width() != c->width() || hinge_.height() != c->height()) {
+    hinge_.resize(c->width(), c->height());
+  } else {
+    hinge_.clear();
   }
-  penMode(PenMode::Copy);
+  const OnMask onMask(ctx, hinge_, true);
+  CanvasDrawing d = drawing();
+  const int h = pick.HitIndex;
+  if (pick.HitType == kTypeMultiLine) {
+    // The pair's segment (none for an unpaired last point).
+    if (ms.HitPair + 1 <= pick.HitEnd) PlotChainSegment(d, list, ms.HitPair, ms.HitPair + 1, ms.HitPair + 1, kBlack);
+    return;
+  }
+  auto chain = [&](int i, Rgb colour) {
+    if (i > pick.HitBegin && i <= pick.HitEnd) PlotChainSegment(d, list, pick.HitBegin, pick.HitEnd, i, colour);
+  };
+  chain(h, kBlack);
+  chain(h + 1, kBlack);
+  // Where the lines that stay meet the moving ones, their pixels stay.
+  const Rgb edge = neighbours ? kBlack : ctx.PicBackColor;
+  chain(h - 1, edge);
+  chain(h + 2, edge);
+}
+
+// One XOR over the union of the moving segments, not one per segment: where
+// two of them overlap (at the picked point, with a wide pen), a pixel turned
+// twice would keep the old line's ink.
+void MouseEngine::flipHinge() {
+  Surface* c = canvas();
+  if (c == nullptr) return;
+  drawHinge(false);
+  const Rgb pen = ctx.PicBackColor & 0xFFFFFF;
+  Rgb* px = c->pixels();
+  for (int y = 0; y < c->height(); ++y) {
+    const Rgb* mask = hinge_.row(y);
+    Rgb* row = px + static_cast<std::size_t>(y) * c->width();
+    for (int x = 0; x < c->width(); ++x)
+      if (mask[x] == kBlack) row[x] ^= pen;
+  }
 }
 
 // The whole figure of the hit record in a colour, with the copy pen.
@@ -101,7 +140,7 @@ void MouseEngine::dragStep(float X, float Y) {
   }
   const bool lines = pick.HitType == kTypePolyLine || pick.HitType == kTypeMultiLine;
   if (lines) {
-    dragSegments();
+    flipHinge();
   } else {
     dragFigure(ctx.PicBackColor);
   }
@@ -133,7 +172,7 @@ void MouseEngine::dragStep(float X, float Y) {
   }
 
   if (lines) {
-    dragSegments();
+    flipHinge();
     return;
   }
   dragFigure(0);

@@ -91,17 +91,8 @@ std::optional<Surface> MouseEngine::recordMask(int head, int first, int last, bo
   if (c == nullptr || c->empty()) return std::nullopt;
   Surface mask(c->width(), c->height(), kWhite);
   if (last < first) return mask;
-  // Drawn as a full redraw draws it: every copy, lines lengthened, base
-  // shapes not, nothing printed, on the mask alone.
-  Surface* const canvasWas = ctx.Picture1;
-  const int extendLast = ctx.ExtendLast, extendFirst = ctx.ExtendFirst, target = ctx.DrawTarget;
-  const bool print = ctx.PrintPath, limit = ctx.LimitReplicas;
-  ctx.Picture1 = &mask;
-  ctx.DrawTarget = kDrawCanvas;
-  ctx.PrintPath = false;
-  ctx.ExtendLast = -1;
-  ctx.LimitReplicas = asDrawn;
-  mask.setPenWidth(ctx.LineWidth);
+  // Base shapes are not lengthened.
+  const OnMask onMask(ctx, mask, asDrawn);
   CanvasDrawing d = drawing();
   const std::span<const float> X(list.G0), Y(list.G1);
   const int type = headerType(list.G0[head]);
@@ -125,13 +116,16 @@ std::optional<Surface> MouseEngine::recordMask(int head, int first, int last, bo
     default:
       break;
   }
-  ctx.Picture1 = canvasWas;
-  ctx.ExtendLast = extendLast;
-  ctx.ExtendFirst = extendFirst;
-  ctx.DrawTarget = target;
-  ctx.PrintPath = print;
-  ctx.LimitReplicas = limit;
   return mask;
+}
+
+MouseEngine::OnMask::OnMask(DrawContext& ctx, Surface& mask, bool asDrawn) : ctx_(ctx), saved_(ctx) {
+  ctx.Picture1 = &mask;
+  ctx.DrawTarget = kDrawCanvas;
+  ctx.PrintPath = false;
+  ctx.ExtendLast = -1;
+  ctx.LimitReplicas = asDrawn;
+  mask.setPenWidth(ctx.LineWidth);
 }
 
 bool MouseEngine::knowCanvasWithoutOpenRecord() {

@@ -179,6 +179,66 @@ TEST_F(StrokeDisplayGui, AnArcErasedOrDraggedLeavesNothingOfItsOldSelf) {
   }
 }
 
+// Every point of a polyline, a multi line, a spline and a circle of each kind
+// in a new picture, at the line widths 1 and 2, dragged in five mouse steps
+// with Adjust Points: nothing of the old figure stays where it was, not the
+// pixels where two segments of a line meet.
+TEST_F(StrokeDisplayGui, DraggingAnyPointOfALineSplineOrCircleLeavesNothingOfItsOldSelf) {
+  const struct {
+    int tool;
+    std::vector<QPoint> points;  // the last one closes the figure by a double click
+  } figures[] = {{1, {{450, 300}, {550, 240}, {650, 320}, {750, 280}}},
+                 {2, {{450, 500}, {550, 440}, {650, 520}, {750, 480}}},
+                 {0, {{300, 650}, {380, 570}, {460, 690}, {540, 610}}},
+                 {kToolCircle2, {{250, 250}, {300, 280}}},
+                 {kToolCircle3, {{820, 250}, {900, 200}, {960, 300}}}};
+  for (const int width : {1, 2}) {
+    w->editor().PicChanged = false;  // no offer to save the last picture
+    trigger("MenFileNew");
+    w->draw().LineWidth = width;
+    for (const auto& figure : figures) {
+      chooseTool(figure.tool);
+      const bool circle = figure.tool == kToolCircle2 || figure.tool == kToolCircle3;
+      for (std::size_t i = 0; i < figure.points.size(); ++i) {
+        if (i + 1 == figure.points.size() && !circle) {
+          dbl(figure.points[i]);
+        } else {
+          click(figure.points[i]);
+        }
+      }
+      ASSERT_FALSE(list().recordOpen());
+    }
+    w->DrawAll(1);
+    chooseTool(kToolAdjustPoints);
+    for (const auto& figure : figures) {
+      // Last point first: a circle's centre takes its radius point along.
+      for (auto p = figure.points.rbegin(); p != figure.points.rend(); ++p) {
+        SCOPED_TRACE(testing::Message() << "width " << width << ", tool " << figure.tool << ", point " << p->x()
+                                        << "," << p->y());
+        drag(*p, {20, 40}, 5);
+        EXPECT_EQ(leftOver(), 0);
+        w->DrawAll(1);
+      }
+    }
+  }
+  // In the Quarter's cells, where the copies' lines are lengthened so that
+  // their joins close.
+  w->editor().PicChanged = false;
+  loadQuarter(false);
+  w->draw().ExtendLen = 0.5f;
+  chooseTool(1);
+  const QPoint points[] = {{240, 300}, {280, 340}, {320, 310}, {330, 380}};
+  for (QPoint p : points) p == points[3] ? dbl(p) : click(p);
+  w->DrawAll(1);
+  chooseTool(kToolAdjustPoints);
+  for (QPoint p : points) {
+    SCOPED_TRACE(testing::Message() << "Quarter, point " << p.x() << "," << p.y());
+    drag(p, {6, 8}, 3);
+    EXPECT_EQ(leftOver(), 0);
+    w->DrawAll(1);
+  }
+}
+
 // A freehand polyline (the button held while the mouse moves) in the
 // Quarter: every point fixed on the way joins the stroke in black, in the
 // cell and in every copy, over the colours, and only the rubber band to
