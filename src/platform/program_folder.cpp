@@ -13,7 +13,7 @@ std::optional<fs::path> installedProgramData() {
 
 void settleHomeFolder() {
   const char* home = std::getenv("HOME");
-  if (home != nullptr && *home != 0) return;
+  if (home != nullptr && *home != 0 && fs::path(home).is_absolute()) return;
   if (const auto account = accountHome()) ::setenv("HOME", account->c_str(), 1);
 }
 
@@ -21,7 +21,8 @@ AppFolderResult prepareProgramFolder() {
   const auto folder = userProgramFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
   if (!folder) {
     AppFolderResult none;
-    none.error = "No home folder is known: HOME is not set and the password database has none for this user";
+    none.error = "No home folder is known: HOME is not set (or not an absolute path) and the password database "
+                 "has none for this user";
     return none;
   }
   return prepareAppFolder(*folder, installedProgramData());

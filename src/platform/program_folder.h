@@ -9,11 +9,13 @@ namespace orn {
 // QCoreApplication.
 std::optional<fs::path> installedProgramData();
 
-// Without HOME (a start from cron, a service or `env -i`), sets it to the
-// user's home from the password database, so that the program folder and
-// the folders Qt finds from the home folder (the pictures folder) are the
-// user's own and not a shared or made-up place. Changes nothing when HOME is
-// set or the database knows no home.
+// Without HOME (a start from cron, a service or `env -i`), or with one that
+// is not an absolute path (which would name a folder under wherever the
+// program was started from), sets it to the user's home from the password
+// database, so that the program folder and the folders Qt finds from the
+// home folder (the pictures folder) are the user's own and the same from
+// every start. Changes nothing when HOME is an absolute path or the database
+// knows no home.
 void settleHomeFolder();
 
 // The per-user program folder from the environment, created and seeded from

@@ -23,8 +23,10 @@ namespace orn {
 std::optional<fs::path> userProgramFolder(const char* xdgDataHome, const char* home) {
   if (xdgDataHome && *xdgDataHome && fs::path(xdgDataHome).is_absolute())
     return fs::path(xdgDataHome) / "ornivale";
+  // A relative HOME would put the folder wherever the program was started
+  // from: the account's home serves instead, as when HOME is not set.
   std::optional<fs::path> base;
-  if (home && *home) base = fs::path(home);
+  if (home && *home && fs::path(home).is_absolute()) base = fs::path(home);
   else base = accountHome();
   if (!base) return std::nullopt;
   return *base / ".local" / "share" / "ornivale";

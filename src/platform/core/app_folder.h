@@ -4,7 +4,7 @@
 // The program keeps its settings, colour file, sample pictures and scratch
 // files in one writable per-user folder, $XDG_DATA_HOME/ornivale/ (by default
 // ~/.local/share/ornivale/, the home folder taken from the password database
-// when HOME is not set). The first start creates it and seeds it with a copy
+// when HOME is not set or is not an absolute path). The first start creates it and seeds it with a copy
 // of the installed, read-only data (samples, help pages, default files). A
 // folder that others can change is never used.
 //
@@ -25,8 +25,9 @@ namespace orn {
 namespace fs = std::filesystem;
 
 // The per-user program folder for the given environment values (either may
-// be null or empty). XDG_DATA_HOME counts only when it is an absolute path.
-// Nothing when neither gives a folder: there is no home folder.
+// be null or empty). Each counts only when it is an absolute path; without
+// a home that does, the account's home from the password database serves.
+// Nothing when none gives a folder: there is no home folder.
 std::optional<fs::path> userProgramFolder(const char* xdgDataHome, const char* home);
 
 // The user's home folder as the password database has it; nothing when it

@@ -46,8 +46,10 @@ TEST(ProgramFolderPlace, FollowsXdgDataHomeOrTheHomeFolder) {
   const passwd* account = ::getpwuid(::geteuid());
   ASSERT_NE(account, nullptr);
   EXPECT_EQ(accountHome(), fs::path(account->pw_dir));
-  for (const char* unset : {static_cast<const char*>(nullptr), ""})
-    EXPECT_EQ(userProgramFolder(nullptr, unset), fs::path(account->pw_dir) / ".local/share/ornivale");
+  // A relative HOME would name a folder under wherever the program was
+  // started from: the account's home serves, as without HOME.
+  for (const char* unset : {static_cast<const char*>(nullptr), "", "relhome", "./home/u"})
+    EXPECT_EQ(userProgramFolder(nullptr, unset), fs::path(account->pw_dir) / ".local/share/ornivale") << unset;
   EXPECT_EQ(withTrailingSeparator("/home/u/x"), "/home/u/x/");
   EXPECT_EQ(withTrailingSeparator("/home/u/x/"), "/home/u/x/");
 }
