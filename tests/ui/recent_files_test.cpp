@@ -64,5 +64,20 @@ TEST_F(RecentFiles, EachItemFromTheNewestToTheOldestLoadsItsOwnPictureAndBringsI
   }
 }
 
+// A menu takes a tab in an item's text as the start of its shortcut label
+// and an ampersand as a shortcut mark: a name holding either shows whole,
+// the tab as a space, and the item still loads the file of that name.
+TEST_F(RecentFiles, ANameWithATabOrAnAmpersandShowsWholeAndLoadsItsPicture) {
+  const std::string name = "Rose\tof Tom & Ann.PNT";
+  saveAs(path(name));
+  const QAction* item = w->menus().menuItem("FName(0)");
+  EXPECT_FALSE(item->text().contains('\t'));
+  EXPECT_EQ(item->text().toStdString(), "Rose of Tom && Ann.PNT");
+  trigger("MenFileNew");
+  trigger("FName(0)");
+  EXPECT_TRUE(host.boxes.empty());
+  EXPECT_EQ(w->file().FileName, path(name));
+}
+
 }  // namespace
 }  // namespace orn::test

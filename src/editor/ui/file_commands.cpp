@@ -381,9 +381,11 @@ void FileCommands::FixFName() {
     for (int i = 0; i < 4; ++i) {
       const std::string& path = w_.file().RecentFiles[i];
       if (path.empty()) continue;
-      // An ampersand in a path is shown, not taken for a shortcut mark.
+      // A menu takes an ampersand for a shortcut mark and a tab for the
+      // start of a shortcut label: the name shows whole, a tab as a space.
       QString caption = QString::fromStdString(RecentCaption(path, EditStartDir));
       caption.replace("&", "&&");
+      caption.replace('\t', ' ');
       w_.menus().menuItem("FName(" + std::to_string(i) + ")")->setText(caption);
     }
   });
