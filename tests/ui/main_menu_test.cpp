@@ -805,6 +805,20 @@ TEST_F(ArtShows, YourArtShowShowsThePicturesOfTheWorkingFolder) {
   exitEditor();
 }
 
+// Started from any folder, the program lists the pictures saved in its own
+// folder, where Save Picture As puts a new picture.
+TEST_F(ArtShows, YourArtShowAfterAStartShowsThePicturesOfTheProgramFolder) {
+  SaveLinePicture(folder.path("MINE.PNT"));
+  fs::create_directories(folder.path("elsewhere"));
+  fs::current_path(folder.path("elsewhere"));
+  start();
+  item("YourArt(3)")->trigger();
+  EXPECT_TRUE(host.boxes.empty()) << host.boxes.front().text;
+  EXPECT_EQ(state.ShowList, std::vector<std::string>{"MINE"});
+  openedEditor();
+  exitEditor();
+}
+
 TEST_F(ArtShows, HelpShowsTheMainMenusPageAndAboutTheVersionAndFolder) {
   start();
   state.HelpFile = (fs::path(ORNIVALE_SOURCE_DIR) / "data" / kHelpFolderName).string() + "/";

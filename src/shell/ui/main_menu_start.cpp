@@ -46,8 +46,14 @@ void MainMenu::setStartDelays(int initTimer1Ms, int initTimer2Ms) {
 void MainMenu::MainMenu_Form_Load() {
   if (!app_.AppFolder.empty() && app_.AppFolder.back() != '/') app_.AppFolder += '/';
   const bool hasFolder = !app_.AppFolder.empty();
-  // The file dialogs of a picture with no folder of the user's open in the
-  // program folder, not wherever the program happened to be started from.
+  // The program folder is the working folder, whatever folder the program
+  // was started from: the user's slide show lists it (until a file dialog
+  // chooses another), and the file dialogs of a picture with no folder of
+  // the user's open in it.
+  if (hasFolder) {
+    std::error_code ec;
+    std::filesystem::current_path(app_.AppFolder, ec);
+  }
   app_.DialogDir = hasFolder ? std::filesystem::path(app_.AppFolder).parent_path().string() : std::string();
   app_.HelpFile = hasFolder ? app_.AppFolder + "help/" : std::string();
   host_.setHourglass(true);
