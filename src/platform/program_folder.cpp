@@ -22,7 +22,7 @@ AppFolderResult prepareProgramFolder() {
   if (!folder) {
     AppFolderResult none;
     none.error = "No home folder is known: HOME is not set (or not an absolute path) and the password database "
-                 "has none for this user";
+                 "has none for this user. Set XDG_DATA_HOME to a folder of your own";
     return none;
   }
   return prepareAppFolder(*folder, installedProgramData());

@@ -55,7 +55,7 @@ void moveOne(const Move& m, FirstRunResult& r, std::set<fs::path>& renamedIn, Sa
   // Another start at the same moment has moved it: it is in place, whole.
   if (ec && !fs::exists(m.file, probe) && fs::exists(target, probe)) return;
   if (ec) {
-    r.failures.push_back(m.file.filename().string() + ": " + ec.message());
+    r.failures.push_back({m.file.filename().string(), ec.message()});
     return;
   }
   ++r.moved;
@@ -159,7 +159,7 @@ AddedFiles AddMissingInstalledFiles(const fs::path& appFolder, const fs::path& i
     // Another start at the same moment may have put the file in place.
     if (fe && sameContent(target, source)) continue;
     if (fe)
-      r.failures.push_back(target.string() + ": " + fe.message());
+      r.failures.push_back({target.lexically_relative(staticFolder.parent_path()).string(), fe.message()});
     else
       ++r.added;
   }
@@ -173,7 +173,7 @@ FirstRunResult MoveSamplesIntoStatic(const fs::path& appFolder,
   const fs::path staticFolder = staticFolderOf(appFolder);
   makeFolders(staticFolder, ec);
   if (!fs::is_directory(staticFolder, ec)) {
-    r.failures.push_back(staticFolder.string() + ": the folder cannot be made");
+    r.failures.push_back({staticFolder.filename().string(), "the folder cannot be made"});
     return r;
   }
   std::vector<Move> moves;
@@ -203,10 +203,47 @@ void TakeProgramFolder(AppState& state, const AppFolderResult& folder) {
   state.AppFolderError = folder.error;
 }
 
-std::string FolderProblemText(const std::string& error) {
-  return "Ornivale cannot use the folder it keeps its settings and sample pictures in.\n\n" + error +
-         "\n\nThe sample pictures cannot be shown, and settings and colours cannot be kept. "
-         "Make sure the folder can be made and written to, then start Ornivale again.";
+std::string FolderProblemText(const AppState& app) {
+  if (app.AppFolder.empty()) {
+    return "Ornivale cannot use the folder it keeps its settings and sample pictures in.\n\n" +
+           app.AppFolderError +
+           ".\n\nUntil then Ornivale runs without it: the sample pictures cannot be opened, and no settings or "
+           "colours are kept. Start Ornivale again once that is done.";
+  }
+  // The folder is used as it is: what it holds can be read.
+  return "Ornivale cannot write into the folder it keeps its settings and sample pictures in.\n\n" +
+         app.AppFolderError +
+         ".\n\nUntil it can, the settings, the standard colours and whatever is saved into that folder are not "
+         "kept.";
+}
+
+std::string NoSamplesText(const AppState& app) {
+  return "The sample pictures cannot be opened: Ornivale does not use its folder.\n\n" + app.AppFolderError + ".";
+}
+
+std::string FailedFilesText(const std::string& appFolder, const std::vector<FileFailure>& failures) {
+  constexpr std::size_t kReasonsShown = 3;
+  constexpr std::size_t kFilesShown = 4;
+  // The reasons in the order they were first met, each with its files.
+  std::vector<std::pair<std::string, std::vector<std::string>>> byReason;
+  for (const FileFailure& f : failures) {
+    auto it = std::find_if(byReason.begin(), byReason.end(), [&f](const auto& r) { return r.first == f.reason; });
+    if (it == byReason.end()) it = byReason.insert(byReason.end(), {f.reason, {}});
+    it->second.push_back(f.file);
+  }
+  const auto files = [](std::size_t n) { return std::to_string(n) + (n == 1 ? " file" : " files"); };
+  std::string text = files(failures.size()) + " could not be put into the program folder " + appFolder + ".";
+  std::size_t told = 0;
+  for (std::size_t i = 0; i < byReason.size() && i < kReasonsShown; ++i) {
+    const auto& [reason, names] = byReason[i];
+    text += "\n\n" + reason + " (" + files(names.size()) + "):";
+    for (std::size_t k = 0; k < names.size() && k < kFilesShown; ++k) text += "\n    " + names[k];
+    if (names.size() > kFilesShown) text += "\n    and " + std::to_string(names.size() - kFilesShown) + " more";
+    told += names.size();
+  }
+  if (told < failures.size()) text += "\n\n" + files(failures.size() - told) + " more, for other reasons.";
+  return text + "\n\nMend the reason, then start Ornivale again: each start adds the installed files the folder "
+                "lacks.";
 }
 
 }  // namespace orn

@@ -22,10 +22,16 @@ inline constexpr const char* kFirstRunMarker = "OVmod4a.pnt";
 // True while the program folder still holds the samples (the first run).
 bool SamplesAwaitMove(const std::filesystem::path& appFolder);
 
+// A file that could not be put into the program folder, and why.
+struct FileFailure {
+  std::string file;    // its name in the program folder ("STATIC/OVPP1A.PNT")
+  std::string reason;  // the error met ("No space left on device")
+};
+
 struct FirstRunResult {
   int moved = 0;
-  // One line per file that could not be moved; it stays where it was.
-  std::vector<std::string> failures;
+  // Each file that could not be moved; it stays where it was.
+  std::vector<FileFailure> failures;
 };
 
 // Moves the files. Each file is renamed where it goes, or, where that is on
@@ -47,8 +53,8 @@ FirstRunResult MoveSamplesIntoStatic(const std::filesystem::path& appFolder,
 
 struct AddedFiles {
   int added = 0;
-  // One line per file that could not be added.
-  std::vector<std::string> failures;
+  // Each file that could not be added.
+  std::vector<FileFailure> failures;
 };
 
 // Adds to the program folder each file of the installed data it lacks, so
@@ -73,8 +79,18 @@ AddedFiles AddMissingInstalledFiles(const std::filesystem::path& appFolder,
 // program then has no folder (every folder name empty) and tells why.
 void TakeProgramFolder(AppState& state, const AppFolderResult& folder);
 
-// The message that tells the user the program folder cannot be used, with
-// `error`, which names the folder and the reason.
-std::string FolderProblemText(const std::string& error);
+// The message that tells the user what is wrong with the program folder
+// taken into `app` (its AppFolderError names the folder, the reason and what
+// to do): a folder not used at all, or one used but not written to.
+std::string FolderProblemText(const AppState& app);
+
+// The message for a sample picture asked for while the program has no
+// folder to take it from (see TakeProgramFolder).
+std::string NoSamplesText(const AppState& app);
+
+// The message that names the files that could not be put into the program
+// folder `appFolder`: each reason once, with its count and its first few
+// files, so that the box fits a screen however many failed.
+std::string FailedFilesText(const std::string& appFolder, const std::vector<FileFailure>& failures);
 
 }  // namespace orn

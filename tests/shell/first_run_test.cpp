@@ -56,7 +56,7 @@ TEST(FirstRun, AFileThatCannotBeCopiedStaysAndIsReportedOnce) {
   fs::create_directories(dir.path("STATIC") / "OVRO1A.PNT" / "x");
   const FirstRunResult r = MoveSamplesIntoStatic(dir.dir(), std::nullopt);
   ASSERT_EQ(r.failures.size(), 1u);
-  EXPECT_NE(r.failures[0].find("OVRO1A.PNT"), std::string::npos);
+  EXPECT_EQ(r.failures[0].file, "OVRO1A.PNT");
   EXPECT_EQ(r.moved, 1);
   std::ifstream in(dir.path("OVRO1A.PNT"));
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "rose");
@@ -129,8 +129,8 @@ TEST(InstalledFiles, SamplesAwaitingTheMoveStayAndABlockedFileIsReported) {
   EXPECT_EQ(text(app / "ovmod4a.pnt"), "seeded");
   EXPECT_FALSE(fs::exists(app / "OVMOD4A.PNT"));
   ASSERT_EQ(r.failures.size(), 2u);
-  EXPECT_NE(r.failures[0].find("OVPP1A.BMP"), std::string::npos) << r.failures[0];
-  EXPECT_NE(r.failures[1].find("OVPP1A.PNT"), std::string::npos) << r.failures[1];
+  EXPECT_EQ(r.failures[0].file, "STATIC/OVPP1A.BMP");
+  EXPECT_EQ(r.failures[1].file, "STATIC/OVPP1A.PNT");
   EXPECT_EQ(r.added, 5) << "the rest is added all the same";
   EXPECT_EQ(AddMissingInstalledFiles(dir.path("missing"), installed).added, 0);
 }
@@ -228,7 +228,7 @@ TEST(InstalledFiles, AFullDiskIsToldAsSuchLeavesNoCutSampleAndTheNextStartWithRo
   const auto report = test::OnSmallDisk(app, 4 * 4096, [&] {
     const AddedFiles full = AddMissingInstalledFiles(app, installed);
     bool allNoSpace = !full.failures.empty();
-    for (const std::string& f : full.failures) allNoSpace &= f.find("No space left on device") != std::string::npos;
+    for (const FileFailure& f : full.failures) allNoSpace &= f.reason == "No space left on device";
     // The count of whole samples depends on how the disk counts its space.
     const std::string held = census(app);
     std::string r = "full: " + held.substr(held.find("cut")) + ", every failure tells no space: " +
@@ -361,8 +361,8 @@ TEST(FirstRun, TwoFirstStartsAtTheSameMomentBothSucceed) {
   const FirstRunResult moved = MoveSamplesIntoStatic(app, std::nullopt, meanwhile);
   const AddedFiles added = AddMissingInstalledFiles(app, installed, meanwhile);
   EXPECT_EQ(meanwhile.other_, 0);
-  EXPECT_EQ(moved.failures, std::vector<std::string>{});
-  EXPECT_EQ(added.failures, std::vector<std::string>{});
+  EXPECT_TRUE(moved.failures.empty()) << FailedFilesText(app.string(), moved.failures);
+  EXPECT_TRUE(added.failures.empty()) << FailedFilesText(app.string(), added.failures);
   EXPECT_EQ(census(app), "whole 12, cut 0, temporaries 0");
   EXPECT_TRUE(listNoCase(app, "OV*.PNT").empty());
   EXPECT_EQ(text(app / "help" / "index.html"), "page");

@@ -185,19 +185,61 @@ TEST_F(MainMenuTest, AFolderMadeWithoutSamplesGetsThemAtTheNextStartAndKeepsTheU
   EXPECT_TRUE(host.boxes.empty());
 }
 
+bool Says(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
 // A program folder that cannot be made is told at start in a message box
-// that names the folder and the reason.
+// that names the folder, the reason and what to do.
 TEST_F(MainMenuTest, AFolderThatCannotBeMadeIsToldAtStart) {
   std::ofstream(folder.path("in-the-way")) << "a file";
   const AppFolderResult r = prepareAppFolder(folder.path("in-the-way") / "ornivale", std::nullopt);
-  state.AppFolder = withTrailingSeparator(r.folder);
-  state.AppFolderError = r.error;
+  TakeProgramFolder(state, r);
   start();
   ASSERT_EQ(host.boxes.size(), 1u);
+  const std::string& told = host.boxes[0].text;
   EXPECT_EQ(host.boxes[0].icon, MsgIcon::Exclamation);
-  EXPECT_NE(host.boxes[0].text.find(r.folder.string()), std::string::npos) << host.boxes[0].text;
-  EXPECT_NE(host.boxes[0].text.find("Not a directory"), std::string::npos) << host.boxes[0].text;
+  EXPECT_TRUE(Says(told, r.folder.string())) << told;
+  EXPECT_TRUE(Says(told, "Not a directory")) << told;
+  EXPECT_TRUE(Says(told, "Make sure the folder can be made")) << told;
   EXPECT_TRUE(menu->MainRaft->isVisible()) << "the menu comes up all the same";
+}
+
+// A folder on a disk that takes nothing new (mounted read-only, or full) is
+// used as it is: the start says what will not be kept and why, and the
+// samples it holds are shown and open.
+TEST_F(MainMenuTest, AFolderThatCannotBeWrittenIsToldWhatItWillNotKeepAndItsSamplesOpen) {
+  ASSERT_EQ(MoveSamplesIntoStatic(folder.dir(), std::nullopt).failures.size(), 0u);  // an earlier start's
+  TakeProgramFolder(state, {FolderState::Existing, folder.dir(), cannotWriteInto(folder.dir(), EROFS)});
+  start();
+  ASSERT_EQ(host.boxes.size(), 1u);
+  const std::string told = host.boxes[0].text;
+  EXPECT_TRUE(Says(told, "cannot write into the folder")) << told;
+  EXPECT_TRUE(Says(told, "mounted read-only")) << told;
+  EXPECT_TRUE(Says(told, "are not kept")) << told;
+  EXPECT_FALSE(Says(told, "cannot be shown") || Says(told, "cannot be opened")) << told;
+  EXPECT_FALSE(menu->samples[kArtRose][0]->icon().isNull());
+  open(kStartEdit, kArtRose, 0);
+  EXPECT_GT(openedEditor().list().NumPoints, 0);
+  exitEditor();
+}
+
+// However many files cannot be put into the program folder, the box that
+// names them fits a screen: each reason once, with its count and its first
+// few files.
+TEST_F(MainMenuTest, ManyFilesThatCannotBePutIntoTheFolderAreToldInABoxThatFitsTheScreen) {
+  std::ofstream(folder.path("STATIC")) << "a file where the sample folder should be";
+  state.InstalledFolder = withTrailingSeparator(ORNIVALE_DATA_DIR);
+  start();
+  ASSERT_EQ(host.boxes.size(), 1u);
+  const std::string told = host.boxes[0].text;
+  EXPECT_EQ(host.boxes[0].title, "Initializing Files");
+  EXPECT_TRUE(Says(told, "Not a directory (")) << told;
+  EXPECT_TRUE(Says(told, "the folder cannot be made (1 file)")) << told;
+  EXPECT_TRUE(Says(told, "start Ornivale again")) << told;
+  const int failures = std::stoi(told);
+  EXPECT_GT(failures, 30) << told;
+  EXPECT_LT(std::count(told.begin(), told.end(), '\n'), 20) << told;
+  QMessageBox box(QMessageBox::Warning, "Initializing Files", QString::fromStdString(told), QMessageBox::Ok);
+  EXPECT_LT(box.sizeHint().height(), 600) << told;
 }
 
 // A program folder other users may write into is not used at all: the user
@@ -220,15 +262,24 @@ TEST_F(MainMenuTest, AFolderOthersMayWriteIntoIsToldAndNeitherReadNorWritten) {
   EXPECT_EQ(state.AppFolder, "");
   start();
   ASSERT_EQ(host.boxes.size(), 1u);
-  EXPECT_NE(host.boxes[0].text.find("other users may write into " + shared.string()), std::string::npos)
-      << host.boxes[0].text;
+  const std::string told = host.boxes[0].text;
+  EXPECT_TRUE(Says(told, "other users may write into " + shared.string())) << told;
+  EXPECT_TRUE(Says(told, "chmod go-w '" + shared.string() + "'")) << told;
+  EXPECT_FALSE(Says(told, "Make sure the folder can be made")) << told;
   EXPECT_TRUE(menu->samples[kArtPattern][0]->icon().isNull()) << "no sample is taken from there";
+  // A sample asked for says why it cannot be opened, not that it is missing.
+  open(kStartEdit, kArtPattern, 0);
+  EXPECT_EQ(test::EditorOf(*menu), nullptr);
+  ASSERT_EQ(host.boxes.size(), 2u);
+  EXPECT_TRUE(Says(host.boxes[1].text, "cannot be opened")) << host.boxes[1].text;
+  EXPECT_TRUE(Says(host.boxes[1].text, "other users may write into " + shared.string())) << host.boxes[1].text;
+  EXPECT_FALSE(Says(host.boxes[1].text, "missing")) << host.boxes[1].text;
   menu->close();
   const std::vector<std::uint8_t> kept = ReadBytes(folder.path("private"));
   EXPECT_EQ(std::string(kept.begin(), kept.end()), "the user's own");
   for (auto n : {"Ornisk.Dat", "Paint.Dat", "Standard.Clr"}) EXPECT_TRUE(fs::is_symlink(shared / n)) << n;
   EXPECT_TRUE(fs::is_empty(working));
-  EXPECT_EQ(host.boxes.size(), 1u);
+  EXPECT_EQ(host.boxes.size(), 2u);
 }
 
 TEST_F(MainMenuTest, EachModeOpensTheSampleAsItsRulesSayAndTheMenuComesBack) {

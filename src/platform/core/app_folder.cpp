@@ -67,6 +67,18 @@ void makeFolders(const fs::path& dir, std::error_code& ec) {
 
 namespace {
 
+// A path as the shell reads it back, for a command the user is told to run.
+std::string shellQuoted(const fs::path& p) {
+  std::string q = "'";
+  for (const char c : p.string()) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+std::string notAFolder(const fs::path& p) {
+  return p.string() + " exists and is not a folder. Move it aside, and the folder is made in its place at the "
+                      "next start";
+}
+
 // True when `gid` is the user's own private group: the user's primary group,
 // named after the user, with no one else listed in it.
 bool isPrivateGroup(gid_t gid) {
@@ -108,6 +120,18 @@ bool inNamespaceWithoutSuperuser() {
 
 std::optional<std::string> othersCanReplaceIn(const fs::path& dir);
 
+// What is wrong when others may write into `at`, and how the user takes that away.
+std::string othersMayWriteInto(const fs::path& at) {
+  return "other users may write into " + at.string() + ". Run chmod go-w " + shellQuoted(at) + " to take that away";
+}
+
+// A folder above the program folder belongs to another user, who could put
+// a folder of their own in its place.
+std::string anotherUsersFolder(const fs::path& at) {
+  return at.string() + " belongs to another user. Keep the program folder in a folder of your own: "
+         "set XDG_DATA_HOME to one";
+}
+
 // True when `entry`, owned by `owner`, counts as the user's or the
 // superuser's. In a namespace without the superuser its entries show as the
 // overflow uid's, and so do those of every other user the namespace leaves
@@ -129,8 +153,8 @@ std::optional<std::string> othersCanReplaceIn(const fs::path& dir) {
   for (fs::path at = dir;; at = at.parent_path()) {
     struct stat st {};
     if (::stat(at.c_str(), &st) != 0) return at.string() + ": " + std::strerror(errno);
-    if (!ownerTrusted(st.st_uid, at)) return at.string() + " belongs to another user";
-    if (othersMayWrite(st) && (st.st_mode & S_ISVTX) == 0) return "other users may write into " + at.string();
+    if (!ownerTrusted(st.st_uid, at)) return anotherUsersFolder(at);
+    if (othersMayWrite(st) && (st.st_mode & S_ISVTX) == 0) return othersMayWriteInto(at);
     if (at == at.root_path() || !at.has_relative_path()) return std::nullopt;
   }
 }
@@ -179,7 +203,12 @@ RealPath realPathThroughOwnLinks(const fs::path& path) {
     std::string target(PATH_MAX, '\0');
     const ssize_t length = ::readlinkat(fd, "", target.data(), target.size());
     ::close(fd);
-    if (!ownerTrusted(st.st_uid, next)) return {{}, next.string() + " is a link that belongs to another user"};
+    if (!ownerTrusted(st.st_uid, next)) {
+      return {{},
+              next.string() + " is a link that belongs to another user, and only your own links or the system's "
+                              "are followed. Put a folder or link of your own in its place, or set XDG_DATA_HOME "
+                              "to a folder of your own"};
+    }
     if (length < 0 || ++links > 40) return {{}, next.string() + ": " + std::strerror(length < 0 ? errno : ELOOP)};
     target.resize(static_cast<std::size_t>(length));
     const fs::path to = target;
@@ -194,9 +223,12 @@ RealPath realPathThroughOwnLinks(const fs::path& path) {
 std::optional<std::string> realFolderError(const fs::path& real) {
   struct stat st {};
   if (::stat(real.c_str(), &st) != 0) return real.string() + ": " + std::strerror(errno);
-  if (!S_ISDIR(st.st_mode)) return real.string() + " is not a folder";
-  if (st.st_uid != ::geteuid()) return real.string() + " belongs to another user";
-  if (othersMayWrite(st)) return "other users may write into " + real.string();
+  if (!S_ISDIR(st.st_mode)) return notAFolder(real);
+  if (st.st_uid != ::geteuid()) {
+    return real.string() + " belongs to another user. Move it aside, and a folder of your own is made in its "
+                           "place at the next start";
+  }
+  if (othersMayWrite(st)) return othersMayWriteInto(real);
   return othersCanReplaceIn(real.parent_path());
 }
 
@@ -215,18 +247,45 @@ std::optional<std::string> folderSafetyError(const fs::path& folder) {
   return safe.error;
 }
 
-std::optional<std::string> folderWriteError(const fs::path& folder) {
+namespace {
+
+// The error that writing a new file into `folder` meets (a file is made and
+// removed again); 0 when there is none.
+int writeProbe(const fs::path& folder) {
   const fs::path probe = folder / (".ornivale-write-test-" + std::to_string(std::random_device{}()));
   // A new file only: whatever stands under the name is neither followed nor written.
   const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-  if (fd < 0) return std::string(std::strerror(errno));
+  if (fd < 0) return errno;
   int err = 0;
   if (::write(fd, "x", 1) != 1) err = errno;
   if (::close(fd) != 0 && err == 0) err = errno;
   std::error_code ignored;
   fs::remove(probe, ignored);
-  if (err != 0) return std::string(std::strerror(err));
+  return err;
+}
+
+}  // namespace
+
+std::optional<std::string> folderWriteError(const fs::path& folder) {
+  if (const int err = writeProbe(folder)) return std::string(std::strerror(err));
   return std::nullopt;
+}
+
+std::string cannotWriteInto(const fs::path& folder, int err) {
+  std::string text = "Cannot write into " + folder.string() + ": " + std::strerror(err) + ". ";
+  switch (err) {
+    case EROFS:
+      return text + "Its disk is mounted read-only: mount it for writing, or set XDG_DATA_HOME to a folder you "
+                    "can write into";
+    case ENOSPC:
+    case EDQUOT:
+      return text + "Make room on its disk";
+    case EACCES:
+    case EPERM:
+      return text + "Run chmod u+w " + shellQuoted(folder) + " to let yourself write into it";
+    default:
+      return text + "Make sure you can write into it";
+  }
 }
 
 namespace {
@@ -354,8 +413,13 @@ void removeAbandonedBuilds(const fs::path& folder) {
 }
 
 AppFolderResult checkWritable(AppFolderResult r) {
-  if (auto why = folderWriteError(r.folder)) r.error = "Cannot write into " + r.folder.string() + ": " + *why;
+  if (const int err = writeProbe(r.folder)) r.error = cannotWriteInto(r.folder, err);
   return r;
+}
+
+std::string cannotCreate(const fs::path& folder, const std::error_code& ec) {
+  return "Cannot create " + folder.string() + ": " + ec.message() +
+         ". Make sure the folder can be made: the folder above it writable, its disk not full";
 }
 
 AppFolderResult refused(const fs::path& folder, const std::string& why) {
@@ -387,12 +451,12 @@ AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs:
   std::error_code ec;
   if (fs::is_directory(folder, ec)) return usable(folder, FolderState::Existing);
   if (fs::exists(fs::symlink_status(folder, ec))) {
-    r.error = folder.string() + " exists and is not a folder";
+    r.error = notAFolder(folder);
     return r;
   }
   makeFolders(folder.parent_path(), ec);
   if (ec) {
-    r.error = "Cannot create " + folder.string() + ": " + ec.message();
+    r.error = cannotCreate(folder, ec);
     return r;
   }
   // Nothing is built where someone else could change it.
@@ -408,7 +472,7 @@ AppFolderResult prepareAppFolder(const fs::path& folder, const std::optional<fs:
     return usable(folder, FolderState::Existing);
   }
   if (ec) {
-    r.error = "Cannot create " + folder.string() + ": " + ec.message();
+    r.error = cannotCreate(folder, ec);
     return r;
   }
   return usable(folder, FolderState::Created);

@@ -49,7 +49,7 @@ struct AppFolderResult {
   fs::path folder;     // the program folder
   // Why the folder cannot be made or may not be used (state Failed: the
   // program then has no folder), or cannot be written to (state Existing or
-  // Created), for the user; empty when it is usable.
+  // Created), and what the user can do about it; empty when it is usable.
   std::string error;
 };
 
@@ -89,6 +89,10 @@ std::optional<std::string> folderSafetyError(const fs::path& folder);
 // Why no file can be written into `folder` (a file is made and removed
 // again); nothing when one can.
 std::optional<std::string> folderWriteError(const fs::path& folder);
+
+// What the user is told when writing into the program folder `folder` fails
+// with the error number `err`: the reason and what to do about it.
+std::string cannotWriteInto(const fs::path& folder, int err);
 
 // Makes `dir` and the folders above it that are missing, none of them
 // writable by anyone but the user, whatever the process's mask allows.

@@ -23,6 +23,7 @@
 #include "platform/one_shot_timer.h"
 #include "platform/qt_colour.h"
 #include "platform/qt_host.h"
+#include "shell/first_run.h"
 #include "shell/hand_over.h"
 #include "shell/menu_pictures.h"
 #include "shell/preview_render.h"
@@ -293,12 +294,16 @@ void MainMenu::MoreMen_Click() {
 void MainMenu::openSample(int art, int index) {
   const auto h = SampleHandOver(art, index, app_.StartMode, app_.StaticFolder);
   if (!h) return;
-  // Without a program folder no sample is there (a bare name would be sought in the working folder).
-  const auto real = app_.StaticFolder.empty() ? std::nullopt : resolveNoCase(h->PicturePath);
+  // Without a program folder no sample is there (a bare name would be sought
+  // in the working folder): the user is told why.
+  if (app_.StaticFolder.empty()) {
+    host_.messageBox(NoSamplesText(app_), MsgButtons::OK, MsgIcon::Exclamation, "Ornivale");
+    return;
+  }
+  const auto real = resolveNoCase(h->PicturePath);
   if (!real || !std::filesystem::is_regular_file(*real)) {
     host_.messageBox("The sample picture " + std::filesystem::path(h->PicturePath).filename().string() +
-                         " is missing from " +
-                         (app_.StaticFolder.empty() ? std::string("the program folder") : app_.StaticFolder) + ".",
+                         " is missing from " + app_.StaticFolder + ".",
                      MsgButtons::OK, MsgIcon::Exclamation, "Ornivale");
     return;
   }

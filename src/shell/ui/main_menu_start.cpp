@@ -94,8 +94,7 @@ void MainMenu::InitTimer1_Timer() {
   ArtWord_ = "Patterns";
 
   if (!app_.AppFolderError.empty()) {
-    host_.messageBox(FolderProblemText(app_.AppFolderError), MsgButtons::OK, MsgIcon::Exclamation,
-                     "Ornivale");
+    host_.messageBox(FolderProblemText(app_), MsgButtons::OK, MsgIcon::Exclamation, "Ornivale");
   } else {
     setUpProgramFolder();
   }
@@ -119,7 +118,7 @@ void MainMenu::InitTimer1_Timer() {
 // installed files the folder lacks. Files that cannot be moved or added are
 // named in one box.
 void MainMenu::setUpProgramFolder() {
-  std::vector<std::string> failures;
+  std::vector<FileFailure> failures;
   if (SamplesAwaitMove(app_.AppFolder)) {
     TitleForm_->InitLab->show();
     QCoreApplication::processEvents();
@@ -131,9 +130,8 @@ void MainMenu::setUpProgramFolder() {
     failures.insert(failures.end(), added.failures.begin(), added.failures.end());
   }
   if (failures.empty()) return;
-  std::string text = "These files could not be put into the program folder " + app_.AppFolder + ":";
-  for (const auto& f : failures) text += "\n" + f;
-  host_.messageBox(text, MsgButtons::OK, MsgIcon::Exclamation, "Initializing Files");
+  host_.messageBox(FailedFilesText(app_.AppFolder, failures), MsgButtons::OK, MsgIcon::Exclamation,
+                   "Initializing Files");
 }
 
 void MainMenu::InitTimer2_Timer() {

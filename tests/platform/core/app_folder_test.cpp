@@ -16,6 +16,7 @@
 
 #include "platform/core/app_folder.h"
 #include "support/scratch_folder.h"
+#include "support/small_disk.h"
 
 namespace orn {
 namespace {
@@ -36,6 +37,9 @@ class TempDir : public ::testing::Test {
 
 using ProgramFolder = TempDir;
 using NoCaseNames = TempDir;
+
+// What a refusal says is wrong, without what it says to do about it.
+std::string causeOf(const std::string& error) { return error.substr(0, error.find(". ")); }
 
 TEST(ProgramFolderPlace, FollowsXdgDataHomeOrTheHomeFolder) {
   EXPECT_EQ(userProgramFolder("/data/x", "/home/u"), fs::path("/data/x/ornivale"));
@@ -198,6 +202,42 @@ TEST_F(ProgramFolder, AFolderThatCannotBeMadeOrWrittenSaysWhichAndWhy) {
   EXPECT_TRUE(fs::is_empty(root / "ok")) << "the trial file is removed again";
 }
 
+// A folder on a disk mounted read-only or full, or one the user may not
+// write into, is used as it is; the user is told why nothing new can be kept
+// there, and what to do.
+TEST_F(ProgramFolder, AFolderThatCannotBeWrittenSaysWhyAndWhatToDo) {
+  const fs::path disk = root / "disk";
+  fs::create_directories(disk);
+  const auto report = test::OnSmallDisk(disk, 64 * 1024, [&] {
+    const fs::path folder = disk / "ornivale";
+    write(folder / "Standard.Clr", "colours");
+    std::string r;
+    const auto tell = [&](const char* when) {
+      const AppFolderResult got = prepareAppFolder(folder, std::nullopt);
+      r += std::string(when) + ": " + (got.state == FolderState::Existing ? "used; " : "not used; ") + got.error + "\n";
+    };
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=65536") != 0) return std::string("no remount");
+    tell("read-only");
+    if (::mount("tmpfs", disk.c_str(), "tmpfs", MS_REMOUNT, "size=65536") != 0) return std::string("no remount");
+    std::ofstream fill(disk / "fill");
+    for (const std::string block(4096, 'x'); fill << block && fill.flush();) {
+    }
+    tell("full");
+    return r;
+  });
+  if (!report) GTEST_SKIP() << "no small disk can be mounted here (it needs the superuser or user namespaces)";
+  const std::string folder = (disk / "ornivale").string();
+  EXPECT_EQ(*report, "read-only: used; Cannot write into " + folder +
+                         ": Read-only file system. Its disk is mounted read-only: mount it for writing, or set "
+                         "XDG_DATA_HOME to a folder you can write into\n"
+                         "full: used; Cannot write into " + folder + ": No space left on device. Make room on its disk\n");
+  // The superuser may write anywhere: a folder the user may not write into
+  // is told from the error alone.
+  EXPECT_EQ(cannotWriteInto("/home/u/it's", EACCES),
+            "Cannot write into /home/u/it's: Permission denied. Run chmod u+w '/home/u/it'\\''s' to let yourself "
+            "write into it");
+}
+
 // A folder that someone else could change is not used: not one others may
 // write into (where they could plant links for the program's settings to be
 // written through), nor one in a folder where they could put their own in
@@ -213,7 +253,8 @@ TEST_F(ProgramFolder, AFolderOthersCouldChangeIsRefusedAndLeftAlone) {
   fs::create_symlink(root / "private", shared / "Ornisk.Dat");
   const AppFolderResult planted = prepareAppFolder(shared, root / "share");
   EXPECT_EQ(planted.state, FolderState::Failed);
-  EXPECT_EQ(planted.error, "Cannot use " + shared.string() + ": other users may write into " + shared.string());
+  EXPECT_EQ(planted.error, "Cannot use " + shared.string() + ": other users may write into " + shared.string() +
+                               ". Run chmod go-w '" + shared.string() + "' to take that away");
   EXPECT_EQ(read(root / "private"), "the user's own");
   EXPECT_EQ(std::distance(fs::directory_iterator(shared), fs::directory_iterator()), 1);
 
@@ -246,7 +287,8 @@ TEST_F(ProgramFolder, AFolderOfAnotherUserIsRefused) {
   ASSERT_EQ(::chown(theirs.c_str(), 65534, 65534), 0);
   const AppFolderResult r = prepareAppFolder(theirs, std::nullopt);
   EXPECT_EQ(r.state, FolderState::Failed);
-  EXPECT_EQ(r.error, "Cannot use " + theirs.string() + ": " + theirs.string() + " belongs to another user");
+  EXPECT_EQ(causeOf(r.error), "Cannot use " + theirs.string() + ": " + theirs.string() + " belongs to another user");
+  EXPECT_NE(r.error.find("Move it aside"), std::string::npos) << r.error;
   ASSERT_EQ(::chown(theirs.c_str(), 0, 0), 0);
   ASSERT_EQ(::chown(theirs.parent_path().c_str(), 65534, 65534), 0);
   EXPECT_NE(prepareAppFolder(theirs, std::nullopt).error.find(theirs.parent_path().string() + " belongs to another user"),
@@ -275,7 +317,9 @@ TEST_F(ProgramFolder, ALinkOfAnotherUserOnTheWayIsNotFollowed) {
                               {shared / "later" / "ornivale", shared / "later"}}) {
     const AppFolderResult r = prepareAppFolder(folder, root / "share");
     EXPECT_EQ(r.state, FolderState::Failed) << folder;
-    EXPECT_EQ(r.error, "Cannot use " + folder.string() + ": " + link.string() + " is a link that belongs to another user");
+    EXPECT_EQ(causeOf(r.error),
+              "Cannot use " + folder.string() + ": " + link.string() + " is a link that belongs to another user, "
+              "and only your own links or the system's are followed");
   }
   EXPECT_EQ(read(mine / "Ornisk.Dat"), "the user's own");
   EXPECT_EQ(std::distance(fs::directory_iterator(mine), fs::directory_iterator()), 1) << "nothing made there";
@@ -353,7 +397,7 @@ TEST_F(ProgramFolder, InASandboxTheSuperusersFoldersAboveAreTakenAsTheSuperusers
     const AppFolderResult own = prepareAppFolder(home / "ornivale", std::nullopt);
     errors.push_back(own.state == FolderState::Created ? own.error : "not created: " + own.error);
     for (const fs::path& f : {root / "home" / "theirs", shared / "evil" / "ornivale", shared / "link" / "ornivale"})
-      errors.push_back(prepareAppFolder(f, std::nullopt).error);
+      errors.push_back(causeOf(prepareAppFolder(f, std::nullopt).error));
     return errors;
   });
   if (!got) GTEST_SKIP() << "this system allows no user namespace to a user";
@@ -361,7 +405,9 @@ TEST_F(ProgramFolder, InASandboxTheSuperusersFoldersAboveAreTakenAsTheSuperusers
   const std::string link = (shared / "link").string();
   EXPECT_EQ(*got, (std::vector<std::string>{"", "Cannot use " + theirs + ": " + theirs + " belongs to another user",
                                             "Cannot use " + evil + "/ornivale: " + evil + " belongs to another user",
-                                            "Cannot use " + link + "/ornivale: " + link + " is a link that belongs to another user"}));
+                                            "Cannot use " + link + "/ornivale: " + link +
+                                                " is a link that belongs to another user, and only your own links "
+                                                "or the system's are followed"}));
   EXPECT_TRUE(fs::is_directory(home / "ornivale"));
 }
 
