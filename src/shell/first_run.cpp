@@ -232,7 +232,9 @@ std::string FailedFilesText(const std::string& appFolder, const std::vector<File
     it->second.push_back(f.file);
   }
   const auto files = [](std::size_t n) { return std::to_string(n) + (n == 1 ? " file" : " files"); };
-  std::string text = files(failures.size()) + " could not be put into the program folder " + appFolder + ".";
+  std::string folder = appFolder;
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  std::string text = files(failures.size()) + " could not be put into the program folder " + folder + ".";
   std::size_t told = 0;
   for (std::size_t i = 0; i < byReason.size() && i < kReasonsShown; ++i) {
     const auto& [reason, names] = byReason[i];
