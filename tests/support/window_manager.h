@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QPoint>
 #include <QProcess>
+#include <QStringList>
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -113,11 +114,25 @@ class Restacks {
   xcb_atom_t stacking_ = xcb_atom_t(XCB_ATOM_NONE);
 };
 
-// Clicks the left button at a point of the screen, through the X server.
-inline bool ClickOnScreen(QPoint at) {
-  return QProcess::execute("xdotool", {"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()),
-                                       "click", "1"}) == 0;
+// Where the pointer is on the screen.
+inline QPoint PointerOnScreen() {
+  xcb_connection_t* c = XConnection();
+  std::unique_ptr<xcb_query_pointer_reply_t, decltype(&std::free)> at(
+      xcb_query_pointer_reply(c, xcb_query_pointer(c, XRoot()), nullptr), &std::free);
+  return at ? QPoint(at->root_x, at->root_y) : QPoint();
 }
+
+// Moves the pointer to a point of the screen and waits until it is there
+// (xdotool's own wait, asked for a move to where the pointer is already,
+// waits long for a move that never comes).
+inline QStringList PointerTo(QPoint at) {
+  QStringList move{"mousemove"};
+  if (PointerOnScreen() != at) move << "--sync";
+  return move << QString::number(at.x()) << QString::number(at.y());
+}
+
+// Clicks the left button at a point of the screen, through the X server.
+inline bool ClickOnScreen(QPoint at) { return QProcess::execute("xdotool", PointerTo(at) << "click" << "1") == 0; }
 
 // Where the top left corner of `w`'s window is on the screen, as the X
 // server has it. The program hears late of a window manager's placing and
