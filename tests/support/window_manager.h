@@ -5,7 +5,9 @@
 // stacked, and a real click through the X server, which the manager sees as
 // it sees a user's. Off X11 there is no window manager.
 #include <QGuiApplication>
+#include <QMargins>
 #include <QPoint>
+#include <QRect>
 #include <QProcess>
 #include <QStringList>
 #include <QWidget>
@@ -150,13 +152,38 @@ inline QPoint MiddleOnScreen(const QWidget& control) {
   return XOriginOf(control) + control.mapTo(control.window(), control.rect().center());
 }
 
+// The frame the window manager put round `w`: left, right, top, bottom
+// (none while it has not framed it).
+inline QMargins FrameExtentsOf(const QWidget& w) {
+  const auto extents = ValuesIn(XWindowOf(w), "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL);
+  if (extents.size() != 4) return {};
+  return {int(extents[0]), int(extents[2]), int(extents[1]), int(extents[3])};
+}
+
 // The middle of `dialog`'s title bar on the screen: halfway up the top of the
 // frame the window manager put round it.
 inline QPoint TitleBarOf(const QWidget& dialog) {
-  const auto extents = ValuesIn(XWindowOf(dialog), "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL);  // left, right, top, bottom
-  const int top = extents.size() == 4 ? int(extents[2]) : 0;
   const QPoint origin = XOriginOf(dialog);
-  return {origin.x() + dialog.width() / 2, origin.y() - top / 2};
+  return {origin.x() + dialog.width() / 2, origin.y() - FrameExtentsOf(dialog).top() / 2};
+}
+
+// Where `w`'s window lies on the screen, as the X server has it.
+inline QRect XGeometryOf(const QWidget& w) {
+  xcb_connection_t* c = XConnection();
+  std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> size(
+      xcb_get_geometry_reply(c, xcb_get_geometry(c, XWindowOf(*w.window())), nullptr), &std::free);
+  return size ? QRect(XOriginOf(w), QSize(size->width, size->height)) : QRect();
+}
+
+// Where the frame round `w`'s window lies on the screen.
+inline QRect FrameOnScreen(const QWidget& w) { return XGeometryOf(w).marginsAdded(FrameExtentsOf(*w.window())); }
+
+// Whether the window manager has `w` maximised both ways.
+inline bool MaximisedOnScreen(const QWidget& w) {
+  xcb_connection_t* c = XConnection();
+  const auto states = ValuesIn(XWindowOf(w), "_NET_WM_STATE", XCB_ATOM_ATOM);
+  const auto has = [&states](xcb_atom_t a) { return std::find(states.begin(), states.end(), a) != states.end(); };
+  return has(Atom(c, "_NET_WM_STATE_MAXIMIZED_VERT")) && has(Atom(c, "_NET_WM_STATE_MAXIMIZED_HORZ"));
 }
 
 }  // namespace orn::test
