@@ -186,4 +186,16 @@ inline bool MaximisedOnScreen(const QWidget& w) {
   return has(Atom(c, "_NET_WM_STATE_MAXIMIZED_VERT")) && has(Atom(c, "_NET_WM_STATE_MAXIMIZED_HORZ"));
 }
 
+// Double-clicks the left button at a point of the screen, through the X server.
+inline bool DoubleClickOnScreen(QPoint at) {
+  return QProcess::execute("xdotool", PointerTo(at) << "click" << "--repeat" << "2" << "--delay" << "60" << "1") == 0;
+}
+
+// Asks the window manager, as another program does, to move `w`'s window
+// to a point of the screen.
+inline bool MoveOnScreen(const QWidget& w, QPoint to) {
+  return QProcess::execute("xdotool", {"windowmove", QString::number(XWindowOf(*w.window())), QString::number(to.x()),
+                                       QString::number(to.y())}) == 0;
+}
+
 }  // namespace orn::test

@@ -832,6 +832,43 @@ TEST_F(HelpOverDialogs, TheStartsErrorBoxShowsHelpInFrontOfItselfAskedAgain) {
   belongsTo(*help, e);
 }
 
+// Under a window manager the editor opens maximised. A double click on its
+// title bar gives it back a normal size with its whole frame on the screen,
+// title bar and all, so that it can be taken by the title bar and moved;
+// moved on, partly off the screen, it stays there.
+class EditorUnderAWindowManager : public MainMenuTest {};
+
+TEST_F(EditorUnderAWindowManager, UnmaximisedTheEditorKeepsItsFrameOnTheScreenUntilTheUserMovesIt) {
+  if (!WindowManagerRuns()) GTEST_SKIP() << "no window manager";
+  fs::copy_file(fs::path(ORNIVALE_DATA_DIR) / "OVRO1A.PNT", folder.path("OVRO1A.PNT"),
+                fs::copy_options::overwrite_existing);
+  start();
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& e = openedEditor();
+  ASSERT_TRUE(waitFor([&] { return MaximisedOnScreen(e) && e.isMaximized() && e.isActiveWindow(); }));
+  const QRect screen = e.screen()->availableGeometry();
+  const QSize maximised = XGeometryOf(e).size();
+  ASSERT_TRUE(DoubleClickOnScreen(TitleBarOf(e)));
+  // Un-maximised, and given its normal place, which the program knows too.
+  ASSERT_TRUE(waitFor([&] {
+    return !MaximisedOnScreen(e) && !e.isMaximized() && XGeometryOf(e).size() != maximised;
+  })) << "not un-maximised";
+  QRect frame;
+  EXPECT_TRUE(waitFor([&] {
+    frame = FrameOnScreen(e);
+    return screen.contains(frame) && e.geometry() == XGeometryOf(e);
+  })) << "the frame lies at " << frame.x() << "," << frame.y() << ", " << frame.width() << "x" << frame.height();
+
+  // Moved partly off the screen, the window stays there.
+  const QPoint moved = XOriginOf(e) + QPoint(240, 160);
+  ASSERT_TRUE(MoveOnScreen(e, moved));
+  ASSERT_TRUE(waitFor([&] { return XOriginOf(e) == moved && e.geometry().topLeft() == moved; }))
+      << "the move is not taken in";
+  QApplication::processEvents();
+  EXPECT_EQ(XOriginOf(e), moved) << "the window is pulled back onto the screen";
+  EXPECT_FALSE(screen.contains(FrameOnScreen(e)));
+}
+
 TEST_F(MainMenuTest, TheEditorStartsWithTheDesktopsDefaultPrinterOrWithoutOneSilently) {
   for (const std::string printer : {"hp deskjet 930c", ""}) {
     profile = FixedProfileSource(true, printer);
