@@ -5,8 +5,11 @@
 // stacked, and a real click through the X server, which the manager sees as
 // it sees a user's. Off X11 there is no window manager.
 #include <QGuiApplication>
+#include <QMargins>
 #include <QPoint>
+#include <QRect>
 #include <QProcess>
+#include <QStringList>
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -113,11 +116,25 @@ class Restacks {
   xcb_atom_t stacking_ = xcb_atom_t(XCB_ATOM_NONE);
 };
 
-// Clicks the left button at a point of the screen, through the X server.
-inline bool ClickOnScreen(QPoint at) {
-  return QProcess::execute("xdotool", {"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()),
-                                       "click", "1"}) == 0;
+// Where the pointer is on the screen.
+inline QPoint PointerOnScreen() {
+  xcb_connection_t* c = XConnection();
+  std::unique_ptr<xcb_query_pointer_reply_t, decltype(&std::free)> at(
+      xcb_query_pointer_reply(c, xcb_query_pointer(c, XRoot()), nullptr), &std::free);
+  return at ? QPoint(at->root_x, at->root_y) : QPoint();
 }
+
+// Moves the pointer to a point of the screen and waits until it is there
+// (xdotool's own wait, asked for a move to where the pointer is already,
+// waits long for a move that never comes).
+inline QStringList PointerTo(QPoint at) {
+  QStringList move{"mousemove"};
+  if (PointerOnScreen() != at) move << "--sync";
+  return move << QString::number(at.x()) << QString::number(at.y());
+}
+
+// Clicks the left button at a point of the screen, through the X server.
+inline bool ClickOnScreen(QPoint at) { return QProcess::execute("xdotool", PointerTo(at) << "click" << "1") == 0; }
 
 // Where the top left corner of `w`'s window is on the screen, as the X
 // server has it. The program hears late of a window manager's placing and
@@ -135,13 +152,50 @@ inline QPoint MiddleOnScreen(const QWidget& control) {
   return XOriginOf(control) + control.mapTo(control.window(), control.rect().center());
 }
 
+// The frame the window manager put round `w`: left, right, top, bottom
+// (none while it has not framed it).
+inline QMargins FrameExtentsOf(const QWidget& w) {
+  const auto extents = ValuesIn(XWindowOf(w), "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL);
+  if (extents.size() != 4) return {};
+  return {int(extents[0]), int(extents[2]), int(extents[1]), int(extents[3])};
+}
+
 // The middle of `dialog`'s title bar on the screen: halfway up the top of the
 // frame the window manager put round it.
 inline QPoint TitleBarOf(const QWidget& dialog) {
-  const auto extents = ValuesIn(XWindowOf(dialog), "_NET_FRAME_EXTENTS", XCB_ATOM_CARDINAL);  // left, right, top, bottom
-  const int top = extents.size() == 4 ? int(extents[2]) : 0;
   const QPoint origin = XOriginOf(dialog);
-  return {origin.x() + dialog.width() / 2, origin.y() - top / 2};
+  return {origin.x() + dialog.width() / 2, origin.y() - FrameExtentsOf(dialog).top() / 2};
+}
+
+// Where `w`'s window lies on the screen, as the X server has it.
+inline QRect XGeometryOf(const QWidget& w) {
+  xcb_connection_t* c = XConnection();
+  std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> size(
+      xcb_get_geometry_reply(c, xcb_get_geometry(c, XWindowOf(*w.window())), nullptr), &std::free);
+  return size ? QRect(XOriginOf(w), QSize(size->width, size->height)) : QRect();
+}
+
+// Where the frame round `w`'s window lies on the screen.
+inline QRect FrameOnScreen(const QWidget& w) { return XGeometryOf(w).marginsAdded(FrameExtentsOf(*w.window())); }
+
+// Whether the window manager has `w` maximised both ways.
+inline bool MaximisedOnScreen(const QWidget& w) {
+  xcb_connection_t* c = XConnection();
+  const auto states = ValuesIn(XWindowOf(w), "_NET_WM_STATE", XCB_ATOM_ATOM);
+  const auto has = [&states](xcb_atom_t a) { return std::find(states.begin(), states.end(), a) != states.end(); };
+  return has(Atom(c, "_NET_WM_STATE_MAXIMIZED_VERT")) && has(Atom(c, "_NET_WM_STATE_MAXIMIZED_HORZ"));
+}
+
+// Double-clicks the left button at a point of the screen, through the X server.
+inline bool DoubleClickOnScreen(QPoint at) {
+  return QProcess::execute("xdotool", PointerTo(at) << "click" << "--repeat" << "2" << "--delay" << "60" << "1") == 0;
+}
+
+// Asks the window manager, as another program does, to move `w`'s window
+// to a point of the screen.
+inline bool MoveOnScreen(const QWidget& w, QPoint to) {
+  return QProcess::execute("xdotool", {"windowmove", QString::number(XWindowOf(*w.window())), QString::number(to.x()),
+                                       QString::number(to.y())}) == 0;
 }
 
 }  // namespace orn::test

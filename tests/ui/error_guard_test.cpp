@@ -23,7 +23,7 @@ class ErrorGuard : public PicEditTest {
     PicEditTest::SetUp();
     setInnerSize(729, 664);
     // A help window that cannot be shown.
-    w->setHelp([this](int) {
+    w->setHelp([this](int, QWidget&) {
       ++helpAsked;
       throw std::runtime_error("Help window cannot be opened");
     });

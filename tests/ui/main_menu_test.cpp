@@ -17,6 +17,7 @@
 
 #include <QTextBrowser>
 
+#include "canvas/ui/sym_setup_panel.h"
 #include "platform/canvas_widget.h"
 #include "platform/core/app_folder.h"
 #include "print/print_fixture.h"
@@ -640,7 +641,8 @@ TEST_F(MainMenuTest, CancelInTheStartsErrorBoxEndsTheStartButTheHandedOverPictur
 
 // Help asked for from a dialog stands in front of it, and while the dialog
 // waits the page scrolls and the window closes through the window system's
-// own input, which a window behind a modal dialog does not get.
+// own input, which a window behind a modal dialog does not get. Left open as
+// the dialog goes, help belongs to the dialog's window.
 class HelpOverDialogs : public MainMenuTest {
  protected:
   // The menu with the help pages of the source tree.
@@ -720,15 +722,110 @@ class HelpOverDialogs : public MainMenuTest {
       return std::find(stack.begin(), stack.end(), XWindowOf(w)) != stack.end();
     });
   }
-  // Help left open when its dialog goes stays on the screen on its own.
-  static void standsAloneAfter(HelpWindow& help) {
+  // Help left open when the window it belongs to goes stays on the screen on
+  // its own.
+  static void standsAlone(HelpWindow& help) {
     EXPECT_TRUE(help.isVisible());
     EXPECT_EQ(help.windowHandle()->transientParent(), nullptr);
     if (!WindowManagerRuns()) return;
     EXPECT_EQ(TransientOwner(help), 0u) << "no transient of a window that has gone";
     EXPECT_TRUE(onTheScreen(help));
   }
+  static bool isAbove(const QWidget& upper, const QWidget& lower) {
+    const auto above = WindowsAbove(lower);
+    return std::find(above.begin(), above.end(), XWindowOf(upper)) != above.end();
+  }
+  // Help belongs to `owner`: it is the owner's transient, and under a window
+  // manager named so and stacked above it.
+  static void belongsTo(HelpWindow& help, QWidget& owner) {
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.windowHandle()->transientParent(), owner.windowHandle())
+        << "help of " << qPrintable(owner.objectName());
+    if (!WindowManagerRuns()) return;
+    EXPECT_TRUE(onTheScreen(help) && onTheScreen(owner));
+    EXPECT_EQ(TransientOwner(help), XWindowOf(owner)) << "the window manager knows whose help it is";
+    EXPECT_TRUE(waitFor([&] { return isAbove(help, owner); })) << "help above " << qPrintable(owner.objectName());
+  }
+  // A point of `control` on the screen that `help`'s frame does not cover.
+  static QPoint uncoveredPointOf(const QWidget& control, const HelpWindow& help) {
+    const QRect covered = FrameOnScreen(help);
+    const QPoint origin = MiddleOnScreen(control) - control.rect().center();
+    for (int y = 1; y < 8; ++y)
+      for (int x = 1; x < 8; ++x) {
+        const QPoint at = origin + QPoint(control.width() * x / 8, control.height() * y / 8);
+        if (!covered.contains(at)) return at;
+      }
+    return {};
+  }
+  // Under a window manager a real click on `control` of `owner`, with help
+  // in front, brings the owner to the front and leaves help above it.
+  static void staysAboveAtAClickOn(HelpWindow& help, QWidget& owner, QWidget& control) {
+    if (!WindowManagerRuns()) return;
+    help.activateWindow();
+    ASSERT_TRUE(waitFor([&] {
+      return ActiveWindow() == XWindowOf(help) && QGuiApplication::focusWindow() == help.windowHandle();
+    })) << "help is not brought in front";
+    const QPoint at = uncoveredPointOf(control, help);
+    ASSERT_FALSE(at.isNull()) << "help covers the whole of " << qPrintable(control.objectName());
+    ReleasesOn releases(*owner.windowHandle());
+    ASSERT_TRUE(ClickOnScreen(at));
+    ASSERT_TRUE(waitFor([&] { return QGuiApplication::focusWindow() == owner.windowHandle() && releases.seen > 0; }))
+        << "the program takes in the click at " << at.x() << "," << at.y();
+    EXPECT_TRUE(isAbove(help, owner)) << "help buried by a click at " << at.x() << "," << at.y();
+  }
 };
+
+// Help asked for by the main menu belongs to the menu, and help asked for by
+// the editor (its Help menu and F1, the symmetry set-up's Help, show mode's
+// Help) to the editor: under a window manager a click on the maximised
+// editor, on its canvas or on a handle of the set-up, leaves help above it.
+// When the window it belongs to goes, help stays on its own.
+class HelpOfItsWindow : public HelpOverDialogs {};
+
+TEST_F(HelpOfItsWindow, HelpBelongsToTheWindowThatAskedForItAndStaysAboveItsClicks) {
+  // A rose with its symmetry, which opens maximised.
+  fs::copy_file(fs::path(ORNIVALE_DATA_DIR) / "OVRO1A.PNT", folder.path("OVRO1A.PNT"),
+                fs::copy_options::overwrite_existing);
+  startWithHelp();
+  menu->activateWindow();  // F1 is the active window's
+  ASSERT_TRUE(waitFor([this] { return menu->isActiveWindow(); }));
+  QTest::keyClick(menu.get(), Qt::Key_F1);
+  ASSERT_NE(menu->helpWindow(), nullptr);
+  HelpWindow& help = *menu->helpWindow();
+  belongsTo(help, *menu);
+  open(kStartEdit, kArtRose, 0);  // the menu makes way for the editor
+  PicEdit& e = openedEditor();
+  standsAlone(help);
+  ASSERT_TRUE(!WindowManagerRuns() || waitFor([&] { return MaximisedOnScreen(e) && e.isMaximized(); }));
+
+  e.menus().menuItem("HelpP")->trigger();
+  belongsTo(help, e);
+  staysAboveAtAClickOn(help, e, *e.Picture1);
+
+  e.menus().menuItem("Editsym")->trigger();
+  ASSERT_TRUE(e.Picture5->isVisible());
+  help.close();
+  QTest::mouseClick(e.Picture5->Command3, Qt::LeftButton);
+  belongsTo(help, e);
+  staysAboveAtAClickOn(help, e, *e.Picture1);
+  QTest::mouseClick(e.Picture5->SymOK[1], Qt::LeftButton);  // "Cancel"
+
+  e.editor().PicChanged = false;  // the clicks' marks are not to be saved
+  exitEditor();                   // the editor goes
+  standsAlone(help);
+  menu->findChild<QAction*>("Helper")->trigger();
+  belongsTo(help, *menu);
+}
+
+TEST_F(HelpOfItsWindow, ShowModesHelpBelongsToTheEditor) {
+  startWithHelp();
+  open(kStartDisplay, kArtRose, 0);
+  PicEdit& e = openedEditor();
+  ASSERT_TRUE(e.showMode());
+  e.menus().menuItem("GalHelp")->trigger();
+  ASSERT_NE(menu->helpWindow(), nullptr);
+  belongsTo(*menu->helpWindow(), e);
+}
 
 TEST_F(HelpOverDialogs, ThePrintLayoutsHelpIsInFrontAndUsableWhileTheLayoutWaits) {
   startWithHelp();
@@ -748,9 +845,9 @@ TEST_F(HelpOverDialogs, ThePrintLayoutsHelpIsInFrontAndUsableWhileTheLayoutWaits
   });
   e.menus().menuItem("MenFilePrint")->trigger();
   EXPECT_TRUE(ran);
-  // With the dialog gone the window stands on its own again.
+  // With the dialog gone help belongs to the editor, the dialog's window.
   ASSERT_EQ(shownHelp(), menu->helpWindow());
-  standsAloneAfter(*menu->helpWindow());
+  belongsTo(*menu->helpWindow(), e);
   e.prints().setPrinter(nullptr);
 }
 
@@ -761,19 +858,66 @@ TEST_F(HelpOverDialogs, TheStartsErrorBoxShowsHelpInFrontOfItselfAskedAgain) {
   QTimer answer;  // the box comes up inside the editor's start
   QObject::connect(&answer, &QTimer::timeout, [this, &asked, &answer] {
     auto* box = qobject_cast<ErrorMsgBox*>(QApplication::activeModalWidget());
-    if (box == nullptr || (asked == 1 && shownHelp() == nullptr)) return;
+    if (box == nullptr || (asked > 0 && shownHelp() == nullptr)) return;
     if (++asked == 1) {
       box->Command1[kErrorHelp]->click();
       return;
     }
-    answer.stop();  // the checks below wait for the window system
-    useHelpOver(*box, *box->Label1);
+    if (asked == 2) {
+      answer.stop();  // the checks below wait for the window system
+      useHelpOver(*box, *box->Label1);
+      box->Command1[kErrorHelp]->click();  // help comes again, and is left open
+      answer.start(5);
+      return;
+    }
+    answer.stop();
     box->Command1[kErrorCancel]->click();
   });
   answer.start(5);
   open(kStartEdit, kArtRose, 0);
-  openedEditor();
-  EXPECT_EQ(asked, 2);
+  PicEdit& e = openedEditor();
+  EXPECT_EQ(asked, 3);
+  // With the box gone help belongs to the editor, the box's window.
+  HelpWindow* help = shownHelp();
+  ASSERT_NE(help, nullptr);
+  belongsTo(*help, e);
+}
+
+// Under a window manager the editor opens maximised. A double click on its
+// title bar gives it back a normal size with its whole frame on the screen,
+// title bar and all, so that it can be taken by the title bar and moved;
+// moved on, partly off the screen, it stays there.
+class EditorUnderAWindowManager : public MainMenuTest {};
+
+TEST_F(EditorUnderAWindowManager, UnmaximisedTheEditorKeepsItsFrameOnTheScreenUntilTheUserMovesIt) {
+  if (!WindowManagerRuns()) GTEST_SKIP() << "no window manager";
+  fs::copy_file(fs::path(ORNIVALE_DATA_DIR) / "OVRO1A.PNT", folder.path("OVRO1A.PNT"),
+                fs::copy_options::overwrite_existing);
+  start();
+  open(kStartEdit, kArtRose, 0);
+  PicEdit& e = openedEditor();
+  ASSERT_TRUE(waitFor([&] { return MaximisedOnScreen(e) && e.isMaximized() && e.isActiveWindow(); }));
+  const QRect screen = e.screen()->availableGeometry();
+  const QSize maximised = XGeometryOf(e).size();
+  ASSERT_TRUE(DoubleClickOnScreen(TitleBarOf(e)));
+  // Un-maximised, and given its normal place, which the program knows too.
+  ASSERT_TRUE(waitFor([&] {
+    return !MaximisedOnScreen(e) && !e.isMaximized() && XGeometryOf(e).size() != maximised;
+  })) << "not un-maximised";
+  QRect frame;
+  EXPECT_TRUE(waitFor([&] {
+    frame = FrameOnScreen(e);
+    return screen.contains(frame) && e.geometry() == XGeometryOf(e);
+  })) << "the frame lies at " << frame.x() << "," << frame.y() << ", " << frame.width() << "x" << frame.height();
+
+  // Moved partly off the screen, the window stays there.
+  const QPoint moved = XOriginOf(e) + QPoint(240, 160);
+  ASSERT_TRUE(MoveOnScreen(e, moved));
+  ASSERT_TRUE(waitFor([&] { return XOriginOf(e) == moved && e.geometry().topLeft() == moved; }))
+      << "the move is not taken in";
+  QApplication::processEvents();
+  EXPECT_EQ(XOriginOf(e), moved) << "the window is pulled back onto the screen";
+  EXPECT_FALSE(screen.contains(FrameOnScreen(e)));
 }
 
 TEST_F(MainMenuTest, TheEditorStartsWithTheDesktopsDefaultPrinterOrWithoutOneSilently) {

@@ -1,6 +1,7 @@
 // The editor's help: the "&Help" menu and F1 open the editor's page, the
 // show-mode "&Help" the show-mode page, and the panels and dialogs of the
-// editor their own pages. The help window stands beside the editor; the
+// editor their own pages. Help belongs to the editor, or to the dialog that
+// asked for it while the dialog is up, and stays in front of it; the
 // picture is drawn again once when the editor is painted next, in case the
 // window covered it.
 #include <QAction>
@@ -23,20 +24,20 @@ void EditorHelp::wireHelp() {
   QObject::connect(f1, &QShortcut::activated, &w_, w_.trapped("HelpP", kNoIndex, [this] { HelpP_Click(); }));
 }
 
-void EditorHelp::HelpP_Click() { w_.showHelp(kHelpEditor); }
+void EditorHelp::HelpP_Click() { w_.showHelp(kHelpEditor, w_); }
 
 void EditorHelp::GalHelp_Click() {
-  w_.showHelp(kHelpShowMode);
+  w_.showHelp(kHelpShowMode, w_);
   w_.HelpRedraw = true;
 }
 
-void PicEdit::showHelp(int topic) {
+void PicEdit::showHelp(int topic, QWidget& asker) {
   EditorHelp& h = parts_->helpMenu;
   if (h.viewer_) {
-    h.viewer_(topic);
+    h.viewer_(topic, asker);
   } else {
     if (h.ownHelp_ == nullptr) h.ownHelp_ = new HelpWindow(HelpFolders(app_), SamplePicturesOf(app_), this);
-    h.ownHelp_->showTopic(topic);
+    h.ownHelp_->showTopic(topic, asker);
   }
   HelpShown = true;
 }

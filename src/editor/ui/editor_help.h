@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace orn {
 
 class HelpWindow;
@@ -21,7 +23,7 @@ class EditorHelp {
   void wireHelp();
 
   // Where help pages are shown (unset: a help window of the editor's own).
-  std::function<void(int topic)> viewer_;
+  std::function<void(int topic, QWidget& asker)> viewer_;
   HelpWindow* ownHelp_ = nullptr;
 
  private:

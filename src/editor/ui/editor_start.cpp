@@ -26,6 +26,7 @@
 #include "print/printer_setup.h"
 #include "shell/help.h"
 #include "shell/paint_dat.h"
+#include "shell/ui/error_msg_box.h"
 
 namespace orn {
 
@@ -73,9 +74,12 @@ void EditorStart::Form_Load() {
         if (!w_.errors().state().ErrorTrapOn) throw;
         int answer = w_.errors().ShowErrorBox("Form_Load", line, e.what());
         // Help asks again, with the editor's page shown once the box is up:
-        // in front of it, to be read while the box waits.
+        // for the box, in front of it, to be read while the box waits.
         while (answer == kErrorHelp) {
-          QTimer::singleShot(0, &w_, [this] { w_.showHelp(kHelpEditor); });
+          QTimer::singleShot(0, &w_, [this] {
+            QWidget* box = w_.findChild<ErrorMsgBox*>();
+            w_.showHelp(kHelpEditor, box ? *box : w_);
+          });
           answer = w_.errors().ShowErrorBox("Form_Load", line, e.what());
         }
         if (answer == kErrorRetry) continue;

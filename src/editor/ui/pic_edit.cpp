@@ -21,6 +21,7 @@
 #include "editor/ui/pic_edit_hooks.h"
 #include "editor/ui/tool_buttons.h"
 #include "platform/canvas_widget.h"
+#include "platform/frame_on_screen.h"
 #include "platform/qt_colour.h"
 #include "shell/ui/error_msg_box.h"
 #include "symmetry/ui/click_label.h"
@@ -53,6 +54,8 @@ PicEdit::PicEdit(Host& host, AppState& app, FileDialogs* dialogs, const ProfileS
   folderDialogs_ = std::make_unique<CurrentFolderDialogs>(*dialogs_);
   dialogs_ = folderDialogs_.get();
   errors_.setErrorBoxWindow([this](const std::string& text) { return ErrorMsgBox::ask(this, text); });
+  // Opened maximised over the screen, un-maximised it keeps its title bar on it.
+  new FrameOnScreen(*this);
   buildWidgets();
   parts_->menus.buildMenus();
   parts_->start.buildStartTimers();

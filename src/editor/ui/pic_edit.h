@@ -136,10 +136,13 @@ class PicEdit : public EditorWindow {
   void finishExit() override;
   // The pictures of the folded models that the model samples show.
   void setModelPictures(ModelPictureSource source) override { parts_->modelFrame.pictures_ = std::move(source); }
-  // Shows a help page; where help pages are shown is set by setHelp (unset,
-  // the editor opens a help window of its own).
-  void showHelp(int topic);
-  void setHelp(std::function<void(int topic)> viewer) override { parts_->helpMenu.viewer_ = std::move(viewer); }
+  // Shows a help page for `asker`, the editor or a dialog of it; where help
+  // pages are shown is set by setHelp (unset, the editor opens a help window
+  // of its own).
+  void showHelp(int topic, QWidget& asker);
+  void setHelp(std::function<void(int topic, QWidget& asker)> viewer) override {
+    parts_->helpMenu.viewer_ = std::move(viewer);
+  }
   bool HelpShown = false;
   bool HelpRedraw = false;
   // `command` as a handler of the window: run under the error report's trap

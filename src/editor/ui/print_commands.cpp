@@ -50,7 +50,7 @@ class PrintCommands::Printing : public PrintWindow {
 
   void showPrintFrm() override {
     PrintFrm dialog(w_.printState(), w_.file().PrintMode, w_.canvasSurface(),
-                    [this](int topic) { w_.showHelp(topic); }, &w_);
+                    [this](int topic, QWidget& dialog) { w_.showHelp(topic, dialog); }, &w_);
     dialog.exec();
   }
 

@@ -59,7 +59,8 @@ bool WindowSymHost::yellowChecked() const {
 
 void WindowSymHost::CalcItemView(int part, int header) { w_.CalcItemView(part, header); }
 void WindowSymHost::ZoomBack() { w_.ZoomBack(); }
-void WindowSymHost::showHelp(int topic) { w_.showHelp(topic); }
+// The set-up is a panel of the editor window: its help is the editor's.
+void WindowSymHost::showHelp(int topic) { w_.showHelp(topic, w_); }
 
 void WindowSymHost::Trap(const char* tag, int index, const std::function<void()>& command) {
   w_.errors().Trap(tag, index, command);

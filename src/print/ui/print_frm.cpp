@@ -56,7 +56,7 @@ QLabel* label(QWidget* parent, const char* text, int x, int y, int w) {
 
 }  // namespace
 
-PrintFrm::PrintFrm(PrintState& ps, int& PrintMode, const Surface& canvas, std::function<void(int)> help,
+PrintFrm::PrintFrm(PrintState& ps, int& PrintMode, const Surface& canvas, std::function<void(int, QWidget&)> help,
                    QWidget* parent)
     : QDialog(parent), layout_(ps, PrintMode), help_(std::move(help)) {
   setObjectName("PrintFrm");
@@ -237,7 +237,7 @@ void PrintFrm::PrtSetup_Click() {
 
 void PrintFrm::HelpCmd_Click() {
   const int topic = layout_.HelpCmd_Click();
-  if (help_) help_(topic);
+  if (help_) help_(topic, *this);
 }
 
 void PrintFrm::reject() { PrtGlob_Click(1); }

@@ -27,8 +27,9 @@ class PagePreview;
 class PrintFrm : public QDialog {
   Q_OBJECT
  public:
-  // `canvas` gives the preview's thumbnail; `help` opens a help topic.
-  PrintFrm(PrintState& ps, int& PrintMode, const Surface& canvas, std::function<void(int)> help,
+  // `canvas` gives the preview's thumbnail; `help` opens a help topic for
+  // the dialog that asks for it.
+  PrintFrm(PrintState& ps, int& PrintMode, const Surface& canvas, std::function<void(int, QWidget&)> help,
            QWidget* parent = nullptr);
 
   PageLayout& layout() { return layout_; }
@@ -70,7 +71,7 @@ class PrintFrm : public QDialog {
   void refresh();
 
   PageLayout layout_;
-  std::function<void(int)> help_;
+  std::function<void(int, QWidget&)> help_;
   int shown_ = -1;
 };
 

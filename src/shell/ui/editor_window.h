@@ -27,8 +27,10 @@ class EditorWindow : public QMainWindow {
   std::function<void()> onExit;
   // Takes the editor down after the menu has come back.
   virtual void finishExit() = 0;
-  // Where help pages are shown; unset, the editor opens a help window of its own.
-  virtual void setHelp(std::function<void(int topic)> viewer) = 0;
+  // Where help pages are shown, each for the window that asked for it (the
+  // editor or one of its dialogs); unset, the editor opens a help window of
+  // its own.
+  virtual void setHelp(std::function<void(int topic, QWidget& asker)> viewer) = 0;
   // The pictures of the folded models (PMod 0..6) that the model samples show.
   using ModelPictureSource = std::function<std::optional<Surface>(int PMod)>;
   virtual void setModelPictures(ModelPictureSource source) = 0;

@@ -1,12 +1,12 @@
 #include "shell/ui/help_window.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -47,6 +47,12 @@ class PageBrowser : public QTextBrowser {
   HelpWindow::SamplePicture samples_;
 };
 
+// A window hidden after it was shown has gone; one not shown yet (an editor
+// whose start asks for help) is still to come.
+bool hasGone(const QWidget& window) {
+  return window.isHidden() && window.testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
+
 }  // namespace
 
 HelpWindow::HelpWindow(std::vector<std::filesystem::path> folders, SamplePicture samples,
@@ -83,7 +89,7 @@ void HelpWindow::keyPressEvent(QKeyEvent* e) {
   QWidget::keyPressEvent(e);
 }
 
-void HelpWindow::showTopic(int topic) {
+void HelpWindow::showTopic(int topic, QWidget& asker) {
   HelpContext = topic;
   if (const auto page = FindHelpPage(topic, folders_)) {
     browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(page->string())));
@@ -92,55 +98,78 @@ void HelpWindow::showTopic(int topic) {
                               "(topic %1).</p>")
                           .arg(topic));
   }
-  standOver(QApplication::activeModalWidget());
+  belongTo(asker.window(), true);
   showNamingOwner();
   raise();
   activateWindow();
 }
 
-// A window that is a transient of a modal dialog stays in front of it, and
-// the dialog's modality does not keep input from it: so help asked for from
-// a dialog can be read, scrolled and closed while the dialog waits. When the
-// dialog goes, the window is a transient of its own parent again.
+// The window is a transient of the window that asked for it: it stays in
+// front of that window, and when that window is a modal dialog, the dialog's
+// modality does not keep input from it, so help asked for from a dialog can
+// be read, scrolled and closed while the dialog waits. When the dialog goes,
+// help belongs to the dialog's window; when a window goes (the menu makes way
+// for the editor, the editor closes), help stands on its own. A minimised
+// window has not gone.
 //
-// The window manager is told too, so that a click on the dialog does not
-// bury the window beneath the dialog's parent. It need only read that as the
-// window is mapped: a window on the screen whose dialog changes is mapped
+// The window manager is told too, so that a click on the owner does not bury
+// help beneath it (or beneath a dialog's parent). It need only read that as
+// the window is mapped: a window on the screen whose owner changes is mapped
 // again, as a new native window at the same place (the manager may not yet
 // have let go of the old one).
-void HelpWindow::standOver(QWidget* dialog) {
-  if (dialog == this) dialog = nullptr;
-  const bool changed = dialog != over_;
-  if (!changed && dialog != nullptr) return;
-  if (over_) over_->removeEventFilter(this);
-  over_ = dialog;
-  if (dialog != nullptr) dialog->installEventFilter(this);
-  const bool remap = changed && isVisible();
+void HelpWindow::belongTo(QWidget* owner, bool asked) {
+  if (owner == this || (owner != nullptr && hasGone(*owner))) owner = nullptr;
+  if (owner == owner_) return;
+  if (owner_) owner_->removeEventFilter(this);
+  owner_ = owner;
+  if (owner != nullptr) {
+    owner->installEventFilter(this);
+    owner->winId();  // the owner's native window, made now if it is not yet
+  }
+  if (isVisible()) {
+    // Asked for, help takes the focus; left by its owner, it does not take
+    // it from the window that has it.
+    mapAgain(asked);
+  } else {
+    winId();
+    windowHandle()->setTransientParent(owner ? owner->windowHandle() : nullptr);
+  }
+}
+
+void HelpWindow::mapAgain(bool activate) {
   const QPoint at = pos();
-  if (remap) {
-    hide();
-    destroy();
-    // Left by its dialog, the window does not take the focus from the
-    // window the dialog goes back to.
-    setAttribute(Qt::WA_ShowWithoutActivating, dialog == nullptr);
-  }
-  winId();  // the window itself, made now if it is not yet
-  QWidget* home = parentWidget() ? parentWidget()->window() : nullptr;
-  windowHandle()->setTransientParent(dialog ? dialog->windowHandle() : home ? home->windowHandle() : nullptr);
-  if (remap) {
-    move(at);
-    showNamingOwner();
-    setAttribute(Qt::WA_ShowWithoutActivating, false);
-  }
+  hide();
+  destroy();
+  setAttribute(Qt::WA_ShowWithoutActivating, !activate);
+  winId();  // the new native window
+  windowHandle()->setTransientParent(owner_ ? owner_->windowHandle() : nullptr);
+  move(at);
+  showNamingOwner();
+  setAttribute(Qt::WA_ShowWithoutActivating, false);
 }
 
 void HelpWindow::showNamingOwner() {
   show();
-  NameTransientOwner(*windowHandle(), over_ ? over_->windowHandle() : nullptr);
+  NameTransientOwner(*windowHandle(), owner_ ? owner_->windowHandle() : nullptr);
 }
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* e) {
-  if (watched == over_ && e->type() == QEvent::Hide) standOver(nullptr);
+  if (watched == owner_ && !e->spontaneous()) {
+    if (e->type() == QEvent::Hide) {
+      // A dialog that goes leaves help to its parent's window; a window
+      // without a parent leaves it on its own.
+      QWidget* parent = owner_->parentWidget();
+      belongTo(parent ? parent->window() : nullptr, false);
+    } else if (e->type() == QEvent::Show && isVisible()) {
+      // The owner comes on the screen after its help (help asked for while
+      // the editor starts): once the owner is mapped, help is mapped again for
+      // the manager to read whose it is. The owner is told of its show before
+      // it is mapped.
+      QTimer::singleShot(0, this, [this] {
+        if (isVisible() && owner_ && owner_->isVisible()) mapAgain(false);
+      });
+    }
+  }
   return QWidget::eventFilter(watched, e);
 }
 

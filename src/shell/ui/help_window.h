@@ -2,8 +2,9 @@
 // HelpWindow: the program's help, one page per topic, in a window of its own
 // beside the program's windows, closed by its Close button, Escape or Ctrl+W. The pages are the HTML files of the "help"
 // folder; a page may show a sample picture with <img src="sample:NAME.PNT">,
-// drawn by the program from the sample itself. Help asked for from a modal
-// dialog stands in front of the dialog and takes input while it waits.
+// drawn by the program from the sample itself. Help belongs to the window
+// that asked for it and stays in front of it; asked for from a modal dialog it
+// takes input while the dialog waits.
 #include <QPointer>
 #include <QWidget>
 
@@ -31,8 +32,9 @@ class HelpWindow : public QWidget {
   explicit HelpWindow(std::vector<std::filesystem::path> folders, SamplePicture samples = {},
                       QWidget* parent = nullptr);
 
-  // Shows the page of `topic` and brings the window to the front.
-  void showTopic(int topic);
+  // Shows the page of `topic` for `asker` (a window, or a widget in it) and
+  // brings the window to the front.
+  void showTopic(int topic, QWidget& asker);
   // The topic last asked for.
   int HelpContext = 0;
   QTextBrowser* browser() const { return browser_; }
@@ -44,15 +46,17 @@ class HelpWindow : public QWidget {
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
-  // Makes the window a transient of `dialog` (none: of its own parent).
-  void standOver(QWidget* dialog);
-  // Shows the window and names the dialog it stands over to the window
-  // manager.
+  // Makes the window belong to `owner` (none: to no window); `asked`: as a
+  // window asks for help, which then takes the focus.
+  void belongTo(QWidget* owner, bool asked);
+  // Maps the window again, as a new native window at the same place.
+  void mapAgain(bool activate);
+  // Shows the window and names its owner to the window manager.
   void showNamingOwner();
 
   std::vector<std::filesystem::path> folders_;
   QTextBrowser* browser_ = nullptr;
-  QPointer<QWidget> over_;  // the modal dialog the window stands over
+  QPointer<QWidget> owner_;
 };
 
 // Where the program's help pages are: the installed data's help folder, then

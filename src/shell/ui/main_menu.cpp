@@ -324,7 +324,7 @@ void MainMenu::ShowSymPaint() {
     editor_ = newEditor_(host_, app_, dialogs_, &profile_);
     editor_->setAttribute(Qt::WA_DeleteOnClose);
     editor_->onExit = [this] { WakeUp->start(); };
-    editor_->setHelp([this](int topic) { showHelp(topic); });
+    editor_->setHelp([this](int topic, QWidget& asker) { showHelp(topic, asker); });
     // The model samples show the menu's pictures of their folded models.
     editor_->setModelPictures([this](int PMod) -> std::optional<Surface> {
       if (!previews_) return std::nullopt;

@@ -78,8 +78,9 @@ class MainMenu : public QMainWindow {
   void YourArt_Click(int Index);
   // "&Help" (and F1): the main menu's help page.
   void Helper_Click();
-  // Shows the help page of `topic` in the program's help window.
-  void showHelp(int topic);
+  // Shows the help page of `topic` in the program's help window, for
+  // `asker`: the menu, the editor or a dialog of the editor.
+  void showHelp(int topic, QWidget& asker);
   HelpWindow* helpWindow() const { return help_; }
   void Aboutcode_Click();
 

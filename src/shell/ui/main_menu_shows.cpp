@@ -77,11 +77,11 @@ void MainMenu::startShow(int mode) {
 
 // ---- help and About ----------------------------------------------------------------
 
-void MainMenu::Helper_Click() { showHelp(kHelpMainMenu); }
+void MainMenu::Helper_Click() { showHelp(kHelpMainMenu, *this); }
 
-void MainMenu::showHelp(int topic) {
+void MainMenu::showHelp(int topic, QWidget& asker) {
   if (!help_) help_ = new HelpWindow(HelpFolders(app_), SamplePicturesOf(app_));
-  help_->showTopic(topic);
+  help_->showTopic(topic, asker);
 }
 
 void MainMenu::Aboutcode_Click() {
